@@ -2,8 +2,10 @@
 
 #include "number_formats.h"
 
+#include "duration_text.h"
 #include "number_text.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace varnholt {
@@ -25,22 +27,41 @@ std::wstring group_digits(std::wstring_view digits, std::wstring_view group_symb
     return out;
 }
 
-std::wstring format_cost(double amount, const NumberFormat& format) {
-    if (!std::isfinite(amount)) return {};
-    const bool negative = amount < 0;
-    // Whole cents as an exact digit string: no integer type can overflow on a huge amount.
+namespace {
+
+// The magnitude of an amount in whole cents, halves rounding up: grouped units, the decimal
+// symbol and two digits. The cents are an exact digit string, so no integer type can overflow
+// on a huge amount.
+std::wstring money_digits(double amount, const NumberFormat& format) {
     std::wstring cents = format_fixed(std::floor(std::fabs(amount) * 100.0 + 0.5), 0);
     if (cents.size() < 3) cents.insert(0, 3 - cents.size(), L'0');
     const std::size_t units = cents.size() - 2;
+    return group_digits(std::wstring_view(cents).substr(0, units), format.group_symbol) +
+           format.decimal_symbol + cents.substr(units);
+}
 
-    std::wstring out;
-    if (negative) out += L'(';
-    out += format.currency_symbol;
-    out += group_digits(std::wstring_view(cents).substr(0, units), format.group_symbol);
-    out += format.decimal_symbol;
-    out += std::wstring_view(cents).substr(units);
-    if (negative) out += L')';
-    return out;
+}  // namespace
+
+std::wstring format_cost(double amount, const NumberFormat& format) {
+    if (!std::isfinite(amount)) return {};
+    const std::wstring text = format.currency_symbol + money_digits(amount, format);
+    return amount < 0 ? L'(' + text + L')' : text;
+}
+
+std::wstring format_price(double price, std::int32_t decimals, const NumberFormat& format,
+                          std::wstring_view suffix) {
+    if (!std::isfinite(price)) return {};
+    const std::wstring_view sign = price < 0 ? L"-" : L"";
+    std::wstring number;
+    if (decimals == 0) {
+        // The stored number with a fixed "," between thousands, whatever the group symbol.
+        const std::wstring stored = stored_form(std::fabs(price));
+        const std::size_t point = std::min(stored.find(L'.'), stored.size());
+        number = group_digits(std::wstring_view(stored).substr(0, point), L",") + stored.substr(point);
+    } else {
+        number = money_digits(price, format);
+    }
+    return std::wstring(sign) + format.currency_symbol + number + std::wstring(suffix);
 }
 
 std::wstring format_percent(double percent, std::int32_t percent_decimals) {

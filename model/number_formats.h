@@ -33,6 +33,12 @@ void ResetValueFormats();
 // infinities; any finite amount renders exactly, however large.
 [[nodiscard]] std::wstring format_cost(double amount, const NumberFormat& format);
 
+// A price in the unit number format, followed by suffix ("/h", "/unit"). Decimals code 0
+// shows the stored number with "," between thousands; any other code two decimals
+// ("$1,234.50/h"). Negative prices lead with a minus; non-finite ones show empty text.
+[[nodiscard]] std::wstring format_price(double price, std::int32_t decimals, const NumberFormat& format,
+                                        std::wstring_view suffix);
+
 // A percentage rounded to the decimals that `percent_decimals` chooses, halves rounding up,
 // with no trailing zeros and a "%" sign ("12.3%", "100%"). Empty for NaN and infinities.
 [[nodiscard]] std::wstring format_percent(double percent, std::int32_t percent_decimals);

@@ -1,6 +1,6 @@
 // Scalar values: parsing file text, display texts under the formats, comparisons and clones.
 
-#include "model/CaptionCatalog.h"
+#include "caption_language.h"
 #include "model/number_formats.h"
 #include "model/s_bool.h"
 #include "model/s_doubles.h"
@@ -17,16 +17,15 @@ namespace {
 
 const double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-class ScalarValues : public testing::Test {
+class ScalarValues : public CaptionLanguageTest {
 protected:
     void SetUp() override {
+        CaptionLanguageTest::SetUp();
         ResetValueFormats();
-        CaptionCatalog::Instance().Reset();
-        CaptionCatalog::Instance().ChooseLanguage(L"ENU");
     }
     void TearDown() override {
         ResetValueFormats();
-        CaptionCatalog::Instance().Reset();
+        CaptionLanguageTest::TearDown();
     }
 };
 
@@ -42,8 +41,7 @@ TEST_F(ScalarValues, FlagsAreYesOnlyForACapitalY) {
     }
     EXPECT_TRUE(s_bool(std::string_view("Y")).as_bool());
 
-    CaptionCatalog::Instance().Reset();
-    CaptionCatalog::Instance().ChooseLanguage(L"FRA");
+    UseLanguage(L"FRA");
     EXPECT_EQ(s_bool(true).to_string(), L"Oui");
     EXPECT_EQ(s_bool(false).to_string(), L"Non");
     EXPECT_TRUE(s_bool(false).less(s_bool(true)));

@@ -1,0 +1,22 @@
+// caption_language.h - fixture base for tests that read captions: English by default, any
+// language on request, and the catalogue back to its first-use state afterwards.
+#pragma once
+
+#include "model/CaptionCatalog.h"
+
+#include <gtest/gtest.h>
+
+namespace varnholt {
+
+class CaptionLanguageTest : public testing::Test {
+protected:
+    void SetUp() override { UseLanguage(L"ENU"); }
+    void TearDown() override { CaptionCatalog::Instance().Reset(); }
+
+    static void UseLanguage(const wchar_t* code) {
+        CaptionCatalog::Instance().Reset();
+        CaptionCatalog::Instance().ChooseLanguage(code);
+    }
+};
+
+}  // namespace varnholt

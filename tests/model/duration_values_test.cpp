@@ -1,0 +1,229 @@
+// Durations, quantities, prices and times of day under every unit of time and decimals code.
+
+#include "caption_language.h"
+#include "model/display_settings.h"
+#include "model/number_formats.h"
+#include "model/s_dur.h"
+#include "model/s_hour.h"
+#include "model/s_unit.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace varnholt {
+namespace {
+
+class DurationValues : public CaptionLanguageTest {
+protected:
+    void SetUp() override {
+        CaptionLanguageTest::SetUp();
+        ResetDisplaySettings();
+        ResetValueFormats();
+    }
+    void TearDown() override {
+        ResetDisplaySettings();
+        ResetValueFormats();
+        CaptionLanguageTest::TearDown();
+    }
+    static UnitDisplaySettings& Settings() { return display_settings().active; }
+    static void Durations(std::int32_t unit, std::int32_t decimals, bool label) {
+        Settings().duration_UnitOfTime = unit;
+        Settings().duration_Decimals = decimals;
+        Settings().duration_ShowDurationLabel = label;
+    }
+    static void Quantities(std::int32_t unit, std::int32_t per, std::int32_t decimals, bool label) {
+        Settings().unit_UnitOfTime = unit;
+        Settings().duration_UnitOfTime = per;
+        Settings().unit_Decimals = decimals;
+        Settings().unit_ShowDurationLabel = label;
+    }
+};
+
+TEST_F(DurationValues, TwentyHoursInEveryUnitAndDecimalsCode) {
+    const wchar_t* const expected[5][4] = {
+        {L"20h", L"20h", L"20.0h", L"20.00h"},
+        {L"20d", L"3d", L"2.5d", L"2.50d"},
+        {L"20w", L"1w", L"0.5w", L"0.50w"},
+        {L"20m", L"0m", L"0.1m", L"0.12m"},
+        {L"20y", L"0y", L"0.0y", L"0.01y"},
+    };
+    const s_dur twenty(20.0);
+    for (int unit = 0; unit < 5; ++unit) {
+        for (int decimals = 0; decimals < 4; ++decimals) {
+            SCOPED_TRACE(testing::Message() << "unit " << unit << ", decimals " << decimals);
+            Durations(unit, decimals, true);
+            EXPECT_EQ(twenty.to_string(), expected[unit][decimals]);
+            Durations(unit, decimals, false);
+            std::wstring without = expected[unit][decimals];
+            without.pop_back();
+            EXPECT_EQ(twenty.to_string(), without);
+        }
+    }
+}
+
+TEST_F(DurationValues, NumberFormsAtTheEdges) {
+    struct Case { const char* why; double hours; std::int32_t unit, decimals; const wchar_t* shown; };
+    const Case cases[] = {
+        {"zero, one decimal, hours", 0, 0, 2, L"0.0h"},
+        {"zero, one decimal, years", 0, 4, 2, L"0.0y"},
+        {"zero, two decimals, days", 0, 1, 3, L"0.00d"},
+        {"negative days, one decimal", -12, 1, 2, L"-1.5d"},
+        {"negative days, whole", -12, 1, 1, L"-2d"},
+        {"six digits leave no decimal", 123456.78, 0, 2, L"123457h"},
+        {"a million hours keeps its digits", 1500000, 0, 2, L"1500000.0h"},
+        {"a million hours, two decimals", 1500000, 0, 3, L"1500000.00h"},
+        {"a million hours stored", 1500000, 0, 0, L"1500000h"},
+        {"just below a million rounds up to one", 999999.96, 0, 2, L"1000000.0h"},
+        {"negative million", -2500000, 0, 1, L"-2500000h"},
+        {"stored fraction", 2.5, 1, 0, L"2.5d"},
+        {"stored tiny value", 0.00005, 0, 0, L"0.00005h"},
+        {"unknown decimals code keeps the letter", 20, 1, 4, L"d"},
+        {"unknown unit shows nothing", 20, 5, 1, L""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        Durations(c.unit, c.decimals, true);
+        EXPECT_EQ(s_dur(c.hours).to_string(), c.shown);
+    }
+}
+
+TEST_F(DurationValues, BlankValuesShowNothingEvenWithLabels) {
+    const s_dur blank_duration;
+    const s_unit blank_quantity;
+    s_unit blank_price(12.0, s_unit::kPricePerHour);
+    blank_price.blank = 1;
+    for (int unit = 0; unit < 5; ++unit) {
+        for (int decimals = 0; decimals < 4; ++decimals) {
+            Durations(unit, decimals, true);
+            Quantities(unit, unit, decimals, true);
+            EXPECT_EQ(blank_duration.to_string(), L"");
+            EXPECT_EQ(blank_quantity.to_string(), L"");
+            EXPECT_EQ(blank_price.to_string(), L"");
+        }
+    }
+    EXPECT_EQ(s_dur(std::wstring_view{L""}).blank, 0) << "empty file text is zero hours, not blank";
+}
+
+TEST_F(DurationValues, CalendarFactorsNeverDivideByZero) {
+    s_dur duration(16.0);
+    duration.factors.apply(0.0, -40.0, std::nan(""), 1800.0);
+    EXPECT_EQ(duration.factors.hours_per_day, 8.0);
+    EXPECT_EQ(duration.factors.hours_per_week, 40.0);
+    EXPECT_EQ(duration.factors.hours_per_month, 172.0);
+    EXPECT_EQ(duration.factors.hours_per_year, 1800.0);
+    Durations(1, 1, true);
+    EXPECT_EQ(duration.to_string(), L"2d");
+
+    duration.factors.apply(10.0, 50.0, 200.0, 2400.0);
+    Durations(1, 2, false);
+    EXPECT_EQ(duration.to_string(), L"1.6");
+    // Even factors set by hand to zero give a number, not a division by zero.
+    duration.factors.hours_per_day = 0;
+    EXPECT_EQ(duration.to_string(), L"0.0");
+}
+
+TEST_F(DurationValues, QuantitiesPerTimeAndRates) {
+    struct Case { const char* why; double value; std::int32_t kind, unit, per, decimals; bool label; const wchar_t* shown; };
+    const Case cases[] = {
+        {"work in days", 16, 0, 1, 1, 2, true, L"2.0d"},
+        {"stored work names its unit anyway", 16, 0, 1, 1, 0, false, L"16d"},
+        {"hours per day", 1.0, 1, 0, 1, 1, true, L"8h/d"},
+        {"hours per day without label", 1.0, 1, 0, 1, 1, false, L"8/d"},
+        {"days per week", 1.0, 1, 1, 2, 1, true, L"5d/w"},
+        {"two decimals", 0.5, 1, 0, 1, 3, true, L"4.00h/d"},
+        {"hours per month", 1.0, 1, 0, 3, 1, true, L"172h/m"},
+        {"months per hour", 1.0, 1, 3, 0, 3, true, L"0.01m/h"},
+        {"same unit", 1.05, 1, 0, 0, 3, true, L"1.05h/h"},
+        {"small negative keeps its sign", -0.5, 1, 0, 0, 2, true, L"-0.5h/h"},
+        {"small negative, two decimals", -0.25, 1, 0, 0, 3, false, L"-0.25/h"},
+        {"stored units per time", 1.5, 1, 0, 1, 0, false, L"1.5h/d"},
+        {"unknown per unit gives zero", 1.0, 1, 0, 7, 1, true, L"0h/"},
+        {"rate per day", 10, 2, 0, 1, 1, false, L"80/d"},
+        {"stored rate", 10, 2, 0, 1, 0, false, L"10/d"},
+        {"unknown kind", 10, 9, 0, 1, 1, false, L""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        Quantities(c.unit, c.per, c.decimals, c.label);
+        EXPECT_EQ(s_unit(c.value, c.kind).to_string(), c.shown);
+    }
+
+    UseLanguage(L"FRA");
+    Quantities(1, 1, 2, true);
+    EXPECT_EQ(s_unit(16.0, s_unit::kQuantity).to_string(), L"2.0j");
+    // Languages without captions of their own show the English labels.
+    UseLanguage(L"DEU");
+    Quantities(0, 1, 1, false);
+    EXPECT_EQ(s_unit(1.0, s_unit::kUnitsPerTime).to_string(), L"8/d");
+}
+
+TEST_F(DurationValues, PricesFollowTheUnitNumberFormat) {
+    struct Case { double value; std::int32_t kind, decimals; const wchar_t* shown; };
+    const Case cases[] = {
+        {1234.5, 3, 1, L"$1,234.50/h"}, {0, 3, 1, L"$0.00/h"}, {55, 3, 0, L"$55/h"},
+        {1234.5, 3, 0, L"$1,234.5/h"},  {1234567, 4, 0, L"$1,234,567/unit"}, {99.999, 4, 3, L"$100.00/unit"},
+        {-12.5, 3, 2, L"-$12.50/h"},    {-1234, 3, 0, L"-$1,234/h"},      {-123, 3, 0, L"-$123/h"},
+        {1e18, 3, 1, L"$1,000,000,000,000,000,000.00/h"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.value << " at decimals " << c.decimals);
+        Quantities(1, 1, c.decimals, false);
+        EXPECT_EQ(s_unit(c.value, c.kind).to_string(), c.shown);
+    }
+    value_formats().unit_number_format = {L",", L".", L"€"};
+    Quantities(1, 1, 1, false);
+    EXPECT_EQ(s_unit(1234.5, s_unit::kPricePerHour).to_string(), L"€1.234,50/h");
+    Quantities(1, 1, 0, false);
+    EXPECT_EQ(s_unit(1234.5, s_unit::kPricePerHour).to_string(), L"€1,234.5/h");
+}
+
+TEST_F(DurationValues, OrderAndEquality) {
+    std::vector<s_dur> durations = {s_dur{}, s_dur(10.0), s_dur(2.0), s_dur{}, s_dur(-1.0)};
+    std::stable_sort(durations.begin(), durations.end(), [](const s_dur& a, const s_dur& b) { return a.less(b); });
+    std::vector<double> order;
+    for (const auto& d : durations) order.push_back(d.blank ? 999 : d.value);
+    EXPECT_EQ(order, (std::vector<double>{-1, 2, 10, 999, 999}));
+    EXPECT_TRUE(s_dur{}.equal(s_dur(0.0)));
+    EXPECT_TRUE(s_dur{}.greater_equal(s_dur(5.0)));
+    EXPECT_FALSE(s_dur(std::nan("")).less(s_dur(1.0)));
+    EXPECT_TRUE(s_dur(std::nan("")).not_equal(s_dur(1.0)));
+
+    EXPECT_TRUE(s_unit(10.000, 0).equal(s_unit(10.005, 3)));
+    EXPECT_FALSE(s_unit(10.00, 0).equal(s_unit(10.01, 0)));
+    EXPECT_TRUE(s_unit(10.00, 0).not_equal(s_unit(10.01, 0)));
+    EXPECT_FALSE(s_unit(0.0, 0).not_equal(s_unit(0.009, 0)));
+    EXPECT_FALSE(s_unit(1.0, 0).equal(s_dur(1.0)));
+
+    s_unit copied(3.0, s_unit::kPricePerHour);
+    copied.factors.apply(7, 35, 150, 1700);
+    copied.calendar_applied = 1;
+    const s_unit copy = copied;
+    EXPECT_EQ(copy.kind, s_unit::kPricePerHour);
+    EXPECT_EQ(copy.factors.hours_per_day, 7);
+    EXPECT_EQ(copy.calendar_applied, 1);
+}
+
+TEST_F(DurationValues, TimesOfDay) {
+    struct Case { const wchar_t* text; std::uint32_t minutes; const wchar_t* shown; };
+    const Case cases[] = {
+        {L"8", 480, L"08:00"},       {L"08:00", 480, L"08:00"}, {L"7:5", 425, L"07:05"},
+        {L"", 0, L"00:00"},          {L"17:30", 1050, L"17:30"}, {L"24:00", 1440, L"24:00"},
+        {L":30", 0, L"00:00"},       {L" 9:15x", 555, L"09:15"}, {L"abc", 0, L"00:00"},
+        {L"-1", 4294967295u, L"71582788:15"}, {L"99999999999:00", 4294967295u, L"71582788:15"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(c.text)));
+        const s_hour hour{std::wstring_view{c.text}};
+        EXPECT_EQ(hour.minutes, c.minutes);
+        EXPECT_EQ(hour.to_string(), c.shown);
+    }
+    EXPECT_TRUE(s_hour(480u).less(s_hour(1050u)));
+    EXPECT_TRUE(s_hour(480u).equal(s_hour(std::wstring_view{L"8"})));
+    EXPECT_TRUE(s_hour(480u).not_equal(s_hour(481u)));
+}
+
+}  // namespace
+}  // namespace varnholt
