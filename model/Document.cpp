@@ -1,0 +1,271 @@
+// Document.cpp - record factories, lookups, indexes and teardown of the in-memory schedule.
+
+#include "Document.h"
+
+#include "model/records/ActvCodeRecord.h"
+#include "model/records/CalendarRecord.h"
+#include "model/records/CurrTypeRecord.h"
+#include "model/records/MemoRecord.h"
+#include "model/records/ObsRecord.h"
+#include "model/records/PCatValRecord.h"
+#include "model/records/ProjWbsRecord.h"
+#include "model/records/ProjectRecord.h"
+#include "model/records/RCatValRecord.h"
+#include "model/records/RoleRateRecord.h"
+#include "model/records/RoleRecord.h"
+#include "model/records/RsrcRateRecord.h"
+#include "model/records/RsrcRecord.h"
+#include "model/records/RsrcRoleRecord.h"
+#include "model/records/ShiftRecord.h"
+#include "model/records/TaskPredRecord.h"
+#include "model/records/TaskProcRecord.h"
+#include "model/records/TaskRecord.h"
+#include "model/records/TaskRsrcRecord.h"
+#include "model/records/UdfTypeRecord.h"
+
+namespace varnholt::document {
+
+namespace {
+
+template <class Record>
+Record* append(RecordTable<Record>& table) {
+    return table.emplace_back(std::make_unique<Record>()).get();
+}
+
+// Records that know their place among their table's rows, counted from 0.
+template <class Record>
+Record* append_numbered(RecordTable<Record>& table) {
+    const auto place = static_cast<std::int32_t>(table.size());
+    Record* record = append(table);
+    record->load_order = s_int(place);
+    return record;
+}
+
+// Records whose field access reaches back into the document.
+template <class Record>
+Record* append_owned(RecordTable<Record>& table, const Document* owner) {
+    Record* record = append_numbered(table);
+    record->doc = owner;
+    return record;
+}
+
+template <class Record, class Match>
+Record* find_first(const RecordTable<Record>& table, Match match) {
+    for (const auto& record : table) {
+        if (match(*record)) return record.get();
+    }
+    return nullptr;
+}
+
+template <class Record>
+Record* find_in(const std::map<std::uint32_t, Record*>& index, const s_unsigned_long& key) {
+    const auto found = index.find(key.value);
+    return found != index.end() ? found->second : nullptr;
+}
+
+}  // namespace
+
+Document::Document() = default;
+
+// Tables go first in a fixed order, the indexes after them. Records never own each other, so
+// the order only keeps teardown predictable.
+Document::~Document() {
+    m_actv_codes.clear();
+    m_actv_types.clear();
+    m_task_actvs.clear();
+    m_task_procs.clear();
+    m_task_rsrcs.clear();
+    m_obs.clear();
+    m_proj_wbs.clear();
+    m_tasks.clear();
+    m_projects.clear();
+    m_rsrcs.clear();
+    m_rsrc_rates.clear();
+    m_rcat_vals.clear();
+    m_rcat_types.clear();
+    m_rsrc_rcats.clear();
+    m_rsrc_roles.clear();
+    m_shifts.clear();
+    m_shift_pers.clear();
+    m_calendars.clear();
+    m_roles.clear();
+    m_role_rates.clear();
+    m_role_limits.clear();
+    m_curr_types.clear();
+    m_task_preds.clear();
+    m_pcat_vals.clear();
+    m_pcat_types.clear();
+    m_proj_pcats.clear();
+    m_udf_types.clear();
+    m_udf_values.clear();
+    m_memo_types.clear();
+    m_task_memos.clear();
+    m_wbs_memos.clear();
+    m_udf_value_index.clear();
+    m_actv_code_index.clear();
+    m_wbs_index.clear();
+    m_task_index.clear();
+}
+
+ActvCodeRecord* Document::NewActvCode() { return append(m_actv_codes); }
+ActvTypeRecord* Document::NewActvType() { return append(m_actv_types); }
+TaskActvRecord* Document::NewTaskActv() { return append(m_task_actvs); }
+TaskProcRecord* Document::NewTaskProc() { return append(m_task_procs); }
+ObsRecord* Document::NewObs() { return append_numbered(m_obs); }
+ProjWbsRecord* Document::NewProjWbs() { return append_owned(m_proj_wbs, this); }
+TaskRecord* Document::NewTask() { return append_owned(m_tasks, this); }
+ProjectRecord* Document::NewProject() { return append_owned(m_projects, this); }
+RsrcRecord* Document::NewRsrc() { return append_owned(m_rsrcs, this); }
+RsrcRateRecord* Document::NewRsrcRate() { return append(m_rsrc_rates); }
+RCatValRecord* Document::NewRCatVal() { return append(m_rcat_vals); }
+RCatTypeRecord* Document::NewRCatType() { return append(m_rcat_types); }
+RsrcRCatRecord* Document::NewRsrcRCat() { return append(m_rsrc_rcats); }
+RsrcRoleRecord* Document::NewRsrcRole() { return append(m_rsrc_roles); }
+TaskRsrcRecord* Document::NewTaskRsrc() { return append(m_task_rsrcs); }
+ShiftRecord* Document::NewShift() { return append(m_shifts); }
+ShiftPerRecord* Document::NewShiftPer() { return append(m_shift_pers); }
+CalendarRecord* Document::NewCalendar() { return append(m_calendars); }
+RoleRecord* Document::NewRole() { return append_numbered(m_roles); }
+RoleRateRecord* Document::NewRoleRate() { return append(m_role_rates); }
+RoleLimitRecord* Document::NewRoleLimit() { return append(m_role_limits); }
+CurrTypeRecord* Document::NewCurrType() { return append(m_curr_types); }
+TaskPredRecord* Document::NewTaskPred() { return append(m_task_preds); }
+PCatValRecord* Document::NewPCatVal() { return append(m_pcat_vals); }
+PCatTypeRecord* Document::NewPCatType() { return append(m_pcat_types); }
+ProjPCatRecord* Document::NewProjPCat() { return append(m_proj_pcats); }
+UdfTypeRecord* Document::NewUdfType() { return append(m_udf_types); }
+UdfValueRecord* Document::NewUdfValue() { return append(m_udf_values); }
+MemoTypeRecord* Document::NewMemoType() { return append(m_memo_types); }
+MemoRecord* Document::NewTaskMemo() { return append(m_task_memos); }
+MemoRecord* Document::NewWbsMemo() { return append(m_wbs_memos); }
+
+ProjectRecord* Document::FindProject(const s_unsigned_long& proj_id) const {
+    return find_first(m_projects, [&](const ProjectRecord& r) { return r.proj_id.equal(proj_id); });
+}
+
+ProjWbsRecord* Document::FindWbs(const s_unsigned_long& wbs_id) const { return find_in(m_wbs_index, wbs_id); }
+
+ObsRecord* Document::FindObs(const s_unsigned_long& obs_id) const {
+    return find_first(m_obs, [&](const ObsRecord& r) { return r.obs_id.equal(obs_id); });
+}
+
+RsrcRecord* Document::FindResource(const s_unsigned_long& rsrc_id) const {
+    return find_first(m_rsrcs, [&](const RsrcRecord& r) { return r.rsrc_id.equal(rsrc_id); });
+}
+
+RsrcRecord* Document::FindResourceByText(const s_string& rsrc_short_name) const {
+    return find_first(m_rsrcs, [&](const RsrcRecord& r) { return r.rsrc_short_name.equal(rsrc_short_name); });
+}
+
+CalendarRecord* Document::FindCalendar(const s_unsigned_long& clndr_id) const {
+    return find_first(m_calendars, [&](const CalendarRecord& r) { return r.clndr_id.equal(clndr_id); });
+}
+
+CalendarRecord* Document::FindCalendarByName(const s_string& clndr_name) const {
+    return find_first(m_calendars, [&](const CalendarRecord& r) { return r.clndr_name.equal(clndr_name); });
+}
+
+CalendarRecord* Document::GetDefaultCalendar() const {
+    return find_first(m_calendars, [](const CalendarRecord& r) { return r.default_flag.as_bool(); });
+}
+
+std::vector<RsrcRateRecord*> Document::FindResourceRates(const s_unsigned_long& rsrc_id) const {
+    std::vector<RsrcRateRecord*> rates;
+    for (const auto& rate : m_rsrc_rates) {
+        if (rate->rsrc_id.equal(rsrc_id)) rates.push_back(rate.get());
+    }
+    return rates;
+}
+
+CurrTypeRecord* Document::FindCurrency(const s_unsigned_long& curr_id) const {
+    return find_first(m_curr_types, [&](const CurrTypeRecord& r) { return r.curr_id.equal(curr_id); });
+}
+
+UdfTypeRecord* Document::FindUdfType(const s_unsigned_long& udf_type_id) const {
+    return find_first(m_udf_types, [&](const UdfTypeRecord& r) { return r.udf_type_id.equal(udf_type_id); });
+}
+
+// Values of every user-defined field of a record share one index entry, whatever table the
+// record belongs to; the field type picks the value.
+UdfValueRecord* Document::FindUdfValue(const s_unsigned_long& fk_id, const s_unsigned_long& udf_type_id) const {
+    const auto found = m_udf_value_index.find(fk_id.value);
+    if (found == m_udf_value_index.end()) return nullptr;
+    for (UdfValueRecord* value : found->second) {
+        if (value->udf_type_id.equal(udf_type_id)) return value;
+    }
+    return nullptr;
+}
+
+ActvTypeRecord* Document::FindActvType(const s_unsigned_long& actv_code_type_id) const {
+    return find_first(m_actv_types, [&](const ActvTypeRecord& r) { return r.actv_code_type_id.equal(actv_code_type_id); });
+}
+
+ActvTypeRecord* Document::FindActvTypeByName(const s_string& column_key) const {
+    return find_first(m_actv_types, [&](const ActvTypeRecord& r) { return r.column_key.equal(column_key); });
+}
+
+ActvCodeRecord* Document::FindActvCode(const s_unsigned_long& actv_code_type_id, const s_string& short_name) const {
+    return find_first(m_actv_codes, [&](const ActvCodeRecord& r) {
+        return r.actv_code_type_id.equal(actv_code_type_id) && r.short_name.equal(short_name);
+    });
+}
+
+TaskActvRecord* Document::FindTaskActv(const s_unsigned_long& task_id, const s_unsigned_long& actv_code_type_id) const {
+    return find_first(m_task_actvs, [&](const TaskActvRecord& r) {
+        return r.task_id.equal(task_id) && r.actv_code_type_id.equal(actv_code_type_id);
+    });
+}
+
+PCatTypeRecord* Document::FindPCatType(const s_unsigned_long& proj_catg_type_id) const {
+    return find_first(m_pcat_types, [&](const PCatTypeRecord& r) { return r.proj_catg_type_id.equal(proj_catg_type_id); });
+}
+
+PCatValRecord* Document::FindPCatVal(const s_unsigned_long& proj_catg_id) const {
+    return find_first(m_pcat_vals, [&](const PCatValRecord& r) { return r.proj_catg_id.equal(proj_catg_id); });
+}
+
+ProjPCatRecord* Document::FindProjPCat(const s_unsigned_long& proj_id, const s_unsigned_long& proj_catg_type_id) const {
+    return find_first(m_proj_pcats, [&](const ProjPCatRecord& r) {
+        return r.proj_id.equal(proj_id) && r.proj_catg_type_id.equal(proj_catg_type_id);
+    });
+}
+
+RCatTypeRecord* Document::FindRCatType(const s_unsigned_long& rsrc_catg_type_id) const {
+    return find_first(m_rcat_types, [&](const RCatTypeRecord& r) { return r.rsrc_catg_type_id.equal(rsrc_catg_type_id); });
+}
+
+RCatValRecord* Document::FindRCatVal(const s_unsigned_long& rsrc_catg_id) const {
+    return find_first(m_rcat_vals, [&](const RCatValRecord& r) { return r.rsrc_catg_id.equal(rsrc_catg_id); });
+}
+
+RsrcRCatRecord* Document::FindRsrcRCat(const s_unsigned_long& rsrc_id, const s_unsigned_long& rsrc_catg_type_id) const {
+    return find_first(m_rsrc_rcats, [&](const RsrcRCatRecord& r) {
+        return r.rsrc_id.equal(rsrc_id) && r.rsrc_catg_type_id.equal(rsrc_catg_type_id);
+    });
+}
+
+RoleRecord* Document::FindRole(const s_unsigned_long& role_id) const {
+    return find_first(m_roles, [&](const RoleRecord& r) { return r.role_id.equal(role_id); });
+}
+
+ShiftRecord* Document::FindShift(const s_unsigned_long& shift_id) const {
+    return find_first(m_shifts, [&](const ShiftRecord& r) { return r.shift_id.equal(shift_id); });
+}
+
+ShiftRecord* Document::FindShiftByName(const s_string& shift_name) const {
+    return find_first(m_shifts, [&](const ShiftRecord& r) { return r.shift_name.equal(shift_name); });
+}
+
+MemoTypeRecord* Document::FindMemoType(const s_unsigned_long& memo_type_id) const {
+    return find_first(m_memo_types, [&](const MemoTypeRecord& r) { return r.memo_type_id.equal(memo_type_id); });
+}
+
+void Document::BuildIndexes() {
+    // try_emplace keeps the first record of a key that two records share.
+    for (const auto& task : m_tasks) m_task_index.try_emplace(task->task_id.value, task.get());
+    for (const auto& wbs : m_proj_wbs) m_wbs_index.try_emplace(wbs->wbs_id.value, wbs.get());
+    for (const auto& code : m_actv_codes) m_actv_code_index.try_emplace(code->actv_code_id.value, code.get());
+    for (const auto& value : m_udf_values) m_udf_value_index[value->fk_id.value].push_back(value.get());
+}
+
+}  // namespace varnholt::document

@@ -1,0 +1,82 @@
+// RCatValRecord.h - resource codes: the code types (XER table RCATTYPE), their values
+// (RCATVAL) and the resources' code assignments (RSRCRCAT), with their link rules.
+#pragma once
+
+#include "model/records/xer_field_slot.h"
+
+#include <array>
+
+namespace varnholt {
+
+class RsrcRecord;
+
+class RCatTypeRecord {
+public:
+    RCatTypeRecord() = default;
+    RCatTypeRecord(const RCatTypeRecord&) = delete;
+    RCatTypeRecord& operator=(const RCatTypeRecord&) = delete;
+
+    s_unsigned_long rsrc_catg_type_id;
+    s_int seq_num;
+    s_int rsrc_catg_short_len;
+    s_string rsrc_catg_type;
+    s_bool super_flag{false};
+    // The field name of the code type's load-time column, given by the resource-code link pass.
+    s_string column_key;
+};
+
+class RCatValRecord {
+public:
+    RCatValRecord() = default;
+    RCatValRecord(const RCatValRecord&) = delete;
+    RCatValRecord& operator=(const RCatValRecord&) = delete;
+
+    s_unsigned_long rsrc_catg_id;
+    s_unsigned_long rsrc_catg_type_id;
+    s_int seq_num;
+    s_string rsrc_catg_short_name;
+    s_string rsrc_catg_name;
+    s_unsigned_long parent_rsrc_catg_id;
+
+    RCatTypeRecord* type = nullptr;
+};
+
+class RsrcRCatRecord {
+public:
+    RsrcRCatRecord() = default;
+    RsrcRCatRecord(const RsrcRCatRecord&) = delete;
+    RsrcRCatRecord& operator=(const RsrcRCatRecord&) = delete;
+
+    s_unsigned_long rsrc_id;
+    s_unsigned_long rsrc_catg_type_id;
+    s_unsigned_long rsrc_catg_id;
+
+    RCatTypeRecord* type = nullptr;
+    RCatValRecord* value = nullptr;
+    RsrcRecord* resource = nullptr;
+};
+
+// The resource-code link pass over the values, in file order: the value's type link is what
+// its type id found (null for none); when its parent_rsrc_catg_id is not 0 and found a
+// value, that value's short name as it stands now and "." go in front of its own.
+void LinkResourceCodeValue(RCatValRecord& value, RCatTypeRecord* type, const RCatValRecord* parent);
+
+// The resource-code link pass over the assignments: each link is what its lookup found.
+void LinkResourceCodeAssignment(RsrcRCatRecord& assignment, RCatTypeRecord* type, RCatValRecord* value,
+                                RsrcRecord* resource);
+
+inline constexpr std::array<xer_field_slot<RCatTypeRecord>, 5> kRCatTypeXerFields = {
+    &RCatTypeRecord::rsrc_catg_type_id, &RCatTypeRecord::seq_num,    &RCatTypeRecord::rsrc_catg_short_len,
+    &RCatTypeRecord::rsrc_catg_type,    &RCatTypeRecord::super_flag,
+};
+
+inline constexpr std::array<xer_field_slot<RCatValRecord>, 6> kRCatValXerFields = {
+    &RCatValRecord::rsrc_catg_id,         &RCatValRecord::rsrc_catg_type_id, &RCatValRecord::seq_num,
+    &RCatValRecord::rsrc_catg_short_name, &RCatValRecord::rsrc_catg_name,    &RCatValRecord::parent_rsrc_catg_id,
+};
+
+inline constexpr std::array<xer_field_slot<RsrcRCatRecord>, 3> kRsrcRCatXerFields = {
+    &RsrcRCatRecord::rsrc_id, &RsrcRCatRecord::rsrc_catg_type_id, &RsrcRCatRecord::rsrc_catg_id,
+};
+
+}  // namespace varnholt
