@@ -1,0 +1,251 @@
+// load_time_columns_test.cpp - columns for user-defined fields and codes: ids and their ranges,
+// names, groups, value kinds, refusals, and their lifetime across two opened documents.
+
+#include "column_catalog_fixture.h"
+
+#include "columns/column_ids.h"
+#include "columns/load_time_columns.h"
+#include "model/s_enums.h"
+#include "model/text_utils.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <optional>
+
+namespace varnholt {
+namespace {
+
+using LoadTimeColumnTest = ColumnCatalogTest;
+
+constexpr std::uint64_t kMax32 = std::numeric_limits<std::uint32_t>::max();
+
+TEST(LoadTimeColumnIdTest, StaysInsideTheRangeOfItsKind) {
+    struct IdCase {
+        LoadTimeKind kind;
+        std::uint64_t type_id;
+        std::optional<std::uint32_t> expected;
+        const char* reason;
+    };
+    const IdCase cases[] = {
+        {LoadTimeKind::udf, 0, 100000, "lowest UDF id"},
+        {LoadTimeKind::udf, 12, 100012, "ordinary UDF"},
+        {LoadTimeKind::udf, 399999, 499999, "last UDF id"},
+        {LoadTimeKind::udf, 400000, std::nullopt, "would be the first activity-code id"},
+        {LoadTimeKind::udf, kMax32, std::nullopt, "wraps to 99999 in 32 bits"},
+        {LoadTimeKind::activity_code, 7, 500007, "ordinary activity code"},
+        {LoadTimeKind::activity_code, 99999, 599999, "last activity-code id"},
+        {LoadTimeKind::activity_code, 100000, std::nullopt, "would be the first project-code id"},
+        {LoadTimeKind::project_code, 99999, 699999, "last project-code id"},
+        {LoadTimeKind::project_code, 100000, std::nullopt, "would be the first resource-code id"},
+        {LoadTimeKind::resource_code, 5, 700005, "ordinary resource code"},
+        {LoadTimeKind::resource_code, kMax32 - 700000, static_cast<std::uint32_t>(kMax32), "largest 32-bit id"},
+        {LoadTimeKind::resource_code, kMax32 - 699999, std::nullopt, "one past 32 bits"},
+        {LoadTimeKind::resource_code, kMax32, std::nullopt, "wraps to 699999 in 32 bits"},
+        {LoadTimeKind::resource_code, std::uint64_t{1} << 63, std::nullopt, "far past any range"},
+    };
+    for (const IdCase& c : cases) {
+        SCOPED_TRACE(c.reason);
+        EXPECT_EQ(LoadTimeColumnId(c.kind, c.type_id), c.expected);
+    }
+}
+
+TEST_F(LoadTimeColumnTest, UdfColumnsGoToTheTableTheTypeNames) {
+    struct TableCase {
+        const wchar_t* table_name;
+        std::optional<ColumnTable> table;
+        ColumnOwner owner;
+    };
+    const TableCase cases[] = {
+        {L"TASK", ColumnTable::activity, ColumnOwner::activity},
+        {L"PROJWBS", ColumnTable::wbs, ColumnOwner::wbs},
+        {L"PROJECT", ColumnTable::project, ColumnOwner::project},
+        {L"RSRC", ColumnTable::resource, ColumnOwner::resource},
+        {L"task", std::nullopt, {}},      // table names are matched exactly
+        {L"TASKRSRC", std::nullopt, {}},  // assignments get no columns
+        {L"", std::nullopt, {}},
+    };
+    for (const TableCase& c : cases) {
+        SCOPED_TRACE(testing::Message() << narrow_string(c.table_name));
+        OpenDocumentUnder(L"ENU");
+        const ColumnDef* def = RegisterUdfColumn(
+            catalog(), {.table_name = c.table_name, .udf_type_id = 12, .label = L"Risk Level",
+                        .name = L"risk_level", .value_kind = UdfValueKind(s_logical_data_type(L"FT_STATICTYPE"))});
+        if (!c.table) {
+            EXPECT_EQ(def, nullptr);
+            continue;
+        }
+        ASSERT_NE(def, nullptr);
+        const ColumnCatalog::Run run = catalog().columns(*c.table);
+        EXPECT_EQ(def, &run.back()) << "appended behind the built-in entries";
+        EXPECT_EQ(def->column_id, 100012u);
+        EXPECT_EQ(def->field_id, 2);
+        EXPECT_EQ(def->caption, L"Risk Level");
+        EXPECT_EQ(def->caption_id, 0);
+        EXPECT_EQ(def->field_name, L"risk_level");
+        EXPECT_EQ(def->xer_field_name, "risk_level");
+        EXPECT_EQ(def->value_kind, ColumnValueKind::indicator);
+        EXPECT_EQ(def->group, ColumnGroup::user_defined);
+        EXPECT_EQ(def->summary_rule, ColumnSummaryRule::none);
+        EXPECT_EQ(def->present, 1);
+        EXPECT_EQ(def->owner, c.owner);
+    }
+}
+
+TEST(LoadTimeColumnKindTest, UdfLogicalTypesChooseTheValueKind) {
+    struct KindCase {
+        const wchar_t* logical_type;
+        ColumnValueKind expected;
+    };
+    constexpr KindCase kCases[] = {
+        {L"FT_START_DATE", ColumnValueKind::date}, {L"FT_END_DATE", ColumnValueKind::date},
+        {L"FT_TEXT", ColumnValueKind::text},       {L"FT_FLOAT_2_DECIMALS", ColumnValueKind::real},
+        {L"FT_MONEY", ColumnValueKind::cost},      {L"FT_INT", ColumnValueKind::integer},
+        {L"FT_STATICTYPE", ColumnValueKind::indicator},
+        {L"FT_UNKNOWN", ColumnValueKind::text},  // an unknown code reads as the type's default, text
+    };
+    for (const KindCase& c : kCases) {
+        SCOPED_TRACE(narrow_string(c.logical_type));
+        EXPECT_EQ(UdfValueKind(s_logical_data_type(c.logical_type)), c.expected);
+    }
+    EXPECT_EQ(ActivityCodeGroup(s_activity_code_type_scope(L"AS_Global")), ColumnGroup::activity_codes_global);
+    EXPECT_EQ(ActivityCodeGroup(s_activity_code_type_scope(L"AS_EPS")), ColumnGroup::activity_codes_eps);
+    EXPECT_EQ(ActivityCodeGroup(s_activity_code_type_scope(L"AS_Project")), ColumnGroup::activity_codes_project);
+}
+
+TEST(LoadTimeColumnNameTest, CodeColumnNamesComeFromTheTypeName) {
+    struct NameCase {
+        LoadTimeKind kind;
+        const wchar_t* type_name;
+        std::uint32_t proj_id;
+        const wchar_t* expected;
+        const char* reason;
+    };
+    constexpr NameCase kCases[] = {
+        {LoadTimeKind::activity_code, L"Cost Center", 0, L"actv_code_cost_center_id", "global type"},
+        {LoadTimeKind::activity_code, L"Cost Center", 1234, L"actv_code_cost_center_1234_id", "project type"},
+        {LoadTimeKind::activity_code, L"A  B", 0, L"actv_code_a__b_id", "each space becomes one '_'"},
+        {LoadTimeKind::activity_code, L"Tab\there", 0, L"actv_code_tab\there_id", "only spaces are replaced"},
+        {LoadTimeKind::activity_code, L"Zone", 4294967295u, L"actv_code_zone_4294967295_id", "largest project id"},
+        {LoadTimeKind::project_code, L"Region Name", 0, L"proj_code_region_name_id", "project code"},
+        {LoadTimeKind::project_code, L"Region", 77, L"proj_code_region_id", "no number on project codes"},
+        {LoadTimeKind::resource_code, L"Skill", 0, L"res_code_skill_id", "resource code"},
+        {LoadTimeKind::resource_code, L"BÜRO Ort", 0, L"res_code_büro_ort_id", "Latin-1 capitals fold too"},
+    };
+    for (const NameCase& c : kCases) {
+        SCOPED_TRACE(c.reason);
+        EXPECT_EQ(CodeColumnFieldName(c.kind, c.type_name, c.proj_id), c.expected);
+    }
+}
+
+TEST_F(LoadTimeColumnTest, CodeColumnsCarryTheirKindGroupAndName) {
+    const ColumnDef* global = RegisterActivityCodeColumn(
+        catalog(), {.type_id = 7,
+                    .type_name = L"Cost Center",
+                    .group = ActivityCodeGroup(s_activity_code_type_scope(L"AS_Global"))});
+    ASSERT_NE(global, nullptr);
+    EXPECT_EQ(global->column_id, 500007u);
+    EXPECT_EQ(global->field_id, 3);
+    EXPECT_EQ(global->group, ColumnGroup::activity_codes_global);
+    EXPECT_EQ(global->field_name, L"actv_code_cost_center_id");
+    EXPECT_EQ(global->xer_field_name, "actv_code_cost_center_id");
+    EXPECT_EQ(global->caption, L"Cost Center");
+    EXPECT_EQ(global->value_kind, ColumnValueKind::text);
+
+    const ColumnDef* local = RegisterActivityCodeColumn(
+        catalog(), {.type_id = 8, .type_name = L"Cost Center", .proj_id = 1234,
+                    .group = ActivityCodeGroup(s_activity_code_type_scope(L"AS_Project"))});
+    ASSERT_NE(local, nullptr);
+    EXPECT_EQ(local->group, ColumnGroup::activity_codes_project);
+    EXPECT_EQ(local->field_name, L"actv_code_cost_center_1234_id");
+
+    const ColumnDef* project = RegisterProjectCodeColumn(catalog(), {.type_id = 3, .type_name = L"Region"});
+    ASSERT_NE(project, nullptr);
+    EXPECT_EQ(project->column_id, 600003u);
+    EXPECT_EQ(project->field_id, 4);
+    EXPECT_EQ(project->group, ColumnGroup::project_codes);
+    EXPECT_EQ(project->owner, ColumnOwner::project);
+
+    const ColumnDef* resource = RegisterResourceCodeColumn(catalog(), {.type_id = 3, .type_name = L"Skill"});
+    ASSERT_NE(resource, nullptr);
+    EXPECT_EQ(resource->column_id, 700003u);
+    EXPECT_EQ(resource->field_id, 5);
+    EXPECT_EQ(resource->group, ColumnGroup::resource_codes);
+    EXPECT_EQ(resource->field_name, L"res_code_skill_id");
+
+    // Found like any other column once registered.
+    EXPECT_EQ(catalog().FindActivityByName(L"ACTV_CODE_COST_CENTER_ID")->column_id, 500007u);
+    EXPECT_EQ(catalog().FindActivityByCaption(L"Cost Center")->column_id, 500007u) << "first of two";
+    EXPECT_EQ(catalog().FindAnyByColumnId(700003)->owner, ColumnOwner::resource);
+}
+
+// A damaged file may repeat a type id or carry one so large that base + id lands in another
+// kind's range or wraps; either way two columns would answer to one id.
+TEST_F(LoadTimeColumnTest, ColumnsThatWouldShareOrLeaveTheirIdRangeAreRefused) {
+    ASSERT_NE(AddUdf(L"TASK", 5, L"First", L"u5"), nullptr);
+    ASSERT_NE(RegisterActivityCodeColumn(catalog(), {.type_id = 5, .type_name = L"Phase"}), nullptr);
+    const std::size_t activity_size = catalog().activity_columns().size();
+
+    struct Refusal {
+        const ColumnDef* (*add)();
+        const char* reason;
+    };
+    const Refusal refusals[] = {
+        {[] { return AddUdf(L"TASK", 5, L"Again", L"x"); },
+         "UDF id already taken in the table"},
+        {[] { return RegisterActivityCodeColumn(catalog(), {.type_id = 5, .type_name = L"Other"}); },
+         "activity-code id already taken"},
+        {[] { return AddUdf(L"TASK", 400005, L"Large", L"y"); },
+         "UDF id in the activity-code range (would be 500005, the code column's id)"},
+        {[] { return AddUdf(L"TASK", kMax32, L"Wrap", L"z"); },
+         "UDF id that wraps in 32 bits"},
+        {[] { return RegisterActivityCodeColumn(catalog(), {.type_id = 100000, .type_name = L"Big"}); },
+         "activity-code id in the project-code range"},
+    };
+    for (const Refusal& refusal : refusals) {
+        SCOPED_TRACE(refusal.reason);
+        EXPECT_EQ(refusal.add(), nullptr);
+        EXPECT_EQ(catalog().activity_columns().size(), activity_size) << "nothing appended";
+    }
+    EXPECT_EQ(catalog().FindActivityByColumnId(100005)->caption, L"First") << "the first column keeps its id";
+
+    EXPECT_EQ(RegisterProjectCodeColumn(catalog(), {.type_id = 100000, .type_name = L"Big"}), nullptr);
+    EXPECT_EQ(RegisterResourceCodeColumn(catalog(), {.type_id = kMax32, .type_name = L"Big"}), nullptr);
+    EXPECT_NE(RegisterResourceCodeColumn(catalog(), {.type_id = kMax32 - 700000, .type_name = L"Top"}), nullptr);
+    EXPECT_NE(AddUdf(L"PROJECT", 5, L"Project", L"u5"), nullptr) << "another table, another column";
+}
+
+TEST_F(LoadTimeColumnTest, OpeningAnotherDocumentDropsTheFirstOnesColumns) {
+    // First document: a column of every sort.
+    ASSERT_NE(AddUdf(L"TASK", 1, L"Old", L"old_task"), nullptr);
+    ASSERT_NE(AddUdf(L"PROJWBS", 2, L"Old", L"old_wbs"), nullptr);
+    ASSERT_NE(RegisterActivityCodeColumn(catalog(), {.type_id = 1, .type_name = L"Old Code"}), nullptr);
+    ASSERT_NE(RegisterProjectCodeColumn(catalog(), {.type_id = 1, .type_name = L"Old"}), nullptr);
+    ASSERT_NE(RegisterResourceCodeColumn(catalog(), {.type_id = 1, .type_name = L"Old"}), nullptr);
+    EXPECT_EQ(catalog().activity_columns().size(), 210u);
+    EXPECT_NE(catalog().FindWbsByColumnId(100002), nullptr);  // indexes now built over the old table
+
+    OpenDocumentUnder(L"ENU");
+    const std::pair<ColumnTable, std::size_t> sizes[] = {
+        {ColumnTable::activity, 208}, {ColumnTable::project, 160}, {ColumnTable::wbs, 139},
+        {ColumnTable::resource, 31},  {ColumnTable::predecessor, 28}, {ColumnTable::successor, 28},
+    };
+    for (const auto& [table, size] : sizes) EXPECT_EQ(catalog().columns(table).size(), size);
+    EXPECT_EQ(catalog().FindActivityByColumnId(100001), nullptr);
+    EXPECT_EQ(catalog().FindWbsByColumnId(100002), nullptr);
+    EXPECT_EQ(catalog().FindActivityByFieldId(3), nullptr);
+    EXPECT_EQ(catalog().FindAnyByColumnId(600001), nullptr);
+    EXPECT_EQ(catalog().FindResourceByName(L"res_code_old_id"), nullptr);
+    EXPECT_EQ(catalog().FindActivityByName(L"old_task"), nullptr);
+
+    // Second document: ids of the first are free again, and the indexes answer for the new table.
+    const ColumnDef* reused = AddUdf(L"TASK", 1, L"New", L"new_task");
+    ASSERT_NE(reused, nullptr);
+    EXPECT_EQ(catalog().FindActivityByColumnId(100001), reused);
+    EXPECT_EQ(catalog().FindActivityByFieldId(2), reused);
+    EXPECT_EQ(catalog().FindActivityByColumnId(213)->field_name, L"[caption]");
+    EXPECT_EQ(catalog().activity_columns().size(), 209u);
+}
+
+}  // namespace
+}  // namespace varnholt
