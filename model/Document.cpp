@@ -57,10 +57,14 @@ Record* find_first(const RecordTable<Record>& table, Match match) {
     return nullptr;
 }
 
-template <class Record>
-Record* find_in(const std::map<std::uint32_t, Record*>& index, const s_unsigned_long& key) {
-    const auto found = index.find(key.value);
+template <class Index, class Key>
+auto find_in(const Index& index, Key key) -> typename Index::mapped_type {
+    const auto found = index.find(key);
     return found != index.end() ? found->second : nullptr;
+}
+
+constexpr std::uint64_t pair_key(const s_unsigned_long& high, const s_unsigned_long& low) {
+    return (std::uint64_t{high.value} << 32) | low.value;
 }
 
 }  // namespace
@@ -101,6 +105,9 @@ Document::~Document() {
     m_memo_types.clear();
     m_task_memos.clear();
     m_wbs_memos.clear();
+    m_rsrc_rcat_index.clear();
+    m_proj_pcat_index.clear();
+    m_task_actv_index.clear();
     m_udf_value_index.clear();
     m_actv_code_index.clear();
     m_wbs_index.clear();
@@ -143,7 +150,7 @@ ProjectRecord* Document::FindProject(const s_unsigned_long& proj_id) const {
     return find_first(m_projects, [&](const ProjectRecord& r) { return r.proj_id.equal(proj_id); });
 }
 
-ProjWbsRecord* Document::FindWbs(const s_unsigned_long& wbs_id) const { return find_in(m_wbs_index, wbs_id); }
+ProjWbsRecord* Document::FindWbs(const s_unsigned_long& wbs_id) const { return find_in(m_wbs_index, wbs_id.value); }
 
 ObsRecord* Document::FindObs(const s_unsigned_long& obs_id) const {
     return find_first(m_obs, [&](const ObsRecord& r) { return r.obs_id.equal(obs_id); });
@@ -211,6 +218,7 @@ ActvCodeRecord* Document::FindActvCode(const s_unsigned_long& actv_code_type_id,
 }
 
 TaskActvRecord* Document::FindTaskActv(const s_unsigned_long& task_id, const s_unsigned_long& actv_code_type_id) const {
+    if (m_indexes_built) return find_in(m_task_actv_index, pair_key(task_id, actv_code_type_id));
     return find_first(m_task_actvs, [&](const TaskActvRecord& r) {
         return r.task_id.equal(task_id) && r.actv_code_type_id.equal(actv_code_type_id);
     });
@@ -225,6 +233,7 @@ PCatValRecord* Document::FindPCatVal(const s_unsigned_long& proj_catg_id) const 
 }
 
 ProjPCatRecord* Document::FindProjPCat(const s_unsigned_long& proj_id, const s_unsigned_long& proj_catg_type_id) const {
+    if (m_indexes_built) return find_in(m_proj_pcat_index, pair_key(proj_id, proj_catg_type_id));
     return find_first(m_proj_pcats, [&](const ProjPCatRecord& r) {
         return r.proj_id.equal(proj_id) && r.proj_catg_type_id.equal(proj_catg_type_id);
     });
@@ -239,6 +248,7 @@ RCatValRecord* Document::FindRCatVal(const s_unsigned_long& rsrc_catg_id) const 
 }
 
 RsrcRCatRecord* Document::FindRsrcRCat(const s_unsigned_long& rsrc_id, const s_unsigned_long& rsrc_catg_type_id) const {
+    if (m_indexes_built) return find_in(m_rsrc_rcat_index, pair_key(rsrc_id, rsrc_catg_type_id));
     return find_first(m_rsrc_rcats, [&](const RsrcRCatRecord& r) {
         return r.rsrc_id.equal(rsrc_id) && r.rsrc_catg_type_id.equal(rsrc_catg_type_id);
     });
@@ -262,10 +272,15 @@ MemoTypeRecord* Document::FindMemoType(const s_unsigned_long& memo_type_id) cons
 
 void Document::BuildIndexes() {
     // try_emplace keeps the first record of a key that two records share.
+    m_task_index.reserve(m_tasks.size());
     for (const auto& task : m_tasks) m_task_index.try_emplace(task->task_id.value, task.get());
     for (const auto& wbs : m_proj_wbs) m_wbs_index.try_emplace(wbs->wbs_id.value, wbs.get());
     for (const auto& code : m_actv_codes) m_actv_code_index.try_emplace(code->actv_code_id.value, code.get());
     for (const auto& value : m_udf_values) m_udf_value_index[value->fk_id.value].push_back(value.get());
+    for (const auto& a : m_task_actvs) m_task_actv_index.try_emplace(pair_key(a->task_id, a->actv_code_type_id), a.get());
+    for (const auto& a : m_proj_pcats) m_proj_pcat_index.try_emplace(pair_key(a->proj_id, a->proj_catg_type_id), a.get());
+    for (const auto& a : m_rsrc_rcats) m_rsrc_rcat_index.try_emplace(pair_key(a->rsrc_id, a->rsrc_catg_type_id), a.get());
+    m_indexes_built = true;
 }
 
 }  // namespace varnholt::document

@@ -4,6 +4,7 @@
 // file kind.
 #pragma once
 
+#include "model/column_facts.h"
 #include "model/s_date.h"
 #include "model/s_integers.h"
 #include "model/s_string.h"
@@ -13,6 +14,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace varnholt {
@@ -30,6 +32,12 @@ namespace varnholt::document {
 
 template <class Record>
 using RecordTable = std::vector<std::unique_ptr<Record>>;
+
+// Not owning; a key shared by two records keeps the first.
+template <class Record>
+using IdIndex = std::unordered_map<std::uint32_t, Record*>;
+template <class Record>
+using IdIndex2 = std::unordered_map<std::uint64_t, Record*>;
 
 // The values of the file's header line that the Info page shows.
 struct XerHeader {
@@ -56,6 +64,12 @@ public:
     [[nodiscard]] virtual bool IsMissingScheduleColumns() const { return false; }
     [[nodiscard]] virtual bool HasStartAndFinishColumns() const { return false; }
     [[nodiscard]] virtual bool ShowsRelationshipLines() const { return false; }
+    // What the column catalogue says of the open file's column of a field id (column_facts.h).
+    // The model does not link the catalogue, so the import's documents answer; the base knows
+    // no column, and the roll-ups and workbook passes that ask then leave their values alone.
+    [[nodiscard]] virtual ColumnFact FindColumnFact(ColumnFactTable /*table*/, std::int32_t /*field_id*/) const {
+        return {};
+    }
 
     // Header.
     [[nodiscard]] s_string GetXerVersion() const { return m_header.version; }
@@ -129,9 +143,9 @@ public:
 
     // Fills the four indexes from the tables; run once, after every row is read.
     void BuildIndexes();
-    [[nodiscard]] const std::map<std::uint32_t, TaskRecord*>& TaskIndex() const { return m_task_index; }
-    [[nodiscard]] const std::map<std::uint32_t, ProjWbsRecord*>& WbsIndex() const { return m_wbs_index; }
-    [[nodiscard]] const std::map<std::uint32_t, ActvCodeRecord*>& ActvCodeIndex() const { return m_actv_code_index; }
+    [[nodiscard]] const IdIndex<TaskRecord>& TaskIndex() const { return m_task_index; }
+    [[nodiscard]] const IdIndex<ProjWbsRecord>& WbsIndex() const { return m_wbs_index; }
+    [[nodiscard]] const IdIndex<ActvCodeRecord>& ActvCodeIndex() const { return m_actv_code_index; }
 
     // The tables, in file order.
     [[nodiscard]] const RecordTable<ActvCodeRecord>& ActvCodes() const { return m_actv_codes; }
@@ -201,11 +215,16 @@ private:
     RecordTable<MemoRecord> m_task_memos;
     RecordTable<MemoRecord> m_wbs_memos;
 
-    // Not owning; a key shared by two records keeps the first.
-    std::map<std::uint32_t, TaskRecord*> m_task_index;
-    std::map<std::uint32_t, ProjWbsRecord*> m_wbs_index;
-    std::map<std::uint32_t, ActvCodeRecord*> m_actv_code_index;
-    std::map<std::uint32_t, std::vector<UdfValueRecord*>> m_udf_value_index;  // by fk_id, every type
+    IdIndex<TaskRecord> m_task_index;
+    IdIndex<ProjWbsRecord> m_wbs_index;
+    IdIndex<ActvCodeRecord> m_actv_code_index;
+    std::unordered_map<std::uint32_t, std::vector<UdfValueRecord*>> m_udf_value_index;  // by fk_id, every type
+    // The code assignments by their two keys (owner id in the high half, type id in the low),
+    // which the rows ask for every code cell; the lookups scan until the indexes are built.
+    IdIndex2<TaskActvRecord> m_task_actv_index;
+    IdIndex2<ProjPCatRecord> m_proj_pcat_index;
+    IdIndex2<RsrcRCatRecord> m_rsrc_rcat_index;
+    bool m_indexes_built = false;
 };
 
 }  // namespace varnholt::document

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cmath>
+#include <set>
 
 namespace varnholt {
 
@@ -41,6 +42,13 @@ void hour_factors::apply(double day, double week, double month, double year) {
     hours_per_week = usable(week) ? week : defaults.hours_per_week;
     hours_per_month = usable(month) ? month : defaults.hours_per_month;
     hours_per_year = usable(year) ? year : defaults.hours_per_year;
+}
+
+void hour_factors_ref::apply(double day, double week, double month, double year) {
+    static std::set<hour_factors> shared_sets;  // nodes never move, so pointers into it stay good
+    hour_factors counts;
+    counts.apply(day, week, month, year);
+    m_set = &*shared_sets.insert(counts).first;
 }
 
 double hour_factors::hours_in(std::int32_t unit) const {

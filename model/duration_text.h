@@ -2,6 +2,7 @@
 // chosen unit of time and cut to the chosen decimals, and the time-unit labels.
 #pragma once
 
+#include <compare>
 #include <cstdint>
 #include <string>
 
@@ -19,6 +20,25 @@ struct hour_factors {
     void apply(double day, double week, double month, double year);
     // Hours in one unit of the time-unit code (1 for hours); 0 for an unknown code.
     [[nodiscard]] double hours_in(std::int32_t unit) const;
+
+    friend auto operator<=>(const hour_factors&, const hour_factors&) = default;
+};
+
+inline constexpr hour_factors kDefaultHourFactors{};
+
+// What a duration or quantity holds of its factors: a pointer to one shared set. Each set of
+// counts is kept once for the life of the process (there are about as many as the calendars of
+// the files opened), so a value stays small and copying it copies a pointer.
+class hour_factors_ref {
+public:
+    // As hour_factors::apply, which keeps the default of a count that is not positive.
+    void apply(double day, double week, double month, double year);
+    [[nodiscard]] double hours_in(std::int32_t unit) const { return m_set->hours_in(unit); }
+    [[nodiscard]] const hour_factors& get() const { return *m_set; }
+    [[nodiscard]] const hour_factors* operator->() const { return m_set; }
+
+private:
+    const hour_factors* m_set = &kDefaultHourFactors;
 };
 
 [[nodiscard]] constexpr bool is_time_unit(std::int32_t unit) { return unit >= 0 && unit <= 4; }

@@ -70,9 +70,10 @@ public:
     [[nodiscard]] s_val_ptr clone() const override { return s_val_ptr(new s_date(*this)); }
     [[nodiscard]] bool is_date() const override { return true; }
 
-    std::int64_t seconds = 0;
+    // The small members first: they share the base's padding, which keeps a date at 24 bytes.
     bool blank = false;
     std::int32_t mark = kNoMark;
+    std::int64_t seconds = 0;
 
 protected:
     // Ordered by seconds with dates without value last; equality reads the seconds only.

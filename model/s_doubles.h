@@ -21,8 +21,8 @@ public:
     [[nodiscard]] std::wstring to_string() const override;
     [[nodiscard]] s_val_ptr clone() const override { return s_val_ptr(new s_double(*this)); }
 
+    std::uint8_t blank = 0;  // first, to share the base's padding
     double value = 0.0;
-    std::uint8_t blank = 0;
 
 protected:
     [[nodiscard]] bool compare(compare_op op, const s_val& other) const override;

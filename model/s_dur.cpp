@@ -14,7 +14,7 @@ std::wstring s_dur::to_string() const {
     const UnitDisplaySettings& settings = display_settings().active;
     const std::int32_t unit = settings.duration_UnitOfTime;
     if (blank != 0 || !is_time_unit(unit)) return {};
-    std::wstring text = number_form(value, factors, unit, settings.duration_Decimals);
+    std::wstring text = number_form(value, factors.get(), unit, settings.duration_Decimals);
     if (settings.duration_ShowDurationLabel) text += duration_letter(unit);
     return text;
 }

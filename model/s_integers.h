@@ -21,8 +21,9 @@ public:
     [[nodiscard]] std::wstring to_string() const override;
     [[nodiscard]] s_val_ptr clone() const override { return s_val_ptr(new s_int(*this)); }
 
-    std::int32_t value = 0;
+    // The flag first: it then shares the base's padding, which keeps the value small.
     std::uint8_t blank = 0;
+    std::int32_t value = 0;
 
 protected:
     [[nodiscard]] bool compare(compare_op op, const s_val& other) const override;

@@ -32,7 +32,7 @@ std::wstring s_unit::format_quantity() const {
     // The stored form always names its unit: a workbook's quantities stand in their own units.
     if (settings.unit_Decimals == 0) return stored_form(value) + time_unit_label(unit);
     if (!is_time_unit(unit)) return {};
-    std::wstring text = number_form(value, factors, unit, settings.unit_Decimals);
+    std::wstring text = number_form(value, factors.get(), unit, settings.unit_Decimals);
     if (settings.unit_ShowDurationLabel) text += time_unit_label(unit);
     return text;
 }

@@ -21,7 +21,7 @@ public:
     };
 
     s_unit() = default;  // blank quantity: no value, shows as empty text
-    s_unit(double v, std::int32_t format_kind) : value(v), blank(0), kind(format_kind) { null_flag = 0; }
+    s_unit(double v, std::int32_t format_kind) : blank(0), kind(format_kind), value(v) { null_flag = 0; }
     s_unit(std::wstring_view file_text, std::int32_t format_kind);
 
     [[nodiscard]] double as_double() const override { return value; }
@@ -33,11 +33,12 @@ public:
     [[nodiscard]] std::wstring format_units_per_time() const;
     [[nodiscard]] std::wstring format_rate_per_time() const;
 
-    double value = 0.0;
+    // The small members first: they share the base's padding, which keeps a quantity at 32 bytes.
     std::uint8_t blank = 1;
-    std::int32_t kind = kQuantity;
     std::uint8_t calendar_applied = 0;
-    hour_factors factors;
+    std::int32_t kind = kQuantity;
+    double value = 0.0;
+    hour_factors_ref factors;
 
 protected:
     // Equal within 0.009, like money; ordered as plain doubles; blank and kind play no part.

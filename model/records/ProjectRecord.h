@@ -4,6 +4,7 @@
 #include "model/records/xer_field_slot.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,14 @@ public:
 
     void AddActivity(TaskRecord* activity) { activities.push_back(activity); }
     void AddWbs(ProjWbsRecord* wbs) { wbs_elements.push_back(wbs); }
+
+    // The value behind a project field id (221-371), or the shared null value; never null.
+    // Const in effect: the summaries are rolled up over the root WBS element's subtree on
+    // first read, kept here and in the root element's summary cache.
+    [[nodiscard]] const s_val* GetFieldValue(std::int32_t field_id) const;
+    // As GetFieldValue, and besides the load-time columns of user-defined fields and of
+    // project codes.
+    [[nodiscard]] const s_val* GetColumnValue(std::int32_t column_id) const;
 
     s_unsigned_long proj_id;
     s_unsigned_long acct_id;
@@ -97,6 +106,15 @@ public:
     std::wstring cr_external_key;
     s_date apply_actuals_date;
     std::wstring intg_proj_type;
+
+    // Derived values, named after the field of the column that shows them; the summaries are
+    // mutable because field access rolls them up on their first read.
+    s_node_type node_type{1};
+    mutable s_date act_end_date, end_date, act_start_date, start_date;
+    mutable s_int complete_cnt, active_cnt, notstarted_cnt, task_cnt;
+    mutable s_unit act_work_qty, act_equip_qty, act_this_per_work_qty, act_this_per_equip_qty, total_work_qty,
+        total_equip_qty, remain_work_qty, remain_equip_qty;
+    mutable s_dur act_drtn_hr_cnt, total_drtn_hr_cnt, remain_drtn_hr_cnt;
 
     s_int load_order;  // set by the document's factory
 

@@ -2,11 +2,13 @@
 // it is assigned to.
 #pragma once
 
+#include "model/records/RsrcRateRecord.h"
 #include "model/records/blank_unit.h"
 #include "model/records/tree_links.h"
 #include "model/records/xer_field_slot.h"
 
 #include <array>
+#include <cstdint>
 #include <vector>
 
 namespace varnholt::document {
@@ -18,7 +20,6 @@ namespace varnholt {
 class CalendarRecord;
 class CurrTypeRecord;
 class RoleRecord;
-class RsrcRateRecord;
 class RsrcRoleRecord;
 class ShiftRecord;
 class TaskRsrcRecord;
@@ -43,6 +44,26 @@ public:
     // up below itself.
     bool SetParent(RsrcRecord* parent_resource) { return LinkParent(*this, parent_resource); }
 
+    // The value behind a resource field id (513-543), or the shared null value; never null.
+    // Const in effect: the first read of a quantity gives it the resource calendar's hours per
+    // period.
+    [[nodiscard]] const s_val* GetFieldValue(std::int32_t field_id) const;
+    // As GetFieldValue, and besides the load-time columns of user-defined fields and of
+    // resource codes.
+    [[nodiscard]] const s_val* GetColumnValue(std::int32_t column_id) const;
+
+    // The post-load passes of an XER file and of a workbook (ResourcePasses.cpp).
+    void ComputeDerived();
+    void ComputeDerivedXls();
+
+    // The rate in force: the last one, in effective-date order, that takes effect before
+    // tomorrow (an undated rate holds from the start); null when none does.
+    [[nodiscard]] RsrcRateRecord* CurrentRate() const;
+    // The first rate of [first, last) whose effective date is before `date` (undated rates
+    // are), or `last`. Walked with reverse iterators it finds the last such rate.
+    template <class RateIterator>
+    [[nodiscard]] static RateIterator FindRateBefore(RateIterator first, RateIterator last, const s_date& date);
+
     s_unsigned_long rsrc_id;
     s_unsigned_long clndr_id;
     s_unsigned_long parent_rsrc_id;
@@ -64,7 +85,7 @@ public:
     s_unit xfer_complete_day_cnt;  // no reader fills it: the file's field is dropped
     s_unit xfer_notstart_day_cnt;  // likewise
     s_double ot_factor;
-    s_unit def_qty_per_hr = blank_unit(s_unit::kUnitsPerTime);
+    mutable s_unit def_qty_per_hr = blank_unit(s_unit::kUnitsPerTime);  // calendar factors on first read
     s_string guid;
     s_string cost_qty_type;
     s_string office_phone;
@@ -74,7 +95,12 @@ public:
     s_string email_addr;
     s_string rsrc_notes;
 
+    // Derived values, named after the field of the column that shows them. The column
+    // "user_id" shows a text, which cannot share its name with the file's numeric user_id.
+    s_bool assigned_flag, primary_flag;
+    s_string user_id_text;
     s_int load_order;  // set by the document's factory
+    s_string role_list, role_code_list;
 
     const document::Document* doc = nullptr;
     std::vector<RsrcRecord*> children;
@@ -87,6 +113,17 @@ public:
     const CalendarRecord* calendar = nullptr;
     ShiftRecord* shift = nullptr;
 };
+
+// Undated rates count as in force from the start, dated ones when they take effect before `date`.
+template <class RateIterator>
+RateIterator RsrcRecord::FindRateBefore(RateIterator first, RateIterator last, const s_date& date) {
+    for (; first != last; ++first) {
+        if (*first == nullptr) continue;
+        const s_date& effective = (*first)->start_date;
+        if (effective.null_flag != 0 || effective.seconds < date.seconds) return first;
+    }
+    return last;
+}
 
 inline constexpr std::array<xer_field_slot<RsrcRecord>, 30> kRsrcXerFields = {
     &RsrcRecord::rsrc_id,                 //  1

@@ -5,6 +5,7 @@
 #include "model/records/xer_field_slot.h"
 
 #include <array>
+#include <cstdint>
 
 namespace varnholt {
 
@@ -15,6 +16,11 @@ public:
     TaskPredRecord() = default;
     TaskPredRecord(const TaskPredRecord&) = delete;
     TaskPredRecord& operator=(const TaskPredRecord&) = delete;
+
+    // The value behind a relationship field id: 544-571 read the predecessor activity, 572-599
+    // the successor in the same pattern; the shared null value for an id not answered or an
+    // activity that is missing. Never null; no calendar factors are applied here.
+    [[nodiscard]] const s_val* GetFieldValue(std::int32_t field_id) const;
 
     s_unsigned_long task_pred_id;
     s_unsigned_long task_id;       // the successor

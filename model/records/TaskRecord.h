@@ -5,6 +5,8 @@
 #include "model/records/xer_field_slot.h"
 
 #include <array>
+#include <memory>
+#include <cstdint>
 #include <vector>
 
 namespace varnholt::document {
@@ -22,6 +24,33 @@ class TaskPredRecord;
 class TaskProcRecord;
 class TaskRsrcRecord;
 
+// The values of an activity that only a workbook supplies (see TaskRecord::workbook_values).
+struct TaskWorkbookValues {
+    s_unit perfm_work_qty, sched_work_qty, base_work_qty, base_equip_qty, primary_base_work_qty,
+        primary_base_equip_qty, var_work_qty, var_equip_qty, var_primary_work_qty, var_primary_equip_qty;
+    s_cost act_expense_cost, act_work_cost, act_mat_cost, act_equip_cost, act_this_per_work_cost,
+        act_this_per_mat_cost, act_this_per_equip_cost, act_cost;
+    s_cost total_expense_cost, total_work_cost, total_mat_cost, total_equip_cost, total_cost;
+    s_cost base_expense_cost, base_work_cost, base_mat_cost, base_equip_cost, base_cost;
+    s_cost primary_base_expense_cost, primary_base_work_cost, primary_base_mat_cost, primary_base_equip_cost,
+        primary_base_cost;
+    s_cost target_expense_cost, target_work_cost, target_mat_cost, target_equip_cost, target_cost;
+    s_cost remain_expense_cost, remain_work_cost, remain_mat_cost, remain_equip_cost, remain_cost;
+    s_cost var_expense_cost, var_work_cost, var_mat_cost, var_equip_cost, var_cost;
+    s_cost var_primary_expense_cost, var_primary_work_cost, var_primary_mat_cost, var_primary_equip_cost,
+        var_primary_cost;
+    s_cost av, acwp, bac, cv, bcwp, eac, etc, bcws, sv, vac;  // earned value
+    s_date base_end_date, base_start_date, primary_base_end_date, primary_base_start_date,
+        secondary_base_end_date, secondary_base_start_date, tertiary_base_end_date, tertiary_base_start_date;
+    s_percent complete_pct, cost_complete_pct, act_pct_spent, drtn_complete_pct, drtn_pct_spent,
+        expense_complete_pct, work_cost_complete_pct, work_complete_pct, mat_cost_complete_pct,
+        equip_cost_complete_pct, equip_complete_pct, perfm_complete_pct, sched_complete_pct,
+        effort_complete_pct;
+    s_dur base_drtn_hr_cnt, primary_base_drtn_hr_cnt, remain_float_hr_cnt, var_drtn_hr_cnt,
+        var_end_date_drtn_hr_cnt, var_start_date_drtn_hr_cnt, var_primary_drtn_hr_cnt,
+        var_primary_end_date_drtn_hr_cnt, var_primary_start_date_drtn_hr_cnt;
+};
+
 class TaskRecord {
 public:
     TaskRecord() = default;
@@ -34,6 +63,20 @@ public:
     void AddSuccessor(TaskPredRecord* relationship) { successors.push_back(relationship); }
     void AddStep(TaskProcRecord* step) { steps.push_back(step); }
     void AddMemo(MemoRecord* memo) { memos.push_back(memo); }
+
+    // The value behind an activity field id (6-213, and the WBS date ids 417-434 and 512 that
+    // the roll-ups ask of activities), or the shared null value for an id the activity does not
+    // answer; never null. Const in effect: the first read of a duration or quantity gives it
+    // the hours per period of the activity's calendar.
+    [[nodiscard]] const s_val* GetFieldValue(std::int32_t field_id) const;
+    // As GetFieldValue, and besides the load-time columns of user-defined fields and of
+    // activity codes.
+    [[nodiscard]] const s_val* GetColumnValue(std::int32_t column_id) const;
+
+    // The post-load passes of an XER file and of a workbook: run once per activity, after the
+    // links are complete and before the WBS and resource passes.
+    void ComputeDerived();
+    void ComputeDerivedXls();
 
     s_unsigned_long task_id;
     s_unsigned_long proj_id;
@@ -51,18 +94,20 @@ public:
     // Holds the place of the file's review_type, which is not read: no file fills it.
     s_review_status review_status = unset_value<s_review_status>(1);
     s_activity_status status_code = unset_value<s_activity_status>(2);
+    // Durations and quantities are mutable: field access puts the calendar's hours per period
+    // into them on their first read.
     s_string task_code;
     s_string task_name;
-    s_dur total_float_hr_cnt;
-    s_dur free_float_hr_cnt;
-    s_dur remain_drtn_hr_cnt;
-    s_unit act_work_qty;
-    s_unit remain_work_qty;
-    s_unit target_work_qty;
-    s_dur target_drtn_hr_cnt;
-    s_unit target_equip_qty;
-    s_unit act_equip_qty;
-    s_unit remain_equip_qty;
+    mutable s_dur total_float_hr_cnt;
+    mutable s_dur free_float_hr_cnt;
+    mutable s_dur remain_drtn_hr_cnt;
+    mutable s_unit act_work_qty;
+    mutable s_unit remain_work_qty;
+    mutable s_unit target_work_qty;
+    mutable s_dur target_drtn_hr_cnt;
+    mutable s_unit target_equip_qty;
+    mutable s_unit act_equip_qty;
+    mutable s_unit remain_equip_qty;
     s_date cstr_date;
     s_date act_start_date;
     s_date act_end_date;
@@ -86,8 +131,8 @@ public:
     s_constraint_type cstr_type2 = unset_value<s_constraint_type>(2);
     s_int float_path;
     s_int float_path_order;
-    s_unit act_this_per_work_qty;
-    s_unit act_this_per_equip_qty;
+    mutable s_unit act_this_per_work_qty;
+    mutable s_unit act_this_per_equip_qty;
     s_bool driving_path_flag;
     s_date suspend_date;
     s_date resume_date;
@@ -97,6 +142,27 @@ public:
     s_string update_user;
     s_date create_date;
     s_string create_user;
+
+    // Derived values, each named after the field of the column that shows it. The post-load
+    // pass fills the dates, counts, durations and lists; the others keep these defaults.
+    // The shown start and finish hold 0 seconds without a value until a pass or the workbook
+    // gives them one: the workbook pass tells a milestone by the one that stays without.
+    s_date act_progress_date, start_date, end_date;
+    s_bool critical_flag{false};
+    s_string resource_list, role_list, role_code_list;
+    s_int row_count, taskrsrc_cnt, complete_cnt, active_cnt, notstarted_cnt;
+    mutable s_dur total_drtn_hr_cnt{0.0}, act_drtn_hr_cnt{0.0};
+    s_string pred_list, succ_list;
+    s_string rsrc_label;  // "short name.name" of the activity's resource; field 147 shows it
+    s_int step_cnt, step_complete_cnt, step_active_cnt, step_notstarted_cnt;
+    mutable s_unit total_work_qty, total_equip_qty;
+    // Costs, earned value, baselines and percentages come only from a workbook's columns; an
+    // XER file fills none of them. They live in a block of their own that exists only once
+    // something is stored in it, which keeps an activity small; until then every read answers
+    // the shared defaults (see WorkbookValues).
+    std::unique_ptr<TaskWorkbookValues> workbook_values;
+    [[nodiscard]] const TaskWorkbookValues& WorkbookValues() const;
+    TaskWorkbookValues& EnsureWorkbookValues();
 
     s_int load_order;  // place among the file's activities, from 0; set by the factory
 
@@ -111,6 +177,12 @@ public:
     std::vector<TaskProcRecord*> steps;
     std::vector<MemoRecord*> memos;
 };
+
+// A field reader (see field_dispatch.h) of a value in the activity's workbook block.
+template <auto Member>
+const s_val* FromWorkbook(const TaskRecord& task) {
+    return &(task.WorkbookValues().*Member);
+}
 
 inline constexpr std::array<xer_field_slot<TaskRecord>, 61> kTaskXerFields = {
     &TaskRecord::task_id,                   // 1

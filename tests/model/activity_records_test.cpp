@@ -50,10 +50,10 @@ template <class Measure>
 void ExpectBlank(const Measure& measure) {
     EXPECT_EQ(measure.blank, 1);
     EXPECT_EQ(measure.null_flag, 1);
-    EXPECT_EQ(measure.factors.hours_per_day, 8);
-    EXPECT_EQ(measure.factors.hours_per_week, 40);
-    EXPECT_EQ(measure.factors.hours_per_month, 172);
-    EXPECT_EQ(measure.factors.hours_per_year, 2000);
+    EXPECT_EQ(measure.factors->hours_per_day, 8);
+    EXPECT_EQ(measure.factors->hours_per_week, 40);
+    EXPECT_EQ(measure.factors->hours_per_month, 172);
+    EXPECT_EQ(measure.factors->hours_per_year, 2000);
 }
 
 TEST(ActivityRecordDefaults, Task) {

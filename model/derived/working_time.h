@@ -1,0 +1,30 @@
+// working_time.h - working time between two dates for the derived durations. A date that has
+// no value, or stands at or before 1970-01-01 00:00 (the zero date, shown as empty), bounds no
+// span: counting from it would count every working day since 1970.
+#pragma once
+
+#include "model/s_date.h"
+
+#include <cstdint>
+
+namespace varnholt {
+
+class CalendarRecord;
+
+[[nodiscard]] inline bool BoundsWorkingTime(const s_date& date) noexcept {
+    return date.null_flag == 0 && date.seconds > 0;
+}
+
+// The value as a date, or null for a value of another class (the shared null value among them).
+[[nodiscard]] inline const s_date* AsDate(const s_val* value) noexcept {
+    return value != nullptr && value->is_date() ? static_cast<const s_date*>(value) : nullptr;
+}
+
+// Working minutes on the calendar from start to finish; 0 unless both bound working time and
+// the start comes first.
+[[nodiscard]] std::uint32_t WorkingMinutesBetween(const CalendarRecord& calendar, const s_date& start,
+                                                  const s_date& finish);
+
+[[nodiscard]] inline double HoursOf(std::uint32_t minutes) noexcept { return minutes / 60.0; }
+
+}  // namespace varnholt
