@@ -1,0 +1,62 @@
+// user_paths.cpp - the per-user data folder under the XDG data home.
+
+#include "platform/user_paths.h"
+
+#include "model/text_utils.h"
+
+#include <array>
+#include <cstdlib>
+#include <system_error>
+
+namespace varnholt {
+
+namespace {
+
+constexpr std::array<const char*, 4> kViewKindFolders = {"VP_ACT", "VP_WBS", "VP_PROJ", "VP_RES"};
+
+// An environment value that names an absolute folder; relative values are ignored, as the XDG
+// rule says, so that a stray setting cannot scatter files into the working folder.
+std::filesystem::path AbsoluteFromEnvironment(const char* name) {
+    const char* value = std::getenv(name);
+    if (value == nullptr || *value == '\0') return {};
+    std::filesystem::path path(value);
+    return path.is_absolute() ? path : std::filesystem::path{};
+}
+
+bool EnsureFolder(const std::filesystem::path& folder) {
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    return std::filesystem::is_directory(folder, error);
+}
+
+}  // namespace
+
+std::filesystem::path DefaultDataHome() {
+    if (auto data_home = AbsoluteFromEnvironment("XDG_DATA_HOME"); !data_home.empty()) return data_home;
+    if (auto home = AbsoluteFromEnvironment("HOME"); !home.empty()) return home / ".local" / "share";
+    return {};
+}
+
+std::wstring CreateUserDataFoldersIn(const std::filesystem::path& data_home) {
+    if (data_home.empty()) return {};
+    const std::filesystem::path folder = data_home / "Oskeldan" / "VarnholtReader";
+    if (!EnsureFolder(folder)) return {};
+    // A subfolder that cannot be made is not fatal: the files in it are then skipped silently.
+    for (const char* sub : kViewKindFolders) (void)EnsureFolder(folder / sub);
+    std::wstring text = WideFromPath(folder);
+    if (text.empty() || text.back() != L'/') text.push_back(L'/');
+    return text;
+}
+
+std::wstring CreateUserDataFolders() { return CreateUserDataFoldersIn(DefaultDataHome()); }
+
+std::wstring& user_data_folder() {
+    static std::wstring folder;
+    return folder;
+}
+
+std::filesystem::path PathFromWide(std::wstring_view path) { return std::filesystem::path(narrow_string(path)); }
+
+std::wstring WideFromPath(const std::filesystem::path& path) { return widen_string(path.native()); }
+
+}  // namespace varnholt

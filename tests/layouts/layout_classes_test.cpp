@@ -1,0 +1,292 @@
+// layout_classes_test.cpp - the four layout kinds: what each answers for what it lacks,
+// the column lists and their move rules, grouping records, Gantt bars and the ownership of
+// filter selections.
+
+#include "layouts/ActivityLayout.h"
+#include "layouts/TableLayouts.h"
+#include "layouts/store_helpers.h"
+#include "layouts_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace varnholt {
+namespace {
+
+using view::Layout;
+using view::LayoutColumnList;
+using view::LayoutKind;
+
+std::unique_ptr<Layout> MakeLayout(LayoutKind kind) {
+    switch (kind) {
+    case LayoutKind::activity: return std::make_unique<ActivityLayout>();
+    case LayoutKind::wbs: return std::make_unique<WBSLayout>();
+    case LayoutKind::project: return std::make_unique<ProjectLayout>();
+    case LayoutKind::resource: return std::make_unique<ResourceLayout>();
+    }
+    return nullptr;
+}
+
+constexpr LayoutKind kAllKinds[] = {LayoutKind::activity, LayoutKind::wbs, LayoutKind::project, LayoutKind::resource};
+
+// A layout that overrides nothing: every answer is the base's.
+class BareLayout final : public Layout {
+public:
+    BareLayout() : Layout(LayoutKind::activity) {}
+};
+
+// The fields of a list, in order, as text: "a b c".
+std::string Fields(const LayoutColumnList& columns) {
+    std::string text;
+    for (const auto& column : columns) {
+        if (!text.empty()) text += ' ';
+        text += static_cast<char>('a' + column->field);
+    }
+    return text;
+}
+
+TEST(LayoutKinds, AnswerOnlyForWhatTheyHave) {
+    struct Case {
+        LayoutKind kind;
+        bool task_view, gantt, extra_lists;
+    } const cases[] = {
+        {LayoutKind::activity, true, true, true},
+        {LayoutKind::wbs, false, true, false},
+        {LayoutKind::project, false, true, false},
+        {LayoutKind::resource, false, false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.kind));
+        const auto layout = MakeLayout(c.kind);
+        EXPECT_EQ(layout->GetKind(), c.kind);
+        EXPECT_TRUE(layout->GetName().empty());
+        EXPECT_EQ(layout->GetColumnCount(), 0u);
+        EXPECT_NE(layout->GetColumns(), nullptr);
+        EXPECT_NE(layout->GetGroupSortBy(), nullptr);
+        EXPECT_NE(layout->GetColumnWidths(), nullptr);
+        EXPECT_EQ(layout->GetTaskView() != nullptr, c.task_view);
+        EXPECT_EQ(layout->GetTextBlock() != nullptr, c.task_view);
+        EXPECT_EQ(layout->GetFilter(), nullptr) << "no layout starts with a filter";
+        EXPECT_EQ(layout->GetGanttBars() != nullptr, c.gantt);
+        EXPECT_EQ(layout->GetTimescale() != nullptr, c.gantt);
+        const std::int32_t extra_count = c.extra_lists ? 0 : -1;
+        EXPECT_EQ(layout->GetRsrcColumnCount(), extra_count);
+        EXPECT_EQ(layout->GetPredColumnCount(), extra_count);
+        EXPECT_EQ(layout->GetSuccColumnCount(), extra_count);
+        EXPECT_EQ(layout->GetRsrcColumns() != nullptr, c.extra_lists);
+        EXPECT_EQ(layout->AddPredColumn(1, 10) != nullptr, c.extra_lists);
+        if (c.gantt) {
+            EXPECT_EQ(layout->GetTimescale()->unit, 4);
+            EXPECT_EQ(layout->GetTimescale()->cell_width, 50.0f);
+            EXPECT_TRUE(layout->GetGanttBars()->bars.empty());
+            EXPECT_EQ(layout->GetGanttBars()->defaults.color, 0xFFFF0000u);
+        }
+    }
+}
+
+TEST(LayoutKinds, TheBaseAnswersAbsentForEverything) {
+    BareLayout layout;
+    EXPECT_EQ(layout.GetColumnCount(), 0u);
+    EXPECT_EQ(layout.AddColumn(130, 80), nullptr);
+    EXPECT_EQ(layout.GetColumn(0), nullptr);
+    EXPECT_EQ(layout.FindColumn(130), nullptr);
+    EXPECT_EQ(layout.GetColumns(), nullptr);
+    EXPECT_EQ(layout.AddRsrcColumn(1, 1), nullptr);
+    EXPECT_EQ(layout.AddSuccColumn(1, 1), nullptr);
+    EXPECT_EQ(layout.GetRsrcColumnCount(), -1);
+    EXPECT_EQ(layout.GetSuccColumn(0), nullptr);
+    EXPECT_EQ(layout.GetColumnWidths(), nullptr);
+    layout.MoveColumn(0, 1);
+    layout.RemoveColumn(0);
+    layout.MovePredColumn(0, 2);
+    layout.RemoveSuccColumn(0);
+    // A layout without a filter lets the selection go; the sanitizers see that it is freed.
+    layout.SetFilter(std::make_unique<FilterSelection>(kMatchAny));
+    EXPECT_EQ(layout.GetFilter(), nullptr);
+}
+
+TEST(LayoutColumns, GetFindAndAddOnEveryKind) {
+    for (const LayoutKind kind : kAllKinds) {
+        SCOPED_TRACE(static_cast<int>(kind));
+        const auto layout = MakeLayout(kind);
+        view::LayoutColumn* first = layout->AddColumn(130, 80.5f);
+        ASSERT_NE(first, nullptr);
+        EXPECT_EQ(first->field, 130);
+        EXPECT_EQ(first->width, 80.5f);
+        EXPECT_TRUE(first->title.empty());
+        view::LayoutColumn* second = layout->AddColumn(130, 20);
+        EXPECT_EQ(layout->GetColumnCount(), 2u);
+        EXPECT_EQ(layout->GetColumn(1), second);
+        EXPECT_EQ(layout->GetColumn(2), nullptr) << "the count is no index";
+        EXPECT_EQ(layout->GetColumn(static_cast<std::size_t>(-1)), nullptr) << "a negative index";
+        EXPECT_EQ(layout->FindColumn(130), first) << "the first of two columns on one field";
+        EXPECT_EQ(layout->FindColumn(131), nullptr);
+    }
+}
+
+// The gap rule: `to` is the gap before the item of that index, count the gap after the last.
+struct MoveCase {
+    const char* why;
+    std::size_t from, to;
+    const char* after;
+};
+const MoveCase kMoveCases[] = {
+    {"first to the end", 0, 3, "b c a"},
+    {"last to the front", 2, 0, "c a b"},
+    {"first behind the second", 0, 2, "b a c"},
+    {"into its own gap before", 1, 1, "a b c"},
+    {"into its own gap after", 1, 2, "a b c"},
+    {"from past the end", 3, 0, "a b c"},
+    {"to past the last gap", 0, 4, "a b c"},
+    {"middle to the front", 1, 0, "b a c"},
+    {"middle to the end", 1, 3, "a c b"},
+};
+
+// Runs each case on a fresh list [a, b, c], built and read through the given operations.
+void ExpectMoves(const std::function<std::unique_ptr<Layout>()>& make,
+                 const std::function<LayoutColumnList&(Layout&)>& list,
+                 const std::function<void(Layout&, std::size_t, std::size_t)>& move) {
+    for (const MoveCase& c : kMoveCases) {
+        SCOPED_TRACE(c.why);
+        auto layout = make();
+        for (std::int32_t field = 0; field < 3; ++field) view::AppendColumn(list(*layout), field, 10);
+        move(*layout, c.from, c.to);
+        EXPECT_EQ(Fields(list(*layout)), c.after);
+    }
+}
+
+TEST(LayoutColumns, MoveRulesOfTheRelationshipLists) {
+    const auto make = [] { return std::make_unique<ActivityLayout>(); };
+    ExpectMoves(make, [](Layout& l) -> LayoutColumnList& { return *l.GetPredColumns(); },
+                [](Layout& l, std::size_t from, std::size_t to) { l.MovePredColumn(from, to); });
+    ExpectMoves(make, [](Layout& l) -> LayoutColumnList& { return *l.GetSuccColumns(); },
+                [](Layout& l, std::size_t from, std::size_t to) { l.MoveSuccColumn(from, to); });
+}
+
+TEST(LayoutColumns, MoveRuleOfTheMainListOnEveryKind) {
+    for (const LayoutKind kind : kAllKinds) {
+        SCOPED_TRACE(static_cast<int>(kind));
+        ExpectMoves([kind] { return MakeLayout(kind); },
+                    [](Layout& l) -> LayoutColumnList& { return *l.GetColumns(); },
+                    [](Layout& l, std::size_t from, std::size_t to) { l.MoveColumn(from, to); });
+    }
+    // The WBS and project layouts leave the relationship lists to the activity layout.
+    WBSLayout wbs;
+    wbs.MovePredColumn(0, 1);
+    EXPECT_EQ(wbs.GetPredColumns(), nullptr);
+}
+
+TEST(LayoutColumns, RemoveTakesTheItemOutAndIgnoresIndexesOutOfRange) {
+    ActivityLayout layout;
+    for (std::int32_t field = 0; field < 3; ++field) {
+        layout.AddColumn(field, 10);
+        layout.AddPredColumn(field, 10);
+        layout.AddSuccColumn(field, 10);
+    }
+    layout.RemoveColumn(3);
+    layout.RemovePredColumn(3);
+    layout.RemoveSuccColumn(static_cast<std::size_t>(-1));
+    EXPECT_EQ(Fields(*layout.GetColumns()), "a b c");
+    EXPECT_EQ(Fields(*layout.GetPredColumns()), "a b c");
+    EXPECT_EQ(Fields(*layout.GetSuccColumns()), "a b c");
+    layout.RemoveColumn(0);
+    layout.RemovePredColumn(1);
+    layout.RemoveSuccColumn(2);
+    EXPECT_EQ(Fields(*layout.GetColumns()), "b c");
+    EXPECT_EQ(Fields(*layout.GetPredColumns()), "a c");
+    EXPECT_EQ(Fields(*layout.GetSuccColumns()), "a b");
+    EXPECT_EQ(layout.GetPredColumnCount(), 2);
+}
+
+class LayoutTitles : public testing_layouts::LayoutsTest {};
+
+TEST_F(LayoutTitles, OwnTitleElseTheCatalogueCaption) {
+    const ColumnDef* known = ColumnCatalog::Instance().FindAnyByColumnId(130);
+    ASSERT_NE(known, nullptr);
+    ASSERT_FALSE(known->caption.empty());
+    EXPECT_EQ((view::LayoutColumn{130, 10, L"Code"}).GetTitle(), L"Code");
+    EXPECT_EQ((view::LayoutColumn{130, 10, {}}).GetTitle(), known->caption);
+    EXPECT_EQ((view::LayoutColumn{4, 10, {}}).GetTitle(), L"") << "an id the catalogue lacks";
+    EXPECT_EQ((view::LayoutColumn{123456, 10, {}}).GetTitle(), L"") << "a load-time id this file did not add";
+    EXPECT_EQ((view::LayoutColumn{-130, 10, {}}).GetTitle(), L"") << "a negative id";
+}
+
+TEST(GroupSortByRecords, AppendWithTheirDefaults) {
+    GroupSortBy group_sort;
+    const GroupBy& group = group_sort.AddGroupBy(152);
+    EXPECT_EQ(group.field, 152);
+    EXPECT_FALSE(group.include_all);
+    EXPECT_EQ(group.date_unit, kGroupDateNone);
+
+    const GroupLevel& level = group_sort.AddLevel(0xFFFFFFFF);
+    EXPECT_EQ(level.GetBackColor(), 0xFFFFFFFFu);
+    EXPECT_EQ(level.GetColor(), 0xFF000000u) << "opaque black until set";
+    EXPECT_TRUE(level.text.empty());
+
+    group_sort.ClearSortBys();
+    EXPECT_TRUE(group_sort.sort_bys.empty()) << "clearing an empty list leaves it empty";
+    group_sort.AddSortBy(130, kSortDescending);
+    group_sort.AddSortBy(132, kSortAscending);
+    EXPECT_EQ(group_sort.sort_bys.size(), 2u);
+    group_sort.ClearSortBys();
+    EXPECT_TRUE(group_sort.sort_bys.empty());
+    EXPECT_EQ(group_sort.group_bys.size(), 1u) << "clearing sort keys keeps the grouping";
+}
+
+TEST(GroupSortByRecords, ColoursFromLayoutFileNumbers) {
+    EXPECT_EQ(ColorFromFileNumber(16777215), 0xFFFFFFFFu);
+    EXPECT_EQ(ColorFromFileNumber(16777216), 0xFF000000u) << "only the low 24 bits count";
+    EXPECT_EQ(ColorFromFileNumber(0), 0xFF000000u);
+    EXPECT_EQ(ColorFromFileNumber(-1), 0xFFFFFFFFu);
+}
+
+TEST(GanttBars, AddedBarsStartBareAndAreFoundByName) {
+    GanttBarSet set;
+    GanttBar& milestone = set.AddBar(L"Milestone", 82, 70, true, false);
+    GanttBar& summary = set.AddBar(L"Summary", 82, 70, false, true);
+    EXPECT_EQ(milestone.mid_rect, nullptr);
+    EXPECT_EQ(milestone.start_point, nullptr);
+    EXPECT_EQ(milestone.end_point, nullptr);
+    EXPECT_EQ(milestone.filter, nullptr);
+    EXPECT_TRUE(milestone.labels.empty());
+    EXPECT_FALSE(summary.visible);
+    EXPECT_TRUE(summary.summary);
+    const GanttBarLabel& label = milestone.AddLabel(130, kLabelLeft);
+    EXPECT_EQ(label.field, 130);
+    EXPECT_EQ(label.position, kLabelLeft);
+    EXPECT_EQ(CopyLeadingName(summary), L"Summary");
+
+    EXPECT_EQ(FindByLeadingName(set.bars, L"Summary")->get(), &summary);
+    EXPECT_EQ(FindByLeadingName(set.bars, L"summary"), set.bars.end()) << "names compare exactly";
+}
+
+TEST(FilterOwnership, LayoutsAndBarsFreeTheirSelectionsButNotTheFilters) {
+    NamedFilter completed(L"Completed");
+    ActivityLayout layout;
+    auto first = std::make_unique<FilterSelection>(kMatchAll);
+    first->AddFilter(&completed);
+    layout.SetFilter(std::move(first));
+    ASSERT_NE(layout.GetFilter(), nullptr);
+    // Replacing the selection frees the old one (the leak checker would report it otherwise).
+    layout.SetFilter(std::make_unique<FilterSelection>(kMatchAny));
+    EXPECT_EQ(layout.GetFilter()->mode, kMatchAny);
+    EXPECT_TRUE(layout.GetFilter()->filters.empty());
+    layout.SetFilter(nullptr);
+    EXPECT_EQ(layout.GetFilter(), nullptr);
+
+    {
+        GanttBarSet set;
+        GanttBar& bar = set.AddBar(L"Milestone", 82, 70, true, false);
+        bar.filter = std::make_unique<FilterSelection>(kMatchAny);
+        bar.filter->AddFilter(&completed);
+    }
+    // The filter the bar's selection listed is untouched by the bar's end.
+    EXPECT_EQ(completed.name, L"Completed");
+}
+
+}  // namespace
+}  // namespace varnholt

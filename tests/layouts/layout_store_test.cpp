@@ -1,0 +1,314 @@
+// layout_store_test.cpp - the layout store: what a new store holds, its current layouts by
+// name, the order in which it destroys what it owns, and the road that opens a file into a
+// new store.
+
+#include "columns/load_time_columns.h"
+#include "layouts/ActivityLayout.h"
+#include "layouts/LayoutStore.h"
+#include "layouts/TableLayouts.h"
+#include "layouts/open_sequence.h"
+#include "layouts_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace varnholt {
+namespace {
+
+using testing_layouts::LayoutsTest;
+using testing_layouts::SketchDocument;
+using testing_layouts::TempFolder;
+using testing_layouts::WriteBytes;
+
+class LayoutStoreTest : public LayoutsTest {};
+
+std::unique_ptr<view::Layout> Named(std::unique_ptr<view::Layout> layout, const wchar_t* name) {
+    layout->SetName(name);
+    return layout;
+}
+
+const ColumnDef* AddUdfColumn(std::uint64_t type_id) {
+    LoadTimeColumn column;
+    column.kind = LoadTimeKind::udf;
+    column.type_id = type_id;
+    column.caption = L"Yard";
+    column.field_name = L"user_field_yard";
+    return ColumnCatalog::Instance().AddActivityColumnWithCaption(column);
+}
+
+TEST_F(LayoutStoreTest, AFreshStoreStartsFromTheBuiltInColumns) {
+    ASSERT_NE(AddUdfColumn(12), nullptr);
+    ASSERT_NE(ColumnCatalog::Instance().FindActivityByColumnId(100012), nullptr);
+    const LayoutStore store;
+    EXPECT_EQ(ColumnCatalog::Instance().FindActivityByColumnId(100012), nullptr)
+        << "the previous file's load-time columns are gone";
+    EXPECT_NE(ColumnCatalog::Instance().FindActivityByColumnId(130), nullptr);
+
+    EXPECT_EQ(store.GetDocument(), nullptr);
+    EXPECT_EQ(store.CurrentActivityLayoutName(), L"Default Activities");
+    EXPECT_EQ(store.CurrentWbsLayoutName(), L"Default WBS");
+    EXPECT_EQ(store.CurrentProjectLayoutName(), L"All Projects");
+    EXPECT_EQ(store.CurrentResourceLayoutName(), L"Default Resources");
+    // No layout bears those names yet, so there is no current layout of any kind.
+    EXPECT_EQ(store.GetCurrentActivityLayout(), nullptr);
+    EXPECT_EQ(store.GetCurrentWbsLayout(), nullptr);
+    EXPECT_EQ(store.GetCurrentProjectLayout(), nullptr);
+    EXPECT_EQ(store.GetCurrentResourceLayout(), nullptr);
+    // The built-in filters and shipped layouts are not made yet: a new store holds none.
+    EXPECT_TRUE(store.ActivityFilters().empty());
+    EXPECT_TRUE(store.WbsFilters().empty());
+    EXPECT_TRUE(store.ProjectFilters().empty());
+    EXPECT_TRUE(store.ActivityLayouts().empty());
+}
+
+TEST_F(LayoutStoreTest, CurrentLayoutsAreFoundByExactName) {
+    LayoutStore store;
+    auto& projects = store.ProjectLayouts();
+    projects.push_back(nullptr);  // passed over
+    projects.push_back(Named(std::make_unique<ProjectLayout>(), L"Grouped by Responsible Manager"));
+    projects.push_back(Named(std::make_unique<ProjectLayout>(), L"All Projects"));
+    projects.push_back(Named(std::make_unique<ProjectLayout>(), L"All Projects"));
+    EXPECT_EQ(store.GetCurrentProjectLayout(), projects[2].get()) << "the first of two with one name";
+
+    store.WbsLayouts().push_back(Named(std::make_unique<WBSLayout>(), L"Default WBS"));
+    store.SetCurrentWbsLayoutName(L"default wbs");
+    EXPECT_EQ(store.GetCurrentWbsLayout(), nullptr) << "names are compared with their case";
+    store.SetCurrentWbsLayoutName(L"Default WBS");
+    EXPECT_EQ(store.GetCurrentWbsLayout(), store.WbsLayouts()[0].get());
+
+    store.ResourceLayouts().push_back(Named(std::make_unique<ResourceLayout>(), L"Default Resources"));
+    EXPECT_EQ(store.GetCurrentResourceLayout(), store.ResourceLayouts()[0].get());
+    store.ActivityLayouts().push_back(Named(std::make_unique<ActivityLayout>(), L"Default Activities "));
+    EXPECT_EQ(store.GetCurrentActivityLayout(), nullptr) << "the whole name must match";
+}
+
+TEST(FindByName, FirstExactMatchOrTheEnd) {
+    LayoutList layouts;
+    EXPECT_EQ(FindByName(layouts, L"Default WBS"), layouts.end()) << "an empty range";
+    layouts.push_back(Named(std::make_unique<WBSLayout>(), L"WBS List"));
+    layouts.push_back(Named(std::make_unique<WBSLayout>(), L"Default WBS"));
+    layouts.push_back(Named(std::make_unique<WBSLayout>(), L"Default WBS"));
+    EXPECT_EQ(FindByName(layouts, L"Default WBS"), layouts.begin() + 1);
+    EXPECT_EQ(FindByName(layouts, L"default wbs"), layouts.end());
+    EXPECT_EQ(FindByName(layouts, L"Default"), layouts.end());
+
+    NamedFilterList filters;
+    filters.push_back(std::make_unique<NamedFilter>(L"Critical"));
+    filters.push_back(std::make_unique<NamedFilter>(L"Normal"));
+    EXPECT_EQ(FindByLeadingName(filters, L"Normal"), filters.begin() + 1);
+    EXPECT_EQ(FindByLeadingName(filters, L"normal"), filters.end());
+}
+
+TEST(WidenBytes, EachByteBecomesOneSignExtendedCharacter) {
+    std::wstring text = L">";
+    WidenBytes(text, "\x61\xFC");
+    EXPECT_EQ(text, std::wstring(L">\u0061\uFFFC"));
+    std::wstring more;
+    WidenBytes(more, std::string_view("A\xE9\x7F\x80\0z", 6));
+    EXPECT_EQ(more, std::wstring(L"A\uFFE9\u007F\uFF80") + L'\0' + L"z");
+}
+
+// Layouts and condition trees that write into one log as they are destroyed.
+struct DestructionLog {
+    const LayoutStore* store = nullptr;
+    std::vector<std::wstring> entries;
+};
+
+class LoggedLayout final : public view::Layout {
+public:
+    LoggedLayout(DestructionLog& log, const wchar_t* name) : Layout(view::LayoutKind::activity), m_log(log) {
+        SetName(name);
+    }
+    ~LoggedLayout() override {
+        m_log.entries.push_back(GetName() + (m_log.store->GetDocument() == nullptr ? L"" : L" (document alive)"));
+    }
+
+private:
+    DestructionLog& m_log;
+};
+
+class LoggedGroup final : public view::FilterGroup {
+public:
+    LoggedGroup(DestructionLog& log, std::wstring name) : FilterGroup(kMatchAll), m_log(log), m_name(std::move(name)) {}
+    ~LoggedGroup() override { m_log.entries.push_back(m_name); }
+
+private:
+    DestructionLog& m_log;
+    std::wstring m_name;
+};
+
+TEST_F(LayoutStoreTest, DestroysDocumentThenLayoutsThenFilters) {
+    DestructionLog log;
+    auto store = std::make_unique<LayoutStore>();
+    log.store = store.get();
+    store->AdoptDocument(std::make_unique<SketchDocument>());
+    auto add_layout = [&](LayoutList& list, const wchar_t* name) {
+        list.push_back(std::make_unique<LoggedLayout>(log, name));
+    };
+    auto add_filter = [&](NamedFilterList& list, const wchar_t* name) {
+        auto filter = std::make_unique<NamedFilter>(name);
+        filter->root = std::make_unique<LoggedGroup>(log, name);
+        list.push_back(std::move(filter));
+    };
+    add_layout(store->ActivityLayouts(), L"activity 1");
+    store->ActivityLayouts().push_back(nullptr);
+    add_layout(store->ActivityLayouts(), L"activity 2");
+    add_layout(store->WbsLayouts(), L"wbs");
+    add_layout(store->ProjectLayouts(), L"project");
+    add_layout(store->ResourceLayouts(), L"resource");
+    add_filter(store->ActivityFilters(), L"activity filter");
+    store->WbsFilters().push_back(nullptr);
+    add_filter(store->WbsFilters(), L"wbs filter");
+    add_filter(store->ProjectFilters(), L"project filter");
+
+    store.reset();
+    const std::vector<std::wstring> expected = {L"activity 1", L"activity 2", L"wbs", L"project", L"resource",
+                                                L"activity filter", L"wbs filter", L"project filter"};
+    EXPECT_EQ(log.entries, expected) << "the document goes first, null entries are skipped";
+}
+
+TEST_F(LayoutStoreTest, CreateXerDocumentReplacesTheDocument) {
+    LayoutStore store;
+    document::Document* first = store.CreateXerDocument();
+    ASSERT_NE(first, nullptr);
+    EXPECT_TRUE(first->IsXer());
+    EXPECT_EQ(store.GetDocument(), first);
+    document::Document* second = store.CreateXerDocument();
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(store.GetDocument(), second);
+    store.DropDocument();
+    EXPECT_EQ(store.GetDocument(), nullptr);
+}
+
+TEST(ScheduleKind, ByTheLastFourCharactersWithoutCase) {
+    struct Case {
+        const char* why;
+        const wchar_t* path;
+        schedule_kind kind;
+    } const cases[] = {
+        {"an XER file", L"/plans/site.xer", schedule_kind::xer},
+        {"upper-case extension", L"/plans/SITE.XER", schedule_kind::xer},
+        {"a workbook", L"site.Xls", schedule_kind::xls},
+        {"a newer workbook is no workbook here", L"site.xlsx", schedule_kind::unknown},
+        {"a four-character path as it stands", L".xer", schedule_kind::xer},
+        {"a four-character path is not lower-cased", L".XER", schedule_kind::unknown},
+        {"no point", L"sitexer", schedule_kind::unknown},
+        {"short", L"xer", schedule_kind::unknown},
+        {"empty", L"", schedule_kind::unknown},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        EXPECT_EQ(ScheduleKindOf(c.path), c.kind);
+    }
+}
+
+// A document whose load the test decides, and which leaves traces as a partial or workbook
+// load would: a load-time column and display settings of its own.
+class ScriptedDocument final : public document::Document {
+public:
+    explicit ScriptedDocument(bool succeeds) : m_succeeds(succeeds) {}
+    bool Open(std::wstring_view) override {
+        (void)AddUdfColumn(7);
+        display_settings().active.duration_UnitOfTime = kUnitYear;
+        display_settings().active.unit_Decimals = 0;
+        value_formats().percent_decimals = 3;
+        return m_succeeds;
+    }
+    void Build() override {}
+
+private:
+    bool m_succeeds;
+};
+
+class OpenScheduleTest : public LayoutsTest {
+protected:
+    std::wstring FileNamed(const char* name, std::string_view bytes) {
+        const std::filesystem::path path = m_files.path() / name;
+        WriteBytes(path, bytes);
+        return WideFromPath(path);
+    }
+    open_status OpenScripted(bool succeeds) {
+        return LoadIntoNewStore(store, FileNamed("plan.xer", "ERMHDR\t8.0\r\n"), [succeeds](LayoutStore& fresh) {
+            return fresh.AdoptDocument(std::make_unique<ScriptedDocument>(succeeds));
+        });
+    }
+
+    TempFolder m_files;
+    std::unique_ptr<LayoutStore> store = std::make_unique<LayoutStore>();
+};
+
+TEST_F(OpenScheduleTest, RefusedFilesChangeNothing) {
+    LayoutStore* before = store.get();
+    store->AdoptDocument(std::make_unique<SketchDocument>());
+    const document::Document* document = store->GetDocument();
+    struct Case {
+        const char* why;
+        const char* name;
+        std::string_view bytes;
+        open_error error;
+    } const cases[] = {
+        {"another extension", "plan.txt", "ERMHDR\t8.0\r\n", open_error::unknown_kind},
+        {"an XER file without its header", "plan.xer", "%T\tTASK\r\n", open_error::not_a_schedule},
+        {"an empty XER file", "empty.xer", "", open_error::not_a_schedule},
+        {"a workbook", "plan.xls", "\xD0\xCF\x11\xE0", open_error::kind_not_supported},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        EXPECT_EQ(OpenSchedule(store, FileNamed(c.name, c.bytes)).error, c.error);
+        EXPECT_EQ(store.get(), before);
+        EXPECT_EQ(store->GetDocument(), document);
+    }
+    EXPECT_EQ(OpenSchedule(store, WideFromPath(m_files.path() / "missing.xer")).error, open_error::not_a_schedule);
+}
+
+TEST_F(OpenScheduleTest, AnXerFileOpensIntoANewStore) {
+    const LayoutStore* before = store.get();
+    const open_status status = OpenSchedule(store, FileNamed("plan.xer", "ERMHDR\t8.0\t2024-01-02\r\n%E\r\n"));
+    ASSERT_TRUE(status);
+    ASSERT_NE(store, nullptr);
+    EXPECT_NE(store.get(), before);
+    ASSERT_NE(store->GetDocument(), nullptr);
+    EXPECT_TRUE(store->GetDocument()->IsXer());
+}
+
+TEST_F(OpenScheduleTest, AFailedLoadKeepsNoDocument) {
+    const open_status status = OpenScripted(false);
+    EXPECT_EQ(status.error, open_error::load_failed);
+    EXPECT_FALSE(status);
+    ASSERT_NE(store, nullptr);
+    EXPECT_EQ(store->GetDocument(), nullptr) << "no half-loaded schedule for the views";
+    EXPECT_EQ(ColumnCatalog::Instance().FindActivityByColumnId(100007), nullptr)
+        << "the columns the partial load registered are gone";
+
+    ASSERT_TRUE(OpenScripted(true));
+    EXPECT_NE(store->GetDocument(), nullptr);
+    EXPECT_NE(ColumnCatalog::Instance().FindActivityByColumnId(100007), nullptr);
+}
+
+TEST_F(OpenScheduleTest, EachOpenStartsFromTheSavedDisplaySettings) {
+    // The first file (a workbook, say) sets display settings of its own.
+    ASSERT_TRUE(OpenScripted(true));
+    EXPECT_EQ(display_settings().active.duration_UnitOfTime, kUnitYear);
+    EXPECT_EQ(value_formats().percent_decimals, 3);
+
+    // Without a settings file the next file starts from the saved defaults all the same.
+    ASSERT_TRUE(OpenSchedule(store, FileNamed("next.xer", "ERMHDR\t8.0\r\n")));
+    EXPECT_EQ(display_settings().active, UnitDisplaySettings{});
+    EXPECT_EQ(value_formats().percent_decimals, 1);
+
+    // With one, from what it holds, for every key whether or not the file names it.
+    WriteBytes(SettingsPath(), "unit_Decimals:3\r\n");
+    ASSERT_TRUE(OpenScripted(true));
+    ASSERT_TRUE(OpenSchedule(store, FileNamed("next.xer", "ERMHDR\t8.0\r\n")));
+    UnitDisplaySettings expected;
+    expected.unit_Decimals = 3;
+    EXPECT_EQ(display_settings().active, expected);
+    EXPECT_EQ(display_settings().saved, expected);
+    EXPECT_EQ(value_formats().percent_decimals, 1);
+}
+
+}  // namespace
+}  // namespace varnholt

@@ -1,0 +1,96 @@
+// layouts_test_support.h - shared helpers of the layout tests: a document the test fills by
+// hand, a temporary folder that stands in for the user's data folder, and a fixture that puts
+// every process-wide table and setting back to its first-use state around each test.
+#pragma once
+
+#include "columns/ColumnCatalog.h"
+#include "layouts/settings_file.h"
+#include "model/CaptionCatalog.h"
+#include "model/Document.h"
+#include "model/display_settings.h"
+#include "model/number_formats.h"
+#include "platform/user_paths.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <string_view>
+#include <unistd.h>
+
+namespace varnholt::testing_layouts {
+
+// Records are made and linked by the test itself, as the import's build pass would.
+class SketchDocument final : public document::Document {
+public:
+    bool Open(std::wstring_view) override { return false; }
+    void Build() override {}
+};
+
+// A fresh folder under the system's temporary folder, removed with everything in it. The name
+// holds the process id: the suite runs twice at once (the second time under another locale).
+class TempFolder {
+public:
+    TempFolder() {
+        static std::atomic<int> counter{0};
+        m_path = std::filesystem::temp_directory_path() /
+                 ("varnholt-layouts-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+        std::filesystem::remove_all(m_path);
+        std::filesystem::create_directories(m_path);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    ~TempFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(m_path, ignored);
+    }
+
+    [[nodiscard]] const std::filesystem::path& path() const { return m_path; }
+
+private:
+    std::filesystem::path m_path;
+};
+
+inline void WriteBytes(const std::filesystem::path& path, std::string_view bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+inline std::string ReadBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// English captions, the built-in columns, default settings, and a data folder of the test's
+// own (never the real home).
+class LayoutsTest : public testing::Test {
+protected:
+    void SetUp() override {
+        CaptionCatalog::Instance().Reset();
+        CaptionCatalog::Instance().ChooseLanguage(L"ENU");
+        ColumnCatalog::Instance().BuildAllColumns();
+        ResetDisplaySettings();
+        ResetValueFormats();
+        ResetLayoutSettings();
+        user_data_folder() = CreateUserDataFoldersIn(m_data_home.path());
+        ASSERT_FALSE(user_data_folder().empty());
+    }
+    void TearDown() override {
+        user_data_folder().clear();
+        ResetLayoutSettings();
+        ResetValueFormats();
+        ResetDisplaySettings();
+        ColumnCatalog::Instance().Reset();
+        CaptionCatalog::Instance().Reset();
+    }
+
+    [[nodiscard]] std::filesystem::path DataFolder() const { return PathFromWide(user_data_folder()); }
+    [[nodiscard]] std::filesystem::path SettingsPath() const { return DataFolder() / "Settings.cfg"; }
+
+    TempFolder m_data_home;
+};
+
+}  // namespace varnholt::testing_layouts
