@@ -66,6 +66,7 @@ text_encoding detect_encoding(std::string_view text, bool had_byte_order_mark) n
 }
 
 void append_decoded(std::string_view bytes, text_encoding encoding, std::wstring& out) {
+    out.reserve(out.size() + bytes.size());  // never more characters than bytes
     if (encoding == text_encoding::windows_1252) {
         for (const char c : bytes) out += windows_1252_char(static_cast<unsigned char>(c));
         return;
