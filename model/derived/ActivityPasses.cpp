@@ -172,7 +172,7 @@ void FillRelationshipList(s_string& list, const std::vector<TaskPredRecord*>& re
     for (const TaskPredRecord* relationship : relationships) {
         if (relationship == nullptr || relationship->*other_end == nullptr) continue;
         if (!text.empty()) text += L", ";
-        text += (relationship->*other_end)->GetFieldValue(130)->to_string();
+        text += (relationship->*other_end)->task_code.text;  // what its activity id column shows
     }
     list.append(text);
 }
