@@ -4,6 +4,7 @@
 
 #include "columns/ColumnCatalog.h"
 #include "import/Document_xer.h"
+#include "import/Document_xls.h"
 
 namespace varnholt {
 
@@ -49,6 +50,11 @@ document::Document* LayoutStore::CreateXerDocument() {
     return AdoptDocument(std::make_unique<document::Document_xer>());
 }
 
+document::Document* LayoutStore::CreateXlsDocument() {
+    m_document.reset();
+    return AdoptDocument(std::make_unique<document::Document_xls>());
+}
+
 document::Document* LayoutStore::AdoptDocument(std::unique_ptr<document::Document> document) {
     m_document.reset();
     m_document = std::move(document);
@@ -66,10 +72,7 @@ view::Layout* LayoutStore::GetCurrentResourceLayout() const {
     return CurrentOf(m_resource_layouts, m_current_resource_layout);
 }
 
-// Nothing is made here yet: a new store holds no filters and no layouts, so every current
-// layout is null, and the open sequence has no passes to run.
-void LayoutStore::BuildBuiltInFilters() {}
-void LayoutStore::LoadShippedLayouts() {}
-void LayoutStore::RunPostOpenPasses() {}
+// BuildBuiltInFilters is in built_in_filters.cpp, LoadShippedLayouts in layout_files.cpp and
+// RunPostOpenPasses in post_open_passes.cpp.
 
 }  // namespace varnholt

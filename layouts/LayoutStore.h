@@ -11,10 +11,17 @@
 #include "layouts/store_helpers.h"
 #include "model/Document.h"
 
+#include <cstdint>
+#include <filesystem>
 #include <memory>
+#include <span>
 #include <string>
 
 namespace varnholt {
+
+class FilterSelection;
+class data_node;
+struct ColumnDef;
 
 class LayoutStore {
 public:
@@ -28,6 +35,8 @@ public:
 
     // Replaces the document with a new, empty XER document and returns it.
     document::Document* CreateXerDocument();
+    // The same with a new, empty workbook document.
+    document::Document* CreateXlsDocument();
     // Replaces the document with the given one (the old one is destroyed first) and returns it.
     document::Document* AdoptDocument(std::unique_ptr<document::Document> document);
     [[nodiscard]] document::Document* GetDocument() const noexcept { return m_document.get(); }
@@ -74,6 +83,55 @@ public:
     // After the document has loaded, whether or not the load succeeded: fits the layouts to the
     // loaded file and applies the user's column and filter files.
     void RunPostOpenPasses();
+
+    // Filters by id (built_in_filters.cpp): the first filter of the list with the id, or null.
+    [[nodiscard]] NamedFilter* FindActivityFilter(std::int32_t id) const;
+    [[nodiscard]] NamedFilter* FindWbsFilter(std::int32_t id) const;
+    [[nodiscard]] NamedFilter* FindProjectFilter(std::int32_t id) const;
+
+    // Layout files (layout_files.cpp and the readers of each kind). A file that cannot be read,
+    // or names no known view kind, adds nothing; every reader appends the layout it built.
+    void LoadLayoutFile(const std::filesystem::path& path);
+    void LoadLayoutFiles(std::span<const std::wstring> names, const std::filesystem::path& folder);
+    void ReadActivityLayout(const data_node& root);
+    void ReadWbsLayout(const data_node& root);
+    void ReadProjectLayout(const data_node& root);
+    void ReadResourceLayout(const data_node& root);
+
+    // Filter definitions of an activity layout file (filter_definitions.cpp). A child of the
+    // layout's Filter node either names a filter of the store or defines a new one, which the
+    // store then keeps; the other readers give null for what cannot be read.
+    void ReadFilterDefinition(const data_node& child, FilterSelection& selection);
+    [[nodiscard]] static const ColumnDef* ReadFilterField(const data_node& condition);
+    [[nodiscard]] static std::unique_ptr<view::FilterEntry> ReadFilterEntry(const data_node& condition,
+                                                                            const ColumnDef& column);
+    [[nodiscard]] std::unique_ptr<view::FilterArgument> ReadFilterArguments(const data_node& condition,
+                                                                            const ColumnDef& column) const;
+    [[nodiscard]] std::unique_ptr<view::FilterGroup> ReadFilterGroup(const data_node& group) const;
+
+    // Post-open passes (post_open_passes.cpp), in the order RunPostOpenPasses runs them.
+    void LoadCustomLayouts();
+    void PruneActivityLayouts();
+    void PruneWbsLayouts();
+    void PruneResourceLayouts();
+    void PruneProjectLayouts();
+    void PrepareActivityGanttBars();
+    void PrepareWbsGanttBars();
+    void PrepareProjectGanttBars();
+
+    // Per-user column and filter files (user_files.cpp), under the data folder's subfolder of
+    // each kind. A loader answers whether it could read its file; a saver whether it wrote it
+    // (never without a data folder or for a name that cannot be a file name).
+    static bool LoadColumnsFile(view::Layout& layout, const std::wstring& path);
+    void LoadAllColumnsFiles();
+    void LoadFiltersFile(view::Layout& layout, const std::wstring& path);
+    void LoadAllFiltersFiles();
+    // At application end: every file of every layout of this store.
+    void SaveAll();
+    static bool SaveColumnsFile(view::Layout& layout, const std::wstring& folder);
+    static bool SavePredecessorColumnsFile(view::Layout& layout, const std::wstring& folder);
+    static bool SaveSuccessorColumnsFile(view::Layout& layout, const std::wstring& folder);
+    static bool SaveFiltersFile(view::Layout& layout, const std::wstring& folder);
 
 private:
     std::unique_ptr<document::Document> m_document;

@@ -4,6 +4,7 @@
 
 #include "columns/ColumnCatalog.h"
 #include "import/xer_parser.h"
+#include "import/xls/xls_workbook.h"
 #include "layouts/settings_file.h"
 #include "model/text_utils.h"
 #include "platform/user_paths.h"
@@ -23,7 +24,9 @@ schedule_kind ScheduleKindOf(std::wstring_view path) {
 open_status OpenSchedule(std::unique_ptr<LayoutStore>& store, std::wstring_view path) {
     switch (ScheduleKindOf(path)) {
     case schedule_kind::unknown: return {open_error::unknown_kind};
-    case schedule_kind::xls: return {open_error::kind_not_supported};
+    case schedule_kind::xls:
+        if (!xls_workbook::is_ole_file(PathFromWide(path).string())) return {open_error::not_a_schedule};
+        return LoadIntoNewStore(store, path, [](LayoutStore& fresh) { return fresh.CreateXlsDocument(); });
     case schedule_kind::xer: break;
     }
     if (!document::xer_parser::is_xer_file(PathFromWide(path))) return {open_error::not_a_schedule};

@@ -22,7 +22,6 @@ enum class open_error : std::uint8_t {
     none,
     unknown_kind,         // the extension is neither ".xer" nor ".xls"
     not_a_schedule,       // the file fails the signature test of its kind, or cannot be read
-    kind_not_supported,   // a workbook: recognised, but this build cannot open workbooks
     load_failed,          // the file passed its test but could not be loaded
 };
 

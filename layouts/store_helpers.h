@@ -1,6 +1,6 @@
 // store_helpers.h - small generic operations of the layout store that readers, the per-user
 // files and the frame's handlers share: lookups by exact name, the data folder, and the
-// byte-to-wide widening of layout file text.
+// decoding of layout file text.
 #pragma once
 
 #include "layouts/NamedFilter.h"
@@ -32,8 +32,9 @@ template <NameFirst Record>
 // A copy of the per-user data folder path, ending in "/"; empty when the program has none.
 [[nodiscard]] std::wstring GetUserDataFolder();
 
-// Appends one wide character per byte, the byte taken as a signed 8-bit value: 0x41 gives
-// U+0041, 0xE9 gives U+FFE9. Layout files are widened this way, with no code page involved.
+// Appends the bytes of a layout or per-user file decoded as XER files are: UTF-8 when they are
+// valid UTF-8 (a leading byte-order mark dropped), else Windows-1252. So "\xC3\xA9" and "\xE9"
+// both give U+00E9, and a code column's name reads the same from a schedule and a layout.
 void WidenBytes(std::wstring& out, std::string_view bytes);
 
 }  // namespace varnholt

@@ -57,10 +57,10 @@ TEST_F(LayoutStoreTest, AFreshStoreStartsFromTheBuiltInColumns) {
     EXPECT_EQ(store.GetCurrentWbsLayout(), nullptr);
     EXPECT_EQ(store.GetCurrentProjectLayout(), nullptr);
     EXPECT_EQ(store.GetCurrentResourceLayout(), nullptr);
-    // The built-in filters and shipped layouts are not made yet: a new store holds none.
-    EXPECT_TRUE(store.ActivityFilters().empty());
-    EXPECT_TRUE(store.WbsFilters().empty());
-    EXPECT_TRUE(store.ProjectFilters().empty());
+    // The built-in filters are made; the program folder of the test holds no layout files.
+    EXPECT_EQ(store.ActivityFilters().size(), 13u);
+    EXPECT_EQ(store.WbsFilters().size(), 2u);
+    EXPECT_EQ(store.ProjectFilters().size(), 2u);
     EXPECT_TRUE(store.ActivityLayouts().empty());
 }
 
@@ -102,13 +102,24 @@ TEST(FindByName, FirstExactMatchOrTheEnd) {
     EXPECT_EQ(FindByLeadingName(filters, L"normal"), filters.end());
 }
 
-TEST(WidenBytes, EachByteBecomesOneSignExtendedCharacter) {
-    std::wstring text = L">";
-    WidenBytes(text, "\x61\xFC");
-    EXPECT_EQ(text, std::wstring(L">\u0061\uFFFC"));
-    std::wstring more;
-    WidenBytes(more, std::string_view("A\xE9\x7F\x80\0z", 6));
-    EXPECT_EQ(more, std::wstring(L"A\uFFE9\u007F\uFF80") + L'\0' + L"z");
+TEST(WidenBytes, DecodesLayoutTextAsSchedulesAre) {
+    struct Case {
+        const char* why;
+        std::string_view bytes;
+        std::wstring text;
+    } const cases[] = {
+        {"plain ASCII", "Default WBS", L"Default WBS"},
+        {"valid UTF-8", "Caf\xC3\xA9", L"Caf\u00E9"},
+        {"a single-byte export", "Caf\xE9 \x80", L"Caf\u00E9 \u20AC"},
+        {"a byte-order mark is dropped", "\xEF\xBB\xBFG\xC3\xBC", L"G\u00FC"},
+        {"a lone byte is no longer sign-extended", "\x61\xFC", L"a\u00FC"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        std::wstring text = L">";
+        WidenBytes(text, c.bytes);
+        EXPECT_EQ(text, L">" + c.text);
+    }
 }
 
 // Layouts and condition trees that write into one log as they are destroyed.
@@ -253,7 +264,7 @@ TEST_F(OpenScheduleTest, RefusedFilesChangeNothing) {
         {"another extension", "plan.txt", "ERMHDR\t8.0\r\n", open_error::unknown_kind},
         {"an XER file without its header", "plan.xer", "%T\tTASK\r\n", open_error::not_a_schedule},
         {"an empty XER file", "empty.xer", "", open_error::not_a_schedule},
-        {"a workbook", "plan.xls", "\xD0\xCF\x11\xE0", open_error::kind_not_supported},
+        {"a workbook without the compound-file signature", "plan.xls", "ERMHDR\t8.0\r\n", open_error::not_a_schedule},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.why);

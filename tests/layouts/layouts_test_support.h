@@ -9,7 +9,9 @@
 #include "model/Document.h"
 #include "model/display_settings.h"
 #include "model/number_formats.h"
+#include "platform/program_folder.h"
 #include "platform/user_paths.h"
+#include "views/base/display_scale.h"
 
 #include <gtest/gtest.h>
 
@@ -64,8 +66,13 @@ inline std::string ReadBytes(const std::filesystem::path& path) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-// English captions, the built-in columns, default settings, and a data folder of the test's
-// own (never the real home).
+// The source tree's own folder, which holds "Layouts/" with the layout files that come with
+// the program.
+inline std::filesystem::path SourceProgramFolder() { return VARNHOLT_SOURCE_DIR; }
+
+// English captions, the built-in columns, default settings, a data folder of the test's own
+// (never the real home) and an empty program folder: no shipped or custom layouts unless a
+// test asks for them.
 class LayoutsTest : public testing::Test {
 protected:
     void SetUp() override {
@@ -75,11 +82,17 @@ protected:
         ResetDisplaySettings();
         ResetValueFormats();
         ResetLayoutSettings();
+        view::DisplayScale() = 1.0f;
+        SetProgramFolder(m_program_folder.path());
+        custom_layout_files().clear();
         user_data_folder() = CreateUserDataFoldersIn(m_data_home.path());
         ASSERT_FALSE(user_data_folder().empty());
     }
     void TearDown() override {
         user_data_folder().clear();
+        custom_layout_files().clear();
+        SetProgramFolder({});
+        view::DisplayScale() = 1.0f;
         ResetLayoutSettings();
         ResetValueFormats();
         ResetDisplaySettings();
@@ -91,6 +104,7 @@ protected:
     [[nodiscard]] std::filesystem::path SettingsPath() const { return DataFolder() / "Settings.cfg"; }
 
     TempFolder m_data_home;
+    TempFolder m_program_folder;
 };
 
 }  // namespace varnholt::testing_layouts

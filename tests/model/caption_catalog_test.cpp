@@ -56,7 +56,8 @@ TEST_F(CaptionCatalogTest, FrenchTextsKeepTheirFixedRenderings) {
         {51497, L"Tâche enveloppe"}, {3142, L"Non débutée"}, {4279, L"Jeu"}, {4255, L"Mai"},
         {4256, L"jui"}, {90117, L"j"}, {90118, L"s"}, {200026, L"a"}, {200017, L"D"},
         {200018, L"L"}, {200019, L"M"}, {200020, L"M"}, {200021, L"J"}, {200022, L"V"},
-        {200023, L"S"}, {200024, L"Flotter 2 décimales"}, {51255, L"Notes aux ressources"},
+        {200023, L"S"}, {200024, L"Flotter 2 décimales"}, {3140, L"Terminé"}, {3135, L"Normale"},
+        {2877, L"Eléments WBS sous le projet"}, {50835, L"Valeur du code"}, {200029, L"Rubrique Bloc-Notes"}, {51255, L"Notes aux ressources"},
         {51308, L"Notes aux ressources"}, {1419, L"Oui"}, {1046, L"Non"}, {4264, L"février"}};
     for (const auto& c : cases) EXPECT_EQ(Lookup(c.id), c.text) << "id " << c.id;
     for (const auto& [id, text] : FrenchCaptionTable())

@@ -132,7 +132,7 @@ TEST_F(EnumValues, NullFlagFollowsTheConstructor) {
 TEST_F(EnumValues, ShowCaptionsInTheChosenLanguage) {
     struct Case { const char* why; s_val_ptr value; const wchar_t* english; const wchar_t* french; };
     const Case cases[] = {
-        {"status", s_activity_status(0).clone(), L"Completed", L"Achevée"},
+        {"status", s_activity_status(0).clone(), L"Completed", L"Terminé"},
         {"project what-if", s_project_status(4).clone(), L"What-if", L"Simulation"},
         {"project status without caption", s_project_status(5).clone(), L"", L""},
         {"no constraint", s_constraint_type(0).clone(), L"", L""},

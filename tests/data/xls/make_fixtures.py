@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Writes the .xls workbooks the workbook tests read, with python3-xlwt.
 
-    make_fixtures.py OUT_DIR            cells.xls and schedule.xls (compound files)
+    make_fixtures.py OUT_DIR            the workbooks listed below (compound files)
     make_fixtures.py --streams OUT_DIR  compact forms of the same workbooks (no very long texts,
                                         fewer rows) as bare BIFF8 streams (*.biff): the seed
                                         corpus of the BIFF reader's fuzz target
@@ -15,6 +15,17 @@ cells.xls      one sheet "Values" whose column 0 names what column 1 holds (text
 schedule.xls   the sheet set of a schedule export (TASK, TASKPRED, RSRC, TASKRSRC, USERDATA):
                field names in row 0, captions in row 1, data from row 2; TASK is long enough
                for the stream to span several 4096-byte sectors.
+
+For the workbook import, exports with the columns and settings lines it reads:
+
+export.xls       every sheet the import reads (and a PROJCOST sheet it ignores): activities with
+                 WBS paths, dates, costs, a user field and an activity code; relationships by
+                 activity ID (one naming an activity the export lacks); resources with roles,
+                 rates, currency, calendar, shift and a user field; resource paths; USERDATA
+                 with CR LF line ends.
+bars_only.xls    activities with start and finish but without the other progress columns.
+no_finish.xls    activities with a start but no finish column.
+no_userdata.xls  TASK and RSRC sheets but no USERDATA sheet: not a schedule export.
 """
 
 import datetime
@@ -229,7 +240,115 @@ def build_schedule_workbook(compact):
     return book
 
 
-FIXTURES = {"cells": build_cells_workbook, "schedule": build_schedule_workbook}
+def build_export_workbook(compact):
+    """A small export of one project, as the workbook import reads it."""
+    book = xlwt.Workbook(encoding="utf-8")
+    tasks = [
+        ("A1000", "Mobilisation", "Completed", "HARBOUR.PREP", "Preparation", "Active",
+         "3/4/2024 8:00:00 AM", "3/5/2024 5:00:00 PM", "3/4/2024 8:00:00 AM", "", "", "Y",
+         16, 0, 1200.5, 100, "Civil", "PRE", "HBR"),
+        ("A1010", "Prüfung Fundament", "In Progress", "HARBOUR.CIVIL.PILES", "Pfähle", "Active",
+         "3/6/2024 8:00:00 AM", "3/20/2024 5:00:00 PM", "3/6/2024 8:00:00 AM",
+         "3/11/2024 8:00:00 AM", "3/20/2024 5:00:00 PM", "Y", 88, 0, 5000, 40, "Civil", "EXE", "HBR"),
+        ("A1020", "Pose des coffrages", "Not Started", "HARBOUR.CIVIL.FORMS", "Coffrages", "Active",
+         "3/21/2024 8:00:00 AM", "3/28/2024 5:00:00 PM", "", "3/21/2024 8:00:00 AM",
+         "3/28/2024 5:00:00 PM", "N", 48, 16, 0, 0, "Structure", "EXE", "HBR"),
+        ("A1030", "Piles complete", "Not Started", "HARBOUR.CIVIL", "Civil works", "Active",
+         "", "3/28/2024 5:00:00 PM", "", "", "", "N", 0, 16, 0, 0, "", "EXE", "HBR"),
+        ("A1040", "Handover", "Not Started", "HARBOUR", "Harbour extension", "Active",
+         "4/2/2024 8:00:00 AM", "", "", "", "", "N", 0, 0, 0, 0, "", "END", "HBR"),
+    ]
+    write_table(book.add_sheet("TASK"),
+                ("task_code", "task_name", "status_code", "wbs_id", "wbs_name", "projwbs__status_code",
+                 "start_date", "end_date", "act_start_date", "restart_date", "reend_date",
+                 "critical_flag", "target_drtn_hr_cnt", "total_float_hr_cnt", "act_work_cost",
+                 "complete_pct", "user_field_3", "actv_code_phase_id", "project__proj_short_name"),
+                ("Activity ID", "Activity Name", "Activity Status", "WBS", "WBS Name", "Project Status",
+                 "Start", "Finish", "Actual Start", "Remaining Early Start", "Remaining Early Finish",
+                 "Critical", "Original Duration(d)", "Total Float(d)", "Actual Labor Cost(€)",
+                 "Activity % Complete(%)", "Discipline", "Phase", "Project ID"),
+                tasks)
+
+    links = [("A1010", "A1000", "PR_FS", 0), ("A1020", "A1010", "PR_SS", 8),
+             ("A1030", "A0999", "PR_FS", 0), ("A1040", "A1030", "PR_FS", 0),
+             ("A1030", "A1020", "PR_FF", -4)]
+    write_table(book.add_sheet("TASKPRED"),
+                ("task_id", "pred_task_id", "pred_type", "lag_hr_cnt", "task__task_name",
+                 "predtask__task_name"),
+                ("Activity ID", "Predecessor", "Relationship Type", "Lag(d)", "Activity Name",
+                 "Predecessor Name"),
+                [link + ("", "") for link in links])
+
+    resources = [
+        ("SITE", "Site team", "Labor", "SUP", "SUP", "Supervisor", "Euro", "Standard", "Day",
+         85.5, 1, 1, "Y", "North"),
+        ("ENG", "Ingénieur", "Labor", "DES", "DES,REV", "Designer,Reviewer", "Euro", "Standard",
+         "Day", 95, 1, 1, "Y", "South"),
+        ("CRANE", "Grúa torre", "Nonlabor", "", "", "", "Euro", "Site 6x10", "", 120, 1, 1, "N",
+         ""),
+        ("STEEL", "Rebar (t)", "Material", "", "", "", "Euro", "Standard", "", 940.25, 2, 0.5,
+         "Y", ""),
+    ]
+    write_table(book.add_sheet("RSRC"),
+                ("rsrc_short_name", "rsrc_name", "rsrc_type", "role_id", "role_code_list",
+                 "role_list", "curr_id", "clndr_id", "shift_id", "cost_per_qty", "max_qty_per_hr",
+                 "def_qty_per_hr", "active_flag", "user_field_9"),
+                ("Resource ID", "Resource Name", "Resource Type", "Primary Role", "Role IDs",
+                 "Roles", "Currency", "Calendar", "Shift", "Price / Unit(€)", "Max Units / Time",
+                 "Default Units / Time", "Active", "Region"),
+                resources)
+
+    assignments = [("A1000", "SITE", "SITE", 16), ("A1010", "ENG", "SITE.ENG", 80),
+                   ("A1010", "CRANE", "SITE.CRANE", 40), ("A1020", "CRANE", "SITE.CRANE", 24),
+                   ("A1020", "STEEL", "STEEL", 12)]
+    write_table(book.add_sheet("TASKRSRC"),
+                ("task_id", "rsrc_id", "rsrc__rsrc_concat_name", "target_qty"),
+                ("Activity ID", "Resource ID", "Resource Path", "Budgeted Units"), assignments)
+
+    write_table(book.add_sheet("PROJCOST"), ("cost_item", "target_cost"), ("Expense Item", "Budget"),
+                [("Permits", 1500)])
+
+    userdata = book.add_sheet("USERDATA")
+    userdata.write(0, 0, "user_data")
+    userdata.write(1, 0, "Settings")
+    userdata.write(2, 0, "DurationQtyType=QT_Day\r\nSmallScaleQtyType=QT_Hour\r\nCurrencyFormat=Euro")
+    return book
+
+
+def build_small_export(task_fields, task_rows, with_user_data=True):
+    book = xlwt.Workbook(encoding="utf-8")
+    write_table(book.add_sheet("TASK"), task_fields, task_fields, task_rows)
+    write_table(book.add_sheet("TASKPRED"), ("task_id", "pred_task_id"), ("Activity ID", "Predecessor"),
+                [(task_rows[1][0], task_rows[0][0])])
+    write_table(book.add_sheet("RSRC"), ("rsrc_short_name",), ("Resource ID",), [("ENG",)])
+    if with_user_data:
+        userdata = book.add_sheet("USERDATA")
+        userdata.write(0, 0, "user_data")
+        userdata.write(1, 0, "Settings")
+        userdata.write(2, 0, "DurationQtyType=QT_Hour")
+    return book
+
+
+def build_bars_only_workbook(compact):
+    return build_small_export(("task_code", "start_date", "end_date"),
+                              [("A1", "3/4/2024 8:00:00 AM", "3/5/2024 5:00:00 PM"),
+                               ("A2", "3/6/2024 8:00:00 AM", "3/7/2024 5:00:00 PM")])
+
+
+def build_no_finish_workbook(compact):
+    return build_small_export(("task_code", "start_date", "status_code"),
+                              [("A1", "3/4/2024 8:00:00 AM", "Not Started"),
+                               ("A2", "3/6/2024 8:00:00 AM", "Not Started")])
+
+
+def build_no_userdata_workbook(compact):
+    return build_small_export(("task_code", "task_name"), [("A1", "Design"), ("A2", "Build")],
+                              with_user_data=False)
+
+
+FIXTURES = {"cells": build_cells_workbook, "schedule": build_schedule_workbook,
+            "export": build_export_workbook, "bars_only": build_bars_only_workbook,
+            "no_finish": build_no_finish_workbook, "no_userdata": build_no_userdata_workbook}
 
 
 def main(argv):

@@ -1,0 +1,223 @@
+// xls_resources_test.cpp - the RSRC and TASKRSRC sheets: roles from the role lists, resources
+// with their own rate, currency, calendar and shift, each resource's field values and role,
+// and the resource tree from dotted resource paths (shown as indented text).
+
+#include "columns/ColumnCatalog.h"
+#include "import/xls_resource_cells.h"
+#include "model/records/CalendarRecord.h"
+#include "model/records/CurrTypeRecord.h"
+#include "model/records/RoleRecord.h"
+#include "model/records/RsrcRecord.h"
+#include "model/records/ShiftRecord.h"
+#include "model/records/UdfTypeRecord.h"
+#include "xls_import_support.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace varnholt::document {
+namespace {
+
+using testing_support::LoadSheets;
+using testing_support::ScheduleSheet;
+using testing_support::UserDataSheet;
+using testing_support::XlsImportTest;
+using Rows = std::vector<std::vector<std::string>>;
+
+// "id short name" per role, in role order.
+std::wstring Roles(const Document& doc) {
+    std::wstring out;
+    for (const auto& role : doc.Roles())
+        out += std::to_wstring(role->role_id.value) + L":" + role->role_short_name.text + L"/" + role->role_name.text + L" ";
+    return out;
+}
+
+void PrintResource(const RsrcRecord& resource, int depth, std::wstring& out) {
+    out += std::wstring(static_cast<std::size_t>(depth) * 2, L' ') + resource.rsrc_short_name.text + L"\n";
+    for (const RsrcRecord* child : resource.children) PrintResource(*child, depth + 1, out);
+}
+
+std::wstring ResourceTree(const Document& doc) {
+    std::wstring out;
+    for (const auto& resource : doc.Rsrcs()) {
+        if (resource->parent == nullptr) PrintResource(*resource, 0, out);
+    }
+    return out;
+}
+
+class ResourceSheetTest : public XlsImportTest {
+protected:
+    static std::unique_ptr<Document_xls> LoadResources(std::vector<std::string> fields, Rows rows,
+                                                      std::vector<std::string> captions = {}) {
+        return LoadSheets({UserDataSheet(), ScheduleSheet("RSRC", std::move(fields), std::move(rows), std::move(captions))});
+    }
+    static std::unique_ptr<Document_xls> LoadTree(const std::vector<std::string>& names, const std::vector<std::string>& paths) {
+        Rows resources;
+        for (const std::string& name : names) resources.push_back({name});
+        Rows assignments;
+        for (const std::string& path : paths) assignments.push_back({"A1", path});
+        return LoadSheets({UserDataSheet(), ScheduleSheet("RSRC", {"rsrc_short_name"}, resources),
+                           ScheduleSheet("TASKRSRC", {"task_id", "rsrc__rsrc_concat_name"}, assignments)});
+    }
+};
+
+TEST_F(ResourceSheetTest, RolesComeFromTheRoleLists) {
+    struct Case {
+        const char* why;
+        std::vector<std::string> fields;
+        Rows rows;
+        std::wstring roles;
+    };
+    const Case cases[] = {
+        {"codes paired with names", {"role_code_list", "role_list"}, {{"A,B", "Alpha,Beta"}}, L"1:A/Alpha 2:B/Beta "},
+        {"codes alone, in byte order", {"role_code_list"}, {{"B,A"}, {"A"}}, L"1:A/ 2:B/ "},
+        {"surplus names pair with nothing", {"role_code_list", "role_list"}, {{"A", "Alpha,Beta"}}, L"1:A/Alpha "},
+        {"a code keeps its first name", {"role_code_list", "role_list"}, {{"A", "Alpha"}, {"A, C", "Other, Gamma"}},
+         L"1:A/Alpha 2:C/Gamma "},
+        {"names alone", {"role_list"}, {{"Welder, Fitter"}}, L"1:/Fitter 2:/Welder "},
+        {"role ids without lists", {"role_id"}, {{"ENG"}, {""}, {"ENG"}, {"ARC"}}, L"1:ARC/ 2:ENG/ "},
+        {"no role column", {"rsrc_short_name"}, {{"R1"}}, L""},
+        {"UTF-8 names", {"role_code_list", "role_list"}, {{"GR", "Gr\xC3\xBA" "a"}}, L"1:GR/Gr\u00FAa "},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        const auto doc = LoadResources(c.fields, c.rows);
+        EXPECT_EQ(Roles(*doc), c.roles);
+    }
+}
+
+TEST_F(ResourceSheetTest, EachRowIsAResourceWithItsOwnRecords) {
+    const auto doc = LoadResources({"rsrc_short_name", "curr_id", "clndr_id", "shift_id"},
+                                   {{"ENG", "Euro", "Office", "Day"}, {"CRANE", "", "Site", ""}, {"STEEL", "", "", "Night"}});
+    ASSERT_EQ(doc->Rsrcs().size(), 3u);
+    ASSERT_EQ(doc->Shifts().size(), 3u) << "an empty shift cell still makes a shift record";
+    for (std::uint32_t i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        const RsrcRecord& resource = *doc->Rsrcs()[i];
+        EXPECT_EQ(resource.rsrc_id.value, i + 1);
+        ASSERT_EQ(resource.rates.size(), 1u);
+        EXPECT_EQ(resource.rates[0]->rsrc_rate_id.value, i + 1);
+        EXPECT_EQ(resource.rates[0]->rsrc_id.value, i + 1);
+        ASSERT_NE(resource.currency, nullptr);
+        EXPECT_EQ(resource.currency->curr_id.value, i + 1);
+        ASSERT_NE(resource.calendar, nullptr);
+        EXPECT_EQ(resource.calendar->clndr_id.value, i + 1);
+    }
+    EXPECT_EQ(doc->Rsrcs()[0]->GetFieldValue(518)->to_string(), L"Euro");
+    EXPECT_EQ(doc->Rsrcs()[1]->GetFieldValue(517)->to_string(), L"Site");
+    EXPECT_EQ(doc->Rsrcs()[0]->GetFieldValue(540)->to_string(), L"Day");
+    EXPECT_EQ(doc->Rsrcs()[1]->shift, nullptr);
+    EXPECT_EQ(doc->FindCurrency(s_unsigned_long(1))->curr_type.text, L"Dollar")
+        << "the default currency comes first and keeps id 1";
+    const ColumnCatalog& catalog = ColumnCatalog::Instance();
+    EXPECT_TRUE(catalog.FindResourceByColumnId(518)->present);
+    EXPECT_TRUE(catalog.FindResourceByColumnId(540)->present);
+    EXPECT_FALSE(catalog.FindResourceByColumnId(535)->present) << "no rsrc_name column";
+}
+
+TEST_F(ResourceSheetTest, FieldValuesOfAResource) {
+    const auto doc = LoadResources(
+        {"rsrc_short_name", "rsrc_name", "active_flag", "ot_flag", "rsrc_type", "rsrc_notes", "ot_factor",
+         "def_qty_per_hr", "max_qty_per_hr", "cost_per_qty", "cost_per_qty3", "user_id", "employee_code"},
+        {{"GR\xC3\x9A" "A", "Gr\xC3\xBA" "a torre", "N", "", "Material", "<p>Lift plan</p><b", "1.5", "8", "", "120.5",
+          "", "jdoe", "E-7"},
+         {"ENG", "Engineer", "n", "Y", "RT_Labor", "<p>Done</p>", "", "", "2", "", "", "", ""}});
+    const RsrcRecord& crane = *doc->Rsrcs()[0];
+    const RsrcRecord& engineer = *doc->Rsrcs()[1];
+    EXPECT_EQ(crane.rsrc_short_name.text, L"GR\u00DAA");
+    EXPECT_EQ(crane.rsrc_name.text, L"Gr\u00FAa torre");
+    EXPECT_FALSE(crane.active_flag.as_bool()) << "only the exact text N is no";
+    EXPECT_TRUE(crane.ot_flag.as_bool()) << "an empty resource flag is yes";
+    EXPECT_TRUE(engineer.active_flag.as_bool());
+    EXPECT_EQ(crane.rsrc_type.value, 2);
+    EXPECT_EQ(crane.rsrc_notes.text, L"<p>Lift plan</p>") << "the unfinished tag goes";
+    EXPECT_EQ(engineer.rsrc_notes.text, L"<p>Done</p>");
+    EXPECT_DOUBLE_EQ(crane.ot_factor.value, 1.5);
+    EXPECT_EQ(engineer.ot_factor.null_flag, 1) << "an empty factor has no value";
+    EXPECT_DOUBLE_EQ(crane.def_qty_per_hr.value, 8.0);
+    EXPECT_EQ(engineer.def_qty_per_hr.blank, 1);
+    const RsrcRateRecord& crane_rate = *crane.rates[0];
+    EXPECT_EQ(crane_rate.max_qty_per_hr.blank, 1);
+    EXPECT_DOUBLE_EQ(crane_rate.cost_per_qty.value, 120.5);
+    EXPECT_EQ(crane_rate.cost_per_qty.kind, s_unit::kPricePerUnit) << "a material resource is priced per unit";
+    EXPECT_EQ(crane_rate.cost_per_qty3.blank, 1);
+    EXPECT_DOUBLE_EQ(engineer.rates[0]->max_qty_per_hr.value, 2.0);
+    EXPECT_EQ(engineer.rates[0]->cost_per_qty.kind, s_unit::kPricePerHour);
+    EXPECT_EQ(crane.user_id_text.text, L"jdoe");
+    EXPECT_TRUE(crane.employee_code.text.empty()) << "the employee code is not read";
+    const ColumnCatalog& catalog = ColumnCatalog::Instance();
+    EXPECT_TRUE(catalog.FindResourceByColumnId(527)->present);
+    EXPECT_FALSE(catalog.FindResourceByColumnId(521)->present) << "employee code";
+}
+
+TEST_F(ResourceSheetTest, UserFieldsOfResourcesGetTheirOwnColumns) {
+    const auto doc = LoadResources({"rsrc_short_name", "user_field_9", "user_field_0"},
+                                   {{"ENG", "Large", "x"}, {"CRANE", "Small", "y"}}, {"ID", "Size", "Zero"});
+    ASSERT_EQ(doc->UdfTypes().size(), 1u);
+    const ColumnDef* column = ColumnCatalog::Instance().FindResourceByColumnId(100009);
+    ASSERT_NE(column, nullptr);
+    EXPECT_EQ(column->caption, L"Size");
+    EXPECT_EQ(doc->Rsrcs()[1]->GetColumnValue(100009)->to_string(), L"Small");
+}
+
+TEST_F(ResourceSheetTest, EachResourceTakesTheRoleOfItsRoleId) {
+    const auto doc = LoadResources({"rsrc_short_name", "role_id", "role_code_list", "role_list"},
+                                   {{"ENG", "DES", "DES,REV", "Designer,Reviewer"},
+                                    {"ENG", "REV", "", ""},
+                                    {"CRANE", "LIFT", "", ""},
+                                    {"ARC", "", "REV", "Reviewer"}});
+    EXPECT_EQ(Roles(*doc), L"1:DES/Designer 2:REV/Reviewer ");
+    ASSERT_NE(doc->Rsrcs()[0]->role, nullptr);
+    EXPECT_EQ(doc->Rsrcs()[0]->role->role_short_name.text, L"DES") << "the first row of a short name wins";
+    EXPECT_EQ(doc->Rsrcs()[1]->role, nullptr) << "the second ENG is not the first of its name";
+    EXPECT_EQ(doc->Rsrcs()[2]->role, nullptr) << "no role LIFT";
+    EXPECT_EQ(doc->Rsrcs()[3]->role, nullptr) << "an empty role id";
+    EXPECT_EQ(doc->Rsrcs()[0]->GetFieldValue(533)->to_string(), L"Designer");
+}
+
+TEST_F(ResourceSheetTest, ResourcePathsBuildTheTree) {
+    struct Case {
+        const char* why;
+        std::vector<std::string> paths;
+        std::wstring tree;
+    };
+    const std::vector<std::string> names = {"R", "S", "T", "U", "ST"};
+    const Case cases[] = {
+        {"each step below the one before", {"R.S", "R.S.T", "R.U"}, L"R\n  S\n    T\n  U\nST\n"},
+        {"a resource keeps its first parent", {"R.S", "U.S"}, L"R\n  S\nT\nU\nST\n"},
+        {"a path that begins another by text is not walked", {"R.S", "R.ST"}, L"R\n  ST\nS\nT\nU\n"},
+        {"steps naming no resource link nothing", {"R.X.T", "X.U"}, L"R\nS\nT\nU\nST\n"},
+        {"a resource is never its own parent", {"R.R", "S.S.T"}, L"R\nS\n  T\nU\nST\n"},
+        {"a path back up is refused", {"R.S", "S.R"}, L"R\n  S\nT\nU\nST\n"},
+        {"a longer loop is refused", {"R.S.T", "T.R"}, L"R\n  S\n    T\nU\nST\n"},
+        {"empty and blank steps are no steps", {"R..S", " T . U "}, L"R\n  S\nT\n  U\nST\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        const auto doc = LoadTree(names, c.paths);
+        EXPECT_EQ(ResourceTree(*doc), c.tree);
+    }
+}
+
+TEST(ResourceNotes, CutsATrailingUnfinishedTag) {
+    struct Case {
+        const char* why;
+        std::wstring notes;
+        std::wstring kept;
+    };
+    const Case cases[] = {
+        {"cut inside a tag", L"<p>text</p><di", L"<p>text</p>"},
+        {"whole", L"<p>text</p>", L"<p>text</p>"},
+        {"no tags", L"plain", L"plain"},
+        {"an opening bracket only", L"a < b", L"a < b"},
+        {"empty", L"", L""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        EXPECT_EQ(CutUnfinishedTag(c.notes), c.kept);
+    }
+}
+
+}  // namespace
+}  // namespace varnholt::document

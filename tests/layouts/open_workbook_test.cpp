@@ -1,0 +1,103 @@
+// open_workbook_test.cpp - opening .xls workbooks (written by our generator in tests/data/xls)
+// through the one open road: the new store and its workbook document, the Gantt bars of the
+// shipped activity layouts after the open, and the refused files.
+
+#include "layouts/GanttBarSet.h"
+#include "layouts/LayoutStore.h"
+#include "layouts/open_sequence.h"
+#include "layouts_test_support.h"
+#include "model/text_utils.h"
+#include "views/base/Layout.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace varnholt {
+namespace {
+
+using testing_layouts::LayoutsTest;
+using testing_layouts::SourceProgramFolder;
+using testing_layouts::WriteBytes;
+
+// The generator writes them at test time into the build folder (a CTest fixture).
+std::wstring Workbook(const char* name) { return WideFromPath(std::filesystem::path(VARNHOLT_XLS_FIXTURES) / name); }
+
+std::vector<std::wstring> BarNames(view::Layout& layout) {
+    std::vector<std::wstring> names;
+    if (layout.GetGanttBars() == nullptr) return names;
+    for (const auto& bar : layout.GetGanttBars()->bars) names.push_back(bar->name);
+    return names;
+}
+
+class OpenWorkbookTest : public LayoutsTest {
+protected:
+    std::unique_ptr<LayoutStore> m_store;
+};
+
+TEST_F(OpenWorkbookTest, AWorkbookOpensIntoANewStore) {
+    ASSERT_TRUE(OpenSchedule(m_store, Workbook("export.xls")));
+    ASSERT_NE(m_store, nullptr);
+    const document::Document* schedule = m_store->GetDocument();
+    ASSERT_NE(schedule, nullptr);
+    EXPECT_TRUE(schedule->IsXls());
+    EXPECT_EQ(schedule->Tasks().size(), 5u);
+    EXPECT_EQ(display_settings().active.duration_UnitOfTime, kUnitDay) << "the workbook's own units";
+
+    // The next file starts again from the user's saved settings.
+    ASSERT_TRUE(OpenSchedule(m_store, WideFromPath(SourceProgramFolder() / "tests/data/xer/small_schedule.xer")));
+    EXPECT_EQ(display_settings().active, display_settings().saved);
+}
+
+TEST_F(OpenWorkbookTest, RefusedAndFailedWorkbooks) {
+    const std::filesystem::path text = m_data_home.path() / "plan.xls";
+    WriteBytes(text, "ERMHDR\t8.0\r\n");
+    const std::filesystem::path damaged = m_data_home.path() / "damaged.XLS";
+    WriteBytes(damaged, "\xD0\xCF\x11\xE0 and nothing behind the signature");
+
+    EXPECT_EQ(OpenSchedule(m_store, WideFromPath(text)).error, open_error::not_a_schedule);
+    EXPECT_EQ(m_store, nullptr) << "a refused file leaves the store alone";
+
+    for (const std::wstring& path : {WideFromPath(damaged), Workbook("no_userdata.xls")}) {
+        SCOPED_TRACE(narrow_string(path));
+        EXPECT_EQ(OpenSchedule(m_store, path).error, open_error::load_failed);
+        ASSERT_NE(m_store, nullptr);
+        EXPECT_EQ(m_store->GetDocument(), nullptr) << "no partial schedule";
+        EXPECT_EQ(ColumnCatalog::Instance().FindActivityByColumnId(100003), nullptr);
+    }
+}
+
+// The shipped activity layouts draw progress bars from columns a workbook may lack.
+TEST_F(OpenWorkbookTest, ActivityBarsFollowTheWorkbooksColumns) {
+    SetProgramFolder(SourceProgramFolder());
+    const LayoutStore fresh;
+    ASSERT_FALSE(fresh.ActivityLayouts().empty());
+
+    ASSERT_TRUE(OpenSchedule(m_store, Workbook("bars_only.xls")));
+    for (const auto& layout : m_store->ActivityLayouts()) {
+        SCOPED_TRACE(narrow_string(layout->GetName()));
+        const std::vector<std::wstring> bars = BarNames(*layout);
+        ASSERT_FALSE(bars.empty());
+        EXPECT_EQ(bars.back(), L"universal_star_finish_bar") << "one bar from start to finish";
+        EXPECT_EQ(std::count(bars.begin(), bars.end(), L"universal_star_finish_bar"), 1);
+    }
+
+    ASSERT_TRUE(OpenSchedule(m_store, Workbook("no_finish.xls")));
+    for (const auto& layout : m_store->ActivityLayouts()) {
+        SCOPED_TRACE(narrow_string(layout->GetName()));
+        EXPECT_TRUE(BarNames(*layout).empty()) << "no finish, no bar";
+    }
+
+    // Layouts grouped by columns the export lacks are pruned; the others keep their bars.
+    ASSERT_TRUE(OpenSchedule(m_store, Workbook("export.xls")));
+    ASSERT_FALSE(m_store->ActivityLayouts().empty());
+    for (const auto& layout : m_store->ActivityLayouts()) {
+        SCOPED_TRACE(narrow_string(layout->GetName()));
+        const auto before = FindByName(fresh.ActivityLayouts(), layout->GetName());
+        ASSERT_NE(before, fresh.ActivityLayouts().end());
+        EXPECT_EQ(BarNames(*layout), BarNames(**before)) << "every progress column is there: the bars stay";
+    }
+}
+
+}  // namespace
+}  // namespace varnholt

@@ -1,0 +1,51 @@
+// program_folder_test.cpp - the program folder and the listing of the user's own layouts.
+
+#include "layouts_test_support.h"
+#include "platform/program_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace varnholt {
+namespace {
+
+using testing_layouts::TempFolder;
+using testing_layouts::WriteBytes;
+
+TEST(ProgramFolder, TheOverrideThenTheEnvironmentThenTheExecutable) {
+    const std::filesystem::path executable = GetExecutableDir();
+    ASSERT_FALSE(executable.empty());
+    EXPECT_TRUE(std::filesystem::is_directory(executable));
+
+    SetProgramFolder({});
+    ::unsetenv("VARNHOLT_PROGRAM_DIR");
+    EXPECT_EQ(GetProgramFolder(), executable);
+    ::setenv("VARNHOLT_PROGRAM_DIR", "relative/folder", 1);
+    EXPECT_EQ(GetProgramFolder(), executable) << "a relative folder is ignored";
+    ::setenv("VARNHOLT_PROGRAM_DIR", "/opt/varnholt", 1);
+    EXPECT_EQ(GetProgramFolder(), std::filesystem::path("/opt/varnholt"));
+    SetProgramFolder("/srv/program");
+    EXPECT_EQ(GetProgramFolder(), std::filesystem::path("/srv/program"));
+    SetProgramFolder({});
+    ::unsetenv("VARNHOLT_PROGRAM_DIR");
+}
+
+TEST(ProgramFolder, CustomLayoutFilesAreListedByName) {
+    TempFolder program;
+    SetProgramFolder(program.path());
+    custom_layout_files() = {L"stale.plf"};
+    FindCustomLayoutFiles();
+    EXPECT_TRUE(custom_layout_files().empty()) << "no folder, no files";
+
+    const std::filesystem::path custom = program.path() / "Layouts" / "VP_CUST";
+    std::filesystem::create_directories(custom / "folder.plf");
+    for (const char* name : {"zeta.plf", "Alpha.PLF", "notes.txt", "plf", "b\xC3\xA4r.plf"}) WriteBytes(custom / name, "");
+    FindCustomLayoutFiles();
+    EXPECT_EQ(custom_layout_files(), (std::vector<std::wstring>{L"Alpha.PLF", L"b\u00E4r.plf", L"zeta.plf"}));
+    custom_layout_files().clear();
+    SetProgramFolder({});
+}
+
+}  // namespace
+}  // namespace varnholt

@@ -1,0 +1,19 @@
+// display_scale.cpp - the program-wide display scale.
+
+#include "views/base/display_scale.h"
+
+#include <cmath>
+
+namespace varnholt::view {
+
+float& DisplayScale() {
+    static float scale = 1.0f;
+    return scale;
+}
+
+float UsableDisplayScale() {
+    const float scale = DisplayScale();
+    return std::isfinite(scale) && scale > 0.0f ? scale : 1.0f;
+}
+
+}  // namespace varnholt::view
