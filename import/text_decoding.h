@@ -4,6 +4,8 @@
 // widens only the tokens it keeps, so no whole-file wide copy is ever made.
 #pragma once
 
+#include "model/text_utils.h"
+
 #include <string>
 #include <string_view>
 
@@ -34,9 +36,5 @@ struct unmarked_text {
 
 // Appends the decoded bytes to `out` (callers reuse one buffer for every token).
 void append_decoded(std::string_view bytes, text_encoding encoding, std::wstring& out);
-
-// One Windows-1252 byte as its character; the five bytes the code page leaves undefined keep
-// their own code.
-[[nodiscard]] wchar_t windows_1252_char(unsigned char byte) noexcept;
 
 }  // namespace varnholt

@@ -7,6 +7,7 @@
 // skipped, and a file that is not an export at all is refused before the Document is touched.
 #pragma once
 
+#include "model/records/record_classes.h"
 #include "import/xer_doc.h"
 
 #include <cstddef>
@@ -15,16 +16,6 @@
 #include <memory>
 #include <string_view>
 
-namespace varnholt {
-class ActvCodeRecord; class ActvTypeRecord; class TaskActvRecord; class TaskProcRecord;
-class ObsRecord; class ProjWbsRecord; class TaskRecord; class ProjectRecord; class TaskPredRecord;
-class RsrcRecord; class RsrcRateRecord; class RCatValRecord; class RCatTypeRecord;
-class RsrcRCatRecord; class RsrcRoleRecord; class TaskRsrcRecord; class ShiftRecord;
-class ShiftPerRecord; class CalendarRecord; class RoleRecord; class RoleRateRecord;
-class RoleLimitRecord; class CurrTypeRecord; class PCatValRecord; class PCatTypeRecord;
-class ProjPCatRecord; class UdfTypeRecord; class UdfValueRecord; class MemoTypeRecord;
-class MemoRecord;
-}  // namespace varnholt
 
 namespace varnholt::document {
 

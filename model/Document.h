@@ -4,6 +4,7 @@
 // file kind.
 #pragma once
 
+#include "model/records/record_classes.h"
 #include "model/column_facts.h"
 #include "model/s_date.h"
 #include "model/s_integers.h"
@@ -17,16 +18,6 @@
 #include <unordered_map>
 #include <vector>
 
-namespace varnholt {
-class ActvCodeRecord; class ActvTypeRecord; class TaskActvRecord; class TaskProcRecord;
-class ObsRecord; class ProjWbsRecord; class TaskRecord; class ProjectRecord; class TaskPredRecord;
-class RsrcRecord; class RsrcRateRecord; class RCatValRecord; class RCatTypeRecord;
-class RsrcRCatRecord; class RsrcRoleRecord; class TaskRsrcRecord; class ShiftRecord;
-class ShiftPerRecord; class CalendarRecord; class RoleRecord; class RoleRateRecord;
-class RoleLimitRecord; class CurrTypeRecord; class PCatValRecord; class PCatTypeRecord;
-class ProjPCatRecord; class UdfTypeRecord; class UdfValueRecord; class MemoTypeRecord;
-class MemoRecord;
-}  // namespace varnholt
 
 namespace varnholt::document {
 

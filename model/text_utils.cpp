@@ -16,31 +16,6 @@ constexpr std::array<char32_t, 32> kCp1252High = {
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-wchar_t from_cp1252(unsigned char byte) {
-    if (byte >= 0x80 && byte <= 0x9F) return static_cast<wchar_t>(kCp1252High[byte - 0x80]);
-    return static_cast<wchar_t>(byte);
-}
-
-// Decodes one UTF-8 sequence at bytes[pos]; returns its length, or 0 when the bytes there are
-// not a well-formed sequence (overlong forms, surrogates and values past U+10FFFF included).
-std::size_t decode_utf8(std::string_view bytes, std::size_t pos, char32_t& out) {
-    const auto lead = static_cast<unsigned char>(bytes[pos]);
-    std::size_t length = 0;
-    char32_t min = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) { length = 2; out = lead & 0x1F; min = 0x80; }
-    else if (lead >= 0xE0 && lead <= 0xEF) { length = 3; out = lead & 0x0F; min = 0x800; }
-    else if (lead >= 0xF0 && lead <= 0xF4) { length = 4; out = lead & 0x07; min = 0x10000; }
-    else return 0;
-    if (length > bytes.size() - pos) return 0;
-    for (std::size_t i = 1; i < length; ++i) {
-        const auto next = static_cast<unsigned char>(bytes[pos + i]);
-        if ((next & 0xC0) != 0x80) return 0;
-        out = (out << 6) | (next & 0x3F);
-    }
-    if (out < min || out > 0x10FFFF || (out >= 0xD800 && out <= 0xDFFF)) return 0;
-    return length;
-}
-
 void append_utf8(std::string& out, char32_t c) {
     if (c < 0x80) {
         out += static_cast<char>(c);
@@ -68,6 +43,29 @@ constexpr char32_t code_unit_rank(wchar_t c) noexcept {
 
 }  // namespace
 
+wchar_t windows_1252_char(unsigned char byte) noexcept {
+    if (byte >= 0x80 && byte <= 0x9F) return static_cast<wchar_t>(kCp1252High[byte - 0x80]);
+    return static_cast<wchar_t>(byte);
+}
+
+std::size_t decode_utf8_sequence(std::string_view bytes, std::size_t pos, char32_t& out) noexcept {
+    const auto lead = static_cast<unsigned char>(bytes[pos]);
+    std::size_t length = 0;
+    char32_t min = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) { length = 2; out = lead & 0x1F; min = 0x80; }
+    else if (lead >= 0xE0 && lead <= 0xEF) { length = 3; out = lead & 0x0F; min = 0x800; }
+    else if (lead >= 0xF0 && lead <= 0xF4) { length = 4; out = lead & 0x07; min = 0x10000; }
+    else return 0;
+    if (length > bytes.size() - pos) return 0;
+    for (std::size_t i = 1; i < length; ++i) {
+        const auto next = static_cast<unsigned char>(bytes[pos + i]);
+        if ((next & 0xC0) != 0x80) return 0;
+        out = (out << 6) | (next & 0x3F);
+    }
+    if (out < min || out > 0x10FFFF || (out >= 0xD800 && out <= 0xDFFF)) return 0;
+    return length;
+}
+
 std::wstring widen_string(std::string_view bytes) {
     std::wstring out;
     out.reserve(bytes.size());
@@ -79,11 +77,11 @@ std::wstring widen_string(std::string_view bytes) {
             continue;
         }
         char32_t decoded = 0;
-        if (const std::size_t length = decode_utf8(bytes, pos, decoded)) {
+        if (const std::size_t length = decode_utf8_sequence(bytes, pos, decoded)) {
             out += static_cast<wchar_t>(decoded);
             pos += length;
         } else {
-            out += from_cp1252(byte);
+            out += windows_1252_char(byte);
             ++pos;
         }
     }

@@ -15,6 +15,15 @@ namespace varnholt {
 // taken as Windows-1252, the encoding older exports use.
 [[nodiscard]] std::wstring widen_string(std::string_view bytes);
 
+// One Windows-1252 byte as its character; the five bytes the code page leaves undefined keep
+// their own code.
+[[nodiscard]] wchar_t windows_1252_char(unsigned char byte) noexcept;
+
+// The length of the well-formed UTF-8 sequence of two or more bytes at bytes[pos], with its
+// code point in `out`; 0 when the bytes there are not one (overlong forms, surrogates and
+// values past U+10FFFF included). ASCII bytes are the caller's to handle.
+[[nodiscard]] std::size_t decode_utf8_sequence(std::string_view bytes, std::size_t pos, char32_t& out) noexcept;
+
 // Wide text to UTF-8 (what file names and our own text files use on this system). Code points
 // that have no UTF-8 form (lone surrogates, values past U+10FFFF) become '?'.
 [[nodiscard]] std::string narrow_string(std::wstring_view text);
