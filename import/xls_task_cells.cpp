@@ -287,7 +287,10 @@ void NoteFilledNames(const TaskColumnReader& reader, std::string_view header, Xl
     case task_cell_kind::date:
     case task_cell_kind::quantity:
         for (const std::string_view name : kSummarisedHeaders) {
-            if (name == header) to_summaries("_" + std::string(name));
+            if (name != header) continue;
+            std::string summarised(1, '_');  // spelled out: g++ 12 warns falsely on "_" + std::string
+            summarised += name;
+            to_summaries(summarised);
         }
         break;
     case task_cell_kind::project_short_name: state.project.filled.emplace("project_short_name"); break;
