@@ -25,7 +25,6 @@
 namespace varnholt {
 namespace {
 
-using testing_layouts::LayoutsTest;
 using testing_layouts::SketchDocument;
 using view::FilterEntry;
 
@@ -82,7 +81,7 @@ TEST(ReadUnitAmount, TheNumberBetweenTheEqualsSignAndTheLastCharacter) {
     }
 }
 
-class FilterDefinitionsTest : public LayoutsTest {
+class FilterDefinitionsTest : public testing_layouts::StoreTest {
 protected:
     // Reads an activity layout whose Filter node (all-of) holds the given children.
     ActivityLayout& ReadFilterNode(const std::string& children) {
@@ -116,18 +115,6 @@ protected:
         return *entries.at(0);
     }
     static std::wstring DecodeText(const std::string& text) { return std::wstring(text.begin(), text.end()); }
-
-    // Made after the fixture has set the folders, captions and columns up.
-    LayoutStore& store() { return *m_store; }
-    void SetUp() override {
-        LayoutsTest::SetUp();
-        m_store = std::make_unique<LayoutStore>();
-    }
-    void TearDown() override {
-        m_store.reset();
-        LayoutsTest::TearDown();
-    }
-    std::unique_ptr<LayoutStore> m_store;
 };
 
 TEST_F(FilterDefinitionsTest, AKnownIdChoosesTheStoresFilter) {

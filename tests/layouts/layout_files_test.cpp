@@ -23,7 +23,7 @@ using testing_layouts::LayoutsTest;
 using testing_layouts::SourceProgramFolder;
 using testing_layouts::WriteBytes;
 
-class LayoutFilesTest : public LayoutsTest {
+class LayoutFilesTest : public testing_layouts::StoreTest {
 protected:
     // Loads the bytes as a layout file of the store().
     void Load(std::string_view bytes) {
@@ -47,17 +47,6 @@ protected:
 
     testing_layouts::TempFolder m_files;
     int m_count = 0;
-    // Made after the fixture has set the folders, captions and columns up.
-    LayoutStore& store() { return *m_store; }
-    void SetUp() override {
-        LayoutsTest::SetUp();
-        m_store = std::make_unique<LayoutStore>();
-    }
-    void TearDown() override {
-        m_store.reset();
-        LayoutsTest::TearDown();
-    }
-    std::unique_ptr<LayoutStore> m_store;
 };
 
 TEST_F(LayoutFilesTest, ColumnsArePresentOnesWithAWidthTheRestRemembered) {

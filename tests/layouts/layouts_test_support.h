@@ -4,6 +4,7 @@
 #pragma once
 
 #include "columns/ColumnCatalog.h"
+#include "layouts/LayoutStore.h"
 #include "layouts/settings_file.h"
 #include "model/CaptionCatalog.h"
 #include "model/Document.h"
@@ -17,6 +18,7 @@
 
 #include <atomic>
 #include <filesystem>
+#include <memory>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -105,6 +107,22 @@ protected:
 
     TempFolder m_data_home;
     TempFolder m_program_folder;
+};
+
+// A layout store made after the fixture has set the folders, captions and columns up.
+class StoreTest : public LayoutsTest {
+protected:
+    void SetUp() override {
+        LayoutsTest::SetUp();
+        m_store = std::make_unique<LayoutStore>();
+    }
+    void TearDown() override {
+        m_store.reset();
+        LayoutsTest::TearDown();
+    }
+    LayoutStore& store() { return *m_store; }
+
+    std::unique_ptr<LayoutStore> m_store;
 };
 
 }  // namespace varnholt::testing_layouts

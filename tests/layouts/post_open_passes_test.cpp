@@ -23,7 +23,7 @@ using testing_layouts::SourceProgramFolder;
 using testing_layouts::TempFolder;
 using testing_layouts::WriteBytes;
 
-class PostOpenPassesTest : public LayoutsTest {
+class PostOpenPassesTest : public testing_layouts::StoreTest {
 protected:
     static std::vector<std::int32_t> Ids(view::Layout& layout) {
         std::vector<std::int32_t> ids;
@@ -42,18 +42,6 @@ protected:
         if (group_by != 0) layout->GetGroupSortBy()->AddGroupBy(group_by);
         return *layouts.emplace_back(std::move(layout));
     }
-
-    // Made after the fixture has set the folders, captions and columns up.
-    LayoutStore& store() { return *m_store; }
-    void SetUp() override {
-        LayoutsTest::SetUp();
-        m_store = std::make_unique<LayoutStore>();
-    }
-    void TearDown() override {
-        m_store.reset();
-        LayoutsTest::TearDown();
-    }
-    std::unique_ptr<LayoutStore> m_store;
 };
 
 TEST_F(PostOpenPassesTest, AbsentColumnsAreRememberedUnderTheFirstFreeKey) {
