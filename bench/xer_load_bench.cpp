@@ -61,7 +61,6 @@ int main(int argc, char** argv) {
 
         // The steps of Document_xer::Load, timed one by one.
         Clock clock;
-        const Clock start = clock;
         Document_xer doc;
         if (!varnholt::document::xer_parser::parse_bytes(doc, bytes).doc) {
             std::fprintf(stderr, "%s is not an XER export\n", argv[i]);
@@ -75,7 +74,6 @@ int main(int argc, char** argv) {
         const auto derive = Lap(clock);
         const double total = read.first + link.first + derive.first;
         const double cpu = read.second + link.second + derive.second;
-        (void)start;
         std::printf("%-28s %9zu %9.0f %9.0f %9.0f %9.0f %9.0f %9.0f %10.0f\n", argv[i], doc.Tasks().size(), read.first,
                     link.first, derive.first, total, cpu, bytes.size() / 1e6 / (total / 1000.0), PeakMegabytes());
     }

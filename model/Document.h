@@ -11,7 +11,6 @@
 #include "model/s_string.h"
 
 #include <cstdint>
-#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
