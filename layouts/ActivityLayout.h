@@ -5,7 +5,7 @@
 
 #include "layouts/FilterSelection.h"
 #include "layouts/layout_records.h"
-#include "views/base/Layout.h"
+#include "layouts/Layout.h"
 
 #include <memory>
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "layouts/layout_records.h"
-#include "views/base/Layout.h"
+#include "layouts/Layout.h"
 
 namespace varnholt {
 

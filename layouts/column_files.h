@@ -10,7 +10,7 @@
 #include "columns/ColumnDef.h"
 #include "layouts/FilterSelection.h"
 #include "layouts/store_helpers.h"
-#include "views/base/Layout.h"
+#include "layouts/Layout.h"
 
 #include <cstdint>
 #include <optional>

@@ -3,7 +3,7 @@
 // of a small file, and the one decoding rule that turns those bytes into wide text.
 #pragma once
 
-#include "views/base/Layout.h"
+#include "layouts/Layout.h"
 
 #include <cstddef>
 #include <filesystem>

@@ -8,7 +8,7 @@
 #include "layouts/GanttBarSet.h"
 #include "layouts/NamedFilter.h"
 #include "layouts/layout_records.h"
-#include "views/base/Layout.h"
+#include "layouts/Layout.h"
 
 #include <cstdint>
 #include <functional>

@@ -4,7 +4,7 @@
 
 #include "layouts/GanttBarSet.h"
 #include "layouts/GroupSortBy.h"
-#include "views/base/LayoutColumn.h"
+#include "layouts/LayoutColumn.h"
 
 #include <array>
 #include <cstdint>

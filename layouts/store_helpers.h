@@ -5,7 +5,7 @@
 
 #include "layouts/NamedFilter.h"
 #include "model/leading_name.h"
-#include "views/base/Layout.h"
+#include "layouts/Layout.h"
 
 #include <algorithm>
 #include <memory>

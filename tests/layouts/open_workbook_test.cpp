@@ -7,7 +7,7 @@
 #include "layouts/open_sequence.h"
 #include "layouts_test_support.h"
 #include "model/text_utils.h"
-#include "views/base/Layout.h"
+#include "layouts/Layout.h"
 
 #include <gtest/gtest.h>
 

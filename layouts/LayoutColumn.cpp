@@ -1,6 +1,6 @@
 // LayoutColumn.cpp - column titles and the list operations shared by every layout column list.
 
-#include "views/base/LayoutColumn.h"
+#include "layouts/LayoutColumn.h"
 
 #include "columns/ColumnCatalog.h"
 

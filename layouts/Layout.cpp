@@ -1,6 +1,8 @@
 // Layout.cpp - the base answers of the layout interface and the column moves shared by all kinds.
 
-#include "views/base/Layout.h"
+#include "layouts/Layout.h"
+
+#include "layouts/FilterSelection.h"
 
 namespace varnholt::view {
 
@@ -19,8 +21,7 @@ LayoutColumn* Layout::GetPredColumn(std::size_t) const { return nullptr; }
 LayoutColumn* Layout::AddPredColumn(std::int32_t, float) { return nullptr; }
 LayoutColumn* Layout::GetSuccColumn(std::size_t) const { return nullptr; }
 LayoutColumn* Layout::AddSuccColumn(std::int32_t, float) { return nullptr; }
-// The caller destroys the selection it passed (parameters die in the caller's context), so the
-// base needs no definition of FilterSelection.
+// A layout kind without a filter lets the given selection go.
 void Layout::SetFilter(std::unique_ptr<FilterSelection>) {}
 
 void Layout::MoveColumn(std::size_t from, std::size_t to) {

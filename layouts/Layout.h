@@ -4,7 +4,7 @@
 // column count of 0, or -1 for the counts of the three relationship-table lists.
 #pragma once
 
-#include "views/base/LayoutColumn.h"
+#include "layouts/LayoutColumn.h"
 
 #include <cstddef>
 #include <cstdint>
