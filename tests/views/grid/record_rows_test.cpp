@@ -31,29 +31,25 @@ std::array<const void*, 18> Records(const Row& r) {
             r.GetResourceRole(), r.GetRoleRate(), r.GetRoleLimit(), r.GetTaskMemo(), r.GetWBSMemo(), nullptr};
 }
 
+// A row of the class on the record, with the record its getter should return.
+using Made = std::pair<std::unique_ptr<Row>, const void*>;
+template <class RowClass, class Record>
+Made Make(Record* record) {
+    return {std::make_unique<RowClass>(record), record};
+}
+
 TEST_F(RecordRows, EachClassAnswersOneKindAndOneGetter) {
     const GroupBy entry = Entry(132);
-    const auto row = [](auto* record, auto make) -> std::pair<std::unique_ptr<Row>, const void*> {
-        return {make(record), record};
-    };
-    std::pair<std::unique_ptr<Row>, const void*> rows[] = {
-        row(doc.NewTask(), [](auto* r) { return std::make_unique<ActivityRow>(r); }),
-        row(doc.NewObs(), [](auto* r) { return std::make_unique<OBSRow>(r); }),
-        row(doc.NewProject(), [](auto* r) { return std::make_unique<ProjectRow>(r); }),
-        row(doc.NewProjWbs(), [](auto* r) { return std::make_unique<WBSRow>(r); }),
+    Made rows[] = {
+        Make<ActivityRow>(doc.NewTask()), Make<OBSRow>(doc.NewObs()),
+        Make<ProjectRow>(doc.NewProject()), Make<WBSRow>(doc.NewProjWbs()),
         {std::make_unique<GroupRow>(std::make_unique<WBSGroupItem>(entry, &doc, s_string(L"g"))), nullptr},
-        row(doc.NewRsrc(), [](auto* r) { return std::make_unique<ResourceRow>(r); }),
-        row(doc.NewRole(), [](auto* r) { return std::make_unique<RoleRow>(r); }),
-        row(doc.NewTaskPred(), [](auto* r) { return std::make_unique<RelationshipRow>(r); }),
-        row(doc.NewActvCode(), [](auto* r) { return std::make_unique<ActivityCodeRow>(r); }),
-        row(doc.NewPCatVal(), [](auto* r) { return std::make_unique<ProjectCodeRow>(r); }),
-        row(doc.NewRCatVal(), [](auto* r) { return std::make_unique<ResourceCodeRow>(r); }),
-        row(doc.NewTaskProc(), [](auto* r) { return std::make_unique<ActivityStepRow>(r); }),
-        row(doc.NewRsrcRole(), [](auto* r) { return std::make_unique<ResourceRoleRow>(r); }),
-        row(doc.NewRoleRate(), [](auto* r) { return std::make_unique<RoleRateRow>(r); }),
-        row(doc.NewRoleLimit(), [](auto* r) { return std::make_unique<RoleLimitRow>(r); }),
-        row(doc.NewTaskMemo(), [](auto* r) { return std::make_unique<TaskMemoRow>(r); }),
-        row(doc.NewWbsMemo(), [](auto* r) { return std::make_unique<WBSMemoRow>(r); }),
+        Make<ResourceRow>(doc.NewRsrc()), Make<RoleRow>(doc.NewRole()),
+        Make<RelationshipRow>(doc.NewTaskPred()), Make<ActivityCodeRow>(doc.NewActvCode()),
+        Make<ProjectCodeRow>(doc.NewPCatVal()), Make<ResourceCodeRow>(doc.NewRCatVal()),
+        Make<ActivityStepRow>(doc.NewTaskProc()), Make<ResourceRoleRow>(doc.NewRsrcRole()),
+        Make<RoleRateRow>(doc.NewRoleRate()), Make<RoleLimitRow>(doc.NewRoleLimit()),
+        Make<TaskMemoRow>(doc.NewTaskMemo()), Make<WBSMemoRow>(doc.NewWbsMemo()),
         {std::make_unique<RootRow>(), nullptr},
     };
     constexpr std::size_t kWithValues[] = {0, 2, 3, 4, 5, 7};
