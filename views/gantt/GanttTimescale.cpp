@@ -208,18 +208,8 @@ s_date GanttTimescale::BlankDate() {
     return date;
 }
 
-void GanttTimescale::Clear() {
-    lowerTierDates.clear();
-    upperTierDates.clear();
-    gridDates.clear();
-    gridDatesStale = true;
-    dataDate = BlankDate();
-    dataDate.blank = true;
-}
-
 void GanttTimescale::BuildTimescale(const document::Document& doc, std::int32_t unit) {
-    lowerTierDates.clear();
-    upperTierDates.clear();
+    ClearTiers();
     if (doc.Tasks().empty() || !HasCells(unit)) return;
 
     s_date start = GetEarliestDate(doc), end = GetLatestDate(doc);
@@ -296,7 +286,7 @@ float GanttTimescale::GetWidth(float cell) const {
     return static_cast<float>(static_cast<double>(lowerTierDates.size()) * cell);
 }
 
-float GanttTimescale::DateToX(const s_date& date, float cell) const {
+float GanttTimescale::SecondsToX(std::int64_t seconds, float cell) const {
     if (lowerTierDates.size() < 2 || !usable_cell(cell)) return 0.0f;
     // Differences as doubles: exact for any date within 285 million years of 1970, and no
     // wrap for spans beyond 68 years.
@@ -305,7 +295,7 @@ float GanttTimescale::DateToX(const s_date& date, float cell) const {
     const double pixels = static_cast<double>(lowerTierDates.size() - 1) * cell;
     if (!(last > first)) return 0.0f;
     const double seconds_per_pixel = (last - first) / pixels;
-    return static_cast<float>((static_cast<double>(date.seconds) - first) / seconds_per_pixel);
+    return static_cast<float>((static_cast<double>(seconds) - first) / seconds_per_pixel);
 }
 
 CellWindow GanttTimescale::VisibleCells(float origin_x, float visible_width, float cell) const {

@@ -55,8 +55,11 @@ struct CellWindow {
 
 class GanttTimescale {
 public:
-    // Empties all three vectors and blanks the data date; the grid dates turn stale.
-    void Clear();
+    // Empties both tiers (a chart without document, layout, timescale or companion).
+    void ClearTiers() noexcept {
+        lowerTierDates.clear();
+        upperTierDates.clear();
+    }
 
     // Fills both tiers for the document's span at the unit; empty for a document without
     // activities or a unit without cells.
@@ -73,7 +76,8 @@ public:
     [[nodiscard]] float GetWidth(float cell) const;
     // The x of a date, linear over the span: the first entry at 0, the closing one at
     // GetWidth - cell. 0 with fewer than two entries or an unusable cell width.
-    [[nodiscard]] float DateToX(const s_date& date, float cell) const;
+    [[nodiscard]] float DateToX(const s_date& date, float cell) const { return SecondsToX(date.seconds, cell); }
+    [[nodiscard]] float SecondsToX(std::int64_t seconds, float cell) const;
     // The lower cells visible from horizontal origin `origin_x` over `visible_width` pixels,
     // within the tier's bounds; empty for an unusable cell width or an origin past the end.
     [[nodiscard]] CellWindow VisibleCells(float origin_x, float visible_width, float cell) const;
