@@ -22,8 +22,6 @@ constexpr std::int64_t kHour = 3600;
 constexpr std::int64_t kDay = 86400;
 constexpr std::int64_t kWeek = 7 * kDay;
 
-constexpr std::int32_t kStartField = 82;     // activity start_date
-constexpr std::int32_t kFinishField = 70;    // activity end_date
 constexpr std::int32_t kDataDateField = 270;  // project data_date
 
 // One lower cell per unit index, the length the margin is counted in; unit 7 has none.
@@ -54,10 +52,8 @@ void set_seconds(s_date& date, std::int64_t seconds) {
     date.blank = false;
 }
 
-// The dates that display empty (no value, or at or before 1970-01-01 00:00) say nothing about
-// the span.
 std::optional<std::int64_t> usable_seconds(const s_val* value) {
-    if (value == nullptr || !value->is_date() || value->null_flag != 0 || value->as_int64() <= 0) return std::nullopt;
+    if (value == nullptr || !IsPlaceableDate(*value)) return std::nullopt;
     return value->as_int64();
 }
 
@@ -113,11 +109,15 @@ std::size_t clamped_index(double value, std::size_t limit) {
 
 }  // namespace
 
+bool IsPlaceableDate(const s_val& value) {
+    return value.is_date() && value.null_flag == 0 && value.as_int64() > 0;
+}
+
 bool HasCells(std::int32_t unit) noexcept { return unit >= 1 && unit <= 8 && unit != 7; }
 
 s_date GetEarliestDate(const document::Document& doc) {
-    auto earliest = extreme_date(doc, kStartField, kEarlier);
-    if (!earliest) earliest = extreme_date(doc, kFinishField, kEarlier);
+    auto earliest = extreme_date(doc, kStartDateField, kEarlier);
+    if (!earliest) earliest = extreme_date(doc, kEndDateField, kEarlier);
     if (!earliest) {
         s_date blank = s_date::from_seconds(0);
         blank.blank = true;
@@ -127,8 +127,8 @@ s_date GetEarliestDate(const document::Document& doc) {
 }
 
 s_date GetLatestDate(const document::Document& doc) {
-    auto latest = extreme_date(doc, kFinishField, kLater);
-    if (!latest) latest = extreme_date(doc, kStartField, kLater);
+    auto latest = extreme_date(doc, kEndDateField, kLater);
+    if (!latest) latest = extreme_date(doc, kStartDateField, kLater);
     return latest ? s_date::from_seconds(*latest) : s_date::from_ymdhm(1970, 1, 1, 0, 0);
 }
 

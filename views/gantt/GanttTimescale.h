@@ -17,6 +17,10 @@ namespace varnholt::document { class Document; }
 
 namespace varnholt::view {
 
+// The activity date fields the span and the relationship lines read.
+inline constexpr std::int32_t kStartDateField = 82;  // start_date
+inline constexpr std::int32_t kEndDateField = 70;    // end_date
+
 // Lower cells added before the earliest and after the latest date.
 inline constexpr std::int32_t kMarginCells = 5;
 // The lower tier and the grid dates stop here (then the closing entry): a century of hour
@@ -26,6 +30,10 @@ inline constexpr std::size_t kMaxTimescaleCells = 1'000'000;
 // The layout's unit numbers that have cells: 1-6 and 8. Unit 7 and anything a layout file may
 // hold outside 1-8 give an empty timescale.
 [[nodiscard]] bool HasCells(std::int32_t unit) noexcept;
+
+// A date with a value after 1970-01-01 00:00. The dates that display empty (no value, or the
+// zero date a workbook gives an empty cell) neither widen the span nor place a bar or line.
+[[nodiscard]] bool IsPlaceableDate(const s_val& value);
 
 // The span of the activities: the earliest start (field 82) and the latest finish (field 70).
 // Dates without a value or at or before 0 s (the ones that display empty) are skipped; without
