@@ -177,6 +177,9 @@ TEST_F(GanttChartTest, RelationshipLinesNeedBothRowsAndTheFileKind) {
     table.GetRowList().Clear();
     ListActivity(predecessor);
     EXPECT_EQ(connectors(), 0u) << "neither successor listed";
+    for (int i = 0; i < 25; ++i) ListActivity(AddActivity(Day(0), Day(1)));
+    ListActivity(successor);  // row 26, below the 400 pixels shown
+    EXPECT_EQ(connectors(), 1u) << "the other end scrolled away: drawn from the visible end only";
     table.GetRowList().Clear();
     ListActivity(predecessor);
     ListActivity(successor);
