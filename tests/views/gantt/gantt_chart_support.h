@@ -20,10 +20,12 @@
 #include "views/base/display_scale.h"
 #include "views/core/RowList.h"
 #include "views/gantt/GanttView.h"
+#include "views/grid/RecordRows.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -49,19 +51,6 @@ public:
     [[nodiscard]] TimescaleSettings* GetTimescale() override { return &timescale; }
     GanttBarSet bars;
     TimescaleSettings timescale;
-};
-
-// A group row of the companion, spanning the dates the test gives it.
-class TestGroupRow final : public Row {
-public:
-    TestGroupRow(const s_date& start, const s_date& finish) : m_start(start), m_finish(finish) {}
-    [[nodiscard]] bool IsGroupRow() const override { return true; }
-    [[nodiscard]] const s_val& GetFieldValue(std::int32_t field) const override {
-        return field == 82 ? m_start : field == 70 ? m_finish : s_val::null_value();
-    }
-
-private:
-    s_date m_start, m_finish;
 };
 
 // The table beside the chart: header 30 and rows 18, times the display scale.
@@ -128,7 +117,12 @@ protected:
         return task;
     }
     Row& ListActivity(const TaskRecord* task) { return table.List(std::make_unique<ActivityRow>(task)); }
-    void ListGroup(const s_date& start, const s_date& finish) { table.List(std::make_unique<TestGroupRow>(start, finish)); }
+    // A group row over the activities: its dates are their earliest start and latest finish.
+    void ListGroup(std::initializer_list<const TaskRecord*> members) {
+        auto group = std::make_unique<GroupRow>(std::make_unique<ActivityGroupItem>(m_group_by, &doc, m_group_key, nullptr));
+        for (const TaskRecord* member : members) group->AddChild(std::make_unique<ActivityRow>(member));
+        table.List(std::move(group));
+    }
     // A bar over the activity dates with the body kind, and a filter list that passes every row.
     GanttBar& AddBar(std::int32_t body_kind, std::int32_t start_field = 82, std::int32_t end_field = 70) {
         GanttBar& bar = layout.bars.AddBar(L"bar", start_field, end_field, true, false);
@@ -172,6 +166,10 @@ protected:
     CompanionTable table;
     GanttView chart;
     test_support::FakeHost host;
+
+private:
+    const GroupBy m_group_by{.field = 132};
+    const s_string m_group_key{L"Group"};
 };
 
 }  // namespace varnholt::view::gantt_test
