@@ -12,7 +12,7 @@
 #include <cstdint>
 #include <memory>
 
-namespace varnholt { class GanttBar; struct GanttBarShape; class TaskPredRecord; struct TimescaleSettings; }
+namespace varnholt { class GanttBar; struct GanttBarShape; struct TimescaleSettings; }
 
 namespace varnholt::view {
 
