@@ -57,6 +57,9 @@ TEST_F(OpenDocumentTest, ASuccessResetsTheViewsThenShowsTheCategory) {
     ASSERT_NE(m_frame.store, nullptr);
     ASSERT_NE(m_frame.store->GetDocument(), nullptr);
     EXPECT_TRUE(m_frame.store->GetDocument()->IsXer());
+
+    // A name beyond ASCII opens under any process locale (the tests run under "C" first).
+    EXPECT_TRUE(OpenScheduleFile(m_frame, FileNamed(PathFromWide(L"Plän.xer"), kScheduleWithUdf)));
 }
 
 TEST_F(OpenDocumentTest, RefusedFilesLeaveStoreDocumentAndFrameAlone) {
