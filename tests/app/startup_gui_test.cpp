@@ -132,6 +132,19 @@ TEST_F(StartUpTest, DroppedFilesOpenThroughTheSamePath) {
     EXPECT_EQ(frame->GetDocumentPath(), plan);
 }
 
+TEST_F(StartUpTest, ARecentEntryReopensItsFile) {
+    const wxString first = Schedule(L"first.xer", kScheduleWithUdf);
+    ASSERT_TRUE(Start(first));
+    CMainFrame* frame = Frame();
+    ASSERT_TRUE(frame->OpenFile(Schedule(L"second.xer", kScheduleWithUdf)));
+    EXPECT_EQ(frame->GetTitle(), "second.xer - VarnholtReader");
+
+    wxCommandEvent pick(wxEVT_MENU, wxID_FILE1 + 1);
+    wxPostEvent(frame, pick);
+    ASSERT_TRUE(WaitUntil([&] { return frame->GetTitle() == "first.xer - VarnholtReader"; }));
+    EXPECT_EQ(frame->GetRecentFiles().GetHistoryFile(0), first);
+}
+
 TEST_F(StartUpTest, ClosingTheFrameWritesTheUsersLayoutFiles) {
     ASSERT_TRUE(Start(Schedule(L"close.xer", kScheduleWithUdf)));
     Frame()->Close(true);
