@@ -7,10 +7,16 @@
 #include <wx/log.h>
 #include <wx/utils.h>
 
+#include <cstddef>
+
 namespace varnholt {
 namespace {
 
 constexpr const char* kStoreFile = "Oskeldan/VarnholtReader.conf";
+
+// A value is read into 255 bytes of two-byte characters with a closing null: a longer one
+// does not fit and reads as the default, as it always has.
+constexpr std::size_t kLongestValue = 255 / 2 - 1;
 
 // An XDG variable when it names an absolute folder, else the fallback.
 wxString XdgFolder(const char* variable, const wxString& fallback) {
@@ -86,7 +92,7 @@ wxString ReadRegistryString(const wxString& key, const wxString& name, const wxS
         const auto config = OpenRegistryStore(root);
         if (!GroupHasValue(*config, RegistryGroup(key), name)) continue;
         wxString value;
-        return config->Read(name, &value) ? value : fallback;
+        return config->Read(name, &value) && value.length() <= kLongestValue ? value : fallback;
     }
     return fallback;
 }

@@ -31,7 +31,7 @@ inline constexpr const char* kProgramKey = "SOFTWARE\\Oskeldan\\VarnholtReader";
 inline constexpr const char* kLanguageValue = "Language";
 
 // The user's value when the user's file has it, even empty; else the machine's; else the
-// default.
+// default. A value longer than 126 characters reads as the default.
 [[nodiscard]] wxString ReadRegistryString(const wxString& key, const wxString& name, const wxString& fallback);
 // Writes the user's file, creating its folder, the key and the value as needed; false only
 // when the file cannot be written.

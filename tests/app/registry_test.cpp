@@ -63,6 +63,12 @@ TEST_F(RegistryTest, AWriteCreatesTheValueInTheUsersFile) {
     // Text is kept as it stands, whatever it holds.
     EXPECT_TRUE(WriteRegistryString(kProgramKey, "Note", L"$HOME 100% ä"));
     EXPECT_EQ(ReadRegistryString(kProgramKey, "Note", ""), L"$HOME 100% ä");
+
+    // The longest value that can be read, and one more character.
+    EXPECT_TRUE(WriteRegistryString(kProgramKey, "Note", wxString('x', 126)));
+    EXPECT_EQ(ReadRegistryString(kProgramKey, "Note", "default"), wxString('x', 126));
+    EXPECT_TRUE(WriteRegistryString(kProgramKey, "Note", wxString('x', 127)));
+    EXPECT_EQ(ReadRegistryString(kProgramKey, "Note", "default"), "default");
 }
 
 TEST_F(RegistryTest, AStoreThatCannotBeWrittenAnswersFalse) {
