@@ -22,16 +22,15 @@ constexpr const char* kScheduleWildcard = "Schedules (*.xer;*.xls)|*.xer;*.XER;*
 
 }  // namespace
 
-CMainFrame::CMainFrame(const std::wstring& language_code)
+CMainFrame::CMainFrame(const std::wstring& language_code, wxFileHistory& recent)
     : wxFrame(nullptr, wxID_ANY, WindowTitle({}), wxDefaultPosition, wxSize(1200, 800)),
       m_document(std::make_unique<VarnholtDoc>(*this)),
-      m_recent(kRecentFileCount) {
+      m_recent(recent) {
     view::DisplayScale() = GetDisplayScale();
     user_data_folder() = CreateUserDataFolders();
     FindCustomLayoutFiles();
     LoadSettingsFile();
     CaptionCatalog::Instance().ChooseLanguage(language_code);
-    LoadRecentFiles(m_recent);
     (void)m_document->OnNewDocument();
 
     Bind(wxEVT_MENU, &CMainFrame::OnFileOpen, this, wxID_OPEN);

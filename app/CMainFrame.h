@@ -19,8 +19,9 @@ namespace varnholt {
 class CMainFrame final : public wxFrame, public OpenHost {
 public:
     // Sets up what the views draw with: the display scale, the per-user folders, the custom
-    // layout list, the settings file and the captions of the language code.
-    explicit CMainFrame(const std::wstring& language_code);
+    // layout list, the settings file and the captions of the language code. The recent list
+    // is the application's and outlives the frame.
+    CMainFrame(const std::wstring& language_code, wxFileHistory& recent);
     ~CMainFrame() override;
 
     // The framework's open path: the path made absolute, the open sequence, then, on success,
@@ -50,7 +51,7 @@ private:
 
     std::unique_ptr<LayoutStore> m_store;  // null until a file has opened
     std::unique_ptr<VarnholtDoc> m_document;
-    wxFileHistory m_recent;
+    wxFileHistory& m_recent;
     wxString m_path;
     wxString m_main_button_text;
     std::unique_ptr<wxBusyCursor> m_busy;

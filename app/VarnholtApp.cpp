@@ -6,6 +6,7 @@
 
 #include "app/CMainFrame.h"
 #include "app/app_services.h"
+#include "app/recent_files.h"
 #include "app/registry.h"
 #include "app/schedule_drop_target.h"
 #include "shell/string_ids.h"
@@ -34,8 +35,10 @@ bool VarnholtApp::StartUp(const wxArrayString& arguments) {
     const std::wstring language_code = code.ToStdWstring();
     SelectTextLanguage(ResolveLanguage(language_code).texts);
 
-    // The frame reads the registry store's recent list and sets up what the views draw with.
-    auto* frame = new CMainFrame(language_code);  // owned by the window system from here
+    if (!m_recent) m_recent = std::make_unique<wxFileHistory>(kRecentFileCount);
+    LoadRecentFiles(*m_recent);
+
+    auto* frame = new CMainFrame(language_code, *m_recent);  // owned by the window system from here
     SetTopWindow(frame);
 
     if (arguments.size() > 1 && !frame->OpenFile(arguments[1])) {

@@ -4,6 +4,9 @@
 
 #include <wx/app.h>
 #include <wx/arrstr.h>
+#include <wx/filehistory.h>
+
+#include <memory>
 
 namespace varnholt {
 
@@ -28,6 +31,8 @@ public:
 
 private:
     void OnAppAbout(wxCommandEvent& event);
+
+    std::unique_ptr<wxFileHistory> m_recent;  // the recent-files list, shared with the frame
 };
 
 wxDECLARE_APP(VarnholtApp);
