@@ -125,11 +125,5 @@ TEST_F(OpenDocumentTest, ADamagedFileKeepsTheOpenSchedule) {
     EXPECT_NE(ColumnCatalog::Instance().FindActivityByColumnId(kUdfColumnId), nullptr);
 }
 
-TEST(WindowTitleTest, NamesTheFileAndTheProgram) {
-    EXPECT_EQ(WindowTitle(L""), L"VarnholtReader");
-    EXPECT_EQ(WindowTitle(L"/data/Plän/PLAN.XER"), L"PLAN.XER - VarnholtReader");
-    EXPECT_EQ(WindowTitle(L"plan.xer"), L"plan.xer - VarnholtReader");
-}
-
 }  // namespace
 }  // namespace varnholt
