@@ -57,6 +57,17 @@ ColumnCatalog& ColumnCatalog::Instance() {
 
 void ColumnCatalog::Reset() { *this = ColumnCatalog{}; }
 
+void ColumnCatalog::SwapTables(Tables& other) noexcept {
+    activity_columns_.swap(other.activity);
+    project_columns_.swap(other.project);
+    wbs_columns_.swap(other.wbs);
+    resource_columns_.swap(other.resource);
+    predecessor_columns_.swap(other.predecessor);
+    successor_columns_.swap(other.successor);
+    InvalidateIndexes(ColumnTable::activity);
+    InvalidateIndexes(ColumnTable::wbs);
+}
+
 template <class Self>
 auto& ColumnCatalog::TableOf(Self& self, ColumnTable which) noexcept {
     switch (which) {

@@ -30,6 +30,15 @@ public:
     // Back to the first-use state: six empty tables, no index; for tests.
     void Reset();
 
+    // The six tables as one value. An open sets them aside while the next file loads and puts
+    // them back when that load fails; moving a vector keeps its entries where they are, so
+    // pointers into the tables set aside stay valid.
+    struct Tables {
+        std::vector<ColumnDef> activity, project, wbs, resource, predecessor, successor;
+    };
+    // Exchanges the catalogue's tables with these; the indexes rebuild on the next lookup.
+    void SwapTables(Tables& other) noexcept;
+
     // Each builder empties its table, load-time columns included, and appends the built-in
     // entries in their fixed order, with captions in the current caption language.
     void BuildActivityColumns();

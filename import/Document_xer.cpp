@@ -25,6 +25,7 @@
 #include "model/records/TaskProcRecord.h"
 #include "model/records/TaskRecord.h"
 #include "model/records/TaskRsrcRecord.h"
+#include "model/text_utils.h"
 
 namespace varnholt::document {
 
@@ -151,7 +152,9 @@ void LinkMemos(Document& doc, const KeyIndex<ProjectRecord>& projects) {
 
 }  // namespace
 
-bool Document_xer::Open(std::wstring_view path) { return Load(std::filesystem::path(path)); }
+// Our wide paths are UTF-8 on disk; the path class's own conversion follows the process locale
+// and throws under "C" for any character beyond ASCII.
+bool Document_xer::Open(std::wstring_view path) { return Load(std::filesystem::path(narrow_string(path))); }
 
 bool Document_xer::Load(const std::filesystem::path& path) {
     if (!xer_parser::parse(*this, path)) return false;

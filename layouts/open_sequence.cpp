@@ -6,6 +6,8 @@
 #include "import/xer_parser.h"
 #include "import/xls/xls_workbook.h"
 #include "layouts/settings_file.h"
+#include "model/display_settings.h"
+#include "model/number_formats.h"
 #include "model/text_utils.h"
 #include "platform/user_paths.h"
 
@@ -33,26 +35,54 @@ open_status OpenSchedule(std::unique_ptr<LayoutStore>& store, std::wstring_view 
     return LoadIntoNewStore(store, path, [](LayoutStore& fresh) { return fresh.CreateXerDocument(); });
 }
 
+namespace {
+
+// What an open changes for the whole process besides the store: the column tables, the
+// display settings, the number formats and the layout settings. Kept aside while the next
+// file loads, so that a failed load can leave everything as it was.
+class ProcessStateAside {
+public:
+    ProcessStateAside()
+        : m_display(display_settings()), m_formats(value_formats()), m_layout(layout_settings()) {
+        ColumnCatalog::Instance().SwapTables(m_columns);
+    }
+    // The old store's document points into these tables: they go after it.
+    void PutBack() {
+        ColumnCatalog::Instance().SwapTables(m_columns);
+        display_settings() = m_display;
+        value_formats() = m_formats;
+        layout_settings() = m_layout;
+    }
+
+private:
+    ColumnCatalog::Tables m_columns;
+    DisplaySettings m_display;
+    ValueFormats m_formats;
+    LayoutSettings m_layout;
+};
+
+}  // namespace
+
 open_status LoadIntoNewStore(std::unique_ptr<LayoutStore>& store, std::wstring_view path,
                              const DocumentMaker& make_document) {
-    // The old store goes before the new one is built: its document must not outlive the column
-    // tables that the new store rebuilds.
-    store.reset();
-    store = std::make_unique<LayoutStore>();
-    document::Document* schedule = make_document(*store);
+    // The old store lives until the new file has loaded: a file that fails leaves the open
+    // schedule, its layouts and its columns exactly as they were.
+    ProcessStateAside aside;
+    auto fresh = std::make_unique<LayoutStore>();
+    document::Document* schedule = make_document(*fresh);
 
     // Every open starts from the saved display settings, whatever the previous file changed.
     RestoreSavedDisplaySettings();
     LoadSettingsFile();
 
-    const bool loaded = schedule != nullptr && schedule->Open(path);
-    if (!loaded) {
-        store->DropDocument();
-        // What the partial load registered (user-defined field and code columns) goes too.
-        ColumnCatalog::Instance().BuildAllColumns();
+    if (schedule == nullptr || !schedule->Open(path)) {
+        fresh.reset();  // before its columns go, which its document may point into
+        aside.PutBack();
+        return {open_error::load_failed};
     }
-    store->RunPostOpenPasses();
-    return loaded ? open_status{} : open_status{open_error::load_failed};
+    fresh->RunPostOpenPasses();
+    store = std::move(fresh);  // the old store goes before the tables it points into
+    return {};
 }
 
 }  // namespace varnholt

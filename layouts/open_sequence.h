@@ -30,15 +30,15 @@ struct open_status {
     explicit operator bool() const noexcept { return error == open_error::none; }
 };
 
-// Until the file has passed its test nothing changes: the store, its document and its layouts
-// stay as they were. After that the store is replaced by a new one; when the load then fails,
-// the new store keeps no document (and the column tables hold the built-in columns only), so
-// no view ever shows a half-loaded schedule.
+// A file that is refused, by its kind, its signature or its load, changes nothing: the store,
+// its document and layouts, the column tables and the display settings stay as they were, so
+// no view ever shows a half-loaded schedule. Only a complete load replaces the store.
 [[nodiscard]] open_status OpenSchedule(std::unique_ptr<LayoutStore>& store, std::wstring_view path);
 
-// The steps after the test, common to every file kind: replace the store, make the document
-// with `make_document` (the store's factory of the kind), read the settings, load, run the
-// store's passes.
+// The steps after the test, common to every file kind: a new store, its document made with
+// `make_document` (the store's factory of the kind), the settings, the load and the store's
+// passes; the new store then replaces the old one. A failed load, or no document, destroys
+// the new store and puts back what it changed.
 using DocumentMaker = std::function<document::Document*(LayoutStore&)>;
 [[nodiscard]] open_status LoadIntoNewStore(std::unique_ptr<LayoutStore>& store, std::wstring_view path,
                                            const DocumentMaker& make_document);

@@ -285,18 +285,26 @@ TEST_F(OpenScheduleTest, AnXerFileOpensIntoANewStore) {
     EXPECT_TRUE(store->GetDocument()->IsXer());
 }
 
-TEST_F(OpenScheduleTest, AFailedLoadKeepsNoDocument) {
+TEST_F(OpenScheduleTest, AFailedLoadKeepsTheOpenSchedule) {
+    ASSERT_TRUE(OpenScripted(true));
+    const LayoutStore* before = store.get();
+    const document::Document* document = store->GetDocument();
+    const ColumnDef* column = ColumnCatalog::Instance().FindActivityByColumnId(100007);
+    ASSERT_NE(column, nullptr);
+    const DisplaySettings settings = display_settings();
+
     const open_status status = OpenScripted(false);
     EXPECT_EQ(status.error, open_error::load_failed);
-    EXPECT_FALSE(status);
-    ASSERT_NE(store, nullptr);
-    EXPECT_EQ(store->GetDocument(), nullptr) << "no half-loaded schedule for the views";
-    EXPECT_EQ(ColumnCatalog::Instance().FindActivityByColumnId(100007), nullptr)
-        << "the columns the partial load registered are gone";
+    EXPECT_EQ(store.get(), before);
+    EXPECT_EQ(store->GetDocument(), document);
+    EXPECT_EQ(ColumnCatalog::Instance().FindActivityByColumnId(100007), column) << "the same entry, not a copy";
+    EXPECT_EQ(display_settings().active, settings.active);
+    EXPECT_EQ(value_formats().percent_decimals, 3);
 
-    ASSERT_TRUE(OpenScripted(true));
-    EXPECT_NE(store->GetDocument(), nullptr);
-    EXPECT_NE(ColumnCatalog::Instance().FindActivityByColumnId(100007), nullptr);
+    // No document at all is refused the same way.
+    EXPECT_EQ(LoadIntoNewStore(store, L"plan.xer", [](LayoutStore&) { return nullptr; }).error,
+              open_error::load_failed);
+    EXPECT_EQ(store->GetDocument(), document);
 }
 
 TEST_F(OpenScheduleTest, EachOpenStartsFromTheSavedDisplaySettings) {

@@ -61,8 +61,7 @@ TEST_F(OpenWorkbookTest, RefusedAndFailedWorkbooks) {
     for (const std::wstring& path : {WideFromPath(damaged), Workbook("no_userdata.xls")}) {
         SCOPED_TRACE(narrow_string(path));
         EXPECT_EQ(OpenSchedule(m_store, path).error, open_error::load_failed);
-        ASSERT_NE(m_store, nullptr);
-        EXPECT_EQ(m_store->GetDocument(), nullptr) << "no partial schedule";
+        EXPECT_EQ(m_store, nullptr) << "no partial schedule: the store is as it was";
         EXPECT_EQ(ColumnCatalog::Instance().FindActivityByColumnId(100003), nullptr);
     }
 }

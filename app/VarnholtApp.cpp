@@ -1,0 +1,64 @@
+// VarnholtApp.cpp - start-up in the order the program needs: the language first, since the
+// frame's texts and captions are read in it; then the frame and its document; then the file
+// of the command line; then the window is shown and accepts dropped files.
+
+#include "app/VarnholtApp.h"
+
+#include "app/CMainFrame.h"
+#include "app/app_services.h"
+#include "app/recent_files.h"
+#include "app/registry.h"
+#include "app/schedule_drop_target.h"
+#include "shell/string_ids.h"
+#include "shell/ui_text.h"
+
+namespace varnholt {
+
+// No wxIMPLEMENT_APP here: main hands the argument list to the start-up function, which
+// makes the application object.
+wxIMPLEMENT_APP_NO_MAIN(VarnholtApp);
+
+VarnholtApp::VarnholtApp() {
+    SetAppName(wxString(kProgramTitle.data(), kProgramTitle.size()));
+    SetVendorName("Oskeldan");
+    Bind(wxEVT_MENU, &VarnholtApp::OnAppAbout, this, wxID_ABOUT);
+}
+
+bool VarnholtApp::OnInit() {
+    wxArrayString arguments;
+    for (int i = 0; i < argc; ++i) arguments.push_back(argv[i]);
+    return StartUp(arguments);
+}
+
+bool VarnholtApp::StartUp(const wxArrayString& arguments) {
+    const wxString code = ReadRegistryString(kProgramKey, kLanguageValue, wxString(kDefaultLanguageCode.data(), kDefaultLanguageCode.size()));
+    const std::wstring language_code = code.ToStdWstring();
+    SelectTextLanguage(ResolveLanguage(language_code).texts);
+
+    if (!m_recent) m_recent = std::make_unique<wxFileHistory>(kRecentFileCount);
+    LoadRecentFiles(*m_recent);
+
+    auto* frame = new CMainFrame(language_code, *m_recent);  // owned by the window system from here
+    SetTopWindow(frame);
+
+    if (arguments.size() > 1 && !frame->OpenFile(arguments[1])) {
+        // The open sequence has shown its message; the program ends.
+        frame->Destroy();
+        return false;
+    }
+
+    frame->Show();
+    frame->SetDropTarget(new ScheduleDropTarget(*frame));  // the frame owns its drop target
+    RefreshMainButtonText(*frame);
+    return true;
+}
+
+void VarnholtApp::RefreshMainButtonText(CMainFrame& frame) { frame.SetMainButtonText(LoadText(IDS_FILE_TAB)); }
+
+void VarnholtApp::SaveLayoutsOnExit(CMainFrame& frame) {
+    if (LayoutStore* store = frame.GetLayoutStore()) store->SaveAll();
+}
+
+void VarnholtApp::OnAppAbout(wxCommandEvent&) { OpenHelpPage(); }
+
+}  // namespace varnholt

@@ -1,0 +1,32 @@
+// VarnholtDoc.h - the document of the main frame. It holds no schedule of its own: opening a
+// file replaces the frame's layout store, which owns the schedule. Nothing is ever written
+// back, so the document is never modified.
+#pragma once
+
+#include <wx/string.h>
+
+namespace varnholt {
+
+namespace document {
+class Document;
+}
+
+class CMainFrame;
+
+class VarnholtDoc {
+public:
+    explicit VarnholtDoc(CMainFrame& frame) : m_frame(frame) {}
+
+    // The empty state: the frame shows its views without data.
+    bool OnNewDocument() { return true; }
+    // Opens the file into the frame; false, after a message, when the file is refused.
+    bool OnOpenDocument(const wxString& path);
+
+    // The schedule the last successful open made; null before any. The frame's store owns it.
+    document::Document* schedule = nullptr;
+
+private:
+    CMainFrame& m_frame;
+};
+
+}  // namespace varnholt

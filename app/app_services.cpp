@@ -1,0 +1,27 @@
+// app_services.cpp - display scale, version and help.
+
+#include "app/app_services.h"
+
+#include <wx/dcscreen.h>
+#include <wx/log.h>
+#include <wx/utils.h>
+
+namespace varnholt {
+
+float GetDisplayScale() {
+    const wxScreenDC screen;
+    const int pixels_per_inch = screen.GetPPI().x;
+    return pixels_per_inch > 0 ? static_cast<float>(pixels_per_inch) / 96.0f : 1.0f;
+}
+
+std::array<int, 4> GetProgramVersion() {
+    // The build sets the parts from the project's version.
+    return {VARNHOLT_VERSION_MAJOR, VARNHOLT_VERSION_MINOR, VARNHOLT_VERSION_PATCH, VARNHOLT_VERSION_TWEAK};
+}
+
+void OpenHelpPage() {
+    const wxLogNull quiet;  // no browser is no reason for a message
+    (void)wxLaunchDefaultBrowser(wxString(kHelpHost) + kHelpPage);
+}
+
+}  // namespace varnholt

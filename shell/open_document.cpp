@@ -1,0 +1,52 @@
+// open_document.cpp - the open sequence's decisions: refuse with a message, or replace the
+// store and rebuild the views.
+
+#include "shell/open_document.h"
+
+#include "layouts/open_sequence.h"
+#include "shell/string_ids.h"
+#include "shell/ui_text.h"
+
+namespace varnholt {
+namespace {
+
+// Keeps the wait cursor up for the length of the load, whatever path leaves it.
+class BusyScope {
+public:
+    explicit BusyScope(OpenHost& host) : m_host(host) { m_host.SetBusy(true); }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+    ~BusyScope() { m_host.SetBusy(false); }
+
+private:
+    OpenHost& m_host;
+};
+
+}  // namespace
+
+bool OpenScheduleFile(OpenHost& host, std::wstring_view path) {
+    open_status status;
+    {
+        const BusyScope busy(host);
+        status = OpenSchedule(host.LayoutStoreSlot(), path);
+        if (status) {
+            // The old store has gone: nothing may paint its rows before the views let go.
+            host.ResetContentViews();
+            host.RebuildAfterOpen();
+        }
+    }
+    if (!status) host.ShowMessage(FillPlaceholders(LoadText(IDS_OPEN_FAILED), {path}));
+    return static_cast<bool>(status);
+}
+
+std::wstring WindowTitle(std::wstring_view path) {
+    if (path.empty()) return std::wstring(kProgramTitle);
+    const std::size_t slash = path.find_last_of(L'/');
+    const std::wstring_view name = slash == std::wstring_view::npos ? path : path.substr(slash + 1);
+    std::wstring title(name);
+    title += L" - ";
+    title += kProgramTitle;
+    return title;
+}
+
+}  // namespace varnholt

@@ -1,0 +1,47 @@
+// ui_text.h - the interface texts in the language chosen at start-up, and the filling of their
+// placeholders. The language is chosen once, before the main frame is built, and stays in
+// force until the program ends.
+#pragma once
+
+#include "shell/string_ids.h"
+
+#include <cstdint>
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace varnholt {
+
+enum class text_language : std::uint8_t { english, french };
+
+// What a stored language code chooses: the table the interface texts come from, and the
+// caption catalogue's language index (kLanguageCodes order; only English and French have
+// captions). The comparison is exact: "FRA" is French, "fra" is not.
+struct LanguageChoice {
+    text_language texts = text_language::english;
+    std::int32_t caption_language = 0;
+    friend bool operator==(const LanguageChoice&, const LanguageChoice&) = default;
+};
+
+// The code used when the user has stored none.
+inline constexpr std::wstring_view kDefaultLanguageCode = L"ENU";
+
+// A missing code counts as kDefaultLanguageCode; an unknown one reads English everywhere.
+[[nodiscard]] LanguageChoice ResolveLanguage(std::optional<std::wstring_view> stored_code);
+
+void SelectTextLanguage(text_language language) noexcept;
+[[nodiscard]] text_language CurrentTextLanguage() noexcept;
+
+// The text of an id in the current language; empty for an id no table holds.
+[[nodiscard]] std::wstring LoadText(StringId id);
+
+// The pattern with each "{n}" (n from 1) replaced by the n-th argument, in one pass, so that
+// an argument is inserted as it stands even when it holds "%" or braces. A placeholder
+// without an argument, and any other brace, stays as written.
+[[nodiscard]] std::wstring FillPlaceholders(std::wstring_view pattern, std::initializer_list<std::wstring_view> args);
+
+// An integer as a placeholder argument: plain digits, the same under every locale.
+[[nodiscard]] std::wstring NumberArgument(std::int64_t value);
+
+}  // namespace varnholt

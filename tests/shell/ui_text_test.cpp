@@ -1,0 +1,97 @@
+// ui_text_test.cpp - the language a stored code chooses, the completeness of both text tables
+// and the filling of placeholders.
+
+#include "model/CaptionCatalog.h"
+#include "shell/string_tables.h"
+#include "shell/ui_text.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+namespace varnholt {
+namespace {
+
+class UiTextTest : public testing::Test {
+protected:
+    void TearDown() override { SelectTextLanguage(text_language::english); }
+};
+
+TEST_F(UiTextTest, AStoredCodeChoosesTextsAndCaptions) {
+    struct Case {
+        const char* why;
+        std::optional<std::wstring_view> code;
+        text_language texts;
+        std::int32_t caption_language;
+    } const cases[] = {
+        {"English", L"ENU", text_language::english, kLanguageEnglish},
+        {"French", L"FRA", text_language::french, kLanguageFrench},
+        {"the comparison counts case", L"fra", text_language::english, kLanguageEnglish},
+        {"a listed language without texts reads English", L"DEU", text_language::english, 1},
+        {"an unknown code", L"XYZ", text_language::english, kLanguageEnglish},
+        {"an empty value", L"", text_language::english, kLanguageEnglish},
+        {"no value at all", std::nullopt, text_language::english, kLanguageEnglish},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        EXPECT_EQ(ResolveLanguage(c.code), (LanguageChoice{c.texts, c.caption_language}));
+    }
+}
+
+TEST_F(UiTextTest, BothLanguagesHaveEveryTextTheShellUses) {
+    std::vector<StringId> ids = {203, 206, 260, 299};
+    for (StringId id = 211; id <= 224; ++id) ids.push_back(id);
+    for (StringId id = 235; id <= 255; ++id) ids.push_back(id);
+    for (StringId id = 272; id <= 278; ++id) ids.push_back(id);
+    for (StringId id = 281; id <= 285; ++id) ids.push_back(id);
+    for (StringId id = 290; id <= 292; ++id) ids.push_back(id);
+    for (const text_language language : {text_language::english, text_language::french}) {
+        SelectTextLanguage(language);
+        for (const StringId id : ids) {
+            SCOPED_TRACE(id);
+            EXPECT_FALSE(LoadText(id).empty());
+        }
+    }
+    EXPECT_EQ(LoadText(1), L"") << "an id no table holds";
+
+    // Lookups search by id, so each table must stay sorted, and both hold the same ids.
+    const auto english = EnglishStrings();
+    const auto french = FrenchStrings();
+    ASSERT_EQ(english.size(), french.size());
+    for (std::size_t i = 0; i < english.size(); ++i) {
+        EXPECT_EQ(english[i].id, french[i].id);
+        if (i > 0) {
+            EXPECT_LT(english[i - 1].id, english[i].id);
+        }
+    }
+}
+
+TEST_F(UiTextTest, PlaceholdersTakeTheirArgumentsAsTheyStand) {
+    struct Case {
+        const char* why;
+        std::wstring_view pattern;
+        std::wstring expected;
+    } const cases[] = {
+        {"two arguments in any order", L"{2} of {1}", L"B of A"},
+        {"an argument used twice", L"{1}{1}", L"AA"},
+        {"a placeholder without an argument stays", L"{3}", L"{3}"},
+        {"braces that are no placeholder stay", L"{x} {} {1", L"{x} {} {1"},
+        {"printf markers mean nothing", L"%s {1} %d", L"%s A %d"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        EXPECT_EQ(FillPlaceholders(c.pattern, {L"A", L"B"}), c.expected);
+    }
+    EXPECT_EQ(FillPlaceholders(L"{1}", {L"{2}"}), L"{2}") << "an argument is not filled again";
+
+    const std::wstring path = L"/tmp/100% Plän {1}.xer";
+    for (const text_language language : {text_language::english, text_language::french}) {
+        SelectTextLanguage(language);
+        EXPECT_NE(FillPlaceholders(LoadText(IDS_OPEN_FAILED), {path}).find(path), std::wstring::npos);
+    }
+    EXPECT_EQ(NumberArgument(-1234567), L"-1234567");
+}
+
+}  // namespace
+}  // namespace varnholt
