@@ -9,6 +9,7 @@
 #include "model/s_string.h"
 #include "model/s_unit.h"
 
+#include <cassert>
 #include <cmath>
 #include <functional>
 #include <string>
@@ -62,6 +63,7 @@ GroupIndex::Key GroupIndex::KeyOf(const s_val& value) const {
 
 void GroupIndex::Add(GroupRow& group) {
     const GroupItem& item = group.GetItem();
+    assert(&item.GetGroupBy() == m_entry && "a group is filed in the index of the entry it was made for");
     Key key{KeyKind::other, 0};
     if (IsBucketUnit(m_entry->date_unit)) {
         // A bucket is filed by its start, which need not show as a date itself (1969's weeks).

@@ -4,8 +4,12 @@
 
 #include "layouts/GroupSortBy.h"
 #include "views/base/Row.h"
+#include "views/grid/StableSortRows.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <vector>
 
 namespace varnholt::view {
 
@@ -24,6 +28,11 @@ public:
     // kind that tie on every key keep file order, reversed when the first key descends.
     // An empty key list orders nothing, so a stable sort leaves the rows as they are.
     [[nodiscard]] static bool Less(const Row& a, const Row& b, const GroupSortBy& sort);
+
+    // Sorts sibling rows stably by Less, reading each row's values of the keys once instead of
+    // at every comparison.
+    static void Sort(std::vector<std::unique_ptr<Row>>& rows, const GroupSortBy& sort,
+                     std::size_t buffer_limit = kNoBufferLimit);
 };
 
 }  // namespace varnholt::view

@@ -60,6 +60,10 @@ void Merge(It first, It middle, It last, T* buffer, std::size_t buffer_size, Les
         MergeThroughBuffer(first, middle, last, buffer, less);
         return;
     }
+    if (len1 + len2 == 2) {  // two single rows out of order; halving would not shrink them
+        std::iter_swap(first, middle);
+        return;
+    }
     // In place: halve the longer run, find where its middle element goes in the other run,
     // rotate the two inner parts past each other and merge the two smaller pairs.
     It cut1, cut2;
