@@ -211,7 +211,7 @@ void ActivityTableView::SortTree(Row& row) {
     }
     GroupSortBy* grouping = Grouping();
     if (!holds_other || grouping == nullptr) return;
-    StableSortRows(row.children, [grouping](const Row& a, const Row& b) { return SortList::Less(a, b, *grouping); });
+    SortList::Sort(row.children, *grouping);
 }
 
 void ActivityTableView::SortGroups(Row& row) {
