@@ -142,27 +142,5 @@ TEST(FakeHost, ScaleChangesReachEveryViewAndCopyTakesTheViewText) {
     DisplayScale() = saved;
 }
 
-TEST(View, BaseAnswersMeanUnsupported) {
-    FakeHost host;
-    ProbeView view(host, "A");
-    EXPECT_EQ(view.GetSelectedRow(), nullptr);
-    EXPECT_EQ(view.GetMovedColumn(), -1);
-    EXPECT_EQ(view.GetHeaderHeight(), 0.0f);
-    EXPECT_EQ(view.GetRowHeight(), 0.0f);
-    EXPECT_TRUE(view.GetRowList().Empty());
-    EXPECT_EQ(view.GetDocument(), nullptr);
-    EXPECT_EQ(view.GetLayout(), nullptr);
-    const bool queries[] = {
-        view.IsActivityTableView(), view.IsWBSTableView(), view.IsProjectTableView(), view.IsResourceTableView(),
-        view.IsOBSTableView(), view.IsRoleTableView(), view.IsGanttView(), view.IsDetailView(),
-        view.IsActivityDetailView(), view.IsWBSDetailView(), view.IsProjectCodeTableView(),
-        view.IsProjectDetailView(), view.IsResourceDetailView(), view.IsOBSDetailView(), view.IsRoleDetailView(),
-        view.IsRelationshipTableView(), view.IsActivityCodeTableView(), view.IsActivityStepTableView(),
-        view.IsOBSResponsibilityTableView(), view.IsResourceCodeTableView(), view.IsResourceRoleTableView(),
-        view.IsRoleRateTableView(), view.IsRoleLimitTableView(), view.IsTaskMemoTableView(),
-        view.IsWBSMemoTableView(), view.IsHTMLView()};
-    EXPECT_EQ(std::count(std::begin(queries), std::end(queries), true), 0);
-}
-
 }  // namespace
 }  // namespace varnholt::view
