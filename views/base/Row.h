@@ -4,9 +4,11 @@
 #pragma once
 
 #include "model/s_val.h"
+#include "views/draw/Geometry.h"
 
 #include <cstdint>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace varnholt {
@@ -22,8 +24,18 @@ public:
     Row() = default;
     Row(const Row&) = delete;
     Row& operator=(const Row&) = delete;
-    // Deleting a row deletes its whole subtree; the records belong to the Document.
-    virtual ~Row() = default;
+    // Deleting a row deletes its whole subtree; the records belong to the Document. The
+    // subtree is taken apart level by level, so a deep WBS chain read from a file cannot
+    // exhaust the call stack.
+    virtual ~Row() {
+        std::vector<std::unique_ptr<Row>> doomed = std::move(children);
+        while (!doomed.empty()) {
+            std::unique_ptr<Row> row = std::move(doomed.back());
+            doomed.pop_back();
+            for (auto& child : row->children) doomed.push_back(std::move(child));
+            row->children.clear();
+        }
+    }
 
     // Kind queries: each row class answers true to exactly one.
     [[nodiscard]] virtual bool IsActivityRow() const { return false; }
@@ -78,10 +90,17 @@ public:
     // Appends a child and takes it over; the builder sets the child's level.
     Row& AddChild(std::unique_ptr<Row> child) { return *children.emplace_back(std::move(child)); }
 
+    // Where the painter last drew the expand/collapse box and the row, in content coordinates;
+    // the mouse handlers hit-test them.
+    [[nodiscard]] RectF GetExpanderRect() const noexcept { return expander_rect; }
+    [[nodiscard]] RectF GetRect() const noexcept { return rect; }
+
     std::vector<std::unique_ptr<Row>> children;  // display order
     std::int32_t level = 0;    // the root 0, its children 1, ...
     bool expanded = true;
     bool selected = false;
+    RectF expander_rect;
+    RectF rect;
     std::int32_t index = -1;   // place in the visible row list; -1 until listed
 };
 

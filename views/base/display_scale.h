@@ -1,14 +1,5 @@
-// display_scale.h - the one program-wide scale by which the views multiply their lengths and
-// font sizes: 1.0 until the main frame sets it from the screen's resolution, and the page's
-// scale while a print job runs. Layout widths are kept unscaled; whoever turns a drawn width
-// back into a stored one divides by this scale.
+// display_scale.h - the program-wide display scale lives with the drawing layer, which needs it
+// for connector sizes; the filters and rows keep including it from here.
 #pragma once
 
-namespace varnholt::view {
-
-[[nodiscard]] float& DisplayScale();
-
-// The scale to divide by: the current one when it is a usable positive number, else 1.0.
-[[nodiscard]] float UsableDisplayScale();
-
-}  // namespace varnholt::view
+#include "views/draw/display_scale.h"

@@ -1,6 +1,6 @@
 // display_scale.cpp - the program-wide display scale.
 
-#include "views/base/display_scale.h"
+#include "views/draw/display_scale.h"
 
 #include <cmath>
 

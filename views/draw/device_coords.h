@@ -1,0 +1,76 @@
+// device_coords.h - turning float content coordinates into device integers: clamp, truncate
+// toward zero, then subtract the scroll origin, in 64 bits so no sum can overflow; the result
+// saturates into 32 bits. NaN has no pixel: the conversion answers nullopt and the call that
+// asked draws nothing.
+#pragma once
+
+#include "views/draw/DrawBackend.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <optional>
+
+namespace varnholt::view::device {
+
+inline constexpr double kCoordinateLimit = 1e8;
+
+[[nodiscard]] inline std::optional<std::int64_t> Truncate(double value) {
+    if (std::isnan(value)) return std::nullopt;
+    return static_cast<std::int64_t>(std::clamp(value, -kCoordinateLimit, kCoordinateLimit));
+}
+
+[[nodiscard]] inline std::int32_t Narrow(std::int64_t value) {
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min(),
+                                                              std::numeric_limits<std::int32_t>::max()));
+}
+
+// trunc(v) - origin: points, lines, rectangle corners.
+[[nodiscard]] inline std::optional<std::int32_t> Coordinate(float value, std::int32_t origin) {
+    const auto whole = Truncate(value);
+    if (!whole) return std::nullopt;
+    return Narrow(*whole - origin);
+}
+
+// trunc(v - origin): text rectangles and the arrowhead, whose arithmetic is done in floats.
+[[nodiscard]] inline std::optional<std::int32_t> Relative(float value_minus_origin) {
+    const auto whole = Truncate(value_minus_origin);
+    if (!whole) return std::nullopt;
+    return Narrow(*whole);
+}
+
+[[nodiscard]] inline std::optional<DevicePoint> Point(float x, float y, std::int32_t origin_x, std::int32_t origin_y) {
+    const auto dx = Coordinate(x, origin_x);
+    const auto dy = Coordinate(y, origin_y);
+    if (!dx || !dy) return std::nullopt;
+    return DevicePoint{*dx, *dy};
+}
+
+// left = trunc(x) - origin x, right = left + trunc(w); likewise vertically.
+[[nodiscard]] inline std::optional<DeviceRect> Rect(float x, float y, float w, float h, std::int32_t origin_x,
+                                                    std::int32_t origin_y) {
+    const auto left = Truncate(x);
+    const auto top = Truncate(y);
+    const auto width = Truncate(w);
+    const auto height = Truncate(h);
+    if (!left || !top || !width || !height) return std::nullopt;
+    const std::int64_t l = *left - origin_x;
+    const std::int64_t t = *top - origin_y;
+    return DeviceRect{Narrow(l), Narrow(t), Narrow(l + *width), Narrow(t + *height)};
+}
+
+// left = trunc(x - origin x), right = trunc(x - origin x + w); likewise vertically.
+[[nodiscard]] inline std::optional<DeviceRect> TextRect(float x, float y, float w, float h, std::int32_t origin_x,
+                                                        std::int32_t origin_y) {
+    const float rx = x - static_cast<float>(origin_x);
+    const float ry = y - static_cast<float>(origin_y);
+    const auto left = Relative(rx);
+    const auto top = Relative(ry);
+    const auto right = Relative(rx + w);
+    const auto bottom = Relative(ry + h);
+    if (!left || !top || !right || !bottom) return std::nullopt;
+    return DeviceRect{*left, *top, *right, *bottom};
+}
+
+}  // namespace varnholt::view::device

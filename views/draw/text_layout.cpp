@@ -1,0 +1,121 @@
+// text_layout.cpp - line breaking, placing and ellipsis of drawn text.
+
+#include "views/draw/text_layout.h"
+
+#include "views/draw/DrawContext.h"
+
+#include <algorithm>
+
+namespace varnholt::view {
+namespace {
+
+constexpr std::wstring_view kEllipsis = L"...";
+
+bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
+
+std::vector<std::wstring_view> SplitParagraphs(std::wstring_view text) {
+    std::vector<std::wstring_view> paragraphs;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != L'\r' && text[i] != L'\n') continue;
+        paragraphs.push_back(text.substr(start, i - start));
+        if (text[i] == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n') ++i;
+        start = i + 1;
+    }
+    paragraphs.push_back(text.substr(start));
+    return paragraphs;
+}
+
+// Greedy wrap at blanks: a line takes words while it fits; a word wider than the rectangle
+// stands alone and is clipped. Blanks at a break are dropped.
+void WrapParagraph(std::wstring_view paragraph, std::int32_t width, const MeasureLine& measure,
+                   std::vector<std::wstring>& lines) {
+    std::size_t line_start = 0;
+    std::size_t line_end = 0;  // end of the last word taken; 0 = no word yet
+    bool has_word = false;
+    std::size_t i = 0;
+    while (i < paragraph.size()) {
+        while (i < paragraph.size() && IsBlank(paragraph[i])) ++i;
+        if (i == paragraph.size()) break;
+        const std::size_t word_start = i;
+        while (i < paragraph.size() && !IsBlank(paragraph[i])) ++i;
+        if (!has_word || measure(paragraph.substr(line_start, i - line_start)).width <= width) {
+            line_end = i;
+            has_word = true;
+            continue;
+        }
+        lines.emplace_back(paragraph.substr(line_start, line_end - line_start));
+        line_start = word_start;
+        line_end = i;
+    }
+    lines.emplace_back(has_word ? paragraph.substr(line_start, line_end - line_start) : std::wstring_view{});
+}
+
+// The longest start of the line that fits with "..." after it; the dots themselves are cut
+// when not even they fit, so the result never leaves the rectangle.
+std::wstring Ellipsize(const std::wstring& line, std::int32_t width, const MeasureLine& measure) {
+    if (measure(line).width <= width) return line;
+    auto with_dots = [&](std::size_t keep) {
+        std::wstring_view head = std::wstring_view(line).substr(0, keep);
+        while (!head.empty() && IsBlank(head.back())) head.remove_suffix(1);
+        return std::wstring(head) + std::wstring(kEllipsis);
+    };
+    std::size_t low = 0;  // with_dots(low) is the best known to fit, once `fits`
+    std::size_t high = line.size();
+    bool fits = measure(with_dots(0)).width <= width;
+    if (!fits) {
+        for (std::size_t dots = kEllipsis.size(); dots-- > 0;) {
+            std::wstring shorter(kEllipsis.substr(0, dots));
+            if (shorter.empty() || measure(shorter).width <= width) return shorter;
+        }
+    }
+    while (high - low > 1) {  // measured widths grow with the kept length
+        const std::size_t middle = low + (high - low) / 2;
+        if (measure(with_dots(middle)).width <= width) low = middle;
+        else high = middle;
+    }
+    return with_dots(low);
+}
+
+}  // namespace
+
+std::vector<LaidOutLine> LayOutText(std::wstring_view text, std::uint32_t format, DeviceRect rect,
+                                    const MeasureLine& measure) {
+    std::vector<LaidOutLine> out;
+    if (text.empty() || rect.IsEmpty()) return out;
+    const std::int32_t width = rect.right - rect.left;
+    const std::int32_t height = rect.bottom - rect.top;
+    const bool single_line = (format & kTextSingleLine) != 0;
+
+    std::vector<std::wstring> lines;
+    if (single_line) {
+        std::wstring line(text);
+        std::replace_if(line.begin(), line.end(), [](wchar_t c) { return c == L'\r' || c == L'\n'; }, L' ');
+        lines.push_back(std::move(line));
+    } else {
+        for (const auto paragraph : SplitParagraphs(text)) {
+            if ((format & kTextWordBreak) != 0) WrapParagraph(paragraph, width, measure, lines);
+            else lines.emplace_back(paragraph);
+        }
+    }
+
+    const std::int32_t line_height = std::max(1, measure(L"Ag").height);
+    std::int32_t top = rect.top;
+    if (single_line && (format & kTextVCenter) != 0) top = rect.top + (height - line_height) / 2;
+    else if (single_line && (format & kTextBottom) != 0) top = rect.bottom - line_height;
+
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::int64_t y = std::int64_t{top} + std::int64_t{line_height} * static_cast<std::int64_t>(i);
+        if (i > 0 && y >= rect.bottom) break;  // cut at the bottom; a partly visible line is clipped
+        std::wstring line = (format & kTextWordEllipsis) != 0 ? Ellipsize(lines[i], width, measure) : lines[i];
+        if (line.empty()) continue;
+        const std::int32_t line_width = measure(line).width;
+        std::int32_t x = rect.left;
+        if ((format & kTextCenter) != 0) x = rect.left + (width - line_width) / 2;
+        else if ((format & kTextRight) != 0) x = rect.right - line_width;
+        out.push_back({DevicePoint{x, static_cast<std::int32_t>(y)}, std::move(line)});
+    }
+    return out;
+}
+
+}  // namespace varnholt::view
