@@ -3,6 +3,7 @@
 
 #include "tests/views/details/detail_test_support.h"
 
+#include "views/base/ActivityRow.h"
 #include "views/details/ActivityDetailView.h"
 
 namespace varnholt::view::test_support {
@@ -65,12 +66,15 @@ TEST_F(TabStripTest, AClickBeforeTheFirstPaintChangesNothing) {
 }
 
 TEST_F(TabStripTest, TheStripKeepsItsBuildScaleWhileTheGridFollowsThePaint) {
+    ActivityRow row(testing_support::AddActivity(doc, wbs, 1, L"A1"));
+    master.selected = &row;
     auto view = MakeView<ActivityDetailView>(kActivityTabs);
     DisplayScale() = 1.25f;
     view->SetScale();
     const auto texts = DrawnTexts(Paint(*view));
     EXPECT_EQ(view->GetTabRects()[1], (RectF{0.0f, 24.0f, 250.0f, 24.0f}));
     EXPECT_EQ(TextAt(texts, "287,30 437,55"), "Activity:");  // label x 287.5, cells 25 high
+    EXPECT_EQ(TextAt(texts, "450,30 700,55"), "A1");
     const auto label = std::find_if(texts.begin(), texts.end(), [](const DrawnText& t) { return t.text == "Activity:"; });
     ASSERT_NE(label, texts.end());
     EXPECT_EQ(label->font, "Calibri/15/400");
