@@ -13,7 +13,6 @@
 #include "views/grid/RecordRows.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace varnholt::view {
 
