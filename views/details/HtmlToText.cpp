@@ -9,6 +9,8 @@
 namespace varnholt::view {
 namespace {
 
+using namespace std::string_view_literals;
+
 constexpr wchar_t kLineFeed = L'\n';
 constexpr wchar_t kDelete = 127;
 constexpr std::wstring_view kNbsp = L"&nbsp;";
@@ -55,23 +57,23 @@ std::wstring HtmlToText::ConvertText(std::wstring_view text, bool keep_line_brea
 
     while (m_position < m_source.size()) {
         if (Peek() != L'<') {
-            AppendChar(m_source[m_position++]);
+            AppendRun();
             continue;
         }
         const std::wstring_view name = ReadTag();
-        if (name == L"body") {
+        if (name == L"body"sv) {
             m_output.clear();
             m_line.clear();
             m_empty_lines = 0;
         }
-        if (name == L"/body") m_position = m_source.size();
-        if (name == L"pre") {
+        if (name == L"/body"sv) m_position = m_source.size();
+        if (name == L"pre"sv) {
             if (!m_line.empty()) EndLine();
             m_empty_lines = 0;
             m_preformatted = true;
             SkipBlanks();
         }
-        if (name == L"/pre") m_preformatted = false;
+        if (name == L"/pre"sv) m_preformatted = false;
         if (const auto found = m_replacements.find(name); found != m_replacements.end()) AppendText(found->second);
         if (m_skipped_elements.contains(name)) SkipElement(name);
     }
@@ -153,6 +155,22 @@ void HtmlToText::SkipBlanks() {
     while (m_position < m_source.size() && IsBlank(m_source[m_position])) ++m_position;
 }
 
+// Copies the characters up to the next one that needs a rule of its own in one go: a memo is
+// mostly words, and a call per character would dominate the conversion.
+void HtmlToText::AppendRun() {
+    const auto needs_rule = [this](wchar_t c) {
+        return c == L'<' || (!m_preformatted && (c == L' ' || c == L'\t' || c == L'\r' || c == kLineFeed));
+    };
+    std::size_t end = m_position;
+    while (end < m_source.size() && !needs_rule(m_source[end])) ++end;
+    if (end == m_position) {
+        AppendChar(m_source[m_position++]);
+        return;
+    }
+    (m_preformatted ? m_output : m_line).append(m_source, m_position, end - m_position);
+    m_position = end;
+}
+
 void HtmlToText::AppendText(std::wstring_view text) {
     for (const wchar_t c : text) AppendChar(c);
 }
@@ -178,10 +196,15 @@ void HtmlToText::EndLine() {
     std::wstring_view rest = m_line;
     rest.remove_prefix(std::min(rest.find_first_not_of(L' '), rest.size()));
     std::wstring& line = m_finished_line;
-    line.clear();
-    for (const wchar_t c : rest)
-        if (c != kDelete) line.push_back(c);
-    ReplaceAll(line, kNbsp, {});
+    // Most lines hold neither character: copy them whole and search nothing.
+    if (rest.find(kDelete) == std::wstring_view::npos) {
+        line.assign(rest);
+    } else {
+        line.clear();
+        for (const wchar_t c : rest)
+            if (c != kDelete) line.push_back(c);
+    }
+    if (line.find(L'&') != std::wstring::npos) ReplaceAll(line, kNbsp, {});
     m_line.clear();
 
     if (line.empty()) {
