@@ -57,7 +57,9 @@ void WrapParagraph(std::wstring_view paragraph, std::int32_t width, const Measur
             }
             return true;
         };
-        const auto fits = [&](std::size_t k) { return measure(paragraph.substr(start, ends[k] - start)).width <= width; };
+        const auto fits = [&](std::size_t k) {
+            return measure(paragraph.substr(start, ends[k] - start)).width <= width;
+        };
         (void)has_word(0);
         std::size_t good = 0;  // the line takes words 0..good; the first word stands even when too wide
         std::size_t bad = 0;   // the first count known not to fit; 0 while unknown
