@@ -5,42 +5,23 @@
 //
 // Usage: activity_table_bench FILE.xer [FILE.xer ...]   (files from xer_generator)
 
+#include "bench/bench_timing.h"
 #include "columns/ColumnCatalog.h"
 #include "import/Document_xer.h"
 #include "layouts/ActivityLayout.h"
-#include "model/CaptionCatalog.h"
 #include "tests/views/support/FakeHost.h"
 #include "views/core/RowList.h"
 #include "views/grid/ActivityTableView.h"
 
-#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 namespace {
 
 using namespace varnholt;
-using Clock = std::chrono::steady_clock;
-
-double MillisecondsSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-// The best of a few runs, so that one page fault or cache miss does not set the figure.
-template <class Step>
-double BestOf(int runs, Step step) {
-    double best = 1e300;
-    for (int i = 0; i < runs; ++i) {
-        const Clock::time_point start = Clock::now();
-        step();
-        best = std::min(best, MillisecondsSince(start));
-    }
-    return best;
-}
+using bench::BestOf;
 
 struct Grouping {
     const char* name;
@@ -67,10 +48,8 @@ void Shape(ActivityLayout& layout, const Grouping& grouping) {
 
 void Run(const char* path) {
     ColumnCatalog::Instance().BuildAllColumns();
-    std::ifstream file(path, std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     document::Document_xer doc;
-    if (!doc.LoadBytes(bytes)) {
+    if (!bench::LoadSchedule(path, doc)) {
         std::fprintf(stderr, "cannot read %s\n", path);
         return;
     }
@@ -124,12 +103,4 @@ void Run(const char* path) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: activity_table_bench FILE.xer [FILE.xer ...]\n");
-        return 2;
-    }
-    CaptionCatalog::Instance().ChooseLanguage(L"ENU");
-    for (int i = 1; i < argc; ++i) Run(argv[i]);
-    return 0;
-}
+int main(int argc, char** argv) { return varnholt::bench::RunOnFiles(argc, argv, "activity_table_bench", Run); }

@@ -1,0 +1,108 @@
+// wbs_table_bench.cpp - times the WBS and project tables on generated schedules: building and
+// listing the WBS table in each arrangement and grouped by a column with a value of its own
+// per element, one paint of a full-screen pane, and the project table's build. Prints
+// figures; fails on nothing.
+//
+// Usage: wbs_table_bench FILE.xer [FILE.xer ...]   (files from xer_generator)
+
+#include "bench/bench_timing.h"
+#include "columns/ColumnCatalog.h"
+#include "import/Document_xer.h"
+#include "layouts/TableLayouts.h"
+#include "tests/views/support/FakeHost.h"
+#include "views/core/RowList.h"
+#include "views/grid/ProjectTableView.h"
+#include "views/grid/WBSTableView.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+namespace {
+
+using namespace varnholt;
+using bench::BestOf;
+
+struct Arrangement {
+    const char* name;
+    std::int32_t column;  // 0: none
+};
+
+constexpr Arrangement kArrangements[] = {
+    {"flat", 0},
+    {"WBS path", 374},
+    {"responsible manager", 473},
+    {"status (few groups)", 472},
+    {"WBS path text (one each)", 475},
+};
+
+void GroupOn(GroupSortBy& sort, std::int32_t column) {
+    sort.group_bys.clear();
+    if (column != 0) sort.AddGroupBy(column);
+}
+
+template <class Table>
+double Rebuild(Table& table) {
+    return BestOf(5, [&] {
+        table.DropTree();
+        table.Update();
+    });
+}
+
+void Run(const char* path) {
+    ColumnCatalog::Instance().BuildAllColumns();
+    document::Document_xer doc;
+    if (!bench::LoadSchedule(path, doc)) {
+        std::fprintf(stderr, "cannot read %s\n", path);
+        return;
+    }
+    std::printf("\n%s: %zu WBS elements, %zu projects\n", std::filesystem::path(path).filename().c_str(),
+                doc.ProjWbs().size(), doc.Projects().size());
+
+    WBSLayout layout;
+    for (const auto& [id, width] : {std::pair{374, 120.0f}, {510, 250.0f}, {472, 90.0f}, {473, 120.0f},
+                                    {417, 90.0f}, {418, 90.0f}, {377, 70.0f}})
+        layout.AddColumn(id, width);
+    layout.GetGroupSortBy()->AddSortBy(510, kSortAscending);
+    view::WBSTableView table;
+    table.SetDocument(&doc);
+    table.SetLayout(&layout);
+
+    std::printf("  %-28s %10s %8s\n", "WBS table: build, sort, list", "ms", "rows");
+    for (const Arrangement& arrangement : kArrangements) {
+        GroupOn(*layout.GetGroupSortBy(), arrangement.column);
+        const double ms = Rebuild(table);
+        std::printf("  %-28s %10.2f %8zu\n", arrangement.name, ms, table.GetRowList().Size());
+    }
+
+    // The WBS path as a planner opens it; the first paint fills the summary caches.
+    GroupOn(*layout.GetGroupSortBy(), 374);
+    table.DropTree();
+    table.Update();
+    view::test_support::FakeHost host;
+    host.Attach(table, "wbs", 1920, 1080);
+    host.Paint(table);
+    const double paint = BestOf(5, [&] { host.Paint(table); });
+    std::printf("  paint of a 1920 x 1080 pane (recording): %8.2f ms, %zu primitives\n", paint,
+                host.Backend(table).Lines().size());
+    table.DropTree();
+
+    ProjectLayout project_layout;
+    for (const auto& [id, width] : {std::pair{328, 100.0f}, {330, 250.0f}, {331, 90.0f}, {335, 120.0f}})
+        project_layout.AddColumn(id, width);
+    project_layout.GetGroupSortBy()->AddSortBy(328, kSortAscending);
+    view::ProjectTableView projects;
+    projects.SetDocument(&doc);
+    projects.SetLayout(&project_layout);
+    for (const Arrangement& arrangement : {Arrangement{"projects, flat", 0}, Arrangement{"projects by manager", 335}}) {
+        GroupOn(*project_layout.GetGroupSortBy(), arrangement.column);
+        const double ms = Rebuild(projects);
+        std::printf("  %-28s %10.2f %8zu\n", arrangement.name, ms, projects.GetRowList().Size());
+    }
+    projects.DropTree();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) { return varnholt::bench::RunOnFiles(argc, argv, "wbs_table_bench", Run); }
