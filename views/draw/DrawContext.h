@@ -3,10 +3,10 @@
 // views never deal with scrolling or with a device. Without a backend attached every call
 // does nothing (MeasureText answers (0, 0)).
 //
-// Conversion: each coordinate is clamped to +-1e8 (far dates at wide timescale cells produce
-// larger values, and a float beyond the int range has no defined conversion), then truncated
-// toward zero. A rectangle (x, y, w, h) becomes left = trunc(x) - origin x,
-// right = left + trunc(w); a text rectangle subtracts the origin first: left = trunc(x - origin x),
+// Conversion: each coordinate is truncated toward zero and clamped to +-1e8 (far dates at wide
+// timescale cells produce larger values, and a float beyond the int range has no defined
+// conversion). A rectangle (x, y, w, h) becomes left = trunc(x) - origin x,
+// right = trunc(x) + trunc(w) - origin x (the sum taken before clamping); a text rectangle subtracts the origin first: left = trunc(x - origin x),
 // right = trunc(x - origin x + w). A call with a NaN coordinate draws nothing.
 #pragma once
 

@@ -1,6 +1,6 @@
-// device_coords.h - turning float content coordinates into device integers: clamp, truncate
-// toward zero, then subtract the scroll origin, in 64 bits so no sum can overflow; the result
-// saturates into 32 bits. NaN has no pixel: the conversion answers nullopt and the call that
+// device_coords.h - turning float content coordinates into device integers: truncate toward
+// zero, clamp to +-1e8, then subtract the scroll origin, in 64 bits so no sum can overflow;
+// the result saturates into 32 bits. NaN has no pixel: the conversion answers nullopt and the call that
 // asked draws nothing.
 #pragma once
 
@@ -47,17 +47,18 @@ inline constexpr double kCoordinateLimit = 1e8;
     return DevicePoint{*dx, *dy};
 }
 
-// left = trunc(x) - origin x, right = left + trunc(w); likewise vertically.
+// left = trunc(x) - origin x, right = trunc(x) + trunc(w) - origin x; likewise vertically. The
+// far edge is summed before it is clamped, so a bar from a far date still reaches its visible end.
 [[nodiscard]] inline std::optional<DeviceRect> Rect(float x, float y, float w, float h, std::int32_t origin_x,
                                                     std::int32_t origin_y) {
-    const auto left = Truncate(x);
-    const auto top = Truncate(y);
-    const auto width = Truncate(w);
-    const auto height = Truncate(h);
-    if (!left || !top || !width || !height) return std::nullopt;
-    const std::int64_t l = *left - origin_x;
-    const std::int64_t t = *top - origin_y;
-    return DeviceRect{Narrow(l), Narrow(t), Narrow(l + *width), Narrow(t + *height)};
+    const double left = std::trunc(static_cast<double>(x));
+    const double top = std::trunc(static_cast<double>(y));
+    const auto l = Truncate(left);
+    const auto t = Truncate(top);
+    const auto r = Truncate(left + std::trunc(static_cast<double>(w)));
+    const auto b = Truncate(top + std::trunc(static_cast<double>(h)));
+    if (!l || !t || !r || !b) return std::nullopt;
+    return DeviceRect{Narrow(*l - origin_x), Narrow(*t - origin_y), Narrow(*r - origin_x), Narrow(*b - origin_y)};
 }
 
 // left = trunc(x - origin x), right = trunc(x - origin x + w); likewise vertically.

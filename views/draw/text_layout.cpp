@@ -99,7 +99,11 @@ std::vector<LaidOutLine> LayOutText(std::wstring_view text, std::uint32_t format
         }
     }
 
-    const std::int32_t line_height = std::max(1, measure(L"Ag").height);
+    // Measuring costs a text layout on a real device: the line height only when more than
+    // one line or a vertical placement needs it, a line's width only to centre or right-align it.
+    const bool placed_vertically = single_line && (format & (kTextVCenter | kTextBottom)) != 0;
+    const std::int32_t line_height = lines.size() > 1 || placed_vertically ? std::max(1, measure(L"Ag").height) : 0;
+    const bool aligned = (format & (kTextCenter | kTextRight)) != 0;
     std::int32_t top = rect.top;
     if (single_line && (format & kTextVCenter) != 0) top = rect.top + (height - line_height) / 2;
     else if (single_line && (format & kTextBottom) != 0) top = rect.bottom - line_height;
@@ -109,7 +113,7 @@ std::vector<LaidOutLine> LayOutText(std::wstring_view text, std::uint32_t format
         if (i > 0 && y >= rect.bottom) break;  // cut at the bottom; a partly visible line is clipped
         std::wstring line = (format & kTextWordEllipsis) != 0 ? Ellipsize(lines[i], width, measure) : lines[i];
         if (line.empty()) continue;
-        const std::int32_t line_width = measure(line).width;
+        const std::int32_t line_width = aligned ? measure(line).width : 0;
         std::int32_t x = rect.left;
         if ((format & kTextCenter) != 0) x = rect.left + (width - line_width) / 2;
         else if ((format & kTextRight) != 0) x = rect.right - line_width;

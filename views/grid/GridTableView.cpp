@@ -16,7 +16,6 @@
 #include "views/grid/SortList.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace varnholt::view {
 

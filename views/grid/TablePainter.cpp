@@ -7,7 +7,6 @@
 #include "layouts/Layout.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace varnholt::view {
 

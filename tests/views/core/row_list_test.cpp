@@ -100,6 +100,24 @@ TEST(FlattenRows, ListsOnlyExpandedSubtrees) {
     EXPECT_EQ(root.index, -1) << "the root is never listed";
 }
 
+TEST(Row, DeletingARootDeletesEveryDescendantOnce) {
+    // Each row counts its own destruction; the sanitizers would catch a second delete.
+    struct CountedRow final : Row {
+        explicit CountedRow(int& deleted) : m_deleted(deleted) {}
+        ~CountedRow() override { ++m_deleted; }
+        int& m_deleted;
+    };
+    int deleted = 0;
+    auto root = std::make_unique<CountedRow>(deleted);
+    Row& a = Add<CountedRow>(*root, deleted);
+    Row& b = Add<CountedRow>(a, deleted);
+    (void)Add<CountedRow>(b, deleted);
+    (void)Add<CountedRow>(b, deleted);
+    (void)Add<CountedRow>(*root, deleted);
+    root.reset();
+    EXPECT_EQ(deleted, 6);
+}
+
 TEST(FlattenRows, DeepTreesNeedNoDeepStack) {
     // Listing and deleting a chain this deep would overflow a recursive walk.
     Row root;

@@ -1,0 +1,181 @@
+// WxDrawBackend.cpp - drawing primitives on a wxDC.
+
+#include "app/draw/WxDrawBackend.h"
+
+#include "views/draw/indicator_images.h"
+
+#include <wx/dcclient.h>
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+#include <vector>
+
+namespace varnholt::app {
+namespace {
+
+constexpr std::int32_t kBoundsMargin = 64;
+
+view::DeviceRect Intersect(view::DeviceRect a, view::DeviceRect b) {
+    return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right), std::min(a.bottom, b.bottom)};
+}
+
+wxPoint Clamped(view::DevicePoint point, view::DeviceRect bounds) {
+    // Vertices far outside move onto a frame well beyond the device; the visible part of the
+    // axis-parallel shapes the views draw stays as it was.
+    constexpr std::int32_t kFar = 100000;
+    return {std::clamp(point.x, bounds.left - kFar, bounds.right + kFar),
+            std::clamp(point.y, bounds.top - kFar, bounds.bottom + kFar)};
+}
+
+// Cuts the segment to the rectangle (Liang-Barsky); false when nothing of it is inside.
+// t0 and t1 come back as the fractions of the segment that enter and leave.
+bool ClipSegment(double x1, double y1, double x2, double y2, view::DeviceRect box, double& t0, double& t1) {
+    t0 = 0.0;
+    t1 = 1.0;
+    const double dx = x2 - x1, dy = y2 - y1;
+    const double p[] = {-dx, dx, -dy, dy};
+    const double q[] = {x1 - box.left, box.right - x1, y1 - box.top, box.bottom - y1};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0.0) {
+            if (q[i] < 0.0) return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0.0) t0 = std::max(t0, t);
+        else t1 = std::min(t1, t);
+    }
+    return t0 <= t1;
+}
+
+}  // namespace
+
+WxDrawBackend::WxDrawBackend(wxDC& dc, WxDrawCache& cache, bool printing)
+    : m_dc(dc), m_cache(cache), m_printing(printing) {
+    const wxSize size = dc.GetSize();
+    m_bounds = {dc.DeviceToLogicalX(0) - kBoundsMargin, dc.DeviceToLogicalY(0) - kBoundsMargin,
+                dc.DeviceToLogicalX(size.x) + kBoundsMargin, dc.DeviceToLogicalY(size.y) + kBoundsMargin};
+    if (wxGraphicsContext* context = dc.GetGraphicsContext(); context != nullptr) {
+        m_saved_antialias = context->GetAntialiasMode();
+        context->SetAntialiasMode(wxANTIALIAS_NONE);
+    }
+    m_dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
+}
+
+WxDrawBackend::~WxDrawBackend() {
+    if (wxGraphicsContext* context = m_dc.GetGraphicsContext(); context != nullptr)
+        context->SetAntialiasMode(m_saved_antialias);
+    m_dc.SetPen(wxNullPen);
+    m_dc.SetBrush(wxNullBrush);
+    m_dc.SetFont(wxNullFont);
+}
+
+void WxDrawBackend::SolidSegment(std::int32_t width, view::Color color, double x1, double y1, double x2, double y2) {
+    m_dc.SetPen(m_cache.Pen(color, width));
+    m_dc.DrawLine(static_cast<wxCoord>(std::lround(x1)), static_cast<wxCoord>(std::lround(y1)),
+                  static_cast<wxCoord>(std::lround(x2)), static_cast<wxCoord>(std::lround(y2)));
+}
+
+void WxDrawBackend::Line(std::int32_t width, std::span<const std::int32_t> dashes, view::Color color,
+                         view::DevicePoint from, view::DevicePoint to) {
+    const double x1 = from.x, y1 = from.y, x2 = to.x, y2 = to.y;
+    double t0 = 0, t1 = 0;
+    if (!ClipSegment(x1, y1, x2, y2, m_bounds, t0, t1)) return;
+    const double dx = x2 - x1, dy = y2 - y1;
+    const double length = std::hypot(dx, dy);
+    const std::int32_t period = std::accumulate(dashes.begin(), dashes.end(), 0);
+    if (dashes.empty() || period <= 0 || length == 0.0) {
+        SolidSegment(width, color, x1 + dx * t0, y1 + dy * t0, x1 + dx * t1, y1 + dy * t1);
+        return;
+    }
+    // Dashes are drawn by hand: the toolkit's user dashes scale with the pen width on some
+    // ports, while ours are pixels whatever the width. The pattern keeps its phase from the
+    // true start of the line, wherever the visible part begins.
+    const double ux = dx / length, uy = dy / length;
+    const double end = length * t1;
+    double position = std::floor(length * t0 / period) * period;
+    for (std::size_t i = 0; position < end; i = (i + 1) % dashes.size()) {
+        const double next = position + dashes[i];
+        if (i % 2 == 0 && next > length * t0) {
+            const double a = std::max(position, length * t0), b = std::min(next, end);
+            SolidSegment(width, color, x1 + ux * a, y1 + uy * a, x1 + ux * b, y1 + uy * b);
+        }
+        position = next;
+    }
+}
+
+void WxDrawBackend::FillRect(view::Color color, view::DeviceRect rect) {
+    const view::DeviceRect visible = Intersect(rect, m_bounds);
+    if (visible.IsEmpty()) return;
+    m_dc.SetPen(*wxTRANSPARENT_PEN);
+    m_dc.SetBrush(m_cache.Brush(color));
+    m_dc.DrawRectangle(visible.left, visible.top, visible.right - visible.left, visible.bottom - visible.top);
+}
+
+void WxDrawBackend::FrameRect(view::Color color, view::DeviceRect rect) {
+    if (rect.IsEmpty()) return;
+    // Four one-pixel strips on the inner edge: exact whatever the toolkit does with pens.
+    FillRect(color, {rect.left, rect.top, rect.right, rect.top + 1});
+    FillRect(color, {rect.left, rect.bottom - 1, rect.right, rect.bottom});
+    FillRect(color, {rect.left, rect.top + 1, rect.left + 1, rect.bottom - 1});
+    FillRect(color, {rect.right - 1, rect.top + 1, rect.right, rect.bottom - 1});
+}
+
+void WxDrawBackend::Polygon(view::Color fill, view::Color outline, std::span<const view::DevicePoint> points) {
+    if (points.size() < 2) return;
+    std::vector<wxPoint> corners;
+    corners.reserve(points.size());
+    for (const auto& point : points) corners.push_back(Clamped(point, m_bounds));
+    m_dc.SetPen(m_cache.Pen(outline, 1));
+    m_dc.SetBrush(m_cache.Brush(fill));
+    m_dc.DrawPolygon(static_cast<int>(corners.size()), corners.data());
+}
+
+void WxDrawBackend::Polyline(view::Color color, std::span<const view::DevicePoint> points) {
+    if (points.size() < 2) return;
+    std::vector<wxPoint> corners;
+    corners.reserve(points.size());
+    for (const auto& point : points) corners.push_back(Clamped(point, m_bounds));
+    m_dc.SetPen(m_cache.Pen(color, 1));
+    m_dc.DrawLines(static_cast<int>(corners.size()), corners.data());
+}
+
+void WxDrawBackend::Text(view::DevicePoint origin, std::wstring_view text, const view::FontBlock& font,
+                         view::Color color, view::DeviceRect clip) {
+    const view::DeviceRect visible = Intersect(clip, m_bounds);
+    if (text.empty() || visible.IsEmpty()) return;
+    m_dc.SetFont(m_cache.Font(font, m_dc));
+    m_dc.SetTextForeground(ToWxColour(color));
+    // DrawText, not DrawLabel: a label would take '&' for a mnemonic.
+    const wxDCClipper clipper(m_dc, wxRect(visible.left, visible.top, visible.right - visible.left,
+                                           visible.bottom - visible.top));
+    m_dc.DrawText(wxString(text.data(), text.size()), origin.x, origin.y);
+}
+
+view::DeviceSize WxDrawBackend::Measure(std::wstring_view text, const view::FontBlock& font) {
+    m_dc.SetFont(m_cache.Font(font, m_dc));
+    wxCoord width = 0, height = 0;
+    m_dc.GetTextExtent(wxString(text.data(), text.size()), &width, &height);
+    if (height == 0) height = m_dc.GetCharHeight();
+    return {width, height};
+}
+
+void WxDrawBackend::Bitmap(std::uint16_t id, view::DeviceRect rect) {
+    const auto image = view::FindIndicatorImage(id);
+    if (!image || Intersect(rect, m_bounds).IsEmpty() || rect.IsEmpty()) return;
+    wxGraphicsContext* context = m_dc.GetGraphicsContext();
+    if (context != nullptr) context->SetAntialiasMode(wxANTIALIAS_DEFAULT);  // round discs
+    const std::int32_t side = std::min(rect.right - rect.left, rect.bottom - rect.top);
+    const std::int32_t ring = image->ringed ? std::max(1, side / 8) : 0;
+    if (ring > 0) {
+        m_dc.SetPen(*wxTRANSPARENT_PEN);
+        m_dc.SetBrush(*wxWHITE_BRUSH);
+        m_dc.DrawEllipse(rect.left, rect.top, side, side);
+    }
+    m_dc.SetPen(*wxTRANSPARENT_PEN);
+    m_dc.SetBrush(m_cache.Brush(image->fill));
+    m_dc.DrawEllipse(rect.left + ring, rect.top + ring, side - 2 * ring, side - 2 * ring);
+    if (context != nullptr) context->SetAntialiasMode(wxANTIALIAS_NONE);
+}
+
+}  // namespace varnholt::app

@@ -1,0 +1,26 @@
+// gui_test_main.cpp - runs the tests of one GUI test program inside a started wx application.
+// Without a display the program exits with 77, which ctest counts as skipped; scripts/test
+// runs these programs under xvfb-run, each with a server of its own.
+
+#include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/init.h>
+#include <wx/log.h>
+
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    wxApp::SetInstance(new wxApp);  // wxEntryCleanup deletes it
+    if (!wxEntryStart(argc, argv)) {
+        std::fputs("no display: GUI tests skipped\n", stderr);
+        return 77;
+    }
+    // The default GUI log would show modal boxes and hang an unattended run.
+    delete wxLog::SetActiveTarget(new wxLogStderr);
+    int result = 1;
+    if (wxTheApp->CallOnInit()) result = RUN_ALL_TESTS();
+    wxTheApp->OnExit();
+    wxEntryCleanup();
+    return result;
+}
