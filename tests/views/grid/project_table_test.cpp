@@ -45,6 +45,8 @@ TEST_F(ProjectTable, OutlinesFollowTheFirstGroupByEntry) {
         {"only the first entry groups",
          [](ProjectTable& t) { t.GroupOn(kProjectStatus); t.GroupOn(kProjectManager); },
          L"1 G Active\n2 P ALPHA\n2 P BETA\n1 G No Project Status\n2 P GAMMA\n2 P EPSILON\n1 G Planned\n2 P DELTA\n"},
+        {"by a user field, read by its column id", [](ProjectTable& t) { t.GroupOn(kProjectClient); },
+         L"1 G Acme\n2 P ALPHA\n2 P DELTA\n1 G No Client\n2 P BETA\n2 P GAMMA\n2 P EPSILON\n"},
         {"a group-by column the catalogue lacks lists every project, sorted",
          [](ProjectTable& t) { t.GroupOn(kUnknownColumn); t.SortBy(kProjectId, kSortDescending); },
          L"1 P GAMMA\n1 P EPSILON\n1 P DELTA\n1 P BETA\n1 P ALPHA\n"},

@@ -6,7 +6,8 @@
 // EPSILON (E). Under A: DES (seq 2), BLD (seq 1, holding FND) and QA (seq 1, after BLD in the
 // file); under B: SRV. OBS: "Zeta" (seq 2) with child "Civil" (node 5); "alpha" (seq 1) with
 // children "Civil" (node 3, seq 2) and "Design" (seq 1). QA's manager is not in the file, SRV
-// has none; D answers to node 5, E to node 3, so two "Civil" nodes show the same text.
+// has none; D answers to node 5, E to node 3, so two "Civil" nodes show the same text. The
+// project user field "Client" holds "Acme" for ALPHA and DELTA.
 #pragma once
 
 #include "activity_table_fixture.h"
@@ -37,6 +38,10 @@ inline const std::string& RecordTablesSchedule() {
         "%R\t121\t10\t1\tFND\tFoundations\t120\t3\tWS_Planned", "%R\t200\t20\t1\tB\tBeta\t\t1\tWS_Open",
         "%R\t210\t20\t1\tSRV\tSurvey\t200\t\tWS_Planned", "%R\t400\t40\t1\tD\tDelta\t\t5\tWS_Planned",
         "%R\t500\t50\t1\tE\tEcho\t\t3\t",
+        "%T\tUDFTYPE", "%F\tudf_type_id\ttable_name\tudf_type_name\tudf_type_label\tlogical_data_type",
+        "%R\t2\tPROJECT\tuser_field_2\tClient\tFT_TEXT",
+        "%T\tUDFVALUE", "%F\tudf_type_id\tfk_id\tproj_id\tudf_date\tudf_text\tudf_number",
+        "%R\t2\t10\t10\t\tAcme\t", "%R\t2\t40\t40\t\tAcme\t",
         "%E",
     });
     return text;
@@ -50,6 +55,7 @@ inline constexpr std::int32_t kWbsName = 510;
 inline constexpr std::int32_t kProjectId = 328;
 inline constexpr std::int32_t kProjectStatus = 331;
 inline constexpr std::int32_t kProjectManager = 335;
+inline constexpr std::int32_t kProjectClient = 100002;
 inline constexpr std::int32_t kUnknownColumn = 999999;
 
 // The listed rows, one line each: level, then "G" and the group title, "W" and the element's

@@ -61,15 +61,6 @@ TEST_F(WbsMouse, HeaderClicksSortOnlyOutsideTheWbsPath) {
     }
 }
 
-TEST_F(WbsMouse, AHeaderClickOrdersValueGroupsInside) {
-    GroupOn(kWbsStatus);
-    BuildAndPaint();
-    ClickHeader(60.0f);
-    ClickHeader(60.0f);
-    EXPECT_EQ(RecordOutline(m_table), L"1 G Active\n2 W BLD\n2 W B\n2 W A\n1 G Planned\n2 W SRV\n2 W FND\n2 W DES\n2 W D\n"
-                                      L"1 G No Project Status\n2 W QA\n2 W E\n");
-}
-
 TEST_F(WbsMouse, AHeaderClickInTheWbsPathSelectsButKeepsTheOrder) {
     GroupOn(kWbsCode);
     BuildAndPaint();

@@ -94,40 +94,6 @@ TEST_F(WbsTree, CollapseAllListsTheTopRowsAndExpandAllRestoresEverything) {
     EXPECT_TRUE(m_table.GetRowList().Empty());
 }
 
-TEST_F(WbsTree, SiblingOrdersTieByFilePlace) {
-    struct Case {
-        const char* name;
-        std::int32_t seq_a, seq_b, order_a, order_b;
-        bool less;
-    };
-    const Case cases[] = {
-        {"smaller seq_num first", 1, 2, 5, 0, true},
-        {"larger seq_num after", 3, 2, 0, 5, false},
-        {"equal seq_num: earlier in the file first", 4, 4, 1, 2, true},
-        {"equal seq_num: later in the file after", 4, 4, 2, 1, false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        ProjWbsRecord a, b;
-        a.seq_num = s_int(c.seq_a);
-        b.seq_num = s_int(c.seq_b);
-        a.load_order = s_int(c.order_a);
-        b.load_order = s_int(c.order_b);
-        EXPECT_EQ(view::WBSTableView::LessBySequence(view::WBSRow(&a), view::WBSRow(&b)), c.less);
-        ObsRecord oa, ob;
-        oa.seq_num = s_int(c.seq_a);
-        ob.seq_num = s_int(c.seq_b);
-        oa.load_order = s_int(c.order_a);
-        ob.load_order = s_int(c.order_b);
-        const GroupBy entry{.field = kWbsManager};
-        const view::GroupRow ga(std::make_unique<view::OBSGroupItem>(entry, nullptr, oa.obs_name, &oa));
-        const view::GroupRow gb(std::make_unique<view::OBSGroupItem>(entry, nullptr, ob.obs_name, &ob));
-        EXPECT_EQ(view::WBSTableView::LessByOBS(ga, gb), c.less);
-        EXPECT_FALSE(view::WBSTableView::LessByOBS(view::WBSRow(&a), gb)) << "WBS rows never move";
-        EXPECT_FALSE(view::WBSTableView::LessByOBS(ga, view::WBSRow(&b)));
-    }
-}
-
 // A chain of WBS elements, each the only child of the one before, and a chain of OBS nodes,
 // each responsible for the element at its depth.
 class DeepChains : public testing_support::HandBuiltDocumentTest {
