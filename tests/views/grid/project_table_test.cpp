@@ -32,24 +32,24 @@ TEST_F(ProjectTable, OutlinesFollowTheFirstGroupByEntry) {
         std::wstring_view outline;
     };
     const Case cases[] = {
-        {"flat, in file order", [](ProjectTable&) {}, L"1 P ALPHA\n1 P BETA\n1 P GAMMA\n1 P DELTA\n1 P EPSILON\n"},
+        {"flat, in file order", [](ProjectTable&) {}, L"P ALPHA\nP BETA\nP GAMMA\nP DELTA\nP EPSILON\n"},
         {"flat, by the sort list", [](ProjectTable& t) { t.SortBy(kProjectId, kSortDescending); },
-         L"1 P GAMMA\n1 P EPSILON\n1 P DELTA\n1 P BETA\n1 P ALPHA\n"},
+         L"P GAMMA\nP EPSILON\nP DELTA\nP BETA\nP ALPHA\n"},
         {"by manager: groups in code-unit order, alike texts shared, projects in file order",
          [](ProjectTable& t) { t.GroupOn(kProjectManager); t.SortBy(kProjectId, kSortDescending); },
-         L"1 G Civil\n2 P DELTA\n2 P EPSILON\n1 G No Responsible Manager\n2 P GAMMA\n1 G Zeta\n2 P BETA\n"
-         L"1 G alpha\n2 P ALPHA\n"},
+         L"G Civil\n  P DELTA\n  P EPSILON\nG No Responsible Manager\n  P GAMMA\nG Zeta\n  P BETA\n"
+         L"G alpha\n  P ALPHA\n"},
         {"by status: groups in creation order, projects by the sort list",
          [](ProjectTable& t) { t.GroupOn(kProjectStatus); t.SortBy(kProjectId, kSortDescending); },
-         L"1 G Active\n2 P BETA\n2 P ALPHA\n1 G No Project Status\n2 P GAMMA\n2 P EPSILON\n1 G Planned\n2 P DELTA\n"},
+         L"G Active\n  P BETA\n  P ALPHA\nG No Project Status\n  P GAMMA\n  P EPSILON\nG Planned\n  P DELTA\n"},
         {"only the first entry groups",
          [](ProjectTable& t) { t.GroupOn(kProjectStatus); t.GroupOn(kProjectManager); },
-         L"1 G Active\n2 P ALPHA\n2 P BETA\n1 G No Project Status\n2 P GAMMA\n2 P EPSILON\n1 G Planned\n2 P DELTA\n"},
+         L"G Active\n  P ALPHA\n  P BETA\nG No Project Status\n  P GAMMA\n  P EPSILON\nG Planned\n  P DELTA\n"},
         {"by a user field, read by its column id", [](ProjectTable& t) { t.GroupOn(kProjectClient); },
-         L"1 G Acme\n2 P ALPHA\n2 P DELTA\n1 G No Client\n2 P BETA\n2 P GAMMA\n2 P EPSILON\n"},
+         L"G Acme\n  P ALPHA\n  P DELTA\nG No Client\n  P BETA\n  P GAMMA\n  P EPSILON\n"},
         {"a group-by column the catalogue lacks lists every project, sorted",
          [](ProjectTable& t) { t.GroupOn(kUnknownColumn); t.SortBy(kProjectId, kSortDescending); },
-         L"1 P GAMMA\n1 P EPSILON\n1 P DELTA\n1 P BETA\n1 P ALPHA\n"},
+         L"P GAMMA\nP EPSILON\nP DELTA\nP BETA\nP ALPHA\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -94,8 +94,8 @@ TEST_F(ProjectTable, HeaderClicksSortInsideTheManagerGroupsOnly) {
     EXPECT_EQ(SortKeys(), (Keys{{kProjectId, 0}}));
     ClickHeader(60.0f);
     EXPECT_EQ(SortKeys(), (Keys{{kProjectId, 1}}));
-    EXPECT_EQ(RecordOutline(m_table), L"1 G Civil\n2 P EPSILON\n2 P DELTA\n1 G No Responsible Manager\n2 P GAMMA\n"
-                                      L"1 G Zeta\n2 P BETA\n1 G alpha\n2 P ALPHA\n");
+    EXPECT_EQ(RecordOutline(m_table), L"G Civil\n  P EPSILON\n  P DELTA\nG No Responsible Manager\n  P GAMMA\n"
+                                      L"G Zeta\n  P BETA\nG alpha\n  P ALPHA\n");
     ClickHeader(170.0f);
     EXPECT_EQ(SortKeys(), (Keys{{kProjectStatus, 0}}));
     m_table.ExpandAll();
@@ -112,9 +112,9 @@ TEST_F(ProjectTable, AReleaseTogglesGroupRowsOnlyAndAlwaysAnswersTrue) {
     EXPECT_TRUE(Listed(1).expanded);
     EXPECT_TRUE(m_table.OnLButtonUp(0, 10.0f, RowMiddle(0)));
     EXPECT_FALSE(Listed(0).expanded);
-    EXPECT_EQ(Relist(), L"1 G Civil\n1 G No Responsible Manager\n2 P GAMMA\n1 G Zeta\n2 P BETA\n1 G alpha\n2 P ALPHA\n");
+    EXPECT_EQ(Relist(), L"G Civil\nG No Responsible Manager\n  P GAMMA\nG Zeta\n  P BETA\nG alpha\n  P ALPHA\n");
     m_table.CollapseAll();
-    EXPECT_EQ(RecordOutline(m_table), L"1 G Civil\n1 G No Responsible Manager\n1 G Zeta\n1 G alpha\n");
+    EXPECT_EQ(RecordOutline(m_table), L"G Civil\nG No Responsible Manager\nG Zeta\nG alpha\n");
 }
 
 TEST_F(ProjectTable, WithoutALayoutNothingChanges) {

@@ -58,19 +58,20 @@ inline constexpr std::int32_t kProjectManager = 335;
 inline constexpr std::int32_t kProjectClient = 100002;
 inline constexpr std::int32_t kUnknownColumn = 999999;
 
-// The listed rows, one line each: level, then "G" and the group title, "W" and the element's
-// short name (with "*" when it shows summaries) or "P" and the project's ID.
+// The listed rows, one line each, indented two blanks per level below the first: "G" and the
+// group title, "W" and the element's short name (with "*" when it shows summaries) or "P" and
+// the project's ID.
 inline std::wstring RecordOutline(const view::View& table) {
     std::wstring text;
     for (const view::Row* row : table.GetRowList().Rows()) {
-        text += std::to_wstring(row->level);
+        text.append(2 * static_cast<std::size_t>(std::max(0, row->level - 1)), L' ');
         if (row->IsGroupRow()) {
-            text += L" G " + static_cast<const view::GroupRow*>(row)->GetTitle();
+            text += L"G " + static_cast<const view::GroupRow*>(row)->GetTitle();
         } else if (row->IsWBSRow()) {
-            text += L" W " + row->GetWBS()->wbs_short_name.text;
+            text += L"W " + row->GetWBS()->wbs_short_name.text;
             if (static_cast<const view::WBSRow*>(row)->summary) text += L'*';
         } else {
-            text += L" P " + row->GetProject()->proj_short_name.text;
+            text += L"P " + row->GetProject()->proj_short_name.text;
         }
         text += L'\n';
     }

@@ -81,8 +81,8 @@ TEST_F(WbsMouse, UnderManagersAClickSortsEachGroupAndARebuildRestoresTheNodeOrde
     ClickHeader(60.0f);
     ClickHeader(60.0f);  // names descending
     EXPECT_EQ(RecordOutline(m_table),
-              L"1 G alpha\n2 G Design\n3 W DES\n2 G Civil\n3 W FND\n3 W E\n3 W BLD\n2 W A\n"
-              L"1 G Zeta\n2 G Civil\n3 W D\n2 W B\n");
+              L"G alpha\n  G Design\n    W DES\n  G Civil\n    W FND\n    W E\n    W BLD\n  W A\n"
+              L"G Zeta\n  G Civil\n    W D\n  W B\n");
     m_table.ExpandAll();
     EXPECT_EQ(RecordOutline(m_table), built);
 }
@@ -94,7 +94,7 @@ TEST_F(WbsMouse, AReleaseAnswersTrueAfterAToggleOrAMove) {
     EXPECT_EQ(Listed(0).GetExpanderRect(), (view::RectF{6.0f, 35.0f, 9.0f, 9.0f}));
     EXPECT_TRUE(m_table.OnLButtonUp(0, 10.0f, RowMiddle(0)));
     EXPECT_FALSE(Listed(0).expanded);
-    EXPECT_EQ(Relist(), L"1 W A*\n1 W B*\n2 W SRV\n1 W D*\n1 W E*\n");
+    EXPECT_EQ(Relist(), L"W A*\nW B*\n  W SRV\nW D*\nW E*\n");
     Paint();
     EXPECT_FALSE(m_table.OnLButtonUp(0, 200.0f, RowMiddle(0))) << "no expander there";
     EXPECT_FALSE(m_table.OnLButtonUp(0, 10.0f, RowMiddle(6))) << "below the rows";

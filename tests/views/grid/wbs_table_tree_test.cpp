@@ -27,26 +27,26 @@ TEST_F(WbsTree, OutlinesFollowTheFirstGroupByEntry) {
     const Case cases[] = {
         {"WBS path: top elements in project order, siblings by seq_num then file order, GAMMA absent",
          [](WbsTree& t) { t.GroupOn(kWbsCode); t.SortBy(kWbsName, kSortDescending); }, WbsArrangement::wbs_path,
-         L"1 W A*\n2 W BLD*\n3 W FND\n2 W QA\n2 W DES\n1 W B*\n2 W SRV\n1 W D*\n1 W E*\n"},
+         L"W A*\n  W BLD*\n    W FND\n  W QA\n  W DES\nW B*\n  W SRV\nW D*\nW E*\n"},
         {"responsible manager: nodes by seq_num, each node's elements first, QA and SRV absent",
          [](WbsTree& t) { t.GroupOn(kWbsManager); t.SortBy(kWbsName); }, WbsArrangement::responsible_manager,
-         L"1 G alpha\n2 W A\n2 G Design\n3 W DES\n2 G Civil\n3 W BLD\n3 W FND\n3 W E\n1 G Zeta\n2 W B\n2 G Civil\n3 W D\n"},
+         L"G alpha\n  W A\n  G Design\n    W DES\n  G Civil\n    W BLD\n    W FND\n    W E\nG Zeta\n  W B\n  G Civil\n    W D\n"},
         {"value groups in order of first appearance, elements in file order",
          [](WbsTree& t) { t.GroupOn(kWbsStatus); }, WbsArrangement::value_groups,
-         L"1 G Active\n2 W A\n2 W BLD\n2 W B\n1 G Planned\n2 W DES\n2 W FND\n2 W SRV\n2 W D\n"
-         L"1 G No Project Status\n2 W QA\n2 W E\n"},
+         L"G Active\n  W A\n  W BLD\n  W B\nG Planned\n  W DES\n  W FND\n  W SRV\n  W D\n"
+         L"G No Project Status\n  W QA\n  W E\n"},
         {"value groups keep their order; the sort list orders the elements inside",
          [](WbsTree& t) { t.GroupOn(kWbsStatus); t.SortBy(kWbsName); t.GroupOn(kWbsName); },
          WbsArrangement::value_groups,
-         L"1 G Active\n2 W A\n2 W B\n2 W BLD\n1 G Planned\n2 W D\n2 W DES\n2 W FND\n2 W SRV\n"
-         L"1 G No Project Status\n2 W E\n2 W QA\n"},
+         L"G Active\n  W A\n  W B\n  W BLD\nG Planned\n  W D\n  W DES\n  W FND\n  W SRV\n"
+         L"G No Project Status\n  W E\n  W QA\n"},
         {"flat: every element in file order, the top elements included", [](WbsTree&) {}, WbsArrangement::flat,
-         L"1 W A\n1 W DES\n1 W BLD\n1 W QA\n1 W FND\n1 W B\n1 W SRV\n1 W D\n1 W E\n"},
+         L"W A\nW DES\nW BLD\nW QA\nW FND\nW B\nW SRV\nW D\nW E\n"},
         {"flat, by the sort list", [](WbsTree& t) { t.SortBy(kWbsName, kSortDescending); }, WbsArrangement::flat,
-         L"1 W SRV\n1 W QA\n1 W FND\n1 W E\n1 W DES\n1 W D\n1 W BLD\n1 W B\n1 W A\n"},
+         L"W SRV\nW QA\nW FND\nW E\nW DES\nW D\nW BLD\nW B\nW A\n"},
         {"an absent first entry is flat",
          [](WbsTree& t) { t.Order().group_bys.push_back(nullptr); t.GroupOn(kWbsCode); }, WbsArrangement::flat,
-         L"1 W A\n1 W DES\n1 W BLD\n1 W QA\n1 W FND\n1 W B\n1 W SRV\n1 W D\n1 W E\n"},
+         L"W A\nW DES\nW BLD\nW QA\nW FND\nW B\nW SRV\nW D\nW E\n"},
         {"a column the catalogue lacks: an empty table", [](WbsTree& t) { t.GroupOn(kUnknownColumn); },
          WbsArrangement::unknown_column, L""},
     };
@@ -72,13 +72,13 @@ TEST_F(WbsTree, CollapseAllListsTheTopRowsAndExpandAllRestoresEverything) {
     Listed(1).selected = true;
 
     m_table.CollapseAll();
-    EXPECT_EQ(RecordOutline(m_table), L"1 W A*\n1 W B*\n1 W D*\n1 W E*\n");
+    EXPECT_EQ(RecordOutline(m_table), L"W A*\nW B*\nW D*\nW E*\n");
     EXPECT_EQ(m_table.GetSelectedRow(), nullptr);
     EXPECT_TRUE(srv.selected) << "a hidden row keeps its flags";
     EXPECT_TRUE(Listed(3).expanded) << "E has no children and stays expanded";
 
     m_table.ExpandAll();
-    EXPECT_EQ(RecordOutline(m_table), L"1 W A*\n2 W BLD*\n3 W FND\n2 W QA\n2 W DES\n1 W B*\n2 W SRV\n1 W D*\n1 W E*\n");
+    EXPECT_EQ(RecordOutline(m_table), L"W A*\n  W BLD*\n    W FND\n  W QA\n  W DES\nW B*\n  W SRV\nW D*\nW E*\n");
     for (const Row* row : m_table.GetRowList().Rows()) {
         EXPECT_TRUE(row->expanded);
         EXPECT_FALSE(row->selected);
