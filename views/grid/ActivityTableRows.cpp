@@ -17,21 +17,15 @@ bool ActivityTableView::CanPaint() const {
 }
 
 void ActivityTableView::DrawRows(const RectF& visible) {
-    const Layout& layout = *GetLayout();
-    DrawContext& dc = GetDrawContext();
-    const float scale = DisplayScale();
     const float row_height = GetRowHeight();
     const auto& rows = GetRowList().Rows();
-    const RowRange range = VisibleRows(static_cast<float>(dc.GetOriginY()), visible.height, row_height, rows.size());
-    SetPaintedRows(range);
-    const std::optional<ColumnRange> columns =
-        VisibleColumns(layout, static_cast<float>(dc.GetOriginX()), visible.width, scale);
-    const TablePainter painter(dc, scale, row_height, GetWidth());
+    const RowPaint paint = BeginRowPaint(visible);
+    const TablePainter painter(GetDrawContext(), DisplayScale(), row_height, GetWidth());
     const bool grouped = GetGroupBy(0) != nullptr;
 
-    float y = GetHeaderHeight() + static_cast<float>(range.first) * row_height;
-    for (std::size_t i = range.first; i < range.last; ++i) {
-        DrawRow(*rows[i], i, y, painter, columns ? &*columns : nullptr, grouped);
+    float y = GetHeaderHeight() + static_cast<float>(paint.rows.first) * row_height;
+    for (std::size_t i = paint.rows.first; i < paint.rows.last; ++i) {
+        DrawRow(*rows[i], i, y, painter, paint.columns ? &*paint.columns : nullptr, grouped);
         y += row_height;
     }
     painter.ClosingLines(GetHeaderHeight(), y);
@@ -39,12 +33,8 @@ void ActivityTableView::DrawRows(const RectF& visible) {
 
 void ActivityTableView::DrawRow(Row& row, std::size_t index, float y, const TablePainter& painter,
                                 const ColumnRange* columns, bool grouped) {
-    const float width = GetWidth();
-    const float row_height = GetRowHeight();
-    row.rect = {0.0f, y + 1.0f, width, row_height - 1.0f};
-    if (GetLayout()->GetColumnCount() == 0) return;
+    if (!BeginRow(row, y)) return;
     const bool selected = PaintsSelected(row);
-    if (selected) GetDrawContext().FillRect(Color::Blue(), 0.0f, y, width, row_height);
     if (grouped && row.level > 0) painter.LevelBands(Grouping(), row.level, y, selected);
     if (row.IsActivityRow()) {
         if (columns != nullptr) DrawActivityCells(row, y, painter, *columns, grouped);
@@ -81,44 +71,6 @@ void ActivityTableView::DrawActivityCells(const Row& row, float y, const TablePa
         const float level_x = painter.Indent(row.level);
         GetDrawContext().DrawLine(kPenSolid, 1.0f, Color::Gray(), level_x, y, level_x, y + GetRowHeight());
     }
-}
-
-void ActivityTableView::DrawGroupRow(Row& row, float y, const TablePainter& painter, const ColumnRange* columns) {
-    const GroupSortBy& grouping = *Grouping();
-    DrawContext& dc = GetDrawContext();
-    const float scale = DisplayScale();
-    const float width = GetWidth();
-    const bool selected = PaintsSelected(row);
-    Color color = m_group_style->GetColor();
-    const auto level_item = static_cast<std::size_t>(row.level - 1);
-    if (row.level >= 1 && level_item < grouping.levels.size() && grouping.levels[level_item] != nullptr) {
-        const GroupLevel& level = *grouping.levels[level_item];
-        color = level.GetColor();
-        const float x = painter.Indent(row.level);
-        if (!selected) dc.FillRect(level.GetBackColor(), x, y, width - x, GetRowHeight());
-    }
-    const Color text_color = selected ? Color::White() : color;
-    painter.GroupTitle(*m_group_style, text_color, static_cast<const GroupRow&>(row).GetTitle(), row.level, y);
-    if (!row.children.empty()) {
-        row.expander_rect = painter.ExpanderBox(row.level, y);
-        painter.Chevron(row.expander_rect, row.expanded, color);
-    }
-    if (columns != nullptr) {
-        const Layout& layout = *GetLayout();
-        const ColumnMarks marks = Marks();
-        float x = columns->x0;
-        for (std::size_t c = columns->first; c <= columns->last; ++c) {
-            const LayoutColumn& column = *layout.GetColumn(c);
-            const float w = column.width * scale;
-            if (c > 0) {
-                painter.CellText(*m_group_style, text_color, row.GetCodeValue(column.field).to_string(), x, y, w,
-                                 5.0f * scale);
-            }
-            painter.ColumnMarker(c, marks, x, w, y);
-            x += w;
-        }
-    }
-    dc.PenLine(1, Color::Gray(), width, y, width, y + GetRowHeight());
 }
 
 }  // namespace varnholt::view

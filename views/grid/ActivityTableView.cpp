@@ -1,5 +1,5 @@
 // ActivityTableView.cpp - the activity table's row tree: filtering, grouping level by level or
-// under the WBS tree, ordering, listing, and expanding and collapsing.
+// under the WBS tree, and ordering.
 //
 // The first grouping level finds or makes each activity's group before the filter test, so a
 // group whose activities are all filtered out still shows, empty; deeper levels regroup only
@@ -19,12 +19,10 @@
 #include "model/records/TaskRecord.h"
 #include "views/base/ActivityRow.h"
 #include "views/grid/ActivityGroupOrders.h"
-#include "views/core/FlattenRows.h"
 #include "views/core/RowList.h"
 #include "views/grid/GroupIndex.h"
 #include "views/grid/GroupItem.h"
 #include "views/grid/RecordRows.h"
-#include "views/grid/SortList.h"
 #include "views/grid/StableSortRows.h"
 
 namespace varnholt::view {
@@ -37,32 +35,6 @@ constexpr std::int32_t kUserField = 2;
 constexpr std::int32_t kActivityCode = 3;
 
 }  // namespace
-
-void ActivityTableView::Rebuild() {
-    if (GetDocument() == nullptr || GetLayout() == nullptr) return;
-    if (!HasTree()) BuildTree();
-    Flatten();
-}
-
-void ActivityTableView::Flatten() {
-    ClearRowList();
-    FlattenRows(*Root(), GetRowList());
-}
-
-void ActivityTableView::ExpandAll() {
-    DropTree();
-    Rebuild();
-}
-
-void ActivityTableView::CollapseAll() {
-    for (Row* row : GetRowList().Rows()) {
-        row->selected = false;
-        if (!row->children.empty()) row->expanded = false;
-    }
-    if (GetDocument() == nullptr || GetLayout() == nullptr) return;
-    if (!HasTree()) BuildTree();
-    Flatten();
-}
 
 const GroupBy* ActivityTableView::GetGroupBy(std::int32_t level) const {
     Layout* layout = GetLayout();
@@ -198,20 +170,6 @@ void ActivityTableView::AddWbsGroup(Row& parent, const ProjWbsRecord& node, cons
     }
     SortTree(added);
     AddWbsGroups(added, &node, entry, depth);
-}
-
-void ActivityTableView::SortTree(Row& row) {
-    bool holds_other = false;
-    for (const auto& child : row.children) {
-        if (child->IsGroupRow()) {
-            SortTree(*child);
-        } else {
-            holds_other = true;
-        }
-    }
-    GroupSortBy* grouping = Grouping();
-    if (!holds_other || grouping == nullptr) return;
-    SortList::Sort(row.children, *grouping);
 }
 
 void ActivityTableView::SortGroups(Row& row) {

@@ -26,24 +26,18 @@ public:
     ActivityTableView() = default;
 
     [[nodiscard]] bool IsActivityTableView() const override { return true; }
-    void Update() override { Rebuild(); }
-    void ExpandAll() override;
-    void CollapseAll() override;
 
-    // Builds the tree when there is none, then lists the visible rows again.
-    void Rebuild();
     // The group-by entry of a level, or null when the layout has none there or names a column
     // the catalogue does not hold (the table is then ungrouped from that level on).
     [[nodiscard]] const GroupBy* GetGroupBy(std::int32_t level) const;
 
 protected:
+    void BuildTree() override;
     [[nodiscard]] bool CanPaint() const override;
     void SortAfterHeaderPress() override;
     void DrawRows(const RectF& visible) override;
 
 private:
-    void BuildTree();
-    void Flatten();
     [[nodiscard]] bool Passes(const Row& row) const;
     void AddActivities(Row& parent);
     void GroupActivities(Row& root);
@@ -52,7 +46,6 @@ private:
     void OrderGroups(Row& parent, const GroupBy& entry);
     void AddWbsGroups(Row& parent, const ProjWbsRecord* node, const GroupBy& entry, std::int32_t depth);
     void AddWbsGroup(Row& parent, const ProjWbsRecord& node, const GroupBy& entry, std::int32_t depth);
-    void SortTree(Row& row);
     void SortGroups(Row& row);
     void SortLevel(Row& row);
 
@@ -60,7 +53,6 @@ private:
                  bool grouped);
     void DrawActivityCells(const Row& row, float y, const TablePainter& painter, const ColumnRange& columns,
                            bool grouped);
-    void DrawGroupRow(Row& row, float y, const TablePainter& painter, const ColumnRange* columns);
 };
 
 }  // namespace varnholt::view

@@ -1,4 +1,5 @@
-// GridTableView.cpp - metrics, text export, the mouse and the header of the grid tables.
+// GridTableView.cpp - metrics, listing, text export, the mouse, the header and the group rows
+// of the grid tables.
 // Every hit test reads the rectangles of the last paint; rows are hit-tested only within the
 // range that paint covered, since a re-listed row keeps the rectangle of its old place.
 
@@ -7,10 +8,12 @@
 #include "layouts/GroupSortBy.h"
 #include "layouts/Layout.h"
 #include "views/base/Row.h"
+#include "views/core/FlattenRows.h"
 #include "views/core/RowList.h"
 #include "views/draw/display_scale.h"
 #include "views/grid/GroupIndex.h"
 #include "views/grid/RecordRows.h"
+#include "views/grid/SortList.h"
 
 #include <algorithm>
 
@@ -47,6 +50,44 @@ void GridTableView::DropTree() {
 void GridTableView::SetRoot(std::unique_ptr<Row> root) {
     DropTree();
     m_root = std::move(root);
+}
+
+void GridTableView::Rebuild() {
+    if (GetDocument() == nullptr || GetLayout() == nullptr) return;
+    if (!HasTree()) BuildTree();
+    ListRows();
+}
+
+void GridTableView::ListRows() {
+    ClearRowList();
+    if (m_root != nullptr) FlattenRows(*m_root, GetRowList());
+}
+
+void GridTableView::ExpandAll() {
+    DropTree();
+    Rebuild();
+}
+
+void GridTableView::CollapseAll() {
+    for (Row* row : GetRowList().Rows()) {
+        row->selected = false;
+        if (!row->children.empty()) row->expanded = false;
+    }
+    Rebuild();
+}
+
+void GridTableView::SortTree(Row& row) {
+    bool holds_other = false;
+    for (const auto& child : row.children) {
+        if (child->IsGroupRow()) {
+            SortTree(*child);
+        } else {
+            holds_other = true;
+        }
+    }
+    GroupSortBy* grouping = Grouping();
+    if (!holds_other || grouping == nullptr) return;
+    SortList::Sort(row.children, *grouping);
 }
 
 void GridTableView::ClearRowList() {
@@ -228,16 +269,35 @@ bool GridTableView::OnLButtonUp(std::uint32_t /*flags*/, float x, float y) {
     return ReleaseExpanders(ContentPoint(x, y), moved);
 }
 
-bool GridTableView::ReleaseExpanders(PointF point, bool /*moved_column*/) {
+Row* GridTableView::ExpanderAt(PointF point, bool group_rows_only) const {
     const auto& rows = GetRowList().Rows();
     const std::size_t last = std::min(m_painted.last, rows.size());
     for (std::size_t i = m_painted.first; i < last; ++i) {
         Row& row = *rows[i];
-        if (row.IsGroupRow() && row.GetExpanderRect().Contains(point.x, point.y)) {
-            row.expanded = !row.expanded;
-            break;
-        }
+        if ((row.IsGroupRow() || !group_rows_only) && row.GetExpanderRect().Contains(point.x, point.y)) return &row;
     }
+    return nullptr;
+}
+
+bool GridTableView::ReleaseExpanders(PointF point, bool /*moved_column*/) {
+    if (Row* row = ExpanderAt(point, true)) row->expanded = !row->expanded;
+    return true;
+}
+
+GridTableView::RowPaint GridTableView::BeginRowPaint(const RectF& visible) {
+    const DrawContext& dc = GetDrawContext();
+    RowPaint paint;
+    paint.rows = VisibleRows(static_cast<float>(dc.GetOriginY()), visible.height, m_row_height, GetRowList().Size());
+    m_painted = paint.rows;
+    paint.columns = VisibleColumns(*GetLayout(), static_cast<float>(dc.GetOriginX()), visible.width, DisplayScale());
+    return paint;
+}
+
+bool GridTableView::BeginRow(Row& row, float y) {
+    const float width = GetWidth();
+    row.rect = {0.0f, y + 1.0f, width, m_row_height - 1.0f};
+    if (GetLayout()->GetColumnCount() == 0) return false;
+    if (PaintsSelected(row)) GetDrawContext().FillRect(Color::Blue(), 0.0f, y, width, m_row_height);
     return true;
 }
 
@@ -251,8 +311,9 @@ void GridTableView::DrawHeader() {
     const float height = GetHeight();
     const std::size_t count = layout->GetColumnCount();
     const GroupSortBy* grouping = Grouping();
-    const SortBy* first_sort =
-        grouping != nullptr && !grouping->sort_bys.empty() ? grouping->sort_bys.front().get() : nullptr;
+    const SortBy* first_sort = grouping != nullptr && !grouping->sort_bys.empty() && HeaderPressSorts()
+                                    ? grouping->sort_bys.front().get()
+                                    : nullptr;
 
     m_column_borders.clear();
     m_header_cells.clear();
@@ -294,6 +355,44 @@ void GridTableView::DrawHeader() {
     }
     dc.PenLine(1, Color::LightGray(), 0.0f, oy, x, oy);
     dc.PenLine(1, Color::Gray(), 0.0f, oy + m_header_height, x, oy + m_header_height);
+}
+
+void GridTableView::DrawGroupRow(Row& row, float y, const TablePainter& painter, const ColumnRange* columns) {
+    const GroupSortBy& grouping = *Grouping();
+    DrawContext& dc = GetDrawContext();
+    const float scale = DisplayScale();
+    const float width = GetWidth();
+    const bool selected = PaintsSelected(row);
+    Color color = m_group_style->GetColor();
+    const auto level_item = static_cast<std::size_t>(row.level - 1);
+    if (row.level >= 1 && level_item < grouping.levels.size() && grouping.levels[level_item] != nullptr) {
+        const GroupLevel& level = *grouping.levels[level_item];
+        color = level.GetColor();
+        const float x = painter.Indent(row.level);
+        if (!selected) dc.FillRect(level.GetBackColor(), x, y, width - x, GetRowHeight());
+    }
+    const Color text_color = selected ? Color::White() : color;
+    painter.GroupTitle(*m_group_style, text_color, static_cast<const GroupRow&>(row).GetTitle(), row.level, y);
+    if (!row.children.empty()) {
+        row.expander_rect = painter.ExpanderBox(row.level, y);
+        painter.Chevron(row.expander_rect, row.expanded, color);
+    }
+    if (columns != nullptr) {
+        const Layout& layout = *GetLayout();
+        const ColumnMarks marks = Marks();
+        float x = columns->x0;
+        for (std::size_t c = columns->first; c <= columns->last; ++c) {
+            const LayoutColumn& column = *layout.GetColumn(c);
+            const float w = column.width * scale;
+            if (c > 0) {
+                painter.CellText(*m_group_style, text_color, row.GetCodeValue(column.field).to_string(), x, y, w,
+                                 5.0f * scale);
+            }
+            painter.ColumnMarker(c, marks, x, w, y);
+            x += w;
+        }
+    }
+    dc.PenLine(1, Color::Gray(), width, y, width, y + GetRowHeight());
 }
 
 }  // namespace varnholt::view

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,11 @@ public:
     [[nodiscard]] Row* GetSelectedRow() const override;
     [[nodiscard]] std::int32_t GetMovedColumn() const override { return m_moved_column; }
     [[nodiscard]] std::wstring GetText() const override;
+    void Update() override { Rebuild(); }
+    // A new tree, all rows expanded and unselected, ordered afresh by the layout.
+    void ExpandAll() override;
+    // Collapses and deselects the listed rows; hidden rows keep their flags.
+    void CollapseAll() override;
     void SetScale() override;
     void Draw(const RectF& visible) override;
     bool OnMouseMove(std::uint32_t flags, float x, float y) override;
@@ -45,6 +51,8 @@ public:
     // its tree. Every path that throws a tree away comes through here.
     void DropTree();
     [[nodiscard]] bool HasTree() const noexcept { return m_root != nullptr; }
+    // Builds the tree when there is none, then lists the visible rows again.
+    void Rebuild();
 
     // The first group row under the parent whose group takes the row, through the parent's
     // index of group keys; null when none does.
@@ -63,10 +71,18 @@ protected:
     // The layout's grouping, or null.
     [[nodiscard]] GroupSortBy* Grouping() const;
 
+    // Lists the expanded part of the tree again.
+    void ListRows();
+    // Sorts every level that holds record rows by the layout's sort list, group rows first
+    // inside; a level of group rows alone keeps its order.
+    void SortTree(Row& row);
+
     // Hooks for the tables that differ from the activity table.
+    // Makes the row tree from the document and the layout (SetRoot).
+    virtual void BuildTree() = 0;
     // Whether the table has what its painters need (a document, a layout and its columns).
     [[nodiscard]] virtual bool CanPaint() const;
-    // Whether a header press changes the sort list and sorts.
+    // Whether a header press changes the sort list and sorts, and the header shows its mark.
     [[nodiscard]] virtual bool HeaderPressSorts() const { return true; }
     // Sorts the tree after the sort list changed.
     virtual void SortAfterHeaderPress() = 0;
@@ -83,8 +99,21 @@ protected:
 
     // Painting helpers for the row painters.
     void DrawHeader();
-    // Records the rows a paint covered: only they are hit-tested until the next paint.
-    void SetPaintedRows(RowRange range) noexcept { m_painted = range; }
+    // The rows and columns a row paint covers. Only those rows are hit-tested until the next
+    // paint.
+    struct RowPaint {
+        RowRange rows;
+        std::optional<ColumnRange> columns;  // none when the table is scrolled out of view
+    };
+    [[nodiscard]] RowPaint BeginRowPaint(const RectF& visible);
+    // Lays out the row's rectangle and fills it when painted as selected; false when the layout
+    // has no columns, and nothing more of the row is painted.
+    bool BeginRow(Row& row, float y);
+    // A group row: level colours, the title across the row, the chevron, the summaries.
+    void DrawGroupRow(Row& row, float y, const TablePainter& painter, const ColumnRange* columns);
+    // The first row of the last paint whose expander box holds the point, among the group rows
+    // or among all rows; null when none.
+    [[nodiscard]] Row* ExpanderAt(PointF point, bool group_rows_only) const;
     [[nodiscard]] ColumnMarks Marks() const noexcept { return {m_resize_column, m_drop_target}; }
     // Whether a row shows as selected: printed pages show no selection.
     [[nodiscard]] bool PaintsSelected(const Row& row) const;

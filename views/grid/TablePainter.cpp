@@ -68,14 +68,15 @@ std::uint16_t IndicatorBitmap(std::int32_t column_id, std::wstring_view text, bo
     return 0;
 }
 
-void TablePainter::LevelBands(const GroupSortBy* grouping, std::int32_t level, float y, bool selected) const {
+void TablePainter::LevelBands(const GroupSortBy* grouping, std::int32_t bands, float y, bool selected,
+                              bool edge_lines) const {
     if (grouping == nullptr) return;
     const auto& levels = grouping->levels;
-    for (std::int32_t k = 0; k < level && static_cast<std::size_t>(k) < levels.size(); ++k) {
+    for (std::int32_t k = 0; k < bands && static_cast<std::size_t>(k) < levels.size(); ++k) {
         if (levels[k] == nullptr) continue;
         const float x = Indent(k);
         if (!selected) m_dc.FillRect(levels[k]->GetBackColor(), x, y, 20.0f * m_scale, m_row_height);
-        m_dc.PenLine(1, Color::Gray(), x, y, x, y + m_row_height);
+        if (edge_lines) m_dc.PenLine(1, Color::Gray(), x, y, x, y + m_row_height);
     }
 }
 
@@ -133,6 +134,10 @@ void TablePainter::RowLines(std::int32_t level, bool step_out, float y) const {
 void TablePainter::ClosingLines(float header_height, float y) const {
     m_dc.DrawLine(kPenSolid, 1.0f, Color::Gray(), 0.0f, header_height, m_view_width, header_height);
     m_dc.DrawLine(kPenSolid, 1.0f, Color::Gray(), 0.0f, y, m_view_width, y);
+}
+
+void TablePainter::RightEdgeLine(float header_height, float content_height) const {
+    m_dc.DrawLine(kPenSolid, 1.0f, Color::Gray(), m_view_width, header_height, m_view_width, content_height);
 }
 
 }  // namespace varnholt::view

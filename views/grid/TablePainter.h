@@ -59,9 +59,11 @@ public:
 
     [[nodiscard]] float Indent(std::int32_t level) const { return static_cast<float>(level) * 20.0f * m_scale; }
 
-    // The level bands left of a row's own indentation, one per group level above it that the
-    // Levels list colours, each closed by a grey line; a selected row keeps its blue fill.
-    void LevelBands(const GroupSortBy* grouping, std::int32_t level, float y, bool selected) const;
+    // The bands of levels 0 .. bands - 1 left of a row's own indentation, each that the Levels
+    // list colours, each opened by a grey line unless told otherwise; a selected row keeps its
+    // blue fill.
+    void LevelBands(const GroupSortBy* grouping, std::int32_t bands, float y, bool selected,
+                    bool edge_lines = true) const;
 
     // One cell text, clipped to the cell, `pad` in from its left edge.
     void CellText(const TextStyle& style, Color color, std::wstring_view text, float x, float y, float width,
@@ -86,6 +88,8 @@ public:
     void RowLines(std::int32_t level, bool step_out, float y) const;
     // The lines under the header and under the last painted row.
     void ClosingLines(float header_height, float y) const;
+    // The line down the table's right edge, from the header to the content's bottom.
+    void RightEdgeLine(float header_height, float content_height) const;
 
 private:
     DrawContext& m_dc;

@@ -1,0 +1,153 @@
+// The WBS table under the mouse: header clicks that sort only where the arrangement allows,
+// expanders on WBS rows, what a release answers, column widths, and a table without a layout.
+
+#include "record_tables_fixture.h"
+
+namespace varnholt::testing_grid {
+namespace {
+
+using view::Row;
+
+class WbsMouse : public WbsTableTest {
+protected:
+    void SetUp() override {
+        WbsTableTest::SetUp();
+        Columns({{kWbsName, 120.0f}, {kWbsCode, 100.0f}, {kWbsStatus, 100.0f}});
+    }
+    void BuildAndPaint() {
+        Build();
+        Paint();
+    }
+    // A header click as the host makes it: press, release, update and repaint.
+    void ClickHeader(float x) {
+        m_host.LButtonDown(m_table, x, 10.0f);
+        m_host.LButtonUp(m_table, x, 10.0f);
+    }
+};
+
+TEST_F(WbsMouse, HeaderClicksSortOnlyOutsideTheWbsPath) {
+    using Keys = std::vector<std::pair<std::int32_t, std::int32_t>>;
+    struct Case {
+        const char* name;
+        std::int32_t group_by;  // 0: none
+        bool sorts;
+    };
+    const Case cases[] = {
+        {"WBS path", kWbsCode, false},
+        {"a group-by column the catalogue lacks", kUnknownColumn, false},
+        {"value groups", kWbsStatus, true},
+        {"responsible manager", kWbsManager, true},
+        {"flat", 0, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Order().group_bys.clear();
+        Order().ClearSortBys();
+        if (c.group_by != 0) GroupOn(c.group_by);
+        SortBy(kWbsStatus);
+        BuildAndPaint();
+        EXPECT_EQ(HasPart(Paint(), "polygon"), c.sorts) << "the sort mark";
+        const Keys unchanged{{kWbsStatus, 0}};
+        ClickHeader(60.0f);
+        EXPECT_EQ(SortKeys(), (c.sorts ? Keys{{kWbsName, 0}} : unchanged));
+        EXPECT_EQ(m_table.GetMovedColumn(), 0) << "a click starts a drag all the same";
+        ClickHeader(60.0f);
+        EXPECT_EQ(SortKeys(), (c.sorts ? Keys{{kWbsName, 1}} : unchanged));
+        ClickHeader(60.0f);
+        EXPECT_EQ(SortKeys(), (c.sorts ? Keys{{kWbsName, 0}} : unchanged));
+        ClickHeader(170.0f);
+        EXPECT_EQ(SortKeys(), (c.sorts ? Keys{{kWbsCode, 0}} : unchanged));
+        EXPECT_EQ(m_table.GetMovedColumn(), 1);
+    }
+}
+
+TEST_F(WbsMouse, AHeaderClickInTheWbsPathSelectsButKeepsTheOrder) {
+    GroupOn(kWbsCode);
+    BuildAndPaint();
+    const std::wstring before = RecordOutline(m_table);
+    EXPECT_TRUE(m_table.OnLButtonDown(1, 60.0f, 10.0f));
+    m_table.OnLButtonUp(0, 60.0f, 10.0f);
+    EXPECT_TRUE(Order().sort_bys.empty());
+    EXPECT_EQ(Relist(), before);
+    Paint();
+    m_host.LButtonDown(m_table, 60.0f, RowMiddle(1));
+    EXPECT_EQ(m_table.GetSelectedRow(), &Listed(1));
+}
+
+TEST_F(WbsMouse, UnderManagersAClickSortsEachGroupAndARebuildRestoresTheNodeOrder) {
+    GroupOn(kWbsManager);
+    const std::wstring built = Build();
+    Paint();
+    ClickHeader(60.0f);
+    ClickHeader(60.0f);  // names descending
+    EXPECT_EQ(RecordOutline(m_table),
+              L"G alpha\n  G Design\n    W DES\n  G Civil\n    W FND\n    W E\n    W BLD\n  W A\n"
+              L"G Zeta\n  G Civil\n    W D\n  W B\n");
+    m_table.ExpandAll();
+    EXPECT_EQ(RecordOutline(m_table), built);
+}
+
+TEST_F(WbsMouse, AReleaseAnswersTrueAfterAToggleOrAMove) {
+    GroupOn(kWbsCode);
+    BuildAndPaint();
+    // Row 0 is A (level 1): its expander box is (6, 35, 9, 9).
+    EXPECT_EQ(Listed(0).GetExpanderRect(), (view::RectF{6.0f, 35.0f, 9.0f, 9.0f}));
+    EXPECT_TRUE(m_table.OnLButtonUp(0, 10.0f, RowMiddle(0)));
+    EXPECT_FALSE(Listed(0).expanded);
+    EXPECT_EQ(Relist(), L"W A*\nW B*\n  W SRV\nW D*\nW E*\n");
+    Paint();
+    EXPECT_FALSE(m_table.OnLButtonUp(0, 200.0f, RowMiddle(0))) << "no expander there";
+    EXPECT_FALSE(m_table.OnLButtonUp(0, 10.0f, RowMiddle(6))) << "below the rows";
+
+    // Dragging column 0 past the right end moves it behind the last column.
+    m_host.LButtonDown(m_table, 60.0f, 10.0f);
+    EXPECT_TRUE(m_table.OnMouseMove(1, 500.0f, 10.0f));
+    EXPECT_TRUE(m_table.OnLButtonUp(0, 500.0f, 10.0f));
+    EXPECT_EQ(m_table_layout.GetColumn(2)->field, kWbsName);
+    EXPECT_EQ(m_table.GetMovedColumn(), 2);
+}
+
+TEST_F(WbsMouse, ColumnZeroMakesRoomForTheDeepestLevel) {
+    GroupOn(kWbsCode);
+    BuildAndPaint();
+    ASSERT_EQ(m_table.GetRowList().GetDeepestLevel(), 3);
+    struct Drag {
+        float border_x, to_x;
+        std::size_t column;
+        float width;
+    };
+    const Drag drags[] = {
+        {120.0f, 10.0f, 0, 30.0f + 20.0f * 3}, {90.0f, 150.0f, 0, 150.0f},
+        {250.0f, 170.0f, 1, 30.0f}, {180.0f, 200.0f, 1, 50.0f},
+    };
+    for (const Drag& d : drags) {
+        SCOPED_TRACE(d.to_x);
+        Paint();
+        m_table.OnLButtonDown(1, d.border_x, 10.0f);
+        EXPECT_TRUE(m_table.OnMouseMove(1, d.to_x, 10.0f));
+        m_table.OnLButtonUp(0, d.to_x, 10.0f);
+        EXPECT_FLOAT_EQ(m_table_layout.GetColumn(d.column)->width, d.width);
+    }
+}
+
+TEST_F(WbsMouse, WithoutALayoutNothingChanges) {
+    GroupOn(kWbsStatus);
+    SortBy(kWbsName);
+    BuildAndPaint();
+    m_table.SetLayout(nullptr);  // the frame's reset keeps the last paint's rectangles
+    EXPECT_FALSE(m_table.OnLButtonDown(1, 120.0f, 10.0f)) << "on a border";
+    EXPECT_FALSE(m_table.OnLButtonDown(1, 60.0f, 10.0f)) << "on a title";
+    EXPECT_FALSE(m_table.OnMouseMove(1, 500.0f, 10.0f));
+    EXPECT_FALSE(m_table.OnLButtonUp(0, 10.0f, RowMiddle(0))) << "over an expander";
+    EXPECT_FALSE(m_table.OnLButtonDown(1, 60.0f, RowMiddle(1)));
+    m_table.SetLayout(&m_table_layout);
+    EXPECT_EQ(SortKeys(), (std::vector<std::pair<std::int32_t, std::int32_t>>{{kWbsName, 0}}));
+    EXPECT_FLOAT_EQ(m_table_layout.GetColumn(0)->width, 120.0f);
+    EXPECT_EQ(m_table_layout.GetColumn(0)->field, kWbsName);
+    EXPECT_TRUE(Listed(0).expanded);
+    EXPECT_EQ(m_table.GetSelectedRow(), nullptr);
+    EXPECT_EQ(m_table.GetMovedColumn(), -1);
+}
+
+}  // namespace
+}  // namespace varnholt::testing_grid
