@@ -35,7 +35,7 @@ OffscreenPainter::~OffscreenPainter() {
     if (m_ready) wxEntryCleanup();
 }
 
-double OffscreenPainter::Paint(view::View& view, int width, int height) {
+double OffscreenPainter::Paint(view::View& view, int width, int height, int origin_x, int origin_y) {
     if (!m_ready) return 0.0;
     wxBitmap bitmap(width, height, 24);
     wxMemoryDC dc(bitmap);
@@ -44,7 +44,7 @@ double OffscreenPainter::Paint(view::View& view, int width, int height) {
     WxDrawBackend backend(dc, m_state->cache);
     view::DrawContext& context = view.GetDrawContext();
     context.SetDevice(&backend);
-    context.SetOrigin(0, 0);
+    context.SetOrigin(origin_x, origin_y);
     const auto start = std::chrono::steady_clock::now();
     view.Draw({0.0f, 0.0f, static_cast<float>(width), static_cast<float>(height)});
     const auto end = std::chrono::steady_clock::now();

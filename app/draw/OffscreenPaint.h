@@ -20,10 +20,10 @@ public:
     ~OffscreenPainter();
 
     [[nodiscard]] bool Ready() const noexcept { return m_ready; }
-    // Paints the view once into a bitmap of the size, at scroll position (0, 0), and answers
-    // the milliseconds the view's Draw took. Fonts and pens are kept from one paint to the next,
-    // as a pane keeps them.
-    double Paint(view::View& view, int width, int height);
+    // Paints the view once into a bitmap of the size, scrolled to (origin_x, origin_y), and
+    // answers the milliseconds the view's Draw took. Fonts and pens are kept from one paint to
+    // the next, as a pane keeps them.
+    double Paint(view::View& view, int width, int height, int origin_x = 0, int origin_y = 0);
 
 private:
     struct State;
