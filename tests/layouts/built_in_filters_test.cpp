@@ -1,6 +1,5 @@
-// built_in_filters_test.cpp - the filters every layout store starts with: their lists, ids,
-// names in both caption languages, the lookups by id, and which activities of a small
-// schedule each one passes.
+// built_in_filters_test.cpp - which activities of a small schedule each filter that every
+// layout store starts with passes.
 
 #include "layouts/LayoutStore.h"
 #include "layouts/built_in_filters.h"
@@ -24,49 +23,6 @@ using testing_layouts::LayoutsTest;
 using testing_layouts::SketchDocument;
 
 class BuiltInFiltersTest : public LayoutsTest {};
-
-std::vector<std::int32_t> IdsOf(const NamedFilterList& filters) {
-    std::vector<std::int32_t> ids;
-    for (const auto& filter : filters) ids.push_back(filter->id);
-    return ids;
-}
-
-TEST_F(BuiltInFiltersTest, AFreshStoreHoldsSeventeenInTheirOrder) {
-    const LayoutStore store;
-    EXPECT_EQ(IdsOf(store.ActivityFilters()),
-              (std::vector<std::int32_t>{-6, -4, -14, -13, -7, -10, -18, -3, -9, -17, -5, -2, -8}));
-    EXPECT_EQ(IdsOf(store.WbsFilters()), (std::vector<std::int32_t>{-108, -109}));
-    EXPECT_EQ(IdsOf(store.ProjectFilters()), (std::vector<std::int32_t>{-108, -107}));
-
-    std::vector<std::wstring> names;
-    for (const auto& filter : store.ActivityFilters()) names.push_back(filter->name);
-    EXPECT_EQ(names, (std::vector<std::wstring>{L"Completed", L"Critical", L"Has Finish Constraint",
-                                                L"Has Start Constraint", L"In Progress", L"Level of Effort",
-                                                L"Longest Path", L"Milestone", L"Negative Float", L"Non What-If",
-                                                L"Non-critical", L"Normal", L"Not Started"}));
-    EXPECT_EQ(store.WbsFilters()[1]->name, L"WBS Elements below Project");
-    EXPECT_EQ(store.ProjectFilters()[1]->name, L"All EPS Elements");
-}
-
-TEST_F(BuiltInFiltersTest, NamesFollowTheCaptionLanguageAndIdsDoNot) {
-    CaptionCatalog::Instance().ChooseLanguage(L"FRA");
-    const LayoutStore store;
-    ASSERT_NE(store.FindActivityFilter(kFilterInProgress), nullptr);
-    EXPECT_EQ(store.FindActivityFilter(kFilterInProgress)->name, L"En cours");
-    EXPECT_EQ(store.FindActivityFilter(kFilterLevelOfEffort)->name, L"T\u00E2che enveloppe");
-    EXPECT_EQ(store.FindWbsFilter(kFilterAllProjects)->name, L"Tous les projets");
-}
-
-TEST_F(BuiltInFiltersTest, LookupsByIdSearchTheirOwnList) {
-    const LayoutStore store;
-    EXPECT_EQ(store.FindActivityFilter(-108), nullptr) << "-108 is a WBS and project filter only";
-    ASSERT_NE(store.FindWbsFilter(-108), nullptr);
-    EXPECT_EQ(store.FindWbsFilter(-108), store.WbsFilters()[0].get());
-    EXPECT_EQ(store.FindProjectFilter(-108), store.ProjectFilters()[0].get());
-    EXPECT_EQ(store.FindProjectFilter(-109), nullptr);
-    EXPECT_EQ(store.FindActivityFilter(0), nullptr);
-    EXPECT_EQ(store.FindActivityFilter(-2)->name, L"Normal");
-}
 
 // One activity of the small schedule below.
 struct Sketch {

@@ -307,7 +307,7 @@ TEST_F(ColumnFilesTest, LayoutNamesCannotLeaveTheDataFolder) {
         ActivityLayout layout;
         layout.SetName(c.name);
         layout.AddColumn(kTaskCode, 90);
-        EXPECT_EQ(LayoutStore::SaveColumnsFile(layout, user_data_folder() + L"VP_ACT/"), c.file != nullptr);
+        EXPECT_EQ(LayoutStore::SaveColumnsFile(layout, GetUserDataFolder() + L"VP_ACT/"), c.file != nullptr);
         const std::vector<std::string> expected = c.file ? std::vector<std::string>{c.file} : std::vector<std::string>{};
         EXPECT_EQ(FilesUnder(folder), expected);
         EXPECT_EQ(FilesUnder(m_data_home.path()).size(), expected.size()) << "nothing lands anywhere else";
@@ -334,7 +334,7 @@ TEST_F(ColumnFilesTest, AFileThatCannotBeWrittenIsSkippedAndTheOldOneStaysWhole)
         EXPECT_EQ(name.find(".cfg."), std::string::npos) << "no temporary file is left: " << name;
 
     // Without a data folder nothing is written, and nothing lands in the working folder.
-    user_data_folder().clear();
+    ForgetUserDataFolder();
     ActivityLayout layout;
     layout.SetName(L"Nowhere");
     EXPECT_FALSE(LayoutStore::SaveColumnsFile(layout, GetUserDataFolder()));
@@ -343,16 +343,16 @@ TEST_F(ColumnFilesTest, AFileThatCannotBeWrittenIsSkippedAndTheOldOneStaysWhole)
 
 TEST_F(ColumnFilesTest, AMissingFileIsNotReadAndAnEmptyOneIs) {
     ActivityLayout layout;
-    EXPECT_FALSE(LayoutStore::LoadColumnsFile(layout, user_data_folder() + L"VP_ACT/none_columns.cfg"));
+    EXPECT_FALSE(LayoutStore::LoadColumnsFile(layout, GetUserDataFolder() + L"VP_ACT/none_columns.cfg"));
     EXPECT_FALSE(LayoutStore::LoadColumnsFile(layout, L""));
     WriteBytes(DataFolder() / "VP_ACT/empty_columns.cfg", "");
-    EXPECT_TRUE(LayoutStore::LoadColumnsFile(layout, user_data_folder() + L"VP_ACT/empty_columns.cfg"));
+    EXPECT_TRUE(LayoutStore::LoadColumnsFile(layout, GetUserDataFolder() + L"VP_ACT/empty_columns.cfg"));
     EXPECT_EQ(layout.GetColumnCount(), 0u);
     // Every token of a columns file may become a remembered column: a huge file is refused.
     std::string huge;
     while (huge.size() <= kMaxPerUserFileBytes) huge += "field_that_no_file_has:80\r\n";
     WriteBytes(DataFolder() / "VP_ACT/huge_columns.cfg", huge);
-    EXPECT_FALSE(LayoutStore::LoadColumnsFile(layout, user_data_folder() + L"VP_ACT/huge_columns.cfg"));
+    EXPECT_FALSE(LayoutStore::LoadColumnsFile(layout, GetUserDataFolder() + L"VP_ACT/huge_columns.cfg"));
     EXPECT_TRUE(layout.GetColumnWidths()->empty());
 }
 
@@ -360,7 +360,7 @@ TEST_F(ColumnFilesTest, SaveFiltersFileNeedsASelection) {
     WriteBytes(DataFolder() / "VP_ACT/Plan_filters.cfg", "bool_or\r\n-6\r\n");
     ActivityLayout layout;
     layout.SetName(L"Plan");
-    EXPECT_FALSE(LayoutStore::SaveFiltersFile(layout, user_data_folder() + L"VP_ACT/"));
+    EXPECT_FALSE(LayoutStore::SaveFiltersFile(layout, GetUserDataFolder() + L"VP_ACT/"));
     EXPECT_EQ(ReadBytes(DataFolder() / "VP_ACT/Plan_filters.cfg"), "bool_or\r\n-6\r\n") << "the older file stays";
 }
 

@@ -9,7 +9,11 @@
 #include "layouts/file_access.h"
 #include "layouts/layout_file_parts.h"
 #include "layouts/layout_files.h"
+#include "layouts/settings_file.h"
 #include "layouts_test_support.h"
+#include "model/display_settings.h"
+#include "model/number_formats.h"
+#include "views/base/display_scale.h"
 
 #include <gtest/gtest.h>
 

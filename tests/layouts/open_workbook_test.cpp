@@ -5,7 +5,11 @@
 #include "layouts/GanttBarSet.h"
 #include "layouts/LayoutStore.h"
 #include "layouts/open_sequence.h"
+#include "layouts/settings_file.h"
 #include "layouts_test_support.h"
+#include "model/display_settings.h"
+#include "model/number_formats.h"
+#include "views/base/display_scale.h"
 #include "model/text_utils.h"
 #include "layouts/Layout.h"
 

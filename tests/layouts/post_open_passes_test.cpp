@@ -8,7 +8,11 @@
 #include "layouts/built_in_filters.h"
 #include "layouts/open_sequence.h"
 #include "layouts/post_open_passes.h"
+#include "layouts/settings_file.h"
 #include "layouts_test_support.h"
+#include "model/display_settings.h"
+#include "model/number_formats.h"
+#include "views/base/display_scale.h"
 
 #include <gtest/gtest.h>
 

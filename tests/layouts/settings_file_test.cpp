@@ -3,6 +3,8 @@
 
 #include "layouts/settings_file.h"
 #include "layouts_test_support.h"
+#include "model/display_settings.h"
+#include "model/number_formats.h"
 #include "platform/file_replace.h"
 
 #include <gtest/gtest.h>
@@ -191,7 +193,7 @@ TEST_F(SettingsFileTest, MissingFileLeavesEverySetting) {
 }
 
 TEST_F(SettingsFileTest, WithoutDataFolderNothingIsReadOrWritten) {
-    user_data_folder().clear();
+    ForgetUserDataFolder();
     EXPECT_TRUE(SettingsFilePath().empty());
     EXPECT_FALSE(SaveSettingsFile());
     EXPECT_FALSE(std::filesystem::exists("Settings.cfg")) << "never into the working folder";

@@ -12,8 +12,6 @@ namespace {
 
 class CaptionCatalogTest : public testing::Test {
 protected:
-    void SetUp() override { CaptionCatalog::Instance().Reset(); }
-    void TearDown() override { CaptionCatalog::Instance().Reset(); }
     static std::wstring Lookup(CaptionId id) { return CaptionCatalog::Instance().Lookup(id); }
 };
 

@@ -3,6 +3,8 @@
 #include "caption_language.h"
 #include "model/display_settings.h"
 #include "model/number_formats.h"
+#include "model/records/calendar_factors.h"
+#include "model/s_doubles.h"
 #include "model/s_dur.h"
 #include "model/s_hour.h"
 #include "model/s_unit.h"
@@ -11,6 +13,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <memory>
+#include <string>
 #include <vector>
 
 namespace varnholt {
@@ -18,16 +23,6 @@ namespace {
 
 class DurationValues : public CaptionLanguageTest {
 protected:
-    void SetUp() override {
-        CaptionLanguageTest::SetUp();
-        ResetDisplaySettings();
-        ResetValueFormats();
-    }
-    void TearDown() override {
-        ResetDisplaySettings();
-        ResetValueFormats();
-        CaptionLanguageTest::TearDown();
-    }
     static UnitDisplaySettings& Settings() { return display_settings().active; }
     static void Durations(std::int32_t unit, std::int32_t decimals, bool label) {
         Settings().duration_UnitOfTime = unit;
@@ -107,20 +102,58 @@ TEST_F(DurationValues, BlankValuesShowNothingEvenWithLabels) {
     EXPECT_EQ(s_dur(std::wstring_view{L""}).blank, 0) << "empty file text is zero hours, not blank";
 }
 
-TEST_F(DurationValues, CalendarFactorsNeverDivideByZero) {
+std::unique_ptr<CalendarRecord> CalendarOf(double day, double week, double month, double year) {
+    auto calendar = std::make_unique<CalendarRecord>();
+    calendar->day_hr_cnt = s_double(day);
+    calendar->week_hr_cnt = s_double(week);
+    calendar->month_hr_cnt = s_double(month);
+    calendar->year_hr_cnt = s_double(year);
+    return calendar;
+}
+
+TEST_F(DurationValues, CalendarFactorsBelongToTheCalendarAndNeverDivideByZero) {
+    const auto damaged = CalendarOf(0.0, -40.0, std::nan(""), 1800.0);
     s_dur duration(16.0);
-    duration.factors.apply(0.0, -40.0, std::nan(""), 1800.0);
-    EXPECT_EQ(duration.factors->hours_per_day, 8.0);
-    EXPECT_EQ(duration.factors->hours_per_week, 40.0);
+    WithCalendarFactors(duration, damaged.get());
+    // The calendar (so the document) owns the set: nothing outlives the file it came from.
+    EXPECT_EQ(&duration.factors.get(), &damaged->HourFactors());
+    EXPECT_EQ(duration.factors->hours_per_week, 40.0) << "a count that is not positive keeps the default";
     EXPECT_EQ(duration.factors->hours_per_month, 172.0);
     EXPECT_EQ(duration.factors->hours_per_year, 1800.0);
     Durations(1, 1, true);
     EXPECT_EQ(duration.to_string(), L"2d");
 
-    duration.factors.apply(10.0, 50.0, 200.0, 2400.0);
+    const auto ten_hours = CalendarOf(10.0, 50.0, 200.0, 2400.0);
+    s_dur other(16.0);
+    WithCalendarFactors(other, ten_hours.get());
     Durations(1, 2, false);
-    EXPECT_EQ(duration.to_string(), L"1.6");
-    EXPECT_EQ(s_dur(16.0).factors->hours_per_day, 8.0) << "sets are shared, not changed in place";
+    EXPECT_EQ(other.to_string(), L"1.6");
+    EXPECT_EQ(s_dur(16.0).factors->hours_per_day, 8.0) << "a value without a calendar keeps the defaults";
+}
+
+TEST_F(DurationValues, NoFiniteAmountShowsAsInfinityOrNaN) {
+    const double max = std::numeric_limits<double>::max();
+    const auto seconds_a_day = CalendarOf(1e-300, 1e-300, 1e-300, 1e-300);
+    for (const double amount : {max, -max, 2e306, -2e306, 1e300, 5e-324}) {
+        for (std::int32_t decimals = 0; decimals <= 3; ++decimals) {
+            SCOPED_TRACE(testing::Message() << amount << " at decimals " << decimals);
+            Durations(1, decimals, true);
+            Quantities(1, 1, decimals, true);
+            s_dur tiny_days(amount);
+            WithCalendarFactors(tiny_days, seconds_a_day.get());
+            std::vector<std::wstring> shown = {s_cost(amount).to_string(), s_percent(amount).to_string(),
+                                               s_dur(amount).to_string(), tiny_days.to_string()};
+            for (std::int32_t kind = s_unit::kQuantity; kind <= s_unit::kPricePerUnit; ++kind)
+                shown.push_back(s_unit(amount, kind).to_string());
+            for (const std::wstring& text : shown) {
+                EXPECT_EQ(text.find(L"inf"), std::wstring::npos) << testing::PrintToString(text);
+                EXPECT_EQ(text.find(L"nan"), std::wstring::npos) << testing::PrintToString(text);
+            }
+        }
+    }
+    EXPECT_EQ(s_cost(2e306).to_string().substr(0, 8), L"$2,000,0");
+    EXPECT_EQ(s_cost(std::wstring_view{L"1e400"}).to_string(), L"") << "read as infinity, shown empty";
+    EXPECT_EQ(s_cost(std::wstring_view{L"-1e400"}).to_string(), L"");
 }
 
 TEST_F(DurationValues, QuantitiesPerTimeAndRates) {
@@ -194,14 +227,6 @@ TEST_F(DurationValues, OrderAndEquality) {
     EXPECT_TRUE(s_unit(10.00, 0).not_equal(s_unit(10.01, 0)));
     EXPECT_FALSE(s_unit(0.0, 0).not_equal(s_unit(0.009, 0)));
     EXPECT_FALSE(s_unit(1.0, 0).equal(s_dur(1.0)));
-
-    s_unit copied(3.0, s_unit::kPricePerHour);
-    copied.factors.apply(7, 35, 150, 1700);
-    copied.calendar_applied = 1;
-    const s_unit copy = copied;
-    EXPECT_EQ(copy.kind, s_unit::kPricePerHour);
-    EXPECT_EQ(copy.factors->hours_per_day, 7);
-    EXPECT_EQ(copy.calendar_applied, 1);
 }
 
 TEST_F(DurationValues, TimesOfDay) {

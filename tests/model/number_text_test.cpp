@@ -6,13 +6,14 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
 
 namespace varnholt {
 namespace {
 
 TEST(NumberText, ReadsTheLeadingNumberOfATextOrZero) {
-    const double max = std::numeric_limits<double>::max();
-    struct Case { const char* why; const wchar_t* text; double expected; };
+    const double inf = std::numeric_limits<double>::infinity();
+    struct Case { const char* why; std::wstring text; double expected; };
     const Case cases[] = {
         {"empty text", L"", 0.0},
         {"trailing unit ignored", L"12.5h", 12.5},
@@ -28,9 +29,13 @@ TEST(NumberText, ReadsTheLeadingNumberOfATextOrZero) {
         {"lone point", L".", 0.0},
         {"space after sign", L"- 5", 0.0},
         {"decimal comma is not a decimal point", L"2,75", 2.0},
-        {"overflow", L"1e400", max},
-        {"negative overflow", L"-1e400", -max},
+        {"beyond the largest double reads as infinity, as strtod does", L"1e400", inf},
+        {"negative overflow", L"-1e400", -inf},
+        {"overflow in digits alone", L"1" + std::wstring(400, L'0'), inf},
+        {"a small mantissa with a large exponent", L"0.0001e320", inf},
         {"underflow", L"1e-400", 0.0},
+        {"underflow in digits alone", L"0." + std::wstring(400, L'0') + L"1", 0.0},
+        {"a large mantissa with a tiny exponent", L"12345e-330", 0.0},
         {"infinity is not a number here", L"inf", 0.0},
         {"hex is not read", L"0x10", 0.0},
     };

@@ -17,17 +17,7 @@ namespace {
 
 const double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-class ScalarValues : public CaptionLanguageTest {
-protected:
-    void SetUp() override {
-        CaptionLanguageTest::SetUp();
-        ResetValueFormats();
-    }
-    void TearDown() override {
-        ResetValueFormats();
-        CaptionLanguageTest::TearDown();
-    }
-};
+using ScalarValues = CaptionLanguageTest;
 
 TEST_F(ScalarValues, FlagsAreYesOnlyForACapitalY) {
     struct Case { const wchar_t* text; bool yes; };
