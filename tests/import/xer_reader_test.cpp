@@ -49,15 +49,6 @@ TEST(XerReader, KeepsTheHeaderTokens) {
     EXPECT_TRUE(doc.Tasks().empty());
 }
 
-TEST(XerReader, ShortHeaderSetsOnlyWhatItHas) {
-    ReaderDocument doc;
-    ASSERT_TRUE(ReadXer(doc, "ERMHDR\t7.5\n").doc);
-    EXPECT_EQ(doc.GetXerVersion().text, L"7.5");
-    EXPECT_EQ(doc.GetExportDate().null_flag, 1);
-    EXPECT_EQ(doc.GetHeaderField3().null_flag, 1);
-    EXPECT_EQ(doc.GetHeaderField7().null_flag, 1);
-}
-
 TEST(XerReader, RecognisesSignature) {
     struct Case { const char* why; std::string_view text; bool accepted; };
     const Case cases[] = {
@@ -224,14 +215,6 @@ TEST(XerReader, RowsWithoutFieldLineMakeDefaultRecords) {
     ReaderDocument doc;
     ASSERT_TRUE(ReadXer(doc, WithHeader({"%T\tTASK", "%R\t5\t7"})).doc);
     EXPECT_EQ(TaskIds(doc), "-");
-}
-
-TEST(XerReader, FileWithOnlyAHeader) {
-    ReaderDocument doc;
-    const auto result = ReadXer(doc, "ERMHDR\t8.0");
-    ASSERT_TRUE(result.doc);
-    EXPECT_TRUE(result.doc->tables().empty());
-    EXPECT_EQ(doc.GetXerVersion().text, L"8.0");
 }
 
 TEST(XerReader, TextEndsAtTheFirstZeroByte) {

@@ -161,21 +161,6 @@ TEST_F(ResourceSheetTest, UserFieldsOfResourcesGetTheirOwnColumns) {
     EXPECT_EQ(doc->Rsrcs()[1]->GetColumnValue(100009)->to_string(), L"Small");
 }
 
-TEST_F(ResourceSheetTest, EachResourceTakesTheRoleOfItsRoleId) {
-    const auto doc = LoadResources({"rsrc_short_name", "role_id", "role_code_list", "role_list"},
-                                   {{"ENG", "DES", "DES,REV", "Designer,Reviewer"},
-                                    {"ENG", "REV", "", ""},
-                                    {"CRANE", "LIFT", "", ""},
-                                    {"ARC", "", "REV", "Reviewer"}});
-    EXPECT_EQ(Roles(*doc), L"1:DES/Designer 2:REV/Reviewer ");
-    ASSERT_NE(doc->Rsrcs()[0]->role, nullptr);
-    EXPECT_EQ(doc->Rsrcs()[0]->role->role_short_name.text, L"DES") << "the first row of a short name wins";
-    EXPECT_EQ(doc->Rsrcs()[1]->role, nullptr) << "the second ENG is not the first of its name";
-    EXPECT_EQ(doc->Rsrcs()[2]->role, nullptr) << "no role LIFT";
-    EXPECT_EQ(doc->Rsrcs()[3]->role, nullptr) << "an empty role id";
-    EXPECT_EQ(doc->Rsrcs()[0]->GetFieldValue(533)->to_string(), L"Designer");
-}
-
 TEST_F(ResourceSheetTest, ResourcePathsBuildTheTree) {
     struct Case {
         const char* why;

@@ -53,11 +53,6 @@ TEST(XlsText, ReadsDigitsWithoutOverflow) {
     EXPECT_EQ(digits_value("99999999999999999999"), 2147483647u) << "saturates at the largest key";
 }
 
-TEST(XlsText, WidensUtf8CellText) {
-    EXPECT_EQ(widen_cell("Pr\xC3\xBC" "fung \xE2\x80\x94 \xE6\x97\xA5"), L"Pr\u00FCfung \u2014 \u65E5");
-    EXPECT_EQ(widen_cell("Caf\xE9"), L"Caf\u00E9") << "a byte outside UTF-8 is taken as Windows-1252";
-}
-
 class UserDataSheetTest : public XlsImportTest {};
 
 TEST_F(UserDataSheetTest, LinesSetTheActiveUnitsOnly) {

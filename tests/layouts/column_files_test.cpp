@@ -140,35 +140,6 @@ TEST_F(ColumnFilesTest, WritesWholeWidthsAndSkipsUnknownColumnsInTheirPlace) {
         << "the unknown column still used position 1; entries past the end follow in key order";
 }
 
-TEST_F(ColumnFilesTest, FieldNamesKeepTheirAccentsThroughTheFile) {
-    LoadTimeColumn column;
-    column.kind = LoadTimeKind::udf;
-    column.type_id = 5;
-    column.caption = L"Gr\u00F6\u00DFe";
-    column.field_name = L"Gr\u00F6\u00DFe";
-    ASSERT_NE(ColumnCatalog::Instance().AddActivityColumnWithCaption(column), nullptr);
-    ActivityLayout layout;
-    layout.AddColumn(100005, 80);
-    const std::string text = ColumnsFileText(layout);
-    EXPECT_EQ(text, "Gr\xC3\xB6\xC3\x9F" "e:80\r\n") << "written as UTF-8";
-    for (const std::string_view bytes : {std::string_view(text), std::string_view("Gr\xF6\xDF" "e:80\r\n")}) {
-        SCOPED_TRACE(bytes);  // UTF-8, or the older single-byte form
-        ActivityLayout read;
-        ApplyColumnsText(read, bytes);
-        EXPECT_EQ(Ids(read), std::vector<std::int32_t>{100005});
-    }
-}
-
-TEST_F(ColumnFilesTest, RelationshipListsAreWrittenWithTheirFieldNames) {
-    ActivityLayout layout;
-    layout.AddPredColumn(554, 90.6f);
-    layout.AddPredColumn(4, 50);  // unknown: left out
-    layout.AddSuccColumn(582, 91);
-    EXPECT_EQ(RelationshipColumnsFileText(layout.GetPredColumns()), "predtask\\7Ctask_code:90\r\n");
-    EXPECT_EQ(RelationshipColumnsFileText(layout.GetSuccColumns()), "task\\7Ctask_code:91\r\n");
-    EXPECT_EQ(RelationshipColumnsFileText(nullptr), "");
-}
-
 class FiltersFileTest : public ColumnFilesTest {
 protected:
     NamedFilterList filters;
@@ -354,14 +325,6 @@ TEST_F(ColumnFilesTest, AMissingFileIsNotReadAndAnEmptyOneIs) {
     WriteBytes(DataFolder() / "VP_ACT/huge_columns.cfg", huge);
     EXPECT_FALSE(LayoutStore::LoadColumnsFile(layout, GetUserDataFolder() + L"VP_ACT/huge_columns.cfg"));
     EXPECT_TRUE(layout.GetColumnWidths()->empty());
-}
-
-TEST_F(ColumnFilesTest, SaveFiltersFileNeedsASelection) {
-    WriteBytes(DataFolder() / "VP_ACT/Plan_filters.cfg", "bool_or\r\n-6\r\n");
-    ActivityLayout layout;
-    layout.SetName(L"Plan");
-    EXPECT_FALSE(LayoutStore::SaveFiltersFile(layout, GetUserDataFolder() + L"VP_ACT/"));
-    EXPECT_EQ(ReadBytes(DataFolder() / "VP_ACT/Plan_filters.cfg"), "bool_or\r\n-6\r\n") << "the older file stays";
 }
 
 }  // namespace

@@ -117,13 +117,6 @@ protected:
     static std::wstring DecodeText(const std::string& text) { return std::wstring(text.begin(), text.end()); }
 };
 
-TEST_F(FilterDefinitionsTest, AKnownIdChoosesTheStoresFilter) {
-    const std::size_t before = store().ActivityFilters().size();
-    ActivityLayout& layout = ReadFilterNode(Definition("-4", "bool_or", Condition("source_field|task_code|op|=|arg1|X")));
-    EXPECT_EQ(store().ActivityFilters().size(), before) << "name and conditions are ignored";
-    EXPECT_EQ(layout.GetFilter()->filters, std::vector<const NamedFilter*>{store().FindActivityFilter(-4)});
-}
-
 TEST_F(FilterDefinitionsTest, ANewFilterJoinsTheSelectionAndTheStore) {
     ActivityLayout& layout = ReadFilterNode(
         Definition("500", "bool_or", Condition("source_field|status_code|op|=|arg1|TK_Active")) +
@@ -195,25 +188,6 @@ TEST_F(FilterDefinitionsTest, GroupsNestAndSkipChildrenWithoutAMode) {
     complete.task_type = s_activity_type(3);
     EXPECT_TRUE(Defined().Match(view::ActivityRow(&milestone)));
     EXPECT_FALSE(Defined().Match(view::ActivityRow(&complete)));
-}
-
-TEST_F(FilterDefinitionsTest, UserFieldsAreNamedByTheirTypeId) {
-    LoadTimeColumn column;
-    column.kind = LoadTimeKind::udf;
-    column.type_id = 12;
-    column.caption = L"Yard";
-    column.field_name = L"user_field_yard";
-    ASSERT_NE(ColumnCatalog::Instance().AddActivityColumnWithCaption(column), nullptr);
-    ReadFilterNode(Definition("900", "bool_or",
-                              Condition("source_field|user_field_12|op|=|arg1|North") +
-                                  Condition("source_field|user_field_|op|=|arg1|x") +
-                                  Condition("source_field|user_field_99999999999|op|=|arg1|x") +
-                                  Condition("source_field|user_field_yard|op|=|arg1|x")));
-    const std::vector<const FilterEntry*> entries = Entries(*Defined().root);
-    ASSERT_EQ(entries.size(), 1u) << "the digits name the type; the field name is not looked up";
-    EXPECT_EQ(entries[0]->field, view::kFilterFieldUserField);
-    EXPECT_EQ(entries[0]->column_id, 100012);
-    EXPECT_EQ(entries[0]->FirstArgument()->low->to_string(), L"North");
 }
 
 TEST_F(FilterDefinitionsTest, ArgumentValuesByValueKind) {

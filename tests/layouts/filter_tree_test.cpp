@@ -173,20 +173,6 @@ TEST_F(FilterTreeTest, GroupsCombineTheirChildrenAndAskEveryOne) {
     EXPECT_TRUE(nested.Match(row));
 }
 
-TEST_F(FilterTreeTest, StatusConditions) {
-    TaskRecord& done = AddActivity(1);
-    done.status_code = s_activity_status(0);
-    TaskRecord& started = AddActivity(2);
-    started.status_code = s_activity_status(1);
-    const ActivityRow done_row(&done), started_row(&started);
-    const auto is_completed = Condition(kStatusCode, FilterOperator::equal, s_activity_status(0));
-    const auto is_not_completed = Condition(kStatusCode, FilterOperator::not_equal, s_activity_status(0));
-    EXPECT_TRUE(is_completed->Match(done_row));
-    EXPECT_FALSE(is_not_completed->Match(done_row));
-    EXPECT_FALSE(is_completed->Match(started_row));
-    EXPECT_TRUE(is_not_completed->Match(started_row));
-}
-
 TEST_F(FilterTreeTest, DurationsCompareInHoursOfTheActivitysCalendar) {
     CalendarRecord* calendar = doc.NewCalendar();
     calendar->day_hr_cnt = s_double(8);

@@ -256,52 +256,6 @@ TEST_F(LayoutFilesTest, ActivityBarsWithTheirPartsFiltersAndLabels) {
     EXPECT_EQ(set.bars[2]->filter, nullptr) << "an empty FilterList gives no list";
 }
 
-TEST_F(LayoutFilesTest, WbsBarsTakeAnyNameAndTheirOwnFilters) {
-    Load("(0||Layout(view_type|VP_WBS|view_name|W)("
-         "(0||GanttSettings()((0||GanttBars()("
-         "(0||Baseline(start_source_field|base_start_date|end_source_field|base_end_date)("
-         "(0||FilterList(source_field|bool_or)((0||0(filter_id|-108)())(0||1(filter_id|-2)())))"
-         "(0||Labels()((0||wbs_name(position|R)())(0||task_name(position|R)())))))"
-         "))))"
-         "(0||DateRange(date_scale|2)())))");
-    view::Layout& layout = Last(store().WbsLayouts());
-    ASSERT_EQ(layout.GetGanttBars()->bars.size(), 1u);
-    const GanttBar& bar = *layout.GetGanttBars()->bars[0];
-    EXPECT_EQ(bar.start_field, 422);
-    EXPECT_EQ(bar.filter->filters, std::vector<const NamedFilter*>{store().FindWbsFilter(-108)})
-        << "-2 is an activity filter only";
-    ASSERT_EQ(bar.labels.size(), 1u) << "labels name the WBS table's fields";
-    EXPECT_EQ(bar.labels[0]->field, 510);
-    EXPECT_EQ(layout.GetTimescale()->unit, 2);
-    EXPECT_FLOAT_EQ(layout.GetTimescale()->cell_width, 50.0f);
-}
-
-TEST_F(LayoutFilesTest, TheThreeExtraListsOfAnActivityLayout) {
-    const std::string joined_name = std::string("rsrc") + '\x07' + "Crsrc_name";
-    LoadActivity("",
-                 "(0||DateRange(date_scale|5)())"
-                 "(0||TaskRsrcColumns()((0||" + joined_name + "(width|150)())(0||rsrc_short_name()())))"
-                 "(0||TaskPredColumns()((0||PREDTASK\\7Ctask_code(width|90)())(0||critical_flag(width|60)())))"
-                 "(0||TaskSuccColumns()((0||task\\7Ctask_name(width|99999)())))");
-    view::Layout& layout = Last(store().ActivityLayouts());
-    EXPECT_EQ(layout.GetTimescale()->unit, 5);
-    EXPECT_EQ(Ids(*layout.GetRsrcColumns()), std::vector<std::int32_t>{535}) << "a column needs its width";
-    EXPECT_EQ(Ids(*layout.GetPredColumns()), std::vector<std::int32_t>{554})
-        << "relationship columns must be provided by the file";
-    ASSERT_EQ(layout.GetSuccColumnCount(), 1);
-    EXPECT_FLOAT_EQ(layout.GetSuccColumn(0)->width, 100.0f) << "an insane width is the default";
-}
-
-TEST_F(LayoutFilesTest, ResourceLayoutsReadOnlyTheirColumns) {
-    Load("(0||Layout(view_type|VP_RES|view_name|People)("
-         "(0||Columns()((0||rsrc_name(width|200)())))"
-         "(0||GroupSortBy()((0||GroupBys()((0||0(source_field|rsrc_type)())))))))");
-    view::Layout& layout = Last(store().ResourceLayouts());
-    EXPECT_EQ(layout.GetName(), L"People");
-    EXPECT_EQ(Ids(*layout.GetColumns()), std::vector<std::int32_t>{535});
-    EXPECT_TRUE(layout.GetGroupSortBy()->group_bys.empty());
-}
-
 TEST_F(LayoutFilesTest, WhatAddsNoLayout) {
     struct Case {
         const char* why;
@@ -325,18 +279,6 @@ TEST_F(LayoutFilesTest, WhatAddsNoLayout) {
     EXPECT_TRUE(store().WbsLayouts().empty());
     EXPECT_TRUE(store().ProjectLayouts().empty());
     EXPECT_TRUE(store().ResourceLayouts().empty());
-}
-
-TEST_F(LayoutFilesTest, AnActivityFileWithoutTaskViewStillAddsItsLayout) {
-    Load("\xEF\xBB\xBF\r\n(0||Layout(view_type|VP_ACT|view_name|Bare)((0||DateRange(date_scale|3)())))\r\n");
-    ASSERT_EQ(store().ActivityLayouts().size(), 1u) << "a byte-order mark and line breaks around the root are allowed";
-    view::Layout& layout = *store().ActivityLayouts()[0];
-    EXPECT_EQ(layout.GetName(), L"Bare");
-    EXPECT_EQ(layout.GetColumnCount(), 0u);
-    EXPECT_EQ(layout.GetFilter(), nullptr);
-    EXPECT_EQ(layout.GetTimescale()->unit, 3);
-    Load("(0||Layout(view_type|VP_WBS)())");
-    EXPECT_EQ(Last(store().WbsLayouts()).GetName(), L"") << "a layout without view_name has an empty name";
 }
 
 TEST_F(LayoutFilesTest, NamesReadTheSameInEitherEncoding) {
@@ -373,32 +315,6 @@ protected:
         SetProgramFolder(SourceProgramFolder());
     }
 };
-
-std::vector<std::wstring> NamesOf(const LayoutList& layouts) {
-    std::vector<std::wstring> names;
-    for (const auto& layout : layouts) names.push_back(layout->GetName());
-    return names;
-}
-
-TEST_F(ShippedLayoutsTest, ANewStoreLoadsTheNineteenInOrder) {
-    const LayoutStore shipped;
-    EXPECT_EQ(NamesOf(shipped.ActivityLayouts()),
-              (std::vector<std::wstring>{L"Activity Status Layout", L"Activity Type Layout", L"Default Activities",
-                                         L"Grouped by Finish Monthly", L"Grouped by Finish Weekly",
-                                         L"Grouped by Primary Resource", L"Grouped by Start Monthly",
-                                         L"Grouped by Start Weekly", L"Grouped by WBS path", L"Project Schedule"}));
-    EXPECT_EQ(NamesOf(shipped.WbsLayouts()),
-              (std::vector<std::wstring>{L"Default WBS", L"Grouped by Project Status", L"Grouped by Responsible Manager",
-                                         L"WBS List", L"WBS Path Layout"}));
-    EXPECT_EQ(NamesOf(shipped.ProjectLayouts()),
-              (std::vector<std::wstring>{L"All Projects", L"Grouped by Responsible Manager", L"Project Status Layout"}));
-    EXPECT_EQ(NamesOf(shipped.ResourceLayouts()), std::vector<std::wstring>{L"Default Resources"});
-    // The store's four default names find their layouts.
-    EXPECT_NE(shipped.GetCurrentActivityLayout(), nullptr);
-    EXPECT_NE(shipped.GetCurrentWbsLayout(), nullptr);
-    EXPECT_NE(shipped.GetCurrentProjectLayout(), nullptr);
-    EXPECT_NE(shipped.GetCurrentResourceLayout(), nullptr);
-}
 
 TEST_F(ShippedLayoutsTest, EachShowsColumnsGroupsAndBars) {
     const LayoutStore shipped;

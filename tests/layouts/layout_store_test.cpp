@@ -43,31 +43,6 @@ const ColumnDef* AddUdfColumn(std::uint64_t type_id) {
     return ColumnCatalog::Instance().AddActivityColumnWithCaption(column);
 }
 
-TEST_F(LayoutStoreTest, AFreshStoreStartsFromTheBuiltInColumns) {
-    ASSERT_NE(AddUdfColumn(12), nullptr);
-    ASSERT_NE(ColumnCatalog::Instance().FindActivityByColumnId(100012), nullptr);
-    const LayoutStore store;
-    EXPECT_EQ(ColumnCatalog::Instance().FindActivityByColumnId(100012), nullptr)
-        << "the previous file's load-time columns are gone";
-    EXPECT_NE(ColumnCatalog::Instance().FindActivityByColumnId(130), nullptr);
-
-    EXPECT_EQ(store.GetDocument(), nullptr);
-    EXPECT_EQ(store.CurrentActivityLayoutName(), L"Default Activities");
-    EXPECT_EQ(store.CurrentWbsLayoutName(), L"Default WBS");
-    EXPECT_EQ(store.CurrentProjectLayoutName(), L"All Projects");
-    EXPECT_EQ(store.CurrentResourceLayoutName(), L"Default Resources");
-    // No layout bears those names yet, so there is no current layout of any kind.
-    EXPECT_EQ(store.GetCurrentActivityLayout(), nullptr);
-    EXPECT_EQ(store.GetCurrentWbsLayout(), nullptr);
-    EXPECT_EQ(store.GetCurrentProjectLayout(), nullptr);
-    EXPECT_EQ(store.GetCurrentResourceLayout(), nullptr);
-    // The built-in filters are made; the program folder of the test holds no layout files.
-    EXPECT_EQ(store.ActivityFilters().size(), 13u);
-    EXPECT_EQ(store.WbsFilters().size(), 2u);
-    EXPECT_EQ(store.ProjectFilters().size(), 2u);
-    EXPECT_TRUE(store.ActivityLayouts().empty());
-}
-
 TEST_F(LayoutStoreTest, CurrentLayoutsAreFoundByExactName) {
     LayoutStore store;
     auto& projects = store.ProjectLayouts();
@@ -87,23 +62,6 @@ TEST_F(LayoutStoreTest, CurrentLayoutsAreFoundByExactName) {
     EXPECT_EQ(store.GetCurrentResourceLayout(), store.ResourceLayouts()[0].get());
     store.ActivityLayouts().push_back(Named(std::make_unique<ActivityLayout>(), L"Default Activities "));
     EXPECT_EQ(store.GetCurrentActivityLayout(), nullptr) << "the whole name must match";
-}
-
-TEST(FindByName, FirstExactMatchOrTheEnd) {
-    LayoutList layouts;
-    EXPECT_EQ(FindByName(layouts, L"Default WBS"), layouts.end()) << "an empty range";
-    layouts.push_back(Named(std::make_unique<WBSLayout>(), L"WBS List"));
-    layouts.push_back(Named(std::make_unique<WBSLayout>(), L"Default WBS"));
-    layouts.push_back(Named(std::make_unique<WBSLayout>(), L"Default WBS"));
-    EXPECT_EQ(FindByName(layouts, L"Default WBS"), layouts.begin() + 1);
-    EXPECT_EQ(FindByName(layouts, L"default wbs"), layouts.end());
-    EXPECT_EQ(FindByName(layouts, L"Default"), layouts.end());
-
-    NamedFilterList filters;
-    filters.push_back(std::make_unique<NamedFilter>(L"Critical"));
-    filters.push_back(std::make_unique<NamedFilter>(L"Normal"));
-    EXPECT_EQ(FindByLeadingName(filters, L"Normal"), filters.begin() + 1);
-    EXPECT_EQ(FindByLeadingName(filters, L"normal"), filters.end());
 }
 
 TEST(WidenBytes, DecodesLayoutTextAsSchedulesAre) {
@@ -154,49 +112,6 @@ private:
     DestructionLog& m_log;
     std::wstring m_name;
 };
-
-TEST_F(LayoutStoreTest, DestroysDocumentThenLayoutsThenFilters) {
-    DestructionLog log;
-    auto store = std::make_unique<LayoutStore>();
-    log.store = store.get();
-    store->AdoptDocument(std::make_unique<SketchDocument>());
-    auto add_layout = [&](LayoutList& list, const wchar_t* name) {
-        list.push_back(std::make_unique<LoggedLayout>(log, name));
-    };
-    auto add_filter = [&](NamedFilterList& list, const wchar_t* name) {
-        auto filter = std::make_unique<NamedFilter>(name);
-        filter->root = std::make_unique<LoggedGroup>(log, name);
-        list.push_back(std::move(filter));
-    };
-    add_layout(store->ActivityLayouts(), L"activity 1");
-    store->ActivityLayouts().push_back(nullptr);
-    add_layout(store->ActivityLayouts(), L"activity 2");
-    add_layout(store->WbsLayouts(), L"wbs");
-    add_layout(store->ProjectLayouts(), L"project");
-    add_layout(store->ResourceLayouts(), L"resource");
-    add_filter(store->ActivityFilters(), L"activity filter");
-    store->WbsFilters().push_back(nullptr);
-    add_filter(store->WbsFilters(), L"wbs filter");
-    add_filter(store->ProjectFilters(), L"project filter");
-
-    store.reset();
-    const std::vector<std::wstring> expected = {L"activity 1", L"activity 2", L"wbs", L"project", L"resource",
-                                                L"activity filter", L"wbs filter", L"project filter"};
-    EXPECT_EQ(log.entries, expected) << "the document goes first, null entries are skipped";
-}
-
-TEST_F(LayoutStoreTest, CreateXerDocumentReplacesTheDocument) {
-    LayoutStore store;
-    document::Document* first = store.CreateXerDocument();
-    ASSERT_NE(first, nullptr);
-    EXPECT_TRUE(first->IsXer());
-    EXPECT_EQ(store.GetDocument(), first);
-    document::Document* second = store.CreateXerDocument();
-    ASSERT_NE(second, nullptr);
-    EXPECT_EQ(store.GetDocument(), second);
-    store.DropDocument();
-    EXPECT_EQ(store.GetDocument(), nullptr);
-}
 
 TEST(ScheduleKind, ByTheLastFourCharactersWithoutCase) {
     struct Case {

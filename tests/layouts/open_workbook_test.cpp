@@ -27,13 +27,6 @@ using testing_layouts::WriteBytes;
 // The generator writes them at test time into the build folder (a CTest fixture).
 std::wstring Workbook(const char* name) { return WideFromPath(std::filesystem::path(VARNHOLT_XLS_FIXTURES) / name); }
 
-std::vector<std::wstring> BarNames(view::Layout& layout) {
-    std::vector<std::wstring> names;
-    if (layout.GetGanttBars() == nullptr) return names;
-    for (const auto& bar : layout.GetGanttBars()->bars) names.push_back(bar->name);
-    return names;
-}
-
 class OpenWorkbookTest : public LayoutsTest {
 protected:
     std::unique_ptr<LayoutStore> m_store;
@@ -68,38 +61,6 @@ TEST_F(OpenWorkbookTest, RefusedAndFailedWorkbooks) {
         ASSERT_NE(m_store, nullptr);
         EXPECT_EQ(m_store->GetDocument(), nullptr) << "no partial schedule";
         EXPECT_EQ(ColumnCatalog::Instance().FindActivityByColumnId(100003), nullptr);
-    }
-}
-
-// The shipped activity layouts draw progress bars from columns a workbook may lack.
-TEST_F(OpenWorkbookTest, ActivityBarsFollowTheWorkbooksColumns) {
-    SetProgramFolder(SourceProgramFolder());
-    const LayoutStore fresh;
-    ASSERT_FALSE(fresh.ActivityLayouts().empty());
-
-    ASSERT_TRUE(OpenSchedule(m_store, Workbook("bars_only.xls")));
-    for (const auto& layout : m_store->ActivityLayouts()) {
-        SCOPED_TRACE(narrow_string(layout->GetName()));
-        const std::vector<std::wstring> bars = BarNames(*layout);
-        ASSERT_FALSE(bars.empty());
-        EXPECT_EQ(bars.back(), L"universal_star_finish_bar") << "one bar from start to finish";
-        EXPECT_EQ(std::count(bars.begin(), bars.end(), L"universal_star_finish_bar"), 1);
-    }
-
-    ASSERT_TRUE(OpenSchedule(m_store, Workbook("no_finish.xls")));
-    for (const auto& layout : m_store->ActivityLayouts()) {
-        SCOPED_TRACE(narrow_string(layout->GetName()));
-        EXPECT_TRUE(BarNames(*layout).empty()) << "no finish, no bar";
-    }
-
-    // Layouts grouped by columns the export lacks are pruned; the others keep their bars.
-    ASSERT_TRUE(OpenSchedule(m_store, Workbook("export.xls")));
-    ASSERT_FALSE(m_store->ActivityLayouts().empty());
-    for (const auto& layout : m_store->ActivityLayouts()) {
-        SCOPED_TRACE(narrow_string(layout->GetName()));
-        const auto before = FindByName(fresh.ActivityLayouts(), layout->GetName());
-        ASSERT_NE(before, fresh.ActivityLayouts().end());
-        EXPECT_EQ(BarNames(*layout), BarNames(**before)) << "every progress column is there: the bars stay";
     }
 }
 

@@ -244,17 +244,6 @@ TEST_F(CustomLayoutsTest, JoinAfterTheFileAndArePrunedLikeTheOthers) {
     EXPECT_EQ(opened->CurrentActivityLayoutName(), L"By size") << "the current name is repaired";
 }
 
-TEST_F(CustomLayoutsTest, TheirColumnsFilesApplyAfterTheOpen) {
-    WriteCustom("b.plf", "By size", "Gr\xC3\xB6\xC3\x9F" "e");
-    FindCustomLayoutFiles();
-    WriteBytes(DataFolder() / "VP_ACT/By size_columns.cfg", "Gr\xC3\xB6\xC3\x9F" "e:120\r\ntask_name:200\r\n");
-    std::unique_ptr<LayoutStore> opened;
-    ASSERT_TRUE(OpenSchedule(opened, WideFromPath(m_schedule)));
-    ASSERT_EQ(opened->ActivityLayouts().size(), 1u);
-    EXPECT_EQ(Ids(*opened->ActivityLayouts()[0]), (std::vector<std::int32_t>{100003, 132}));
-    EXPECT_FLOAT_EQ(opened->ActivityLayouts()[0]->GetColumn(0)->width, 120.0f);
-}
-
 TEST_F(CustomLayoutsTest, NamesWithAFolderPartAreNotLoaded) {
     WriteCustom("b.plf", "By size", "status_code");
     WriteBytes(m_program_folder.path() / "Layouts" / "outside.plf",

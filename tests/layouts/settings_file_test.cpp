@@ -145,27 +145,6 @@ TEST_F(SettingsFileTest, TokenForm) {
     }
 }
 
-TEST_F(SettingsFileTest, WritesElevenLinesInTheFixedOrder) {
-    // Read in a shuffled order, with the active values then changed as a workbook would.
-    ApplySettingsText(
-        "gridlines_HorizontalEnabled:0\r\nduration_Decimals:3\r\nlayout_rememberChanges:0\r\n"
-        "unit_UnitOfTime:0\tgridlines_HorizontalScale:12\r\nduration_UnitOfTime:2\r\n");
-    Active().duration_Decimals = 1;
-    Active().unit_UnitOfTime = 4;
-    EXPECT_EQ(SettingsFileText(),
-              "unit_UnitOfTime:0\r\n"
-              "unit_Decimals:1\r\n"
-              "unit_ShowDurationLabel:0\r\n"
-              "duration_UnitOfTime:2\r\n"
-              "duration_Decimals:3\r\n"
-              "duration_ShowDurationLabel:0\r\n"
-              "layout_rememberChanges:0\r\n"
-              "gridlines_VerticalScale:2\r\n"
-              "gridlines_HorizontalScale:12\r\n"
-              "gridlines_VerticalEnabled:1\r\n"
-              "gridlines_HorizontalEnabled:0\r\n");
-}
-
 TEST_F(SettingsFileTest, SavedFileReadsBackTheSameSettings) {
     Active().duration_UnitOfTime = Saved().duration_UnitOfTime = 3;
     Saved().unit_ShowDurationLabel = true;

@@ -169,27 +169,5 @@ TEST_F(ScalarValues, ComparisonsWithAnotherKindOfValueAreFalse) {
     EXPECT_TRUE(s_int(-1).less(s_int(0)));
 }
 
-TEST_F(ScalarValues, ClonesCopyTheValueAndTheNullFlag) {
-    s_cost cost(12.5);
-    cost.null_flag = 1;
-    const s_val_ptr copy = cost.clone();
-    EXPECT_EQ(copy->to_string(), L"$12.50");
-    EXPECT_EQ(copy->null_flag, 1);
-    EXPECT_TRUE(copy->equal(cost));
-
-    s_int blank(4);
-    blank.blank = 1;
-    EXPECT_EQ(blank.clone()->to_string(), L"");
-
-    // A plain value clones to the shared null value, and releasing that clone keeps it alive.
-    const s_val plain;
-    {
-        const s_val_ptr null_clone = plain.clone();
-        EXPECT_TRUE(s_val::is_null_value(null_clone.get()));
-    }
-    EXPECT_EQ(s_val::null_value().null_flag, 1);
-    EXPECT_FALSE(s_val::is_null_value(&plain));
-}
-
 }  // namespace
 }  // namespace varnholt
