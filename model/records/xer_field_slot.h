@@ -48,7 +48,7 @@ template <class Record>
 // Whether no two fields of a table fill the same member; each table asserts it where it is
 // defined, since a repeated member would let a later field overwrite an earlier one.
 template <class Record, std::size_t N>
-[[nodiscard]] constexpr bool EachMemberOnce(const std::array<xer_field_slot<Record>, N>& slots) {
+[[nodiscard]] consteval bool EachMemberOnce(const std::array<xer_field_slot<Record>, N>& slots) {
     for (std::size_t later = 0; later < N; ++later) {
         for (std::size_t earlier = 0; earlier < later; ++earlier) {
             const auto& a = slots[earlier];

@@ -71,15 +71,8 @@ const std::string kSchedule = WithHeader({
 class DocumentXerTest : public testing::Test {
 protected:
     void SetUp() override {
-        CaptionCatalog::Instance().Reset();
         CaptionCatalog::Instance().ChooseLanguage(L"ENU");
         ColumnCatalog::Instance().BuildAllColumns();
-        ResetValueFormats();
-    }
-    void TearDown() override {
-        ResetValueFormats();
-        ColumnCatalog::Instance().Reset();
-        CaptionCatalog::Instance().Reset();
     }
 
     static std::wstring Text(const s_val* value) { return value->to_string(); }

@@ -118,5 +118,16 @@ TEST_F(BuiltInFiltersTest, WbsAndProjectFiltersTestTheNodeType) {
     }
 }
 
+TEST_F(BuiltInFiltersTest, LookupsByIdSearchTheirOwnList) {
+    const LayoutStore store;
+    EXPECT_EQ(store.FindActivityFilter(-108), nullptr) << "-108 is a WBS and project filter only";
+    ASSERT_NE(store.FindWbsFilter(-108), nullptr);
+    EXPECT_EQ(store.FindWbsFilter(-108), store.WbsFilters()[0].get());
+    EXPECT_EQ(store.FindProjectFilter(-108), store.ProjectFilters()[0].get());
+    EXPECT_EQ(store.FindProjectFilter(-109), nullptr);
+    EXPECT_EQ(store.FindActivityFilter(0), nullptr);
+    EXPECT_EQ(store.FindActivityFilter(-2)->name, L"Normal");
+}
+
 }  // namespace
 }  // namespace varnholt

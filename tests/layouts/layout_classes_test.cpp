@@ -32,6 +32,12 @@ std::unique_ptr<Layout> MakeLayout(LayoutKind kind) {
 
 constexpr LayoutKind kAllKinds[] = {LayoutKind::activity, LayoutKind::wbs, LayoutKind::project, LayoutKind::resource};
 
+// A layout that overrides nothing: every answer is the base's.
+class BareLayout final : public Layout {
+public:
+    BareLayout() : Layout(LayoutKind::activity) {}
+};
+
 // The fields of a list, in order, as text: "a b c".
 std::string Fields(const LayoutColumnList& columns) {
     std::string text;
@@ -40,6 +46,58 @@ std::string Fields(const LayoutColumnList& columns) {
         text += static_cast<char>('a' + column->field);
     }
     return text;
+}
+
+// Each kind answers for the parts it has and leaves the rest absent (null, or -1 as a count).
+TEST(LayoutKinds, AnswerOnlyForWhatTheyHave) {
+    struct Case {
+        LayoutKind kind;
+        bool task_view, gantt, extra_lists;
+    } const cases[] = {
+        {LayoutKind::activity, true, true, true},
+        {LayoutKind::wbs, false, true, false},
+        {LayoutKind::project, false, true, false},
+        {LayoutKind::resource, false, false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.kind));
+        const auto layout = MakeLayout(c.kind);
+        EXPECT_NE(layout->GetColumns(), nullptr);
+        EXPECT_NE(layout->GetGroupSortBy(), nullptr);
+        EXPECT_NE(layout->GetColumnWidths(), nullptr);
+        EXPECT_EQ(layout->GetTaskView() != nullptr, c.task_view);
+        EXPECT_EQ(layout->GetTextBlock() != nullptr, c.task_view);
+        EXPECT_EQ(layout->GetFilter(), nullptr) << "no layout starts with a filter";
+        EXPECT_EQ(layout->GetGanttBars() != nullptr, c.gantt);
+        EXPECT_EQ(layout->GetTimescale() != nullptr, c.gantt);
+        const std::int32_t extra_count = c.extra_lists ? 0 : -1;
+        EXPECT_EQ(layout->GetRsrcColumnCount(), extra_count);
+        EXPECT_EQ(layout->GetPredColumnCount(), extra_count);
+        EXPECT_EQ(layout->GetSuccColumnCount(), extra_count);
+        EXPECT_EQ(layout->GetRsrcColumns() != nullptr, c.extra_lists);
+        EXPECT_EQ(layout->AddPredColumn(1, 10) != nullptr, c.extra_lists);
+    }
+}
+
+TEST(LayoutKinds, TheBaseAnswersAbsentForEverything) {
+    BareLayout layout;
+    EXPECT_EQ(layout.GetColumnCount(), 0u);
+    EXPECT_EQ(layout.AddColumn(130, 80), nullptr);
+    EXPECT_EQ(layout.GetColumn(0), nullptr);
+    EXPECT_EQ(layout.FindColumn(130), nullptr);
+    EXPECT_EQ(layout.GetColumns(), nullptr);
+    EXPECT_EQ(layout.AddRsrcColumn(1, 1), nullptr);
+    EXPECT_EQ(layout.AddSuccColumn(1, 1), nullptr);
+    EXPECT_EQ(layout.GetRsrcColumnCount(), -1);
+    EXPECT_EQ(layout.GetSuccColumn(0), nullptr);
+    EXPECT_EQ(layout.GetColumnWidths(), nullptr);
+    layout.MoveColumn(0, 1);
+    layout.RemoveColumn(0);
+    layout.MovePredColumn(0, 2);
+    layout.RemoveSuccColumn(0);
+    // A layout without a filter lets the selection go; the sanitizers see that it is freed.
+    layout.SetFilter(std::make_unique<FilterSelection>(kMatchAny));
+    EXPECT_EQ(layout.GetFilter(), nullptr);
 }
 
 // The gap rule: `to` is the gap before the item of that index, count the gap after the last.

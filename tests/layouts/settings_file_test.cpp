@@ -82,24 +82,6 @@ TEST_F(SettingsFileTest, SwitchesReadOnOrOffUnlessExact) {
     EXPECT_FALSE(Saved().duration_ShowDurationLabel);
 }
 
-TEST_F(SettingsFileTest, NumbersReadTheirLeadingDigits) {
-    struct Case {
-        const char* why;
-        const char* value;
-        std::int32_t expected;
-    } const cases[] = {
-        {"plain", "3", 3},          {"digits then text", "3x", 3}, {"no digits", "abc", 0},
-        {"empty", "", 0},           {"negative", "-2", -2},        {"leading blank", " 4", 4},
-        {"beyond 32 bits", "99999999999", 2147483647},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.why);
-        ApplySettingsText(std::string("unit_Decimals:") + c.value);
-        EXPECT_EQ(Active().unit_Decimals, c.expected) << "reading sets the active value";
-        EXPECT_EQ(Saved().unit_Decimals, c.expected) << "and the saved one";
-    }
-}
-
 TEST_F(SettingsFileTest, HorizontalGridStepIsAtLeastOneRow) {
     struct Case {
         const char* why;

@@ -31,32 +31,6 @@ std::unique_ptr<TaskRecord> MakeActivity(std::uint32_t task_id, std::uint32_t pr
     return task;
 }
 
-TEST(RelationshipLinks, EachFoundEndListsTheRelationship) {
-    auto a = MakeActivity(1, 7);
-    auto b = MakeActivity(2, 7);
-    struct Case { const char* why; TaskRecord* successor; TaskRecord* predecessor; };
-    const Case cases[] = {
-        {"both ends found", a.get(), b.get()},
-        {"successor missing", nullptr, b.get()},
-        {"predecessor missing", a.get(), nullptr},
-        {"neither found", nullptr, nullptr},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.why);
-        a->predecessors.clear(); a->successors.clear();
-        b->predecessors.clear(); b->successors.clear();
-        TaskPredRecord relationship;
-        LinkRelationship(relationship, c.successor, c.predecessor);
-        EXPECT_EQ(relationship.successor, c.successor);
-        EXPECT_EQ(relationship.predecessor, c.predecessor);
-        const std::size_t a_lists = c.successor == a.get() ? 1 : 0;
-        const std::size_t b_lists = c.predecessor == b.get() ? 1 : 0;
-        EXPECT_EQ(a->predecessors.size(), a_lists);
-        EXPECT_EQ(b->successors.size(), b_lists);
-        EXPECT_TRUE(a->successors.empty() && b->predecessors.empty()) << "nothing on the wrong side";
-    }
-}
-
 TEST(RelationshipLinks, ActivityRelatedToItselfListsItOnBothSides) {
     auto a = MakeActivity(1, 7);
     TaskPredRecord loop;
@@ -65,41 +39,6 @@ TEST(RelationshipLinks, ActivityRelatedToItselfListsItOnBothSides) {
     ASSERT_EQ(a->successors.size(), 1u);
     EXPECT_EQ(a->predecessors[0], &loop);
     EXPECT_EQ(a->successors[0], &loop);
-}
-
-TEST(AssignmentLinks, AttachedOnlyWithinTheActivitysProject) {
-    auto task = MakeActivity(101, 7);
-    struct Case { const char* why; std::uint32_t proj_id; bool given; bool attached; };
-    const Case cases[] = {
-        {"same project", 7, true, true},
-        {"other project", 8, true, false},
-        {"same number without a value flag: flags play no part", 7, false, true},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.why);
-        task->assignments.clear();
-        TaskRsrcRecord assignment;
-        assignment.proj_id.value = c.proj_id;
-        assignment.proj_id.null_flag = c.given ? 0 : 1;
-        EXPECT_EQ(LinkAssignmentToActivity(assignment, task.get()), c.attached);
-        EXPECT_EQ(assignment.task, c.attached ? task.get() : nullptr);
-        EXPECT_EQ(task->assignments.size(), c.attached ? 1u : 0u);
-    }
-}
-
-TEST(AssignmentLinks, MissingActivityAttachesNothing) {
-    TaskRsrcRecord assignment;
-    EXPECT_FALSE(LinkAssignmentToActivity(assignment, nullptr));
-    EXPECT_EQ(assignment.task, nullptr);
-}
-
-TEST(AssignmentLinks, AppendedInLinkOrder) {
-    auto task = MakeActivity(101, 7);
-    TaskRsrcRecord first, second;
-    first.proj_id = second.proj_id = s_unsigned_long(7);
-    ASSERT_TRUE(LinkAssignmentToActivity(first, task.get()));
-    ASSERT_TRUE(LinkAssignmentToActivity(second, task.get()));
-    EXPECT_EQ(task->assignments, (std::vector<TaskRsrcRecord*>{&first, &second}));
 }
 
 TEST(StepLinks, StepListedOnlyUnderAFoundActivity) {

@@ -202,5 +202,26 @@ TEST_F(DateValues, StepsCrossYearEndsAndLeapDays) {
     EXPECT_EQ(year_start_seconds(1969), 0);
 }
 
+TEST_F(DateValues, ScaleLabelsForEveryCode) {
+    const s_date date = s_date::from_ymdhm(2015, 3, 4, 8, 5);  // a Wednesday
+    const std::pair<int, const wchar_t*> labels[] = {
+        {1, L""}, {2, L"2015/3/04 08:05"}, {3, L"04"}, {4, L"March 2015"}, {5, L"W"}, {6, L"Wed"},
+        {7, L"Mar 04"}, {8, L"8"}, {9, L"Wed Mar 04"}, {10, L"Mar"}, {11, L"2015"}, {12, L"Q1"},
+        {13, L"Qtr 1, 2015"}, {14, L""}, {-1, L""}};
+    for (const auto& [code, label] : labels) EXPECT_EQ(s_date::format_scale_label(date, code), label) << "code " << code;
+    EXPECT_EQ(s_date::format_scale_label(s_date::from_ymdhm(2015, 11, 30, 17, 45), 2), L"2015/11/30 17:45");
+    EXPECT_EQ(s_date::format_scale_label(s_date::from_ymd(2015, 11, 30), 13), L"Qtr 4, 2015");
+
+    EXPECT_EQ(month_abbreviation(0), L"");
+    EXPECT_EQ(month_name(13), L"");
+    EXPECT_EQ(weekday_letter(8), L"");
+    EXPECT_EQ(weekday_abbreviation(5), L"Thr");
+    EXPECT_EQ(quarter_short_label(0), L"");
+
+    UseLanguage(L"FRA");
+    EXPECT_EQ(s_date::format_scale_label(date, 4), L"Mars 2015");
+    EXPECT_EQ(s_date::format_scale_label(date, 5), L"M");
+}
+
 }  // namespace
 }  // namespace varnholt

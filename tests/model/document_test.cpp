@@ -49,18 +49,6 @@ TEST(DocumentStore, FactoriesNumberRowsAndPointBack) {
     EXPECT_EQ(doc.NewObs()->load_order.value, 1);
     EXPECT_EQ(doc.NewRole()->load_order.value, 0);
     EXPECT_EQ(doc.Tasks().size(), 3u);
-    EXPECT_NE(doc.NewTaskMemo(), doc.NewWbsMemo());
-    EXPECT_EQ(doc.TaskMemos().size(), 1u);
-    EXPECT_EQ(doc.WbsMemos().size(), 1u);
-
-    EXPECT_FALSE(doc.IsXer());
-    EXPECT_FALSE(doc.IsXls());
-    EXPECT_FALSE(doc.IsMissingScheduleColumns());
-    EXPECT_FALSE(doc.HasStartAndFinishColumns());
-    EXPECT_FALSE(doc.ShowsRelationshipLines());
-    EXPECT_EQ(doc.GetXerVersion().null_flag, 1);
-    EXPECT_EQ(doc.GetExportDate().null_flag, 1);
-    EXPECT_EQ(doc.GetHeaderField7().to_string(), L"");
 }
 
 TEST(DocumentStore, DuplicateKeysFindTheFirstRecord) {
@@ -146,6 +134,37 @@ TEST(DocumentStore, ResourceRatesComeInTableOrder) {
     RsrcRateRecord* c = doc.NewRsrcRate();
     c->rsrc_id = id(4);
     EXPECT_EQ(doc.FindResourceRates(id(4)), (std::vector<RsrcRateRecord*>{a, c}));
+}
+
+TEST(DocumentStore, EveryLookupMissesOnAnEmptyDocument) {
+    StoreOnly doc;
+    doc.BuildIndexes();
+    EXPECT_EQ(doc.FindProject(id(1)), nullptr);
+    EXPECT_EQ(doc.FindWbs(id(1)), nullptr);
+    EXPECT_EQ(doc.FindObs(id(1)), nullptr);
+    EXPECT_EQ(doc.FindResource(id(1)), nullptr);
+    EXPECT_EQ(doc.FindResourceByText(text(L"R1")), nullptr);
+    EXPECT_EQ(doc.FindCalendar(id(1)), nullptr);
+    EXPECT_EQ(doc.FindCalendarByName(text(L"Standard")), nullptr);
+    EXPECT_EQ(doc.GetDefaultCalendar(), nullptr);
+    EXPECT_TRUE(doc.FindResourceRates(id(1)).empty());
+    EXPECT_EQ(doc.FindCurrency(id(1)), nullptr);
+    EXPECT_EQ(doc.FindUdfType(id(1)), nullptr);
+    EXPECT_EQ(doc.FindUdfValue(id(1), id(1)), nullptr);
+    EXPECT_EQ(doc.FindActvType(id(1)), nullptr);
+    EXPECT_EQ(doc.FindActvTypeByName(text(L"")), nullptr);
+    EXPECT_EQ(doc.FindActvCode(id(1), text(L"A")), nullptr);
+    EXPECT_EQ(doc.FindTaskActv(id(1), id(1)), nullptr);
+    EXPECT_EQ(doc.FindPCatType(id(1)), nullptr);
+    EXPECT_EQ(doc.FindPCatVal(id(1)), nullptr);
+    EXPECT_EQ(doc.FindProjPCat(id(1), id(1)), nullptr);
+    EXPECT_EQ(doc.FindRCatType(id(1)), nullptr);
+    EXPECT_EQ(doc.FindRCatVal(id(1)), nullptr);
+    EXPECT_EQ(doc.FindRsrcRCat(id(1), id(1)), nullptr);
+    EXPECT_EQ(doc.FindRole(id(1)), nullptr);
+    EXPECT_EQ(doc.FindShift(id(1)), nullptr);
+    EXPECT_EQ(doc.FindShiftByName(text(L"Day")), nullptr);
+    EXPECT_EQ(doc.FindMemoType(id(1)), nullptr);
 }
 
 }  // namespace

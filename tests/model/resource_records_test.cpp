@@ -6,7 +6,6 @@
 #include "model/records/RsrcRecord.h"
 #include "model/records/RsrcRoleRecord.h"
 #include "model/records/ShiftRecord.h"
-#include "tree_link_checks.h"
 
 #include <gtest/gtest.h>
 
@@ -164,10 +163,8 @@ TEST(ShiftPeriods, APeriodOfNoShiftStaysUnlinked) {
     EXPECT_TRUE(empty.periods.empty());
 }
 
-// ---- trees and roles ----
+// ---- roles ----
 
-TEST(ResourceTree, FollowsTheTreeLinkRules) { testing_support::ExpectTreeLinkRules<RsrcRecord>(); }
-TEST(RoleTree, FollowsTheTreeLinkRules) { testing_support::ExpectTreeLinkRules<RoleRecord>(); }
 
 TEST(RoleRates, TheLastRateLineOfARoleWins) {
     RoleRecord role;

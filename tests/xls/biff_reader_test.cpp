@@ -224,40 +224,5 @@ TEST(BiffReader, SkipsTheSubstreamOfAnEmbeddedChart) {
     EXPECT_EQ(sheet.row_count, 2u);
 }
 
-TEST(BiffReader, KeepsSheetsInWorkbookOrderWhereverTheirSubstreamsLie) {
-    bytes stream = test::workbook_stream(
-        {{"First", test::number(0, 0, 1)}, {"Second", test::number(0, 0, 2)}});
-    // Swap the two BOUNDSHEET offsets: "First" now points at the later substream. The first
-    // offset lies behind the globals BOF (20 bytes) and a record header; the second behind the
-    // rest of that BOUNDSHEET (13 bytes with the name "First") and the next header.
-    const std::size_t first_offset_at = 20 + 4;
-    const std::size_t second_offset_at = first_offset_at + 13 + 4;
-    for (std::size_t i = 0; i < 4; ++i) {
-        std::swap(stream[first_offset_at + i], stream[second_offset_at + i]);
-    }
-    const biff_workbook book = parse_ok(stream);
-    ASSERT_EQ(book.sheets.size(), 2u);
-    EXPECT_EQ(book.sheets[0].name, "First");
-    EXPECT_EQ(book.cell_text(book.sheets[0], 0, 0), "2.000000");
-    EXPECT_EQ(book.sheets[1].name, "Second");
-    EXPECT_EQ(book.cell_text(book.sheets[1], 0, 0), "1.000000");
-}
-
-TEST(BiffReader, ReadsSheetNamesAsUtf8) {
-    const bytes name = join({test::u8(2), test::u8(1), test::u16(0x00C4), test::u16(0x03A9)});
-    bytes stream = join(
-        {test::bof(0x0005),
-         test::record(test::rec::kBoundSheet, join({test::u32(0), test::u8(0), test::u8(0), name})),
-         test::eof()});
-    const std::size_t sheet_at = stream.size();
-    // Patch the offset now that the globals' size is known.
-    const bytes offset = test::u32(static_cast<std::uint32_t>(sheet_at));
-    std::copy(offset.begin(), offset.end(), stream.begin() + 24);
-    stream = join({stream, test::bof(0x0010), test::eof()});
-    const biff_workbook book = parse_ok(stream);
-    ASSERT_EQ(book.sheets.size(), 1u);
-    EXPECT_EQ(book.sheets[0].name, "\xC3\x84\xCE\xA9");
-}
-
 }  // namespace
 }  // namespace varnholt
