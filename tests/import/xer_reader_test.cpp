@@ -174,43 +174,6 @@ TEST(XerReader, SecondFieldLineAddsColumns) {
     EXPECT_EQ(doc.Tasks()[0]->proj_id.value, 7U);
 }
 
-TEST(XerReader, UnknownTablesKeepEmptyRowsOnly) {
-    ReaderDocument doc;
-    const std::string text = WithHeader({
-        "%F\ttask_id",        // no table yet: ignored
-        "%R\t1",              // ignored too
-        "%T\tXYZ",
-        "%F\ttask_id\tname",
-        "%R\t2\tfirst",
-        "%R\t3\tsecond",
-        "%T\tPROJECT",        // an empty table
-        "%F\tproj_id",
-        "%T\tTASK\tNOTHING",  // the last name names the table, the last known one sets the id
-        "%F\ttask_id",
-        "%R\t4",
-        "%T",                 // a table line without a name
-        "%R\t5",
-    });
-    const auto result = ReadXer(doc, text);
-    ASSERT_TRUE(result.doc);
-    EXPECT_EQ(TaskIds(doc), "4");
-    EXPECT_TRUE(doc.Projects().empty());
-
-    const auto& tables = result.doc->tables();
-    ASSERT_EQ(tables.size(), 4U);
-    EXPECT_EQ(tables[0]->name, L"XYZ");
-    EXPECT_EQ(tables[0]->table_id, 0);
-    EXPECT_EQ(tables[0]->rows.size(), 2U);
-    EXPECT_TRUE(tables[0]->rows[0]->values.empty());
-    ASSERT_EQ(tables[0]->fields.size(), 2U);
-    EXPECT_EQ(tables[0]->fields[0]->id, 0) << "no field of an unknown table has an id";
-    EXPECT_EQ(tables[1]->table_id, static_cast<int>(xer_table::PROJECT));
-    EXPECT_EQ(tables[2]->name, L"NOTHING");
-    EXPECT_EQ(tables[2]->table_id, static_cast<int>(xer_table::TASK));
-    EXPECT_EQ(tables[3]->name, L"");
-    EXPECT_EQ(tables[3]->rows.size(), 1U);
-}
-
 TEST(XerReader, RowsWithoutFieldLineMakeDefaultRecords) {
     ReaderDocument doc;
     ASSERT_TRUE(ReadXer(doc, WithHeader({"%T\tTASK", "%R\t5\t7"})).doc);

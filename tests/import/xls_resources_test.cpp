@@ -87,35 +87,6 @@ TEST_F(ResourceSheetTest, RolesComeFromTheRoleLists) {
     }
 }
 
-TEST_F(ResourceSheetTest, EachRowIsAResourceWithItsOwnRecords) {
-    const auto doc = LoadResources({"rsrc_short_name", "curr_id", "clndr_id", "shift_id"},
-                                   {{"ENG", "Euro", "Office", "Day"}, {"CRANE", "", "Site", ""}, {"STEEL", "", "", "Night"}});
-    ASSERT_EQ(doc->Rsrcs().size(), 3u);
-    ASSERT_EQ(doc->Shifts().size(), 3u) << "an empty shift cell still makes a shift record";
-    for (std::uint32_t i = 0; i < 3; ++i) {
-        SCOPED_TRACE(i);
-        const RsrcRecord& resource = *doc->Rsrcs()[i];
-        EXPECT_EQ(resource.rsrc_id.value, i + 1);
-        ASSERT_EQ(resource.rates.size(), 1u);
-        EXPECT_EQ(resource.rates[0]->rsrc_rate_id.value, i + 1);
-        EXPECT_EQ(resource.rates[0]->rsrc_id.value, i + 1);
-        ASSERT_NE(resource.currency, nullptr);
-        EXPECT_EQ(resource.currency->curr_id.value, i + 1);
-        ASSERT_NE(resource.calendar, nullptr);
-        EXPECT_EQ(resource.calendar->clndr_id.value, i + 1);
-    }
-    EXPECT_EQ(doc->Rsrcs()[0]->GetFieldValue(518)->to_string(), L"Euro");
-    EXPECT_EQ(doc->Rsrcs()[1]->GetFieldValue(517)->to_string(), L"Site");
-    EXPECT_EQ(doc->Rsrcs()[0]->GetFieldValue(540)->to_string(), L"Day");
-    EXPECT_EQ(doc->Rsrcs()[1]->shift, nullptr);
-    EXPECT_EQ(doc->FindCurrency(s_unsigned_long(1))->curr_type.text, L"Dollar")
-        << "the default currency comes first and keeps id 1";
-    const ColumnCatalog& catalog = ColumnCatalog::Instance();
-    EXPECT_TRUE(catalog.FindResourceByColumnId(518)->present);
-    EXPECT_TRUE(catalog.FindResourceByColumnId(540)->present);
-    EXPECT_FALSE(catalog.FindResourceByColumnId(535)->present) << "no rsrc_name column";
-}
-
 TEST_F(ResourceSheetTest, FieldValuesOfAResource) {
     const auto doc = LoadResources(
         {"rsrc_short_name", "rsrc_name", "active_flag", "ot_flag", "rsrc_type", "rsrc_notes", "ot_factor",

@@ -85,33 +85,6 @@ TEST_F(UserDataSheetTest, LinesSetTheActiveUnitsOnly) {
     }
 }
 
-TEST_F(UserDataSheetTest, EveryShapeSetsDecimalsLabelsAndPercent) {
-    struct Case {
-        const char* why;
-        SheetCells sheet;
-        bool lines_applied;
-    };
-    const Case cases[] = {
-        {"the export's shape", UserDataSheet("DurationQtyType=QT_Week"), true},
-        {"two columns", {"USERDATA", {{"user_data", "x"}, {"Settings"}, {"DurationQtyType=QT_Week"}}}, false},
-        {"four rows", {"USERDATA", {{"user_data"}, {"Settings"}, {"DurationQtyType=QT_Week"}, {"more"}}}, false},
-        {"A1 is not user_data", {"USERDATA", {{"userdata"}, {"Settings"}, {"DurationQtyType=QT_Week"}}}, false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.why);
-        ResetDisplaySettings();
-        ResetValueFormats();
-        const auto doc = LoadSheets({c.sheet});
-        const UnitDisplaySettings& active = display_settings().active;
-        EXPECT_EQ(active.duration_UnitOfTime == kUnitWeek, c.lines_applied);
-        EXPECT_EQ(active.duration_Decimals, 0);
-        EXPECT_EQ(active.unit_Decimals, 0);
-        EXPECT_TRUE(active.duration_ShowDurationLabel);
-        EXPECT_TRUE(active.unit_ShowDurationLabel);
-        EXPECT_EQ(value_formats().percent_decimals, 3);
-    }
-}
-
 TEST_F(UserDataSheetTest, CurrencyFormatNamesTheDefaultCurrency) {
     struct Case {
         const char* why;

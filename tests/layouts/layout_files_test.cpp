@@ -128,39 +128,6 @@ TEST_F(LayoutFilesTest, ActivityGroupBysFindTheirColumnInFourWays) {
     }
 }
 
-TEST_F(LayoutFilesTest, WbsAndProjectGroupBysJoinToTheirOwnColumns) {
-    struct Case {
-        const char* why;
-        const char* kind;
-        std::string props;
-        std::int32_t column;  // 0: skipped
-    } const cases[] = {
-        {"WBS by manager", "VP_WBS", "join_path|OBS", 473},
-        {"WBS by code", "VP_WBS", "join_path|PROJWBS|include_all|Y", 374},
-        {"WBS by field name", "VP_WBS", "source_field|status_code", 472},
-        {"an unknown field name is not replaced by the join", "VP_WBS", "source_field|nothing|join_path|OBS", 0},
-        {"no caption lookup", "VP_WBS", "column_title|WBS Name", 0},
-        {"project by manager", "VP_PROJ", "join_path|OBS", 335},
-        {"a project layout has no WBS join", "VP_PROJ", "join_path|PROJWBS", 0},
-        {"project by field name", "VP_PROJ", "source_field|status_code", 331},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.why);
-        Load(std::string("(0||Layout(view_type|") + c.kind + "|view_name|T)((0||GroupSortBy()((0||GroupBys()((0||0(" +
-             c.props + ")())))))))");
-        const LayoutList& layouts = std::string_view(c.kind) == "VP_WBS" ? store().WbsLayouts() : store().ProjectLayouts();
-        const GroupSortBy& grouping = *Last(layouts).GetGroupSortBy();
-        if (c.column == 0) {
-            EXPECT_TRUE(grouping.group_bys.empty());
-            continue;
-        }
-        ASSERT_EQ(grouping.group_bys.size(), 1u);
-        EXPECT_EQ(grouping.group_bys[0]->field, c.column);
-        EXPECT_EQ(grouping.group_bys[0]->include_all, c.props.find("include_all|Y") != std::string::npos);
-        EXPECT_EQ(grouping.group_bys[0]->date_unit, kGroupDateNone);
-    }
-}
-
 TEST_F(LayoutFilesTest, SortKeysAndLevels) {
     LoadActivity(
         "(0||GroupSortBy()("
@@ -207,55 +174,6 @@ TEST_F(LayoutFilesTest, FilterNodeGivesTheSelectionItsMode) {
     EXPECT_EQ(Last(store().ActivityLayouts()).GetFilter(), nullptr) << "no source_field, no selection";
 }
 
-TEST_F(LayoutFilesTest, ActivityBarsWithTheirPartsFiltersAndLabels) {
-    LoadActivity(
-        "(0||GanttSettings()((0||GanttBars()("
-        "(0||Actual Work(start_source_field|act_start_date|end_source_field|act_progress_date)("
-        "(0||FilterList(source_field|bool_or)((0||0(filter_id|-2)())(0||1(filter_id|-10)())(0||2(filter_id|77)())))"
-        "(0||MidRect(shape|1|color|255)())"
-        "(0||StartPoint(shape|4|color|255|border_color|0)())"
-        "(0||EndPoint(color|255)())"
-        "(0||Labels()((0||task_name(position|L)())(0||task_code(position|R)())(0||nothing(position|L)())"
-        "(0||start_date()())))))"
-        "(0||Baseline(start_source_field|start_date|end_source_field|end_date)())"
-        "(0||Milestone(start_source_field|start_date|end_source_field|end_date|hide|Y)("
-        "(0||FilterList()((0||0(filter_id|-3)())))))"
-        "(0||Summary(start_source_field|start_date|end_source_field|end_date|hide|N|summary|Y)((0||FilterList()())))"
-        "(0||Remaining Work(start_source_field|restart_date)())"
-        "(0||Critical Remaining Work(start_source_field|nothing|end_source_field|end_date)())"
-        "))))");
-    const GanttBarSet& set = *Last(store().ActivityLayouts()).GetGanttBars();
-    ASSERT_EQ(set.bars.size(), 3u) << "Baseline is no activity bar; two bars lack a known start or end";
-    const GanttBar& actual = *set.bars[0];
-    EXPECT_EQ(actual.name, L"Actual Work");
-    EXPECT_EQ(actual.start_field, 54);
-    EXPECT_EQ(actual.end_field, 212);
-    EXPECT_TRUE(actual.visible);
-    EXPECT_FALSE(actual.summary);
-    ASSERT_NE(actual.filter, nullptr);
-    EXPECT_EQ(actual.filter->mode, kMatchAny);
-    EXPECT_EQ(actual.filter->filters,
-              (std::vector<const NamedFilter*>{store().FindActivityFilter(-2), store().FindActivityFilter(-10)}));
-    ASSERT_NE(actual.mid_rect, nullptr);
-    EXPECT_EQ(actual.mid_rect->shape, 1);
-    EXPECT_EQ(actual.mid_rect->GetColor(), 0xFF0000FFu);
-    EXPECT_EQ(actual.mid_rect->GetBorderColor(), 0xFF0000FFu) << "the border takes the colour";
-    ASSERT_NE(actual.start_point, nullptr);
-    EXPECT_EQ(actual.start_point->GetBorderColor(), kOpaqueBlack);
-    EXPECT_EQ(actual.end_point, nullptr) << "a part without a shape";
-    ASSERT_EQ(actual.labels.size(), 2u);
-    EXPECT_EQ(actual.labels[0]->field, 132);
-    EXPECT_EQ(actual.labels[0]->position, kLabelLeft);
-    EXPECT_EQ(actual.labels[1]->position, kLabelRight);
-
-    const GanttBar& milestone = *set.bars[1];
-    EXPECT_FALSE(milestone.visible);
-    ASSERT_NE(milestone.filter, nullptr);
-    EXPECT_EQ(milestone.filter->mode, kMatchAll) << "without source_field the list is all-of";
-    EXPECT_TRUE(set.bars[2]->summary);
-    EXPECT_EQ(set.bars[2]->filter, nullptr) << "an empty FilterList gives no list";
-}
-
 TEST_F(LayoutFilesTest, WhatAddsNoLayout) {
     struct Case {
         const char* why;
@@ -279,32 +197,6 @@ TEST_F(LayoutFilesTest, WhatAddsNoLayout) {
     EXPECT_TRUE(store().WbsLayouts().empty());
     EXPECT_TRUE(store().ProjectLayouts().empty());
     EXPECT_TRUE(store().ResourceLayouts().empty());
-}
-
-TEST_F(LayoutFilesTest, NamesReadTheSameInEitherEncoding) {
-    LoadTimeColumn column;
-    column.kind = LoadTimeKind::udf;
-    column.type_id = 3;
-    column.caption = L"Pr\u00FCfung";
-    column.field_name = L"Pr\u00FCfung";
-    ASSERT_NE(ColumnCatalog::Instance().AddActivityColumnWithCaption(column), nullptr);
-    struct Case {
-        const char* why;
-        std::string name;
-        std::string view_name;
-    } const cases[] = {
-        {"UTF-8", "Pr\xC3\xBC" "fung", "Caf\xC3\xA9"},
-        {"Windows-1252", "Pr\xFC" "fung", "Caf\xE9"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.why);
-        LoadActivity("(0||Columns()((0||" + c.name + "(width|80)())))");
-        Load("(0||Layout(view_type|VP_ACT|view_name|" + c.view_name + ")())");
-        EXPECT_EQ(Last(store().ActivityLayouts()).GetName(), L"Caf\u00E9");
-    }
-    ASSERT_EQ(store().ActivityLayouts().size(), 4u);
-    for (const std::size_t index : {0u, 2u})
-        EXPECT_EQ(Ids(*store().ActivityLayouts()[index]->GetColumns()), std::vector<std::int32_t>{100003});
 }
 
 // The nineteen layouts that come with the program, read from the source tree.

@@ -253,31 +253,5 @@ TEST_F(CustomLayoutsTest, NamesWithAFolderPartAreNotLoaded) {
     EXPECT_EQ(Names(store().ActivityLayouts()), std::vector<std::wstring>{L"By size"});
 }
 
-// The shipped layouts, opened with an XER schedule: nothing of them is lost.
-TEST_F(PostOpenPassesTest, AnXerFileKeepsTheShippedLayoutsWhole) {
-    SetProgramFolder(SourceProgramFolder());
-    const LayoutStore fresh;
-    std::unique_ptr<LayoutStore> opened;
-    ASSERT_TRUE(OpenSchedule(opened, WideFromPath(SourceProgramFolder() / "tests/data/xer/small_schedule.xer")));
-    ASSERT_NE(opened->GetDocument(), nullptr);
-    EXPECT_EQ(Names(opened->ActivityLayouts()), Names(fresh.ActivityLayouts()));
-    EXPECT_EQ(Names(opened->WbsLayouts()), Names(fresh.WbsLayouts()));
-    EXPECT_EQ(Names(opened->ProjectLayouts()), Names(fresh.ProjectLayouts()));
-    EXPECT_EQ(Names(opened->ResourceLayouts()), Names(fresh.ResourceLayouts()));
-    for (std::size_t i = 0; i < fresh.ActivityLayouts().size(); ++i) {
-        view::Layout& before = *fresh.ActivityLayouts()[i];
-        view::Layout& after = *opened->ActivityLayouts()[i];
-        EXPECT_EQ(Ids(after), Ids(before));
-        ASSERT_EQ(after.GetGanttBars()->bars.size(), before.GetGanttBars()->bars.size())
-            << "an XER file never triggers the activity bar pass";
-        for (std::size_t b = 0; b < before.GetGanttBars()->bars.size(); ++b)
-            EXPECT_EQ(after.GetGanttBars()->bars[b]->name, before.GetGanttBars()->bars[b]->name);
-    }
-    for (std::size_t i = 0; i < fresh.WbsLayouts().size(); ++i)
-        EXPECT_EQ(opened->WbsLayouts()[i]->GetGanttBars()->bars.size(), fresh.WbsLayouts()[i]->GetGanttBars()->bars.size());
-    EXPECT_EQ(opened->CurrentActivityLayoutName(), L"Default Activities");
-    EXPECT_NE(opened->GetCurrentActivityLayout(), nullptr);
-}
-
 }  // namespace
 }  // namespace varnholt

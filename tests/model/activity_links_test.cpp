@@ -57,35 +57,6 @@ std::unique_ptr<UdfTypeRecord> MakeUdfType(const wchar_t* logical_type) {
     return type;
 }
 
-TEST(UdfValueLinks, NumberFieldsFillTheirTypedMember) {
-    const double kNan = std::numeric_limits<double>::quiet_NaN();
-    constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
-    constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
-    struct Case { const char* why; const wchar_t* type; double number; double money; std::int32_t integer; };
-    const Case cases[] = {
-        {"money keeps the fraction", L"FT_MONEY", 12.5, 12.5, 0},
-        {"integer truncates", L"FT_INT", 12.5, 0, 12},
-        {"integer truncates toward zero", L"FT_INT", -12.7, 0, -12},
-        {"integer saturates above the range", L"FT_INT", 1e300, 0, kMax},
-        {"integer saturates below the range", L"FT_INT", -1e300, 0, kMin},
-        {"not a number gives integer 0", L"FT_INT", kNan, 0, 0},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.why);
-        auto type = MakeUdfType(c.type);
-        UdfValueRecord value;
-        value.udf_number = s_double(c.number);
-        LinkUdfValue(value, type.get());
-        EXPECT_EQ(value.udf_type, type.get());
-        const bool money = std::wstring_view(c.type) == L"FT_MONEY";
-        EXPECT_EQ(value.udf_money.null_flag, money ? 0 : 1);
-        EXPECT_EQ(value.udf_int.null_flag, money ? 1 : 0);
-        if (money) EXPECT_EQ(value.udf_money.value, c.money);
-        else EXPECT_EQ(value.udf_int.value, c.integer);
-        EXPECT_EQ(value.udf_decimal.null_flag, 1);
-    }
-}
-
 TEST(UdfValueLinks, DecimalCopiesTheNumberWithItsFlags) {
     auto type = MakeUdfType(L"FT_FLOAT_2_DECIMALS");
     UdfValueRecord given, empty;

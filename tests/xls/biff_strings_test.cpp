@@ -41,47 +41,6 @@ read_result read_one(const std::vector<bytes>& parts,
     return result;
 }
 
-TEST(BiffStrings, FollowsCharactersIntoContinueRecords) {
-    struct Case {
-        const char* why;
-        std::vector<bytes> parts;  // a record body, then CONTINUE bodies
-        std::string text;
-    };
-    const Case cases[] = {
-        {"8-bit characters go on behind a restated 8-bit option byte",
-         {join({u16(5), u8(0), bytes{'a', 'b'}}), join({u8(0), bytes{'c', 'd', 'e'}})},
-         "abcde"},
-        {"width changes from 8-bit to UTF-16 at the boundary",
-         {join({u16(3), u8(0), bytes{'a'}}), join({u8(1), u16(0x03B2), u16(0x03B3)})},
-         "a\xCE\xB2\xCE\xB3"},
-        {"width changes from UTF-16 to 8-bit at the boundary",
-         {join({u16(3), u8(1), u16(0x03B1)}), join({u8(0), bytes{'b', 'c'}})},
-         "\xCE\xB1"
-         "bc"},
-        {"surrogate pair split between two records is still one code point",
-         {join({u16(2), u8(1), u16(0xD83D)}), join({u8(1), u16(0xDE00)})},
-         "\xF0\x9F\x98\x80"},
-        {"characters start in the next record behind their option byte",
-         {join({u16(2), u8(0)}), join({u8(0), bytes{'o', 'k'}})},
-         "ok"},
-        {"count and option byte may themselves cross the boundary",
-         {join({u8(2)}), join({u8(0), u8(0), bytes{'h', 'i'}})},
-         "hi"},
-        {"formatting runs cross the boundary without an option byte",
-         {join({u16(1), u8(0x08), u16(1), bytes{'r'}, u16(0)}), join({u16(0)})},
-         "r"},
-        {"three records",
-         {join({u16(3), u8(0), bytes{'x'}}), join({u8(1), u16('y')}), join({u8(0), bytes{'z'}})},
-         "xyz"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.why);
-        const read_result result = read_one(c.parts);
-        EXPECT_EQ(result.error, biff_error::none);
-        EXPECT_EQ(result.text, c.text);
-    }
-}
-
 TEST(BiffStrings, RefusesDamagedStrings) {
     struct Case {
         const char* why;

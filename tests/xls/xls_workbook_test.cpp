@@ -129,36 +129,6 @@ bytes four_sheets_stream() {
                                   {"USERDATA", test::number(0, 0, 4)}});
 }
 
-TEST(XlsWorkbook, FindsSheetsByTheirExactName) {
-    const bytes stream = four_sheets_stream();
-    xls_workbook book;
-    ASSERT_EQ(book.open_stream(stream), xls_workbook::kOpened);
-    ASSERT_EQ(book.sheet_count(), 4u);
-    struct Case {
-        const char* why;
-        const char* name;
-        const char* first_cell;  // null: no sheet
-    };
-    const Case cases[] = {
-        {"exact name", "USERDATA", "4.000000"},
-        {"a repeated name finds the first sheet", "TASK", "1.000000"},
-        {"lower case is another name", "task", "2.000000"},
-        {"letter case differs from every sheet", "Task", nullptr},
-        {"trailing blank", "TASK ", nullptr},
-        {"empty name", "", nullptr},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.why);
-        const xls_sheet* sheet = book.find_sheet(c.name);
-        if (c.first_cell == nullptr) {
-            EXPECT_EQ(sheet, nullptr);
-        } else {
-            ASSERT_NE(sheet, nullptr);
-            EXPECT_EQ(sheet->cell_text(0, 0), c.first_cell);
-        }
-    }
-}
-
 TEST(XlsWorkbook, FailedOpenLeavesNothingOfAnEarlierOne) {
     const bytes good = four_sheets_stream();
     const bytes damaged(good.begin(), good.end() - 1);
