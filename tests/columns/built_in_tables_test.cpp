@@ -24,8 +24,7 @@ struct TableShape {
 
 constexpr TableShape kShapes[] = {
     {ColumnTable::activity, "activity", ColumnOwner::activity},
-    {ColumnTable::project, "project", ColumnOwner::project},
-    {ColumnTable::wbs, "WBS", ColumnOwner::wbs},
+    {ColumnTable::project, "project", ColumnOwner::project}, {ColumnTable::wbs, "WBS", ColumnOwner::wbs},
     {ColumnTable::resource, "resource", ColumnOwner::resource},
     {ColumnTable::predecessor, "predecessor", ColumnOwner::relationship},
     {ColumnTable::successor, "successor", ColumnOwner::relationship},

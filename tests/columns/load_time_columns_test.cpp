@@ -20,36 +20,6 @@ using LoadTimeColumnTest = ColumnCatalogTest;
 
 constexpr std::uint64_t kMax32 = std::numeric_limits<std::uint32_t>::max();
 
-TEST(LoadTimeColumnIdTest, StaysInsideTheRangeOfItsKind) {
-    struct IdCase {
-        LoadTimeKind kind;
-        std::uint64_t type_id;
-        std::optional<std::uint32_t> expected;
-        const char* reason;
-    };
-    const IdCase cases[] = {
-        {LoadTimeKind::udf, 0, 100000, "lowest UDF id"},
-        {LoadTimeKind::udf, 12, 100012, "ordinary UDF"},
-        {LoadTimeKind::udf, 399999, 499999, "last UDF id"},
-        {LoadTimeKind::udf, 400000, std::nullopt, "would be the first activity-code id"},
-        {LoadTimeKind::udf, kMax32, std::nullopt, "wraps to 99999 in 32 bits"},
-        {LoadTimeKind::activity_code, 7, 500007, "ordinary activity code"},
-        {LoadTimeKind::activity_code, 99999, 599999, "last activity-code id"},
-        {LoadTimeKind::activity_code, 100000, std::nullopt, "would be the first project-code id"},
-        {LoadTimeKind::project_code, 99999, 699999, "last project-code id"},
-        {LoadTimeKind::project_code, 100000, std::nullopt, "would be the first resource-code id"},
-        {LoadTimeKind::resource_code, 5, 700005, "ordinary resource code"},
-        {LoadTimeKind::resource_code, kMax32 - 700000, static_cast<std::uint32_t>(kMax32), "largest 32-bit id"},
-        {LoadTimeKind::resource_code, kMax32 - 699999, std::nullopt, "one past 32 bits"},
-        {LoadTimeKind::resource_code, kMax32, std::nullopt, "wraps to 699999 in 32 bits"},
-        {LoadTimeKind::resource_code, std::uint64_t{1} << 63, std::nullopt, "far past any range"},
-    };
-    for (const IdCase& c : cases) {
-        SCOPED_TRACE(c.reason);
-        EXPECT_EQ(LoadTimeColumnId(c.kind, c.type_id), c.expected);
-    }
-}
-
 TEST(LoadTimeColumnKindTest, UdfLogicalTypesChooseTheValueKind) {
     struct KindCase {
         const wchar_t* logical_type;

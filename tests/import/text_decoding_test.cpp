@@ -23,8 +23,7 @@ using testing_support::WithHeader;
 TEST(TextDecoding, ByteLevelTable) {
     struct Case { const char* why; std::string_view bytes; bool utf8; std::wstring_view text; };
     const Case cases[] = {
-        {"empty", "", true, L""},
-        {"ASCII", "plain text\t%R", true, L"plain text\t%R"},
+        {"empty", "", true, L""}, {"ASCII", "plain text\t%R", true, L"plain text\t%R"},
         {"two-byte e acute", "Caf\xC3\xA9", true, L"Caf\u00E9"},
         {"three-byte euro sign", "\xE2\x82\xAC" "5", true, L"\u20AC" "5"},
         {"four-byte emoji", "\xF0\x9F\x98\x80", true, L"\U0001F600"},

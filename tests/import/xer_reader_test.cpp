@@ -52,18 +52,13 @@ TEST(XerReader, KeepsTheHeaderTokens) {
 TEST(XerReader, RecognisesSignature) {
     struct Case { const char* why; std::string_view text; bool accepted; };
     const Case cases[] = {
-        {"plain header", "ERMHDR\t8.0\n", true},
-        {"CR LF line end", "ERMHDR\t8.0\r\n", true},
+        {"plain header", "ERMHDR\t8.0\n", true}, {"CR LF line end", "ERMHDR\t8.0\r\n", true},
         {"header token alone, no line end", "ERMHDR", true},
         {"header token alone before CR LF", "ERMHDR\r\n", true},
-        {"UTF-8 byte-order mark first", "\xEF\xBB\xBF" "ERMHDR\t8.0\n", true},
-        {"empty file", "", false},
-        {"empty first line", "\nERMHDR\t8.0\n", false},
-        {"blank before the token", " ERMHDR\t8.0\n", false},
-        {"lower case", "ermhdr\t8.0\n", false},
-        {"longer token", "ERMHDRS\t8.0\n", false},
-        {"cut inside the token", "ERMHD", false},
-        {"half a byte-order mark", "\xEF\xBB" "ERMHDR\n", false},
+        {"UTF-8 byte-order mark first", "\xEF\xBB\xBF" "ERMHDR\t8.0\n", true}, {"empty file", "", false},
+        {"empty first line", "\nERMHDR\t8.0\n", false}, {"blank before the token", " ERMHDR\t8.0\n", false},
+        {"lower case", "ermhdr\t8.0\n", false}, {"longer token", "ERMHDRS\t8.0\n", false},
+        {"cut inside the token", "ERMHD", false}, {"half a byte-order mark", "\xEF\xBB" "ERMHDR\n", false},
         {"zero byte inside the token", std::string_view("ERM\0HDR\n", 8), false},
         {"binary bytes", "\x89PNG\r\n\x1A\n", false},
     };

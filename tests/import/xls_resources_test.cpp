@@ -122,16 +122,6 @@ TEST_F(ResourceSheetTest, FieldValuesOfAResource) {
     EXPECT_FALSE(catalog.FindResourceByColumnId(521)->present) << "employee code";
 }
 
-TEST_F(ResourceSheetTest, UserFieldsOfResourcesGetTheirOwnColumns) {
-    const auto doc = LoadResources({"rsrc_short_name", "user_field_9", "user_field_0"},
-                                   {{"ENG", "Large", "x"}, {"CRANE", "Small", "y"}}, {"ID", "Size", "Zero"});
-    ASSERT_EQ(doc->UdfTypes().size(), 1u);
-    const ColumnDef* column = ColumnCatalog::Instance().FindResourceByColumnId(100009);
-    ASSERT_NE(column, nullptr);
-    EXPECT_EQ(column->caption, L"Size");
-    EXPECT_EQ(doc->Rsrcs()[1]->GetColumnValue(100009)->to_string(), L"Small");
-}
-
 TEST_F(ResourceSheetTest, ResourcePathsBuildTheTree) {
     struct Case {
         const char* why;
@@ -163,10 +153,8 @@ TEST(ResourceNotes, CutsATrailingUnfinishedTag) {
         std::wstring kept;
     };
     const Case cases[] = {
-        {"cut inside a tag", L"<p>text</p><di", L"<p>text</p>"},
-        {"whole", L"<p>text</p>", L"<p>text</p>"},
-        {"no tags", L"plain", L"plain"},
-        {"an opening bracket only", L"a < b", L"a < b"},
+        {"cut inside a tag", L"<p>text</p><di", L"<p>text</p>"}, {"whole", L"<p>text</p>", L"<p>text</p>"},
+        {"no tags", L"plain", L"plain"}, {"an opening bracket only", L"a < b", L"a < b"},
         {"empty", L"", L""},
     };
     for (const Case& c : cases) {

@@ -42,8 +42,7 @@ TEST_F(TaskSheetTest, HeadersDeclareUserFieldAndCodeColumns) {
     const auto doc = LoadTasks({"user_field_7", "user_field_0", "user_field_", "user_field_x1", "user_field_2b",
                                 "actv_code_phase_id", "actv_code_area_id"},
                                {{"a", "", "", "", "", "DES", "North"},
-                                {"b", "", "", "", "", "DES", "DES"},
-                                {"c", "", "", "", "", "", "North"}},
+                                {"b", "", "", "", "", "DES", "DES"}, {"c", "", "", "", "", "", "North"}},
                                {"Discipline", "Zero", "Bare", "Mixed", "Trailing", "Phase", "Gel\xC3\xA4nde"});
     ASSERT_EQ(doc->UdfTypes().size(), 1u) << "only user_field_7 names a field";
     EXPECT_EQ(doc->UdfTypes()[0]->udf_type_id.value, 7u);
@@ -219,8 +218,7 @@ TEST_F(TaskSheetTest, CostCaptionsNameTheCurrencySign) {
         {"the last parentheses win", "Cost (net) (CHF)", L"CHF"},
         {"empty parentheses", "Actual Labor Cost()", L""},
         {"no closing parenthesis", "Actual Labor Cost(EUR", L"$"},
-        {"closing before opening", "Actual) Labor (Cost", L"$"},
-        {"no parentheses", "Actual Labor Cost", L"$"},
+        {"closing before opening", "Actual) Labor (Cost", L"$"}, {"no parentheses", "Actual Labor Cost", L"$"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.why);

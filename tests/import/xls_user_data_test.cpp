@@ -34,8 +34,7 @@ TEST(XlsText, SplitsIntoTrimmedNonEmptyTokens) {
         {"a blank before the CR goes too", "x=1 \r\ny", "\n", {"x=1", "y"}},
         {"a token of blanks only is dropped", "A, ,B", ",", {"A", "B"}},
         {"blanks inside a token stay", "Site Crew.Day Shift", ".", {"Site Crew", "Day Shift"}},
-        {"empty text", "", ".", {}},
-        {"delimiters only", "...", ".", {}},
+        {"empty text", "", ".", {}}, {"delimiters only", "...", ".", {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.why);
@@ -82,28 +81,6 @@ TEST_F(UserDataSheetTest, LinesSetTheActiveUnitsOnly) {
         EXPECT_EQ(display_settings().active.duration_UnitOfTime, c.duration_unit);
         EXPECT_EQ(display_settings().active.unit_UnitOfTime, c.quantity_unit);
         EXPECT_EQ(display_settings().saved, saved) << "the settings file keeps the user's own units";
-    }
-}
-
-TEST_F(UserDataSheetTest, CurrencyFormatNamesTheDefaultCurrency) {
-    struct Case {
-        const char* why;
-        std::string lines;
-        std::wstring curr_type;
-    };
-    const Case cases[] = {
-        {"a name", "CurrencyFormat=Euro", L"Euro"},
-        {"a non-ASCII name", "CurrencyFormat=Z\xC5\x82oty", L"Z\u0142oty"},
-        {"nothing after the sign", "CurrencyFormat=", L""},
-        {"no such line keeps the default", "DurationQtyType=QT_Day", L"Dollar"},
-        {"the prefix alone in other case is no line", "currencyformat=Euro", L"Dollar"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.why);
-        const auto doc = LoadSheets({UserDataSheet(c.lines)});
-        const CurrTypeRecord* currency = doc->FindCurrency(s_unsigned_long(1));
-        ASSERT_NE(currency, nullptr);
-        EXPECT_EQ(currency->curr_type.text, c.curr_type);
     }
 }
 

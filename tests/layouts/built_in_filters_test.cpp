@@ -38,12 +38,9 @@ struct Sketch {
 
 TEST_F(BuiltInFiltersTest, EachPassesTheActivitiesItNames) {
     const Sketch sketches[] = {
-        {L"A100", 0, 0},
-        {L"A200", 1, 1, true, true, 2},
-        {L"A300", 2, 3, false, false, 0, 6},
-        {L"A400", 2, 2, false, false, 0, 0, -8.0},
-        {L"A500", 0, 4, false, true, 9},
-        {L"A600", 1, 5, false, false, 0, 3, 0.0},
+        {L"A100", 0, 0}, {L"A200", 1, 1, true, true, 2},
+        {L"A300", 2, 3, false, false, 0, 6}, {L"A400", 2, 2, false, false, 0, 0, -8.0},
+        {L"A500", 0, 4, false, true, 9}, {L"A600", 1, 5, false, false, 0, 3, 0.0},
     };
     SketchDocument document;
     for (const Sketch& sketch : sketches) {
@@ -58,19 +55,15 @@ TEST_F(BuiltInFiltersTest, EachPassesTheActivitiesItNames) {
         task->total_float_hr_cnt = s_dur(sketch.total_float);
     }
     const std::map<std::int32_t, std::vector<std::wstring>> expected = {
-        {kFilterCompleted, {L"A100", L"A500"}},
-        {kFilterCritical, {L"A200"}},
-        {kFilterFinishConstraint, {L"A300", L"A500"}},
-        {kFilterStartConstraint, {L"A200", L"A600"}},
-        {kFilterInProgress, {L"A200", L"A600"}},
-        {kFilterLevelOfEffort, {L"A400"}},
+        {kFilterCompleted, {L"A100", L"A500"}}, {kFilterCritical, {L"A200"}},
+        {kFilterFinishConstraint, {L"A300", L"A500"}}, {kFilterStartConstraint, {L"A200", L"A600"}},
+        {kFilterInProgress, {L"A200", L"A600"}}, {kFilterLevelOfEffort, {L"A400"}},
         {kFilterLongestPath, {L"A200"}},  // A500 drives too, but is complete
         {kFilterMilestone, {L"A300", L"A500"}},
         {kFilterNegativeFloat, {L"A400"}},  // zero float is not negative
         {kFilterNonWhatIf, {L"A100", L"A200", L"A300", L"A400", L"A500", L"A600"}},
         {kFilterNonCritical, {L"A100", L"A300", L"A400", L"A500", L"A600"}},
-        {kFilterNormal, {L"A100", L"A200", L"A600"}},
-        {kFilterNotStarted, {L"A300", L"A400"}},
+        {kFilterNormal, {L"A100", L"A200", L"A600"}}, {kFilterNotStarted, {L"A300", L"A400"}},
     };
     const LayoutStore store;
     for (const auto& [id, codes] : expected) {

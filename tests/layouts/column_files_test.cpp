@@ -99,17 +99,12 @@ TEST_F(ColumnFilesTest, OnlySaneWidthsAreKept) {
         std::string_view width;
         float kept;
     } const cases[] = {
-        {"an ordinary width", "80.7", 80.7f},
-        {"the widest kept", "4000", 4000.0f},
-        {"negative", "-5", kDefaultColumnWidth},
-        {"zero", "0", kDefaultColumnWidth},
-        {"below one pixel", "0.5", kDefaultColumnWidth},
-        {"wider than any screen", "5000", kDefaultColumnWidth},
+        {"an ordinary width", "80.7", 80.7f}, {"the widest kept", "4000", 4000.0f},
+        {"negative", "-5", kDefaultColumnWidth}, {"zero", "0", kDefaultColumnWidth},
+        {"below one pixel", "0.5", kDefaultColumnWidth}, {"wider than any screen", "5000", kDefaultColumnWidth},
         {"past the float range", "1e39", kDefaultColumnWidth},
-        {"past the double range", "1e999", kDefaultColumnWidth},
-        {"not a number", "nan", kDefaultColumnWidth},
-        {"infinite", "inf", kDefaultColumnWidth},
-        {"empty", "", kDefaultColumnWidth},
+        {"past the double range", "1e999", kDefaultColumnWidth}, {"not a number", "nan", kDefaultColumnWidth},
+        {"infinite", "inf", kDefaultColumnWidth}, {"empty", "", kDefaultColumnWidth},
         {"leading number only", "120px", 120.0f},
     };
     for (const auto& c : cases) {
@@ -264,11 +259,9 @@ TEST_F(ColumnFilesTest, LayoutNamesCannotLeaveTheDataFolder) {
     } const cases[] = {
         {"a plain name", L"Plan", "Plan_columns.cfg"},
         {"a parent folder", L"../Escape", ".._Escape_columns.cfg"},
-        {"an absolute path", L"/tmp/x", "_tmp_x_columns.cfg"},
-        {"a back slash", L"a\\b", "a_b_columns.cfg"},
+        {"an absolute path", L"/tmp/x", "_tmp_x_columns.cfg"}, {"a back slash", L"a\\b", "a_b_columns.cfg"},
         {"a line break and a tab", L"two\nlines\t", "two_lines__columns.cfg"},
-        {"the parent folder itself", L"..", nullptr},
-        {"the folder itself", L".", nullptr},
+        {"the parent folder itself", L"..", nullptr}, {"the folder itself", L".", nullptr},
     };
     const std::filesystem::path folder = DataFolder() / "VP_ACT";
     for (const auto& c : cases) {

@@ -42,17 +42,12 @@ struct OperatorCase {
     bool typed;
 };
 const OperatorCase kOperatorCases[] = {
-    {"= equal", Op::equal, 5, 5, {}, true, true},
-    {"= unequal", Op::equal, 5, 6, {}, false, false},
-    {"<> unequal", Op::not_equal, 5, 6, {}, true, true},
-    {"<> equal", Op::not_equal, 5, 5, {}, false, false},
-    {"> above", Op::greater, 6, 5, {}, true, true},
-    {"> same", Op::greater, 5, 5, {}, false, false},
+    {"= equal", Op::equal, 5, 5, {}, true, true}, {"= unequal", Op::equal, 5, 6, {}, false, false},
+    {"<> unequal", Op::not_equal, 5, 6, {}, true, true}, {"<> equal", Op::not_equal, 5, 5, {}, false, false},
+    {"> above", Op::greater, 6, 5, {}, true, true}, {"> same", Op::greater, 5, 5, {}, false, false},
     {">= same", Op::greater_equal, 5, 5, {}, true, true},
-    {">= below", Op::greater_equal, 4, 5, {}, false, false},
-    {"< below", Op::less, 4, 5, {}, true, true},
-    {"< same", Op::less, 5, 5, {}, false, false},
-    {"<= same", Op::less_equal, 5, 5, {}, true, true},
+    {">= below", Op::greater_equal, 4, 5, {}, false, false}, {"< below", Op::less, 4, 5, {}, true, true},
+    {"< same", Op::less, 5, 5, {}, false, false}, {"<= same", Op::less_equal, 5, 5, {}, true, true},
     {"<= above", Op::less_equal, 6, 5, {}, false, false},
     {"between at the lower bound", Op::between, 5, 5, 10, true, true},
     {"between at the upper bound", Op::between, 10, 5, 10, true, true},
@@ -195,16 +190,12 @@ TEST(TypedComparison, TextOperatorsIgnoreCase) {
         const wchar_t* argument;
         bool expected;
     } text_cases[] = {
-        {"= in another case", Op::equal, L"abcd", true},
-        {"= of another text", Op::equal, L"abc", false},
+        {"= in another case", Op::equal, L"abcd", true}, {"= of another text", Op::equal, L"abc", false},
         {"<> in another case", Op::not_equal, L"abcd", false},
-        {"<> of another text", Op::not_equal, L"abc", true},
-        {"endswith cd", Op::endswith, L"cd", true},
-        {"startswith ab", Op::startswith, L"ab", true},
-        {"under ab", Op::under, L"ab", true},
+        {"<> of another text", Op::not_equal, L"abc", true}, {"endswith cd", Op::endswith, L"cd", true},
+        {"startswith ab", Op::startswith, L"ab", true}, {"under ab", Op::under, L"ab", true},
         {"> a smaller text", Op::greater, L"ABCC", true},
-        {">= the same text", Op::greater_equal, L"ABCD", true},
-        {"< a larger text", Op::less, L"ABCE", true},
+        {">= the same text", Op::greater_equal, L"ABCD", true}, {"< a larger text", Op::less, L"ABCE", true},
         {"<= a smaller text", Op::less_equal, L"ABCC", false},
     };
     for (const auto& c : text_cases) {

@@ -42,11 +42,9 @@ TEST(ReadUnitAmount, TheNumberBetweenTheEqualsSignAndTheLastCharacter) {
         {"years", L"xQT_Year=1]", true, 1.0, kTimeUnitYear},
         {"an unknown token is hours", L"[XX=7]", true, 7.0, kTimeUnitHour},
         {"tokens match with their case", L"[qt_day=2]", true, 2.0, kTimeUnitHour},
-        {"no number", L"[QT_Day=]", true, 0.0, kTimeUnitDay},
-        {"no equals sign", L"2", false, 0.0, 0},
+        {"no number", L"[QT_Day=]", true, 0.0, kTimeUnitDay}, {"no equals sign", L"2", false, 0.0, 0},
         {"the equals sign first", L"=2]", false, 0.0, 0},
-        {"nothing after the equals sign", L"[QT_Day=", false, 0.0, 0},
-        {"empty", L"", false, 0.0, 0},
+        {"nothing after the equals sign", L"[QT_Day=", false, 0.0, 0}, {"empty", L"", false, 0.0, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.why);

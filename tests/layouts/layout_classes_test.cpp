@@ -54,10 +54,8 @@ TEST(LayoutKinds, AnswerOnlyForWhatTheyHave) {
         LayoutKind kind;
         bool task_view, gantt, extra_lists;
     } const cases[] = {
-        {LayoutKind::activity, true, true, true},
-        {LayoutKind::wbs, false, true, false},
-        {LayoutKind::project, false, true, false},
-        {LayoutKind::resource, false, false, false},
+        {LayoutKind::activity, true, true, true}, {LayoutKind::wbs, false, true, false},
+        {LayoutKind::project, false, true, false}, {LayoutKind::resource, false, false, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.kind));
@@ -107,14 +105,10 @@ struct MoveCase {
     const char* after;
 };
 const MoveCase kMoveCases[] = {
-    {"first to the end", 0, 3, "b c a"},
-    {"last to the front", 2, 0, "c a b"},
-    {"first behind the second", 0, 2, "b a c"},
-    {"into its own gap before", 1, 1, "a b c"},
-    {"into its own gap after", 1, 2, "a b c"},
-    {"from past the end", 3, 0, "a b c"},
-    {"to past the last gap", 0, 4, "a b c"},
-    {"middle to the front", 1, 0, "b a c"},
+    {"first to the end", 0, 3, "b c a"}, {"last to the front", 2, 0, "c a b"},
+    {"first behind the second", 0, 2, "b a c"}, {"into its own gap before", 1, 1, "a b c"},
+    {"into its own gap after", 1, 2, "a b c"}, {"from past the end", 3, 0, "a b c"},
+    {"to past the last gap", 0, 4, "a b c"}, {"middle to the front", 1, 0, "b a c"},
     {"middle to the end", 1, 3, "a c b"},
 };
 

@@ -179,8 +179,7 @@ TEST_F(LayoutFilesTest, WhatAddsNoLayout) {
         const char* why;
         std::string_view bytes;
     } const cases[] = {
-        {"an empty file", ""},
-        {"only white space", " \r\n\t "},
+        {"an empty file", ""}, {"only white space", " \r\n\t "},
         {"another view type", "(0||Layout(view_type|VP_OBS|view_name|O)())"},
         {"no view type", "(0||Layout(view_name|O)())"},
         {"view types match with their case", "(0||Layout(view_type|vp_act|view_name|O)())"},

@@ -94,8 +94,7 @@ TEST(ScheduleKind, ByTheLastFourCharactersWithoutCase) {
         {"a newer workbook is no workbook here", L"site.xlsx", schedule_kind::unknown},
         {"a four-character path as it stands", L".xer", schedule_kind::xer},
         {"a four-character path is not lower-cased", L".XER", schedule_kind::unknown},
-        {"no point", L"sitexer", schedule_kind::unknown},
-        {"short", L"xer", schedule_kind::unknown},
+        {"no point", L"sitexer", schedule_kind::unknown}, {"short", L"xer", schedule_kind::unknown},
         {"empty", L"", schedule_kind::unknown},
     };
     for (const auto& c : cases) {

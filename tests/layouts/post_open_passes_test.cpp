@@ -167,17 +167,6 @@ TEST_F(GanttBarPassesTest, WithoutStartOrFinishNoActivityBarRemains) {
     EXPECT_TRUE(layout.GetGanttBars()->bars.empty());
 }
 
-TEST_F(GanttBarPassesTest, FilesWithTheirScheduleColumnsKeepTheirBars) {
-    view::Layout& layout = WithBars(store().ActivityLayouts(), L"Plan");
-    const std::vector<std::wstring> before = BarNames(layout);
-    store().AdoptDocument(std::make_unique<FlaggedDocument>(false, true));
-    store().PrepareActivityGanttBars();
-    EXPECT_EQ(BarNames(layout), before);
-    store().DropDocument();
-    store().PrepareActivityGanttBars();
-    EXPECT_EQ(BarNames(layout), before) << "no document, nothing to fit";
-}
-
 TEST_F(GanttBarPassesTest, WbsAndProjectBarsNeedTheirStartAndFinish) {
     view::Layout& wbs = Add<WBSLayout>(store().WbsLayouts(), L"Tree");
     wbs.GetGanttBars()->AddBar(L"Any", 434, 429, true, false);

@@ -34,19 +34,6 @@ protected:
     }
 };
 
-TEST_F(SettingsFileTest, OneKeyChangesOneSetting) {
-    Active().unit_Decimals = Saved().unit_Decimals = 3;
-    Layout().gridlines_VerticalScale = 4;
-    ApplySettingsText("layout_rememberChanges:0");
-    EXPECT_FALSE(Layout().layout_rememberChanges);
-    LayoutSettings expected;
-    expected.layout_rememberChanges = false;
-    expected.gridlines_VerticalScale = 4;
-    EXPECT_EQ(Layout(), expected);
-    EXPECT_EQ(Active().unit_Decimals, 3) << "keys the file lacks keep their current value";
-    EXPECT_EQ(Saved().unit_Decimals, 3);
-}
-
 TEST_F(SettingsFileTest, SwitchesReadOnOrOffUnlessExact) {
     struct Case {
         const char* why;

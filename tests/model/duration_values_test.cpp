@@ -39,10 +39,8 @@ protected:
 
 TEST_F(DurationValues, TwentyHoursInEveryUnitAndDecimalsCode) {
     const wchar_t* const expected[5][4] = {
-        {L"20h", L"20h", L"20.0h", L"20.00h"},
-        {L"20d", L"3d", L"2.5d", L"2.50d"},
-        {L"20w", L"1w", L"0.5w", L"0.50w"},
-        {L"20m", L"0m", L"0.1m", L"0.12m"},
+        {L"20h", L"20h", L"20.0h", L"20.00h"}, {L"20d", L"3d", L"2.5d", L"2.50d"},
+        {L"20w", L"1w", L"0.5w", L"0.50w"}, {L"20m", L"0m", L"0.1m", L"0.12m"},
         {L"20y", L"0y", L"0.0y", L"0.01y"},
     };
     const s_dur twenty(20.0);
@@ -62,18 +60,15 @@ TEST_F(DurationValues, TwentyHoursInEveryUnitAndDecimalsCode) {
 TEST_F(DurationValues, NumberFormsAtTheEdges) {
     struct Case { const char* why; double hours; std::int32_t unit, decimals; const wchar_t* shown; };
     const Case cases[] = {
-        {"zero, one decimal, hours", 0, 0, 2, L"0.0h"},
-        {"zero, one decimal, years", 0, 4, 2, L"0.0y"},
-        {"zero, two decimals, days", 0, 1, 3, L"0.00d"},
-        {"negative days, one decimal", -12, 1, 2, L"-1.5d"},
+        {"zero, one decimal, hours", 0, 0, 2, L"0.0h"}, {"zero, one decimal, years", 0, 4, 2, L"0.0y"},
+        {"zero, two decimals, days", 0, 1, 3, L"0.00d"}, {"negative days, one decimal", -12, 1, 2, L"-1.5d"},
         {"negative days, whole", -12, 1, 1, L"-2d"},
         {"six digits leave no decimal", 123456.78, 0, 2, L"123457h"},
         {"a million hours keeps its digits", 1500000, 0, 2, L"1500000.0h"},
         {"a million hours, two decimals", 1500000, 0, 3, L"1500000.00h"},
         {"a million hours stored", 1500000, 0, 0, L"1500000h"},
         {"just below a million rounds up to one", 999999.96, 0, 2, L"1000000.0h"},
-        {"negative million", -2500000, 0, 1, L"-2500000h"},
-        {"stored fraction", 2.5, 1, 0, L"2.5d"},
+        {"negative million", -2500000, 0, 1, L"-2500000h"}, {"stored fraction", 2.5, 1, 0, L"2.5d"},
         {"stored tiny value", 0.00005, 0, 0, L"0.00005h"},
         {"unknown decimals code keeps the letter", 20, 1, 4, L"d"},
         {"unknown unit shows nothing", 20, 5, 1, L""},
@@ -163,8 +158,7 @@ TEST_F(DurationValues, QuantitiesPerTimeAndRates) {
         {"stored work names its unit anyway", 16, 0, 1, 1, 0, false, L"16d"},
         {"hours per day", 1.0, 1, 0, 1, 1, true, L"8h/d"},
         {"hours per day without label", 1.0, 1, 0, 1, 1, false, L"8/d"},
-        {"days per week", 1.0, 1, 1, 2, 1, true, L"5d/w"},
-        {"two decimals", 0.5, 1, 0, 1, 3, true, L"4.00h/d"},
+        {"days per week", 1.0, 1, 1, 2, 1, true, L"5d/w"}, {"two decimals", 0.5, 1, 0, 1, 3, true, L"4.00h/d"},
         {"hours per month", 1.0, 1, 0, 3, 1, true, L"172h/m"},
         {"months per hour", 1.0, 1, 3, 0, 3, true, L"0.01m/h"},
         {"same unit", 1.05, 1, 0, 0, 3, true, L"1.05h/h"},
@@ -172,8 +166,7 @@ TEST_F(DurationValues, QuantitiesPerTimeAndRates) {
         {"small negative, two decimals", -0.25, 1, 0, 0, 3, false, L"-0.25/h"},
         {"stored units per time", 1.5, 1, 0, 1, 0, false, L"1.5h/d"},
         {"unknown per unit gives zero", 1.0, 1, 0, 7, 1, true, L"0h/"},
-        {"rate per day", 10, 2, 0, 1, 1, false, L"80/d"},
-        {"stored rate", 10, 2, 0, 1, 0, false, L"10/d"},
+        {"rate per day", 10, 2, 0, 1, 1, false, L"80/d"}, {"stored rate", 10, 2, 0, 1, 0, false, L"10/d"},
         {"unknown kind", 10, 9, 0, 1, 1, false, L""},
     };
     for (const auto& c : cases) {

@@ -96,23 +96,18 @@ TEST_F(FieldAccess, EveryAnsweredIdIsAColumnOfItsTable) {
 TEST_F(FieldAccess, ActivityAnswersFromItselfAndItsLinks) {
     struct Case { const char* why; std::int32_t id; const s_val* expected; };
     const Case cases[] = {
-        {"own file value", 130, &task->task_code},
-        {"derived value", 82, &task->start_date},
+        {"own file value", 130, &task->task_code}, {"derived value", 82, &task->start_date},
         {"a WBS date id answers the activity's own date", 429, &task->end_date},
         {"the resource text, not the numeric id", 147, &task->rsrc_label},
         {"calculated physical percent is the file's", 191, &task->phys_complete_pct},
-        {"calendar name", 138, &calendar->clndr_name},
-        {"project short name", 148, &project->proj_short_name},
+        {"calendar name", 138, &calendar->clndr_name}, {"project short name", 148, &project->proj_short_name},
         {"project name is the root element's name", 149, &root->wbs_name},
         {"WBS status", 150, &alpha->status_code},
-        {"WBS code is the full dotted code", 152, &alpha->wbs_concat_name},
-        {"WBS name", 154, &alpha->wbs_name},
-        {"WBS path", 155, &alpha->wbs_path},
-        {"earned-value id without a value", 100, &s_val::null_value()},
+        {"WBS code is the full dotted code", 152, &alpha->wbs_concat_name}, {"WBS name", 154, &alpha->wbs_name},
+        {"WBS path", 155, &alpha->wbs_path}, {"earned-value id without a value", 100, &s_val::null_value()},
         {"project ids", 300, &s_val::null_value()},
         {"WBS id that activities do not answer", 419, &s_val::null_value()},
-        {"below the range", 5, &s_val::null_value()},
-        {"above the range", 513, &s_val::null_value()},
+        {"below the range", 5, &s_val::null_value()}, {"above the range", 513, &s_val::null_value()},
         {"most negative id", std::numeric_limits<std::int32_t>::min(), &s_val::null_value()},
         {"largest id", std::numeric_limits<std::int32_t>::max(), &s_val::null_value()},
     };
@@ -148,17 +143,12 @@ TEST_F(FieldAccess, WbsLinkedValues) {
 TEST_F(FieldAccess, ProjectReadsItsRootElement) {
     struct Case { const char* why; std::int32_t id; const s_val* expected; };
     const Case cases[] = {
-        {"original cost", 221, &root->orig_cost},
-        {"anticipated finish", 260, &root->anticip_end_date},
-        {"anticipated start", 261, &root->anticip_start_date},
-        {"name", 330, &root->wbs_name},
-        {"status", 331, &root->status_code},
-        {"responsible OBS node", 335, &obs->obs_name},
+        {"original cost", 221, &root->orig_cost}, {"anticipated finish", 260, &root->anticip_end_date},
+        {"anticipated start", 261, &root->anticip_start_date}, {"name", 330, &root->wbs_name},
+        {"status", 331, &root->status_code}, {"responsible OBS node", 335, &obs->obs_name},
         {"data date is the last recalculation", 270, &project->last_recalc_date},
-        {"own node kind", 327, &project->node_type},
-        {"own short name", 328, &project->proj_short_name},
-        {"not answered", 222, &s_val::null_value()},
-        {"activity id", 213, &s_val::null_value()},
+        {"own node kind", 327, &project->node_type}, {"own short name", 328, &project->proj_short_name},
+        {"not answered", 222, &s_val::null_value()}, {"activity id", 213, &s_val::null_value()},
         {"beyond the project ids", 372, &s_val::null_value()},
     };
     for (const auto& c : cases) {
@@ -196,8 +186,7 @@ TEST_F(FieldAccess, RelationshipReadsEachSideInTheSamePattern) {
         {"successor's WBS full name", 590, &alpha->wbs_full_name},
         {"successor's duration percent", 599, &task->WorkbookValues().drtn_complete_pct},
         {"own lag on the predecessor side", 551, &link->lag_hr_cnt},
-        {"own lag on the successor side", 579, &link->lag_hr_cnt},
-        {"own type", 589, &link->pred_type},
+        {"own lag on the successor side", 579, &link->lag_hr_cnt}, {"own type", 589, &link->pred_type},
         {"not answered", 557, &s_val::null_value()},
         {"not answered on the successor side", 598, &s_val::null_value()},
     };

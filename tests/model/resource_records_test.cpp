@@ -108,8 +108,7 @@ TEST(ShiftPeriods, LastUntilTheNextStart) {
         std::vector<std::uint32_t> sorted_starts;
     };
     const Case cases[] = {
-        {"a single period lasts a day", {{480, 24}}, {480}},
-        {"two periods", {{480, 8}, {960, 16}}, {480, 960}},
+        {"a single period lasts a day", {{480, 24}}, {480}}, {"two periods", {{480, 8}, {960, 16}}, {480, 960}},
         {"three periods given unsorted", {{960, 8}, {0, 8}, {480, 8}}, {0, 480, 960}},
         {"fractions of an hour are dropped", {{510, 8}, {1020, 15}}, {510, 1020}},
         {"two periods of one start: the first lasts 0", {{480, 0}, {480, 24}}, {480, 480}},
@@ -191,10 +190,8 @@ TEST(ResourceRoles, LinkEachSideThatWasFound) {
         bool resource_found;
     };
     const Case cases[] = {
-        {"both found", true, true},
-        {"role only", true, false},
-        {"resource only", false, true},
-        {"neither", false, false},
+        {"both found", true, true}, {"role only", true, false},
+        {"resource only", false, true}, {"neither", false, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.why);

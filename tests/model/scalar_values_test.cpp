@@ -57,8 +57,7 @@ TEST_F(ScalarValues, UnsignedKeysKeepTheSignedBitPattern) {
     const Case cases[] = {
         {"minus one wraps", L"-1", 4294967295u, L"4294967295"},
         {"above the signed range saturates", L"3000000000", 2147483647u, L"2147483647"},
-        {"trailing text", L"12abc", 12u, L"12"},
-        {"empty", L"", 0u, L"0"},
+        {"trailing text", L"12abc", 12u, L"12"}, {"empty", L"", 0u, L"0"},
         {"signed minimum", L"-2147483648", 2147483648u, L"2147483648"},
     };
     for (const auto& c : cases) {

@@ -31,10 +31,8 @@ TEST(CellNumbers, PrintLikePercentLfInTheCLocale) {
         const char* text;
     };
     const Case cases[] = {
-        {"integer gets six zero decimals", 42, "42.000000"},
-        {"negative", -7.25, "-7.250000"},
-        {"zero", 0, "0.000000"},
-        {"negative zero keeps its sign", -0.0, "-0.000000"},
+        {"integer gets six zero decimals", 42, "42.000000"}, {"negative", -7.25, "-7.250000"},
+        {"zero", 0, "0.000000"}, {"negative zero keeps its sign", -0.0, "-0.000000"},
         {"rounded to six decimals", 3.14159265358979, "3.141593"},
         {"2.0000005 is stored a little above and rounds up", 2.0000005, "2.000001"},
         {"exact tie (1/128) rounds to the even digit below", 0.0078125, "0.007812"},
@@ -64,8 +62,7 @@ TEST(RkValues, DecodeAllFourForms) {
     const Case cases[] = {
         {"30-bit integer", (42u << 2) | 2u, 42},
         {"negative integer keeps its sign", (static_cast<std::uint32_t>(-7) << 2) | 2u, -7},
-        {"integer divided by 100", (1250u << 2) | 3u, 12.5},
-        {"upper bits of a double", 0x3FF80000u, 1.5},
+        {"integer divided by 100", (1250u << 2) | 3u, 12.5}, {"upper bits of a double", 0x3FF80000u, 1.5},
         {"upper bits of a double divided by 100", 0x40590000u | 1u, 1.0},
         {"largest 30-bit integer", (0x1FFFFFFFu << 2) | 2u, 536870911},
         {"smallest 30-bit integer", 0x80000002u, -536870912},

@@ -47,8 +47,7 @@ TEST(BiffStrings, RefusesDamagedStrings) {
         std::vector<bytes> parts;
     };
     const Case cases[] = {
-        {"no bytes at all", {bytes{}}},
-        {"count cut short", {bytes{5}}},
+        {"no bytes at all", {bytes{}}}, {"count cut short", {bytes{5}}},
         {"no option byte", {u16(1)}},
         {"more characters than the record holds and no CONTINUE",
          {join({u16(9), u8(0), bytes{'a', 'b'}})}},

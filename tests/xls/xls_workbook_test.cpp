@@ -124,8 +124,7 @@ TEST_F(XlsFiles, OpenAnswersByWhatTheFileIs) {
 // number in its cell (0, 0).
 bytes four_sheets_stream() {
     return test::workbook_stream({{"TASK", test::number(0, 0, 1)},
-                                  {"task", test::number(0, 0, 2)},
-                                  {"TASK", test::number(0, 0, 3)},
+                                  {"task", test::number(0, 0, 2)}, {"TASK", test::number(0, 0, 3)},
                                   {"USERDATA", test::number(0, 0, 4)}});
 }
 
@@ -183,11 +182,9 @@ TEST(XlsSheet, MapsFieldNamesToTheirFirstColumn) {
         int column;  // -1: none
     };
     const Case cases[] = {
-        {"a name", "task_name", 1},
-        {"a repeated name gives its first column", "task_code", 0},
+        {"a name", "task_name", 1}, {"a repeated name gives its first column", "task_code", 0},
         {"letter case counts", "TASK_CODE", -1},
-        {"a numeric field name reads as its number text", "5.000000", 4},
-        {"an unknown name", "wbs_id", -1},
+        {"a numeric field name reads as its number text", "5.000000", 4}, {"an unknown name", "wbs_id", -1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.why);
@@ -240,10 +237,8 @@ TEST(XlsSheet, ReadsNothingOutsideTheSheet) {
         const char* expected;
     };
     const Case cases[] = {
-        {"a cell", sheet.cell_text(2, 0), "A1000"},
-        {"a number cell", sheet.cell_text(2, 4), "8.000000"},
-        {"an absent cell", sheet.cell_text(3, 1), ""},
-        {"the row count", sheet.cell_text(4, 0), ""},
+        {"a cell", sheet.cell_text(2, 0), "A1000"}, {"a number cell", sheet.cell_text(2, 4), "8.000000"},
+        {"an absent cell", sheet.cell_text(3, 1), ""}, {"the row count", sheet.cell_text(4, 0), ""},
         {"the extra cell at the column count", sheet.cell_text(2, 5), ""},
         {"past the extra cell", sheet.cell_text(2, 6), ""},
         {"header of a column", sheet.header_text(1), "task_name"},
