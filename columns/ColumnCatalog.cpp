@@ -71,15 +71,15 @@ void ColumnCatalog::SwapTables(Tables& other) noexcept {
 template <class Self>
 auto& ColumnCatalog::TableOf(Self& self, ColumnTable which) noexcept {
     switch (which) {
-    case ColumnTable::activity: return self.activity_columns_;
-    case ColumnTable::project: return self.project_columns_;
-    case ColumnTable::wbs: return self.wbs_columns_;
-    case ColumnTable::resource: return self.resource_columns_;
-    case ColumnTable::predecessor: return self.predecessor_columns_;
-    case ColumnTable::successor: return self.successor_columns_;
+    case ColumnTable::activity: return self.m_activity_columns;
+    case ColumnTable::project: return self.m_project_columns;
+    case ColumnTable::wbs: return self.m_wbs_columns;
+    case ColumnTable::resource: return self.m_resource_columns;
+    case ColumnTable::predecessor: return self.m_predecessor_columns;
+    case ColumnTable::successor: return self.m_successor_columns;
     }
     assert(false && "ColumnTable holds six values");
-    return self.activity_columns_;
+    return self.m_activity_columns;
 }
 
 ColumnCatalog::Run ColumnCatalog::columns(ColumnTable which) const noexcept { return TableOf(*this, which); }
@@ -87,11 +87,11 @@ ColumnCatalog::Run ColumnCatalog::columns(ColumnTable which) const noexcept { re
 void ColumnCatalog::InvalidateIndexes(ColumnTable which) noexcept {
     // The maps hold pointers into the table, which any append may move.
     if (which == ColumnTable::activity) {
-        activity_by_field_id_.built = false;
-        activity_by_column_id_.built = false;
+        m_activity_by_field_id.built = false;
+        m_activity_by_column_id.built = false;
     } else if (which == ColumnTable::wbs) {
-        wbs_by_field_id_.built = false;
-        wbs_by_column_id_.built = false;
+        m_wbs_by_field_id.built = false;
+        m_wbs_by_column_id.built = false;
     }
 }
 
@@ -189,8 +189,8 @@ const ColumnDef* ColumnCatalog::AddResourceColumnWithCaption(const LoadTimeColum
 // ---- present flags ----
 
 void ColumnCatalog::ClearPresent() {
-    for (auto* entries : {&activity_columns_, &project_columns_, &wbs_columns_, &resource_columns_,
-                          &predecessor_columns_, &successor_columns_}) {
+    for (auto* entries : {&m_activity_columns, &m_project_columns, &m_wbs_columns, &m_resource_columns,
+                          &m_predecessor_columns, &m_successor_columns}) {
         for (ColumnDef& def : *entries) def.present = 0;
     }
 }
@@ -219,31 +219,31 @@ ColumnCatalog::Run::iterator ColumnCatalog::FindInRangeByFieldId(Run run, std::i
 // ---- lookups by id ----
 
 const ColumnDef* ColumnCatalog::FindActivityByFieldId(std::int32_t field_id) const {
-    return indexed_lookup(activity_by_field_id_, activity_columns_, kFieldIdOf, field_id);
+    return indexed_lookup(m_activity_by_field_id, m_activity_columns, kFieldIdOf, field_id);
 }
 const ColumnDef* ColumnCatalog::FindActivityByColumnId(std::uint32_t column_id) const {
-    return indexed_lookup(activity_by_column_id_, activity_columns_, kColumnIdOf, column_id);
+    return indexed_lookup(m_activity_by_column_id, m_activity_columns, kColumnIdOf, column_id);
 }
 const ColumnDef* ColumnCatalog::FindWbsByFieldId(std::int32_t field_id) const {
-    return indexed_lookup(wbs_by_field_id_, wbs_columns_, kFieldIdOf, field_id);
+    return indexed_lookup(m_wbs_by_field_id, m_wbs_columns, kFieldIdOf, field_id);
 }
 const ColumnDef* ColumnCatalog::FindWbsByColumnId(std::uint32_t column_id) const {
-    return indexed_lookup(wbs_by_column_id_, wbs_columns_, kColumnIdOf, column_id);
+    return indexed_lookup(m_wbs_by_column_id, m_wbs_columns, kColumnIdOf, column_id);
 }
 const ColumnDef* ColumnCatalog::FindProjectByFieldId(std::int32_t field_id) const {
-    return found_or_null(project_columns_, FindInRangeByFieldId(project_columns_, field_id));
+    return found_or_null(m_project_columns, FindInRangeByFieldId(m_project_columns, field_id));
 }
 const ColumnDef* ColumnCatalog::FindProjectByColumnId(std::uint32_t column_id) const {
-    return found_or_null(project_columns_, FindInRangeByColumnId(project_columns_, column_id));
+    return found_or_null(m_project_columns, FindInRangeByColumnId(m_project_columns, column_id));
 }
 const ColumnDef* ColumnCatalog::FindResourceByColumnId(std::uint32_t column_id) const {
-    return found_or_null(resource_columns_, FindInRangeByColumnId(resource_columns_, column_id));
+    return found_or_null(m_resource_columns, FindInRangeByColumnId(m_resource_columns, column_id));
 }
 const ColumnDef* ColumnCatalog::FindPredecessorByColumnId(std::uint32_t column_id) const {
-    return found_or_null(predecessor_columns_, FindInRangeByColumnId(predecessor_columns_, column_id));
+    return found_or_null(m_predecessor_columns, FindInRangeByColumnId(m_predecessor_columns, column_id));
 }
 const ColumnDef* ColumnCatalog::FindSuccessorByColumnId(std::uint32_t column_id) const {
-    return found_or_null(successor_columns_, FindInRangeByColumnId(successor_columns_, column_id));
+    return found_or_null(m_successor_columns, FindInRangeByColumnId(m_successor_columns, column_id));
 }
 
 const ColumnDef* ColumnCatalog::FindAnyByFieldId(std::int32_t field_id) const {
@@ -285,39 +285,39 @@ const ColumnDef* by_caption(ColumnCatalog::Run run, std::wstring_view caption) {
 }  // namespace
 
 const ColumnDef* ColumnCatalog::FindActivityByName(std::wstring_view name) const {
-    return by_name(activity_columns_, name);
+    return by_name(m_activity_columns, name);
 }
 const ColumnDef* ColumnCatalog::FindProjectByName(std::wstring_view name) const {
-    return by_name(project_columns_, name);
+    return by_name(m_project_columns, name);
 }
-const ColumnDef* ColumnCatalog::FindWbsByName(std::wstring_view name) const { return by_name(wbs_columns_, name); }
+const ColumnDef* ColumnCatalog::FindWbsByName(std::wstring_view name) const { return by_name(m_wbs_columns, name); }
 const ColumnDef* ColumnCatalog::FindResourceByName(std::wstring_view name) const {
-    return by_name(resource_columns_, name);
+    return by_name(m_resource_columns, name);
 }
 const ColumnDef* ColumnCatalog::FindPredecessorByName(std::wstring_view name) const {
-    return by_name_if_present(predecessor_columns_, name);
+    return by_name_if_present(m_predecessor_columns, name);
 }
 const ColumnDef* ColumnCatalog::FindSuccessorByName(std::wstring_view name) const {
-    return by_name_if_present(successor_columns_, name);
+    return by_name_if_present(m_successor_columns, name);
 }
 
 const ColumnDef* ColumnCatalog::FindActivityByCaption(std::wstring_view caption) const {
-    return by_caption(activity_columns_, caption);
+    return by_caption(m_activity_columns, caption);
 }
 const ColumnDef* ColumnCatalog::FindProjectByCaption(std::wstring_view caption) const {
-    return by_caption(project_columns_, caption);
+    return by_caption(m_project_columns, caption);
 }
 const ColumnDef* ColumnCatalog::FindWbsByCaption(std::wstring_view caption) const {
-    return by_caption(wbs_columns_, caption);
+    return by_caption(m_wbs_columns, caption);
 }
 const ColumnDef* ColumnCatalog::FindResourceByCaption(std::wstring_view caption) const {
-    return by_caption(resource_columns_, caption);
+    return by_caption(m_resource_columns, caption);
 }
 const ColumnDef* ColumnCatalog::FindPredecessorByCaption(std::wstring_view caption) const {
-    return by_caption(predecessor_columns_, caption);
+    return by_caption(m_predecessor_columns, caption);
 }
 const ColumnDef* ColumnCatalog::FindSuccessorByCaption(std::wstring_view caption) const {
-    return by_caption(successor_columns_, caption);
+    return by_caption(m_successor_columns, caption);
 }
 
 const ColumnDef* ColumnCatalog::FindByXerFieldName(ColumnTable which, std::string_view name) const {

@@ -73,12 +73,12 @@ public:
     // Marks the entry with this column id present; false when the table has none.
     bool MarkPresent(ColumnTable table, std::uint32_t column_id);
 
-    [[nodiscard]] Run activity_columns() const noexcept { return activity_columns_; }
-    [[nodiscard]] Run project_columns() const noexcept { return project_columns_; }
-    [[nodiscard]] Run wbs_columns() const noexcept { return wbs_columns_; }
-    [[nodiscard]] Run resource_columns() const noexcept { return resource_columns_; }
-    [[nodiscard]] Run predecessor_columns() const noexcept { return predecessor_columns_; }
-    [[nodiscard]] Run successor_columns() const noexcept { return successor_columns_; }
+    [[nodiscard]] Run activity_columns() const noexcept { return m_activity_columns; }
+    [[nodiscard]] Run project_columns() const noexcept { return m_project_columns; }
+    [[nodiscard]] Run wbs_columns() const noexcept { return m_wbs_columns; }
+    [[nodiscard]] Run resource_columns() const noexcept { return m_resource_columns; }
+    [[nodiscard]] Run predecessor_columns() const noexcept { return m_predecessor_columns; }
+    [[nodiscard]] Run successor_columns() const noexcept { return m_successor_columns; }
     [[nodiscard]] Run columns(ColumnTable table) const noexcept;
 
     // All tables in table order; the first table with a match answers.
@@ -139,18 +139,18 @@ private:
     void Append(ColumnTable which, ColumnDef def);
     const ColumnDef* AppendLoadTime(ColumnTable which, ColumnOwner owner, const LoadTimeColumn& column);
 
-    std::vector<ColumnDef> activity_columns_;
-    std::vector<ColumnDef> project_columns_;
-    std::vector<ColumnDef> wbs_columns_;
-    std::vector<ColumnDef> resource_columns_;
-    std::vector<ColumnDef> predecessor_columns_;
-    std::vector<ColumnDef> successor_columns_;
+    std::vector<ColumnDef> m_activity_columns;
+    std::vector<ColumnDef> m_project_columns;
+    std::vector<ColumnDef> m_wbs_columns;
+    std::vector<ColumnDef> m_resource_columns;
+    std::vector<ColumnDef> m_predecessor_columns;
+    std::vector<ColumnDef> m_successor_columns;
 
     // Rebuilt by the lookups, hence mutable.
-    mutable IdIndex<std::int32_t> activity_by_field_id_;
-    mutable IdIndex<std::uint32_t> activity_by_column_id_;
-    mutable IdIndex<std::int32_t> wbs_by_field_id_;
-    mutable IdIndex<std::uint32_t> wbs_by_column_id_;
+    mutable IdIndex<std::int32_t> m_activity_by_field_id;
+    mutable IdIndex<std::uint32_t> m_activity_by_column_id;
+    mutable IdIndex<std::int32_t> m_wbs_by_field_id;
+    mutable IdIndex<std::uint32_t> m_wbs_by_column_id;
 };
 
 }  // namespace varnholt

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "model/caption_tables.h"
+#include "model/column_facts.h"
 
 #include <cstdint>
 
@@ -35,6 +36,11 @@ enum class ColumnValueKind : std::int32_t {
     relationship_type = 23,
     indicator = 24,  // UDF columns of logical type "FT_STATICTYPE"
 };
+
+// The model tells these kinds apart by number, without linking the catalogue.
+static_assert(static_cast<std::int32_t>(ColumnValueKind::integer) == kIntegerValueKind);
+static_assert(static_cast<std::int32_t>(ColumnValueKind::quantity) == kQuantityValueKind);
+static_assert(static_cast<std::int32_t>(ColumnValueKind::date) == kDateValueKind);
 
 // The kind of record a column belongs to; each table holds one owner. Predecessor and
 // successor columns share `relationship`.

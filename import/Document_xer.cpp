@@ -40,8 +40,8 @@ TaskRecord* task_of(const Document& doc, const s_unsigned_long& task_id) {
     return FindIndexed(doc.TaskIndex(), task_id);
 }
 
-// Steps 1 to 6: OBS tree, activities into projects, WBS elements and calendars, WBS elements
-// into the OBS and their projects, the WBS tree.
+// The OBS tree; each activity into its project and WBS element, with its calendar and
+// resource; each WBS element into the OBS and its project; then the WBS tree.
 void LinkProjectsAndWbs(Document& doc, const KeyIndex<ProjectRecord>& projects,
                         const KeyIndex<CalendarRecord>& calendars, const KeyIndex<RsrcRecord>& resources) {
     const KeyIndex<ObsRecord> obs(doc.Obs(), &ObsRecord::obs_id);
@@ -68,7 +68,7 @@ void LinkProjectsAndWbs(Document& doc, const KeyIndex<ProjectRecord>& projects,
     for (const auto& wbs : doc.ProjWbs()) wbs->SetParent(wbs_of(doc, wbs->parent_wbs_id));
 }
 
-// Steps 7 to 9: resource calendars, tree, rates, roles, shifts and currencies.
+// Each resource's calendar and parent, then its rates, role and shift, then its currency.
 void LinkResources(Document& doc, const KeyIndex<CalendarRecord>& calendars, const KeyIndex<RsrcRecord>& resources,
                    const KeyIndex<RoleRecord>& roles) {
     const KeyGroups<RsrcRateRecord> rates(doc.RsrcRates(), &RsrcRateRecord::rsrc_id);
@@ -88,7 +88,8 @@ void LinkResources(Document& doc, const KeyIndex<CalendarRecord>& calendars, con
     }
 }
 
-// Step 10: an assignment joins its activity only when both name the same project.
+// Assignments into their activities and resources; an assignment joins its activity only when
+// both name the same project.
 void LinkAssignments(Document& doc, const KeyIndex<RsrcRecord>& resources) {
     for (const auto& assignment : doc.TaskRsrcs()) {
         LinkAssignmentToActivity(*assignment, task_of(doc, assignment->task_id));
@@ -99,14 +100,14 @@ void LinkAssignments(Document& doc, const KeyIndex<RsrcRecord>& resources) {
     }
 }
 
-// Step 11: either end of a relationship may be outside the file.
+// Relationships into both activities; either end may be outside the file.
 void LinkRelationships(Document& doc) {
     for (const auto& relationship : doc.TaskPreds()) {
         LinkRelationship(*relationship, task_of(doc, relationship->task_id), task_of(doc, relationship->pred_task_id));
     }
 }
 
-// Steps 12 to 14: project and base calendars, assignment roles.
+// Project calendars, base calendars and the roles of assignments.
 void LinkCalendarsAndAssignmentRoles(Document& doc, const KeyIndex<CalendarRecord>& calendars,
                                      const KeyIndex<RoleRecord>& roles) {
     for (const auto& project : doc.Projects()) project->calendar = calendars.Find(project->clndr_id);

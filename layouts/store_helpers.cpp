@@ -1,9 +1,8 @@
-// store_helpers.cpp - lookups by name, the data folder and the decoding of layout text.
+// store_helpers.cpp - lookups by name and the decoding of layout text.
 
 #include "layouts/store_helpers.h"
 
 #include "layouts/file_access.h"
-#include "platform/user_paths.h"
 
 namespace varnholt {
 
@@ -11,8 +10,6 @@ LayoutList::const_iterator FindByName(const LayoutList& layouts, std::wstring_vi
     return std::find_if(layouts.begin(), layouts.end(),
                         [name](const auto& layout) { return layout && layout->GetName() == name; });
 }
-
-std::wstring GetUserDataFolder() { return user_data_folder(); }
 
 void WidenBytes(std::wstring& out, std::string_view bytes) { out += DecodeFileText(bytes); }
 

@@ -1,5 +1,5 @@
 // store_helpers.h - small generic operations of the layout store that readers, the per-user
-// files and the frame's handlers share: lookups by exact name, the data folder, and the
+// files and the frame's handlers share: lookups by exact name and the
 // decoding of layout file text.
 #pragma once
 
@@ -28,9 +28,6 @@ template <NameFirst Record>
     return std::find_if(records.begin(), records.end(),
                         [name](const auto& record) { return record && record->leading_name() == name; });
 }
-
-// A copy of the per-user data folder path, ending in "/"; empty when the program has none.
-[[nodiscard]] std::wstring GetUserDataFolder();
 
 // Appends the bytes of a layout or per-user file decoded as XER files are: UTF-8 when they are
 // valid UTF-8 (a leading byte-order mark dropped), else Windows-1252. So "\xC3\xA9" and "\xE9"

@@ -71,48 +71,8 @@ constexpr std::uint64_t pair_key(const s_unsigned_long& high, const s_unsigned_l
 
 Document::Document() = default;
 
-// Tables go first in a fixed order, the indexes after them. Records never own each other, so
-// the order only keeps teardown predictable.
-Document::~Document() {
-    m_actv_codes.clear();
-    m_actv_types.clear();
-    m_task_actvs.clear();
-    m_task_procs.clear();
-    m_task_rsrcs.clear();
-    m_obs.clear();
-    m_proj_wbs.clear();
-    m_tasks.clear();
-    m_projects.clear();
-    m_rsrcs.clear();
-    m_rsrc_rates.clear();
-    m_rcat_vals.clear();
-    m_rcat_types.clear();
-    m_rsrc_rcats.clear();
-    m_rsrc_roles.clear();
-    m_shifts.clear();
-    m_shift_pers.clear();
-    m_calendars.clear();
-    m_roles.clear();
-    m_role_rates.clear();
-    m_role_limits.clear();
-    m_curr_types.clear();
-    m_task_preds.clear();
-    m_pcat_vals.clear();
-    m_pcat_types.clear();
-    m_proj_pcats.clear();
-    m_udf_types.clear();
-    m_udf_values.clear();
-    m_memo_types.clear();
-    m_task_memos.clear();
-    m_wbs_memos.clear();
-    m_rsrc_rcat_index.clear();
-    m_proj_pcat_index.clear();
-    m_task_actv_index.clear();
-    m_udf_value_index.clear();
-    m_actv_code_index.clear();
-    m_wbs_index.clear();
-    m_task_index.clear();
-}
+// Records never own each other and no record's destructor reads another, so any order will do.
+Document::~Document() = default;
 
 ActvCodeRecord* Document::NewActvCode() { return append(m_actv_codes); }
 ActvTypeRecord* Document::NewActvType() { return append(m_actv_types); }

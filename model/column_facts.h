@@ -17,7 +17,8 @@ struct ColumnFact {
     std::int32_t value_kind = -1;  // the column's value-kind number; -1 without a column
 };
 
-// The value-kind numbers of the catalogue that the roll-ups tell apart.
+// The value-kind numbers of the catalogue that the roll-ups tell apart (columns/column_codes.h
+// checks them against its ColumnValueKind).
 inline constexpr std::int32_t kIntegerValueKind = 1;
 inline constexpr std::int32_t kQuantityValueKind = 5;
 inline constexpr std::int32_t kDateValueKind = 6;

@@ -7,7 +7,6 @@
 
 #include <array>
 #include <cmath>
-#include <set>
 
 namespace varnholt {
 
@@ -42,13 +41,6 @@ void hour_factors::apply(double day, double week, double month, double year) {
     hours_per_week = usable(week) ? week : defaults.hours_per_week;
     hours_per_month = usable(month) ? month : defaults.hours_per_month;
     hours_per_year = usable(year) ? year : defaults.hours_per_year;
-}
-
-void hour_factors_ref::apply(double day, double week, double month, double year) {
-    static std::set<hour_factors> shared_sets;  // nodes never move, so pointers into it stay good
-    hour_factors counts;
-    counts.apply(day, week, month, year);
-    m_set = &*shared_sets.insert(counts).first;
 }
 
 double hour_factors::hours_in(std::int32_t unit) const {
@@ -88,6 +80,7 @@ std::wstring number_form(double hours, const hour_factors& factors, std::int32_t
     if (decimals == 0) return stored_form(hours);
     const double per_unit = factors.hours_in(unit);
     const double x = per_unit > 0 ? hours / per_unit : 0.0;
+    if (!std::isfinite(x)) return {};  // a calendar of a few seconds a day can overflow it
     // Adding a half before cutting rounds half away from zero.
     switch (decimals) {
     case 1: return whole_number_text(std::trunc(half_away(x, 0.5)));

@@ -26,13 +26,12 @@ struct hour_factors {
 
 inline constexpr hour_factors kDefaultHourFactors{};
 
-// What a duration or quantity holds of its factors: a pointer to one shared set. Each set of
-// counts is kept once for the life of the process (there are about as many as the calendars of
-// the files opened), so a value stays small and copying it copies a pointer.
+// What a duration or quantity holds of its factors: a pointer to a set that its calendar owns
+// (so a value stays small and copying it copies a pointer), or to the defaults. A value that
+// refers to a calendar's set is good while the calendar's document lives.
 class hour_factors_ref {
 public:
-    // As hour_factors::apply, which keeps the default of a count that is not positive.
-    void apply(double day, double week, double month, double year);
+    void refer_to(const hour_factors& set) { m_set = &set; }
     [[nodiscard]] double hours_in(std::int32_t unit) const { return m_set->hours_in(unit); }
     [[nodiscard]] const hour_factors& get() const { return *m_set; }
     [[nodiscard]] const hour_factors* operator->() const { return m_set; }

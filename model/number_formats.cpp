@@ -33,7 +33,11 @@ namespace {
 // symbol and two digits. The cents are an exact digit string, so no integer type can overflow
 // on a huge amount.
 std::wstring money_digits(double amount, const NumberFormat& format) {
-    std::wstring cents = format_fixed(std::floor(std::fabs(amount) * 100.0 + 0.5), 0);
+    // Beyond about 1.8e306 the amount in cents overflows; such an amount is a whole number, so
+    // its cents are "00".
+    const double cents_value = std::floor(std::fabs(amount) * 100.0 + 0.5);
+    std::wstring cents = std::isfinite(cents_value) ? format_fixed(cents_value, 0)
+                                                    : format_fixed(std::fabs(amount), 0) + L"00";
     if (cents.size() < 3) cents.insert(0, 3 - cents.size(), L'0');
     const std::size_t units = cents.size() - 2;
     return group_digits(std::wstring_view(cents).substr(0, units), format.group_symbol) +
@@ -67,6 +71,8 @@ std::wstring format_price(double price, std::int32_t decimals, const NumberForma
 std::wstring format_percent(double percent, std::int32_t percent_decimals) {
     if (!std::isfinite(percent)) return {};
     const double scale = percent_decimals == 2 ? 10.0 : percent_decimals == 3 ? 100.0 : 1.0;
+    // Near the largest double the scaled percentage overflows: it is whole then, and needs no rounding.
+    if (!std::isfinite(percent * scale)) return format_fixed(percent, 0) + L'%';
     double whole = 0.0;
     const double fraction = std::modf(percent * scale, &whole);
     // Halves round up; a negative product, whose fraction is negative, is cut toward zero.

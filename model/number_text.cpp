@@ -4,6 +4,7 @@
 
 #include "text_utils.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -62,6 +63,38 @@ std::wstring chars_to_wide(const char* begin, std::to_chars_result result) {
     return result.ec == std::errc{} ? ascii_to_wide({begin, result.ptr}) : std::wstring{};
 }
 
+// Whether a number that from_chars found out of range is too large rather than too small: the
+// power of ten of its first non-zero digit, plus the exponent, is then positive. The texts come
+// from leading_number, so they hold only a sign, digits, one "." and an exponent.
+bool beyond_largest(std::string_view number) {
+    std::int64_t power = 0;
+    bool significant = false;
+    bool fraction = false;
+    std::size_t pos = number.front() == '-' ? 1 : 0;
+    for (; pos < number.size() && number[pos] != 'e' && number[pos] != 'E'; ++pos) {
+        const char c = number[pos];
+        if (c == '.') {
+            fraction = true;
+            continue;
+        }
+        if (c != '0') significant = true;
+        if (significant && fraction) break;  // the first non-zero digit after the "."
+        if (significant) ++power;            // an integer digit from the first non-zero one on
+        else if (fraction) --power;          // a zero between the "." and that digit
+    }
+    std::int64_t exponent = 0;
+    const std::size_t mark = number.find_first_of("eE");
+    if (mark != std::string_view::npos) {
+        std::size_t digit = mark + 1;
+        const bool negative = digit < number.size() && number[digit] == '-';
+        if (digit < number.size() && (number[digit] == '-' || number[digit] == '+')) ++digit;
+        for (; digit < number.size(); ++digit)
+            exponent = std::min<std::int64_t>(exponent * 10 + (number[digit] - '0'), 1'000'000'000);
+        if (negative) exponent = -exponent;
+    }
+    return power + exponent > 0;
+}
+
 }  // namespace
 
 double number_from_text(std::wstring_view text) noexcept {
@@ -70,12 +103,10 @@ double number_from_text(std::wstring_view text) noexcept {
     double value = 0.0;
     const auto [ptr, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
     if (ec == std::errc::result_out_of_range) {
-        // from_chars leaves the value untouched on range errors: tell overflow from underflow
-        // by the exponent's sign.
-        const bool tiny = number.find("e-") != std::string::npos || number.find("E-") != std::string::npos;
-        if (tiny) return 0.0;
-        const double max = std::numeric_limits<double>::max();
-        return number.front() == '-' ? -max : max;
+        // from_chars leaves the value untouched on range errors; like strtod, a number too large
+        // reads as an infinity (which every display shows empty) and one too small as zero.
+        const double magnitude = beyond_largest(number) ? std::numeric_limits<double>::infinity() : 0.0;
+        return number.front() == '-' ? -magnitude : magnitude;
     }
     return ec == std::errc{} ? value : 0.0;
 }

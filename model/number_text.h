@@ -11,7 +11,7 @@ namespace varnholt {
 // The leading number of a text: white space skipped, an optional sign, digits with an optional
 // "." and fraction, an optional exponent; the rest of the text is ignored ("12.5h" gives 12.5).
 // A text that does not begin with a number gives 0.0; a number too large for a double gives
-// the largest double of its sign.
+// the infinity of its sign, and one too small a zero, as strtod does.
 [[nodiscard]] double number_from_text(std::wstring_view text) noexcept;
 
 // The leading base-10 integer of a text (white space, optional sign, digits, stopping at the

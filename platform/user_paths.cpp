@@ -29,15 +29,12 @@ bool EnsureFolder(const std::filesystem::path& folder) {
     return std::filesystem::is_directory(folder, error);
 }
 
-}  // namespace
-
-std::filesystem::path DefaultDataHome() {
-    if (auto data_home = AbsoluteFromEnvironment("XDG_DATA_HOME"); !data_home.empty()) return data_home;
-    if (auto home = AbsoluteFromEnvironment("HOME"); !home.empty()) return home / ".local" / "share";
-    return {};
+std::wstring& kept_data_folder() {
+    static std::wstring folder;
+    return folder;
 }
 
-std::wstring CreateUserDataFoldersIn(const std::filesystem::path& data_home) {
+std::wstring MakeUserDataFolders(const std::filesystem::path& data_home) {
     if (data_home.empty()) return {};
     const std::filesystem::path folder = data_home / "Oskeldan" / "VarnholtReader";
     if (!EnsureFolder(folder)) return {};
@@ -48,12 +45,23 @@ std::wstring CreateUserDataFoldersIn(const std::filesystem::path& data_home) {
     return text;
 }
 
+}  // namespace
+
+std::filesystem::path DefaultDataHome() {
+    if (auto data_home = AbsoluteFromEnvironment("XDG_DATA_HOME"); !data_home.empty()) return data_home;
+    if (auto home = AbsoluteFromEnvironment("HOME"); !home.empty()) return home / ".local" / "share";
+    return {};
+}
+
+std::wstring CreateUserDataFoldersIn(const std::filesystem::path& data_home) {
+    return kept_data_folder() = MakeUserDataFolders(data_home);
+}
+
 std::wstring CreateUserDataFolders() { return CreateUserDataFoldersIn(DefaultDataHome()); }
 
-std::wstring& user_data_folder() {
-    static std::wstring folder;
-    return folder;
-}
+const std::wstring& GetUserDataFolder() { return kept_data_folder(); }
+
+void ForgetUserDataFolder() { kept_data_folder().clear(); }
 
 std::filesystem::path PathFromWide(std::wstring_view path) { return std::filesystem::path(narrow_string(path)); }
 

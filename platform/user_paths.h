@@ -13,16 +13,18 @@ namespace varnholt {
 [[nodiscard]] std::filesystem::path DefaultDataHome();
 
 // Creates "<data_home>/Oskeldan/VarnholtReader/" and its subfolders "VP_ACT", "VP_WBS",
-// "VP_PROJ" and "VP_RES" where missing, and returns the folder as wide text ending in "/", so
-// that "Settings.cfg" or "VP_ACT/" is appended directly. An empty data home, or a folder that
-// cannot be created, gives the empty text and creates nothing further.
-[[nodiscard]] std::wstring CreateUserDataFoldersIn(const std::filesystem::path& data_home);
+// "VP_PROJ" and "VP_RES" where missing, keeps the folder as the program's data folder and
+// returns it as wide text ending in "/", so that "Settings.cfg" or "VP_ACT/" is appended
+// directly. An empty data home, or a folder that cannot be created, gives (and keeps) the
+// empty text and creates nothing further.
+std::wstring CreateUserDataFoldersIn(const std::filesystem::path& data_home);
 // The same under DefaultDataHome().
-[[nodiscard]] std::wstring CreateUserDataFolders();
+std::wstring CreateUserDataFolders();
 
-// The program-wide data folder path: empty until the shell (or a test) stores the result of
-// CreateUserDataFolders in it.
-[[nodiscard]] std::wstring& user_data_folder();
+// The data folder the last call above made; empty before any call, after a failed one and
+// after ForgetUserDataFolder. The per-user files are skipped while it is empty.
+[[nodiscard]] const std::wstring& GetUserDataFolder();
+void ForgetUserDataFolder();
 
 // A wide path of ours as a file-system path (UTF-8 on this system), and back.
 [[nodiscard]] std::filesystem::path PathFromWide(std::wstring_view path);

@@ -37,6 +37,29 @@ bool keeps_text_result_pending(biff_record_id id) {
            id == biff_record_id::continue_;
 }
 
+// The cells of a MULRK or MULBLANK record: one row, a run of columns from first to last, and
+// one entry of entry_size bytes per column between them.
+struct mul_run {
+    std::uint16_t row = 0;
+    std::uint16_t first = 0;
+    std::uint16_t last = 0;
+    std::size_t count = 0;
+};
+
+biff_status read_mul_run(const biff_record& record, std::size_t entry_size, mul_run& run) {
+    const byte_span body = record.body;
+    if (body.size() < kMulHeader + entry_size + kMulTrailer) {
+        return biff_fail(biff_error::short_record, record.offset);
+    }
+    const std::size_t entries_bytes = body.size() - kMulHeader - kMulTrailer;
+    run = {read_u16(body, 0), read_u16(body, 2), read_u16(body, body.size() - kMulTrailer),
+           entries_bytes / entry_size};
+    if (entries_bytes % entry_size != 0 || run.last < run.first || run.last - run.first + 1u != run.count) {
+        return biff_fail(biff_error::bad_cell_address, record.offset);
+    }
+    return {};
+}
+
 }  // namespace
 
 biff_status biff_sheet_reader::read(std::size_t begin, std::size_t end, biff_sheet& sheet) {
@@ -166,40 +189,21 @@ biff_status biff_sheet_reader::read_text_record(const biff_record& record,
 }
 
 biff_status biff_sheet_reader::read_mul_rk(const biff_record& record) {
-    const byte_span body = record.body;
-    if (body.size() < kMulHeader + kMulRkEntry + kMulTrailer) {
-        return biff_fail(biff_error::short_record, record.offset);
-    }
-    const std::size_t entries_bytes = body.size() - kMulHeader - kMulTrailer;
-    const std::size_t count = entries_bytes / kMulRkEntry;
-    const std::uint16_t first = read_u16(body, 2);
-    const std::uint16_t last = read_u16(body, body.size() - kMulTrailer);
-    if (entries_bytes % kMulRkEntry != 0 || last < first || last - first + 1u != count) {
-        return biff_fail(biff_error::bad_cell_address, record.offset);
-    }
-    const std::uint16_t row = read_u16(body, 0);
-    for (std::size_t i = 0; i < count; ++i) {
-        const double value = rk_value(read_u32(body, kMulHeader + i * kMulRkEntry + 2));
-        const auto column = static_cast<std::uint16_t>(first + i);
-        if (auto status = add_number(record, {row, column}, value); !status) return status;
+    mul_run run;
+    if (auto status = read_mul_run(record, kMulRkEntry, run); !status) return status;
+    for (std::size_t i = 0; i < run.count; ++i) {
+        const double value = rk_value(read_u32(record.body, kMulHeader + i * kMulRkEntry + 2));
+        const auto column = static_cast<std::uint16_t>(run.first + i);
+        if (auto status = add_number(record, {run.row, column}, value); !status) return status;
     }
     return {};
 }
 
 biff_status biff_sheet_reader::read_mul_blank(const biff_record& record) {
-    const byte_span body = record.body;
-    if (body.size() < kMulHeader + kMulBlankEntry + kMulTrailer) {
-        return biff_fail(biff_error::short_record, record.offset);
-    }
-    const std::size_t entries_bytes = body.size() - kMulHeader - kMulTrailer;
-    const std::size_t count = entries_bytes / kMulBlankEntry;
-    const std::uint16_t first = read_u16(body, 2);
-    const std::uint16_t last = read_u16(body, body.size() - kMulTrailer);
-    if (entries_bytes % kMulBlankEntry != 0 || last < first || last - first + 1u != count) {
-        return biff_fail(biff_error::bad_cell_address, record.offset);
-    }
+    mul_run run;
+    if (auto status = read_mul_run(record, kMulBlankEntry, run); !status) return status;
     // Blanks carry no text: only the last one counts towards the sheet's size.
-    return touch(record, {read_u16(body, 0), last});
+    return touch(record, {run.row, run.last});
 }
 
 biff_status biff_sheet_reader::touch(const biff_record& record, cell_address at) {

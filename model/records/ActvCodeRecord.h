@@ -79,16 +79,19 @@ inline constexpr std::array<xer_field_slot<ActvTypeRecord>, 7> kActvTypeXerField
     &ActvTypeRecord::actv_code_type,       &ActvTypeRecord::actv_code_type_scope,
     &ActvTypeRecord::proj_id,              &ActvTypeRecord::super_flag,
 };
+static_assert(EachMemberOnce(kActvTypeXerFields));
 
 inline constexpr std::array<xer_field_slot<ActvCodeRecord>, 7> kActvCodeXerFields = {
     &ActvCodeRecord::actv_code_id,        &ActvCodeRecord::actv_code_type_id, &ActvCodeRecord::seq_num,
     &ActvCodeRecord::short_name,          &ActvCodeRecord::parent_actv_code_id,
     &ActvCodeRecord::actv_code_name,      not_stored{},  // color: the fixed default is kept
 };
+static_assert(EachMemberOnce(kActvCodeXerFields));
 
 inline constexpr std::array<xer_field_slot<TaskActvRecord>, 4> kTaskActvXerFields = {
     &TaskActvRecord::task_id, &TaskActvRecord::actv_code_type_id, &TaskActvRecord::actv_code_id,
     &TaskActvRecord::proj_id,
 };
+static_assert(EachMemberOnce(kTaskActvXerFields));
 
 }  // namespace varnholt

@@ -59,6 +59,15 @@ void walk_base_chain(const CalendarRecord* calendar, Visit visit) {
 
 CalendarRecord::CalendarRecord() { CreateWeekdays(); }
 
+const hour_factors& CalendarRecord::HourFactors() const {
+    if (!m_hour_factors) {
+        m_hour_factors.emplace();
+        m_hour_factors->apply(day_hr_cnt.as_double(), week_hr_cnt.as_double(), month_hr_cnt.as_double(),
+                              year_hr_cnt.as_double());
+    }
+    return *m_hour_factors;
+}
+
 void CalendarRecord::CreateWeekdays() {
     for (std::int32_t number = 1; number <= 7; ++number) {
         auto day = std::make_unique<CalendarDay>();

@@ -3,12 +3,14 @@
 // and the calendar dialog ask of it.
 #pragma once
 
+#include "model/duration_text.h"
 #include "model/records/xer_field_slot.h"
 
 #include <array>
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace varnholt {
@@ -67,11 +69,16 @@ public:
     s_double year_hr_cnt;
     s_double month_hr_cnt;
 
+    // The hour counts above as duration factors, taken on the first call; durations and
+    // quantities of this calendar point at them.
+    [[nodiscard]] const hour_factors& HourFactors() const;
+
     std::map<std::int32_t, std::unique_ptr<CalendarDay>> weekdays;               // always 1..7
     std::map<std::int64_t, std::unique_ptr<CalendarExceptionDay>> exceptions;    // by the date's seconds
     const CalendarRecord* base_calendar = nullptr;
 
 private:
+    mutable std::optional<hour_factors> m_hour_factors;
     // The periods worked on a day (days since 1970): its exception day's, else its weekday's.
     [[nodiscard]] const std::vector<std::unique_ptr<CalendarPeriod>>* PeriodsOn(std::int64_t day) const;
 };
@@ -82,5 +89,6 @@ inline constexpr std::array<xer_field_slot<CalendarRecord>, 12> kCalendarXerFiel
     &CalendarRecord::clndr_type,   &CalendarRecord::clndr_data,    &CalendarRecord::day_hr_cnt,
     &CalendarRecord::week_hr_cnt,  &CalendarRecord::year_hr_cnt,   &CalendarRecord::month_hr_cnt,
 };
+static_assert(EachMemberOnce(kCalendarXerFields));
 
 }  // namespace varnholt

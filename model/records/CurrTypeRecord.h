@@ -34,5 +34,6 @@ inline constexpr std::array<xer_field_slot<CurrTypeRecord>, 11> kCurrTypeXerFiel
     &CurrTypeRecord::neg_curr_fmt_type, &CurrTypeRecord::curr_type,         &CurrTypeRecord::curr_short_name,
     &CurrTypeRecord::group_digit_cnt,   &CurrTypeRecord::base_exch_rate,
 };
+static_assert(EachMemberOnce(kCurrTypeXerFields));
 
 }  // namespace varnholt

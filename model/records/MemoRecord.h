@@ -77,6 +77,7 @@ inline constexpr std::array<xer_field_slot<MemoTypeRecord>, 7> kMemoTypeXerField
     &MemoTypeRecord::proj_flag,    &MemoTypeRecord::wbs_flag,  &MemoTypeRecord::task_flag,
     &MemoTypeRecord::memo_type,
 };
+static_assert(EachMemberOnce(kMemoTypeXerFields));
 
 inline constexpr std::array<xer_field_slot<MemoRecord>, 5> kTaskMemoXerFields = {
     &MemoRecord::memo_id,  // memo_id
@@ -85,6 +86,7 @@ inline constexpr std::array<xer_field_slot<MemoRecord>, 5> kTaskMemoXerFields = 
     &MemoRecord::key_4,    // proj_id
     &MemoRecord::memo_text,
 };
+static_assert(EachMemberOnce(kTaskMemoXerFields));
 
 inline constexpr std::array<xer_field_slot<MemoRecord>, 5> kWbsMemoXerFields = {
     &MemoRecord::memo_id,  // wbs_memo_id
@@ -93,5 +95,6 @@ inline constexpr std::array<xer_field_slot<MemoRecord>, 5> kWbsMemoXerFields = {
     &MemoRecord::key_3,    // wbs_id
     &MemoRecord::memo_text,
 };
+static_assert(EachMemberOnce(kWbsMemoXerFields));
 
 }  // namespace varnholt

@@ -41,5 +41,6 @@ inline constexpr std::array<xer_field_slot<ObsRecord>, 6> kObsXerFields = {
     &ObsRecord::obs_id,        &ObsRecord::seq_num, &ObsRecord::obs_name,
     &ObsRecord::parent_obs_id, &ObsRecord::guid,    &ObsRecord::obs_descr,
 };
+static_assert(EachMemberOnce(kObsXerFields));
 
 }  // namespace varnholt

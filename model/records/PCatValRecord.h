@@ -73,15 +73,18 @@ inline constexpr std::array<xer_field_slot<PCatTypeRecord>, 7> kPCatTypeXerField
     &PCatTypeRecord::proj_catg_type,    &PCatTypeRecord::super_flag,        &PCatTypeRecord::proj_catg_type_wt,
     &PCatTypeRecord::max_proj_catg_wt,
 };
+static_assert(EachMemberOnce(kPCatTypeXerFields));
 
 inline constexpr std::array<xer_field_slot<PCatValRecord>, 7> kPCatValXerFields = {
     &PCatValRecord::proj_catg_id,         &PCatValRecord::proj_catg_type_id,   &PCatValRecord::seq_num,
     &PCatValRecord::proj_catg_short_name, &PCatValRecord::parent_proj_catg_id, &PCatValRecord::proj_catg_name,
     &PCatValRecord::proj_catg_wt,
 };
+static_assert(EachMemberOnce(kPCatValXerFields));
 
 inline constexpr std::array<xer_field_slot<ProjPCatRecord>, 3> kProjPCatXerFields = {
     &ProjPCatRecord::proj_id, &ProjPCatRecord::proj_catg_type_id, &ProjPCatRecord::proj_catg_id,
 };
+static_assert(EachMemberOnce(kProjPCatXerFields));
 
 }  // namespace varnholt

@@ -164,5 +164,6 @@ inline constexpr std::array<xer_field_slot<ProjWbsRecord>, 25> kProjWbsXerFields
     &ProjWbsRecord::guid,
     &ProjWbsRecord::tmpl_guid,
 };
+static_assert(EachMemberOnce(kProjWbsXerFields));
 
 }  // namespace varnholt

@@ -212,5 +212,6 @@ inline constexpr std::array<xer_field_slot<ProjectRecord>, 79> kProjectXerFields
     &ProjectRecord::ts_rsrc_vw_inact_actv_flag,   // 78
     &ProjectRecord::intg_proj_type,               // 79
 };
+static_assert(EachMemberOnce(kProjectXerFields));
 
 }  // namespace varnholt

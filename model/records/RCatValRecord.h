@@ -69,14 +69,17 @@ inline constexpr std::array<xer_field_slot<RCatTypeRecord>, 5> kRCatTypeXerField
     &RCatTypeRecord::rsrc_catg_type_id, &RCatTypeRecord::seq_num,    &RCatTypeRecord::rsrc_catg_short_len,
     &RCatTypeRecord::rsrc_catg_type,    &RCatTypeRecord::super_flag,
 };
+static_assert(EachMemberOnce(kRCatTypeXerFields));
 
 inline constexpr std::array<xer_field_slot<RCatValRecord>, 6> kRCatValXerFields = {
     &RCatValRecord::rsrc_catg_id,         &RCatValRecord::rsrc_catg_type_id, &RCatValRecord::seq_num,
     &RCatValRecord::rsrc_catg_short_name, &RCatValRecord::rsrc_catg_name,    &RCatValRecord::parent_rsrc_catg_id,
 };
+static_assert(EachMemberOnce(kRCatValXerFields));
 
 inline constexpr std::array<xer_field_slot<RsrcRCatRecord>, 3> kRsrcRCatXerFields = {
     &RsrcRCatRecord::rsrc_id, &RsrcRCatRecord::rsrc_catg_type_id, &RsrcRCatRecord::rsrc_catg_id,
 };
+static_assert(EachMemberOnce(kRsrcRCatXerFields));
 
 }  // namespace varnholt

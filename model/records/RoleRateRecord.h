@@ -42,6 +42,7 @@ inline constexpr std::array<xer_field_slot<RoleRateRecord>, 7> kRoleRateXerField
     &RoleRateRecord::cost_per_qty2, &RoleRateRecord::cost_per_qty3, &RoleRateRecord::cost_per_qty4,
     &RoleRateRecord::cost_per_qty5,
 };
+static_assert(EachMemberOnce(kRoleRateXerFields));
 
 inline constexpr std::array<xer_field_slot<RoleLimitRecord>, 4> kRoleLimitXerFields = {
     &RoleLimitRecord::rolelimit_id,
@@ -49,5 +50,6 @@ inline constexpr std::array<xer_field_slot<RoleLimitRecord>, 4> kRoleLimitXerFie
     &RoleLimitRecord::start_date,
     &RoleLimitRecord::max_qty_per_hr,
 };
+static_assert(EachMemberOnce(kRoleLimitXerFields));
 
 }  // namespace varnholt

@@ -67,5 +67,6 @@ inline constexpr std::array<xer_field_slot<RoleRecord>, 8> kRoleXerFields = {
     &RoleRecord::cost_qty_type,
     &RoleRecord::role_descr,
 };
+static_assert(EachMemberOnce(kRoleXerFields));
 
 }  // namespace varnholt

@@ -39,5 +39,6 @@ inline constexpr std::array<xer_field_slot<RsrcRateRecord>, 10> kRsrcRateXerFiel
     &RsrcRateRecord::cost_per_qty4,
     &RsrcRateRecord::cost_per_qty5,
 };
+static_assert(EachMemberOnce(kRsrcRateXerFields));
 
 }  // namespace varnholt

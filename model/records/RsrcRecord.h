@@ -157,5 +157,6 @@ inline constexpr std::array<xer_field_slot<RsrcRecord>, 30> kRsrcXerFields = {
     &RsrcRecord::unit_id,                 // 29
     &RsrcRecord::rsrc_notes,              // 30
 };
+static_assert(EachMemberOnce(kRsrcXerFields));
 
 }  // namespace varnholt

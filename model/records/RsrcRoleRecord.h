@@ -48,5 +48,6 @@ inline constexpr std::array<xer_field_slot<RsrcRoleRecord>, 9> kRsrcRoleXerField
     &RsrcRoleRecord::role_name,
     &RsrcRoleRecord::skill_level,
 };
+static_assert(EachMemberOnce(kRsrcRoleXerFields));
 
 }  // namespace varnholt

@@ -53,11 +53,13 @@ inline constexpr std::array<xer_field_slot<ShiftRecord>, 2> kShiftXerFields = {
     &ShiftRecord::shift_id,
     &ShiftRecord::shift_name,
 };
+static_assert(EachMemberOnce(kShiftXerFields));
 
 inline constexpr std::array<xer_field_slot<ShiftPerRecord>, 3> kShiftPerXerFields = {
     &ShiftPerRecord::shift_period_id,
     &ShiftPerRecord::shift_id,
     &ShiftPerRecord::shift_start_hr_num,
 };
+static_assert(EachMemberOnce(kShiftPerXerFields));
 
 }  // namespace varnholt

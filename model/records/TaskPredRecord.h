@@ -44,5 +44,6 @@ inline constexpr std::array<xer_field_slot<TaskPredRecord>, 7> kTaskPredXerField
     &TaskPredRecord::proj_id,      &TaskPredRecord::pred_proj_id, &TaskPredRecord::pred_type,
     &TaskPredRecord::lag_hr_cnt,
 };
+static_assert(EachMemberOnce(kTaskPredXerFields));
 
 }  // namespace varnholt

@@ -40,5 +40,6 @@ inline constexpr std::array<xer_field_slot<TaskProcRecord>, 9> kTaskProcXerField
     &TaskProcRecord::seq_num,   &TaskProcRecord::proc_name,     &TaskProcRecord::complete_flag,
     &TaskProcRecord::proc_wt,   &TaskProcRecord::complete_pct,  &TaskProcRecord::proc_descr,
 };
+static_assert(EachMemberOnce(kTaskProcXerFields));
 
 }  // namespace varnholt

@@ -247,5 +247,6 @@ inline constexpr std::array<xer_field_slot<TaskRecord>, 61> kTaskXerFields = {
     &TaskRecord::create_date,               // 60
     &TaskRecord::create_user,
 };
+static_assert(EachMemberOnce(kTaskXerFields));
 
 }  // namespace varnholt

@@ -133,5 +133,6 @@ inline constexpr std::array<xer_field_slot<TaskRsrcRecord>, 49> kTaskRsrcXerFiel
     not_stored{},                               // create_date
     &TaskRsrcRecord::create_user,
 };
+static_assert(EachMemberOnce(kTaskRsrcXerFields));
 
 }  // namespace varnholt

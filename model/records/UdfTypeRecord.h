@@ -58,11 +58,13 @@ inline constexpr std::array<xer_field_slot<UdfTypeRecord>, 8> kUdfTypeXerFields 
     &UdfTypeRecord::logical_data_type, &UdfTypeRecord::super_flag,
     &UdfTypeRecord::indicator_expression, &UdfTypeRecord::summary_indicator_expression,
 };
+static_assert(EachMemberOnce(kUdfTypeXerFields));
 
 inline constexpr std::array<xer_field_slot<UdfValueRecord>, 7> kUdfValueXerFields = {
     &UdfValueRecord::udf_type_id, &UdfValueRecord::fk_id,      &UdfValueRecord::proj_id,
     &UdfValueRecord::udf_date,    &UdfValueRecord::udf_text,   &UdfValueRecord::udf_number,
     &UdfValueRecord::udf_code_id,
 };
+static_assert(EachMemberOnce(kUdfValueXerFields));
 
 }  // namespace varnholt

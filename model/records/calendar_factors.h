@@ -12,8 +12,7 @@ namespace varnholt {
 template <class Value>
 const s_val* WithCalendarFactors(Value& value, const CalendarRecord* calendar) {
     if (calendar != nullptr && value.calendar_applied == 0) {
-        value.factors.apply(calendar->day_hr_cnt.as_double(), calendar->week_hr_cnt.as_double(),
-                            calendar->month_hr_cnt.as_double(), calendar->year_hr_cnt.as_double());
+        value.factors.refer_to(calendar->HourFactors());
         value.calendar_applied = 1;
     }
     return &value;

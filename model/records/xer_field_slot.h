@@ -14,9 +14,11 @@
 #include "model/s_string.h"
 #include "model/s_unit.h"
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string>
+#include <type_traits>
 #include <variant>
 
 namespace varnholt {
@@ -41,6 +43,28 @@ template <class Record>
                                                         std::int32_t number) {
     if (number < 1 || static_cast<std::size_t>(number) > slots.size()) return nullptr;
     return &slots[static_cast<std::size_t>(number) - 1];
+}
+
+// Whether no two fields of a table fill the same member; each table asserts it where it is
+// defined, since a repeated member would let a later field overwrite an earlier one.
+template <class Record, std::size_t N>
+[[nodiscard]] consteval bool EachMemberOnce(const std::array<xer_field_slot<Record>, N>& slots) {
+    for (std::size_t later = 0; later < N; ++later) {
+        for (std::size_t earlier = 0; earlier < later; ++earlier) {
+            const auto& a = slots[earlier];
+            const auto& b = slots[later];
+            if (a.index() != b.index() || std::holds_alternative<not_stored>(a)) continue;
+            const bool same = std::visit(
+                [&b](auto member) {
+                    using Slot = decltype(member);
+                    if constexpr (std::is_same_v<Slot, not_stored>) return false;
+                    else return std::get<Slot>(b) == member;
+                },
+                a);
+            if (same) return false;
+        }
+    }
+    return true;
 }
 
 }  // namespace varnholt

@@ -16,10 +16,6 @@ namespace varnholt {
 class ColumnCatalogTest : public testing::Test {
 protected:
     void SetUp() override { OpenDocumentUnder(L"ENU"); }
-    void TearDown() override {
-        ColumnCatalog::Instance().Reset();
-        CaptionCatalog::Instance().Reset();
-    }
 
     // What opening a file does to the catalogue: captions in the chosen language, tables rebuilt.
     static void OpenDocumentUnder(const wchar_t* language) {

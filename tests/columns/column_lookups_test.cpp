@@ -128,10 +128,8 @@ TEST_F(ColumnLookupTest, AnyTableAnswersFromTheFirstTableThatHasTheId) {
         {6, ColumnTable::activity, true, "first activity id"},
         {213, ColumnTable::activity, true, "last activity id"},
         {214, ColumnTable::project, true, "first project id"},
-        {373, ColumnTable::project, true, "last project id"},
-        {374, ColumnTable::wbs, true, "first WBS id"},
-        {512, ColumnTable::wbs, true, "last WBS id"},
-        {513, ColumnTable::resource, true, "first resource id"},
+        {373, ColumnTable::project, true, "last project id"}, {374, ColumnTable::wbs, true, "first WBS id"},
+        {512, ColumnTable::wbs, true, "last WBS id"}, {513, ColumnTable::resource, true, "first resource id"},
         {571, ColumnTable::predecessor, true, "last predecessor id"},
         {572, ColumnTable::successor, true, "successor, after five tables gave nothing"},
         {599, ColumnTable::successor, true, "last built-in id"},
@@ -152,21 +150,6 @@ TEST_F(ColumnLookupTest, AnyTableAnswersFromTheFirstTableThatHasTheId) {
     }
 }
 
-TEST_F(ColumnLookupTest, PerTableIdLookupsStayInTheirTable) {
-    EXPECT_NE(catalog().FindProjectByColumnId(373), nullptr);
-    EXPECT_EQ(catalog().FindProjectByColumnId(374), nullptr);
-    EXPECT_EQ(catalog().FindWbsByColumnId(373), nullptr);
-    EXPECT_NE(catalog().FindWbsByColumnId(374), nullptr);
-    EXPECT_EQ(catalog().FindActivityByColumnId(214), nullptr);
-    EXPECT_EQ(catalog().FindActivityByFieldId(5), nullptr);
-    EXPECT_EQ(catalog().FindProjectByFieldId(213), nullptr);
-    EXPECT_EQ(catalog().FindResourceByColumnId(544), nullptr);
-    EXPECT_EQ(catalog().FindPredecessorByColumnId(572), nullptr);
-    EXPECT_EQ(catalog().FindSuccessorByColumnId(571), nullptr);
-    // The 100th WBS entry is found through the index, not by position.
-    EXPECT_EQ(catalog().FindWbsByColumnId(374), &catalog().wbs_columns()[99]);
-}
-
 // The index maps hold pointers into a table that an append may move; every append must make
 // the next lookup rebuild them, whichever index was used before.
 TEST_F(ColumnLookupTest, IndexesSeeColumnsAppendedAfterAnEarlierLookup) {
@@ -184,20 +167,6 @@ TEST_F(ColumnLookupTest, IndexesSeeColumnsAppendedAfterAnEarlierLookup) {
         EXPECT_EQ(catalog().FindWbsByFieldId(2), added);
         EXPECT_EQ(catalog().FindWbsByColumnId(374)->field_name, L"wbs_concat_name") << "old entries moved too";
     }
-}
-
-TEST_F(ColumnLookupTest, FieldIdLookupsOfLoadTimeKindsAnswerWithTheFirstColumn) {
-    ASSERT_NE(AddUdf(L"PROJECT", 1, L"P", L"p"), nullptr);
-    ASSERT_NE(AddUdf(L"TASK", 9, L"A", L"a"), nullptr);
-    ASSERT_NE(AddUdf(L"TASK", 3, L"B", L"b"), nullptr);
-    ASSERT_NE(RegisterActivityCodeColumn(catalog(), {.type_id = 8, .type_name = L"Phase"}), nullptr);
-    ASSERT_NE(RegisterActivityCodeColumn(catalog(), {.type_id = 2, .type_name = L"Area"}), nullptr);
-
-    EXPECT_EQ(catalog().FindAnyByFieldId(2)->column_id, 100009u) << "activities before projects, then file order";
-    EXPECT_EQ(catalog().FindActivityByFieldId(3)->column_id, 500008u);
-    EXPECT_EQ(catalog().FindProjectByFieldId(2)->column_id, 100001u);
-    EXPECT_EQ(catalog().FindAnyByColumnId(100001)->owner, ColumnOwner::project);
-    EXPECT_EQ(catalog().FindActivityByColumnId(100003)->caption, L"B");
 }
 
 TEST_F(ColumnLookupTest, RangeSearchesReturnTheFirstMatchOrTheEnd) {

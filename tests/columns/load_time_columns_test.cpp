@@ -20,78 +20,6 @@ using LoadTimeColumnTest = ColumnCatalogTest;
 
 constexpr std::uint64_t kMax32 = std::numeric_limits<std::uint32_t>::max();
 
-TEST(LoadTimeColumnIdTest, StaysInsideTheRangeOfItsKind) {
-    struct IdCase {
-        LoadTimeKind kind;
-        std::uint64_t type_id;
-        std::optional<std::uint32_t> expected;
-        const char* reason;
-    };
-    const IdCase cases[] = {
-        {LoadTimeKind::udf, 0, 100000, "lowest UDF id"},
-        {LoadTimeKind::udf, 12, 100012, "ordinary UDF"},
-        {LoadTimeKind::udf, 399999, 499999, "last UDF id"},
-        {LoadTimeKind::udf, 400000, std::nullopt, "would be the first activity-code id"},
-        {LoadTimeKind::udf, kMax32, std::nullopt, "wraps to 99999 in 32 bits"},
-        {LoadTimeKind::activity_code, 7, 500007, "ordinary activity code"},
-        {LoadTimeKind::activity_code, 99999, 599999, "last activity-code id"},
-        {LoadTimeKind::activity_code, 100000, std::nullopt, "would be the first project-code id"},
-        {LoadTimeKind::project_code, 99999, 699999, "last project-code id"},
-        {LoadTimeKind::project_code, 100000, std::nullopt, "would be the first resource-code id"},
-        {LoadTimeKind::resource_code, 5, 700005, "ordinary resource code"},
-        {LoadTimeKind::resource_code, kMax32 - 700000, static_cast<std::uint32_t>(kMax32), "largest 32-bit id"},
-        {LoadTimeKind::resource_code, kMax32 - 699999, std::nullopt, "one past 32 bits"},
-        {LoadTimeKind::resource_code, kMax32, std::nullopt, "wraps to 699999 in 32 bits"},
-        {LoadTimeKind::resource_code, std::uint64_t{1} << 63, std::nullopt, "far past any range"},
-    };
-    for (const IdCase& c : cases) {
-        SCOPED_TRACE(c.reason);
-        EXPECT_EQ(LoadTimeColumnId(c.kind, c.type_id), c.expected);
-    }
-}
-
-TEST_F(LoadTimeColumnTest, UdfColumnsGoToTheTableTheTypeNames) {
-    struct TableCase {
-        const wchar_t* table_name;
-        std::optional<ColumnTable> table;
-        ColumnOwner owner;
-    };
-    const TableCase cases[] = {
-        {L"TASK", ColumnTable::activity, ColumnOwner::activity},
-        {L"PROJWBS", ColumnTable::wbs, ColumnOwner::wbs},
-        {L"PROJECT", ColumnTable::project, ColumnOwner::project},
-        {L"RSRC", ColumnTable::resource, ColumnOwner::resource},
-        {L"task", std::nullopt, {}},      // table names are matched exactly
-        {L"TASKRSRC", std::nullopt, {}},  // assignments get no columns
-        {L"", std::nullopt, {}},
-    };
-    for (const TableCase& c : cases) {
-        SCOPED_TRACE(testing::Message() << narrow_string(c.table_name));
-        OpenDocumentUnder(L"ENU");
-        const ColumnDef* def = RegisterUdfColumn(
-            catalog(), {.table_name = c.table_name, .udf_type_id = 12, .label = L"Risk Level",
-                        .name = L"risk_level", .value_kind = UdfValueKind(s_logical_data_type(L"FT_STATICTYPE"))});
-        if (!c.table) {
-            EXPECT_EQ(def, nullptr);
-            continue;
-        }
-        ASSERT_NE(def, nullptr);
-        const ColumnCatalog::Run run = catalog().columns(*c.table);
-        EXPECT_EQ(def, &run.back()) << "appended behind the built-in entries";
-        EXPECT_EQ(def->column_id, 100012u);
-        EXPECT_EQ(def->field_id, 2);
-        EXPECT_EQ(def->caption, L"Risk Level");
-        EXPECT_EQ(def->caption_id, 0);
-        EXPECT_EQ(def->field_name, L"risk_level");
-        EXPECT_EQ(def->xer_field_name, "risk_level");
-        EXPECT_EQ(def->value_kind, ColumnValueKind::indicator);
-        EXPECT_EQ(def->group, ColumnGroup::user_defined);
-        EXPECT_EQ(def->summary_rule, ColumnSummaryRule::none);
-        EXPECT_EQ(def->present, 1);
-        EXPECT_EQ(def->owner, c.owner);
-    }
-}
-
 TEST(LoadTimeColumnKindTest, UdfLogicalTypesChooseTheValueKind) {
     struct KindCase {
         const wchar_t* logical_type;
@@ -136,47 +64,6 @@ TEST(LoadTimeColumnNameTest, CodeColumnNamesComeFromTheTypeName) {
         SCOPED_TRACE(c.reason);
         EXPECT_EQ(CodeColumnFieldName(c.kind, c.type_name, c.proj_id), c.expected);
     }
-}
-
-TEST_F(LoadTimeColumnTest, CodeColumnsCarryTheirKindGroupAndName) {
-    const ColumnDef* global = RegisterActivityCodeColumn(
-        catalog(), {.type_id = 7,
-                    .type_name = L"Cost Center",
-                    .group = ActivityCodeGroup(s_activity_code_type_scope(L"AS_Global"))});
-    ASSERT_NE(global, nullptr);
-    EXPECT_EQ(global->column_id, 500007u);
-    EXPECT_EQ(global->field_id, 3);
-    EXPECT_EQ(global->group, ColumnGroup::activity_codes_global);
-    EXPECT_EQ(global->field_name, L"actv_code_cost_center_id");
-    EXPECT_EQ(global->xer_field_name, "actv_code_cost_center_id");
-    EXPECT_EQ(global->caption, L"Cost Center");
-    EXPECT_EQ(global->value_kind, ColumnValueKind::text);
-
-    const ColumnDef* local = RegisterActivityCodeColumn(
-        catalog(), {.type_id = 8, .type_name = L"Cost Center", .proj_id = 1234,
-                    .group = ActivityCodeGroup(s_activity_code_type_scope(L"AS_Project"))});
-    ASSERT_NE(local, nullptr);
-    EXPECT_EQ(local->group, ColumnGroup::activity_codes_project);
-    EXPECT_EQ(local->field_name, L"actv_code_cost_center_1234_id");
-
-    const ColumnDef* project = RegisterProjectCodeColumn(catalog(), {.type_id = 3, .type_name = L"Region"});
-    ASSERT_NE(project, nullptr);
-    EXPECT_EQ(project->column_id, 600003u);
-    EXPECT_EQ(project->field_id, 4);
-    EXPECT_EQ(project->group, ColumnGroup::project_codes);
-    EXPECT_EQ(project->owner, ColumnOwner::project);
-
-    const ColumnDef* resource = RegisterResourceCodeColumn(catalog(), {.type_id = 3, .type_name = L"Skill"});
-    ASSERT_NE(resource, nullptr);
-    EXPECT_EQ(resource->column_id, 700003u);
-    EXPECT_EQ(resource->field_id, 5);
-    EXPECT_EQ(resource->group, ColumnGroup::resource_codes);
-    EXPECT_EQ(resource->field_name, L"res_code_skill_id");
-
-    // Found like any other column once registered.
-    EXPECT_EQ(catalog().FindActivityByName(L"ACTV_CODE_COST_CENTER_ID")->column_id, 500007u);
-    EXPECT_EQ(catalog().FindActivityByCaption(L"Cost Center")->column_id, 500007u) << "first of two";
-    EXPECT_EQ(catalog().FindAnyByColumnId(700003)->owner, ColumnOwner::resource);
 }
 
 // A damaged file may repeat a type id or carry one so large that base + id lands in another

@@ -74,8 +74,7 @@ TEST(CalendarData, ReadsWeekdaysAndExceptions) {
          "day 2: 480-540\n"},
         {"a weekday number with a sign and blanks", L"(0||CalendarData()((0||DaysOfWeek()((0|| +5()((0||0(s|8|f|9)())))))))",
          "day 5: 480-540\n"},
-        {"empty text", L"", ""},
-        {"not calendar data", L"Standard 5 day week", ""},
+        {"empty text", L"", ""}, {"not calendar data", L"Standard 5 day week", ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.why);

@@ -71,15 +71,8 @@ const std::string kSchedule = WithHeader({
 class DocumentXerTest : public testing::Test {
 protected:
     void SetUp() override {
-        CaptionCatalog::Instance().Reset();
         CaptionCatalog::Instance().ChooseLanguage(L"ENU");
         ColumnCatalog::Instance().BuildAllColumns();
-        ResetValueFormats();
-    }
-    void TearDown() override {
-        ResetValueFormats();
-        ColumnCatalog::Instance().Reset();
-        CaptionCatalog::Instance().Reset();
     }
 
     static std::wstring Text(const s_val* value) { return value->to_string(); }
@@ -174,27 +167,10 @@ TEST_F(DocumentXerTest, UserDefinedFieldsOfEachTypeReachTheirRecords) {
     EXPECT_EQ(catalog.FindActivityByColumnId(100010), nullptr) << "assignment fields get no column";
 }
 
-TEST_F(DocumentXerTest, CodeValuesTakeTheirPathsInFileOrder) {
-    Document_xer doc;
-    ASSERT_TRUE(doc.LoadBytes(kSchedule));
-    // B is listed before its parent A, which is listed before its own parent R.
-    EXPECT_EQ(Row(doc.ActvCodes(), 0)->short_name.text, L"A.B");
-    EXPECT_EQ(Row(doc.ActvCodes(), 1)->short_name.text, L"R.A");
-    EXPECT_EQ(Text(Row(doc.Tasks(), 0)->GetColumnValue(500001)), L"A.B");
-
-    const ColumnCatalog& catalog = ColumnCatalog::Instance();
-    ASSERT_NE(catalog.FindActivityByColumnId(500001), nullptr);
-    EXPECT_EQ(catalog.FindActivityByColumnId(500001)->field_name, L"actv_code_phase_name_id");
-    EXPECT_EQ(catalog.FindActivityByColumnId(500002)->field_name, L"actv_code_phase_name_12_id");
-    EXPECT_EQ(catalog.FindActivityByColumnId(500002)->caption, L"Phase Name");
-    EXPECT_EQ(doc.FindActvTypeByName(s_string(std::wstring_view{L"actv_code_phase_name_12_id"})), Row(doc.ActvTypes(), 1));
-}
-
 TEST_F(DocumentXerTest, TheHeaderCurrencyChoosesTheNumberFormats) {
     struct Case { const char* why; const char* header_currency; const wchar_t* cost; };
     const Case cases[] = {
-        {"a listed currency", "EUR", L"€1.234,50"},
-        {"the second row", "USD", L"$1,234.50"},
+        {"a listed currency", "EUR", L"€1.234,50"}, {"the second row", "USD", L"$1,234.50"},
         {"an unknown currency keeps what was there", "GBP", L"$1,234.50"},
         {"names match exactly", "eur", L"$1,234.50"},
     };

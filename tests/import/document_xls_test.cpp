@@ -74,30 +74,6 @@ TEST_F(ExportWorkbookTest, ReadsEverySheetOfTheExport) {
     EXPECT_EQ(m_doc.Rsrcs()[2]->rsrc_name.text, L"Gr\u00FAa torre");
 }
 
-TEST_F(ExportWorkbookTest, BuildsTheWbsAndResourceTrees) {
-    const ProjectRecord& project = *m_doc.Projects().front();
-    ASSERT_NE(project.root_wbs, nullptr);
-    EXPECT_EQ(project.proj_short_name.text, L"HARBOUR") << "the root of the WBS names the project";
-    std::wstring wbs;
-    for (const auto& element : m_doc.ProjWbs()) wbs += element->wbs_concat_name.text + L"=" + element->wbs_name.text + L" ";
-    EXPECT_EQ(wbs, L"HARBOUR=Harbour extension HARBOUR.PREP=Preparation HARBOUR.CIVIL=Civil works "
-                   L"HARBOUR.CIVIL.PILES=Pf\u00E4hle HARBOUR.CIVIL.FORMS=Coffrages ");
-    EXPECT_EQ(project.activities.size(), 5u);
-
-    std::wstring tree;
-    for (const auto& resource : m_doc.Rsrcs()) {
-        tree += resource->rsrc_short_name.text + L"<" +
-                (resource->parent != nullptr ? resource->parent->rsrc_short_name.text : L"") + L" ";
-    }
-    EXPECT_EQ(tree, L"SITE< ENG<SITE CRANE<SITE STEEL< ");
-    std::wstring roles;
-    for (const auto& role : m_doc.Roles()) roles += role->role_short_name.text + L"/" + role->role_name.text + L" ";
-    EXPECT_EQ(roles, L"DES/Designer REV/Reviewer SUP/Supervisor ");
-    ASSERT_NE(m_doc.Rsrcs()[1]->role, nullptr);
-    EXPECT_EQ(m_doc.Rsrcs()[1]->role->role_name.text, L"Designer");
-    EXPECT_EQ(m_doc.Rsrcs()[0]->GetColumnValue(100009)->to_string(), L"North");
-}
-
 TEST_F(ExportWorkbookTest, TakesTheDisplaySettingsAndCurrencyOfTheExport) {
     const UnitDisplaySettings& active = display_settings().active;
     EXPECT_EQ(active.duration_UnitOfTime, kUnitDay) << "CR LF lines apply";

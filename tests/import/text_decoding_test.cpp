@@ -5,6 +5,7 @@
 #include "tests/import/xer_test_support.h"
 
 #include "model/records/TaskRecord.h"
+#include "model/text_utils.h"
 
 #include <gtest/gtest.h>
 
@@ -17,44 +18,28 @@ using testing_support::ReadXer;
 using testing_support::ReaderDocument;
 using testing_support::WithHeader;
 
-TEST(TextDecoding, RecognisesValidUtf8) {
-    struct Case { const char* why; std::string_view bytes; bool valid; };
+// Byte by byte: whether the bytes are valid UTF-8, and what widen_string makes of them (UTF-8
+// where valid, else each byte as Windows-1252).
+TEST(TextDecoding, ByteLevelTable) {
+    struct Case { const char* why; std::string_view bytes; bool utf8; std::wstring_view text; };
     const Case cases[] = {
-        {"empty", "", true},
-        {"ASCII", "plain text\t%R", true},
-        {"two-byte e acute", "Caf\xC3\xA9", true},
-        {"three-byte euro sign", "\xE2\x82\xAC", true},
-        {"four-byte emoji", "\xF0\x9F\x99\x82", true},
-        {"lone Windows-1252 e acute", "Caf\xE9", false},
-        {"Windows-1252 quotes", "\x93quoted\x94", false},
-        {"continuation byte alone", "\x80", false},
-        {"sequence cut at the end", "\xE2\x82", false},
-        {"overlong slash", "\xC0\xAF", false},
-        {"surrogate half", "\xED\xA0\x80", false},
-        {"beyond U+10FFFF", "\xF4\x90\x80\x80", false},
+        {"empty", "", true, L""}, {"ASCII", "plain text\t%R", true, L"plain text\t%R"},
+        {"two-byte e acute", "Caf\xC3\xA9", true, L"Caf\u00E9"},
+        {"three-byte euro sign", "\xE2\x82\xAC" "5", true, L"\u20AC" "5"},
+        {"four-byte emoji", "\xF0\x9F\x98\x80", true, L"\U0001F600"},
+        {"embedded NUL kept", std::string_view("a\0b", 3), true, std::wstring_view(L"a\0b", 3)},
+        {"lone Windows-1252 e acute", "Caf\xE9", false, L"Caf\u00E9"},
+        {"Windows-1252 euro and quotes", "\x80\x93q\x94", false, L"\u20AC\u201Cq\u201D"},
+        {"undefined Windows-1252 byte keeps its code", "\x81", false, L"\x81"},
+        {"sequence cut at the end", "\xE2\x82", false, L"\u00E2\u201A"},
+        {"overlong slash", "\xC0\xAF", false, L"\u00C0\u00AF"},
+        {"surrogate half", "\xED\xA0\x80", false, L"\u00ED\u00A0\u20AC"},
+        {"beyond U+10FFFF", "\xF4\x90\x80\x80", false, L"\u00F4\u0090\u20AC\u20AC"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.why);
-        EXPECT_EQ(is_valid_utf8(c.bytes), c.valid);
-    }
-}
-
-TEST(TextDecoding, WindowsCodePageMapsEveryByte) {
-    struct Case { const char* why; unsigned char byte; wchar_t expected; };
-    const Case cases[] = {
-        {"ASCII stays", 'A', L'A'},
-        {"euro sign", 0x80, 0x20AC},
-        {"left double quotation mark", 0x93, 0x201C},
-        {"right double quotation mark", 0x94, 0x201D},
-        {"en dash", 0x96, 0x2013},
-        {"undefined byte keeps its code", 0x81, 0x0081},
-        {"non-breaking space", 0xA0, 0x00A0},
-        {"e acute as in ISO 8859-1", 0xE9, 0x00E9},
-        {"last byte", 0xFF, 0x00FF},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.why);
-        EXPECT_EQ(windows_1252_char(c.byte), c.expected);
+        EXPECT_EQ(is_valid_utf8(c.bytes), c.utf8);
+        EXPECT_EQ(widen_string(c.bytes), c.text);
     }
 }
 
@@ -86,7 +71,7 @@ TEST(TextDecoding, DecidesOncePerFile) {
     }
 }
 
-TEST(TextDecoding, DecodesTheHeaderLikeTheRest) {
+TEST(TextDecoding, TheHeaderDecodesLikeTheRest) {
     ReaderDocument doc;
     ASSERT_TRUE(ReadXer(doc, "\xEF\xBB\xBF" "ERMHDR\t8.0\t2020-01-01 00:00\tx\ty\tz\ta\tb\t\xE2\x82\xAC\n").doc);
     EXPECT_EQ(doc.GetXerVersion().text, L"8.0") << "the byte-order mark is not part of the header";

@@ -5,8 +5,6 @@
 #include "../xls/biff_test_streams.h"
 #include "columns/ColumnCatalog.h"
 #include "model/CaptionCatalog.h"
-#include "model/display_settings.h"
-#include "model/number_formats.h"
 #include "model/text_utils.h"
 
 #include <algorithm>
@@ -76,18 +74,8 @@ std::unique_ptr<document::Document_xls> LoadSheets(const std::vector<SheetCells>
 }
 
 void XlsImportTest::SetUp() {
-    CaptionCatalog::Instance().Reset();
     CaptionCatalog::Instance().ChooseLanguage(L"ENU");
     ColumnCatalog::Instance().BuildAllColumns();
-    ResetValueFormats();
-    ResetDisplaySettings();
-}
-
-void XlsImportTest::TearDown() {
-    ColumnCatalog::Instance().Reset();
-    CaptionCatalog::Instance().Reset();
-    ResetValueFormats();
-    ResetDisplaySettings();
 }
 
 }  // namespace varnholt::testing_support

@@ -1,6 +1,6 @@
 // xls_import_support.h - small workbooks for the workbook import tests, built in memory as
-// BIFF8 streams from tables of cell texts, and a fixture base that starts every test from the
-// built-in columns and the default display settings.
+// BIFF8 streams from tables of cell texts, and a fixture base with English captions and the
+// built-in columns.
 #pragma once
 
 #include "import/Document_xls.h"
@@ -36,7 +36,6 @@ struct SheetCells {
 class XlsImportTest : public testing::Test {
 protected:
     void SetUp() override;
-    void TearDown() override;
 };
 
 }  // namespace varnholt::testing_support

@@ -65,26 +65,6 @@ TEST_F(RelationshipSheetTest, LinksActivitiesByTheirActivityIds) {
     }
 }
 
-TEST_F(RelationshipSheetTest, EachRelationshipIsListedAtBothEnds) {
-    const auto doc = LoadLinks({{"A3", "A1", "SS", "16"}, {"A3", "A2", "PR_FF", "-8.5"}, {"A2", "A1", "Bogus", "x"}});
-    ASSERT_EQ(doc->TaskPreds().size(), 3u);
-    const TaskRecord& first = *doc->Tasks()[0];
-    const TaskRecord& third = *doc->Tasks()[3];
-    EXPECT_EQ(third.predecessors.size(), 2u);
-    EXPECT_EQ(first.successors.size(), 2u);
-    const TaskPredRecord& start_start = *doc->TaskPreds()[0];
-    EXPECT_EQ(start_start.task_id.value, third.task_id.value);
-    EXPECT_EQ(start_start.pred_task_id.value, first.task_id.value);
-    EXPECT_EQ(start_start.proj_id.value, 1u);
-    EXPECT_EQ(start_start.pred_proj_id.value, 1u);
-    EXPECT_DOUBLE_EQ(start_start.lag_hr_cnt.value, 16.0);
-    const s_relationship_type start_to_start(std::wstring_view(L"PR_SS"));
-    EXPECT_EQ(start_start.pred_type.value, start_to_start.value);
-    EXPECT_DOUBLE_EQ(doc->TaskPreds()[1]->lag_hr_cnt.value, -8.5);
-    EXPECT_EQ(doc->TaskPreds()[2]->pred_type.value, 1) << "unknown text falls back to finish to start";
-    EXPECT_DOUBLE_EQ(doc->TaskPreds()[2]->lag_hr_cnt.value, 0.0);
-}
-
 TEST_F(RelationshipSheetTest, NeedsBothActivityColumns) {
     const auto doc = LoadLinks({{"A3", "A1"}}, {"task_id", "predecessor"});
     EXPECT_TRUE(doc->TaskPreds().empty());

@@ -87,35 +87,6 @@ TEST_F(ResourceSheetTest, RolesComeFromTheRoleLists) {
     }
 }
 
-TEST_F(ResourceSheetTest, EachRowIsAResourceWithItsOwnRecords) {
-    const auto doc = LoadResources({"rsrc_short_name", "curr_id", "clndr_id", "shift_id"},
-                                   {{"ENG", "Euro", "Office", "Day"}, {"CRANE", "", "Site", ""}, {"STEEL", "", "", "Night"}});
-    ASSERT_EQ(doc->Rsrcs().size(), 3u);
-    ASSERT_EQ(doc->Shifts().size(), 3u) << "an empty shift cell still makes a shift record";
-    for (std::uint32_t i = 0; i < 3; ++i) {
-        SCOPED_TRACE(i);
-        const RsrcRecord& resource = *doc->Rsrcs()[i];
-        EXPECT_EQ(resource.rsrc_id.value, i + 1);
-        ASSERT_EQ(resource.rates.size(), 1u);
-        EXPECT_EQ(resource.rates[0]->rsrc_rate_id.value, i + 1);
-        EXPECT_EQ(resource.rates[0]->rsrc_id.value, i + 1);
-        ASSERT_NE(resource.currency, nullptr);
-        EXPECT_EQ(resource.currency->curr_id.value, i + 1);
-        ASSERT_NE(resource.calendar, nullptr);
-        EXPECT_EQ(resource.calendar->clndr_id.value, i + 1);
-    }
-    EXPECT_EQ(doc->Rsrcs()[0]->GetFieldValue(518)->to_string(), L"Euro");
-    EXPECT_EQ(doc->Rsrcs()[1]->GetFieldValue(517)->to_string(), L"Site");
-    EXPECT_EQ(doc->Rsrcs()[0]->GetFieldValue(540)->to_string(), L"Day");
-    EXPECT_EQ(doc->Rsrcs()[1]->shift, nullptr);
-    EXPECT_EQ(doc->FindCurrency(s_unsigned_long(1))->curr_type.text, L"Dollar")
-        << "the default currency comes first and keeps id 1";
-    const ColumnCatalog& catalog = ColumnCatalog::Instance();
-    EXPECT_TRUE(catalog.FindResourceByColumnId(518)->present);
-    EXPECT_TRUE(catalog.FindResourceByColumnId(540)->present);
-    EXPECT_FALSE(catalog.FindResourceByColumnId(535)->present) << "no rsrc_name column";
-}
-
 TEST_F(ResourceSheetTest, FieldValuesOfAResource) {
     const auto doc = LoadResources(
         {"rsrc_short_name", "rsrc_name", "active_flag", "ot_flag", "rsrc_type", "rsrc_notes", "ot_factor",
@@ -151,31 +122,6 @@ TEST_F(ResourceSheetTest, FieldValuesOfAResource) {
     EXPECT_FALSE(catalog.FindResourceByColumnId(521)->present) << "employee code";
 }
 
-TEST_F(ResourceSheetTest, UserFieldsOfResourcesGetTheirOwnColumns) {
-    const auto doc = LoadResources({"rsrc_short_name", "user_field_9", "user_field_0"},
-                                   {{"ENG", "Large", "x"}, {"CRANE", "Small", "y"}}, {"ID", "Size", "Zero"});
-    ASSERT_EQ(doc->UdfTypes().size(), 1u);
-    const ColumnDef* column = ColumnCatalog::Instance().FindResourceByColumnId(100009);
-    ASSERT_NE(column, nullptr);
-    EXPECT_EQ(column->caption, L"Size");
-    EXPECT_EQ(doc->Rsrcs()[1]->GetColumnValue(100009)->to_string(), L"Small");
-}
-
-TEST_F(ResourceSheetTest, EachResourceTakesTheRoleOfItsRoleId) {
-    const auto doc = LoadResources({"rsrc_short_name", "role_id", "role_code_list", "role_list"},
-                                   {{"ENG", "DES", "DES,REV", "Designer,Reviewer"},
-                                    {"ENG", "REV", "", ""},
-                                    {"CRANE", "LIFT", "", ""},
-                                    {"ARC", "", "REV", "Reviewer"}});
-    EXPECT_EQ(Roles(*doc), L"1:DES/Designer 2:REV/Reviewer ");
-    ASSERT_NE(doc->Rsrcs()[0]->role, nullptr);
-    EXPECT_EQ(doc->Rsrcs()[0]->role->role_short_name.text, L"DES") << "the first row of a short name wins";
-    EXPECT_EQ(doc->Rsrcs()[1]->role, nullptr) << "the second ENG is not the first of its name";
-    EXPECT_EQ(doc->Rsrcs()[2]->role, nullptr) << "no role LIFT";
-    EXPECT_EQ(doc->Rsrcs()[3]->role, nullptr) << "an empty role id";
-    EXPECT_EQ(doc->Rsrcs()[0]->GetFieldValue(533)->to_string(), L"Designer");
-}
-
 TEST_F(ResourceSheetTest, ResourcePathsBuildTheTree) {
     struct Case {
         const char* why;
@@ -207,10 +153,8 @@ TEST(ResourceNotes, CutsATrailingUnfinishedTag) {
         std::wstring kept;
     };
     const Case cases[] = {
-        {"cut inside a tag", L"<p>text</p><di", L"<p>text</p>"},
-        {"whole", L"<p>text</p>", L"<p>text</p>"},
-        {"no tags", L"plain", L"plain"},
-        {"an opening bracket only", L"a < b", L"a < b"},
+        {"cut inside a tag", L"<p>text</p><di", L"<p>text</p>"}, {"whole", L"<p>text</p>", L"<p>text</p>"},
+        {"no tags", L"plain", L"plain"}, {"an opening bracket only", L"a < b", L"a < b"},
         {"empty", L"", L""},
     };
     for (const Case& c : cases) {

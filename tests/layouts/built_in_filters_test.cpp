@@ -1,6 +1,5 @@
-// built_in_filters_test.cpp - the filters every layout store starts with: their lists, ids,
-// names in both caption languages, the lookups by id, and which activities of a small
-// schedule each one passes.
+// built_in_filters_test.cpp - which activities of a small schedule each filter that every
+// layout store starts with passes.
 
 #include "layouts/LayoutStore.h"
 #include "layouts/built_in_filters.h"
@@ -25,49 +24,6 @@ using testing_layouts::SketchDocument;
 
 class BuiltInFiltersTest : public LayoutsTest {};
 
-std::vector<std::int32_t> IdsOf(const NamedFilterList& filters) {
-    std::vector<std::int32_t> ids;
-    for (const auto& filter : filters) ids.push_back(filter->id);
-    return ids;
-}
-
-TEST_F(BuiltInFiltersTest, AFreshStoreHoldsSeventeenInTheirOrder) {
-    const LayoutStore store;
-    EXPECT_EQ(IdsOf(store.ActivityFilters()),
-              (std::vector<std::int32_t>{-6, -4, -14, -13, -7, -10, -18, -3, -9, -17, -5, -2, -8}));
-    EXPECT_EQ(IdsOf(store.WbsFilters()), (std::vector<std::int32_t>{-108, -109}));
-    EXPECT_EQ(IdsOf(store.ProjectFilters()), (std::vector<std::int32_t>{-108, -107}));
-
-    std::vector<std::wstring> names;
-    for (const auto& filter : store.ActivityFilters()) names.push_back(filter->name);
-    EXPECT_EQ(names, (std::vector<std::wstring>{L"Completed", L"Critical", L"Has Finish Constraint",
-                                                L"Has Start Constraint", L"In Progress", L"Level of Effort",
-                                                L"Longest Path", L"Milestone", L"Negative Float", L"Non What-If",
-                                                L"Non-critical", L"Normal", L"Not Started"}));
-    EXPECT_EQ(store.WbsFilters()[1]->name, L"WBS Elements below Project");
-    EXPECT_EQ(store.ProjectFilters()[1]->name, L"All EPS Elements");
-}
-
-TEST_F(BuiltInFiltersTest, NamesFollowTheCaptionLanguageAndIdsDoNot) {
-    CaptionCatalog::Instance().ChooseLanguage(L"FRA");
-    const LayoutStore store;
-    ASSERT_NE(store.FindActivityFilter(kFilterInProgress), nullptr);
-    EXPECT_EQ(store.FindActivityFilter(kFilterInProgress)->name, L"En cours");
-    EXPECT_EQ(store.FindActivityFilter(kFilterLevelOfEffort)->name, L"T\u00E2che enveloppe");
-    EXPECT_EQ(store.FindWbsFilter(kFilterAllProjects)->name, L"Tous les projets");
-}
-
-TEST_F(BuiltInFiltersTest, LookupsByIdSearchTheirOwnList) {
-    const LayoutStore store;
-    EXPECT_EQ(store.FindActivityFilter(-108), nullptr) << "-108 is a WBS and project filter only";
-    ASSERT_NE(store.FindWbsFilter(-108), nullptr);
-    EXPECT_EQ(store.FindWbsFilter(-108), store.WbsFilters()[0].get());
-    EXPECT_EQ(store.FindProjectFilter(-108), store.ProjectFilters()[0].get());
-    EXPECT_EQ(store.FindProjectFilter(-109), nullptr);
-    EXPECT_EQ(store.FindActivityFilter(0), nullptr);
-    EXPECT_EQ(store.FindActivityFilter(-2)->name, L"Normal");
-}
-
 // One activity of the small schedule below.
 struct Sketch {
     const wchar_t* code;
@@ -82,12 +38,9 @@ struct Sketch {
 
 TEST_F(BuiltInFiltersTest, EachPassesTheActivitiesItNames) {
     const Sketch sketches[] = {
-        {L"A100", 0, 0},
-        {L"A200", 1, 1, true, true, 2},
-        {L"A300", 2, 3, false, false, 0, 6},
-        {L"A400", 2, 2, false, false, 0, 0, -8.0},
-        {L"A500", 0, 4, false, true, 9},
-        {L"A600", 1, 5, false, false, 0, 3, 0.0},
+        {L"A100", 0, 0}, {L"A200", 1, 1, true, true, 2},
+        {L"A300", 2, 3, false, false, 0, 6}, {L"A400", 2, 2, false, false, 0, 0, -8.0},
+        {L"A500", 0, 4, false, true, 9}, {L"A600", 1, 5, false, false, 0, 3, 0.0},
     };
     SketchDocument document;
     for (const Sketch& sketch : sketches) {
@@ -102,19 +55,15 @@ TEST_F(BuiltInFiltersTest, EachPassesTheActivitiesItNames) {
         task->total_float_hr_cnt = s_dur(sketch.total_float);
     }
     const std::map<std::int32_t, std::vector<std::wstring>> expected = {
-        {kFilterCompleted, {L"A100", L"A500"}},
-        {kFilterCritical, {L"A200"}},
-        {kFilterFinishConstraint, {L"A300", L"A500"}},
-        {kFilterStartConstraint, {L"A200", L"A600"}},
-        {kFilterInProgress, {L"A200", L"A600"}},
-        {kFilterLevelOfEffort, {L"A400"}},
+        {kFilterCompleted, {L"A100", L"A500"}}, {kFilterCritical, {L"A200"}},
+        {kFilterFinishConstraint, {L"A300", L"A500"}}, {kFilterStartConstraint, {L"A200", L"A600"}},
+        {kFilterInProgress, {L"A200", L"A600"}}, {kFilterLevelOfEffort, {L"A400"}},
         {kFilterLongestPath, {L"A200"}},  // A500 drives too, but is complete
         {kFilterMilestone, {L"A300", L"A500"}},
         {kFilterNegativeFloat, {L"A400"}},  // zero float is not negative
         {kFilterNonWhatIf, {L"A100", L"A200", L"A300", L"A400", L"A500", L"A600"}},
         {kFilterNonCritical, {L"A100", L"A300", L"A400", L"A500", L"A600"}},
-        {kFilterNormal, {L"A100", L"A200", L"A600"}},
-        {kFilterNotStarted, {L"A300", L"A400"}},
+        {kFilterNormal, {L"A100", L"A200", L"A600"}}, {kFilterNotStarted, {L"A300", L"A400"}},
     };
     const LayoutStore store;
     for (const auto& [id, codes] : expected) {
@@ -160,6 +109,17 @@ TEST_F(BuiltInFiltersTest, WbsAndProjectFiltersTestTheNodeType) {
         ASSERT_NE(c.filter, nullptr);
         EXPECT_EQ(c.filter->Match(NodeRow(c.field, c.node_type)), c.passes);
     }
+}
+
+TEST_F(BuiltInFiltersTest, LookupsByIdSearchTheirOwnList) {
+    const LayoutStore store;
+    EXPECT_EQ(store.FindActivityFilter(-108), nullptr) << "-108 is a WBS and project filter only";
+    ASSERT_NE(store.FindWbsFilter(-108), nullptr);
+    EXPECT_EQ(store.FindWbsFilter(-108), store.WbsFilters()[0].get());
+    EXPECT_EQ(store.FindProjectFilter(-108), store.ProjectFilters()[0].get());
+    EXPECT_EQ(store.FindProjectFilter(-109), nullptr);
+    EXPECT_EQ(store.FindActivityFilter(0), nullptr);
+    EXPECT_EQ(store.FindActivityFilter(-2)->name, L"Normal");
 }
 
 }  // namespace

@@ -99,17 +99,12 @@ TEST_F(ColumnFilesTest, OnlySaneWidthsAreKept) {
         std::string_view width;
         float kept;
     } const cases[] = {
-        {"an ordinary width", "80.7", 80.7f},
-        {"the widest kept", "4000", 4000.0f},
-        {"negative", "-5", kDefaultColumnWidth},
-        {"zero", "0", kDefaultColumnWidth},
-        {"below one pixel", "0.5", kDefaultColumnWidth},
-        {"wider than any screen", "5000", kDefaultColumnWidth},
+        {"an ordinary width", "80.7", 80.7f}, {"the widest kept", "4000", 4000.0f},
+        {"negative", "-5", kDefaultColumnWidth}, {"zero", "0", kDefaultColumnWidth},
+        {"below one pixel", "0.5", kDefaultColumnWidth}, {"wider than any screen", "5000", kDefaultColumnWidth},
         {"past the float range", "1e39", kDefaultColumnWidth},
-        {"past the double range", "1e999", kDefaultColumnWidth},
-        {"not a number", "nan", kDefaultColumnWidth},
-        {"infinite", "inf", kDefaultColumnWidth},
-        {"empty", "", kDefaultColumnWidth},
+        {"past the double range", "1e999", kDefaultColumnWidth}, {"not a number", "nan", kDefaultColumnWidth},
+        {"infinite", "inf", kDefaultColumnWidth}, {"empty", "", kDefaultColumnWidth},
         {"leading number only", "120px", 120.0f},
     };
     for (const auto& c : cases) {
@@ -138,35 +133,6 @@ TEST_F(ColumnFilesTest, WritesWholeWidthsAndSkipsUnknownColumnsInTheirPlace) {
     EXPECT_EQ(ColumnsFileText(layout),
               "wbs_concat_name:120\r\nuser_field_cost:87.5\r\nwbs_name:87\r\nuser_field_late:66.25\r\n")
         << "the unknown column still used position 1; entries past the end follow in key order";
-}
-
-TEST_F(ColumnFilesTest, FieldNamesKeepTheirAccentsThroughTheFile) {
-    LoadTimeColumn column;
-    column.kind = LoadTimeKind::udf;
-    column.type_id = 5;
-    column.caption = L"Gr\u00F6\u00DFe";
-    column.field_name = L"Gr\u00F6\u00DFe";
-    ASSERT_NE(ColumnCatalog::Instance().AddActivityColumnWithCaption(column), nullptr);
-    ActivityLayout layout;
-    layout.AddColumn(100005, 80);
-    const std::string text = ColumnsFileText(layout);
-    EXPECT_EQ(text, "Gr\xC3\xB6\xC3\x9F" "e:80\r\n") << "written as UTF-8";
-    for (const std::string_view bytes : {std::string_view(text), std::string_view("Gr\xF6\xDF" "e:80\r\n")}) {
-        SCOPED_TRACE(bytes);  // UTF-8, or the older single-byte form
-        ActivityLayout read;
-        ApplyColumnsText(read, bytes);
-        EXPECT_EQ(Ids(read), std::vector<std::int32_t>{100005});
-    }
-}
-
-TEST_F(ColumnFilesTest, RelationshipListsAreWrittenWithTheirFieldNames) {
-    ActivityLayout layout;
-    layout.AddPredColumn(554, 90.6f);
-    layout.AddPredColumn(4, 50);  // unknown: left out
-    layout.AddSuccColumn(582, 91);
-    EXPECT_EQ(RelationshipColumnsFileText(layout.GetPredColumns()), "predtask\\7Ctask_code:90\r\n");
-    EXPECT_EQ(RelationshipColumnsFileText(layout.GetSuccColumns()), "task\\7Ctask_code:91\r\n");
-    EXPECT_EQ(RelationshipColumnsFileText(nullptr), "");
 }
 
 class FiltersFileTest : public ColumnFilesTest {
@@ -293,11 +259,9 @@ TEST_F(ColumnFilesTest, LayoutNamesCannotLeaveTheDataFolder) {
     } const cases[] = {
         {"a plain name", L"Plan", "Plan_columns.cfg"},
         {"a parent folder", L"../Escape", ".._Escape_columns.cfg"},
-        {"an absolute path", L"/tmp/x", "_tmp_x_columns.cfg"},
-        {"a back slash", L"a\\b", "a_b_columns.cfg"},
+        {"an absolute path", L"/tmp/x", "_tmp_x_columns.cfg"}, {"a back slash", L"a\\b", "a_b_columns.cfg"},
         {"a line break and a tab", L"two\nlines\t", "two_lines__columns.cfg"},
-        {"the parent folder itself", L"..", nullptr},
-        {"the folder itself", L".", nullptr},
+        {"the parent folder itself", L"..", nullptr}, {"the folder itself", L".", nullptr},
     };
     const std::filesystem::path folder = DataFolder() / "VP_ACT";
     for (const auto& c : cases) {
@@ -307,7 +271,7 @@ TEST_F(ColumnFilesTest, LayoutNamesCannotLeaveTheDataFolder) {
         ActivityLayout layout;
         layout.SetName(c.name);
         layout.AddColumn(kTaskCode, 90);
-        EXPECT_EQ(LayoutStore::SaveColumnsFile(layout, user_data_folder() + L"VP_ACT/"), c.file != nullptr);
+        EXPECT_EQ(LayoutStore::SaveColumnsFile(layout, GetUserDataFolder() + L"VP_ACT/"), c.file != nullptr);
         const std::vector<std::string> expected = c.file ? std::vector<std::string>{c.file} : std::vector<std::string>{};
         EXPECT_EQ(FilesUnder(folder), expected);
         EXPECT_EQ(FilesUnder(m_data_home.path()).size(), expected.size()) << "nothing lands anywhere else";
@@ -334,7 +298,7 @@ TEST_F(ColumnFilesTest, AFileThatCannotBeWrittenIsSkippedAndTheOldOneStaysWhole)
         EXPECT_EQ(name.find(".cfg."), std::string::npos) << "no temporary file is left: " << name;
 
     // Without a data folder nothing is written, and nothing lands in the working folder.
-    user_data_folder().clear();
+    ForgetUserDataFolder();
     ActivityLayout layout;
     layout.SetName(L"Nowhere");
     EXPECT_FALSE(LayoutStore::SaveColumnsFile(layout, GetUserDataFolder()));
@@ -343,25 +307,17 @@ TEST_F(ColumnFilesTest, AFileThatCannotBeWrittenIsSkippedAndTheOldOneStaysWhole)
 
 TEST_F(ColumnFilesTest, AMissingFileIsNotReadAndAnEmptyOneIs) {
     ActivityLayout layout;
-    EXPECT_FALSE(LayoutStore::LoadColumnsFile(layout, user_data_folder() + L"VP_ACT/none_columns.cfg"));
+    EXPECT_FALSE(LayoutStore::LoadColumnsFile(layout, GetUserDataFolder() + L"VP_ACT/none_columns.cfg"));
     EXPECT_FALSE(LayoutStore::LoadColumnsFile(layout, L""));
     WriteBytes(DataFolder() / "VP_ACT/empty_columns.cfg", "");
-    EXPECT_TRUE(LayoutStore::LoadColumnsFile(layout, user_data_folder() + L"VP_ACT/empty_columns.cfg"));
+    EXPECT_TRUE(LayoutStore::LoadColumnsFile(layout, GetUserDataFolder() + L"VP_ACT/empty_columns.cfg"));
     EXPECT_EQ(layout.GetColumnCount(), 0u);
     // Every token of a columns file may become a remembered column: a huge file is refused.
     std::string huge;
     while (huge.size() <= kMaxPerUserFileBytes) huge += "field_that_no_file_has:80\r\n";
     WriteBytes(DataFolder() / "VP_ACT/huge_columns.cfg", huge);
-    EXPECT_FALSE(LayoutStore::LoadColumnsFile(layout, user_data_folder() + L"VP_ACT/huge_columns.cfg"));
+    EXPECT_FALSE(LayoutStore::LoadColumnsFile(layout, GetUserDataFolder() + L"VP_ACT/huge_columns.cfg"));
     EXPECT_TRUE(layout.GetColumnWidths()->empty());
-}
-
-TEST_F(ColumnFilesTest, SaveFiltersFileNeedsASelection) {
-    WriteBytes(DataFolder() / "VP_ACT/Plan_filters.cfg", "bool_or\r\n-6\r\n");
-    ActivityLayout layout;
-    layout.SetName(L"Plan");
-    EXPECT_FALSE(LayoutStore::SaveFiltersFile(layout, user_data_folder() + L"VP_ACT/"));
-    EXPECT_EQ(ReadBytes(DataFolder() / "VP_ACT/Plan_filters.cfg"), "bool_or\r\n-6\r\n") << "the older file stays";
 }
 
 }  // namespace

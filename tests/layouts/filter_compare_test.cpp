@@ -21,7 +21,6 @@ namespace {
 using Op = FilterOperator;
 constexpr std::int32_t Code(Op op) { return OperatorCode(op); }
 
-
 struct ScaledCase {
     const char* why;
     Op op;
@@ -31,39 +30,44 @@ struct ScaledCase {
     bool expected;
 };
 
-// Operators whose outcome is the same in both forms of the scaled comparison.
-const ScaledCase kSharedScaledCases[] = {
-    {"= equal", Op::equal, 5, 5, {}, true},
-    {"= unequal", Op::equal, 5, 6, {}, false},
-    {"<> unequal", Op::not_equal, 5, 6, {}, true},
-    {"<> equal", Op::not_equal, 5, 5, {}, false},
-    {"> above", Op::greater, 6, 5, {}, true},
-    {"> same", Op::greater, 5, 5, {}, false},
-    {">= same", Op::greater_equal, 5, 5, {}, true},
-    {">= below", Op::greater_equal, 4, 5, {}, false},
-    {"< below", Op::less, 4, 5, {}, true},
-    {"< same", Op::less, 5, 5, {}, false},
-    {"<= same", Op::less_equal, 5, 5, {}, true},
-    {"<= above", Op::less_equal, 6, 5, {}, false},
-    {"between at the lower bound", Op::between, 5, 5, 10, true},
-    {"between at the upper bound", Op::between, 10, 5, 10, true},
-    {"between just below", Op::between, 4, 5, 10, false},
-    {"between just above", Op::between, 11, 5, 10, false},
-    {"between, lower bound only, at it", Op::between, 5, 5, {}, true},
-    {"between, lower bound only, below", Op::between, 4, 5, {}, false},
-    {"notbetween at the lower bound", Op::notbetween, 5, 5, 10, false},
-    {"notbetween at the upper bound", Op::notbetween, 10, 5, 10, false},
-    {"notbetween just below", Op::notbetween, 4, 5, 10, true},
-    {"notbetween just above", Op::notbetween, 11, 5, 10, true},
-    {"notbetween, lower bound only, below it", Op::notbetween, 4, 5, {}, true},
-    {"notbetween, lower bound only, at it", Op::notbetween, 5, 5, {}, false},
-    {"notbetween, lower bound only, above it", Op::notbetween, 6, 5, {}, false},
-    {"contains never matches hours", Op::contains, 5, 5, {}, false},
-    {"notcontains never matches hours", Op::notcontains, 5, 5, {}, false},
-    {"endswith never matches hours", Op::endswith, 5, 5, {}, false},
-    {"startswith never matches hours", Op::startswith, 5, 5, {}, false},
-    {"under never matches hours", Op::under, 5, 5, {}, false},
-    {"an operator number outside the thirteen", static_cast<Op>(13), 5, 5, {}, false},
+// Every operator on numbers, in both forms: `scaled` for durations and quantities, `typed` for
+// every other value (here whole numbers).
+struct OperatorCase {
+    const char* why;
+    Op op;
+    double value;
+    double low;
+    std::optional<double> high;
+    bool scaled;
+    bool typed;
+};
+const OperatorCase kOperatorCases[] = {
+    {"= equal", Op::equal, 5, 5, {}, true, true}, {"= unequal", Op::equal, 5, 6, {}, false, false},
+    {"<> unequal", Op::not_equal, 5, 6, {}, true, true}, {"<> equal", Op::not_equal, 5, 5, {}, false, false},
+    {"> above", Op::greater, 6, 5, {}, true, true}, {"> same", Op::greater, 5, 5, {}, false, false},
+    {">= same", Op::greater_equal, 5, 5, {}, true, true},
+    {">= below", Op::greater_equal, 4, 5, {}, false, false}, {"< below", Op::less, 4, 5, {}, true, true},
+    {"< same", Op::less, 5, 5, {}, false, false}, {"<= same", Op::less_equal, 5, 5, {}, true, true},
+    {"<= above", Op::less_equal, 6, 5, {}, false, false},
+    {"between at the lower bound", Op::between, 5, 5, 10, true, true},
+    {"between at the upper bound", Op::between, 10, 5, 10, true, true},
+    {"between just below", Op::between, 4, 5, 10, false, false},
+    {"between just above", Op::between, 11, 5, 10, false, false},
+    {"between, lower bound only, at it", Op::between, 5, 5, {}, true, true},
+    {"between, lower bound only, below", Op::between, 4, 5, {}, false, false},
+    {"notbetween at the lower bound", Op::notbetween, 5, 5, 10, false, false},
+    {"notbetween at the upper bound", Op::notbetween, 10, 5, 10, false, false},
+    {"notbetween just below", Op::notbetween, 4, 5, 10, true, true},
+    {"notbetween just above", Op::notbetween, 11, 5, 10, true, true},
+    {"notbetween, lower bound only, below it", Op::notbetween, 4, 5, {}, true, true},
+    {"notbetween, lower bound only, at it", Op::notbetween, 5, 5, {}, false, false},
+    {"notbetween, lower bound only, above it", Op::notbetween, 6, 5, {}, false, false},
+    {"contains is for texts", Op::contains, 5, 5, {}, false, false},
+    {"notcontains: no hours, but a number's text", Op::notcontains, 5, 5, {}, false, true},
+    {"endswith is for texts", Op::endswith, 5, 5, {}, false, false},
+    {"startswith is for texts", Op::startswith, 5, 5, {}, false, false},
+    {"under is for texts", Op::under, 5, 5, {}, false, false},
+    {"an operator number outside the thirteen", static_cast<Op>(13), 5, 6, {}, false, true},
 };
 
 s_dur Duration(std::optional<double> hours) { return hours ? s_dur(*hours) : s_dur(); }
@@ -79,8 +83,24 @@ void ExpectScaled(std::span<const ScaledCase> cases, scaled_form form, MakeValue
     }
 }
 
-TEST(ScaledComparison, DurationOperators) {
-    ExpectScaled(kSharedScaledCases, scaled_form::duration, Duration);
+TEST(FilterComparison, EveryOperatorInBothForms) {
+    for (const OperatorCase& c : kOperatorCases) {
+        SCOPED_TRACE(c.why);
+        const auto make_argument = [&c](auto make) {
+            return c.high ? FilterArgument::MakeRange(make(c.low), make(*c.high)) : FilterArgument::MakeSingle(make(c.low));
+        };
+        const auto duration = [](double hours) { return s_dur(hours); };
+        const auto quantity = [](double hours) { return s_unit(hours, s_unit::kQuantity); };
+        const auto whole = [](double number) { return s_int(static_cast<std::int32_t>(number)); };
+        EXPECT_EQ(ScaledCompare(Code(c.op), scaled_form::duration, s_dur(c.value), *make_argument(duration), nullptr),
+                  c.scaled);
+        EXPECT_EQ(ScaledCompare(Code(c.op), scaled_form::quantity, quantity(c.value), *make_argument(quantity), nullptr),
+                  c.scaled);
+        EXPECT_EQ(TypedCompare(Code(c.op), whole(c.value), make_argument(whole).get()), c.typed);
+    }
+}
+
+TEST(ScaledComparison, BlankDurationsAndQuantities) {
     const ScaledCase blank_cases[] = {
         // A duration only compares with an argument that is blank exactly when it is.
         {"= blank against 0", Op::equal, {}, 0, {}, false},
@@ -93,18 +113,14 @@ TEST(ScaledComparison, DurationOperators) {
         {"between ignores blankness", Op::between, {}, 0, 10, true},
     };
     ExpectScaled(blank_cases, scaled_form::duration, Duration);
-}
-
-TEST(ScaledComparison, QuantityOperators) {
-    ExpectScaled(kSharedScaledCases, scaled_form::quantity, Quantity);
-    const ScaledCase blank_cases[] = {
+    const ScaledCase blank_quantities[] = {
         // A quantity compares its number whether or not it is blank (a blank one reads 0).
         {"= blank against 0", Op::equal, {}, 0, {}, true},
         {"<> blank against 0", Op::not_equal, {}, 0, {}, false},
         {"> blank against -1", Op::greater, {}, -1, {}, true},
         {"< blank against 0", Op::less, {}, 0, {}, false},
     };
-    ExpectScaled(blank_cases, scaled_form::quantity, Quantity);
+    ExpectScaled(blank_quantities, scaled_form::quantity, Quantity);
 }
 
 TEST(ScaledComparison, ArgumentUnitsScaleByTheCalendar) {
@@ -174,69 +190,18 @@ TEST(TypedComparison, TextOperatorsIgnoreCase) {
         const wchar_t* argument;
         bool expected;
     } text_cases[] = {
-        {"= in another case", Op::equal, L"abcd", true},
-        {"= of another text", Op::equal, L"abc", false},
+        {"= in another case", Op::equal, L"abcd", true}, {"= of another text", Op::equal, L"abc", false},
         {"<> in another case", Op::not_equal, L"abcd", false},
-        {"<> of another text", Op::not_equal, L"abc", true},
-        {"endswith cd", Op::endswith, L"cd", true},
-        {"startswith ab", Op::startswith, L"ab", true},
-        {"under ab", Op::under, L"ab", true},
+        {"<> of another text", Op::not_equal, L"abc", true}, {"endswith cd", Op::endswith, L"cd", true},
+        {"startswith ab", Op::startswith, L"ab", true}, {"under ab", Op::under, L"ab", true},
         {"> a smaller text", Op::greater, L"ABCC", true},
-        {">= the same text", Op::greater_equal, L"ABCD", true},
-        {"< a larger text", Op::less, L"ABCE", true},
+        {">= the same text", Op::greater_equal, L"ABCD", true}, {"< a larger text", Op::less, L"ABCE", true},
         {"<= a smaller text", Op::less_equal, L"ABCC", false},
     };
     for (const auto& c : text_cases) {
         SCOPED_TRACE(c.why);
         const auto text_argument = FilterArgument::MakeSingle(s_string(c.argument));
         EXPECT_EQ(TypedCompare(Code(c.op), value, text_argument.get()), c.expected);
-    }
-}
-
-TEST(TypedComparison, OrderOperatorsAndRanges) {
-    const struct {
-        const char* why;
-        Op op;
-        std::int32_t value;
-        std::int32_t low;
-        std::optional<std::int32_t> high;
-        bool expected;
-    } cases[] = {
-        {"= equal", Op::equal, 5, 5, {}, true},
-        {"= unequal", Op::equal, 5, 6, {}, false},
-        {"<> unequal", Op::not_equal, 5, 6, {}, true},
-        {"<> equal", Op::not_equal, 5, 5, {}, false},
-        {"> above", Op::greater, 6, 5, {}, true},
-        {"> same", Op::greater, 5, 5, {}, false},
-        {">= same", Op::greater_equal, 5, 5, {}, true},
-        {"< same", Op::less, 5, 5, {}, false},
-        {"< below", Op::less, 4, 5, {}, true},
-        {"<= same", Op::less_equal, 5, 5, {}, true},
-        {"between at the lower bound", Op::between, 5, 5, 10, true},
-        {"between at the upper bound", Op::between, 10, 5, 10, true},
-        {"between just below", Op::between, 4, 5, 10, false},
-        {"between just above", Op::between, 11, 5, 10, false},
-        {"between, lower bound only", Op::between, 5, 5, {}, true},
-        {"between, lower bound only, below", Op::between, 4, 5, {}, false},
-        {"notbetween at the lower bound", Op::notbetween, 5, 5, 10, false},
-        {"notbetween at the upper bound", Op::notbetween, 10, 5, 10, false},
-        {"notbetween just below", Op::notbetween, 4, 5, 10, true},
-        {"notbetween just above", Op::notbetween, 11, 5, 10, true},
-        {"notbetween, lower bound only, below it", Op::notbetween, 4, 5, {}, true},
-        {"notbetween, lower bound only, at it", Op::notbetween, 5, 5, {}, false},
-        {"notbetween, lower bound only, above it", Op::notbetween, 6, 5, {}, false},
-        {"contains is text only", Op::contains, 5, 5, {}, false},
-        {"notcontains of a number", Op::notcontains, 5, 5, {}, true},
-        {"endswith is text only", Op::endswith, 5, 5, {}, false},
-        {"startswith is text only", Op::startswith, 5, 5, {}, false},
-        {"under is text only", Op::under, 5, 5, {}, false},
-        {"an operator number outside the thirteen", static_cast<Op>(13), 5, 6, {}, true},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.why);
-        const auto argument = c.high ? FilterArgument::MakeRange(s_int(c.low), s_int(*c.high))
-                                     : FilterArgument::MakeSingle(s_int(c.low));
-        EXPECT_EQ(TypedCompare(Code(c.op), s_int(c.value), argument.get()), c.expected);
     }
 }
 

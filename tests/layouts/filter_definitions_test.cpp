@@ -28,32 +28,6 @@ namespace {
 using testing_layouts::SketchDocument;
 using view::FilterEntry;
 
-TEST(TimeUnitFromToken, TheTokenBetweenTheFirstCharacterAndTheEqualsSign) {
-    struct Case {
-        const char* why;
-        std::wstring_view text;
-        std::int32_t unit;
-    } const cases[] = {
-        {"hours", L"[QT_Hour=1]", kTimeUnitHour},
-        {"days", L"(QT_Day=2)", kTimeUnitDay},
-        {"weeks", L"[QT_Week=1]", kTimeUnitWeek},
-        {"months", L"[QT_Month=1]", kTimeUnitMonth},
-        {"years", L"[QT_Year=1]", kTimeUnitYear},
-        {"any first character", L"xQT_Day=2", kTimeUnitDay},
-        {"an unknown token", L"[QT_Days=2]", kTimeUnitHour},
-        {"tokens match with their case", L"[qt_day=2]", kTimeUnitHour},
-        {"no first character before the token", L"QT_Day=2", kTimeUnitHour},
-        {"no equals sign", L"[QT_Day 2]", kTimeUnitHour},
-        {"the equals sign first: no room for the token", L"=2]", kTimeUnitHour},
-        {"empty", L"", kTimeUnitHour},
-        {"one character", L"[", kTimeUnitHour},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.why);
-        EXPECT_EQ(TimeUnitFromToken(c.text), c.unit);
-    }
-}
-
 TEST(ReadUnitAmount, TheNumberBetweenTheEqualsSignAndTheLastCharacter) {
     struct Case {
         const char* why;
@@ -64,12 +38,13 @@ TEST(ReadUnitAmount, TheNumberBetweenTheEqualsSignAndTheLastCharacter) {
     } const cases[] = {
         {"two days", L"[QT_Day=2]", true, 2.0, kTimeUnitDay},
         {"a fraction", L"[QT_Week=1.5]", true, 1.5, kTimeUnitWeek},
+        {"months", L"(QT_Month=1)", true, 1.0, kTimeUnitMonth},
+        {"years", L"xQT_Year=1]", true, 1.0, kTimeUnitYear},
         {"an unknown token is hours", L"[XX=7]", true, 7.0, kTimeUnitHour},
-        {"no number", L"[QT_Day=]", true, 0.0, kTimeUnitDay},
-        {"no equals sign", L"2", false, 0.0, 0},
+        {"tokens match with their case", L"[qt_day=2]", true, 2.0, kTimeUnitHour},
+        {"no number", L"[QT_Day=]", true, 0.0, kTimeUnitDay}, {"no equals sign", L"2", false, 0.0, 0},
         {"the equals sign first", L"=2]", false, 0.0, 0},
-        {"nothing after the equals sign", L"[QT_Day=", false, 0.0, 0},
-        {"empty", L"", false, 0.0, 0},
+        {"nothing after the equals sign", L"[QT_Day=", false, 0.0, 0}, {"empty", L"", false, 0.0, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.why);
@@ -116,13 +91,6 @@ protected:
     }
     static std::wstring DecodeText(const std::string& text) { return std::wstring(text.begin(), text.end()); }
 };
-
-TEST_F(FilterDefinitionsTest, AKnownIdChoosesTheStoresFilter) {
-    const std::size_t before = store().ActivityFilters().size();
-    ActivityLayout& layout = ReadFilterNode(Definition("-4", "bool_or", Condition("source_field|task_code|op|=|arg1|X")));
-    EXPECT_EQ(store().ActivityFilters().size(), before) << "name and conditions are ignored";
-    EXPECT_EQ(layout.GetFilter()->filters, std::vector<const NamedFilter*>{store().FindActivityFilter(-4)});
-}
 
 TEST_F(FilterDefinitionsTest, ANewFilterJoinsTheSelectionAndTheStore) {
     ActivityLayout& layout = ReadFilterNode(
@@ -195,25 +163,6 @@ TEST_F(FilterDefinitionsTest, GroupsNestAndSkipChildrenWithoutAMode) {
     complete.task_type = s_activity_type(3);
     EXPECT_TRUE(Defined().Match(view::ActivityRow(&milestone)));
     EXPECT_FALSE(Defined().Match(view::ActivityRow(&complete)));
-}
-
-TEST_F(FilterDefinitionsTest, UserFieldsAreNamedByTheirTypeId) {
-    LoadTimeColumn column;
-    column.kind = LoadTimeKind::udf;
-    column.type_id = 12;
-    column.caption = L"Yard";
-    column.field_name = L"user_field_yard";
-    ASSERT_NE(ColumnCatalog::Instance().AddActivityColumnWithCaption(column), nullptr);
-    ReadFilterNode(Definition("900", "bool_or",
-                              Condition("source_field|user_field_12|op|=|arg1|North") +
-                                  Condition("source_field|user_field_|op|=|arg1|x") +
-                                  Condition("source_field|user_field_99999999999|op|=|arg1|x") +
-                                  Condition("source_field|user_field_yard|op|=|arg1|x")));
-    const std::vector<const FilterEntry*> entries = Entries(*Defined().root);
-    ASSERT_EQ(entries.size(), 1u) << "the digits name the type; the field name is not looked up";
-    EXPECT_EQ(entries[0]->field, view::kFilterFieldUserField);
-    EXPECT_EQ(entries[0]->column_id, 100012);
-    EXPECT_EQ(entries[0]->FirstArgument()->low->to_string(), L"North");
 }
 
 TEST_F(FilterDefinitionsTest, ArgumentValuesByValueKind) {
@@ -336,6 +285,32 @@ TEST_F(FilterDefinitionsTest, IdsOfRecordsBecomeTheirNames) {
     store().DropDocument();
     ReadFilterNode(Definition("1300", "bool_or", Condition("source_field|clndr_id|op|=|arg1|5")));
     EXPECT_EQ(OnlyEntry().FirstArgument(), nullptr) << "without a document no calendar is found";
+}
+
+TEST_F(FilterDefinitionsTest, AKnownIdChoosesTheStoresFilter) {
+    const std::size_t before = store().ActivityFilters().size();
+    ActivityLayout& layout = ReadFilterNode(Definition("-4", "bool_or", Condition("source_field|task_code|op|=|arg1|X")));
+    EXPECT_EQ(store().ActivityFilters().size(), before) << "name and conditions are ignored";
+    EXPECT_EQ(layout.GetFilter()->filters, std::vector<const NamedFilter*>{store().FindActivityFilter(-4)});
+}
+
+TEST_F(FilterDefinitionsTest, UserFieldsAreNamedByTheirTypeId) {
+    LoadTimeColumn column;
+    column.kind = LoadTimeKind::udf;
+    column.type_id = 12;
+    column.caption = L"Yard";
+    column.field_name = L"user_field_yard";
+    ASSERT_NE(ColumnCatalog::Instance().AddActivityColumnWithCaption(column), nullptr);
+    ReadFilterNode(Definition("900", "bool_or",
+                              Condition("source_field|user_field_12|op|=|arg1|North") +
+                                  Condition("source_field|user_field_|op|=|arg1|x") +
+                                  Condition("source_field|user_field_99999999999|op|=|arg1|x") +
+                                  Condition("source_field|user_field_yard|op|=|arg1|x")));
+    const std::vector<const FilterEntry*> entries = Entries(*Defined().root);
+    ASSERT_EQ(entries.size(), 1u) << "the digits name the type; the field name is not looked up";
+    EXPECT_EQ(entries[0]->field, view::kFilterFieldUserField);
+    EXPECT_EQ(entries[0]->column_id, 100012);
+    EXPECT_EQ(entries[0]->FirstArgument()->low->to_string(), L"North");
 }
 
 }  // namespace

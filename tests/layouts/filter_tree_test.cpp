@@ -139,54 +139,6 @@ TEST_F(FilterTreeTest, AFilterWithoutConditionTreeMatchesEveryRow) {
     EXPECT_TRUE(any.Match(row));
 }
 
-TEST_F(FilterTreeTest, GroupsCombineTheirChildrenAndAskEveryOne) {
-    const ActivityRow row(&AddActivity(1));
-    int asked = 0;
-    auto fixed = [&asked](bool outcome) { return std::make_unique<FixedGroup>(outcome, asked); };
-
-    EXPECT_TRUE(FilterGroup(kMatchAll).Match(row)) << "an empty AND group matches";
-    EXPECT_FALSE(FilterGroup(kMatchAny).Match(row)) << "an empty OR group fails";
-
-    FilterGroup any(kMatchAny);
-    any.AddChild(fixed(true));
-    any.AddChild(fixed(false));
-    any.AddChild(fixed(false));
-    asked = 0;
-    EXPECT_TRUE(any.Match(row));
-    EXPECT_EQ(asked, 3) << "no early exit after the first match";
-
-    FilterGroup all(kMatchAll);
-    all.AddChild(fixed(false));
-    all.AddChild(fixed(true));
-    asked = 0;
-    EXPECT_FALSE(all.Match(row));
-    EXPECT_EQ(asked, 2) << "no early exit after the first failure";
-
-    // OR( AND(true, false), AND(), OR() ): the empty AND group carries it.
-    FilterGroup nested(kMatchAny);
-    auto& failing_and = nested.AddChild(std::make_unique<FilterGroup>(kMatchAll));
-    failing_and.AddChild(fixed(true));
-    failing_and.AddChild(fixed(false));
-    nested.AddChild(std::make_unique<FilterGroup>(kMatchAny));
-    EXPECT_FALSE(nested.Match(row));
-    nested.AddChild(std::make_unique<FilterGroup>(kMatchAll));
-    EXPECT_TRUE(nested.Match(row));
-}
-
-TEST_F(FilterTreeTest, StatusConditions) {
-    TaskRecord& done = AddActivity(1);
-    done.status_code = s_activity_status(0);
-    TaskRecord& started = AddActivity(2);
-    started.status_code = s_activity_status(1);
-    const ActivityRow done_row(&done), started_row(&started);
-    const auto is_completed = Condition(kStatusCode, FilterOperator::equal, s_activity_status(0));
-    const auto is_not_completed = Condition(kStatusCode, FilterOperator::not_equal, s_activity_status(0));
-    EXPECT_TRUE(is_completed->Match(done_row));
-    EXPECT_FALSE(is_not_completed->Match(done_row));
-    EXPECT_FALSE(is_completed->Match(started_row));
-    EXPECT_TRUE(is_not_completed->Match(started_row));
-}
-
 TEST_F(FilterTreeTest, DurationsCompareInHoursOfTheActivitysCalendar) {
     CalendarRecord* calendar = doc.NewCalendar();
     calendar->day_hr_cnt = s_double(8);

@@ -1,6 +1,5 @@
-// layout_classes_test.cpp - the four layout kinds: what each answers for what it lacks,
-// the column lists and their move rules, grouping records, Gantt bars and the ownership of
-// filter selections.
+// layout_classes_test.cpp - the column lists of the four layout kinds: their move and remove
+// rules, column titles and the colours of layout file numbers.
 
 #include "layouts/ActivityLayout.h"
 #include "layouts/TableLayouts.h"
@@ -49,22 +48,18 @@ std::string Fields(const LayoutColumnList& columns) {
     return text;
 }
 
+// Each kind answers for the parts it has and leaves the rest absent (null, or -1 as a count).
 TEST(LayoutKinds, AnswerOnlyForWhatTheyHave) {
     struct Case {
         LayoutKind kind;
         bool task_view, gantt, extra_lists;
     } const cases[] = {
-        {LayoutKind::activity, true, true, true},
-        {LayoutKind::wbs, false, true, false},
-        {LayoutKind::project, false, true, false},
-        {LayoutKind::resource, false, false, false},
+        {LayoutKind::activity, true, true, true}, {LayoutKind::wbs, false, true, false},
+        {LayoutKind::project, false, true, false}, {LayoutKind::resource, false, false, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.kind));
         const auto layout = MakeLayout(c.kind);
-        EXPECT_EQ(layout->GetKind(), c.kind);
-        EXPECT_TRUE(layout->GetName().empty());
-        EXPECT_EQ(layout->GetColumnCount(), 0u);
         EXPECT_NE(layout->GetColumns(), nullptr);
         EXPECT_NE(layout->GetGroupSortBy(), nullptr);
         EXPECT_NE(layout->GetColumnWidths(), nullptr);
@@ -79,12 +74,6 @@ TEST(LayoutKinds, AnswerOnlyForWhatTheyHave) {
         EXPECT_EQ(layout->GetSuccColumnCount(), extra_count);
         EXPECT_EQ(layout->GetRsrcColumns() != nullptr, c.extra_lists);
         EXPECT_EQ(layout->AddPredColumn(1, 10) != nullptr, c.extra_lists);
-        if (c.gantt) {
-            EXPECT_EQ(layout->GetTimescale()->unit, 4);
-            EXPECT_EQ(layout->GetTimescale()->cell_width, 50.0f);
-            EXPECT_TRUE(layout->GetGanttBars()->bars.empty());
-            EXPECT_EQ(layout->GetGanttBars()->defaults.color, 0xFFFF0000u);
-        }
     }
 }
 
@@ -109,25 +98,6 @@ TEST(LayoutKinds, TheBaseAnswersAbsentForEverything) {
     EXPECT_EQ(layout.GetFilter(), nullptr);
 }
 
-TEST(LayoutColumns, GetFindAndAddOnEveryKind) {
-    for (const LayoutKind kind : kAllKinds) {
-        SCOPED_TRACE(static_cast<int>(kind));
-        const auto layout = MakeLayout(kind);
-        view::LayoutColumn* first = layout->AddColumn(130, 80.5f);
-        ASSERT_NE(first, nullptr);
-        EXPECT_EQ(first->field, 130);
-        EXPECT_EQ(first->width, 80.5f);
-        EXPECT_TRUE(first->title.empty());
-        view::LayoutColumn* second = layout->AddColumn(130, 20);
-        EXPECT_EQ(layout->GetColumnCount(), 2u);
-        EXPECT_EQ(layout->GetColumn(1), second);
-        EXPECT_EQ(layout->GetColumn(2), nullptr) << "the count is no index";
-        EXPECT_EQ(layout->GetColumn(static_cast<std::size_t>(-1)), nullptr) << "a negative index";
-        EXPECT_EQ(layout->FindColumn(130), first) << "the first of two columns on one field";
-        EXPECT_EQ(layout->FindColumn(131), nullptr);
-    }
-}
-
 // The gap rule: `to` is the gap before the item of that index, count the gap after the last.
 struct MoveCase {
     const char* why;
@@ -135,14 +105,10 @@ struct MoveCase {
     const char* after;
 };
 const MoveCase kMoveCases[] = {
-    {"first to the end", 0, 3, "b c a"},
-    {"last to the front", 2, 0, "c a b"},
-    {"first behind the second", 0, 2, "b a c"},
-    {"into its own gap before", 1, 1, "a b c"},
-    {"into its own gap after", 1, 2, "a b c"},
-    {"from past the end", 3, 0, "a b c"},
-    {"to past the last gap", 0, 4, "a b c"},
-    {"middle to the front", 1, 0, "b a c"},
+    {"first to the end", 0, 3, "b c a"}, {"last to the front", 2, 0, "c a b"},
+    {"first behind the second", 0, 2, "b a c"}, {"into its own gap before", 1, 1, "a b c"},
+    {"into its own gap after", 1, 2, "a b c"}, {"from past the end", 3, 0, "a b c"},
+    {"to past the last gap", 0, 4, "a b c"}, {"middle to the front", 1, 0, "b a c"},
     {"middle to the end", 1, 3, "a c b"},
 };
 
@@ -215,77 +181,11 @@ TEST_F(LayoutTitles, OwnTitleElseTheCatalogueCaption) {
     EXPECT_EQ((view::LayoutColumn{-130, 10, {}}).GetTitle(), L"") << "a negative id";
 }
 
-TEST(GroupSortByRecords, AppendWithTheirDefaults) {
-    GroupSortBy group_sort;
-    const GroupBy& group = group_sort.AddGroupBy(152);
-    EXPECT_EQ(group.field, 152);
-    EXPECT_FALSE(group.include_all);
-    EXPECT_EQ(group.date_unit, kGroupDateNone);
-
-    const GroupLevel& level = group_sort.AddLevel(0xFFFFFFFF);
-    EXPECT_EQ(level.GetBackColor(), 0xFFFFFFFFu);
-    EXPECT_EQ(level.GetColor(), 0xFF000000u) << "opaque black until set";
-    EXPECT_TRUE(level.text.empty());
-
-    group_sort.ClearSortBys();
-    EXPECT_TRUE(group_sort.sort_bys.empty()) << "clearing an empty list leaves it empty";
-    group_sort.AddSortBy(130, kSortDescending);
-    group_sort.AddSortBy(132, kSortAscending);
-    EXPECT_EQ(group_sort.sort_bys.size(), 2u);
-    group_sort.ClearSortBys();
-    EXPECT_TRUE(group_sort.sort_bys.empty());
-    EXPECT_EQ(group_sort.group_bys.size(), 1u) << "clearing sort keys keeps the grouping";
-}
-
 TEST(GroupSortByRecords, ColoursFromLayoutFileNumbers) {
     EXPECT_EQ(ColorFromFileNumber(16777215), 0xFFFFFFFFu);
     EXPECT_EQ(ColorFromFileNumber(16777216), 0xFF000000u) << "only the low 24 bits count";
     EXPECT_EQ(ColorFromFileNumber(0), 0xFF000000u);
     EXPECT_EQ(ColorFromFileNumber(-1), 0xFFFFFFFFu);
-}
-
-TEST(GanttBars, AddedBarsStartBareAndAreFoundByName) {
-    GanttBarSet set;
-    GanttBar& milestone = set.AddBar(L"Milestone", 82, 70, true, false);
-    GanttBar& summary = set.AddBar(L"Summary", 82, 70, false, true);
-    EXPECT_EQ(milestone.mid_rect, nullptr);
-    EXPECT_EQ(milestone.start_point, nullptr);
-    EXPECT_EQ(milestone.end_point, nullptr);
-    EXPECT_EQ(milestone.filter, nullptr);
-    EXPECT_TRUE(milestone.labels.empty());
-    EXPECT_FALSE(summary.visible);
-    EXPECT_TRUE(summary.summary);
-    const GanttBarLabel& label = milestone.AddLabel(130, kLabelLeft);
-    EXPECT_EQ(label.field, 130);
-    EXPECT_EQ(label.position, kLabelLeft);
-    EXPECT_EQ(CopyLeadingName(summary), L"Summary");
-
-    EXPECT_EQ(FindByLeadingName(set.bars, L"Summary")->get(), &summary);
-    EXPECT_EQ(FindByLeadingName(set.bars, L"summary"), set.bars.end()) << "names compare exactly";
-}
-
-TEST(FilterOwnership, LayoutsAndBarsFreeTheirSelectionsButNotTheFilters) {
-    NamedFilter completed(L"Completed");
-    ActivityLayout layout;
-    auto first = std::make_unique<FilterSelection>(kMatchAll);
-    first->AddFilter(&completed);
-    layout.SetFilter(std::move(first));
-    ASSERT_NE(layout.GetFilter(), nullptr);
-    // Replacing the selection frees the old one (the leak checker would report it otherwise).
-    layout.SetFilter(std::make_unique<FilterSelection>(kMatchAny));
-    EXPECT_EQ(layout.GetFilter()->mode, kMatchAny);
-    EXPECT_TRUE(layout.GetFilter()->filters.empty());
-    layout.SetFilter(nullptr);
-    EXPECT_EQ(layout.GetFilter(), nullptr);
-
-    {
-        GanttBarSet set;
-        GanttBar& bar = set.AddBar(L"Milestone", 82, 70, true, false);
-        bar.filter = std::make_unique<FilterSelection>(kMatchAny);
-        bar.filter->AddFilter(&completed);
-    }
-    // The filter the bar's selection listed is untouched by the bar's end.
-    EXPECT_EQ(completed.name, L"Completed");
 }
 
 }  // namespace

@@ -9,7 +9,11 @@
 #include "layouts/file_access.h"
 #include "layouts/layout_file_parts.h"
 #include "layouts/layout_files.h"
+#include "layouts/settings_file.h"
 #include "layouts_test_support.h"
+#include "model/display_settings.h"
+#include "model/number_formats.h"
+#include "views/base/display_scale.h"
 
 #include <gtest/gtest.h>
 
@@ -124,39 +128,6 @@ TEST_F(LayoutFilesTest, ActivityGroupBysFindTheirColumnInFourWays) {
     }
 }
 
-TEST_F(LayoutFilesTest, WbsAndProjectGroupBysJoinToTheirOwnColumns) {
-    struct Case {
-        const char* why;
-        const char* kind;
-        std::string props;
-        std::int32_t column;  // 0: skipped
-    } const cases[] = {
-        {"WBS by manager", "VP_WBS", "join_path|OBS", 473},
-        {"WBS by code", "VP_WBS", "join_path|PROJWBS|include_all|Y", 374},
-        {"WBS by field name", "VP_WBS", "source_field|status_code", 472},
-        {"an unknown field name is not replaced by the join", "VP_WBS", "source_field|nothing|join_path|OBS", 0},
-        {"no caption lookup", "VP_WBS", "column_title|WBS Name", 0},
-        {"project by manager", "VP_PROJ", "join_path|OBS", 335},
-        {"a project layout has no WBS join", "VP_PROJ", "join_path|PROJWBS", 0},
-        {"project by field name", "VP_PROJ", "source_field|status_code", 331},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.why);
-        Load(std::string("(0||Layout(view_type|") + c.kind + "|view_name|T)((0||GroupSortBy()((0||GroupBys()((0||0(" +
-             c.props + ")())))))))");
-        const LayoutList& layouts = std::string_view(c.kind) == "VP_WBS" ? store().WbsLayouts() : store().ProjectLayouts();
-        const GroupSortBy& grouping = *Last(layouts).GetGroupSortBy();
-        if (c.column == 0) {
-            EXPECT_TRUE(grouping.group_bys.empty());
-            continue;
-        }
-        ASSERT_EQ(grouping.group_bys.size(), 1u);
-        EXPECT_EQ(grouping.group_bys[0]->field, c.column);
-        EXPECT_EQ(grouping.group_bys[0]->include_all, c.props.find("include_all|Y") != std::string::npos);
-        EXPECT_EQ(grouping.group_bys[0]->date_unit, kGroupDateNone);
-    }
-}
-
 TEST_F(LayoutFilesTest, SortKeysAndLevels) {
     LoadActivity(
         "(0||GroupSortBy()("
@@ -203,108 +174,12 @@ TEST_F(LayoutFilesTest, FilterNodeGivesTheSelectionItsMode) {
     EXPECT_EQ(Last(store().ActivityLayouts()).GetFilter(), nullptr) << "no source_field, no selection";
 }
 
-TEST_F(LayoutFilesTest, ActivityBarsWithTheirPartsFiltersAndLabels) {
-    LoadActivity(
-        "(0||GanttSettings()((0||GanttBars()("
-        "(0||Actual Work(start_source_field|act_start_date|end_source_field|act_progress_date)("
-        "(0||FilterList(source_field|bool_or)((0||0(filter_id|-2)())(0||1(filter_id|-10)())(0||2(filter_id|77)())))"
-        "(0||MidRect(shape|1|color|255)())"
-        "(0||StartPoint(shape|4|color|255|border_color|0)())"
-        "(0||EndPoint(color|255)())"
-        "(0||Labels()((0||task_name(position|L)())(0||task_code(position|R)())(0||nothing(position|L)())"
-        "(0||start_date()())))))"
-        "(0||Baseline(start_source_field|start_date|end_source_field|end_date)())"
-        "(0||Milestone(start_source_field|start_date|end_source_field|end_date|hide|Y)("
-        "(0||FilterList()((0||0(filter_id|-3)())))))"
-        "(0||Summary(start_source_field|start_date|end_source_field|end_date|hide|N|summary|Y)((0||FilterList()())))"
-        "(0||Remaining Work(start_source_field|restart_date)())"
-        "(0||Critical Remaining Work(start_source_field|nothing|end_source_field|end_date)())"
-        "))))");
-    const GanttBarSet& set = *Last(store().ActivityLayouts()).GetGanttBars();
-    ASSERT_EQ(set.bars.size(), 3u) << "Baseline is no activity bar; two bars lack a known start or end";
-    const GanttBar& actual = *set.bars[0];
-    EXPECT_EQ(actual.name, L"Actual Work");
-    EXPECT_EQ(actual.start_field, 54);
-    EXPECT_EQ(actual.end_field, 212);
-    EXPECT_TRUE(actual.visible);
-    EXPECT_FALSE(actual.summary);
-    ASSERT_NE(actual.filter, nullptr);
-    EXPECT_EQ(actual.filter->mode, kMatchAny);
-    EXPECT_EQ(actual.filter->filters,
-              (std::vector<const NamedFilter*>{store().FindActivityFilter(-2), store().FindActivityFilter(-10)}));
-    ASSERT_NE(actual.mid_rect, nullptr);
-    EXPECT_EQ(actual.mid_rect->shape, 1);
-    EXPECT_EQ(actual.mid_rect->GetColor(), 0xFF0000FFu);
-    EXPECT_EQ(actual.mid_rect->GetBorderColor(), 0xFF0000FFu) << "the border takes the colour";
-    ASSERT_NE(actual.start_point, nullptr);
-    EXPECT_EQ(actual.start_point->GetBorderColor(), kOpaqueBlack);
-    EXPECT_EQ(actual.end_point, nullptr) << "a part without a shape";
-    ASSERT_EQ(actual.labels.size(), 2u);
-    EXPECT_EQ(actual.labels[0]->field, 132);
-    EXPECT_EQ(actual.labels[0]->position, kLabelLeft);
-    EXPECT_EQ(actual.labels[1]->position, kLabelRight);
-
-    const GanttBar& milestone = *set.bars[1];
-    EXPECT_FALSE(milestone.visible);
-    ASSERT_NE(milestone.filter, nullptr);
-    EXPECT_EQ(milestone.filter->mode, kMatchAll) << "without source_field the list is all-of";
-    EXPECT_TRUE(set.bars[2]->summary);
-    EXPECT_EQ(set.bars[2]->filter, nullptr) << "an empty FilterList gives no list";
-}
-
-TEST_F(LayoutFilesTest, WbsBarsTakeAnyNameAndTheirOwnFilters) {
-    Load("(0||Layout(view_type|VP_WBS|view_name|W)("
-         "(0||GanttSettings()((0||GanttBars()("
-         "(0||Baseline(start_source_field|base_start_date|end_source_field|base_end_date)("
-         "(0||FilterList(source_field|bool_or)((0||0(filter_id|-108)())(0||1(filter_id|-2)())))"
-         "(0||Labels()((0||wbs_name(position|R)())(0||task_name(position|R)())))))"
-         "))))"
-         "(0||DateRange(date_scale|2)())))");
-    view::Layout& layout = Last(store().WbsLayouts());
-    ASSERT_EQ(layout.GetGanttBars()->bars.size(), 1u);
-    const GanttBar& bar = *layout.GetGanttBars()->bars[0];
-    EXPECT_EQ(bar.start_field, 422);
-    EXPECT_EQ(bar.filter->filters, std::vector<const NamedFilter*>{store().FindWbsFilter(-108)})
-        << "-2 is an activity filter only";
-    ASSERT_EQ(bar.labels.size(), 1u) << "labels name the WBS table's fields";
-    EXPECT_EQ(bar.labels[0]->field, 510);
-    EXPECT_EQ(layout.GetTimescale()->unit, 2);
-    EXPECT_FLOAT_EQ(layout.GetTimescale()->cell_width, 50.0f);
-}
-
-TEST_F(LayoutFilesTest, TheThreeExtraListsOfAnActivityLayout) {
-    const std::string joined_name = std::string("rsrc") + '\x07' + "Crsrc_name";
-    LoadActivity("",
-                 "(0||DateRange(date_scale|5)())"
-                 "(0||TaskRsrcColumns()((0||" + joined_name + "(width|150)())(0||rsrc_short_name()())))"
-                 "(0||TaskPredColumns()((0||PREDTASK\\7Ctask_code(width|90)())(0||critical_flag(width|60)())))"
-                 "(0||TaskSuccColumns()((0||task\\7Ctask_name(width|99999)())))");
-    view::Layout& layout = Last(store().ActivityLayouts());
-    EXPECT_EQ(layout.GetTimescale()->unit, 5);
-    EXPECT_EQ(Ids(*layout.GetRsrcColumns()), std::vector<std::int32_t>{535}) << "a column needs its width";
-    EXPECT_EQ(Ids(*layout.GetPredColumns()), std::vector<std::int32_t>{554})
-        << "relationship columns must be provided by the file";
-    ASSERT_EQ(layout.GetSuccColumnCount(), 1);
-    EXPECT_FLOAT_EQ(layout.GetSuccColumn(0)->width, 100.0f) << "an insane width is the default";
-}
-
-TEST_F(LayoutFilesTest, ResourceLayoutsReadOnlyTheirColumns) {
-    Load("(0||Layout(view_type|VP_RES|view_name|People)("
-         "(0||Columns()((0||rsrc_name(width|200)())))"
-         "(0||GroupSortBy()((0||GroupBys()((0||0(source_field|rsrc_type)())))))))");
-    view::Layout& layout = Last(store().ResourceLayouts());
-    EXPECT_EQ(layout.GetName(), L"People");
-    EXPECT_EQ(Ids(*layout.GetColumns()), std::vector<std::int32_t>{535});
-    EXPECT_TRUE(layout.GetGroupSortBy()->group_bys.empty());
-}
-
 TEST_F(LayoutFilesTest, WhatAddsNoLayout) {
     struct Case {
         const char* why;
         std::string_view bytes;
     } const cases[] = {
-        {"an empty file", ""},
-        {"only white space", " \r\n\t "},
+        {"an empty file", ""}, {"only white space", " \r\n\t "},
         {"another view type", "(0||Layout(view_type|VP_OBS|view_name|O)())"},
         {"no view type", "(0||Layout(view_name|O)())"},
         {"view types match with their case", "(0||Layout(view_type|vp_act|view_name|O)())"},
@@ -323,44 +198,6 @@ TEST_F(LayoutFilesTest, WhatAddsNoLayout) {
     EXPECT_TRUE(store().ResourceLayouts().empty());
 }
 
-TEST_F(LayoutFilesTest, AnActivityFileWithoutTaskViewStillAddsItsLayout) {
-    Load("\xEF\xBB\xBF\r\n(0||Layout(view_type|VP_ACT|view_name|Bare)((0||DateRange(date_scale|3)())))\r\n");
-    ASSERT_EQ(store().ActivityLayouts().size(), 1u) << "a byte-order mark and line breaks around the root are allowed";
-    view::Layout& layout = *store().ActivityLayouts()[0];
-    EXPECT_EQ(layout.GetName(), L"Bare");
-    EXPECT_EQ(layout.GetColumnCount(), 0u);
-    EXPECT_EQ(layout.GetFilter(), nullptr);
-    EXPECT_EQ(layout.GetTimescale()->unit, 3);
-    Load("(0||Layout(view_type|VP_WBS)())");
-    EXPECT_EQ(Last(store().WbsLayouts()).GetName(), L"") << "a layout without view_name has an empty name";
-}
-
-TEST_F(LayoutFilesTest, NamesReadTheSameInEitherEncoding) {
-    LoadTimeColumn column;
-    column.kind = LoadTimeKind::udf;
-    column.type_id = 3;
-    column.caption = L"Pr\u00FCfung";
-    column.field_name = L"Pr\u00FCfung";
-    ASSERT_NE(ColumnCatalog::Instance().AddActivityColumnWithCaption(column), nullptr);
-    struct Case {
-        const char* why;
-        std::string name;
-        std::string view_name;
-    } const cases[] = {
-        {"UTF-8", "Pr\xC3\xBC" "fung", "Caf\xC3\xA9"},
-        {"Windows-1252", "Pr\xFC" "fung", "Caf\xE9"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.why);
-        LoadActivity("(0||Columns()((0||" + c.name + "(width|80)())))");
-        Load("(0||Layout(view_type|VP_ACT|view_name|" + c.view_name + ")())");
-        EXPECT_EQ(Last(store().ActivityLayouts()).GetName(), L"Caf\u00E9");
-    }
-    ASSERT_EQ(store().ActivityLayouts().size(), 4u);
-    for (const std::size_t index : {0u, 2u})
-        EXPECT_EQ(Ids(*store().ActivityLayouts()[index]->GetColumns()), std::vector<std::int32_t>{100003});
-}
-
 // The nineteen layouts that come with the program, read from the source tree.
 class ShippedLayoutsTest : public LayoutsTest {
 protected:
@@ -369,32 +206,6 @@ protected:
         SetProgramFolder(SourceProgramFolder());
     }
 };
-
-std::vector<std::wstring> NamesOf(const LayoutList& layouts) {
-    std::vector<std::wstring> names;
-    for (const auto& layout : layouts) names.push_back(layout->GetName());
-    return names;
-}
-
-TEST_F(ShippedLayoutsTest, ANewStoreLoadsTheNineteenInOrder) {
-    const LayoutStore shipped;
-    EXPECT_EQ(NamesOf(shipped.ActivityLayouts()),
-              (std::vector<std::wstring>{L"Activity Status Layout", L"Activity Type Layout", L"Default Activities",
-                                         L"Grouped by Finish Monthly", L"Grouped by Finish Weekly",
-                                         L"Grouped by Primary Resource", L"Grouped by Start Monthly",
-                                         L"Grouped by Start Weekly", L"Grouped by WBS path", L"Project Schedule"}));
-    EXPECT_EQ(NamesOf(shipped.WbsLayouts()),
-              (std::vector<std::wstring>{L"Default WBS", L"Grouped by Project Status", L"Grouped by Responsible Manager",
-                                         L"WBS List", L"WBS Path Layout"}));
-    EXPECT_EQ(NamesOf(shipped.ProjectLayouts()),
-              (std::vector<std::wstring>{L"All Projects", L"Grouped by Responsible Manager", L"Project Status Layout"}));
-    EXPECT_EQ(NamesOf(shipped.ResourceLayouts()), std::vector<std::wstring>{L"Default Resources"});
-    // The store's four default names find their layouts.
-    EXPECT_NE(shipped.GetCurrentActivityLayout(), nullptr);
-    EXPECT_NE(shipped.GetCurrentWbsLayout(), nullptr);
-    EXPECT_NE(shipped.GetCurrentProjectLayout(), nullptr);
-    EXPECT_NE(shipped.GetCurrentResourceLayout(), nullptr);
-}
 
 TEST_F(ShippedLayoutsTest, EachShowsColumnsGroupsAndBars) {
     const LayoutStore shipped;

@@ -1,18 +1,14 @@
 // layouts_test_support.h - shared helpers of the layout tests: a document the test fills by
-// hand, a temporary folder that stands in for the user's data folder, and a fixture that puts
-// every process-wide table and setting back to its first-use state around each test.
+// hand, a temporary folder that stands in for the user's data folder, and a fixture with
+// captions, columns and folders of the test's own.
 #pragma once
 
 #include "columns/ColumnCatalog.h"
 #include "layouts/LayoutStore.h"
-#include "layouts/settings_file.h"
 #include "model/CaptionCatalog.h"
 #include "model/Document.h"
-#include "model/display_settings.h"
-#include "model/number_formats.h"
 #include "platform/program_folder.h"
 #include "platform/user_paths.h"
-#include "views/base/display_scale.h"
 
 #include <gtest/gtest.h>
 
@@ -72,37 +68,19 @@ inline std::string ReadBytes(const std::filesystem::path& path) {
 // the program.
 inline std::filesystem::path SourceProgramFolder() { return VARNHOLT_SOURCE_DIR; }
 
-// English captions, the built-in columns, default settings, a data folder of the test's own
-// (never the real home) and an empty program folder: no shipped or custom layouts unless a
-// test asks for them.
+// English captions, the built-in columns, a data folder of the test's own (never the real
+// home) and an empty program folder: no shipped or custom layouts unless a test asks for them.
+// The test main puts everything back afterwards.
 class LayoutsTest : public testing::Test {
 protected:
     void SetUp() override {
-        CaptionCatalog::Instance().Reset();
         CaptionCatalog::Instance().ChooseLanguage(L"ENU");
         ColumnCatalog::Instance().BuildAllColumns();
-        ResetDisplaySettings();
-        ResetValueFormats();
-        ResetLayoutSettings();
-        view::DisplayScale() = 1.0f;
         SetProgramFolder(m_program_folder.path());
-        custom_layout_files().clear();
-        user_data_folder() = CreateUserDataFoldersIn(m_data_home.path());
-        ASSERT_FALSE(user_data_folder().empty());
-    }
-    void TearDown() override {
-        user_data_folder().clear();
-        custom_layout_files().clear();
-        SetProgramFolder({});
-        view::DisplayScale() = 1.0f;
-        ResetLayoutSettings();
-        ResetValueFormats();
-        ResetDisplaySettings();
-        ColumnCatalog::Instance().Reset();
-        CaptionCatalog::Instance().Reset();
+        ASSERT_FALSE(CreateUserDataFoldersIn(m_data_home.path()).empty());
     }
 
-    [[nodiscard]] std::filesystem::path DataFolder() const { return PathFromWide(user_data_folder()); }
+    [[nodiscard]] std::filesystem::path DataFolder() const { return PathFromWide(GetUserDataFolder()); }
     [[nodiscard]] std::filesystem::path SettingsPath() const { return DataFolder() / "Settings.cfg"; }
 
     TempFolder m_data_home;

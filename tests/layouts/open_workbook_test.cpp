@@ -5,7 +5,11 @@
 #include "layouts/GanttBarSet.h"
 #include "layouts/LayoutStore.h"
 #include "layouts/open_sequence.h"
+#include "layouts/settings_file.h"
 #include "layouts_test_support.h"
+#include "model/display_settings.h"
+#include "model/number_formats.h"
+#include "views/base/display_scale.h"
 #include "model/text_utils.h"
 #include "layouts/Layout.h"
 
@@ -22,13 +26,6 @@ using testing_layouts::WriteBytes;
 
 // The generator writes them at test time into the build folder (a CTest fixture).
 std::wstring Workbook(const char* name) { return WideFromPath(std::filesystem::path(VARNHOLT_XLS_FIXTURES) / name); }
-
-std::vector<std::wstring> BarNames(view::Layout& layout) {
-    std::vector<std::wstring> names;
-    if (layout.GetGanttBars() == nullptr) return names;
-    for (const auto& bar : layout.GetGanttBars()->bars) names.push_back(bar->name);
-    return names;
-}
 
 class OpenWorkbookTest : public LayoutsTest {
 protected:
@@ -63,38 +60,6 @@ TEST_F(OpenWorkbookTest, RefusedAndFailedWorkbooks) {
         EXPECT_EQ(OpenSchedule(m_store, path).error, open_error::load_failed);
         EXPECT_EQ(m_store, nullptr) << "no partial schedule: the store is as it was";
         EXPECT_EQ(ColumnCatalog::Instance().FindActivityByColumnId(100003), nullptr);
-    }
-}
-
-// The shipped activity layouts draw progress bars from columns a workbook may lack.
-TEST_F(OpenWorkbookTest, ActivityBarsFollowTheWorkbooksColumns) {
-    SetProgramFolder(SourceProgramFolder());
-    const LayoutStore fresh;
-    ASSERT_FALSE(fresh.ActivityLayouts().empty());
-
-    ASSERT_TRUE(OpenSchedule(m_store, Workbook("bars_only.xls")));
-    for (const auto& layout : m_store->ActivityLayouts()) {
-        SCOPED_TRACE(narrow_string(layout->GetName()));
-        const std::vector<std::wstring> bars = BarNames(*layout);
-        ASSERT_FALSE(bars.empty());
-        EXPECT_EQ(bars.back(), L"universal_star_finish_bar") << "one bar from start to finish";
-        EXPECT_EQ(std::count(bars.begin(), bars.end(), L"universal_star_finish_bar"), 1);
-    }
-
-    ASSERT_TRUE(OpenSchedule(m_store, Workbook("no_finish.xls")));
-    for (const auto& layout : m_store->ActivityLayouts()) {
-        SCOPED_TRACE(narrow_string(layout->GetName()));
-        EXPECT_TRUE(BarNames(*layout).empty()) << "no finish, no bar";
-    }
-
-    // Layouts grouped by columns the export lacks are pruned; the others keep their bars.
-    ASSERT_TRUE(OpenSchedule(m_store, Workbook("export.xls")));
-    ASSERT_FALSE(m_store->ActivityLayouts().empty());
-    for (const auto& layout : m_store->ActivityLayouts()) {
-        SCOPED_TRACE(narrow_string(layout->GetName()));
-        const auto before = FindByName(fresh.ActivityLayouts(), layout->GetName());
-        ASSERT_NE(before, fresh.ActivityLayouts().end());
-        EXPECT_EQ(BarNames(*layout), BarNames(**before)) << "every progress column is there: the bars stay";
     }
 }
 

@@ -8,7 +8,11 @@
 #include "layouts/built_in_filters.h"
 #include "layouts/open_sequence.h"
 #include "layouts/post_open_passes.h"
+#include "layouts/settings_file.h"
 #include "layouts_test_support.h"
+#include "model/display_settings.h"
+#include "model/number_formats.h"
+#include "views/base/display_scale.h"
 
 #include <gtest/gtest.h>
 
@@ -163,17 +167,6 @@ TEST_F(GanttBarPassesTest, WithoutStartOrFinishNoActivityBarRemains) {
     EXPECT_TRUE(layout.GetGanttBars()->bars.empty());
 }
 
-TEST_F(GanttBarPassesTest, FilesWithTheirScheduleColumnsKeepTheirBars) {
-    view::Layout& layout = WithBars(store().ActivityLayouts(), L"Plan");
-    const std::vector<std::wstring> before = BarNames(layout);
-    store().AdoptDocument(std::make_unique<FlaggedDocument>(false, true));
-    store().PrepareActivityGanttBars();
-    EXPECT_EQ(BarNames(layout), before);
-    store().DropDocument();
-    store().PrepareActivityGanttBars();
-    EXPECT_EQ(BarNames(layout), before) << "no document, nothing to fit";
-}
-
 TEST_F(GanttBarPassesTest, WbsAndProjectBarsNeedTheirStartAndFinish) {
     view::Layout& wbs = Add<WBSLayout>(store().WbsLayouts(), L"Tree");
     wbs.GetGanttBars()->AddBar(L"Any", 434, 429, true, false);
@@ -240,17 +233,6 @@ TEST_F(CustomLayoutsTest, JoinAfterTheFileAndArePrunedLikeTheOthers) {
     EXPECT_EQ(opened->CurrentActivityLayoutName(), L"By size") << "the current name is repaired";
 }
 
-TEST_F(CustomLayoutsTest, TheirColumnsFilesApplyAfterTheOpen) {
-    WriteCustom("b.plf", "By size", "Gr\xC3\xB6\xC3\x9F" "e");
-    FindCustomLayoutFiles();
-    WriteBytes(DataFolder() / "VP_ACT/By size_columns.cfg", "Gr\xC3\xB6\xC3\x9F" "e:120\r\ntask_name:200\r\n");
-    std::unique_ptr<LayoutStore> opened;
-    ASSERT_TRUE(OpenSchedule(opened, WideFromPath(m_schedule)));
-    ASSERT_EQ(opened->ActivityLayouts().size(), 1u);
-    EXPECT_EQ(Ids(*opened->ActivityLayouts()[0]), (std::vector<std::int32_t>{100003, 132}));
-    EXPECT_FLOAT_EQ(opened->ActivityLayouts()[0]->GetColumn(0)->width, 120.0f);
-}
-
 TEST_F(CustomLayoutsTest, NamesWithAFolderPartAreNotLoaded) {
     WriteCustom("b.plf", "By size", "status_code");
     WriteBytes(m_program_folder.path() / "Layouts" / "outside.plf",
@@ -258,32 +240,6 @@ TEST_F(CustomLayoutsTest, NamesWithAFolderPartAreNotLoaded) {
     custom_layout_files() = {L"../outside.plf", L"b.plf", L"..", L""};
     store().LoadCustomLayouts();
     EXPECT_EQ(Names(store().ActivityLayouts()), std::vector<std::wstring>{L"By size"});
-}
-
-// The shipped layouts, opened with an XER schedule: nothing of them is lost.
-TEST_F(PostOpenPassesTest, AnXerFileKeepsTheShippedLayoutsWhole) {
-    SetProgramFolder(SourceProgramFolder());
-    const LayoutStore fresh;
-    std::unique_ptr<LayoutStore> opened;
-    ASSERT_TRUE(OpenSchedule(opened, WideFromPath(SourceProgramFolder() / "tests/data/xer/small_schedule.xer")));
-    ASSERT_NE(opened->GetDocument(), nullptr);
-    EXPECT_EQ(Names(opened->ActivityLayouts()), Names(fresh.ActivityLayouts()));
-    EXPECT_EQ(Names(opened->WbsLayouts()), Names(fresh.WbsLayouts()));
-    EXPECT_EQ(Names(opened->ProjectLayouts()), Names(fresh.ProjectLayouts()));
-    EXPECT_EQ(Names(opened->ResourceLayouts()), Names(fresh.ResourceLayouts()));
-    for (std::size_t i = 0; i < fresh.ActivityLayouts().size(); ++i) {
-        view::Layout& before = *fresh.ActivityLayouts()[i];
-        view::Layout& after = *opened->ActivityLayouts()[i];
-        EXPECT_EQ(Ids(after), Ids(before));
-        ASSERT_EQ(after.GetGanttBars()->bars.size(), before.GetGanttBars()->bars.size())
-            << "an XER file never triggers the activity bar pass";
-        for (std::size_t b = 0; b < before.GetGanttBars()->bars.size(); ++b)
-            EXPECT_EQ(after.GetGanttBars()->bars[b]->name, before.GetGanttBars()->bars[b]->name);
-    }
-    for (std::size_t i = 0; i < fresh.WbsLayouts().size(); ++i)
-        EXPECT_EQ(opened->WbsLayouts()[i]->GetGanttBars()->bars.size(), fresh.WbsLayouts()[i]->GetGanttBars()->bars.size());
-    EXPECT_EQ(opened->CurrentActivityLayoutName(), L"Default Activities");
-    EXPECT_NE(opened->GetCurrentActivityLayout(), nullptr);
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 
 #include "layouts/settings_file.h"
 #include "layouts_test_support.h"
+#include "model/display_settings.h"
+#include "model/number_formats.h"
 #include "platform/file_replace.h"
 
 #include <gtest/gtest.h>
@@ -31,19 +33,6 @@ protected:
         return names;
     }
 };
-
-TEST_F(SettingsFileTest, OneKeyChangesOneSetting) {
-    Active().unit_Decimals = Saved().unit_Decimals = 3;
-    Layout().gridlines_VerticalScale = 4;
-    ApplySettingsText("layout_rememberChanges:0");
-    EXPECT_FALSE(Layout().layout_rememberChanges);
-    LayoutSettings expected;
-    expected.layout_rememberChanges = false;
-    expected.gridlines_VerticalScale = 4;
-    EXPECT_EQ(Layout(), expected);
-    EXPECT_EQ(Active().unit_Decimals, 3) << "keys the file lacks keep their current value";
-    EXPECT_EQ(Saved().unit_Decimals, 3);
-}
 
 TEST_F(SettingsFileTest, SwitchesReadOnOrOffUnlessExact) {
     struct Case {
@@ -78,24 +67,6 @@ TEST_F(SettingsFileTest, SwitchesReadOnOrOffUnlessExact) {
     EXPECT_TRUE(Saved().unit_ShowDurationLabel);
     EXPECT_FALSE(Active().duration_ShowDurationLabel);
     EXPECT_FALSE(Saved().duration_ShowDurationLabel);
-}
-
-TEST_F(SettingsFileTest, NumbersReadTheirLeadingDigits) {
-    struct Case {
-        const char* why;
-        const char* value;
-        std::int32_t expected;
-    } const cases[] = {
-        {"plain", "3", 3},          {"digits then text", "3x", 3}, {"no digits", "abc", 0},
-        {"empty", "", 0},           {"negative", "-2", -2},        {"leading blank", " 4", 4},
-        {"beyond 32 bits", "99999999999", 2147483647},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.why);
-        ApplySettingsText(std::string("unit_Decimals:") + c.value);
-        EXPECT_EQ(Active().unit_Decimals, c.expected) << "reading sets the active value";
-        EXPECT_EQ(Saved().unit_Decimals, c.expected) << "and the saved one";
-    }
 }
 
 TEST_F(SettingsFileTest, HorizontalGridStepIsAtLeastOneRow) {
@@ -143,27 +114,6 @@ TEST_F(SettingsFileTest, TokenForm) {
     }
 }
 
-TEST_F(SettingsFileTest, WritesElevenLinesInTheFixedOrder) {
-    // Read in a shuffled order, with the active values then changed as a workbook would.
-    ApplySettingsText(
-        "gridlines_HorizontalEnabled:0\r\nduration_Decimals:3\r\nlayout_rememberChanges:0\r\n"
-        "unit_UnitOfTime:0\tgridlines_HorizontalScale:12\r\nduration_UnitOfTime:2\r\n");
-    Active().duration_Decimals = 1;
-    Active().unit_UnitOfTime = 4;
-    EXPECT_EQ(SettingsFileText(),
-              "unit_UnitOfTime:0\r\n"
-              "unit_Decimals:1\r\n"
-              "unit_ShowDurationLabel:0\r\n"
-              "duration_UnitOfTime:2\r\n"
-              "duration_Decimals:3\r\n"
-              "duration_ShowDurationLabel:0\r\n"
-              "layout_rememberChanges:0\r\n"
-              "gridlines_VerticalScale:2\r\n"
-              "gridlines_HorizontalScale:12\r\n"
-              "gridlines_VerticalEnabled:1\r\n"
-              "gridlines_HorizontalEnabled:0\r\n");
-}
-
 TEST_F(SettingsFileTest, SavedFileReadsBackTheSameSettings) {
     Active().duration_UnitOfTime = Saved().duration_UnitOfTime = 3;
     Saved().unit_ShowDurationLabel = true;
@@ -191,7 +141,7 @@ TEST_F(SettingsFileTest, MissingFileLeavesEverySetting) {
 }
 
 TEST_F(SettingsFileTest, WithoutDataFolderNothingIsReadOrWritten) {
-    user_data_folder().clear();
+    ForgetUserDataFolder();
     EXPECT_TRUE(SettingsFilePath().empty());
     EXPECT_FALSE(SaveSettingsFile());
     EXPECT_FALSE(std::filesystem::exists("Settings.cfg")) << "never into the working folder";

@@ -31,32 +31,6 @@ std::unique_ptr<TaskRecord> MakeActivity(std::uint32_t task_id, std::uint32_t pr
     return task;
 }
 
-TEST(RelationshipLinks, EachFoundEndListsTheRelationship) {
-    auto a = MakeActivity(1, 7);
-    auto b = MakeActivity(2, 7);
-    struct Case { const char* why; TaskRecord* successor; TaskRecord* predecessor; };
-    const Case cases[] = {
-        {"both ends found", a.get(), b.get()},
-        {"successor missing", nullptr, b.get()},
-        {"predecessor missing", a.get(), nullptr},
-        {"neither found", nullptr, nullptr},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.why);
-        a->predecessors.clear(); a->successors.clear();
-        b->predecessors.clear(); b->successors.clear();
-        TaskPredRecord relationship;
-        LinkRelationship(relationship, c.successor, c.predecessor);
-        EXPECT_EQ(relationship.successor, c.successor);
-        EXPECT_EQ(relationship.predecessor, c.predecessor);
-        const std::size_t a_lists = c.successor == a.get() ? 1 : 0;
-        const std::size_t b_lists = c.predecessor == b.get() ? 1 : 0;
-        EXPECT_EQ(a->predecessors.size(), a_lists);
-        EXPECT_EQ(b->successors.size(), b_lists);
-        EXPECT_TRUE(a->successors.empty() && b->predecessors.empty()) << "nothing on the wrong side";
-    }
-}
-
 TEST(RelationshipLinks, ActivityRelatedToItselfListsItOnBothSides) {
     auto a = MakeActivity(1, 7);
     TaskPredRecord loop;
@@ -65,41 +39,6 @@ TEST(RelationshipLinks, ActivityRelatedToItselfListsItOnBothSides) {
     ASSERT_EQ(a->successors.size(), 1u);
     EXPECT_EQ(a->predecessors[0], &loop);
     EXPECT_EQ(a->successors[0], &loop);
-}
-
-TEST(AssignmentLinks, AttachedOnlyWithinTheActivitysProject) {
-    auto task = MakeActivity(101, 7);
-    struct Case { const char* why; std::uint32_t proj_id; bool given; bool attached; };
-    const Case cases[] = {
-        {"same project", 7, true, true},
-        {"other project", 8, true, false},
-        {"same number without a value flag: flags play no part", 7, false, true},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.why);
-        task->assignments.clear();
-        TaskRsrcRecord assignment;
-        assignment.proj_id.value = c.proj_id;
-        assignment.proj_id.null_flag = c.given ? 0 : 1;
-        EXPECT_EQ(LinkAssignmentToActivity(assignment, task.get()), c.attached);
-        EXPECT_EQ(assignment.task, c.attached ? task.get() : nullptr);
-        EXPECT_EQ(task->assignments.size(), c.attached ? 1u : 0u);
-    }
-}
-
-TEST(AssignmentLinks, MissingActivityAttachesNothing) {
-    TaskRsrcRecord assignment;
-    EXPECT_FALSE(LinkAssignmentToActivity(assignment, nullptr));
-    EXPECT_EQ(assignment.task, nullptr);
-}
-
-TEST(AssignmentLinks, AppendedInLinkOrder) {
-    auto task = MakeActivity(101, 7);
-    TaskRsrcRecord first, second;
-    first.proj_id = second.proj_id = s_unsigned_long(7);
-    ASSERT_TRUE(LinkAssignmentToActivity(first, task.get()));
-    ASSERT_TRUE(LinkAssignmentToActivity(second, task.get()));
-    EXPECT_EQ(task->assignments, (std::vector<TaskRsrcRecord*>{&first, &second}));
 }
 
 TEST(StepLinks, StepListedOnlyUnderAFoundActivity) {
@@ -112,139 +51,10 @@ TEST(StepLinks, StepListedOnlyUnderAFoundActivity) {
     EXPECT_EQ(task->steps, (std::vector<TaskProcRecord*>{&found}));
 }
 
-// A small ACTVCODE table in file order, with the index the document builds from it.
-class ActivityCodeTable {
-public:
-    ActvCodeRecord& Add(std::uint32_t id, std::uint32_t parent_id, const wchar_t* short_name,
-                        std::uint32_t type_id = 1) {
-        auto& code = *m_codes.emplace_back(std::make_unique<ActvCodeRecord>());
-        code.actv_code_id = s_unsigned_long(id);
-        code.parent_actv_code_id = s_unsigned_long(parent_id);
-        code.actv_code_type_id = s_unsigned_long(type_id);
-        code.short_name = s_string(std::wstring_view(short_name));
-        m_index.emplace(id, &code);  // the first of two equal ids stays, as in the document
-        return code;
-    }
-
-    // The value walk of loading: file order, parents found through the id index.
-    void Link(ActvTypeRecord* type_one = nullptr) {
-        for (const auto& code : m_codes) {
-            const auto parent = m_index.find(code->parent_actv_code_id.value);
-            LinkActivityCodeValue(*code, code->actv_code_type_id.value == 1 ? type_one : nullptr,
-                                  parent == m_index.end() ? nullptr : parent->second);
-        }
-    }
-
-    std::wstring Path(std::size_t row) const { return m_codes.at(row)->short_name.text; }
-    const ActvCodeRecord& Code(std::size_t row) const { return *m_codes.at(row); }
-
-private:
-    std::vector<std::unique_ptr<ActvCodeRecord>> m_codes;
-    std::map<std::uint32_t, ActvCodeRecord*> m_index;
-};
-
-TEST(ActivityCodePaths, ParentsBeforeChildrenPassOnWholePaths) {
-    ActivityCodeTable table;
-    table.Add(10, 0, L"R");
-    table.Add(11, 10, L"A");
-    table.Add(12, 11, L"B");
-    table.Link();
-    EXPECT_EQ(table.Path(0), L"R");
-    EXPECT_EQ(table.Path(1), L"R.A");
-    EXPECT_EQ(table.Path(2), L"R.A.B");
-}
-
-TEST(ActivityCodePaths, ParentAfterChildGivesOnlyItsOwnName) {
-    ActivityCodeTable table;
-    table.Add(12, 11, L"B");
-    table.Add(10, 0, L"R");
-    table.Add(11, 10, L"A");
-    table.Link();
-    EXPECT_EQ(table.Path(0), L"A.B") << "A had no path yet when B was taken";
-    EXPECT_EQ(table.Path(1), L"R");
-    EXPECT_EQ(table.Path(2), L"R.A");
-}
-
-TEST(ActivityCodePaths, CodesWithoutAFoundParentKeepTheirName) {
-    ActivityCodeTable table;
-    table.Add(0, 0, L"Zero");   // an id 0 must not become everyone's parent
-    table.Add(20, 0, L"Top");
-    table.Add(21, 99, L"Stray");  // parent not in the file
-    table.Link();
-    EXPECT_EQ(table.Path(0), L"Zero");
-    EXPECT_EQ(table.Path(1), L"Top");
-    EXPECT_EQ(table.Path(2), L"Stray");
-}
-
-TEST(ActivityCodePaths, ParentCyclesEndAfterOnePass) {
-    ActivityCodeTable table;
-    table.Add(30, 30, L"S");  // its own parent
-    table.Add(31, 32, L"X");  // X and Y name each other
-    table.Add(32, 31, L"Y");
-    table.Link();
-    EXPECT_EQ(table.Path(0), L"S.S");
-    EXPECT_EQ(table.Path(1), L"Y.X");
-    EXPECT_EQ(table.Path(2), L"Y.X.Y");
-}
-
-TEST(ActivityCodePaths, DeepChainsStopGrowingAtTheLengthBound) {
-    // Each level adds two characters; the chain is far deeper than the bound allows.
-    ActivityCodeTable table;
-    constexpr std::uint32_t kDepth = 3000;
-    table.Add(1, 0, L"c");
-    for (std::uint32_t id = 2; id <= kDepth; ++id) table.Add(id, id - 1, L"c");
-    table.Link();
-    std::size_t longest = 0;
-    for (std::size_t row = 0; row < kDepth; ++row) longest = std::max(longest, table.Path(row).size());
-    EXPECT_LE(longest, kMaxCodePathLength);
-    EXPECT_GT(longest, kMaxCodePathLength - 3) << "paths grow right up to the bound";
-    EXPECT_EQ(table.Path(1), L"c.c");
-}
-
-TEST(ActivityCodePaths, EveryCodeGetsTheTypeOfItsTypeId) {
-    ActvTypeRecord phase;
-    ActivityCodeTable table;
-    table.Add(40, 0, L"P1", 1);
-    table.Add(41, 40, L"Q1", 2);  // type not in the file; its path is still built
-    table.Link(&phase);
-    EXPECT_EQ(table.Code(0).actv_type, &phase);
-    EXPECT_EQ(table.Code(1).actv_type, nullptr);
-    EXPECT_EQ(table.Path(1), L"P1.Q1");
-}
-
 std::unique_ptr<UdfTypeRecord> MakeUdfType(const wchar_t* logical_type) {
     auto type = std::make_unique<UdfTypeRecord>();
     type->logical_data_type = s_logical_data_type(std::wstring_view(logical_type));
     return type;
-}
-
-TEST(UdfValueLinks, NumberFieldsFillTheirTypedMember) {
-    const double kNan = std::numeric_limits<double>::quiet_NaN();
-    constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
-    constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
-    struct Case { const char* why; const wchar_t* type; double number; double money; std::int32_t integer; };
-    const Case cases[] = {
-        {"money keeps the fraction", L"FT_MONEY", 12.5, 12.5, 0},
-        {"integer truncates", L"FT_INT", 12.5, 0, 12},
-        {"integer truncates toward zero", L"FT_INT", -12.7, 0, -12},
-        {"integer saturates above the range", L"FT_INT", 1e300, 0, kMax},
-        {"integer saturates below the range", L"FT_INT", -1e300, 0, kMin},
-        {"not a number gives integer 0", L"FT_INT", kNan, 0, 0},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.why);
-        auto type = MakeUdfType(c.type);
-        UdfValueRecord value;
-        value.udf_number = s_double(c.number);
-        LinkUdfValue(value, type.get());
-        EXPECT_EQ(value.udf_type, type.get());
-        const bool money = std::wstring_view(c.type) == L"FT_MONEY";
-        EXPECT_EQ(value.udf_money.null_flag, money ? 0 : 1);
-        EXPECT_EQ(value.udf_int.null_flag, money ? 1 : 0);
-        if (money) EXPECT_EQ(value.udf_money.value, c.money);
-        else EXPECT_EQ(value.udf_int.value, c.integer);
-        EXPECT_EQ(value.udf_decimal.null_flag, 1);
-    }
 }
 
 TEST(UdfValueLinks, DecimalCopiesTheNumberWithItsFlags) {

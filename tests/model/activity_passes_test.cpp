@@ -180,10 +180,8 @@ TEST_F(ActivityPasses, CriticalWhenTheFloatIsWithinTheProjectLimit) {
     project->critical_drtn_hr_cnt = s_dur(0.0);
     struct Case { const char* why; s_dur total_float; bool in_project; bool critical; };
     const Case cases[] = {
-        {"no float", s_dur(0.0), true, true},
-        {"negative float", s_dur(-8.0), true, true},
-        {"float to spare", s_dur(8.0), true, false},
-        {"no float given", s_dur{}, true, false},
+        {"no float", s_dur(0.0), true, true}, {"negative float", s_dur(-8.0), true, true},
+        {"float to spare", s_dur(8.0), true, false}, {"no float given", s_dur{}, true, false},
         {"no project", s_dur(0.0), false, false},
     };
     for (const auto& c : cases) {
@@ -270,34 +268,6 @@ TEST_F(ActivityPasses, TotalQuantitiesAddActualAndRemaining) {
     EXPECT_EQ(task->total_work_qty.null_flag, 0);
     EXPECT_EQ(task->total_work_qty.kind, s_unit::kQuantity);
     EXPECT_EQ(task->row_count.value, 1);
-}
-
-TEST_F(ActivityPasses, WorkbookTellsMilestonesByTheirSingleDate) {
-    struct Case { const char* why; bool start, finish; bool finish_column; std::int32_t type; bool start_blank, finish_blank; };
-    const Case cases[] = {
-        {"start only: start milestone", true, false, true, 3, false, true},
-        {"finish only: finish milestone", false, true, true, 4, true, false},
-        {"both dates", true, true, true, 0, false, false},
-        {"without a finish column nothing is told", true, false, false, 0, false, false},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.why);
-        HandBuiltDocument workbook;
-        if (!c.finish_column) workbook.TakeAwayColumn(ColumnFactTable::activity, 70);
-        TaskRecord* task = AddActivity(workbook, nullptr, 1, L"W1");
-        if (c.start) task->start_date = Day(4);
-        if (c.finish) task->end_date = Day(5);
-        task->ComputeDerivedXls();
-        EXPECT_EQ(task->task_type.value, c.type);
-        EXPECT_EQ(task->start_date.blank, c.start_blank);
-        EXPECT_EQ(task->end_date.blank, c.finish_blank);
-        if (c.type == 3) {
-            EXPECT_EQ(task->end_date.seconds, Day(4).seconds);
-        }
-        if (c.type == 4) {
-            EXPECT_EQ(task->start_date.seconds, Day(5).seconds);
-        }
-    }
 }
 
 TEST_F(ActivityPasses, WorkbookProgressDateFollowsTheStatus) {

@@ -158,20 +158,5 @@ TEST(Calendars, AnEnormousSpanIsCountedAtOnceAndSaturates) {
     EXPECT_EQ(calendar.WorkingMinutes(at(2015, 1, 5), at(2025, 1, 5)), 2610u * 480);
 }
 
-TEST(Calendars, NewCalendarsHaveSevenEmptyWeekdays) {
-    CalendarRecord calendar;
-    ASSERT_EQ(calendar.weekdays.size(), 7u);
-    EXPECT_EQ(calendar.GetWeekday(0), nullptr);
-    EXPECT_EQ(calendar.GetWeekday(8), nullptr);
-    EXPECT_EQ(calendar.GetWeekday(7)->number, 7);
-    EXPECT_EQ(calendar.AddWeekdayPeriod(nullptr, s_hour(0u), s_hour(60u)), nullptr);
-    EXPECT_EQ(calendar.WorkingMinutes(at(2015, 1, 1), at(2016, 1, 1)), 0u);
-    EXPECT_EQ(calendar.clndr_id.null_flag, 1);
-    EXPECT_EQ(calendar.last_chng_date.null_flag, 1);
-    EXPECT_EQ(calendar.base_calendar, nullptr);
-    EXPECT_EQ(std::get<s_string CalendarRecord::*>(kCalendarXerFields[7]), &CalendarRecord::clndr_data);
-    EXPECT_TRUE(std::holds_alternative<not_stored>(kCalendarXerFields[5]));
-}
-
 }  // namespace
 }  // namespace varnholt

@@ -1,5 +1,5 @@
 // caption_language.h - fixture base for tests that read captions: English by default, any
-// language on request, and the catalogue back to its first-use state afterwards.
+// language on request.
 #pragma once
 
 #include "model/CaptionCatalog.h"
@@ -11,7 +11,6 @@ namespace varnholt {
 class CaptionLanguageTest : public testing::Test {
 protected:
     void SetUp() override { UseLanguage(L"ENU"); }
-    void TearDown() override { CaptionCatalog::Instance().Reset(); }
 
     static void UseLanguage(const wchar_t* code) {
         CaptionCatalog::Instance().Reset();

@@ -25,8 +25,7 @@ TEST_F(DateValues, XerTextsCountWallClockTimeAsUtcWithoutNormalising) {
     struct Case { const char* why; const wchar_t* text; std::int64_t seconds; };
     const Case cases[] = {
         {"date and time", L"2015-03-04 08:00", 1425456000},
-        {"blanks around", L"  2015-03-04 08:00 ", 1425456000},
-        {"no time part", L"2015-03-04", utc(2015, 3, 4)},
+        {"blanks around", L"  2015-03-04 08:00 ", 1425456000}, {"no time part", L"2015-03-04", utc(2015, 3, 4)},
         {"day 0 is the last day of the month before", L"2015-03-00 00:00", utc(2015, 2, 28)},
         {"hour 30 runs into the next day", L"2015-03-04 30:00", utc(2015, 3, 5, 6)},
         {"month 13 follows all twelve months", L"2015-13-01", utc(2016, 1, 1)},

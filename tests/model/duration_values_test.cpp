@@ -3,6 +3,8 @@
 #include "caption_language.h"
 #include "model/display_settings.h"
 #include "model/number_formats.h"
+#include "model/records/calendar_factors.h"
+#include "model/s_doubles.h"
 #include "model/s_dur.h"
 #include "model/s_hour.h"
 #include "model/s_unit.h"
@@ -11,6 +13,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <memory>
+#include <string>
 #include <vector>
 
 namespace varnholt {
@@ -18,16 +23,6 @@ namespace {
 
 class DurationValues : public CaptionLanguageTest {
 protected:
-    void SetUp() override {
-        CaptionLanguageTest::SetUp();
-        ResetDisplaySettings();
-        ResetValueFormats();
-    }
-    void TearDown() override {
-        ResetDisplaySettings();
-        ResetValueFormats();
-        CaptionLanguageTest::TearDown();
-    }
     static UnitDisplaySettings& Settings() { return display_settings().active; }
     static void Durations(std::int32_t unit, std::int32_t decimals, bool label) {
         Settings().duration_UnitOfTime = unit;
@@ -44,10 +39,8 @@ protected:
 
 TEST_F(DurationValues, TwentyHoursInEveryUnitAndDecimalsCode) {
     const wchar_t* const expected[5][4] = {
-        {L"20h", L"20h", L"20.0h", L"20.00h"},
-        {L"20d", L"3d", L"2.5d", L"2.50d"},
-        {L"20w", L"1w", L"0.5w", L"0.50w"},
-        {L"20m", L"0m", L"0.1m", L"0.12m"},
+        {L"20h", L"20h", L"20.0h", L"20.00h"}, {L"20d", L"3d", L"2.5d", L"2.50d"},
+        {L"20w", L"1w", L"0.5w", L"0.50w"}, {L"20m", L"0m", L"0.1m", L"0.12m"},
         {L"20y", L"0y", L"0.0y", L"0.01y"},
     };
     const s_dur twenty(20.0);
@@ -67,18 +60,15 @@ TEST_F(DurationValues, TwentyHoursInEveryUnitAndDecimalsCode) {
 TEST_F(DurationValues, NumberFormsAtTheEdges) {
     struct Case { const char* why; double hours; std::int32_t unit, decimals; const wchar_t* shown; };
     const Case cases[] = {
-        {"zero, one decimal, hours", 0, 0, 2, L"0.0h"},
-        {"zero, one decimal, years", 0, 4, 2, L"0.0y"},
-        {"zero, two decimals, days", 0, 1, 3, L"0.00d"},
-        {"negative days, one decimal", -12, 1, 2, L"-1.5d"},
+        {"zero, one decimal, hours", 0, 0, 2, L"0.0h"}, {"zero, one decimal, years", 0, 4, 2, L"0.0y"},
+        {"zero, two decimals, days", 0, 1, 3, L"0.00d"}, {"negative days, one decimal", -12, 1, 2, L"-1.5d"},
         {"negative days, whole", -12, 1, 1, L"-2d"},
         {"six digits leave no decimal", 123456.78, 0, 2, L"123457h"},
         {"a million hours keeps its digits", 1500000, 0, 2, L"1500000.0h"},
         {"a million hours, two decimals", 1500000, 0, 3, L"1500000.00h"},
         {"a million hours stored", 1500000, 0, 0, L"1500000h"},
         {"just below a million rounds up to one", 999999.96, 0, 2, L"1000000.0h"},
-        {"negative million", -2500000, 0, 1, L"-2500000h"},
-        {"stored fraction", 2.5, 1, 0, L"2.5d"},
+        {"negative million", -2500000, 0, 1, L"-2500000h"}, {"stored fraction", 2.5, 1, 0, L"2.5d"},
         {"stored tiny value", 0.00005, 0, 0, L"0.00005h"},
         {"unknown decimals code keeps the letter", 20, 1, 4, L"d"},
         {"unknown unit shows nothing", 20, 5, 1, L""},
@@ -107,20 +97,58 @@ TEST_F(DurationValues, BlankValuesShowNothingEvenWithLabels) {
     EXPECT_EQ(s_dur(std::wstring_view{L""}).blank, 0) << "empty file text is zero hours, not blank";
 }
 
-TEST_F(DurationValues, CalendarFactorsNeverDivideByZero) {
+std::unique_ptr<CalendarRecord> CalendarOf(double day, double week, double month, double year) {
+    auto calendar = std::make_unique<CalendarRecord>();
+    calendar->day_hr_cnt = s_double(day);
+    calendar->week_hr_cnt = s_double(week);
+    calendar->month_hr_cnt = s_double(month);
+    calendar->year_hr_cnt = s_double(year);
+    return calendar;
+}
+
+TEST_F(DurationValues, CalendarFactorsBelongToTheCalendarAndNeverDivideByZero) {
+    const auto damaged = CalendarOf(0.0, -40.0, std::nan(""), 1800.0);
     s_dur duration(16.0);
-    duration.factors.apply(0.0, -40.0, std::nan(""), 1800.0);
-    EXPECT_EQ(duration.factors->hours_per_day, 8.0);
-    EXPECT_EQ(duration.factors->hours_per_week, 40.0);
+    WithCalendarFactors(duration, damaged.get());
+    // The calendar (so the document) owns the set: nothing outlives the file it came from.
+    EXPECT_EQ(&duration.factors.get(), &damaged->HourFactors());
+    EXPECT_EQ(duration.factors->hours_per_week, 40.0) << "a count that is not positive keeps the default";
     EXPECT_EQ(duration.factors->hours_per_month, 172.0);
     EXPECT_EQ(duration.factors->hours_per_year, 1800.0);
     Durations(1, 1, true);
     EXPECT_EQ(duration.to_string(), L"2d");
 
-    duration.factors.apply(10.0, 50.0, 200.0, 2400.0);
+    const auto ten_hours = CalendarOf(10.0, 50.0, 200.0, 2400.0);
+    s_dur other(16.0);
+    WithCalendarFactors(other, ten_hours.get());
     Durations(1, 2, false);
-    EXPECT_EQ(duration.to_string(), L"1.6");
-    EXPECT_EQ(s_dur(16.0).factors->hours_per_day, 8.0) << "sets are shared, not changed in place";
+    EXPECT_EQ(other.to_string(), L"1.6");
+    EXPECT_EQ(s_dur(16.0).factors->hours_per_day, 8.0) << "a value without a calendar keeps the defaults";
+}
+
+TEST_F(DurationValues, NoFiniteAmountShowsAsInfinityOrNaN) {
+    const double max = std::numeric_limits<double>::max();
+    const auto seconds_a_day = CalendarOf(1e-300, 1e-300, 1e-300, 1e-300);
+    for (const double amount : {max, -max, 2e306, -2e306, 1e300, 5e-324}) {
+        for (std::int32_t decimals = 0; decimals <= 3; ++decimals) {
+            SCOPED_TRACE(testing::Message() << amount << " at decimals " << decimals);
+            Durations(1, decimals, true);
+            Quantities(1, 1, decimals, true);
+            s_dur tiny_days(amount);
+            WithCalendarFactors(tiny_days, seconds_a_day.get());
+            std::vector<std::wstring> shown = {s_cost(amount).to_string(), s_percent(amount).to_string(),
+                                               s_dur(amount).to_string(), tiny_days.to_string()};
+            for (std::int32_t kind = s_unit::kQuantity; kind <= s_unit::kPricePerUnit; ++kind)
+                shown.push_back(s_unit(amount, kind).to_string());
+            for (const std::wstring& text : shown) {
+                EXPECT_EQ(text.find(L"inf"), std::wstring::npos) << testing::PrintToString(text);
+                EXPECT_EQ(text.find(L"nan"), std::wstring::npos) << testing::PrintToString(text);
+            }
+        }
+    }
+    EXPECT_EQ(s_cost(2e306).to_string().substr(0, 8), L"$2,000,0");
+    EXPECT_EQ(s_cost(std::wstring_view{L"1e400"}).to_string(), L"") << "read as infinity, shown empty";
+    EXPECT_EQ(s_cost(std::wstring_view{L"-1e400"}).to_string(), L"");
 }
 
 TEST_F(DurationValues, QuantitiesPerTimeAndRates) {
@@ -130,8 +158,7 @@ TEST_F(DurationValues, QuantitiesPerTimeAndRates) {
         {"stored work names its unit anyway", 16, 0, 1, 1, 0, false, L"16d"},
         {"hours per day", 1.0, 1, 0, 1, 1, true, L"8h/d"},
         {"hours per day without label", 1.0, 1, 0, 1, 1, false, L"8/d"},
-        {"days per week", 1.0, 1, 1, 2, 1, true, L"5d/w"},
-        {"two decimals", 0.5, 1, 0, 1, 3, true, L"4.00h/d"},
+        {"days per week", 1.0, 1, 1, 2, 1, true, L"5d/w"}, {"two decimals", 0.5, 1, 0, 1, 3, true, L"4.00h/d"},
         {"hours per month", 1.0, 1, 0, 3, 1, true, L"172h/m"},
         {"months per hour", 1.0, 1, 3, 0, 3, true, L"0.01m/h"},
         {"same unit", 1.05, 1, 0, 0, 3, true, L"1.05h/h"},
@@ -139,8 +166,7 @@ TEST_F(DurationValues, QuantitiesPerTimeAndRates) {
         {"small negative, two decimals", -0.25, 1, 0, 0, 3, false, L"-0.25/h"},
         {"stored units per time", 1.5, 1, 0, 1, 0, false, L"1.5h/d"},
         {"unknown per unit gives zero", 1.0, 1, 0, 7, 1, true, L"0h/"},
-        {"rate per day", 10, 2, 0, 1, 1, false, L"80/d"},
-        {"stored rate", 10, 2, 0, 1, 0, false, L"10/d"},
+        {"rate per day", 10, 2, 0, 1, 1, false, L"80/d"}, {"stored rate", 10, 2, 0, 1, 0, false, L"10/d"},
         {"unknown kind", 10, 9, 0, 1, 1, false, L""},
     };
     for (const auto& c : cases) {
@@ -194,14 +220,6 @@ TEST_F(DurationValues, OrderAndEquality) {
     EXPECT_TRUE(s_unit(10.00, 0).not_equal(s_unit(10.01, 0)));
     EXPECT_FALSE(s_unit(0.0, 0).not_equal(s_unit(0.009, 0)));
     EXPECT_FALSE(s_unit(1.0, 0).equal(s_dur(1.0)));
-
-    s_unit copied(3.0, s_unit::kPricePerHour);
-    copied.factors.apply(7, 35, 150, 1700);
-    copied.calendar_applied = 1;
-    const s_unit copy = copied;
-    EXPECT_EQ(copy.kind, s_unit::kPricePerHour);
-    EXPECT_EQ(copy.factors->hours_per_day, 7);
-    EXPECT_EQ(copy.calendar_applied, 1);
 }
 
 TEST_F(DurationValues, TimesOfDay) {

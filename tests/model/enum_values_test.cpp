@@ -107,28 +107,6 @@ TEST_F(EnumValues, UnmatchedTextsGiveTheDefault) {
     }
 }
 
-TEST_F(EnumValues, NullFlagFollowsTheConstructor) {
-    struct Case { const char* why; std::uint8_t flag; std::uint8_t expected; };
-    const Case cases[] = {
-        {"default constructed", s_activity_status{}.null_flag, 1},
-        {"default node type", s_node_type{}.null_flag, 1},
-        {"from an integer", s_custom_indicator(2).null_flag, 0},
-        {"from a code", flag_after_reading<s_activity_status>(L"TK_Active"), 0},
-        {"from an unmatched text", flag_after_reading<s_constraint_type>(L"nothing"), 0},
-        {"indicator code keeps the flag", flag_after_reading<s_custom_indicator>(L"UDF_G1"), 1},
-        {"proficiency digit keeps the flag", flag_after_reading<s_proficiency_level>(L"3"), 1},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.why);
-        EXPECT_EQ(c.flag, c.expected);
-    }
-    // The default constructor holds the class default, not 0.
-    EXPECT_EQ(s_activity_status{}.value, 2);
-    EXPECT_EQ(s_project_status{}.value, 5);
-    EXPECT_EQ(s_relationship_type{}.value, 1);
-    EXPECT_EQ(s_proficiency_level{}.value, 2);
-}
-
 TEST_F(EnumValues, ShowCaptionsInTheChosenLanguage) {
     struct Case { const char* why; s_val_ptr value; const wchar_t* english; const wchar_t* french; };
     const Case cases[] = {
@@ -185,21 +163,6 @@ TEST_F(EnumValues, SortAscendingByRankOrValue) {
         SCOPED_TRACE(c.why);
         EXPECT_EQ(c.sorted, c.expected);
     }
-}
-
-TEST_F(EnumValues, RanksFollowTheEnglishTextsInEveryLanguage) {
-    const std::vector<std::wstring> activity_types = texts_sorted_by_less<s_activity_type>({0, 1, 2, 3, 4, 5});
-    const std::vector<std::wstring> durations = texts_sorted_by_less<s_duration_type>({0, 1, 2, 3});
-    const std::vector<std::wstring> percents = texts_sorted_by_less<s_percent_comlete_type>({0, 1, 2});
-    const std::vector<std::wstring> constraints =
-        texts_sorted_by_less<s_constraint_type>({1, 2, 3, 4, 5, 6, 7, 8, 9});
-    EXPECT_TRUE(std::is_sorted(activity_types.begin(), activity_types.end()));
-    EXPECT_TRUE(std::is_sorted(durations.begin(), durations.end()));
-    EXPECT_TRUE(std::is_sorted(percents.begin(), percents.end()));
-    EXPECT_TRUE(std::is_sorted(constraints.begin(), constraints.end()));
-
-    UseLanguage(L"FRA");
-    EXPECT_EQ(sorted_by_less<s_activity_type>({0, 1, 2, 3, 4, 5}), (std::vector<std::int32_t>{4, 2, 1, 3, 0, 5}));
 }
 
 TEST_F(EnumValues, ValuesOutsideTheListShowEmptyAndSortAsRankZero) {
@@ -263,18 +226,6 @@ TEST_F(EnumValues, OtherClassesAndTheNullValueCompareFalse) {
         SCOPED_TRACE(c.why);
         EXPECT_FALSE(c.any);
     }
-}
-
-TEST_F(EnumValues, ClonesKeepClassValueAndFlag) {
-    const s_custom_indicator red(std::wstring_view{L"Red"});
-    const s_val_ptr copy = red.clone();
-    ASSERT_NE(dynamic_cast<const s_custom_indicator*>(copy.get()), nullptr);
-    EXPECT_EQ(copy->null_flag, 1);
-    EXPECT_TRUE(copy->equal(red));
-    EXPECT_EQ(copy->to_string(), L"UDF_G1");
-    // The integer is reached through the class only; the readings of s_val stay at their base.
-    EXPECT_EQ(s_leveling_priority(3).as_int(), 0);
-    EXPECT_FALSE(s_activity_status(1).as_bool());
 }
 
 }  // namespace

@@ -56,13 +56,8 @@ private:
 class HandBuiltDocumentTest : public testing::Test {
 protected:
     void SetUp() override {
-        CaptionCatalog::Instance().Reset();
         CaptionCatalog::Instance().ChooseLanguage(L"ENU");
         ColumnCatalog::Instance().BuildAllColumns();
-    }
-    void TearDown() override {
-        ColumnCatalog::Instance().Reset();
-        CaptionCatalog::Instance().Reset();
     }
 
     HandBuiltDocument doc;

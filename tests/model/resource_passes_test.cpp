@@ -43,8 +43,7 @@ TEST_F(ResourcePasses, CurrentRateIsTheLastOneThatTakesEffectBeforeTomorrow) {
         {"a rate from today is in force, tomorrow's is not", {-1, 0, 1}, 1},
         {"only future rates", {5}, std::nullopt},
         {"an undated rate holds from the start", {std::nullopt, 5}, 0},
-        {"a dated rate follows the undated one", {-3, std::nullopt}, 0},
-        {"no rates", {}, std::nullopt},
+        {"a dated rate follows the undated one", {-3, std::nullopt}, 0}, {"no rates", {}, std::nullopt},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.why);

@@ -17,17 +17,7 @@ namespace {
 
 const double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-class ScalarValues : public CaptionLanguageTest {
-protected:
-    void SetUp() override {
-        CaptionLanguageTest::SetUp();
-        ResetValueFormats();
-    }
-    void TearDown() override {
-        ResetValueFormats();
-        CaptionLanguageTest::TearDown();
-    }
-};
+using ScalarValues = CaptionLanguageTest;
 
 TEST_F(ScalarValues, FlagsAreYesOnlyForACapitalY) {
     struct Case { const wchar_t* text; bool yes; };
@@ -67,8 +57,7 @@ TEST_F(ScalarValues, UnsignedKeysKeepTheSignedBitPattern) {
     const Case cases[] = {
         {"minus one wraps", L"-1", 4294967295u, L"4294967295"},
         {"above the signed range saturates", L"3000000000", 2147483647u, L"2147483647"},
-        {"trailing text", L"12abc", 12u, L"12"},
-        {"empty", L"", 0u, L"0"},
+        {"trailing text", L"12abc", 12u, L"12"}, {"empty", L"", 0u, L"0"},
         {"signed minimum", L"-2147483648", 2147483648u, L"2147483648"},
     };
     for (const auto& c : cases) {
@@ -177,28 +166,6 @@ TEST_F(ScalarValues, ComparisonsWithAnotherKindOfValueAreFalse) {
     EXPECT_TRUE(three.less(s_int(4)));
     EXPECT_TRUE(three.greater_equal(s_int(3)));
     EXPECT_TRUE(s_int(-1).less(s_int(0)));
-}
-
-TEST_F(ScalarValues, ClonesCopyTheValueAndTheNullFlag) {
-    s_cost cost(12.5);
-    cost.null_flag = 1;
-    const s_val_ptr copy = cost.clone();
-    EXPECT_EQ(copy->to_string(), L"$12.50");
-    EXPECT_EQ(copy->null_flag, 1);
-    EXPECT_TRUE(copy->equal(cost));
-
-    s_int blank(4);
-    blank.blank = 1;
-    EXPECT_EQ(blank.clone()->to_string(), L"");
-
-    // A plain value clones to the shared null value, and releasing that clone keeps it alive.
-    const s_val plain;
-    {
-        const s_val_ptr null_clone = plain.clone();
-        EXPECT_TRUE(s_val::is_null_value(null_clone.get()));
-    }
-    EXPECT_EQ(s_val::null_value().null_flag, 1);
-    EXPECT_FALSE(s_val::is_null_value(&plain));
 }
 
 }  // namespace

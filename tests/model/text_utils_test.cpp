@@ -8,27 +8,6 @@
 namespace varnholt {
 namespace {
 
-TEST(TextUtils, WidensUtf8AndFallsBackToWindows1252ByteByByte) {
-    struct Case { const char* why; std::string_view bytes; std::wstring_view text; };
-    const Case cases[] = {
-        {"ascii", "Task 1", L"Task 1"},
-        {"two-byte utf-8", "caf\xc3\xa9", L"café"},
-        {"three-byte utf-8", "\xe2\x82\xac" "5", L"€5"},
-        {"four-byte utf-8", "\xf0\x9f\x98\x80", L"\U0001F600"},
-        {"lone latin byte", "caf\xe9", L"café"},
-        {"windows euro byte", "\x80" "5", L"€5"},
-        {"undefined windows byte kept", "\x81", L"\x81"},
-        {"truncated sequence", "\xe2\x82", L"â‚"},
-        {"overlong form refused", "\xc0\xaf", L"À¯"},
-        {"encoded surrogate refused", "\xed\xa0\x80", L"í\xa0€"},
-        {"embedded NUL kept", std::string_view("a\0b", 3), std::wstring_view(L"a\0b", 3)},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.why);
-        EXPECT_EQ(widen_string(c.bytes), c.text);
-    }
-}
-
 TEST(TextUtils, NarrowsToUtf8) {
     EXPECT_EQ(narrow_string(L"café €5 \U0001F600"), "caf\xc3\xa9 \xe2\x82\xac" "5 \xf0\x9f\x98\x80");
     EXPECT_EQ(narrow_string(std::wstring(1, static_cast<wchar_t>(0xD800))), "?");

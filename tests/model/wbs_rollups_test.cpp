@@ -94,13 +94,11 @@ TEST_F(HandBuiltDocumentTest, SummaryCalendarIsTheSubtreesOneCalendarElseTheStan
 
     struct Case { const char* why; const ProjWbsRecord* element; const CalendarRecord* expected; };
     const Case cases[] = {
-        {"one calendar", one, k},
-        {"two calendars", two, standard},
+        {"one calendar", one, k}, {"two calendars", two, standard},
         {"an empty child does not count", with_empty_child, k},
         {"a child on another calendar", differs_from_child, standard},
         {"no own activities: the child's calendar", only_children, k2},
-        {"activities without a calendar", no_calendars, standard},
-        {"the top over a mix", root, standard},
+        {"activities without a calendar", no_calendars, standard}, {"the top over a mix", root, standard},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.why);
@@ -162,8 +160,7 @@ TEST_F(WbsSummaries, DatesOverTheOwnActivities) {
         {"earliest start", 434, Day(3).seconds, 0},
         {"latest finish: a planned finish replaces the actual one", 429, Day(14).seconds, 0},
         {"earliest remaining start", 433, Day(6).seconds, 0},
-        {"latest remaining finish", 432, Day(14).seconds, 0},
-        {"latest progress date", 512, Day(6).seconds, 0},
+        {"latest remaining finish", 432, Day(14).seconds, 0}, {"latest progress date", 512, Day(6).seconds, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.why);
@@ -328,10 +325,8 @@ TEST_F(WbsRollups, ProjectSummariesComeFromTheRootElement) {
     struct Case { const char* why; std::int32_t id; double expected; };
     const Case cases[] = {
         {"finish", 271, static_cast<double>(Day(20).seconds)},
-        {"start", 279, static_cast<double>(Day(3).seconds)},
-        {"activities", 345, 3},
-        {"completed activities", 339, 1},
-        {"actual work", 362, 15},
+        {"start", 279, static_cast<double>(Day(3).seconds)}, {"activities", 345, 3},
+        {"completed activities", 339, 1}, {"actual work", 362, 15},
         {"total duration", 281, 104},
     };
     for (const auto& c : cases) {

@@ -31,10 +31,8 @@ TEST(CellNumbers, PrintLikePercentLfInTheCLocale) {
         const char* text;
     };
     const Case cases[] = {
-        {"integer gets six zero decimals", 42, "42.000000"},
-        {"negative", -7.25, "-7.250000"},
-        {"zero", 0, "0.000000"},
-        {"negative zero keeps its sign", -0.0, "-0.000000"},
+        {"integer gets six zero decimals", 42, "42.000000"}, {"negative", -7.25, "-7.250000"},
+        {"zero", 0, "0.000000"}, {"negative zero keeps its sign", -0.0, "-0.000000"},
         {"rounded to six decimals", 3.14159265358979, "3.141593"},
         {"2.0000005 is stored a little above and rounds up", 2.0000005, "2.000001"},
         {"exact tie (1/128) rounds to the even digit below", 0.0078125, "0.007812"},
@@ -64,8 +62,7 @@ TEST(RkValues, DecodeAllFourForms) {
     const Case cases[] = {
         {"30-bit integer", (42u << 2) | 2u, 42},
         {"negative integer keeps its sign", (static_cast<std::uint32_t>(-7) << 2) | 2u, -7},
-        {"integer divided by 100", (1250u << 2) | 3u, 12.5},
-        {"upper bits of a double", 0x3FF80000u, 1.5},
+        {"integer divided by 100", (1250u << 2) | 3u, 12.5}, {"upper bits of a double", 0x3FF80000u, 1.5},
         {"upper bits of a double divided by 100", 0x40590000u | 1u, 1.0},
         {"largest 30-bit integer", (0x1FFFFFFFu << 2) | 2u, 536870911},
         {"smallest 30-bit integer", 0x80000002u, -536870912},
@@ -73,104 +70,6 @@ TEST(RkValues, DecodeAllFourForms) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.why);
         EXPECT_EQ(rk_value(c.rk), c.value);
-    }
-}
-
-TEST(BiffReader, GivesEveryKindOfCellItsText) {
-    const bytes records = join({
-        test::label_sst(0, 0, 0),
-        test::label_sst(0, 1, 1),  // the empty shared string
-        test::label(1, 0, test::xl_string(u"Pr\u00FCfung", false)),
-        test::label(1, 1, test::xl_string(u"\u65E5\u672C", true)),
-        test::record(test::rec::kRString,
-                     join({test::u16(2), test::u16(2), test::u16(0x0F), test::xl_string("rich"),
-                           test::u16(1), test::u32(0)})),
-        test::number(2, 0, 1234.5),
-        test::rk(2, 1, (3u << 2) | 2u),
-        test::mul_rk(3, 1, {(1u << 2) | 2u, (250u << 2) | 3u, 0x3FF00000u}),
-        test::blank(4, 0),
-        test::mul_blank(4, 1, 3),
-        test::bool_err(5, 0, 1, false),
-        test::bool_err(5, 1, 0, false),
-        test::bool_err(5, 2, 0x07, true),
-        test::formula_number(6, 0, 7.25),
-        test::formula_special(6, 1, 0),
-        test::string_result(test::xl_string("Total")),
-        test::formula_special(6, 2, 1, 1),
-        test::formula_special(6, 3, 2, 0x2A),
-        test::formula_special(6, 4, 3),
-        test::label(7, 0, test::xl_string(u"", false)),
-        test::number(7, 1, 1),
-        test::number(7, 1, 2),  // a later record for the same cell replaces the first
-    });
-    const biff_workbook book = parse_ok(test::one_sheet_stream(records, {u"Code", u""}));
-    ASSERT_EQ(book.sheets.size(), 1u);
-    const biff_sheet& sheet = book.sheets[0];
-
-    struct Case {
-        const char* why;
-        std::uint32_t row, column;
-        const char* text;
-    };
-    const Case cases[] = {
-        {"shared string", 0, 0, "Code"},
-        {"empty shared string", 0, 1, ""},
-        {"label of 8-bit characters", 1, 0,
-         "Pr\xC3\xBC"
-         "fung"},
-        {"label of UTF-16 characters", 1, 1, "\xE6\x97\xA5\xE6\x9C\xAC"},
-        {"RSTRING: a label with formatting runs", 2, 2, "rich"},
-        {"NUMBER", 2, 0, "1234.500000"},
-        {"RK", 2, 1, "3.000000"},
-        {"MULRK first", 3, 1, "1.000000"},
-        {"MULRK second, divided by 100", 3, 2, "2.500000"},
-        {"MULRK third, a double", 3, 3, "1.000000"},
-        {"nothing before MULRK", 3, 0, ""},
-        {"BLANK", 4, 0, ""},
-        {"MULBLANK", 4, 2, ""},
-        {"boolean true", 5, 0, "bool"},
-        {"boolean false", 5, 1, "bool"},
-        {"error value", 5, 2, "error"},
-        {"numeric formula result", 6, 0, "7.250000"},
-        {"text formula result from the STRING record", 6, 1, "Total"},
-        {"boolean formula result", 6, 2, "bool"},
-        {"error formula result", 6, 3, "error"},
-        {"empty-text formula result", 6, 4, ""},
-        {"empty label", 7, 0, ""},
-        {"second record for one cell wins", 7, 1, "2.000000"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.why);
-        EXPECT_EQ(book.cell_text(sheet, c.row, c.column), c.text);
-    }
-}
-
-TEST(BiffReader, SizesSheetsFromDimensionsRowsAndCells) {
-    struct Case {
-        const char* why;
-        bytes records;
-        std::uint32_t rows, columns;
-    };
-    const Case cases[] = {
-        {"empty sheet keeps its row 0", {}, 1, 0},
-        {"DIMENSIONS gives one past the last row and the column count", test::dimensions(5, 3), 5,
-         3},
-        {"DIMENSIONS of an empty sheet", test::dimensions(0, 0), 1, 0},
-        {"ROW records reach further than DIMENSIONS",
-         join({test::dimensions(2, 2), test::row_record(9, 0, 4)}), 10, 4},
-        {"a cell past DIMENSIONS still counts",
-         join({test::dimensions(1, 1), test::number(3, 6, 1)}), 4, 7},
-        {"blank cells count", test::mul_blank(2, 0, 5), 3, 5},
-        {"empty text counts", test::label(4, 2, test::xl_string(u"", false)), 5, 3},
-        {"the largest sheet", join({test::dimensions(65536, 256), test::blank(65535, 255)}), 65536,
-         256},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.why);
-        const biff_workbook book = parse_ok(test::one_sheet_stream(c.records));
-        ASSERT_EQ(book.sheets.size(), 1u);
-        EXPECT_EQ(book.sheets[0].row_count, c.rows);
-        EXPECT_EQ(book.sheets[0].column_count, c.columns);
     }
 }
 
@@ -222,41 +121,6 @@ TEST(BiffReader, SkipsTheSubstreamOfAnEmbeddedChart) {
     EXPECT_EQ(book.cell_text(sheet, 1, 0), "2.000000") << "the sheet goes on after the chart";
     EXPECT_EQ(book.cell_text(sheet, 5, 5), "") << "chart records are no cells";
     EXPECT_EQ(sheet.row_count, 2u);
-}
-
-TEST(BiffReader, KeepsSheetsInWorkbookOrderWhereverTheirSubstreamsLie) {
-    bytes stream = test::workbook_stream(
-        {{"First", test::number(0, 0, 1)}, {"Second", test::number(0, 0, 2)}});
-    // Swap the two BOUNDSHEET offsets: "First" now points at the later substream. The first
-    // offset lies behind the globals BOF (20 bytes) and a record header; the second behind the
-    // rest of that BOUNDSHEET (13 bytes with the name "First") and the next header.
-    const std::size_t first_offset_at = 20 + 4;
-    const std::size_t second_offset_at = first_offset_at + 13 + 4;
-    for (std::size_t i = 0; i < 4; ++i) {
-        std::swap(stream[first_offset_at + i], stream[second_offset_at + i]);
-    }
-    const biff_workbook book = parse_ok(stream);
-    ASSERT_EQ(book.sheets.size(), 2u);
-    EXPECT_EQ(book.sheets[0].name, "First");
-    EXPECT_EQ(book.cell_text(book.sheets[0], 0, 0), "2.000000");
-    EXPECT_EQ(book.sheets[1].name, "Second");
-    EXPECT_EQ(book.cell_text(book.sheets[1], 0, 0), "1.000000");
-}
-
-TEST(BiffReader, ReadsSheetNamesAsUtf8) {
-    const bytes name = join({test::u8(2), test::u8(1), test::u16(0x00C4), test::u16(0x03A9)});
-    bytes stream = join(
-        {test::bof(0x0005),
-         test::record(test::rec::kBoundSheet, join({test::u32(0), test::u8(0), test::u8(0), name})),
-         test::eof()});
-    const std::size_t sheet_at = stream.size();
-    // Patch the offset now that the globals' size is known.
-    const bytes offset = test::u32(static_cast<std::uint32_t>(sheet_at));
-    std::copy(offset.begin(), offset.end(), stream.begin() + 24);
-    stream = join({stream, test::bof(0x0010), test::eof()});
-    const biff_workbook book = parse_ok(stream);
-    ASSERT_EQ(book.sheets.size(), 1u);
-    EXPECT_EQ(book.sheets[0].name, "\xC3\x84\xCE\xA9");
 }
 
 }  // namespace

@@ -41,117 +41,13 @@ read_result read_one(const std::vector<bytes>& parts,
     return result;
 }
 
-TEST(BiffStrings, ConvertsUtf16ToUtf8) {
-    struct Case {
-        const char* why;
-        std::u16string units;
-        std::string utf8;
-    };
-    const Case cases[] = {
-        {"ASCII stays as it is", u"Task 1", "Task 1"},
-        {"Latin-1 letter takes two bytes", u"\u00E9", "\xC3\xA9"},
-        {"euro sign takes three bytes", u"\u20AC", "\xE2\x82\xAC"},
-        {"CJK takes three bytes", u"\u65E5\u672C", "\xE6\x97\xA5\xE6\x9C\xAC"},
-        {"surrogate pair is one code point of four bytes", u"\xD83D\xDE00", "\xF0\x9F\x98\x80"},
-        {"high surrogate alone becomes U+FFFD",
-         u"a\xD83D"
-         u"b",
-         "a\xEF\xBF\xBD"
-         "b"},
-        {"low surrogate alone becomes U+FFFD", u"\xDE00", "\xEF\xBF\xBD"},
-        {"high surrogate at the end becomes U+FFFD", u"x\xD83D", "x\xEF\xBF\xBD"},
-        {"NUL is kept", std::u16string(u"a\0b", 3), std::string("a\0b", 3)},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.why);
-        std::string out;
-        append_utf16_as_utf8(c.units, out);
-        EXPECT_EQ(out, c.utf8);
-    }
-}
-
-TEST(BiffStrings, ReadsEveryStringForm) {
-    struct Case {
-        const char* why;
-        bytes string;
-        std::string text;
-    };
-    const Case cases[] = {
-        {"8-bit characters are Latin-1", test::xl_string(u"Caf\u00E9", false), "Caf\xC3\xA9"},
-        {"UTF-16 characters", test::xl_string(u"\u03A3 \u65E5", true), "\xCE\xA3 \xE6\x97\xA5"},
-        {"empty text", test::xl_string(u"", false), ""},
-        {"formatting runs after the characters are skipped",
-         join({u16(2), u8(0x08), u16(2), bytes{'h', 'i'}, u32(0x00010000), u32(0x00050001)}), "hi"},
-        {"extension data after the characters is skipped",
-         join({u16(1), u8(0x04), u32(3), bytes{'x'}, bytes{9, 9, 9}}), "x"},
-        {"runs and extension data together, runs count first",
-         join({u16(1), u8(0x0D), u16(1), u32(2), u16('y'), u32(0), bytes{7, 7}}), "y"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.why);
-        const read_result result = read_one({join({c.string, bytes{0xEE}})});
-        EXPECT_EQ(result.error, biff_error::none);
-        EXPECT_EQ(result.text, c.text);
-        EXPECT_EQ(result.next_byte, 0xEE) << "the reader stops right behind the string";
-    }
-}
-
-TEST(BiffStrings, SheetNamesHaveAOneByteCount) {
-    const read_result result =
-        read_one({join({u8(4), u8(0), bytes{'T', 'A', 'S', 'K'}})}, biff_count_width::one_byte);
-    EXPECT_EQ(result.error, biff_error::none);
-    EXPECT_EQ(result.text, "TASK");
-}
-
-TEST(BiffStrings, FollowsCharactersIntoContinueRecords) {
-    struct Case {
-        const char* why;
-        std::vector<bytes> parts;  // a record body, then CONTINUE bodies
-        std::string text;
-    };
-    const Case cases[] = {
-        {"8-bit characters go on behind a restated 8-bit option byte",
-         {join({u16(5), u8(0), bytes{'a', 'b'}}), join({u8(0), bytes{'c', 'd', 'e'}})},
-         "abcde"},
-        {"width changes from 8-bit to UTF-16 at the boundary",
-         {join({u16(3), u8(0), bytes{'a'}}), join({u8(1), u16(0x03B2), u16(0x03B3)})},
-         "a\xCE\xB2\xCE\xB3"},
-        {"width changes from UTF-16 to 8-bit at the boundary",
-         {join({u16(3), u8(1), u16(0x03B1)}), join({u8(0), bytes{'b', 'c'}})},
-         "\xCE\xB1"
-         "bc"},
-        {"surrogate pair split between two records is still one code point",
-         {join({u16(2), u8(1), u16(0xD83D)}), join({u8(1), u16(0xDE00)})},
-         "\xF0\x9F\x98\x80"},
-        {"characters start in the next record behind their option byte",
-         {join({u16(2), u8(0)}), join({u8(0), bytes{'o', 'k'}})},
-         "ok"},
-        {"count and option byte may themselves cross the boundary",
-         {join({u8(2)}), join({u8(0), u8(0), bytes{'h', 'i'}})},
-         "hi"},
-        {"formatting runs cross the boundary without an option byte",
-         {join({u16(1), u8(0x08), u16(1), bytes{'r'}, u16(0)}), join({u16(0)})},
-         "r"},
-        {"three records",
-         {join({u16(3), u8(0), bytes{'x'}}), join({u8(1), u16('y')}), join({u8(0), bytes{'z'}})},
-         "xyz"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.why);
-        const read_result result = read_one(c.parts);
-        EXPECT_EQ(result.error, biff_error::none);
-        EXPECT_EQ(result.text, c.text);
-    }
-}
-
 TEST(BiffStrings, RefusesDamagedStrings) {
     struct Case {
         const char* why;
         std::vector<bytes> parts;
     };
     const Case cases[] = {
-        {"no bytes at all", {bytes{}}},
-        {"count cut short", {bytes{5}}},
+        {"no bytes at all", {bytes{}}}, {"count cut short", {bytes{5}}},
         {"no option byte", {u16(1)}},
         {"more characters than the record holds and no CONTINUE",
          {join({u16(9), u8(0), bytes{'a', 'b'}})}},
@@ -169,34 +65,6 @@ TEST(BiffStrings, RefusesDamagedStrings) {
         SCOPED_TRACE(c.why);
         EXPECT_EQ(read_one(c.parts).error, biff_error::bad_string);
     }
-}
-
-TEST(SharedStrings, ReadsTheAnnouncedStringsInOrder) {
-    const std::vector<bytes> parts = {
-        join({u32(7), u32(3), test::xl_string("alpha"), test::xl_string(u"", false),
-              join({u16(4), u8(1), u16(0x0394)})}),
-        // The last string goes on here; the strings after the announced count are not read.
-        join({u8(0), bytes{'e', 'l', 't'}, test::xl_string("never read")}),
-    };
-    const std::vector<byte_span> segments = segments_of(parts);
-    biff_text_pool pool;
-    ASSERT_EQ(read_shared_strings(segments, pool), biff_error::none);
-    ASSERT_EQ(pool.size(), 3u);
-    EXPECT_EQ(pool.at(0), "alpha");
-    EXPECT_EQ(pool.at(1), "") << "empty shared strings keep their index";
-    EXPECT_EQ(pool.at(2),
-              "\xCE\x94"
-              "elt");
-}
-
-TEST(SharedStrings, NewStringMayStartARecordWithoutAnOptionByte) {
-    const std::vector<bytes> parts = {join({u32(2), u32(2), test::xl_string("one")}),
-                                      test::xl_string("two")};
-    const std::vector<byte_span> segments = segments_of(parts);
-    biff_text_pool pool;
-    ASSERT_EQ(read_shared_strings(segments, pool), biff_error::none);
-    ASSERT_EQ(pool.size(), 2u);
-    EXPECT_EQ(pool.at(1), "two");
 }
 
 TEST(SharedStrings, RefusesCountsTheBytesCannotHold) {

@@ -120,87 +120,12 @@ TEST_F(XlsFiles, OpenAnswersByWhatTheFileIs) {
     }
 }
 
-TEST_F(XlsFiles, ReadsTheLastCellOfAStreamOfSeveralSectors) {
-    xls_workbook book;
-    ASSERT_EQ(
-        book.open(write_compound("large.xls", "Workbook", numbered_rows_stream(1000)).string()),
-        xls_workbook::kOpened);
-    ASSERT_EQ(book.sheet_count(), 1u);
-    EXPECT_EQ(book.sheet(0)->row_count(), 1000u);
-    EXPECT_EQ(book.sheet(0)->cell_text(999, 0), "999.000000");
-}
-
-TEST_F(XlsFiles, IsOleFileLooksAtTheFirstTwoBytesOnly) {
-    struct Case {
-        const char* why;
-        bytes content;
-        bool ole;
-    };
-    const Case cases[] = {
-        {"the two signature bytes alone", {0xD0, 0xCF}, true},
-        {"signature start then anything", {0xD0, 0xCF, 0x00, 0x00}, true},
-        {"bytes swapped", {0xCF, 0xD0}, false},
-        {"one byte", {0xD0}, false},
-        {"nothing", {}, false},
-        {"text", text_bytes("ERMHDR"), false},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.why);
-        EXPECT_EQ(xls_workbook::is_ole_file(write_file("probe.xls", c.content).string()), c.ole);
-    }
-    EXPECT_FALSE(xls_workbook::is_ole_file((m_dir / "missing.xls").string()));
-}
-
 // A workbook with sheets "TASK", "task", a second "TASK" and "USERDATA", each told apart by the
 // number in its cell (0, 0).
 bytes four_sheets_stream() {
     return test::workbook_stream({{"TASK", test::number(0, 0, 1)},
-                                  {"task", test::number(0, 0, 2)},
-                                  {"TASK", test::number(0, 0, 3)},
+                                  {"task", test::number(0, 0, 2)}, {"TASK", test::number(0, 0, 3)},
                                   {"USERDATA", test::number(0, 0, 4)}});
-}
-
-TEST(XlsWorkbook, FindsSheetsByTheirExactName) {
-    const bytes stream = four_sheets_stream();
-    xls_workbook book;
-    ASSERT_EQ(book.open_stream(stream), xls_workbook::kOpened);
-    ASSERT_EQ(book.sheet_count(), 4u);
-    struct Case {
-        const char* why;
-        const char* name;
-        const char* first_cell;  // null: no sheet
-    };
-    const Case cases[] = {
-        {"exact name", "USERDATA", "4.000000"},
-        {"a repeated name finds the first sheet", "TASK", "1.000000"},
-        {"lower case is another name", "task", "2.000000"},
-        {"letter case differs from every sheet", "Task", nullptr},
-        {"trailing blank", "TASK ", nullptr},
-        {"empty name", "", nullptr},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.why);
-        const xls_sheet* sheet = book.find_sheet(c.name);
-        if (c.first_cell == nullptr) {
-            EXPECT_EQ(sheet, nullptr);
-        } else {
-            ASSERT_NE(sheet, nullptr);
-            EXPECT_EQ(sheet->cell_text(0, 0), c.first_cell);
-        }
-    }
-}
-
-TEST(XlsWorkbook, ClosingDropsTheSheetsAndLoadingBuildsThemAgain) {
-    const bytes stream = four_sheets_stream();
-    xls_workbook book;
-    ASSERT_EQ(book.open_stream(stream), xls_workbook::kOpened);
-    book.close_sheets();
-    EXPECT_EQ(book.sheet_count(), 0u);
-    EXPECT_EQ(book.find_sheet("TASK"), nullptr);
-    EXPECT_EQ(book.sheet(0), nullptr);
-    book.load_sheets();
-    EXPECT_EQ(book.sheet_count(), 4u) << "loading again gives each sheet once";
-    ASSERT_NE(book.find_sheet("USERDATA"), nullptr);
 }
 
 TEST(XlsWorkbook, FailedOpenLeavesNothingOfAnEarlierOne) {
@@ -257,11 +182,9 @@ TEST(XlsSheet, MapsFieldNamesToTheirFirstColumn) {
         int column;  // -1: none
     };
     const Case cases[] = {
-        {"a name", "task_name", 1},
-        {"a repeated name gives its first column", "task_code", 0},
+        {"a name", "task_name", 1}, {"a repeated name gives its first column", "task_code", 0},
         {"letter case counts", "TASK_CODE", -1},
-        {"a numeric field name reads as its number text", "5.000000", 4},
-        {"an unknown name", "wbs_id", -1},
+        {"a numeric field name reads as its number text", "5.000000", 4}, {"an unknown name", "wbs_id", -1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.why);
@@ -314,10 +237,8 @@ TEST(XlsSheet, ReadsNothingOutsideTheSheet) {
         const char* expected;
     };
     const Case cases[] = {
-        {"a cell", sheet.cell_text(2, 0), "A1000"},
-        {"a number cell", sheet.cell_text(2, 4), "8.000000"},
-        {"an absent cell", sheet.cell_text(3, 1), ""},
-        {"the row count", sheet.cell_text(4, 0), ""},
+        {"a cell", sheet.cell_text(2, 0), "A1000"}, {"a number cell", sheet.cell_text(2, 4), "8.000000"},
+        {"an absent cell", sheet.cell_text(3, 1), ""}, {"the row count", sheet.cell_text(4, 0), ""},
         {"the extra cell at the column count", sheet.cell_text(2, 5), ""},
         {"past the extra cell", sheet.cell_text(2, 6), ""},
         {"header of a column", sheet.header_text(1), "task_name"},
@@ -328,41 +249,6 @@ TEST(XlsSheet, ReadsNothingOutsideTheSheet) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.why);
         EXPECT_EQ(c.text, c.expected);
-    }
-}
-
-TEST(XlsSheet, SingleRowSheetHasNoCaptions) {
-    const bytes stream = test::one_sheet_stream(
-        join({test::label_sst(0, 0, 0), test::label_sst(0, 1, 1)}), {u"task_code", u"task_name"});
-    xls_workbook book;
-    ASSERT_EQ(book.open_stream(stream), xls_workbook::kOpened);
-    const xls_sheet& sheet = *book.sheet(0);
-    EXPECT_EQ(sheet.row_count(), 1u);
-    EXPECT_EQ(sheet.header_text(1), "task_name");
-    for (const xls_column& column : sheet.columns()) {
-        SCOPED_TRACE(column.index());
-        EXPECT_EQ(column.caption(), "");
-        EXPECT_EQ(sheet.caption_text(column.index()), "");
-        EXPECT_EQ(column.caption_text(), "");
-    }
-}
-
-TEST(XlsSheet, SheetOfNoWorkbookIsEmpty) {
-    biff_workbook one_sheet_book;
-    one_sheet_book.sheets.resize(1);
-    const xls_sheet without_workbook(nullptr, 0);
-    const xls_sheet past_the_sheets(&one_sheet_book, 1);
-    const std::pair<const char*, const xls_sheet*> cases[] = {
-        {"no workbook", &without_workbook}, {"index past the sheets", &past_the_sheets}};
-    for (const auto& [why, sheet] : cases) {
-        SCOPED_TRACE(why);
-        EXPECT_EQ(sheet->name(), "");
-        EXPECT_EQ(sheet->row_count(), 0u);
-        EXPECT_EQ(sheet->column_count(), 0u);
-        EXPECT_TRUE(sheet->rows().empty());
-        EXPECT_TRUE(sheet->columns().empty());
-        EXPECT_EQ(sheet->cell_text(0, 0), "");
-        EXPECT_EQ(sheet->find_column(""), nullptr);
     }
 }
 

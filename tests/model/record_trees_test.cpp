@@ -1,6 +1,10 @@
-// tree_link_checks.h - test helper: the parent-link rules that every record tree (WBS
-// elements, OBS nodes, resources, roles) shares, run against one record class.
-#pragma once
+// Record trees (WBS elements, OBS nodes, resources, roles): the parent-link rules they share,
+// and the loops they refuse.
+
+#include "model/records/ObsRecord.h"
+#include "model/records/ProjWbsRecord.h"
+#include "model/records/RoleRecord.h"
+#include "model/records/RsrcRecord.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +13,13 @@
 #include <memory>
 #include <vector>
 
-namespace varnholt::testing_support {
+namespace varnholt {
+namespace {
+
+template <class Node>
+class RecordTree : public testing::Test {};
+using TreeRecords = testing::Types<ProjWbsRecord, ObsRecord, RsrcRecord, RoleRecord>;
+TYPED_TEST_SUITE(RecordTree, TreeRecords);
 
 // Six fresh nodes, linked by the test through Node::SetParent.
 template <class Node>
@@ -27,8 +37,8 @@ void LinkChain(const NodeSet<Node>& set) {
     for (std::size_t i = 1; i < 5; ++i) ASSERT_TRUE(set[i]->SetParent(set[i - 1]));
 }
 
-template <class Node>
-void ExpectTreeLinksRefuseLoops() {
+TYPED_TEST(RecordTree, RefusesLinksThatCloseALoop) {
+    using Node = TypeParam;
     struct Case {
         const char* why;
         std::size_t child;
@@ -36,12 +46,9 @@ void ExpectTreeLinksRefuseLoops() {
     };
     // On the chain 0 <- 1 <- 2 <- 3 <- 4, node 5 apart.
     const Case refused[] = {
-        {"a node as its own parent", 5, 5},
-        {"a chained node as its own parent", 2, 2},
-        {"the top under its own child", 0, 1},
-        {"the top under its grandchild", 0, 2},
-        {"the top under the bottom of a long chain", 0, 4},
-        {"a middle node under a node below it", 1, 3},
+        {"a node as its own parent", 5, 5}, {"a chained node as its own parent", 2, 2},
+        {"the top under its own child", 0, 1}, {"the top under its grandchild", 0, 2},
+        {"the top under the bottom of a long chain", 0, 4}, {"a middle node under a node below it", 1, 3},
     };
     for (const auto& c : refused) {
         SCOPED_TRACE(c.why);
@@ -56,8 +63,8 @@ void ExpectTreeLinksRefuseLoops() {
     }
 }
 
-template <class Node>
-void ExpectTreeLinksJoinParentAndChild() {
+TYPED_TEST(RecordTree, JoinsParentAndChild) {
+    using Node = TypeParam;
     NodeSet<Node> set;
     LinkChain(set);
     EXPECT_TRUE(set[5]->SetParent(set[4]));  // a new bottom
@@ -70,8 +77,8 @@ void ExpectTreeLinksJoinParentAndChild() {
         << "children keep the order they were linked in";
 }
 
-template <class Node>
-void ExpectTreeLinksRefuseMissingOrSecondParent() {
+TYPED_TEST(RecordTree, RefusesAMissingOrSecondParent) {
+    using Node = TypeParam;
     NodeSet<Node> set;
     EXPECT_FALSE(set[0]->SetParent(nullptr)) << "a parent id that found nothing";
     EXPECT_EQ(set[0]->parent, nullptr);
@@ -84,8 +91,8 @@ void ExpectTreeLinksRefuseMissingOrSecondParent() {
 
 // A loop that someone made by setting parent pointers directly: a link walking into it must
 // still end, and refuses rather than hang a tree onto it.
-template <class Node>
-void ExpectTreeLinksEndOnLoopsMadeElsewhere() {
+TYPED_TEST(RecordTree, EndsOnLoopsMadeElsewhere) {
+    using Node = TypeParam;
     NodeSet<Node> set;
     set[0]->parent = set[1];
     set[1]->parent = set[2];
@@ -97,24 +104,5 @@ void ExpectTreeLinksEndOnLoopsMadeElsewhere() {
     EXPECT_FALSE(set[5]->SetParent(set[4]));
 }
 
-template <class Node>
-void ExpectTreeLinkRules() {
-    {
-        SCOPED_TRACE("loops");
-        ExpectTreeLinksRefuseLoops<Node>();
-    }
-    {
-        SCOPED_TRACE("plain links");
-        ExpectTreeLinksJoinParentAndChild<Node>();
-    }
-    {
-        SCOPED_TRACE("missing or second parent");
-        ExpectTreeLinksRefuseMissingOrSecondParent<Node>();
-    }
-    {
-        SCOPED_TRACE("loops made past SetParent");
-        ExpectTreeLinksEndOnLoopsMadeElsewhere<Node>();
-    }
-}
-
-}  // namespace varnholt::testing_support
+}  // namespace
+}  // namespace varnholt
