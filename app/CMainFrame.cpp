@@ -27,7 +27,7 @@ CMainFrame::CMainFrame(const std::wstring& language_code, wxFileHistory& recent)
       m_document(std::make_unique<VarnholtDoc>(*this)),
       m_recent(recent) {
     view::DisplayScale() = GetDisplayScale();
-    user_data_folder() = CreateUserDataFolders();
+    (void)CreateUserDataFolders();  // keeps the folder for every per-user file read later
     FindCustomLayoutFiles();
     LoadSettingsFile();
     CaptionCatalog::Instance().ChooseLanguage(language_code);

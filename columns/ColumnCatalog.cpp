@@ -58,12 +58,12 @@ ColumnCatalog& ColumnCatalog::Instance() {
 void ColumnCatalog::Reset() { *this = ColumnCatalog{}; }
 
 void ColumnCatalog::SwapTables(Tables& other) noexcept {
-    activity_columns_.swap(other.activity);
-    project_columns_.swap(other.project);
-    wbs_columns_.swap(other.wbs);
-    resource_columns_.swap(other.resource);
-    predecessor_columns_.swap(other.predecessor);
-    successor_columns_.swap(other.successor);
+    m_activity_columns.swap(other.activity);
+    m_project_columns.swap(other.project);
+    m_wbs_columns.swap(other.wbs);
+    m_resource_columns.swap(other.resource);
+    m_predecessor_columns.swap(other.predecessor);
+    m_successor_columns.swap(other.successor);
     InvalidateIndexes(ColumnTable::activity);
     InvalidateIndexes(ColumnTable::wbs);
 }

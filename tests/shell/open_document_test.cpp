@@ -3,6 +3,8 @@
 
 #include "../layouts/layouts_test_support.h"
 #include "columns/ColumnCatalog.h"
+#include "model/display_settings.h"
+#include "model/number_formats.h"
 #include "sample_schedule.h"
 #include "shell/open_document.h"
 #include "shell/ui_text.h"
