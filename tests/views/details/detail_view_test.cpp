@@ -52,14 +52,6 @@ TEST_F(TabStripTest, AClickSelectsTheFirstTabHoldingThePoint) {
     }
 }
 
-TEST_F(TabStripTest, AClickBeforeTheFirstPaintChangesNothing) {
-    auto view = MakeView<ActivityDetailView>(kActivityTabs);
-    EXPECT_FALSE(host.LButtonUp(*view, 100.0f, 30.0f));
-    EXPECT_EQ(view->GetCurrentTab(), L"General");
-    EXPECT_FALSE(host.LButtonUp(*view, 100.0f, 30.0f));  // the host painted after the first click
-    EXPECT_EQ(view->GetCurrentTab(), L"Status");
-}
-
 TEST_F(TabStripTest, TheStripKeepsItsBuildScaleWhileTheGridFollowsThePaint) {
     ActivityRow row(testing_support::AddActivity(doc, wbs, 1, L"A1"));
     master.selected = &row;
