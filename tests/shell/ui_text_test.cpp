@@ -53,7 +53,9 @@ TEST_F(UiTextTest, BothLanguagesHaveEveryTextTheShellUses) {
     ASSERT_EQ(english.size(), french.size());
     for (std::size_t i = 0; i < english.size(); ++i) {
         EXPECT_EQ(english[i].id, french[i].id);
-        if (i > 0) EXPECT_LT(english[i - 1].id, english[i].id);
+        if (i > 0) {
+            EXPECT_LT(english[i - 1].id, english[i].id);
+        }
     }
 }
 
