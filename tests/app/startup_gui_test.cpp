@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -93,20 +94,6 @@ TEST_F(StartUpTest, ARefusedFileOnTheCommandLineEndsStartUp) {
     EXPECT_TRUE(WaitUntil([] { return wxTopLevelWindows.empty(); })) << "no frame is left";
 }
 
-TEST_F(StartUpTest, AFileOnTheCommandLineOpens) {
-    const wxString path = Schedule(L"PLAN.XER", kScheduleWithUdf);
-    ASSERT_TRUE(Start(path));
-    CMainFrame* frame = Frame();
-    ASSERT_NE(frame, nullptr);
-    EXPECT_TRUE(frame->IsShown());
-    EXPECT_EQ(frame->GetTitle(), "PLAN.XER - VarnholtReader");
-    EXPECT_EQ(frame->GetRecentFiles().GetHistoryFile(0), path);
-    EXPECT_EQ(frame->GetMainButtonText(), "File");
-    ASSERT_NE(frame->GetLayoutStore(), nullptr);
-    EXPECT_EQ(frame->GetDocument().schedule, frame->GetLayoutStore()->GetDocument());
-    EXPECT_TRUE(m_hook.messages.empty());
-}
-
 TEST_F(StartUpTest, DroppedFilesOpenThroughTheSamePath) {
     ASSERT_TRUE(Start());
     CMainFrame* frame = Frame();
@@ -132,38 +119,39 @@ TEST_F(StartUpTest, DroppedFilesOpenThroughTheSamePath) {
     EXPECT_EQ(frame->GetDocumentPath(), plan);
 }
 
-TEST_F(StartUpTest, ARecentEntryReopensItsFile) {
+TEST_F(StartUpTest, AFileOpensARecentEntryReopensAndClosingWritesTheUsersLayouts) {
     const wxString first = Schedule(L"first.xer", kScheduleWithUdf);
     ASSERT_TRUE(Start(first));
     CMainFrame* frame = Frame();
-    ASSERT_TRUE(frame->OpenFile(Schedule(L"second.xer", kScheduleWithUdf)));
-    EXPECT_EQ(frame->GetTitle(), "second.xer - VarnholtReader");
+    ASSERT_NE(frame, nullptr);
+    EXPECT_TRUE(frame->IsShown());
+    EXPECT_EQ(frame->GetTitle(), "first.xer - VarnholtReader");
+    EXPECT_EQ(frame->GetMainButtonText(), "File");
+    ASSERT_NE(frame->GetLayoutStore(), nullptr);
+    EXPECT_EQ(frame->GetDocument().schedule, frame->GetLayoutStore()->GetDocument());
+    ASSERT_TRUE(frame->OpenFile(Schedule(L"SECOND.XER", kScheduleWithUdf)));
+    EXPECT_EQ(frame->GetTitle(), "SECOND.XER - VarnholtReader");
 
     wxCommandEvent pick(wxEVT_MENU, wxID_FILE1 + 1);
     wxPostEvent(frame, pick);
     ASSERT_TRUE(WaitUntil([&] { return frame->GetTitle() == "first.xer - VarnholtReader"; }));
     EXPECT_EQ(frame->GetRecentFiles().GetHistoryFile(0), first);
-}
+    EXPECT_TRUE(m_hook.messages.empty());
 
-TEST_F(StartUpTest, ClosingTheFrameWritesTheUsersLayoutFiles) {
-    ASSERT_TRUE(Start(Schedule(L"close.xer", kScheduleWithUdf)));
-    Frame()->Close(true);
+    frame->Close(true);
     ASSERT_TRUE(WaitUntil([] { return wxTopLevelWindows.empty(); }));
-
     const fs::path data = run_folder() / "data/Oskeldan/VarnholtReader";
-    const auto has_file = [&](const char* folder, std::string_view suffix) {
-        for (const auto& entry : fs::directory_iterator(data / folder)) {
-            if (entry.path().filename().string().ends_with(suffix)) return true;
-        }
-        return false;
+    // Each folder holds the user's columns; the activity folder its sub-tables' and filters too.
+    const std::pair<const char*, const char*> files[] = {
+        {"VP_WBS", "_columns.cfg"},      {"VP_PROJ", "_columns.cfg"},      {"VP_RES", "_columns.cfg"},
+        {"VP_ACT", "_columns.cfg"},      {"VP_ACT", "_pred_columns.cfg"}, {"VP_ACT", "_succ_columns.cfg"},
+        {"VP_ACT", "_filters.cfg"},
     };
-    for (const char* folder : {"VP_ACT", "VP_WBS", "VP_PROJ", "VP_RES"}) {
-        SCOPED_TRACE(folder);
-        EXPECT_TRUE(has_file(folder, "_columns.cfg"));
-    }
-    for (const char* suffix : {"_pred_columns.cfg", "_succ_columns.cfg", "_filters.cfg"}) {
-        SCOPED_TRACE(suffix);
-        EXPECT_TRUE(has_file("VP_ACT", suffix));
+    for (const auto& [folder, suffix] : files) {
+        const std::string_view wanted = suffix;
+        EXPECT_TRUE(std::ranges::any_of(fs::directory_iterator(data / folder), [wanted](const fs::directory_entry& entry) {
+            return entry.path().filename().string().ends_with(wanted);
+        })) << folder << " " << wanted;
     }
 }
 

@@ -34,21 +34,6 @@ std::string Listed(const RowList& list) {
     return out;
 }
 
-TEST(RowList, AppendNumbersRowsAndTracksTheDeepestLevel) {
-    Row a, b, c;
-    a.level = 1;
-    b.level = 3;
-    c.level = 2;
-    RowList list;
-    for (Row* row : {&a, &b, &c}) list.Append(*row);
-    EXPECT_EQ(Listed(list), "0:1 1:3 2:2 ");
-    EXPECT_EQ(list.GetDeepestLevel(), 3);
-    list.Clear();
-    EXPECT_EQ(list.Size(), 0u);
-    EXPECT_EQ(list.GetDeepestLevel(), 0);
-    EXPECT_EQ(a.index, 0) << "clearing leaves the rows as they were";
-}
-
 TEST(RowList, MapKeepsTheFirstRowOfAnActivity) {
     const auto first = Activity(0), second = Activity(5), unlisted = Activity(2), stranger = Activity(5);
     ActivityRow row1(first.get()), row2(first.get()), row3(second.get());
@@ -98,28 +83,13 @@ TEST(FlattenRows, ListsOnlyExpandedSubtrees) {
     EXPECT_EQ(list.FindActivityRow(a2.get()), nullptr) << "only listed rows are found";
     EXPECT_EQ(list.FindActivityRow(a3.get()), &last);
     EXPECT_EQ(root.index, -1) << "the root is never listed";
-}
-
-TEST(Row, DeletingARootDeletesEveryDescendantOnce) {
-    // Each row counts its own destruction; the sanitizers would catch a second delete.
-    struct CountedRow final : Row {
-        explicit CountedRow(int& deleted) : m_deleted(deleted) {}
-        ~CountedRow() override { ++m_deleted; }
-        int& m_deleted;
-    };
-    int deleted = 0;
-    auto root = std::make_unique<CountedRow>(deleted);
-    Row& a = Add<CountedRow>(*root, deleted);
-    Row& b = Add<CountedRow>(a, deleted);
-    (void)Add<CountedRow>(b, deleted);
-    (void)Add<CountedRow>(b, deleted);
-    (void)Add<CountedRow>(*root, deleted);
-    root.reset();
-    EXPECT_EQ(deleted, 6);
+    list.Clear();
+    EXPECT_EQ(list.GetDeepestLevel(), 0);
 }
 
 TEST(FlattenRows, DeepTreesNeedNoDeepStack) {
-    // Listing and deleting a chain this deep would overflow a recursive walk.
+    // Listing and deleting a chain this deep would overflow a recursive walk; the sanitizers
+    // see a row deleted twice or never.
     Row root;
     Row* parent = &root;
     for (int depth = 0; depth < 200000; ++depth) parent = &Add(*parent);

@@ -35,29 +35,22 @@ TEST(HtmlToText, ConvertsInBothModes) {
     const ConvertCase cases[] = {
         {"a paragraph ends its line", L"<p>word</p>", L"word\n", L"word "},
         {"three breaks leave one empty line", L"a<br><br><br>b", L"a\n\nb\n", L"a  b "},
-        {"no empty line before the first text", L"<br><br>word", L"word\n", L"word "},
         {"closed cells are one space apart", L"<td>one</td><td>two", L"one two\n", L"one two "},
         {"&nbsp; is deleted", L"a&nbsp;b", L"ab\n", L"ab "},
         {"a paragraph of &nbsp; is an empty line", L"x<br><p>&nbsp;</p>y", L"x\n\ny\n", L"x  y "},
-        {"other entities stay", L"&amp; &lt;", L"&amp; &lt;\n", L"&amp; &lt; "},
         {"only the opening div breaks", L"<div>a</div>b", L"ab\n", L"ab "},
-        {"a script is dropped", L"<script>x</script>y", L"y\n", L"y "},
         {"a stray < starts a tag", L"a<b c>d", L"ad\n", L"ad "},
         {"pre passes blanks and breaks", L"<pre>  a  b\r\n c</pre>", L"a  b\r\n c\n", L"a  b\r  c "},
         {"pre ends the line before it", L"x<pre>a</pre>", L"x\na\n", L"x a "},
         {"a break right after pre stays", L"<pre>\nx</pre>", L"\nx\n", L" x "},
         {"upper-case tags", L"A<BR>B<SCRIPT>x</SCRIPT>", L"A\nB\n", L"A B "},
         {"only the body is kept", L"head<BODY>in</Body>out", L"in\n", L"in "},
-        {"a p mid-line is a space", L"a<p>b", L"a b\n", L"a b "},
         {"blanks collapse, leading ones go", L"  a \t b", L"a b\n", L"a b "},
-        {"carriage returns are dropped", L"a\r\nb", L"a\nb\n", L"a b "},
         {"DEL is removed", L"a\x7f" L"b", L"ab\n", L"ab "},
         {"a quoted value may hold >", L"<a href=\"x>y\">t</a>", L"t\n", L"t "},
         {"an open quote ends at a line break", L"<a title='x\ny>z", L"z\n", L"z "},
         {"an unclosed tag runs to the end", L"a<b", L"a\n", L"a "},
-        {"self-closing break", L"a<br/>b", L"a\nb\n", L"a b "},
         {"blanks inside the tag's <", L"x< p >y", L"x y\n", L"x y "},
-        {"the empty text", L"", L"", L""},
         {"&nbsp; removal does not rescan its joins", L"&nb&nbsp;sp;", L"&nbsp;\n", L"&nbsp; "},
         {"trailing spaces stay", L"a <br>b", L"a \nb\n", L"a  b "},
     };
@@ -71,7 +64,6 @@ TEST(HtmlToText, SkippedElementsEndAtTheirOwnClosingTag) {
         {"an unclosed element drops the rest", L"<style>x", L"", L""},
         {"a longer name is not the closing tag", L"<script>a</scripts>b</script >c", L"c\n", L"c "},
         {"the closing tag's attributes are read", L"<noscript>a</noscript x='>'>b", L"b\n", L"b "},
-        {"a closing tag at the very end", L"a<style>x</style", L"a\n", L"a "},
     };
     ExpectConversions(cases);
 }

@@ -86,9 +86,6 @@ TEST_F(GanttTimescaleTest, BothTiersAndTheirLabelsPerUnit) {
             if (d.seconds >= c.labelled && labels.size() < c.lower.size()) labels.push_back(FormatCellLabel(d, c.unit, true));
         EXPECT_EQ(labels, c.lower);
     }
-    EXPECT_EQ(FormatCellLabel(Date(At(2023, 12, 1)), 4, false), L"December 2023");
-    EXPECT_EQ(FormatCellLabel(Date(sunday), 8, false), L"Sun Jan 07");
-    EXPECT_EQ(FormatCellLabel(Date(At(2024, 1, 7, 23)), 8, true), L"23");
 }
 
 TEST_F(GanttTimescaleTest, WidthCountsTheClosingEntryAndTheMappingIsLinear) {
@@ -99,10 +96,6 @@ TEST_F(GanttTimescaleTest, WidthCountsTheClosingEntryAndTheMappingIsLinear) {
     EXPECT_FLOAT_EQ(days.DateToX(days.GetStartDate(), 50.0f), 0.0f);
     EXPECT_FLOAT_EQ(days.DateToX(days.GetEndDate(), 50.0f), 1000.0f);
     EXPECT_FLOAT_EQ(days.DateToX(Date(At(2024, 3, 4, 12)), 50.0f), 275.0f);
-
-    const GanttTimescale months = Built(2);
-    const auto x = [&](std::int32_t month) { return months.DateToX(Date(At(2024, month, 1)), 50.0f); };
-    EXPECT_NEAR((x(2) - x(1)) / (x(5) - x(4)), 31.0 / 30.0, 1e-4) << "January against April";
 }
 
 // Dates that display empty say nothing about the span; with no usable date it is today.
@@ -187,7 +180,6 @@ TEST_F(GanttTimescaleTest, UnusableCellWidthsAndWindows) {
     const Case windows[] = {
         {0.0f, 500.0f, 0, 12, "ten cells fit, two more"},
         {-80.0f, 120.0f, 0, 4, "a negative origin counts from 0"},
-        {2600.0f, 500.0f, 52, 53, "the window stops at the closing entry"},
         {2650.0f, 500.0f, 53, 53, "a window past the last cell shows none"},
         {1e30f, 1e30f, 53, 53, "huge positions clamp"},
     };
@@ -219,7 +211,6 @@ TEST_F(GanttTimescaleTest, GridDatesPerSpacing) {
         {4, 19, At(2023, 12, 3), At(2024, 4, 7)},  // Sundays
         {5, 127, At(2023, 12, 3), At(2024, 4, 7)}, // days
         {3, 0, 0, 0},
-        {6, 0, 0, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.spacing);
@@ -246,7 +237,6 @@ TEST_F(GanttTimescaleTest, DataDateIsTheEarliestOverTheProjects) {
     doc.NewProject();  // no data date: sorts after every date
     scale.UpdateDataDate(&doc);
     EXPECT_EQ(scale.DataDate().seconds, At(2024, 2, 1));
-    EXPECT_FALSE(scale.DataDate().blank);
 
     doc.NewProject()->last_recalc_date = Date(0);  // a blank cell of a workbook: 1970, as the rule says
     scale.UpdateDataDate(&doc);
