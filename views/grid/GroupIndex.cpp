@@ -71,20 +71,23 @@ void GroupIndex::Add(GroupRow& group) {
     } else if (item.GetKey() != nullptr) {
         key = KeyOf(*item.GetKey());
     }
-    m_groups[key].push_back({m_added++, &group});
+    const std::size_t order = m_added++;
+    // A group opened by a row without a code or user field matches no row: no need to file it.
+    if (key.kind == KeyKind::null_value && m_column != nullptr && IsCodeOrUdfColumn(*m_column)) return;
+    m_groups.emplace(key, Filed{order, &group});
 }
 
 GroupRow* GroupIndex::FirstMatch(const Key& key, const Row& row, std::size_t& best_order) const {
-    const auto found = m_groups.find(key);
-    if (found == m_groups.end()) return nullptr;
-    for (const Filed& filed : found->second) {
-        if (filed.order >= best_order) return nullptr;
-        if (filed.group->GetItem().Matches(row)) {
+    GroupRow* best = nullptr;
+    const auto [first, last] = m_groups.equal_range(key);
+    for (auto it = first; it != last; ++it) {
+        const Filed& filed = it->second;
+        if (filed.order < best_order && filed.group->GetItem().Matches(row)) {
             best_order = filed.order;
-            return filed.group;
+            best = filed.group;
         }
     }
-    return nullptr;
+    return best;
 }
 
 GroupRow* GroupIndex::Find(const Row& row) const {

@@ -52,7 +52,8 @@ private:
     const GroupBy* m_entry;
     const ColumnDef* m_column;
     std::size_t m_added = 0;
-    std::unordered_map<Key, std::vector<Filed>, KeyHash> m_groups;
+    // Usually one group per key; several only where values share a key without being equal.
+    std::unordered_multimap<Key, Filed, KeyHash> m_groups;
 };
 
 // The reference lookup the index stands in for: the first child of the parent that is a
