@@ -70,7 +70,8 @@ const wxFont& WxDrawCache::Font(const view::FontBlock& block, wxDC& dc) {
 }
 
 const wxPen& WxDrawCache::Pen(view::Color color, std::int32_t width) {
-    const auto key = std::make_pair(color.Word() & 0x00FFFFFF, std::max(1, width));
+    // Views draw 1- and 2-pixel pens; a width beyond any page is cut rather than handed on.
+    const auto key = std::make_pair(color.Word() & 0x00FFFFFF, std::clamp(width, 1, 1000));
     if (const auto cached = m_pens.find(key); cached != m_pens.end()) return cached->second;
     wxPen pen(ToWxColour(color), key.second, wxPENSTYLE_SOLID);
     pen.SetCap(wxCAP_BUTT);

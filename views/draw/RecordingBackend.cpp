@@ -17,13 +17,23 @@ std::string Hex(Color color) {
     return out;
 }
 
-std::string At(DevicePoint point) { return std::to_string(point.x) + "," + std::to_string(point.y); }
+// Joins are spelled out with append: g++ 12 misreads `"literal" + std::string` in optimised
+// builds (-Wrestrict).
+std::string At(DevicePoint point) {
+    std::string out = std::to_string(point.x);
+    out.append(",").append(std::to_string(point.y));
+    return out;
+}
 
-std::string Box(DeviceRect rect) { return At({rect.left, rect.top}) + " " + At({rect.right, rect.bottom}); }
+std::string Box(DeviceRect rect) {
+    std::string out = At({rect.left, rect.top});
+    out.append(" ").append(At({rect.right, rect.bottom}));
+    return out;
+}
 
 std::string Points(std::span<const DevicePoint> points) {
     std::string out;
-    for (const auto& point : points) out += " " + At(point);
+    for (const auto& point : points) out.append(" ").append(At(point));
     return out;
 }
 
@@ -43,7 +53,8 @@ std::string Utf8(std::wstring_view text) {
 }
 
 std::string Font(const FontBlock& font) {
-    std::string out = Utf8(font.Face()) + "/" + std::to_string(font.height) + "/" + std::to_string(font.weight);
+    std::string out = Utf8(font.Face());
+    out.append("/").append(std::to_string(font.height)).append("/").append(std::to_string(font.weight));
     if (font.italic != 0) out += "/i";
     if (font.underline != 0) out += "/u";
     if (font.strike_out != 0) out += "/s";
@@ -55,32 +66,32 @@ std::string Font(const FontBlock& font) {
 void RecordingBackend::Line(std::int32_t width, std::span<const std::int32_t> dashes, Color color, DevicePoint from,
                             DevicePoint to) {
     std::string pattern;
-    for (const auto length : dashes) pattern += (pattern.empty() ? "" : "-") + std::to_string(length);
+    for (const auto length : dashes) pattern.append(pattern.empty() ? "" : "-").append(std::to_string(length));
     if (pattern.empty()) pattern = "solid";
-    m_lines.push_back("line " + std::to_string(width) + " " + pattern + " " + Hex(color) + " " + At(from) + " " +
-                      At(to));
+    Record({"line", std::to_string(width), pattern, Hex(color), At(from), At(to)});
 }
 
 void RecordingBackend::FillRect(Color color, DeviceRect rect) {
-    m_lines.push_back("fill " + Hex(color) + " " + Box(rect));
+    Record({"fill", Hex(color), Box(rect)});
 }
 
 void RecordingBackend::FrameRect(Color color, DeviceRect rect) {
-    m_lines.push_back("frame " + Hex(color) + " " + Box(rect));
+    Record({"frame", Hex(color), Box(rect)});
 }
 
 void RecordingBackend::Polygon(Color fill, Color outline, std::span<const DevicePoint> points) {
-    m_lines.push_back("polygon " + Hex(fill) + " " + Hex(outline) + Points(points));
+    Record({"polygon", Hex(fill), Hex(outline) + Points(points)});
 }
 
 void RecordingBackend::Polyline(Color color, std::span<const DevicePoint> points) {
-    m_lines.push_back("polyline " + Hex(color) + Points(points));
+    Record({"polyline", Hex(color) + Points(points)});
 }
 
 void RecordingBackend::Text(DevicePoint origin, std::wstring_view text, const FontBlock& font, Color color,
                             DeviceRect clip) {
-    m_lines.push_back("text " + At(origin) + " clip " + Box(clip) + " " + Hex(color) + " " + Font(font) + " \"" +
-                      Utf8(text) + "\"");
+    std::string quoted = "\"";
+    quoted.append(Utf8(text)).append("\"");
+    Record({"text", At(origin), "clip", Box(clip), Hex(color), Font(font), quoted});
 }
 
 DeviceSize RecordingBackend::Measure(std::wstring_view text, const FontBlock& font) {
@@ -91,13 +102,19 @@ DeviceSize RecordingBackend::Measure(std::wstring_view text, const FontBlock& fo
 }
 
 void RecordingBackend::Bitmap(std::uint16_t id, DeviceRect rect) {
-    m_lines.push_back("bitmap " + std::to_string(id) + " " + Box(rect));
+    Record({"bitmap", std::to_string(id), Box(rect)});
 }
 
 std::string RecordingBackend::Joined() const {
     std::string out;
-    for (const auto& line : m_lines) out += line + "\n";
+    for (const auto& line : m_lines) out.append(line).append("\n");
     return out;
+}
+
+void RecordingBackend::Record(std::initializer_list<std::string> words) {
+    std::string line;
+    for (const auto& word : words) line.append(line.empty() ? "" : " ").append(word);
+    m_lines.push_back(std::move(line));
 }
 
 }  // namespace varnholt::view

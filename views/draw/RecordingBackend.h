@@ -18,6 +18,7 @@
 
 #include "views/draw/DrawBackend.h"
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,8 @@ public:
     void Clear() noexcept { m_lines.clear(); }
 
 private:
+    void Record(std::initializer_list<std::string> words);  // joined by blanks
+
     std::vector<std::string> m_lines;
     bool m_printing = false;
 };

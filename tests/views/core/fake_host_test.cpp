@@ -33,18 +33,18 @@ public:
         GetDrawContext().FillRect(Color::White(), static_cast<float>(dc.GetOriginX()),
                                   static_cast<float>(dc.GetOriginY()), area.width, area.height);
     }
-    void SetScale() override { m_host.Log().push_back("scale " + m_name + " " + std::to_string(DisplayScale())); }
+    void SetScale() override { Note("scale", std::to_string(DisplayScale())); }
     bool OnMouseMove(std::uint32_t flags, float x, float y) override {
-        m_host.Log().push_back("move " + m_name + Args(flags, x, y));
+        Note("move", Args(flags, x, y));
         GetDrawContext().RequestCursor(CursorKind::size_we);
         return move_answer;
     }
     bool OnLButtonDown(std::uint32_t flags, float x, float y) override {
-        m_host.Log().push_back("down " + m_name + Args(flags, x, y));
+        Note("down", Args(flags, x, y));
         return true;
     }
     bool OnLButtonUp(std::uint32_t flags, float x, float y) override {
-        m_host.Log().push_back("up " + m_name + Args(flags, x, y));
+        Note("up", Args(flags, x, y));
         return false;
     }
     [[nodiscard]] std::wstring GetText() const override { return L"Name\t\nA1000"; }
@@ -54,9 +54,16 @@ public:
     bool move_answer = false;
 
 private:
+    // "CALL NAME DETAIL", built with append: g++ 12 misreads "literal" + string when optimising.
+    void Note(const char* call, const std::string& detail) {
+        std::string entry(call);
+        entry.append(" ").append(m_name).append(" ").append(detail);
+        m_host.Log().push_back(std::move(entry));
+    }
     static std::string Args(std::uint32_t flags, float x, float y) {
-        return " " + std::to_string(flags) + " " + std::to_string(static_cast<int>(x)) + "," +
-               std::to_string(static_cast<int>(y));
+        std::string out = std::to_string(flags);
+        out.append(" ").append(std::to_string(static_cast<int>(x))).append(",").append(std::to_string(static_cast<int>(y)));
+        return out;
     }
     FakeHost& m_host;
     std::string m_name;
