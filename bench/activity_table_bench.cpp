@@ -1,0 +1,149 @@
+// activity_table_bench.cpp - times the activity table on generated schedules: building the row
+// tree under several groupings (sorted and listed), a click that lists the rows again, one
+// paint of a full-screen pane, and the copied text of every row. Prints figures; fails on
+// nothing. The paint is timed on the recording backend and, where a display can be had, on a
+// wxMemoryDC bitmap.
+//
+// Usage: activity_table_bench FILE.xer [FILE.xer ...]   (files from xer_generator)
+
+#include "app/draw/OffscreenPaint.h"
+#include "columns/ColumnCatalog.h"
+#include "import/Document_xer.h"
+#include "layouts/ActivityLayout.h"
+#include "model/CaptionCatalog.h"
+#include "tests/views/support/FakeHost.h"
+#include "views/core/RowList.h"
+#include "views/grid/ActivityTableView.h"
+
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace {
+
+using namespace varnholt;
+using Clock = std::chrono::steady_clock;
+
+double MillisecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// The best of a few runs, so that one page fault or cache miss does not set the figure.
+template <class Step>
+double BestOf(int runs, Step step) {
+    double best = 1e300;
+    for (int i = 0; i < runs; ++i) {
+        const Clock::time_point start = Clock::now();
+        step();
+        best = std::min(best, MillisecondsSince(start));
+    }
+    return best;
+}
+
+struct Grouping {
+    const char* name;
+    std::int32_t column;  // 0: none
+    bool include_all;
+    std::int32_t date_unit;
+};
+
+constexpr Grouping kGroupings[] = {
+    {"ungrouped", 0, false, 0},           {"WBS path", 152, true, 0},
+    {"code Phase", 500001, false, 0},     {"user field Discipline", 100001, false, 0},
+    {"weekly start", 82, false, 3},       {"primary resource", 147, false, 0},
+};
+
+void Shape(ActivityLayout& layout, const Grouping& grouping) {
+    GroupSortBy& sort = *layout.GetGroupSortBy();
+    sort.group_bys.clear();
+    if (grouping.column != 0) {
+        GroupBy& entry = sort.AddGroupBy(grouping.column);
+        entry.include_all = grouping.include_all;
+        entry.date_unit = grouping.date_unit;
+    }
+}
+
+void Run(const char* path, app::OffscreenPainter& painter) {
+    ColumnCatalog::Instance().BuildAllColumns();
+    std::ifstream file(path, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    document::Document_xer doc;
+    if (!doc.LoadBytes(bytes)) {
+        std::fprintf(stderr, "cannot read %s\n", path);
+        return;
+    }
+    const double n = static_cast<double>(doc.Tasks().size());
+    const double n_log_n = n * std::log2(std::max(2.0, n));
+    std::printf("\n%s: %zu activities\n", std::filesystem::path(path).filename().c_str(), doc.Tasks().size());
+
+    ActivityLayout layout;
+    for (const auto& [id, width] : {std::pair{130, 90.0f}, {132, 250.0f}, {82, 90.0f}, {70, 90.0f}, {85, 80.0f},
+                                    {147, 100.0f}, {100001, 100.0f}, {100002, 80.0f}, {500001, 90.0f}})
+        layout.AddColumn(id, width);
+    layout.GetGroupSortBy()->AddSortBy(130, kSortAscending);
+    view::ActivityTableView table;
+    table.SetDocument(&doc);
+    table.SetLayout(&layout);
+
+    std::printf("  %-24s %10s %14s %8s\n", "build, sort, list", "ms", "us / N log2 N", "rows");
+    for (const Grouping& grouping : kGroupings) {
+        Shape(layout, grouping);
+        const double ms = BestOf(3, [&] {
+            table.DropTree();
+            table.Update();
+        });
+        std::printf("  %-24s %10.1f %14.4f %8zu\n", grouping.name, ms, 1000.0 * ms / n_log_n,
+                    table.GetRowList().Size());
+    }
+
+    // The WBS-path table from here on, as a planner opens it.
+    Shape(layout, kGroupings[1]);
+    table.DropTree();
+    table.Update();
+    view::test_support::FakeHost host;
+    host.Attach(table, "activities", 1920, 1080);
+    host.Paint(table);
+    const double click = BestOf(5, [&] {
+        host.LButtonDown(table, 400.0f, 100.0f);
+        host.LButtonUp(table, 400.0f, 100.0f);
+    });
+    const double relist = BestOf(5, [&] { table.Update(); });
+    const double paint = BestOf(5, [&] { host.Paint(table); });
+    double memory_paint = 0.0;
+    if (painter.Ready()) {
+        painter.Paint(table, 1920, 1080);  // fonts are sized on the first paint
+        memory_paint = 1e300;
+        for (int i = 0; i < 5; ++i) memory_paint = std::min(memory_paint, painter.Paint(table, 1920, 1080));
+    }
+    std::size_t text_size = 0;
+    const double copy = BestOf(3, [&] { text_size = table.GetText().size(); });
+    std::printf("  click (press, release, update, repaint): %8.2f ms\n", click);
+    std::printf("  rows listed again (update):               %8.2f ms\n", relist);
+    std::printf("  paint of a 1920 x 1080 pane (recording):  %8.2f ms, %zu primitives\n", paint,
+                host.Backend(table).Lines().size());
+    if (painter.Ready()) {
+        std::printf("  paint of a 1920 x 1080 pane (wxMemoryDC): %8.2f ms\n", memory_paint);
+    } else {
+        std::printf("  paint of a 1920 x 1080 pane (wxMemoryDC): no display\n");
+    }
+    std::printf("  copied text of %zu rows:               %8.1f ms, %zu characters\n", table.GetRowList().Size(),
+                copy, text_size);
+    table.DropTree();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: activity_table_bench FILE.xer [FILE.xer ...]\n");
+        return 2;
+    }
+    CaptionCatalog::Instance().ChooseLanguage(L"ENU");
+    app::OffscreenPainter painter;
+    for (int i = 1; i < argc; ++i) Run(argv[i], painter);
+    return 0;
+}

@@ -1,0 +1,97 @@
+// TablePainter.h - the pieces every grouped grid table paints its rows with: level bands,
+// cells, indicator images, group titles with their chevrons, column lines and the lines between
+// rows. The activity table paints with all of them; the WBS and project tables choose the
+// pieces and colours they differ in. Nothing here keeps state between paints.
+#pragma once
+
+#include "views/draw/DrawContext.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace varnholt {
+class GroupSortBy;
+}
+
+namespace varnholt::view {
+
+class Layout;
+
+// Flags of a single-line cell text: vertically centred, left aligned.
+inline constexpr std::uint32_t kCellTextFlags = kTextSingleLine | kTextVCenter;
+
+// The rows a paint covers: [first, last) of the row list.
+struct RowRange {
+    std::size_t first = 0;
+    std::size_t last = 0;
+    friend bool operator==(const RowRange&, const RowRange&) = default;
+};
+
+// The columns a paint covers: first .. last inclusive, the first starting at x0.
+struct ColumnRange {
+    std::size_t first = 0;
+    std::size_t last = 0;
+    float x0 = 0.0f;
+};
+
+// Rows from the vertical scroll position down the pane's height.
+[[nodiscard]] RowRange VisibleRows(float origin_y, float pane_height, float row_height, std::size_t row_count);
+// Columns from the horizontal scroll position across the pane's width; none when every column
+// ends at or left of the scroll position (nothing of the table is in view).
+[[nodiscard]] std::optional<ColumnRange> VisibleColumns(const Layout& layout, float origin_x, float pane_width,
+                                                        float scale);
+
+// The indicator image a user-field text stands for, 0 for none. Only exact words count.
+[[nodiscard]] std::uint16_t IndicatorBitmap(std::int32_t column_id, std::wstring_view text, bool selected);
+
+// Which marker a column shows at its edges while a column is resized or dragged.
+struct ColumnMarks {
+    std::int32_t resize_column = -1;
+    std::int32_t drop_target = -1;
+};
+
+class TablePainter {
+public:
+    TablePainter(DrawContext& dc, float scale, float row_height, float view_width)
+        : m_dc(dc), m_scale(scale), m_row_height(row_height), m_view_width(view_width) {}
+
+    [[nodiscard]] float Indent(std::int32_t level) const { return static_cast<float>(level) * 20.0f * m_scale; }
+
+    // The level bands left of a row's own indentation, one per group level above it that the
+    // Levels list colours, each closed by a grey line; a selected row keeps its blue fill.
+    void LevelBands(const GroupSortBy* grouping, std::int32_t level, float y, bool selected) const;
+
+    // One cell text, clipped to the cell, `pad` in from its left edge.
+    void CellText(const TextStyle& style, Color color, std::wstring_view text, float x, float y, float width,
+                  float pad) const;
+    // The indicator image centred in the cell.
+    void Indicator(std::uint16_t bitmap, float x, float y, float width) const;
+
+    // The blue markers of a resize (at the right edge) or a drop target (at the left edge);
+    // true when one was drawn.
+    bool ColumnMarker(std::size_t column, const ColumnMarks& marks, float x, float width, float y) const;
+    // The grey separator at a cell's right edge, unless a marker replaces it.
+    void ColumnLine(std::size_t column, const ColumnMarks& marks, float x, float width, float y) const;
+
+    // The group title across the row from its indentation, and the expander chevron left of it
+    // (stored in `expander` when the row has children).
+    void GroupTitle(const TextStyle& style, Color color, std::wstring_view title, std::int32_t level, float y) const;
+    [[nodiscard]] RectF ExpanderBox(std::int32_t level, float y) const;
+    void Chevron(const RectF& box, bool expanded, Color color) const;
+
+    // The grey lines above and below a row of a grouped table; `step_out` starts the top line
+    // one level further left (a group row below a shallower row).
+    void RowLines(std::int32_t level, bool step_out, float y) const;
+    // The lines under the header and under the last painted row.
+    void ClosingLines(float header_height, float y) const;
+
+private:
+    DrawContext& m_dc;
+    float m_scale;
+    float m_row_height;
+    float m_view_width;
+};
+
+}  // namespace varnholt::view
