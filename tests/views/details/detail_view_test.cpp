@@ -1,0 +1,100 @@
+// The tab strip, the tab click and the sheet grid, painted by an activity detail view over
+// the recording backend.
+
+#include "tests/views/details/detail_test_support.h"
+
+#include "views/base/ActivityRow.h"
+#include "views/details/ActivityDetailView.h"
+
+namespace varnholt::view::test_support {
+namespace {
+
+constexpr std::initializer_list<CaptionId> kActivityTabs = {51632, 51945, 50749, 50750, 51634, 40117, 40118};
+
+using TabStripTest = DetailViewTest;
+
+TEST_F(TabStripTest, StacksEqualTabsFromTheTopAndFillsTheCurrentOne) {
+    auto view = MakeView<ActivityDetailView>(kActivityTabs);
+    const auto& lines = Paint(*view);
+    ASSERT_EQ(view->GetTabRects().size(), 7U);
+    for (std::size_t k = 0; k < 7; ++k) {
+        SCOPED_TRACE(k);
+        EXPECT_EQ(view->GetTabRects()[k], (RectF{0.0f, 24.0f * static_cast<float>(k), 250.0f, 24.0f}));
+    }
+    EXPECT_EQ(lines[0], "fill fff0f0f0 0,0 250,300");
+    EXPECT_EQ(lines[1], "line 1 solid ff646464 250,0 250,300");
+    EXPECT_EQ(lines[2], "fill ffff9933 0,1 250,24");  // the current tab, below its top line
+    EXPECT_EQ(CountStarting(lines, "fill ffff9933"), 1U);
+    const auto texts = DrawnTexts(lines);
+    EXPECT_EQ(TextAt(texts, "10,0 250,24"), "General");
+    EXPECT_EQ(TextAt(texts, "10,144 250,168"), "Steps");
+    EXPECT_EQ(texts[0].font, "Calibri/15/700");  // the current tab's white bold style
+    EXPECT_EQ(texts[1].font, "Calibri/15/400");
+}
+
+TEST_F(TabStripTest, AClickSelectsTheFirstTabHoldingThePoint) {
+    struct Case {
+        const char* reason;
+        float x, y;
+        std::int32_t origin_y;
+        const wchar_t* current;
+    };
+    const Case cases[] = {
+        {"inside the second tab", 100.0f, 30.0f, 0, L"Status"},
+        {"on the line between two tabs: the upper one", 0.0f, 24.0f, 0, L"General"},
+        {"the right edge counts", 250.0f, 50.0f, 0, L"Predecessors"},
+        {"the scroll origin is added", 100.0f, 5.0f, 24, L"Status"},
+        {"right of the strip", 251.0f, 30.0f, 0, L"General"},
+        {"below the last tab", 100.0f, 169.0f, 0, L"General"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.reason);
+        auto view = MakeView<ActivityDetailView>(kActivityTabs);
+        Paint(*view);
+        view->GetDrawContext().SetOrigin(0, c.origin_y);
+        EXPECT_FALSE(view->OnLButtonUp(kLeftButtonDown, c.x, c.y));
+        EXPECT_EQ(view->GetCurrentTab(), c.current);
+    }
+}
+
+TEST_F(TabStripTest, AClickBeforeTheFirstPaintChangesNothing) {
+    auto view = MakeView<ActivityDetailView>(kActivityTabs);
+    EXPECT_FALSE(host.LButtonUp(*view, 100.0f, 30.0f));
+    EXPECT_EQ(view->GetCurrentTab(), L"General");
+    EXPECT_FALSE(host.LButtonUp(*view, 100.0f, 30.0f));  // the host painted after the first click
+    EXPECT_EQ(view->GetCurrentTab(), L"Status");
+}
+
+TEST_F(TabStripTest, TheStripKeepsItsBuildScaleWhileTheGridFollowsThePaint) {
+    ActivityRow row(testing_support::AddActivity(doc, wbs, 1, L"A1"));
+    master.selected = &row;
+    auto view = MakeView<ActivityDetailView>(kActivityTabs);
+    DisplayScale() = 1.25f;
+    view->SetScale();
+    const auto texts = DrawnTexts(Paint(*view));
+    EXPECT_EQ(view->GetTabRects()[1], (RectF{0.0f, 24.0f, 250.0f, 24.0f}));
+    EXPECT_EQ(TextAt(texts, "287,30 437,55"), "Activity:");  // label x 287.5, cells 25 high
+    EXPECT_EQ(TextAt(texts, "450,30 700,55"), "A1");
+    const auto label = std::find_if(texts.begin(), texts.end(), [](const DrawnText& t) { return t.text == "Activity:"; });
+    ASSERT_NE(label, texts.end());
+    EXPECT_EQ(label->font, "Calibri/15/400");
+    EXPECT_EQ(TextAt(texts, "10,24 250,48"), "Status");
+}
+
+TEST_F(TabStripTest, TheHeaderSeparatorIsDrawnAsComputedInANarrowPane) {
+    auto view = MakeView<ActivityDetailView>(kActivityTabs);
+    host.SetClientSize(*view, 200, 100);
+    const auto& lines = Paint(*view);
+    EXPECT_EQ(CountStarting(lines, "line 1 solid ffc8c8c8 280,48 170,48"), 1U);
+}
+
+TEST_F(TabStripTest, AViewWithoutAMasterPaintsNothing) {
+    auto view = MakeView<ActivityDetailView>(kActivityTabs);
+    view->SetMaster(nullptr);
+    EXPECT_TRUE(Paint(*view).empty());
+    EXPECT_FALSE(view->IsWBSDetailView());
+    EXPECT_TRUE(view->IsDetailView() && view->IsActivityDetailView());
+}
+
+}  // namespace
+}  // namespace varnholt::view::test_support
