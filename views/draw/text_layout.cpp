@@ -13,10 +13,12 @@ constexpr std::wstring_view kEllipsis = L"...";
 
 bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
 
-std::vector<std::wstring_view> SplitParagraphs(std::wstring_view text) {
+// At most `limit` paragraphs: each takes a line at least.
+std::vector<std::wstring_view> SplitParagraphs(std::wstring_view text, std::size_t limit) {
     std::vector<std::wstring_view> paragraphs;
     std::size_t start = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
+        if (paragraphs.size() == limit) return paragraphs;
         if (text[i] != L'\r' && text[i] != L'\n') continue;
         paragraphs.push_back(text.substr(start, i - start));
         if (text[i] == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n') ++i;
@@ -27,9 +29,10 @@ std::vector<std::wstring_view> SplitParagraphs(std::wstring_view text) {
 }
 
 // Greedy wrap at blanks: a line takes words while it fits; a word wider than the rectangle
-// stands alone and is clipped. Blanks at a break are dropped.
+// stands alone and is clipped. Blanks at a break are dropped. Stops once `lines` holds
+// max_lines.
 void WrapParagraph(std::wstring_view paragraph, std::int32_t width, const MeasureLine& measure,
-                   std::vector<std::wstring>& lines) {
+                   std::vector<std::wstring>& lines, std::size_t max_lines) {
     std::size_t line_start = 0;
     std::size_t line_end = 0;  // end of the last word taken; 0 = no word yet
     bool has_word = false;
@@ -45,6 +48,7 @@ void WrapParagraph(std::wstring_view paragraph, std::int32_t width, const Measur
             continue;
         }
         lines.emplace_back(paragraph.substr(line_start, line_end - line_start));
+        if (lines.size() >= max_lines) return;
         line_start = word_start;
         line_end = i;
     }
@@ -93,8 +97,12 @@ std::vector<LaidOutLine> LayOutText(std::wstring_view text, std::uint32_t format
         std::replace_if(line.begin(), line.end(), [](wchar_t c) { return c == L'\r' || c == L'\n'; }, L' ');
         lines.push_back(std::move(line));
     } else {
-        for (const auto paragraph : SplitParagraphs(text)) {
-            if ((format & kTextWordBreak) != 0) WrapParagraph(paragraph, width, measure, lines);
+        // Lines below the rectangle are never drawn: a long text is split and wrapped only as
+        // far as the rectangle reaches, so it lays out as fast as a short one.
+        const std::size_t max_lines = static_cast<std::size_t>(height / std::max(1, measure(L"Ag").height)) + 1;
+        for (const auto paragraph : SplitParagraphs(text, max_lines)) {
+            if (lines.size() >= max_lines) break;
+            if ((format & kTextWordBreak) != 0) WrapParagraph(paragraph, width, measure, lines, max_lines);
             else lines.emplace_back(paragraph);
         }
     }

@@ -1,0 +1,130 @@
+// html_view_test.cpp - the memo view: title and text for each kind of master, and the paint
+// (title band as high as the master's header, wrapped text cut at the bottom).
+
+#include "tests/views/subtables/subtable_fixture.h"
+
+#include "model/records/MemoRecord.h"
+#include "views/core/RowList.h"
+#include "views/details/HTMLView.h"
+#include "views/subtables/ActivityStepTableView.h"
+#include "views/subtables/TaskMemoTableView.h"
+#include "views/subtables/WBSMemoTableView.h"
+
+namespace varnholt::view::test_support {
+namespace {
+
+class HTMLViewTest : public SubTableTest {
+protected:
+    // Selects the listed row of a flat table, as a click would.
+    static void SelectListed(View& table, std::size_t index) {
+        table.Update();
+        ASSERT_LT(index, table.GetRowList().Size());
+        table.GetRowList().At(index)->selected = true;
+    }
+
+    TaskMemoTableView task_memos{&activities};
+    ActivityStepTableView steps{&activities};
+    WBSMemoTableView wbs_memos{&wbs_table};
+};
+
+TEST_F(HTMLViewTest, TitleAndTextFollowTheMastersKindAndSelection) {
+    struct Case {
+        const char* why;
+        View* master;
+        std::function<void()> select;
+        std::wstring title;
+        std::wstring text;
+    };
+    // The converter ends every line with a line feed.
+    const std::vector<Case> cases = {
+        {"notebook, nothing selected", &task_memos, [] {}, L"(No Notebook Topic selected)", L""},
+        {"notebook topic", &task_memos, [&] { SelectListed(task_memos, 0); }, L"Issues", L"a\n\nb\n"},
+        {"memo without a topic", &task_memos, [&] { SelectListed(task_memos, 1); }, L"(No Notebook Topic selected)",
+         L"lost topic\n"},
+        {"step master, nothing selected", &steps, [] {}, L"(No step name selected)", L""},
+        {"step", &steps, [&] { SelectListed(steps, 1); }, L"Pour concrete", L"Pour\nand vibrate\n"},
+        {"WBS notebook topic", &wbs_memos, [&] { SelectListed(wbs_memos, 0); }, L"Minutes", L"first\n"},
+        {"resource table", &resources, [] {}, L"Resource Notes", L""},
+        {"resource with notes", &resources, [&] { SelectResource(); }, L"Resource Notes", L"Night shift\n"},
+        {"another kind of master", &activities, [] {}, L"No topic selected", L""},
+    };
+    SelectActivity(L"A1000");
+    SelectWbs();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        c.master->Update();
+        c.select();
+        HTMLView memo(c.master);
+        memo.Update();
+        EXPECT_EQ(memo.Title(), c.title);
+        EXPECT_EQ(memo.MemoText(), c.text);
+    }
+}
+
+TEST_F(HTMLViewTest, TheTitleBandMatchesTheMastersHeader) {
+    struct Case { const char* why; View* master; const char* band; const char* text_start; };
+    const Case cases[] = {
+        {"grid table header of 30", &activities, "fill ffffffff 0,0 600,30", "text 5,30 "},
+        {"flat table header of 18", &task_memos, "fill ffffffff 0,0 600,18", "text 5,18 "},
+    };
+    SelectActivity(L"A1000");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        SelectListed(task_memos, 0);
+        HTMLView memo(c.master);
+        memo.Update();
+        host.Attach(memo, "memo", 600, 300);
+        host.Paint(memo);
+        const auto& lines = host.Backend(memo).Lines();
+        EXPECT_EQ(LinesStarting(lines, c.band).size(), 1u);
+        EXPECT_EQ(LinesStarting(lines, "line 1 solid ffc8c8c8").size(), 1u) << "the line under the band";
+        if (c.master == &task_memos) {
+            EXPECT_EQ(LinesStarting(lines, c.text_start).size(), 1u) << "the memo's first line";
+        }
+    }
+}
+
+TEST_F(HTMLViewTest, ALongParagraphWrapsInsideTheWidthAndStopsAtTheBottom) {
+    std::wstring paragraph;
+    for (int i = 0; i < 5000; ++i) paragraph += L"word" + std::to_wstring(i) + L' ';
+    doc.Tasks().front()->memos.front()->memo_text = s_string(paragraph);
+    SelectActivity(L"A1000");
+    SelectListed(task_memos, 0);
+    HTMLView memo(&task_memos);
+    memo.Update();
+    host.Attach(memo, "memo", 400, 200);
+    host.Paint(memo);
+    const auto texts = LinesStarting(host.Backend(memo).Lines(), "text ");
+    // The title, then as many 15-px lines as the 182 px below the band hold, the last one cut.
+    ASSERT_EQ(texts.size(), 1u + 13u);
+    for (std::size_t i = 1; i < texts.size(); ++i) {
+        SCOPED_TRACE(texts[i]);
+        const std::size_t quote = texts[i].find(" \"");
+        const std::size_t characters = texts[i].size() - quote - 3;
+        EXPECT_LE(characters * 7, 395u) << "each line fits the width";
+        EXPECT_TRUE(texts[i].starts_with("text 5,")) << "left-aligned at the inset";
+    }
+}
+
+TEST_F(HTMLViewTest, ARescaleGrowsTheTextButNotTheTitle) {
+    SelectActivity(L"A1000");
+    SelectListed(task_memos, 0);
+    HTMLView memo(&task_memos);
+    memo.Update();
+    host.Attach(memo, "memo", 600, 300);
+    host.ChangeDisplayScale(2.0f);
+    host.Paint(memo);
+    EXPECT_EQ(FontsOf(host.Backend(memo).Lines()), (std::vector<std::string>{"Calibri/15/700", "Calibri/30/400", "Calibri/30/400"}));
+}
+
+TEST_F(HTMLViewTest, WithoutAMasterNothingIsShown) {
+    HTMLView memo(nullptr);
+    memo.Update();
+    EXPECT_EQ(memo.Title(), L"No topic selected");
+    host.Attach(memo, "memo", 600, 300);
+    host.Paint(memo);
+    EXPECT_TRUE(host.Backend(memo).Lines().empty());
+}
+
+}  // namespace
+}  // namespace varnholt::view::test_support

@@ -1,0 +1,81 @@
+// FlatTableView.h - the base of the flat sub-tables: the one-level tables of a detail pane
+// that list the items of the record selected in a master view (relationships, codes, steps,
+// notebook topics). Every Update throws the rows away and builds new ones from the master's
+// current selection, so the selection is lost; no master, no selection or a selected row of
+// another kind leaves the table empty under its header. Header and row heights are fixed at
+// construction; these tables neither expand, collapse, rescale nor copy.
+#pragma once
+
+#include "views/core/View.h"
+#include "views/draw/TextStyle.h"
+
+#include <cstdint>
+#include <memory>
+
+namespace varnholt {
+class TaskRecord;
+}
+
+namespace varnholt::view {
+
+class Row;
+
+class FlatTableView : public View {
+public:
+    ~FlatTableView() override;
+
+    [[nodiscard]] float GetHeight() const override;
+    [[nodiscard]] float GetHeaderHeight() const override { return m_header_height; }
+    [[nodiscard]] float GetRowHeight() const override { return m_row_height; }
+    [[nodiscard]] Row* GetSelectedRow() const override;
+    [[nodiscard]] std::int32_t GetMovedColumn() const override { return m_moved_column; }
+    // Drops every row, then lists new ones from the master's selection.
+    void Update() override;
+    // The rows, then the header over them.
+    void Draw(const RectF& visible) override;
+    // A press selects exactly the row under the point (none beside every row) and asks for no
+    // repaint; a release asks for one; moves do nothing.
+    bool OnLButtonDown(std::uint32_t flags, float x, float y) override;
+    bool OnLButtonUp(std::uint32_t flags, float x, float y) override;
+
+    [[nodiscard]] View* GetMaster() const noexcept { return m_master; }
+
+protected:
+    explicit FlatTableView(View* master);
+
+    // Whether a rebuild may list rows: a master at least.
+    [[nodiscard]] virtual bool CanRebuild() const { return m_master != nullptr; }
+    // Adds the rows of the master's selected row under the root, each at level 0, in the order
+    // they are to show.
+    virtual void AddRows(Row& root, const Row& selected) = 0;
+    virtual void DrawRows() = 0;
+    virtual void DrawHeader() = 0;
+
+    // The activity of a selected activity row, else null.
+    [[nodiscard]] static const TaskRecord* SelectedActivity(const Row& selected);
+    // The mouse point in content coordinates.
+    [[nodiscard]] PointF ContentPoint(float x, float y) const;
+    // Printed pages show no selection.
+    [[nodiscard]] bool PaintsSelected(const Row& row) const;
+    // The text colour of a row's cells.
+    [[nodiscard]] Color CellColor(const Row& row) const;
+    // The two lines across the width: under the header and under the last row at `bottom`.
+    void DrawClosingLines(float width, float bottom);
+
+    std::unique_ptr<TextStyle> m_header_style;
+    std::unique_ptr<TextStyle> m_cell_style;
+    std::int32_t m_moved_column = -1;
+
+private:
+    // Deletes the rows and empties the list in one step, so that no listed row outlives its
+    // tree whatever the rebuild does next.
+    void DropRows();
+    void Rebuild();
+
+    View* m_master;                 // not owned
+    std::unique_ptr<Row> m_root;    // null until a rebuild makes it
+    float m_header_height;
+    float m_row_height;
+};
+
+}  // namespace varnholt::view

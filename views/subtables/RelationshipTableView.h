@@ -1,0 +1,58 @@
+// RelationshipTableView.h - the predecessors (kind 0) or the successors (kind 1) of the
+// activity selected in the activity table, one row per relationship in the activity's own
+// list order. The columns are the layout's predecessor or successor list; the user resizes
+// and moves them with the mouse, and the change goes straight into the layout.
+#pragma once
+
+#include "views/subtables/FlatTableView.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace varnholt::view {
+
+struct LayoutColumn;
+
+class RelationshipTableView final : public FlatTableView {
+public:
+    static constexpr std::int32_t kPredecessors = 0;
+    static constexpr std::int32_t kSuccessors = 1;
+
+    RelationshipTableView(std::int32_t kind, View* master) : FlatTableView(master), m_kind(kind) {}
+
+    [[nodiscard]] bool IsRelationshipTableView() const override { return true; }
+    [[nodiscard]] std::int32_t GetKind() const noexcept { return m_kind; }
+    // The column widths times the display scale, read at each call.
+    [[nodiscard]] float GetWidth() const override;
+    // Nothing at all without a layout.
+    void Draw(const RectF& visible) override;
+    bool OnLButtonDown(std::uint32_t flags, float x, float y) override;
+    bool OnMouseMove(std::uint32_t flags, float x, float y) override;
+    bool OnLButtonUp(std::uint32_t flags, float x, float y) override;
+
+private:
+    [[nodiscard]] bool CanRebuild() const override;
+    void AddRows(Row& root, const Row& selected) override;
+    void DrawRows() override;
+    void DrawHeader() override;
+
+    // The columns of this table's kind: none without a layout or for another kind.
+    [[nodiscard]] std::size_t ColumnCount() const;
+    [[nodiscard]] LayoutColumn* Column(std::size_t index) const;
+    void MoveColumn(std::size_t from, std::size_t to);
+    [[nodiscard]] float ColumnLeft(std::size_t index) const;
+    // Calls visit(index, column, left, drawn width) for each column, left to right.
+    template <class Visit>
+    void ForEachColumn(Visit visit) const;
+    void ResizeColumn(float px);
+
+    std::int32_t m_kind;
+    std::vector<RectF> m_column_borders;  // from the last header paint, in column order
+    std::vector<RectF> m_header_cells;
+    std::int32_t m_resize_column = -1;
+    std::int32_t m_drag_from = -1;
+    std::int32_t m_drag_to = -1;          // the column count for a drop behind the last column
+};
+
+}  // namespace varnholt::view
