@@ -116,11 +116,9 @@ bool HasCodeValue(const Record& record, std::int32_t base, std::int64_t type_id)
 
 const RoleRecord* SelectedRole(const Row& selected) { return selected.IsRoleRow() ? selected.GetRole() : nullptr; }
 
-}  // namespace
-
 // A linear walk over the document's assignments: it keeps their order, and the lists are short
 // next to a paint.
-void ProjectCodeTableView::AddRows(Row& root, const Row& selected) {
+void AddProjectCodes(Row& root, const Row& selected) {
     const ProjectRecord* project = selected.IsProjectRow() ? selected.GetProject() : nullptr;
     if (project == nullptr || project->doc == nullptr) return;
     for (const auto& assignment : project->doc->ProjPCats()) {
@@ -130,7 +128,7 @@ void ProjectCodeTableView::AddRows(Row& root, const Row& selected) {
     }
 }
 
-void ResourceCodeTableView::AddRows(Row& root, const Row& selected) {
+void AddResourceCodes(Row& root, const Row& selected) {
     const RsrcRecord* resource = selected.IsResourceRow() ? selected.GetResource() : nullptr;
     if (resource == nullptr || resource->doc == nullptr) return;
     for (const auto& assignment : resource->doc->RsrcRCats()) {
@@ -140,53 +138,79 @@ void ResourceCodeTableView::AddRows(Row& root, const Row& selected) {
     }
 }
 
-void OBSResponsibilityTableView::AddRows(Row& root, const Row& selected) {
+void AddResponsibilities(Row& root, const Row& selected) {
     const ObsRecord* node = selected.IsOBSRow() ? selected.GetOBS() : nullptr;
     if (node == nullptr) return;
     for (ProjWbsRecord* element : node->wbs_elements)
         if (element != nullptr) root.AddChild(std::make_unique<WBSRow>(element));
 }
 
-void ResourceRoleTableView::AddRows(Row& root, const Row& selected) {
+void AddRoleResources(Row& root, const Row& selected) {
     const RoleRecord* role = SelectedRole(selected);
     if (role == nullptr) return;
     for (const RsrcRoleRecord* assignment : role->resource_roles)
         if (assignment != nullptr) root.AddChild(std::make_unique<ResourceRoleRow>(assignment));
 }
 
-void RoleRateTableView::AddRows(Row& root, const Row& selected) {
+void AddRatePrices(Row& root, const Row& selected) {
     const RoleRecord* role = SelectedRole(selected);
     if (role == nullptr || role->rate == nullptr) return;
     for (std::size_t level = 0; level < kPrices.size(); ++level) root.AddChild(std::make_unique<RoleRateRow>(role->rate));
 }
 
-void RoleLimitTableView::AddRows(Row& root, const Row& selected) {
+void AddRoleLimits(Row& root, const Row& selected) {
     const RoleRecord* role = SelectedRole(selected);
     if (role == nullptr) return;
     for (const RoleLimitRecord* limit : role->limits)
         if (limit != nullptr) root.AddChild(std::make_unique<RoleLimitRow>(limit));
 }
 
-std::span<const FixedColumn> ProjectCodeTableView::Columns() const { return kProjectCodeColumns; }
-std::span<const FixedColumn> ResourceCodeTableView::Columns() const { return kResourceCodeColumns; }
-std::span<const FixedColumn> OBSResponsibilityTableView::Columns() const { return kResponsibilityColumns; }
-std::span<const FixedColumn> ResourceRoleTableView::Columns() const { return kResourceRoleColumns; }
-std::span<const FixedColumn> RoleRateTableView::Columns() const { return kRoleRateColumns; }
-std::span<const FixedColumn> RoleLimitTableView::Columns() const { return kRoleLimitColumns; }
+bool ShowsProjectCode(const Row& row) { return row.IsProjectCodeRow() && row.GetProjectCode() != nullptr; }
+bool ShowsResourceCode(const Row& row) { return row.IsResourceCodeRow() && row.GetResourceCode() != nullptr; }
+bool ShowsWbs(const Row& row) { return row.IsWBSRow() && row.GetWBS() != nullptr; }
+bool ShowsResourceRole(const Row& row) { return row.IsResourceRoleRow() && row.GetResourceRole() != nullptr; }
+bool ShowsRoleRate(const Row& row) { return row.IsRoleRateRow() && row.GetRoleRate() != nullptr; }
+bool ShowsRoleLimit(const Row& row) { return row.IsRoleLimitRow() && row.GetRoleLimit() != nullptr; }
 
-bool ProjectCodeTableView::ShowsRow(const Row& row) const {
-    return row.IsProjectCodeRow() && row.GetProjectCode() != nullptr;
+// What each kind of table lists and shows, in the order of CategorySubTable. A row is shown
+// when it is of the kind's row class and has its record: a code assignment whose value the
+// file lacks is listed without one, and takes no place.
+struct SubTableKind {
+    std::span<const FixedColumn> columns;
+    void (*add_rows)(Row& root, const Row& selected);
+    bool (*shows)(const Row& row);
+};
+const SubTableKind kKinds[] = {
+    {kProjectCodeColumns, AddProjectCodes, ShowsProjectCode},
+    {kResourceCodeColumns, AddResourceCodes, ShowsResourceCode},
+    {kResponsibilityColumns, AddResponsibilities, ShowsWbs},
+    {kResourceRoleColumns, AddRoleResources, ShowsResourceRole},
+    {kRoleRateColumns, AddRatePrices, ShowsRoleRate},
+    {kRoleLimitColumns, AddRoleLimits, ShowsRoleLimit},
+};
+
+}  // namespace
+
+template <CategorySubTable Kind>
+void CategorySubTableView<Kind>::AddRows(Row& root, const Row& selected) {
+    kKinds[static_cast<std::size_t>(Kind)].add_rows(root, selected);
 }
-bool ResourceCodeTableView::ShowsRow(const Row& row) const {
-    return row.IsResourceCodeRow() && row.GetResourceCode() != nullptr;
+
+template <CategorySubTable Kind>
+std::span<const FixedColumn> CategorySubTableView<Kind>::Columns() const {
+    return kKinds[static_cast<std::size_t>(Kind)].columns;
 }
-bool OBSResponsibilityTableView::ShowsRow(const Row& row) const { return row.IsWBSRow() && row.GetWBS() != nullptr; }
-bool ResourceRoleTableView::ShowsRow(const Row& row) const {
-    return row.IsResourceRoleRow() && row.GetResourceRole() != nullptr;
+
+template <CategorySubTable Kind>
+bool CategorySubTableView<Kind>::ShowsRow(const Row& row) const {
+    return kKinds[static_cast<std::size_t>(Kind)].shows(row);
 }
-bool RoleRateTableView::ShowsRow(const Row& row) const { return row.IsRoleRateRow() && row.GetRoleRate() != nullptr; }
-bool RoleLimitTableView::ShowsRow(const Row& row) const {
-    return row.IsRoleLimitRow() && row.GetRoleLimit() != nullptr;
-}
+
+template class CategorySubTableView<CategorySubTable::project_code>;
+template class CategorySubTableView<CategorySubTable::resource_code>;
+template class CategorySubTableView<CategorySubTable::obs_responsibility>;
+template class CategorySubTableView<CategorySubTable::resource_role>;
+template class CategorySubTableView<CategorySubTable::role_rate>;
+template class CategorySubTableView<CategorySubTable::role_limit>;
 
 }  // namespace varnholt::view
