@@ -29,30 +29,58 @@ std::vector<std::wstring_view> SplitParagraphs(std::wstring_view text, std::size
 }
 
 // Greedy wrap at blanks: a line takes words while it fits; a word wider than the rectangle
-// stands alone and is clipped. Blanks at a break are dropped. Stops once `lines` holds
-// max_lines.
+// stands alone and is clipped. Blanks at a break are dropped; a paragraph's leading blanks stay.
+// Stops once `lines` holds max_lines. The number of words a line takes is found by doubling,
+// then halving, so a line costs a few measures rather than one per word (a measure is a text
+// layout on a real device).
 void WrapParagraph(std::wstring_view paragraph, std::int32_t width, const MeasureLine& measure,
                    std::vector<std::wstring>& lines, std::size_t max_lines) {
-    std::size_t line_start = 0;
-    std::size_t line_end = 0;  // end of the last word taken; 0 = no word yet
-    bool has_word = false;
-    std::size_t i = 0;
-    while (i < paragraph.size()) {
+    const auto skip_blanks = [&](std::size_t i) {
         while (i < paragraph.size() && IsBlank(paragraph[i])) ++i;
-        if (i == paragraph.size()) break;
-        const std::size_t word_start = i;
-        while (i < paragraph.size() && !IsBlank(paragraph[i])) ++i;
-        if (!has_word || measure(paragraph.substr(line_start, i - line_start)).width <= width) {
-            line_end = i;
-            has_word = true;
-            continue;
-        }
-        lines.emplace_back(paragraph.substr(line_start, line_end - line_start));
-        if (lines.size() >= max_lines) return;
-        line_start = word_start;
-        line_end = i;
+        return i;
+    };
+    if (skip_blanks(0) == paragraph.size()) {
+        lines.emplace_back();
+        return;
     }
-    lines.emplace_back(has_word ? paragraph.substr(line_start, line_end - line_start) : std::wstring_view{});
+    std::vector<std::size_t> ends;  // where the line's candidate words end, found as needed
+    std::size_t start = 0;
+    while (start < paragraph.size() && lines.size() < max_lines) {
+        ends.clear();
+        std::size_t scan = start;
+        const auto has_word = [&](std::size_t k) {  // whether the line has a word k (from 0)
+            while (ends.size() <= k) {
+                scan = skip_blanks(scan);
+                if (scan == paragraph.size()) return false;
+                while (scan < paragraph.size() && !IsBlank(paragraph[scan])) ++scan;
+                ends.push_back(scan);
+            }
+            return true;
+        };
+        const auto fits = [&](std::size_t k) {
+            return measure(paragraph.substr(start, ends[k] - start)).width <= width;
+        };
+        (void)has_word(0);
+        std::size_t good = 0;  // the line takes words 0..good; the first word stands even when too wide
+        std::size_t bad = 0;   // the first count known not to fit; 0 while unknown
+        for (std::size_t step = 1; bad == 0; step *= 2) {
+            if (has_word(good + step)) {
+                if (fits(good + step)) good += step;
+                else bad = good + step;
+                continue;
+            }
+            const std::size_t last = ends.size() - 1;  // fewer words are left: try them all
+            if (last > good && fits(last)) good = last;
+            bad = last > good ? last : good + 1;
+        }
+        while (bad - good > 1) {
+            const std::size_t middle = good + (bad - good) / 2;
+            if (fits(middle)) good = middle;
+            else bad = middle;
+        }
+        lines.emplace_back(paragraph.substr(start, ends[good] - start));
+        start = skip_blanks(ends[good]);
+    }
 }
 
 // The longest start of the line that fits with "..." after it; the dots themselves are cut
