@@ -1,0 +1,100 @@
+// Painting the trees on the recording backend: the rows and columns in view, the geometry the
+// mouse tests, indicator icons, the printed selection and a pane scrolled past the columns.
+
+#include "tree_fixture.h"
+
+#include "model/s_string.h"
+#include "views/details/HtmlToText.h"
+
+namespace varnholt::testing_trees {
+namespace {
+
+using view::RectF;
+
+class TreePaint : public TreeTest {};
+
+TEST_F(TreePaint, TheExpanderAndTheFirstCellOfALevelOneRow) {
+    const auto& lines = Paint(m_resources);
+    const view::Row& crew = *m_resources.GetRowList().At(1);
+    EXPECT_EQ(crew.GetExpanderRect(), (RectF{6.0f, 43.0f, 9.0f, 9.0f}));
+    EXPECT_EQ(crew.GetRect(), (RectF{0.0f, 39.0f, 250.0f, 17.0f}));
+    EXPECT_TRUE(HasPart(lines, "clip 20,38 100,56 ff000000 Calibri/15/400 \"CREW\"")) << m_host.Backend(m_resources).Joined();
+    // The OBS expander sits one pixel lower.
+    Paint(m_obs);
+    EXPECT_EQ(m_obs.GetRowList().At(0)->GetExpanderRect(), (RectF{6.0f, 26.0f, 9.0f, 9.0f}));
+}
+
+TEST_F(TreePaint, TheResizeMarkerRunsThroughTheHeaderAndEveryPaintedRow) {
+    m_host.Paint(m_resources);
+    m_host.LButtonDown(m_resources, 100.0f, 10.0f);
+    const auto& lines = Paint(m_resources);
+    EXPECT_EQ(CountPart(lines, "line 2 solid fffa8000 100,"), 1 + m_resources.GetRowList().Size());
+}
+
+TEST_F(TreePaint, IndicatorWordsInAUserFieldColumnShowAsIcons) {
+    m_document.Rsrcs()[2]->rsrc_name = s_string(std::wstring(L"Green"));  // FITTER, built-in column
+    SetColumns({{kName, 100.0f}, {kStatusField, 100.0f}});
+    auto lines = Paint(m_resources);
+    EXPECT_EQ(CountPart(lines, "bitmap 176 "), 1u);   // CREW; SURVEYOR's "green" is text
+    EXPECT_TRUE(HasPart(lines, "\"green\""));
+    EXPECT_TRUE(HasPart(lines, "\"Green\""));         // FITTER's name
+    m_resources.GetRowList().At(1)->selected = true;
+    lines = Paint(m_resources);
+    EXPECT_EQ(CountPart(lines, "bitmap 180 "), 1u);
+    EXPECT_EQ(CountPart(lines, "bitmap 176 "), 0u);
+}
+
+TEST_F(TreePaint, NotesMemosArePaintedOnOneLine) {
+    SetColumns({{kShortName, 100.0f}, {kNotes, 300.0f}});
+    const std::wstring memo = view::HtmlToText::Convert(L"<HTML><p>First</p><p>Second</p></HTML>", false);
+    const auto& lines = Paint(m_resources);
+    EXPECT_TRUE(HasPart(lines, "\"" + std::string(memo.begin(), memo.end()) + "\""));
+    EXPECT_FALSE(HasPart(lines, "<HTML>"));
+}
+
+TEST_F(TreePaint, PrintingDropsTheResourceHighlightButNotTheObsOne) {
+    m_resources.GetRowList().At(1)->selected = true;
+    m_obs.GetRowList().At(1)->selected = true;
+    auto lines = Paint(m_resources);
+    EXPECT_TRUE(HasPart(lines, "fill ffff9933 0,38 250,56"));
+    EXPECT_TRUE(HasPart(lines, "ffffffff Calibri/15/400 \"CREW\""));
+    m_host.Backend(m_resources).SetPrinting(true);
+    m_host.Backend(m_obs).SetPrinting(true);
+    lines = Paint(m_resources);
+    EXPECT_FALSE(HasPart(lines, "fill ffff9933"));
+    EXPECT_TRUE(HasPart(lines, "ff000000 Calibri/15/400 \"CREW\""));
+    EXPECT_TRUE(HasPart(Paint(m_obs), "fill ffff9933 0,38 600,56"));
+}
+
+TEST_F(TreePaint, APaneScrolledPastTheLastColumnPaintsNoCell) {
+    m_host.SetClientSize(m_resources, 5, 400);
+    m_host.ScrollTo(m_resources, 1000, 0);
+    const auto& lines = Paint(m_resources);
+    ASSERT_GE(m_host.ScrollX(m_resources), 250);
+    EXPECT_EQ(CountPart(lines, "text "), 2u);  // the two header titles
+    EXPECT_TRUE(HasPart(lines, "line 1 solid"));
+}
+
+class ManyResources : public TreeTest {
+protected:
+    [[nodiscard]] std::string Schedule() const override {
+        std::string extra;
+        for (int i = 0; i < 10000; ++i) extra += "%R\t" + std::to_string(100 + i) + "\t9\tR" + std::to_string(i) + "\tx\t\t\n";
+        return TreeSchedule(extra);
+    }
+};
+
+TEST_F(ManyResources, OnlyTheRowsInViewArePaintedFromTheScrolledRowOn) {
+    m_host.SetClientSize(m_resources, 600, 200);
+    m_host.ScrollTo(m_resources, 0, 45);
+    Paint(m_resources);
+    const auto& rows = m_resources.GetRowList().Rows();
+    std::size_t painted = 0;
+    for (const view::Row* row : rows) painted += row->GetRect() != RectF{} ? 1 : 0;
+    EXPECT_LE(painted, 11u);
+    EXPECT_EQ(rows[1]->GetRect(), RectF{});
+    EXPECT_EQ(rows[2]->GetRect().y, 20.0f + 36.0f + 1.0f);
+}
+
+}  // namespace
+}  // namespace varnholt::testing_trees

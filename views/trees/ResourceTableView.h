@@ -1,0 +1,49 @@
+// ResourceTableView.h - the table pane of the Resources category: the resource tree with the
+// columns of the current resource layout. Besides what every tree table does, its columns can
+// be picked up by their header cells and moved, its widths follow the display scale, and it
+// copies itself as tab-separated text. A selected row shows no highlight on paper.
+#pragma once
+
+#include "views/trees/TreeTableView.h"
+
+#include <optional>
+
+namespace varnholt::view {
+
+class ResourceTableView final : public TreeTableView {
+public:
+    ResourceTableView() = default;
+
+    [[nodiscard]] bool IsResourceTableView() const override { return true; }
+    [[nodiscard]] float GetWidth() const override;
+    [[nodiscard]] std::int32_t GetMovedColumn() const override { return m_pressed_column; }
+    [[nodiscard]] std::wstring GetText() const override;
+    void Draw(const RectF& visible) override;
+    bool OnMouseMove(std::uint32_t flags, float x, float y) override;
+    bool OnLButtonUp(std::uint32_t flags, float x, float y) override;
+    bool OnLButtonDown(std::uint32_t flags, float x, float y) override;
+
+    // A cell's text: the value's display text, a memo in notes converted to one line.
+    [[nodiscard]] static std::wstring CellText(const Row& row, std::int32_t field_id);
+
+protected:
+    [[nodiscard]] bool CanBuild() const override { return GetDocument() != nullptr && GetLayout() != nullptr; }
+    void BuildRows(Row& root) const override;
+    [[nodiscard]] TreeSortKeys SortKeys(const Row& row) const override;
+    [[nodiscard]] std::size_t ColumnCount() const override;
+    [[nodiscard]] float ColumnWidth(std::size_t column) const override;
+    void SetColumnWidth(std::size_t column, float width) override;
+    void DrawHeader() override;
+    void DrawRow(Row& row, float y) override;
+
+private:
+    void DrawCells(const Row& row, float y, bool highlighted);
+
+    std::vector<RectF> m_header_cells;  // one per column, from the last header paint
+    std::int32_t m_drag_from_column = -1;
+    std::int32_t m_drop_target_column = -1;  // the column count: after the last column
+    std::int32_t m_pressed_column = -1;
+    std::optional<ColumnRange> m_painted_columns;  // of the paint under way; none in view
+};
+
+}  // namespace varnholt::view
