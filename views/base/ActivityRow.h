@@ -9,7 +9,8 @@ namespace varnholt::view {
 
 class ActivityRow final : public Row {
 public:
-    explicit ActivityRow(const TaskRecord* activity) : m_activity(activity) {}
+    explicit ActivityRow(const TaskRecord* activity)
+        : m_activity(activity), m_load_order(activity != nullptr ? activity->load_order.value : -1) {}
 
     [[nodiscard]] bool IsActivityRow() const override { return true; }
     [[nodiscard]] const TaskRecord* GetActivity() const override { return m_activity; }
@@ -21,8 +22,13 @@ public:
         return m_activity != nullptr ? *m_activity->GetFieldValue(field_id) : s_val::null_value();
     }
 
+    // The activity's place in its table, kept here so that listing a large table need not
+    // reach into every record (one cache miss a row); -1 without an activity.
+    [[nodiscard]] std::int32_t LoadOrder() const noexcept { return m_load_order; }
+
 private:
     const TaskRecord* m_activity;  // owned by the Document
+    std::int32_t m_load_order;
 };
 
 }  // namespace varnholt::view

@@ -2,6 +2,7 @@
 
 #include "views/core/FlattenRows.h"
 
+#include "views/base/ActivityRow.h"
 #include "views/base/Row.h"
 #include "views/core/RowList.h"
 
@@ -22,8 +23,7 @@ void FlattenRows(const Row& root, RowList& list) {
         Row& row = *pending.back();
         pending.pop_back();
         list.Append(row);
-        if (const TaskRecord* activity = row.GetActivity(); activity != nullptr && row.IsActivityRow())
-            list.MapActivity(*activity, row);
+        if (row.IsActivityRow()) list.MapActivity(static_cast<const ActivityRow&>(row).LoadOrder(), row);
         if (row.expanded) push_children(row);
     }
 }

@@ -15,8 +15,9 @@ void RowList::Append(Row& row) {
     m_rows.push_back(&row);
 }
 
-void RowList::MapActivity(const TaskRecord& activity, Row& row) {
-    const std::int32_t order = activity.load_order.value;
+void RowList::MapActivity(const TaskRecord& activity, Row& row) { MapActivity(activity.load_order.value, row); }
+
+void RowList::MapActivity(std::int32_t order, Row& row) {
     if (order < 0) return;  // set by the record factory; a record made elsewhere has no slot
     const auto slot = static_cast<std::size_t>(order);
     if (slot >= m_activity_rows.size()) m_activity_rows.resize(slot + 1, nullptr);

@@ -20,6 +20,8 @@ public:
     void Append(Row& row);
     // Remembers the activity's visible row; the first row stored for an activity stays.
     void MapActivity(const TaskRecord& activity, Row& row);
+    // The same by the activity's load order, as its row keeps it; a negative order is ignored.
+    void MapActivity(std::int32_t load_order, Row& row);
     // Empties the list; costs the number of rows listed, not the number of activities.
     void Clear() noexcept;
 
