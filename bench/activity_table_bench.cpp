@@ -7,6 +7,7 @@
 // Usage: activity_table_bench FILE.xer [FILE.xer ...]   (files from xer_generator)
 
 #include "app/draw/OffscreenPaint.h"
+#include "bench/bench_timing.h"
 #include "columns/ColumnCatalog.h"
 #include "import/Document_xer.h"
 #include "layouts/ActivityLayout.h"
@@ -26,23 +27,9 @@
 namespace {
 
 using namespace varnholt;
-using Clock = std::chrono::steady_clock;
-
-double MillisecondsSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-// The best of a few runs, so that one page fault or cache miss does not set the figure.
-template <class Step>
-double BestOf(int runs, Step step) {
-    double best = 1e300;
-    for (int i = 0; i < runs; ++i) {
-        const Clock::time_point start = Clock::now();
-        step();
-        best = std::min(best, MillisecondsSince(start));
-    }
-    return best;
-}
+using bench::BestOf;
+using bench::Clock;
+using bench::MillisecondsSince;
 
 struct Grouping {
     const char* name;
