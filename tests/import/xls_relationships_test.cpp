@@ -42,11 +42,7 @@ protected:
 };
 
 TEST_F(RelationshipSheetTest, LinksActivitiesByTheirActivityIds) {
-    struct Case {
-        const char* why;
-        Rows links;
-        std::wstring expected;
-    };
+    struct Case { const char* why; Rows links; std::wstring expected; };
     const Case cases[] = {
         {"successor first, then predecessor", {{"A3", "A1", "", ""}, {"A2", "A1", "", ""}},
          L"first>third first>second "},

@@ -46,11 +46,7 @@ protected:
 };
 
 TEST_F(WbsPathsTest, BuildsTheTreeFromDottedPaths) {
-    struct Case {
-        const char* why;
-        Rows rows;
-        std::wstring tree;
-    };
+    struct Case { const char* why; Rows rows; std::wstring tree; };
     const Case cases[] = {
         {"paths share their steps",
          {{"A1", "P.A", "Design"}, {"A2", "P.A.B", "Build"}, {"A3", "P.D", "Deliver"}},

@@ -129,11 +129,7 @@ TEST_F(ActivityPasses, ProgressBeyondTheDataDateIsCutBackToIt) {
 }
 
 TEST_F(ActivityPasses, DurationsCountWorkingHoursLessSuspensions) {
-    struct Case {
-        const char* why;
-        s_date act_start, progress, suspend, resume;
-        double total, actual;
-    };
+    struct Case { const char* why; s_date act_start, progress, suspend, resume; double total, actual; };
     const s_date none;
     // The shown start is the actual start (the 3rd, a Monday, 08:00 unless said otherwise) and
     // the finish the 7th 17:00; working days run 08:00-12:00 and 13:00-17:00.

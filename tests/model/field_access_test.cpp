@@ -101,12 +101,10 @@ TEST_F(FieldAccess, ActivityAnswersFromItselfAndItsLinks) {
         {"the resource text, not the numeric id", 147, &task->rsrc_label},
         {"calculated physical percent is the file's", 191, &task->phys_complete_pct},
         {"calendar name", 138, &calendar->clndr_name}, {"project short name", 148, &project->proj_short_name},
-        {"project name is the root element's name", 149, &root->wbs_name},
-        {"WBS status", 150, &alpha->status_code},
+        {"project name is the root element's name", 149, &root->wbs_name}, {"WBS status", 150, &alpha->status_code},
         {"WBS code is the full dotted code", 152, &alpha->wbs_concat_name}, {"WBS name", 154, &alpha->wbs_name},
         {"WBS path", 155, &alpha->wbs_path}, {"earned-value id without a value", 100, &s_val::null_value()},
-        {"project ids", 300, &s_val::null_value()},
-        {"WBS id that activities do not answer", 419, &s_val::null_value()},
+        {"project ids", 300, &s_val::null_value()}, {"WBS id that activities do not answer", 419, &s_val::null_value()},
         {"below the range", 5, &s_val::null_value()}, {"above the range", 513, &s_val::null_value()},
         {"most negative id", std::numeric_limits<std::int32_t>::min(), &s_val::null_value()},
         {"largest id", std::numeric_limits<std::int32_t>::max(), &s_val::null_value()},
@@ -177,8 +175,7 @@ TEST_F(FieldAccess, RelationshipReadsEachSideInTheSamePattern) {
     link->lag_hr_cnt = s_dur(16.0);
     struct Case { const char* why; std::int32_t id; const s_val* expected; };
     const Case cases[] = {
-        {"predecessor's activity id", 554, &before->task_code},
-        {"successor's activity id", 582, &task->task_code},
+        {"predecessor's activity id", 554, &before->task_code}, {"successor's activity id", 582, &task->task_code},
         {"predecessor's early finish", 544, &before->early_end_date},
         {"successor's total float, as it stands", 581, &task->total_float_hr_cnt},
         {"predecessor's resource text", 559, &before->rsrc_label},
@@ -187,8 +184,7 @@ TEST_F(FieldAccess, RelationshipReadsEachSideInTheSamePattern) {
         {"successor's duration percent", 599, &task->WorkbookValues().drtn_complete_pct},
         {"own lag on the predecessor side", 551, &link->lag_hr_cnt},
         {"own lag on the successor side", 579, &link->lag_hr_cnt}, {"own type", 589, &link->pred_type},
-        {"not answered", 557, &s_val::null_value()},
-        {"not answered on the successor side", 598, &s_val::null_value()},
+        {"not answered", 557, &s_val::null_value()}, {"not answered on the successor side", 598, &s_val::null_value()},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.why);

@@ -46,8 +46,7 @@ TEST_F(HandBuiltDocumentTest, WbsPassBuildsCodesPathsAndNodeKinds) {
         std::int32_t node_type;
     };
     const Case cases[] = {
-        {"top element", p, L"", L"P", L"P", L"P Plant", 1},
-        {"second level", a, L"P.", L"A", L"P.A", L"P.A Area", 0},
+        {"top element", p, L"", L"P", L"P", L"P Plant", 1}, {"second level", a, L"P.", L"A", L"P.A", L"P.A Area", 0},
         {"third level", b, L"P.A.", L"A.B", L"P.A.B", L"P.A.B Beta", 0},
         {"a dotted short name is cut at its first dot below it", below_dotted, L"X.Y.", L"Y.C", L"X.Y.C",
          L"X.Y.C Child", 0},
@@ -156,8 +155,7 @@ TEST_F(WbsSummaries, DatesOverTheOwnActivities) {
     struct Case { const char* why; std::int32_t id; std::int64_t seconds; std::uint8_t null_flag; };
     const Case cases[] = {
         {"earliest actual start", 418, Day(3).seconds, 0},
-        {"one unfinished activity leaves no actual finish", 417, 0, 1},
-        {"earliest start", 434, Day(3).seconds, 0},
+        {"one unfinished activity leaves no actual finish", 417, 0, 1}, {"earliest start", 434, Day(3).seconds, 0},
         {"latest finish: a planned finish replaces the actual one", 429, Day(14).seconds, 0},
         {"earliest remaining start", 433, Day(6).seconds, 0},
         {"latest remaining finish", 432, Day(14).seconds, 0}, {"latest progress date", 512, Day(6).seconds, 0},
