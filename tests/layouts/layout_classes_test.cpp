@@ -96,8 +96,7 @@ TEST(LayoutKinds, TheBaseAnswersAbsentForEverything) {
 }
 
 // The gap rule: `to` is the gap before the item of that index, count the gap after the last.
-struct MoveCase { const char* why; std::size_t from, to; const char* after; };
-const MoveCase kMoveCases[] = {
+struct MoveCase { const char* why; std::size_t from, to; const char* after; } const kMoveCases[] = {
     {"first to the end", 0, 3, "b c a"}, {"last to the front", 2, 0, "c a b"},
     {"first behind the second", 0, 2, "b a c"}, {"into its own gap before", 1, 1, "a b c"},
     {"into its own gap after", 1, 2, "a b c"}, {"from past the end", 3, 0, "a b c"},

@@ -174,8 +174,7 @@ TEST_F(ActivityPasses, DurationsNeedACalendarAndBothEnds) {
 
 TEST_F(ActivityPasses, CriticalWhenTheFloatIsWithinTheProjectLimit) {
     project->critical_drtn_hr_cnt = s_dur(0.0);
-    struct Case { const char* why; s_dur total_float; bool in_project; bool critical; };
-    const Case cases[] = {
+    struct Case { const char* why; s_dur total_float; bool in_project; bool critical; } const cases[] = {
         {"no float", s_dur(0.0), true, true}, {"negative float", s_dur(-8.0), true, true},
         {"float to spare", s_dur(8.0), true, false}, {"no float given", s_dur{}, true, false},
         {"no project", s_dur(0.0), false, false},

@@ -22,8 +22,7 @@ std::int64_t utc(std::int64_t y, int mo, int d, int h = 0, int mi = 0) {
 }
 
 TEST_F(DateValues, XerTextsCountWallClockTimeAsUtcWithoutNormalising) {
-    struct Case { const char* why; const wchar_t* text; std::int64_t seconds; };
-    const Case cases[] = {
+    struct Case { const char* why; const wchar_t* text; std::int64_t seconds; } const cases[] = {
         {"date and time", L"2015-03-04 08:00", 1425456000},
         {"blanks around", L"  2015-03-04 08:00 ", 1425456000}, {"no time part", L"2015-03-04", utc(2015, 3, 4)},
         {"day 0 is the last day of the month before", L"2015-03-00 00:00", utc(2015, 2, 28)},
@@ -95,8 +94,7 @@ TEST_F(DateValues, WeekStartOfASundayIsThatSunday) {
 }
 
 TEST_F(DateValues, WorkbookTextsGiveTheSameSecondsUnderEveryTimeZone) {
-    struct Case { const char* why; const char* text; std::int64_t seconds; };
-    const Case cases[] = {
+    struct Case { const char* why; const char* text; std::int64_t seconds; } const cases[] = {
         {"afternoon on a 12-hour clock", "3/4/2015 8:05:00 PM", utc(2015, 3, 4, 20, 5)},
         {"half past midnight", "3/4/2015 12:30:00 AM", utc(2015, 3, 4, 0, 30)},
         {"half past noon", "3/4/2015 12:30:00 PM", utc(2015, 3, 4, 12, 30)},

@@ -13,8 +13,7 @@ namespace {
 
 TEST(NumberText, ReadsTheLeadingNumberOfATextOrZero) {
     const double inf = std::numeric_limits<double>::infinity();
-    struct Case { const char* why; std::wstring text; double expected; };
-    const Case cases[] = {
+    struct Case { const char* why; std::wstring text; double expected; } const cases[] = {
         {"empty text", L"", 0.0}, {"trailing unit ignored", L"12.5h", 12.5},
         {"leading space and sign", L"  -3.25", -3.25}, {"explicit plus", L"+2", 2.0},
         {"exponent", L"1e3", 1000.0}, {"negative exponent", L"25E-1", 2.5},
@@ -36,8 +35,7 @@ TEST(NumberText, ReadsTheLeadingNumberOfATextOrZero) {
 }
 
 TEST(NumberText, IntegersSaturateAtThe32BitLimits) {
-    struct Case { const char* why; const wchar_t* text; std::int32_t expected; };
-    const Case cases[] = {
+    struct Case { const char* why; const wchar_t* text; std::int32_t expected; } const cases[] = {
         {"plain", L"42", 42}, {"leading space", L"  -12", -12},
         {"stops at the first other character", L"12abc", 12}, {"no digits", L"abc", 0},
         {"empty", L"", 0}, {"fraction cut", L"7.9", 7},

@@ -91,8 +91,7 @@ TEST_F(HandBuiltDocumentTest, SummaryCalendarIsTheSubtreesOneCalendarElseTheStan
     element_on(only_children, 9, {k2});
     ProjWbsRecord* no_calendars = element_on(root, 10, {nullptr});
 
-    struct Case { const char* why; const ProjWbsRecord* element; const CalendarRecord* expected; };
-    const Case cases[] = {
+    struct Case { const char* why; const ProjWbsRecord* element; const CalendarRecord* expected; } const cases[] = {
         {"one calendar", one, k}, {"two calendars", two, standard},
         {"an empty child does not count", with_empty_child, k},
         {"a child on another calendar", differs_from_child, standard},
@@ -152,8 +151,7 @@ protected:
 };
 
 TEST_F(WbsSummaries, DatesOverTheOwnActivities) {
-    struct Case { const char* why; std::int32_t id; std::int64_t seconds; std::uint8_t null_flag; };
-    const Case cases[] = {
+    struct Case { const char* why; std::int32_t id; std::int64_t seconds; std::uint8_t null_flag; } const cases[] = {
         {"earliest actual start", 418, Day(3).seconds, 0},
         {"one unfinished activity leaves no actual finish", 417, 0, 1}, {"earliest start", 434, Day(3).seconds, 0},
         {"latest finish: a planned finish replaces the actual one", 429, Day(14).seconds, 0},
@@ -320,8 +318,7 @@ TEST_F(WbsRollups, ValuesThatAreNoDatesAreNoCandidates) {
 }
 
 TEST_F(WbsRollups, ProjectSummariesComeFromTheRootElement) {
-    struct Case { const char* why; std::int32_t id; double expected; };
-    const Case cases[] = {
+    struct Case { const char* why; std::int32_t id; double expected; } const cases[] = {
         {"finish", 271, static_cast<double>(Day(20).seconds)},
         {"start", 279, static_cast<double>(Day(3).seconds)}, {"activities", 345, 3},
         {"completed activities", 339, 1}, {"actual work", 362, 15},

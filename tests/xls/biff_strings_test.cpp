@@ -38,8 +38,7 @@ read_result read_one(const std::vector<bytes>& parts,
 }
 
 TEST(BiffStrings, RefusesDamagedStrings) {
-    struct Case { const char* why; std::vector<bytes> parts; };
-    const Case cases[] = {
+    struct Case { const char* why; std::vector<bytes> parts; } const cases[] = {
         {"no bytes at all", {bytes{}}}, {"count cut short", {bytes{5}}},
         {"no option byte", {u16(1)}},
         {"more characters than the record holds and no CONTINUE",
@@ -61,8 +60,7 @@ TEST(BiffStrings, RefusesDamagedStrings) {
 }
 
 TEST(SharedStrings, RefusesCountsTheBytesCannotHold) {
-    struct Case { const char* why; bytes body; biff_error error; };
-    const Case cases[] = {
+    struct Case { const char* why; bytes body; biff_error error; } const cases[] = {
         {"counts missing", u32(1), biff_error::short_record},
         {"one string more than present", join({u32(2), u32(2), test::xl_string("only")}),
          biff_error::bad_shared_strings},

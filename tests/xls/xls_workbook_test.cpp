@@ -207,8 +207,7 @@ TEST_F(XlsSheet, ColumnsReadTheirCaptionsAndCells) {
 
 TEST_F(XlsSheet, ReadsNothingOutsideTheSheet) {
     const xls_sheet& sheet = this->sheet();
-    struct Case { const char* why; std::string text; const char* expected; };
-    const Case cases[] = {
+    struct Case { const char* why; std::string text; const char* expected; } const cases[] = {
         {"a cell", sheet.cell_text(2, 0), "A1000"}, {"a number cell", sheet.cell_text(2, 4), "8.000000"},
         {"an absent cell", sheet.cell_text(3, 1), ""}, {"the row count", sheet.cell_text(4, 0), ""},
         {"the extra cell at the column count", sheet.cell_text(2, 5), ""},
