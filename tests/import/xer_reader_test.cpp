@@ -160,17 +160,15 @@ TEST(XerReader, MatchesValuesToFieldsByPosition) {
     for (std::size_t i = 0; i < fields.size(); ++i) EXPECT_EQ(fields[i]->id, ids[i]) << i;
 }
 
-TEST(XerReader, SecondFieldLineAddsColumns) {
+// A second field line adds columns; rows before any field line make records without values.
+TEST(XerReader, FieldLinesNameTheColumnsOfLaterRows) {
     ReaderDocument doc;
     ASSERT_TRUE(ReadXer(doc, WithHeader({"%T\tTASK", "%F\ttask_id", "%F\tproj_id", "%R\t5\t7"})).doc);
     ASSERT_EQ(doc.Tasks().size(), 1U);
     EXPECT_EQ(doc.Tasks()[0]->proj_id.value, 7U);
-}
-
-TEST(XerReader, RowsWithoutFieldLineMakeDefaultRecords) {
-    ReaderDocument doc;
-    ASSERT_TRUE(ReadXer(doc, WithHeader({"%T\tTASK", "%R\t5\t7"})).doc);
-    EXPECT_EQ(TaskIds(doc), "-");
+    ReaderDocument unnamed;
+    ASSERT_TRUE(ReadXer(unnamed, WithHeader({"%T\tTASK", "%R\t5\t7"})).doc);
+    EXPECT_EQ(TaskIds(unnamed), "-");
 }
 
 TEST(XerReader, TextEndsAtTheFirstZeroByte) {
