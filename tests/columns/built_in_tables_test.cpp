@@ -16,11 +16,7 @@ namespace {
 
 using BuiltInTablesTest = ColumnCatalogTest;
 
-struct TableShape {
-    ColumnTable table;
-    const char* name;
-    ColumnOwner owner;
-};
+struct TableShape { ColumnTable table; const char* name; ColumnOwner owner; };
 
 constexpr TableShape kShapes[] = {
     {ColumnTable::activity, "activity", ColumnOwner::activity},

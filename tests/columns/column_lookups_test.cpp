@@ -116,17 +116,11 @@ TEST_F(ColumnLookupTest, ClearPresentSilencesCaptionAndRelationshipNameLookupsOn
 }
 
 TEST_F(ColumnLookupTest, AnyTableAnswersFromTheFirstTableThatHasTheId) {
-    struct IdCase {
-        std::uint32_t id;
-        ColumnTable table;
-        bool found;
-        const char* reason;
-    };
+    struct IdCase { std::uint32_t id; ColumnTable table; bool found; const char* reason; };
     constexpr IdCase kCases[] = {
         {0, ColumnTable::activity, false, "no column has 0"},
         {5, ColumnTable::activity, false, "below the built-in ids"},
-        {6, ColumnTable::activity, true, "first activity id"},
-        {213, ColumnTable::activity, true, "last activity id"},
+        {6, ColumnTable::activity, true, "first activity id"}, {213, ColumnTable::activity, true, "last activity id"},
         {214, ColumnTable::project, true, "first project id"},
         {373, ColumnTable::project, true, "last project id"}, {374, ColumnTable::wbs, true, "first WBS id"},
         {512, ColumnTable::wbs, true, "last WBS id"}, {513, ColumnTable::resource, true, "first resource id"},
@@ -179,12 +173,7 @@ TEST_F(ColumnLookupTest, RangeSearchesReturnTheFirstMatchOrTheEnd) {
 }
 
 TEST_F(ColumnLookupTest, FileFieldNamesMatchExactlyAndNeverWhenEmpty) {
-    struct FileNameCase {
-        ColumnTable table;
-        const char* name;
-        std::uint32_t expected;
-        const char* reason;
-    };
+    struct FileNameCase { ColumnTable table; const char* name; std::uint32_t expected; const char* reason; };
     constexpr FileNameCase kCases[] = {
         {ColumnTable::activity, "task_code", 130, "same as the field name"},
         {ColumnTable::activity, "TASK_CODE", 0, "case counts"},

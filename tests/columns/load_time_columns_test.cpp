@@ -21,10 +21,7 @@ using LoadTimeColumnTest = ColumnCatalogTest;
 constexpr std::uint64_t kMax32 = std::numeric_limits<std::uint32_t>::max();
 
 TEST(LoadTimeColumnKindTest, UdfLogicalTypesChooseTheValueKind) {
-    struct KindCase {
-        const wchar_t* logical_type;
-        ColumnValueKind expected;
-    };
+    struct KindCase { const wchar_t* logical_type; ColumnValueKind expected; };
     constexpr KindCase kCases[] = {
         {L"FT_START_DATE", ColumnValueKind::date}, {L"FT_END_DATE", ColumnValueKind::date},
         {L"FT_TEXT", ColumnValueKind::text},       {L"FT_FLOAT_2_DECIMALS", ColumnValueKind::real},

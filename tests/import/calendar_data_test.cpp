@@ -41,8 +41,7 @@ std::string Read(std::wstring_view clndr_data) {
 }
 
 TEST(CalendarData, ReadsWeekdaysAndExceptions) {
-    struct Case { const char* why; std::wstring_view text; std::string expected; };
-    const Case cases[] = {
+    struct Case { const char* why; std::wstring_view text; std::string expected; } const cases[] = {
         {"weekday periods and a day off",
          L"(0||CalendarData()((0||DaysOfWeek()((0||1()())(0||2()((0||0(s|08:00|f|12:00)())"
          L"(0||1(s|13:00|f|17:00)())))))(0||Exceptions()((0||0(d|25569)())))))",

@@ -35,8 +35,7 @@ std::wstring ParseAndDump(std::wstring_view text) {
 }
 
 TEST(DataParser, ReadsNamesPropertiesAndChildren) {
-    struct Case { const char* why; std::wstring_view text; std::wstring_view tree; };
-    const Case cases[] = {
+    struct Case { const char* why; std::wstring_view text; std::wstring_view tree; } const cases[] = {
         {"calendar data",
          L"(0||CalendarData()((0||DaysOfWeek()((0||1()())(0||2()((0||0(s|08:00|f|16:00)())))))"
          L"(0||Exceptions()((0||0(d|25569)()))))",

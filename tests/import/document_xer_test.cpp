@@ -168,11 +168,9 @@ TEST_F(DocumentXerTest, UserDefinedFieldsOfEachTypeReachTheirRecords) {
 }
 
 TEST_F(DocumentXerTest, TheHeaderCurrencyChoosesTheNumberFormats) {
-    struct Case { const char* why; const char* header_currency; const wchar_t* cost; };
-    const Case cases[] = {
+    struct Case { const char* why; const char* header_currency; const wchar_t* cost; } const cases[] = {
         {"a listed currency", "EUR", L"€1.234,50"}, {"the second row", "USD", L"$1,234.50"},
-        {"an unknown currency keeps what was there", "GBP", L"$1,234.50"},
-        {"names match exactly", "eur", L"$1,234.50"},
+        {"an unknown currency keeps what was there", "GBP", L"$1,234.50"}, {"names match exactly", "eur", L"$1,234.50"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.why);

@@ -149,12 +149,7 @@ TEST_F(RefusedWorkbookTest, RefusesWithoutKeepingAPartialSchedule) {
     const fs::path signature_only = m_dir / "signature.xls";
     std::ofstream(signature_only, std::ios::binary) << "\xD0\xCF\x11\xE0 and nothing more";
 
-    struct Case {
-        const char* why;
-        fs::path path;
-        xls_import_error error;
-    };
-    const Case cases[] = {
+    struct Case { const char* why; fs::path path; xls_import_error error; } const cases[] = {
         {"a workbook without USERDATA", Fixture("no_userdata.xls"), xls_import_error::no_user_data},
         {"a text file named .xls", text_file, xls_import_error::unreadable},
         {"a truncated workbook", truncated, xls_import_error::unreadable},

@@ -21,8 +21,7 @@ using testing_support::WithHeader;
 // Byte by byte: whether the bytes are valid UTF-8, and what widen_string makes of them (UTF-8
 // where valid, else each byte as Windows-1252).
 TEST(TextDecoding, ByteLevelTable) {
-    struct Case { const char* why; std::string_view bytes; bool utf8; std::wstring_view text; };
-    const Case cases[] = {
+    struct Case { const char* why; std::string_view bytes; bool utf8; std::wstring_view text; } const cases[] = {
         {"empty", "", true, L""}, {"ASCII", "plain text\t%R", true, L"plain text\t%R"},
         {"two-byte e acute", "Caf\xC3\xA9", true, L"Caf\u00E9"},
         {"three-byte euro sign", "\xE2\x82\xAC" "5", true, L"\u20AC" "5"},

@@ -48,8 +48,7 @@ TEST(XerFieldNames, NamesAreUniqueWithinEachTable) {
 }
 
 TEST(XerFieldRules, KeysAndCounts) {
-    struct Case { const char* why; std::wstring_view text; std::uint32_t key; std::int32_t seq; };
-    const Case cases[] = {
+    struct Case { const char* why; std::wstring_view text; std::uint32_t key; std::int32_t seq; } const cases[] = {
         {"plain number", L"42", 42, 42}, {"empty text is 0 with a value", L"", 0, 0},
         {"digits then letters", L"12abc", 12, 12}, {"leading blanks and a sign", L"  +7", 7, 7},
         {"no digits", L"abc", 0, 0}, {"beyond 32 bits is clamped", L"99999999999", 2147483647, kIntMax},

@@ -50,8 +50,7 @@ TEST(XerReader, KeepsTheHeaderTokens) {
 }
 
 TEST(XerReader, RecognisesSignature) {
-    struct Case { const char* why; std::string_view text; bool accepted; };
-    const Case cases[] = {
+    struct Case { const char* why; std::string_view text; bool accepted; } const cases[] = {
         {"plain header", "ERMHDR\t8.0\n", true}, {"CR LF line end", "ERMHDR\t8.0\r\n", true},
         {"header token alone, no line end", "ERMHDR", true},
         {"header token alone before CR LF", "ERMHDR\r\n", true},
@@ -121,8 +120,7 @@ TEST(XerReader, OnlyTheFirstTokenIsAMarker) {
 }
 
 TEST(XerReader, EmptyTokensAndTrailingTabs) {
-    struct Case { const char* why; std::string_view row; std::uint32_t proj_id; bool wbs_given; };
-    const Case cases[] = {
+    struct Case { const char* why; std::string_view row; std::uint32_t proj_id; bool wbs_given; } const cases[] = {
         {"two TABs give an empty value", "%R\t5\t\t3", 0, true},
         {"a trailing TAB gives no value", "%R\t5\t7\t", 7, false},
         {"two trailing TABs give one empty value", "%R\t5\t7\t\t", 7, true},
@@ -162,17 +160,15 @@ TEST(XerReader, MatchesValuesToFieldsByPosition) {
     for (std::size_t i = 0; i < fields.size(); ++i) EXPECT_EQ(fields[i]->id, ids[i]) << i;
 }
 
-TEST(XerReader, SecondFieldLineAddsColumns) {
+// A second field line adds columns; rows before any field line make records without values.
+TEST(XerReader, FieldLinesNameTheColumnsOfLaterRows) {
     ReaderDocument doc;
     ASSERT_TRUE(ReadXer(doc, WithHeader({"%T\tTASK", "%F\ttask_id", "%F\tproj_id", "%R\t5\t7"})).doc);
     ASSERT_EQ(doc.Tasks().size(), 1U);
     EXPECT_EQ(doc.Tasks()[0]->proj_id.value, 7U);
-}
-
-TEST(XerReader, RowsWithoutFieldLineMakeDefaultRecords) {
-    ReaderDocument doc;
-    ASSERT_TRUE(ReadXer(doc, WithHeader({"%T\tTASK", "%R\t5\t7"})).doc);
-    EXPECT_EQ(TaskIds(doc), "-");
+    ReaderDocument unnamed;
+    ASSERT_TRUE(ReadXer(unnamed, WithHeader({"%T\tTASK", "%R\t5\t7"})).doc);
+    EXPECT_EQ(TaskIds(unnamed), "-");
 }
 
 TEST(XerReader, TextEndsAtTheFirstZeroByte) {
@@ -212,8 +208,7 @@ TEST(XerReader, SurvivesGarbageAndHugeLines) {
     for (int b = 0; b < 256; ++b) every_byte += static_cast<char>(b);
     const std::string long_name(1 << 20, 'x');
 
-    struct Case { const char* why; std::string text; std::size_t tasks; };
-    const Case cases[] = {
+    struct Case { const char* why; std::string text; std::size_t tasks; } const cases[] = {
         {"random bytes after the header", WithHeader({"%T\tTASK", "%F\ttask_id"}) + garbage, 0},
         {"every byte value as a value", WithHeader({"%T\tTASK", "%F\ttask_name", "%R\t" + every_byte}), 1},
         {"a value of a megabyte", WithHeader({"%T\tTASK", "%F\ttask_name", "%R\t" + long_name}), 1},
@@ -277,8 +272,7 @@ TEST(XerReader, ReadsOurSampleFile) {
 }
 
 TEST(XerReader, RefusesFilesItCannotRead) {
-    struct Case { const char* why; std::filesystem::path path; xer_error error; };
-    const Case cases[] = {
+    struct Case { const char* why; std::filesystem::path path; xer_error error; } const cases[] = {
         {"no such file", kDataDir / "xer" / "no_such_file.xer", xer_error::unreadable},
         {"a folder", kDataDir / "xer", xer_error::unreadable},
         {"not an export", kDataDir / "xer" / "not_an_export.xer", xer_error::no_header},

@@ -14,10 +14,7 @@ namespace varnholt::testing_support {
 
 // A sheet as rows of UTF-8 cell texts; an empty text is an absent cell. The sheet reaches as
 // far as its longest row, so empty trailing rows and cells still count.
-struct SheetCells {
-    std::string name;
-    std::vector<std::vector<std::string>> rows;
-};
+struct SheetCells { std::string name; std::vector<std::vector<std::string>> rows; };
 
 // A workbook stream of the sheets, in order.
 [[nodiscard]] std::vector<std::uint8_t> WorkbookStream(const std::vector<SheetCells>& sheets);

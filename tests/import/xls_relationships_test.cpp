@@ -42,12 +42,7 @@ protected:
 };
 
 TEST_F(RelationshipSheetTest, LinksActivitiesByTheirActivityIds) {
-    struct Case {
-        const char* why;
-        Rows links;
-        std::wstring expected;
-    };
-    const Case cases[] = {
+    struct Case { const char* why; Rows links; std::wstring expected; } const cases[] = {
         {"successor first, then predecessor", {{"A3", "A1", "", ""}, {"A2", "A1", "", ""}},
          L"first>third first>second "},
         {"a shared activity ID finds the first activity", {{"A3", "A2", "", ""}}, L"second>third "},

@@ -63,13 +63,7 @@ protected:
 };
 
 TEST_F(ResourceSheetTest, RolesComeFromTheRoleLists) {
-    struct Case {
-        const char* why;
-        std::vector<std::string> fields;
-        Rows rows;
-        std::wstring roles;
-    };
-    const Case cases[] = {
+    struct Case { const char* why; std::vector<std::string> fields; Rows rows; std::wstring roles; } const cases[] = {
         {"codes paired with names", {"role_code_list", "role_list"}, {{"A,B", "Alpha,Beta"}}, L"1:A/Alpha 2:B/Beta "},
         {"codes alone, in byte order", {"role_code_list"}, {{"B,A"}, {"A"}}, L"1:A/ 2:B/ "},
         {"surplus names pair with nothing", {"role_code_list", "role_list"}, {{"A", "Alpha,Beta"}}, L"1:A/Alpha "},
@@ -123,11 +117,7 @@ TEST_F(ResourceSheetTest, FieldValuesOfAResource) {
 }
 
 TEST_F(ResourceSheetTest, ResourcePathsBuildTheTree) {
-    struct Case {
-        const char* why;
-        std::vector<std::string> paths;
-        std::wstring tree;
-    };
+    struct Case { const char* why; std::vector<std::string> paths; std::wstring tree; };
     const std::vector<std::string> names = {"R", "S", "T", "U", "ST"};
     const Case cases[] = {
         {"each step below the one before", {"R.S", "R.S.T", "R.U"}, L"R\n  S\n    T\n  U\nST\n"},
@@ -147,12 +137,7 @@ TEST_F(ResourceSheetTest, ResourcePathsBuildTheTree) {
 }
 
 TEST(ResourceNotes, CutsATrailingUnfinishedTag) {
-    struct Case {
-        const char* why;
-        std::wstring notes;
-        std::wstring kept;
-    };
-    const Case cases[] = {
+    struct Case { const char* why; std::wstring notes; std::wstring kept; } const cases[] = {
         {"cut inside a tag", L"<p>text</p><di", L"<p>text</p>"}, {"whole", L"<p>text</p>", L"<p>text</p>"},
         {"no tags", L"plain", L"plain"}, {"an opening bracket only", L"a < b", L"a < b"},
         {"empty", L"", L""},

@@ -71,13 +71,7 @@ TEST_F(TaskSheetTest, HeadersDeclareUserFieldAndCodeColumns) {
 }
 
 TEST_F(TaskSheetTest, ShortSheetsAddLittleOrNothing) {
-    struct Case {
-        const char* why;
-        Rows rows;
-        std::size_t code_columns;
-        std::size_t activities;
-    };
-    const Case cases[] = {
+    struct Case { const char* why; Rows rows; std::size_t code_columns; std::size_t activities; } const cases[] = {
         {"header row only", {{"actv_code_phase_id", "task_code"}}, 0, 0},
         {"header and captions", {{"actv_code_phase_id", "task_code"}, {"Phase", "Activity ID"}}, 1, 0},
         {"one data row", {{"actv_code_phase_id", "task_code"}, {"Phase", "Activity ID"}, {"DES", "A1"}}, 1, 1},
@@ -208,15 +202,9 @@ TEST_F(TaskSheetTest, MarksTheColumnsTheSheetSupplies) {
 }
 
 TEST_F(TaskSheetTest, CostCaptionsNameTheCurrencySign) {
-    struct Case {
-        const char* why;
-        const char* caption;
-        std::wstring sign;
-    };
-    const Case cases[] = {
+    struct Case { const char* why; const char* caption; std::wstring sign; } const cases[] = {
         {"sign in parentheses", "Actual Labor Cost(\xE2\x82\xAC)", L"\u20AC"},
-        {"the last parentheses win", "Cost (net) (CHF)", L"CHF"},
-        {"empty parentheses", "Actual Labor Cost()", L""},
+        {"the last parentheses win", "Cost (net) (CHF)", L"CHF"}, {"empty parentheses", "Actual Labor Cost()", L""},
         {"no closing parenthesis", "Actual Labor Cost(EUR", L"$"},
         {"closing before opening", "Actual) Labor (Cost", L"$"}, {"no parentheses", "Actual Labor Cost", L"$"},
     };

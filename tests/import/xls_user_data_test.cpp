@@ -19,15 +19,9 @@ using testing_support::XlsImportTest;
 using Tokens = std::vector<std::string>;
 
 TEST(XlsText, SplitsIntoTrimmedNonEmptyTokens) {
-    struct Case {
-        const char* why;
-        std::string_view text;
-        std::string_view delimiters;
-        Tokens tokens;
-    };
+    struct Case { const char* why; std::string_view text; std::string_view delimiters; Tokens tokens; };
     const Case cases[] = {
-        {"plain path", "P.A.B", ".", {"P", "A", "B"}},
-        {"runs of delimiters count as one", "P..A", ".", {"P", "A"}},
+        {"plain path", "P.A.B", ".", {"P", "A", "B"}}, {"runs of delimiters count as one", "P..A", ".", {"P", "A"}},
         {"leading and trailing delimiters give no token", ".P.A.", ".", {"P", "A"}},
         {"blanks around a token go", " A , B ", ",", {"A", "B"}},
         {"CR LF lines compare like LF ones", "x=1\r\ny=2\r\n", "\n", {"x=1", "y=2"}},
@@ -55,12 +49,7 @@ TEST(XlsText, ReadsDigitsWithoutOverflow) {
 class UserDataSheetTest : public XlsImportTest {};
 
 TEST_F(UserDataSheetTest, LinesSetTheActiveUnitsOnly) {
-    struct Case {
-        const char* why;
-        std::string lines;
-        std::int32_t duration_unit;
-        std::int32_t quantity_unit;
-    };
+    struct Case { const char* why; std::string lines; std::int32_t duration_unit; std::int32_t quantity_unit; };
     const Case cases[] = {
         {"both units", "DurationQtyType=QT_Week\nSmallScaleQtyType=QT_Month", kUnitWeek, kUnitMonth},
         {"hours and years", "DurationQtyType=QT_Hour\nSmallScaleQtyType=QT_Year", kUnitHour, kUnitYear},

@@ -46,12 +46,7 @@ protected:
 };
 
 TEST_F(WbsPathsTest, BuildsTheTreeFromDottedPaths) {
-    struct Case {
-        const char* why;
-        Rows rows;
-        std::wstring tree;
-    };
-    const Case cases[] = {
+    struct Case { const char* why; Rows rows; std::wstring tree; } const cases[] = {
         {"paths share their steps",
          {{"A1", "P.A", "Design"}, {"A2", "P.A.B", "Build"}, {"A3", "P.D", "Deliver"}},
          L"P (project) Design\n  A Design\n  - A1\n    B Build\n    - A2\n  D Deliver\n  - A3\n"},

@@ -20,6 +20,7 @@
 namespace varnholt {
 namespace {
 
+using testing_layouts::ColumnIds;
 using testing_layouts::LayoutsTest;
 using testing_layouts::ReadBytes;
 using testing_layouts::WriteBytes;
@@ -27,27 +28,9 @@ using testing_layouts::WriteBytes;
 constexpr std::int32_t kTaskCode = 130;
 constexpr std::int32_t kTaskName = 132;
 constexpr std::int32_t kStart = 82;
-constexpr std::uint32_t kYardColumn = 100012;
+constexpr std::int32_t kYardColumn = 100012;
 
-class ColumnFilesTest : public LayoutsTest {
-protected:
-    // The user-defined field "user_field_yard" arrives with a file that has it.
-    static void RegisterYardField() {
-        LoadTimeColumn column;
-        column.kind = LoadTimeKind::udf;
-        column.type_id = 12;
-        column.caption = L"Yard";
-        column.field_name = L"user_field_yard";
-        ASSERT_NE(ColumnCatalog::Instance().AddActivityColumnWithCaption(column), nullptr);
-    }
-
-    // The column ids of the main list, in order.
-    static std::vector<std::int32_t> Ids(view::Layout& layout) {
-        std::vector<std::int32_t> ids;
-        for (std::size_t i = 0; i < layout.GetColumnCount(); ++i) ids.push_back(layout.GetColumn(i)->field);
-        return ids;
-    }
-};
+class ColumnFilesTest : public LayoutsTest {};
 
 TEST_F(ColumnFilesTest, RememberedColumnReturnsToItsPlaceWhenAFileHasIt) {
     ActivityLayout layout;
@@ -62,16 +45,15 @@ TEST_F(ColumnFilesTest, RememberedColumnReturnsToItsPlaceWhenAFileHasIt) {
     // Read back while the open file lacks the field: it stays remembered at its place.
     ActivityLayout without;
     ApplyColumnsText(without, text);
-    EXPECT_EQ(Ids(without), (std::vector<std::int32_t>{kTaskCode, kTaskName, kStart}));
+    EXPECT_EQ(ColumnIds(without), (std::vector<std::int32_t>{kTaskCode, kTaskName, kStart}));
     ASSERT_EQ(without.GetColumnWidths()->count(1), 1u);
     EXPECT_EQ(without.GetColumnWidths()->at(1).field_name, L"user_field_yard");
     EXPECT_EQ(ColumnsFileText(without), text) << "and is written back at its place";
 
     // A later file has the field: the same file puts the column back as the second column.
-    RegisterYardField();
+    ASSERT_NE(testing_layouts::AddUdfColumn(), nullptr);
     ApplyColumnsText(without, text);
-    EXPECT_EQ(Ids(without), (std::vector<std::int32_t>{kTaskCode, static_cast<std::int32_t>(kYardColumn), kTaskName,
-                                                       kStart}));
+    EXPECT_EQ(ColumnIds(without), (std::vector<std::int32_t>{kTaskCode, kYardColumn, kTaskName, kStart}));
     EXPECT_TRUE(without.GetColumnWidths()->empty()) << "the entry is used up";
     EXPECT_FLOAT_EQ(without.GetColumn(1)->width, 70.0f);
     EXPECT_EQ(ColumnsFileText(without), text) << "the round trip is stable";
@@ -86,7 +68,7 @@ TEST_F(ColumnFilesTest, MalformedTokensDoNotShiftPositions) {
                      "\r\n"              // an empty line
                      "task_name:200\tuser_field_gone:60\t\r\n"  // two tokens, then an empty one
                      "TASK_NAME:10\n");  // case-insensitive: the column is already shown
-    EXPECT_EQ(Ids(layout), (std::vector<std::int32_t>{kTaskCode, kTaskName}));
+    EXPECT_EQ(ColumnIds(layout), (std::vector<std::int32_t>{kTaskCode, kTaskName}));
     EXPECT_FLOAT_EQ(layout.GetColumn(1)->width, 200.0f) << "a shown column keeps its width";
     ASSERT_EQ(layout.GetColumnWidths()->size(), 1u);
     EXPECT_EQ(layout.GetColumnWidths()->begin()->first, 2) << "only well-formed tokens count";
@@ -94,11 +76,7 @@ TEST_F(ColumnFilesTest, MalformedTokensDoNotShiftPositions) {
 }
 
 TEST_F(ColumnFilesTest, OnlySaneWidthsAreKept) {
-    struct Case {
-        const char* why;
-        std::string_view width;
-        float kept;
-    } const cases[] = {
+    struct Case { const char* why; std::string_view width; float kept; } const cases[] = {
         {"an ordinary width", "80.7", 80.7f}, {"the widest kept", "4000", 4000.0f},
         {"negative", "-5", kDefaultColumnWidth}, {"zero", "0", kDefaultColumnWidth},
         {"below one pixel", "0.5", kDefaultColumnWidth}, {"wider than any screen", "5000", kDefaultColumnWidth},
@@ -246,7 +224,7 @@ TEST_F(ColumnFilesTest, SaveAllWritesEveryFileOfEveryLayoutAndLoadReadsThemBack)
     view::Layout& activities = AddActivityLayout(store, L"Plan");
     store.LoadAllColumnsFiles();
     store.LoadAllFiltersFiles();
-    EXPECT_EQ(Ids(activities), (std::vector<std::int32_t>{kTaskCode, kTaskName}));
+    EXPECT_EQ(ColumnIds(activities), (std::vector<std::int32_t>{kTaskCode, kTaskName}));
     ASSERT_EQ(activities.GetFilter()->filters.size(), 1u);
     EXPECT_EQ(activities.GetFilter()->filters[0]->id, -4);
 }
@@ -257,8 +235,7 @@ TEST_F(ColumnFilesTest, LayoutNamesCannotLeaveTheDataFolder) {
         std::wstring name;
         const char* file;  // under VP_ACT/, or null when nothing may be written
     } const cases[] = {
-        {"a plain name", L"Plan", "Plan_columns.cfg"},
-        {"a parent folder", L"../Escape", ".._Escape_columns.cfg"},
+        {"a plain name", L"Plan", "Plan_columns.cfg"}, {"a parent folder", L"../Escape", ".._Escape_columns.cfg"},
         {"an absolute path", L"/tmp/x", "_tmp_x_columns.cfg"}, {"a back slash", L"a\\b", "a_b_columns.cfg"},
         {"a line break and a tab", L"two\nlines\t", "two_lines__columns.cfg"},
         {"the parent folder itself", L"..", nullptr}, {"the folder itself", L".", nullptr},

@@ -166,11 +166,7 @@ TEST(ScaledComparison, BoundsScaleByTheirOwnUnits) {
     EXPECT_TRUE(ScaledCompare(Code(Op::notbetween), scaled_form::duration, s_dur(7.5), *argument, &calendar));
 }
 
-struct TypedCase {
-    const char* why;
-    Op op;
-    bool expected;
-};
+struct TypedCase { const char* why; Op op; bool expected; };
 
 TEST(TypedComparison, TextOperatorsIgnoreCase) {
     const s_string value(L"ABCD");

@@ -38,8 +38,7 @@ TEST(ReadUnitAmount, TheNumberBetweenTheEqualsSignAndTheLastCharacter) {
     } const cases[] = {
         {"two days", L"[QT_Day=2]", true, 2.0, kTimeUnitDay},
         {"a fraction", L"[QT_Week=1.5]", true, 1.5, kTimeUnitWeek},
-        {"months", L"(QT_Month=1)", true, 1.0, kTimeUnitMonth},
-        {"years", L"xQT_Year=1]", true, 1.0, kTimeUnitYear},
+        {"months", L"(QT_Month=1)", true, 1.0, kTimeUnitMonth}, {"years", L"xQT_Year=1]", true, 1.0, kTimeUnitYear},
         {"an unknown token is hours", L"[XX=7]", true, 7.0, kTimeUnitHour},
         {"tokens match with their case", L"[qt_day=2]", true, 2.0, kTimeUnitHour},
         {"no number", L"[QT_Day=]", true, 0.0, kTimeUnitDay}, {"no equals sign", L"2", false, 0.0, 0},
@@ -295,12 +294,7 @@ TEST_F(FilterDefinitionsTest, AKnownIdChoosesTheStoresFilter) {
 }
 
 TEST_F(FilterDefinitionsTest, UserFieldsAreNamedByTheirTypeId) {
-    LoadTimeColumn column;
-    column.kind = LoadTimeKind::udf;
-    column.type_id = 12;
-    column.caption = L"Yard";
-    column.field_name = L"user_field_yard";
-    ASSERT_NE(ColumnCatalog::Instance().AddActivityColumnWithCaption(column), nullptr);
+    ASSERT_NE(testing_layouts::AddUdfColumn(), nullptr);
     ReadFilterNode(Definition("900", "bool_or",
                               Condition("source_field|user_field_12|op|=|arg1|North") +
                                   Condition("source_field|user_field_|op|=|arg1|x") +

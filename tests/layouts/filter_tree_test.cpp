@@ -191,12 +191,7 @@ TEST_F(FilterTreeTest, ActivityCodeConditions) {
     TaskRecord orphan;  // belongs to no document
     orphan.task_id = s_unsigned_long(1);
 
-    struct Case {
-        const char* why;
-        FilterOperator op;
-        const wchar_t* argument;
-        bool coded, uncoded;
-    } const cases[] = {
+    struct Case { const char* why; FilterOperator op; const wchar_t* argument; bool coded, uncoded; } const cases[] = {
         {"= ignores case", FilterOperator::equal, L"eng.mech", true, false},
         {"<> matches the activity without a value", FilterOperator::not_equal, L"ENG.MECH", false, true},
         {"contains", FilterOperator::contains, L"mech", true, false},

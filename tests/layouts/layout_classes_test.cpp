@@ -50,10 +50,7 @@ std::string Fields(const LayoutColumnList& columns) {
 
 // Each kind answers for the parts it has and leaves the rest absent (null, or -1 as a count).
 TEST(LayoutKinds, AnswerOnlyForWhatTheyHave) {
-    struct Case {
-        LayoutKind kind;
-        bool task_view, gantt, extra_lists;
-    } const cases[] = {
+    struct Case { LayoutKind kind; bool task_view, gantt, extra_lists; } const cases[] = {
         {LayoutKind::activity, true, true, true}, {LayoutKind::wbs, false, true, false},
         {LayoutKind::project, false, true, false}, {LayoutKind::resource, false, false, false},
     };
@@ -99,12 +96,7 @@ TEST(LayoutKinds, TheBaseAnswersAbsentForEverything) {
 }
 
 // The gap rule: `to` is the gap before the item of that index, count the gap after the last.
-struct MoveCase {
-    const char* why;
-    std::size_t from, to;
-    const char* after;
-};
-const MoveCase kMoveCases[] = {
+struct MoveCase { const char* why; std::size_t from, to; const char* after; } const kMoveCases[] = {
     {"first to the end", 0, 3, "b c a"}, {"last to the front", 2, 0, "c a b"},
     {"first behind the second", 0, 2, "b a c"}, {"into its own gap before", 1, 1, "a b c"},
     {"into its own gap after", 1, 2, "a b c"}, {"from past the end", 3, 0, "a b c"},

@@ -23,6 +23,7 @@
 namespace varnholt {
 namespace {
 
+using testing_layouts::ColumnIds;
 using testing_layouts::LayoutsTest;
 using testing_layouts::SourceProgramFolder;
 using testing_layouts::WriteBytes;
@@ -43,11 +44,6 @@ protected:
         EXPECT_FALSE(layouts.empty());
         return *layouts.back();
     }
-    static std::vector<std::int32_t> Ids(const view::LayoutColumnList& columns) {
-        std::vector<std::int32_t> ids;
-        for (const auto& column : columns) ids.push_back(column->field);
-        return ids;
-    }
 
     testing_layouts::TempFolder m_files;
     int m_count = 0;
@@ -64,7 +60,7 @@ TEST_F(LayoutFilesTest, ColumnsArePresentOnesWithAWidthTheRestRemembered) {
         "(0||TASK_NAME(width|-3)())"      // 4: names match without case; a bad width is the default
         "))");
     view::Layout& layout = Last(store().ActivityLayouts());
-    EXPECT_EQ(Ids(*layout.GetColumns()), (std::vector<std::int32_t>{130, 132}));
+    EXPECT_EQ(ColumnIds(layout), (std::vector<std::int32_t>{130, 132}));
     EXPECT_FLOAT_EQ(layout.GetColumn(0)->width, 90.0f);
     EXPECT_FLOAT_EQ(layout.GetColumn(1)->width, 100.0f);
     const view::ColumnWidthMap& remembered = *layout.GetColumnWidths();
@@ -79,7 +75,7 @@ TEST_F(LayoutFilesTest, TheUsersColumnsFileWinsWhileChangesAreRemembered) {
     const std::string columns = "(0||Columns()((0||task_code(width|90)())))";
     WriteBytes(DataFolder() / "VP_ACT/Test_columns.cfg", "task_name:210\r\n");
     LoadActivity(columns);
-    EXPECT_EQ(Ids(*Last(store().ActivityLayouts()).GetColumns()), std::vector<std::int32_t>{132});
+    EXPECT_EQ(ColumnIds(Last(store().ActivityLayouts())), std::vector<std::int32_t>{132});
 
     WriteBytes(DataFolder() / "VP_ACT/Test_columns.cfg", "");
     LoadActivity(columns);
@@ -87,7 +83,7 @@ TEST_F(LayoutFilesTest, TheUsersColumnsFileWinsWhileChangesAreRemembered) {
 
     layout_settings().layout_rememberChanges = false;
     LoadActivity(columns);
-    EXPECT_EQ(Ids(*Last(store().ActivityLayouts()).GetColumns()), std::vector<std::int32_t>{130})
+    EXPECT_EQ(ColumnIds(Last(store().ActivityLayouts())), std::vector<std::int32_t>{130})
         << "with the setting off the file is not consulted";
 }
 
@@ -175,10 +171,7 @@ TEST_F(LayoutFilesTest, FilterNodeGivesTheSelectionItsMode) {
 }
 
 TEST_F(LayoutFilesTest, WhatAddsNoLayout) {
-    struct Case {
-        const char* why;
-        std::string_view bytes;
-    } const cases[] = {
+    struct Case { const char* why; std::string_view bytes; } const cases[] = {
         {"an empty file", ""}, {"only white space", " \r\n\t "},
         {"another view type", "(0||Layout(view_type|VP_OBS|view_name|O)())"},
         {"no view type", "(0||Layout(view_name|O)())"},

@@ -23,6 +23,7 @@ namespace {
 
 using testing_layouts::LayoutsTest;
 using testing_layouts::SketchDocument;
+using testing_layouts::AddUdfColumn;
 using testing_layouts::TempFolder;
 using testing_layouts::WriteBytes;
 
@@ -31,15 +32,6 @@ class LayoutStoreTest : public LayoutsTest {};
 std::unique_ptr<view::Layout> Named(std::unique_ptr<view::Layout> layout, const wchar_t* name) {
     layout->SetName(name);
     return layout;
-}
-
-const ColumnDef* AddUdfColumn(std::uint64_t type_id) {
-    LoadTimeColumn column;
-    column.kind = LoadTimeKind::udf;
-    column.type_id = type_id;
-    column.caption = L"Yard";
-    column.field_name = L"user_field_yard";
-    return ColumnCatalog::Instance().AddActivityColumnWithCaption(column);
 }
 
 TEST_F(LayoutStoreTest, CurrentLayoutsAreFoundByExactName) {
@@ -65,13 +57,8 @@ TEST_F(LayoutStoreTest, CurrentLayoutsAreFoundByExactName) {
 
 TEST(WidenBytes, DecodesLayoutTextAsSchedulesAre) {
     // The bytes themselves decode as the byte-level table of the import tests says.
-    struct Case {
-        const char* why;
-        std::string_view bytes;
-        std::wstring text;
-    } const cases[] = {
-        {"valid UTF-8", "Caf\xC3\xA9", L"Caf\u00E9"},
-        {"a single-byte export", "Caf\xE9 \x80", L"Caf\u00E9 \u20AC"},
+    struct Case { const char* why; std::string_view bytes; std::wstring text; } const cases[] = {
+        {"valid UTF-8", "Caf\xC3\xA9", L"Caf\u00E9"}, {"a single-byte export", "Caf\xE9 \x80", L"Caf\u00E9 \u20AC"},
         {"a byte-order mark is dropped", "\xEF\xBB\xBFG\xC3\xBC", L"G\u00FC"},
     };
     for (const auto& c : cases) {
@@ -83,11 +70,7 @@ TEST(WidenBytes, DecodesLayoutTextAsSchedulesAre) {
 }
 
 TEST(ScheduleKind, ByTheLastFourCharactersWithoutCase) {
-    struct Case {
-        const char* why;
-        const wchar_t* path;
-        schedule_kind kind;
-    } const cases[] = {
+    struct Case { const char* why; const wchar_t* path; schedule_kind kind; } const cases[] = {
         {"an XER file", L"/plans/site.xer", schedule_kind::xer},
         {"upper-case extension", L"/plans/SITE.XER", schedule_kind::xer},
         {"a workbook", L"site.Xls", schedule_kind::xls},
@@ -142,12 +125,7 @@ TEST_F(OpenScheduleTest, RefusedFilesChangeNothing) {
     LayoutStore* before = store.get();
     store->AdoptDocument(std::make_unique<SketchDocument>());
     const document::Document* document = store->GetDocument();
-    struct Case {
-        const char* why;
-        const char* name;
-        std::string_view bytes;
-        open_error error;
-    } const cases[] = {
+    struct Case { const char* why; const char* name; std::string_view bytes; open_error error; } const cases[] = {
         {"another extension", "plan.txt", "ERMHDR\t8.0\r\n", open_error::unknown_kind},
         {"an XER file without its header", "plan.xer", "%T\tTASK\r\n", open_error::not_a_schedule},
         {"an empty XER file", "empty.xer", "", open_error::not_a_schedule},

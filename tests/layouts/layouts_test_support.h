@@ -4,6 +4,8 @@
 #pragma once
 
 #include "columns/ColumnCatalog.h"
+#include "columns/load_time_columns.h"
+#include "layouts/Layout.h"
 #include "layouts/LayoutStore.h"
 #include "model/CaptionCatalog.h"
 #include "model/Document.h"
@@ -19,6 +21,7 @@
 #include <iterator>
 #include <string>
 #include <string_view>
+#include <vector>
 #include <unistd.h>
 
 namespace varnholt::testing_layouts {
@@ -86,6 +89,23 @@ protected:
     TempFolder m_data_home;
     TempFolder m_program_folder;
 };
+
+// The column ids of a layout's main list, in order.
+inline std::vector<std::int32_t> ColumnIds(const view::Layout& layout) {
+    std::vector<std::int32_t> ids;
+    for (std::size_t i = 0; i < layout.GetColumnCount(); ++i) ids.push_back(layout.GetColumn(i)->field);
+    return ids;
+}
+
+// The activity user field "user_field_yard" (caption "Yard") that an open file brings along.
+inline const ColumnDef* AddUdfColumn(std::uint64_t type_id = 12) {
+    LoadTimeColumn column;
+    column.kind = LoadTimeKind::udf;
+    column.type_id = type_id;
+    column.caption = L"Yard";
+    column.field_name = L"user_field_yard";
+    return ColumnCatalog::Instance().AddActivityColumnWithCaption(column);
+}
 
 // A layout store made after the fixture has set the folders, captions and columns up.
 class StoreTest : public LayoutsTest {

@@ -22,6 +22,7 @@
 namespace varnholt {
 namespace {
 
+using testing_layouts::ColumnIds;
 using testing_layouts::LayoutsTest;
 using testing_layouts::SourceProgramFolder;
 using testing_layouts::TempFolder;
@@ -29,11 +30,6 @@ using testing_layouts::WriteBytes;
 
 class PostOpenPassesTest : public testing_layouts::StoreTest {
 protected:
-    static std::vector<std::int32_t> Ids(view::Layout& layout) {
-        std::vector<std::int32_t> ids;
-        for (std::size_t i = 0; i < layout.GetColumnCount(); ++i) ids.push_back(layout.GetColumn(i)->field);
-        return ids;
-    }
     static std::vector<std::wstring> Names(const LayoutList& layouts) {
         std::vector<std::wstring> names;
         for (const auto& layout : layouts) names.push_back(layout->GetName());
@@ -58,7 +54,7 @@ TEST_F(PostOpenPassesTest, AbsentColumnsAreRememberedUnderTheFirstFreeKey) {
     view::DisplayScale() = 2.0f;  // a pruned width is kept as drawn
 
     store().PruneWbsLayouts();
-    EXPECT_EQ(Ids(tree), (std::vector<std::int32_t>{374, 510, 130})) << "a column the table does not know stays";
+    EXPECT_EQ(ColumnIds(tree), (std::vector<std::int32_t>{374, 510, 130})) << "a column the table does not know stays";
     const view::ColumnWidthMap& set_aside = *tree.GetColumnWidths();
     ASSERT_EQ(set_aside.size(), 2u);
     EXPECT_EQ(set_aside.at(3).field_name, L"base_end_date");
@@ -227,7 +223,7 @@ TEST_F(CustomLayoutsTest, JoinAfterTheFileAndArePrunedLikeTheOthers) {
     ASSERT_EQ(Names(opened->ActivityLayouts()), std::vector<std::wstring>{L"By size"})
         << "the layout grouped by a baseline date is gone for this file";
     view::Layout& by_size = *opened->ActivityLayouts()[0];
-    EXPECT_EQ(Ids(by_size), (std::vector<std::int32_t>{130, 100003}))
+    EXPECT_EQ(ColumnIds(by_size), (std::vector<std::int32_t>{130, 100003}))
         << "the field the export names in one encoding is the one the layout names in the other";
     EXPECT_EQ(by_size.GetGroupSortBy()->group_bys[0]->field, 100003);
     EXPECT_EQ(opened->CurrentActivityLayoutName(), L"By size") << "the current name is repaired";

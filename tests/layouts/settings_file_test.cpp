@@ -35,12 +35,7 @@ protected:
 };
 
 TEST_F(SettingsFileTest, SwitchesReadOnOrOffUnlessExact) {
-    struct Case {
-        const char* why;
-        const char* text;
-        bool LayoutSettings::*setting;
-        bool expected;
-    } const cases[] = {
+    struct Case { const char* why; const char* text; bool LayoutSettings::*setting; bool expected; } const cases[] = {
         {"remember: 1 turns it on", "layout_rememberChanges:1", &LayoutSettings::layout_rememberChanges, true},
         {"remember: true turns it off", "layout_rememberChanges:true", &LayoutSettings::layout_rememberChanges, false},
         {"remember: empty turns it off", "layout_rememberChanges:", &LayoutSettings::layout_rememberChanges, false},
@@ -70,11 +65,7 @@ TEST_F(SettingsFileTest, SwitchesReadOnOrOffUnlessExact) {
 }
 
 TEST_F(SettingsFileTest, HorizontalGridStepIsAtLeastOneRow) {
-    struct Case {
-        const char* why;
-        const char* value;
-        std::uint32_t expected;
-    } const cases[] = {
+    struct Case { const char* why; const char* value; std::uint32_t expected; } const cases[] = {
         {"zero would never advance", "0", 1}, {"negative", "-5", 1},   {"no number", "none", 1},
         {"empty", "", 1},                     {"one", "1", 1},         {"a normal step", "7", 7},
         {"no upper limit here", "250", 250},
@@ -90,17 +81,12 @@ TEST_F(SettingsFileTest, HorizontalGridStepIsAtLeastOneRow) {
 }
 
 TEST_F(SettingsFileTest, TokenForm) {
-    struct Case {
-        const char* why;
-        const char* text;
-        std::int32_t unit_decimals;
-    } const cases[] = {
+    struct Case { const char* why; const char* text; std::int32_t unit_decimals; } const cases[] = {
         {"LF line ends", "unit_UnitOfTime:2\nunit_Decimals:3\n", 3},
         {"CR LF line ends", "unit_UnitOfTime:2\r\nunit_Decimals:3\r\n", 3},
         {"two tokens on one line", "unit_UnitOfTime:2\tunit_Decimals:3", 3},
         {"the later of two wins", "unit_Decimals:2\r\nunit_Decimals:3\r\n", 3},
-        {"the first colon counts", "unit_Decimals:3:4", 3},
-        {"a key in another case is ignored", "Unit_Decimals:3", 1},
+        {"the first colon counts", "unit_Decimals:3:4", 3}, {"a key in another case is ignored", "Unit_Decimals:3", 1},
         {"a token without a colon is ignored", "unit_Decimals3", 1},
         {"a token that starts with the colon is ignored", ":unit_Decimals:3", 1},
         {"an unknown key is ignored", "unit_decimals:3\tunknown:9", 1},

@@ -129,11 +129,7 @@ TEST_F(ActivityPasses, ProgressBeyondTheDataDateIsCutBackToIt) {
 }
 
 TEST_F(ActivityPasses, DurationsCountWorkingHoursLessSuspensions) {
-    struct Case {
-        const char* why;
-        s_date act_start, progress, suspend, resume;
-        double total, actual;
-    };
+    struct Case { const char* why; s_date act_start, progress, suspend, resume; double total, actual; };
     const s_date none;
     // The shown start is the actual start (the 3rd, a Monday, 08:00 unless said otherwise) and
     // the finish the 7th 17:00; working days run 08:00-12:00 and 13:00-17:00.
@@ -178,8 +174,7 @@ TEST_F(ActivityPasses, DurationsNeedACalendarAndBothEnds) {
 
 TEST_F(ActivityPasses, CriticalWhenTheFloatIsWithinTheProjectLimit) {
     project->critical_drtn_hr_cnt = s_dur(0.0);
-    struct Case { const char* why; s_dur total_float; bool in_project; bool critical; };
-    const Case cases[] = {
+    struct Case { const char* why; s_dur total_float; bool in_project; bool critical; } const cases[] = {
         {"no float", s_dur(0.0), true, true}, {"negative float", s_dur(-8.0), true, true},
         {"float to spare", s_dur(8.0), true, false}, {"no float given", s_dur{}, true, false},
         {"no project", s_dur(0.0), false, false},

@@ -48,8 +48,7 @@ std::int64_t minutes_day_by_day(const CalendarRecord& calendar, const s_date& st
 TEST(Calendars, WorkingMinutesWithinAndAcrossDays) {
     CalendarRecord calendar;
     make_standard_week(calendar);
-    struct Case { const char* why; s_date start, finish; std::uint32_t minutes; };
-    const Case cases[] = {
+    struct Case { const char* why; s_date start, finish; std::uint32_t minutes; } const cases[] = {
         {"rest of a Wednesday", at(2015, 3, 4, 10, 30), at(2015, 3, 5), 90 + 240},
         {"one whole day", at(2015, 3, 4), at(2015, 3, 5), 480},
         {"inside one period", at(2015, 3, 4, 11), at(2015, 3, 4, 11, 30), 30},

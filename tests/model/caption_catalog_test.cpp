@@ -31,8 +31,7 @@ TEST_F(CaptionCatalogTest, BothTablesHoldTheSameCompleteIdSet) {
 }
 
 TEST_F(CaptionCatalogTest, LanguagesWithoutATableShowEnglish) {
-    struct Case { const wchar_t* code; std::int32_t language; const wchar_t* fs; };
-    const Case cases[] = {
+    struct Case { const wchar_t* code; std::int32_t language; const wchar_t* fs; } const cases[] = {
         {L"ENU", 0, L"FS"}, {L"DEU", 1, L"FS"}, {L"FRA", 2, L"FD"}, {L"ESP", 3, L"FS"},
         {L"ITA", 4, L"FS"}, {L"CHS", 5, L"FS"}, {L"JPN", 6, L"FS"}, {L"RUS", 7, L"FS"},
         {L"XYZ", 0, L"FS"}, {L"enu", 0, L"FS"}, {L"", 0, L"FS"}};

@@ -46,11 +46,7 @@ struct ResourceCodes {
     static const Type* TypeOf(const Value& v) { return v.type; }
 };
 
-struct Row {
-    std::uint32_t id;
-    std::uint32_t parent_id;
-    const wchar_t* name;
-};
+struct Row { std::uint32_t id; std::uint32_t parent_id; const wchar_t* name; };
 
 template <class Codes>
 class CodeValuePaths : public testing::Test {
@@ -89,12 +85,7 @@ TYPED_TEST_SUITE(CodeValuePaths, CodeFamilies);
 
 TYPED_TEST(CodeValuePaths, TakeTheirParentsPathAsItStandsInFileOrder) {
     using Names = std::vector<std::wstring>;
-    struct Case {
-        const char* why;
-        std::vector<Row> rows;
-        Names names;
-    };
-    const Case cases[] = {
+    struct Case { const char* why; std::vector<Row> rows; Names names; } const cases[] = {
         {"parents before children pass on the whole path", {{1, 0, L"R"}, {2, 1, L"A"}, {3, 2, L"B"}},
          {L"R", L"R.A", L"R.A.B"}},
         {"a child before its parent gets only the parent's own name", {{3, 2, L"B"}, {1, 0, L"R"}, {2, 1, L"A"}},

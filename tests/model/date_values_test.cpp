@@ -22,8 +22,7 @@ std::int64_t utc(std::int64_t y, int mo, int d, int h = 0, int mi = 0) {
 }
 
 TEST_F(DateValues, XerTextsCountWallClockTimeAsUtcWithoutNormalising) {
-    struct Case { const char* why; const wchar_t* text; std::int64_t seconds; };
-    const Case cases[] = {
+    struct Case { const char* why; const wchar_t* text; std::int64_t seconds; } const cases[] = {
         {"date and time", L"2015-03-04 08:00", 1425456000},
         {"blanks around", L"  2015-03-04 08:00 ", 1425456000}, {"no time part", L"2015-03-04", utc(2015, 3, 4)},
         {"day 0 is the last day of the month before", L"2015-03-00 00:00", utc(2015, 2, 28)},
@@ -32,8 +31,7 @@ TEST_F(DateValues, XerTextsCountWallClockTimeAsUtcWithoutNormalising) {
         {"each month past 12 counts 31 days", L"2015-14-01", utc(2016, 2, 1)},
         {"leap February", L"2016-03-01", utc(2016, 3, 1)},
         {"before 1970 counts from 1970", L"1969-12-31 00:00", utc(1970, 12, 31)},
-        {"past 32-bit seconds", L"2038-01-19 03:15", 2147483700},
-        {"last table year", L"2100-12-31 23:59", 4133980740},
+        {"past 32-bit seconds", L"2038-01-19 03:15", 2147483700}, {"last table year", L"2100-12-31 23:59", 4133980740},
         {"past the table counts from 1970", L"2101-01-02", utc(1970, 1, 2)},
     };
     for (const auto& c : cases) {
@@ -96,15 +94,13 @@ TEST_F(DateValues, WeekStartOfASundayIsThatSunday) {
 }
 
 TEST_F(DateValues, WorkbookTextsGiveTheSameSecondsUnderEveryTimeZone) {
-    struct Case { const char* why; const char* text; std::int64_t seconds; };
-    const Case cases[] = {
+    struct Case { const char* why; const char* text; std::int64_t seconds; } const cases[] = {
         {"afternoon on a 12-hour clock", "3/4/2015 8:05:00 PM", utc(2015, 3, 4, 20, 5)},
         {"half past midnight", "3/4/2015 12:30:00 AM", utc(2015, 3, 4, 0, 30)},
         {"half past noon", "3/4/2015 12:30:00 PM", utc(2015, 3, 4, 12, 30)},
         {"24-hour clock", "3/4/2015 13:05:00", utc(2015, 3, 4, 13, 5)},
         {"morning without a marker", "3/4/2015 8:00:00", utc(2015, 3, 4, 8)},
-        {"no time", "12/31/2015", utc(2015, 12, 31)},
-        {"seconds count", "1/1/2000 0:00:30", utc(2000, 1, 1) + 30},
+        {"no time", "12/31/2015", utc(2015, 12, 31)}, {"seconds count", "1/1/2000 0:00:30", utc(2000, 1, 1) + 30},
     };
     const char* const zones[] = {"UTC0", "JST-9", "EST5EDT,M3.2.0,M11.1.0", "NZST-12NZDT,M9.5.0,M4.1.0/3"};
     const char* saved = std::getenv("TZ");

@@ -46,8 +46,7 @@ std::vector<std::wstring> texts_sorted_by_less(const std::vector<std::int32_t>& 
 }
 
 TEST_F(EnumValues, ReadCodesAndEnglishTexts) {
-    struct Case { const char* why; TextReader read; const wchar_t* text; std::int32_t value; };
-    const Case cases[] = {
+    struct Case { const char* why; TextReader read; const wchar_t* text; std::int32_t value; } const cases[] = {
         {"status code", read<s_activity_status>, L"TK_Complete", 0},
         {"status text", read<s_activity_status>, L"Completed", 0},
         {"status in progress", read<s_activity_status>, L"TK_Active", 1},
@@ -59,15 +58,13 @@ TEST_F(EnumValues, ReadCodesAndEnglishTexts) {
         {"constraint text", read<s_constraint_type>, L"Finish On or Before", 7},
         {"percent complete type", read<s_percent_comlete_type>, L"CP_Units", 2},
         {"project what-if", read<s_project_status>, L"WS_Whatif", 4},
-        {"project text", read<s_project_status>, L"Inactive", 1},
-        {"material", read<s_resource_type>, L"Material", 2},
+        {"project text", read<s_project_status>, L"Inactive", 1}, {"material", read<s_resource_type>, L"Material", 2},
         {"nonlabor code", read<s_resource_type>, L"RT_Equip", 1},
         {"third price", read<s_rate_type>, L"COST_PER_QTY3", 2},
         {"fifth price text", read<s_rate_type>, L"Price / Unit5", 4},
         {"relationship text", read<s_relationship_type>, L"SS", 3},
         {"project calendar", read<s_calendar_type>, L"CA_Project", 2},
-        {"green code", read<s_custom_indicator>, L"UDF_G3", 1},
-        {"green colour", read<s_custom_indicator>, L"Green", 1},
+        {"green code", read<s_custom_indicator>, L"UDF_G3", 1}, {"green colour", read<s_custom_indicator>, L"Green", 1},
         {"blue colour", read<s_custom_indicator>, L"Blue", 4},
         {"money field", read<s_logical_data_type>, L"FT_MONEY", 4},
         {"EPS scope", read<s_activity_code_type_scope>, L"AS_EPS", 1},
@@ -80,8 +77,7 @@ TEST_F(EnumValues, ReadCodesAndEnglishTexts) {
 }
 
 TEST_F(EnumValues, UnmatchedTextsGiveTheDefault) {
-    struct Case { const char* why; TextReader read; const wchar_t* text; std::int32_t value; };
-    const Case cases[] = {
+    struct Case { const char* why; TextReader read; const wchar_t* text; std::int32_t value; } const cases[] = {
         {"lower-case status text", read<s_activity_status>, L"completed", 2},
         {"leading space", read<s_activity_status>, L" TK_Active", 2},
         {"trailing space", read<s_activity_type>, L"TT_Mile ", 0},
@@ -108,8 +104,7 @@ TEST_F(EnumValues, UnmatchedTextsGiveTheDefault) {
 }
 
 TEST_F(EnumValues, ShowCaptionsInTheChosenLanguage) {
-    struct Case { const char* why; s_val_ptr value; const wchar_t* english; const wchar_t* french; };
-    const Case cases[] = {
+    struct Case { const char* why; s_val_ptr value; const wchar_t* english; const wchar_t* french; } const cases[] = {
         {"status", s_activity_status(0).clone(), L"Completed", L"Terminé"},
         {"project what-if", s_project_status(4).clone(), L"What-if", L"Simulation"},
         {"project status without caption", s_project_status(5).clone(), L"", L""},
@@ -180,8 +175,7 @@ TEST_F(EnumValues, ValuesOutsideTheListShowEmptyAndSortAsRankZero) {
 }
 
 TEST_F(EnumValues, ComparisonsWithoutTheirOwnBodyAnswerFalse) {
-    struct Case { const char* why; bool got; bool expected; };
-    const Case cases[] = {
+    struct Case { const char* why; bool got; bool expected; } const cases[] = {
         {"status has no less_equal", s_activity_status(0).less_equal(s_activity_status(1)), false},
         {"status has no greater_equal", s_activity_status(1).greater_equal(s_activity_status(0)), false},
         {"duration type has no less_equal", s_duration_type(3).less_equal(s_duration_type(0)), false},
@@ -214,8 +208,7 @@ TEST_F(EnumValues, OtherClassesAndTheNullValueCompareFalse) {
         return a.less(b) || a.less_equal(b) || a.greater(b) || a.greater_equal(b) || a.equal(b) ||
                a.not_equal(b);
     };
-    struct Case { const char* why; bool any; };
-    const Case cases[] = {
+    struct Case { const char* why; bool any; } const cases[] = {
         {"status against the null value", any_true(s_activity_status(1), s_val::null_value())},
         {"null value against a status", any_true(s_val::null_value(), s_activity_status(1))},
         {"same integer, another class", any_true(s_activity_status(1), s_leveling_priority(1))},

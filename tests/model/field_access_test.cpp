@@ -94,19 +94,16 @@ TEST_F(FieldAccess, EveryAnsweredIdIsAColumnOfItsTable) {
 }
 
 TEST_F(FieldAccess, ActivityAnswersFromItselfAndItsLinks) {
-    struct Case { const char* why; std::int32_t id; const s_val* expected; };
-    const Case cases[] = {
+    struct Case { const char* why; std::int32_t id; const s_val* expected; } const cases[] = {
         {"own file value", 130, &task->task_code}, {"derived value", 82, &task->start_date},
         {"a WBS date id answers the activity's own date", 429, &task->end_date},
         {"the resource text, not the numeric id", 147, &task->rsrc_label},
         {"calculated physical percent is the file's", 191, &task->phys_complete_pct},
         {"calendar name", 138, &calendar->clndr_name}, {"project short name", 148, &project->proj_short_name},
-        {"project name is the root element's name", 149, &root->wbs_name},
-        {"WBS status", 150, &alpha->status_code},
+        {"project name is the root element's name", 149, &root->wbs_name}, {"WBS status", 150, &alpha->status_code},
         {"WBS code is the full dotted code", 152, &alpha->wbs_concat_name}, {"WBS name", 154, &alpha->wbs_name},
         {"WBS path", 155, &alpha->wbs_path}, {"earned-value id without a value", 100, &s_val::null_value()},
-        {"project ids", 300, &s_val::null_value()},
-        {"WBS id that activities do not answer", 419, &s_val::null_value()},
+        {"project ids", 300, &s_val::null_value()}, {"WBS id that activities do not answer", 419, &s_val::null_value()},
         {"below the range", 5, &s_val::null_value()}, {"above the range", 513, &s_val::null_value()},
         {"most negative id", std::numeric_limits<std::int32_t>::min(), &s_val::null_value()},
         {"largest id", std::numeric_limits<std::int32_t>::max(), &s_val::null_value()},
@@ -141,8 +138,7 @@ TEST_F(FieldAccess, WbsLinkedValues) {
 }
 
 TEST_F(FieldAccess, ProjectReadsItsRootElement) {
-    struct Case { const char* why; std::int32_t id; const s_val* expected; };
-    const Case cases[] = {
+    struct Case { const char* why; std::int32_t id; const s_val* expected; } const cases[] = {
         {"original cost", 221, &root->orig_cost}, {"anticipated finish", 260, &root->anticip_end_date},
         {"anticipated start", 261, &root->anticip_start_date}, {"name", 330, &root->wbs_name},
         {"status", 331, &root->status_code}, {"responsible OBS node", 335, &obs->obs_name},
@@ -175,10 +171,8 @@ TEST_F(FieldAccess, RelationshipReadsEachSideInTheSamePattern) {
     before->ComputeDerived();
     TaskPredRecord* link = AddRelationship(doc, task, before);
     link->lag_hr_cnt = s_dur(16.0);
-    struct Case { const char* why; std::int32_t id; const s_val* expected; };
-    const Case cases[] = {
-        {"predecessor's activity id", 554, &before->task_code},
-        {"successor's activity id", 582, &task->task_code},
+    struct Case { const char* why; std::int32_t id; const s_val* expected; } const cases[] = {
+        {"predecessor's activity id", 554, &before->task_code}, {"successor's activity id", 582, &task->task_code},
         {"predecessor's early finish", 544, &before->early_end_date},
         {"successor's total float, as it stands", 581, &task->total_float_hr_cnt},
         {"predecessor's resource text", 559, &before->rsrc_label},
@@ -187,8 +181,7 @@ TEST_F(FieldAccess, RelationshipReadsEachSideInTheSamePattern) {
         {"successor's duration percent", 599, &task->WorkbookValues().drtn_complete_pct},
         {"own lag on the predecessor side", 551, &link->lag_hr_cnt},
         {"own lag on the successor side", 579, &link->lag_hr_cnt}, {"own type", 589, &link->pred_type},
-        {"not answered", 557, &s_val::null_value()},
-        {"not answered on the successor side", 598, &s_val::null_value()},
+        {"not answered", 557, &s_val::null_value()}, {"not answered on the successor side", 598, &s_val::null_value()},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.why);
@@ -280,8 +273,7 @@ TEST_F(LoadTimeColumns, UserDefinedFieldsByDataType) {
     untyped->udf_type = nullptr;
     doc.BuildIndexes();
 
-    struct Case { const char* why; const s_val* got; const s_val* expected; };
-    const Case cases[] = {
+    struct Case { const char* why; const s_val* got; const s_val* expected; } const cases[] = {
         {"activity text", task->GetColumnValue(100007), &text->udf_text},
         {"activity indicator shows the indicator", task->GetColumnValue(100008), &indicator->udf_indicator},
         {"activity decimal", task->GetColumnValue(100012), &decimal->udf_decimal},
@@ -325,8 +317,7 @@ TEST_F(LoadTimeColumns, CodesByTypeOfEachTable) {
     rcat->rsrc_catg_type_id = s_unsigned_long(2);
     LinkResourceCodeAssignment(*rcat, rcat_type, rcat_value, resource);
 
-    struct Case { const char* why; const s_val* got; const s_val* expected; };
-    const Case cases[] = {
+    struct Case { const char* why; const s_val* got; const s_val* expected; } const cases[] = {
         {"activity code", task->GetColumnValue(500004), &actv_code->short_name},
         {"activity without a code of that type", task->GetColumnValue(500005), &s_val::null_value()},
         {"project code", project->GetColumnValue(600006), &pcat_value->proj_catg_short_name},

@@ -13,8 +13,7 @@ namespace {
 
 TEST(NumberText, ReadsTheLeadingNumberOfATextOrZero) {
     const double inf = std::numeric_limits<double>::infinity();
-    struct Case { const char* why; std::wstring text; double expected; };
-    const Case cases[] = {
+    struct Case { const char* why; std::wstring text; double expected; } const cases[] = {
         {"empty text", L"", 0.0}, {"trailing unit ignored", L"12.5h", 12.5},
         {"leading space and sign", L"  -3.25", -3.25}, {"explicit plus", L"+2", 2.0},
         {"exponent", L"1e3", 1000.0}, {"negative exponent", L"25E-1", 2.5},
@@ -23,8 +22,7 @@ TEST(NumberText, ReadsTheLeadingNumberOfATextOrZero) {
         {"lone sign", L"-", 0.0}, {"lone point", L".", 0.0},
         {"space after sign", L"- 5", 0.0}, {"decimal comma is not a decimal point", L"2,75", 2.0},
         {"beyond the largest double reads as infinity, as strtod does", L"1e400", inf},
-        {"negative overflow", L"-1e400", -inf},
-        {"overflow in digits alone", L"1" + std::wstring(400, L'0'), inf},
+        {"negative overflow", L"-1e400", -inf}, {"overflow in digits alone", L"1" + std::wstring(400, L'0'), inf},
         {"a small mantissa with a large exponent", L"0.0001e320", inf}, {"underflow", L"1e-400", 0.0},
         {"underflow in digits alone", L"0." + std::wstring(400, L'0') + L"1", 0.0},
         {"a large mantissa with a tiny exponent", L"12345e-330", 0.0},
@@ -37,8 +35,7 @@ TEST(NumberText, ReadsTheLeadingNumberOfATextOrZero) {
 }
 
 TEST(NumberText, IntegersSaturateAtThe32BitLimits) {
-    struct Case { const char* why; const wchar_t* text; std::int32_t expected; };
-    const Case cases[] = {
+    struct Case { const char* why; const wchar_t* text; std::int32_t expected; } const cases[] = {
         {"plain", L"42", 42}, {"leading space", L"  -12", -12},
         {"stops at the first other character", L"12abc", 12}, {"no digits", L"abc", 0},
         {"empty", L"", 0}, {"fraction cut", L"7.9", 7},

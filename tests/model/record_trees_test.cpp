@@ -39,11 +39,7 @@ void LinkChain(const NodeSet<Node>& set) {
 
 TYPED_TEST(RecordTree, RefusesLinksThatCloseALoop) {
     using Node = TypeParam;
-    struct Case {
-        const char* why;
-        std::size_t child;
-        std::size_t parent;
-    };
+    struct Case { const char* why; std::size_t child; std::size_t parent; };
     // On the chain 0 <- 1 <- 2 <- 3 <- 4, node 5 apart.
     const Case refused[] = {
         {"a node as its own parent", 5, 5}, {"a chained node as its own parent", 2, 2},

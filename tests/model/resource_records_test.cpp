@@ -29,10 +29,7 @@ std::unique_ptr<RsrcRateRecord> MakeRate(std::uint32_t id, std::optional<std::in
     return rate;
 }
 
-struct RateRow {
-    std::uint32_t id;
-    std::optional<std::int64_t> seconds;
-};
+struct RateRow { std::uint32_t id; std::optional<std::int64_t> seconds; };
 
 std::vector<std::uint32_t> AddRatesInOrder(const std::vector<RateRow>& rows) {
     std::vector<std::unique_ptr<RsrcRateRecord>> rates;
@@ -48,12 +45,7 @@ std::vector<std::uint32_t> AddRatesInOrder(const std::vector<RateRow>& rows) {
 
 TEST(ResourceRates, StayInOrderOfEffectiveDate) {
     const std::nullopt_t none = std::nullopt;
-    struct Case {
-        const char* why;
-        std::vector<RateRow> rows;
-        std::vector<std::uint32_t> order;
-    };
-    const Case cases[] = {
+    struct Case { const char* why; std::vector<RateRow> rows; std::vector<std::uint32_t> order; } const cases[] = {
         {"dates 2, 1, 2: equal dates keep the order they came in", {{1, 2}, {2, 1}, {3, 2}}, {2, 1, 3}},
         {"already in order", {{1, 100}, {2, 200}, {3, 300}}, {1, 2, 3}},
         {"reverse order", {{1, 300}, {2, 200}, {3, 100}}, {3, 2, 1}},
@@ -184,12 +176,7 @@ TEST(RoleLimits, JoinTheirRoleInFileOrder) {
 }
 
 TEST(ResourceRoles, LinkEachSideThatWasFound) {
-    struct Case {
-        const char* why;
-        bool role_found;
-        bool resource_found;
-    };
-    const Case cases[] = {
+    struct Case { const char* why; bool role_found; bool resource_found; } const cases[] = {
         {"both found", true, true}, {"role only", true, false},
         {"resource only", false, true}, {"neither", false, false},
     };

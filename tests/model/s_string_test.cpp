@@ -12,8 +12,7 @@ namespace varnholt {
 namespace {
 
 TEST(StringValues, FileTextLosesOneOfEachPairOfQuotationMarks) {
-    struct Case { const char* why; const wchar_t* file_text; const wchar_t* held; };
-    const Case cases[] = {
+    struct Case { const char* why; const wchar_t* file_text; const wchar_t* held; } const cases[] = {
         {"doubled mark", L"12\"\" pipe", L"12\" pipe"}, {"lone mark kept", L"say \"hi", L"say \"hi"},
         {"four marks become two", L"\"\"\"\"", L"\"\""}, {"three marks become two", L"\"\"\"", L"\"\""},
         {"no marks", L"plain", L"plain"}, {"empty", L"", L""},
@@ -65,8 +64,7 @@ TEST(StringValues, CodeUnitOrderPlacesSupplementaryCharactersBeforePrivateUse) {
 
 TEST(StringValues, TextMatchMatrix) {
     const s_string review{std::wstring_view{L"Design Review"}};
-    struct Case { const wchar_t* other; bool contains, equals, starts, ends; };
-    const Case cases[] = {
+    struct Case { const wchar_t* other; bool contains, equals, starts, ends; } const cases[] = {
         {L"REVIEW", true, false, false, true}, {L"design", true, false, true, false},
         {L"design review", true, true, true, true}, {L"", true, false, false, false},
         {L"Design Review and more", false, false, false, false}, {L"gn Re", true, false, false, false},

@@ -53,8 +53,7 @@ TEST_F(ScalarValues, IntegersParseAndShowWithoutGrouping) {
 }
 
 TEST_F(ScalarValues, UnsignedKeysKeepTheSignedBitPattern) {
-    struct Case { const char* why; const wchar_t* text; std::uint32_t value; const wchar_t* shown; };
-    const Case cases[] = {
+    struct Case { const char* why; const wchar_t* text; std::uint32_t value; const wchar_t* shown; } const cases[] = {
         {"minus one wraps", L"-1", 4294967295u, L"4294967295"},
         {"above the signed range saturates", L"3000000000", 2147483647u, L"2147483647"},
         {"trailing text", L"12abc", 12u, L"12"}, {"empty", L"", 0u, L"0"},
@@ -87,8 +86,7 @@ TEST_F(ScalarValues, DoublesShowTwoDecimals) {
 }
 
 TEST_F(ScalarValues, PercentagesRoundHalvesUpAtEachSetting) {
-    struct Case { std::int32_t decimals; double value; const wchar_t* shown; };
-    const Case cases[] = {
+    struct Case { std::int32_t decimals; double value; const wchar_t* shown; } const cases[] = {
         {1, 12.5, L"13%"},   {1, 99.5, L"100%"},  {1, 100.0, L"100%"}, {1, 0.0, L"0%"},
         {1, 12.4, L"12%"},   {1, -12.5, L"-12%"}, {2, 12.25, L"12.3%"}, {2, 99.5, L"99.5%"},
         {2, 40.0, L"40%"},   {3, 12.125, L"12.13%"}, {3, 33.333333, L"33.33%"}, {3, 50.5, L"50.5%"},
@@ -103,8 +101,7 @@ TEST_F(ScalarValues, PercentagesRoundHalvesUpAtEachSetting) {
 }
 
 TEST_F(ScalarValues, CostsFollowTheCostNumberFormat) {
-    struct Case { double value; const wchar_t* shown; };
-    const Case defaults[] = {
+    struct Case { double value; const wchar_t* shown; } const defaults[] = {
         {1234.5, L"$1,234.50"},   {-3.456, L"($3.46)"},         {0.0, L"$0.00"},
         {0.004, L"$0.00"},        {-0.001, L"($0.00)"},          {-0.5, L"($0.50)"},
         {1234567.891, L"$1,234,567.89"}, {999.996, L"$1,000.00"}, {100.0, L"$100.00"},

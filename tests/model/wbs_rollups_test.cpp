@@ -46,8 +46,7 @@ TEST_F(HandBuiltDocumentTest, WbsPassBuildsCodesPathsAndNodeKinds) {
         std::int32_t node_type;
     };
     const Case cases[] = {
-        {"top element", p, L"", L"P", L"P", L"P Plant", 1},
-        {"second level", a, L"P.", L"A", L"P.A", L"P.A Area", 0},
+        {"top element", p, L"", L"P", L"P", L"P Plant", 1}, {"second level", a, L"P.", L"A", L"P.A", L"P.A Area", 0},
         {"third level", b, L"P.A.", L"A.B", L"P.A.B", L"P.A.B Beta", 0},
         {"a dotted short name is cut at its first dot below it", below_dotted, L"X.Y.", L"Y.C", L"X.Y.C",
          L"X.Y.C Child", 0},
@@ -92,8 +91,7 @@ TEST_F(HandBuiltDocumentTest, SummaryCalendarIsTheSubtreesOneCalendarElseTheStan
     element_on(only_children, 9, {k2});
     ProjWbsRecord* no_calendars = element_on(root, 10, {nullptr});
 
-    struct Case { const char* why; const ProjWbsRecord* element; const CalendarRecord* expected; };
-    const Case cases[] = {
+    struct Case { const char* why; const ProjWbsRecord* element; const CalendarRecord* expected; } const cases[] = {
         {"one calendar", one, k}, {"two calendars", two, standard},
         {"an empty child does not count", with_empty_child, k},
         {"a child on another calendar", differs_from_child, standard},
@@ -153,11 +151,9 @@ protected:
 };
 
 TEST_F(WbsSummaries, DatesOverTheOwnActivities) {
-    struct Case { const char* why; std::int32_t id; std::int64_t seconds; std::uint8_t null_flag; };
-    const Case cases[] = {
+    struct Case { const char* why; std::int32_t id; std::int64_t seconds; std::uint8_t null_flag; } const cases[] = {
         {"earliest actual start", 418, Day(3).seconds, 0},
-        {"one unfinished activity leaves no actual finish", 417, 0, 1},
-        {"earliest start", 434, Day(3).seconds, 0},
+        {"one unfinished activity leaves no actual finish", 417, 0, 1}, {"earliest start", 434, Day(3).seconds, 0},
         {"latest finish: a planned finish replaces the actual one", 429, Day(14).seconds, 0},
         {"earliest remaining start", 433, Day(6).seconds, 0},
         {"latest remaining finish", 432, Day(14).seconds, 0}, {"latest progress date", 512, Day(6).seconds, 0},
@@ -322,8 +318,7 @@ TEST_F(WbsRollups, ValuesThatAreNoDatesAreNoCandidates) {
 }
 
 TEST_F(WbsRollups, ProjectSummariesComeFromTheRootElement) {
-    struct Case { const char* why; std::int32_t id; double expected; };
-    const Case cases[] = {
+    struct Case { const char* why; std::int32_t id; double expected; } const cases[] = {
         {"finish", 271, static_cast<double>(Day(20).seconds)},
         {"start", 279, static_cast<double>(Day(3).seconds)}, {"activities", 345, 3},
         {"completed activities", 339, 1}, {"actual work", 362, 15},

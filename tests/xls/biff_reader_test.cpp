@@ -25,12 +25,7 @@ biff_workbook parse_ok(const bytes& stream) {
 }
 
 TEST(CellNumbers, PrintLikePercentLfInTheCLocale) {
-    struct Case {
-        const char* why;
-        double value;
-        const char* text;
-    };
-    const Case cases[] = {
+    struct Case { const char* why; double value; const char* text; } const cases[] = {
         {"integer gets six zero decimals", 42, "42.000000"}, {"negative", -7.25, "-7.250000"},
         {"zero", 0, "0.000000"}, {"negative zero keeps its sign", -0.0, "-0.000000"},
         {"rounded to six decimals", 3.14159265358979, "3.141593"},
@@ -54,12 +49,7 @@ TEST(CellNumbers, PrintLikePercentLfInTheCLocale) {
 }
 
 TEST(RkValues, DecodeAllFourForms) {
-    struct Case {
-        const char* why;
-        std::uint32_t rk;
-        double value;
-    };
-    const Case cases[] = {
+    struct Case { const char* why; std::uint32_t rk; double value; } const cases[] = {
         {"30-bit integer", (42u << 2) | 2u, 42},
         {"negative integer keeps its sign", (static_cast<std::uint32_t>(-7) << 2) | 2u, -7},
         {"integer divided by 100", (1250u << 2) | 3u, 12.5}, {"upper bits of a double", 0x3FF80000u, 1.5},

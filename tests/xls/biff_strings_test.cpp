@@ -24,11 +24,7 @@ std::vector<byte_span> segments_of(const std::vector<bytes>& parts) {
 }
 
 // Reads one string from the parts and reports what follows it (the next byte, or -1).
-struct read_result {
-    biff_error error = biff_error::none;
-    std::string text;
-    int next_byte = -1;
-};
+struct read_result { biff_error error = biff_error::none; std::string text; int next_byte = -1; };
 
 read_result read_one(const std::vector<bytes>& parts,
                      biff_count_width width = biff_count_width::two_bytes) {
@@ -42,11 +38,7 @@ read_result read_one(const std::vector<bytes>& parts,
 }
 
 TEST(BiffStrings, RefusesDamagedStrings) {
-    struct Case {
-        const char* why;
-        std::vector<bytes> parts;
-    };
-    const Case cases[] = {
+    struct Case { const char* why; std::vector<bytes> parts; } const cases[] = {
         {"no bytes at all", {bytes{}}}, {"count cut short", {bytes{5}}},
         {"no option byte", {u16(1)}},
         {"more characters than the record holds and no CONTINUE",
@@ -68,12 +60,7 @@ TEST(BiffStrings, RefusesDamagedStrings) {
 }
 
 TEST(SharedStrings, RefusesCountsTheBytesCannotHold) {
-    struct Case {
-        const char* why;
-        bytes body;
-        biff_error error;
-    };
-    const Case cases[] = {
+    struct Case { const char* why; bytes body; biff_error error; } const cases[] = {
         {"counts missing", u32(1), biff_error::short_record},
         {"one string more than present", join({u32(2), u32(2), test::xl_string("only")}),
          biff_error::bad_shared_strings},

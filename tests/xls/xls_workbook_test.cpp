@@ -68,44 +68,31 @@ TEST_F(XlsFiles, OpenAnswersByWhatTheFileIs) {
     const fs::path truncated = write_compound("cut.xls", "Workbook", large_stream);
     fs::resize_file(truncated, 1536);
 
-    struct Case {
-        const char* why;
-        fs::path path;
-        int answer;
-        ole_error container;
-        bool records_read;
-    };
+    struct Case { const char* why; fs::path path; int answer; ole_error container; bool records_read; };
+    constexpr int kNotCompound = xls_workbook::kNotCompoundFile, kFailed = xls_workbook::kOpenFailed,
+                  kOpened = xls_workbook::kOpened;
     const Case cases[] = {
-        {"text file with the workbook extension",
-         write_file("schedule.xls", text_bytes("ERMHDR\t8.0\n")), xls_workbook::kNotCompoundFile,
-         ole_error::none, true},
-        {"missing file", m_dir / "missing.xls", xls_workbook::kNotCompoundFile, ole_error::none,
-         true},
-        {"empty file", write_file("empty.xls", {}), xls_workbook::kNotCompoundFile, ole_error::none,
-         true},
-        {"one signature byte only", write_file("one.xls", {0xD0}), xls_workbook::kNotCompoundFile,
-         ole_error::none, true},
-        {"a folder", m_dir, xls_workbook::kNotCompoundFile, ole_error::none, true},
-        {"D0 CF then junk", write_file("junk.xls", join({bytes{0xD0, 0xCF}, bytes(600, 0x41)})),
-         xls_workbook::kOpenFailed, ole_error::not_compound_file, true},
-        {"compound file cut short", truncated, xls_workbook::kOpenFailed,
+        {"text file with the workbook extension", write_file("schedule.xls", text_bytes("ERMHDR\t8.0\n")),
+         kNotCompound, ole_error::none, true},
+        {"missing file", m_dir / "missing.xls", kNotCompound, ole_error::none, true},
+        {"empty file", write_file("empty.xls", {}), kNotCompound, ole_error::none, true},
+        {"one signature byte only", write_file("one.xls", {0xD0}), kNotCompound, ole_error::none, true},
+        {"a folder", m_dir, kNotCompound, ole_error::none, true},
+        {"D0 CF then junk", write_file("junk.xls", join({bytes{0xD0, 0xCF}, bytes(600, 0x41)})), kFailed,
          ole_error::not_compound_file, true},
-        {"compound file without a workbook stream",
-         write_compound("other.xls", "Other", small_stream), xls_workbook::kOpenFailed,
+        {"compound file cut short", truncated, kFailed, ole_error::not_compound_file, true},
+        {"compound file without a workbook stream", write_compound("other.xls", "Other", small_stream), kFailed,
          ole_error::no_workbook_stream, true},
         {"workbook stream of damaged records",
-         write_compound("damaged.xls", "Workbook",
-                        bytes(small_stream.begin(), small_stream.end() - 4)),
-         xls_workbook::kOpenFailed, ole_error::none, false},
-        {"small stream, kept in the small-block area",
-         write_compound("small.xls", "Workbook", small_stream), xls_workbook::kOpened,
+         write_compound("damaged.xls", "Workbook", bytes(small_stream.begin(), small_stream.end() - 4)), kFailed,
+         ole_error::none, false},
+        {"small stream, kept in the small-block area", write_compound("small.xls", "Workbook", small_stream),
+         kOpened, ole_error::none, true},
+        {"stream of several sectors", write_compound("large.xls", "Workbook", large_stream), kOpened,
          ole_error::none, true},
-        {"stream of several sectors", write_compound("large.xls", "Workbook", large_stream),
-         xls_workbook::kOpened, ole_error::none, true},
-        {"stream of the older name", write_compound("book.xls", "Book", small_stream),
-         xls_workbook::kOpened, ole_error::none, true},
-        {"stream name in other letter case", write_compound("upper.xls", "WORKBOOK", small_stream),
-         xls_workbook::kOpened, ole_error::none, true},
+        {"stream of the older name", write_compound("book.xls", "Book", small_stream), kOpened, ole_error::none, true},
+        {"stream name in other letter case", write_compound("upper.xls", "WORKBOOK", small_stream), kOpened,
+         ole_error::none, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.why);
@@ -144,16 +131,9 @@ TEST(XlsWorkbook, FailedOpenLeavesNothingOfAnEarlierOne) {
 // row 1, two data rows.
 bytes task_sheet_stream() {
     const bytes records = join({
-        test::label_sst(0, 0, 0),
-        test::label_sst(0, 1, 1),
-        test::label_sst(0, 2, 0),
-        test::number(0, 4, 5),
-        test::label_sst(1, 0, 2),
-        test::label_sst(1, 1, 3),
-        test::label_sst(1, 2, 4),
-        test::label_sst(2, 0, 5),
-        test::label_sst(2, 1, 6),
-        test::number(2, 4, 8),
+        test::label_sst(0, 0, 0), test::label_sst(0, 1, 1), test::label_sst(0, 2, 0), test::number(0, 4, 5),
+        test::label_sst(1, 0, 2), test::label_sst(1, 1, 3), test::label_sst(1, 2, 4),
+        test::label_sst(2, 0, 5), test::label_sst(2, 1, 6), test::number(2, 4, 8),
         test::label_sst(3, 0, 7),
     });
     return test::workbook_stream(
@@ -164,11 +144,17 @@ bytes task_sheet_stream() {
                    test::xl_string(u"M\u00FCll", false), test::xl_string("A1010")}));
 }
 
-TEST(XlsSheet, MapsFieldNamesToTheirFirstColumn) {
-    const bytes stream = task_sheet_stream();
-    xls_workbook book;
-    ASSERT_EQ(book.open_stream(stream), xls_workbook::kOpened);
-    const xls_sheet& sheet = *book.find_sheet("TASK");
+// The sheet "TASK" of task_sheet_stream(), opened.
+class XlsSheet : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_EQ(m_book.open_stream(m_stream), xls_workbook::kOpened); }
+    const bytes m_stream = task_sheet_stream();
+    xls_workbook m_book;
+    const xls_sheet& sheet() const { return *m_book.find_sheet("TASK"); }
+};
+
+TEST_F(XlsSheet, MapsFieldNamesToTheirFirstColumn) {
+    const xls_sheet& sheet = this->sheet();
     EXPECT_EQ(sheet.column_count(), 5u);
     EXPECT_EQ(sheet.row_count(), 4u);
 
@@ -176,11 +162,7 @@ TEST(XlsSheet, MapsFieldNamesToTheirFirstColumn) {
         {"task_code", 0}, {"task_name", 1}, {"", 3}, {"5.000000", 4}};
     EXPECT_EQ(sheet.header_map(), expected);
 
-    struct Case {
-        const char* why;
-        const char* name;
-        int column;  // -1: none
-    };
+    struct Case { const char* why; const char* name; int column; };  // column -1: none
     const Case cases[] = {
         {"a name", "task_name", 1}, {"a repeated name gives its first column", "task_code", 0},
         {"letter case counts", "TASK_CODE", -1},
@@ -199,11 +181,8 @@ TEST(XlsSheet, MapsFieldNamesToTheirFirstColumn) {
     }
 }
 
-TEST(XlsSheet, ColumnsReadTheirCaptionsAndCells) {
-    const bytes stream = task_sheet_stream();
-    xls_workbook book;
-    ASSERT_EQ(book.open_stream(stream), xls_workbook::kOpened);
-    const xls_sheet& sheet = *book.find_sheet("TASK");
+TEST_F(XlsSheet, ColumnsReadTheirCaptionsAndCells) {
+    const xls_sheet& sheet = this->sheet();
     ASSERT_EQ(sheet.columns().size(), 5u);
     EXPECT_EQ(sheet.columns()[0].caption(), "Activity ID");
     EXPECT_EQ(sheet.columns()[2].caption(), "Copy");
@@ -226,22 +205,13 @@ TEST(XlsSheet, ColumnsReadTheirCaptionsAndCells) {
     EXPECT_EQ(sheet.rows()[3].sheet, &sheet);
 }
 
-TEST(XlsSheet, ReadsNothingOutsideTheSheet) {
-    const bytes stream = task_sheet_stream();
-    xls_workbook book;
-    ASSERT_EQ(book.open_stream(stream), xls_workbook::kOpened);
-    const xls_sheet& sheet = *book.find_sheet("TASK");
-    struct Case {
-        const char* why;
-        std::string text;
-        const char* expected;
-    };
-    const Case cases[] = {
+TEST_F(XlsSheet, ReadsNothingOutsideTheSheet) {
+    const xls_sheet& sheet = this->sheet();
+    struct Case { const char* why; std::string text; const char* expected; } const cases[] = {
         {"a cell", sheet.cell_text(2, 0), "A1000"}, {"a number cell", sheet.cell_text(2, 4), "8.000000"},
         {"an absent cell", sheet.cell_text(3, 1), ""}, {"the row count", sheet.cell_text(4, 0), ""},
         {"the extra cell at the column count", sheet.cell_text(2, 5), ""},
-        {"past the extra cell", sheet.cell_text(2, 6), ""},
-        {"header of a column", sheet.header_text(1), "task_name"},
+        {"past the extra cell", sheet.cell_text(2, 6), ""}, {"header of a column", sheet.header_text(1), "task_name"},
         {"header at the column count", sheet.header_text(5), ""},
         {"caption of a column", sheet.caption_text(0), "Activity ID"},
         {"caption at the column count", sheet.caption_text(5), ""},
