@@ -128,8 +128,9 @@ public:
     GroupSortBy& Order() { return *m_table_layout.GetGroupSortBy(); }
     void GroupOn(std::int32_t column_id) { Order().AddGroupBy(column_id); }
     void SortBy(std::int32_t column_id, std::int32_t type = kSortAscending) { Order().AddSortBy(column_id, type); }
-    std::vector<std::pair<std::int32_t, std::int32_t>> SortKeys() {
-        std::vector<std::pair<std::int32_t, std::int32_t>> keys;
+    using Keys = std::vector<std::pair<std::int32_t, std::int32_t>>;
+    Keys SortKeys() {
+        Keys keys;
         for (const auto& sort : Order().sort_bys) keys.emplace_back(sort->field, sort->sort_type);
         return keys;
     }
@@ -152,6 +153,11 @@ public:
         view::Row* row = m_table.GetRowList().At(index);
         EXPECT_NE(row, nullptr) << "no listed row " << index;
         return *row;
+    }
+    // A header click as the host makes it: press, release, update and repaint.
+    void ClickHeader(float x) {
+        m_host.LButtonDown(m_table, x, 10.0f);
+        m_host.LButtonUp(m_table, x, 10.0f);
     }
     // Row i's middle, in client pixels at scroll position 0 and scale 1.
     static float RowMiddle(int i) { return 30.0f + 18.0f * static_cast<float>(i) + 9.0f; }

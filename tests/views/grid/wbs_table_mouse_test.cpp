@@ -18,20 +18,10 @@ protected:
         Build();
         Paint();
     }
-    // A header click as the host makes it: press, release, update and repaint.
-    void ClickHeader(float x) {
-        m_host.LButtonDown(m_table, x, 10.0f);
-        m_host.LButtonUp(m_table, x, 10.0f);
-    }
 };
 
 TEST_F(WbsMouse, HeaderClicksSortOnlyOutsideTheWbsPath) {
-    using Keys = std::vector<std::pair<std::int32_t, std::int32_t>>;
-    struct Case {
-        const char* name;
-        std::int32_t group_by;  // 0: none
-        bool sorts;
-    };
+    struct Case { const char* name; std::int32_t group_by; bool sorts; };  // group_by 0: none
     const Case cases[] = {
         {"WBS path", kWbsCode, false},
         {"a group-by column the catalogue lacks", kUnknownColumn, false},
@@ -111,11 +101,7 @@ TEST_F(WbsMouse, ColumnZeroMakesRoomForTheDeepestLevel) {
     GroupOn(kWbsCode);
     BuildAndPaint();
     ASSERT_EQ(m_table.GetRowList().GetDeepestLevel(), 3);
-    struct Drag {
-        float border_x, to_x;
-        std::size_t column;
-        float width;
-    };
+    struct Drag { float border_x, to_x; std::size_t column; float width; };
     const Drag drags[] = {
         {120.0f, 10.0f, 0, 30.0f + 20.0f * 3}, {90.0f, 150.0f, 0, 150.0f},
         {250.0f, 170.0f, 1, 30.0f}, {180.0f, 200.0f, 1, 50.0f},
@@ -141,7 +127,7 @@ TEST_F(WbsMouse, WithoutALayoutNothingChanges) {
     EXPECT_FALSE(m_table.OnLButtonUp(0, 10.0f, RowMiddle(0))) << "over an expander";
     EXPECT_FALSE(m_table.OnLButtonDown(1, 60.0f, RowMiddle(1)));
     m_table.SetLayout(&m_table_layout);
-    EXPECT_EQ(SortKeys(), (std::vector<std::pair<std::int32_t, std::int32_t>>{{kWbsName, 0}}));
+    EXPECT_EQ(SortKeys(), (Keys{{kWbsName, 0}}));
     EXPECT_FLOAT_EQ(m_table_layout.GetColumn(0)->width, 120.0f);
     EXPECT_EQ(m_table_layout.GetColumn(0)->field, kWbsName);
     EXPECT_TRUE(Listed(0).expanded);

@@ -134,12 +134,7 @@ protected:
 };
 
 TEST_F(DeepChains, StopAtTheModelsDepthBound) {
-    struct Case {
-        const char* name;
-        std::int32_t group_by;  // 0: none
-        std::size_t rows;
-        std::int32_t deepest;
-    };
+    struct Case { const char* name; std::int32_t group_by; std::size_t rows; std::int32_t deepest; };  // group_by 0: none
     const Case cases[] = {
         {"WBS path: the top element and 100 levels below it", kWbsCode, kMaxWbsDepth + 1, kMaxWbsDepth + 1},
         {"OBS: a group per node down to the same depth, each with its element",

@@ -13,10 +13,7 @@ namespace {
 
 std::string Schedule(std::initializer_list<std::string_view> lines) {
     std::string text = "ERMHDR\t8.0\t2024-01-02 10:30\tProject\tadmin\tAdmin\tdb\tPM\tUSD\n";
-    for (const std::string_view line : lines) {
-        text += line;
-        text += '\n';
-    }
+    for (const std::string_view line : lines) (text += line) += '\n';
     return text;
 }
 
