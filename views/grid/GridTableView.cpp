@@ -9,6 +9,7 @@
 #include "layouts/Layout.h"
 #include "views/base/Row.h"
 #include "views/core/FlattenRows.h"
+#include "views/core/HeaderDrag.h"
 #include "views/core/RowList.h"
 #include "views/draw/display_scale.h"
 #include "views/grid/GroupIndex.h"
@@ -21,7 +22,6 @@ namespace varnholt::view {
 
 namespace {
 
-constexpr std::uint32_t kLeftButton = 1;  // the key flag of a held left button
 
 std::int32_t FontSize(float scale) { return static_cast<std::int32_t>(15.0f * scale); }
 
@@ -230,15 +230,11 @@ bool GridTableView::OnMouseMove(std::uint32_t flags, float x, float y) {
     bool result = false;
     if (std::any_of(m_column_borders.begin(), m_column_borders.end(), [&](const RectF& r) { return r.Contains(p.x, p.y); }))
         GetDrawContext().RequestCursor(CursorKind::size_we);
-    if ((flags & kLeftButton) != 0) {
-        if (GetWidth() < p.x) {
-            m_drop_target = static_cast<std::int32_t>(m_header_cells.size());
-            result = true;
-        } else if (const auto cell = std::find_if(m_header_cells.begin(), m_header_cells.end(),
-                                                  [&](const RectF& r) { return r.Contains(p.x, p.y); });
-                   cell != m_header_cells.end()) {
-            m_drop_target = static_cast<std::int32_t>(cell - m_header_cells.begin());
-            GetDrawContext().RequestCursor(CursorKind::size_all);
+    if ((flags & kLeftButtonDown) != 0) {
+        if (const std::int32_t target = DropTargetAt(m_header_cells, GetWidth(), p); target >= 0) {
+            m_drop_target = target;
+            if (static_cast<std::size_t>(target) < m_header_cells.size())
+                GetDrawContext().RequestCursor(CursorKind::size_all);
             result = true;
         }
     }

@@ -7,6 +7,7 @@
 #include "model/Document.h"
 #include "model/records/RsrcRecord.h"
 #include "views/base/Row.h"
+#include "views/core/HeaderDrag.h"
 #include "views/core/RowList.h"
 #include "views/details/HtmlToText.h"
 #include "views/draw/display_scale.h"
@@ -102,14 +103,10 @@ bool ResourceTableView::OnMouseMove(std::uint32_t flags, float x, float y) {
     bool result = false;
     if (BorderAt(p) >= 0) GetDrawContext().RequestCursor(CursorKind::size_we);
     if ((flags & kLeftButtonDown) != 0) {
-        if (GetWidth() < p.x) {
-            m_drop_target_column = static_cast<std::int32_t>(m_header_cells.size());
-            result = true;
-        } else if (const auto cell = std::find_if(m_header_cells.begin(), m_header_cells.end(),
-                                                  [&](const RectF& r) { return r.Contains(p.x, p.y); });
-                   cell != m_header_cells.end()) {
-            m_drop_target_column = static_cast<std::int32_t>(cell - m_header_cells.begin());
-            GetDrawContext().RequestCursor(CursorKind::size_all);
+        if (const std::int32_t target = DropTargetAt(m_header_cells, GetWidth(), p); target >= 0) {
+            m_drop_target_column = target;
+            if (static_cast<std::size_t>(target) < m_header_cells.size())
+                GetDrawContext().RequestCursor(CursorKind::size_all);
             result = true;
         }
     }
