@@ -9,6 +9,9 @@
 
 namespace varnholt::view {
 
+// The index of the first rectangle holding the point (edges included), or -1.
+[[nodiscard]] std::int32_t FirstHit(std::span<const RectF> rects, PointF point);
+
 // The gap a header drag points at: the column count when the point lies right of the table
 // (drop after the last column), the index of the header cell under the point, or -1 over
 // neither.

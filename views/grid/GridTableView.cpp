@@ -176,16 +176,12 @@ bool GridTableView::OnLButtonDown(std::uint32_t /*flags*/, float x, float y) {
     m_moved_column = -1;
     const PointF p = ContentPoint(x, y);
     bool result = false;
-    const auto border = std::find_if(m_column_borders.begin(), m_column_borders.end(),
-                                     [&](const RectF& r) { return r.Contains(p.x, p.y); });
-    if (border != m_column_borders.end()) {
-        m_resize_column = static_cast<std::int32_t>(border - m_column_borders.begin());
+    if (const std::int32_t border = FirstHit(m_column_borders, p); border >= 0) {
+        m_resize_column = border;
         result = true;
     }
-    const auto cell = std::find_if(m_header_cells.begin(), m_header_cells.end(),
-                                   [&](const RectF& r) { return r.Contains(p.x, p.y); });
-    if (cell != m_header_cells.end()) {
-        const auto column = static_cast<std::size_t>(cell - m_header_cells.begin());
+    if (const std::int32_t cell = FirstHit(m_header_cells, p); cell >= 0) {
+        const auto column = static_cast<std::size_t>(cell);
         m_drag_source = m_moved_column = static_cast<std::int32_t>(column);
         GetDrawContext().RequestCursor(CursorKind::size_all);
         if (HeaderPressSorts()) SortByHeader(column);
@@ -228,8 +224,7 @@ bool GridTableView::OnMouseMove(std::uint32_t flags, float x, float y) {
     if (layout == nullptr) return MoveAnswerWithoutLayout();
     const PointF p = ContentPoint(x, y);
     bool result = false;
-    if (std::any_of(m_column_borders.begin(), m_column_borders.end(), [&](const RectF& r) { return r.Contains(p.x, p.y); }))
-        GetDrawContext().RequestCursor(CursorKind::size_we);
+    if (FirstHit(m_column_borders, p) >= 0) GetDrawContext().RequestCursor(CursorKind::size_we);
     if ((flags & kLeftButtonDown) != 0) {
         if (const std::int32_t target = DropTargetAt(m_header_cells, GetWidth(), p); target >= 0) {
             m_drop_target = target;

@@ -5,6 +5,7 @@
 
 #include "layouts/Layout.h"
 #include "views/base/Row.h"
+#include "views/core/HeaderDrag.h"
 #include "views/core/RowList.h"
 #include "views/draw/display_scale.h"
 
@@ -13,12 +14,6 @@
 namespace varnholt::view {
 
 namespace {
-
-// The index of the first rectangle holding the point (edges included), or -1.
-std::int32_t FirstHit(const std::vector<RectF>& rects, PointF p) {
-    const auto hit = std::find_if(rects.begin(), rects.end(), [&](const RectF& r) { return r.Contains(p.x, p.y); });
-    return hit == rects.end() ? -1 : static_cast<std::int32_t>(hit - rects.begin());
-}
 
 // Open on the left and top edges, so a point on the line between two rows belongs to the upper.
 bool RowHolds(const RectF& r, PointF p) { return r.x < p.x && p.x <= r.Right() && r.y < p.y && p.y <= r.Bottom(); }
@@ -57,12 +52,10 @@ bool RelationshipTableView::OnMouseMove(std::uint32_t flags, float x, float y) {
         result = true;
     }
     if ((flags & kLeftButtonDown) != 0) {
-        if (p.x > GetWidth()) {
-            m_drag_to = static_cast<std::int32_t>(m_header_cells.size());
-            result = true;
-        } else if (const std::int32_t cell = FirstHit(m_header_cells, p); cell >= 0) {
-            m_drag_to = cell;
-            GetDrawContext().RequestCursor(CursorKind::size_all);
+        if (const std::int32_t target = DropTargetAt(m_header_cells, GetWidth(), p); target >= 0) {
+            m_drag_to = target;
+            if (static_cast<std::size_t>(target) < m_header_cells.size())
+                GetDrawContext().RequestCursor(CursorKind::size_all);
             result = true;
         }
     }

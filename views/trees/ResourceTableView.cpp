@@ -86,10 +86,8 @@ bool ResourceTableView::OnLButtonDown(std::uint32_t /*flags*/, float x, float y)
         m_resizing_column = border;
         result = true;
     }
-    const auto cell = std::find_if(m_header_cells.begin(), m_header_cells.end(),
-                                   [&](const RectF& r) { return r.Contains(p.x, p.y); });
-    if (cell != m_header_cells.end()) {
-        m_drag_from_column = m_pressed_column = static_cast<std::int32_t>(cell - m_header_cells.begin());
+    if (const std::int32_t cell = FirstHit(m_header_cells, p); cell >= 0) {
+        m_drag_from_column = m_pressed_column = cell;
         GetDrawContext().RequestCursor(CursorKind::size_all);
         result = true;
     }
