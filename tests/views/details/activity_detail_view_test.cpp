@@ -101,8 +101,6 @@ TEST_F(ActivityDetailViewTest, StatusSheetShowsThreeBoxes) {
         EXPECT_EQ(TextAt(texts, ValueClip(place.column, place.line)), Expected(place.field_id));
     }
     EXPECT_NE(Expected(81), "<none>");
-    EXPECT_EQ(TextAt(texts, "280,72 400,96"), "Duration");  // 24 high, so it sits 2 lower
-    EXPECT_EQ(TextAt(texts, "980,72 1100,92"), "Constraints");
     EXPECT_EQ(CountStarting(lines, "line 1 solid ffc8c8c8 980,96 1300,96"), 1U) << "each box title underlined";
 }
 
@@ -158,18 +156,6 @@ TEST_F(ActivityDetailViewTest, SubViewTabsPaintOnlyTheStripAndTheHeader) {
         EXPECT_EQ(CountStarting(lines, "fill "), 2U);  // the strip and the current tab
         EXPECT_EQ(TextAt(texts, ValueClip(0, 1)), "A100");
     }
-}
-
-TEST_F(ActivityDetailViewTest, FrenchCaptionsLabelTheSheetsAndTabs) {
-    CaptionCatalog::Instance().Reset();
-    CaptionCatalog::Instance().ChooseLanguage(L"FRA");
-    view = MakeView<ActivityDetailView>(kActivityTabs);
-    auto texts = DrawnTexts(Paint(*view));
-    EXPECT_EQ(TextAt(texts, "10,0 250,24"), "Général");
-    EXPECT_EQ(TextAt(texts, LabelClip(1, 5)), "Responsable:");
-    view->SetCurrentTab(L"Statut");
-    texts = DrawnTexts(Paint(*view));
-    EXPECT_EQ(TextAt(texts, "280,72 400,96"), "Durée");
 }
 
 }  // namespace
