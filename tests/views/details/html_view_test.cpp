@@ -44,7 +44,6 @@ TEST_F(HTMLViewTest, TitleAndTextFollowTheMastersKindAndSelection) {
         {"step master, nothing selected", &steps, [] {}, L"(No step name selected)", L""},
         {"step", &steps, [&] { SelectListed(steps, 1); }, L"Pour concrete", L"Pour\nand vibrate\n"},
         {"WBS notebook topic", &wbs_memos, [&] { SelectListed(wbs_memos, 0); }, L"Minutes", L"first\n"},
-        {"resource table", &resources, [] {}, L"Resource Notes", L""},
         {"resource with notes", &resources, [&] { SelectResource(); }, L"Resource Notes", L"Night shift\n"},
         {"another kind of master", &activities, [] {}, L"No topic selected", L""},
         {"no master", nullptr, [] {}, L"No topic selected", L""},

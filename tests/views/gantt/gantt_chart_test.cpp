@@ -26,8 +26,7 @@ TEST_F(GanttChartTest, BarBodiesByKindAtTwoScales) {
         const char* box;  // the body, device pixels
     };
     const Case cases[] = {
-        {1.0f, 1, "250,35 350,43"}, {1.0f, 2, "250,35 350,39"}, {1.0f, 3, "250,39 350,43"},
-        {1.0f, 4, "250,35 350,37"}, {1.0f, 5, "250,37 350,41"}, {1.0f, 6, "250,41 350,43"},
+        {1.0f, 1, "250,35 350,43"}, {1.0f, 3, "250,39 350,43"}, {1.0f, 5, "250,37 350,41"},
         {1.5f, 1, "375,52 525,64"}, {1.5f, 5, "375,55 525,61"},
     };
     ListActivity(AddActivity(Day(0), Day(2)));
@@ -46,10 +45,6 @@ TEST_F(GanttChartTest, BarBodiesByKindAtTwoScales) {
 TEST_F(GanttChartTest, EndShapesSitOnTheBarCorners) {
     ListActivity(AddActivity(Day(0), Day(2)));
     GanttBar& bar = AddBar(0);
-    bar.start_point = Shape(4);
-    EXPECT_THAT(Paint("polyline " + std::string(kBorder)),
-                ElementsAre("polyline ff00ff00 246,39 250,35 254,39 250,43 246,39"));
-    bar.start_point = nullptr;
     bar.end_point = Shape(2);
     EXPECT_THAT(Paint("polyline " + std::string(kBorder)), ElementsAre("polyline ff00ff00 346,35 350,43 354,35 346,35"));
     EXPECT_THAT(Paint("polygon " + std::string(kFill)), SizeIs(1)) << "filled in the shape's colour";
