@@ -114,19 +114,6 @@ TEST_F(HTMLViewTest, ALongParagraphWrapsInsideTheWidthAndStopsAtTheBottom) {
     }
 }
 
-TEST_F(HTMLViewTest, ARescaleGrowsTheTextButNotTheTitle) {
-    SelectActivity(L"A1000");
-    SelectListed(task_memos, 0);
-    HTMLView memo(&task_memos);
-    memo.Update();
-    host.Attach(memo, "memo", 600, 300);
-    host.ChangeDisplayScale(2.0f);
-    host.Paint(memo);
-    // The title, then the memo's two lines.
-    EXPECT_EQ(FontsOf(host.Backend(memo).Lines()),
-              (std::vector<std::string>{"Calibri/15/700", "Calibri/30/400", "Calibri/30/400"}));
-}
-
 TEST_F(HTMLViewTest, WithoutAMasterNothingIsPainted) {
     HTMLView memo(nullptr);
     memo.Update();
