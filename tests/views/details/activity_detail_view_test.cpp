@@ -87,7 +87,6 @@ TEST_F(ActivityDetailViewTest, GeneralSheetShowsEachFieldInItsCell) {
         EXPECT_EQ(TextAt(texts, LabelClip(place.column, place.line)), place.label);
         EXPECT_EQ(TextAt(texts, ValueClip(place.column, place.line)), Expected(place.field_id));
     }
-    EXPECT_EQ(TextAt(texts, ValueClip(1, 4)), "Foundations");
     EXPECT_EQ(TextAt(texts, ValueClip(1, 5)), "Site Manager");
 }
 
@@ -129,16 +128,13 @@ TEST_F(ActivityDetailViewTest, WithoutAnActivityEveryLabelHasAnEmptyValue) {
 }
 
 // A sheet column the file lacks shows an empty value under its label, while the header pair
-// shows whatever; the manager needs both the WBS element and the element's column.
+// shows whatever; the manager needs the WBS element.
 TEST_F(ActivityDetailViewTest, ColumnsTheFileLacksShowEmptyValues) {
     for (const std::uint32_t column : {81u, 130u, 132u}) TakeAwayColumn(ColumnTable::activity, column);
     auto texts = PaintTab(L"Status");
     EXPECT_EQ(TextAt(texts, LabelClip(2, 7)), "Date:");
     EXPECT_EQ(TextAt(texts, ValueClip(2, 7)), "<none>");
     EXPECT_EQ(TextAt(texts, ValueClip(1, 1)), "Pour slab");
-    TakeAwayColumn(ColumnTable::wbs, 473);
-    EXPECT_EQ(TextAt(PaintTab(L"General"), ValueClip(1, 5)), "<none>");
-    ColumnCatalog::Instance().MarkPresent(ColumnTable::wbs, 473);
     activity->wbs = nullptr;
     texts = PaintTab(L"General");
     EXPECT_EQ(TextAt(texts, ValueClip(1, 5)), "<none>");
