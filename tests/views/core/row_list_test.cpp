@@ -63,7 +63,7 @@ TEST(FlattenRows, ListsOnlyExpandedSubtrees) {
     const auto a1 = Activity(0), a2 = Activity(1), a3 = Activity(2);
     Row root;
     Row& group = Add(root);
-    Row& first = Add<ActivityRow>(group, a1.get());
+    Add<ActivityRow>(group, a1.get());
     Row& inner = Add(group);
     Row& hidden = Add<ActivityRow>(inner, a2.get());
     Row& last = Add<ActivityRow>(root, a3.get());
@@ -77,7 +77,6 @@ TEST(FlattenRows, ListsOnlyExpandedSubtrees) {
     inner.expanded = false;
     FlattenRows(root, list);
     EXPECT_EQ(Listed(list), "0:1 1:2 2:2 3:1 ");
-    EXPECT_EQ(list.At(1), &first);
     EXPECT_EQ(list.At(3), &last);
     EXPECT_EQ(hidden.index, 3) << "a hidden row keeps the index it had";
     EXPECT_EQ(list.FindActivityRow(a2.get()), nullptr) << "only listed rows are found";

@@ -23,10 +23,7 @@ TEST_F(TabStripTest, StacksEqualTabsFromTheTopAndFillsTheCurrentOne) {
     }
     EXPECT_EQ(lines[2], "fill ffff9933 0,1 250,24");  // the current tab, below its top line
     EXPECT_EQ(CountStarting(lines, "fill ffff9933"), 1U);
-    const auto texts = DrawnTexts(lines);
-    EXPECT_EQ(TextAt(texts, "10,144 250,168"), "Steps");
-    EXPECT_EQ(texts[0].font, "Calibri/15/700");  // the current tab's white bold style
-    EXPECT_EQ(texts[1].font, "Calibri/15/400");
+    EXPECT_EQ(DrawnTexts(lines)[0].font, "Calibri/15/700");  // the current tab's white bold style
 }
 
 TEST_F(TabStripTest, AClickSelectsTheFirstTabHoldingThePoint) {
@@ -63,19 +60,6 @@ TEST_F(TabStripTest, TheStripKeepsItsBuildScaleWhileTheGridFollowsThePaint) {
     EXPECT_EQ(TextAt(texts, "287,30 437,55"), "Activity:");  // label x 287.5, cells 25 high
     EXPECT_EQ(TextAt(texts, "450,30 700,55"), "A1");
     EXPECT_EQ(TextAt(texts, "10,24 250,48"), "Status");
-}
-
-TEST_F(TabStripTest, TheHeaderSeparatorIsDrawnAsComputedInANarrowPane) {
-    auto view = MakeView<ActivityDetailView>(kActivityTabs);
-    host.SetClientSize(*view, 200, 100);
-    const auto& lines = Paint(*view);
-    EXPECT_EQ(CountStarting(lines, "line 1 solid ffc8c8c8 280,48 170,48"), 1U);
-}
-
-TEST_F(TabStripTest, AViewWithoutAMasterPaintsNothing) {
-    auto view = MakeView<ActivityDetailView>(kActivityTabs);
-    view->SetMaster(nullptr);
-    EXPECT_TRUE(Paint(*view).empty());
 }
 
 }  // namespace

@@ -44,7 +44,6 @@ TEST_F(HTMLViewTest, TitleAndTextFollowTheMastersKindAndSelection) {
         {"step master, nothing selected", &steps, [] {}, L"(No step name selected)", L""},
         {"step", &steps, [&] { SelectListed(steps, 1); }, L"Pour concrete", L"Pour\nand vibrate\n"},
         {"WBS notebook topic", &wbs_memos, [&] { SelectListed(wbs_memos, 0); }, L"Minutes", L"first\n"},
-        {"resource table", &resources, [] {}, L"Resource Notes", L""},
         {"resource with notes", &resources, [&] { SelectResource(); }, L"Resource Notes", L"Night shift\n"},
         {"another kind of master", &activities, [] {}, L"No topic selected", L""},
         {"no master", nullptr, [] {}, L"No topic selected", L""},
@@ -113,19 +112,6 @@ TEST_F(HTMLViewTest, ALongParagraphWrapsInsideTheWidthAndStopsAtTheBottom) {
             EXPECT_GT((line.size() + 1 + next.find(' ')) * 7, 395u);
         }
     }
-}
-
-TEST_F(HTMLViewTest, ARescaleGrowsTheTextButNotTheTitle) {
-    SelectActivity(L"A1000");
-    SelectListed(task_memos, 0);
-    HTMLView memo(&task_memos);
-    memo.Update();
-    host.Attach(memo, "memo", 600, 300);
-    host.ChangeDisplayScale(2.0f);
-    host.Paint(memo);
-    // The title, then the memo's two lines.
-    EXPECT_EQ(FontsOf(host.Backend(memo).Lines()),
-              (std::vector<std::string>{"Calibri/15/700", "Calibri/30/400", "Calibri/30/400"}));
 }
 
 TEST_F(HTMLViewTest, WithoutAMasterNothingIsPainted) {
