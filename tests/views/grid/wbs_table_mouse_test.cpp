@@ -77,26 +77,6 @@ TEST_F(WbsMouse, UnderManagersAClickSortsEachGroupAndARebuildRestoresTheNodeOrde
     EXPECT_EQ(RecordOutline(m_table), built);
 }
 
-TEST_F(WbsMouse, AReleaseAnswersTrueAfterAToggleOrAMove) {
-    GroupOn(kWbsCode);
-    BuildAndPaint();
-    // Row 0 is A (level 1): its expander box is (6, 35, 9, 9).
-    EXPECT_EQ(Listed(0).GetExpanderRect(), (view::RectF{6.0f, 35.0f, 9.0f, 9.0f}));
-    EXPECT_TRUE(m_table.OnLButtonUp(0, 10.0f, RowMiddle(0)));
-    EXPECT_FALSE(Listed(0).expanded);
-    EXPECT_EQ(Relist(), L"W A*\nW B*\n  W SRV\nW D*\nW E*\n");
-    Paint();
-    EXPECT_FALSE(m_table.OnLButtonUp(0, 200.0f, RowMiddle(0))) << "no expander there";
-    EXPECT_FALSE(m_table.OnLButtonUp(0, 10.0f, RowMiddle(6))) << "below the rows";
-
-    // Dragging column 0 past the right end moves it behind the last column.
-    m_host.LButtonDown(m_table, 60.0f, 10.0f);
-    EXPECT_TRUE(m_table.OnMouseMove(1, 500.0f, 10.0f));
-    EXPECT_TRUE(m_table.OnLButtonUp(0, 500.0f, 10.0f));
-    EXPECT_EQ(m_table_layout.GetColumn(2)->field, kWbsName);
-    EXPECT_EQ(m_table.GetMovedColumn(), 2);
-}
-
 TEST_F(WbsMouse, ColumnZeroMakesRoomForTheDeepestLevel) {
     GroupOn(kWbsCode);
     BuildAndPaint();

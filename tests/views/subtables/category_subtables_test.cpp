@@ -94,7 +94,6 @@ protected:
     document::Document_xer doc;
     StandInMaster projects, resources, obs, roles;
     FakeHost host;
-    std::unique_ptr<Row> m_rows_group = std::make_unique<StandInGroupRow>();
 
 private:
     std::vector<std::unique_ptr<Row>> m_rows;
@@ -173,36 +172,6 @@ TEST_F(CategorySubTablesTest, ResponsibilityListsTheElementsOfEveryProjectInFile
     EXPECT_TRUE(rows[1].ends_with("305 Design") && rows[2].ends_with("305 Survey") && rows[3].ends_with("305 Build"));
     Select<OBSRow>(obs, doc.Obs(), 0);  // ROOT is responsible for nothing
     EXPECT_EQ(Show(responsible).size(), 1u);
-}
-
-TEST_F(CategorySubTablesTest, APressSelectsOneRowAndAnUpdateClearsIt) {
-    RoleRateTableView rates(&roles);
-    Select<RoleRow>(roles, doc.Roles(), 0);
-    Show(rates);
-    host.LButtonDown(rates, 50.0f, 45.0f);
-    EXPECT_EQ(rates.GetSelectedRow(), rates.GetRowList().At(1));
-    EXPECT_FALSE(rates.GetRowList().At(0)->selected);
-    host.LButtonDown(rates, 50.0f, 200.0f);
-    EXPECT_EQ(rates.GetSelectedRow(), nullptr);
-    host.LButtonDown(rates, 50.0f, 45.0f);
-    rates.Update();
-    EXPECT_EQ(rates.GetSelectedRow(), nullptr);
-    // A group row of a grouped master leaves the table empty.
-    roles.selected = m_rows_group.get();
-    EXPECT_EQ(Show(rates).size(), 1u);
-}
-
-TEST_F(CategorySubTablesTest, HeightsAndFontsKeepTheScaleOfConstructionAndWidthsAreFixed) {
-    DisplayScale() = 1.25f;
-    RoleRateTableView rates(&roles);
-    ResourceRoleTableView members(&roles);
-    Select<RoleRow>(roles, doc.Roles(), 0);
-    Show(rates);
-    EXPECT_FLOAT_EQ(rates.GetRowHeight(), 22.5f);
-    EXPECT_FLOAT_EQ(rates.GetHeaderHeight(), 22.5f);
-    EXPECT_FLOAT_EQ(rates.GetWidth(), 400.0f);
-    EXPECT_FLOAT_EQ(members.GetWidth(), 700.0f);
-    for (const std::string& font : FontsOf(host.Backend(rates).Lines())) EXPECT_TRUE(font.starts_with("Calibri/18/")) << font;
 }
 
 // Without a master every update leaves an empty table and nothing listed that was freed.

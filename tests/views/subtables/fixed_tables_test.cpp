@@ -137,18 +137,6 @@ TEST_F(EverySubTableTest, AGroupRowNoSelectionOrNoMasterLeavesOnlyTheHeader) {
     }
 }
 
-TEST_F(EverySubTableTest, MouseAnswers) {
-    for (View* table : All()) {
-        const bool relationship = table->IsRelationshipTableView();
-        SCOPED_TRACE(relationship ? "relationship table" : "fixed table");
-        EXPECT_FALSE(table->OnLButtonDown(0, 5.0f, 100.0f));
-        EXPECT_TRUE(table->OnLButtonUp(0, 5.0f, 100.0f));
-        if (!relationship) {
-            EXPECT_FALSE(table->OnMouseMove(kLeftButtonDown, 5.0f, 9.0f));
-        }
-    }
-}
-
 TEST_F(EverySubTableTest, AnUpdateDropsTheSelection) {
     SelectActivity(L"A1000");
     SelectWbs();
