@@ -23,9 +23,7 @@ namespace {
 using Texts = std::vector<std::string>;
 
 const std::string& CategorySchedule() {
-    static const std::string text = [] {
-        std::string s = "ERMHDR\t8.0\t2024-01-02 10:30\tProject\tadmin\tAdmin\tdb\tPM\tUSD\n";
-        for (const char* line : {
+    static const std::string text = ScheduleText({
                  "%T\tOBS", "%F\tobs_id\tparent_obs_id\tseq_num\tobs_name", "%R\t1\t\t1\tROOT", "%R\t2\t1\t1\tENG",
                  "%T\tPROJECT", "%F\tproj_id\tproj_short_name", "%R\t10\tALPHA", "%R\t20\tBETA", "%R\t30\tGAMMA",
                  "%T\tPROJWBS", "%F\twbs_id\tproj_id\tseq_num\twbs_short_name\twbs_name\tparent_wbs_id\tobs_id",
@@ -54,31 +52,17 @@ const std::string& CategorySchedule() {
                  "%R\t1\t1\t10\t20\t\t40\t50", "%R\t2\t2\t5\t5\t5\t5\t5", "%R\t3\t2\t7\t\t\t\t",
                  "%T\tROLELIMIT", "%F\trolelimit_id\trole_id\tstart_date\tmax_qty_per_hr",
                  "%R\t1\t1\t2024-01-15 00:00\t8", "%R\t2\t1\t2024-02-01 00:00\t4",
-                 "%E"}) {
-            s += line;
-            s += '\n';
-        }
-        return s;
-    }();
+                 "%E"});
     return text;
 }
 
 class CategorySubTablesTest : public testing::Test {
 protected:
     void SetUp() override {
-        CaptionCatalog::Instance().Reset();
-        CaptionCatalog::Instance().ChooseLanguage(L"ENU");
-        ColumnCatalog::Instance().BuildAllColumns();
-        ResetValueFormats();
-        DisplayScale() = 1.0f;
+        EnterViewTest();
         ASSERT_TRUE(doc.LoadBytes(CategorySchedule()));
     }
-    void TearDown() override {
-        DisplayScale() = 1.0f;
-        ResetValueFormats();
-        ColumnCatalog::Instance().Reset();
-        CaptionCatalog::Instance().Reset();
-    }
+    void TearDown() override { LeaveViewTest(); }
 
     template <class RowClass, class Record>
     void Select(StandInMaster& master, const std::vector<std::unique_ptr<Record>>& records, std::size_t index) {
