@@ -1,5 +1,5 @@
-// fixed_tables_test.cpp - the code, step and notebook tables: their rows, cells, captions,
-// widths and the pattern every flat sub-table shares (empty under a group row, selection by a
+// fixed_tables_test.cpp - the code, step and notebook tables: their rows, cells, captions
+// and the pattern every flat sub-table shares (empty under a group row, selection by a
 // click, new rows at each update).
 
 #include "tests/views/subtables/subtable_fixture.h"
@@ -86,19 +86,6 @@ TEST_F(FixedTablesTest, NotebookTablesShowTopicsInListOrder) {
     EXPECT_EQ(TextsByTop(Paint(task_memos)), (Texts{"5 Notebook Topic", "5 Issues"}));
     EXPECT_EQ(wbs_memos.GetRowList().Size(), 2u);
     EXPECT_EQ(TextsByTop(Paint(wbs_memos)), (Texts{"5 Notebook Topic", "5 Minutes"}));
-}
-
-TEST_F(FixedTablesTest, WidthsAreFixedPixelsAndTheInsetScales) {
-    DisplayScale() = 1.5f;
-    ActivityCodeTableView scaled_codes(&activities);
-    ActivityStepTableView scaled_steps(&activities);
-    TaskMemoTableView scaled_memos(&activities);
-    EXPECT_FLOAT_EQ(scaled_codes.GetWidth(), 600.0f);
-    EXPECT_FLOAT_EQ(scaled_steps.GetWidth(), 1200.0f);
-    EXPECT_FLOAT_EQ(scaled_memos.GetWidth(), 400.0f);
-    EXPECT_FLOAT_EQ(scaled_codes.GetHeaderHeight(), 27.0f);
-    // Captions start 7.5 px into their 200-px columns.
-    EXPECT_EQ(TextsByTop(Paint(scaled_codes)).front(), "7 Activity Code | 207 Code Value | 407 Description");
 }
 
 // The pattern every flat sub-table follows, over all six of them.
