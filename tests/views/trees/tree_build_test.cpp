@@ -8,7 +8,7 @@
 namespace varnholt::testing_trees {
 namespace {
 
-TEST_F(TreeTest, ResourcesSortBySequenceThenFileOrderAndEachRecordIsListedOnce) {
+TEST_F(TreeTest, RecordsSortBySequenceThenFileOrderAndEachIsListedOnce) {
     const std::string outline = Outline(m_resources);
     // SURVEYOR (seq 1) passes CREW (seq 2) although the file lists it later; WELDER and FITTER
     // share seq 1 and keep file order; the orphan lists at the top.
@@ -18,12 +18,8 @@ TEST_F(TreeTest, ResourcesSortBySequenceThenFileOrderAndEachRecordIsListedOnce) 
     const bool b_on_top = outline.ends_with("LOOPB\n  LOOPA\n");
     EXPECT_TRUE(a_on_top || b_on_top) << outline;
     EXPECT_EQ(m_resources.GetRowList().Size(), m_document.Rsrcs().size());
-}
-
-TEST_F(TreeTest, ObsAndRolesSortBySequenceNumber) {
     EXPECT_EQ(Outline(m_obs), "ROOT\n  ENG\n  OPS\n");
     EXPECT_EQ(Outline(m_roles), "LEAD\n  DEV\n");
-    EXPECT_EQ(m_resources.GetRowList().GetDeepestLevel(), 2);
 }
 
 TEST_F(TreeTest, CollapseAllListsTheTopRecordsAndExpandingOneShowsItsChildrenCollapsed) {
