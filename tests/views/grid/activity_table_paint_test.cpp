@@ -142,17 +142,6 @@ TEST_F(FortyRows, ScrolledPastTheLastColumnPaintsNoCells) {
     EXPECT_EQ(Listed(0).GetRect(), (view::RectF{0.0f, 31.0f, 280.0f, 17.0f}));
 }
 
-TEST_F(FortyRows, AnEmptyLayoutPaintsOnlyTheClosingLines) {
-    SetColumns({});
-    m_table.Update();
-    const auto& lines = Paint();
-    EXPECT_FALSE(HasPart(lines, "text"));
-    EXPECT_FALSE(HasPart(lines, "ffff9933"));
-    EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](const std::string& l) { return l.starts_with("line"); }), 4)
-        << "two closing lines and the header's two";
-    EXPECT_EQ(Listed(39).GetRect(), (view::RectF{0.0f, 30.0f + 18.0f * 39 + 1.0f, 0.0f, 17.0f}));
-}
-
 // The small schedule grouped by resource, then by phase, with two coloured levels.
 class GroupedRows : public PaintTest {
 protected:
