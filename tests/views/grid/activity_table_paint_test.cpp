@@ -86,10 +86,7 @@ TEST_F(FortyRows, ScrolledDownPaintsTheRowsInViewAndTheHeaderOnTop) {
 
 TEST_F(FortyRows, SelectionShowsOnScreenOnly) {
     Listed(6).selected = true;
-    struct Mode {
-        bool printing;
-        bool marked;
-    };
+    struct Mode { bool printing; bool marked; };
     for (const Mode mode : {Mode{false, true}, Mode{true, false}}) {
         SCOPED_TRACE(mode.printing ? "printing" : "screen");
         Print(mode.printing);
@@ -115,10 +112,7 @@ TEST_F(FortyRows, PrintingDropsTheMovedColumnButNotTheDragSource) {
 TEST_F(FortyRows, IndicatorWordsInUserFieldsDrawImages) {
     Listed(3).selected = true;
     const auto& lines = Paint();
-    struct Cell {
-        const char* what;
-        std::string_view line;
-    };
+    struct Cell { const char* what; std::string_view line; };
     const Cell cells[] = {
         {"Red in the user field", "bitmap 174 243,50 257,64"},
         {"red is text", "\"red\""},
@@ -157,10 +151,7 @@ protected:
 
 TEST_F(GroupedRows, BandsTitlesExpandersAndLines) {
     const auto& lines = Paint();
-    struct Expect {
-        const char* what;
-        std::string_view line;
-    };
+    struct Expect { const char* what; std::string_view line; };
     // Rows: 0 WELDER (level 1, y 30), 1 Execution (level 2, y 48), 2 A1010 (level 2, y 66),
     // 3 CREW (level 1, y 84), 4 Planning (level 2, y 102).
     const Expect expects[] = {

@@ -10,11 +10,7 @@ namespace {
 
 using view::Row;
 
-struct OutlineCase {
-    const char* name;
-    std::function<void(ActivityTableTest&)> shape;
-    std::wstring_view outline;
-};
+struct OutlineCase { const char* name; std::function<void(ActivityTableTest&)> shape; std::wstring_view outline; };
 
 class ActivityTableTree : public ActivityTableTest {
 public:
