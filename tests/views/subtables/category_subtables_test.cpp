@@ -1,6 +1,6 @@
 // category_subtables_test.cpp - the sub-tables of the Projects, Resources, OBS and Roles detail
 // panes over a small schedule read by the XER reader, with stand-in masters: their rows in file
-// order, their cells, the rows listed but not painted, selection and scale.
+// order, their cells and the rows listed but not painted.
 //
 // Projects: ALPHA has codes of three types (Sector, Region, Size); BETA two of one type; GAMMA
 // a code, a second code of that type whose value the file lacks, and a code whose type the file

@@ -1,5 +1,5 @@
 // relationship_table_test.cpp - the predecessor and successor tables: rows from the master's
-// selection, metrics under a changed scale, selection by a click, column moves and resizes.
+// selection, selection by a click, column moves and a missing layout.
 
 #include "tests/views/subtables/subtable_fixture.h"
 

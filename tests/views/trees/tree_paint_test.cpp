@@ -1,5 +1,5 @@
-// Painting the trees on the recording backend: the rows and columns in view, the geometry the
-// mouse tests, indicator icons, the printed selection and a pane scrolled past the columns.
+// Painting the trees on the recording backend: the rows in view, indicator icons, the printed
+// selection and a pane scrolled past the columns.
 
 #include "tree_fixture.h"
 
