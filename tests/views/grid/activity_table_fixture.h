@@ -7,17 +7,14 @@
 // Activities are listed out of code order on purpose: A1010, A1000, A1030, A1020, B2010, B2000.
 #pragma once
 
-#include "columns/ColumnCatalog.h"
 #include "import/Document_xer.h"
 #include "layouts/ActivityLayout.h"
 #include "layouts/FilterSelection.h"
 #include "layouts/NamedFilter.h"
-#include "model/CaptionCatalog.h"
-#include "model/number_formats.h"
 #include "model/s_string.h"
+#include "tests/views/support/schedule_text.h"
 #include "views/base/Row.h"
 #include "views/core/RowList.h"
-#include "views/draw/display_scale.h"
 #include "views/grid/ActivityTableView.h"
 #include "views/grid/RecordRows.h"
 
@@ -30,14 +27,8 @@
 
 namespace varnholt::testing_grid {
 
-inline std::string ScheduleText(std::initializer_list<std::string_view> lines) {
-    std::string text = "ERMHDR\t8.0\t2024-01-02 10:30\tProject\tadmin\tAdmin\tdb\tPM\tUSD\n";
-    for (const std::string_view line : lines) {
-        text += line;
-        text += '\n';
-    }
-    return text;
-}
+using view::test_support::HasPart;
+using view::test_support::ScheduleText;
 
 inline const std::string& SmallSchedule() {
     static const std::string text = ScheduleText({
@@ -79,19 +70,10 @@ inline constexpr std::int32_t kRiskField = 100001;
 class ScheduleTest : public testing::Test {
 protected:
     void SetUp() override {
-        CaptionCatalog::Instance().Reset();
-        CaptionCatalog::Instance().ChooseLanguage(L"ENU");
-        ColumnCatalog::Instance().BuildAllColumns();
-        ResetValueFormats();
-        view::DisplayScale() = 1.0f;
+        view::test_support::EnterViewTest();
         ASSERT_TRUE(m_document.LoadBytes(ScheduleBytes()));
     }
-    void TearDown() override {
-        view::DisplayScale() = 1.0f;
-        ResetValueFormats();
-        ColumnCatalog::Instance().Reset();
-        CaptionCatalog::Instance().Reset();
-    }
+    void TearDown() override { view::test_support::LeaveViewTest(); }
 
 public:
     // The schedule the test reads; the small schedule unless a fixture says otherwise.

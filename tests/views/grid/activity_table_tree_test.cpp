@@ -10,11 +10,7 @@ namespace {
 
 using view::Row;
 
-struct OutlineCase {
-    const char* name;
-    std::function<void(ActivityTableTest&)> shape;
-    std::wstring_view outline;
-};
+struct OutlineCase { const char* name; std::function<void(ActivityTableTest&)> shape; std::wstring_view outline; };
 
 class ActivityTableTree : public ActivityTableTest {
 public:
@@ -119,18 +115,14 @@ TEST_F(ActivityTableTree, CollapseAndExpandAll) {
 }
 
 TEST_F(ActivityTableTree, DroppedTreesLeaveNoListedRows) {
-    Build();
-    Listed(1).selected = true;
-    ASSERT_NE(m_table.GetSelectedRow(), nullptr);
     const TaskRecord* first = m_document.Tasks().front().get();
-    ASSERT_NE(m_table.GetRowList().FindActivityRow(first), nullptr);
-
     // ExpandAll without a layout, and the frame's reset, each drop the tree with its list.
     for (const char* step : {"expand all without a layout", "reset"}) {
         SCOPED_TRACE(step);
         m_table.SetLayout(&m_layout);
         Build();
         Listed(0).selected = true;
+        ASSERT_NE(m_table.GetRowList().FindActivityRow(first), nullptr);
         m_table.SetLayout(nullptr);
         if (std::string_view(step) == "reset") {
             m_table.DropTree();

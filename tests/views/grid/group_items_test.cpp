@@ -15,12 +15,7 @@ constexpr std::int32_t kStart = 82;  // caption "Start"
 using GroupItems = HandBuiltDocumentTest;
 
 TEST_F(GroupItems, DateBucketsRunFromTheirFirstInstantToTheNextBucket) {
-    struct Case {
-        const char* why;
-        std::int32_t unit;
-        s_date date;
-        const wchar_t* title;
-    } const cases[] = {
+    struct Case { const char* why; std::int32_t unit; s_date date; const wchar_t* title; } const cases[] = {
         {"Sunday midnight opens its week", kGroupDateWeek, At(2024, 1, 7), L"7-Jan-2024 to 14-Jan-2024"},
         {"a week across the new year", kGroupDateWeek, At(2024, 1, 6, 23, 59), L"31-Dec-2023 to 7-Jan-2024"},
         {"December ends on 1 January", kGroupDateMonth, At(2023, 12, 31, 18), L"1-Dec-2023 to 1-Jan-2024"},

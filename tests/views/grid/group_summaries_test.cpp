@@ -61,12 +61,7 @@ TEST_F(GroupSummaries, EarliestAndLatestDates) {
     wbs_rows.push_back(ValueRow::With(429, Marked(Day(7, 17), s_date::kActualFinish)));
     wbs_rows.push_back(ValueRow::With(429, Day(4, 17)));
     GroupRow& elements = Group(Kind::wbs, std::move(wbs_rows));
-    struct Case {
-        const char* why;
-        const GroupRow& group;
-        std::int32_t field;
-        const wchar_t* shown;
-    } const cases[] = {
+    struct Case { const char* why; const GroupRow& group; std::int32_t field; const wchar_t* shown; } const cases[] = {
         {"a missing finish does not hide the others' latest", tasks, 70, L"7-Mar-2025"},
         {"one missing actual finish leaves the group without one", tasks, 53, L""},
         {"the earliest start without its constraint mark", tasks, 82, L"3-Mar-2025"},

@@ -1,5 +1,4 @@
-// Record rows: one kind and one getter per class, how each routes column and field ids, and
-// the WBS summary rule.
+// Record rows: how each routes column and field ids, and the WBS summary rule.
 
 #include "grid_test_support.h"
 
@@ -17,56 +16,6 @@ using namespace testing_support;
 using namespace view::testing;
 
 using RecordRows = HandBuiltDocumentTest;
-
-std::array<bool, 18> Kinds(const Row& r) {
-    return {r.IsActivityRow(), r.IsOBSRow(), r.IsProjectRow(), r.IsWBSRow(), r.IsGroupRow(), r.IsResourceRow(),
-            r.IsRoleRow(), r.IsRelationshipRow(), r.IsActivityCodeRow(), r.IsProjectCodeRow(), r.IsResourceCodeRow(),
-            r.IsActivityStepRow(), r.IsResourceRoleRow(), r.IsRoleRateRow(), r.IsRoleLimitRow(), r.IsTaskMemoRow(),
-            r.IsWBSMemoRow(), r.IsRootRow()};
-}
-// The getters in the order of the kinds, with null standing in for the group and root kinds.
-std::array<const void*, 18> Records(const Row& r) {
-    return {r.GetActivity(), r.GetOBS(), r.GetProject(), r.GetWBS(), nullptr, r.GetResource(), r.GetRole(),
-            r.GetRelationship(), r.GetActivityCode(), r.GetProjectCode(), r.GetResourceCode(), r.GetActivityStep(),
-            r.GetResourceRole(), r.GetRoleRate(), r.GetRoleLimit(), r.GetTaskMemo(), r.GetWBSMemo(), nullptr};
-}
-
-// A row of the class on the record, with the record its getter should return.
-using Made = std::pair<std::unique_ptr<Row>, const void*>;
-template <class RowClass, class Record>
-Made Make(Record* record) {
-    return {std::make_unique<RowClass>(record), record};
-}
-
-TEST_F(RecordRows, EachClassAnswersOneKindAndOneGetter) {
-    const GroupBy entry = Entry(132);
-    Made rows[] = {
-        Make<ActivityRow>(doc.NewTask()), Make<OBSRow>(doc.NewObs()),
-        Make<ProjectRow>(doc.NewProject()), Make<WBSRow>(doc.NewProjWbs()),
-        {std::make_unique<GroupRow>(std::make_unique<WBSGroupItem>(entry, &doc, s_string(L"g"))), nullptr},
-        Make<ResourceRow>(doc.NewRsrc()), Make<RoleRow>(doc.NewRole()),
-        Make<RelationshipRow>(doc.NewTaskPred()), Make<ActivityCodeRow>(doc.NewActvCode()),
-        Make<ProjectCodeRow>(doc.NewPCatVal()), Make<ResourceCodeRow>(doc.NewRCatVal()),
-        Make<ActivityStepRow>(doc.NewTaskProc()), Make<ResourceRoleRow>(doc.NewRsrcRole()),
-        Make<RoleRateRow>(doc.NewRoleRate()), Make<RoleLimitRow>(doc.NewRoleLimit()),
-        Make<TaskMemoRow>(doc.NewTaskMemo()), Make<WBSMemoRow>(doc.NewWbsMemo()),
-        {std::make_unique<RootRow>(), nullptr},
-    };
-    constexpr std::size_t kWithValues[] = {0, 2, 3, 4, 5, 7};
-    for (std::size_t kind = 0; kind < std::size(rows); ++kind) {
-        SCOPED_TRACE(kind);
-        const Row& r = *rows[kind].first;
-        std::array<bool, 18> kinds{};
-        std::array<const void*, 18> records{};
-        kinds[kind] = true;
-        records[kind] = rows[kind].second;
-        EXPECT_EQ(Kinds(r), kinds);
-        EXPECT_EQ(Records(r), records);
-        if (std::find(std::begin(kWithValues), std::end(kWithValues), kind) == std::end(kWithValues)) {
-            EXPECT_TRUE(s_val::is_null_value(&r.GetCodeValue(132)) && s_val::is_null_value(&r.GetFieldValue(132)));
-        }
-    }
-}
 
 TEST_F(RecordRows, LoadTimeIdsRouteByExclusiveRanges) {
     UdfTypeRecord& field = UdfField(doc, 1, L"Text", 2);

@@ -81,9 +81,6 @@ inline std::wstring RecordOutline(const view::View& table) {
 inline bool Has(const std::vector<std::string>& lines, std::string_view wanted) {
     return std::find(lines.begin(), lines.end(), wanted) != lines.end();
 }
-inline bool HasPart(const std::vector<std::string>& lines, std::string_view part) {
-    return std::any_of(lines.begin(), lines.end(), [&](const std::string& l) { return l.find(part) != l.npos; });
-}
 inline std::size_t CountStarting(const std::vector<std::string>& lines, std::string_view start) {
     return static_cast<std::size_t>(
         std::count_if(lines.begin(), lines.end(), [&](const std::string& l) { return l.starts_with(start); }));

@@ -26,7 +26,6 @@ TEST_F(WbsMouse, HeaderClicksSortOnlyOutsideTheWbsPath) {
         {"WBS path", kWbsCode, false},
         {"a group-by column the catalogue lacks", kUnknownColumn, false},
         {"value groups", kWbsStatus, true},
-        {"responsible manager", kWbsManager, true},
         {"flat", 0, true},
     };
     for (const Case& c : cases) {
@@ -43,8 +42,6 @@ TEST_F(WbsMouse, HeaderClicksSortOnlyOutsideTheWbsPath) {
         EXPECT_EQ(m_table.GetMovedColumn(), 0) << "a click starts a drag all the same";
         ClickHeader(60.0f);
         EXPECT_EQ(SortKeys(), (c.sorts ? Keys{{kWbsName, 1}} : unchanged));
-        ClickHeader(60.0f);
-        EXPECT_EQ(SortKeys(), (c.sorts ? Keys{{kWbsName, 0}} : unchanged));
         ClickHeader(170.0f);
         EXPECT_EQ(SortKeys(), (c.sorts ? Keys{{kWbsCode, 0}} : unchanged));
         EXPECT_EQ(m_table.GetMovedColumn(), 1);
@@ -77,34 +74,13 @@ TEST_F(WbsMouse, UnderManagersAClickSortsEachGroupAndARebuildRestoresTheNodeOrde
     EXPECT_EQ(RecordOutline(m_table), built);
 }
 
-TEST_F(WbsMouse, AReleaseAnswersTrueAfterAToggleOrAMove) {
-    GroupOn(kWbsCode);
-    BuildAndPaint();
-    // Row 0 is A (level 1): its expander box is (6, 35, 9, 9).
-    EXPECT_EQ(Listed(0).GetExpanderRect(), (view::RectF{6.0f, 35.0f, 9.0f, 9.0f}));
-    EXPECT_TRUE(m_table.OnLButtonUp(0, 10.0f, RowMiddle(0)));
-    EXPECT_FALSE(Listed(0).expanded);
-    EXPECT_EQ(Relist(), L"W A*\nW B*\n  W SRV\nW D*\nW E*\n");
-    Paint();
-    EXPECT_FALSE(m_table.OnLButtonUp(0, 200.0f, RowMiddle(0))) << "no expander there";
-    EXPECT_FALSE(m_table.OnLButtonUp(0, 10.0f, RowMiddle(6))) << "below the rows";
-
-    // Dragging column 0 past the right end moves it behind the last column.
-    m_host.LButtonDown(m_table, 60.0f, 10.0f);
-    EXPECT_TRUE(m_table.OnMouseMove(1, 500.0f, 10.0f));
-    EXPECT_TRUE(m_table.OnLButtonUp(0, 500.0f, 10.0f));
-    EXPECT_EQ(m_table_layout.GetColumn(2)->field, kWbsName);
-    EXPECT_EQ(m_table.GetMovedColumn(), 2);
-}
-
 TEST_F(WbsMouse, ColumnZeroMakesRoomForTheDeepestLevel) {
     GroupOn(kWbsCode);
     BuildAndPaint();
     ASSERT_EQ(m_table.GetRowList().GetDeepestLevel(), 3);
     struct Drag { float border_x, to_x; std::size_t column; float width; };
     const Drag drags[] = {
-        {120.0f, 10.0f, 0, 30.0f + 20.0f * 3}, {90.0f, 150.0f, 0, 150.0f},
-        {250.0f, 170.0f, 1, 30.0f}, {180.0f, 200.0f, 1, 50.0f},
+        {120.0f, 10.0f, 0, 30.0f + 20.0f * 3}, {90.0f, 150.0f, 0, 150.0f}, {250.0f, 170.0f, 1, 30.0f},
     };
     for (const Drag& d : drags) {
         SCOPED_TRACE(d.to_x);
@@ -128,8 +104,6 @@ TEST_F(WbsMouse, WithoutALayoutNothingChanges) {
     EXPECT_FALSE(m_table.OnLButtonDown(1, 60.0f, RowMiddle(1)));
     m_table.SetLayout(&m_table_layout);
     EXPECT_EQ(SortKeys(), (Keys{{kWbsName, 0}}));
-    EXPECT_FLOAT_EQ(m_table_layout.GetColumn(0)->width, 120.0f);
-    EXPECT_EQ(m_table_layout.GetColumn(0)->field, kWbsName);
     EXPECT_TRUE(Listed(0).expanded);
     EXPECT_EQ(m_table.GetSelectedRow(), nullptr);
     EXPECT_EQ(m_table.GetMovedColumn(), -1);

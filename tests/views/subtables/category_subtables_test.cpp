@@ -1,6 +1,6 @@
 // category_subtables_test.cpp - the sub-tables of the Projects, Resources, OBS and Roles detail
 // panes over a small schedule read by the XER reader, with stand-in masters: their rows in file
-// order, their cells, the rows listed but not painted, selection and scale.
+// order, their cells and the rows listed but not painted.
 //
 // Projects: ALPHA has codes of three types (Sector, Region, Size); BETA two of one type; GAMMA
 // a code, a second code of that type whose value the file lacks, and a code whose type the file
@@ -23,9 +23,7 @@ namespace {
 using Texts = std::vector<std::string>;
 
 const std::string& CategorySchedule() {
-    static const std::string text = [] {
-        std::string s = "ERMHDR\t8.0\t2024-01-02 10:30\tProject\tadmin\tAdmin\tdb\tPM\tUSD\n";
-        for (const char* line : {
+    static const std::string text = ScheduleText({
                  "%T\tOBS", "%F\tobs_id\tparent_obs_id\tseq_num\tobs_name", "%R\t1\t\t1\tROOT", "%R\t2\t1\t1\tENG",
                  "%T\tPROJECT", "%F\tproj_id\tproj_short_name", "%R\t10\tALPHA", "%R\t20\tBETA", "%R\t30\tGAMMA",
                  "%T\tPROJWBS", "%F\twbs_id\tproj_id\tseq_num\twbs_short_name\twbs_name\tparent_wbs_id\tobs_id",
@@ -54,31 +52,17 @@ const std::string& CategorySchedule() {
                  "%R\t1\t1\t10\t20\t\t40\t50", "%R\t2\t2\t5\t5\t5\t5\t5", "%R\t3\t2\t7\t\t\t\t",
                  "%T\tROLELIMIT", "%F\trolelimit_id\trole_id\tstart_date\tmax_qty_per_hr",
                  "%R\t1\t1\t2024-01-15 00:00\t8", "%R\t2\t1\t2024-02-01 00:00\t4",
-                 "%E"}) {
-            s += line;
-            s += '\n';
-        }
-        return s;
-    }();
+                 "%E"});
     return text;
 }
 
 class CategorySubTablesTest : public testing::Test {
 protected:
     void SetUp() override {
-        CaptionCatalog::Instance().Reset();
-        CaptionCatalog::Instance().ChooseLanguage(L"ENU");
-        ColumnCatalog::Instance().BuildAllColumns();
-        ResetValueFormats();
-        DisplayScale() = 1.0f;
+        EnterViewTest();
         ASSERT_TRUE(doc.LoadBytes(CategorySchedule()));
     }
-    void TearDown() override {
-        DisplayScale() = 1.0f;
-        ResetValueFormats();
-        ColumnCatalog::Instance().Reset();
-        CaptionCatalog::Instance().Reset();
-    }
+    void TearDown() override { LeaveViewTest(); }
 
     template <class RowClass, class Record>
     void Select(StandInMaster& master, const std::vector<std::unique_ptr<Record>>& records, std::size_t index) {
@@ -94,7 +78,6 @@ protected:
     document::Document_xer doc;
     StandInMaster projects, resources, obs, roles;
     FakeHost host;
-    std::unique_ptr<Row> m_rows_group = std::make_unique<StandInGroupRow>();
 
 private:
     std::vector<std::unique_ptr<Row>> m_rows;
@@ -173,36 +156,6 @@ TEST_F(CategorySubTablesTest, ResponsibilityListsTheElementsOfEveryProjectInFile
     EXPECT_TRUE(rows[1].ends_with("305 Design") && rows[2].ends_with("305 Survey") && rows[3].ends_with("305 Build"));
     Select<OBSRow>(obs, doc.Obs(), 0);  // ROOT is responsible for nothing
     EXPECT_EQ(Show(responsible).size(), 1u);
-}
-
-TEST_F(CategorySubTablesTest, APressSelectsOneRowAndAnUpdateClearsIt) {
-    RoleRateTableView rates(&roles);
-    Select<RoleRow>(roles, doc.Roles(), 0);
-    Show(rates);
-    host.LButtonDown(rates, 50.0f, 45.0f);
-    EXPECT_EQ(rates.GetSelectedRow(), rates.GetRowList().At(1));
-    EXPECT_FALSE(rates.GetRowList().At(0)->selected);
-    host.LButtonDown(rates, 50.0f, 200.0f);
-    EXPECT_EQ(rates.GetSelectedRow(), nullptr);
-    host.LButtonDown(rates, 50.0f, 45.0f);
-    rates.Update();
-    EXPECT_EQ(rates.GetSelectedRow(), nullptr);
-    // A group row of a grouped master leaves the table empty.
-    roles.selected = m_rows_group.get();
-    EXPECT_EQ(Show(rates).size(), 1u);
-}
-
-TEST_F(CategorySubTablesTest, HeightsAndFontsKeepTheScaleOfConstructionAndWidthsAreFixed) {
-    DisplayScale() = 1.25f;
-    RoleRateTableView rates(&roles);
-    ResourceRoleTableView members(&roles);
-    Select<RoleRow>(roles, doc.Roles(), 0);
-    Show(rates);
-    EXPECT_FLOAT_EQ(rates.GetRowHeight(), 22.5f);
-    EXPECT_FLOAT_EQ(rates.GetHeaderHeight(), 22.5f);
-    EXPECT_FLOAT_EQ(rates.GetWidth(), 400.0f);
-    EXPECT_FLOAT_EQ(members.GetWidth(), 700.0f);
-    for (const std::string& font : FontsOf(host.Backend(rates).Lines())) EXPECT_TRUE(font.starts_with("Calibri/18/")) << font;
 }
 
 // Without a master every update leaves an empty table and nothing listed that was freed.

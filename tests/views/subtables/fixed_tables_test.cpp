@@ -1,5 +1,5 @@
-// fixed_tables_test.cpp - the code, step and notebook tables: their rows, cells, captions,
-// widths and the pattern every flat sub-table shares (empty under a group row, selection by a
+// fixed_tables_test.cpp - the code, step and notebook tables: their rows, cells, captions
+// and the pattern every flat sub-table shares (empty under a group row, selection by a
 // click, new rows at each update).
 
 #include "tests/views/subtables/subtable_fixture.h"
@@ -88,19 +88,6 @@ TEST_F(FixedTablesTest, NotebookTablesShowTopicsInListOrder) {
     EXPECT_EQ(TextsByTop(Paint(wbs_memos)), (Texts{"5 Notebook Topic", "5 Minutes"}));
 }
 
-TEST_F(FixedTablesTest, WidthsAreFixedPixelsAndTheInsetScales) {
-    DisplayScale() = 1.5f;
-    ActivityCodeTableView scaled_codes(&activities);
-    ActivityStepTableView scaled_steps(&activities);
-    TaskMemoTableView scaled_memos(&activities);
-    EXPECT_FLOAT_EQ(scaled_codes.GetWidth(), 600.0f);
-    EXPECT_FLOAT_EQ(scaled_steps.GetWidth(), 1200.0f);
-    EXPECT_FLOAT_EQ(scaled_memos.GetWidth(), 400.0f);
-    EXPECT_FLOAT_EQ(scaled_codes.GetHeaderHeight(), 27.0f);
-    // Captions start 7.5 px into their 200-px columns.
-    EXPECT_EQ(TextsByTop(Paint(scaled_codes)).front(), "7 Activity Code | 207 Code Value | 407 Description");
-}
-
 // The pattern every flat sub-table follows, over all six of them.
 class EverySubTableTest : public FixedTablesTest {
 protected:
@@ -133,18 +120,6 @@ TEST_F(EverySubTableTest, AGroupRowNoSelectionOrNoMasterLeavesOnlyTheHeader) {
             EXPECT_TRUE(table->GetRowList().Empty());
             EXPECT_FLOAT_EQ(table->GetHeight(), 18.0f);
             EXPECT_EQ(TextsByTop(Paint(*table)).size(), 1u) << "the header's titles only";
-        }
-    }
-}
-
-TEST_F(EverySubTableTest, MouseAnswers) {
-    for (View* table : All()) {
-        const bool relationship = table->IsRelationshipTableView();
-        SCOPED_TRACE(relationship ? "relationship table" : "fixed table");
-        EXPECT_FALSE(table->OnLButtonDown(0, 5.0f, 100.0f));
-        EXPECT_TRUE(table->OnLButtonUp(0, 5.0f, 100.0f));
-        if (!relationship) {
-            EXPECT_FALSE(table->OnMouseMove(kLeftButtonDown, 5.0f, 9.0f));
         }
     }
 }

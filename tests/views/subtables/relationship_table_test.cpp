@@ -1,5 +1,5 @@
 // relationship_table_test.cpp - the predecessor and successor tables: rows from the master's
-// selection, metrics under a changed scale, selection by a click, column moves and resizes.
+// selection, selection by a click, column moves and a missing layout.
 
 #include "tests/views/subtables/subtable_fixture.h"
 
@@ -56,17 +56,6 @@ TEST_F(RelationshipTableTest, AMissingActivityShowsEmptyCellsForItsEnd) {
     EXPECT_EQ(TextsByTop(Paint(predecessors)).size(), 1u) << "header only: the row's cells are empty";
 }
 
-TEST_F(RelationshipTableTest, ScaleChangesAfterConstructionMoveOnlyTheWidth) {
-    SelectActivity(L"A1000");
-    predecessors.Update();
-    (void)Paint(predecessors);
-    host.ChangeDisplayScale(2.0f);
-    EXPECT_FLOAT_EQ(predecessors.GetWidth(), 500.0f);
-    EXPECT_FLOAT_EQ(predecessors.GetHeaderHeight(), 18.0f);
-    EXPECT_FLOAT_EQ(predecessors.GetRowHeight(), 18.0f);
-    for (const std::string& font : FontsOf(Paint(predecessors))) EXPECT_TRUE(font.starts_with("Calibri/15/")) << font;
-}
-
 TEST_F(RelationshipTableTest, AClickSelectsOnlyTheRowUnderIt) {
     SelectActivity(L"A1000");
     predecessors.Update();
@@ -101,21 +90,6 @@ TEST_F(RelationshipTableTest, DraggingTheFirstColumnBehindTheLastMovesItToTheEnd
     EXPECT_EQ(fields, (std::vector<std::int32_t>{kPredName, kPredStatus, kPredCode}));
     EXPECT_EQ(predecessors.GetMovedColumn(), 2);
     EXPECT_EQ(layout.GetSuccColumn(0)->field, kSuccCode) << "the other list stays";
-}
-
-TEST_F(RelationshipTableTest, ABorderDraggedLeftOfItsColumnLeavesTheMinimumWidth) {
-    DisplayScale() = 2.0f;
-    RelationshipTableView table(RelationshipTableView::kSuccessors, &activities);
-    table.SetLayout(&layout);
-    (void)Paint(table);
-    // The second column spans 200 to 500; its border zone is 498 to 502.
-    EXPECT_TRUE(table.OnLButtonDown(kLeftButtonDown, 501.0f, 10.0f));
-    EXPECT_TRUE(table.OnMouseMove(kLeftButtonDown, 120.0f, 10.0f));
-    EXPECT_FLOAT_EQ(layout.GetSuccColumn(1)->width, 30.0f);
-    EXPECT_FLOAT_EQ(layout.GetSuccColumn(0)->width, 100.0f);
-    EXPECT_TRUE(table.OnLButtonUp(0, 120.0f, 10.0f));
-    EXPECT_FALSE(table.OnMouseMove(0, 300.0f, 10.0f));
-    EXPECT_FLOAT_EQ(layout.GetSuccColumn(1)->width, 30.0f) << "the resize ended with the release";
 }
 
 // Fault: the rows were freed while the list still held them. Runs clean under ASan.

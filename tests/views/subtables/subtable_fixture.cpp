@@ -9,18 +9,8 @@
 
 namespace varnholt::view::test_support {
 
-namespace {
-
-std::string Schedule(std::initializer_list<std::string_view> lines) {
-    std::string text = "ERMHDR\t8.0\t2024-01-02 10:30\tProject\tadmin\tAdmin\tdb\tPM\tUSD\n";
-    for (const std::string_view line : lines) (text += line) += '\n';
-    return text;
-}
-
-}  // namespace
-
 const std::string& SubTableSchedule() {
-    static const std::string text = Schedule({
+    static const std::string text = ScheduleText({
         "%T\tPROJECT", "%F\tproj_id\tproj_short_name", "%R\t10\tALPHA",
         "%T\tPROJWBS", "%F\twbs_id\tproj_id\tseq_num\twbs_short_name\twbs_name\tparent_wbs_id",
         "%R\t100\t10\t1\tA\tAlpha\t",
@@ -54,11 +44,7 @@ const std::string& SubTableSchedule() {
 }
 
 void SubTableTest::SetUp() {
-    CaptionCatalog::Instance().Reset();
-    CaptionCatalog::Instance().ChooseLanguage(L"ENU");
-    ColumnCatalog::Instance().BuildAllColumns();
-    ResetValueFormats();
-    DisplayScale() = 1.0f;
+    EnterViewTest();
     ASSERT_TRUE(doc.LoadBytes(SubTableSchedule()));
     layout.AddPredColumn(kPredCode, 100.0f);
     layout.AddPredColumn(kPredName, 150.0f);
@@ -67,12 +53,7 @@ void SubTableTest::SetUp() {
     resources.resource_table = true;
 }
 
-void SubTableTest::TearDown() {
-    DisplayScale() = 1.0f;
-    ResetValueFormats();
-    ColumnCatalog::Instance().Reset();
-    CaptionCatalog::Instance().Reset();
-}
+void SubTableTest::TearDown() { LeaveViewTest(); }
 
 TaskRecord& SubTableTest::Activity(std::wstring_view code) const {
     for (const auto& task : doc.Tasks())

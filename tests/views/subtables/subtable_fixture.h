@@ -11,15 +11,12 @@
 // Activity X1 has one predecessor that is not in the file.
 #pragma once
 
-#include "columns/ColumnCatalog.h"
 #include "import/Document_xer.h"
 #include "layouts/ActivityLayout.h"
-#include "model/CaptionCatalog.h"
-#include "model/number_formats.h"
 #include "tests/views/support/FakeHost.h"
+#include "tests/views/support/schedule_text.h"
 #include "views/base/ActivityRow.h"
 #include "views/core/View.h"
-#include "views/draw/display_scale.h"
 #include "views/grid/RecordRows.h"
 
 #include <gtest/gtest.h>

@@ -8,7 +8,7 @@
 namespace varnholt::testing_trees {
 namespace {
 
-TEST_F(TreeTest, ResourcesSortBySequenceThenFileOrderAndEachRecordIsListedOnce) {
+TEST_F(TreeTest, RecordsSortBySequenceThenFileOrderAndEachIsListedOnce) {
     const std::string outline = Outline(m_resources);
     // SURVEYOR (seq 1) passes CREW (seq 2) although the file lists it later; WELDER and FITTER
     // share seq 1 and keep file order; the orphan lists at the top.
@@ -18,12 +18,8 @@ TEST_F(TreeTest, ResourcesSortBySequenceThenFileOrderAndEachRecordIsListedOnce) 
     const bool b_on_top = outline.ends_with("LOOPB\n  LOOPA\n");
     EXPECT_TRUE(a_on_top || b_on_top) << outline;
     EXPECT_EQ(m_resources.GetRowList().Size(), m_document.Rsrcs().size());
-}
-
-TEST_F(TreeTest, ObsAndRolesSortBySequenceNumber) {
     EXPECT_EQ(Outline(m_obs), "ROOT\n  ENG\n  OPS\n");
     EXPECT_EQ(Outline(m_roles), "LEAD\n  DEV\n");
-    EXPECT_EQ(m_resources.GetRowList().GetDeepestLevel(), 2);
 }
 
 TEST_F(TreeTest, CollapseAllListsTheTopRecordsAndExpandingOneShowsItsChildrenCollapsed) {
@@ -71,19 +67,6 @@ TEST_F(TreeTest, ExpandAllWithoutLayoutLeavesNoFreedRowListed) {
     EXPECT_EQ(m_obs.GetRowList().Size(), 0u);
 }
 
-TEST_F(TreeTest, SetScaleChangesHeightsAndFontsButNotFixedWidths) {
-    m_host.ChangeDisplayScale(1.25f);
-    for (view::View* v : std::initializer_list<view::View*>{&m_resources, &m_obs, &m_roles}) {
-        EXPECT_FLOAT_EQ(v->GetHeaderHeight(), 25.0f);
-        EXPECT_FLOAT_EQ(v->GetRowHeight(), 22.5f);
-    }
-    EXPECT_FLOAT_EQ(m_obs.GetWidth(), 600.0f);
-    EXPECT_FLOAT_EQ(m_roles.GetWidth(), 600.0f);
-    EXPECT_FLOAT_EQ(m_resources.GetWidth(), 312.5f);
-    m_host.Paint(m_resources);
-    EXPECT_TRUE(HasPart(m_host.Backend(m_resources).Lines(), "Calibri/18/700"));
-}
-
 TEST_F(TreeTest, GetTextGivesTitlesAndVisibleRowsAndOnlyTheResourceViewCopies) {
     SetColumns({{kShortName, 100.0f}, {kNotes, 150.0f}});
     m_layout.GetColumn(0)->title = L"T1";
@@ -96,20 +79,6 @@ TEST_F(TreeTest, GetTextGivesTitlesAndVisibleRowsAndOnlyTheResourceViewCopies) {
     EXPECT_FALSE(text.ends_with(L"\n"));
     EXPECT_EQ(m_obs.GetText(), L"");
     EXPECT_EQ(m_roles.GetText(), L"");
-}
-
-class OneResource : public TreeTest {
-protected:
-    [[nodiscard]] std::string Schedule() const override {
-        return "ERMHDR\t8.0\t2024-01-02 10:30\tProject\tadmin\tAdmin\tdb\tPM\tUSD\n"
-               "%T\tRSRC\n%F\trsrc_id\trsrc_short_name\trsrc_name\n%R\t1\tA\tB\n%E\n";
-    }
-};
-
-TEST_F(OneResource, GetTextOfTwoColumnsAndOneRow) {
-    m_layout.GetColumn(0)->title = L"T1";
-    m_layout.GetColumn(1)->title = L"T2";
-    EXPECT_EQ(m_resources.GetText(), L"T1\tT2\t\nA\tB");
 }
 
 }  // namespace

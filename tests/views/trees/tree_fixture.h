@@ -8,18 +8,15 @@
 // words. OBS: ROOT with OPS (seq 2) and ENG (seq 1). Roles: LEAD with DEV (seq 1).
 #pragma once
 
-#include "columns/ColumnCatalog.h"
 #include "import/Document_xer.h"
 #include "layouts/TableLayouts.h"
-#include "model/CaptionCatalog.h"
-#include "model/number_formats.h"
 #include "model/records/ObsRecord.h"
 #include "model/records/RoleRecord.h"
 #include "model/records/RsrcRecord.h"
 #include "tests/views/support/FakeHost.h"
+#include "tests/views/support/schedule_text.h"
 #include "views/base/Row.h"
 #include "views/core/RowList.h"
-#include "views/draw/display_scale.h"
 #include "views/trees/OBSTableView.h"
 #include "views/trees/ResourceTableView.h"
 #include "views/trees/RoleTableView.h"
@@ -39,7 +36,7 @@ inline constexpr std::int32_t kNotes = 536;
 inline constexpr std::int32_t kStatusField = 100001;
 
 inline std::string TreeSchedule(std::string_view extra_resources = {}) {
-    std::string text = "ERMHDR\t8.0\t2024-01-02 10:30\tProject\tadmin\tAdmin\tdb\tPM\tUSD\n";
+    std::string text = view::test_support::ScheduleText({});
     text += "%T\tRSRC\n%F\trsrc_id\trsrc_seq_num\trsrc_short_name\trsrc_name\tparent_rsrc_id\trsrc_notes\n"
             "%R\t1\t2\tCREW\tCrew\t\tplain note\n%R\t2\t1\tWELDER\tWelder\t1\t\n%R\t3\t1\tFITTER\tFitter\t1\t\n"
             "%R\t4\t1\tSURVEYOR\tSurveyor\t\t<HTML><p>First</p><p>Second</p></HTML>\n"
@@ -72,24 +69,15 @@ inline std::string Outline(const view::View& view) {
     return out;
 }
 
-inline bool HasPart(const std::vector<std::string>& lines, std::string_view part) {
-    return std::any_of(lines.begin(), lines.end(), [&](const std::string& l) { return l.find(part) != l.npos; });
-}
-inline std::size_t CountPart(const std::vector<std::string>& lines, std::string_view part) {
-    return static_cast<std::size_t>(
-        std::count_if(lines.begin(), lines.end(), [&](const std::string& l) { return l.find(part) != l.npos; }));
-}
+using view::test_support::CountPart;
+using view::test_support::HasPart;
 
 // English captions, the built-in columns and scale 1; the three views attached to the document
 // and hosted in panes of 600 x 400; the resource layout shows short name (100) and name (150).
 class TreeTest : public testing::Test {
 protected:
     void SetUp() override {
-        CaptionCatalog::Instance().Reset();
-        CaptionCatalog::Instance().ChooseLanguage(L"ENU");
-        ColumnCatalog::Instance().BuildAllColumns();
-        ResetValueFormats();
-        view::DisplayScale() = 1.0f;
+        view::test_support::EnterViewTest();
         ASSERT_TRUE(m_document.LoadBytes(Schedule()));
         SetColumns({{kShortName, 100.0f}, {kName, 150.0f}});
         m_resources.SetDocument(&m_document);
@@ -101,12 +89,7 @@ protected:
             m_host.Attach(*v, "tree", 600, 400);
         }
     }
-    void TearDown() override {
-        view::DisplayScale() = 1.0f;
-        ResetValueFormats();
-        ColumnCatalog::Instance().Reset();
-        CaptionCatalog::Instance().Reset();
-    }
+    void TearDown() override { view::test_support::LeaveViewTest(); }
     [[nodiscard]] virtual std::string Schedule() const { return TreeSchedule(); }
 
     void SetColumns(std::initializer_list<std::pair<std::int32_t, float>> columns) {

@@ -31,12 +31,6 @@ TEST_F(TreeMouse, AResizeStopsAtTheMinimumWidthAndTheFirstColumnMakesRoomForTheL
     EXPECT_FLOAT_EQ(m_roles.GetWidth(), 330.0f);
 }
 
-TEST_F(TreeMouse, AResizedResourceColumnStoresTheUnscaledWidth) {
-    m_host.ChangeDisplayScale(1.25f);
-    Drag(m_resources, 312.0f, 300.0f);
-    EXPECT_FLOAT_EQ(m_layout.GetColumn(1)->width, (300.0f - 125.0f) / 1.25f);
-}
-
 TEST_F(TreeMouse, DraggingAHeaderCellMovesTheColumn) {
     struct Case { const char* why; float from_x; float to_x; std::vector<std::int32_t> order; std::int32_t moved; };
     const Case cases[] = {
@@ -52,16 +46,6 @@ TEST_F(TreeMouse, DraggingAHeaderCellMovesTheColumn) {
         EXPECT_EQ(m_resources.GetMovedColumn(), c.moved);
     }
     EXPECT_EQ(m_obs.GetMovedColumn(), -1);
-}
-
-TEST_F(TreeMouse, HoveringABorderRepaintsOnlyTheObsAndRoleViews) {
-    m_host.Paint(m_resources);
-    EXPECT_FALSE(m_host.MouseMove(m_resources, 100.0f, 10.0f));
-    EXPECT_EQ(m_host.Cursor(m_resources), CursorKind::size_we);
-    m_host.Paint(m_obs);
-    EXPECT_TRUE(m_host.MouseMove(m_obs, 601.0f, 10.0f));
-    EXPECT_EQ(m_host.Cursor(m_obs), CursorKind::size_we);
-    EXPECT_FALSE(m_host.MouseMove(m_obs, 300.0f, 10.0f));
 }
 
 TEST_F(TreeMouse, APressSelectsTheRowUnderItAndAPressBelowTheRowsDeselectsAll) {

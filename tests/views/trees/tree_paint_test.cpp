@@ -1,10 +1,9 @@
-// Painting the trees on the recording backend: the rows and columns in view, the geometry the
-// mouse tests, indicator icons, the printed selection and a pane scrolled past the columns.
+// Painting the trees on the recording backend: the rows in view, indicator icons, the printed
+// selection and a pane scrolled past the columns.
 
 #include "tree_fixture.h"
 
 #include "model/s_string.h"
-#include "views/details/HtmlToText.h"
 
 namespace varnholt::testing_trees {
 namespace {
@@ -12,24 +11,6 @@ namespace {
 using view::RectF;
 
 class TreePaint : public TreeTest {};
-
-TEST_F(TreePaint, TheExpanderAndTheFirstCellOfALevelOneRow) {
-    const auto& lines = Paint(m_resources);
-    const view::Row& crew = *m_resources.GetRowList().At(1);
-    EXPECT_EQ(crew.GetExpanderRect(), (RectF{6.0f, 43.0f, 9.0f, 9.0f}));
-    EXPECT_EQ(crew.GetRect(), (RectF{0.0f, 39.0f, 250.0f, 17.0f}));
-    EXPECT_TRUE(HasPart(lines, "clip 20,38 100,56 ff000000 Calibri/15/400 \"CREW\"")) << m_host.Backend(m_resources).Joined();
-    // The OBS expander sits one pixel lower.
-    Paint(m_obs);
-    EXPECT_EQ(m_obs.GetRowList().At(0)->GetExpanderRect(), (RectF{6.0f, 26.0f, 9.0f, 9.0f}));
-}
-
-TEST_F(TreePaint, TheResizeMarkerRunsThroughTheHeaderAndEveryPaintedRow) {
-    m_host.Paint(m_resources);
-    m_host.LButtonDown(m_resources, 100.0f, 10.0f);
-    const auto& lines = Paint(m_resources);
-    EXPECT_EQ(CountPart(lines, "line 2 solid fffa8000 100,"), 1 + m_resources.GetRowList().Size());
-}
 
 TEST_F(TreePaint, IndicatorWordsInAUserFieldColumnShowAsIcons) {
     m_document.Rsrcs()[2]->rsrc_name = s_string(std::wstring(L"Green"));  // FITTER, built-in column
@@ -42,14 +23,6 @@ TEST_F(TreePaint, IndicatorWordsInAUserFieldColumnShowAsIcons) {
     lines = Paint(m_resources);
     EXPECT_EQ(CountPart(lines, "bitmap 180 "), 1u);
     EXPECT_EQ(CountPart(lines, "bitmap 176 "), 0u);
-}
-
-TEST_F(TreePaint, NotesMemosArePaintedOnOneLine) {
-    SetColumns({{kShortName, 100.0f}, {kNotes, 300.0f}});
-    const std::wstring memo = view::HtmlToText::Convert(L"<HTML><p>First</p><p>Second</p></HTML>", false);
-    const auto& lines = Paint(m_resources);
-    EXPECT_TRUE(HasPart(lines, "\"" + std::string(memo.begin(), memo.end()) + "\""));
-    EXPECT_FALSE(HasPart(lines, "<HTML>"));
 }
 
 TEST_F(TreePaint, PrintingDropsTheResourceHighlightButNotTheObsOne) {
