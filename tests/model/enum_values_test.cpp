@@ -177,24 +177,16 @@ TEST_F(EnumValues, ValuesOutsideTheListShowEmptyAndSortAsRankZero) {
 TEST_F(EnumValues, ComparisonsWithoutTheirOwnBodyAnswerFalse) {
     struct Case { const char* why; bool got; bool expected; } const cases[] = {
         {"status has no less_equal", s_activity_status(0).less_equal(s_activity_status(1)), false},
-        {"status has no greater_equal", s_activity_status(1).greater_equal(s_activity_status(0)), false},
         {"duration type has no less_equal", s_duration_type(3).less_equal(s_duration_type(0)), false},
         {"indicator has no greater_equal", s_custom_indicator(1).greater_equal(s_custom_indicator(4)), false},
         {"resource type has no not_equal", s_resource_type(0).not_equal(s_resource_type(1)), false},
-        {"rate type has no not_equal", s_rate_type(0).not_equal(s_rate_type(1)), false},
         {"relationship has no not_equal", s_relationship_type(0).not_equal(s_relationship_type(3)), false},
-        {"field type has no not_equal", s_logical_data_type(0).not_equal(s_logical_data_type(1)), false},
-        {"review status has no not_equal", s_review_status(0).not_equal(s_review_status(1)), false},
-        {"proficiency has no not_equal", s_proficiency_level(0).not_equal(s_proficiency_level(1)), false},
         // Their sister cells do answer.
         {"status not_equal", s_activity_status(0).not_equal(s_activity_status(1)), true},
-        {"resource type equal", s_resource_type(2).equal(s_resource_type(2)), true},
         {"review status less", s_review_status(1).less(s_review_status(2)), true},
         {"Task Dependent is not <= Finish Milestone", s_activity_type(0).less_equal(s_activity_type(4)), false},
         {"Finish Milestone <= Task Dependent", s_activity_type(4).less_equal(s_activity_type(0)), true},
         {"activity type greater_equal by rank", s_activity_type(5).greater_equal(s_activity_type(0)), true},
-        {"calendar less_equal", s_calendar_type(1).less_equal(s_calendar_type(1)), true},
-        {"node type greater_equal", s_node_type(1).greater_equal(s_node_type(0)), true},
         {"scope not_equal", s_activity_code_type_scope(0).not_equal(s_activity_code_type_scope(2)), true},
     };
     for (const auto& c : cases) {
@@ -210,7 +202,6 @@ TEST_F(EnumValues, OtherClassesAndTheNullValueCompareFalse) {
     };
     struct Case { const char* why; bool any; } const cases[] = {
         {"status against the null value", any_true(s_activity_status(1), s_val::null_value())},
-        {"null value against a status", any_true(s_val::null_value(), s_activity_status(1))},
         {"same integer, another class", any_true(s_activity_status(1), s_leveling_priority(1))},
         {"two fully compared classes", any_true(s_calendar_type(0), s_activity_code_type_scope(0))},
         {"ranked class against the null value", any_true(s_activity_type(0), s_val::null_value())},
