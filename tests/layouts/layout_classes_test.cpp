@@ -1,5 +1,5 @@
 // layout_classes_test.cpp - the column lists of the four layout kinds: their move and remove
-// rules, column titles and the colours of layout file numbers.
+// rules and column titles.
 
 #include "layouts/ActivityLayout.h"
 #include "layouts/TableLayouts.h"
@@ -80,14 +80,6 @@ void ExpectMoves(const std::function<std::unique_ptr<Layout>()>& make,
     }
 }
 
-TEST(LayoutColumns, MoveRulesOfTheRelationshipLists) {
-    const auto make = [] { return std::make_unique<ActivityLayout>(); };
-    ExpectMoves(make, [](Layout& l) -> LayoutColumnList& { return *l.GetPredColumns(); },
-                [](Layout& l, std::size_t from, std::size_t to) { l.MovePredColumn(from, to); });
-    ExpectMoves(make, [](Layout& l) -> LayoutColumnList& { return *l.GetSuccColumns(); },
-                [](Layout& l, std::size_t from, std::size_t to) { l.MoveSuccColumn(from, to); });
-}
-
 TEST(LayoutColumns, MoveRuleOfTheMainListOnEveryKind) {
     for (const LayoutKind kind : kAllKinds) {
         SCOPED_TRACE(static_cast<int>(kind));
@@ -95,7 +87,10 @@ TEST(LayoutColumns, MoveRuleOfTheMainListOnEveryKind) {
                     [](Layout& l) -> LayoutColumnList& { return *l.GetColumns(); },
                     [](Layout& l, std::size_t from, std::size_t to) { l.MoveColumn(from, to); });
     }
-    // The WBS and project layouts leave the relationship lists to the activity layout.
+    // The relationship lists move by the same rule; WBS and project layouts have none.
+    ExpectMoves([] { return std::make_unique<ActivityLayout>(); },
+                [](Layout& l) -> LayoutColumnList& { return *l.GetPredColumns(); },
+                [](Layout& l, std::size_t from, std::size_t to) { l.MovePredColumn(from, to); });
     WBSLayout wbs;
     wbs.MovePredColumn(0, 1);
     EXPECT_EQ(wbs.GetPredColumns(), nullptr);
@@ -127,11 +122,6 @@ TEST_F(LayoutTitles, OwnTitleElseTheCatalogueCaption) {
     EXPECT_EQ((view::LayoutColumn{130, 10, L"Code"}).GetTitle(), L"Code");
     EXPECT_EQ((view::LayoutColumn{130, 10, {}}).GetTitle(), known->caption);
     EXPECT_EQ((view::LayoutColumn{4, 10, {}}).GetTitle(), L"") << "an id the catalogue lacks";
-}
-
-TEST(GroupSortByRecords, ColoursFromLayoutFileNumbers) {
-    EXPECT_EQ(ColorFromFileNumber(16777216), 0xFF000000u) << "only the low 24 bits count";
-    EXPECT_EQ(ColorFromFileNumber(-1), 0xFFFFFFFFu);
 }
 
 }  // namespace
