@@ -56,7 +56,7 @@ TEST_F(LayoutStoreTest, CurrentLayoutsAreFoundByExactName) {
 TEST(WidenBytes, DecodesLayoutTextAsSchedulesAre) {
     // The bytes themselves decode as the byte-level table of the import tests says.
     struct Case { const char* why; std::string_view bytes; std::wstring text; } const cases[] = {
-        {"valid UTF-8", "Caf\xC3\xA9", L"Caf\u00E9"}, {"a single-byte export", "Caf\xE9 \x80", L"Caf\u00E9 \u20AC"},
+        {"a single-byte export", "Caf\xE9 \x80", L"Caf\u00E9 \u20AC"},
         {"a byte-order mark is dropped", "\xEF\xBB\xBFG\xC3\xBC", L"G\u00FC"},
     };
     for (const auto& c : cases) {
