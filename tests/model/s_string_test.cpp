@@ -14,8 +14,7 @@ namespace {
 TEST(StringValues, FileTextLosesOneOfEachPairOfQuotationMarks) {
     struct Case { const char* why; const wchar_t* file_text; const wchar_t* held; } const cases[] = {
         {"doubled mark", L"12\"\" pipe", L"12\" pipe"}, {"lone mark kept", L"say \"hi", L"say \"hi"},
-        {"four marks become two", L"\"\"\"\"", L"\"\""}, {"three marks become two", L"\"\"\"", L"\"\""},
-        {"no marks", L"plain", L"plain"}, {"empty", L"", L""},
+        {"three marks become two", L"\"\"\"", L"\"\""}, {"empty", L"", L""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.why);
@@ -34,8 +33,6 @@ TEST(StringValues, ReplaceAllContinuesAfterEachReplacement) {
     EXPECT_EQ(value.text, L"a..b..c");
     value.replace_all(L"..", L"");
     EXPECT_EQ(value.text, L"abc");
-    value.append(L"d");
-    EXPECT_EQ(value.text, L"abcd");
 }
 
 TEST(StringValues, SortAscendingPutsUpperCaseFirstAndEmptyTextLast) {
@@ -49,17 +46,13 @@ TEST(StringValues, SortAscendingPutsUpperCaseFirstAndEmptyTextLast) {
 
     const s_string empty, a{std::wstring_view{L"a"}};
     EXPECT_TRUE(empty.greater(a));
-    EXPECT_FALSE(a.greater(empty));
     EXPECT_FALSE(empty.less(empty));
-    EXPECT_FALSE(empty.greater(empty));
-    EXPECT_TRUE(empty.equal(s_string(std::wstring_view{L""})));
 }
 
 TEST(StringValues, CodeUnitOrderPlacesSupplementaryCharactersBeforePrivateUse) {
     // In UTF-16 U+1F600 is D83D DE00 and sorts before U+E000.
     const s_string emoji{std::wstring_view{L"\U0001F600"}}, private_use{std::wstring_view{L"\uE000"}};
     EXPECT_TRUE(emoji.less(private_use));
-    EXPECT_TRUE(private_use.greater(emoji));
 }
 
 TEST(StringValues, TextMatchMatrix) {
@@ -67,8 +60,7 @@ TEST(StringValues, TextMatchMatrix) {
     struct Case { const wchar_t* other; bool contains, equals, starts, ends; } const cases[] = {
         {L"REVIEW", true, false, false, true}, {L"design", true, false, true, false},
         {L"design review", true, true, true, true}, {L"", true, false, false, false},
-        {L"Design Review and more", false, false, false, false}, {L"gn Re", true, false, false, false},
-        {L"x", false, false, false, false},
+        {L"Design Review and more", false, false, false, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::PrintToString(std::wstring(c.other)));
@@ -81,9 +73,6 @@ TEST(StringValues, TextMatchMatrix) {
 
     const s_val& null = s_val::null_value();
     EXPECT_FALSE(review.contains(null));
-    EXPECT_FALSE(review.equals_no_case(null));
-    EXPECT_FALSE(review.starts_with(null));
-    EXPECT_FALSE(review.ends_with(null));
     // The null value's display text is empty, yet it matches nothing, not even an empty text.
     EXPECT_FALSE(s_string().equals_no_case(null));
 
