@@ -1,0 +1,56 @@
+// subview_placement.cpp - the sub-view geometry of the details pane.
+
+#include "shell/subview_placement.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace varnholt {
+namespace {
+
+// Left of the sub-views lies the detail view's tab strip and labels; right of them a margin.
+constexpr double kLeft = 280.0;
+constexpr double kRightMargin = 30.0;
+constexpr double kTop = 72.0;
+constexpr double kRelationshipTop = 96.0;
+constexpr double kHeight = 200.0;
+constexpr double kButtonTop = 60.0;
+constexpr double kButtonWidth = 50.0;
+constexpr double kButtonHeight = 24.0;
+
+std::int32_t Whole(double value) {
+    if (!std::isfinite(value)) return 0;
+    return static_cast<std::int32_t>(std::clamp(std::trunc(value), -1e9, 1e9));
+}
+
+std::int32_t Size(double value) { return std::max(0, Whole(value)); }
+
+}  // namespace
+
+SubViewPlaces PlaceSubViews(SubViewPlacement placement, std::int32_t left, std::int32_t top, std::int32_t width,
+                            float scale) {
+    const double s = scale;
+    const double x = left + kLeft * s;
+    SubViewPlaces places;
+    switch (placement) {
+    case SubViewPlacement::single:
+        places.first = {Whole(x), Whole(top + kTop * s), Size(width - (kLeft + kRightMargin) * s), Size(kHeight * s)};
+        break;
+    case SubViewPlacement::relationship:
+        places.first = {Whole(x), Whole(top + kRelationshipTop * s), Size(width - (kLeft + kRightMargin) * s),
+                        Size(kHeight * s)};
+        places.button = {Whole(x), Whole(top + kButtonTop * s), Size(kButtonWidth * s), Size(kButtonHeight * s)};
+        break;
+    case SubViewPlacement::side_by_side: {
+        // Two margins and the gap between the windows, all scaled, leave two equal halves.
+        const std::int32_t half = Size((width - (kLeft + kRightMargin + kRightMargin) * s) / 2.0);
+        places.first = {Whole(x), Whole(top + kTop * s), half, Size(kHeight * s)};
+        places.second = {Whole(left + (kLeft + kRightMargin) * s + half), Whole(top + kTop * s), half,
+                         Size(kHeight * s)};
+        break;
+    }
+    }
+    return places;
+}
+
+}  // namespace varnholt
