@@ -1,0 +1,33 @@
+// timescale_choices_test.cpp - the timescale combo's entries and the zoom slider's position.
+
+#include "shell/timescale_choices.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace varnholt {
+namespace {
+
+TEST(TimescaleChoices, UnitSevenHasNoEntryAndEntrySevenIsUnitEight) {
+    struct Case { std::int32_t unit; std::optional<std::int32_t> choice; };
+    const Case cases[] = {{1, 0}, {6, 5}, {7, std::nullopt}, {8, 6}, {0, std::nullopt}, {9, std::nullopt}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.unit);
+        EXPECT_EQ(TimescaleChoiceOfUnit(c.unit), c.choice);
+        if (c.choice) {
+            EXPECT_EQ(UnitOfTimescaleChoice(*c.choice), c.unit) << "both ways";
+        }
+    }
+    EXPECT_EQ(UnitOfTimescaleChoice(7), std::nullopt);
+    EXPECT_EQ(UnitOfTimescaleChoice(-1), std::nullopt);
+}
+
+TEST(TimescaleChoices, TheSliderShowsTheWidthOnScreenTruncated) {
+    EXPECT_EQ(ZoomPositionOfWidth(50.0f, 1.25f), 62);
+    EXPECT_EQ(ZoomPositionOfWidth(50.0f, 1.0f), 50);
+    EXPECT_EQ(ZoomPositionOfWidth(std::numeric_limits<float>::quiet_NaN(), 1.0f), kZoomMinimum);
+}
+
+}  // namespace
+}  // namespace varnholt
