@@ -12,7 +12,7 @@
 #include "import/Document_xer.h"
 #include "layouts/ActivityLayout.h"
 #include "model/CaptionCatalog.h"
-#include "tests/views/support/FakeHost.h"
+#include "views/core/RecordingPane.h"
 #include "views/core/RowList.h"
 #include "views/grid/ActivityTableView.h"
 
@@ -68,10 +68,8 @@ void Run(const char* path, app::OffscreenPainter& painter) {
     std::printf("\n%s: %zu activities\n", std::filesystem::path(path).filename().c_str(), doc.Tasks().size());
 
     ActivityLayout layout;
-    for (const auto& [id, width] : {std::pair{130, 90.0f}, {132, 250.0f}, {82, 90.0f}, {70, 90.0f}, {85, 80.0f},
-                                    {147, 100.0f}, {100001, 100.0f}, {100002, 80.0f}, {500001, 90.0f}})
-        layout.AddColumn(id, width);
-    layout.GetGroupSortBy()->AddSortBy(130, kSortAscending);
+    bench::SetColumns(layout, {{130, 90.0f}, {132, 250.0f}, {82, 90.0f}, {70, 90.0f}, {85, 80.0f},
+                               {147, 100.0f}, {100001, 100.0f}, {100002, 80.0f}, {500001, 90.0f}});
     view::ActivityTableView table;
     table.SetDocument(&doc);
     table.SetLayout(&layout);
@@ -91,15 +89,14 @@ void Run(const char* path, app::OffscreenPainter& painter) {
     Shape(layout, kGroupings[1]);
     table.DropTree();
     table.Update();
-    view::test_support::FakeHost host;
-    host.Attach(table, "activities", 1920, 1080);
-    host.Paint(table);
+    view::RecordingPane pane(table, 1920, 1080);
+    pane.Paint();
     const double click = BestOf(5, [&] {
-        host.LButtonDown(table, 400.0f, 100.0f);
-        host.LButtonUp(table, 400.0f, 100.0f);
+        pane.Host().LButtonDown(view::kLeftButtonDown, 400.0f, 100.0f);
+        pane.Host().LButtonUp(0, 400.0f, 100.0f);
     });
     const double relist = BestOf(5, [&] { table.Update(); });
-    const double paint = BestOf(5, [&] { host.Paint(table); });
+    const double paint = BestOf(5, [&] { pane.Paint(); });
     double memory_paint = 0.0;
     if (painter.Ready()) {
         painter.Paint(table, 1920, 1080);  // fonts are sized on the first paint
@@ -111,7 +108,7 @@ void Run(const char* path, app::OffscreenPainter& painter) {
     std::printf("  click (press, release, update, repaint): %8.2f ms\n", click);
     std::printf("  rows listed again (update):               %8.2f ms\n", relist);
     std::printf("  paint of a 1920 x 1080 pane (recording):  %8.2f ms, %zu primitives\n", paint,
-                host.Backend(table).Lines().size());
+                pane.Backend().Lines().size());
     if (painter.Ready()) {
         std::printf("  paint of a 1920 x 1080 pane (wxMemoryDC): %8.2f ms\n", memory_paint);
     } else {

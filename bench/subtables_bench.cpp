@@ -12,8 +12,8 @@
 #include "model/CaptionCatalog.h"
 #include "model/records/MemoRecord.h"
 #include "model/records/TaskRecord.h"
-#include "tests/views/support/FakeHost.h"
 #include "views/base/ActivityRow.h"
+#include "views/core/RecordingPane.h"
 #include "views/core/RowList.h"
 #include "views/details/HTMLView.h"
 #include "views/subtables/ActivityCodeTableView.h"
@@ -136,12 +136,11 @@ int main(int argc, char** argv) {
     std::printf("memo view update (1 MB converted once): best %.1f ms, %zu characters of text\n", convert.best,
                 memo_view.MemoText().size());
 
-    view::test_support::FakeHost host;
-    host.Attach(memo_view, "memo", 1000, 400);
-    const Figures recorded = Time(10, [&] { host.Paint(memo_view); });
+    view::RecordingPane memo_pane(memo_view, 1000, 400);
+    const Figures recorded = Time(10, [&] { memo_pane.Paint(); });
     std::printf("memo view paint, recording backend: best %.3f ms, median %.3f ms (goal <= 8 ms), %zu primitives\n",
                 recorded.best, recorded.median,
-                host.Backend(memo_view).Lines().size());
+                memo_pane.Backend().Lines().size());
     app::OffscreenPainter painter;
     if (painter.Ready()) {
         std::vector<double> times;

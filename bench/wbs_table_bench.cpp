@@ -12,7 +12,7 @@
 #include "layouts/TableLayouts.h"
 #include "model/records/ProjWbsRecord.h"
 #include "model/s_string.h"
-#include "tests/views/support/FakeHost.h"
+#include "views/core/RecordingPane.h"
 #include "views/core/RowList.h"
 #include "views/grid/ProjectTableView.h"
 #include "views/gantt/GanttView.h"
@@ -62,10 +62,7 @@ double Rebuild(Table& table) {
 void Run(const char* path) {
     ColumnCatalog::Instance().BuildAllColumns();
     document::Document_xer doc;
-    if (!bench::LoadSchedule(path, doc)) {
-        std::fprintf(stderr, "cannot read %s\n", path);
-        return;
-    }
+    if (!bench::LoadSchedule(path, doc)) return;
     // The generator repeats names per project; here each element gets one of its own, so that
     // grouping by name makes as many groups as elements.
     for (std::size_t i = 0; i < doc.ProjWbs().size(); ++i)
@@ -102,26 +99,23 @@ void Run(const char* path) {
     chart.SetLayout(&layout);
     chart.SetCompanion(&table);
     chart.Update();
-    view::test_support::FakeHost host;
-    host.Attach(table, "wbs", 720, 1000);
-    host.Attach(chart, "gantt", 1200, 1000);
-    host.Paint(table);
-    host.Paint(chart);
-    const double table_paint = BestOf(5, [&] { host.Paint(table); });
+    view::RecordingPane table_pane(table, 720, 1000);
+    view::RecordingPane chart_pane(chart, 1200, 1000);
+    table_pane.Paint();
+    chart_pane.Paint();
+    const double table_paint = BestOf(5, [&] { table_pane.Paint(); });
     const double both_paint = BestOf(5, [&] {
-        host.Paint(table);
-        host.Paint(chart);
+        table_pane.Paint();
+        chart_pane.Paint();
     });
     std::printf("  paint of the table's 720 x 1000 pane:             %8.2f ms, %zu primitives\n", table_paint,
-                host.Backend(table).Lines().size());
+                table_pane.Backend().Lines().size());
     std::printf("  paint of the table and its 1200 x 1000 Gantt pane: %8.2f ms, %zu primitives\n", both_paint,
-                host.Backend(table).Lines().size() + host.Backend(chart).Lines().size());
+                table_pane.Backend().Lines().size() + chart_pane.Backend().Lines().size());
     table.DropTree();
 
     ProjectLayout project_layout;
-    for (const auto& [id, width] : {std::pair{328, 100.0f}, {330, 250.0f}, {331, 90.0f}, {335, 120.0f}})
-        project_layout.AddColumn(id, width);
-    project_layout.GetGroupSortBy()->AddSortBy(328, kSortAscending);
+    bench::SetColumns(project_layout, {{328, 100.0f}, {330, 250.0f}, {331, 90.0f}, {335, 120.0f}});
     view::ProjectTableView projects;
     projects.SetDocument(&doc);
     projects.SetLayout(&project_layout);

@@ -54,7 +54,7 @@ void DetailViewTest::SetUpView(DetailView& view, std::initializer_list<CaptionId
     view.SetMaster(&master);
     for (const CaptionId tab : tabs) view.AddTab(CaptionCatalog::Instance().Lookup(tab));
     view.SetCurrentTab(CaptionCatalog::Instance().Lookup(kGeneralTabCaption));
-    host.Attach(view, "detail", 1200, 300);
+    host.Attach(view, 1200, 300);
 }
 
 const std::vector<std::string>& DetailViewTest::Paint(View& view) {

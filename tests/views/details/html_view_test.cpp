@@ -74,7 +74,7 @@ TEST_F(HTMLViewTest, TheTitleBandMatchesTheMastersHeader) {
         SelectListed(task_memos, 0);
         HTMLView memo(c.master);
         memo.Update();
-        host.Attach(memo, "memo", 600, 300);
+        host.Attach(memo, 600, 300);
         host.Paint(memo);
         const auto& lines = host.Backend(memo).Lines();
         EXPECT_EQ(LinesStarting(lines, c.band).size(), 1u);
@@ -91,7 +91,7 @@ TEST_F(HTMLViewTest, ALongParagraphWrapsInsideTheWidthAndStopsAtTheBottom) {
     SelectListed(task_memos, 0);
     HTMLView memo(&task_memos);
     memo.Update();
-    host.Attach(memo, "memo", 400, 200);
+    host.Attach(memo, 400, 200);
     host.Paint(memo);
     const auto texts = LinesStarting(host.Backend(memo).Lines(), "text ");
     // The title, then as many 15-px lines as the 182 px below the band hold, the last one cut.
@@ -117,7 +117,7 @@ TEST_F(HTMLViewTest, ALongParagraphWrapsInsideTheWidthAndStopsAtTheBottom) {
 TEST_F(HTMLViewTest, WithoutAMasterNothingIsPainted) {
     HTMLView memo(nullptr);
     memo.Update();
-    host.Attach(memo, "memo", 600, 300);
+    host.Attach(memo, 600, 300);
     host.Paint(memo);
     EXPECT_TRUE(host.Backend(memo).Lines().empty());
 }

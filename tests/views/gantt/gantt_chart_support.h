@@ -100,7 +100,7 @@ protected:
         chart.SetDocument(&doc);
         chart.SetLayout(&layout);
         chart.SetCompanion(&table);
-        host.Attach(chart, "gantt", 600, 400);
+        host.Attach(chart, 600, 400);
     }
     void TearDown() override {
         DisplayScale() = 1.0f;

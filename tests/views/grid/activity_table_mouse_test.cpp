@@ -19,7 +19,7 @@ class ActivityTableMouse : public ActivityTableTest {
 protected:
     void SetUp() override {
         ActivityTableTest::SetUp();
-        m_host.Attach(m_table, "activities", 600, 400);
+        m_host.Attach(m_table, 600, 400);
     }
     void TearDown() override {
         view::DisplayScale() = 1.0f;

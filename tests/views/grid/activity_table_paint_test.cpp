@@ -44,7 +44,7 @@ class PaintTest : public ActivityTableTest {
 protected:
     void SetUp() override {
         ActivityTableTest::SetUp();
-        m_host.Attach(m_table, "activities", 300, 800);
+        m_host.Attach(m_table, 300, 800);
     }
     const std::vector<std::string>& Paint() {
         m_host.Paint(m_table);

@@ -110,7 +110,7 @@ protected:
         ScheduleTest::SetUp();
         m_table.SetDocument(&m_document);
         m_table.SetLayout(&m_table_layout);
-        m_host.Attach(m_table, "table", 600, 400);
+        m_host.Attach(m_table, 600, 400);
     }
     void TearDown() override {
         m_table.DropTree();

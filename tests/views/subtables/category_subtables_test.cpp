@@ -70,7 +70,7 @@ protected:
     }
     Texts Show(View& view) {
         view.Update();
-        if (m_attached.insert(&view).second) host.Attach(view, "sub-table", 1300, 400, true);
+        if (m_attached.insert(&view).second) host.Attach(view, 1300, 400);
         host.Paint(view);
         return TextsByTop(host.Backend(view).Lines());
     }

@@ -80,7 +80,7 @@ void SubTableTest::SelectGroup() {
 }
 
 const std::vector<std::string>& SubTableTest::Paint(View& view) {
-    if (m_attached.insert(&view).second) host.Attach(view, "sub-table", 1300, 400, true);
+    if (m_attached.insert(&view).second) host.Attach(view, 1300, 400);
     host.Paint(view);
     return host.Backend(view).Lines();
 }

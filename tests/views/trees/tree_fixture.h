@@ -86,7 +86,7 @@ protected:
         m_roles.SetDocument(&m_document);
         for (view::View* v : std::initializer_list<view::View*>{&m_resources, &m_obs, &m_roles}) {
             v->Update();
-            m_host.Attach(*v, "tree", 600, 400);
+            m_host.Attach(*v, 600, 400);
         }
     }
     void TearDown() override { view::test_support::LeaveViewTest(); }
