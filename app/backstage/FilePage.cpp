@@ -1,0 +1,153 @@
+// FilePage.cpp - the File page's item column, its three pages and the recent-files list.
+
+#include "app/backstage/FilePage.h"
+
+#include "shell/command_ids.h"
+
+#include <wx/button.h>
+#include <wx/control.h>
+#include <wx/filehistory.h>
+#include <wx/scrolwin.h>
+#include <wx/simplebook.h>
+#include <wx/sizer.h>
+#include <wx/stattext.h>
+
+namespace varnholt {
+namespace {
+
+const wxColour kColumnColour(182, 35, 39);
+const wxColour kShownItemColour(142, 27, 30);
+const wxColour kItemText(255, 255, 255);
+const wxColour kPageColour(255, 255, 255);
+
+struct ItemDef {
+    const char* label;
+    int command;  // posted to the frame; 0 for an item with a page of its own
+    int page;     // the book page it shows; -1 for a command
+};
+
+constexpr ItemDef kItems[FilePage::item_count] = {
+    {"&Open...", ID_FILE_OPEN, -1}, {"Info", 0, 0},  {"Recent", 0, 1},
+    {"Opt&ions", ID_TOOLS_OPTIONS, -1}, {"Print", 0, 2}, {"E&xit", ID_APP_EXIT, -1},
+};
+
+void PostToFrame(wxWindow* from, int id) {
+    if (wxWindow* frame = wxGetTopLevelParent(from)) {
+        wxQueueEvent(frame->GetEventHandler(), new wxCommandEvent(wxEVT_MENU, id));
+    }
+}
+
+wxStaticText* Heading(wxWindow* parent, const wxString& text) {
+    auto* heading = new wxStaticText(parent, wxID_ANY, text);
+    heading->SetFont(heading->GetFont().Scaled(1.6f));
+    return heading;
+}
+
+}  // namespace
+
+FilePage::FilePage(wxWindow* parent, wxFileHistory& recent) : wxPanel(parent, wxID_ANY), m_recent(recent) {
+    auto* column = new wxPanel(this, wxID_ANY);
+    column->SetBackgroundColour(kColumnColour);
+    auto* column_sizer = new wxBoxSizer(wxVERTICAL);
+    column_sizer->AddSpacer(16);
+    for (int index = 0; index < item_count; ++index) {
+        auto* item = new wxButton(column, wxID_ANY, wxString::FromUTF8(kItems[index].label), wxDefaultPosition,
+                                  wxSize(150, 40), wxBU_LEFT | wxBORDER_NONE);
+        item->SetBackgroundColour(kColumnColour);
+        item->SetForegroundColour(kItemText);
+        item->Bind(wxEVT_BUTTON, [this, index](wxCommandEvent&) { OnItem(index); });
+        column_sizer->Add(item, 0, wxEXPAND);
+        m_items[static_cast<std::size_t>(index)] = item;
+    }
+    column->SetSizer(column_sizer);
+
+    m_book = new wxSimplebook(this, wxID_ANY);
+    m_book->SetBackgroundColour(kPageColour);
+    m_info_area = new wxPanel(m_book, wxID_ANY);
+    m_book->AddPage(m_info_area, GetItemLabel(info_item));
+    m_book->AddPage(CreateRecentPage(m_book), GetItemLabel(recent_item));
+    m_book->AddPage(CreatePrintPage(m_book), GetItemLabel(print_item));
+
+    auto* sizer = new wxBoxSizer(wxHORIZONTAL);
+    sizer->Add(column, 0, wxEXPAND);
+    sizer->Add(m_book, 1, wxEXPAND);
+    SetSizer(sizer);
+
+    Bind(wxEVT_CHAR_HOOK, &FilePage::OnCharHook, this);
+    ShowItem(info_item);
+}
+
+wxWindow* FilePage::CreateRecentPage(wxWindow* parent) {
+    auto* page = new wxPanel(parent, wxID_ANY);
+    m_recent_list = new wxScrolledWindow(page, wxID_ANY);
+    m_recent_list->SetScrollRate(0, 10);
+    m_recent_list->SetSizer(new wxBoxSizer(wxVERTICAL));
+    auto* sizer = new wxBoxSizer(wxVERTICAL);
+    sizer->Add(Heading(page, GetItemLabel(recent_item)), 0, wxALL, 16);
+    sizer->Add(m_recent_list, 1, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, 16);
+    page->SetSizer(sizer);
+    RefreshRecent();
+    return page;
+}
+
+wxWindow* FilePage::CreatePrintPage(wxWindow* parent) {
+    auto* page = new wxPanel(parent, wxID_ANY);
+    auto* settings = new wxButton(page, wxID_ANY, "Page settings");
+    settings->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { PostToFrame(this, ID_OPEN_PAGE_SETTINGS); });
+    m_print_area = new wxPanel(page, wxID_ANY);
+    auto* sizer = new wxBoxSizer(wxVERTICAL);
+    sizer->Add(Heading(page, GetItemLabel(print_item)), 0, wxALL, 16);
+    sizer->Add(settings, 0, wxLEFT | wxBOTTOM, 16);
+    sizer->Add(m_print_area, 1, wxEXPAND);
+    page->SetSizer(sizer);
+    return page;
+}
+
+void FilePage::ShowItem(int index) {
+    if (index < 0 || index >= item_count || kItems[index].page < 0) return;
+    if (index == recent_item) RefreshRecent();
+    m_book->ChangeSelection(static_cast<std::size_t>(kItems[index].page));
+    m_shown = index;
+    for (int item = 0; item < item_count; ++item) {
+        m_items[static_cast<std::size_t>(item)]->SetBackgroundColour(item == index ? kShownItemColour : kColumnColour);
+        m_items[static_cast<std::size_t>(item)]->Refresh();
+    }
+}
+
+void FilePage::RefreshRecent() {
+    m_recent_list->DestroyChildren();
+    wxSizer* sizer = m_recent_list->GetSizer();
+    sizer->Clear();
+    for (std::size_t index = 0; index < m_recent.GetCount(); ++index) {
+        const int command = wxID_FILE1 + static_cast<int>(index);
+        auto* entry = new wxButton(m_recent_list, wxID_ANY, wxControl::EscapeMnemonics(m_recent.GetHistoryFile(index)),
+                                   wxDefaultPosition, wxDefaultSize, wxBU_LEFT | wxBORDER_NONE);
+        entry->Bind(wxEVT_BUTTON, [this, command](wxCommandEvent&) { PostToFrame(this, command); });
+        sizer->Add(entry, 0, wxEXPAND | wxBOTTOM, 2);
+    }
+    m_recent_list->FitInside();
+    m_recent_list->Layout();
+}
+
+wxString FilePage::GetItemLabel(int index) const {
+    if (index < 0 || index >= item_count) return {};
+    return m_items[static_cast<std::size_t>(index)]->GetLabelText();
+}
+
+void FilePage::OnItem(int index) {
+    if (kItems[index].command != 0) {
+        PostToFrame(this, kItems[index].command);
+    } else {
+        ShowItem(index);
+    }
+}
+
+void FilePage::OnCharHook(wxKeyEvent& event) {
+    if (event.GetKeyCode() == WXK_ESCAPE && !event.HasAnyModifiers()) {
+        PostToFrame(this, ID_CLOSE_FILE_PAGE);
+        return;
+    }
+    event.Skip();
+}
+
+}  // namespace varnholt

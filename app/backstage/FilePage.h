@@ -1,0 +1,54 @@
+// FilePage.h - the File page: a column of six items beside a page area, shown by the frame in
+// place of the panes while the ribbon's File tab is current. Items that run a command post it
+// to the top-level window as a menu command; Info, Recent and Print show their page here.
+#pragma once
+
+#include <wx/panel.h>
+
+#include <array>
+
+class wxButton;
+class wxFileHistory;
+class wxScrolledWindow;
+class wxSimplebook;
+
+namespace varnholt {
+
+class FilePage final : public wxPanel {
+public:
+    // The items, in column order.
+    enum Item : int { open_item, info_item, recent_item, options_item, print_item, exit_item, item_count };
+
+    // `recent` is the application's list and outlives the page.
+    FilePage(wxWindow* parent, wxFileHistory& recent);
+
+    // Shows the page of Info, Recent or Print; the other items have no page and change nothing.
+    void ShowItem(int index);
+    [[nodiscard]] int GetShownItem() const noexcept { return m_shown; }
+
+    // Empty panels for the Info page and the print preview; their owners give them a sizer.
+    [[nodiscard]] wxWindow* GetInfoPageArea() const noexcept { return m_info_area; }
+    [[nodiscard]] wxWindow* GetPrintPageArea() const noexcept { return m_print_area; }
+
+    // Lists the recent files again, newest first, with their full paths.
+    void RefreshRecent();
+
+    // The item's label as shown, without its mnemonic marker; empty for an unknown index.
+    [[nodiscard]] wxString GetItemLabel(int index) const;
+
+private:
+    void OnItem(int index);
+    void OnCharHook(wxKeyEvent& event);
+    wxWindow* CreateRecentPage(wxWindow* parent);
+    wxWindow* CreatePrintPage(wxWindow* parent);
+
+    wxFileHistory& m_recent;
+    std::array<wxButton*, item_count> m_items{};
+    wxSimplebook* m_book = nullptr;
+    wxWindow* m_info_area = nullptr;
+    wxScrolledWindow* m_recent_list = nullptr;
+    wxWindow* m_print_area = nullptr;
+    int m_shown = info_item;
+};
+
+}  // namespace varnholt

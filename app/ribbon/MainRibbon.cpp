@@ -1,0 +1,168 @@
+// MainRibbon.cpp - builds the ribbon from its definition and turns every control's own event
+// into one menu command for the top-level window.
+
+#include "app/ribbon/MainRibbon.h"
+
+#include "app/ribbon/RibbonDefinition.h"
+#include "app/ribbon/RibbonGlyphs.h"
+#include "app/ribbon/RibbonStyleMenu.h"
+#include "shell/command_ids.h"
+#include "shell/ui_text.h"
+
+#include <wx/bmpbuttn.h>
+#include <wx/choice.h>
+#include <wx/ribbon/bar.h>
+#include <wx/ribbon/buttonbar.h>
+#include <wx/ribbon/page.h>
+#include <wx/ribbon/panel.h>
+#include <wx/sizer.h>
+#include <wx/slider.h>
+
+#include <algorithm>
+
+namespace varnholt {
+namespace {
+
+using ribbon::ControlDef;
+using ribbon::ControlKind;
+using ribbon::Glyph;
+using ribbon::PanelDef;
+
+constexpr int kLayoutChoiceWidth = 150;
+constexpr int kTimescaleChoiceWidth = 108;
+constexpr int kSliderWidth = 80;
+constexpr int kZoomMin = 5;
+constexpr int kZoomMax = 300;
+constexpr int kZoomStep = 10;
+
+// Queued rather than processed on the spot, so that the control has finished its own handling
+// (a toggle button its flip, a slider its drag) before the command runs.
+void PostCommand(wxWindow* from, int id, int value, const wxString& text = {}) {
+    wxWindow* target = wxGetTopLevelParent(from);
+    if (target == nullptr) return;
+    auto* command = new wxCommandEvent(wxEVT_MENU, id);
+    command->SetInt(value);
+    command->SetString(text);
+    command->SetEventObject(from);
+    wxQueueEvent(target->GetEventHandler(), command);
+}
+
+wxString Label(std::string_view text) { return wxString::FromUTF8(text.data(), text.size()); }
+
+void AddButtons(wxRibbonPanel* panel, const PanelDef& def) {
+    auto* bar = new wxRibbonButtonBar(panel);
+    for (const ControlDef& control : def.controls) {
+        const wxBitmap large = ribbon::GlyphBitmap(control.glyph, ribbon::kLargeGlyphSize);
+        const wxBitmap small = ribbon::GlyphBitmap(control.glyph, ribbon::kSmallGlyphSize);
+        const auto kind = control.kind == ControlKind::toggle ? wxRIBBON_BUTTON_TOGGLE : wxRIBBON_BUTTON_NORMAL;
+        bar->AddButton(control.id, Label(control.label), large, small, wxNullBitmap, wxNullBitmap, kind, {});
+    }
+}
+
+// A small button that moves the slider one step and then reports it as moved.
+wxWindow* ZoomButton(wxWindow* parent, wxSlider* slider, Glyph glyph, int step) {
+    auto* button = new wxBitmapButton(parent, wxID_ANY, ribbon::GlyphBitmap(glyph, ribbon::kSmallGlyphSize),
+                                      wxDefaultPosition, wxDefaultSize, wxBORDER_NONE);
+    button->Bind(wxEVT_BUTTON, [slider, step](wxCommandEvent&) {
+        const int value = std::clamp(slider->GetValue() + step, slider->GetMin(), slider->GetMax());
+        if (value == slider->GetValue()) return;
+        slider->SetValue(value);
+        PostCommand(slider, slider->GetId(), value);
+    });
+    // The frame answers for the slider; the buttons follow it.
+    button->Bind(wxEVT_UPDATE_UI, [slider](wxUpdateUIEvent& event) { event.Enable(slider->IsThisEnabled()); });
+    return button;
+}
+
+wxSizer* ZoomRow(wxWindow* parent, int id) {
+    auto* slider = new wxSlider(parent, id, kZoomMin, kZoomMin, kZoomMax, wxDefaultPosition,
+                                wxSize(kSliderWidth, -1), wxSL_HORIZONTAL);
+    auto* row = new wxBoxSizer(wxHORIZONTAL);
+    row->Add(ZoomButton(parent, slider, Glyph::zoom_out, -kZoomStep), 0, wxALIGN_CENTER_VERTICAL);
+    row->Add(slider, 0, wxALIGN_CENTER_VERTICAL | wxLEFT | wxRIGHT, 2);
+    row->Add(ZoomButton(parent, slider, Glyph::zoom_in, kZoomStep), 0, wxALIGN_CENTER_VERTICAL);
+    return row;
+}
+
+// Drop-down lists and sliders sit side by side in a sizer, centred in the band's height: the
+// toolkit's controls are too tall to stack two of them in the band.
+void AddSelectors(wxRibbonPanel* panel, const PanelDef& def) {
+    auto* column = new wxBoxSizer(wxHORIZONTAL);
+    for (const ControlDef& control : def.controls) {
+        switch (control.kind) {
+            case ControlKind::layout_choice:
+            case ControlKind::timescale_choice: {
+                const int width = control.kind == ControlKind::layout_choice ? kLayoutChoiceWidth : kTimescaleChoiceWidth;
+                column->Add(new wxChoice(panel, control.id, wxDefaultPosition, wxSize(width, -1)), 0,
+                            wxALIGN_CENTER_VERTICAL | wxALL, 2);
+                break;
+            }
+            case ControlKind::zoom_slider: column->Add(ZoomRow(panel, control.id), 0, wxALIGN_CENTER_VERTICAL | wxALL, 2); break;
+            case ControlKind::button:
+            case ControlKind::toggle: break;  // the definition keeps buttons in panels of their own
+        }
+    }
+    auto* centred = new wxBoxSizer(wxVERTICAL);
+    centred->AddStretchSpacer(1);
+    centred->Add(column, 0, wxALIGN_CENTER);
+    centred->AddStretchSpacer(1);
+    panel->SetSizer(centred);
+}
+
+bool HoldsButtons(const PanelDef& def) {
+    return std::ranges::all_of(def.controls, [](const ControlDef& control) {
+        return control.kind == ControlKind::button || control.kind == ControlKind::toggle;
+    });
+}
+
+void AddCategory(wxRibbonBar* bar, const ribbon::CategoryDef& category) {
+    auto* page = new wxRibbonPage(bar, wxID_ANY, Label(category.label));
+    for (const PanelDef& def : category.panels) {
+        // A panel that minimises hides its children, and a sizer measures hidden children as
+        // nothing, so a sizer panel that once started small would stay minimised for good.
+        const bool buttons = HoldsButtons(def);
+        auto* panel = new wxRibbonPanel(page, wxID_ANY, Label(def.label),
+                                        ribbon::GlyphBitmap(def.glyph, ribbon::kSmallGlyphSize), wxDefaultPosition,
+                                        wxDefaultSize, buttons ? wxRIBBON_PANEL_DEFAULT_STYLE : wxRIBBON_PANEL_NO_AUTO_MINIMISE);
+        if (buttons) {
+            AddButtons(panel, def);
+        } else {
+            AddSelectors(panel, def);
+        }
+    }
+}
+
+void ForwardControlEvents(wxRibbonBar* bar) {
+    bar->Bind(wxEVT_RIBBONBUTTONBAR_CLICKED, [bar](wxRibbonButtonBarEvent& event) {
+        PostCommand(bar, event.GetId(), event.IsChecked() ? 1 : 0);
+    });
+    bar->Bind(wxEVT_CHOICE, [bar](wxCommandEvent& event) {
+        PostCommand(bar, event.GetId(), event.GetSelection(), event.GetString());
+    });
+    bar->Bind(wxEVT_SLIDER, [bar](wxCommandEvent& event) { PostCommand(bar, event.GetId(), event.GetInt()); });
+    bar->Bind(wxEVT_RIBBONBAR_HELP_CLICK, [bar](wxRibbonBarEvent&) { PostCommand(bar, ID_APP_ABOUT, 0); });
+}
+
+}  // namespace
+
+wxRibbonBar* CreateMainRibbon(wxWindow* parent) {
+    auto* bar = new wxRibbonBar(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                                wxRIBBON_BAR_FLOW_HORIZONTAL | wxRIBBON_BAR_SHOW_PAGE_LABELS |
+                                    wxRIBBON_BAR_SHOW_HELP_BUTTON);
+    new wxRibbonPage(bar, wxID_ANY, wxString(LoadText(IDS_FILE_TAB)));
+    for (const ribbon::CategoryDef& category : ribbon::Categories()) AddCategory(bar, category);
+    ForwardControlEvents(bar);
+    AttachRibbonStyleMenu(*bar);
+    bar->SetActivePage(static_cast<size_t>(kActivitiesTabPage));
+    bar->Realize();
+    return bar;
+}
+
+void SetFileTabText(wxRibbonBar* bar, const wxString& text) {
+    if (bar == nullptr || bar->GetPageCount() == 0) return;
+    bar->GetPage(kFileTabPage)->SetLabel(text);
+    bar->Realize();  // measures the tabs again
+    bar->Refresh();
+}
+
+}  // namespace varnholt
