@@ -1,24 +1,37 @@
-// CMainFrame.cpp - the main frame's document, title, open entries and close.
+// CMainFrame.cpp - the main frame's creation, its open entries, its own commands and its
+// closing. Category display lives in MainFrameCategories.cpp, the selectors in
+// MainFrameSelectors.cpp.
 
 #include "app/CMainFrame.h"
 
+#include "app/CVarnSplitterWnd.h"
 #include "app/VarnholtApp.h"
+#include "app/VarnholtView.h"
 #include "app/app_services.h"
+#include "app/backstage/FilePage.h"
+#include "app/find_events.h"
 #include "app/recent_files.h"
+#include "app/ribbon/MainRibbon.h"
 #include "layouts/settings_file.h"
 #include "model/CaptionCatalog.h"
 #include "platform/program_folder.h"
 #include "platform/user_paths.h"
+#include "shell/command_ids.h"
+#include "shell/string_ids.h"
+#include "shell/ui_text.h"
 #include "views/base/display_scale.h"
 
 #include <wx/filedlg.h>
 #include <wx/filename.h>
 #include <wx/msgdlg.h>
+#include <wx/ribbon/bar.h>
+#include <wx/sizer.h>
 
 namespace varnholt {
 namespace {
 
 constexpr const char* kScheduleWildcard = "Schedules (*.xer;*.xls)|*.xer;*.XER;*.xls;*.XLS";
+constexpr int kTablePaneWidth = 600;
 
 }  // namespace
 
@@ -26,21 +39,73 @@ CMainFrame::CMainFrame(const std::wstring& language_code, wxFileHistory& recent)
     : wxFrame(nullptr, wxID_ANY, WindowTitle({}), wxDefaultPosition, wxSize(1200, 800)),
       m_document(std::make_unique<VarnholtDoc>(*this)),
       m_recent(recent) {
-    view::DisplayScale() = GetDisplayScale();
-    (void)CreateUserDataFolders();  // keeps the folder for every per-user file read later
-    FindCustomLayoutFiles();
-    LoadSettingsFile();
-    CaptionCatalog::Instance().ChooseLanguage(language_code);
+    SetMinSize(wxSize(kMinimumFrameWidth, kMinimumFrameHeight));
+    CreateRibbon();
+    CreateClient();
+    CreateContentViews(language_code);
     (void)m_document->OnNewDocument();
 
-    Bind(wxEVT_MENU, &CMainFrame::OnFileOpen, this, wxID_OPEN);
+    Bind(wxEVT_MENU, &CMainFrame::OnFileOpen, this, ID_FILE_OPEN);
     Bind(wxEVT_MENU, &CMainFrame::OnRecentFile, this, wxID_FILE1, wxID_FILE1 + kRecentFileCount - 1);
+    Bind(wxEVT_MENU, &CMainFrame::OnToolsOptions, this, ID_TOOLS_OPTIONS);
+    Bind(wxEVT_MENU, &CMainFrame::OnRibbonCustomize, this, ID_RIBBON_CUSTOMIZE);
+    Bind(wxEVT_MENU, &CMainFrame::OnAppExit, this, ID_APP_EXIT);
+    Bind(wxEVT_MENU, &CMainFrame::OnCloseFilePage, this, ID_CLOSE_FILE_PAGE);
+    Bind(EVT_FIND_DIALOG_DID_CLOSE, &CMainFrame::OnFindDialogDidClose, this);
+    Bind(wxEVT_CHAR_HOOK, &CMainFrame::OnCharHook, this);
+    Bind(wxEVT_SIZE, &CMainFrame::OnSize, this);
     Bind(wxEVT_CLOSE_WINDOW, &CMainFrame::OnClose, this);
 }
 
-CMainFrame::~CMainFrame() = default;
+// Windows first, while the views they show still exist; then the views, then the store they
+// point into (members go in reverse order of declaration).
+CMainFrame::~CMainFrame() {
+    DestroyFindDialog();
+    DestroyChildren();
+}
+
+void CMainFrame::CreateRibbon() {
+    m_ribbon = CreateMainRibbon(this);
+    m_file_page = new FilePage(this, m_recent);  // a child: the window system owns it
+    m_file_page->Hide();
+    m_ribbon->SetActivePage(static_cast<size_t>(Category::activities));
+    m_ribbon->Bind(wxEVT_RIBBONBAR_PAGE_CHANGED, &CMainFrame::OnRibbonPageChanged, this);
+}
+
+void CMainFrame::CreateClient() {
+    // The outer splitter: the table and Gantt panes above, the details pane below at height
+    // 0 until asked for. The details pane keeps its height when the window grows.
+    m_outer = new CVarnSplitterWnd(this, wxID_ANY);
+    m_inner = new CVarnSplitterWnd(m_outer, wxID_ANY);
+    m_details_pane = new VarnholtView(m_outer, wxID_ANY);
+    m_table_pane = new VarnholtView(m_inner, wxID_ANY, wxHSCROLL | wxVSCROLL);
+    m_gantt_pane = new VarnholtView(m_inner, wxID_ANY, wxHSCROLL | wxVSCROLL);
+    m_inner->SetSashGravity(0.0);
+    m_inner->SplitVertically(m_table_pane, m_gantt_pane, kTablePaneWidth);
+    m_outer->SetSashGravity(1.0);
+    m_outer->SplitHorizontally(m_inner, m_details_pane, GetClientSize().y);
+
+    auto* sizer = new wxBoxSizer(wxVERTICAL);
+    sizer->Add(m_ribbon, 0, wxEXPAND);
+    sizer->Add(m_outer, 1, wxEXPAND);
+    sizer->Add(m_file_page, 1, wxEXPAND);
+    SetSizer(sizer);
+}
+
+void CMainFrame::CreateContentViews(const std::wstring& language_code) {
+    view::DisplayScale() = GetDisplayScale();  // before any view sizes its fonts
+    (void)CreateUserDataFolders();             // keeps the folder for every per-user file read later
+    FindCustomLayoutFiles();
+    LoadSettingsFile();
+    CaptionCatalog::Instance().ChooseLanguage(language_code);
+    m_views = std::make_unique<ContentViews>();
+    // No store yet: the combos stay empty and the sliders where they start.
+    for (std::int32_t page = kFirstCategory; page <= kLastCategory; ++page) RefreshSelectors(static_cast<Category>(page));
+}
 
 bool CMainFrame::OpenFile(const wxString& given) {
+    // An open started from the File page shows its category again first.
+    if (IsFilePageShown()) CloseFilePage();
     wxFileName name(given);
     name.MakeAbsolute();
     const wxString path = name.GetFullPath();
@@ -49,7 +114,24 @@ bool CMainFrame::OpenFile(const wxString& given) {
     SetTitle(WindowTitle(path.ToStdWstring()));
     m_recent.AddFileToHistory(path);
     (void)SaveRecentFiles(m_recent);  // an unwritable store only costs the list next time
+    if (m_file_page != nullptr) m_file_page->RefreshRecent();
     return true;
+}
+
+void CMainFrame::SetMainButtonText(const wxString& text) {
+    if (m_ribbon != nullptr) SetFileTabText(m_ribbon, text);
+}
+
+wxString CMainFrame::GetMainButtonText() const {
+    if (m_ribbon == nullptr || m_ribbon->GetPageCount() == 0) return {};
+    return m_ribbon->GetPage(0)->GetLabel();
+}
+
+void CMainFrame::ResetContentViews() { m_views->Reset(); }
+
+void CMainFrame::RebuildAfterOpen() {
+    // The active category is never the File page, so the new schedule always shows.
+    ShowCategory(static_cast<std::int32_t>(GetActiveCategory()));
 }
 
 void CMainFrame::SetBusy(bool busy) {
@@ -64,6 +146,12 @@ void CMainFrame::ShowMessage(const std::wstring& text) {
     wxMessageBox(text, WindowTitle({}), wxOK | wxICON_ERROR, this);
 }
 
+void CMainFrame::DestroyFindDialog() {
+    if (m_find_dialog == nullptr) return;
+    m_find_dialog->Destroy();
+    m_find_dialog = nullptr;
+}
+
 void CMainFrame::OnFileOpen(wxCommandEvent&) {
     wxFileDialog dialog(this, wxString(), wxString(), wxString(), kScheduleWildcard, wxFD_OPEN | wxFD_FILE_MUST_EXIST);
     if (dialog.ShowModal() == wxID_OK && !dialog.GetPath().empty()) (void)OpenFile(dialog.GetPath());
@@ -74,11 +162,47 @@ void CMainFrame::OnRecentFile(wxCommandEvent& event) {
     if (index < m_recent.GetCount()) (void)OpenFile(m_recent.GetHistoryFile(index));
 }
 
+void CMainFrame::OnToolsOptions(wxCommandEvent&) { ShowOptions(0); }
+
+void CMainFrame::OnRibbonCustomize(wxCommandEvent&) { ShowOptions(1); }
+
+void CMainFrame::OnAppExit(wxCommandEvent&) { Close(); }
+
+void CMainFrame::OnCloseFilePage(wxCommandEvent&) {
+    if (IsFilePageShown()) CloseFilePage();
+}
+
+void CMainFrame::OnFindDialogDidClose(wxCommandEvent&) { DestroyFindDialog(); }
+
+// Ctrl+F opens the find dialog over a searchable table of an open schedule.
+void CMainFrame::OnCharHook(wxKeyEvent& event) {
+    const bool ctrl_f = event.GetModifiers() == wxMOD_CONTROL && (event.GetKeyCode() == 'F' || event.GetKeyCode() == 'f');
+    const view::View* table = GetCurrentTableView();
+    const bool searchable = table != nullptr && (table->IsActivityTableView() || table->IsWBSTableView() ||
+                                                 table->IsProjectTableView() || table->IsResourceTableView());
+    if (ctrl_f && !IsFilePageShown() && m_store != nullptr && m_store->GetDocument() != nullptr && searchable) {
+        wxQueueEvent(this, new wxCommandEvent(wxEVT_MENU, IDC_BUTTON_FIND));
+        return;
+    }
+    event.Skip();
+}
+
+// Without a window manager nothing holds the window to its minimum size, so the frame does.
+void CMainFrame::OnSize(wxSizeEvent& event) {
+    const wxSize size = GetSize();
+    if (size.x < kMinimumFrameWidth || size.y < kMinimumFrameHeight) {
+        CallAfter([this] {
+            const wxSize now = GetSize();
+            SetSize(std::max(now.x, kMinimumFrameWidth), std::max(now.y, kMinimumFrameHeight));
+        });
+    }
+    event.Skip();
+}
+
 void CMainFrame::OnClose(wxCloseEvent&) {
     // The user's column and filter files are written while the store and its layouts exist.
     if (auto* app = dynamic_cast<VarnholtApp*>(wxTheApp)) app->SaveLayoutsOnExit(*this);
-    m_store.reset();
-    m_document->schedule = nullptr;
+    DestroyFindDialog();
     Destroy();
 }
 

@@ -1,26 +1,38 @@
-// CMainFrame.h - the program's one top-level window: it owns the layout store of the open
-// schedule and the document, keeps the title and the recent-files list, and takes files from
-// every entry (command line, File > Open, the recent list, a drop) through one open path.
+// CMainFrame.h - the program's one top-level window. It owns the ribbon with its File page,
+// the two splitters that make the table, Gantt and details panes, every content view, the
+// layout store of the open schedule and what the find dialog remembers. Files from every
+// entry (command line, File > Open, the recent list, a drop) come through one open path.
 #pragma once
 
 #include "app/VarnholtDoc.h"
 #include "layouts/LayoutStore.h"
+#include "shell/ContentViews.h"
+#include "shell/category_tabs.h"
+#include "shell/find_state.h"
 #include "shell/open_document.h"
 
+#include <wx/bitmap.h>
 #include <wx/filehistory.h>
 #include <wx/frame.h>
 #include <wx/utils.h>
 
+#include <array>
 #include <memory>
 #include <string>
 
+class wxRibbonBar;
+class wxRibbonBarEvent;
+
 namespace varnholt {
+
+class CVarnSplitterWnd;
+class FilePage;
+class VarnholtView;
 
 class CMainFrame final : public wxFrame, public OpenHost {
 public:
-    // Sets up what the views draw with: the display scale, the per-user folders, the custom
-    // layout list, the settings file and the captions of the language code. The recent list
-    // is the application's and outlives the frame.
+    // Builds the ribbon, the File page, the splitters and panes, then the content views (see
+    // CreateContentViews). The recent list is the application's and outlives the frame.
     CMainFrame(const std::wstring& language_code, wxFileHistory& recent);
     ~CMainFrame() override;
 
@@ -33,28 +45,114 @@ public:
     [[nodiscard]] const wxString& GetDocumentPath() const noexcept { return m_path; }
     [[nodiscard]] wxFileHistory& GetRecentFiles() noexcept { return m_recent; }
 
-    // The text of the ribbon's File tab; the ribbon shows it once it exists.
-    void SetMainButtonText(const wxString& text) { m_main_button_text = text; }
-    [[nodiscard]] const wxString& GetMainButtonText() const noexcept { return m_main_button_text; }
+    // The text of the ribbon's File tab.
+    void SetMainButtonText(const wxString& text);
+    [[nodiscard]] wxString GetMainButtonText() const;
+
+    // The table and Gantt views of the active category; the File page keeps the category the
+    // user left active. OBS and Roles have no searchable table, the last three no chart.
+    [[nodiscard]] view::View* GetCurrentTableView() const;
+    [[nodiscard]] view::GanttView* GetCurrentGanttView() const;
+    [[nodiscard]] Category GetActiveCategory() const noexcept { return m_categories.Active(); }
+
+    // Shows category 1 to 6 in the panes; any other index shows nothing.
+    void ShowCategory(std::int32_t index);
+    void ShowActivities() { DisplayCategory(Category::activities); }
+    void ShowWbs() { DisplayCategory(Category::wbs); }
+    void ShowProjects() { DisplayCategory(Category::projects); }
+    void ShowResources() { DisplayCategory(Category::resources); }
+    void ShowObs() { DisplayCategory(Category::obs); }
+    void ShowRoles() { DisplayCategory(Category::roles); }
+
+    // What choosing a ribbon tab does: page 0 the File page, 1 to 6 a category.
+    void SwitchToPage(std::int32_t page);
+    // The File page in place of the panes, and back to the last category.
+    void ShowFilePage();
+    void CloseFilePage();
+    [[nodiscard]] bool IsFilePageShown() const noexcept { return m_categories.FilePageShown(); }
+
+    // The options sheet at the given page (0 units, 1 layouts); OK marks the charts' grids.
+    void ShowOptions(int initial_page);
+
+    // The modeless find dialog while it exists; the frame destroys it on a category switch,
+    // when the File page opens and when the dialog reports its closing.
+    void SetFindDialog(wxWindow* dialog) noexcept { m_find_dialog = dialog; }
+    [[nodiscard]] wxWindow* GetFindDialog() const noexcept { return m_find_dialog; }
+    void DestroyFindDialog();
+    [[nodiscard]] std::array<FindState, 4>& FindStates() noexcept { return m_find_states; }
+
+    [[nodiscard]] ContentViews& GetContentViews() noexcept { return *m_views; }
+    [[nodiscard]] wxRibbonBar* GetRibbon() const noexcept { return m_ribbon; }
+    [[nodiscard]] FilePage* GetFilePage() const noexcept { return m_file_page; }
+    [[nodiscard]] CVarnSplitterWnd* GetOuterSplitter() const noexcept { return m_outer; }
+    [[nodiscard]] CVarnSplitterWnd* GetInnerSplitter() const noexcept { return m_inner; }
+    [[nodiscard]] VarnholtView* GetTablePane() const noexcept { return m_table_pane; }
+    [[nodiscard]] VarnholtView* GetGanttPane() const noexcept { return m_gantt_pane; }
+    [[nodiscard]] VarnholtView* GetDetailsPane() const noexcept { return m_details_pane; }
+    // The picture of the window taken as the File page opened.
+    [[nodiscard]] const wxBitmap& GetScreenshot() const noexcept { return m_screenshot; }
 
     // OpenHost
     std::unique_ptr<LayoutStore>& LayoutStoreSlot() override { return m_store; }
-    void ResetContentViews() override {}
-    void RebuildAfterOpen() override {}
+    void ResetContentViews() override;
+    void RebuildAfterOpen() override;
     void SetBusy(bool busy) override;
     void ShowMessage(const std::wstring& text) override;
 
 private:
+    void CreateRibbon();
+    void CreateClient();
+    void CreateContentViews(const std::wstring& language_code);
+
+    // Category display (MainFrameCategories.cpp).
+    void DisplayCategory(Category category);
+    void PlaceSubViews(Category category);
+    void EnsureSubViewWindows(Category category);
+    void OnRibbonPageChanged(wxRibbonBarEvent& event);
+    void TakeScreenshot();
+
+    // The ribbon's selectors (MainFrameSelectors.cpp).
+    void RefreshSelectors(Category category);
+    void FillLayoutCombo(Category category);
+    void FillTimescaleCombo(Category category);
+    void SetZoomSlider(Category category);
+
     void OnFileOpen(wxCommandEvent& event);
     void OnRecentFile(wxCommandEvent& event);
+    void OnToolsOptions(wxCommandEvent& event);
+    void OnRibbonCustomize(wxCommandEvent& event);
+    void OnAppExit(wxCommandEvent& event);
+    void OnCloseFilePage(wxCommandEvent& event);
+    void OnFindDialogDidClose(wxCommandEvent& event);
+    void OnCharHook(wxKeyEvent& event);
+    void OnSize(wxSizeEvent& event);
     void OnClose(wxCloseEvent& event);
 
+    // The store is declared before the views, so the views go first: they point into it.
     std::unique_ptr<LayoutStore> m_store;  // null until a file has opened
+    std::unique_ptr<ContentViews> m_views;
     std::unique_ptr<VarnholtDoc> m_document;
     wxFileHistory& m_recent;
     wxString m_path;
-    wxString m_main_button_text;
     std::unique_ptr<wxBusyCursor> m_busy;
+
+    // Windows, owned by the window system as children of the frame.
+    wxRibbonBar* m_ribbon = nullptr;
+    FilePage* m_file_page = nullptr;
+    CVarnSplitterWnd* m_outer = nullptr;
+    CVarnSplitterWnd* m_inner = nullptr;
+    VarnholtView* m_table_pane = nullptr;
+    VarnholtView* m_gantt_pane = nullptr;
+    VarnholtView* m_details_pane = nullptr;
+    wxWindow* m_find_dialog = nullptr;
+
+    CategoryTracker m_categories;
+    std::array<FindState, 4> m_find_states = DefaultFindStates();
+    wxBitmap m_screenshot;
 };
+
+// The smallest size of the main window.
+inline constexpr int kMinimumFrameWidth = 600;
+inline constexpr int kMinimumFrameHeight = 400;
 
 }  // namespace varnholt

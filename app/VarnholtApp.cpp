@@ -9,6 +9,7 @@
 #include "app/recent_files.h"
 #include "app/registry.h"
 #include "app/schedule_drop_target.h"
+#include "shell/command_ids.h"
 #include "shell/string_ids.h"
 #include "shell/ui_text.h"
 
@@ -21,7 +22,7 @@ wxIMPLEMENT_APP_NO_MAIN(VarnholtApp);
 VarnholtApp::VarnholtApp() {
     SetAppName(wxString(kProgramTitle.data(), kProgramTitle.size()));
     SetVendorName("Oskeldan");
-    Bind(wxEVT_MENU, &VarnholtApp::OnAppAbout, this, wxID_ABOUT);
+    Bind(wxEVT_MENU, &VarnholtApp::OnAppAbout, this, ID_APP_ABOUT);
 }
 
 bool VarnholtApp::OnInit() {

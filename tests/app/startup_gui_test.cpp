@@ -3,88 +3,22 @@
 // boxes are recorded and answered by a hook, so no test waits on one.
 
 #include "../shell/sample_schedule.h"
-#include "app/CMainFrame.h"
-#include "app/VarnholtApp.h"
+#include "app_gui_support.h"
 #include "app/schedule_drop_target.h"
-#include "platform/program_folder.h"
-#include "platform/user_paths.h"
-
-#include <wx/log.h>
-#include <wx/modalhook.h>
-#include <wx/msgdlg.h>
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <thread>
 
 namespace varnholt {
 namespace {
 
 namespace fs = std::filesystem;
+using testing_app::run_folder;
+using testing_app::WaitUntil;
 using testing_shell::kBrokenWorkbook;
 using testing_shell::kScheduleWithUdf;
 
-// The folder every per-user path of the run points into; made by main.
-fs::path& run_folder() {
-    static fs::path folder;
-    return folder;
-}
-
-class RecordingHook final : public wxModalDialogHook {
-public:
-    int Enter(wxDialog* dialog) override {
-        if (const auto* box = dynamic_cast<wxMessageDialogBase*>(dialog)) messages.push_back(box->GetMessage());
-        return wxID_OK;
-    }
-    void Exit(wxDialog*) override {}
-
-    std::vector<wxString> messages;
-};
-
-template <class Condition>
-bool WaitUntil(Condition done) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        wxTheApp->Yield(true);
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return true;
-}
-
-class StartUpTest : public testing::Test {
-protected:
-    void SetUp() override {
-        SetProgramFolder(VARNHOLT_SOURCE_DIR);  // the shipped layouts
-        m_hook.Register();
-    }
-    void TearDown() override {
-        for (wxWindow* window : wxTopLevelWindows) window->Close(true);
-        EXPECT_TRUE(WaitUntil([] { return wxTopLevelWindows.empty(); }));
-        m_hook.Unregister();
-        SetProgramFolder({});
-    }
-
-    static wxString Schedule(const std::wstring& name, std::string_view bytes) {
-        const fs::path path = run_folder() / PathFromWide(name);
-        std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        return WideFromPath(path);
-    }
-    static bool Start(const wxString& file = {}) {
-        wxArrayString arguments;
-        arguments.push_back("VarnholtReader");
-        if (!file.empty()) arguments.push_back(file);
-        return wxGetApp().StartUp(arguments);
-    }
-    static CMainFrame* Frame() { return dynamic_cast<CMainFrame*>(wxTheApp->GetTopWindow()); }
-
-    RecordingHook m_hook;
-};
+using StartUpTest = testing_app::AppGuiTest;
 
 TEST_F(StartUpTest, ARefusedFileOnTheCommandLineEndsStartUp) {
     const wxString path = Schedule(L"notes.xls", "just text");
@@ -158,26 +92,4 @@ TEST_F(StartUpTest, AFileOpensARecentEntryReopensAndClosingWritesTheUsersLayouts
 }  // namespace
 }  // namespace varnholt
 
-// One toolkit session for every test; 77 (skipped) without a display.
-int main(int argc, char** argv) {
-    testing::InitGoogleTest(&argc, argv);
-    char folder_template[] = "/tmp/varnholt-app-XXXXXX";
-    if (mkdtemp(folder_template) == nullptr) return 1;
-    const std::filesystem::path folder = folder_template;
-    varnholt::run_folder() = folder;
-    // Per-user data and the registry stand-in under the test's folder, never the real home.
-    setenv("XDG_DATA_HOME", (folder / "data").c_str(), 1);
-    setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1);
-    setenv("XDG_CONFIG_DIRS", (folder / "machine").c_str(), 1);
-
-    wxApp::SetInstance(new varnholt::VarnholtApp);
-    if (!wxEntryStart(argc, argv)) {
-        std::filesystem::remove_all(folder);
-        return 77;
-    }
-    delete wxLog::SetActiveTarget(new wxLogStderr);
-    const int result = RUN_ALL_TESTS();
-    wxEntryCleanup();
-    std::filesystem::remove_all(folder);
-    return result;
-}
+int main(int argc, char** argv) { return varnholt::testing_app::RunAppGuiTests(argc, argv); }

@@ -52,6 +52,7 @@ public:
     void AddTab(std::wstring title) { m_tab_titles.push_back(std::move(title)); }
     void SetCurrentTab(std::wstring title) { m_current_tab = std::move(title); }
     [[nodiscard]] std::wstring GetCurrentTab() const { return m_current_tab; }
+    [[nodiscard]] const std::vector<std::wstring>& GetTabTitles() const noexcept { return m_tab_titles; }
 
     // The tab click: the first tab rectangle of the last paint that holds the point (edges
     // included) becomes current. Always false; the host repaints after every release.

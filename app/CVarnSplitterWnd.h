@@ -1,0 +1,32 @@
+// CVarnSplitterWnd.h - the main window's splitter. Its second pane can be taken out of the
+// layout and put back later with the width it had, and the user can never unsplit it by
+// dragging or double-clicking the sash, so "split" always means "second pane shown".
+#pragma once
+
+#include <wx/splitter.h>
+
+namespace varnholt {
+
+class CVarnSplitterWnd final : public wxSplitterWindow {
+public:
+    CVarnSplitterWnd(wxWindow* parent, wxWindowID id);
+
+    // Remembers the sash and hides the second pane, which keeps its content and links. The
+    // focus moves to the first pane when the second had it. Only while split.
+    void HideColumn();
+    // Splits again at the remembered sash, without moving the focus. Only while unsplit.
+    void ShowColumn();
+    [[nodiscard]] wxWindow* GetHiddenWindow() const noexcept { return m_hidden; }
+
+protected:
+    // A drag ends one pixel short of either edge instead of unsplitting.
+    int OnSashPositionChanging(int new_position) override;
+    // A double click keeps both panes.
+    void OnDoubleClickSash(int x, int y) override;
+
+private:
+    wxWindow* m_hidden = nullptr;  // a child of this window while hidden
+    int m_saved_sash = 0;
+};
+
+}  // namespace varnholt

@@ -1,0 +1,204 @@
+// MainFrameCategories.cpp - showing a category in the three panes, the detail tab's
+// sub-views, and switching between the categories and the File page.
+
+#include "app/CMainFrame.h"
+
+#include "app/CVarnSplitterWnd.h"
+#include "app/VarnholtView.h"
+#include "app/app_services.h"
+#include "app/backstage/FilePage.h"
+#include "app/draw/WxDrawCache.h"
+#include "shell/command_ids.h"
+#include "shell/string_ids.h"
+#include "shell/subview_placement.h"
+#include "shell/ui_text.h"
+
+#include <wx/dcmemory.h>
+#include <wx/ribbon/bar.h>
+
+namespace varnholt {
+namespace {
+
+constexpr wxWindowID kFirstSubViewId = 101;
+constexpr wxWindowID kSecondSubViewId = 102;
+constexpr wxWindowID kDetailsButtonId = 103;
+constexpr int kDetailsButtonTextHeight = 15;
+
+bool HasGantt(Category category) {
+    return category == Category::activities || category == Category::wbs || category == Category::projects;
+}
+
+// Activities, WBS and Resources show two sub-views side by side or one in either window; the
+// other three only ever need the first window.
+bool NeedsSecondWindow(Category category) {
+    return category == Category::activities || category == Category::wbs || category == Category::resources;
+}
+
+void MoveTo(wxWindow& window, const PaneRect& place) {
+    window.SetSize(place.x, place.y, place.width, place.height);
+    window.Refresh();
+}
+
+}  // namespace
+
+view::View* CMainFrame::GetCurrentTableView() const {
+    switch (GetActiveCategory()) {
+    case Category::activities:
+    case Category::wbs:
+    case Category::projects:
+    case Category::resources: return m_views->Table(GetActiveCategory());
+    default: return nullptr;
+    }
+}
+
+view::GanttView* CMainFrame::GetCurrentGanttView() const { return m_views->Gantt(GetActiveCategory()); }
+
+void CMainFrame::ShowCategory(std::int32_t index) {
+    if (IsCategory(index)) DisplayCategory(static_cast<Category>(index));
+    Refresh();
+    Update();
+}
+
+void CMainFrame::DisplayCategory(Category category) {
+    if (m_store == nullptr) return;
+    m_views->BindTable(category, *m_store);
+    m_table_pane->SetContentView(m_views->Table(category));
+
+    if (HasGantt(category)) {
+        if (!m_inner->IsSplit()) m_inner->ShowColumn();
+        m_table_pane->SetPartner(m_gantt_pane);
+        m_gantt_pane->SetPartner(m_table_pane);
+        m_views->BindGantt(category, *m_store);
+        m_gantt_pane->SetContentView(m_views->Gantt(category));
+    } else if (m_inner->IsSplit()) {
+        m_inner->HideColumn();
+    }
+
+    m_details_pane->SetContentView(m_views->Details(category));
+    // Every category links the details pane, so a click in any table refreshes it.
+    m_table_pane->SetDetailsPane(m_details_pane);
+    EnsureSubViewWindows(category);
+    PlaceSubViews(category);
+    RefreshSelectors(category);
+}
+
+void CMainFrame::EnsureSubViewWindows(Category category) {
+    VarnholtView& pane = *m_details_pane;
+    const long style = wxBORDER_SIMPLE | wxHSCROLL | wxVSCROLL;
+    if (pane.first_sub_view == nullptr) pane.first_sub_view = new VarnholtView(&pane, kFirstSubViewId, style);
+    if (pane.second_sub_view == nullptr && NeedsSecondWindow(category)) {
+        pane.second_sub_view = new VarnholtView(&pane, kSecondSubViewId, style);
+    }
+    if (pane.details_button == nullptr && category == Category::activities) {
+        pane.details_button = new wxButton(&pane, kDetailsButtonId, LoadText(IDS_DETAILS_BUTTON));
+        app::WxDrawCache faces;
+        wxFont font(wxFontInfo().FaceName(faces.ResolveFace(L"Calibri")));
+        font.SetPixelSize(wxSize(0, kDetailsButtonTextHeight));
+        pane.details_button->SetFont(font);
+        pane.details_button->Hide();
+    }
+}
+
+void CMainFrame::PlaceSubViews(Category category) {
+    VarnholtView& pane = *m_details_pane;
+    // Both windows, whichever category made them: a list left from another category must
+    // not stay on screen beside this one's details.
+    for (VarnholtView* window : {pane.first_sub_view, pane.second_sub_view}) {
+        if (window != nullptr) window->Hide();
+    }
+
+    view::DetailView* details = m_views->Details(category);
+    if (details == nullptr) return;
+    pane.first_sub_view->SetPartner(nullptr);
+    const TabSubViews* tab = FindTabSubViews(category, details->GetCurrentTab());
+    if (tab == nullptr) return;
+
+    // The relationship tables list the current activity layout's relationship columns.
+    view::Layout* activity_layout = m_store->GetCurrentActivityLayout();
+    m_views->predecessors->SetLayout(activity_layout);
+    m_views->successors->SetLayout(activity_layout);
+
+    // The category display places the relationship tables like any single list; the pane's
+    // own arrangement lowers them below the details button when it paints.
+    const SubViewPlacement placement =
+        tab->placement == SubViewPlacement::relationship ? SubViewPlacement::single : tab->placement;
+    const wxSize client = pane.GetClientSize();
+    const SubViewPlaces places = varnholt::PlaceSubViews(placement, 0, 0, client.x, GetDisplayScale());
+
+    const std::pair<VarnholtView*, SubView> windows[] = {{pane.first_sub_view, tab->first},
+                                                         {pane.second_sub_view, tab->second}};
+    for (const auto& [window, sub_view] : windows) {
+        view::View* content = m_views->Find(sub_view);
+        if (window == nullptr || content == nullptr) continue;
+        window->SetContentView(content);
+        const bool second_of_pair = placement == SubViewPlacement::side_by_side && window == pane.second_sub_view;
+        MoveTo(*window, second_of_pair ? places.second : places.first);
+        window->Show();
+        content->Update();
+    }
+    if (placement == SubViewPlacement::side_by_side) pane.first_sub_view->SetPartner(pane.second_sub_view);
+}
+
+void CMainFrame::OnRibbonPageChanged(wxRibbonBarEvent& event) {
+    SwitchToPage(m_ribbon->GetActivePage());
+    event.Skip();
+}
+
+void CMainFrame::SwitchToPage(std::int32_t page) {
+    if (page == static_cast<std::int32_t>(Category::file_page)) {
+        ShowFilePage();
+        return;
+    }
+    if (!IsCategory(page)) return;
+    if (m_ribbon->GetActivePage() != page) m_ribbon->SetActivePage(static_cast<size_t>(page));
+    DestroyFindDialog();
+    if (IsFilePageShown()) {
+        m_file_page->Hide();
+        m_outer->Show();
+        Layout();
+    }
+    m_categories.PageShown(page);
+    ShowCategory(page);
+}
+
+void CMainFrame::ShowFilePage() {
+    if (IsFilePageShown()) return;
+    DestroyFindDialog();
+    TakeScreenshot();
+    m_categories.PageShown(static_cast<std::int32_t>(Category::file_page));
+    if (m_ribbon->GetActivePage() != static_cast<int>(Category::file_page)) {
+        m_ribbon->SetActivePage(static_cast<size_t>(Category::file_page));
+    }
+    m_file_page->RefreshRecent();
+    m_outer->Hide();
+    m_file_page->Show();
+    Layout();
+    m_file_page->SetFocus();
+}
+
+void CMainFrame::CloseFilePage() {
+    if (IsFilePageShown()) SwitchToPage(static_cast<std::int32_t>(GetActiveCategory()));
+}
+
+// The panes painted at their places in the window, for the File page's Info miniature. The
+// panes paint themselves, so this works under any display server; the ribbon band stays plain.
+void CMainFrame::TakeScreenshot() {
+    const wxSize size = GetClientSize();
+    if (size.x <= 0 || size.y <= 0) return;
+    m_screenshot = wxBitmap(size.x, size.y, 24);
+    wxMemoryDC dc(m_screenshot);
+    dc.SetBackground(wxBrush(GetBackgroundColour()));
+    dc.Clear();
+    for (VarnholtView* pane : {m_table_pane, m_gantt_pane, m_details_pane}) {
+        if (!pane->IsShownOnScreen()) continue;
+        const wxPoint at = ScreenToClient(pane->GetScreenPosition());
+        dc.SetDeviceOrigin(at.x, at.y);
+        dc.SetClippingRegion(wxPoint(0, 0), pane->GetClientSize());
+        pane->RenderTo(dc);
+        dc.DestroyClippingRegion();
+    }
+    dc.SetDeviceOrigin(0, 0);
+    dc.SelectObject(wxNullBitmap);
+}
+
+}  // namespace varnholt

@@ -1,0 +1,80 @@
+// app_gui_support.cpp - starting and closing the real program inside a test.
+
+#include "app_gui_support.h"
+
+#include "app/VarnholtApp.h"
+#include "platform/program_folder.h"
+#include "platform/user_paths.h"
+
+#include <wx/log.h>
+#include <wx/msgdlg.h>
+
+#include <cstdlib>
+#include <fstream>
+
+namespace varnholt::testing_app {
+
+namespace fs = std::filesystem;
+
+fs::path& run_folder() {
+    static fs::path folder;
+    return folder;
+}
+
+int RecordingHook::Enter(wxDialog* dialog) {
+    if (const auto* box = dynamic_cast<wxMessageDialogBase*>(dialog)) messages.push_back(box->GetMessage());
+    if (inspect) inspect(*dialog);
+    return answer;
+}
+
+void AppGuiTest::SetUp() {
+    SetProgramFolder(VARNHOLT_SOURCE_DIR);  // the shipped layouts
+    m_hook.Register();
+}
+
+void AppGuiTest::TearDown() {
+    for (wxWindow* window : wxTopLevelWindows) window->Close(true);
+    EXPECT_TRUE(WaitUntil([] { return wxTopLevelWindows.empty(); }));
+    m_hook.Unregister();
+    SetProgramFolder({});
+}
+
+wxString AppGuiTest::Schedule(const std::wstring& name, std::string_view bytes) {
+    const fs::path path = run_folder() / PathFromWide(name);
+    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return WideFromPath(path);
+}
+
+bool AppGuiTest::Start(const wxString& file) {
+    wxArrayString arguments;
+    arguments.push_back("VarnholtReader");
+    if (!file.empty()) arguments.push_back(file);
+    return wxGetApp().StartUp(arguments);
+}
+
+CMainFrame* AppGuiTest::Frame() { return dynamic_cast<CMainFrame*>(wxTheApp->GetTopWindow()); }
+
+int RunAppGuiTests(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    char folder_template[] = "/tmp/varnholt-app-XXXXXX";
+    if (mkdtemp(folder_template) == nullptr) return 1;
+    const fs::path folder = folder_template;
+    run_folder() = folder;
+    // Per-user data and the registry stand-in under the test's folder, never the real home.
+    setenv("XDG_DATA_HOME", (folder / "data").c_str(), 1);
+    setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1);
+    setenv("XDG_CONFIG_DIRS", (folder / "machine").c_str(), 1);
+
+    wxApp::SetInstance(new VarnholtApp);
+    if (!wxEntryStart(argc, argv)) {
+        fs::remove_all(folder);
+        return 77;
+    }
+    delete wxLog::SetActiveTarget(new wxLogStderr);
+    const int result = RUN_ALL_TESTS();
+    wxEntryCleanup();
+    fs::remove_all(folder);
+    return result;
+}
+
+}  // namespace varnholt::testing_app

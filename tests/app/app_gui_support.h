@@ -1,0 +1,57 @@
+// app_gui_support.h - what the in-process program tests share: the run's temporary folder
+// that every per-user path points into, a hook that records and answers message boxes, a
+// bounded wait, and a fixture that starts the real program and closes it again.
+#pragma once
+
+#include "app/CMainFrame.h"
+#include "gui_wait.h"
+
+#include <wx/modalhook.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace varnholt::testing_app {
+
+// The folder every per-user path of the run points into; made by RunAppGuiTests.
+std::filesystem::path& run_folder();
+
+// Records each message box's text and answers every modal dialog with `answer`.
+class RecordingHook final : public wxModalDialogHook {
+public:
+    int Enter(wxDialog* dialog) override;
+    void Exit(wxDialog*) override {}
+
+    std::vector<wxString> messages;
+    int answer = wxID_OK;
+    // Called with each modal dialog before it is answered, to look at it.
+    std::function<void(wxDialog&)> inspect;
+};
+
+using testing_gui::WaitUntil;
+
+class AppGuiTest : public testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Writes a file of the run's folder and answers its path.
+    static wxString Schedule(const std::wstring& name, std::string_view bytes);
+    // The real start-up, with the file as its command line when one is given.
+    static bool Start(const wxString& file = {});
+    static CMainFrame* Frame();
+
+    RecordingHook m_hook;
+};
+
+// One toolkit session for every test of the program: temporary per-user folders, the
+// program's application object, 77 (skipped) without a display.
+int RunAppGuiTests(int argc, char** argv);
+
+}  // namespace varnholt::testing_app

@@ -1,0 +1,315 @@
+// main_frame_gui_test.cpp - the main window as a planner meets it: the ribbon and File page
+// of a first start, the panes of each category over an open schedule with their detail tabs
+// and sub-views, the Gantt pane hidden and shown again, the options sheet, and a second file
+// opened from the File page while every view still shows the first (run under the address
+// sanitizer, so a view that reads the old schedule fails the run).
+
+#include "../shell/every_category_schedule.h"
+#include "app/CVarnSplitterWnd.h"
+#include "app/VarnholtView.h"
+#include "app/backstage/FilePage.h"
+#include "app/registry.h"
+#include "app_gui_support.h"
+#include "model/CaptionCatalog.h"
+#include "platform/user_paths.h"
+#include "shell/command_ids.h"
+#include "shell/string_ids.h"
+#include "shell/ui_text.h"
+#include "views/base/Row.h"
+#include "views/core/RowList.h"
+
+#include <wx/choice.h>
+#include <wx/dialog.h>
+#include <wx/dcmemory.h>
+#include <wx/ribbon/bar.h>
+
+#include <cstring>
+#include <filesystem>
+
+namespace varnholt {
+namespace {
+
+namespace fs = std::filesystem;
+using testing_app::WaitUntil;
+
+class MainFrameTest : public testing_app::AppGuiTest {
+protected:
+    static wxString ScheduleFile(const char* prefix) {
+        return Schedule(std::wstring(prefix, prefix + std::strlen(prefix)) + L".xer",
+                        testing_shell::EveryCategorySchedule(prefix));
+    }
+    // Paints the pane into a bitmap, which lays its rows out as a screen paint does.
+    static void PaintOffscreen(VarnholtView& pane) {
+        const wxSize size = pane.GetClientSize();
+        wxBitmap bitmap(std::max(size.x, 1), std::max(size.y, 1), 24);
+        wxMemoryDC dc(bitmap);
+        pane.RenderTo(dc);
+    }
+    // A click in the middle of a listed row, as the pane forwards it.
+    static void ClickRow(VarnholtView& pane, const view::Row& row) {
+        PaintOffscreen(pane);
+        const view::RectF rect = row.GetRect();
+        const float x = rect.x + rect.width / 2.0f;
+        const float y = rect.y + rect.height / 2.0f;
+        (void)pane.Host().LButtonDown(view::kLeftButtonDown, x, y);
+        (void)pane.Host().LButtonUp(0, x, y);
+    }
+    static view::Row* FirstRecordRow(const view::View& table) {
+        for (view::Row* row : table.GetRowList().Rows()) {
+            if (!row->IsGroupRow() && row->level > 0) return row;
+        }
+        return nullptr;
+    }
+    static void Settle(CMainFrame& frame) {
+        frame.Refresh();
+        frame.Update();
+        (void)wxTheApp->Yield(true);
+    }
+};
+
+TEST_F(MainFrameTest, AFirstStartShowsTheRibbonTheFilePageAndBlankPanes) {
+    ASSERT_TRUE(Start());
+    CMainFrame* frame = Frame();
+    ASSERT_NE(frame, nullptr);
+    wxRibbonBar* ribbon = frame->GetRibbon();
+    const char* const tabs[] = {"File", "Activities", "WBS", "Projects", "Resources", "OBS", "Roles"};
+    ASSERT_EQ(ribbon->GetPageCount(), std::size(tabs));
+    for (size_t page = 0; page < std::size(tabs); ++page) EXPECT_EQ(ribbon->GetPage(page)->GetLabel(), tabs[page]);
+    EXPECT_EQ(ribbon->GetActivePage(), 1) << "the window opens on Activities";
+
+    const char* const items[] = {"Open...", "Info", "Recent", "Options", "Print", "Exit"};
+    for (int item = 0; item < 6; ++item) EXPECT_EQ(frame->GetFilePage()->GetItemLabel(item), items[item]);
+
+    const fs::path data = PathFromWide(GetUserDataFolder());
+    for (const char* folder : {"VP_ACT", "VP_WBS", "VP_PROJ", "VP_RES"}) {
+        EXPECT_TRUE(fs::is_directory(data / folder)) << folder;
+    }
+
+    // Before any file: blank panes, empty selectors, no find, and switching changes nothing.
+    int finds = 0;
+    frame->Bind(wxEVT_MENU, [&finds](wxCommandEvent&) { ++finds; }, IDC_BUTTON_FIND);
+    wxKeyEvent ctrl_f(wxEVT_CHAR_HOOK);
+    ctrl_f.m_keyCode = 'F';
+    ctrl_f.m_controlDown = true;
+    for (const int page : {1, 4, 6, 2}) {
+        frame->SwitchToPage(page);
+        Settle(*frame);
+        EXPECT_EQ(frame->GetTablePane()->GetContentView(), nullptr);
+        EXPECT_EQ(frame->GetDetailsPane()->GetContentView(), nullptr);
+        EXPECT_TRUE(frame->GetInnerSplitter()->IsSplit());
+        (void)frame->ProcessWindowEvent(ctrl_f);
+    }
+    for (const int combo : {IDC_COMBO_ACTIVITY_LAYOUT, IDC_COMBO_ACT_TIMESCALE, IDC_COMBO_RES_LAYOUT}) {
+        auto* choice = dynamic_cast<wxChoice*>(frame->FindWindow(combo));
+        ASSERT_NE(choice, nullptr) << combo;
+        EXPECT_EQ(choice->GetCount(), 0u) << combo;
+    }
+    Settle(*frame);
+    EXPECT_EQ(finds, 0);
+
+    frame->SetSize(300, 200);
+    EXPECT_TRUE(WaitUntil([frame] {
+        const wxSize size = frame->GetSize();
+        return size.x >= kMinimumFrameWidth && size.y >= kMinimumFrameHeight;
+    })) << frame->GetSize().x << " x " << frame->GetSize().y;
+}
+
+TEST_F(MainFrameTest, EachCategoryShowsItsViewsAndItsDetailTabsTheirSubViews) {
+    ASSERT_TRUE(Start(ScheduleFile("A")));
+    CMainFrame* frame = Frame();
+    ASSERT_NE(frame, nullptr);
+    ContentViews& views = frame->GetContentViews();
+    VarnholtView& details = *frame->GetDetailsPane();
+
+    for (std::int32_t page = kFirstCategory; page <= kLastCategory; ++page) {
+        const auto category = static_cast<Category>(page);
+        SCOPED_TRACE(testing::Message() << "category " << page);
+        frame->SwitchToPage(page);
+        Settle(*frame);
+        view::View* table = views.Table(category);
+        ASSERT_EQ(frame->GetTablePane()->GetContentView(), table);
+        ASSERT_EQ(details.GetContentView(), views.Details(category));
+        EXPECT_EQ(frame->GetInnerSplitter()->IsSplit(), views.Gantt(category) != nullptr);
+        if (views.Gantt(category) != nullptr) {
+            EXPECT_EQ(frame->GetGanttPane()->GetContentView(), views.Gantt(category));
+        }
+
+        view::Row* row = FirstRecordRow(*table);
+        ASSERT_NE(row, nullptr);
+        ClickRow(*frame->GetTablePane(), *row);
+        EXPECT_EQ(views.Details(category)->GetMaster()->GetSelectedRow(), table->GetSelectedRow());
+        ASSERT_NE(table->GetSelectedRow(), nullptr);
+
+        // Each tab with sub-views puts exactly those views into the details pane's windows.
+        for (const TabSubViews& tab : TabSubViewTable(category)) {
+            views.Details(category)->SetCurrentTab(CaptionCatalog::Instance().Lookup(tab.tab));
+            frame->ShowCategory(page);
+            const std::pair<VarnholtView*, SubView> windows[] = {{details.first_sub_view, tab.first},
+                                                                 {details.second_sub_view, tab.second}};
+            for (const auto& [window, sub_view] : windows) {
+                if (sub_view == SubView::none) {
+                    if (window != nullptr) {
+                        EXPECT_FALSE(window->IsShown());
+                    }
+                    continue;
+                }
+                ASSERT_NE(window, nullptr);
+                EXPECT_TRUE(window->IsShown());
+                EXPECT_EQ(window->GetContentView(), views.Find(sub_view));
+            }
+        }
+        views.Details(category)->SetCurrentTab(CaptionCatalog::Instance().Lookup(view::kGeneralTabCaption));
+    }
+
+    const auto titles = [&](Category category) { return views.Details(category)->GetTabTitles(); };
+    EXPECT_EQ(titles(Category::resources), (std::vector<std::wstring>{L"General", L"Codes", L"Notes"}));
+    EXPECT_EQ(titles(Category::roles), (std::vector<std::wstring>{L"General", L"Resources", L"Prices", L"Limits"}));
+}
+
+TEST_F(MainFrameTest, DetailTabsReadTheLanguageOfTheRegistry) {
+    ASSERT_TRUE(WriteRegistryString(kProgramKey, kLanguageValue, "FRA"));
+    const bool started = Start();
+    ASSERT_TRUE(WriteRegistryString(kProgramKey, kLanguageValue, "ENU"));
+    ASSERT_TRUE(started);
+    CMainFrame* frame = Frame();
+    ASSERT_NE(frame, nullptr);
+    const CaptionCatalog& captions = CaptionCatalog::Instance();
+    const std::vector<std::wstring> french_roles = {captions.Lookup(51632), captions.Lookup(50745),
+                                                    captions.Lookup(57455), captions.Lookup(57537)};
+    EXPECT_NE(french_roles[0], L"General");
+    EXPECT_EQ(frame->GetContentViews().Details(Category::roles)->GetTabTitles(), french_roles);
+    EXPECT_EQ(frame->GetMainButtonText(), wxString(LoadText(IDS_FILE_TAB)));
+    SelectTextLanguage(text_language::english);
+    CaptionCatalog::Instance().Reset();
+}
+
+TEST_F(MainFrameTest, TheGanttPaneComesBackWithItsWidth) {
+    ASSERT_TRUE(Start(ScheduleFile("A")));
+    CMainFrame* frame = Frame();
+    CVarnSplitterWnd& inner = *frame->GetInnerSplitter();
+    frame->SwitchToPage(1);
+    inner.SetSashPosition(450);
+    Settle(*frame);
+    ASSERT_EQ(inner.GetSashPosition(), 450);
+
+    frame->GetGanttPane()->SetFocus();
+    const bool gantt_had_focus = WaitUntil([frame] { return wxWindow::FindFocus() == frame->GetGanttPane(); });
+    frame->SwitchToPage(4);
+    Settle(*frame);
+    EXPECT_FALSE(inner.IsSplit());
+    EXPECT_FALSE(frame->GetGanttPane()->IsShown());
+    EXPECT_EQ(frame->GetTablePane()->GetSize().x, inner.GetClientSize().x) << "the table spans the width";
+    if (gantt_had_focus) {
+        EXPECT_EQ(wxWindow::FindFocus(), frame->GetTablePane());
+    }
+
+    frame->SetSize(frame->GetSize().x + 200, frame->GetSize().y + 100);
+    Settle(*frame);
+    frame->SwitchToPage(1);
+    Settle(*frame);
+    EXPECT_TRUE(inner.IsSplit());
+    EXPECT_TRUE(frame->GetGanttPane()->IsShown());
+    EXPECT_EQ(inner.GetSashPosition(), 450);
+}
+
+TEST_F(MainFrameTest, ACategoryKeepsItsRowsASecondFileKeepsTheCategory) {
+    ASSERT_TRUE(Start(ScheduleFile("A")));
+    CMainFrame* frame = Frame();
+    view::View& table = *frame->GetContentViews().activity_table;
+    frame->SwitchToPage(1);
+    view::Row* row = FirstRecordRow(table);
+    ASSERT_NE(row, nullptr);
+    ClickRow(*frame->GetTablePane(), *row);
+    frame->SwitchToPage(2);
+    frame->SwitchToPage(1);
+    EXPECT_EQ(table.GetSelectedRow(), row) << "the same rows, still selected";
+
+    LayoutStore& store = *frame->GetLayoutStore();
+    ASSERT_GE(store.ActivityLayouts().size(), 2u);
+    store.SetCurrentActivityLayoutName(store.ActivityLayouts()[1]->GetName());
+    frame->ShowCategory(1);
+    EXPECT_EQ(table.GetLayout(), store.GetCurrentActivityLayout());
+    EXPECT_EQ(table.GetSelectedRow(), nullptr) << "rows listed anew";
+
+    frame->SwitchToPage(3);
+    ASSERT_TRUE(frame->OpenFile(ScheduleFile("B")));
+    EXPECT_EQ(frame->GetActiveCategory(), Category::projects);
+    EXPECT_EQ(frame->GetTablePane()->GetContentView(), frame->GetContentViews().project_table.get());
+    EXPECT_EQ(frame->GetContentViews().project_table->GetDocument(), frame->GetLayoutStore()->GetDocument());
+    EXPECT_FALSE(frame->GetContentViews().project_table->GetRowList().Empty());
+}
+
+TEST_F(MainFrameTest, TheOptionsSheetMarksTheChartGridsOnlyOnOk) {
+    ASSERT_TRUE(Start(ScheduleFile("A")));
+    CMainFrame* frame = Frame();
+    const auto charts = frame->GetContentViews().GanttViews();
+    for (const int page : {1, 2, 3}) {
+        frame->SwitchToPage(page);
+        PaintOffscreen(*frame->GetGanttPane());
+    }
+    for (const view::GanttView* chart : charts) ASSERT_FALSE(chart->Timescale().GridDatesStale());
+    frame->SwitchToPage(4);  // no chart on screen repaints and rebuilds its grid at once
+
+    wxString caption;
+    m_hook.inspect = [&caption](wxDialog& dialog) { caption = dialog.GetTitle(); };
+    m_hook.answer = wxID_CANCEL;
+    wxPostEvent(frame, wxCommandEvent(wxEVT_MENU, ID_TOOLS_OPTIONS));
+    ASSERT_TRUE(WaitUntil([&caption] { return !caption.empty(); }));
+    EXPECT_EQ(caption, wxString(LoadText(IDS_OPTIONS)));
+    for (const view::GanttView* chart : charts) EXPECT_FALSE(chart->Timescale().GridDatesStale());
+
+    caption.clear();
+    m_hook.answer = wxID_OK;
+    wxPostEvent(frame, wxCommandEvent(wxEVT_MENU, ID_TOOLS_OPTIONS));
+    ASSERT_TRUE(WaitUntil([&caption] { return !caption.empty(); }));
+    for (const view::GanttView* chart : charts) EXPECT_TRUE(chart->Timescale().GridDatesStale());
+}
+
+TEST_F(MainFrameTest, ASecondFileFromTheFilePageReplacesEveryViewsData) {
+    const wxString second = ScheduleFile("B");
+    ASSERT_TRUE(Start(second));
+    CMainFrame* frame = Frame();
+    ASSERT_TRUE(frame->OpenFile(ScheduleFile("A")));
+    ContentViews& views = frame->GetContentViews();
+    VarnholtView& details = *frame->GetDetailsPane();
+    for (std::int32_t page = kFirstCategory; page <= kLastCategory; ++page) {
+        const auto category = static_cast<Category>(page);
+        frame->SwitchToPage(page);
+        view::Row* row = FirstRecordRow(*views.Table(category));
+        ASSERT_NE(row, nullptr) << page;
+        ClickRow(*frame->GetTablePane(), *row);
+        // A tab with sub-views, so that they list rows of the first file.
+        const auto tabs = TabSubViewTable(category);
+        views.Details(category)->SetCurrentTab(CaptionCatalog::Instance().Lookup(tabs.front().tab));
+        frame->ShowCategory(page);
+        Settle(*frame);
+    }
+
+    frame->SwitchToPage(0);
+    ASSERT_TRUE(frame->IsFilePageShown());
+    EXPECT_EQ(frame->GetActiveCategory(), Category::roles);
+    ASSERT_EQ(frame->GetRecentFiles().GetHistoryFile(1), second);
+    wxPostEvent(frame, wxCommandEvent(wxEVT_MENU, wxID_FILE1 + 1));
+    ASSERT_TRUE(WaitUntil([frame] { return frame->GetDocumentPath().EndsWith("B.xer"); }));
+    EXPECT_FALSE(frame->IsFilePageShown());
+    EXPECT_EQ(frame->GetActiveCategory(), Category::roles);
+    EXPECT_EQ(frame->GetTablePane()->GetContentView(), views.role_table.get());
+    EXPECT_EQ(views.role_table->GetDocument(), frame->GetLayoutStore()->GetDocument());
+
+    for (std::int32_t page = kFirstCategory; page <= kLastCategory; ++page) {
+        frame->SwitchToPage(page);
+        Settle(*frame);
+        for (VarnholtView* pane : {frame->GetTablePane(), frame->GetGanttPane(), &details}) PaintOffscreen(*pane);
+        for (VarnholtView* sub : {details.first_sub_view, details.second_sub_view}) {
+            if (sub != nullptr && sub->IsShown()) PaintOffscreen(*sub);
+        }
+    }
+    frame->SwitchToPage(1);
+    EXPECT_NE(views.activity_table->GetText().find(L"B Design"), std::wstring::npos);
+    EXPECT_EQ(views.activity_table->GetText().find(L"A Design"), std::wstring::npos);
+}
+
+}  // namespace
+}  // namespace varnholt
+
+int main(int argc, char** argv) { return varnholt::testing_app::RunAppGuiTests(argc, argv); }
