@@ -130,7 +130,7 @@ int main(int argc, char** argv) {
     memo->memo_text = s_string(LongMemo());
     LinkTaskMemo(*memo, activity, activity->project, nullptr);
     memos.Update();
-    memos.GetRowList().Rows().back()->selected = true;
+    memos.SelectRow(memos.GetRowList().Rows().back());
     view::HTMLView memo_view(&memos);
     const Figures convert = Time(3, [&] { memo_view.Update(); });
     std::printf("memo view update (1 MB converted once): best %.1f ms, %zu characters of text\n", convert.best,

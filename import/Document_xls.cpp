@@ -125,8 +125,11 @@ void Document_xls::Build() {
     }
     if (!CurrTypes().empty()) {
         const CurrTypeRecord& currency = *CurrTypes().front();
-        value_formats().cost_number_format = {currency.decimal_symbol.text, currency.digit_group_symbol.text,
-                                              currency.curr_symbol.text};
+        // Prices and rates are shown in the file's currency too, not only costs.
+        const NumberFormat format{currency.decimal_symbol.text, currency.digit_group_symbol.text,
+                                  currency.curr_symbol.text};
+        value_formats().unit_number_format = format;
+        value_formats().cost_number_format = format;
     }
     m_schedule_columns_incomplete = false;
     for (const std::int32_t field_id :

@@ -11,6 +11,8 @@
 #include "model/text_utils.h"
 #include "platform/user_paths.h"
 
+#include <utility>
+
 namespace varnholt {
 
 schedule_kind ScheduleKindOf(std::wstring_view path) {
@@ -22,20 +24,6 @@ schedule_kind ScheduleKindOf(std::wstring_view path) {
     if (extension == L".xls") return schedule_kind::xls;
     return schedule_kind::unknown;
 }
-
-open_status OpenSchedule(std::unique_ptr<LayoutStore>& store, std::wstring_view path) {
-    switch (ScheduleKindOf(path)) {
-    case schedule_kind::unknown: return {open_error::unknown_kind};
-    case schedule_kind::xls:
-        if (!xls_workbook::is_ole_file(PathFromWide(path).string())) return {open_error::not_a_schedule};
-        return LoadIntoNewStore(store, path, [](LayoutStore& fresh) { return fresh.CreateXlsDocument(); });
-    case schedule_kind::xer: break;
-    }
-    if (!document::xer_parser::is_xer_file(PathFromWide(path))) return {open_error::not_a_schedule};
-    return LoadIntoNewStore(store, path, [](LayoutStore& fresh) { return fresh.CreateXerDocument(); });
-}
-
-namespace {
 
 // What an open changes for the whole process besides the store: the column tables, the
 // display settings, the number formats and the layout settings. Kept aside while the next
@@ -61,13 +49,48 @@ private:
     LayoutSettings m_layout;
 };
 
-}  // namespace
+LoadedSchedule::LoadedSchedule(open_status status) noexcept : m_status(status) {}
 
-open_status LoadIntoNewStore(std::unique_ptr<LayoutStore>& store, std::wstring_view path,
-                             const DocumentMaker& make_document) {
-    // The old store lives until the new file has loaded: a file that fails leaves the open
+LoadedSchedule::LoadedSchedule(std::unique_ptr<LayoutStore> fresh, std::unique_ptr<ProcessStateAside> parked) noexcept
+    : m_fresh(std::move(fresh)), m_parked(std::move(parked)) {}
+
+LoadedSchedule::LoadedSchedule(LoadedSchedule&&) noexcept = default;
+
+LoadedSchedule::~LoadedSchedule() {
+    if (m_fresh == nullptr) return;
+    m_fresh.reset();  // before its columns go, which its document may point into
+    m_parked->PutBack();
+}
+
+void LoadedSchedule::Commit(std::unique_ptr<LayoutStore>& slot) {
+    if (m_fresh == nullptr) return;
+    std::unique_ptr<LayoutStore> old = std::exchange(slot, std::move(m_fresh));
+    old.reset();       // the old store, its document and its layouts
+    m_parked.reset();  // then the column tables they pointed into
+}
+
+LoadedSchedule LoadSchedule(std::wstring_view path) {
+    switch (ScheduleKindOf(path)) {
+    case schedule_kind::unknown: return LoadedSchedule({open_error::unknown_kind});
+    case schedule_kind::xls:
+        if (!xls_workbook::is_ole_file(PathFromWide(path).string())) return LoadedSchedule({open_error::not_a_schedule});
+        return LoadIntoNewStore(path, [](LayoutStore& fresh) { return fresh.CreateXlsDocument(); });
+    case schedule_kind::xer: break;
+    }
+    if (!document::xer_parser::is_xer_file(PathFromWide(path))) return LoadedSchedule({open_error::not_a_schedule});
+    return LoadIntoNewStore(path, [](LayoutStore& fresh) { return fresh.CreateXerDocument(); });
+}
+
+open_status OpenSchedule(std::unique_ptr<LayoutStore>& store, std::wstring_view path) {
+    LoadedSchedule loaded = LoadSchedule(path);
+    loaded.Commit(store);
+    return loaded.status();
+}
+
+LoadedSchedule LoadIntoNewStore(std::wstring_view path, const DocumentMaker& make_document) {
+    // The old store lives until the caller commits: a file that fails leaves the open
     // schedule, its layouts and its columns exactly as they were.
-    ProcessStateAside aside;
+    auto parked = std::make_unique<ProcessStateAside>();
     auto fresh = std::make_unique<LayoutStore>();
     document::Document* schedule = make_document(*fresh);
 
@@ -77,12 +100,11 @@ open_status LoadIntoNewStore(std::unique_ptr<LayoutStore>& store, std::wstring_v
 
     if (schedule == nullptr || !schedule->Open(path)) {
         fresh.reset();  // before its columns go, which its document may point into
-        aside.PutBack();
-        return {open_error::load_failed};
+        parked->PutBack();
+        return LoadedSchedule({open_error::load_failed});
     }
     fresh->RunPostOpenPasses();
-    store = std::move(fresh);  // the old store goes before the tables it points into
-    return {};
+    return {std::move(fresh), std::move(parked)};
 }
 
 }  // namespace varnholt

@@ -28,10 +28,13 @@ bool OpenScheduleFile(OpenHost& host, std::wstring_view path) {
     open_status status;
     {
         const BusyScope busy(host);
-        status = OpenSchedule(host.LayoutStoreSlot(), path);
+        LoadedSchedule loaded = LoadSchedule(path);
+        status = loaded.status();
         if (status) {
-            // The old store has gone: nothing may paint its rows before the views let go.
+            // The views borrow the old store's document, layouts and columns: they let go
+            // first, and only then does the old store go, with its tables after it.
             host.ResetContentViews();
+            loaded.Commit(host.LayoutStoreSlot());
             host.RebuildAfterOpen();
         }
     }

@@ -17,7 +17,8 @@ public:
     virtual ~OpenHost() = default;
     // The frame's store; the sequence replaces it only when a file has loaded completely.
     [[nodiscard]] virtual std::unique_ptr<LayoutStore>& LayoutStoreSlot() = 0;
-    // The views drop their rows, which point into the store that has just gone.
+    // The views drop their rows and whatever else they borrow of the store: it is replaced
+    // right after. The old store is still in its slot, whole, while they do.
     virtual void ResetContentViews() = 0;
     // The views are rebuilt over the new store and the active category is shown again.
     virtual void RebuildAfterOpen() = 0;

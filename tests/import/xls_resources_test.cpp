@@ -4,7 +4,9 @@
 
 #include "columns/ColumnCatalog.h"
 #include "import/xls_resource_cells.h"
+#include "model/number_formats.h"
 #include "model/records/CalendarRecord.h"
+#include "model/records/TaskRecord.h"
 #include "model/records/CurrTypeRecord.h"
 #include "model/records/RoleRecord.h"
 #include "model/records/RsrcRecord.h"
@@ -114,6 +116,27 @@ TEST_F(ResourceSheetTest, FieldValuesOfAResource) {
     const ColumnCatalog& catalog = ColumnCatalog::Instance();
     EXPECT_TRUE(catalog.FindResourceByColumnId(527)->present);
     EXPECT_FALSE(catalog.FindResourceByColumnId(521)->present) << "employee code";
+}
+
+// The currency sign of the cost captions reaches prices as it reaches costs.
+TEST_F(ResourceSheetTest, PricesShowTheCurrencyOfTheCosts) {
+    struct Case { const char* why; const char* caption; std::wstring sign; } const cases[] = {
+        {"pounds", "Actual Labor Cost(\xC2\xA3)", L"\u00A3"},
+        {"euros", "Actual Labor Cost (\xE2\x82\xAC)", L"\u20AC"},
+        {"no currency named: the start-up dollars", "Actual Labor Cost", L"$"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        ColumnCatalog::Instance().BuildAllColumns();
+        ResetValueFormats();
+        const auto doc = LoadSheets({UserDataSheet(),
+                                     ScheduleSheet("TASK", {"task_code", "act_work_cost"}, {{"A1", "1200"}},
+                                                   {"Activity ID", c.caption}),
+                                     ScheduleSheet("RSRC", {"rsrc_short_name", "cost_per_qty"}, {{"WELDER", "30.5"}})});
+        ASSERT_EQ(doc->Rsrcs().size(), 1u);
+        EXPECT_EQ(doc->Tasks()[0]->GetFieldValue(11)->to_string(), c.sign + L"1,200.00");
+        EXPECT_EQ(doc->Rsrcs()[0]->rates[0]->cost_per_qty.to_string(), c.sign + L"30.5/h");
+    }
 }
 
 TEST_F(ResourceSheetTest, ResourcePathsBuildTheTree) {

@@ -107,9 +107,11 @@ protected:
         return WideFromPath(path);
     }
     open_status OpenScripted(bool succeeds) {
-        return LoadIntoNewStore(store, FileNamed("plan.xer", "ERMHDR\t8.0\r\n"), [succeeds](LayoutStore& fresh) {
+        LoadedSchedule loaded = LoadIntoNewStore(FileNamed("plan.xer", "ERMHDR\t8.0\r\n"), [succeeds](LayoutStore& fresh) {
             return fresh.AdoptDocument(std::make_unique<ScriptedDocument>(succeeds));
         });
+        loaded.Commit(store);
+        return loaded.status();
     }
 
     TempFolder m_files;
@@ -163,9 +165,20 @@ TEST_F(OpenScheduleTest, AFailedLoadKeepsTheOpenSchedule) {
     EXPECT_EQ(value_formats().percent_decimals, 3);
 
     // No document at all is refused the same way.
-    EXPECT_EQ(LoadIntoNewStore(store, L"plan.xer", [](LayoutStore&) { return nullptr; }).error,
+    EXPECT_EQ(LoadIntoNewStore(L"plan.xer", [](LayoutStore&) { return nullptr; }).status().error,
               open_error::load_failed);
     EXPECT_EQ(store->GetDocument(), document);
+
+    // A load that succeeds but is never put in place changes nothing either.
+    {
+        const LoadedSchedule dropped = LoadIntoNewStore(L"plan.xer", [](LayoutStore& fresh) {
+            return fresh.AdoptDocument(std::make_unique<ScriptedDocument>(true));
+        });
+        ASSERT_TRUE(dropped);
+        EXPECT_EQ(store.get(), before);
+    }
+    EXPECT_EQ(ColumnCatalog::Instance().FindActivityByColumnId(100007), column);
+    EXPECT_EQ(display_settings().active, settings.active);
 }
 
 TEST_F(OpenScheduleTest, EachOpenStartsFromTheSavedDisplaySettings) {

@@ -9,6 +9,7 @@
 #include "layouts_test_support.h"
 #include "model/display_settings.h"
 #include "model/number_formats.h"
+#include "model/s_unit.h"
 #include "views/base/display_scale.h"
 #include "model/text_utils.h"
 #include "layouts/Layout.h"
@@ -44,6 +45,30 @@ TEST_F(OpenWorkbookTest, AWorkbookOpensIntoANewStore) {
     // The next file starts again from the user's saved settings.
     ASSERT_TRUE(OpenSchedule(m_store, WideFromPath(SourceProgramFolder() / "tests/data/xer/small_schedule.xer")));
     EXPECT_EQ(display_settings().active, display_settings().saved);
+}
+
+// Each file shows prices and costs in its own currency: nothing is left over from the last.
+// (Workbooks show prices with the one decimal their settings give.)
+TEST_F(OpenWorkbookTest, EachOpenShowsItsOwnCurrency) {
+    const auto write_xer = [this](const char* currency) {
+        const std::filesystem::path xer = m_data_home.path() / (std::string(currency) + ".xer");
+        WriteBytes(xer, std::string("ERMHDR\t8.0\t2024-01-02\tProject\tadmin\tAdmin\tdb\tPM\t") + currency +
+                            "\r\n%T\tCURRTYPE\r\n%F\tcurr_id\tcurr_symbol\tdecimal_symbol\tdigit_group_symbol\tcurr_short_name\r\n"
+                            "%R\t1\t\xE2\x82\xAC\t,\t.\tEUR\r\n%R\t2\t\xC2\xA3\t.\t,\tGBP\r\n%E\r\n");
+        return WideFromPath(xer);
+    };
+    struct Step { const char* why; std::wstring path; std::wstring price; } const steps[] = {
+        {"a workbook in euros", Workbook("export.xls"), L"\u20AC1,234.5/h"},
+        {"then a file in pounds", write_xer("GBP"), L"\u00A31,234.50/h"},
+        {"then a file in euros with a decimal comma", write_xer("EUR"), L"\u20AC1.234,50/h"},
+        {"then a workbook naming no currency", Workbook("bars_only.xls"), L"$1,234.5/h"},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.why);
+        ASSERT_TRUE(OpenSchedule(m_store, step.path));
+        EXPECT_EQ(s_unit(1234.5, s_unit::kPricePerHour).to_string(), step.price);
+        EXPECT_EQ(value_formats().cost_number_format.currency_symbol, value_formats().unit_number_format.currency_symbol);
+    }
 }
 
 TEST_F(OpenWorkbookTest, RefusedAndFailedWorkbooks) {

@@ -3,6 +3,7 @@
 
 #include "../layouts/layouts_test_support.h"
 #include "columns/ColumnCatalog.h"
+#include "layouts/Layout.h"
 #include "model/display_settings.h"
 #include "model/number_formats.h"
 #include "sample_schedule.h"
@@ -125,6 +126,67 @@ TEST_F(OpenDocumentTest, ADamagedFileKeepsTheOpenSchedule) {
     ASSERT_TRUE(OpenScheduleFile(m_frame, FileNamed("again.xer", kScheduleWithUdf)));
     EXPECT_NE(m_frame.store->GetDocument(), nullptr);
     EXPECT_NE(ColumnCatalog::Instance().FindActivityByColumnId(kUdfColumnId), nullptr);
+}
+
+// A layout of the open store that says when it is destroyed.
+class WatchedLayout final : public view::Layout {
+public:
+    explicit WatchedLayout(std::vector<std::wstring>& log) : Layout(view::LayoutKind::activity), m_log(log) {}
+    ~WatchedLayout() override { m_log.push_back(L"old layouts destroyed"); }
+
+private:
+    std::vector<std::wstring>& m_log;
+};
+
+// A frame whose views borrow the open store's layout, document and a column of its file, and
+// read them while they let go, as painting views would.
+class ViewingFrame final : public OpenHost {
+public:
+    std::unique_ptr<LayoutStore>& LayoutStoreSlot() override { return store; }
+    void ResetContentViews() override {
+        if (layout != nullptr) {
+            calls.push_back(L"reset views over " + layout->GetName() + L", " +
+                            std::to_wstring(document->Tasks().size()) + L" activity, column " + column->caption);
+        }
+        layout = nullptr;
+        document = nullptr;
+        column = nullptr;
+    }
+    void RebuildAfterOpen() override {
+        calls.push_back(L"rebuild");
+        const auto& layouts = store->ActivityLayouts();
+        layout = layouts.empty() ? nullptr : layouts.back().get();
+        document = store->GetDocument();
+        column = ColumnCatalog::Instance().FindActivityByColumnId(kUdfColumnId);
+    }
+    void SetBusy(bool) override {}
+    void ShowMessage(const std::wstring& text) override { calls.push_back(L"message: " + text); }
+
+    std::unique_ptr<LayoutStore> store;
+    std::vector<std::wstring> calls;
+    const view::Layout* layout = nullptr;
+    const document::Document* document = nullptr;
+    const ColumnDef* column = nullptr;
+};
+
+TEST_F(OpenDocumentTest, TheViewsLetGoBeforeTheOldStoreGoes) {
+    ViewingFrame frame;
+    ASSERT_TRUE(OpenScheduleFile(frame, FileNamed("harbour.xer", kScheduleWithUdf)));
+    frame.store->ActivityLayouts().push_back(std::make_unique<WatchedLayout>(frame.calls));
+    frame.store->ActivityLayouts().back()->SetName(L"Watched");
+    frame.RebuildAfterOpen();
+    ASSERT_NE(frame.column, nullptr);
+
+    // A refusal neither resets the views nor touches what they hold.
+    frame.calls.clear();
+    EXPECT_FALSE(OpenScheduleFile(frame, FileNamed("broken.xls", kBrokenWorkbook)));
+    EXPECT_EQ(frame.calls.size(), 1u);
+    EXPECT_EQ(frame.layout, frame.store->ActivityLayouts().back().get());
+
+    frame.calls.clear();
+    ASSERT_TRUE(OpenScheduleFile(frame, FileNamed("next.xer", kScheduleWithUdf)));
+    EXPECT_EQ(frame.calls, (std::vector<std::wstring>{L"reset views over Watched, 1 activity, column Discipline",
+                                                      L"old layouts destroyed", L"rebuild"}));
 }
 
 }  // namespace

@@ -33,6 +33,10 @@ void RowList::Clear() noexcept {
     m_mapped.clear();
 }
 
+bool RowList::Lists(const Row& row) const noexcept {
+    return row.index >= 0 && At(static_cast<std::size_t>(row.index)) == &row;
+}
+
 Row* RowList::FindActivityRow(const TaskRecord* activity) const noexcept {
     if (activity == nullptr || activity->load_order.value < 0) return nullptr;
     const auto slot = static_cast<std::size_t>(activity->load_order.value);

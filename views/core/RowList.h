@@ -32,6 +32,8 @@ public:
     [[nodiscard]] std::size_t Size() const noexcept { return m_rows.size(); }
     [[nodiscard]] bool Empty() const noexcept { return m_rows.empty(); }
     [[nodiscard]] Row* At(std::size_t index) const noexcept { return index < m_rows.size() ? m_rows[index] : nullptr; }
+    // Whether the row is listed now, by the place it was last listed at: no search.
+    [[nodiscard]] bool Lists(const Row& row) const noexcept;
     // The largest level appended since the last Clear; 0 when empty.
     [[nodiscard]] std::int32_t GetDeepestLevel() const noexcept { return m_deepest_level; }
 

@@ -72,8 +72,12 @@ public:
     virtual void Update() = 0;
     // Paints through the drawing context; `area` is (0, 0, client width, client height).
     virtual void Draw(const RectF& area) = 0;
-    // Grid views: the last listed row whose selected flag is set.
-    [[nodiscard]] virtual Row* GetSelectedRow() const { return nullptr; }
+    // The row SelectRow chose last, while it is listed and still selected; else null.
+    [[nodiscard]] virtual Row* GetSelectedRow() const;
+    // The one way the selection moves, for clicks, keys and find alike: the row selected
+    // before loses its flag, `row` (one of this view's rows, or null for none) gets it and is
+    // kept for GetSelectedRow, so that no one has to search the listed rows for it.
+    void SelectRow(Row* row) noexcept;
     [[nodiscard]] virtual std::int32_t GetMovedColumn() const { return -1; }
     // The content as clipboard text.
     [[nodiscard]] virtual std::wstring GetText() const { return {}; }
@@ -96,10 +100,16 @@ public:
     void SetLayout(Layout* layout) noexcept { m_layout = layout; }
 
 protected:
+    // Forgets the kept row without touching it: the rows it could be are about to be freed.
+    void ForgetSelection() noexcept { m_selected_row = nullptr; }
+
     std::unique_ptr<RowList> m_row_list;          // empty for views without rows
     std::unique_ptr<DrawContext> m_draw_context;  // the host fills it before each paint
     document::Document* m_document = nullptr;     // not owned
     Layout* m_layout = nullptr;                   // not owned; the layout store's
+
+private:
+    Row* m_selected_row = nullptr;                // not owned; one of the view's rows or null
 };
 
 }  // namespace varnholt::view

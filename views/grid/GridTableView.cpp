@@ -43,6 +43,7 @@ GridTableView::GridTableView()
 GridTableView::~GridTableView() { DropTree(); }
 
 void GridTableView::DropTree() {
+    ForgetSelection();
     ClearRowList();
     m_root.reset();
 }
@@ -116,12 +117,6 @@ float GridTableView::GetHeight() const {
     return static_cast<float>(GetRowList().Size()) * m_row_height + m_header_height;
 }
 
-Row* GridTableView::GetSelectedRow() const {
-    const auto& rows = GetRowList().Rows();
-    const auto last = std::find_if(rows.rbegin(), rows.rend(), [](const Row* row) { return row->selected; });
-    return last != rows.rend() ? *last : nullptr;
-}
-
 void GridTableView::SetScale() {
     const float scale = DisplayScale();
     m_header_height = 30.0f * scale;
@@ -187,7 +182,7 @@ bool GridTableView::OnLButtonDown(std::uint32_t /*flags*/, float x, float y) {
         if (HeaderPressSorts()) SortByHeader(column);
         result = true;
     }
-    SelectRowsAt(p);
+    SelectRowAt(p);
     return result;
 }
 
@@ -205,13 +200,7 @@ void GridTableView::SortByHeader(std::size_t column) {
     SortAfterHeaderPress();
 }
 
-void GridTableView::SelectRowsAt(PointF point) {
-    const auto& rows = GetRowList().Rows();
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const bool painted = i >= m_painted.first && i < m_painted.last;
-        rows[i]->selected = painted && rows[i]->GetRect().Contains(point.x, point.y);
-    }
-}
+void GridTableView::SelectRowAt(PointF point) { SelectRow(PaintedRowAt(GetRowList(), m_painted, point)); }
 
 float GridTableView::MinimumWidth(std::size_t column) const {
     const float scale = DisplayScale();

@@ -33,7 +33,6 @@ public:
     [[nodiscard]] float GetHeight() const override;
     [[nodiscard]] float GetHeaderHeight() const override { return m_header_height; }
     [[nodiscard]] float GetRowHeight() const override { return m_row_height; }
-    [[nodiscard]] Row* GetSelectedRow() const override;
     [[nodiscard]] std::int32_t GetMovedColumn() const override { return m_moved_column; }
     [[nodiscard]] std::wstring GetText() const override;
     void Update() override { Rebuild(); }
@@ -126,7 +125,8 @@ private:
     // The point in content coordinates.
     [[nodiscard]] PointF ContentPoint(float x, float y) const;
     void SortByHeader(std::size_t column);
-    void SelectRowsAt(PointF point);
+    // Selects the painted row under the point, or none.
+    void SelectRowAt(PointF point);
     [[nodiscard]] float MinimumWidth(std::size_t column) const;
 
     std::unique_ptr<Row> m_root;  // null until the next update builds it

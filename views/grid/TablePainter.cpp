@@ -5,6 +5,8 @@
 
 #include "layouts/GroupSortBy.h"
 #include "layouts/Layout.h"
+#include "views/base/Row.h"
+#include "views/core/RowList.h"
 
 #include <algorithm>
 
@@ -31,6 +33,14 @@ constexpr IndicatorWord kIndicatorWords[] = {
 bool IsUserFieldColumn(std::int32_t column_id) { return column_id > 100000 && column_id < 500000; }
 
 }  // namespace
+
+Row* PaintedRowAt(const RowList& rows, RowRange painted, PointF point) {
+    for (std::size_t i = std::min(painted.last, rows.Size()); i > painted.first; --i) {
+        Row* row = rows.At(i - 1);
+        if (row->GetRect().Contains(point.x, point.y)) return row;
+    }
+    return nullptr;
+}
 
 RowRange VisibleRows(float origin_y, float pane_height, float row_height, std::size_t row_count) {
     if (!(row_height > 0.0f)) return {};

@@ -18,6 +18,8 @@ class GroupSortBy;
 namespace varnholt::view {
 
 class Layout;
+class Row;
+class RowList;
 
 // Flags of a single-line cell text: vertically centred, left aligned.
 inline constexpr std::uint32_t kCellTextFlags = kTextSingleLine | kTextVCenter;
@@ -38,6 +40,9 @@ struct ColumnRange {
 
 // Rows from the vertical scroll position down the pane's height.
 [[nodiscard]] RowRange VisibleRows(float origin_y, float pane_height, float row_height, std::size_t row_count);
+// The last row of the painted range whose rectangle holds the point, or null: what a click
+// selects. Rows outside the last paint have stale rectangles and are passed over.
+[[nodiscard]] Row* PaintedRowAt(const RowList& rows, RowRange painted, PointF point);
 // Columns from the horizontal scroll position across the pane's width; none when every column
 // ends at or left of the scroll position (nothing of the table is in view).
 [[nodiscard]] std::optional<ColumnRange> VisibleColumns(const Layout& layout, float origin_x, float pane_width,

@@ -28,6 +28,7 @@ FlatTableView::FlatTableView(View* master)
 FlatTableView::~FlatTableView() { DropRows(); }
 
 void FlatTableView::DropRows() {
+    ForgetSelection();
     GetRowList().Clear();
     m_root.reset();
 }
@@ -52,12 +53,6 @@ float FlatTableView::GetHeight() const {
     return static_cast<float>(GetRowList().Size()) * m_row_height + m_header_height;
 }
 
-Row* FlatTableView::GetSelectedRow() const {
-    const auto& rows = GetRowList().Rows();
-    const auto last = std::find_if(rows.rbegin(), rows.rend(), [](const Row* row) { return row->selected; });
-    return last != rows.rend() ? *last : nullptr;
-}
-
 void FlatTableView::Draw(const RectF& /*visible*/) {
     DrawRows();
     DrawHeader();
@@ -72,10 +67,12 @@ bool FlatTableView::OnLButtonDown(std::uint32_t /*flags*/, float x, float y) {
     m_moved_column = -1;
     const PointF p = ContentPoint(x, y);
     // A row not painted yet has an empty rectangle and cannot be under the point.
-    for (Row* row : GetRowList().Rows()) {
+    const auto& rows = GetRowList().Rows();
+    const auto hit = std::find_if(rows.rbegin(), rows.rend(), [p](const Row* row) {
         const RectF rect = row->GetRect();
-        row->selected = rect.height > 0.0f && rect.Contains(p.x, p.y);
-    }
+        return rect.height > 0.0f && rect.Contains(p.x, p.y);
+    });
+    SelectRow(hit != rows.rend() ? *hit : nullptr);
     return false;
 }
 

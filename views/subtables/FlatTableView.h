@@ -27,7 +27,6 @@ public:
     [[nodiscard]] float GetHeight() const override;
     [[nodiscard]] float GetHeaderHeight() const override { return m_header_height; }
     [[nodiscard]] float GetRowHeight() const override { return m_row_height; }
-    [[nodiscard]] Row* GetSelectedRow() const override;
     [[nodiscard]] std::int32_t GetMovedColumn() const override { return m_moved_column; }
     // Drops every row, then lists new ones from the master's selection.
     void Update() override;

@@ -40,7 +40,9 @@ bool RelationshipTableView::OnLButtonDown(std::uint32_t /*flags*/, float x, floa
         GetDrawContext().RequestCursor(CursorKind::size_all);
         result = true;
     }
-    for (Row* row : GetRowList().Rows()) row->selected = RowHolds(row->GetRect(), p);
+    const auto& rows = GetRowList().Rows();
+    const auto hit = std::find_if(rows.rbegin(), rows.rend(), [p](const Row* row) { return RowHolds(row->GetRect(), p); });
+    SelectRow(hit != rows.rend() ? *hit : nullptr);
     return result;
 }
 

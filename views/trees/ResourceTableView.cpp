@@ -91,7 +91,7 @@ bool ResourceTableView::OnLButtonDown(std::uint32_t /*flags*/, float x, float y)
         GetDrawContext().RequestCursor(CursorKind::size_all);
         result = true;
     }
-    SelectRowsAt(p);
+    SelectRowAt(p);
     return result;
 }
 

@@ -35,6 +35,7 @@ TreeTableView::~TreeTableView() { DropTree(); }
 float TreeTableView::Scale() { return DisplayScale(); }
 
 void TreeTableView::DropTree() {
+    ForgetSelection();
     GetRowList().Clear();
     m_painted = {};
     m_root.reset();
@@ -99,12 +100,6 @@ float TreeTableView::GetHeight() const {
     return static_cast<float>(GetRowList().Size()) * m_row_height + m_header_height;
 }
 
-Row* TreeTableView::GetSelectedRow() const {
-    const auto& rows = GetRowList().Rows();
-    const auto last = std::find_if(rows.rbegin(), rows.rend(), [](const Row* row) { return row->selected; });
-    return last != rows.rend() ? *last : nullptr;
-}
-
 float TreeTableView::ColumnsLeftOf(std::size_t column) const {
     float left = 0.0f;
     for (std::size_t c = 0; c < column && c < ColumnCount(); ++c) left += ColumnWidth(c);
@@ -122,13 +117,7 @@ PointF TreeTableView::ContentPoint(float x, float y) const {
     return {static_cast<float>(dc.GetOriginX()) + x, static_cast<float>(dc.GetOriginY()) + y};
 }
 
-void TreeTableView::SelectRowsAt(PointF point) {
-    const auto& rows = GetRowList().Rows();
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const bool painted = i >= m_painted.first && i < m_painted.last;
-        rows[i]->selected = painted && rows[i]->GetRect().Contains(point.x, point.y);
-    }
-}
+void TreeTableView::SelectRowAt(PointF point) { SelectRow(PaintedRowAt(GetRowList(), m_painted, point)); }
 
 bool TreeTableView::ToggleExpanderAt(PointF point) {
     const auto& rows = GetRowList().Rows();
@@ -163,7 +152,7 @@ bool TreeTableView::OnLButtonDown(std::uint32_t /*flags*/, float x, float y) {
         m_resizing_column = border;
         result = true;
     }
-    SelectRowsAt(p);
+    SelectRowAt(p);
     return result;
 }
 

@@ -39,7 +39,6 @@ public:
     [[nodiscard]] float GetHeight() const override;
     [[nodiscard]] float GetHeaderHeight() const override { return m_header_height; }
     [[nodiscard]] float GetRowHeight() const override { return m_row_height; }
-    [[nodiscard]] Row* GetSelectedRow() const override;
     void Update() override { Rebuild(); }
     void Draw(const RectF& visible) override;
     void ExpandAll() override;
@@ -90,7 +89,8 @@ protected:
     // The point in content coordinates.
     [[nodiscard]] PointF ContentPoint(float x, float y) const;
     // Selects the painted rows under the point and deselects every other row.
-    void SelectRowsAt(PointF point);
+    // Selects the painted row under the point, or none.
+    void SelectRowAt(PointF point);
     // Toggles the first painted row whose expander holds the point; true when one was toggled.
     bool ToggleExpanderAt(PointF point);
     // The column whose border zone holds the point, or -1.

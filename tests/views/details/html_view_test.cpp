@@ -19,7 +19,7 @@ protected:
     static void SelectListed(View& table, std::size_t index) {
         table.Update();
         ASSERT_LT(index, table.GetRowList().Size());
-        table.GetRowList().At(index)->selected = true;
+        table.SelectRow(table.GetRowList().At(index));
     }
 
     TaskMemoTableView task_memos{&activities};

@@ -97,7 +97,7 @@ TEST_F(ActivityTableTree, CollapseAndExpandAll) {
     ASSERT_TRUE(crew.IsGroupRow());
     Row& planning = Listed(4);
     planning.expanded = false;
-    Listed(2).selected = true;
+    m_table.SelectRow(&Listed(2));
     crew.expanded = false;
     m_table.Update();
 
@@ -107,11 +107,45 @@ TEST_F(ActivityTableTree, CollapseAndExpandAll) {
     EXPECT_FALSE(planning.expanded);
     EXPECT_TRUE(crew.children[1]->expanded) << "a hidden subgroup keeps its flag";
 
-    Listed(0).selected = true;
+    m_table.SelectRow(&Listed(0));
     m_table.ExpandAll();
     EXPECT_EQ(m_table.GetSelectedRow(), nullptr);
     for (const Row* row : m_table.GetRowList().Rows()) EXPECT_TRUE(row->expanded);
     EXPECT_EQ(m_table.GetRowList().Size(), 16u);
+}
+
+// The selection is kept, not searched: it answers only a row that is listed and selected,
+// wherever a re-list has moved it, and never a freed one (runs clean under ASan).
+TEST_F(ActivityTableTree, TheKeptSelectionAnswersOnlyAListedSelectedRow) {
+    SortByIds();
+    FilterIdsStartingWith(L"A");
+    GroupByColumn(kPrimaryResource);
+    ASSERT_EQ(Build(), L"1 G WELDER.Welder\n1 A A1010\n1 G CREW.Crew\n1 A A1000\n1 A A1020\n1 G SURVEYOR.Surveyor\n"
+                       L"1 G No primary Resource\n1 A A1030\n");
+    Row& crew = Listed(2);
+    Row& a1020 = Listed(4);
+    Row& a1030 = Listed(7);
+
+    m_table.SelectRow(&a1030);
+    crew.expanded = false;
+    m_table.Update();
+    EXPECT_EQ(m_table.GetSelectedRow(), &a1030) << "moved up by the collapse, still listed";
+
+    m_table.SelectRow(&a1020);
+    EXPECT_FALSE(a1030.selected);
+    EXPECT_EQ(m_table.GetSelectedRow(), nullptr) << "hidden under the collapsed group";
+    crew.expanded = true;
+    m_table.Update();
+    EXPECT_EQ(m_table.GetSelectedRow(), &a1020) << "listed again, selected again";
+
+    m_table.DropTree();
+    EXPECT_EQ(m_table.GetSelectedRow(), nullptr);
+    m_table.Update();
+    EXPECT_EQ(m_table.GetSelectedRow(), nullptr) << "a new tree starts without a selection";
+    m_table.SelectRow(&Listed(1));
+    m_table.SelectRow(nullptr);
+    EXPECT_EQ(m_table.GetSelectedRow(), nullptr);
+    EXPECT_FALSE(Listed(1).selected);
 }
 
 TEST_F(ActivityTableTree, DroppedTreesLeaveNoListedRows) {
@@ -121,7 +155,7 @@ TEST_F(ActivityTableTree, DroppedTreesLeaveNoListedRows) {
         SCOPED_TRACE(step);
         m_table.SetLayout(&m_layout);
         Build();
-        Listed(0).selected = true;
+        m_table.SelectRow(&Listed(0));
         ASSERT_NE(m_table.GetRowList().FindActivityRow(first), nullptr);
         m_table.SetLayout(nullptr);
         if (std::string_view(step) == "reset") {

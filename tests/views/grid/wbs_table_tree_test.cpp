@@ -69,7 +69,7 @@ TEST_F(WbsTree, CollapseAllListsTheTopRowsAndExpandAllRestoresEverything) {
     Relist();
     Row& srv = *b.children.front();
     srv.selected = true;
-    Listed(1).selected = true;
+    m_table.SelectRow(&Listed(1));
 
     m_table.CollapseAll();
     EXPECT_EQ(RecordOutline(m_table), L"W A*\nW B*\nW D*\nW E*\n");

@@ -23,7 +23,7 @@ TEST_F(TreeTest, RecordsSortBySequenceThenFileOrderAndEachIsListedOnce) {
 }
 
 TEST_F(TreeTest, CollapseAllListsTheTopRecordsAndExpandingOneShowsItsChildrenCollapsed) {
-    m_resources.GetRowList().At(2)->selected = true;
+    m_resources.SelectRow(m_resources.GetRowList().At(2));
     m_resources.CollapseAll();
     EXPECT_TRUE(Outline(m_resources).starts_with("SURVEYOR\nCREW\nORPHAN\nLOOP")) << Outline(m_resources);
     EXPECT_EQ(m_resources.GetSelectedRow(), nullptr);
@@ -39,7 +39,7 @@ TEST_F(TreeTest, CollapseAllListsTheTopRecordsAndExpandingOneShowsItsChildrenCol
 TEST_F(TreeTest, FlagsAndRowsSurviveUpdateAndExpandAllResetsThem) {
     view::Row* crew = m_resources.GetRowList().At(1);
     crew->expanded = false;
-    crew->selected = true;
+    m_resources.SelectRow(crew);
     m_resources.Update();
     EXPECT_EQ(m_resources.GetRowList().At(1), crew);
     EXPECT_EQ(m_resources.GetSelectedRow(), crew);
@@ -52,7 +52,7 @@ TEST_F(TreeTest, FlagsAndRowsSurviveUpdateAndExpandAllResetsThem) {
 
 // Throwing a tree away empties the list with it: nothing listed outlives its rows.
 TEST_F(TreeTest, ExpandAllWithoutLayoutLeavesNoFreedRowListed) {
-    m_resources.GetRowList().At(0)->selected = true;
+    m_resources.SelectRow(m_resources.GetRowList().At(0));
     m_resources.SetLayout(nullptr);
     m_resources.ExpandAll();
     EXPECT_EQ(m_resources.GetSelectedRow(), nullptr);
