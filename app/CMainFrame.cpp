@@ -83,13 +83,16 @@ void CMainFrame::CreateClient() {
     m_inner->SetSashGravity(0.0);
     m_inner->SplitVertically(m_table_pane, m_gantt_pane, kTablePaneWidth);
     m_outer->SetSashGravity(1.0);
-    m_outer->SplitHorizontally(m_inner, m_details_pane, GetClientSize().y);
+    m_outer->SplitHorizontally(m_inner, m_details_pane);
 
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     sizer->Add(m_ribbon, 0, wxEXPAND);
     sizer->Add(m_outer, 1, wxEXPAND);
     sizer->Add(m_file_page, 1, wxEXPAND);
     SetSizer(sizer);
+    // The splitter knows its final height only once the window is on screen: the details pane
+    // starts with none of it.
+    CallAfter([this] { m_outer->SetSashPosition(m_outer->GetClientSize().y); });
 }
 
 void CMainFrame::CreateContentViews(const std::wstring& language_code) {
