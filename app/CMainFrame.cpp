@@ -26,6 +26,7 @@
 #include <wx/msgdlg.h>
 #include <wx/ribbon/bar.h>
 #include <wx/sizer.h>
+#include <wx/splitter.h>
 
 namespace varnholt {
 namespace {
@@ -90,9 +91,21 @@ void CMainFrame::CreateClient() {
     sizer->Add(m_outer, 1, wxEXPAND);
     sizer->Add(m_file_page, 1, wxEXPAND);
     SetSizer(sizer);
-    // The splitter knows its final height only once the window is on screen: the details pane
-    // starts with none of it.
-    CallAfter([this] { m_outer->SetSashPosition(m_outer->GetClientSize().y); });
+    // The details pane starts with no height. The splitter learns its final height only once
+    // the window is on screen, so the sash is kept at the bottom until the user moves it.
+    m_outer->Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
+        if (m_details_closed) {
+            CallAfter([this] {
+                m_outer->SetSashPosition(m_outer->GetClientSize().y);
+                m_outer->Refresh();  // the sash now stands where the pane was drawn
+            });
+        }
+        event.Skip();
+    });
+    m_outer->Bind(wxEVT_SPLITTER_SASH_POS_CHANGED, [this](wxSplitterEvent& event) {
+        m_details_closed = false;
+        event.Skip();
+    });
 }
 
 void CMainFrame::CreateContentViews(const std::wstring& language_code) {

@@ -146,6 +146,7 @@ private:
     VarnholtView* m_details_pane = nullptr;
     wxWindow* m_find_dialog = nullptr;
 
+    bool m_details_closed = true;  // until the user first moves the details pane's sash
     CategoryTracker m_categories;
     std::array<FindState, 4> m_find_states = DefaultFindStates();
     wxBitmap m_screenshot;

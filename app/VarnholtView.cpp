@@ -13,7 +13,7 @@ namespace varnholt {
 VarnholtView::VarnholtView(wxWindow* parent, wxWindowID id, long style)
     : wxWindow(parent, id, wxDefaultPosition, wxSize(10, 10), style | wxWANTS_CHARS | wxFULL_REPAINT_ON_RESIZE) {
     // A pane may shrink to nothing (a splitter keeps a child's minimum size).
-    SetMinSize(wxDefaultSize);
+    SetMinSize(wxSize(0, 0));
     // The paint covers the whole client area, so the background is never erased first.
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     Bind(wxEVT_PAINT, &VarnholtView::OnPaint, this);

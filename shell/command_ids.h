@@ -3,17 +3,19 @@
 // handler serve each command. Every id lies outside the toolkit's reserved 4999..5999 range.
 #pragma once
 
+#include "shell/category_tabs.h"
+
 namespace varnholt {
 
 // The ribbon's tab pages, by index: the File page first, then the six categories.
-inline constexpr int kFileTabPage = 0;
-inline constexpr int kActivitiesTabPage = 1;
-inline constexpr int kWbsTabPage = 2;
-inline constexpr int kProjectsTabPage = 3;
-inline constexpr int kResourcesTabPage = 4;
-inline constexpr int kObsTabPage = 5;
-inline constexpr int kRolesTabPage = 6;
-inline constexpr int kTabPageCount = 7;
+inline constexpr int kFileTabPage = static_cast<int>(Category::file_page);
+inline constexpr int kActivitiesTabPage = static_cast<int>(Category::activities);
+inline constexpr int kWbsTabPage = static_cast<int>(Category::wbs);
+inline constexpr int kProjectsTabPage = static_cast<int>(Category::projects);
+inline constexpr int kResourcesTabPage = static_cast<int>(Category::resources);
+inline constexpr int kObsTabPage = static_cast<int>(Category::obs);
+inline constexpr int kRolesTabPage = static_cast<int>(Category::roles);
+inline constexpr int kTabPageCount = kLastCategory + 1;
 
 // Activities.
 inline constexpr int IDC_COMBO_ACTIVITY_LAYOUT = 1130;
