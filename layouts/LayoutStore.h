@@ -13,7 +13,9 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -126,15 +128,23 @@ public:
     void LoadAllColumnsFiles();
     void LoadFiltersFile(view::Layout& layout, const std::wstring& path);
     void LoadAllFiltersFiles();
-    // At application end: every file of every layout of this store.
+    // At application end: every file of every layout of this store; after a reset only the
+    // files whose content changed since.
     void SaveAll();
+    // The user's files were just deleted: from now on SaveAll leaves a file alone while it
+    // would hold what it would have held at this moment, so the reset survives the exit.
+    void KeepUserFilesAsReset();
     static bool SaveColumnsFile(view::Layout& layout, const std::wstring& folder);
     static bool SavePredecessorColumnsFile(view::Layout& layout, const std::wstring& folder);
     static bool SaveSuccessorColumnsFile(view::Layout& layout, const std::wstring& folder);
     static bool SaveFiltersFile(view::Layout& layout, const std::wstring& folder);
 
 private:
+    // Each per-user file of every layout, by path, with the text SaveAll would write to it.
+    [[nodiscard]] std::map<std::wstring, std::string> UserFileContents(const std::wstring& data_folder) const;
+
     std::unique_ptr<document::Document> m_document;
+    std::optional<std::map<std::wstring, std::string>> m_reset_files;  // set by KeepUserFilesAsReset
     LayoutList m_activity_layouts;
     LayoutList m_wbs_layouts;
     LayoutList m_project_layouts;

@@ -8,6 +8,7 @@
 #include "platform/file_replace.h"
 #include "platform/user_paths.h"
 
+#include <map>
 #include <optional>
 #include <string>
 
@@ -56,24 +57,52 @@ void LayoutStore::LoadAllFiltersFiles() {
     }
 }
 
-void LayoutStore::SaveAll() {
-    const std::wstring data_folder = GetUserDataFolder();
-    if (data_folder.empty()) return;
-    // A file that cannot be written is skipped; the others are still written.
+std::map<std::wstring, std::string> LayoutStore::UserFileContents(const std::wstring& data_folder) const {
+    std::map<std::wstring, std::string> files;
+    const auto add = [&files](const std::wstring& path, std::string text) {
+        if (!path.empty()) files[path] = std::move(text);  // a name that cannot be a file has no file
+    };
     const std::wstring activity_folder = data_folder + std::wstring(ViewKindFolder(view::LayoutKind::activity));
     for (const auto& layout : m_activity_layouts) {
         if (layout == nullptr) continue;
-        (void)SaveColumnsFile(*layout, activity_folder);
-        (void)SavePredecessorColumnsFile(*layout, activity_folder);
-        (void)SaveSuccessorColumnsFile(*layout, activity_folder);
-        (void)SaveFiltersFile(*layout, activity_folder);
+        const std::wstring& name = layout->GetName();
+        add(PerUserFilePathIn(activity_folder, name, kColumnsFileSuffix), ColumnsFileText(*layout));
+        add(PerUserFilePathIn(activity_folder, name, kPredColumnsFileSuffix),
+            RelationshipColumnsFileText(layout->GetPredColumns()));
+        add(PerUserFilePathIn(activity_folder, name, kSuccColumnsFileSuffix),
+            RelationshipColumnsFileText(layout->GetSuccColumns()));
+        // Without a selection an older filter file stays as it is.
+        if (const FilterSelection* selection = layout->GetFilter()) {
+            add(PerUserFilePathIn(activity_folder, name, kFiltersFileSuffix), FiltersFileText(*selection));
+        }
     }
     for (const LayoutList* layouts : {&m_wbs_layouts, &m_project_layouts, &m_resource_layouts}) {
         for (const auto& layout : *layouts) {
             if (layout == nullptr) continue;
-            (void)SaveColumnsFile(*layout, data_folder + std::wstring(ViewKindFolder(layout->GetKind())));
+            const std::wstring folder = data_folder + std::wstring(ViewKindFolder(layout->GetKind()));
+            add(PerUserFilePathIn(folder, layout->GetName(), kColumnsFileSuffix), ColumnsFileText(*layout));
         }
     }
+    return files;
+}
+
+void LayoutStore::SaveAll() {
+    const std::wstring data_folder = GetUserDataFolder();
+    if (data_folder.empty()) return;
+    // A file that cannot be written is skipped; the others are still written.
+    for (const auto& [path, text] : UserFileContents(data_folder)) {
+        if (m_reset_files) {
+            const auto kept = m_reset_files->find(path);
+            if (kept != m_reset_files->end() && kept->second == text) continue;
+        }
+        (void)WriteWhole(path, text);
+    }
+}
+
+void LayoutStore::KeepUserFilesAsReset() {
+    const std::wstring data_folder = GetUserDataFolder();
+    if (data_folder.empty()) return;
+    m_reset_files = UserFileContents(data_folder);
 }
 
 bool LayoutStore::SaveColumnsFile(view::Layout& layout, const std::wstring& folder) {

@@ -59,6 +59,16 @@ std::wstring CreateUserDataFoldersIn(const std::filesystem::path& data_home) {
 
 std::wstring CreateUserDataFolders() { return CreateUserDataFoldersIn(DefaultDataHome()); }
 
+bool ResetUserLayoutFolders(const std::wstring& data_folder) {
+    constexpr std::wstring_view kOwnEnding = L"Oskeldan/VarnholtReader/";
+    if (!data_folder.ends_with(kOwnEnding) || !PathFromWide(data_folder).is_absolute()) return false;
+    const std::filesystem::path folder = PathFromWide(data_folder);
+    std::error_code error;
+    for (const char* sub : kViewKindFolders) (void)std::filesystem::remove_all(folder / sub, error);
+    for (const char* sub : kViewKindFolders) (void)EnsureFolder(folder / sub);
+    return true;
+}
+
 const std::wstring& GetUserDataFolder() { return kept_data_folder(); }
 
 void ForgetUserDataFolder() { kept_data_folder().clear(); }

@@ -26,6 +26,13 @@ std::wstring CreateUserDataFolders();
 [[nodiscard]] const std::wstring& GetUserDataFolder();
 void ForgetUserDataFolder();
 
+// Empties the four view-kind folders of a data folder: each is removed as it stands (a
+// symbolic link as the link, never what it points to) and made again, empty. Refuses, and
+// deletes nothing, unless the folder is absolute and ends in "Oskeldan/VarnholtReader/": an
+// empty folder would otherwise turn the names into folders of the current directory. False
+// when refused; a folder that cannot be removed or made again is skipped silently.
+bool ResetUserLayoutFolders(const std::wstring& data_folder);
+
 // A wide path of ours as a file-system path (UTF-8 on this system), and back.
 [[nodiscard]] std::filesystem::path PathFromWide(std::wstring_view path);
 [[nodiscard]] std::wstring WideFromPath(const std::filesystem::path& path);
