@@ -6,6 +6,7 @@
 #include "app/CVarnSplitterWnd.h"
 #include "app/VarnholtView.h"
 #include "app/app_services.h"
+#include "app/backstage/CBackStagePageInfo.h"
 #include "app/backstage/FilePage.h"
 #include "app/draw/WxDrawCache.h"
 #include "shell/command_ids.h"
@@ -165,6 +166,7 @@ void CMainFrame::ShowFilePage() {
     if (IsFilePageShown()) return;
     DestroyFindDialog();
     TakeScreenshot();
+    RebuildInfoPage(*this);
     m_categories.PageShown(static_cast<std::int32_t>(Category::file_page));
     if (m_ribbon->GetActivePage() != static_cast<int>(Category::file_page)) {
         m_ribbon->SetActivePage(static_cast<size_t>(Category::file_page));

@@ -1,16 +1,21 @@
 // MainFrameOptions.cpp - the options sheet: a list of pages beside the page shown, OK and
-// Cancel. The pages store their own settings when the sheet closes with OK.
+// Cancel. The pages store their own settings when the sheet closes with OK, each only when
+// it was shown.
 
 #include "app/CMainFrame.h"
+#include "app/options/OptionPage.h"
 
 #include "shell/string_ids.h"
 #include "shell/ui_text.h"
 
 #include <wx/bookctrl.h>
+#include <wx/button.h>
 #include <wx/listbook.h>
 #include <wx/listctrl.h>
 #include <wx/panel.h>
 #include <wx/propdlg.h>
+
+#include <array>
 
 namespace varnholt {
 namespace {
@@ -25,19 +30,35 @@ void CMainFrame::ShowOptions(int initial_page) {
     sheet.SetSheetInnerBorder(0);
     if (!sheet.Create(this, wxID_ANY, LoadText(IDS_OPTIONS))) return;
     sheet.CreateButtons(wxOK | wxCANCEL);
+    for (const auto& [id, text] : {std::pair{wxID_OK, IDS_OK}, std::pair{wxID_CANCEL, IDS_CANCEL}}) {
+        if (wxWindow* button = sheet.FindWindow(id)) button->SetLabel(LoadText(text));
+    }
     wxBookCtrlBase* book = sheet.GetBookCtrl();
     // Units, layouts, gridlines and language, in this order.
-    for (const wchar_t* title : {L"Units", L"Layouts", L"Gridlines", L"Language"}) {
-        book->AddPage(new wxPanel(book), title);
-    }
+    const std::array<OptionPage*, 4> pages = {new UnitsPropertyPage(book, *this), new LayoutsPropertyPage(book, *this),
+                                              new GridlinesPropertyPage(book), new LanguagePropertyPage(book)};
+    const std::array<StringId, 4> titles = {IDS_PAGE_UNITS, IDS_PAGE_LAYOUTS, IDS_PAGE_GRIDLINES, IDS_PAGE_LANGUAGE};
+    for (std::size_t page = 0; page < pages.size(); ++page) book->AddPage(pages[page], LoadText(titles[page]));
     if (auto* listbook = dynamic_cast<wxListbook*>(book)) {
         listbook->GetListView()->SetMinSize(wxSize(kPageListWidth, -1));
     }
     if (initial_page >= 0 && static_cast<size_t>(initial_page) < book->GetPageCount()) {
         book->SetSelection(static_cast<size_t>(initial_page));
     }
+    // A page counts as shown once it has been the current page.
+    const auto mark_current = [book, &pages] {
+        const int current = book->GetSelection();
+        if (current >= 0 && static_cast<std::size_t>(current) < pages.size()) pages[static_cast<std::size_t>(current)]->MarkShown();
+    };
+    mark_current();
+    book->Bind(wxEVT_BOOKCTRL_PAGE_CHANGED, [mark_current](wxBookCtrlEvent& event) {
+        mark_current();
+        event.Skip();
+    });
     sheet.LayoutDialog();
     if (sheet.ShowModal() != wxID_OK) return;
+    // Each page shown stores its settings; the others keep theirs.
+    for (OptionPage* page : pages) page->ApplyIfShown();
     // The gridline settings may have changed: every chart rebuilds its grid at its next paint.
     for (view::GanttView* gantt : m_views->GanttViews()) gantt->MarkGridDatesStale();
     Refresh();

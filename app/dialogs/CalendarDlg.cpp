@@ -1,0 +1,158 @@
+// CalendarDlg.cpp - the calendar dialog's controls and how they follow each other.
+
+#include "app/dialogs/CalendarDlg.h"
+
+#include "app/dialogs/CalendarSubDialogs.h"
+#include "app/dialogs/DrawnArea.h"
+#include "shell/calendar/calendar_painting.h"
+#include "shell/ui_text.h"
+
+#include <wx/button.h>
+#include <wx/listbox.h>
+#include <wx/radiobut.h>
+#include <wx/sizer.h>
+#include <wx/statbox.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+namespace varnholt {
+namespace {
+
+constexpr int kListWidth = 220;
+const wxSize kMonthGridSize(364, 288);
+const wxSize kDayGridSize(230, 612);
+const wxSize kSwatchSize(16, 16);
+
+wxString Text(StringId id) { return LoadText(id); }
+
+}  // namespace
+
+CalendarDlg::CalendarDlg(wxWindow* parent, const document::Document& document)
+    : wxDialog(parent, wxID_ANY, Text(IDS_CALENDAR_CAPTION)), m_document(document) {
+    auto* columns = new wxBoxSizer(wxHORIZONTAL);
+    columns->Add(CreateListColumn(), 0, wxEXPAND | wxALL, 8);
+    columns->Add(CreateGridColumn(), 0, wxALL, 8);
+    m_day_area = new DrawnArea(this, kDayGridSize, [this](view::DrawContext& dc, const GridRect& area) {
+        // The title rows match the month grid's row height.
+        const std::int32_t header = m_month_area->GetClientSize().y / 8;
+        PaintHourGrid(dc, area, header, PeriodsOfDate(m_current, m_browser.Selected()));
+    });
+    columns->Add(m_day_area, 0, wxALL, 8);
+
+    auto* top = new wxBoxSizer(wxVERTICAL);
+    top->Add(columns, 1, wxEXPAND);
+    auto* buttons = new wxBoxSizer(wxHORIZONTAL);
+    buttons->AddStretchSpacer();
+    buttons->Add(new wxButton(this, wxID_CANCEL, Text(IDS_CLOSE)), 0, wxALL, 8);
+    top->Add(buttons, 0, wxEXPAND);
+    SetSizerAndFit(top);
+    CentreOnParent();
+
+    m_kinds.front()->SetValue(true);
+    FillCalendarList();
+}
+
+wxSizer* CalendarDlg::CreateListColumn() {
+    auto* column = new wxBoxSizer(wxVERTICAL);
+    auto* kinds = new wxStaticBoxSizer(wxVERTICAL, this, Text(IDS_CALENDAR_TYPE));
+    const StringId labels[] = {IDS_CALENDAR_GLOBAL, IDS_CALENDAR_RESOURCE, IDS_CALENDAR_PROJECT};
+    for (const StringId label : labels) {
+        // The first button opens the group, so that the three exclude each other.
+        auto* button = new wxRadioButton(kinds->GetStaticBox(), wxID_ANY, Text(label), wxDefaultPosition,
+                                         wxDefaultSize, m_kinds.empty() ? wxRB_GROUP : 0);
+        button->Bind(wxEVT_RADIOBUTTON, [this](wxCommandEvent&) { FillCalendarList(); });
+        kinds->Add(button, 0, wxALL, 3);
+        m_kinds.push_back(button);
+    }
+    column->Add(kinds, 0, wxEXPAND | wxBOTTOM, 6);
+
+    m_list = new wxListBox(this, wxID_ANY, wxDefaultPosition, wxSize(kListWidth, 200));
+    m_list->Bind(wxEVT_LISTBOX, [this](wxCommandEvent&) { OnCalendarSelChange(); });
+    column->Add(m_list, 1, wxEXPAND | wxBOTTOM, 6);
+
+    for (auto [label, edit] : {std::pair{IDS_CALENDAR_NAME, &m_name}, std::pair{IDS_CALENDAR_BASE, &m_base}}) {
+        column->Add(new wxStaticText(this, wxID_ANY, Text(label)), 0, wxTOP, 4);
+        *edit = new wxTextCtrl(this, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize, wxTE_READONLY);
+        column->Add(*edit, 0, wxEXPAND | wxTOP, 2);
+    }
+
+    auto* periods = new wxButton(this, wxID_ANY, Text(IDS_CALENDAR_TIME_PERIODS));
+    periods->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnTimePeriods(); });
+    auto* week = new wxButton(this, wxID_ANY, Text(IDS_CALENDAR_WORK_WEEK));
+    week->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnWorkweek(); });
+    column->Add(periods, 0, wxEXPAND | wxTOP, 10);
+    column->Add(week, 0, wxEXPAND | wxTOP, 4);
+    return column;
+}
+
+wxSizer* CalendarDlg::CreateGridColumn() {
+    auto* column = new wxBoxSizer(wxVERTICAL);
+    m_month_area = new DrawnArea(this, kMonthGridSize, [this](view::DrawContext& dc, const GridRect& area) {
+        PaintMonthGrid(dc, m_browser, area, m_current);
+    });
+    m_month_area->SetClickHandler([this](int x, int y) { ClickMonthGrid(x, y); });
+    column->Add(m_month_area, 0);
+
+    auto* legend = new wxBoxSizer(wxHORIZONTAL);
+    const std::pair<view::Color, StringId> swatches[] = {{view::Color::White(), IDS_LEGEND_WORKING},
+                                                         {kNonWorkingGrey, IDS_LEGEND_NON_WORKING},
+                                                         {kExceptionBlue, IDS_LEGEND_EXCEPTION}};
+    for (const auto& [color, label] : swatches) {
+        legend->Add(new DrawnArea(this, kSwatchSize,
+                                  [color](view::DrawContext& dc, const GridRect& area) {
+                                      PaintLegendSwatch(dc, area, color);
+                                  }),
+                    0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 4);
+        legend->Add(new wxStaticText(this, wxID_ANY, Text(label)), 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 14);
+    }
+    column->Add(legend, 0, wxTOP, 10);
+    return column;
+}
+
+void CalendarDlg::FillCalendarList() {
+    m_list->Clear();
+    const CalendarKinds kinds{m_kinds[0]->GetValue(), m_kinds[1]->GetValue(), m_kinds[2]->GetValue()};
+    m_entries = ListCalendars(m_document, kinds);
+    for (const CalendarEntry& entry : m_entries) m_list->Append(entry.name);
+    if (!m_entries.empty()) m_list->SetSelection(0);
+    OnCalendarSelChange();
+    InvalidateGrids();
+}
+
+void CalendarDlg::OnCalendarSelChange() {
+    m_current = nullptr;
+    m_name->Clear();
+    m_base->Clear();
+    const int selection = m_list->GetSelection();
+    if (selection != wxNOT_FOUND && static_cast<std::size_t>(selection) < m_entries.size()) {
+        // The entry keeps its own record: calendars that share a name each show themselves.
+        const CalendarEntry& entry = m_entries[static_cast<std::size_t>(selection)];
+        m_name->ChangeValue(entry.name);
+        m_current = entry.calendar;
+        m_base->ChangeValue(BaseCalendarName(m_current));
+    }
+    InvalidateGrids();
+}
+
+void CalendarDlg::ClickMonthGrid(int x, int y) {
+    if (m_browser.Click(x, y)) InvalidateGrids();
+}
+
+void CalendarDlg::OnTimePeriods() {
+    if (m_current == nullptr) return;
+    CalendarTimePeriodsDlg dialog(this, *m_current);
+    (void)dialog.ShowModal();
+}
+
+void CalendarDlg::OnWorkweek() {
+    if (m_current == nullptr) return;
+    CalendarWorkweekDlg dialog(this, *m_current);
+    (void)dialog.ShowModal();
+}
+
+void CalendarDlg::InvalidateGrids() {
+    m_month_area->Refresh();
+    if (m_day_area != nullptr) m_day_area->Refresh();
+}
+
+}  // namespace varnholt

@@ -1,0 +1,74 @@
+// ResourceShiftsDlg.cpp - the shift list and its period table.
+
+#include "app/dialogs/ResourceShiftsDlg.h"
+
+#include "shell/ui_text.h"
+
+#include <wx/button.h>
+#include <wx/listbox.h>
+#include <wx/listctrl.h>
+#include <wx/sizer.h>
+#include <wx/stattext.h>
+
+namespace varnholt {
+namespace {
+
+constexpr int kPeriodColumnWidth = 120;
+
+}  // namespace
+
+ResourceShiftsDlg::ResourceShiftsDlg(wxWindow* parent, const document::Document& document)
+    : wxDialog(parent, wxID_ANY, wxString(LoadText(IDS_SHIFTS_CAPTION))), m_entries(ListShifts(document)) {
+    m_list = new wxListBox(this, wxID_ANY, wxDefaultPosition, wxSize(200, 240));
+    for (const ShiftEntry& entry : m_entries) m_list->Append(entry.name);
+    m_list->Bind(wxEVT_LISTBOX, [this](wxCommandEvent&) { OnShiftSelChange(); });
+
+    m_table = new wxListCtrl(this, wxID_ANY, wxDefaultPosition, wxSize(3 * kPeriodColumnWidth + 8, 240),
+                             wxLC_REPORT | wxLC_SINGLE_SEL);
+    const StringId titles[] = {IDS_UNIT_SHIFT, IDS_SHIFT_START, IDS_SHIFT_HOURS};
+    for (int column = 0; column < 3; ++column) {
+        m_table->InsertColumn(column, wxString(LoadText(titles[column])), wxLIST_FORMAT_LEFT, kPeriodColumnWidth);
+    }
+
+    auto* columns = new wxBoxSizer(wxHORIZONTAL);
+    for (auto [label, control] : {std::pair<StringId, wxWindow*>{IDS_SHIFTS_LIST, m_list},
+                                  std::pair<StringId, wxWindow*>{IDS_SHIFTS_PERIODS, m_table}}) {
+        auto* column = new wxBoxSizer(wxVERTICAL);
+        column->Add(new wxStaticText(this, wxID_ANY, wxString(LoadText(label))), 0, wxBOTTOM, 4);
+        column->Add(control, 1, wxEXPAND);
+        columns->Add(column, 0, wxEXPAND | wxALL, 8);
+    }
+    auto* buttons = new wxBoxSizer(wxHORIZONTAL);
+    buttons->AddStretchSpacer();
+    buttons->Add(new wxButton(this, wxID_CANCEL, wxString(LoadText(IDS_CLOSE))), 0, wxALL, 8);
+    auto* top = new wxBoxSizer(wxVERTICAL);
+    top->Add(columns, 1, wxEXPAND);
+    top->Add(buttons, 0, wxEXPAND);
+    SetSizerAndFit(top);
+    CentreOnParent();
+    FillPeriodList();
+}
+
+void ResourceShiftsDlg::OnShiftSelChange() {
+    m_current = nullptr;
+    const int selection = m_list->GetSelection();
+    // The entry keeps its own record: shifts that share a name each show their own periods.
+    if (selection != wxNOT_FOUND && static_cast<std::size_t>(selection) < m_entries.size()) {
+        m_current = m_entries[static_cast<std::size_t>(selection)].shift;
+    }
+    FillPeriodList();
+}
+
+void ResourceShiftsDlg::FillPeriodList() {
+    m_table->DeleteAllItems();
+    long index = 0;
+    for (const ShiftPeriodRow& row : ShiftPeriodRows(m_current)) {
+        m_table->InsertItem(index, wxString());
+        m_table->SetItem(index, 0, row.number);
+        m_table->SetItem(index, 1, row.start);
+        m_table->SetItem(index, 2, row.hours);
+        ++index;
+    }
+}
+
+}  // namespace varnholt

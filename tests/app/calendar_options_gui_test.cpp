@@ -1,0 +1,274 @@
+// calendar_options_gui_test.cpp - the calendar and shift dialogs over an open schedule, the
+// option pages in the real options sheet, and the File page's Info page, driven through the
+// modal-dialog hook inside the running program.
+
+#include "../shell/every_category_schedule.h"
+#include "app/backstage/CBackStagePageInfo.h"
+#include "app/backstage/FilePage.h"
+#include "app/dialogs/CalendarDlg.h"
+#include "app/dialogs/CalendarSubDialogs.h"
+#include "app/dialogs/DrawnArea.h"
+#include "app/dialogs/ResourceShiftsDlg.h"
+#include "app/dialogs/calendar_entries.h"
+#include "app/options/OptionPage.h"
+#include "app/registry.h"
+#include "app_gui_support.h"
+#include "layouts/settings_file.h"
+#include "platform/user_paths.h"
+#include "shell/ui_text.h"
+#include "views/draw/RecordingBackend.h"
+
+#include <wx/bmpbuttn.h>
+#include <wx/bookctrl.h>
+#include <wx/choice.h>
+#include <wx/checkbox.h>
+#include <wx/listbox.h>
+#include <wx/listctrl.h>
+#include <wx/propdlg.h>
+#include <wx/radiobut.h>
+#include <wx/textctrl.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace varnholt {
+namespace {
+
+namespace fs = std::filesystem;
+using testing_app::WaitUntil;
+
+std::string CalendarSchedule() {
+    std::string text = testing_shell::EveryCategorySchedule("A");
+    text.erase(text.rfind("%E"));
+    const char* const week = "(0||CalendarData()(  (0||DaysOfWeek()(  (0||1()())"
+                             "  (0||2()(    (0||0(s|08:00|f|12:00)())    (0||1(s|13:00|f|17:00)())))"
+                             "  (0||3()()) (0||4()()) (0||5()()) (0||6()()) (0||7()()))  (0||Exceptions()()))";
+    text += "%T\tCALENDAR\n%F\tclndr_id\tdefault_flag\tclndr_name\tproj_id\tbase_clndr_id\tclndr_type\tclndr_data\t"
+            "day_hr_cnt\tweek_hr_cnt\tyear_hr_cnt\tmonth_hr_cnt\n";
+    text += std::string("%R\t1\tY\tStandard\t\t\tCA_Base\t") + week + "\t8\t40\t2000\t172\n";
+    text += std::string("%R\t2\tN\tCrane\t\t1\tCA_Rsrc\t") + week + "\t8\t37.5\t2000\t172\n";
+    text += "%T\tSHIFT\n%F\tshift_id\tshift_name\n%R\t1\tDay\n%R\t2\tDay and night\n";
+    text += "%T\tSHIFTPER\n%F\tshift_period_id\tshift_id\tshift_start_hr_num\n%R\t1\t1\t8\n%R\t2\t2\t0\n%R\t3\t2\t8\n";
+    return text + "%E\n";
+}
+
+template <class Control>
+void Notify(Control& control, wxEventType type) {
+    wxCommandEvent event(type, control.GetId());
+    event.SetEventObject(&control);
+    if constexpr (std::is_same_v<Control, wxListBox>) event.SetInt(control.GetSelection());
+    control.ProcessWindowEvent(event);
+}
+
+class CalendarOptionsTest : public testing_app::AppGuiTest {
+protected:
+    static wxString ScheduleFile() { return Schedule(L"calendars.xer", CalendarSchedule()); }
+    static fs::path DataFolder() { return PathFromWide(GetUserDataFolder()); }
+    // The sheet's page of the type, as the hook sees the sheet.
+    template <class Page>
+    static Page* PageOf(wxDialog& dialog, int index) {
+        auto* sheet = dynamic_cast<wxPropertySheetDialog*>(&dialog);
+        return sheet == nullptr ? nullptr : dynamic_cast<Page*>(sheet->GetBookCtrl()->GetPage(static_cast<size_t>(index)));
+    }
+};
+
+TEST_F(CalendarOptionsTest, TheCalendarDialogFiltersStepsAndOpensItsSubDialogs) {
+    ASSERT_TRUE(Start(ScheduleFile()));
+    CMainFrame* frame = Frame();
+    bool inspected = false;
+    wxString hours_per_week;
+    int workweek_day = 0;
+    m_hook.answer = wxID_CANCEL;
+    m_hook.inspect = [&](wxDialog& dialog) {
+        if (auto* periods = dynamic_cast<CalendarTimePeriodsDlg*>(&dialog)) {
+            hours_per_week = periods->GetHoursEdit(1)->GetValue();
+            return;
+        }
+        if (auto* week = dynamic_cast<CalendarWorkweekDlg*>(&dialog)) {
+            workweek_day = week->ShownWeekday();
+            return;
+        }
+        auto* calendars = dynamic_cast<CalendarDlg*>(&dialog);
+        ASSERT_NE(calendars, nullptr);
+        inspected = true;
+        const s_date today = s_date::today();
+        EXPECT_TRUE(calendars->GetKindButton(0)->GetValue());
+        EXPECT_EQ(calendars->GetBrowser().Year(), today.year());
+        EXPECT_EQ(calendars->GetBrowser().Month(), today.month());
+        ASSERT_EQ(calendars->GetCalendarList()->GetCount(), 1u);
+        EXPECT_EQ(calendars->GetNameEdit()->GetValue(), "Standard");
+
+        // The left arrow, clicked on the grid itself after a paint has laid it out.
+        view::RecordingBackend recording;
+        view::DrawContext dc;
+        dc.SetDevice(&recording);
+        calendars->GetMonthArea()->PaintTo(dc);
+        dc.SetDevice(nullptr);
+        wxMouseEvent click(wxEVT_LEFT_DOWN);
+        click.SetPosition(wxPoint(4, 4));
+        calendars->GetMonthArea()->ProcessWindowEvent(click);
+        const std::int32_t month = today.month() == 1 ? 12 : today.month() - 1;
+        EXPECT_EQ(calendars->GetBrowser().Month(), month);
+        EXPECT_EQ(calendars->GetBrowser().Selected().day(), 1);
+
+        calendars->GetKindButton(1)->SetValue(true);
+        Notify(*calendars->GetKindButton(1), wxEVT_RADIOBUTTON);
+        ASSERT_EQ(calendars->GetCalendarList()->GetCount(), 1u);
+        EXPECT_EQ(calendars->GetNameEdit()->GetValue(), "Crane");
+        EXPECT_EQ(calendars->GetBaseEdit()->GetValue(), "Standard");
+        calendars->OnTimePeriods();
+        calendars->OnWorkweek();
+
+        calendars->GetKindButton(2)->SetValue(true);
+        Notify(*calendars->GetKindButton(2), wxEVT_RADIOBUTTON);
+        EXPECT_EQ(calendars->GetCalendarList()->GetCount(), 0u) << "no project calendars";
+        EXPECT_TRUE(calendars->GetNameEdit()->IsEmpty());
+        EXPECT_TRUE(calendars->GetBaseEdit()->IsEmpty());
+        EXPECT_EQ(calendars->GetCurrentCalendar(), nullptr);
+    };
+    ShowCalendarDialog(*frame);
+    EXPECT_TRUE(inspected);
+    EXPECT_EQ(hours_per_week, "37.5");
+    EXPECT_EQ(workweek_day, 1);
+}
+
+TEST_F(CalendarOptionsTest, TheShiftDialogOpensWithNothingSelected) {
+    ASSERT_TRUE(Start(ScheduleFile()));
+    bool inspected = false;
+    m_hook.answer = wxID_CANCEL;
+    m_hook.inspect = [&inspected](wxDialog& dialog) {
+        auto* shifts = dynamic_cast<ResourceShiftsDlg*>(&dialog);
+        ASSERT_NE(shifts, nullptr);
+        inspected = true;
+        EXPECT_EQ(shifts->GetShiftList()->GetCount(), 2u);
+        EXPECT_EQ(shifts->GetShiftList()->GetSelection(), wxNOT_FOUND);
+        EXPECT_EQ(shifts->GetPeriodTable()->GetItemCount(), 0);
+        EXPECT_EQ(shifts->GetPeriodTable()->GetColumnCount(), 3);
+        shifts->GetShiftList()->SetSelection(1);
+        Notify(*shifts->GetShiftList(), wxEVT_LISTBOX);
+        ASSERT_EQ(shifts->GetPeriodTable()->GetItemCount(), 2);
+        EXPECT_EQ(shifts->GetPeriodTable()->GetItemText(1, 2), "16");
+    };
+    ShowResourceShiftsDialog(*Frame());
+    EXPECT_TRUE(inspected);
+}
+
+TEST_F(CalendarOptionsTest, WithoutAScheduleTheCalendarCommandsOpenNothing) {
+    ASSERT_TRUE(Start());
+    bool opened = false;
+    m_hook.inspect = [&opened](wxDialog&) { opened = true; };
+    ShowCalendarDialog(*Frame());
+    ShowResourceShiftsDialog(*Frame());
+    EXPECT_FALSE(opened);
+}
+
+TEST_F(CalendarOptionsTest, TheUnitsPageIsDisabledWithoutAnXerFileAndStoresOnlyItself) {
+    ASSERT_TRUE(Start());
+    CMainFrame* frame = Frame();
+    layout_settings().gridlines_VerticalScale = 7;
+    layout_settings().gridlines_HorizontalScale = 150;
+    bool disabled = false;
+    m_hook.answer = wxID_OK;
+    m_hook.inspect = [&disabled](wxDialog& dialog) {
+        auto* units = PageOf<UnitsPropertyPage>(dialog, 0);
+        if (units == nullptr) return;  // a message of the open
+        disabled = !units->GetList(0)->IsEnabled() && !units->GetUnitLabel()->IsEnabled();
+        EXPECT_EQ(dialog.FindWindow(wxID_OK)->GetLabel(), wxString(LoadText(IDS_OK)));
+    };
+    frame->ShowOptions(0);
+    EXPECT_TRUE(disabled) << "no schedule";
+    EXPECT_EQ(layout_settings().gridlines_VerticalScale, 7) << "the gridlines page was never shown";
+    EXPECT_EQ(layout_settings().gridlines_HorizontalScale, 150u);
+    EXPECT_TRUE(fs::exists(DataFolder() / "Settings.cfg")) << "the units page stored what it showed";
+
+    disabled = false;
+    ASSERT_TRUE(frame->OpenFile(wxString(VARNHOLT_XLS_FIXTURES) + "/export.xls"));
+    frame->ShowOptions(0);
+    EXPECT_TRUE(disabled) << "a workbook";
+
+    ASSERT_TRUE(frame->OpenFile(ScheduleFile()));
+    frame->ShowOptions(0);
+    EXPECT_FALSE(disabled) << "an XER file";
+}
+
+TEST_F(CalendarOptionsTest, TheResetActsAtOnceAndSurvivesCancelAndExit) {
+    ASSERT_TRUE(Start(ScheduleFile()));
+    CMainFrame* frame = Frame();
+    std::ofstream(DataFolder() / "VP_ACT" / "Mine_columns.cfg") << "task_code:90\r\n";
+    m_hook.answer = wxID_CANCEL;
+    m_hook.inspect = [](wxDialog& dialog) {
+        auto* layouts = PageOf<LayoutsPropertyPage>(dialog, 1);
+        ASSERT_NE(layouts, nullptr);
+        layouts->OnResetLayouts();
+    };
+    frame->ShowOptions(1);
+    for (const char* kind : {"VP_ACT", "VP_WBS", "VP_PROJ", "VP_RES"}) EXPECT_TRUE(fs::is_empty(DataFolder() / kind)) << kind;
+    // The layouts saved at exit are those the reset left alone.
+    frame->Close(true);
+    ASSERT_TRUE(WaitUntil([] { return wxTopLevelWindows.empty(); }));
+    for (const char* kind : {"VP_ACT", "VP_WBS", "VP_PROJ", "VP_RES"}) EXPECT_TRUE(fs::is_empty(DataFolder() / kind)) << kind;
+}
+
+TEST_F(CalendarOptionsTest, TheLanguageIsReportedOnlyWhenItWasStored) {
+    ASSERT_TRUE(Start());
+    const RegistryFiles before = registry_files();
+    const fs::path folder = testing_app::run_folder() / "language";
+    fs::create_directories(folder);
+    std::ofstream(folder / "blocker") << "a file, not a folder";
+    struct Case {
+        const char* why;
+        fs::path user_file;
+        const char* stored;  // null: no value
+        int choose;          // -1: leave the list as it opened
+        wxString expected_value;
+        std::optional<StringId> message;
+    } const cases[] = {
+        {"a config without the value", folder / "fresh.conf", nullptr, 1, "FRA", IDS_LANGUAGE_CHANGED},
+        {"English over ENU", folder / "enu.conf", "ENU", 0, "ENU", std::nullopt},
+        {"French over ENU", folder / "enu2.conf", "ENU", 1, "FRA", IDS_LANGUAGE_CHANGED},
+        {"DEU with nothing selected", folder / "deu.conf", "DEU", -1, "DEU", std::nullopt},
+        {"a config that cannot be written", folder / "blocker" / "user.conf", nullptr, 1, "ENU", IDS_LANGUAGE_NOT_SAVED},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        SetRegistryFiles({WideFromPath(c.user_file), WideFromPath(folder / "machine.conf")});
+        if (c.stored != nullptr) {
+            ASSERT_TRUE(WriteRegistryString(kProgramKey, kLanguageValue, c.stored));
+        }
+        m_hook.messages.clear();
+        auto* page = new LanguagePropertyPage(Frame());
+        if (c.choose >= 0) page->GetLanguageList()->SetSelection(c.choose);
+        page->OnOK();
+        page->Destroy();
+        EXPECT_EQ(ReadRegistryString(kProgramKey, kLanguageValue, "ENU"), c.expected_value);
+        std::vector<wxString> expected;
+        if (c.message) expected.emplace_back(LoadText(*c.message));
+        EXPECT_EQ(m_hook.messages, expected);
+    }
+    SetRegistryFiles(before);
+}
+
+TEST_F(CalendarOptionsTest, TheInfoPageShowsTheFileAndItsMiniatureClosesTheFilePage) {
+    ASSERT_TRUE(Start(ScheduleFile()));
+    CMainFrame* frame = Frame();
+    frame->ShowFilePage();
+    ASSERT_TRUE(frame->IsFilePageShown());
+    const wxWindowList& children = frame->GetFilePage()->GetInfoPageArea()->GetChildren();
+    ASSERT_EQ(children.size(), 1u);
+    auto* info = dynamic_cast<CBackStagePageInfo*>(children.front());
+    ASSERT_NE(info, nullptr);
+    EXPECT_EQ(info->GetTitleText(), "calendars.xer");
+    EXPECT_EQ(info->GetHeaderText(0), "8.0");
+    EXPECT_EQ(info->GetHeaderText(4), "USD");
+    EXPECT_TRUE(info->GetPreviewButton()->GetBitmap().IsOk());
+
+    wxCommandEvent click(wxEVT_BUTTON, info->GetPreviewButton()->GetId());
+    click.SetEventObject(info->GetPreviewButton());
+    info->GetPreviewButton()->ProcessWindowEvent(click);
+    EXPECT_TRUE(WaitUntil([frame] { return !frame->IsFilePageShown(); }));
+}
+
+}  // namespace
+}  // namespace varnholt
+
+int main(int argc, char** argv) { return varnholt::testing_app::RunAppGuiTests(argc, argv); }
