@@ -53,6 +53,30 @@ inline constexpr StringId IDS_FILTER_COLUMN = 290;
 inline constexpr StringId IDS_BUILT_IN_FILTERS = 291;
 inline constexpr StringId IDS_OTHER_FILTERS = 292;
 inline constexpr StringId IDS_DETAILS_BUTTON = 299;
+// Dialog labels: the dialog's number followed by two digits.
+inline constexpr StringId IDS_COLUMNS_TITLE = 16601;        // columns dialog
+inline constexpr StringId IDS_COLUMNS_AVAILABLE = 16602;
+inline constexpr StringId IDS_COLUMNS_SELECTED = 16603;
+inline constexpr StringId IDS_COLUMNS_ADD = 16604;          // button tooltips, 16604 to 16607
+inline constexpr StringId IDS_COLUMNS_REMOVE = 16605;
+inline constexpr StringId IDS_COLUMNS_UP = 16606;
+inline constexpr StringId IDS_COLUMNS_DOWN = 16607;
+inline constexpr StringId IDS_PREDECESSOR_COLUMNS_TITLE = 16701;  // relationship columns dialog
+inline constexpr StringId IDS_SUCCESSOR_COLUMNS_TITLE = 16702;
+inline constexpr StringId IDS_FIND_TITLE = 19901;           // find dialog
+inline constexpr StringId IDS_FIND_FIELD = 19902;
+inline constexpr StringId IDS_FIND_VALUE = 19903;
+inline constexpr StringId IDS_FIND_WHOLE_TEXT = 19904;
+inline constexpr StringId IDS_FIND_MATCH_CASE = 19905;
+inline constexpr StringId IDS_FIND_DIRECTION = 19906;
+inline constexpr StringId IDS_FIND_UP = 19907;
+inline constexpr StringId IDS_FIND_DOWN = 19908;
+inline constexpr StringId IDS_FIND_NEXT = 19909;
+inline constexpr StringId IDS_FIND_CLOSE = 19910;
+inline constexpr StringId IDS_FILTERS_TITLE = 28901;        // activity filters dialog
+inline constexpr StringId IDS_FILTERS_ALL = 28902;
+inline constexpr StringId IDS_FILTERS_ANY = 28903;
+inline constexpr StringId IDS_FILTERS_CLEAR_ALL = 28904;
 
 // The dialogs' own labels and messages: calendars, shifts, options and the Info page.
 inline constexpr StringId IDS_CALENDAR_CAPTION = 3300;

@@ -40,7 +40,8 @@ TEST_F(UiTextTest, AStoredCodeChoosesTextsAndCaptions) {
 TEST_F(UiTextTest, BothLanguagesHaveEveryTextTheShellUses) {
     // The ids the shell asks for, as ranges.
     const std::pair<StringId, StringId> ranges[] = {{203, 203}, {206, 206}, {211, 224}, {235, 255},
-                                                    {260, 260}, {272, 278}, {281, 285}, {290, 292}, {299, 299}};
+                                                    {260, 260}, {272, 278}, {281, 285}, {290, 292}, {299, 299},
+                                                    {16601, 16607}, {16701, 16702}, {19901, 19910}, {28901, 28904}};
     for (const text_language language : {text_language::english, text_language::french}) {
         SelectTextLanguage(language);
         for (const auto& [first, last] : ranges)

@@ -1,0 +1,144 @@
+// ColumnsDialog.cpp - the column chooser's window over the chooser model.
+
+#include "app/dialogs/ColumnsDialog.h"
+
+#include "app/dialogs/GroupedList.h"
+#include "shell/string_ids.h"
+#include "shell/ui_text.h"
+
+#include <wx/artprov.h>
+#include <wx/button.h>
+#include <wx/sizer.h>
+#include <wx/stattext.h>
+
+namespace varnholt {
+namespace {
+
+// An arrow button: the theme's arrow image when there is one, else the arrow as its label.
+wxButton* ArrowButton(wxWindow* parent, const wxArtID& art, wchar_t arrow, StringId tooltip) {
+    auto* button = new wxButton(parent, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
+    const wxBitmap image = wxArtProvider::GetBitmap(art, wxART_BUTTON);
+    if (image.IsOk()) {
+        button->SetBitmap(image);
+    } else {
+        button->SetLabel(wxString(arrow));
+    }
+    button->SetToolTip(LoadText(tooltip));
+    button->SetMinSize(parent->FromDIP(wxSize(36, 30)));
+    return button;
+}
+
+wxBoxSizer* Titled(wxWindow* parent, StringId title, wxWindow* list) {
+    auto* column = new wxBoxSizer(wxVERTICAL);
+    column->Add(new wxStaticText(parent, wxID_ANY, LoadText(title)), wxSizerFlags().Border(wxBOTTOM, 4));
+    column->Add(list, wxSizerFlags(1).Expand());
+    return column;
+}
+
+}  // namespace
+
+ColumnsDialog::ColumnsDialog(wxWindow* parent, const wxString& title, std::unique_ptr<ColumnList> list)
+    : wxDialog(parent, wxID_ANY, title, wxDefaultPosition, wxDefaultSize, wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
+      m_list(std::move(list)) {
+    m_available = new GroupedList(this, wxID_ANY, {.multiple = true, .checkable = false, .title = {}, .width = 200});
+    m_selected = new GroupedList(this, wxID_ANY, {.multiple = true, .checkable = false, .title = {}, .width = 220});
+    m_add = ArrowButton(this, wxART_GO_FORWARD, L'\u2192', IDS_COLUMNS_ADD);
+    m_remove = ArrowButton(this, wxART_GO_BACK, L'\u2190', IDS_COLUMNS_REMOVE);
+    m_up = ArrowButton(this, wxART_GO_UP, L'\u2191', IDS_COLUMNS_UP);
+    m_down = ArrowButton(this, wxART_GO_DOWN, L'\u2193', IDS_COLUMNS_DOWN);
+
+    auto* middle = new wxBoxSizer(wxVERTICAL);
+    middle->AddStretchSpacer();
+    middle->Add(m_add, wxSizerFlags().Border(wxBOTTOM, FromDIP(6)));
+    middle->Add(m_remove);
+    middle->AddStretchSpacer();
+    auto* right = new wxBoxSizer(wxVERTICAL);
+    right->AddStretchSpacer();
+    right->Add(m_up, wxSizerFlags().Border(wxBOTTOM, FromDIP(6)));
+    right->Add(m_down);
+    right->AddStretchSpacer();
+    auto* lists = new wxBoxSizer(wxHORIZONTAL);
+    lists->Add(Titled(this, IDS_COLUMNS_AVAILABLE, m_available), wxSizerFlags(1).Expand());
+    lists->Add(middle, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT, FromDIP(8)));
+    lists->Add(Titled(this, IDS_COLUMNS_SELECTED, m_selected), wxSizerFlags(1).Expand());
+    lists->Add(right, wxSizerFlags().Expand().Border(wxLEFT, FromDIP(8)));
+
+    auto* all = new wxBoxSizer(wxVERTICAL);
+    all->Add(lists, wxSizerFlags(1).Expand().Border(wxALL, FromDIP(10)));
+    wxStdDialogButtonSizer* buttons = CreateStdDialogButtonSizer(wxOK | wxCANCEL);
+    buttons->GetAffirmativeButton()->SetLabel(LoadText(IDS_OK));
+    buttons->GetCancelButton()->SetLabel(LoadText(IDS_CANCEL));
+    all->Add(buttons, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT | wxBOTTOM, FromDIP(10)));
+    SetSizerAndFit(all);
+
+    m_add->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { AddChosen(); });
+    m_remove->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { RemoveChosen(); });
+    m_up->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { MoveUp(); });
+    m_down->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { MoveDown(); });
+    for (GroupedList* list : {m_available, m_selected}) {
+        list->Bind(wxEVT_DATAVIEW_SELECTION_CHANGED, [this](wxDataViewEvent& event) {
+            event.Skip();
+            // The list drops a chosen heading in its own handler, which may run after this one.
+            CallAfter([this] { UpdateButtons(); });
+            UpdateButtons();
+        });
+    }
+    Refill();
+}
+
+void ColumnsDialog::Refill() {
+    m_lists = FillChooserLists(*m_list);
+    std::vector<GroupedListGroup> groups;
+    for (const ChooserGroup& group : m_lists.groups) {
+        groups.push_back({static_cast<std::int32_t>(group.group), group.caption});
+    }
+    std::vector<GroupedListEntry> available;
+    for (const ChooserItem& item : m_lists.available) {
+        available.push_back({item.caption, static_cast<std::int32_t>(item.group), false});
+    }
+    std::vector<GroupedListEntry> selected;
+    for (const ChooserItem& item : m_lists.selected) selected.push_back({item.caption, 0, false});
+    m_available->Fill(groups, available);
+    m_selected->Fill({}, selected);
+    UpdateButtons();
+}
+
+void ColumnsDialog::UpdateButtons() {
+    m_add->Enable(!m_available->ChosenEntries().empty());
+    const std::vector<std::size_t> chosen = m_selected->ChosenEntries();
+    const SelectedButtons states = SelectedButtonStates(m_lists.selected.size(), chosen);
+    m_remove->Enable(states.remove);
+    m_up->Enable(states.up);
+    m_down->Enable(states.down);
+}
+
+void ColumnsDialog::AddChosen() {
+    AddColumns(*m_list, m_lists, m_available->ChosenEntries());
+    Refill();
+}
+
+void ColumnsDialog::RemoveChosen() {
+    RemoveColumns(*m_list, m_lists, m_selected->ChosenEntries());
+    Refill();
+}
+
+void ColumnsDialog::MoveUp() {
+    const std::vector<std::size_t> chosen = m_selected->ChosenEntries();
+    if (chosen.empty()) return;
+    Reselect(MoveColumnUp(*m_list, m_lists, chosen.front()));
+}
+
+void ColumnsDialog::MoveDown() {
+    const std::vector<std::size_t> chosen = m_selected->ChosenEntries();
+    if (chosen.empty()) return;
+    Reselect(MoveColumnDown(*m_list, m_lists, chosen.front()));
+}
+
+void ColumnsDialog::Reselect(std::optional<std::size_t> index) {
+    if (!index) return;
+    Refill();
+    m_selected->ChooseEntry(*index);
+    UpdateButtons();
+}
+
+}  // namespace varnholt

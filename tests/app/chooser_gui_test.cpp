@@ -1,0 +1,226 @@
+// chooser_gui_test.cpp - the find dialog, the columns dialog and the filters dialog inside the
+// running program, over a generated schedule of projects that are alternately open and closed.
+
+#include "app/VarnholtView.h"
+#include "app/dialogs/ActivityFiltersDialog.h"
+#include "app/dialogs/ColumnsDialog.h"
+#include "app/dialogs/FindDialog.h"
+#include "app/dialogs/GroupedList.h"
+#include "app/dialogs/chooser_entries.h"
+#include "app/find_events.h"
+#include "app_gui_support.h"
+#include "layouts/FilterSelection.h"
+#include "layouts/Layout.h"
+#include "shell/string_ids.h"
+#include "shell/ui_text.h"
+#include "views/base/Row.h"
+#include "views/core/RowList.h"
+#include "views/core/View.h"
+
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/radiobut.h>
+
+#include <set>
+#include <string>
+
+namespace varnholt {
+namespace {
+
+using testing_app::WaitUntil;
+
+constexpr int kProjects = 6;               // every other one open ("Active")
+constexpr std::int32_t kProjectName = 330;
+constexpr std::int32_t kProjectStatus = 331;
+
+std::string GeneratedSchedule() {
+    std::string text = "ERMHDR\t8.0\t2024-01-02 10:30\tProject\tadmin\tAdmin\tdb\tPM\tUSD\n";
+    std::string projects = "%T\tPROJECT\n%F\tproj_id\tproj_short_name\n";
+    std::string wbs = "%T\tPROJWBS\n%F\twbs_id\tproj_id\tseq_num\tproj_node_flag\twbs_short_name\twbs_name\tparent_wbs_id\t"
+                      "status_code\n";
+    std::string tasks = "%T\tTASK\n%F\ttask_id\tproj_id\twbs_id\ttask_code\ttask_name\ttarget_start_date\t"
+                        "target_end_date\n";
+    for (int p = 1; p <= kProjects; ++p) {
+        const std::string id = std::to_string(p);
+        const std::string name = "P" + id;
+        projects += "%R\t" + id + "\t" + name + "\n";
+        wbs += "%R\t" + std::to_string(100 + p) + "\t" + id + "\t" + id + "\tY\t" + name + "\t" + name + " Site\t\t" +
+               (p % 2 == 1 ? "WS_Open" : "WS_Closed") + "\n";
+        for (int t = 0; t < 3; ++t) {
+            const std::string task = std::to_string(1000 + p * 10 + t);
+            tasks += "%R\t" + task + "\t" + id + "\t" + std::to_string(100 + p) + "\tA" + task + "\tWork " + task +
+                     "\t2024-01-08 08:00\t2024-01-12 17:00\n";
+        }
+    }
+    return text + projects + wbs + tasks + "%E\n";
+}
+
+class ChooserTest : public testing_app::AppGuiTest {
+protected:
+    CMainFrame* StartWithSchedule() {
+        if (!Start(Schedule(L"generated.xer", GeneratedSchedule()))) return nullptr;
+        CMainFrame* frame = Frame();
+        if (frame == nullptr || frame->GetLayoutStore() == nullptr) return nullptr;
+        return frame;
+    }
+    static FindDialog* OpenFind(CMainFrame& frame) {
+        auto* dialog = dynamic_cast<FindDialog*>(CreateFindDialog(frame));
+        if (dialog == nullptr) return nullptr;
+        frame.SetFindDialog(dialog);
+        dialog->Show();
+        return dialog;
+    }
+};
+
+TEST_F(ChooserTest, FindWalksTheActiveProjectsThenSaysThereIsNoMoreAndRemembersItsChoices) {
+    CMainFrame* frame = StartWithSchedule();
+    ASSERT_NE(frame, nullptr);
+    frame->SwitchToPage(static_cast<std::int32_t>(Category::projects));
+    view::View* table = frame->GetCurrentTableView();
+    ASSERT_NE(table, nullptr);
+    int scrolls = 0;
+    frame->GetTablePane()->Bind(EVT_FIND_DIALOG_DID_FIND, [&scrolls](wxCommandEvent& event) {
+        ++scrolls;
+        event.Skip();
+    });
+
+    FindDialog* find = OpenFind(*frame);
+    ASSERT_NE(find, nullptr);
+    EXPECT_EQ(find->FieldList().GetStringSelection(), L"Project Name") << "a first opening shows the name column";
+    ASSERT_TRUE(find->ChooseField(kProjectStatus));
+    EXPECT_TRUE(find->ValueList().IsShown());
+    EXPECT_FALSE(find->WholeText().IsEnabled());
+    EXPECT_EQ(find->ValueList().GetStringSelection(), L"Active");
+    EXPECT_TRUE(find->FindButton().IsEnabled());
+
+    std::set<const view::Row*> found;
+    for (int i = 0; i < kProjects / 2; ++i) {
+        find->FindNextMatch();
+        const view::Row* row = table->GetSelectedRow();
+        ASSERT_NE(row, nullptr);
+        EXPECT_EQ(row->GetCodeValue(kProjectStatus).to_string(), L"Active");
+        found.insert(row);
+    }
+    EXPECT_EQ(found.size(), static_cast<std::size_t>(kProjects / 2));
+    EXPECT_EQ(scrolls, kProjects / 2);
+    const view::Row* last = table->GetSelectedRow();
+    find->FindNextMatch();
+    ASSERT_EQ(m_hook.messages.size(), 1u);
+    EXPECT_EQ(m_hook.messages.front(), LoadText(IDS_FIND_NO_MATCH));
+    EXPECT_EQ(table->GetSelectedRow(), last) << "no wrap-around, the selection stays";
+
+    // A text field, both options and the other direction; a category switch closes the dialog.
+    ASSERT_TRUE(find->ChooseField(kProjectName));
+    EXPECT_TRUE(find->ValueText().IsShown());
+    EXPECT_FALSE(find->FindButton().IsEnabled()) << "nothing typed yet";
+    find->WholeText().SetValue(true);
+    find->MatchCase().SetValue(true);
+    find->SearchUp().SetValue(true);
+    frame->SwitchToPage(static_cast<std::int32_t>(Category::activities));
+    EXPECT_EQ(frame->GetFindDialog(), nullptr);
+
+    frame->SwitchToPage(static_cast<std::int32_t>(Category::projects));
+    find = OpenFind(*frame);
+    ASSERT_NE(find, nullptr);
+    EXPECT_EQ(find->FieldList().GetStringSelection(), L"Project Name");
+    EXPECT_TRUE(find->WholeText().GetValue());
+    EXPECT_TRUE(find->MatchCase().GetValue());
+    EXPECT_TRUE(find->SearchUp().GetValue());
+    EXPECT_FALSE(find->SearchDown().GetValue());
+
+    // The close button hides the dialog and the frame then destroys it.
+    wxCommandEvent close(wxEVT_BUTTON, wxID_CANCEL);
+    close.SetEventObject(find);
+    find->GetEventHandler()->ProcessEvent(close);
+    EXPECT_TRUE(WaitUntil([frame] { return frame->GetFindDialog() == nullptr; }));
+}
+
+TEST_F(ChooserTest, FindNeedsARecordTable) {
+    CMainFrame* frame = StartWithSchedule();
+    ASSERT_NE(frame, nullptr);
+    frame->SwitchToPage(static_cast<std::int32_t>(Category::obs));
+    EXPECT_EQ(CreateFindDialog(*frame), nullptr);
+}
+
+TEST_F(ChooserTest, TheColumnsDialogAddsChosenColumnsOnlyAndKeepsThemAfterCancel) {
+    CMainFrame* frame = StartWithSchedule();
+    ASSERT_NE(frame, nullptr);
+    frame->SwitchToPage(static_cast<std::int32_t>(Category::activities));
+    view::Layout* layout = frame->GetLayoutStore()->GetCurrentActivityLayout();
+    ASSERT_NE(layout, nullptr);
+    const std::size_t before = layout->GetColumnCount();
+    std::wstring added_caption;
+    m_hook.answer = wxID_CANCEL;
+    m_hook.inspect = [&](wxDialog& dialog) {
+        auto* columns = dynamic_cast<ColumnsDialog*>(&dialog);
+        ASSERT_NE(columns, nullptr);
+        EXPECT_FALSE(columns->AddButton().IsEnabled());
+        columns->Available().ChooseHeading(0);
+        EXPECT_TRUE(WaitUntil([columns] { return columns->Available().ChosenEntries().empty(); }));
+        columns->UpdateButtons();
+        EXPECT_FALSE(columns->AddButton().IsEnabled()) << "a heading is not a column";
+        columns->AddChosen();
+        EXPECT_EQ(layout->GetColumnCount(), before);
+
+        ASSERT_FALSE(columns->Lists().available.empty());
+        const std::size_t pick = columns->Lists().available.size() / 2;
+        added_caption = columns->Lists().available[pick].caption;
+        columns->Available().ChooseEntry(pick);
+        columns->UpdateButtons();
+        EXPECT_TRUE(columns->AddButton().IsEnabled());
+        columns->AddChosen();
+        EXPECT_EQ(columns->Lists().selected.back().caption, added_caption);
+
+        columns->Selected().ChooseEntry(0);
+        columns->UpdateButtons();
+        EXPECT_FALSE(columns->UpButton().IsEnabled());
+        EXPECT_TRUE(columns->DownButton().IsEnabled());
+        EXPECT_TRUE(columns->RemoveButton().IsEnabled());
+    };
+    ShowColumnsDialog(*frame, view::LayoutKind::activity);
+    m_hook.inspect = nullptr;
+    ASSERT_EQ(layout->GetColumnCount(), before + 1) << "Cancel does not undo";
+    EXPECT_EQ(layout->GetColumn(before)->GetTitle(), added_caption);
+    frame->Refresh();
+    frame->Update();
+    EXPECT_NE(frame->GetCurrentTableView()->GetText().find(added_caption), std::wstring::npos);
+}
+
+TEST_F(ChooserTest, TheFiltersDialogOfALayoutWithoutSelectionStartsClear) {
+    CMainFrame* frame = StartWithSchedule();
+    ASSERT_NE(frame, nullptr);
+    frame->SwitchToPage(static_cast<std::int32_t>(Category::activities));
+    view::Layout* layout = frame->GetLayoutStore()->GetCurrentActivityLayout();
+    ASSERT_NE(layout, nullptr);
+    layout->SetFilter(nullptr);
+    std::wstring chosen;
+    m_hook.answer = wxID_OK;
+    m_hook.inspect = [&](wxDialog& dialog) {
+        auto* filters = dynamic_cast<ActivityFiltersDialog*>(&dialog);
+        ASSERT_NE(filters, nullptr);
+        ASSERT_GT(filters->FilterList().EntryCount(), 0u);
+        EXPECT_FALSE(filters->FilterList().AnyChecked());
+        EXPECT_TRUE(filters->PassAll().GetValue());
+        EXPECT_FALSE(filters->ClearAllButton().IsEnabled());
+        filters->FilterList().SetChecked(0, true);
+        EXPECT_TRUE(filters->ClearAllButton().IsEnabled());
+        chosen = filters->Items().front().filter->name;
+        filters->PassAny().SetValue(true);
+        wxCommandEvent ok(wxEVT_BUTTON, wxID_OK);
+        ok.SetEventObject(&dialog);
+        dialog.GetEventHandler()->ProcessEvent(ok);
+    };
+    EXPECT_TRUE(ShowActivityFiltersDialog(*frame));
+    m_hook.inspect = nullptr;
+    const FilterSelection* selection = layout->GetFilter();
+    ASSERT_NE(selection, nullptr);
+    EXPECT_NE(selection->mode, 0);
+    ASSERT_EQ(selection->filters.size(), 1u);
+    EXPECT_EQ(selection->filters.front()->name, chosen);
+}
+
+}  // namespace
+}  // namespace varnholt
+
+int main(int argc, char** argv) { return varnholt::testing_app::RunAppGuiTests(argc, argv); }
