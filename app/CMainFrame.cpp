@@ -46,6 +46,7 @@ CMainFrame::CMainFrame(const std::wstring& language_code, wxFileHistory& recent)
     CreateContentViews(language_code);
     (void)m_document->OnNewDocument();
 
+    BindRibbonCommands();
     Bind(wxEVT_MENU, &CMainFrame::OnFileOpen, this, ID_FILE_OPEN);
     Bind(wxEVT_MENU, &CMainFrame::OnRecentFile, this, wxID_FILE1, wxID_FILE1 + kRecentFileCount - 1);
     Bind(wxEVT_MENU, &CMainFrame::OnToolsOptions, this, ID_TOOLS_OPTIONS);

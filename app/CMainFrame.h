@@ -27,6 +27,7 @@ namespace varnholt {
 
 class CVarnSplitterWnd;
 class FilePage;
+struct CommandContext;
 class VarnholtView;
 
 class CMainFrame final : public wxFrame, public OpenHost {
@@ -81,6 +82,10 @@ public:
     void DestroyFindDialog();
     [[nodiscard]] std::array<FindState, 4>& FindStates() noexcept { return m_find_states; }
 
+    // What the Filter command does once its dialog has closed: with OK the activity table lists
+    // its rows again under the new filters; the window is redrawn either way.
+    void ApplyFilterResult(bool ok);
+
     [[nodiscard]] ContentViews& GetContentViews() noexcept { return *m_views; }
     [[nodiscard]] wxRibbonBar* GetRibbon() const noexcept { return m_ribbon; }
     [[nodiscard]] FilePage* GetFilePage() const noexcept { return m_file_page; }
@@ -116,6 +121,63 @@ private:
     void FillLayoutCombo(Category category);
     void FillTimescaleCombo(Category category);
     void SetZoomSlider(Category category);
+
+    // The ribbon's commands and their update rules (MainFrameCommands.cpp).
+    void BindRibbonCommands();
+    void OnUpdateRibbonCommand(wxUpdateUIEvent& event);
+    [[nodiscard]] bool IsDocumentLoaded() const noexcept;
+    [[nodiscard]] CommandContext DescribeForCommands() const;
+    void RedrawNow();
+    // Pane toggles, go to, relationship lines and copy (MainFramePaneCommands.cpp).
+    void OnToggleDetails(wxCommandEvent& event);
+    void OnToggleGantt(wxCommandEvent& event);
+    void OnGoToActivity(wxCommandEvent& event);
+    void OnGoToWbs(wxCommandEvent& event);
+    void OnGoToProject(wxCommandEvent& event);
+    void GoToSelectedStart(Category category);
+    void OnRelationshipLines(wxCommandEvent& event);
+    void OnCopyTable(wxCommandEvent& event);
+    // Expand and collapse of each category's table (MainFrameTreeCommands.cpp).
+    void OnActivityExpandAll(wxCommandEvent& event);
+    void OnActivityCollapseAll(wxCommandEvent& event);
+    void OnWbsExpandAll(wxCommandEvent& event);
+    void OnWbsCollapseAll(wxCommandEvent& event);
+    void OnProjectExpandAll(wxCommandEvent& event);
+    void OnProjectCollapseAll(wxCommandEvent& event);
+    void OnResourceExpandAll(wxCommandEvent& event);
+    void OnResourceCollapseAll(wxCommandEvent& event);
+    void OnObsExpandAll(wxCommandEvent& event);
+    void OnObsCollapseAll(wxCommandEvent& event);
+    void OnRoleExpandAll(wxCommandEvent& event);
+    void OnRoleCollapseAll(wxCommandEvent& event);
+    void ExpandTable(Category category, bool expand);
+    // The dialogs the ribbon opens (MainFrameDialogCommands.cpp).
+    void OnActivityTable(wxCommandEvent& event);
+    void OnWbsTable(wxCommandEvent& event);
+    void OnProjectTable(wxCommandEvent& event);
+    void OnResourceTable(wxCommandEvent& event);
+    void OpenColumnsDialog(Category category);
+    void OnPredecessorsTable(wxCommandEvent& event);
+    void OnSuccessorsTable(wxCommandEvent& event);
+    void OpenRelationshipColumnsDialog(bool successors);
+    void OnCalendar(wxCommandEvent& event);
+    void OnActivityFilter(wxCommandEvent& event);
+    void OnResourceShifts(wxCommandEvent& event);
+    void OnFind(wxCommandEvent& event);
+    // Choices in the selectors (MainFrameSelectors.cpp).
+    void OnActivityLayoutChange(wxCommandEvent& event);
+    void OnWbsLayoutChange(wxCommandEvent& event);
+    void OnProjectLayoutChange(wxCommandEvent& event);
+    void OnResourceLayoutChange(wxCommandEvent& event);
+    void ChangeLayout(Category category);
+    void OnActivityTimescale(wxCommandEvent& event);
+    void OnWbsTimescale(wxCommandEvent& event);
+    void OnProjectTimescale(wxCommandEvent& event);
+    void ChangeTimescale(Category category);
+    void OnActivityZoom(wxCommandEvent& event);
+    void OnWbsZoom(wxCommandEvent& event);
+    void OnProjectZoom(wxCommandEvent& event);
+    void ChangeZoom(Category category);
 
     void OnFileOpen(wxCommandEvent& event);
     void OnRecentFile(wxCommandEvent& event);

@@ -1,12 +1,15 @@
-// MainFrameSelectors.cpp - the ribbon's layout combos, timescale combos and zoom sliders,
-// filled from the layout store; before any file they stay as they were made.
+// MainFrameSelectors.cpp - the ribbon's layout combos, timescale combos and zoom sliders:
+// filled from the layout store (before any file they stay as they were made), and what a
+// choice or a slider move does to the category's current layout.
 
 #include "app/CMainFrame.h"
 
+#include "app/VarnholtView.h"
 #include "app/app_services.h"
 #include "layouts/Layout.h"
 #include "layouts/layout_records.h"
 #include "shell/command_ids.h"
+#include "shell/layout_selection.h"
 #include "shell/string_ids.h"
 #include "shell/timescale_choices.h"
 #include "shell/ui_text.h"
@@ -34,24 +37,10 @@ Selectors SelectorsOf(Category category) {
     }
 }
 
-const LayoutList* LayoutsOf(Category category, const LayoutStore& store) {
-    switch (category) {
-    case Category::activities: return &store.ActivityLayouts();
-    case Category::wbs: return &store.WbsLayouts();
-    case Category::projects: return &store.ProjectLayouts();
-    case Category::resources: return &store.ResourceLayouts();
-    default: return nullptr;
-    }
-}
-
-const std::wstring* CurrentNameOf(Category category, const LayoutStore& store) {
-    switch (category) {
-    case Category::activities: return &store.CurrentActivityLayoutName();
-    case Category::wbs: return &store.CurrentWbsLayoutName();
-    case Category::projects: return &store.CurrentProjectLayoutName();
-    case Category::resources: return &store.CurrentResourceLayoutName();
-    default: return nullptr;
-    }
+// The timescale of the category's current layout; none without a store or a layout.
+TimescaleSettings* CurrentTimescale(Category category, const LayoutStore* store) {
+    view::Layout* layout = store != nullptr ? CurrentLayout(category, *store) : nullptr;
+    return layout != nullptr ? layout->GetTimescale() : nullptr;
 }
 
 }  // namespace
@@ -68,7 +57,7 @@ void CMainFrame::FillLayoutCombo(Category category) {
     if (combo == nullptr || layouts == nullptr) return;
     combo->Clear();
     for (const auto& layout : *layouts) combo->Append(layout->GetName());
-    const int current = combo->FindString(*CurrentNameOf(category, *m_store), true);
+    const int current = combo->FindString(*CurrentLayoutNameOf(category, *m_store), true);
     if (current != wxNOT_FOUND) combo->SetSelection(current);
 }
 
@@ -77,8 +66,7 @@ void CMainFrame::FillTimescaleCombo(Category category) {
     if (combo == nullptr || m_store == nullptr) return;
     combo->Clear();
     for (StringId id = IDS_TIMESCALE_FIRST; id <= IDS_TIMESCALE_LAST; ++id) combo->Append(LoadText(id));
-    view::Layout* layout = CurrentLayout(category, *m_store);
-    const TimescaleSettings* timescale = layout != nullptr ? layout->GetTimescale() : nullptr;
+    const TimescaleSettings* timescale = CurrentTimescale(category, m_store.get());
     if (timescale == nullptr) return;
     if (const auto choice = TimescaleChoiceOfUnit(timescale->unit)) combo->SetSelection(*choice);
 }
@@ -86,10 +74,53 @@ void CMainFrame::FillTimescaleCombo(Category category) {
 void CMainFrame::SetZoomSlider(Category category) {
     auto* slider = dynamic_cast<wxSlider*>(FindWindow(SelectorsOf(category).zoom_slider));
     if (slider == nullptr || m_store == nullptr) return;
-    view::Layout* layout = CurrentLayout(category, *m_store);
-    const TimescaleSettings* timescale = layout != nullptr ? layout->GetTimescale() : nullptr;
+    const TimescaleSettings* timescale = CurrentTimescale(category, m_store.get());
     if (timescale == nullptr) return;
     slider->SetValue(ZoomPositionOfWidth(timescale->cell_width, view::DisplayScale()));
+}
+
+void CMainFrame::OnActivityLayoutChange(wxCommandEvent&) { ChangeLayout(Category::activities); }
+void CMainFrame::OnWbsLayoutChange(wxCommandEvent&) { ChangeLayout(Category::wbs); }
+void CMainFrame::OnProjectLayoutChange(wxCommandEvent&) { ChangeLayout(Category::projects); }
+void CMainFrame::OnResourceLayoutChange(wxCommandEvent&) { ChangeLayout(Category::resources); }
+
+// The chosen layout becomes current and the category is shown again: its table changes rows
+// only when the layout did, and its selectors show the new layout's timescale.
+void CMainFrame::ChangeLayout(Category category) {
+    const auto* combo = dynamic_cast<wxChoice*>(FindWindow(SelectorsOf(category).layout_combo));
+    if (m_store == nullptr || combo == nullptr) return;
+    if (!ChooseLayout(*m_store, category, combo->GetStringSelection().ToStdWstring())) return;
+    DisplayCategory(category);
+    RedrawNow();
+}
+
+void CMainFrame::OnActivityTimescale(wxCommandEvent&) { ChangeTimescale(Category::activities); }
+void CMainFrame::OnWbsTimescale(wxCommandEvent&) { ChangeTimescale(Category::wbs); }
+void CMainFrame::OnProjectTimescale(wxCommandEvent&) { ChangeTimescale(Category::projects); }
+
+// The chart in the Gantt pane recomputes its cells for the new unit.
+void CMainFrame::ChangeTimescale(Category category) {
+    const auto* combo = dynamic_cast<wxChoice*>(FindWindow(SelectorsOf(category).timescale_combo));
+    if (m_store == nullptr || combo == nullptr) return;
+    TimescaleSettings* timescale = CurrentTimescale(category, m_store.get());
+    const auto unit = UnitOfTimescaleChoice(combo->GetSelection());
+    if (timescale != nullptr && unit) timescale->unit = *unit;
+    view::View* chart = m_gantt_pane->GetContentView();
+    if (chart != nullptr && chart->IsGanttView()) chart->Update();
+    RedrawNow();
+}
+
+void CMainFrame::OnActivityZoom(wxCommandEvent&) { ChangeZoom(Category::activities); }
+void CMainFrame::OnWbsZoom(wxCommandEvent&) { ChangeZoom(Category::wbs); }
+void CMainFrame::OnProjectZoom(wxCommandEvent&) { ChangeZoom(Category::projects); }
+
+// The chart draws with the new width at once; its cells stay as they are.
+void CMainFrame::ChangeZoom(Category category) {
+    const auto* slider = dynamic_cast<wxSlider*>(FindWindow(SelectorsOf(category).zoom_slider));
+    if (m_store == nullptr || slider == nullptr) return;
+    TimescaleSettings* timescale = CurrentTimescale(category, m_store.get());
+    if (timescale != nullptr) timescale->cell_width = UnitWidthOfZoomPosition(slider->GetValue(), view::DisplayScale());
+    RedrawNow();
 }
 
 }  // namespace varnholt

@@ -81,6 +81,15 @@ inline constexpr int IDC_BUTTON_ROL_CALENDAR = 1200;
 // On the Activities, WBS, Projects and Resources pages alike.
 inline constexpr int IDC_BUTTON_FIND = 1264;
 
+// Copying the table pane as text: four ids, one command, no ribbon button (the panes' own
+// copy key reaches it too).
+inline constexpr int ID_COPY_TABLE_FIRST = 1157;
+inline constexpr int ID_COPY_TABLE_LAST = 1160;
+
+// The ribbon's commands lie in one block, so one update handler can answer for all of them.
+inline constexpr int kFirstRibbonCommand = 1116;
+inline constexpr int kLastRibbonCommand = 1270;
+
 // The File page's commands, the hidden quick-access commands, the help button and the styles.
 inline constexpr int ID_FILE_OPEN = 57601;
 inline constexpr int ID_FILE_PRINT_PREVIEW = 57609;

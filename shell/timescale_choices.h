@@ -29,4 +29,7 @@ inline constexpr std::int32_t kZoomMaximum = 300;
 // The slider position of a unit width: the width on screen, truncated toward zero.
 [[nodiscard]] std::int32_t ZoomPositionOfWidth(float unit_width, float display_scale) noexcept;
 
+// The unit width of a slider position: the position taken back to drawing scale 1.
+[[nodiscard]] float UnitWidthOfZoomPosition(std::int32_t position, float display_scale) noexcept;
+
 }  // namespace varnholt

@@ -1,4 +1,5 @@
-// timescale_choices_test.cpp - the timescale combo's entries and the zoom slider's position.
+// timescale_choices_test.cpp - the timescale combo's entries and the zoom slider's position
+// and width.
 
 #include "shell/timescale_choices.h"
 
@@ -27,6 +28,19 @@ TEST(TimescaleChoices, TheSliderShowsTheWidthOnScreenTruncated) {
     EXPECT_EQ(ZoomPositionOfWidth(50.0f, 1.25f), 62);
     EXPECT_EQ(ZoomPositionOfWidth(50.0f, 1.0f), 50);
     EXPECT_EQ(ZoomPositionOfWidth(std::numeric_limits<float>::quiet_NaN(), 1.0f), kZoomMinimum);
+}
+
+TEST(TimescaleChoices, TheSliderSetsTheWidthAtDrawingScaleOne) {
+    EXPECT_FLOAT_EQ(UnitWidthOfZoomPosition(100, 1.25f), 80.0f);
+    EXPECT_FLOAT_EQ(UnitWidthOfZoomPosition(62, 1.0f), 62.0f);
+    EXPECT_FLOAT_EQ(UnitWidthOfZoomPosition(5, 0.0f), 5.0f) << "no scale: the position stands";
+}
+
+TEST(TimescaleChoices, EveryEntryGivesItsUnit) {
+    const std::int32_t units[] = {1, 2, 3, 4, 5, 6, 8};
+    for (std::int32_t choice = 0; choice < kTimescaleChoiceCount; ++choice) {
+        EXPECT_EQ(UnitOfTimescaleChoice(choice), units[choice]) << "entry " << choice;
+    }
 }
 
 }  // namespace

@@ -1,0 +1,80 @@
+// MainFramePaneCommands.cpp - the commands that act on the panes: the Details and Gantt
+// toggles, Go to, the chart's relationship lines and copying the table as text.
+
+#include "app/CMainFrame.h"
+
+#include "app/CVarnSplitterWnd.h"
+#include "app/VarnholtView.h"
+#include "app/clipboard.h"
+#include "model/s_date.h"
+#include "shell/frame_geometry.h"
+#include "shell/go_to_date.h"
+
+namespace varnholt {
+namespace {
+
+// A splitter takes 0 as "the middle"; a sash at the very top is one pixel down.
+int SashPosition(std::int32_t sash) { return sash > 0 ? sash : 1; }
+
+bool IsTableOf(Category category, const view::View& table) {
+    switch (category) {
+    case Category::activities: return table.IsActivityTableView();
+    case Category::wbs: return table.IsWBSTableView();
+    case Category::projects: return table.IsProjectTableView();
+    default: return false;
+    }
+}
+
+}  // namespace
+
+// The details pane is the outer splitter's second row; it shows when the first row gives up
+// some of the window's height, and goes when the first row takes all of it.
+void CMainFrame::OnToggleDetails(wxCommandEvent&) {
+    const std::int32_t details_height = m_details_pane->GetClientSize().y;
+    const std::int32_t sash = DetailsToggleSash(details_height, GetClientSize().y);
+    // While closed, the frame keeps the sash at the bottom as the window is sized.
+    m_details_closed = details_height > 0;
+    m_outer->SetSashPosition(SashPosition(sash));
+}
+
+void CMainFrame::OnToggleGantt(wxCommandEvent&) {
+    if (!m_inner->IsSplit()) return;  // the categories without a chart
+    m_inner->SetSashPosition(SashPosition(GanttToggleSash(m_gantt_pane->GetClientSize().x, GetClientSize().x)));
+}
+
+void CMainFrame::OnGoToActivity(wxCommandEvent&) { GoToSelectedStart(Category::activities); }
+void CMainFrame::OnGoToWbs(wxCommandEvent&) { GoToSelectedStart(Category::wbs); }
+void CMainFrame::OnGoToProject(wxCommandEvent&) { GoToSelectedStart(Category::projects); }
+
+// Scrolls the chart so that the start of the selected row stands a little in from its left.
+void CMainFrame::GoToSelectedStart(Category category) {
+    const view::View* table = m_table_pane->GetContentView();
+    if (!IsDocumentLoaded() || table == nullptr || !IsTableOf(category, *table)) return;
+    const std::int64_t date = GoToDate(table->GetSelectedRow(), category);
+    if (date == 0) return;
+    const view::View* chart = m_gantt_pane->GetContentView();
+    if (chart != nullptr && chart->IsGanttView()) {
+        const float x = static_cast<const view::GanttView*>(chart)->DateToX(s_date::from_seconds(date));
+        if (const auto scroll = GoToScrollX(x)) {
+            m_gantt_pane->Host().ScrollTo(*scroll, m_gantt_pane->Host().ScrollY());
+            m_gantt_pane->Refresh();
+        }
+    }
+    RedrawNow();
+}
+
+void CMainFrame::OnRelationshipLines(wxCommandEvent&) {
+    view::View* chart = m_gantt_pane->GetContentView();
+    if (!IsDocumentLoaded() || chart == nullptr || !chart->IsGanttView()) return;
+    auto* gantt = static_cast<view::GanttView*>(chart);
+    gantt->SetShowRelationships(!gantt->GetShowRelationships());
+    RedrawNow();
+}
+
+void CMainFrame::OnCopyTable(wxCommandEvent&) {
+    const view::View* table = m_table_pane->GetContentView();
+    if (!IsDocumentLoaded() || table == nullptr) return;
+    (void)CopyTextToClipboard(table->GetText());
+}
+
+}  // namespace varnholt

@@ -1,0 +1,35 @@
+// frame_geometry.h - where the pane toggles put the splitters' sashes, and where a dialog
+// goes to stand centred on the main window. Plain pixels: these sizes do not follow the
+// display scale.
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+
+namespace varnholt {
+
+// The height the Details toggle leaves to the details pane (the ribbon's height comes off it).
+inline constexpr std::int32_t kDetailsToggleHeight = 500;
+// The width the Gantt toggle gives back to the table pane.
+inline constexpr std::int32_t kGanttToggleTableWidth = 600;
+
+// The outer splitter's sash after a Details click, from the details pane's client height and
+// the frame's whole client height (ribbon included): a shown pane goes, a hidden one gets
+// about 500 pixels. Never negative, which the splitter would count from the bottom.
+[[nodiscard]] constexpr std::int32_t DetailsToggleSash(std::int32_t details_height, std::int32_t frame_height) noexcept {
+    if (details_height > 0) return frame_height;
+    return std::max(frame_height - kDetailsToggleHeight, 0);
+}
+
+// The inner splitter's sash after a Gantt click: a shown chart goes, a hidden one comes back
+// beside a table 600 pixels wide.
+[[nodiscard]] constexpr std::int32_t GanttToggleSash(std::int32_t gantt_width, std::int32_t frame_width) noexcept {
+    return gantt_width > 0 ? frame_width : kGanttToggleTableWidth;
+}
+
+// One coordinate of a window centred on another: the halves truncate toward zero.
+[[nodiscard]] constexpr std::int32_t CentredStart(std::int32_t start, std::int32_t end, std::int32_t extent) noexcept {
+    return (start + end) / 2 - extent / 2;
+}
+
+}  // namespace varnholt

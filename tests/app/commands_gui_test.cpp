@@ -1,0 +1,295 @@
+// commands_gui_test.cpp - the ribbon's commands in the running program over an open schedule:
+// the pane toggles with their pressed states, one find dialog at a time, the filter's OK and
+// Cancel, the layout and timescale selectors and the zoom slider, the selectors before any
+// file, the calendars of a workbook, Go to, relationship lines, expand and collapse, and
+// copying the table as text.
+
+#include "../shell/every_category_schedule.h"
+#include "app/CVarnSplitterWnd.h"
+#include "app/VarnholtView.h"
+#include "app_gui_support.h"
+#include "layouts/Layout.h"
+#include "layouts/layout_records.h"
+#include "model/s_date.h"
+#include "shell/command_ids.h"
+#include "shell/go_to_date.h"
+#include "views/base/Row.h"
+#include "views/base/display_scale.h"
+#include "views/core/RowList.h"
+
+#include <wx/choice.h>
+#include <wx/clipbrd.h>
+#include <wx/dataobj.h>
+#include <wx/dialog.h>
+#include <wx/slider.h>
+
+#include <algorithm>
+
+namespace varnholt {
+namespace {
+
+using testing_app::WaitUntil;
+
+struct Answer {
+    bool enabled = false;
+    bool checked = false;
+};
+
+class CommandsTest : public testing_app::AppGuiTest {
+protected:
+    static CMainFrame& Open() {
+        const bool started = Start(Schedule(L"A.xer", testing_shell::EveryCategorySchedule("A")));
+        EXPECT_TRUE(started);
+        CMainFrame& frame = *Frame();
+        frame.SwitchToPage(kActivitiesTabPage);
+        Settle(frame);
+        return frame;
+    }
+    static void Settle(CMainFrame& frame) {
+        frame.Refresh();
+        frame.Update();
+        (void)wxTheApp->Yield(true);
+    }
+    // A command as the ribbon sends it.
+    static void Post(CMainFrame& frame, int id, int value = 0) {
+        wxCommandEvent command(wxEVT_MENU, id);
+        command.SetInt(value);
+        frame.GetEventHandler()->ProcessEvent(command);
+        Settle(frame);
+    }
+    // What the frame answers the ribbon's update request for the id.
+    static Answer Ask(CMainFrame& frame, int id) {
+        wxUpdateUIEvent update(id);
+        (void)frame.GetEventHandler()->ProcessEvent(update);
+        return {update.GetSetEnabled() && update.GetEnabled(), update.GetSetChecked() && update.GetChecked()};
+    }
+    template <class Control>
+    static Control& Find(CMainFrame& frame, int id) {
+        auto* control = dynamic_cast<Control*>(frame.FindWindow(id));
+        EXPECT_NE(control, nullptr) << id;
+        return *control;
+    }
+    static view::Row* FirstRecordRow(const view::View& table) {
+        for (view::Row* row : table.GetRowList().Rows()) {
+            if (!row->IsGroupRow() && row->level > 0) return row;
+        }
+        return nullptr;
+    }
+};
+
+TEST_F(CommandsTest, DetailsAndGanttTogglesShowAndHideTheirPanes) {
+    CMainFrame& frame = Open();
+    VarnholtView& details = *frame.GetDetailsPane();
+    ASSERT_TRUE(WaitUntil([&] { return details.GetClientSize().y == 0; })) << "closed at start";
+    EXPECT_FALSE(Ask(frame, IDC_BUTTON_ACT_DETAILS).checked);
+
+    Post(frame, IDC_BUTTON_ACT_DETAILS);
+    ASSERT_TRUE(WaitUntil([&] { return details.GetClientSize().y > 0; }));
+    EXPECT_EQ(frame.GetOuterSplitter()->GetSashPosition(), frame.GetClientSize().y - 500);
+    EXPECT_TRUE(Ask(frame, IDC_BUTTON_ACT_DETAILS).checked);
+    EXPECT_TRUE(Ask(frame, IDC_BUTTON_ROL_DETAILS).checked) << "the six buttons share the pane";
+    frame.SetSize(frame.GetSize().x, frame.GetSize().y + 40);
+    Settle(frame);
+    EXPECT_TRUE(WaitUntil([&] { return details.GetClientSize().y > 0; })) << "an opened pane stays open";
+
+    Post(frame, IDC_BUTTON_ACT_DETAILS);
+    ASSERT_TRUE(WaitUntil([&] { return details.GetClientSize().y == 0; }));
+    EXPECT_FALSE(Ask(frame, IDC_BUTTON_ACT_DETAILS).checked);
+    frame.SetSize(frame.GetSize().x, frame.GetSize().y - 40);
+    Settle(frame);
+    EXPECT_TRUE(WaitUntil([&] { return details.GetClientSize().y == 0; })) << "a closed pane stays closed";
+
+    // In a window less than 500 high the details pane takes the whole height below the ribbon.
+    const wxSize size = frame.GetSize();
+    frame.SetSize(size.x, 460);
+    Settle(frame);
+    ASSERT_TRUE(WaitUntil([&] { return frame.GetClientSize().y < 500; }));
+    Post(frame, IDC_BUTTON_ACT_DETAILS);
+    EXPECT_TRUE(WaitUntil([&] { return frame.GetOuterSplitter()->GetSashPosition() <= 1; }));
+    EXPECT_GT(details.GetClientSize().y, 0);
+    Post(frame, IDC_BUTTON_ACT_DETAILS);
+    ASSERT_TRUE(WaitUntil([&] { return details.GetClientSize().y == 0; }));
+    frame.SetSize(size);
+    Settle(frame);
+
+    VarnholtView& gantt = *frame.GetGanttPane();
+    ASSERT_GT(gantt.GetClientSize().x, 0);
+    EXPECT_TRUE(Ask(frame, IDC_BUTTON_ACT_GANTT).checked);
+    Post(frame, IDC_BUTTON_ACT_GANTT);
+    ASSERT_TRUE(WaitUntil([&] { return gantt.GetClientSize().x == 0; }));
+    EXPECT_FALSE(Ask(frame, IDC_BUTTON_WBS_GANTT).checked);
+    Post(frame, IDC_BUTTON_ACT_GANTT);
+    ASSERT_TRUE(WaitUntil([&] { return gantt.GetClientSize().x > 0; }));
+    EXPECT_EQ(frame.GetInnerSplitter()->GetSashPosition(), 600);
+    EXPECT_TRUE(Ask(frame, IDC_BUTTON_ACT_GANTT).checked);
+}
+
+TEST_F(CommandsTest, OneFindDialogAtATimeClosedByACategorySwitch) {
+    CMainFrame& frame = Open();
+    EXPECT_FALSE(Ask(frame, IDC_BUTTON_FIND).checked);
+    Post(frame, IDC_BUTTON_FIND);
+    wxWindow* dialog = frame.GetFindDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->IsShown());
+    Post(frame, IDC_BUTTON_FIND);
+    EXPECT_EQ(frame.GetFindDialog(), dialog) << "the second Find does nothing";
+    const auto dialogs = std::ranges::count_if(frame.GetChildren(), [](const wxWindow* child) {
+        return dynamic_cast<const wxDialog*>(child) != nullptr && !child->IsBeingDeleted();
+    });
+    EXPECT_EQ(dialogs, 1);
+    EXPECT_TRUE(Ask(frame, IDC_BUTTON_FIND).checked);
+
+    frame.SwitchToPage(kWbsTabPage);
+    EXPECT_EQ(frame.GetFindDialog(), nullptr);
+    EXPECT_FALSE(Ask(frame, IDC_BUTTON_FIND).checked);
+}
+
+TEST_F(CommandsTest, FilterOkListsTheRowsAnewCancelKeepsThem) {
+    CMainFrame& frame = Open();
+    view::ActivityTableView& table = *frame.GetContentViews().activity_table;
+    view::Row* row = FirstRecordRow(table);
+    ASSERT_NE(row, nullptr);
+    table.SelectRow(row);
+    const view::Row* first = table.GetRowList().Rows().front();
+    EXPECT_TRUE(Ask(frame, IDC_BUTTON_ACT_FILTER).enabled);
+
+    Post(frame, IDC_BUTTON_ACT_FILTER);  // closed without OK
+    EXPECT_EQ(table.GetRowList().Rows().front(), first) << "Cancel keeps the tree";
+    EXPECT_EQ(table.GetSelectedRow(), row);
+
+    frame.ApplyFilterResult(true);
+    Settle(frame);
+    EXPECT_EQ(table.GetSelectedRow(), nullptr) << "a new tree";
+    EXPECT_NE(table.GetRowList().Rows().front(), first);
+    EXPECT_FALSE(table.GetRowList().Empty());
+
+    frame.SwitchToPage(kWbsTabPage);
+    EXPECT_FALSE(Ask(frame, IDC_BUTTON_ACT_FILTER).enabled) << "filters belong to Activities";
+}
+
+TEST_F(CommandsTest, TheLayoutComboChangesTheTablesLayout) {
+    CMainFrame& frame = Open();
+    LayoutStore& store = *frame.GetLayoutStore();
+    view::ActivityTableView& table = *frame.GetContentViews().activity_table;
+    auto& combo = Find<wxChoice>(frame, IDC_COMBO_ACTIVITY_LAYOUT);
+    ASSERT_EQ(combo.GetCount(), store.ActivityLayouts().size());
+    ASSERT_GE(combo.GetCount(), 2u);
+    const wxString current = store.CurrentActivityLayoutName();
+    ASSERT_EQ(combo.GetStringSelection(), current);
+
+    view::Row* row = FirstRecordRow(table);
+    ASSERT_NE(row, nullptr);
+    table.SelectRow(row);
+    Post(frame, IDC_COMBO_ACTIVITY_LAYOUT, combo.GetSelection());
+    EXPECT_EQ(table.GetSelectedRow(), row) << "the current layout again keeps the rows";
+
+    const int other = combo.GetSelection() == 0 ? 1 : 0;
+    combo.SetSelection(other);
+    Post(frame, IDC_COMBO_ACTIVITY_LAYOUT, other);
+    EXPECT_EQ(store.CurrentActivityLayoutName(), combo.GetString(static_cast<unsigned>(other)));
+    EXPECT_EQ(table.GetLayout(), store.GetCurrentActivityLayout());
+    EXPECT_EQ(frame.GetContentViews().activity_gantt->GetLayout(), store.GetCurrentActivityLayout());
+    EXPECT_EQ(table.GetSelectedRow(), nullptr) << "rows listed anew";
+    EXPECT_EQ(combo.GetStringSelection(), store.CurrentActivityLayoutName()) << "refilled";
+}
+
+TEST_F(CommandsTest, TimescaleChoiceAndZoomSliderChangeTheCurrentLayout) {
+    CMainFrame& frame = Open();
+    view::Layout& layout = *frame.GetLayoutStore()->GetCurrentActivityLayout();
+    TimescaleSettings& timescale = *layout.GetTimescale();
+    view::GanttView& gantt = *frame.GetContentViews().activity_gantt;
+    auto& combo = Find<wxChoice>(frame, IDC_COMBO_ACT_TIMESCALE);
+    ASSERT_EQ(combo.GetCount(), 7u);
+
+    combo.SetSelection(0);
+    Post(frame, IDC_COMBO_ACT_TIMESCALE, 0);
+    EXPECT_EQ(timescale.unit, 1);
+    const std::size_t cells = gantt.Timescale().LowerTierDates().size();
+    combo.SetSelection(6);
+    Post(frame, IDC_COMBO_ACT_TIMESCALE, 6);
+    EXPECT_EQ(timescale.unit, 8);
+    EXPECT_NE(gantt.Timescale().LowerTierDates().size(), cells) << "the chart's cells follow the unit";
+
+    const float screen_scale = view::DisplayScale();
+    view::DisplayScale() = 1.25f;
+    timescale.cell_width = 50.0f;
+    frame.ShowActivities();
+    auto& slider = Find<wxSlider>(frame, IDC_SLIDER_ACT_TIMESCALE);
+    EXPECT_EQ(slider.GetValue(), 62);
+    EXPECT_EQ(combo.GetSelection(), 6) << "unit 8 is the seventh entry";
+    slider.SetValue(100);
+    Post(frame, IDC_SLIDER_ACT_TIMESCALE, 100);
+    EXPECT_FLOAT_EQ(timescale.cell_width, 80.0f);
+    view::DisplayScale() = screen_scale;
+}
+
+TEST_F(CommandsTest, BeforeAFileTheSelectorsAreEmptyAndAWorkbookHasNoCalendar) {
+    ASSERT_TRUE(Start());
+    CMainFrame& frame = *Frame();
+    for (const int id : {IDC_COMBO_ACTIVITY_LAYOUT, IDC_COMBO_RES_LAYOUT, IDC_COMBO_ACT_TIMESCALE}) {
+        EXPECT_EQ(Find<wxChoice>(frame, id).GetCount(), 0u) << id;
+    }
+    EXPECT_EQ(Find<wxSlider>(frame, IDC_SLIDER_ACT_TIMESCALE).GetValue(), 5) << "where it started";
+    EXPECT_FALSE(Ask(frame, IDC_BUTTON_ACT_DETAILS).enabled);
+    Post(frame, IDC_BUTTON_FIND);
+    EXPECT_EQ(frame.GetFindDialog(), nullptr) << "nothing to search";
+    Post(frame, IDC_BUTTON_ACT_EXP_ALL);  // nothing to expand, nothing happens
+
+    ASSERT_TRUE(frame.OpenFile(VARNHOLT_XLS_FIXTURES "/export.xls"));
+    Settle(frame);
+    EXPECT_TRUE(Ask(frame, IDC_BUTTON_ACT_DETAILS).enabled);
+    EXPECT_FALSE(Ask(frame, IDC_BUTTON_ACT_CALENDAR).enabled) << "a workbook has no calendars";
+    EXPECT_FALSE(Ask(frame, IDC_BUTTON_RES_CALENDAR).enabled);
+    EXPECT_GT(Find<wxChoice>(frame, IDC_COMBO_ACTIVITY_LAYOUT).GetCount(), 0u);
+}
+
+TEST_F(CommandsTest, CopyPutsTheTablesTextOnTheClipboard) {
+    CMainFrame& frame = Open();
+    const std::wstring text = frame.GetContentViews().activity_table->GetText();
+    ASSERT_FALSE(text.empty());
+    Post(frame, ID_COPY_TABLE_FIRST);
+    wxTextDataObject data;
+    {
+        wxClipboardLocker locker;
+        ASSERT_TRUE(!!locker);
+        ASSERT_TRUE(wxTheClipboard->GetData(data));
+    }
+    EXPECT_EQ(data.GetText().ToStdWstring(), text);
+    EXPECT_TRUE(Ask(frame, ID_COPY_TABLE_LAST).enabled);
+}
+
+TEST_F(CommandsTest, GoToRelationshipLinesExpandAndCollapse) {
+    CMainFrame& frame = Open();
+    view::ActivityTableView& table = *frame.GetContentViews().activity_table;
+    view::GanttView& gantt = *frame.GetContentViews().activity_gantt;
+    VarnholtView& chart = *frame.GetGanttPane();
+
+    chart.Host().ScrollTo(7, 0);
+    Post(frame, IDC_BUTTON_ACT_GOTO_ACT);
+    EXPECT_EQ(chart.Host().ScrollX(), 7) << "no row selected: no scroll";
+    view::Row* row = FirstRecordRow(table);
+    ASSERT_NE(row, nullptr);
+    table.SelectRow(row);
+    const std::int64_t start = GoToDate(row, Category::activities);
+    ASSERT_NE(start, 0);
+    const std::int32_t wanted = GoToScrollX(gantt.DateToX(s_date::from_seconds(start))).value_or(-1);
+    Post(frame, IDC_BUTTON_ACT_GOTO_ACT);
+    EXPECT_EQ(chart.Host().ScrollX(), std::clamp(wanted, 0, std::max(chart.Host().RangeX(), 0)));
+
+    const bool lines = gantt.GetShowRelationships();
+    EXPECT_EQ(Ask(frame, IDC_BUTTON_ACT_REL).checked, lines);
+    Post(frame, IDC_BUTTON_ACT_REL);
+    EXPECT_EQ(gantt.GetShowRelationships(), !lines);
+    EXPECT_EQ(Ask(frame, IDC_BUTTON_ACT_REL).checked, !lines);
+
+    const std::size_t listed = table.GetRowList().Rows().size();
+    Post(frame, IDC_BUTTON_ACT_COLL_ALL);
+    EXPECT_LT(table.GetRowList().Rows().size(), listed);
+    Post(frame, IDC_BUTTON_ACT_EXP_ALL);
+    EXPECT_EQ(table.GetRowList().Rows().size(), listed);
+}
+
+}  // namespace
+}  // namespace varnholt
+
+int main(int argc, char** argv) { return varnholt::testing_app::RunAppGuiTests(argc, argv); }
