@@ -153,11 +153,13 @@ TEST_F(CommandsTest, FilterOkListsTheRowsAnewCancelKeepsThem) {
     const view::Row* first = table.GetRowList().Rows().front();
     EXPECT_TRUE(Ask(frame, IDC_BUTTON_ACT_FILTER).enabled);
 
-    Post(frame, IDC_BUTTON_ACT_FILTER);  // closed without OK
+    m_hook.answer = wxID_CANCEL;
+    Post(frame, IDC_BUTTON_ACT_FILTER);
     EXPECT_EQ(table.GetRowList().Rows().front(), first) << "Cancel keeps the tree";
     EXPECT_EQ(table.GetSelectedRow(), row);
 
-    frame.ApplyFilterResult(true);
+    m_hook.answer = wxID_OK;
+    Post(frame, IDC_BUTTON_ACT_FILTER);
     Settle(frame);
     EXPECT_EQ(table.GetSelectedRow(), nullptr) << "a new tree";
     EXPECT_NE(table.GetRowList().Rows().front(), first);
