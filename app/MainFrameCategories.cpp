@@ -8,10 +8,10 @@
 #include "app/app_services.h"
 #include "app/backstage/CBackStagePageInfo.h"
 #include "app/backstage/FilePage.h"
+#include "app/details_arrangement.h"
 #include "app/draw/WxDrawCache.h"
 #include "shell/command_ids.h"
 #include "shell/string_ids.h"
-#include "shell/subview_placement.h"
 #include "shell/ui_text.h"
 
 #include <wx/dcmemory.h>
@@ -22,22 +22,10 @@ namespace {
 
 constexpr wxWindowID kFirstSubViewId = 101;
 constexpr wxWindowID kSecondSubViewId = 102;
-constexpr wxWindowID kDetailsButtonId = 103;
 constexpr int kDetailsButtonTextHeight = 15;
 
 bool HasGantt(Category category) {
     return category == Category::activities || category == Category::wbs || category == Category::projects;
-}
-
-// Activities, WBS and Resources show two sub-views side by side or one in either window; the
-// other three only ever need the first window.
-bool NeedsSecondWindow(Category category) {
-    return category == Category::activities || category == Category::wbs || category == Category::resources;
-}
-
-void MoveTo(wxWindow& window, const PaneRect& place) {
-    window.SetSize(place.x, place.y, place.width, place.height);
-    window.Refresh();
 }
 
 }  // namespace
@@ -87,7 +75,7 @@ void CMainFrame::EnsureSubViewWindows(Category category) {
     VarnholtView& pane = *m_details_pane;
     const long style = wxBORDER_SIMPLE | wxHSCROLL | wxVSCROLL;
     if (pane.first_sub_view == nullptr) pane.first_sub_view = new VarnholtView(&pane, kFirstSubViewId, style);
-    if (pane.second_sub_view == nullptr && NeedsSecondWindow(category)) {
+    if (pane.second_sub_view == nullptr && NeedsSecondSubViewWindow(category)) {
         pane.second_sub_view = new VarnholtView(&pane, kSecondSubViewId, style);
     }
     if (pane.details_button == nullptr && category == Category::activities) {
@@ -100,44 +88,8 @@ void CMainFrame::EnsureSubViewWindows(Category category) {
     }
 }
 
-void CMainFrame::PlaceSubViews(Category category) {
-    VarnholtView& pane = *m_details_pane;
-    // Both windows, whichever category made them: a list left from another category must
-    // not stay on screen beside this one's details.
-    for (VarnholtView* window : {pane.first_sub_view, pane.second_sub_view}) {
-        if (window != nullptr) window->Hide();
-    }
-
-    view::DetailView* details = m_views->Details(category);
-    if (details == nullptr) return;
-    pane.first_sub_view->SetPartner(nullptr);
-    const TabSubViews* tab = FindTabSubViews(category, details->GetCurrentTab());
-    if (tab == nullptr) return;
-
-    // The relationship tables list the current activity layout's relationship columns.
-    view::Layout* activity_layout = m_store->GetCurrentActivityLayout();
-    m_views->predecessors->SetLayout(activity_layout);
-    m_views->successors->SetLayout(activity_layout);
-
-    // The category display places the relationship tables like any single list; the pane's
-    // own arrangement lowers them below the details button when it paints.
-    const SubViewPlacement placement =
-        tab->placement == SubViewPlacement::relationship ? SubViewPlacement::single : tab->placement;
-    const wxSize client = pane.GetClientSize();
-    const SubViewPlaces places = varnholt::PlaceSubViews(placement, 0, 0, client.x, GetDisplayScale());
-
-    const std::pair<VarnholtView*, SubView> windows[] = {{pane.first_sub_view, tab->first},
-                                                         {pane.second_sub_view, tab->second}};
-    for (const auto& [window, sub_view] : windows) {
-        view::View* content = m_views->Find(sub_view);
-        if (window == nullptr || content == nullptr) continue;
-        window->SetContentView(content);
-        const bool second_of_pair = placement == SubViewPlacement::side_by_side && window == pane.second_sub_view;
-        MoveTo(*window, second_of_pair ? places.second : places.first);
-        window->Show();
-        content->Update();
-    }
-    if (placement == SubViewPlacement::side_by_side) pane.first_sub_view->SetPartner(pane.second_sub_view);
+void CMainFrame::PlaceSubViews(Category) {
+    ArrangeDetailsPane(*m_details_pane, *m_views, *m_store, GetDisplayScale(), DetailsArrangement::category_display);
 }
 
 void CMainFrame::OnRibbonPageChanged(wxRibbonBarEvent& event) {

@@ -1,7 +1,9 @@
 // VarnholtView.h - the pane window: shows one content view of the main window, painted
-// through the wx drawing backend. The frame gives it its view and its links (the partner pane
-// that scrolls with it, the details pane it refreshes); the details pane also holds the two
-// sub-view windows and the details button of the category display.
+// through the wx drawing backend, with scroll bars that follow the content's size. The frame
+// gives it its view and its links (the partner pane that scrolls with it, the details pane it
+// refreshes); the details pane also holds the two sub-view windows and the details button of
+// the category display. The scroll, wheel and key rules are the pane host's; this window
+// reads the events, hands them on and redraws.
 #pragma once
 
 #include "app/draw/WxDrawCache.h"
@@ -12,9 +14,16 @@
 
 namespace varnholt {
 
+namespace view {
+class Row;
+}
+
+class CMainFrame;
+
 class VarnholtView final : public wxWindow, private view::PaneOwner {
 public:
-    // `style` adds to the pane's own (scroll bars, keys); sub-view windows add a border.
+    // `style` adds to the pane's own (both scroll bars always shown, keys); sub-view windows
+    // add a border.
     VarnholtView(wxWindow* parent, wxWindowID id, long style = 0);
     ~VarnholtView() override;
 
@@ -22,6 +31,7 @@ public:
     void SetContentView(view::View* content);
     [[nodiscard]] view::View* GetContentView() const noexcept { return m_host.GetView(); }
 
+    // The pane that follows this one's vertical position; null for none.
     void SetPartner(VarnholtView* partner);
     [[nodiscard]] VarnholtView* GetPartner() const noexcept { return m_partner; }
     void SetDetailsPane(VarnholtView* details) noexcept { m_details_pane = details; }
@@ -33,22 +43,54 @@ public:
     VarnholtView* second_sub_view = nullptr;
     wxButton* details_button = nullptr;
 
+    // In a sub-view window: the content and the category table's selected row its content
+    // last listed its rows for, so that the details arrangement lists them again only when
+    // either changed.
+    struct ArrangedFor {
+        const view::View* content = nullptr;
+        const view::Row* selection = nullptr;
+        friend bool operator==(const ArrangedFor&, const ArrangedFor&) = default;
+    };
+    ArrangedFor arranged_for;
+
     // Paints the content as the pane shows it into any device, at the device's origin.
     void RenderTo(wxDC& dc);
+
+    // The content's text on the clipboard; false for no view, an empty text or a clipboard
+    // that cannot be opened.
+    bool CopyToClipboard();
+    // On the details pane: its sub-view windows and button for the detail view's current tab,
+    // then the button's state.
+    void SyncWithCategory();
+    // Enables the details button while both the activity table and the relationship table
+    // (the first sub-view's content, or this pane's) have a selected row.
+    void UpdateRelatedControls();
 
     [[nodiscard]] view::PaneHost& Host() noexcept { return m_host; }
 
 private:
+    [[nodiscard]] CMainFrame* Frame() const;
+    // Paints now; inside a paint, where the toolkit paints every invalidated window in the same
+    // frame, only invalidates.
+    void RedrawNow();
+
     void OnPaint(wxPaintEvent& event);
     void OnSize(wxSizeEvent& event);
+    void OnScrollWin(wxScrollWinEvent& event);
+    void OnMouseWheel(wxMouseEvent& event);
+    void OnKeyDown(wxKeyEvent& event);
+    void OnCharHook(wxKeyEvent& event);
     void OnLeftDown(wxMouseEvent& event);
     void OnLeftUp(wxMouseEvent& event);
     void OnMotion(wxMouseEvent& event);
     void OnCaptureLost(wxMouseCaptureLostEvent& event);
+    void OnGoToRelatedActivity(wxCommandEvent& event);
+    void OnFindDialogDidFind(wxCommandEvent& event);
     [[nodiscard]] static std::uint32_t KeyFlags(const wxMouseEvent& event);
 
     // PaneOwner
     void RepaintPane() override;
+    void RedrawPaneNow() override;
     void SetScrollBars(std::int32_t range_x, std::int32_t range_y, std::int32_t x, std::int32_t y) override;
     void SetPaneCursor(view::CursorKind kind) override;
 
@@ -56,6 +98,7 @@ private:
     view::PaneHost m_host{*this};
     VarnholtView* m_partner = nullptr;
     VarnholtView* m_details_pane = nullptr;
+    bool m_sync_queued = false;  // a details arrangement waits to run after this pane's paint
 };
 
 }  // namespace varnholt

@@ -2,23 +2,14 @@
 
 #include "views/core/PaneHost.h"
 
+#include "views/base/Row.h"
+#include "views/core/RowList.h"
 #include "views/core/View.h"
 #include "views/draw/display_scale.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace varnholt::view {
-namespace {
-
-// The largest scroll position: the whole pixels of content past the client area, plus a
-// margin of 10 so that the last row or column never ends flush with the window's edge.
-std::int32_t ScrollRange(float content, std::int32_t client) {
-    const double whole = std::isfinite(content) ? std::trunc(static_cast<double>(content)) : 0.0;
-    return static_cast<std::int32_t>(std::clamp(whole - client + 10.0, 0.0, 1e9));
-}
-
-}  // namespace
 
 PaneHost::PaneHost(PaneOwner& owner) : m_owner(owner) {}
 
@@ -81,21 +72,102 @@ bool PaneHost::MouseMove(std::uint32_t flags, float x, float y) {
 bool PaneHost::LButtonDown(std::uint32_t flags, float x, float y) {
     if (m_view == nullptr) return false;
     const bool answer = m_view->OnLButtonDown(flags, x, y);
-    AfterClick();
+    AfterClick(false);
     return answer;
 }
 
 bool PaneHost::LButtonUp(std::uint32_t flags, float x, float y) {
     if (m_view == nullptr) return false;
     const bool answer = m_view->OnLButtonUp(flags, x, y);
-    AfterClick();
+    AfterClick(true);
     return answer;
 }
 
-void PaneHost::AfterClick() {
+void PaneHost::AfterClick(bool release) {
     if (!IsFlatSubTable(*m_view)) m_view->Update();
     m_owner.RepaintPane();
-    for (PaneHost* partner : m_partners) partner->m_owner.RepaintPane();
+    // A release may have chosen another memo or step: its text partner shows that one.
+    const bool text_follows = release && IsTextMaster(*m_view);
+    for (PaneHost* partner : m_partners) {
+        if (text_follows && partner->m_view != nullptr) partner->m_view->Update();
+        partner->m_owner.RepaintPane();
+    }
+}
+
+bool PaneHost::IsTextMaster(const View& view) {
+    return view.IsTaskMemoTableView() || view.IsActivityStepTableView() || view.IsWBSMemoTableView();
+}
+
+void PaneHost::SetPosition(Axis axis, std::int32_t position) {
+    if (axis == Axis::horizontal) {
+        m_scroll_x = std::clamp(position, 0, m_range_x);
+    } else {
+        m_scroll_y = std::clamp(position, 0, m_range_y);
+    }
+    m_owner.SetScrollBars(m_range_x, m_range_y, m_scroll_x, m_scroll_y);
+}
+
+void PaneHost::MoveVertically(std::int32_t position) {
+    SetPosition(Axis::vertical, position);
+    for (PaneHost* partner : m_partners) {
+        partner->SetPosition(Axis::vertical, position);
+        partner->m_owner.RedrawPaneNow();
+    }
+}
+
+void PaneHost::ScrollBar(Axis axis, ScrollCode code, std::int32_t track) {
+    if (axis == Axis::horizontal) {
+        SetPosition(axis, ScrollBarPosition(code, kHorizontalLineStep, m_scroll_x, m_range_x, track));
+        m_owner.RepaintPane();
+        return;
+    }
+    // The partners take this bar's position, so the table and its chart show the same rows.
+    MoveVertically(ScrollBarPosition(code, kVerticalLineStep, m_scroll_y, m_range_y, track));
+    m_owner.RedrawPaneNow();
+}
+
+bool PaneHost::Wheel(std::int32_t delta) {
+    if (m_view == nullptr || m_view->IsDetailView()) return false;
+    MoveVertically(WheelPosition(m_scroll_y, m_range_y, delta));
+    m_owner.RedrawPaneNow();
+    return true;
+}
+
+bool PaneHost::KeyDown(PaneKey key) {
+    if (m_view == nullptr) return false;
+    if (key == PaneKey::left || key == PaneKey::right) {
+        const std::optional<std::int32_t> x = ColumnStep(m_view->GetLayout(), DisplayScale(), m_scroll_x, key == PaneKey::right);
+        if (x) SetPosition(Axis::horizontal, *x);
+    }
+    const bool vertical = key == PaneKey::up || key == PaneKey::down || key == PaneKey::page_up || key == PaneKey::page_down;
+    if (vertical) {
+        if (Row* selected = m_view->GetSelectedRow(); selected != nullptr && selected->index >= 0) {
+            const RowList& rows = m_view->GetRowList();
+            const auto index = static_cast<std::size_t>(selected->index);
+            const std::size_t moved = MovedRowIndex(
+                key, index, rows.Size(), RowsPerPage(m_client_height, m_view->GetHeaderHeight(), m_view->GetRowHeight()));
+            if (moved != index && moved < rows.Size()) m_view->SelectRow(rows.At(moved));
+            RevealRow(moved);
+        } else {
+            const std::int32_t y =
+                KeyScrollPosition(key, m_scroll_y, m_client_height, m_view->GetHeaderHeight(), m_view->GetRowHeight());
+            if (y != m_scroll_y) MoveVertically(y);
+        }
+    }
+    // The text beside a memo or step list follows its selection.
+    for (PaneHost* partner : m_partners) {
+        if (IsTextMaster(*m_view) && partner->m_view != nullptr) partner->m_view->Update();
+        partner->m_owner.RepaintPane();
+    }
+    m_owner.RedrawPaneNow();
+    return true;
+}
+
+void PaneHost::RevealRow(std::size_t index) {
+    if (m_view == nullptr) return;
+    const std::optional<std::int32_t> y =
+        KeepRowVisible(m_scroll_y, m_client_height, m_view->GetHeaderHeight(), m_view->GetRowHeight(), index);
+    if (y) MoveVertically(*y);
 }
 
 bool PaneHost::IsFlatSubTable(const View& view) {

@@ -6,8 +6,13 @@
 // or shrinks needs only a repaint. A press or release lets the view list its rows again (its
 // selection may have changed them), except on the flat sub-tables, whose rows never change
 // with a click; then this pane and its partners are repainted.
+//
+// Partners follow this pane's vertical position (the table and its Gantt chart, a memo list
+// and its text), so both always show the same rows; the horizontal position is each pane's
+// own. The steps themselves are the rules of pane_scroll_rules.h.
 #pragma once
 
+#include "views/core/pane_scroll_rules.h"
 #include "views/draw/DrawBackend.h"
 #include "views/draw/DrawContext.h"
 
@@ -27,6 +32,8 @@ public:
     virtual ~PaneOwner() = default;
     // The window paints again soon; it calls PaneHost::Paint from there.
     virtual void RepaintPane() = 0;
+    // The window paints now, so that partners never show different rows for long.
+    virtual void RedrawPaneNow() { RepaintPane(); }
     // Ranges are 0..range; the positions are already clamped to them.
     virtual void SetScrollBars(std::int32_t range_x, std::int32_t range_y, std::int32_t x, std::int32_t y) = 0;
     virtual void SetPaneCursor(CursorKind kind) = 0;
@@ -73,6 +80,23 @@ public:
 
     // The eleven sub-tables of the detail panes that a click never relists.
     [[nodiscard]] static bool IsFlatSubTable(const View& view);
+    // The lists whose partner shows the text of their selected row.
+    [[nodiscard]] static bool IsTextMaster(const View& view);
+
+    // A scroll-bar code. The horizontal bar moves this pane alone and repaints it; the vertical
+    // bar moves the partners to the same position and redraws them and this pane at once.
+    enum class Axis : std::uint8_t { horizontal, vertical };
+    void ScrollBar(Axis axis, ScrollCode code, std::int32_t track);
+    // A vertical wheel turn (120 a notch) on this pane and its partners; false, and nothing
+    // moves, without a view or over a detail view, which does not scroll by the wheel.
+    bool Wheel(std::int32_t delta);
+    // A key press: the arrows step over columns, move the selection with two rows of margin
+    // or, without one, scroll; the partners follow and a memo or step list lets its text
+    // partner update. This pane is redrawn at once. False without a view.
+    bool KeyDown(PaneKey key);
+    // Scrolls this pane and its partners so that row `index` shows with two rows of margin;
+    // the partners are redrawn at once, this pane is not.
+    void RevealRow(std::size_t index);
 
 private:
     // The view's cursor handler reaches the owner through this slot, which outlives the host
@@ -81,7 +105,11 @@ private:
         PaneOwner* owner = nullptr;
     };
 
-    void AfterClick();
+    void AfterClick(bool release);
+    // Positions clamped to the ranges of the last paint, as a scroll bar clamps them.
+    void SetPosition(Axis axis, std::int32_t position);
+    // This pane and each partner to the vertical position; the partners are redrawn at once.
+    void MoveVertically(std::int32_t position);
 
     PaneOwner& m_owner;
     View* m_view = nullptr;

@@ -1,0 +1,288 @@
+// pane_view_gui_test.cpp - the panes of the real program over a schedule of 72 activities:
+// the wheel and the scroll bar keep the table and its chart on the same rows, Ctrl+C copies
+// a table's text, clicks select and the details pane follows, the details button goes to the
+// related activity, the sub-views of another category's tab do not linger, and a column
+// resize ends even when the button is released outside the pane.
+
+#include "../shell/every_category_schedule.h"
+#include "app/VarnholtView.h"
+#include "app/details_arrangement.h"
+#include "app/find_events.h"
+#include "app_gui_support.h"
+#include "layouts/Layout.h"
+#include "model/CaptionCatalog.h"
+#include "model/records/TaskPredRecord.h"
+#include "model/records/TaskRecord.h"
+#include "views/base/Row.h"
+#include "views/core/RowList.h"
+#include "views/draw/display_scale.h"
+
+#include <wx/clipbrd.h>
+#include <wx/dataobj.h>
+#include <wx/dcmemory.h>
+#include <wx/uiaction.h>
+
+#include <string>
+
+namespace varnholt {
+namespace {
+
+using testing_app::WaitUntil;
+
+// The every-category schedule with 70 more activities in the same WBS element; the first
+// activity also drives the last one, so the details button has far to go.
+std::string LongSchedule() {
+    std::string text = testing_shell::EveryCategorySchedule("P");
+    std::string tasks;
+    for (int id = 1020; id < 1090; ++id) {
+        const std::string day = std::to_string(10 + id % 15);
+        tasks += "%R\t" + std::to_string(id) + "\t10\t110\tA" + std::to_string(id) + "\tStep " + std::to_string(id) +
+                 "\t2024-01-" + day + " 08:00\t2024-01-" + day + " 17:00\t2024-01-" + day + " 08:00\t2024-01-" + day +
+                 " 17:00\n";
+    }
+    text.insert(text.find("%T\tTASKPRED"), tasks);
+    const std::string link = "%R\t1\t1010\t1000\t10\t10\tPR_FS\n";
+    text.insert(text.find(link) + link.size(), "%R\t2\t1089\t1000\t10\t10\tPR_FS\n");
+    return text;
+}
+
+wxString ClipboardText() {
+    wxClipboardLocker locker;
+    if (!locker) return "<no clipboard>";
+    wxTextDataObject data;
+    return wxTheClipboard->GetData(data) ? data.GetText() : wxString("<empty>");
+}
+
+void SeedClipboard(const wxString& text) {
+    wxClipboardLocker locker;
+    ASSERT_TRUE(!!locker);
+    wxTheClipboard->SetData(new wxTextDataObject(text));
+}
+
+class PaneViewTest : public testing_app::AppGuiTest {
+protected:
+    void StartWithSchedule() {
+        ASSERT_TRUE(Start(Schedule(L"long.xer", LongSchedule())));
+        frame = Frame();
+        ASSERT_NE(frame, nullptr);
+        frame->SwitchToPage(1);
+        Settle();
+    }
+    void Settle() {
+        frame->Refresh();
+        frame->Update();
+        for (int i = 0; i < 5; ++i) (void)wxTheApp->Yield(true);
+    }
+    static void Paint(VarnholtView& pane) {
+        const wxSize size = pane.GetClientSize();
+        wxBitmap bitmap(std::max(size.x, 1), std::max(size.y, 1), 24);
+        wxMemoryDC dc(bitmap);
+        pane.RenderTo(dc);
+    }
+    static void Mouse(VarnholtView& pane, wxEventType type, wxPoint at, bool left_down) {
+        wxMouseEvent event(type);
+        event.SetPosition(at);
+        event.m_leftDown = left_down;
+        event.SetEventObject(&pane);
+        (void)pane.ProcessWindowEvent(event);
+    }
+    // A press and a release in the middle of the row, as the window system delivers them.
+    static void Click(VarnholtView& pane, const view::Row& row) {
+        Paint(pane);
+        const view::RectF rect = row.GetRect();
+        const auto origin_y = static_cast<float>(pane.Host().ScrollY());
+        const wxPoint at(static_cast<int>(rect.x + 20.0f), static_cast<int>(rect.y - origin_y + rect.height / 2.0f));
+        Mouse(pane, wxEVT_LEFT_DOWN, at, true);
+        Mouse(pane, wxEVT_LEFT_UP, at, false);
+    }
+    static void CtrlC(VarnholtView& pane) {
+        wxKeyEvent key(wxEVT_CHAR_HOOK);
+        key.m_keyCode = 'C';
+        key.m_controlDown = true;
+        key.SetEventObject(&pane);
+        (void)pane.ProcessWindowEvent(key);
+    }
+    [[nodiscard]] static std::size_t SelectedCount(const view::View& view) {
+        std::size_t count = 0;
+        for (const view::Row* row : view.GetRowList().Rows()) count += row->selected ? 1 : 0;
+        return count;
+    }
+
+    CMainFrame* frame = nullptr;
+};
+
+TEST_F(PaneViewTest, TheWheelAndTheScrollBarMoveTheTableAndTheChartTogether) {
+    StartWithSchedule();
+    VarnholtView& table = *frame->GetTablePane();
+    VarnholtView& gantt = *frame->GetGanttPane();
+    ASSERT_GT(table.Host().RangeY(), 100) << "the schedule is longer than the pane";
+    ASSERT_EQ(table.Host().ScrollY(), 0);
+
+    wxMouseEvent wheel(wxEVT_MOUSEWHEEL);
+    wheel.m_wheelAxis = wxMOUSE_WHEEL_VERTICAL;
+    wheel.m_wheelRotation = -120;  // a notch toward the user
+    wheel.m_wheelDelta = 120;
+    (void)table.ProcessWindowEvent(wheel);
+    EXPECT_EQ(table.Host().ScrollY(), 20);
+    EXPECT_EQ(gantt.Host().ScrollY(), 20);
+    EXPECT_EQ(gantt.GetScrollPos(wxVERTICAL), 20);
+
+    wheel.m_wheelAxis = wxMOUSE_WHEEL_HORIZONTAL;
+    (void)table.ProcessWindowEvent(wheel);
+    EXPECT_EQ(table.Host().ScrollY(), 20) << "a horizontal wheel does nothing";
+    EXPECT_EQ(table.Host().ScrollX(), 0);
+
+    wxScrollWinEvent line(wxEVT_SCROLLWIN_LINEDOWN, 0, wxVERTICAL);
+    (void)table.ProcessWindowEvent(line);
+    EXPECT_EQ(table.Host().ScrollY(), 38);
+    EXPECT_EQ(gantt.Host().ScrollY(), 38);
+    EXPECT_EQ(table.GetScrollPos(wxVERTICAL), 38);
+    EXPECT_EQ(gantt.GetScrollPos(wxVERTICAL), 38);
+
+    // The bar's range ends at the largest position.
+    EXPECT_EQ(table.GetScrollRange(wxVERTICAL) - table.GetScrollThumb(wxVERTICAL), table.Host().RangeY());
+}
+
+TEST_F(PaneViewTest, CtrlCCopiesTheTablesTextAndLeavesTheClipboardWithoutOne) {
+    ASSERT_TRUE(Start());
+    frame = Frame();
+    frame->SwitchToPage(1);
+    SeedClipboard("seed");
+    CtrlC(*frame->GetTablePane());
+    EXPECT_EQ(ClipboardText(), "seed") << "a blank pane copies nothing";
+    frame->Close(true);
+    ASSERT_TRUE(WaitUntil([] { return wxTopLevelWindows.empty(); }));
+
+    StartWithSchedule();
+    frame->SwitchToPage(4);
+    Settle();
+    VarnholtView& table = *frame->GetTablePane();
+    const std::wstring text = table.GetContentView()->GetText();
+    ASSERT_FALSE(text.empty());
+    CtrlC(table);
+    EXPECT_EQ(ClipboardText().ToStdWstring(), text);
+    const std::wstring titles = text.substr(0, text.find(L'\n'));
+    EXPECT_EQ(titles.back(), L'\t') << "each title is followed by a tab";
+
+    frame->SwitchToPage(5);
+    Settle();
+    SeedClipboard("seed");
+    CtrlC(*frame->GetTablePane());
+    EXPECT_EQ(ClipboardText(), "seed") << "the OBS table has no text to copy";
+}
+
+TEST_F(PaneViewTest, TheDetailsButtonGoesToTheRelatedActivity) {
+    StartWithSchedule();
+    ContentViews& views = frame->GetContentViews();
+    VarnholtView& table_pane = *frame->GetTablePane();
+    VarnholtView& details = *frame->GetDetailsPane();
+    views.activity_details->SetCurrentTab(CaptionCatalog::Instance().Lookup(50750));  // Successors
+    frame->ShowCategory(1);
+    Settle();
+
+    view::View& table = *views.activity_table;
+    view::Row* first = nullptr;
+    for (view::Row* row : table.GetRowList().Rows()) {
+        if (row->GetActivity() != nullptr && row->GetActivity()->task_id.value == 1000) first = row;
+    }
+    ASSERT_NE(first, nullptr);
+    Click(table_pane, *first);
+    EXPECT_EQ(table.GetSelectedRow(), first);
+    EXPECT_EQ(SelectedCount(table), 1u);
+    ASSERT_TRUE(WaitUntil([&] { return views.successors->GetRowList().Size() == 2; })) << "the details pane follows";
+    ASSERT_NE(details.first_sub_view, nullptr);
+    ASSERT_NE(details.details_button, nullptr);
+    EXPECT_TRUE(details.first_sub_view->IsShown());
+    EXPECT_TRUE(details.details_button->IsShown());
+    EXPECT_FALSE(details.details_button->IsEnabled());
+
+    view::Row* relationship = views.successors->GetRowList().At(1);
+    ASSERT_NE(relationship->GetRelationship(), nullptr);
+    const TaskRecord* target = relationship->GetRelationship()->successor;
+    Click(*details.first_sub_view, *relationship);
+    EXPECT_EQ(views.successors->GetSelectedRow(), relationship);
+    EXPECT_TRUE(details.details_button->IsEnabled());
+
+    table.SelectRow(nullptr);
+    details.first_sub_view->UpdateRelatedControls();
+    EXPECT_FALSE(details.details_button->IsEnabled()) << "no activity selected";
+    table.SelectRow(first);
+    details.first_sub_view->UpdateRelatedControls();
+    ASSERT_TRUE(details.details_button->IsEnabled());
+
+    wxCommandEvent press(wxEVT_BUTTON, kDetailsButtonId);
+    press.SetEventObject(details.details_button);
+    (void)details.details_button->ProcessWindowEvent(press);
+    const view::Row* now = table.GetSelectedRow();
+    ASSERT_NE(now, nullptr);
+    EXPECT_EQ(now->GetActivity(), target);
+    EXPECT_EQ(SelectedCount(table), 1u);
+    const std::int32_t row_height = static_cast<std::int32_t>(table.GetRowHeight());
+    const std::int32_t top = row_height * now->index + static_cast<std::int32_t>(table.GetHeaderHeight());
+    const std::int32_t y = table_pane.Host().ScrollY();
+    EXPECT_GT(y, 0);
+    EXPECT_EQ(top + 2 * row_height, y + table_pane.Host().ClientHeight()) << "two rows inside the bottom edge";
+    EXPECT_EQ(frame->GetGanttPane()->Host().ScrollY(), y);
+
+    // The find dialog's notice brings the found row into view the same way.
+    table_pane.Host().ScrollTo(0, 0);
+    Paint(table_pane);
+    wxCommandEvent found(EVT_FIND_DIALOG_DID_FIND);
+    (void)table_pane.ProcessWindowEvent(found);
+    EXPECT_EQ(table_pane.Host().ScrollY(), y);
+}
+
+TEST_F(PaneViewTest, AnotherCategorysTabLeavesNoSubViewBehind) {
+    StartWithSchedule();
+    ContentViews& views = frame->GetContentViews();
+    VarnholtView& details = *frame->GetDetailsPane();
+    views.activity_details->SetCurrentTab(CaptionCatalog::Instance().Lookup(40117));  // Notebook
+    frame->ShowCategory(1);
+    Settle();
+    ASSERT_NE(details.second_sub_view, nullptr);
+    EXPECT_TRUE(details.first_sub_view->IsShown());
+    EXPECT_TRUE(details.second_sub_view->IsShown());
+    EXPECT_EQ(details.first_sub_view->GetPartner(), details.second_sub_view);
+
+    views.project_details->SetCurrentTab(CaptionCatalog::Instance().Lookup(view::kGeneralTabCaption));
+    frame->SwitchToPage(3);
+    Settle();
+    details.SyncWithCategory();
+    EXPECT_FALSE(details.first_sub_view->IsShown());
+    EXPECT_FALSE(details.second_sub_view->IsShown());
+    EXPECT_EQ(details.first_sub_view->GetPartner(), nullptr);
+}
+
+TEST_F(PaneViewTest, AColumnResizeReleasedOutsideThePaneEndsThere) {
+    StartWithSchedule();
+    VarnholtView& table_pane = *frame->GetTablePane();
+    view::View& table = *table_pane.GetContentView();
+    view::LayoutColumn* column = table.GetLayout()->GetColumn(0);
+    ASSERT_NE(column, nullptr);
+    frame->Raise();
+    Paint(table_pane);
+    const int border = static_cast<int>(column->width * view::DisplayScale());
+    const wxPoint press = table_pane.ClientToScreen(wxPoint(border, static_cast<int>(table.GetHeaderHeight() / 2)));
+    const wxPoint outside = frame->GetGanttPane()->ClientToScreen(wxPoint(100, 200));
+    const float before = column->width;
+
+    wxUIActionSimulator input;
+    input.MouseMove(press);
+    ASSERT_TRUE(WaitUntil([&] { return wxGetMousePosition() == press; }));
+    input.MouseDown();
+    ASSERT_TRUE(WaitUntil([&] { return table_pane.HasCapture(); }));
+    input.MouseMove(outside);
+    ASSERT_TRUE(WaitUntil([&] { return column->width != before; })) << "the drag resizes";
+    input.MouseUp();
+    ASSERT_TRUE(WaitUntil([&] { return !table_pane.HasCapture(); }));
+    const float released = column->width;
+
+    input.MouseMove(table_pane.ClientToScreen(wxPoint(border / 2, 200)));
+    for (int i = 0; i < 10; ++i) (void)wxTheApp->Yield(true);
+    EXPECT_EQ(column->width, released) << "moves after the release no longer resize";
+}
+
+}  // namespace
+}  // namespace varnholt
+
+int main(int argc, char** argv) { return varnholt::testing_app::RunAppGuiTests(argc, argv); }
