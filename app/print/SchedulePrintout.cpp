@@ -32,7 +32,7 @@ view::RectF ToRect(std::int32_t x, std::int32_t y, std::int32_t width, std::int3
 // The print scale for the length of one measure or one page, the kept scale afterwards.
 class ScopedPrintScale {
 public:
-    ScopedPrintScale(FramePrintMeasure& measure, float scale) : m_measure(measure), m_kept(measure.CurrentScale()) {
+    ScopedPrintScale(print::PrintMeasure& measure, float scale) : m_measure(measure), m_kept(measure.CurrentScale()) {
         m_measure.ApplyScale(scale);
     }
     ~ScopedPrintScale() { m_measure.ApplyScale(m_kept); }
@@ -40,7 +40,7 @@ public:
     ScopedPrintScale& operator=(const ScopedPrintScale&) = delete;
 
 private:
-    FramePrintMeasure& m_measure;
+    print::PrintMeasure& m_measure;
     float m_kept;
 };
 
@@ -76,7 +76,7 @@ print::PaperMeasures SchedulePrintout::MeasurePaper() {
 }
 
 void SchedulePrintout::OnPreparePrinting() {
-    FramePrintMeasure measure(m_frame);
+    print::ViewPrintMeasure measure = MeasureFrame(m_frame);
     if (view::GanttView* chart = measure.Chart(); chart != nullptr && chart->GetDocument() != nullptr) {
         print::ClampDateRange(m_settings, chart->GetStartDate(), chart->GetEndDate());
     }
@@ -121,7 +121,7 @@ void SchedulePrintout::OnEndPrinting() { m_frame.Refresh(); }
 void SchedulePrintout::DrawPage(wxDC& dc, int page) {
     const print::Pagination& pages = m_plan.pagination;
     if (!pages.column_pagination_ok) return;
-    FramePrintMeasure measure(m_frame);
+    print::ViewPrintMeasure measure = MeasureFrame(m_frame);
     const ScopedPrintScale scale(measure, m_plan.scale);
     const print::PageBands bands = print::MeasureBands(m_settings, m_page);
     const auto text_style = view::TextStyle::New(L"Calibri", kBandTextSize, view::Color::Black());

@@ -76,7 +76,7 @@ protected:
 
     // The pure count at the printout's scale and printable area.
     static std::int32_t PureCount(CMainFrame& frame, const SchedulePrintout& printout) {
-        FramePrintMeasure measure(frame);
+        print::ViewPrintMeasure measure = MeasureFrame(frame);
         const float kept = measure.CurrentScale();
         measure.ApplyScale(printout.Plan().scale);
         print::Pagination pagination;
