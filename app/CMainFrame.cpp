@@ -10,6 +10,7 @@
 #include "app/app_services.h"
 #include "app/backstage/FilePage.h"
 #include "app/find_events.h"
+#include "app/print/PrintCommands.h"
 #include "app/recent_files.h"
 #include "app/ribbon/MainRibbon.h"
 #include "layouts/settings_file.h"
@@ -23,6 +24,7 @@
 
 #include <wx/filedlg.h>
 #include <wx/filename.h>
+#include <wx/cmndata.h>
 #include <wx/msgdlg.h>
 #include <wx/ribbon/bar.h>
 #include <wx/sizer.h>
@@ -39,7 +41,9 @@ constexpr int kTablePaneWidth = 600;
 CMainFrame::CMainFrame(const std::wstring& language_code, wxFileHistory& recent)
     : wxFrame(nullptr, wxID_ANY, WindowTitle({}), wxDefaultPosition, wxSize(1200, 800)),
       m_document(std::make_unique<VarnholtDoc>(*this)),
-      m_recent(recent) {
+      m_recent(recent),
+      m_print_settings(std::make_unique<PrintSettings>()),
+      m_print_data(std::make_unique<wxPrintData>()) {
     SetMinSize(wxSize(kMinimumFrameWidth, kMinimumFrameHeight));
     CreateRibbon();
     CreateClient();
@@ -57,6 +61,7 @@ CMainFrame::CMainFrame(const std::wstring& language_code, wxFileHistory& recent)
     Bind(wxEVT_CHAR_HOOK, &CMainFrame::OnCharHook, this);
     Bind(wxEVT_SIZE, &CMainFrame::OnSize, this);
     Bind(wxEVT_CLOSE_WINDOW, &CMainFrame::OnClose, this);
+    BindPrintCommands(*this);
 }
 
 // Windows first, while the views they show still exist; then the views, then the store they

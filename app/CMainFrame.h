@@ -10,6 +10,7 @@
 #include "shell/category_tabs.h"
 #include "shell/find_state.h"
 #include "shell/open_document.h"
+#include "shell/print/PrintSettings.h"
 
 #include <wx/bitmap.h>
 #include <wx/filehistory.h>
@@ -20,6 +21,7 @@
 #include <memory>
 #include <string>
 
+class wxPrintData;
 class wxRibbonBar;
 class wxRibbonBarEvent;
 
@@ -45,6 +47,10 @@ public:
     [[nodiscard]] VarnholtDoc& GetDocument() noexcept { return *m_document; }
     [[nodiscard]] const wxString& GetDocumentPath() const noexcept { return m_path; }
     [[nodiscard]] wxFileHistory& GetRecentFiles() noexcept { return m_recent; }
+    // What to print and how, for the rest of the run; never saved. The paper chosen in the
+    // last print dialog goes to the next preview.
+    [[nodiscard]] PrintSettings& GetPrintSettings() noexcept { return *m_print_settings; }
+    [[nodiscard]] wxPrintData& GetPrintData() noexcept { return *m_print_data; }
 
     // The text of the ribbon's File tab.
     void SetMainButtonText(const wxString& text);
@@ -197,6 +203,8 @@ private:
     wxFileHistory& m_recent;
     wxString m_path;
     std::unique_ptr<wxBusyCursor> m_busy;
+    std::unique_ptr<PrintSettings> m_print_settings;
+    std::unique_ptr<wxPrintData> m_print_data;
 
     // Windows, owned by the window system as children of the frame.
     wxRibbonBar* m_ribbon = nullptr;

@@ -132,4 +132,29 @@ inline constexpr StringId IDS_INFO_WEB_LINK = 3349;
 inline constexpr StringId IDS_LANGUAGE_NOT_SAVED = 3350;
 inline constexpr StringId IDS_RESET_REFUSED = 3351;
 
+// The labels of the print-settings dialog (template 187) and its pages: options (190),
+// margins (192), header and footer (194). Numbered template × 100 + n.
+inline constexpr StringId IDS_PRINT_SETTINGS_TITLE = 18700;
+inline constexpr StringId IDS_PRINT_APPLY = 18701;
+inline constexpr StringId IDS_PRINT_TABLE = 19000;
+inline constexpr StringId IDS_PRINT_ALL_COLUMNS = 19001;
+inline constexpr StringId IDS_PRINT_GANTT = 19002;
+inline constexpr StringId IDS_PRINT_START_DATE = 19003;
+inline constexpr StringId IDS_PRINT_END_DATE = 19004;
+inline constexpr StringId IDS_PRINT_USE_SCALE = 19005;
+inline constexpr StringId IDS_PRINT_PERCENT = 19006;
+inline constexpr StringId IDS_PRINT_FIT_TO = 19007;
+inline constexpr StringId IDS_PRINT_PAGES_WIDE = 19008;
+inline constexpr StringId IDS_PRINT_PAGES_TALL = 19009;
+inline constexpr StringId IDS_PRINT_WHAT = 19010;
+inline constexpr StringId IDS_PRINT_DATES = 19011;
+inline constexpr StringId IDS_PRINT_SCALING = 19012;
+inline constexpr StringId IDS_MARGIN_TOP = 19200;
+inline constexpr StringId IDS_MARGIN_BOTTOM = 19201;
+inline constexpr StringId IDS_MARGIN_LEFT = 19202;
+inline constexpr StringId IDS_MARGIN_RIGHT = 19203;
+inline constexpr StringId IDS_MARGIN_INCHES = 19204;
+inline constexpr StringId IDS_PRINT_HEADER = 19400;
+inline constexpr StringId IDS_PRINT_FOOTER_BAND = 19401;
+
 }  // namespace varnholt

@@ -112,6 +112,7 @@ void FilePage::ShowItem(int index) {
         m_items[static_cast<std::size_t>(item)]->SetBackgroundColour(item == index ? kShownItemColour : kColumnColour);
         m_items[static_cast<std::size_t>(item)]->Refresh();
     }
+    if (m_item_shown) m_item_shown(index);
 }
 
 void FilePage::RefreshRecent() {

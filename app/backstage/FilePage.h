@@ -6,6 +6,7 @@
 #include <wx/panel.h>
 
 #include <array>
+#include <functional>
 
 class wxButton;
 class wxFileHistory;
@@ -25,6 +26,8 @@ public:
     // Shows the page of Info, Recent or Print; the other items have no page and change nothing.
     void ShowItem(int index);
     [[nodiscard]] int GetShownItem() const noexcept { return m_shown; }
+    // Called with the item each time ShowItem shows a page.
+    void SetItemShownHandler(std::function<void(int)> handler) { m_item_shown = std::move(handler); }
 
     // Empty panels for the Info page and the print preview; their owners give them a sizer.
     [[nodiscard]] wxWindow* GetInfoPageArea() const noexcept { return m_info_area; }
@@ -49,6 +52,7 @@ private:
     wxScrolledWindow* m_recent_list = nullptr;
     wxWindow* m_print_area = nullptr;
     int m_shown = info_item;
+    std::function<void(int)> m_item_shown;
 };
 
 }  // namespace varnholt
