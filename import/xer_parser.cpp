@@ -96,8 +96,8 @@ std::size_t allowance_for(std::size_t text_bytes, const xer_limits& limits) {
 // One pass over the lines after the header.
 class xer_reader {
 public:
-    xer_reader(Document& doc, xer_doc& out, text_encoding encoding, std::size_t allowance)
-        : m_doc(doc), m_out(out), m_encoding(encoding), m_allowance(allowance) {}
+    xer_reader(Document& doc, xer_doc& out, value_decoding decoding, std::size_t allowance)
+        : m_doc(doc), m_out(out), m_decoding(decoding), m_allowance(allowance) {}
 
     void read_header(std::string_view line) {
         token_cursor tokens(line);
@@ -185,14 +185,14 @@ private:
     // The token as wide text without CRs, in a buffer reused for every token.
     const std::wstring& decode(std::string_view token) {
         m_buffer.clear();
-        append_decoded(token, m_encoding, m_buffer);
+        append_decoded_value(token, m_decoding, m_buffer);
         std::erase(m_buffer, L'\r');
         return m_buffer;
     }
 
     Document& m_doc;
     xer_doc& m_out;
-    text_encoding m_encoding;
+    value_decoding m_decoding;
     xer_table* m_table = nullptr;  // the table of the last table line
     std::wstring m_buffer;
     std::size_t m_allowance;
@@ -232,13 +232,13 @@ xer_result xer_parser::parse_file(Document& doc, const std::filesystem::path& pa
 }
 
 xer_result xer_parser::parse_bytes(Document& doc, std::string_view bytes, const xer_limits& limits) {
-    const auto [text, had_byte_order_mark] = xer_text_of(bytes);
+    const std::string_view text = xer_text_of(bytes).text;
     line_cursor lines(text);
     std::string_view line;
     if (!lines.next(line) || !is_header_line(line)) return {nullptr, {xer_error::no_header, 1}};
 
     auto out = xer_doc::create();
-    xer_reader reader(doc, *out, detect_encoding(text, had_byte_order_mark), allowance_for(text.size(), limits));
+    xer_reader reader(doc, *out, decide_value_decoding(text), allowance_for(text.size(), limits));
     reader.read_header(line);
     while (lines.next(line)) {
         const line_outcome outcome = reader.read_line(line);
