@@ -1,7 +1,9 @@
-// xer_load_bench.cpp - opens XER files the way the viewer does and prints, per file, the wall
-// and CPU time of reading, linking and the derived passes, and the peak memory of the process.
+// xer_load_bench.cpp - opens XER files the way the viewer does and prints, per file, a line
+// per step of the open (reading the file, the reader, the indexes, linking, the derived
+// passes) with its wall and CPU time and the memory the process holds after it, then the
+// whole open and the peak memory. Run one file per process for a true peak.
 //
-// Usage: xer_load_bench FILE.xer [FILE.xer ...]   (files from xer_generator, for example)
+// Usage: xer_load_bench [--threads N] FILE.xer [FILE.xer ...]   (N = 0: as many as pay)
 
 #include "columns/ColumnCatalog.h"
 #include "import/Document_xer.h"
@@ -9,28 +11,42 @@
 #include "model/CaptionCatalog.h"
 
 #include <sys/resource.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <fstream>
-#include <iterator>
 #include <string>
+#include <string_view>
 
 namespace {
 
 struct Clock {
     std::chrono::steady_clock::time_point wall = std::chrono::steady_clock::now();
-    std::clock_t cpu = std::clock();
+    double cpu = ProcessCpuMilliseconds();
+
+    // CPU time of every thread of the process, unlike std::clock on some systems.
+    static double ProcessCpuMilliseconds() {
+        timespec now{};
+        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+        return static_cast<double>(now.tv_sec) * 1000.0 + static_cast<double>(now.tv_nsec) / 1e6;
+    }
 };
 
-// Milliseconds of wall and CPU time since `from`, and restart from now.
-std::pair<double, double> Lap(Clock& from) {
+struct Lap {
+    double wall = 0;
+    double cpu = 0;
+};
+
+// Wall and CPU milliseconds since `from`, and restart from now.
+Lap TakeLap(Clock& from) {
     const Clock now;
-    const double wall = std::chrono::duration<double, std::milli>(now.wall - from.wall).count();
-    const double cpu = 1000.0 * static_cast<double>(now.cpu - from.cpu) / CLOCKS_PER_SEC;
+    const Lap lap{std::chrono::duration<double, std::milli>(now.wall - from.wall).count(), now.cpu - from.cpu};
     from = now;
-    return {wall, cpu};
+    return lap;
 }
 
 double PeakMegabytes() {
@@ -39,43 +55,72 @@ double PeakMegabytes() {
     return static_cast<double>(usage.ru_maxrss) / 1024.0;  // ru_maxrss is in kilobytes here
 }
 
+double ResidentMegabytes() {
+    std::ifstream statm("/proc/self/statm");
+    long pages = 0;
+    long resident = 0;
+    statm >> pages >> resident;
+    return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
+}
+
+void PrintStep(const char* name, const Lap& lap) {
+    std::printf("  %-8s %9.1f %9.1f %10.0f\n", name, lap.wall, lap.cpu, ResidentMegabytes());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: xer_load_bench FILE.xer [FILE.xer ...]\n");
+    unsigned threads = 0;
+    int first_file = 1;
+    if (argc > 2 && std::string_view(argv[1]) == "--threads") {
+        threads = static_cast<unsigned>(std::strtoul(argv[2], nullptr, 10));
+        first_file = 3;
+    }
+    if (first_file >= argc) {
+        std::fprintf(stderr, "usage: xer_load_bench [--threads N] FILE.xer [FILE.xer ...]\n");
         return 2;
     }
     using varnholt::document::Document_xer;
     varnholt::CaptionCatalog::Instance().ChooseLanguage(L"ENU");
-    std::printf("%-28s %9s %9s %9s %9s %9s %9s %9s %10s\n", "file", "activities", "read ms", "link ms",
-                "derive ms", "total ms", "total cpu", "MB/s", "peak MB");
-    for (int i = 1; i < argc; ++i) {
+    for (int i = first_file; i < argc; ++i) {
         varnholt::ColumnCatalog::Instance().BuildAllColumns();  // as each new layout store does
-        std::ifstream file(argv[i], std::ios::binary);
-        const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-        if (!file && !file.eof()) {
-            std::fprintf(stderr, "cannot read %s\n", argv[i]);
-            return 1;
-        }
 
         // The steps of Document_xer::Load, timed one by one.
         Clock clock;
+        std::ifstream file(argv[i], std::ios::binary | std::ios::ate);
+        std::string bytes(static_cast<std::size_t>(std::max<std::streamoff>(0, file.tellg())), '\0');
+        file.seekg(0);
+        if (!file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()))) {
+            std::fprintf(stderr, "cannot read %s\n", argv[i]);
+            return 1;
+        }
+        std::printf("%s, %.1f MB, threads %u (0: as many as pay)\n  %-8s %9s %9s %10s\n", argv[i],
+                    static_cast<double>(bytes.size()) / 1e6, threads, "step", "wall ms", "cpu ms", "RSS MB");
+        const Lap file_lap = TakeLap(clock);
+        PrintStep("file", file_lap);
+
         Document_xer doc;
-        if (!varnholt::document::xer_parser::parse_bytes(doc, bytes).doc) {
+        doc.SetLoadThreads(threads);
+        if (!varnholt::document::xer_parser::parse_bytes(doc, bytes, {}, threads).doc) {
             std::fprintf(stderr, "%s is not an XER export\n", argv[i]);
             return 1;
         }
-        const auto read = Lap(clock);
+        const Lap read = TakeLap(clock);
+        PrintStep("read", read);
         doc.BuildIndexes();
+        const Lap index = TakeLap(clock);
+        PrintStep("index", index);
         doc.Build();
-        const auto link = Lap(clock);
+        const Lap link = TakeLap(clock);
+        PrintStep("link", link);
         doc.ComputeDerived();
-        const auto derive = Lap(clock);
-        const double total = read.first + link.first + derive.first;
-        const double cpu = read.second + link.second + derive.second;
-        std::printf("%-28s %9zu %9.0f %9.0f %9.0f %9.0f %9.0f %9.0f %10.0f\n", argv[i], doc.Tasks().size(), read.first,
-                    link.first, derive.first, total, cpu, bytes.size() / 1e6 / (total / 1000.0), PeakMegabytes());
+        const Lap derive = TakeLap(clock);
+        PrintStep("derive", derive);
+        const Lap total{file_lap.wall + read.wall + index.wall + link.wall + derive.wall,
+                        file_lap.cpu + read.cpu + index.cpu + link.cpu + derive.cpu};
+        PrintStep("open", total);
+        std::printf("  %zu activities, %zu relationships, %.0f MB/s, peak %.0f MB\n", doc.Tasks().size(),
+                    doc.TaskPreds().size(), static_cast<double>(bytes.size()) / 1e3 / total.wall, PeakMegabytes());
     }
     return 0;
 }

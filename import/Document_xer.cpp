@@ -7,6 +7,7 @@
 
 #include "import/catalog_column_facts.h"
 #include "import/key_index.h"
+#include "import/parallel_chunks.h"
 #include "import/xer_code_passes.h"
 #include "import/xer_parser.h"
 #include "model/records/CalendarRecord.h"
@@ -27,9 +28,15 @@
 #include "model/records/TaskRsrcRecord.h"
 #include "model/text_utils.h"
 
+#include <algorithm>
+
 namespace varnholt::document {
 
 namespace {
+
+// Below this many activities a second thread for the derived values costs more than it saves.
+constexpr std::size_t kTasksPerThread = 2048;
+constexpr std::size_t kTasksPerChunk = 256;
 
 // The WBS element of a key, through the document's WBS index.
 ProjWbsRecord* wbs_of(const Document& doc, const s_unsigned_long& wbs_id) {
@@ -158,7 +165,7 @@ void LinkMemos(Document& doc, const KeyIndex<ProjectRecord>& projects) {
 bool Document_xer::Open(std::wstring_view path) { return Load(std::filesystem::path(narrow_string(path))); }
 
 bool Document_xer::Load(const std::filesystem::path& path) {
-    if (!xer_parser::parse(*this, path)) return false;
+    if (!xer_parser::parse_file(*this, path, m_load_threads).doc) return false;
     BuildIndexes();
     Build();
     ComputeDerived();
@@ -166,7 +173,7 @@ bool Document_xer::Load(const std::filesystem::path& path) {
 }
 
 bool Document_xer::LoadBytes(std::string_view bytes) {
-    if (!xer_parser::parse_bytes(*this, bytes).doc) return false;
+    if (!xer_parser::parse_bytes(*this, bytes, {}, m_load_threads).doc) return false;
     BuildIndexes();
     Build();
     ComputeDerived();
@@ -196,8 +203,17 @@ void Document_xer::Build() {
     LinkMemos(*this, projects);
 }
 
+// Each activity's derived values read only its own links and write only its own members, so
+// the activities are shared out among threads. Calendars work out their hour factors on first
+// use; that happens here, before the threads start, rather than from two threads at once.
 void Document_xer::ComputeDerived() {
-    for (const auto& task : Tasks()) task->ComputeDerived();
+    for (const auto& calendar : Calendars()) (void)calendar->HourFactors();
+    const auto& tasks = Tasks();
+    const std::size_t chunks = (tasks.size() + kTasksPerChunk - 1) / kTasksPerChunk;
+    run_chunks(chunks, threads_for(m_load_threads, tasks.size(), kTasksPerThread), [&](std::size_t chunk) {
+        const std::size_t end = std::min(tasks.size(), (chunk + 1) * kTasksPerChunk);
+        for (std::size_t index = chunk * kTasksPerChunk; index < end; ++index) tasks[index]->ComputeDerived();
+    });
     for (const auto& wbs : ProjWbs()) wbs->ComputeDerived();
     for (const auto& project : Projects()) project->node_type = s_node_type(1);
     for (const auto& resource : Rsrcs()) resource->ComputeDerived();

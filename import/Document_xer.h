@@ -20,6 +20,10 @@ public:
     // The same over the bytes of a file already in memory (tests, benchmarks).
     [[nodiscard]] bool LoadBytes(std::string_view bytes);
 
+    // How many threads a load may use; 0 (the default) lets it use as many as the machine
+    // has and the file can use. The schedule read is the same whatever the count.
+    void SetLoadThreads(unsigned threads) { m_load_threads = threads; }
+
     // Links the records read; run once, after the indexes are built.
     void Build() override;
     // The derived values of activities, WBS elements, projects and resources, after Build.
@@ -27,6 +31,9 @@ public:
 
     [[nodiscard]] bool IsXer() const override { return true; }
     [[nodiscard]] ColumnFact FindColumnFact(ColumnFactTable table, std::int32_t field_id) const override;
+
+private:
+    unsigned m_load_threads = 0;
 };
 
 }  // namespace varnholt::document

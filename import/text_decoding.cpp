@@ -6,7 +6,12 @@
 
 namespace varnholt {
 
-bool is_valid_utf8(std::string_view bytes) noexcept {
+namespace {
+
+enum class utf8_shape : unsigned char { invalid, ascii, multibyte };
+
+utf8_shape shape_of(std::string_view bytes) noexcept {
+    utf8_shape shape = utf8_shape::ascii;
     for (std::size_t pos = 0; pos < bytes.size();) {
         if (static_cast<unsigned char>(bytes[pos]) < 0x80) {
             ++pos;
@@ -14,11 +19,16 @@ bool is_valid_utf8(std::string_view bytes) noexcept {
         }
         char32_t ignored = 0;
         const std::size_t length = decode_utf8_sequence(bytes, pos, ignored);
-        if (length == 0) return false;
+        if (length == 0) return utf8_shape::invalid;
+        shape = utf8_shape::multibyte;
         pos += length;
     }
-    return true;
+    return shape;
 }
+
+}  // namespace
+
+bool is_valid_utf8(std::string_view bytes) noexcept { return shape_of(bytes) != utf8_shape::invalid; }
 
 unmarked_text skip_byte_order_mark(std::string_view bytes) noexcept {
     if (bytes.starts_with(kUtf8ByteOrderMark)) return {bytes.substr(kUtf8ByteOrderMark.size()), true};
@@ -27,6 +37,16 @@ unmarked_text skip_byte_order_mark(std::string_view bytes) noexcept {
 
 text_encoding detect_encoding(std::string_view text, bool had_byte_order_mark) noexcept {
     return had_byte_order_mark || is_valid_utf8(text) ? text_encoding::utf8 : text_encoding::windows_1252;
+}
+
+value_decoding decide_value_decoding(std::string_view text) noexcept {
+    return is_valid_utf8(text) ? value_decoding::utf8_file : value_decoding::per_value;
+}
+
+void append_decoded_value(std::string_view bytes, value_decoding decoding, std::wstring& out) {
+    bytes = skip_byte_order_mark(bytes).text;
+    const bool utf8 = decoding == value_decoding::utf8_file || shape_of(bytes) == utf8_shape::multibyte;
+    append_decoded(bytes, utf8 ? text_encoding::utf8 : text_encoding::windows_1252, out);
 }
 
 void append_decoded(std::string_view bytes, text_encoding encoding, std::wstring& out) {

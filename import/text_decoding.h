@@ -1,6 +1,6 @@
-// text_decoding.h - how the bytes of an export become wide text. A file is decoded one way
-// throughout: as UTF-8 when it is valid UTF-8 (or says so with a byte-order mark), else as
-// Windows-1252, the code page of older exports. The reader decides once per file and then
+// text_decoding.h - how the bytes of an export become wide text. A file that is valid UTF-8
+// throughout reads as UTF-8. Older exports are Windows-1252, but values pasted in from other
+// programs may be UTF-8 inside them, so such a file is decoded value by value. The reader
 // widens only the tokens it keeps, so no whole-file wide copy is ever made.
 #pragma once
 
@@ -36,5 +36,15 @@ struct unmarked_text {
 
 // Appends the decoded bytes to `out` (callers reuse one buffer for every token).
 void append_decoded(std::string_view bytes, text_encoding encoding, std::wstring& out);
+
+// How the values of an export are decoded: all as UTF-8 when the file is valid UTF-8
+// throughout, else each on its own (see append_decoded_value).
+enum class value_decoding : unsigned char { utf8_file, per_value };
+[[nodiscard]] value_decoding decide_value_decoding(std::string_view text) noexcept;
+
+// Appends one value of an export, without a byte-order mark at its start. Per value, bytes
+// that are valid UTF-8 with at least one multi-byte sequence read as UTF-8 and any others as
+// Windows-1252; a value that fits both (plain ASCII) reads the same either way.
+void append_decoded_value(std::string_view bytes, value_decoding decoding, std::wstring& out);
 
 }  // namespace varnholt

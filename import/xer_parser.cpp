@@ -6,6 +6,7 @@
 
 #include "import/xer_parser.h"
 
+#include "import/parallel_chunks.h"
 #include "import/text_decoding.h"
 #include "import/xer_record_target.h"
 #include "model/Document.h"
@@ -17,6 +18,7 @@
 #include <new>
 #include <string>
 #include <system_error>
+#include <vector>
 
 namespace varnholt::document {
 
@@ -85,6 +87,63 @@ bool is_header_line(std::string_view line) {
 
 enum class line_outcome : unsigned char { read, end_marker, over_allowance };
 
+// The token as wide text without CRs, in a buffer reused for every token.
+const std::wstring& decode_token(std::string_view token, value_decoding decoding, std::wstring& buffer) {
+    buffer.clear();
+    append_decoded_value(token, decoding, buffer);
+    std::erase(buffer, L'\r');
+    return buffer;
+}
+
+// The row lines of known tables, each with the record it makes. The reader makes the records
+// in file order; their values are filled afterwards, a chunk of rows at a time, on as many
+// threads as pay. A run is the rows between two table or field lines, which share one list of
+// field ids.
+struct pending_rows {
+    struct run {
+        std::size_t first_row;
+        std::vector<int> field_ids;  // by position in the row; 0 for a value that is dropped
+    };
+    struct row {
+        xer_record_target record;
+        std::string_view line;
+    };
+    std::vector<run> runs;
+    std::vector<row> rows;
+};
+
+// Below this many rows a second thread costs more than it saves.
+constexpr std::size_t kRowsPerThread = 4096;
+constexpr std::size_t kRowsPerChunk = 512;
+
+// Values go to fields by position; those past the field list or under an unknown name are
+// dropped.
+void fill_rows(const pending_rows& pending, std::size_t begin, std::size_t end, value_decoding decoding) {
+    std::wstring buffer;
+    auto run = std::upper_bound(pending.runs.begin(), pending.runs.end(), begin,
+                                [](std::size_t row, const pending_rows::run& r) { return row < r.first_row; });
+    --run;  // the first run starts at row 0
+    for (std::size_t index = begin; index < end; ++index) {
+        while (std::next(run) != pending.runs.end() && std::next(run)->first_row <= index) ++run;
+        const pending_rows::row& row = pending.rows[index];
+        token_cursor tokens(row.line);
+        std::string_view token;
+        tokens.next(token);  // the row marker
+        const std::vector<int>& ids = run->field_ids;
+        for (std::size_t field = 0; field < ids.size() && tokens.next(token); ++field) {
+            if (ids[field] != 0) row.record.set(ids[field], decode_token(token, decoding, buffer));
+        }
+    }
+}
+
+void fill_all_rows(const pending_rows& pending, value_decoding decoding, unsigned requested_threads) {
+    const std::size_t count = pending.rows.size();
+    const std::size_t chunks = (count + kRowsPerChunk - 1) / kRowsPerChunk;
+    run_chunks(chunks, threads_for(requested_threads, count, kRowsPerThread), [&](std::size_t chunk) {
+        fill_rows(pending, chunk * kRowsPerChunk, std::min(count, (chunk + 1) * kRowsPerChunk), decoding);
+    });
+}
+
 // The memory a read of a text this long may build (see xer_limits).
 std::size_t allowance_for(std::size_t text_bytes, const xer_limits& limits) {
     constexpr std::size_t kMax = std::numeric_limits<std::size_t>::max();
@@ -96,8 +155,11 @@ std::size_t allowance_for(std::size_t text_bytes, const xer_limits& limits) {
 // One pass over the lines after the header.
 class xer_reader {
 public:
-    xer_reader(Document& doc, xer_doc& out, text_encoding encoding, std::size_t allowance)
-        : m_doc(doc), m_out(out), m_encoding(encoding), m_allowance(allowance) {}
+    xer_reader(Document& doc, xer_doc& out, value_decoding decoding, std::size_t allowance)
+        : m_doc(doc), m_out(out), m_decoding(decoding), m_allowance(allowance) {}
+
+    // The rows read so far, their records made but not yet filled.
+    [[nodiscard]] const pending_rows& rows() const { return m_rows; }
 
     void read_header(std::string_view line) {
         token_cursor tokens(line);
@@ -123,7 +185,7 @@ public:
         // Only the first token is a marker: a value that reads "%R" is still a value.
         if (marker == kTableMarker) read_table_line(tokens);
         else if (marker == kFieldMarker) read_field_line(tokens);
-        else if (marker == kRowMarker) read_row_line(tokens);
+        else if (marker == kRowMarker) read_row_line(line);
         else if (marker == kEndMarker) return line_outcome::end_marker;
         return m_over_allowance ? line_outcome::over_allowance : line_outcome::read;
     }
@@ -143,6 +205,7 @@ private:
     // last known one sets its id.
     void read_table_line(token_cursor& tokens) {
         if (!charge(sizeof(xer_table))) return;
+        m_run_open = false;
         xer_table& table = m_out.add_table();
         m_table = &table;
         std::string_view token;
@@ -156,6 +219,7 @@ private:
     // A second field line of the same table adds to the first.
     void read_field_line(token_cursor& tokens) {
         if (m_table == nullptr) return;
+        m_run_open = false;
         std::string_view token;
         while (tokens.next(token)) {
             if (!charge(sizeof(xer_field) + token.size() * sizeof(wchar_t))) return;
@@ -164,9 +228,8 @@ private:
         }
     }
 
-    // Every row line of a known table makes one record, whatever its values; values go to
-    // fields by position, and those past the field list or under an unknown name are dropped.
-    void read_row_line(token_cursor& tokens) {
+    // Every row line of a known table makes one record, whatever its values.
+    void read_row_line(std::string_view line) {
         if (m_table == nullptr) return;
         if (m_table->table_id == 0) {
             if (charge(sizeof(xer_row))) m_table->add_row();
@@ -174,29 +237,26 @@ private:
         }
         const auto table = static_cast<varnholt::xer_table>(m_table->table_id);
         if (!charge(xer_record_target::record_size(table))) return;
-        const xer_record_target record = xer_record_target::create(m_doc, table);
-        const auto& fields = m_table->fields;
-        std::string_view token;
-        for (std::size_t index = 0; index < fields.size() && tokens.next(token); ++index) {
-            if (const int id = fields[index]->id) record.set(id, decode(token));
+        if (!m_run_open) {
+            pending_rows::run& run = m_rows.runs.emplace_back();
+            run.first_row = m_rows.rows.size();
+            for (const auto& field : m_table->fields) run.field_ids.push_back(field->id);
+            m_run_open = true;
         }
+        m_rows.rows.push_back({xer_record_target::create(m_doc, table), line});
     }
 
-    // The token as wide text without CRs, in a buffer reused for every token.
-    const std::wstring& decode(std::string_view token) {
-        m_buffer.clear();
-        append_decoded(token, m_encoding, m_buffer);
-        std::erase(m_buffer, L'\r');
-        return m_buffer;
-    }
+    const std::wstring& decode(std::string_view token) { return decode_token(token, m_decoding, m_buffer); }
 
     Document& m_doc;
     xer_doc& m_out;
-    text_encoding m_encoding;
+    value_decoding m_decoding;
     xer_table* m_table = nullptr;  // the table of the last table line
     std::wstring m_buffer;
     std::size_t m_allowance;
     bool m_over_allowance = false;
+    pending_rows m_rows;
+    bool m_run_open = false;  // whether the next row joins the last run
 };
 
 // The whole file. Its size is only a hint for the buffer: what is actually read is parsed.
@@ -224,21 +284,23 @@ std::unique_ptr<xer_doc> xer_parser::parse(Document& doc, const std::filesystem:
     return parse_file(doc, path).doc;
 }
 
-xer_result xer_parser::parse_file(Document& doc, const std::filesystem::path& path) {
+xer_result xer_parser::parse_file(Document& doc, const std::filesystem::path& path, unsigned threads) {
     std::string bytes;
     if (const xer_error error = read_whole_file(path, bytes); error != xer_error::none)
         return {nullptr, {error, 0}};
-    return parse_bytes(doc, bytes);
+    return parse_bytes(doc, bytes, {}, threads);
 }
 
-xer_result xer_parser::parse_bytes(Document& doc, std::string_view bytes, const xer_limits& limits) {
-    const auto [text, had_byte_order_mark] = xer_text_of(bytes);
+xer_result xer_parser::parse_bytes(Document& doc, std::string_view bytes, const xer_limits& limits,
+                                    unsigned threads) {
+    const std::string_view text = xer_text_of(bytes).text;
     line_cursor lines(text);
     std::string_view line;
     if (!lines.next(line) || !is_header_line(line)) return {nullptr, {xer_error::no_header, 1}};
 
     auto out = xer_doc::create();
-    xer_reader reader(doc, *out, detect_encoding(text, had_byte_order_mark), allowance_for(text.size(), limits));
+    const value_decoding decoding = decide_value_decoding(text);
+    xer_reader reader(doc, *out, decoding, allowance_for(text.size(), limits));
     reader.read_header(line);
     while (lines.next(line)) {
         const line_outcome outcome = reader.read_line(line);
@@ -246,6 +308,7 @@ xer_result xer_parser::parse_bytes(Document& doc, std::string_view bytes, const 
         // The records made so far stay in the Document, which the caller then drops.
         if (outcome == line_outcome::over_allowance) return {nullptr, {xer_error::too_large, lines.line_number()}};
     }
+    fill_all_rows(reader.rows(), decoding, threads);
     return {std::move(out), {}};
 }
 

@@ -55,11 +55,14 @@ public:
 
     // Reads the file into `doc`; null when it cannot be read or is not an export.
     [[nodiscard]] static std::unique_ptr<xer_doc> parse(Document& doc, const std::filesystem::path& path);
-    [[nodiscard]] static xer_result parse_file(Document& doc, const std::filesystem::path& path);
+    // `threads` caps the threads that fill the records (0: as many as the machine has and the
+    // file can use); the records are the same whatever it is.
+    [[nodiscard]] static xer_result parse_file(Document& doc, const std::filesystem::path& path,
+                                               unsigned threads = 0);
     // The same over bytes already in memory (the whole file as it is on disk). A read that
     // outgrows its allowance stops with too_large and the line it stopped at.
     [[nodiscard]] static xer_result parse_bytes(Document& doc, std::string_view bytes,
-                                                const xer_limits& limits = {});
+                                                const xer_limits& limits = {}, unsigned threads = 0);
 
     // The cheap test run before opening: the file's first token is "ERMHDR" (after a UTF-8
     // byte-order mark, if there is one). Reads only the start of the file.

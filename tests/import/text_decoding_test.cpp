@@ -1,5 +1,5 @@
-// Decoding of file text: UTF-8 when the whole file is UTF-8 (or carries a byte-order mark),
-// Windows-1252 otherwise, decided once per file.
+// Decoding of file text: UTF-8 when the whole file is UTF-8; otherwise value by value, UTF-8
+// where a value's bytes are, Windows-1252 for the rest.
 
 #include "import/text_decoding.h"
 #include "tests/import/xer_test_support.h"
@@ -9,7 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
+#include <vector>
 
 namespace varnholt {
 namespace {
@@ -42,32 +44,52 @@ TEST(TextDecoding, ByteLevelTable) {
     }
 }
 
-// What a task name written as these bytes reads as, within a file of these bytes only.
-std::wstring NameReadFrom(std::string_view prefix, std::string_view name_bytes) {
+// The task names of a file whose rows carry these name bytes, after an optional prefix.
+std::vector<std::wstring> NamesReadFrom(std::string_view prefix, std::initializer_list<std::string_view> names) {
+    std::string text = std::string(prefix) + WithHeader({"%T\tTASK", "%F\ttask_name"});
+    for (const std::string_view name : names) text += "%R\t" + std::string(name) + "\n";
     ReaderDocument doc;
-    const std::string text =
-        std::string(prefix) + WithHeader({"%T\tTASK", "%F\ttask_name", "%R\t" + std::string(name_bytes)});
-    const auto result = ReadXer(doc, text);
-    if (!result.doc || doc.Tasks().empty()) return L"<refused>";
-    return doc.Tasks()[0]->task_name.text;
+    if (!ReadXer(doc, text).doc) return {L"<refused>"};
+    std::vector<std::wstring> read;
+    for (const auto& task : doc.Tasks()) read.push_back(task->task_name.text);
+    return read;
 }
 
-TEST(TextDecoding, DecidesOncePerFile) {
-    struct Case { const char* why; std::string_view prefix; std::string_view bytes; std::wstring expected; };
+TEST(TextDecoding, FilesDecodeWholeOrValueByValue) {
+    using Names = std::vector<std::wstring>;
+    struct Case { const char* why; std::string_view prefix; std::initializer_list<std::string_view> bytes; Names expected; };
     const Case cases[] = {
-        {"UTF-8 file", "", "Caf\xC3\xA9 \xE2\x82\xAC", L"Caf\u00E9 \u20AC"},
-        {"UTF-8 file with byte-order mark", kUtf8ByteOrderMark, "Caf\xC3\xA9", L"Caf\u00E9"},
-        {"Windows-1252 file", "", "Caf\xE9 \x80 \x93q\x94", L"Caf\u00E9 \u20AC \u201Cq\u201D"},
-        {"one stray byte makes the whole file Windows-1252", "", "\xC3\xA9 and \xE9",
-         L"\u00C3\u00A9 and \u00E9"},
-        {"after a byte-order mark a stray byte alone is Windows-1252", kUtf8ByteOrderMark,
-         "\xC3\xA9 and \xE9", L"\u00E9 and \u00E9"},
-        {"ASCII reads the same either way", "", "Plain", L"Plain"},
+        {"UTF-8 file", "", {"Caf\xC3\xA9 \xE2\x82\xAC"}, {L"Caf\u00E9 \u20AC"}},
+        {"UTF-8 file with byte-order mark", kUtf8ByteOrderMark, {"Caf\xC3\xA9"}, {L"Caf\u00E9"}},
+        {"Windows-1252 file", "", {"Caf\xE9 \x80 \x93q\x94"}, {L"Caf\u00E9 \u20AC \u201Cq\u201D"}},
+        {"a UTF-8 value and a Windows-1252 value in one file", "", {"Caf\xC3\xA9", "Caf\xE9"},
+         {L"Caf\u00E9", L"Caf\u00E9"}},
+        {"a value with one stray byte is Windows-1252 throughout", "", {"\xC3\xA9 and \xE9"},
+         {L"\u00C3\u00A9 and \u00E9"}},
+        {"so is such a value after the file's byte-order mark", kUtf8ByteOrderMark, {"\xC3\xA9 and \xE9"},
+         {L"\u00C3\u00A9 and \u00E9"}},
+        {"bytes valid as UTF-8 by chance in Windows-1252 text read as UTF-8", "", {"a\xC2\xA0" "b", "\xE9"},
+         {L"a\u00A0b", L"\u00E9"}},
+        {"a value that is only a byte-order mark is empty, in a UTF-8 file", "", {"\xEF\xBB\xBF", "x"}, {L"", L"x"}},
+        {"and in a Windows-1252 file", "", {"\xEF\xBB\xBF", "\xE9"}, {L"", L"\u00E9"}},
+        {"a byte-order mark before a UTF-8 value", "", {"\xEF\xBB\xBF" "Caf\xC3\xA9", "\xE9"},
+         {L"Caf\u00E9", L"\u00E9"}},
+        {"a byte-order mark before a Windows-1252 value", "", {"\xEF\xBB\xBF" "Caf\xE9"}, {L"Caf\u00E9"}},
+        {"only a leading mark is dropped", "", {"a\xEF\xBB\xBF"}, {L"a\uFEFF"}},
+        {"ASCII reads the same either way", "", {"Plain", "\xE9"}, {L"Plain", L"\u00E9"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.why);
-        EXPECT_EQ(NameReadFrom(c.prefix, c.bytes), c.expected);
+        EXPECT_EQ(NamesReadFrom(c.prefix, c.bytes), c.expected);
     }
+}
+
+// Table and field names are values too: a mark pasted before one does not hide the table.
+TEST(TextDecoding, MarkedTableAndFieldNamesStillMatch) {
+    ReaderDocument doc;
+    ASSERT_TRUE(ReadXer(doc, WithHeader({"%T\t\xEF\xBB\xBFTASK", "%F\t\xEF\xBB\xBFtask_name", "%R\tCaf\xE9"})).doc);
+    ASSERT_EQ(doc.Tasks().size(), 1u);
+    EXPECT_EQ(doc.Tasks()[0]->task_name.text, L"Caf\u00E9");
 }
 
 TEST(TextDecoding, TheHeaderDecodesLikeTheRest) {
