@@ -7,10 +7,11 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR Oskeldan)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "read-only viewer for exported project schedules")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "Opens a project schedule exported as an XER text file or as an .xls workbook and\n\
-shows its activities under their work breakdown structure beside a Gantt chart, with\n\
-tables of projects, resources, the OBS and roles, detail panes, filters, printing and\n\
-copying to the clipboard. Nothing is ever written back to the schedule.")
+    "Opens a project schedule exported as an XER text file or as an .xls workbook\n\
+and shows its activities under their work breakdown structure beside a Gantt\n\
+chart, with tables of projects, resources, the OBS and roles, detail panes,\n\
+filters, printing and copying to the clipboard. Nothing is ever written back\n\
+to the schedule.")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Oskeldan <${VARNHOLT_MAINTAINER_EMAIL}>")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${VARNHOLT_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
