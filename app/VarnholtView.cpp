@@ -14,7 +14,7 @@
 #include "views/base/Row.h"
 #include "views/core/View.h"
 
-#include <wx/dcbuffer.h>
+#include <wx/dcclient.h>
 
 namespace varnholt {
 namespace {
@@ -134,7 +134,9 @@ void VarnholtView::RenderTo(wxDC& dc) {
 void VarnholtView::OnPaint(wxPaintEvent&) {
     ++g_painting;
     {
-        wxAutoBufferedPaintDC dc(this);
+        // Straight into the paint DC: the toolkit already double-buffers the window, and a
+        // buffer of our own would cost a copy of the whole pane on every paint.
+        wxPaintDC dc(this);
         RenderTo(dc);
     }
     --g_painting;

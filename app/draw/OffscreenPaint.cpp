@@ -2,6 +2,7 @@
 
 #include "app/draw/OffscreenPaint.h"
 
+#include "app/draw/TextLayoutCache.h"
 #include "app/draw/WxDrawBackend.h"
 #include "app/draw/WxDrawCache.h"
 #include "views/core/View.h"
@@ -17,8 +18,21 @@
 namespace varnholt::app {
 
 struct OffscreenPainter::State {
-    WxDrawCache cache;
+    std::unique_ptr<WxDrawCache> caches[2] = {std::make_unique<WxDrawCache>(), std::make_unique<WxDrawCache>()};
+    WxDrawCache& Cache(int pane) { return *caches[pane == 1 ? 1 : 0]; }
 };
+
+void OffscreenPainter::DropCaches() {
+    if (m_state) m_state = std::make_unique<State>();
+}
+
+std::size_t OffscreenPainter::CachedTexts(int pane) const {
+    return m_state ? m_state->Cache(pane).Layouts().Size() : 0;
+}
+
+std::size_t OffscreenPainter::CachedTextBytes(int pane) const {
+    return m_state ? m_state->Cache(pane).Layouts().TextBytes() : 0;
+}
 
 OffscreenPainter::OffscreenPainter() {
     wxApp::SetInstance(new wxApp);  // wxEntryCleanup deletes it
@@ -35,13 +49,13 @@ OffscreenPainter::~OffscreenPainter() {
     if (m_ready) wxEntryCleanup();
 }
 
-double OffscreenPainter::Paint(view::View& view, int width, int height, int origin_x, int origin_y) {
+double OffscreenPainter::Paint(view::View& view, int width, int height, int origin_x, int origin_y, int pane) {
     if (!m_ready) return 0.0;
     wxBitmap bitmap(width, height, 24);
     wxMemoryDC dc(bitmap);
     dc.SetBackground(*wxWHITE_BRUSH);
     dc.Clear();
-    WxDrawBackend backend(dc, m_state->cache);
+    WxDrawBackend backend(dc, m_state->Cache(pane), false, m_toolkit_only ? Rendering::toolkit : Rendering::direct);
     view::DrawContext& context = view.GetDrawContext();
     context.SetDevice(&backend);
     context.SetOrigin(origin_x, origin_y);

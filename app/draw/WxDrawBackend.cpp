@@ -2,9 +2,12 @@
 
 #include "app/draw/WxDrawBackend.h"
 
+#include "app/draw/CairoCanvas.h"
 #include "views/draw/indicator_images.h"
 
+#include <gdk/gdk.h>
 #include <wx/dcclient.h>
+#include <wx/fontutil.h>
 
 #include <algorithm>
 #include <cmath>
@@ -48,9 +51,30 @@ bool ClipSegment(double x1, double y1, double x2, double y2, view::DeviceRect bo
     return t0 <= t1;
 }
 
+LineSegment Rounded(double x1, double y1, double x2, double y2) {
+    return {static_cast<std::int32_t>(std::lround(x1)), static_cast<std::int32_t>(std::lround(y1)),
+            static_cast<std::int32_t>(std::lround(x2)), static_cast<std::int32_t>(std::lround(y2))};
+}
+
+// The toolkit scales the fonts it draws with by the screen's font resolution against 96 dpi, so
+// that its text matches the rest of the desktop; text drawn here is scaled alike.
+float FontScalingFactor() {
+    static const float factor = [] {
+        GdkScreen* screen = gdk_screen_get_default();
+        const double resolution = screen != nullptr ? gdk_screen_get_resolution(screen) : -1.0;
+        return resolution > 0.0 ? static_cast<float>(resolution / 96.0) : 1.0f;
+    }();
+    return factor;
+}
+
+cairo_t* CairoContextOf(wxGraphicsContext* context) {
+    if (context == nullptr || context->GetRenderer() != wxGraphicsRenderer::GetCairoRenderer()) return nullptr;
+    return static_cast<cairo_t*>(context->GetNativeContext());
+}
+
 }  // namespace
 
-WxDrawBackend::WxDrawBackend(wxDC& dc, WxDrawCache& cache, bool printing)
+WxDrawBackend::WxDrawBackend(wxDC& dc, WxDrawCache& cache, bool printing, Rendering rendering)
     : m_dc(dc), m_cache(cache), m_printing(printing) {
     const wxSize size = dc.GetSize();
     m_bounds = {dc.DeviceToLogicalX(0) - kBoundsMargin, dc.DeviceToLogicalY(0) - kBoundsMargin,
@@ -58,6 +82,8 @@ WxDrawBackend::WxDrawBackend(wxDC& dc, WxDrawCache& cache, bool printing)
     if (wxGraphicsContext* context = dc.GetGraphicsContext(); context != nullptr) {
         m_saved_antialias = context->GetAntialiasMode();
         context->SetAntialiasMode(wxANTIALIAS_NONE);
+        if (cairo_t* cr = CairoContextOf(context); cr != nullptr && rendering == Rendering::direct)
+            m_canvas = std::make_unique<CairoCanvas>(cr, cache.Layouts());
     }
     m_dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
 }
@@ -70,10 +96,15 @@ WxDrawBackend::~WxDrawBackend() {
     m_dc.SetFont(wxNullFont);
 }
 
-void WxDrawBackend::SolidSegment(std::int32_t width, view::Color color, double x1, double y1, double x2, double y2) {
+void WxDrawBackend::DrawSegments(std::int32_t width, view::Color color, std::span<const LineSegment> segments) {
+    const auto slanted = [](const LineSegment& s) { return s.x1 != s.x2 && s.y1 != s.y2; };
+    if (m_canvas && std::none_of(segments.begin(), segments.end(), slanted)) {
+        m_canvas->Segments(width, color, segments);
+        return;
+    }
+    // Slanted lines are left to the toolkit, whose rasterising of them is not reproduced here.
     m_dc.SetPen(m_cache.Pen(color, width));
-    m_dc.DrawLine(static_cast<wxCoord>(std::lround(x1)), static_cast<wxCoord>(std::lround(y1)),
-                  static_cast<wxCoord>(std::lround(x2)), static_cast<wxCoord>(std::lround(y2)));
+    for (const LineSegment& s : segments) m_dc.DrawLine(s.x1, s.y1, s.x2, s.y2);
 }
 
 void WxDrawBackend::Line(std::int32_t width, std::span<const std::int32_t> dashes, view::Color color,
@@ -85,7 +116,8 @@ void WxDrawBackend::Line(std::int32_t width, std::span<const std::int32_t> dashe
     const double length = std::hypot(dx, dy);
     const std::int32_t period = std::accumulate(dashes.begin(), dashes.end(), 0);
     if (dashes.empty() || period <= 0 || length == 0.0) {
-        SolidSegment(width, color, x1 + dx * t0, y1 + dy * t0, x1 + dx * t1, y1 + dy * t1);
+        const LineSegment solid = Rounded(x1 + dx * t0, y1 + dy * t0, x1 + dx * t1, y1 + dy * t1);
+        DrawSegments(width, color, {&solid, 1});
         return;
     }
     // Dashes are drawn by hand: the toolkit's user dashes scale with the pen width on some
@@ -94,19 +126,25 @@ void WxDrawBackend::Line(std::int32_t width, std::span<const std::int32_t> dashe
     const double ux = dx / length, uy = dy / length;
     const double end = length * t1;
     double position = std::floor(length * t0 / period) * period;
+    std::vector<LineSegment> pieces;
     for (std::size_t i = 0; position < end; i = (i + 1) % dashes.size()) {
         const double next = position + dashes[i];
         if (i % 2 == 0 && next > length * t0) {
             const double a = std::max(position, length * t0), b = std::min(next, end);
-            SolidSegment(width, color, x1 + ux * a, y1 + uy * a, x1 + ux * b, y1 + uy * b);
+            pieces.push_back(Rounded(x1 + ux * a, y1 + uy * a, x1 + ux * b, y1 + uy * b));
         }
         position = next;
     }
+    DrawSegments(width, color, pieces);
 }
 
 void WxDrawBackend::FillRect(view::Color color, view::DeviceRect rect) {
     const view::DeviceRect visible = Intersect(rect, m_bounds);
     if (visible.IsEmpty()) return;
+    if (m_canvas) {
+        m_canvas->FillRect(color, visible);
+        return;
+    }
     m_dc.SetPen(*wxTRANSPARENT_PEN);
     m_dc.SetBrush(m_cache.Brush(color));
     m_dc.DrawRectangle(visible.left, visible.top, visible.right - visible.left, visible.bottom - visible.top);
@@ -144,6 +182,10 @@ void WxDrawBackend::Text(view::DevicePoint origin, std::wstring_view text, const
                          view::Color color, view::DeviceRect clip) {
     const view::DeviceRect visible = Intersect(clip, m_bounds);
     if (text.empty() || visible.IsEmpty()) return;
+    if (m_canvas) {
+        m_canvas->Text(origin, Shaped(text, font), color, visible);
+        return;
+    }
     m_dc.SetFont(m_cache.Font(font, m_dc));
     m_dc.SetTextForeground(ToWxColour(color));
     // DrawText, not DrawLabel: a label would take '&' for a mnemonic.
@@ -152,7 +194,33 @@ void WxDrawBackend::Text(view::DevicePoint origin, std::wstring_view text, const
     m_dc.DrawText(wxString(text.data(), text.size()), origin.x, origin.y);
 }
 
+std::size_t WxDrawBackend::ClippedTexts() const noexcept { return m_canvas ? m_canvas->ClippedTexts() : 0; }
+
+const ShapedText& WxDrawBackend::Shaped(std::wstring_view text, const view::FontBlock& font) {
+    // Views draw run after run of texts in one font: the last one is kept at hand.
+    if (!m_last_block || !(*m_last_block == font)) {
+        const WxDrawCache::NumberedFont numbered = m_cache.FontWithId(font, m_dc);
+        m_last_block = font;
+        m_last_font = &numbered.font;
+        m_last_font_id = numbered.id;
+    }
+    m_utf8.clear();
+    AppendUtf8(text, m_utf8);
+    const wxFont& wx_font = *m_last_font;
+    return m_canvas->Layouts().Get(m_last_font_id, m_utf8, [&wx_font](PangoLayout* layout) {
+        const float scaling = FontScalingFactor();
+        const wxFont scaled = scaling == 1.0f ? wx_font : wx_font.Scaled(scaling);
+        pango_layout_set_font_description(layout, scaled.GetNativeFontInfo()->description);
+        wx_font.GTKSetPangoAttrs(layout);  // underline and strike-out as the toolkit draws them
+    });
+}
+
 view::DeviceSize WxDrawBackend::Measure(std::wstring_view text, const view::FontBlock& font) {
+    if (m_canvas) {
+        // An empty text measures as the toolkit's character height, that of "g".
+        const ShapedText& shaped = Shaped(text.empty() ? std::wstring_view(L"g") : text, font);
+        return {text.empty() ? 0 : shaped.logical.width, shaped.logical.height};
+    }
     m_dc.SetFont(m_cache.Font(font, m_dc));
     wxCoord width = 0, height = 0;
     m_dc.GetTextExtent(wxString(text.data(), text.size()), &width, &height);

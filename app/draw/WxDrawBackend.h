@@ -1,7 +1,9 @@
 // WxDrawBackend.h - the views' drawing backend over a wxDC: screen paints, memory bitmaps,
-// printed pages and print preview. Built for one paint; fonts and pens come from a cache that
-// outlives it. Shapes are drawn without anti-aliasing so that rectangles and lines cover whole
-// pixels as the views computed them; text keeps the system's smoothing.
+// printed pages and print preview. Built for one paint; fonts, pens and shaped texts come from a
+// cache that outlives it. Shapes are drawn without anti-aliasing so that rectangles and lines
+// cover whole pixels as the views computed them. Where the device has a Cairo context (the
+// screen, memory bitmaps, print preview) the backend draws on it directly; elsewhere, and on
+// request, through the toolkit's own calls, to the same pixels.
 #pragma once
 
 #include "app/draw/WxDrawCache.h"
@@ -10,12 +12,25 @@
 #include <wx/dc.h>
 #include <wx/graphics.h>
 
+#include <memory>
+#include <optional>
+#include <string>
+
 namespace varnholt::app {
+
+class CairoCanvas;
+struct LineSegment;
+struct ShapedText;
+
+enum class Rendering {
+    direct,   // on the device's Cairo context when it has one
+    toolkit,  // through the toolkit's drawing calls only
+};
 
 class WxDrawBackend final : public view::DrawBackend {
 public:
     // `printing` is set for printed pages and for print preview.
-    WxDrawBackend(wxDC& dc, WxDrawCache& cache, bool printing = false);
+    WxDrawBackend(wxDC& dc, WxDrawCache& cache, bool printing = false, Rendering rendering = Rendering::direct);
     ~WxDrawBackend() override;
 
     void Line(std::int32_t width, std::span<const std::int32_t> dashes, view::Color color, view::DevicePoint from,
@@ -29,9 +44,15 @@ public:
     [[nodiscard]] view::DeviceSize Measure(std::wstring_view text, const view::FontBlock& font) override;
     void Bitmap(std::uint16_t id, view::DeviceRect rect) override;
     [[nodiscard]] bool IsPrinting() const override { return m_printing; }
+    // True when drawing goes straight to the device's Cairo context.
+    [[nodiscard]] bool IsDirect() const noexcept { return m_canvas != nullptr; }
+    // Texts cut to their rectangle so far in this paint (direct drawing only).
+    [[nodiscard]] std::size_t ClippedTexts() const noexcept;
 
 private:
-    void SolidSegment(std::int32_t width, view::Color color, double x1, double y1, double x2, double y2);
+    void DrawSegments(std::int32_t width, view::Color color, std::span<const LineSegment> segments);
+    // The shaped text in the block's font, from the cache.
+    [[nodiscard]] const ShapedText& Shaped(std::wstring_view text, const view::FontBlock& font);
 
     wxDC& m_dc;
     WxDrawCache& m_cache;
@@ -40,6 +61,11 @@ private:
     // keeps far coordinates out of the rasteriser's fixed-point range.
     view::DeviceRect m_bounds;
     wxAntialiasMode m_saved_antialias = wxANTIALIAS_DEFAULT;
+    std::unique_ptr<CairoCanvas> m_canvas;  // null: the toolkit's calls
+    std::string m_utf8;                     // reused for every text
+    std::optional<view::FontBlock> m_last_block;
+    std::uint32_t m_last_font_id = 0;
+    const wxFont* m_last_font = nullptr;
 };
 
 }  // namespace varnholt::app

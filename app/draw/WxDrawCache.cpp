@@ -2,6 +2,8 @@
 
 #include "app/draw/WxDrawCache.h"
 
+#include "app/draw/TextLayoutCache.h"
+
 #include <wx/fontenum.h>
 
 #include <algorithm>
@@ -25,6 +27,16 @@ wxFont MakeFont(const wxString& face, std::int32_t pixel_height, const view::Fon
 
 wxColour ToWxColour(view::Color color) { return wxColour(color.GetRed(), color.GetGreen(), color.GetBlue()); }
 
+WxDrawCache::WxDrawCache() = default;
+WxDrawCache::~WxDrawCache() = default;
+
+TextLayoutCache& WxDrawCache::Layouts() {
+    if (!m_layouts) m_layouts = std::make_unique<TextLayoutCache>();
+    return *m_layouts;
+}
+
+const wxFont& WxDrawCache::Font(const view::FontBlock& block, wxDC& dc) { return FontWithId(block, dc).font; }
+
 wxString WxDrawCache::ResolveFace(std::wstring_view face) {
     if (const auto known = m_faces.find(face); known != m_faces.end()) return known->second;
     wxString wanted(face.data(), face.size());
@@ -34,10 +46,11 @@ wxString WxDrawCache::ResolveFace(std::wstring_view face) {
     return resolved;
 }
 
-const wxFont& WxDrawCache::Font(const view::FontBlock& block, wxDC& dc) {
+WxDrawCache::NumberedFont WxDrawCache::FontWithId(const view::FontBlock& block, wxDC& dc) {
     FontKey key{std::wstring(block.Face()), block.height, block.weight, block.italic, block.underline,
                 block.strike_out};
-    if (const auto cached = m_fonts.find(key); cached != m_fonts.end()) return cached->second;
+    if (const auto cached = m_fonts.find(key); cached != m_fonts.end())
+        return {cached->second.font, cached->second.id};
 
     const wxString face = ResolveFace(block.Face());
     wxFont font;
@@ -66,7 +79,9 @@ const wxFont& WxDrawCache::Font(const view::FontBlock& block, wxDC& dc) {
         }
         if (saved.IsOk()) dc.SetFont(saved);
     }
-    return m_fonts.emplace(std::move(key), font).first->second;
+    const auto id = static_cast<std::uint32_t>(m_fonts.size());
+    const FontEntry& entry = m_fonts.emplace(std::move(key), FontEntry{font, id}).first->second;
+    return {entry.font, entry.id};
 }
 
 const wxPen& WxDrawCache::Pen(view::Color color, std::int32_t width) {
