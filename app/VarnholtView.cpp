@@ -15,6 +15,8 @@
 #include "views/core/View.h"
 
 #include <wx/dcclient.h>
+#include <wx/settings.h>
+#include <wx/splitter.h>
 
 namespace varnholt {
 namespace {
@@ -152,6 +154,15 @@ void VarnholtView::OnPaint(wxPaintEvent&) {
     }
 }
 
+void VarnholtView::DoSetSize(int x, int y, int width, int height, int size_flags) {
+    wxWindow::DoSetSize(x, y, width, height, size_flags);
+    if (dynamic_cast<wxSplitterWindow*>(GetParent()) == nullptr) return;
+    const wxSize size = GetSize();
+    const int bars = wxSystemSettings::GetMetric(wxSYS_HSCROLL_Y, this) + wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, this);
+    const bool room = size.x >= 2 * bars && size.y >= 2 * bars;
+    if (IsShown() != room) Show(room);
+}
+
 void VarnholtView::OnSize(wxSizeEvent& event) {
     Refresh();
     event.Skip();
@@ -198,7 +209,8 @@ std::uint32_t VarnholtView::KeyFlags(const wxMouseEvent& event) {
 
 void VarnholtView::OnLeftDown(wxMouseEvent& event) {
     SetFocus();  // custom windows do not take the focus by themselves
-    if (!HasCapture()) CaptureMouse();  // a release outside the pane still ends a drag
+    // A release outside the pane still ends a drag; a hidden pane has nothing to capture with.
+    if (!HasCapture() && IsShownOnScreen()) CaptureMouse();
     (void)m_host.LButtonDown(KeyFlags(event) | view::kLeftButtonDown, static_cast<float>(event.GetX()),
                              static_cast<float>(event.GetY()));
     Update();

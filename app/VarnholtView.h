@@ -68,6 +68,11 @@ public:
 
     [[nodiscard]] view::PaneHost& Host() noexcept { return m_host; }
 
+protected:
+    // A splitter's pane set smaller than its scroll bars need is hidden until it grows again:
+    // the toolkit cannot lay the bars out in less.
+    void DoSetSize(int x, int y, int width, int height, int size_flags) override;
+
 private:
     [[nodiscard]] CMainFrame* Frame() const;
     // Paints now; inside a paint, where the toolkit paints every invalidated window in the same

@@ -81,10 +81,12 @@ TEST_F(CommandsTest, DetailsAndGanttTogglesShowAndHideTheirPanes) {
     CMainFrame& frame = Open();
     VarnholtView& details = *frame.GetDetailsPane();
     ASSERT_TRUE(WaitUntil([&] { return details.GetClientSize().y == 0; })) << "closed at start";
+    EXPECT_FALSE(details.IsShown()) << "no room for its scroll bars";
     EXPECT_FALSE(Ask(frame, IDC_BUTTON_ACT_DETAILS).checked);
 
     Post(frame, IDC_BUTTON_ACT_DETAILS);
     ASSERT_TRUE(WaitUntil([&] { return details.GetClientSize().y > 0; }));
+    EXPECT_TRUE(details.IsShown());
     EXPECT_EQ(frame.GetOuterSplitter()->GetSashPosition(), frame.GetClientSize().y - 500);
     EXPECT_TRUE(Ask(frame, IDC_BUTTON_ACT_DETAILS).checked);
     EXPECT_TRUE(Ask(frame, IDC_BUTTON_ROL_DETAILS).checked) << "the six buttons share the pane";
