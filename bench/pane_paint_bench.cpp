@@ -6,6 +6,7 @@
 //
 // Usage: pane_paint_bench FILE.xer [FILE.xer ...]   (files from xer_generator)
 
+#include "bench/bench_chart.h"
 #include "app/VarnholtView.h"
 #include "bench/bench_timing.h"
 #include "columns/ColumnCatalog.h"
@@ -62,10 +63,7 @@ void Run(const char* path, wxFrame& frame) {
     table.SetLayout(&layout);
     table.Update();
     view::GanttView chart;
-    chart.SetDocument(&doc);
-    chart.SetLayout(&layout);
-    chart.SetCompanion(&table);
-    chart.Update();
+    bench::BindChart(chart, doc, layout, table);
 
     auto* table_pane = new VarnholtView(&frame, wxID_ANY);  // the frame's children
     auto* chart_pane = new VarnholtView(&frame, wxID_ANY);

@@ -6,6 +6,7 @@
 //
 // Usage: print_bench FILE.xer [FILE.xer ...]   (files from xer_generator)
 
+#include "bench/bench_chart.h"
 #include "app/draw/OffscreenPaint.h"
 #include "bench/bench_timing.h"
 #include "columns/ColumnCatalog.h"
@@ -48,10 +49,7 @@ void Run(const char* path, app::OffscreenPainter& painter) {
     table.SetLayout(&layout);
     table.Update();
     view::GanttView chart;
-    chart.SetDocument(&doc);
-    chart.SetLayout(&layout);
-    chart.SetCompanion(&table);
-    chart.Update();
+    bench::BindChart(chart, doc, layout, table);
 
     PrintSettings settings;
     settings.startDate = chart.GetStartDate();

@@ -5,6 +5,7 @@
 //
 // Usage: wbs_table_bench FILE.xer [FILE.xer ...]   (files from xer_generator)
 
+#include "bench/bench_chart.h"
 #include "bench/bench_timing.h"
 #include "columns/ColumnCatalog.h"
 #include "import/Document_xer.h"
@@ -95,10 +96,7 @@ void Run(const char* path) {
     table.DropTree();
     table.Update();
     view::GanttView chart;
-    chart.SetDocument(&doc);
-    chart.SetLayout(&layout);
-    chart.SetCompanion(&table);
-    chart.Update();
+    bench::BindChart(chart, doc, layout, table);
     view::RecordingPane table_pane(table, 720, 1000);
     view::RecordingPane chart_pane(chart, 1200, 1000);
     table_pane.Paint();
