@@ -61,6 +61,16 @@ document::Document* LayoutStore::AdoptDocument(std::unique_ptr<document::Documen
     return m_document.get();
 }
 
+view::Layout* LayoutStore::GetCurrentLayout(view::LayoutKind kind) const {
+    switch (kind) {
+    case view::LayoutKind::activity: return GetCurrentActivityLayout();
+    case view::LayoutKind::wbs: return GetCurrentWbsLayout();
+    case view::LayoutKind::project: return GetCurrentProjectLayout();
+    case view::LayoutKind::resource: return GetCurrentResourceLayout();
+    }
+    return nullptr;
+}
+
 view::Layout* LayoutStore::GetCurrentActivityLayout() const {
     return CurrentOf(m_activity_layouts, m_current_activity_layout);
 }

@@ -51,6 +51,8 @@ public:
     [[nodiscard]] view::Layout* GetCurrentWbsLayout() const;
     [[nodiscard]] view::Layout* GetCurrentProjectLayout() const;
     [[nodiscard]] view::Layout* GetCurrentResourceLayout() const;
+    // The current layout of the kind, as the four getters above answer it.
+    [[nodiscard]] view::Layout* GetCurrentLayout(view::LayoutKind kind) const;
 
     [[nodiscard]] const std::wstring& CurrentActivityLayoutName() const noexcept { return m_current_activity_layout; }
     [[nodiscard]] const std::wstring& CurrentWbsLayoutName() const noexcept { return m_current_wbs_layout; }

@@ -2,8 +2,9 @@
 
 #include "shell/subview_placement.h"
 
+#include "shell/whole_numbers.h"
+
 #include <algorithm>
-#include <cmath>
 
 namespace varnholt {
 namespace {
@@ -18,12 +19,7 @@ constexpr double kButtonTop = 60.0;
 constexpr double kButtonWidth = 50.0;
 constexpr double kButtonHeight = 24.0;
 
-std::int32_t Whole(double value) {
-    if (!std::isfinite(value)) return 0;
-    return static_cast<std::int32_t>(std::clamp(std::trunc(value), -1e9, 1e9));
-}
-
-std::int32_t Size(double value) { return std::max(0, Whole(value)); }
+std::int32_t Size(double value) { return std::max(0, ToInt(value)); }
 
 }  // namespace
 
@@ -34,18 +30,18 @@ SubViewPlaces PlaceSubViews(SubViewPlacement placement, std::int32_t left, std::
     SubViewPlaces places;
     switch (placement) {
     case SubViewPlacement::single:
-        places.first = {Whole(x), Whole(top + kTop * s), Size(width - (kLeft + kRightMargin) * s), Size(kHeight * s)};
+        places.first = {ToInt(x), ToInt(top + kTop * s), Size(width - (kLeft + kRightMargin) * s), Size(kHeight * s)};
         break;
     case SubViewPlacement::relationship:
-        places.first = {Whole(x), Whole(top + kRelationshipTop * s), Size(width - (kLeft + kRightMargin) * s),
+        places.first = {ToInt(x), ToInt(top + kRelationshipTop * s), Size(width - (kLeft + kRightMargin) * s),
                         Size(kHeight * s)};
-        places.button = {Whole(x), Whole(top + kButtonTop * s), Size(kButtonWidth * s), Size(kButtonHeight * s)};
+        places.button = {ToInt(x), ToInt(top + kButtonTop * s), Size(kButtonWidth * s), Size(kButtonHeight * s)};
         break;
     case SubViewPlacement::side_by_side: {
         // Two margins and the gap between the windows, all scaled, leave two equal halves.
         const std::int32_t half = Size((width - (kLeft + kRightMargin + kRightMargin) * s) / 2.0);
-        places.first = {Whole(x), Whole(top + kTop * s), half, Size(kHeight * s)};
-        places.second = {Whole(left + (kLeft + kRightMargin) * s + half), Whole(top + kTop * s), half,
+        places.first = {ToInt(x), ToInt(top + kTop * s), half, Size(kHeight * s)};
+        places.second = {ToInt(left + (kLeft + kRightMargin) * s + half), ToInt(top + kTop * s), half,
                          Size(kHeight * s)};
         break;
     }

@@ -2,7 +2,8 @@
 
 #include "shell/timescale_choices.h"
 
-#include <algorithm>
+#include "shell/whole_numbers.h"
+
 #include <cmath>
 
 namespace varnholt {
@@ -10,7 +11,7 @@ namespace varnholt {
 std::int32_t ZoomPositionOfWidth(float unit_width, float display_scale) noexcept {
     const float on_screen = unit_width * display_scale;
     if (!std::isfinite(on_screen)) return kZoomMinimum;
-    return static_cast<std::int32_t>(std::clamp(std::trunc(on_screen), -1e9f, 1e9f));
+    return ToInt(on_screen);
 }
 
 float UnitWidthOfZoomPosition(std::int32_t position, float display_scale) noexcept {

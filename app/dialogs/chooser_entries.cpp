@@ -17,14 +17,7 @@ namespace {
 
 view::Layout* CurrentLayout(const CMainFrame& frame, view::LayoutKind kind) {
     const LayoutStore* store = frame.GetLayoutStore();
-    if (store == nullptr) return nullptr;
-    switch (kind) {
-    case view::LayoutKind::activity: return store->GetCurrentActivityLayout();
-    case view::LayoutKind::wbs: return store->GetCurrentWbsLayout();
-    case view::LayoutKind::project: return store->GetCurrentProjectLayout();
-    case view::LayoutKind::resource: return store->GetCurrentResourceLayout();
-    }
-    return nullptr;
+    return store != nullptr ? store->GetCurrentLayout(kind) : nullptr;
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include "shell/print/print_dialog_rules.h"
 
-#include "shell/print/print_numbers.h"
+#include "shell/whole_numbers.h"
 
 #include <charconv>
 #include <cmath>

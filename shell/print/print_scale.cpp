@@ -2,7 +2,7 @@
 
 #include "shell/print/print_scale.h"
 
-#include "shell/print/print_numbers.h"
+#include "shell/whole_numbers.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-// print_numbers.h - the float-to-integer conversion every pagination length goes through.
+// whole_numbers.h - the float-to-integer conversion of the shell's pixel and page arithmetic.
 // Scales, page counts and typed numbers can make quotients that no int holds (or NaN); a
 // conversion of those has no defined result, so they saturate instead.
 #pragma once
@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <limits>
 
-namespace varnholt::print {
+namespace varnholt {
 
 // Truncates toward zero into the int range; NaN gives 0.
 [[nodiscard]] inline std::int32_t ToInt(double value) noexcept {
@@ -24,4 +24,4 @@ namespace varnholt::print {
     return ToInt(std::isnan(value) ? 0.0 : std::round(value));
 }
 
-}  // namespace varnholt::print
+}  // namespace varnholt
