@@ -17,10 +17,10 @@
 #include "model/CaptionCatalog.h"
 #include "platform/program_folder.h"
 #include "platform/user_paths.h"
+#include "rows/display_scale.h"
 #include "shell/command_ids.h"
 #include "shell/string_ids.h"
 #include "shell/ui_text.h"
-#include "views/base/display_scale.h"
 
 #include <wx/filedlg.h>
 #include <wx/filename.h>

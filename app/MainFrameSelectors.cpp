@@ -8,12 +8,12 @@
 #include "app/app_services.h"
 #include "layouts/Layout.h"
 #include "layouts/layout_records.h"
+#include "rows/display_scale.h"
 #include "shell/command_ids.h"
 #include "shell/layout_selection.h"
 #include "shell/string_ids.h"
 #include "shell/timescale_choices.h"
 #include "shell/ui_text.h"
-#include "views/base/display_scale.h"
 
 #include <wx/choice.h>
 #include <wx/slider.h>

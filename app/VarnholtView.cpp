@@ -9,9 +9,9 @@
 #include "app/draw/WxCursor.h"
 #include "app/draw/WxDrawBackend.h"
 #include "app/find_events.h"
+#include "rows/Row.h"
 #include "shell/command_ids.h"
 #include "shell/related_activity.h"
-#include "views/base/Row.h"
 #include "views/core/View.h"
 
 #include <wx/dcclient.h>

@@ -12,7 +12,7 @@
 #include "layouts/Layout.h"
 #include "layouts/layout_records.h"
 #include "model/CaptionCatalog.h"
-#include "views/base/ActivityRow.h"
+#include "rows/ActivityRow.h"
 #include "views/core/RowList.h"
 #include "views/draw/RecordingBackend.h"
 #include "views/gantt/GanttView.h"

@@ -12,7 +12,7 @@
 #include "model/CaptionCatalog.h"
 #include "model/records/MemoRecord.h"
 #include "model/records/TaskRecord.h"
-#include "views/base/ActivityRow.h"
+#include "rows/ActivityRow.h"
 #include "views/core/RecordingPane.h"
 #include "views/core/RowList.h"
 #include "views/details/HTMLView.h"

@@ -9,7 +9,7 @@
 #include "model/records/TaskRecord.h"
 #include "model/records/load_time_values.h"
 #include "model/s_string.h"
-#include "views/base/Row.h"
+#include "rows/Row.h"
 
 #include <optional>
 #include <string>

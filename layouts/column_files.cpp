@@ -6,7 +6,7 @@
 #include "layouts/file_access.h"
 #include "model/number_text.h"
 #include "model/text_utils.h"
-#include "views/base/display_scale.h"
+#include "rows/display_scale.h"
 
 #include <algorithm>
 #include <charconv>

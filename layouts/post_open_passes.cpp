@@ -11,7 +11,7 @@
 #include "layouts/layout_files.h"
 #include "layouts/layout_records.h"
 #include "platform/program_folder.h"
-#include "views/base/display_scale.h"
+#include "rows/display_scale.h"
 
 #include <algorithm>
 #include <limits>

@@ -4,8 +4,8 @@
 
 #include "model/s_val.h"
 #include "model/text_utils.h"
+#include "rows/Row.h"
 #include "shell/find_fields.h"
-#include "views/base/Row.h"
 #include "views/core/RowList.h"
 #include "views/core/View.h"
 #include "views/details/HtmlToText.h"

@@ -3,7 +3,7 @@
 #include "shell/go_to_date.h"
 
 #include "model/records/TaskRecord.h"
-#include "views/base/Row.h"
+#include "rows/Row.h"
 #include "views/draw/device_coords.h"
 
 namespace varnholt {

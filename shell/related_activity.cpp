@@ -2,7 +2,7 @@
 
 #include "shell/related_activity.h"
 
-#include "views/base/Row.h"
+#include "rows/Row.h"
 #include "views/core/RowList.h"
 #include "views/subtables/RelationshipTableView.h"
 

@@ -10,7 +10,7 @@
 #include "model/number_formats.h"
 #include "platform/program_folder.h"
 #include "platform/user_paths.h"
-#include "views/base/display_scale.h"
+#include "rows/display_scale.h"
 
 #include <gtest/gtest.h>
 

@@ -4,10 +4,10 @@
 
 #include "layouts/Layout.h"
 #include "layouts/layout_records.h"
+#include "rows/display_scale.h"
 #include "views/core/PaneHost.h"
-#include "views/core/View.h"
 #include "views/core/RowList.h"
-#include "views/draw/display_scale.h"
+#include "views/core/View.h"
 #include "views/gantt/GanttView.h"
 
 #include <array>

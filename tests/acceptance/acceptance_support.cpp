@@ -4,7 +4,7 @@
 #include "acceptance_support.h"
 
 #include "acceptance_schedule.h"
-#include "views/base/Row.h"
+#include "rows/Row.h"
 #include "views/core/RecordingPane.h"
 #include "views/core/RowList.h"
 

@@ -7,7 +7,7 @@
 #include "app/dialogs/FindDialog.h"
 #include "app/dialogs/ResourceShiftsDlg.h"
 #include "model/records/TaskRecord.h"
-#include "views/base/Row.h"
+#include "rows/Row.h"
 #include "views/core/RowList.h"
 
 #include <wx/button.h>

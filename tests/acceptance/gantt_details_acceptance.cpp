@@ -4,7 +4,7 @@
 // scripts/screenshot); in a test run that test is skipped.
 
 #include "acceptance_support.h"
-#include "views/base/Row.h"
+#include "rows/Row.h"
 #include "views/core/RowList.h"
 #include "views/details/DetailView.h"
 

@@ -3,10 +3,10 @@
 // command putting the table's text on the clipboard; the collapse and expand commands.
 
 #include "acceptance_support.h"
-#include "views/base/Row.h"
-#include "views/core/RowList.h"
-#include "views/draw/display_scale.h"
 #include "layouts/Layout.h"
+#include "rows/Row.h"
+#include "rows/display_scale.h"
+#include "views/core/RowList.h"
 
 #include <wx/uiaction.h>
 

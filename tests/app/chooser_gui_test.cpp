@@ -11,9 +11,9 @@
 #include "app_gui_support.h"
 #include "layouts/FilterSelection.h"
 #include "layouts/Layout.h"
+#include "rows/Row.h"
 #include "shell/string_ids.h"
 #include "shell/ui_text.h"
-#include "views/base/Row.h"
 #include "views/core/RowList.h"
 #include "views/core/View.h"
 

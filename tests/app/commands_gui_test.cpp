@@ -11,10 +11,10 @@
 #include "layouts/Layout.h"
 #include "layouts/layout_records.h"
 #include "model/s_date.h"
+#include "rows/Row.h"
+#include "rows/display_scale.h"
 #include "shell/command_ids.h"
 #include "shell/go_to_date.h"
-#include "views/base/Row.h"
-#include "views/base/display_scale.h"
 #include "views/core/RowList.h"
 
 #include <wx/choice.h>

@@ -12,10 +12,10 @@
 #include "app_gui_support.h"
 #include "model/CaptionCatalog.h"
 #include "platform/user_paths.h"
+#include "rows/Row.h"
 #include "shell/command_ids.h"
 #include "shell/string_ids.h"
 #include "shell/ui_text.h"
-#include "views/base/Row.h"
 #include "views/core/RowList.h"
 
 #include <wx/choice.h>

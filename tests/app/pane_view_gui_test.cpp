@@ -13,9 +13,9 @@
 #include "model/CaptionCatalog.h"
 #include "model/records/TaskPredRecord.h"
 #include "model/records/TaskRecord.h"
-#include "views/base/Row.h"
+#include "rows/Row.h"
+#include "rows/display_scale.h"
 #include "views/core/RowList.h"
-#include "views/draw/display_scale.h"
 
 #include <wx/clipbrd.h>
 #include <wx/dataobj.h>

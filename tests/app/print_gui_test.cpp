@@ -14,9 +14,9 @@
 #include "app/print/SchedulePrintout.h"
 #include "app/print/picker_dates.h"
 #include "app_gui_support.h"
+#include "rows/display_scale.h"
 #include "shell/command_ids.h"
 #include "shell/print/pagination.h"
-#include "views/draw/display_scale.h"
 #include "views/gantt/GanttView.h"
 
 #include <wx/checkbox.h>

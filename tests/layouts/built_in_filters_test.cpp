@@ -8,7 +8,7 @@
 #include "model/s_dur.h"
 #include "model/s_enums.h"
 #include "model/s_string.h"
-#include "views/base/ActivityRow.h"
+#include "rows/ActivityRow.h"
 
 #include <gtest/gtest.h>
 

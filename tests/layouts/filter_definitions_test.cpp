@@ -14,7 +14,7 @@
 #include "model/s_date.h"
 #include "model/s_integers.h"
 #include "model/s_string.h"
-#include "views/base/ActivityRow.h"
+#include "rows/ActivityRow.h"
 
 #include <gtest/gtest.h>
 

@@ -3,6 +3,7 @@
 // shipped activity layouts after the open, and the refused files.
 
 #include "layouts/GanttBarSet.h"
+#include "layouts/Layout.h"
 #include "layouts/LayoutStore.h"
 #include "layouts/open_sequence.h"
 #include "layouts/settings_file.h"
@@ -10,9 +11,8 @@
 #include "model/display_settings.h"
 #include "model/number_formats.h"
 #include "model/s_unit.h"
-#include "views/base/display_scale.h"
 #include "model/text_utils.h"
-#include "layouts/Layout.h"
+#include "rows/display_scale.h"
 
 #include <gtest/gtest.h>
 

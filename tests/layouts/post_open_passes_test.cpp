@@ -12,7 +12,7 @@
 #include "layouts_test_support.h"
 #include "model/display_settings.h"
 #include "model/number_formats.h"
-#include "views/base/display_scale.h"
+#include "rows/display_scale.h"
 
 #include <gtest/gtest.h>
 

@@ -7,8 +7,8 @@
 #include "every_category_schedule.h"
 #include "layouts/open_sequence.h"
 #include "platform/program_folder.h"
+#include "rows/Row.h"
 #include "shell/ContentViews.h"
-#include "views/base/Row.h"
 #include "views/core/RowList.h"
 #include "views/draw/RecordingBackend.h"
 

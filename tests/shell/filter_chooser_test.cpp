@@ -2,8 +2,8 @@
 
 #include "layouts/ActivityLayout.h"
 #include "layouts/filter_operator.h"
+#include "rows/Row.h"
 #include "shell/filter_chooser.h"
-#include "views/base/Row.h"
 
 #include <gtest/gtest.h>
 

@@ -4,9 +4,9 @@
 
 #include "model/records/TaskRecord.h"
 #include "model/s_date.h"
+#include "rows/ActivityRow.h"
 #include "shell/frame_geometry.h"
 #include "shell/go_to_date.h"
-#include "views/base/ActivityRow.h"
 
 #include <gtest/gtest.h>
 

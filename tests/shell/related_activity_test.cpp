@@ -4,10 +4,10 @@
 
 #include "shell/related_activity.h"
 
+#include "layouts/Layout.h"
 #include "model/records/TaskPredRecord.h"
 #include "model/records/TaskRecord.h"
-#include "layouts/Layout.h"
-#include "views/base/ActivityRow.h"
+#include "rows/ActivityRow.h"
 #include "views/core/RowList.h"
 #include "views/subtables/RelationshipTableView.h"
 

@@ -2,8 +2,8 @@
 
 #include "views/core/FlattenRows.h"
 
-#include "views/base/ActivityRow.h"
-#include "views/base/Row.h"
+#include "rows/ActivityRow.h"
+#include "rows/Row.h"
 #include "views/core/RowList.h"
 
 #include <vector>

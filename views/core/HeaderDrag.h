@@ -2,7 +2,7 @@
 // user moves with the mouse. Hit-tests the header cells of the last paint.
 #pragma once
 
-#include "views/draw/Geometry.h"
+#include "rows/Geometry.h"
 
 #include <cstdint>
 #include <span>

@@ -2,10 +2,10 @@
 
 #include "views/core/PaneHost.h"
 
-#include "views/base/Row.h"
+#include "rows/Row.h"
+#include "rows/display_scale.h"
 #include "views/core/RowList.h"
 #include "views/core/View.h"
-#include "views/draw/display_scale.h"
 
 #include <algorithm>
 

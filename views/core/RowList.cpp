@@ -3,7 +3,7 @@
 #include "views/core/RowList.h"
 
 #include "model/records/TaskRecord.h"
-#include "views/base/Row.h"
+#include "rows/Row.h"
 
 #include <algorithm>
 

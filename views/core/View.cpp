@@ -2,7 +2,7 @@
 
 #include "views/core/View.h"
 
-#include "views/base/Row.h"
+#include "rows/Row.h"
 #include "views/core/RowList.h"
 
 namespace varnholt::view {

@@ -6,8 +6,8 @@
 // tests: the type queries stand in for them.
 #pragma once
 
+#include "rows/Geometry.h"
 #include "views/draw/DrawContext.h"
-#include "views/draw/Geometry.h"
 
 #include <cstdint>
 #include <memory>

@@ -6,7 +6,7 @@
 #include "columns/ColumnCatalog.h"
 #include "model/records/ProjWbsRecord.h"
 #include "model/records/TaskRecord.h"
-#include "views/base/Row.h"
+#include "rows/Row.h"
 
 namespace varnholt::view {
 namespace {

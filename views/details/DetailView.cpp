@@ -3,7 +3,7 @@
 #include "views/details/DetailView.h"
 
 #include "model/CaptionCatalog.h"
-#include "views/draw/display_scale.h"
+#include "rows/display_scale.h"
 
 namespace varnholt::view {
 namespace {

@@ -6,9 +6,9 @@
 #include "model/records/MemoRecord.h"
 #include "model/records/RsrcRecord.h"
 #include "model/records/TaskProcRecord.h"
-#include "views/base/Row.h"
+#include "rows/Row.h"
+#include "rows/display_scale.h"
 #include "views/details/HtmlToText.h"
-#include "views/draw/display_scale.h"
 
 namespace varnholt::view {
 

@@ -5,7 +5,7 @@
 #include "views/details/OBSDetailView.h"
 
 #include "model/records/ObsRecord.h"
-#include "views/base/Row.h"
+#include "rows/Row.h"
 #include "views/details/HtmlToText.h"
 
 #include <algorithm>

@@ -4,7 +4,7 @@
 #include "views/details/ResourceDetailView.h"
 
 #include "model/records/RsrcRecord.h"
-#include "views/base/Row.h"
+#include "rows/Row.h"
 
 namespace varnholt::view {
 namespace {

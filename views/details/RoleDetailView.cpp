@@ -3,7 +3,7 @@
 #include "views/details/RoleDetailView.h"
 
 #include "model/records/RoleRecord.h"
-#include "views/base/Row.h"
+#include "rows/Row.h"
 
 namespace varnholt::view {
 namespace {

@@ -3,7 +3,7 @@
 // units times the display scale of the paint; the tab column width stays as it was built.
 #pragma once
 
-#include "views/draw/Geometry.h"
+#include "rows/Geometry.h"
 
 #include <cstdint>
 

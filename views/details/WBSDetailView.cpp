@@ -5,7 +5,7 @@
 
 #include "columns/ColumnCatalog.h"
 #include "model/records/ProjWbsRecord.h"
-#include "views/base/Row.h"
+#include "rows/Row.h"
 
 namespace varnholt::view {
 namespace {

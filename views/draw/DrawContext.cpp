@@ -2,8 +2,8 @@
 
 #include "views/draw/DrawContext.h"
 
+#include "rows/display_scale.h"
 #include "views/draw/device_coords.h"
-#include "views/draw/display_scale.h"
 #include "views/draw/text_layout.h"
 
 #include <algorithm>

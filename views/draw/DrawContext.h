@@ -10,10 +10,10 @@
 // right = trunc(x - origin x + w). A call with a NaN coordinate draws nothing.
 #pragma once
 
+#include "rows/Geometry.h"
 #include "views/draw/Color.h"
 #include "views/draw/DrawBackend.h"
 #include "views/draw/FontBlock.h"
-#include "views/draw/Geometry.h"
 #include "views/draw/TextStyle.h"
 
 #include <cstdint>

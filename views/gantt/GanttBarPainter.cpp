@@ -7,7 +7,7 @@
 
 #include "layouts/GanttBarSet.h"
 #include "layouts/Layout.h"
-#include "views/base/Row.h"
+#include "rows/Row.h"
 #include "views/draw/device_coords.h"
 
 #include <algorithm>

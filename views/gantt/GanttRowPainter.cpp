@@ -7,7 +7,7 @@
 #include "model/Document.h"
 #include "model/records/TaskPredRecord.h"
 #include "model/records/TaskRecord.h"
-#include "views/base/Row.h"
+#include "rows/Row.h"
 #include "views/core/RowList.h"
 #include "views/draw/device_coords.h"
 

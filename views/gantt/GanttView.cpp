@@ -6,7 +6,7 @@
 #include "layouts/layout_records.h"
 #include "layouts/settings_file.h"
 #include "model/Document.h"
-#include "views/base/display_scale.h"
+#include "rows/display_scale.h"
 #include "views/draw/device_coords.h"
 
 #include <cmath>

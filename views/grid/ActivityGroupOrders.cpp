@@ -5,7 +5,8 @@
 #include "model/records/ProjWbsRecord.h"
 #include "model/records/RsrcRecord.h"
 #include "model/records/TaskRecord.h"
-#include "views/grid/RecordRows.h"
+#include "rows/RecordRows.h"
+#include "views/grid/GroupRow.h"
 
 namespace varnholt::view {
 namespace {

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "layouts/GroupSortBy.h"
-#include "views/base/Row.h"
+#include "rows/Row.h"
 
 namespace varnholt {
 struct ColumnDef;

@@ -5,10 +5,10 @@
 
 #include "layouts/GroupSortBy.h"
 #include "layouts/Layout.h"
-#include "views/base/Row.h"
+#include "rows/RecordRows.h"
+#include "rows/Row.h"
+#include "rows/display_scale.h"
 #include "views/core/RowList.h"
-#include "views/draw/display_scale.h"
-#include "views/grid/RecordRows.h"
 
 namespace varnholt::view {
 

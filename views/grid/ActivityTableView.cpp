@@ -17,12 +17,13 @@
 #include "model/records/ProjWbsRecord.h"
 #include "model/records/ProjectRecord.h"
 #include "model/records/TaskRecord.h"
-#include "views/base/ActivityRow.h"
-#include "views/grid/ActivityGroupOrders.h"
+#include "rows/ActivityRow.h"
+#include "rows/RecordRows.h"
 #include "views/core/RowList.h"
+#include "views/grid/ActivityGroupOrders.h"
 #include "views/grid/GroupIndex.h"
 #include "views/grid/GroupItem.h"
-#include "views/grid/RecordRows.h"
+#include "views/grid/GroupRow.h"
 #include "views/grid/StableSortRows.h"
 
 namespace varnholt::view {

@@ -7,13 +7,14 @@
 
 #include "layouts/GroupSortBy.h"
 #include "layouts/Layout.h"
-#include "views/base/Row.h"
+#include "rows/RecordRows.h"
+#include "rows/Row.h"
+#include "rows/display_scale.h"
 #include "views/core/FlattenRows.h"
 #include "views/core/HeaderDrag.h"
 #include "views/core/RowList.h"
-#include "views/draw/display_scale.h"
 #include "views/grid/GroupIndex.h"
-#include "views/grid/RecordRows.h"
+#include "views/grid/GroupRow.h"
 #include "views/grid/SortList.h"
 
 #include <algorithm>

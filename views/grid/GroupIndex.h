@@ -8,7 +8,7 @@
 #pragma once
 
 #include "layouts/GroupSortBy.h"
-#include "views/grid/RecordRows.h"
+#include "views/grid/GroupRow.h"
 
 #include <cstddef>
 #include <cstdint>

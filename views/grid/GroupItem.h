@@ -10,7 +10,7 @@
 #include "layouts/GroupSortBy.h"
 #include "model/records/record_classes.h"
 #include "model/s_val.h"
-#include "views/base/Row.h"
+#include "rows/Row.h"
 #include "views/grid/date_buckets.h"
 
 #include <cstdint>

@@ -5,9 +5,9 @@
 #include "views/grid/ProjectTableView.h"
 
 #include "layouts/Layout.h"
-#include "views/base/Row.h"
+#include "rows/Row.h"
+#include "rows/display_scale.h"
 #include "views/core/RowList.h"
-#include "views/draw/display_scale.h"
 #include "views/grid/RecordCells.h"
 
 namespace varnholt::view {

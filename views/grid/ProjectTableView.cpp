@@ -11,8 +11,9 @@
 #include "layouts/Layout.h"
 #include "model/Document.h"
 #include "model/records/ProjectRecord.h"
+#include "rows/RecordRows.h"
 #include "views/grid/GroupItem.h"
-#include "views/grid/RecordRows.h"
+#include "views/grid/GroupRow.h"
 #include "views/grid/StableSortRows.h"
 
 

@@ -3,7 +3,7 @@
 #include "views/grid/RecordCells.h"
 
 #include "layouts/Layout.h"
-#include "views/base/Row.h"
+#include "rows/Row.h"
 
 #include <string>
 

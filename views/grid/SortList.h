@@ -3,7 +3,7 @@
 #pragma once
 
 #include "layouts/GroupSortBy.h"
-#include "views/base/Row.h"
+#include "rows/Row.h"
 #include "views/grid/StableSortRows.h"
 
 #include <cstddef>

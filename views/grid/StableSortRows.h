@@ -5,7 +5,7 @@
 // order it never changes the result either: equal rows keep their order.
 #pragma once
 
-#include "views/base/Row.h"
+#include "rows/Row.h"
 
 #include <algorithm>
 #include <cstddef>

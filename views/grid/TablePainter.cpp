@@ -5,7 +5,7 @@
 
 #include "layouts/GroupSortBy.h"
 #include "layouts/Layout.h"
-#include "views/base/Row.h"
+#include "rows/Row.h"
 #include "views/core/RowList.h"
 
 #include <algorithm>

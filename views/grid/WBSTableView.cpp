@@ -15,9 +15,10 @@
 #include "model/records/ObsRecord.h"
 #include "model/records/ProjWbsRecord.h"
 #include "model/records/ProjectRecord.h"
+#include "rows/RecordRows.h"
 #include "views/grid/GroupIndex.h"
 #include "views/grid/GroupItem.h"
-#include "views/grid/RecordRows.h"
+#include "views/grid/GroupRow.h"
 #include "views/grid/StableSortRows.h"
 
 namespace varnholt::view {

@@ -6,7 +6,7 @@
 #include "model/records/ActvCodeRecord.h"
 #include "model/records/TaskRecord.h"
 #include "model/records/load_time_values.h"
-#include "views/grid/RecordRows.h"
+#include "rows/RecordRows.h"
 
 #include <limits>
 

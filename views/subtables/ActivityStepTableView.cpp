@@ -4,7 +4,7 @@
 
 #include "model/records/TaskProcRecord.h"
 #include "model/records/TaskRecord.h"
-#include "views/grid/RecordRows.h"
+#include "rows/RecordRows.h"
 
 namespace varnholt::view {
 

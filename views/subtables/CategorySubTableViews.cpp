@@ -17,7 +17,7 @@
 #include "model/records/load_time_values.h"
 #include "model/s_bool.h"
 #include "model/s_string.h"
-#include "views/grid/RecordRows.h"
+#include "rows/RecordRows.h"
 
 #include <array>
 #include <cstdint>

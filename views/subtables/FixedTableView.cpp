@@ -5,9 +5,9 @@
 
 #include "model/CaptionCatalog.h"
 #include "model/s_val.h"
-#include "views/base/Row.h"
+#include "rows/Row.h"
+#include "rows/display_scale.h"
 #include "views/core/RowList.h"
-#include "views/draw/display_scale.h"
 
 namespace varnholt::view {
 

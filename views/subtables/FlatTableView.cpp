@@ -2,10 +2,10 @@
 
 #include "views/subtables/FlatTableView.h"
 
-#include "views/base/Row.h"
+#include "rows/RecordRows.h"
+#include "rows/Row.h"
+#include "rows/display_scale.h"
 #include "views/core/RowList.h"
-#include "views/draw/display_scale.h"
-#include "views/grid/RecordRows.h"
 #include "views/subtables/FlattenAll.h"
 
 #include <algorithm>

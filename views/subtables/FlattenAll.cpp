@@ -2,7 +2,7 @@
 
 #include "views/subtables/FlattenAll.h"
 
-#include "views/base/Row.h"
+#include "rows/Row.h"
 #include "views/core/RowList.h"
 
 namespace varnholt::view {

@@ -4,10 +4,10 @@
 #include "views/subtables/RelationshipTableView.h"
 
 #include "layouts/Layout.h"
-#include "views/base/Row.h"
+#include "rows/Row.h"
+#include "rows/display_scale.h"
 #include "views/core/HeaderDrag.h"
 #include "views/core/RowList.h"
-#include "views/draw/display_scale.h"
 
 #include <algorithm>
 

@@ -4,10 +4,10 @@
 
 #include "layouts/Layout.h"
 #include "model/records/TaskRecord.h"
-#include "views/base/Row.h"
+#include "rows/RecordRows.h"
+#include "rows/Row.h"
+#include "rows/display_scale.h"
 #include "views/core/RowList.h"
-#include "views/draw/display_scale.h"
-#include "views/grid/RecordRows.h"
 
 namespace varnholt::view {
 

@@ -3,7 +3,7 @@
 #include "views/subtables/TaskMemoTableView.h"
 
 #include "model/records/TaskRecord.h"
-#include "views/grid/RecordRows.h"
+#include "rows/RecordRows.h"
 #include "views/subtables/WBSMemoTableView.h"
 
 namespace varnholt::view {

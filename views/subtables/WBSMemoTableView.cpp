@@ -4,7 +4,7 @@
 
 #include "model/records/MemoRecord.h"
 #include "model/records/ProjWbsRecord.h"
-#include "views/grid/RecordRows.h"
+#include "rows/RecordRows.h"
 
 namespace varnholt::view {
 

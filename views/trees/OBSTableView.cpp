@@ -5,7 +5,7 @@
 #include "model/CaptionCatalog.h"
 #include "model/Document.h"
 #include "model/records/ObsRecord.h"
-#include "views/grid/RecordRows.h"
+#include "rows/RecordRows.h"
 #include "views/trees/record_tree.h"
 
 namespace varnholt::view {

@@ -6,12 +6,12 @@
 #include "layouts/Layout.h"
 #include "model/Document.h"
 #include "model/records/RsrcRecord.h"
-#include "views/base/Row.h"
+#include "rows/RecordRows.h"
+#include "rows/Row.h"
+#include "rows/display_scale.h"
 #include "views/core/HeaderDrag.h"
 #include "views/core/RowList.h"
 #include "views/details/HtmlToText.h"
-#include "views/draw/display_scale.h"
-#include "views/grid/RecordRows.h"
 #include "views/trees/record_tree.h"
 
 #include <algorithm>

@@ -3,11 +3,11 @@
 #include "views/trees/TreeTableView.h"
 
 #include "model/s_integers.h"
-#include "views/base/Row.h"
+#include "rows/RecordRows.h"
+#include "rows/Row.h"
+#include "rows/display_scale.h"
 #include "views/core/FlattenRows.h"
 #include "views/core/RowList.h"
-#include "views/draw/display_scale.h"
-#include "views/grid/RecordRows.h"
 #include "views/grid/StableSortRows.h"
 
 #include <algorithm>

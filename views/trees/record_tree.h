@@ -3,7 +3,7 @@
 // The core refuses every parent link that would close a loop, so each record gets one row.
 #pragma once
 
-#include "views/base/Row.h"
+#include "rows/Row.h"
 
 #include <memory>
 #include <utility>

@@ -2,7 +2,7 @@
 // wheel, the keys and the find notice: both always show the same rows, a selection moves with
 // a margin of two rows, and the text beside a memo list follows it.
 
-#include "views/base/Row.h"
+#include "rows/Row.h"
 #include "views/core/PaneHost.h"
 #include "views/core/RowList.h"
 #include "views/core/View.h"

@@ -2,10 +2,10 @@
 // paint, the update and repaint order after a click, the flat sub-tables, the display scale
 // and where cursor requests go.
 
+#include "rows/display_scale.h"
 #include "views/core/PaneHost.h"
 #include "views/core/View.h"
 #include "views/draw/RecordingBackend.h"
-#include "views/draw/display_scale.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // row_list_test.cpp - the visible row list, its activity map and the flattening rule.
 
 #include "model/records/TaskRecord.h"
-#include "views/base/ActivityRow.h"
+#include "rows/ActivityRow.h"
 #include "views/core/FlattenRows.h"
 #include "views/core/RowList.h"
 

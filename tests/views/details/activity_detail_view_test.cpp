@@ -5,9 +5,10 @@
 
 #include "model/CaptionCatalog.h"
 #include "model/text_utils.h"
-#include "views/base/ActivityRow.h"
+#include "rows/ActivityRow.h"
+#include "rows/RecordRows.h"
 #include "views/details/ActivityDetailView.h"
-#include "views/grid/RecordRows.h"
+#include "views/grid/GroupRow.h"
 
 #include <span>
 #include <utility>

@@ -3,12 +3,12 @@
 // fake host, and a reader for the texts of a recorded paint.
 #pragma once
 
+#include "rows/Row.h"
+#include "rows/display_scale.h"
 #include "tests/model/hand_built_document.h"
 #include "tests/views/support/FakeHost.h"
-#include "views/base/Row.h"
 #include "views/core/View.h"
 #include "views/details/DetailView.h"
-#include "views/draw/display_scale.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 
 #include "tests/views/details/detail_test_support.h"
 
-#include "views/base/ActivityRow.h"
+#include "rows/ActivityRow.h"
 #include "views/details/ActivityDetailView.h"
 
 namespace varnholt::view::test_support {

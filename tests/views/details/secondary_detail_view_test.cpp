@@ -9,12 +9,12 @@
 #include "model/records/ObsRecord.h"
 #include "model/records/ProjectRecord.h"
 #include "model/text_utils.h"
+#include "rows/RecordRows.h"
 #include "views/details/HtmlToText.h"
 #include "views/details/OBSDetailView.h"
 #include "views/details/ProjectDetailView.h"
 #include "views/details/ResourceDetailView.h"
 #include "views/details/RoleDetailView.h"
-#include "views/grid/RecordRows.h"
 
 namespace varnholt::view::test_support {
 namespace {

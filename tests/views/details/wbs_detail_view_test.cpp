@@ -4,9 +4,9 @@
 #include "tests/views/details/detail_test_support.h"
 
 #include "model/text_utils.h"
-#include "views/base/ActivityRow.h"
+#include "rows/ActivityRow.h"
+#include "rows/RecordRows.h"
 #include "views/details/WBSDetailView.h"
-#include "views/grid/RecordRows.h"
 
 namespace varnholt::view::test_support {
 namespace {

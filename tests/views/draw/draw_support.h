@@ -1,9 +1,9 @@
 // draw_support.h - a drawing context with a recording backend attached, for the drawing tests.
 #pragma once
 
+#include "rows/display_scale.h"
 #include "views/draw/DrawContext.h"
 #include "views/draw/RecordingBackend.h"
-#include "views/draw/display_scale.h"
 
 #include <string>
 #include <vector>

@@ -15,12 +15,13 @@
 #include "model/records/TaskRecord.h"
 #include "model/s_enums.h"
 #include "model/s_hour.h"
+#include "rows/ActivityRow.h"
+#include "rows/RecordRows.h"
+#include "rows/display_scale.h"
 #include "tests/views/support/FakeHost.h"
-#include "views/base/ActivityRow.h"
-#include "views/base/display_scale.h"
 #include "views/core/RowList.h"
 #include "views/gantt/GanttView.h"
-#include "views/grid/RecordRows.h"
+#include "views/grid/GroupRow.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

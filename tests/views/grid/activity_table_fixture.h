@@ -12,11 +12,12 @@
 #include "layouts/FilterSelection.h"
 #include "layouts/NamedFilter.h"
 #include "model/s_string.h"
+#include "rows/RecordRows.h"
+#include "rows/Row.h"
 #include "tests/views/support/schedule_text.h"
-#include "views/base/Row.h"
 #include "views/core/RowList.h"
 #include "views/grid/ActivityTableView.h"
-#include "views/grid/RecordRows.h"
+#include "views/grid/GroupRow.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,8 @@
 #include "columns/load_time_columns.h"
 #include "model/records/ActvCodeRecord.h"
 #include "model/records/UdfTypeRecord.h"
-#include "views/base/ActivityRow.h"
+#include "rows/ActivityRow.h"
+#include "rows/RecordRows.h"
 #include "views/grid/GroupIndex.h"
 
 #include <map>

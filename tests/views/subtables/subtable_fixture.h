@@ -13,11 +13,11 @@
 
 #include "import/Document_xer.h"
 #include "layouts/ActivityLayout.h"
+#include "rows/ActivityRow.h"
+#include "rows/RecordRows.h"
 #include "tests/views/support/FakeHost.h"
 #include "tests/views/support/schedule_text.h"
-#include "views/base/ActivityRow.h"
 #include "views/core/View.h"
-#include "views/grid/RecordRows.h"
 
 #include <gtest/gtest.h>
 

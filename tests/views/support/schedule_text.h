@@ -6,7 +6,7 @@
 #include "columns/ColumnCatalog.h"
 #include "model/CaptionCatalog.h"
 #include "model/number_formats.h"
-#include "views/draw/display_scale.h"
+#include "rows/display_scale.h"
 
 #include <algorithm>
 #include <string>

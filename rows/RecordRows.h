@@ -1,11 +1,10 @@
-// RecordRows.h - the row classes of the views' row trees besides the activity row: the
-// invisible root, group rows, and one class per kind of record a table shows. They differ in
-// their record, their kind query and getter, and how they answer the two value queries.
+// RecordRows.h - the row classes of the views' row trees besides the activity and group rows:
+// the invisible root and one class per kind of record a table shows. They differ in their
+// record, their kind query and getter, and how they answer the two value queries.
 #pragma once
 
-#include "views/base/Row.h"
-#include "views/grid/GroupItem.h"
-#include "views/grid/record_row.h"
+#include "rows/Row.h"
+#include "rows/record_row.h"
 
 #include <cstdint>
 #include <memory>
@@ -17,24 +16,6 @@ namespace varnholt::view {
 class RootRow final : public Row {
 public:
     [[nodiscard]] bool IsRootRow() const override { return true; }
-};
-
-// A group of a grouped table. Owns its item; its cells are the item's summaries over the
-// row's direct children, kept by the item from the first request on.
-class GroupRow final : public Row {
-public:
-    explicit GroupRow(std::unique_ptr<GroupItem> item);
-
-    [[nodiscard]] bool IsGroupRow() const override { return true; }
-    // Column ids are read as field ids: group rows summarise built-in columns only.
-    [[nodiscard]] const s_val& GetCodeValue(std::int32_t column_id) const override { return GetFieldValue(column_id); }
-    [[nodiscard]] const s_val& GetFieldValue(std::int32_t field_id) const override;
-
-    [[nodiscard]] std::wstring GetTitle() const { return m_item->GetTitle(); }
-    [[nodiscard]] const GroupItem& GetItem() const { return *m_item; }
-
-private:
-    std::unique_ptr<GroupItem> m_item;
 };
 
 // A WBS element. With the summary flag set (a project's top element, an element shown with

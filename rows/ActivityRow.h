@@ -3,7 +3,7 @@
 #pragma once
 
 #include "model/records/TaskRecord.h"
-#include "views/base/Row.h"
+#include "rows/Row.h"
 
 namespace varnholt::view {
 

@@ -3,7 +3,7 @@
 // getter; this template writes that pair once for all of them.
 #pragma once
 
-#include "views/base/Row.h"
+#include "rows/Row.h"
 
 #include <type_traits>
 

@@ -1,5 +1,5 @@
 // RecordRows.cpp - value routing of the record rows and the WBS summary rule.
-#include "views/grid/RecordRows.h"
+#include "rows/RecordRows.h"
 
 #include "columns/ColumnCatalog.h"
 #include "model/records/ProjWbsRecord.h"
@@ -10,7 +10,6 @@
 #include "model/s_integers.h"
 #include "model/s_unit.h"
 
-#include <cassert>
 #include <cmath>
 #include <limits>
 
@@ -44,14 +43,6 @@ s_val_ptr RollUp(const ProjWbsRecord& wbs, const ColumnDef& column) {
 }
 
 }  // namespace
-
-GroupRow::GroupRow(std::unique_ptr<GroupItem> item) : m_item(std::move(item)) {
-    assert(m_item != nullptr && "a group row is made around its item");
-}
-
-const s_val& GroupRow::GetFieldValue(std::int32_t field_id) const {
-    return m_item->GetSummaryValue(children, field_id);
-}
 
 const s_val& WBSRow::GetCodeValue(std::int32_t column_id) const {
     if (IsUdfColumnId(column_id)) return *m_wbs->GetColumnValue(column_id);

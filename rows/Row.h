@@ -4,7 +4,7 @@
 #pragma once
 
 #include "model/s_val.h"
-#include "views/draw/Geometry.h"
+#include "rows/Geometry.h"
 
 #include <cstdint>
 #include <memory>

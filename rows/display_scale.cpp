@@ -1,6 +1,6 @@
 // display_scale.cpp - the program-wide display scale.
 
-#include "views/draw/display_scale.h"
+#include "rows/display_scale.h"
 
 #include <cmath>
 
