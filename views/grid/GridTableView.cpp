@@ -1,7 +1,5 @@
-// GridTableView.cpp - metrics, listing, text export, the mouse, the header and the group rows
-// of the grid tables.
-// Every hit test reads the rectangles of the last paint; rows are hit-tested only within the
-// range that paint covered, since a re-listed row keeps the rectangle of its old place.
+// GridTableView.cpp - sorting, text export, the mouse, the header and the group rows of the
+// grid tables. Every hit test reads the rectangles of the last paint.
 
 #include "views/grid/GridTableView.h"
 
@@ -10,7 +8,6 @@
 #include "rows/RecordRows.h"
 #include "rows/Row.h"
 #include "rows/display_scale.h"
-#include "views/core/FlattenRows.h"
 #include "views/core/HeaderDrag.h"
 #include "views/core/RowList.h"
 #include "views/grid/GroupIndex.h"
@@ -21,62 +18,9 @@
 
 namespace varnholt::view {
 
-namespace {
+GridTableView::GridTableView() : RowTreeView(30.0f) {}
 
-
-std::int32_t FontSize(float scale) { return static_cast<std::int32_t>(15.0f * scale); }
-
-}  // namespace
-
-GridTableView::GridTableView()
-    : m_header_style(TextStyle::New(L"Calibri", 14, Color::Black(), true)),
-      m_cell_style(TextStyle::New(L"Calibri", 14, Color::Black(), false)),
-      m_group_style(TextStyle::New(L"Calibri", 14, Color::Black(), true)),
-      m_header_height(30.0f * DisplayScale()),
-      m_row_height(18.0f * DisplayScale()) {
-    const std::int32_t size = FontSize(DisplayScale());
-    m_header_style->SetSize(size);
-    m_cell_style->SetSize(size);
-    m_group_style->SetSize(size);
-}
-
-// The list refers into the tree: empty it before the tree goes.
-GridTableView::~GridTableView() { DropTree(); }
-
-void GridTableView::DropTree() {
-    ForgetSelection();
-    ClearRowList();
-    m_root.reset();
-}
-
-void GridTableView::SetRoot(std::unique_ptr<Row> root) {
-    DropTree();
-    m_root = std::move(root);
-}
-
-void GridTableView::Rebuild() {
-    if (GetDocument() == nullptr || GetLayout() == nullptr) return;
-    if (!HasTree()) BuildTree();
-    ListRows();
-}
-
-void GridTableView::ListRows() {
-    ClearRowList();
-    if (m_root != nullptr) FlattenRows(*m_root, GetRowList());
-}
-
-void GridTableView::ExpandAll() {
-    DropTree();
-    Rebuild();
-}
-
-void GridTableView::CollapseAll() {
-    for (Row* row : GetRowList().Rows()) {
-        row->selected = false;
-        if (!row->children.empty()) row->expanded = false;
-    }
-    Rebuild();
-}
+bool GridTableView::CanBuild() const { return GetDocument() != nullptr && GetLayout() != nullptr; }
 
 void GridTableView::SortTree(Row& row) {
     bool holds_other = false;
@@ -92,19 +36,12 @@ void GridTableView::SortTree(Row& row) {
     SortList::Sort(row.children, *grouping);
 }
 
-void GridTableView::ClearRowList() {
-    GetRowList().Clear();
-    m_painted = {};
-}
-
 GroupSortBy* GridTableView::Grouping() const {
     Layout* layout = GetLayout();
     return layout != nullptr ? layout->GetGroupSortBy() : nullptr;
 }
 
-bool GridTableView::CanPaint() const {
-    return GetDocument() != nullptr && GetLayout() != nullptr;
-}
+bool GridTableView::CanPaint() const { return CanBuild(); }
 
 float GridTableView::GetWidth() const {
     const Layout* layout = GetLayout();
@@ -112,17 +49,6 @@ float GridTableView::GetWidth() const {
     float width = 0.0f;
     for (std::size_t c = 0; c < layout->GetColumnCount(); ++c) width += layout->GetColumn(c)->width * DisplayScale();
     return width;
-}
-
-float GridTableView::GetHeight() const {
-    return static_cast<float>(GetRowList().Size()) * m_row_height + m_header_height;
-}
-
-void GridTableView::SetScale() {
-    const float scale = DisplayScale();
-    m_header_height = 30.0f * scale;
-    m_row_height = 18.0f * scale;
-    for (TextStyle* style : {m_header_style.get(), m_cell_style.get(), m_group_style.get()}) style->SetSize(FontSize(scale));
 }
 
 std::wstring GridTableView::GetText() const {
@@ -160,13 +86,6 @@ void GridTableView::Draw(const RectF& visible) {
     if (GetDocument() != nullptr) DrawHeader();
 }
 
-bool GridTableView::PaintsSelected(const Row& row) const { return row.selected && !GetDrawContext().IsPrinting(); }
-
-PointF GridTableView::ContentPoint(float x, float y) const {
-    const DrawContext& dc = GetDrawContext();
-    return {static_cast<float>(dc.GetOriginX()) + x, static_cast<float>(dc.GetOriginY()) + y};
-}
-
 bool GridTableView::OnLButtonDown(std::uint32_t /*flags*/, float x, float y) {
     if (GetLayout() == nullptr) return PressAnswerWithoutLayout();
     m_moved_column = -1;
@@ -199,14 +118,6 @@ void GridTableView::SortByHeader(std::size_t column) {
         grouping->AddSortBy(clicked->field, kSortAscending);
     }
     SortAfterHeaderPress();
-}
-
-void GridTableView::SelectRowAt(PointF point) { SelectRow(PaintedRowAt(GetRowList(), m_painted, point)); }
-
-float GridTableView::MinimumWidth(std::size_t column) const {
-    const float scale = DisplayScale();
-    if (column > 0) return 30.0f * scale;
-    return 30.0f * scale + 20.0f * scale * static_cast<float>(GetRowList().GetDeepestLevel());
 }
 
 bool GridTableView::OnMouseMove(std::uint32_t flags, float x, float y) {
@@ -250,35 +161,25 @@ bool GridTableView::OnLButtonUp(std::uint32_t /*flags*/, float x, float y) {
     return ReleaseExpanders(ContentPoint(x, y), moved);
 }
 
-Row* GridTableView::ExpanderAt(PointF point, bool group_rows_only) const {
-    const auto& rows = GetRowList().Rows();
-    const std::size_t last = std::min(m_painted.last, rows.size());
-    for (std::size_t i = m_painted.first; i < last; ++i) {
-        Row& row = *rows[i];
-        if ((row.IsGroupRow() || !group_rows_only) && row.GetExpanderRect().Contains(point.x, point.y)) return &row;
-    }
-    return nullptr;
-}
-
 bool GridTableView::ReleaseExpanders(PointF point, bool /*moved_column*/) {
-    if (Row* row = ExpanderAt(point, true)) row->expanded = !row->expanded;
+    ToggleExpanderAt(point, true);
     return true;
 }
 
 GridTableView::RowPaint GridTableView::BeginRowPaint(const RectF& visible) {
     const DrawContext& dc = GetDrawContext();
     RowPaint paint;
-    paint.rows = VisibleRows(static_cast<float>(dc.GetOriginY()), visible.height, m_row_height, GetRowList().Size());
-    m_painted = paint.rows;
+    paint.rows = PaintRows(visible.height);
     paint.columns = VisibleColumns(*GetLayout(), static_cast<float>(dc.GetOriginX()), visible.width, DisplayScale());
     return paint;
 }
 
 bool GridTableView::BeginRow(Row& row, float y) {
     const float width = GetWidth();
-    row.rect = {0.0f, y + 1.0f, width, m_row_height - 1.0f};
+    const float row_height = GetRowHeight();
+    row.rect = {0.0f, y + 1.0f, width, row_height - 1.0f};
     if (GetLayout()->GetColumnCount() == 0) return false;
-    if (PaintsSelected(row)) GetDrawContext().FillRect(Color::Blue(), 0.0f, y, width, m_row_height);
+    if (PaintsSelected(row)) GetDrawContext().FillRect(Color::Blue(), 0.0f, y, width, row_height);
     return true;
 }
 
@@ -288,6 +189,7 @@ void GridTableView::DrawHeader() {
     DrawContext& dc = GetDrawContext();
     const float scale = DisplayScale();
     const float oy = static_cast<float>(dc.GetOriginY());
+    const float header_height = GetHeaderHeight();
     const float view_width = GetWidth();
     const float height = GetHeight();
     const std::size_t count = layout->GetColumnCount();
@@ -298,7 +200,7 @@ void GridTableView::DrawHeader() {
 
     m_column_borders.clear();
     m_header_cells.clear();
-    dc.FillRect(Color::White(), 0.0f, oy, view_width, m_header_height);
+    dc.FillRect(Color::White(), 0.0f, oy, view_width, header_height);
     if (m_drop_target == static_cast<std::int32_t>(count)) dc.PenLine(2, Color::DarkBlue(), view_width, oy, view_width, height);
 
     float x = 0.0f;
@@ -308,20 +210,20 @@ void GridTableView::DrawHeader() {
         const auto index = static_cast<std::int32_t>(i);
         const bool sorted = first_sort != nullptr && first_sort->field == column.field;
         if (index == m_drag_source || (index == m_moved_column && !dc.IsPrinting()))
-            dc.FillRect(Color::Blue(), x, oy, w, m_header_height);
+            dc.FillRect(Color::Blue(), x, oy, w, header_height);
         if (index == m_resize_column) {
             dc.PenLine(2, Color::DarkBlue(), x + w, oy, x + w, height);
         } else if (index == m_drop_target) {
             dc.PenLine(2, Color::DarkBlue(), x, oy, x, height);
         } else {
-            dc.PenLine(1, Color::Gray(), x + w, oy, x + w, oy + m_header_height);
+            dc.PenLine(1, Color::Gray(), x + w, oy, x + w, oy + header_height);
         }
         const float title_width = sorted ? w - 20.0f * scale : w - 7.0f * scale;
         dc.DrawText(*m_header_style, column.GetTitle(), HeaderTitleFlags(),
-                    {x + 5.0f * scale, oy + 5.0f * scale, title_width, m_header_height});
+                    {x + 5.0f * scale, oy + 5.0f * scale, title_width, header_height});
         const float right = x + w;
         if (sorted) {
-            const float middle = oy + m_header_height * 0.5f;
+            const float middle = oy + header_height * 0.5f;
             const float top = middle - 4.5f * scale;
             const float bottom = middle + 3.5f * scale;
             const bool ascending = first_sort->sort_type == kSortAscending;
@@ -330,12 +232,12 @@ void GridTableView::DrawHeader() {
             dc.FillPolygon(Color::DarkGray(),
                            {{right - 12.0f * scale, base}, {right - 4.0f * scale, base}, {right - 8.0f * scale, tip}});
         }
-        m_column_borders.push_back({right - 3.0f * scale, oy, 6.0f * scale, m_header_height});
-        m_header_cells.push_back({x + 4.0f * scale, oy, w - 8.0f * scale, m_header_height});
+        m_column_borders.push_back({right - 3.0f * scale, oy, 6.0f * scale, header_height});
+        m_header_cells.push_back({x + 4.0f * scale, oy, w - 8.0f * scale, header_height});
         x = right;
     }
     dc.PenLine(1, Color::LightGray(), 0.0f, oy, x, oy);
-    dc.PenLine(1, Color::Gray(), 0.0f, oy + m_header_height, x, oy + m_header_height);
+    dc.PenLine(1, Color::Gray(), 0.0f, oy + header_height, x, oy + header_height);
 }
 
 void GridTableView::DrawGroupRow(Row& row, float y, const TablePainter& painter, const ColumnRange* columns) {

@@ -5,21 +5,10 @@
 
 #include "layouts/GroupSortBy.h"
 #include "layouts/Layout.h"
-#include "rows/Row.h"
-#include "views/core/RowList.h"
-
-#include <algorithm>
 
 namespace varnholt::view {
 
 namespace {
-
-// Index from a float, for row and column positions that are never negative in practice; a
-// negative or non-finite quotient counts as 0.
-std::size_t WholePart(float value) {
-    if (!(value > 0.0f)) return 0;
-    return static_cast<std::size_t>(std::min(value, 1e9f));
-}
 
 struct IndicatorWord {
     std::wstring_view code;
@@ -33,21 +22,6 @@ constexpr IndicatorWord kIndicatorWords[] = {
 bool IsUserFieldColumn(std::int32_t column_id) { return column_id > 100000 && column_id < 500000; }
 
 }  // namespace
-
-Row* PaintedRowAt(const RowList& rows, RowRange painted, PointF point) {
-    for (std::size_t i = std::min(painted.last, rows.Size()); i > painted.first; --i) {
-        Row* row = rows.At(i - 1);
-        if (row->GetRect().Contains(point.x, point.y)) return row;
-    }
-    return nullptr;
-}
-
-RowRange VisibleRows(float origin_y, float pane_height, float row_height, std::size_t row_count) {
-    if (!(row_height > 0.0f)) return {};
-    const std::size_t first = WholePart(origin_y / row_height);
-    const std::size_t last = std::min(row_count, first + WholePart(pane_height / row_height));
-    return {std::min(first, last), last};
-}
 
 std::optional<ColumnRange> VisibleColumns(const Layout& layout, float origin_x, float pane_width, float scale) {
     const std::size_t count = layout.GetColumnCount();

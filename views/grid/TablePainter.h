@@ -18,18 +18,9 @@ class GroupSortBy;
 namespace varnholt::view {
 
 class Layout;
-class Row;
-class RowList;
 
 // Flags of a single-line cell text: vertically centred, left aligned.
 inline constexpr std::uint32_t kCellTextFlags = kTextSingleLine | kTextVCenter;
-
-// The rows a paint covers: [first, last) of the row list.
-struct RowRange {
-    std::size_t first = 0;
-    std::size_t last = 0;
-    friend bool operator==(const RowRange&, const RowRange&) = default;
-};
 
 // The columns a paint covers: first .. last inclusive, the first starting at x0.
 struct ColumnRange {
@@ -38,11 +29,6 @@ struct ColumnRange {
     float x0 = 0.0f;
 };
 
-// Rows from the vertical scroll position down the pane's height.
-[[nodiscard]] RowRange VisibleRows(float origin_y, float pane_height, float row_height, std::size_t row_count);
-// The last row of the painted range whose rectangle holds the point, or null: what a click
-// selects. Rows outside the last paint have stale rectangles and are passed over.
-[[nodiscard]] Row* PaintedRowAt(const RowList& rows, RowRange painted, PointF point);
 // Columns from the horizontal scroll position across the pane's width; none when every column
 // ends at or left of the scroll position (nothing of the table is in view).
 [[nodiscard]] std::optional<ColumnRange> VisibleColumns(const Layout& layout, float origin_x, float pane_width,

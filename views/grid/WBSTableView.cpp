@@ -206,11 +206,7 @@ void WBSTableView::SortAfterHeaderPress() {
 
 bool WBSTableView::ReleaseExpanders(PointF point, bool moved_column) {
     // WBS rows with child rows have expanders of their own.
-    if (Row* row = ExpanderAt(point, false)) {
-        row->expanded = !row->expanded;
-        return true;
-    }
-    return moved_column;
+    return ToggleExpanderAt(point) || moved_column;
 }
 
 }  // namespace varnholt::view

@@ -2,12 +2,12 @@
 // that list the items of the record selected in a master view (relationships, codes, steps,
 // notebook topics). Every Update throws the rows away and builds new ones from the master's
 // current selection, so the selection is lost; no master, no selection or a selected row of
-// another kind leaves the table empty under its header. Header and row heights are fixed at
-// construction; these tables neither expand, collapse, rescale nor copy.
+// another kind leaves the table empty under its header. Fonts, header and row heights follow
+// the scale at construction and never again (a printed page keeps the sub-tables' screen
+// metrics); these tables neither expand, collapse, rescale nor copy.
 #pragma once
 
-#include "views/core/View.h"
-#include "views/draw/TextStyle.h"
+#include "views/core/RowTreeView.h"
 
 #include <cstdint>
 #include <memory>
@@ -20,16 +20,14 @@ namespace varnholt::view {
 
 class Row;
 
-class FlatTableView : public View {
+class FlatTableView : public RowTreeView {
 public:
-    ~FlatTableView() override;
-
-    [[nodiscard]] float GetHeight() const override;
-    [[nodiscard]] float GetHeaderHeight() const override { return m_header_height; }
-    [[nodiscard]] float GetRowHeight() const override { return m_row_height; }
     [[nodiscard]] std::int32_t GetMovedColumn() const override { return m_moved_column; }
     // Drops every row, then lists new ones from the master's selection.
     void Update() override;
+    void ExpandAll() override {}
+    void CollapseAll() override {}
+    void SetScale() override {}
     // The rows, then the header over them.
     void Draw(const RectF& visible) override;
     // A press selects exactly the row under the point (none beside every row) and asks for no
@@ -43,7 +41,7 @@ protected:
     explicit FlatTableView(View* master);
 
     // Whether a rebuild may list rows: a master at least.
-    [[nodiscard]] virtual bool CanRebuild() const { return m_master != nullptr; }
+    [[nodiscard]] bool CanBuild() const override { return m_master != nullptr; }
     // Adds the rows of the master's selected row under the root, each at level 0, in the order
     // they are to show.
     virtual void AddRows(Row& root, const Row& selected) = 0;
@@ -52,29 +50,17 @@ protected:
 
     // The activity of a selected activity row, else null.
     [[nodiscard]] static const TaskRecord* SelectedActivity(const Row& selected);
-    // The mouse point in content coordinates.
-    [[nodiscard]] PointF ContentPoint(float x, float y) const;
-    // Printed pages show no selection.
-    [[nodiscard]] bool PaintsSelected(const Row& row) const;
     // The text colour of a row's cells.
     [[nodiscard]] Color CellColor(const Row& row) const;
     // The two lines across the width: under the header and under the last row at `bottom`.
     void DrawClosingLines(float width, float bottom);
 
-    std::unique_ptr<TextStyle> m_header_style;
-    std::unique_ptr<TextStyle> m_cell_style;
     std::int32_t m_moved_column = -1;
 
 private:
-    // Deletes the rows and empties the list in one step, so that no listed row outlives its
-    // tree whatever the rebuild does next.
-    void DropRows();
-    void Rebuild();
+    void BuildTree() override;
 
-    View* m_master;                 // not owned
-    std::unique_ptr<Row> m_root;    // null until a rebuild makes it
-    float m_header_height;
-    float m_row_height;
+    View* m_master;  // not owned
 };
 
 }  // namespace varnholt::view

@@ -11,7 +11,7 @@
 
 namespace varnholt::view {
 
-bool RelationshipTableView::CanRebuild() const { return FlatTableView::CanRebuild() && GetLayout() != nullptr; }
+bool RelationshipTableView::CanBuild() const { return FlatTableView::CanBuild() && GetLayout() != nullptr; }
 
 void RelationshipTableView::AddRows(Row& root, const Row& selected) {
     const TaskRecord* activity = SelectedActivity(selected);

@@ -32,7 +32,7 @@ public:
     bool OnLButtonUp(std::uint32_t flags, float x, float y) override;
 
 private:
-    [[nodiscard]] bool CanRebuild() const override;
+    [[nodiscard]] bool CanBuild() const override;
     void AddRows(Row& root, const Row& selected) override;
     void DrawRows() override;
     void DrawHeader() override;

@@ -160,7 +160,7 @@ void ResourceTableView::DrawHeader() {
         } else {
             dc.PenLine(1, Color::Gray(), x + w, oy, x + w, oy + header_height);
         }
-        dc.DrawText(*m_title_style, column.GetTitle(), kTitleFlags, {x + 5.0f * s, oy, w - 5.0f * s, header_height});
+        dc.DrawText(*m_header_style, column.GetTitle(), kTitleFlags, {x + 5.0f * s, oy, w - 5.0f * s, header_height});
         m_border_zones.push_back({x + w - 3.0f * s, oy, 6.0f * s, header_height});
         m_header_cells.push_back({x + 4.0f * s, oy, w - 8.0f * s, header_height});
         x += w;
@@ -173,7 +173,7 @@ void ResourceTableView::DrawRow(Row& row, float y) {
     DrawContext& dc = GetDrawContext();
     const float width = GetWidth();
     const float row_height = GetRowHeight();
-    const bool highlighted = row.selected && !dc.IsPrinting();
+    const bool highlighted = PaintsSelected(row);
     if (ColumnCount() > 0) {
         if (highlighted) dc.FillRect(Color::Blue(), 0.0f, y, width, row_height);
         const RsrcRecord* resource = row.GetResource();
