@@ -2,6 +2,8 @@
 
 #include "views/core/RowTreeView.h"
 
+#include "layouts/Layout.h"
+#include "layouts/LayoutColumn.h"
 #include "rows/Row.h"
 #include "rows/display_scale.h"
 #include "views/core/FlattenRows.h"
@@ -137,6 +139,32 @@ float RowTreeView::MinimumWidth(std::size_t column) const {
     const float scale = DisplayScale();
     if (column > 0) return 30.0f * scale;
     return 30.0f * scale + 20.0f * scale * static_cast<float>(GetRowList().GetDeepestLevel());
+}
+
+std::wstring RowTreeView::LayoutText(const CellText& cell) const {
+    const Layout* layout = GetLayout();
+    if (layout == nullptr) return {};
+    const std::size_t columns = layout->GetColumnCount();
+    const auto& rows = GetRowList().Rows();
+    std::wstring text;
+    text.reserve((rows.size() + 1) * columns * 12);
+    for (std::size_t c = 0; c < columns; ++c) {
+        text += layout->GetColumn(c)->GetTitle();
+        text += L'\t';
+    }
+    text += L'\n';
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        if (r > 0) text += L'\n';
+        for (std::size_t c = 0; c < columns; ++c) {
+            if (c > 0) text += L'\t';
+            text += cell(*rows[r], c, *layout->GetColumn(c));
+        }
+    }
+    return text;
+}
+
+void RowTreeView::ResizeLayoutColumn(LayoutColumn& column, std::size_t index, float left, PointF point) const {
+    column.width = std::max(point.x - left, MinimumWidth(index)) / UsableDisplayScale();
 }
 
 }  // namespace varnholt::view

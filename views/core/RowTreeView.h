@@ -12,9 +12,13 @@
 #include "views/draw/TextStyle.h"
 
 #include <cstddef>
+#include <functional>
 #include <memory>
+#include <string>
 
 namespace varnholt::view {
+
+struct LayoutColumn;
 
 // The rows a paint covers: [first, last) of the row list.
 struct RowRange {
@@ -82,6 +86,14 @@ protected:
     bool ToggleExpanderAt(PointF point, bool group_rows_only = false);
     // The narrowest a column may get: the first one also makes room for the deepest indentation.
     [[nodiscard]] float MinimumWidth(std::size_t column) const;
+    // A listed row's text in the layout column at `index`.
+    using CellText = std::function<std::wstring(const Row& row, std::size_t index, const LayoutColumn& column)>;
+    // The layout's column titles and then the listed rows, tab-separated, a line each: what the
+    // tables with layout columns copy. Empty without a layout.
+    [[nodiscard]] std::wstring LayoutText(const CellText& cell) const;
+    // Resizes the layout column at `index`, whose drawn left edge is at `left`, to end at the
+    // point, no narrower than its minimum. Layouts keep widths at scale 1.
+    void ResizeLayoutColumn(LayoutColumn& column, std::size_t index, float left, PointF point) const;
 
     std::unique_ptr<TextStyle> m_header_style;  // bold, header titles
     std::unique_ptr<TextStyle> m_cell_style;    // regular, cells

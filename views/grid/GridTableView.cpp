@@ -14,8 +14,6 @@
 #include "views/grid/GroupRow.h"
 #include "views/grid/SortList.h"
 
-#include <algorithm>
-
 namespace varnholt::view {
 
 GridTableView::GridTableView() : RowTreeView(30.0f) {}
@@ -52,30 +50,10 @@ float GridTableView::GetWidth() const {
 }
 
 std::wstring GridTableView::GetText() const {
-    const Layout* layout = GetLayout();
-    if (layout == nullptr) return {};
-    const std::size_t columns = layout->GetColumnCount();
-    const auto& rows = GetRowList().Rows();
-    std::wstring text;
-    text.reserve((rows.size() + 1) * columns * 12);
-    for (std::size_t c = 0; c < columns; ++c) {
-        text += layout->GetColumn(c)->GetTitle();
-        text += L'\t';
-    }
-    text += L'\n';
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        if (r > 0) text += L'\n';
-        const Row& row = *rows[r];
-        for (std::size_t c = 0; c < columns; ++c) {
-            if (c > 0) text += L'\t';
-            if (c == 0 && row.IsGroupRow()) {
-                text += static_cast<const GroupRow&>(row).GetTitle();
-            } else {
-                text += row.GetCodeValue(layout->GetColumn(c)->field).to_string();
-            }
-        }
-    }
-    return text;
+    return LayoutText([](const Row& row, std::size_t index, const LayoutColumn& column) {
+        if (index == 0 && row.IsGroupRow()) return static_cast<const GroupRow&>(row).GetTitle();
+        return row.GetCodeValue(column.field).to_string();
+    });
 }
 
 GroupRow* GridTableView::FindGroupRow(const GroupIndex& index, const Row& row) { return index.Find(row); }
@@ -88,22 +66,11 @@ void GridTableView::Draw(const RectF& visible) {
 
 bool GridTableView::OnLButtonDown(std::uint32_t /*flags*/, float x, float y) {
     if (GetLayout() == nullptr) return PressAnswerWithoutLayout();
-    m_moved_column = -1;
     const PointF p = ContentPoint(x, y);
-    bool result = false;
-    if (const std::int32_t border = FirstHit(m_column_borders, p); border >= 0) {
-        m_resize_column = border;
-        result = true;
-    }
-    if (const std::int32_t cell = FirstHit(m_header_cells, p); cell >= 0) {
-        const auto column = static_cast<std::size_t>(cell);
-        m_drag_source = m_moved_column = static_cast<std::int32_t>(column);
-        GetDrawContext().RequestCursor(CursorKind::size_all);
-        if (HeaderPressSorts()) SortByHeader(column);
-        result = true;
-    }
+    const bool hit = m_header.Press(p, GetDrawContext());
+    if (m_header.PickedColumn() >= 0 && HeaderPressSorts()) SortByHeader(static_cast<std::size_t>(m_header.PickedColumn()));
     SelectRowAt(p);
-    return result;
+    return hit;
 }
 
 void GridTableView::SortByHeader(std::size_t column) {
@@ -124,41 +91,24 @@ bool GridTableView::OnMouseMove(std::uint32_t flags, float x, float y) {
     Layout* layout = GetLayout();
     if (layout == nullptr) return MoveAnswerWithoutLayout();
     const PointF p = ContentPoint(x, y);
-    bool result = false;
-    if (FirstHit(m_column_borders, p) >= 0) GetDrawContext().RequestCursor(CursorKind::size_we);
-    if ((flags & kLeftButtonDown) != 0) {
-        if (const std::int32_t target = DropTargetAt(m_header_cells, GetWidth(), p); target >= 0) {
-            m_drop_target = target;
-            if (static_cast<std::size_t>(target) < m_header_cells.size())
-                GetDrawContext().RequestCursor(CursorKind::size_all);
-            result = true;
-        }
-    }
-    if (m_resize_column >= 0) {
-        const auto column = static_cast<std::size_t>(m_resize_column);
-        LayoutColumn* resized = layout->GetColumn(column);
-        if (resized == nullptr) return result;
-        const float scale = DisplayScale();
-        float left = 0.0f;
-        for (std::size_t c = 0; c < column; ++c) left += layout->GetColumn(c)->width * scale;
-        const float width = std::max(p.x - left, MinimumWidth(column));
-        resized->width = width / UsableDisplayScale();
-        return true;
-    }
-    return result;
+    m_header.Hover(p, GetDrawContext());
+    const bool dragged = m_header.Drag(flags, p, GetWidth(), GetDrawContext());
+    if (m_header.ResizingColumn() < 0) return dragged;
+    const auto column = static_cast<std::size_t>(m_header.ResizingColumn());
+    LayoutColumn* resized = layout->GetColumn(column);
+    if (resized == nullptr) return dragged;
+    float left = 0.0f;
+    for (std::size_t c = 0; c < column; ++c) left += layout->GetColumn(c)->width * DisplayScale();
+    ResizeLayoutColumn(*resized, column, left, p);
+    return true;
 }
 
 bool GridTableView::OnLButtonUp(std::uint32_t /*flags*/, float x, float y) {
     Layout* layout = GetLayout();
     if (layout == nullptr) return ReleaseAnswerWithoutLayout();
-    bool moved = false;
-    if (m_drag_source >= 0 && m_drop_target >= 0) {
-        layout->MoveColumn(static_cast<std::size_t>(m_drag_source), static_cast<std::size_t>(m_drop_target));
-        m_moved_column = m_drop_target > m_drag_source ? m_drop_target - 1 : m_drop_target;
-        moved = true;
-    }
-    m_resize_column = m_drag_source = m_drop_target = -1;
-    return ReleaseExpanders(ContentPoint(x, y), moved);
+    const auto move = m_header.Release();
+    if (move) layout->MoveColumn(move->from, move->to);
+    return ReleaseExpanders(ContentPoint(x, y), move.has_value());
 }
 
 bool GridTableView::ReleaseExpanders(PointF point, bool /*moved_column*/) {
@@ -188,56 +138,31 @@ void GridTableView::DrawHeader() {
     if (layout == nullptr) return;
     DrawContext& dc = GetDrawContext();
     const float scale = DisplayScale();
-    const float oy = static_cast<float>(dc.GetOriginY());
-    const float header_height = GetHeaderHeight();
-    const float view_width = GetWidth();
-    const float height = GetHeight();
-    const std::size_t count = layout->GetColumnCount();
     const GroupSortBy* grouping = Grouping();
     const SortBy* first_sort = grouping != nullptr && !grouping->sort_bys.empty() && HeaderPressSorts()
                                     ? grouping->sort_bys.front().get()
                                     : nullptr;
-
-    m_column_borders.clear();
-    m_header_cells.clear();
-    dc.FillRect(Color::White(), 0.0f, oy, view_width, header_height);
-    if (m_drop_target == static_cast<std::int32_t>(count)) dc.PenLine(2, Color::DarkBlue(), view_width, oy, view_width, height);
-
-    float x = 0.0f;
-    for (std::size_t i = 0; i < count; ++i) {
+    std::vector<float> widths;
+    for (std::size_t i = 0; i < layout->GetColumnCount(); ++i) widths.push_back(layout->GetColumn(i)->width * scale);
+    const ColumnHeader::Frame frame{static_cast<float>(dc.GetOriginY()), GetHeaderHeight(), GetWidth(), GetHeight()};
+    m_header.Paint(dc, frame, widths, [&](std::size_t i, const RectF& cell) {
         const LayoutColumn& column = *layout->GetColumn(i);
-        const float w = column.width * scale;
-        const auto index = static_cast<std::int32_t>(i);
         const bool sorted = first_sort != nullptr && first_sort->field == column.field;
-        if (index == m_drag_source || (index == m_moved_column && !dc.IsPrinting()))
-            dc.FillRect(Color::Blue(), x, oy, w, header_height);
-        if (index == m_resize_column) {
-            dc.PenLine(2, Color::DarkBlue(), x + w, oy, x + w, height);
-        } else if (index == m_drop_target) {
-            dc.PenLine(2, Color::DarkBlue(), x, oy, x, height);
-        } else {
-            dc.PenLine(1, Color::Gray(), x + w, oy, x + w, oy + header_height);
-        }
-        const float title_width = sorted ? w - 20.0f * scale : w - 7.0f * scale;
+        // A sorted column's title leaves room for the mark.
+        const float title_width = cell.width - (sorted ? 20.0f : 7.0f) * scale;
         dc.DrawText(*m_header_style, column.GetTitle(), HeaderTitleFlags(),
-                    {x + 5.0f * scale, oy + 5.0f * scale, title_width, header_height});
-        const float right = x + w;
-        if (sorted) {
-            const float middle = oy + header_height * 0.5f;
-            const float top = middle - 4.5f * scale;
-            const float bottom = middle + 3.5f * scale;
-            const bool ascending = first_sort->sort_type == kSortAscending;
-            const float base = ascending ? top : bottom;
-            const float tip = ascending ? bottom : top;
-            dc.FillPolygon(Color::DarkGray(),
-                           {{right - 12.0f * scale, base}, {right - 4.0f * scale, base}, {right - 8.0f * scale, tip}});
-        }
-        m_column_borders.push_back({right - 3.0f * scale, oy, 6.0f * scale, header_height});
-        m_header_cells.push_back({x + 4.0f * scale, oy, w - 8.0f * scale, header_height});
-        x = right;
-    }
-    dc.PenLine(1, Color::LightGray(), 0.0f, oy, x, oy);
-    dc.PenLine(1, Color::Gray(), 0.0f, oy + header_height, x, oy + header_height);
+                    {cell.x + 5.0f * scale, cell.y + 5.0f * scale, title_width, cell.height});
+        if (!sorted) return;
+        const float right = cell.Right();
+        const float middle = cell.y + cell.height * 0.5f;
+        const float top = middle - 4.5f * scale;
+        const float bottom = middle + 3.5f * scale;
+        const bool ascending = first_sort->sort_type == kSortAscending;
+        const float base = ascending ? top : bottom;
+        const float tip = ascending ? bottom : top;
+        dc.FillPolygon(Color::DarkGray(),
+                       {{right - 12.0f * scale, base}, {right - 4.0f * scale, base}, {right - 8.0f * scale, tip}});
+    });
 }
 
 void GridTableView::DrawGroupRow(Row& row, float y, const TablePainter& painter, const ColumnRange* columns) {

@@ -4,6 +4,7 @@
 // the virtual hooks below carry what the tables do differently.
 #pragma once
 
+#include "views/core/HeaderDrag.h"
 #include "views/core/RowTreeView.h"
 #include "views/draw/DrawContext.h"
 #include "views/grid/TablePainter.h"
@@ -27,7 +28,7 @@ class Row;
 class GridTableView : public RowTreeView {
 public:
     [[nodiscard]] float GetWidth() const override;
-    [[nodiscard]] std::int32_t GetMovedColumn() const override { return m_moved_column; }
+    [[nodiscard]] std::int32_t GetMovedColumn() const override { return m_header.MovedColumn(); }
     [[nodiscard]] std::wstring GetText() const override;
     void Draw(const RectF& visible) override;
     bool OnMouseMove(std::uint32_t flags, float x, float y) override;
@@ -82,17 +83,12 @@ protected:
     bool BeginRow(Row& row, float y);
     // A group row: level colours, the title across the row, the chevron, the summaries.
     void DrawGroupRow(Row& row, float y, const TablePainter& painter, const ColumnRange* columns);
-    [[nodiscard]] ColumnMarks Marks() const noexcept { return {m_resize_column, m_drop_target}; }
+    [[nodiscard]] ColumnMarks Marks() const noexcept { return {m_header.ResizingColumn(), m_header.DropTarget()}; }
 
 private:
     void SortByHeader(std::size_t column);
 
-    std::vector<RectF> m_column_borders;  // one per column, from the last header paint
-    std::int32_t m_resize_column = -1;
-    std::vector<RectF> m_header_cells;    // one per column, from the last header paint
-    std::int32_t m_drag_source = -1;
-    std::int32_t m_drop_target = -1;      // the column count when right of the last column
-    std::int32_t m_moved_column = -1;
+    ColumnHeader m_header{{.zone_half_width = 3.0f, .cell_inset = 4.0f, .movable = true}};
 };
 
 }  // namespace varnholt::view

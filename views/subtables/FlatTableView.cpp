@@ -32,7 +32,6 @@ void FlatTableView::Draw(const RectF& /*visible*/) {
 }
 
 bool FlatTableView::OnLButtonDown(std::uint32_t /*flags*/, float x, float y) {
-    m_moved_column = -1;
     SelectRowAt(ContentPoint(x, y));
     return false;
 }

@@ -22,7 +22,6 @@ class Row;
 
 class FlatTableView : public RowTreeView {
 public:
-    [[nodiscard]] std::int32_t GetMovedColumn() const override { return m_moved_column; }
     // Drops every row, then lists new ones from the master's selection.
     void Update() override;
     void ExpandAll() override {}
@@ -54,8 +53,6 @@ protected:
     [[nodiscard]] Color CellColor(const Row& row) const;
     // The two lines across the width: under the header and under the last row at `bottom`.
     void DrawClosingLines(float width, float bottom);
-
-    std::int32_t m_moved_column = -1;
 
 private:
     void BuildTree() override;

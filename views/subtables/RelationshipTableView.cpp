@@ -97,33 +97,12 @@ void RelationshipTableView::DrawRows() {
 
 void RelationshipTableView::DrawHeader() {
     DrawContext& dc = GetDrawContext();
-    const float scale = DisplayScale();
-    const float top = static_cast<float>(dc.GetOriginY());
-    const float hh = GetHeaderHeight();
-    const float width = GetWidth();
-    const float height = GetHeight();
-
-    m_column_borders.clear();
-    m_header_cells.clear();
-    dc.FillRect(Color::White(), 0.0f, top, width, hh);
-    if (m_drag_to >= 0 && static_cast<std::size_t>(m_drag_to) == ColumnCount())
-        dc.PenLine(2, Color::DarkBlue(), width, top, width, height);
-
-    const float inset = scale * 5.0f;
-    ForEachColumn([&](std::size_t c, const LayoutColumn& column, float x, float cw) {
-        const auto index = static_cast<std::int32_t>(c);
-        if (index == m_drag_from || (index == m_moved_column && !dc.IsPrinting()))
-            dc.FillRect(Color::Blue(), x, top, cw, hh);
-        if (index == m_resize_column) dc.PenLine(2, Color::DarkBlue(), x + cw, top, x + cw, height);
-        else if (index == m_drag_to) dc.PenLine(2, Color::DarkBlue(), x, top, x, height);
-        dc.PenLine(1, Color::Gray(), x + cw, top, x + cw, top + hh);
-        dc.DrawTextWithFont(m_header_style->font_block, m_header_style->GetColor(), column.GetTitle(),
-                            kTextSingleLine | kTextVCenter | kTextWordEllipsis, {x + inset, top, cw - inset, hh});
-        m_column_borders.push_back({x + cw - 2.0f * scale, top, 4.0f * scale, hh});
-        m_header_cells.push_back({x + 3.0f * scale, top, cw - 6.0f * scale, hh});
+    std::vector<float> widths;
+    ForEachColumn([&widths](std::size_t, const LayoutColumn&, float, float cw) { widths.push_back(cw); });
+    const ColumnHeader::Frame frame{static_cast<float>(dc.GetOriginY()), GetHeaderHeight(), GetWidth(), GetHeight()};
+    m_header.Paint(dc, frame, widths, [&](std::size_t c, const RectF& cell) {
+        ColumnHeader::PaintTitle(dc, *m_header_style, Column(c)->GetTitle(), cell);
     });
-    dc.PenLine(1, Color::LightGray(), 0.0f, top, width, top);
-    dc.PenLine(1, Color::Gray(), 0.0f, top + hh, width, top + hh);
 }
 
 }  // namespace varnholt::view

@@ -4,6 +4,7 @@
 // and moves them with the mouse, and the change goes straight into the layout.
 #pragma once
 
+#include "views/core/HeaderDrag.h"
 #include "views/subtables/FlatTableView.h"
 
 #include <cstddef>
@@ -23,6 +24,7 @@ public:
 
     [[nodiscard]] bool IsRelationshipTableView() const override { return true; }
     [[nodiscard]] std::int32_t GetKind() const noexcept { return m_kind; }
+    [[nodiscard]] std::int32_t GetMovedColumn() const override { return m_header.MovedColumn(); }
     // The column widths times the display scale, read at each call.
     [[nodiscard]] float GetWidth() const override;
     // Nothing at all without a layout.
@@ -45,14 +47,10 @@ private:
     // Calls visit(index, column, left, drawn width) for each column, left to right.
     template <class Visit>
     void ForEachColumn(Visit visit) const;
-    void ResizeColumn(float px);
+    void ResizeColumn(PointF point);
 
     std::int32_t m_kind;
-    std::vector<RectF> m_column_borders;  // from the last header paint, in column order
-    std::vector<RectF> m_header_cells;
-    std::int32_t m_resize_column = -1;
-    std::int32_t m_drag_from = -1;
-    std::int32_t m_drag_to = -1;          // the column count for a drop behind the last column
+    ColumnHeader m_header{{.zone_half_width = 2.0f, .cell_inset = 3.0f, .movable = true}};
 };
 
 }  // namespace varnholt::view

@@ -24,7 +24,7 @@ TreeSortKeys OBSTableView::SortKeys(const Row& row) const {
     return {&node->seq_num, &node->load_order};
 }
 
-void OBSTableView::DrawHeader() { DrawFixedHeader({CaptionCatalog::Instance().Lookup(kObsNameCaption)}); }
+void OBSTableView::DrawHeader() { DrawColumnHeader({CaptionCatalog::Instance().Lookup(kObsNameCaption)}); }
 
 void OBSTableView::DrawRow(Row& row, float y) {
     DrawContext& dc = GetDrawContext();

@@ -9,19 +9,15 @@
 #include "rows/RecordRows.h"
 #include "rows/Row.h"
 #include "rows/display_scale.h"
-#include "views/core/HeaderDrag.h"
 #include "views/core/RowList.h"
 #include "views/details/HtmlToText.h"
 #include "views/trees/record_tree.h"
-
-#include <algorithm>
 
 namespace varnholt::view {
 
 namespace {
 
 constexpr std::int32_t kNotesField = 536;
-constexpr std::uint32_t kTitleFlags = kCellTextFlags | kTextWordEllipsis;
 
 }  // namespace
 
@@ -58,68 +54,15 @@ void ResourceTableView::SetColumnWidth(std::size_t column, float width) {
 float ResourceTableView::GetWidth() const { return ColumnsLeftOf(ColumnCount()); }
 
 std::wstring ResourceTableView::GetText() const {
-    const Layout* layout = GetLayout();
-    if (layout == nullptr) return {};
-    const std::size_t columns = layout->GetColumnCount();
-    const auto& rows = GetRowList().Rows();
-    std::wstring text;
-    for (std::size_t c = 0; c < columns; ++c) {
-        text += layout->GetColumn(c)->GetTitle();
-        text += L'\t';
-    }
-    text += L'\n';
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        if (r > 0) text += L'\n';
-        for (std::size_t c = 0; c < columns; ++c) {
-            if (c > 0) text += L'\t';
-            text += CellText(*rows[r], layout->GetColumn(c)->field);
-        }
-    }
-    return text;
+    return LayoutText([](const Row& row, std::size_t, const LayoutColumn& column) { return CellText(row, column.field); });
 }
 
-bool ResourceTableView::OnLButtonDown(std::uint32_t /*flags*/, float x, float y) {
-    m_pressed_column = -1;
-    const PointF p = ContentPoint(x, y);
-    bool result = false;
-    if (const std::int32_t border = BorderAt(p); border >= 0) {
-        m_resizing_column = border;
-        result = true;
-    }
-    if (const std::int32_t cell = FirstHit(m_header_cells, p); cell >= 0) {
-        m_drag_from_column = m_pressed_column = cell;
-        GetDrawContext().RequestCursor(CursorKind::size_all);
-        result = true;
-    }
-    SelectRowAt(p);
-    return result;
+void ResourceTableView::MoveColumn(std::size_t from, std::size_t to) {
+    if (Layout* layout = GetLayout()) layout->MoveColumn(from, to);
 }
 
-// Hovering over a border only changes the cursor: the pane needs no repaint for it.
-bool ResourceTableView::OnMouseMove(std::uint32_t flags, float x, float y) {
-    const PointF p = ContentPoint(x, y);
-    bool result = false;
-    if (BorderAt(p) >= 0) GetDrawContext().RequestCursor(CursorKind::size_we);
-    if ((flags & kLeftButtonDown) != 0) {
-        if (const std::int32_t target = DropTargetAt(m_header_cells, GetWidth(), p); target >= 0) {
-            m_drop_target_column = target;
-            if (static_cast<std::size_t>(target) < m_header_cells.size())
-                GetDrawContext().RequestCursor(CursorKind::size_all);
-            result = true;
-        }
-    }
-    return ResizeTo(p) || result;
-}
-
-bool ResourceTableView::OnLButtonUp(std::uint32_t /*flags*/, float x, float y) {
-    Layout* layout = GetLayout();
-    if (layout != nullptr && m_drag_from_column >= 0 && m_drop_target_column >= 0) {
-        layout->MoveColumn(static_cast<std::size_t>(m_drag_from_column), static_cast<std::size_t>(m_drop_target_column));
-        m_pressed_column =
-            m_drop_target_column > m_drag_from_column ? m_drop_target_column - 1 : m_drop_target_column;
-    }
-    m_resizing_column = m_drag_from_column = m_drop_target_column = -1;
-    ToggleExpanderAt(ContentPoint(x, y));
+bool ResourceTableView::OnLButtonUp(std::uint32_t flags, float x, float y) {
+    TreeTableView::OnLButtonUp(flags, x, y);
     return true;
 }
 
@@ -131,42 +74,11 @@ void ResourceTableView::Draw(const RectF& visible) {
 }
 
 void ResourceTableView::DrawHeader() {
-    Layout* layout = GetLayout();
+    const Layout* layout = GetLayout();
     if (layout == nullptr) return;
-    DrawContext& dc = GetDrawContext();
-    const float s = Scale();
-    const float oy = static_cast<float>(dc.GetOriginY());
-    const float header_height = GetHeaderHeight();
-    const float view_width = GetWidth();
-    const float height = GetHeight();
-    const std::size_t count = layout->GetColumnCount();
-
-    m_border_zones.clear();
-    m_header_cells.clear();
-    dc.FillRect(Color::White(), 0.0f, oy, view_width, header_height);
-    if (m_drop_target_column == static_cast<std::int32_t>(count))
-        dc.PenLine(2, Color::DarkBlue(), view_width, oy, view_width, height);
-    float x = 0.0f;
-    for (std::size_t i = 0; i < count; ++i) {
-        const LayoutColumn& column = *layout->GetColumn(i);
-        const float w = column.width * s;
-        const auto index = static_cast<std::int32_t>(i);
-        if (index == m_drag_from_column || (index == m_pressed_column && !dc.IsPrinting()))
-            dc.FillRect(Color::Blue(), x, oy, w, header_height);
-        if (index == m_resizing_column) {
-            dc.PenLine(2, Color::DarkBlue(), x + w, oy, x + w, height);
-        } else if (index == m_drop_target_column) {
-            dc.PenLine(2, Color::DarkBlue(), x, oy, x, height);
-        } else {
-            dc.PenLine(1, Color::Gray(), x + w, oy, x + w, oy + header_height);
-        }
-        dc.DrawText(*m_header_style, column.GetTitle(), kTitleFlags, {x + 5.0f * s, oy, w - 5.0f * s, header_height});
-        m_border_zones.push_back({x + w - 3.0f * s, oy, 6.0f * s, header_height});
-        m_header_cells.push_back({x + 4.0f * s, oy, w - 8.0f * s, header_height});
-        x += w;
-    }
-    dc.PenLine(1, Color::LightGray(), 0.0f, oy, x, oy);
-    dc.PenLine(1, Color::Gray(), 0.0f, oy + header_height, x, oy + header_height);
+    std::vector<std::wstring> titles;
+    for (std::size_t i = 0; i < layout->GetColumnCount(); ++i) titles.push_back(layout->GetColumn(i)->GetTitle());
+    DrawColumnHeader(titles);
 }
 
 void ResourceTableView::DrawRow(Row& row, float y) {
@@ -189,7 +101,7 @@ void ResourceTableView::DrawCells(const Row& row, float y, bool highlighted) {
     const Layout& layout = *GetLayout();
     const float s = Scale();
     const TablePainter painter = Painter();
-    const ColumnMarks marks{m_resizing_column, m_drop_target_column};
+    const ColumnMarks marks{m_header.ResizingColumn(), m_header.DropTarget()};
     const Color color = highlighted ? Color::White() : m_cell_style->GetColor();
     float x = m_painted_columns->x0;
     for (std::size_t j = m_painted_columns->first; j <= m_painted_columns->last; ++j) {

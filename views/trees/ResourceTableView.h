@@ -12,16 +12,15 @@ namespace varnholt::view {
 
 class ResourceTableView final : public TreeTableView {
 public:
-    ResourceTableView() = default;
+    ResourceTableView() : TreeTableView(true) {}
 
     [[nodiscard]] bool IsResourceTableView() const override { return true; }
     [[nodiscard]] float GetWidth() const override;
-    [[nodiscard]] std::int32_t GetMovedColumn() const override { return m_pressed_column; }
+    [[nodiscard]] std::int32_t GetMovedColumn() const override { return m_header.MovedColumn(); }
     [[nodiscard]] std::wstring GetText() const override;
     void Draw(const RectF& visible) override;
-    bool OnMouseMove(std::uint32_t flags, float x, float y) override;
+    // Asks for a repaint always: the column moved last shows no more.
     bool OnLButtonUp(std::uint32_t flags, float x, float y) override;
-    bool OnLButtonDown(std::uint32_t flags, float x, float y) override;
 
     // A cell's text: the value's display text, a memo in notes converted to one line.
     [[nodiscard]] static std::wstring CellText(const Row& row, std::int32_t field_id);
@@ -33,16 +32,13 @@ protected:
     [[nodiscard]] std::size_t ColumnCount() const override;
     [[nodiscard]] float ColumnWidth(std::size_t column) const override;
     void SetColumnWidth(std::size_t column, float width) override;
+    void MoveColumn(std::size_t from, std::size_t to) override;
     void DrawHeader() override;
     void DrawRow(Row& row, float y) override;
 
 private:
     void DrawCells(const Row& row, float y, bool highlighted);
 
-    std::vector<RectF> m_header_cells;  // one per column, from the last header paint
-    std::int32_t m_drag_from_column = -1;
-    std::int32_t m_drop_target_column = -1;  // the column count: after the last column
-    std::int32_t m_pressed_column = -1;
     std::optional<ColumnRange> m_painted_columns;  // of the paint under way; none in view
 };
 

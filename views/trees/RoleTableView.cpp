@@ -28,7 +28,7 @@ TreeSortKeys RoleTableView::SortKeys(const Row& row) const {
 
 void RoleTableView::DrawHeader() {
     const CaptionCatalog& captions = CaptionCatalog::Instance();
-    DrawFixedHeader({captions.Lookup(kRoleIdCaption), captions.Lookup(kRoleNameCaption)});
+    DrawColumnHeader({captions.Lookup(kRoleIdCaption), captions.Lookup(kRoleNameCaption)});
 }
 
 void RoleTableView::DrawRow(Row& row, float y) {

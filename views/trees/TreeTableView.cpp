@@ -13,7 +13,8 @@
 
 namespace varnholt::view {
 
-TreeTableView::TreeTableView() : RowTreeView(20.0f) {}
+TreeTableView::TreeTableView(bool movable_columns)
+    : RowTreeView(20.0f), m_header({.zone_half_width = 3.0f, .cell_inset = 4.0f, .movable = movable_columns}) {}
 
 float TreeTableView::Scale() { return DisplayScale(); }
 
@@ -50,15 +51,10 @@ float TreeTableView::ColumnsLeftOf(std::size_t column) const {
     return left;
 }
 
-std::int32_t TreeTableView::BorderAt(PointF point) const {
-    const auto zone = std::find_if(m_border_zones.begin(), m_border_zones.end(),
-                                   [&](const RectF& r) { return r.Contains(point.x, point.y); });
-    return zone == m_border_zones.end() ? -1 : static_cast<std::int32_t>(zone - m_border_zones.begin());
-}
-
 bool TreeTableView::ResizeTo(PointF point) {
-    if (m_resizing_column < 0) return false;
-    const auto column = static_cast<std::size_t>(m_resizing_column);
+    const std::int32_t resizing = m_header.ResizingColumn();
+    if (resizing < 0) return false;
+    const auto column = static_cast<std::size_t>(resizing);
     if (column >= ColumnCount()) return false;
     SetColumnWidth(column, std::max(point.x - ColumnsLeftOf(column), MinimumWidth(column)));
     return true;
@@ -66,27 +62,22 @@ bool TreeTableView::ResizeTo(PointF point) {
 
 bool TreeTableView::OnLButtonDown(std::uint32_t /*flags*/, float x, float y) {
     const PointF p = ContentPoint(x, y);
-    bool result = false;
-    if (const std::int32_t border = BorderAt(p); border >= 0) {
-        m_resizing_column = border;
-        result = true;
-    }
+    const bool hit = m_header.Press(p, GetDrawContext());
     SelectRowAt(p);
-    return result;
+    return hit;
 }
 
-bool TreeTableView::OnMouseMove(std::uint32_t /*flags*/, float x, float y) {
+// A fixed header repaints when the pointer is over a border; over a movable one the cursor
+// changes, and the pane needs no repaint for it.
+bool TreeTableView::OnMouseMove(std::uint32_t flags, float x, float y) {
     const PointF p = ContentPoint(x, y);
-    bool result = false;
-    if (BorderAt(p) >= 0) {
-        GetDrawContext().RequestCursor(CursorKind::size_we);
-        result = true;
-    }
-    return ResizeTo(p) || result;
+    const bool over_border = m_header.Hover(p, GetDrawContext()) && !m_header.Movable();
+    const bool dragged = m_header.Drag(flags, p, GetWidth(), GetDrawContext());
+    return ResizeTo(p) || dragged || over_border;
 }
 
 bool TreeTableView::OnLButtonUp(std::uint32_t /*flags*/, float x, float y) {
-    m_resizing_column = -1;
+    if (const auto move = m_header.Release()) MoveColumn(move->from, move->to);
     return ToggleExpanderAt(ContentPoint(x, y));
 }
 
@@ -112,31 +103,14 @@ void TreeTableView::DrawExpander(Row& row, float y, float top) {
     Painter().Chevron(row.expander_rect, row.expanded, Color::Black());
 }
 
-void TreeTableView::DrawFixedHeader(const std::vector<std::wstring>& titles) {
+void TreeTableView::DrawColumnHeader(const std::vector<std::wstring>& titles) {
     DrawContext& dc = GetDrawContext();
-    const float s = Scale();
-    const float oy = static_cast<float>(dc.GetOriginY());
-    const float header_height = GetHeaderHeight();
-    const float width = GetWidth();
-    const float height = GetHeight();
-    m_border_zones.clear();
-    dc.FillRect(Color::White(), 0.0f, oy, width, header_height);
-    float x = 0.0f;
-    for (std::size_t k = 0; k < ColumnCount(); ++k) {
-        const float w = ColumnWidth(k);
-        if (static_cast<std::int32_t>(k) == m_resizing_column) {
-            dc.PenLine(2, Color::DarkBlue(), x + w, oy, x + w, height);
-        } else {
-            dc.PenLine(1, Color::Gray(), x + w, oy, x + w, oy + header_height);
-        }
-        const std::wstring title = k < titles.size() ? titles[k] : std::wstring();
-        dc.DrawText(*m_header_style, title, kCellTextFlags | kTextWordEllipsis,
-                    {x + 5.0f * s, oy, w - 5.0f * s, header_height});
-        m_border_zones.push_back({x + w - 3.0f * s, oy, 6.0f * s, header_height});
-        x += w;
-    }
-    dc.PenLine(1, Color::LightGray(), 0.0f, oy, width, oy);
-    dc.PenLine(1, Color::Gray(), 0.0f, oy + header_height, width, oy + header_height);
+    std::vector<float> widths;
+    for (std::size_t k = 0; k < ColumnCount(); ++k) widths.push_back(ColumnWidth(k));
+    const ColumnHeader::Frame frame{static_cast<float>(dc.GetOriginY()), GetHeaderHeight(), GetWidth(), GetHeight()};
+    m_header.Paint(dc, frame, widths, [&](std::size_t k, const RectF& cell) {
+        ColumnHeader::PaintTitle(dc, *m_header_style, k < titles.size() ? titles[k] : std::wstring(), cell);
+    });
 }
 
 }  // namespace varnholt::view

@@ -4,6 +4,7 @@
 // columns; the resource view adds its layout columns, header cells and column moving.
 #pragma once
 
+#include "views/core/HeaderDrag.h"
 #include "views/core/RowTreeView.h"
 #include "views/grid/TablePainter.h"
 
@@ -39,7 +40,8 @@ public:
     [[nodiscard]] bool LessRow(const Row& a, const Row& b) const;
 
 protected:
-    TreeTableView();
+    // The resource view's columns can also be picked up and moved.
+    explicit TreeTableView(bool movable_columns = false);
 
     // Adds the top rows of the view's records under the root, each with its subtree.
     virtual void BuildRows(Row& root) const = 0;
@@ -50,28 +52,27 @@ protected:
     [[nodiscard]] virtual std::size_t ColumnCount() const = 0;
     [[nodiscard]] virtual float ColumnWidth(std::size_t column) const = 0;
     virtual void SetColumnWidth(std::size_t column, float width) = 0;
+    // Puts a picked-up column down in the gap before column `to`.
+    virtual void MoveColumn(std::size_t /*from*/, std::size_t /*to*/) {}
     [[nodiscard]] float ColumnsLeftOf(std::size_t column) const;
 
     // The header, painted after the rows at the scroll origin's y.
     virtual void DrawHeader() = 0;
     // One painted row at content y; the base has set the row rectangle already.
     virtual void DrawRow(Row& row, float y) = 0;
-    // The header of fixed columns with the given titles (OBS and role views).
-    void DrawFixedHeader(const std::vector<std::wstring>& titles);
+    // The header of the columns with the given titles.
+    void DrawColumnHeader(const std::vector<std::wstring>& titles);
     // The expander of a row whose record has children, `top` below the row's top; stored in
     // the row for the release to hit-test.
     void DrawExpander(Row& row, float y, float top);
 
-    // The column whose border zone holds the point, or -1.
-    [[nodiscard]] std::int32_t BorderAt(PointF point) const;
     // Resizes the column being resized to end at the point; false when none is.
     bool ResizeTo(PointF point);
 
     [[nodiscard]] TablePainter Painter() { return {GetDrawContext(), Scale(), GetRowHeight(), GetWidth()}; }
     [[nodiscard]] static float Scale();
 
-    std::vector<RectF> m_border_zones;         // one per column, from the last header paint
-    std::int32_t m_resizing_column = -1;
+    ColumnHeader m_header;
 
 private:
     void BuildTree() override;
