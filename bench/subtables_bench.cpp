@@ -110,8 +110,8 @@ int main(int argc, char** argv) {
     view::ActivityRow row(activity);
     row.selected = true;
     master.selected = &row;
-    view::RelationshipTableView predecessors(view::RelationshipTableView::kPredecessors, &master);
-    view::RelationshipTableView successors(view::RelationshipTableView::kSuccessors, &master);
+    view::RelationshipTableView predecessors(view::RelationshipTableView::Kind::predecessors, &master);
+    view::RelationshipTableView successors(view::RelationshipTableView::Kind::successors, &master);
     predecessors.SetLayout(&layout);
     successors.SetLayout(&layout);
     view::ActivityCodeTableView codes(&master);

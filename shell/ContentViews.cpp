@@ -29,8 +29,8 @@ ContentViews::ContentViews() {
     activity_table = std::make_unique<ActivityTableView>();
     activity_gantt = std::make_unique<GanttView>();
     activity_details = std::make_unique<ActivityDetailView>();
-    predecessors = std::make_unique<RelationshipTableView>(RelationshipTableView::kPredecessors, activity_table.get());
-    successors = std::make_unique<RelationshipTableView>(RelationshipTableView::kSuccessors, activity_table.get());
+    predecessors = std::make_unique<RelationshipTableView>(RelationshipTableView::Kind::predecessors, activity_table.get());
+    successors = std::make_unique<RelationshipTableView>(RelationshipTableView::Kind::successors, activity_table.get());
     activity_codes = std::make_unique<ActivityCodeTableView>(activity_table.get());
     activity_steps = std::make_unique<ActivityStepTableView>(activity_table.get());
     task_memos = std::make_unique<TaskMemoTableView>(activity_table.get());

@@ -29,9 +29,9 @@ view::Row* GoToRelatedActivity(view::View& table, const view::View* relationship
     const view::Row* selected = list->GetSelectedRow();
     const TaskPredRecord* relationship = selected != nullptr ? selected->GetRelationship() : nullptr;
     if (relationship == nullptr) return nullptr;
-    const TaskRecord* target = list->GetKind() == view::RelationshipTableView::kSuccessors ? relationship->successor
-                               : list->GetKind() == view::RelationshipTableView::kPredecessors ? relationship->predecessor
-                                                                                                : nullptr;
+    const TaskRecord* target = list->GetKind() == view::RelationshipTableView::Kind::successors
+                                   ? relationship->successor
+                                   : relationship->predecessor;
     // The row is looked up before the selection moves: without one, nothing changes.
     view::Row* row = table.GetRowList().FindActivityRow(target);
     if (row == nullptr) return nullptr;

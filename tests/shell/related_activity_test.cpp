@@ -77,8 +77,8 @@ void Choose(ActivityList& table, RelationshipTableView& list, std::size_t activi
 
 TEST(RelatedActivity, TheButtonGoesToTheOtherActivityOfTheRelationship) {
     ActivityList table;
-    RelationshipTableView successors(RelationshipTableView::kSuccessors, &table);
-    RelationshipTableView predecessors(RelationshipTableView::kPredecessors, &table);
+    RelationshipTableView successors(RelationshipTableView::Kind::successors, &table);
+    RelationshipTableView predecessors(RelationshipTableView::Kind::predecessors, &table);
 
     Choose(table, successors, 0, 0);
     EXPECT_EQ(GoToRelatedActivity(table, &successors), &table.RowOf(1));
@@ -98,7 +98,7 @@ TEST(RelatedActivity, ATargetWithoutAListedRowLeavesTheSelectionAsItWas) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ActivityList table;
-        RelationshipTableView successors(RelationshipTableView::kSuccessors, &table);
+        RelationshipTableView successors(RelationshipTableView::Kind::successors, &table);
         Choose(table, successors, c.activity, c.relationship);
         ASSERT_NE(successors.GetSelectedRow(), nullptr);
         EXPECT_EQ(GoToRelatedActivity(table, &successors), nullptr);
@@ -109,7 +109,7 @@ TEST(RelatedActivity, ATargetWithoutAListedRowLeavesTheSelectionAsItWas) {
 
 TEST(RelatedActivity, TheButtonNeedsBothSelections) {
     ActivityList table;
-    RelationshipTableView successors(RelationshipTableView::kSuccessors, &table);
+    RelationshipTableView successors(RelationshipTableView::Kind::successors, &table);
     EXPECT_FALSE(CanGoToRelatedActivity(&table, &successors));
     Choose(table, successors, 0, 0);
     EXPECT_TRUE(CanGoToRelatedActivity(&table, &successors));

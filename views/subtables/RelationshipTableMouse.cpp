@@ -21,8 +21,11 @@ bool RowHolds(const RectF& r, PointF p) { return r.x < p.x && p.x <= r.Right() &
 void RelationshipTableView::MoveColumn(std::size_t from, std::size_t to) {
     Layout* layout = GetLayout();
     if (layout == nullptr) return;
-    if (m_kind == kPredecessors) layout->MovePredColumn(from, to);
-    else if (m_kind == kSuccessors) layout->MoveSuccColumn(from, to);
+    if (m_kind == Kind::predecessors) {
+        layout->MovePredColumn(from, to);
+    } else {
+        layout->MoveSuccColumn(from, to);
+    }
 }
 
 bool RelationshipTableView::OnLButtonDown(std::uint32_t /*flags*/, float x, float y) {

@@ -16,26 +16,21 @@ bool RelationshipTableView::CanBuild() const { return FlatTableView::CanBuild() 
 void RelationshipTableView::AddRows(Row& root, const Row& selected) {
     const TaskRecord* activity = SelectedActivity(selected);
     if (activity == nullptr) return;
-    const auto* list = m_kind == kPredecessors ? &activity->predecessors
-                       : m_kind == kSuccessors ? &activity->successors
-                                               : nullptr;
-    if (list == nullptr) return;
-    for (const TaskPredRecord* relationship : *list) root.AddChild(std::make_unique<RelationshipRow>(relationship));
+    const auto& list = m_kind == Kind::predecessors ? activity->predecessors : activity->successors;
+    for (const TaskPredRecord* relationship : list) root.AddChild(std::make_unique<RelationshipRow>(relationship));
 }
 
 std::size_t RelationshipTableView::ColumnCount() const {
     const Layout* layout = GetLayout();
     if (layout == nullptr) return 0;
-    const std::int32_t count = m_kind == kPredecessors ? layout->GetPredColumnCount()
-                               : m_kind == kSuccessors ? layout->GetSuccColumnCount()
-                                                       : 0;
+    const std::int32_t count = m_kind == Kind::predecessors ? layout->GetPredColumnCount() : layout->GetSuccColumnCount();
     return count > 0 ? static_cast<std::size_t>(count) : 0;
 }
 
 LayoutColumn* RelationshipTableView::Column(std::size_t index) const {
     const Layout* layout = GetLayout();
     if (layout == nullptr || index >= ColumnCount()) return nullptr;
-    return m_kind == kPredecessors ? layout->GetPredColumn(index) : layout->GetSuccColumn(index);
+    return m_kind == Kind::predecessors ? layout->GetPredColumn(index) : layout->GetSuccColumn(index);
 }
 
 template <class Visit>

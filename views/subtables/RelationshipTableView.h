@@ -1,7 +1,7 @@
-// RelationshipTableView.h - the predecessors (kind 0) or the successors (kind 1) of the
-// activity selected in the activity table, one row per relationship in the activity's own
-// list order. The columns are the layout's predecessor or successor list; the user resizes
-// and moves them with the mouse, and the change goes straight into the layout.
+// RelationshipTableView.h - the predecessors or the successors of the activity selected in
+// the activity table, one row per relationship in the activity's own list order. The columns
+// are the layout's predecessor or successor list; the user resizes and moves them with the
+// mouse, and the change goes straight into the layout.
 #pragma once
 
 #include "views/core/HeaderDrag.h"
@@ -17,13 +17,12 @@ struct LayoutColumn;
 
 class RelationshipTableView final : public FlatTableView {
 public:
-    static constexpr std::int32_t kPredecessors = 0;
-    static constexpr std::int32_t kSuccessors = 1;
+    enum class Kind : std::uint8_t { predecessors, successors };
 
-    RelationshipTableView(std::int32_t kind, View* master) : FlatTableView(master), m_kind(kind) {}
+    RelationshipTableView(Kind kind, View* master) : FlatTableView(master), m_kind(kind) {}
 
     [[nodiscard]] bool IsRelationshipTableView() const override { return true; }
-    [[nodiscard]] std::int32_t GetKind() const noexcept { return m_kind; }
+    [[nodiscard]] Kind GetKind() const noexcept { return m_kind; }
     [[nodiscard]] std::int32_t GetMovedColumn() const override { return m_header.MovedColumn(); }
     // The column widths times the display scale, read at each call.
     [[nodiscard]] float GetWidth() const override;
@@ -39,7 +38,7 @@ private:
     void DrawRows() override;
     void DrawHeader() override;
 
-    // The columns of this table's kind: none without a layout or for another kind.
+    // The columns of this table's kind: none without a layout.
     [[nodiscard]] std::size_t ColumnCount() const;
     [[nodiscard]] LayoutColumn* Column(std::size_t index) const;
     void MoveColumn(std::size_t from, std::size_t to);
@@ -49,7 +48,7 @@ private:
     void ForEachColumn(Visit visit) const;
     void ResizeColumn(PointF point);
 
-    std::int32_t m_kind;
+    Kind m_kind;
     ColumnHeader m_header{{.zone_half_width = 2.0f, .cell_inset = 3.0f, .movable = true}};
 };
 

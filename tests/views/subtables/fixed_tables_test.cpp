@@ -99,8 +99,8 @@ protected:
         return {&predecessors, &successors, &codes, &steps, &task_memos, &wbs_memos};
     }
 
-    RelationshipTableView predecessors{RelationshipTableView::kPredecessors, &activities};
-    RelationshipTableView successors{RelationshipTableView::kSuccessors, &activities};
+    RelationshipTableView predecessors{RelationshipTableView::Kind::predecessors, &activities};
+    RelationshipTableView successors{RelationshipTableView::Kind::successors, &activities};
 };
 
 // Fault mended: a table without a master freed its rows while the list still held them

@@ -27,8 +27,8 @@ protected:
         return rows;
     }
 
-    RelationshipTableView predecessors{RelationshipTableView::kPredecessors, &activities};
-    RelationshipTableView successors{RelationshipTableView::kSuccessors, &activities};
+    RelationshipTableView predecessors{RelationshipTableView::Kind::predecessors, &activities};
+    RelationshipTableView successors{RelationshipTableView::Kind::successors, &activities};
 };
 
 TEST_F(RelationshipTableTest, ListsTheSelectedActivitysRelationshipsInListOrder) {
