@@ -24,6 +24,7 @@ class FlatTableView : public RowTreeView {
 public:
     // Drops every row, then lists new ones from the master's selection.
     void Update() override;
+    // One level, and the metrics of construction: nothing to expand, collapse or rescale.
     void ExpandAll() override {}
     void CollapseAll() override {}
     void SetScale() override {}
