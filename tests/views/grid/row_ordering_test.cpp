@@ -3,6 +3,7 @@
 
 #include "grid_test_support.h"
 
+#include "columns/field_ids.h"
 #include "model/records/RsrcRecord.h"
 #include "views/grid/ActivityGroupOrders.h"
 #include "views/grid/SortList.h"
@@ -19,7 +20,7 @@ namespace {
 using namespace testing_support;
 using namespace view::testing;
 
-constexpr std::int32_t kName = 132, kStart = 82, kUp = kSortAscending, kDown = kSortDescending;
+constexpr std::int32_t kName = 132, kUp = kSortAscending, kDown = kSortDescending;
 
 class RowOrdering : public HandBuiltDocumentTest {
 protected:
@@ -65,9 +66,9 @@ TEST_F(RowOrdering, SortKeysThenFileOrder) {
     } const cases[] = {
         {"equal names in file order, groups after activities", {{kName, kUp}}, L"13402[g]"},
         {"descending reverses the file order too", {{kName, kDown}}, L"20431[g]"},
-        {"ties of a second key keep the first key's direction", {{kName, kUp}, {kStart, kDown}}, L"13402[g]"},
+        {"ties of a second key keep the first key's direction", {{kName, kUp}, {kStartField, kDown}}, L"13402[g]"},
         {"no keys: as they stand", {}, L"13402[g]"},
-        {"undated after dated", {{kStart, kUp}}, L"20134[g]"},
+        {"undated after dated", {{kStartField, kUp}}, L"20134[g]"},
         {"without the code last", {{500004, kUp}}, L"30124[g]"},
         {"without the code first descending", {{500004, kDown}}, L"42103[g]"},
     };
