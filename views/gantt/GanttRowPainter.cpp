@@ -46,7 +46,7 @@ void GanttView::DrawRows(const Frame& f, const RectF& visible) {
         const Row* row = rows.At(i);
         if (row == nullptr) continue;
         DrawActivityRow(f, *row, f.hh + static_cast<float>(i) * f.rh);
-        if (m_showRelationships && row->IsActivityRow() && DrawsRelationshipLines()) DrawRelationships(f, *row);
+        if (m_show_relationships && row->IsActivityRow() && DrawsRelationshipLines()) DrawRelationships(f, *row);
     }
 }
 
