@@ -7,7 +7,7 @@
 #include "model/records/RsrcRecord.h"
 #include "model/records/TaskProcRecord.h"
 #include "views/base/Row.h"
-#include "views/details/HtmlToText.h"
+#include "memo_text/HtmlToText.h"
 #include "views/draw/display_scale.h"
 
 namespace varnholt::view {

@@ -6,7 +6,7 @@
 
 #include "model/records/ObsRecord.h"
 #include "views/base/Row.h"
-#include "views/details/HtmlToText.h"
+#include "memo_text/HtmlToText.h"
 
 #include <algorithm>
 

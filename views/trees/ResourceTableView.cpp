@@ -4,12 +4,12 @@
 #include "views/trees/ResourceTableView.h"
 
 #include "layouts/Layout.h"
+#include "memo_text/HtmlToText.h"
 #include "model/Document.h"
 #include "model/records/RsrcRecord.h"
 #include "views/base/Row.h"
 #include "views/core/HeaderDrag.h"
 #include "views/core/RowList.h"
-#include "views/details/HtmlToText.h"
 #include "views/draw/display_scale.h"
 #include "views/grid/RecordRows.h"
 #include "views/trees/record_tree.h"

@@ -9,7 +9,7 @@
 #include "model/records/ObsRecord.h"
 #include "model/records/ProjectRecord.h"
 #include "model/text_utils.h"
-#include "views/details/HtmlToText.h"
+#include "memo_text/HtmlToText.h"
 #include "views/details/OBSDetailView.h"
 #include "views/details/ProjectDetailView.h"
 #include "views/details/ResourceDetailView.h"

@@ -3,7 +3,7 @@
 
 #include "tree_fixture.h"
 
-#include "views/details/HtmlToText.h"
+#include "memo_text/HtmlToText.h"
 
 namespace varnholt::testing_trees {
 namespace {
@@ -72,7 +72,7 @@ TEST_F(TreeTest, GetTextGivesTitlesAndVisibleRowsAndOnlyTheResourceViewCopies) {
     m_layout.GetColumn(0)->title = L"T1";
     m_layout.GetColumn(1)->title = L"T2";
     m_resources.CollapseAll();
-    const std::wstring memo = view::HtmlToText::Convert(L"<HTML><p>First</p><p>Second</p></HTML>", false);
+    const std::wstring memo = HtmlToText::Convert(L"<HTML><p>First</p><p>Second</p></HTML>", false);
     ASSERT_EQ(memo.find(L'\n'), std::wstring::npos);
     const std::wstring text = m_resources.GetText();
     EXPECT_TRUE(text.starts_with(L"T1\tT2\t\nSURVEYOR\t" + memo + L"\nCREW\tplain note\nORPHAN\t\nLOOP"));
