@@ -25,13 +25,21 @@ constexpr std::uint32_t kTitleFlags = kCellTextFlags | kTextWordEllipsis;
 
 }  // namespace
 
-std::wstring ResourceTableView::CellText(const Row& row, std::int32_t field_id) {
-    std::wstring text = row.GetCodeValue(field_id).to_string();
-    if (field_id == kNotesField && text.starts_with(L"<HTML>")) return HtmlToText::Convert(text, false);
-    return text;
+// Every paint and copy asks for the notes in view again, and a memo is long next to a cell.
+std::wstring ResourceTableView::CellText(const Row& row, std::int32_t field_id) const {
+    if (field_id != kNotesField) return row.GetCodeValue(field_id).to_string();
+    const auto [entry, added] = m_notes_text.try_emplace(&row);
+    if (added) {
+        std::wstring text = row.GetCodeValue(field_id).to_string();
+        entry->second = text.starts_with(L"<HTML>") ? HtmlToText::Convert(text, false) : std::move(text);
+    }
+    return entry->second;
 }
 
-void ResourceTableView::BuildRows(Row& root) const { AddRecordTree<ResourceRow>(root, GetDocument()->Rsrcs()); }
+void ResourceTableView::BuildRows(Row& root) const {
+    m_notes_text.clear();  // before any new row can take the address of an old one
+    AddRecordTree<ResourceRow>(root, GetDocument()->Rsrcs());
+}
 
 TreeSortKeys ResourceTableView::SortKeys(const Row& row) const {
     const RsrcRecord* resource = row.IsResourceRow() ? row.GetResource() : nullptr;
