@@ -14,7 +14,6 @@
 #include "app/recent_files.h"
 #include "app/ribbon/MainRibbon.h"
 #include "layouts/settings_file.h"
-#include "model/CaptionCatalog.h"
 #include "platform/program_folder.h"
 #include "platform/user_paths.h"
 #include "rows/display_scale.h"
@@ -38,7 +37,7 @@ constexpr int kTablePaneWidth = 600;
 
 }  // namespace
 
-CMainFrame::CMainFrame(const std::wstring& language_code, wxFileHistory& recent)
+CMainFrame::CMainFrame(wxFileHistory& recent)
     : wxFrame(nullptr, wxID_ANY, WindowTitle({}), wxDefaultPosition, wxSize(1200, 800)),
       m_document(std::make_unique<VarnholtDoc>(*this)),
       m_recent(recent),
@@ -47,7 +46,7 @@ CMainFrame::CMainFrame(const std::wstring& language_code, wxFileHistory& recent)
     SetMinSize(wxSize(kMinimumFrameWidth, kMinimumFrameHeight));
     CreateRibbon();
     CreateClient();
-    CreateContentViews(language_code);
+    CreateContentViews();
     (void)m_document->OnNewDocument();
 
     BindRibbonCommands();
@@ -114,12 +113,11 @@ void CMainFrame::CreateClient() {
     });
 }
 
-void CMainFrame::CreateContentViews(const std::wstring& language_code) {
+void CMainFrame::CreateContentViews() {
     view::DisplayScale() = GetDisplayScale();  // before any view sizes its fonts
     (void)CreateUserDataFolders();             // keeps the folder for every per-user file read later
     FindCustomLayoutFiles();
     LoadSettingsFile();
-    CaptionCatalog::Instance().ChooseLanguage(language_code);
     m_views = std::make_unique<ContentViews>();
     // No store yet: the combos stay empty and the sliders where they start.
     for (std::int32_t page = kFirstCategory; page <= kLastCategory; ++page) RefreshSelectors(static_cast<Category>(page));

@@ -35,8 +35,9 @@ class VarnholtView;
 class CMainFrame final : public wxFrame, public OpenHost {
 public:
     // Builds the ribbon, the File page, the splitters and panes, then the content views (see
-    // CreateContentViews). The recent list is the application's and outlives the frame.
-    CMainFrame(const std::wstring& language_code, wxFileHistory& recent);
+    // CreateContentViews), in the languages chosen at start-up. The recent list is the
+    // application's and outlives the frame.
+    explicit CMainFrame(wxFileHistory& recent);
     ~CMainFrame() override;
 
     // The framework's open path: the path made absolute, the open sequence, then, on success,
@@ -113,7 +114,7 @@ public:
 private:
     void CreateRibbon();
     void CreateClient();
-    void CreateContentViews(const std::wstring& language_code);
+    void CreateContentViews();
 
     // Category display (MainFrameCategories.cpp).
     void DisplayCategory(Category category);

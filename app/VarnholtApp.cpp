@@ -33,13 +33,12 @@ bool VarnholtApp::OnInit() {
 
 bool VarnholtApp::StartUp(const wxArrayString& arguments) {
     const wxString code = ReadRegistryString(kProgramKey, kLanguageValue, wxString(kDefaultLanguageCode.data(), kDefaultLanguageCode.size()));
-    const std::wstring language_code = code.ToStdWstring();
-    SelectTextLanguage(ResolveLanguage(language_code).texts);
+    (void)ChooseStartUpLanguage(code.ToStdWstring());  // before any window reads a text or caption
 
     if (!m_recent) m_recent = std::make_unique<wxFileHistory>(kRecentFileCount);
     LoadRecentFiles(*m_recent);
 
-    auto* frame = new CMainFrame(language_code, *m_recent);  // owned by the window system from here
+    auto* frame = new CMainFrame(*m_recent);  // owned by the window system from here
     SetTopWindow(frame);
 
     if (arguments.size() > 1 && !frame->OpenFile(arguments[1])) {

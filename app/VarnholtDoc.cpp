@@ -3,14 +3,18 @@
 #include "app/VarnholtDoc.h"
 
 #include "app/CMainFrame.h"
+#include "layouts/LayoutStore.h"
 #include "shell/open_document.h"
 
 namespace varnholt {
 
 bool VarnholtDoc::OnOpenDocument(const wxString& path) {
-    if (!OpenScheduleFile(m_frame, path.ToStdWstring())) return false;
-    schedule = m_frame.GetLayoutStore()->GetDocument();
-    return true;
+    return OpenScheduleFile(m_frame, path.ToStdWstring());
+}
+
+document::Document* VarnholtDoc::GetSchedule() const {
+    const LayoutStore* store = m_frame.GetLayoutStore();
+    return store != nullptr ? store->GetDocument() : nullptr;
 }
 
 }  // namespace varnholt

@@ -22,8 +22,8 @@ public:
     // Opens the file into the frame; false, after a message, when the file is refused.
     bool OnOpenDocument(const wxString& path);
 
-    // The schedule the last successful open made; null before any. The frame's store owns it.
-    document::Document* schedule = nullptr;
+    // The schedule the frame's store holds; null before the first successful open.
+    [[nodiscard]] document::Document* GetSchedule() const;
 
 private:
     CMainFrame& m_frame;

@@ -3,7 +3,7 @@
 // and at twice its size so that the growth shows. Prints milliseconds of wall time and of the
 // thread's processor time (the steadier figure on a busy machine); never fails on timing.
 
-#include "views/details/HtmlToText.h"
+#include "memo_text/HtmlToText.h"
 
 #include <algorithm>
 #include <chrono>
@@ -13,7 +13,7 @@
 
 namespace {
 
-using varnholt::view::HtmlToText;
+using varnholt::HtmlToText;
 using Clock = std::chrono::steady_clock;
 
 std::wstring NotebookMemo(std::size_t bytes) {

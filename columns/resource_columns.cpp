@@ -1,10 +1,18 @@
 // resource_columns.cpp - the built-in resource (513-543), predecessor (544-571) and successor
 // (572-599) columns, each in ascending id order. "predtask\7C"/"task\7C" names a field of the
 // predecessor/successor activity, "predproject\7C"/"project\7C" its project. The successor
-// list mirrors the predecessor list 28 ids up; 574 is spelled "task\7Cend_datee" as stored in
-// users' column files, and must stay so.
+// list mirrors the predecessor list 28 ids up, both built from one list; 574 is spelled
+// "task\7Cend_datee" as stored in users' column files, and must stay so.
 
 #include "columns/built_in_columns.h"
+
+#include "columns/column_ids.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <iterator>
+#include <string_view>
 
 namespace varnholt {
 
@@ -50,77 +58,87 @@ constexpr BuiltInColumn kResourceColumns[] = {
     {543, L"user_id", 51603, G::general, K::text, S::none, 0, "user_id"},  // User Login Name
 };
 
-constexpr BuiltInColumn kPredecessorColumns[] = {
-    // Dates
-    {544, L"predtask\\7Cearly_end_date", 50680, G::dates, K::date, S::none, 1, ""},  // Early Finish
-    {545, L"predtask\\7Cearly_start_date", 50679, G::dates, K::date, S::none, 1, ""},  // Early Start
-    {546, L"predtask\\7Cend_date", 51335, G::dates, K::date, S::none, 1, ""},  // Finish
-    {547, L"predtask\\7Clate_end_date", 50682, G::dates, K::date, S::none, 1, ""},  // Late Finish
-    {548, L"predtask\\7Clate_start_date", 50681, G::dates, K::date, S::none, 1, ""},  // Late Start
-    {549, L"predtask\\7Cstart_date", 51334, G::dates, K::date, S::none, 1, ""},  // Start
-    // Durations
-    {550, L"predtask\\7Cfree_float_hr_cnt", 50691, G::durations, K::duration, S::none, 1, ""},  // Free Float
-    {551, L"lag_hr_cnt", 51312, G::durations, K::duration, S::none, 1, ""},  // Lag
-    {552, L"predtask\\7Cremain_drtn_hr_cnt", 51336, G::durations, K::duration, S::none, 1, ""},  // Remaining Duration
-    {553, L"predtask\\7Ctotal_float_hr_cnt", 50690, G::durations, K::duration, S::none, 1, ""},  // Total Float
-    // General
-    {554, L"predtask\\7Ctask_code", 57640, G::general, K::text, S::none, 1, ""},  // Activity ID
-    {555, L"predtask\\7Ctask_name", 50662, G::general, K::text, S::none, 1, ""},  // Activity Name
-    {556, L"predtask\\7Cstatus_code", 50667, G::general, K::activity_status, S::none, 1, ""},  // Activity Status
-    {557, L"critical_flag", 40223, G::general, K::flag, S::none, 0, ""},  // Critical
-    {558, L"driving_flag", 51315, G::general, K::flag, S::none, 0, ""},  // Driving
-    {559, L"predtask\\7Crsrc_id", 50659, G::general, K::text, S::none, 1, ""},  // Primary Resource
-    {560, L"predproject\\7Cproj_short_name", 51025, G::general, K::text, S::none, 1, ""},  // Project ID
-    {561, L"pred_type", 51311, G::general, K::relationship_type, S::none, 1, ""},  // Relationship Type
-    {562, L"predtask.projwbs\\7Cwbs_full_name", 40224, G::general, K::text, S::none, 1, ""},  // WBS
-    // Multiple Float Paths
-    {563, L"ref", 57321, G::multiple_float_paths, K::text, S::none, 0, ""},  // Relationship Early Finish
-    {564, L"res", 57320, G::multiple_float_paths, K::text, S::none, 0, ""},  // Relationship Early Start
-    {565, L"rff", 57379, G::multiple_float_paths, K::text, S::none, 0, ""},  // Relationship Free Float
-    {566, L"rlf", 57322, G::multiple_float_paths, K::text, S::none, 0, ""},  // Relationship Late Finish
-    {567, L"rls", 57457, G::multiple_float_paths, K::text, S::none, 0, ""},  // Relationship Late Start
-    {568, L"rsff", 57325, G::multiple_float_paths, K::text, S::none, 0, ""},  // Relationship Successor Free Float
-    {569, L"rstf", 57326, G::multiple_float_paths, K::text, S::none, 0, ""},  // Relationship Successor Total Float
-    {570, L"rtf", 57323, G::multiple_float_paths, K::text, S::none, 0, ""},  // Relationship Total Float
-    // Percent Completes
-    {571, L"predtask\\7Cdrtn_complete_pct", 50738, G::percent_completes, K::percent, S::none, 0, ""},  // Duration % Complete
+// The predecessor and successor tables list the same columns: one row each, in id order, named
+// as the predecessor table names them. The successor's field is the same field of the other
+// activity, so "predtask" and "predproject" lose their "pred"; a row gives the successor's name
+// itself only where that rule would spell it otherwise.
+struct RelationshipColumn {
+    std::wstring_view predecessor_name;
+    CaptionId caption_id;
+    ColumnGroup group;
+    ColumnValueKind kind;
+    std::uint8_t present;
+    std::wstring_view successor_name = {};
 };
 
-constexpr BuiltInColumn kSuccessorColumns[] = {
+constexpr RelationshipColumn kRelationshipColumns[] = {
     // Dates
-    {572, L"task\\7Cearly_end_date", 50680, G::dates, K::date, S::none, 1, ""},  // Early Finish
-    {573, L"task\\7Cearly_start_date", 50679, G::dates, K::date, S::none, 1, ""},  // Early Start
-    {574, L"task\\7Cend_datee", 51335, G::dates, K::date, S::none, 1, ""},  // Finish
-    {575, L"task\\7Clate_end_date", 50682, G::dates, K::date, S::none, 1, ""},  // Late Finish
-    {576, L"task\\7Clate_start_date", 50681, G::dates, K::date, S::none, 1, ""},  // Late Start
-    {577, L"task\\7Cstart_date", 51334, G::dates, K::date, S::none, 1, ""},  // Start
+    {L"predtask\\7Cearly_end_date", 50680, G::dates, K::date, 1},  // Early Finish
+    {L"predtask\\7Cearly_start_date", 50679, G::dates, K::date, 1},  // Early Start
+    {L"predtask\\7Cend_date", 51335, G::dates, K::date, 1, L"task\\7Cend_datee"},  // Finish
+    {L"predtask\\7Clate_end_date", 50682, G::dates, K::date, 1},  // Late Finish
+    {L"predtask\\7Clate_start_date", 50681, G::dates, K::date, 1},  // Late Start
+    {L"predtask\\7Cstart_date", 51334, G::dates, K::date, 1},  // Start
     // Durations
-    {578, L"task\\7Cfree_float_hr_cnt", 50691, G::durations, K::duration, S::none, 1, ""},  // Free Float
-    {579, L"lag_hr_cnt", 51312, G::durations, K::duration, S::none, 1, ""},  // Lag
-    {580, L"task\\7Cremain_drtn_hr_cnt", 51336, G::durations, K::duration, S::none, 1, ""},  // Remaining Duration
-    {581, L"task\\7Ctotal_float_hr_cnt", 50690, G::durations, K::duration, S::none, 1, ""},  // Total Float
+    {L"predtask\\7Cfree_float_hr_cnt", 50691, G::durations, K::duration, 1},  // Free Float
+    {L"lag_hr_cnt", 51312, G::durations, K::duration, 1},  // Lag
+    {L"predtask\\7Cremain_drtn_hr_cnt", 51336, G::durations, K::duration, 1},  // Remaining Duration
+    {L"predtask\\7Ctotal_float_hr_cnt", 50690, G::durations, K::duration, 1},  // Total Float
     // General
-    {582, L"task\\7Ctask_code", 57640, G::general, K::text, S::none, 1, ""},  // Activity ID
-    {583, L"task\\7Ctask_name", 50662, G::general, K::text, S::none, 1, ""},  // Activity Name
-    {584, L"task\\7Cstatus_code", 50667, G::general, K::activity_status, S::none, 1, ""},  // Activity Status
-    {585, L"critical_flag", 40223, G::general, K::flag, S::none, 0, ""},  // Critical
-    {586, L"driving_flag", 51315, G::general, K::flag, S::none, 0, ""},  // Driving
-    {587, L"task\\7Crsrc_id", 50659, G::general, K::text, S::none, 1, ""},  // Primary Resource
-    {588, L"project\\7Cproj_short_name", 51025, G::general, K::text, S::none, 1, ""},  // Project ID
-    {589, L"pred_type", 51311, G::general, K::relationship_type, S::none, 1, ""},  // Relationship Type
-    {590, L"task.projwbs\\7Cwbs_full_name", 40224, G::general, K::text, S::none, 1, ""},  // WBS
+    {L"predtask\\7Ctask_code", 57640, G::general, K::text, 1},  // Activity ID
+    {L"predtask\\7Ctask_name", 50662, G::general, K::text, 1},  // Activity Name
+    {L"predtask\\7Cstatus_code", 50667, G::general, K::activity_status, 1},  // Activity Status
+    {L"critical_flag", 40223, G::general, K::flag, 0},  // Critical
+    {L"driving_flag", 51315, G::general, K::flag, 0},  // Driving
+    {L"predtask\\7Crsrc_id", 50659, G::general, K::text, 1},  // Primary Resource
+    {L"predproject\\7Cproj_short_name", 51025, G::general, K::text, 1},  // Project ID
+    {L"pred_type", 51311, G::general, K::relationship_type, 1},  // Relationship Type
+    {L"predtask.projwbs\\7Cwbs_full_name", 40224, G::general, K::text, 1},  // WBS
     // Multiple Float Paths
-    {591, L"ref", 57321, G::multiple_float_paths, K::text, S::none, 0, ""},  // Relationship Early Finish
-    {592, L"res", 57320, G::multiple_float_paths, K::text, S::none, 0, ""},  // Relationship Early Start
-    {593, L"rff", 57379, G::multiple_float_paths, K::text, S::none, 0, ""},  // Relationship Free Float
-    {594, L"rlf", 57322, G::multiple_float_paths, K::text, S::none, 0, ""},  // Relationship Late Finish
-    {595, L"rls", 57457, G::multiple_float_paths, K::text, S::none, 0, ""},  // Relationship Late Start
-    {596, L"rsff", 57325, G::multiple_float_paths, K::text, S::none, 0, ""},  // Relationship Successor Free Float
-    {597, L"rstf", 57326, G::multiple_float_paths, K::text, S::none, 0, ""},  // Relationship Successor Total Float
-    {598, L"rtf", 57323, G::multiple_float_paths, K::text, S::none, 0, ""},  // Relationship Total Float
+    {L"ref", 57321, G::multiple_float_paths, K::text, 0},  // Relationship Early Finish
+    {L"res", 57320, G::multiple_float_paths, K::text, 0},  // Relationship Early Start
+    {L"rff", 57379, G::multiple_float_paths, K::text, 0},  // Relationship Free Float
+    {L"rlf", 57322, G::multiple_float_paths, K::text, 0},  // Relationship Late Finish
+    {L"rls", 57457, G::multiple_float_paths, K::text, 0},  // Relationship Late Start
+    {L"rsff", 57325, G::multiple_float_paths, K::text, 0},  // Relationship Successor Free Float
+    {L"rstf", 57326, G::multiple_float_paths, K::text, 0},  // Relationship Successor Total Float
+    {L"rtf", 57323, G::multiple_float_paths, K::text, 0},  // Relationship Total Float
     // Percent Completes
-    {599, L"task\\7Cdrtn_complete_pct", 50738, G::percent_completes, K::percent, S::none, 0, ""},  // Duration % Complete
+    {L"predtask\\7Cdrtn_complete_pct", 50738, G::percent_completes, K::percent, 0},  // Duration % Complete
 };
+
+constexpr std::wstring_view SuccessorName(const RelationshipColumn& column) {
+    if (!column.successor_name.empty()) return column.successor_name;
+    const std::wstring_view name = column.predecessor_name;
+    return name.starts_with(L"predtask") || name.starts_with(L"predproject") ? name.substr(4) : name;
+}
+
+constexpr std::size_t kRelationshipColumnCount = std::size(kRelationshipColumns);
+using RelationshipTable = std::array<BuiltInColumn, kRelationshipColumnCount>;
+
+constexpr RelationshipTable BuildRelationshipTable(std::int32_t first_id, bool successor) {
+    RelationshipTable table{};
+    for (std::size_t i = 0; i < kRelationshipColumnCount; ++i) {
+        const RelationshipColumn& column = kRelationshipColumns[i];
+        table[i] = {first_id + static_cast<std::int32_t>(i),
+                    successor ? SuccessorName(column) : column.predecessor_name,
+                    column.caption_id,
+                    column.group,
+                    column.kind,
+                    S::none,
+                    column.present,
+                    ""};
+    }
+    return table;
+}
+
+constexpr std::int32_t kFirstPredecessorId = 544;
+constexpr std::int32_t kFirstSuccessorId = kFirstPredecessorId + static_cast<std::int32_t>(kRelationshipColumnCount);
+static_assert(kFirstSuccessorId + kRelationshipColumnCount - 1 == kLastBuiltInColumnId,
+              "the successor columns end the built-in ids");
+
+constexpr RelationshipTable kPredecessorColumns = BuildRelationshipTable(kFirstPredecessorId, false);
+constexpr RelationshipTable kSuccessorColumns = BuildRelationshipTable(kFirstSuccessorId, true);
 
 }  // namespace
 

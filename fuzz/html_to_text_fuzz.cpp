@@ -3,7 +3,7 @@
 // mode may grow the text by more than its final line feed.
 
 #include "model/text_utils.h"
-#include "views/details/HtmlToText.h"
+#include "memo_text/HtmlToText.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -11,8 +11,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::wstring html = varnholt::widen_string({reinterpret_cast<const char*>(data), size});
-    const std::wstring kept = varnholt::view::HtmlToText::Convert(html, true);
-    const std::wstring joined = varnholt::view::HtmlToText::Convert(html, false);
+    const std::wstring kept = varnholt::HtmlToText::Convert(html, true);
+    const std::wstring joined = varnholt::HtmlToText::Convert(html, false);
     // Every output character answers for one source character, bar the last line's feed.
     if (kept.size() > html.size() + 1 || joined.size() != kept.size()) __builtin_trap();
     if (joined.find(L'\n') != std::wstring::npos) __builtin_trap();

@@ -2,6 +2,7 @@
 
 #include "layouts/FilterGroup.h"
 
+#include "columns/field_ids.h"
 #include "layouts/filter_compare.h"
 #include "model/Document.h"
 #include "model/records/ActvCodeRecord.h"
@@ -56,21 +57,21 @@ std::unique_ptr<FilterEntry> FilterEntry::ForField(std::int32_t field_id, std::i
 
 std::unique_ptr<FilterEntry> FilterEntry::ForColumn(std::int32_t op, std::int32_t column_id) {
     std::int32_t field = 1;  // this form is meant for load-time columns only
-    if (column_id >= kActivityCodeColumnBase) field = kFilterFieldActivityCode;
-    else if (column_id >= kUdfColumnBase) field = kFilterFieldUserField;
+    if (column_id >= kActivityCodeColumnBase) field = kActivityCodeField;
+    else if (column_id >= kUdfColumnBase) field = kUserFieldField;
     return std::unique_ptr<FilterEntry>(new FilterEntry(field, op, column_id));
 }
 
 bool FilterEntry::Match(const Row& row) const {
-    if (field == kFilterFieldResource && op == OperatorCode(FilterOperator::under)) return MatchResourceTree(row);
+    if (field == kPrimaryResourceField && op == OperatorCode(FilterOperator::under)) return MatchResourceTree(row);
 
     // The code value's text lives only as long as this call; every other value belongs to the row.
     std::optional<s_string> code_text;
     const s_val* value = nullptr;
-    if (field == kFilterFieldActivityCode) {
+    if (field == kActivityCodeField) {
         code_text = ActivityCodeText(row, column_id);
         value = code_text ? &*code_text : &row.GetFieldValue(field);
-    } else if (field == kFilterFieldUserField) {
+    } else if (field == kUserFieldField) {
         value = &row.GetCodeValue(column_id);
     } else {
         value = &row.GetFieldValue(field);

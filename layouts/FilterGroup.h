@@ -31,12 +31,6 @@ public:
     std::vector<std::unique_ptr<FilterGroup>> children;  // evaluated in order
 };
 
-// Field codes of conditions on load-time columns, which carry the column id besides.
-inline constexpr std::int32_t kFilterFieldUserField = 2;
-inline constexpr std::int32_t kFilterFieldActivityCode = 3;
-// The activity's resource; with "under" it tests the resource tree.
-inline constexpr std::int32_t kFilterFieldResource = 147;
-
 class FilterEntry final : public FilterGroup {
 public:
     // A condition on a built-in field.

@@ -4,6 +4,7 @@
 #include "layouts/filter_definitions.h"
 
 #include "columns/ColumnCatalog.h"
+#include "columns/field_ids.h"
 #include "import/data_node.h"
 #include "layouts/FilterSelection.h"
 #include "layouts/LayoutStore.h"
@@ -31,10 +32,6 @@ namespace {
 constexpr std::array<std::wstring_view, 5> kUnitTokens = {L"QT_Hour=", L"QT_Day=", L"QT_Week=", L"QT_Month=",
                                                           L"QT_Year="};
 constexpr std::wstring_view kUserFieldPrefix = L"user_field";
-constexpr std::int32_t kActivityCodeField = 3;
-constexpr std::int32_t kCalendarField = 138;
-constexpr std::int32_t kResourceField = 147;
-constexpr std::int32_t kWbsField = 152;
 
 std::optional<std::wstring_view> Property(const data_node& node, std::wstring_view key) {
     const data_props* property = FindByName(node.properties, key);
@@ -207,8 +204,7 @@ std::unique_ptr<view::FilterEntry> LayoutStore::ReadFilterEntry(const data_node&
             break;
         }
     }
-    if (column.field_id == LoadTimeFieldId(LoadTimeKind::udf) ||
-        column.field_id == LoadTimeFieldId(LoadTimeKind::activity_code)) {
+    if (IsUserFieldOrActivityCode(column.field_id)) {
         // Load-time ids stay below 600000 for these two kinds, well inside the signed range.
         return view::FilterEntry::ForColumn(op, static_cast<std::int32_t>(column.column_id));
     }
@@ -237,11 +233,11 @@ std::unique_ptr<view::FilterArgument> LayoutStore::ReadFilterArguments(const dat
         const CalendarRecord* calendar = document != nullptr ? document->FindCalendar(s_unsigned_long(*low)) : nullptr;
         return calendar != nullptr ? SingleText(calendar->clndr_name) : nullptr;
     }
-    case kWbsField: {
+    case kActivityWbsField: {
         const ProjWbsRecord* wbs = document != nullptr ? document->FindWbs(s_unsigned_long(*low)) : nullptr;
         return wbs != nullptr ? SingleText(wbs->wbs_concat_name) : nullptr;
     }
-    case kResourceField: {
+    case kPrimaryResourceField: {
         const RsrcRecord* resource = document != nullptr ? document->FindResource(s_unsigned_long(*low)) : nullptr;
         if (resource == nullptr) return nullptr;
         // Display text, set directly: the resource tree test cuts it at the first ".".

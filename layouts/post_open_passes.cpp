@@ -5,6 +5,7 @@
 #include "layouts/post_open_passes.h"
 
 #include "columns/ColumnCatalog.h"
+#include "columns/field_ids.h"
 #include "layouts/LayoutStore.h"
 #include "layouts/built_in_filters.h"
 #include "layouts/column_files.h"
@@ -91,8 +92,6 @@ std::unique_ptr<GanttBarShape> LightBlueShape(std::int32_t shape) {
 // From start to finish for the normal and level-of-effort activities; the filters are found by
 // id, so the bar is the same under every caption language.
 void AddUniversalBar(GanttBarSet& bars, const LayoutStore& store) {
-    constexpr std::int32_t kStartField = 82;
-    constexpr std::int32_t kFinishField = 70;
     GanttBar& bar = bars.AddBar(std::wstring(kUniversalBarName), kStartField, kFinishField, true, false);
     bar.filter = std::make_unique<FilterSelection>(kMatchAny);
     for (const std::int32_t id : {kFilterNormal, kFilterLevelOfEffort})

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <optional>
 #include <system_error>
+#include <utility>
 
 namespace varnholt {
 
@@ -46,14 +47,21 @@ void SetProgramFolder(std::filesystem::path folder) {
     else ProgramFolderOverride() = std::move(folder);
 }
 
-std::vector<std::wstring>& custom_layout_files() {
+namespace {
+
+std::vector<std::wstring>& custom_layout_names() {
     static std::vector<std::wstring> names;
     return names;
 }
 
+}  // namespace
+
+const std::vector<std::wstring>& custom_layout_files() { return custom_layout_names(); }
+
+void SetCustomLayoutFiles(std::vector<std::wstring> names) { custom_layout_names() = std::move(names); }
+
 void FindCustomLayoutFiles() {
-    std::vector<std::wstring>& names = custom_layout_files();
-    names.clear();
+    std::vector<std::wstring> names;
     const std::filesystem::path folder = GetProgramFolder() / "Layouts" / "VP_CUST";
     std::error_code error;
     // An error while listing ends the listing: what was found so far still loads.
@@ -65,6 +73,7 @@ void FindCustomLayoutFiles() {
         names.push_back(WideFromPath(entries->path().filename()));
     }
     std::sort(names.begin(), names.end());
+    SetCustomLayoutFiles(std::move(names));
 }
 
 }  // namespace varnholt

@@ -21,8 +21,9 @@ namespace varnholt {
 void SetProgramFolder(std::filesystem::path folder);
 
 // The names (file names only, no folder) of the custom layout files; empty until
-// FindCustomLayoutFiles fills it.
-[[nodiscard]] std::vector<std::wstring>& custom_layout_files();
+// FindCustomLayoutFiles fills it, or a test sets it.
+[[nodiscard]] const std::vector<std::wstring>& custom_layout_files();
+void SetCustomLayoutFiles(std::vector<std::wstring> names);
 // Replaces the list with the regular files "Layouts/VP_CUST/*.plf" of the program folder (the
 // extension without regard to case), sorted by name so that every run loads them in one
 // order. A missing or unreadable folder lists none; at most kMaxCustomLayoutFiles are listed.

@@ -8,7 +8,7 @@
 #include "shell/find_fields.h"
 #include "views/core/RowList.h"
 #include "views/core/View.h"
-#include "views/details/HtmlToText.h"
+#include "memo_text/HtmlToText.h"
 
 #include <cstddef>
 #include <vector>
@@ -87,7 +87,7 @@ bool TextMatches(std::wstring_view search, std::wstring_view text, bool match_ca
 std::wstring FindRowText(const view::Row& row, std::int32_t column_id) {
     std::wstring text = row.GetCodeValue(column_id).to_string();
     if (column_id == kResourceNotesColumn && text.starts_with(kHtmlPrefix)) {
-        text = view::HtmlToText::Convert(text, false);
+        text = HtmlToText::Convert(text, false);
     }
     return text;
 }

@@ -19,15 +19,12 @@ text_language& language_in_force() noexcept {
 
 }  // namespace
 
-LanguageChoice ResolveLanguage(std::optional<std::wstring_view> stored_code) {
-    const std::wstring_view code = stored_code.value_or(kDefaultLanguageCode);
-    LanguageChoice choice;
-    const auto* known = std::find(std::begin(kLanguageCodes), std::end(kLanguageCodes), code);
-    if (known != std::end(kLanguageCodes)) {
-        choice.caption_language = static_cast<std::int32_t>(known - std::begin(kLanguageCodes));
-    }
-    if (choice.caption_language == kLanguageFrench) choice.texts = text_language::french;
-    return choice;
+text_language ChooseStartUpLanguage(std::optional<std::wstring_view> stored_code) {
+    CaptionCatalog& captions = CaptionCatalog::Instance();
+    captions.ChooseLanguage(stored_code.value_or(kDefaultLanguageCode));
+    // Only English and French have interface texts, as only they have captions.
+    SelectTextLanguage(captions.language == kLanguageFrench ? text_language::french : text_language::english);
+    return CurrentTextLanguage();
 }
 
 void SelectTextLanguage(text_language language) noexcept { language_in_force() = language; }

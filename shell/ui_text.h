@@ -15,20 +15,14 @@ namespace varnholt {
 
 enum class text_language : std::uint8_t { english, french };
 
-// What a stored language code chooses: the table the interface texts come from, and the
-// caption catalogue's language index (kLanguageCodes order; only English and French have
-// captions). The comparison is exact: "FRA" is French, "fra" is not.
-struct LanguageChoice {
-    text_language texts = text_language::english;
-    std::int32_t caption_language = 0;
-    friend bool operator==(const LanguageChoice&, const LanguageChoice&) = default;
-};
-
 // The code used when the user has stored none.
 inline constexpr std::wstring_view kDefaultLanguageCode = L"ENU";
 
-// A missing code counts as kDefaultLanguageCode; an unknown one reads English everywhere.
-[[nodiscard]] LanguageChoice ResolveLanguage(std::optional<std::wstring_view> stored_code);
+// The start-up choice of both languages from the stored code, resolved once: the caption
+// catalogue reads the code, and the interface texts follow the language it chose. A missing
+// code counts as kDefaultLanguageCode; an unknown one reads English everywhere. The comparison
+// is exact: "FRA" is French, "fra" is not. Answers the texts' language.
+text_language ChooseStartUpLanguage(std::optional<std::wstring_view> stored_code);
 
 void SelectTextLanguage(text_language language) noexcept;
 [[nodiscard]] text_language CurrentTextLanguage() noexcept;

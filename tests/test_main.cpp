@@ -1,7 +1,9 @@
 // test_main.cpp - runs the tests of one program, optionally under a locale named in
 // VARNHOLT_TEST_LOCALE (as the GUI toolkit would install the user's locale at start-up), and
 // puts every process-wide table and setting back to its first-use state around each test, so
-// that no test sees what another left behind and fixtures only set up what they need.
+// that no test sees what another left behind and fixtures only set up what they need. Programs
+// that link the registry stand-in build it with VARNHOLT_TEST_MAIN_RESETS_REGISTRY, so that its
+// files are put back too; the others stay free of the toolkit.
 
 #include "columns/ColumnCatalog.h"
 #include "layouts/settings_file.h"
@@ -11,6 +13,9 @@
 #include "platform/program_folder.h"
 #include "platform/user_paths.h"
 #include "rows/display_scale.h"
+#ifdef VARNHOLT_TEST_MAIN_RESETS_REGISTRY
+#include "app/registry.h"
+#endif
 
 #include <gtest/gtest.h>
 
@@ -29,7 +34,10 @@ void ResetProcessState() {
     varnholt::ResetLayoutSettings();
     varnholt::view::DisplayScale() = 1.0f;
     varnholt::SetProgramFolder({});
-    varnholt::custom_layout_files().clear();
+    varnholt::SetCustomLayoutFiles({});
+#ifdef VARNHOLT_TEST_MAIN_RESETS_REGISTRY
+    varnholt::SetRegistryFiles(varnholt::DefaultRegistryFiles());
+#endif
     varnholt::ForgetUserDataFolder();
 }
 

@@ -1,7 +1,9 @@
 // PCatValRecord.h - project codes: the code types (XER table PCATTYPE), their values
-// (PCATVAL) and the projects' code assignments (PROJPCAT), with their link rules.
+// (PCATVAL) and the projects' code assignments (PROJPCAT), with the members their link rules
+// (code_family.h) touch. Unlike resource codes, types and values carry weights.
 #pragma once
 
+#include "model/records/code_family.h"
 #include "model/records/xer_field_slot.h"
 
 #include <array>
@@ -59,14 +61,10 @@ public:
     ProjectRecord* project = nullptr;
 };
 
-// The project-code link pass over the values, in file order: the value's type link is what
-// its type id found (null for none); when its parent_proj_catg_id is not 0 and found a value,
-// that value's short name as it stands now and "." go in front of its own.
-void LinkProjectCodeValue(PCatValRecord& value, PCatTypeRecord* type, const PCatValRecord* parent);
-
-// The project-code link pass over the assignments: each link is what its lookup found.
-void LinkProjectCodeAssignment(ProjPCatRecord& assignment, PCatTypeRecord* type, PCatValRecord* value,
-                               ProjectRecord* project);
+// The project-code link passes: the rules of code_family.h over this family's members.
+inline constexpr auto& LinkProjectCodeValue =
+    LinkCodeValue<&PCatValRecord::parent_proj_catg_id, &PCatValRecord::proj_catg_short_name>;
+inline constexpr auto& LinkProjectCodeAssignment = LinkCodeAssignment<&ProjPCatRecord::project>;
 
 inline constexpr std::array<xer_field_slot<PCatTypeRecord>, 7> kPCatTypeXerFields = {
     &PCatTypeRecord::proj_catg_type_id, &PCatTypeRecord::seq_num,           &PCatTypeRecord::proj_catg_short_len,

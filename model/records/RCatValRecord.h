@@ -1,7 +1,9 @@
 // RCatValRecord.h - resource codes: the code types (XER table RCATTYPE), their values
-// (RCATVAL) and the resources' code assignments (RSRCRCAT), with their link rules.
+// (RCATVAL) and the resources' code assignments (RSRCRCAT), with the members their link rules
+// (code_family.h) touch.
 #pragma once
 
+#include "model/records/code_family.h"
 #include "model/records/xer_field_slot.h"
 
 #include <array>
@@ -56,14 +58,10 @@ public:
     RsrcRecord* resource = nullptr;
 };
 
-// The resource-code link pass over the values, in file order: the value's type link is what
-// its type id found (null for none); when its parent_rsrc_catg_id is not 0 and found a
-// value, that value's short name as it stands now and "." go in front of its own.
-void LinkResourceCodeValue(RCatValRecord& value, RCatTypeRecord* type, const RCatValRecord* parent);
-
-// The resource-code link pass over the assignments: each link is what its lookup found.
-void LinkResourceCodeAssignment(RsrcRCatRecord& assignment, RCatTypeRecord* type, RCatValRecord* value,
-                                RsrcRecord* resource);
+// The resource-code link passes: the rules of code_family.h over this family's members.
+inline constexpr auto& LinkResourceCodeValue =
+    LinkCodeValue<&RCatValRecord::parent_rsrc_catg_id, &RCatValRecord::rsrc_catg_short_name>;
+inline constexpr auto& LinkResourceCodeAssignment = LinkCodeAssignment<&RsrcRCatRecord::resource>;
 
 inline constexpr std::array<xer_field_slot<RCatTypeRecord>, 5> kRCatTypeXerFields = {
     &RCatTypeRecord::rsrc_catg_type_id, &RCatTypeRecord::seq_num,    &RCatTypeRecord::rsrc_catg_short_len,

@@ -62,7 +62,8 @@ TEST_F(StartUpTest, AFileOpensARecentEntryReopensAndClosingWritesTheUsersLayouts
     EXPECT_EQ(frame->GetTitle(), "first.xer - VarnholtReader");
     EXPECT_EQ(frame->GetMainButtonText(), "File");
     ASSERT_NE(frame->GetLayoutStore(), nullptr);
-    EXPECT_EQ(frame->GetDocument().schedule, frame->GetLayoutStore()->GetDocument());
+    EXPECT_NE(frame->GetDocument().GetSchedule(), nullptr);
+    EXPECT_EQ(frame->GetDocument().GetSchedule(), frame->GetLayoutStore()->GetDocument());
     ASSERT_TRUE(frame->OpenFile(Schedule(L"SECOND.XER", kScheduleWithUdf)));
     EXPECT_EQ(frame->GetTitle(), "SECOND.XER - VarnholtReader");
 

@@ -2,6 +2,7 @@
 // and written from one, remembered columns that come back at their place, width checks, safe
 // file names and whole-file writes.
 
+#include "columns/field_ids.h"
 #include "columns/load_time_columns.h"
 #include "layouts/ActivityLayout.h"
 #include "layouts/LayoutStore.h"
@@ -27,7 +28,6 @@ using testing_layouts::WriteBytes;
 
 constexpr std::int32_t kTaskCode = 130;
 constexpr std::int32_t kTaskName = 132;
-constexpr std::int32_t kStart = 82;
 constexpr std::int32_t kYardColumn = 100012;
 
 class ColumnFilesTest : public LayoutsTest {};
@@ -36,7 +36,7 @@ TEST_F(ColumnFilesTest, RememberedColumnReturnsToItsPlaceWhenAFileHasIt) {
     ActivityLayout layout;
     layout.AddColumn(kTaskCode, 90);
     layout.AddColumn(kTaskName, 200);
-    layout.AddColumn(kStart, 95);
+    layout.AddColumn(kStartField, 95);
     (*layout.GetColumnWidths())[1] = {L"user_field_yard", 70};
     const std::string text = ColumnsFileText(layout);
     EXPECT_EQ(text, "task_code:90\r\nuser_field_yard:70\r\ntask_name:200\r\nstart_date:95\r\n");
@@ -45,7 +45,7 @@ TEST_F(ColumnFilesTest, RememberedColumnReturnsToItsPlaceWhenAFileHasIt) {
     // Read back while the open file lacks the field: it stays remembered at its place.
     ActivityLayout without;
     ApplyColumnsText(without, text);
-    EXPECT_EQ(ColumnIds(without), (std::vector<std::int32_t>{kTaskCode, kTaskName, kStart}));
+    EXPECT_EQ(ColumnIds(without), (std::vector<std::int32_t>{kTaskCode, kTaskName, kStartField}));
     ASSERT_EQ(without.GetColumnWidths()->count(1), 1u);
     EXPECT_EQ(without.GetColumnWidths()->at(1).field_name, L"user_field_yard");
     EXPECT_EQ(ColumnsFileText(without), text) << "and is written back at its place";
@@ -53,7 +53,7 @@ TEST_F(ColumnFilesTest, RememberedColumnReturnsToItsPlaceWhenAFileHasIt) {
     // A later file has the field: the same file puts the column back as the second column.
     ASSERT_NE(testing_layouts::AddUdfColumn(), nullptr);
     ApplyColumnsText(without, text);
-    EXPECT_EQ(ColumnIds(without), (std::vector<std::int32_t>{kTaskCode, kYardColumn, kTaskName, kStart}));
+    EXPECT_EQ(ColumnIds(without), (std::vector<std::int32_t>{kTaskCode, kYardColumn, kTaskName, kStartField}));
     EXPECT_TRUE(without.GetColumnWidths()->empty()) << "the entry is used up";
     EXPECT_FLOAT_EQ(without.GetColumn(1)->width, 70.0f);
     EXPECT_EQ(ColumnsFileText(without), text) << "the round trip is stable";

@@ -2,6 +2,7 @@
 // names a filter of the store, a new filter with its groups and conditions, the argument
 // values by value kind and by the records they name, and the unit tokens of durations.
 
+#include "columns/field_ids.h"
 #include "import/data_parser.h"
 #include "layouts/ActivityLayout.h"
 #include "layouts/LayoutStore.h"
@@ -244,7 +245,7 @@ TEST_F(FilterDefinitionsTest, IdsOfRecordsBecomeTheirNames) {
         EXPECT_EQ(entry.FirstArgument()->low->to_string(), c.argument);
         EXPECT_FALSE(entry.FirstArgument()->HasUpperBound());
     }
-    EXPECT_EQ(OnlyEntry().field, view::kFilterFieldActivityCode);
+    EXPECT_EQ(OnlyEntry().field, kActivityCodeField);
     EXPECT_EQ(OnlyEntry().column_id, 500002);
 
     store().DropDocument();
@@ -268,7 +269,7 @@ TEST_F(FilterDefinitionsTest, UserFieldsAreNamedByTheirTypeId) {
                                   Condition("source_field|user_field_yard|op|=|arg1|x")));
     const std::vector<const FilterEntry*> entries = Entries(*Defined().root);
     ASSERT_EQ(entries.size(), 1u) << "the digits name the type; the field name is not looked up";
-    EXPECT_EQ(entries[0]->field, view::kFilterFieldUserField);
+    EXPECT_EQ(entries[0]->field, kUserFieldField);
     EXPECT_EQ(entries[0]->column_id, 100012);
     EXPECT_EQ(entries[0]->FirstArgument()->low->to_string(), L"North");
 }

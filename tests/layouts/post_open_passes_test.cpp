@@ -222,7 +222,7 @@ TEST_F(CustomLayoutsTest, NamesWithAFolderPartAreNotLoaded) {
     WriteCustom("b.plf", "By size", "status_code");
     WriteBytes(m_program_folder.path() / "Layouts" / "outside.plf",
                "(0||Layout(view_type|VP_ACT|view_name|Outside)())");
-    custom_layout_files() = {L"../outside.plf", L"b.plf", L"..", L""};
+    SetCustomLayoutFiles({L"../outside.plf", L"b.plf", L"..", L""});
     store().LoadCustomLayouts();
     EXPECT_EQ(Names(store().ActivityLayouts()), std::vector<std::wstring>{L"By size"});
 }

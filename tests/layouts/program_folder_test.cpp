@@ -33,7 +33,7 @@ TEST(ProgramFolder, TheOverrideThenTheEnvironmentThenTheExecutable) {
 TEST(ProgramFolder, CustomLayoutFilesAreListedByName) {
     TempFolder program;
     SetProgramFolder(program.path());
-    custom_layout_files() = {L"stale.plf"};
+    SetCustomLayoutFiles({L"stale.plf"});
     FindCustomLayoutFiles();
     EXPECT_TRUE(custom_layout_files().empty()) << "no folder, no files";
 
@@ -42,7 +42,7 @@ TEST(ProgramFolder, CustomLayoutFilesAreListedByName) {
     for (const char* name : {"zeta.plf", "Alpha.PLF", "notes.txt", "plf", "b\xC3\xA4r.plf"}) WriteBytes(custom / name, "");
     FindCustomLayoutFiles();
     EXPECT_EQ(custom_layout_files(), (std::vector<std::wstring>{L"Alpha.PLF", L"b\u00E4r.plf", L"zeta.plf"}));
-    custom_layout_files().clear();
+    SetCustomLayoutFiles({});
     SetProgramFolder({});
 }
 

@@ -15,7 +15,10 @@ namespace {
 
 class UiTextTest : public testing::Test {
 protected:
-    void TearDown() override { SelectTextLanguage(text_language::english); }
+    void TearDown() override {
+        SelectTextLanguage(text_language::english);
+        CaptionCatalog::Instance().Reset();
+    }
 };
 
 TEST_F(UiTextTest, AStoredCodeChoosesTextsAndCaptions) {
@@ -33,7 +36,9 @@ TEST_F(UiTextTest, AStoredCodeChoosesTextsAndCaptions) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.why);
-        EXPECT_EQ(ResolveLanguage(c.code), (LanguageChoice{c.texts, c.caption_language}));
+        EXPECT_EQ(ChooseStartUpLanguage(c.code), c.texts);
+        EXPECT_EQ(CurrentTextLanguage(), c.texts);
+        EXPECT_EQ(CaptionCatalog::Instance().language, c.caption_language);
     }
 }
 

@@ -6,9 +6,9 @@
 #include "model/records/MemoRecord.h"
 #include "model/records/RsrcRecord.h"
 #include "model/records/TaskProcRecord.h"
+#include "memo_text/HtmlToText.h"
 #include "rows/Row.h"
 #include "rows/display_scale.h"
-#include "views/details/HtmlToText.h"
 
 namespace varnholt::view {
 

@@ -5,8 +5,8 @@
 #include "views/details/OBSDetailView.h"
 
 #include "model/records/ObsRecord.h"
+#include "memo_text/HtmlToText.h"
 #include "rows/Row.h"
-#include "views/details/HtmlToText.h"
 
 #include <algorithm>
 

@@ -2,6 +2,7 @@
 // and the relationship lines between activities. Ends of a relationship are found through the
 // companion's row list; an end that is not listed draws nothing.
 
+#include "columns/field_ids.h"
 #include "views/gantt/GanttView.h"
 
 #include "model/Document.h"
@@ -21,7 +22,7 @@ namespace {
 
 // The date fields a relationship joins, by type FF, FS, SF, SS: {predecessor, successor}.
 constexpr std::array<std::array<std::int32_t, 2>, 4> kLineFields = {
-    {{kEndDateField, kEndDateField}, {kEndDateField, kStartDateField}, {kStartDateField, kEndDateField}, {kStartDateField, kStartDateField}}};
+    {{kFinishField, kFinishField}, {kFinishField, kStartField}, {kStartField, kFinishField}, {kStartField, kStartField}}};
 
 std::size_t RowIndex(double value, std::size_t limit) {
     return static_cast<std::size_t>(std::clamp<std::int64_t>(device::Truncate(value).value_or(0), 0,
@@ -45,7 +46,7 @@ void GanttView::DrawRows(const Frame& f, const RectF& visible) {
         const Row* row = rows.At(i);
         if (row == nullptr) continue;
         DrawActivityRow(f, *row, f.hh + static_cast<float>(i) * f.rh);
-        if (m_showRelationships && row->IsActivityRow() && DrawsRelationshipLines()) DrawRelationships(f, *row);
+        if (m_show_relationships && row->IsActivityRow() && DrawsRelationshipLines()) DrawRelationships(f, *row);
     }
 }
 

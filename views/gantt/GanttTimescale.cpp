@@ -4,6 +4,7 @@
 #include "views/gantt/GanttTimescale.h"
 
 #include "columns/ColumnCatalog.h"
+#include "columns/field_ids.h"
 #include "model/Document.h"
 #include "model/civil_date.h"
 #include "model/records/ProjectRecord.h"
@@ -116,8 +117,8 @@ bool IsPlaceableDate(const s_val& value) {
 bool HasCells(std::int32_t unit) noexcept { return unit >= 1 && unit <= 8 && unit != 7; }
 
 s_date GetEarliestDate(const document::Document& doc) {
-    auto earliest = extreme_date(doc, kStartDateField, kEarlier);
-    if (!earliest) earliest = extreme_date(doc, kEndDateField, kEarlier);
+    auto earliest = extreme_date(doc, kStartField, kEarlier);
+    if (!earliest) earliest = extreme_date(doc, kFinishField, kEarlier);
     if (!earliest) {
         s_date blank = s_date::from_seconds(0);
         blank.blank = true;
@@ -127,8 +128,8 @@ s_date GetEarliestDate(const document::Document& doc) {
 }
 
 s_date GetLatestDate(const document::Document& doc) {
-    auto latest = extreme_date(doc, kEndDateField, kLater);
-    if (!latest) latest = extreme_date(doc, kStartDateField, kLater);
+    auto latest = extreme_date(doc, kFinishField, kLater);
+    if (!latest) latest = extreme_date(doc, kStartField, kLater);
     return latest ? s_date::from_seconds(*latest) : s_date::from_ymdhm(1970, 1, 1, 0, 0);
 }
 

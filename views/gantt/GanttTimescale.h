@@ -17,10 +17,6 @@ namespace varnholt::document { class Document; }
 
 namespace varnholt::view {
 
-// The activity date fields the span and the relationship lines read.
-inline constexpr std::int32_t kStartDateField = 82;  // start_date
-inline constexpr std::int32_t kEndDateField = 70;    // end_date
-
 // Lower cells added before the earliest and after the latest date.
 inline constexpr std::int32_t kMarginCells = 5;
 // The lower tier and the grid dates stop here (then the closing entry): a century of hour

@@ -33,8 +33,8 @@ public:
 
     void SetCompanion(View* companion) noexcept { m_companion = companion; }
     [[nodiscard]] View* GetCompanion() const noexcept { return m_companion; }
-    void SetShowRelationships(bool on) noexcept { m_showRelationships = on; }
-    [[nodiscard]] bool GetShowRelationships() const noexcept { return m_showRelationships; }
+    void SetShowRelationships(bool on) noexcept { m_show_relationships = on; }
+    [[nodiscard]] bool GetShowRelationships() const noexcept { return m_show_relationships; }
     // The options sheet changed the grid settings.
     void MarkGridDatesStale() noexcept { m_timescale.MarkGridDatesStale(); }
 
@@ -90,7 +90,7 @@ private:
 
     std::unique_ptr<TextStyle> m_header_style;  // timescale labels, bold
     std::unique_ptr<TextStyle> m_label_style;   // bar labels, regular
-    bool m_showRelationships = true;
+    bool m_show_relationships = true;
     View* m_companion = nullptr;  // not owned: the table whose rows are drawn
     GanttTimescale m_timescale;
 };

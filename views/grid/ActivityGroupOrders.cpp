@@ -2,6 +2,7 @@
 #include "views/grid/ActivityGroupOrders.h"
 
 #include "columns/ColumnCatalog.h"
+#include "columns/field_ids.h"
 #include "model/records/ProjWbsRecord.h"
 #include "model/records/RsrcRecord.h"
 #include "model/records/TaskRecord.h"
@@ -38,8 +39,7 @@ bool CompareActivities::operator()(const Row& a, const Row& b) const {
     const TaskRecord* ta = ga->GetActivity();
     const TaskRecord* tb = gb->GetActivity();
     if (ta == nullptr || tb == nullptr) return false;
-    const bool by_column_id = m_column->field_id == LoadTimeFieldId(LoadTimeKind::udf) ||
-                              m_column->field_id == LoadTimeFieldId(LoadTimeKind::activity_code);
+    const bool by_column_id = IsUserFieldOrActivityCode(m_column->field_id);
     const auto value_of = [&](const TaskRecord& task) -> const s_val& {
         return by_column_id ? *task.GetColumnValue(static_cast<std::int32_t>(m_column->column_id))
                             : *task.GetFieldValue(m_column->field_id);

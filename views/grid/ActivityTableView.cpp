@@ -8,6 +8,7 @@
 #include "views/grid/ActivityTableView.h"
 
 #include "columns/ColumnCatalog.h"
+#include "columns/field_ids.h"
 #include "layouts/FilterSelection.h"
 #include "layouts/GroupSortBy.h"
 #include "layouts/Layout.h"
@@ -30,10 +31,6 @@ namespace varnholt::view {
 
 namespace {
 
-constexpr std::int32_t kResourceField = 147;
-constexpr std::int32_t kWbsField = 152;
-constexpr std::int32_t kUserField = 2;
-constexpr std::int32_t kActivityCode = 3;
 
 }  // namespace
 
@@ -64,7 +61,7 @@ void ActivityTableView::BuildTree() {
         return;
     }
     const ColumnDef* column = ColumnCatalog::Instance().FindAnyByColumnId(static_cast<std::uint32_t>(entry->field));
-    if (column->field_id == kWbsField && entry->include_all) {
+    if (column->field_id == kActivityWbsField && entry->include_all) {
         AddWbsGroups(root, nullptr, *entry, 0);
         SortGroups(root);
         return;
@@ -115,7 +112,7 @@ void ActivityTableView::RegroupLevel(Row& row) {
 
 void ActivityTableView::OrderGroups(Row& parent, const GroupBy& entry) {
     const ColumnDef* column = ColumnCatalog::Instance().FindAnyByColumnId(static_cast<std::uint32_t>(entry.field));
-    if (column != nullptr && column->field_id == kResourceField) {
+    if (column != nullptr && column->field_id == kPrimaryResourceField) {
         SortLevel(parent);
         return;
     }
@@ -127,10 +124,10 @@ GroupRow& ActivityTableView::FindOrAddGroupRow(Row& parent, GroupIndex& index, c
     if (GroupRow* found = FindGroupRow(index, row)) return *found;
     const ColumnDef& column = *ColumnCatalog::Instance().FindAnyByColumnId(static_cast<std::uint32_t>(entry.field));
     std::unique_ptr<GroupItem> item;
-    if (column.field_id == kResourceField) {
-        item = ActivityGroupItem::ForResource(entry, GetDocument(), row.GetFieldValue(kResourceField),
+    if (column.field_id == kPrimaryResourceField) {
+        item = ActivityGroupItem::ForResource(entry, GetDocument(), row.GetFieldValue(kPrimaryResourceField),
                                               row.GetActivity()->resource);
-    } else if (column.field_id == kUserField || column.field_id == kActivityCode) {
+    } else if (IsUserFieldOrActivityCode(column.field_id)) {
         item = ActivityGroupItem::ForValue(entry, GetDocument(), row.GetCodeValue(column.column_id), row.GetActivity());
     } else {
         item = ActivityGroupItem::ForValue(entry, GetDocument(), row.GetFieldValue(column.field_id), row.GetActivity());

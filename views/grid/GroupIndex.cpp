@@ -2,6 +2,7 @@
 #include "views/grid/GroupIndex.h"
 
 #include "columns/ColumnCatalog.h"
+#include "columns/field_ids.h"
 #include "model/s_date.h"
 #include "model/s_doubles.h"
 #include "model/s_dur.h"
@@ -22,11 +23,6 @@ namespace {
 constexpr double kAmountKeysPerUnit = 100.0;
 // Beyond this, cents no longer fit the key; such amounts share one key.
 constexpr double kLargestKeyedAmount = 1e15;
-
-bool IsCodeOrUdfColumn(const ColumnDef& column) {
-    return column.field_id == LoadTimeFieldId(LoadTimeKind::udf) ||
-           column.field_id == LoadTimeFieldId(LoadTimeKind::activity_code);
-}
 
 GroupIndex::Key AmountKey(double amount) {
     if (std::isnan(amount)) return {GroupIndex::KeyKind::other, 0};  // equal to nothing
@@ -73,7 +69,7 @@ void GroupIndex::Add(GroupRow& group) {
     }
     const std::size_t order = m_added++;
     // A group opened by a row without a code or user field matches no row: no need to file it.
-    if (key.kind == KeyKind::null_value && m_column != nullptr && IsCodeOrUdfColumn(*m_column)) return;
+    if (key.kind == KeyKind::null_value && m_column != nullptr && IsUserFieldOrActivityCode(m_column->field_id)) return;
     m_groups.emplace(key, Filed{order, &group});
 }
 
@@ -94,7 +90,7 @@ GroupRow* GroupIndex::Find(const Row& row) const {
     if (m_column == nullptr) return nullptr;  // such groups match no row
     if (m_entry->date_unit != kGroupDateNone && !IsBucketUnit(m_entry->date_unit)) return nullptr;
     const s_val& value = GroupItem::GroupingValue(row, *m_column);
-    if (m_entry->date_unit == kGroupDateNone && IsCodeOrUdfColumn(*m_column) && s_val::is_null_value(&value))
+    if (m_entry->date_unit == kGroupDateNone && IsUserFieldOrActivityCode(m_column->field_id) && s_val::is_null_value(&value))
         return nullptr;  // a row without the code or field never joins a group
     const Key key = KeyOf(value);
     std::size_t best_order = m_added;

@@ -2,6 +2,7 @@
 #include "views/grid/GroupItem.h"
 
 #include "columns/ColumnCatalog.h"
+#include "columns/field_ids.h"
 #include "model/Document.h"
 #include "model/records/ActvCodeRecord.h"
 #include "model/records/load_time_values.h"
@@ -14,12 +15,6 @@
 namespace varnholt::view {
 namespace {
 
-constexpr std::int32_t kResourceFieldId = 147;
-
-bool IsCodeOrUdfColumn(const ColumnDef& column) {
-    return column.field_id == LoadTimeFieldId(LoadTimeKind::udf) ||
-           column.field_id == LoadTimeFieldId(LoadTimeKind::activity_code);
-}
 
 // A date without value, or the shared null value standing in for one.
 bool IsEmptyDate(const s_val& value) {
@@ -69,7 +64,7 @@ std::wstring GroupItem::GetTitle() const {
 }
 
 const s_val& GroupItem::GroupingValue(const Row& row, const ColumnDef& column) {
-    return IsCodeOrUdfColumn(column) ? row.GetCodeValue(static_cast<std::int32_t>(column.column_id))
+    return IsUserFieldOrActivityCode(column.field_id) ? row.GetCodeValue(static_cast<std::int32_t>(column.column_id))
                                      : row.GetFieldValue(column.field_id);
 }
 
@@ -79,7 +74,7 @@ bool GroupItem::Matches(const Row& row) const {
     if (m_entry->date_unit == kGroupDateNone) {
         const bool key_is_null = s_val::is_null_value(m_key.get());
         // A row without any value of a code or user field opens a group of its own.
-        if (IsCodeOrUdfColumn(*m_column)) return !key_is_null && !s_val::is_null_value(&value) && m_key->equal(value);
+        if (IsUserFieldOrActivityCode(m_column->field_id)) return !key_is_null && !s_val::is_null_value(&value) && m_key->equal(value);
         // Elsewhere the rows without a value (no calendar, no WBS element, ...) share a group.
         if (key_is_null) return s_val::is_null_value(&value);
         return m_key->equal(value);
@@ -156,11 +151,11 @@ ActivityGroupItem::ActivityGroupItem(const GroupBy& entry, const document::Docum
 
 std::wstring ActivityGroupItem::GetTitle() const {
     const ColumnDef* column = GetColumn();
-    if (column != nullptr && column->field_id == kResourceFieldId && m_resource == nullptr)
+    if (column != nullptr && column->field_id == kPrimaryResourceField && m_resource == nullptr)
         return L"No primary Resource";
     // An XER code group shows the code's name rather than the code itself.
     const document::Document* doc = GetDocument();
-    if (column != nullptr && column->field_id == LoadTimeFieldId(LoadTimeKind::activity_code) &&
+    if (column != nullptr && column->field_id == kActivityCodeField &&
         GetGroupBy().date_unit == kGroupDateNone && m_activity != nullptr && doc != nullptr && doc->IsXer()) {
         const s_unsigned_long type_id(column->column_id - static_cast<std::uint32_t>(kActivityCodeColumnBase));
         const TaskActvRecord* assignment = doc->FindTaskActv(m_activity->task_id, type_id);

@@ -3,6 +3,7 @@
 #include "views/grid/GroupItem.h"
 
 #include "columns/ColumnCatalog.h"
+#include "columns/field_ids.h"
 #include "model/Document.h"
 #include "model/records/ProjWbsRecord.h"
 #include "model/records/ProjectRecord.h"
@@ -19,7 +20,6 @@
 namespace varnholt::view {
 namespace {
 
-constexpr std::int32_t kCalendarFieldId = 138;
 constexpr std::int32_t kActivityGroupNameField = 213;
 constexpr std::int32_t kWbsGroupNameField = 511;
 
@@ -53,9 +53,9 @@ s_val_ptr TextValue(std::wstring text) {
 // The calendar column's text that every row shows, or empty text when they differ.
 std::wstring CommonCalendarText(RowSpan rows) {
     if (rows.empty()) return {};
-    std::wstring first = rows.front()->GetFieldValue(kCalendarFieldId).to_string();
+    std::wstring first = rows.front()->GetFieldValue(kCalendarField).to_string();
     for (const auto& row : rows.subspan(1))
-        if (row->GetFieldValue(kCalendarFieldId).to_string() != first) return {};
+        if (row->GetFieldValue(kCalendarField).to_string() != first) return {};
     return first;
 }
 
@@ -149,7 +149,7 @@ const CalendarRecord* GroupItem::DurationCalendar(RowSpan) const { return nullpt
 
 s_val_ptr ActivityGroupItem::ComputeSummary(RowSpan rows, std::int32_t field_id) const {
     if (field_id == kActivityGroupNameField) return TextValue(GetTitle());
-    if (field_id == kCalendarFieldId) return TextValue(CommonCalendarText(rows));
+    if (field_id == kCalendarField) return TextValue(CommonCalendarText(rows));
     return Summarize(rows, FindSummaryColumn(field_id), kActivityScheme);
 }
 
@@ -158,10 +158,10 @@ const ColumnDef* ActivityGroupItem::FindSummaryColumn(std::int32_t field_id) con
 }
 
 const CalendarRecord* ActivityGroupItem::GroupCalendar(RowSpan rows) const {
-    const ColumnDef* calendar_column = ColumnCatalog::Instance().FindActivityByFieldId(kCalendarFieldId);
+    const ColumnDef* calendar_column = ColumnCatalog::Instance().FindActivityByFieldId(kCalendarField);
     if (calendar_column == nullptr || calendar_column->present == 0 || GetDocument() == nullptr) return nullptr;
     // The calendar cell as shown, when it has been asked for; else worked out and not kept.
-    const s_val* shown = CachedSummary(kCalendarFieldId);
+    const s_val* shown = CachedSummary(kCalendarField);
     std::wstring name = shown != nullptr ? shown->to_string() : CommonCalendarText(rows);
     if (name.empty()) name = kStandardCalendarName;
     s_string key;

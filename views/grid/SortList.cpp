@@ -88,7 +88,7 @@ bool SortList::Less(const Row& a, const Row& b, const GroupSortBy& sort) {
     return LessSides(LiveSide{a, &sort, nullptr}, LiveSide{b, &sort, nullptr}, a, b, sort);
 }
 
-void SortList::Sort(std::vector<std::unique_ptr<Row>>& rows, const GroupSortBy& sort, std::size_t buffer_limit) {
+void SortList::Sort(std::vector<std::unique_ptr<Row>>& rows, const GroupSortBy& sort) {
     if (sort.sort_bys.empty() || rows.size() < 2) return;
     // A row's values are references into its record or its group's summaries, so they can be
     // read once and compared many times; so can its kind.
@@ -100,9 +100,8 @@ void SortList::Sort(std::vector<std::unique_ptr<Row>>& rows, const GroupSortBy& 
         const bool activity = rows[r]->IsActivityRow(), group = rows[r]->IsGroupRow();
         keyed[r] = {std::move(rows[r]), &values[r * keys], activity, group};
     }
-    StableSortRange(
-        keyed.begin(), keyed.end(),
-        [&sort](const KeyedSide& a, const KeyedSide& b) { return LessSides(a, b, *a.row, *b.row, sort); }, buffer_limit);
+    StableSortRange(keyed.begin(), keyed.end(),
+                    [&sort](const KeyedSide& a, const KeyedSide& b) { return LessSides(a, b, *a.row, *b.row, sort); });
     for (std::size_t r = 0; r < rows.size(); ++r) rows[r] = std::move(keyed[r].row);
 }
 

@@ -6,7 +6,6 @@
 #include "rows/Row.h"
 #include "views/grid/StableSortRows.h"
 
-#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -31,8 +30,7 @@ public:
 
     // Sorts sibling rows stably by Less, reading each row's values of the keys once instead of
     // at every comparison.
-    static void Sort(std::vector<std::unique_ptr<Row>>& rows, const GroupSortBy& sort,
-                     std::size_t buffer_limit = kNoBufferLimit);
+    static void Sort(std::vector<std::unique_ptr<Row>>& rows, const GroupSortBy& sort);
 };
 
 }  // namespace varnholt::view

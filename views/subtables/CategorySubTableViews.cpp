@@ -19,8 +19,10 @@
 #include "model/s_string.h"
 #include "rows/RecordRows.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <span>
 
 namespace varnholt::view {
 
@@ -66,11 +68,25 @@ constexpr std::array<s_unit RoleRateRecord::*, 5> kPrices = {
     &RoleRateRecord::cost_per_qty, &RoleRateRecord::cost_per_qty2, &RoleRateRecord::cost_per_qty3,
     &RoleRateRecord::cost_per_qty4, &RoleRateRecord::cost_per_qty5};
 std::size_t PriceLevel(const Row& row) { return row.index > 0 ? static_cast<std::size_t>(row.index) % 5 : 0; }
-// The painter reads each cell's text at once, so one label value serves every call.
+
+using PriceLabels = std::array<s_string, kPriceLabels.size()>;
+
+// The labels of one language's caption table; an id the table lacks stays empty, as a lookup.
+PriceLabels LabelsOf(std::span<const CaptionEntry> captions) {
+    PriceLabels labels;
+    for (std::size_t level = 0; level < kPriceLabels.size(); ++level) {
+        const auto found = std::ranges::find(captions, kPriceLabels[level], &CaptionEntry::id);
+        if (found != captions.end()) labels[level] = s_string(found->text);
+    }
+    return labels;
+}
+
+// Built once per built-in language, so every label a caller holds stays as it read it.
 const s_val& PriceLabel(const Row& row) {
-    static s_string label;
-    label = s_string(CaptionCatalog::Instance().Lookup(kPriceLabels[PriceLevel(row)]));
-    return label;
+    static const PriceLabels kEnglish = LabelsOf(EnglishCaptionTable());
+    static const PriceLabels kFrench = LabelsOf(FrenchCaptionTable());
+    const PriceLabels& labels = CaptionCatalog::Instance().language == kLanguageFrench ? kFrench : kEnglish;
+    return labels[PriceLevel(row)];
 }
 const s_val& Price(const Row& row) { return row.GetRoleRate()->*kPrices[PriceLevel(row)]; }
 

@@ -4,13 +4,13 @@
 #include "views/trees/ResourceTableView.h"
 
 #include "layouts/Layout.h"
+#include "memo_text/HtmlToText.h"
 #include "model/Document.h"
 #include "model/records/RsrcRecord.h"
 #include "rows/RecordRows.h"
 #include "rows/Row.h"
 #include "rows/display_scale.h"
 #include "views/core/RowList.h"
-#include "views/details/HtmlToText.h"
 #include "views/trees/record_tree.h"
 
 namespace varnholt::view {
@@ -21,13 +21,21 @@ constexpr std::int32_t kNotesField = 536;
 
 }  // namespace
 
-std::wstring ResourceTableView::CellText(const Row& row, std::int32_t field_id) {
-    std::wstring text = row.GetCodeValue(field_id).to_string();
-    if (field_id == kNotesField && text.starts_with(L"<HTML>")) return HtmlToText::Convert(text, false);
-    return text;
+// Every paint and copy asks for the notes in view again, and a memo is long next to a cell.
+std::wstring ResourceTableView::CellText(const Row& row, std::int32_t field_id) const {
+    if (field_id != kNotesField) return row.GetCodeValue(field_id).to_string();
+    const auto [entry, added] = m_notes_text.try_emplace(&row);
+    if (added) {
+        std::wstring text = row.GetCodeValue(field_id).to_string();
+        entry->second = text.starts_with(L"<HTML>") ? HtmlToText::Convert(text, false) : std::move(text);
+    }
+    return entry->second;
 }
 
-void ResourceTableView::BuildRows(Row& root) const { AddRecordTree<ResourceRow>(root, GetDocument()->Rsrcs()); }
+void ResourceTableView::BuildRows(Row& root) const {
+    m_notes_text.clear();  // before any new row can take the address of an old one
+    AddRecordTree<ResourceRow>(root, GetDocument()->Rsrcs());
+}
 
 TreeSortKeys ResourceTableView::SortKeys(const Row& row) const {
     const RsrcRecord* resource = row.IsResourceRow() ? row.GetResource() : nullptr;
@@ -54,7 +62,7 @@ void ResourceTableView::SetColumnWidth(std::size_t column, float width) {
 float ResourceTableView::GetWidth() const { return ColumnsLeftOf(ColumnCount()); }
 
 std::wstring ResourceTableView::GetText() const {
-    return LayoutText([](const Row& row, std::size_t, const LayoutColumn& column) { return CellText(row, column.field); });
+    return LayoutText([this](const Row& row, std::size_t, const LayoutColumn& column) { return CellText(row, column.field); });
 }
 
 void ResourceTableView::MoveColumn(std::size_t from, std::size_t to) {

@@ -7,6 +7,8 @@
 #include "views/trees/TreeTableView.h"
 
 #include <optional>
+#include <string>
+#include <unordered_map>
 
 namespace varnholt::view {
 
@@ -23,7 +25,7 @@ public:
     bool OnLButtonUp(std::uint32_t flags, float x, float y) override;
 
     // A cell's text: the value's display text, a memo in notes converted to one line.
-    [[nodiscard]] static std::wstring CellText(const Row& row, std::int32_t field_id);
+    [[nodiscard]] std::wstring CellText(const Row& row, std::int32_t field_id) const;
 
 protected:
     [[nodiscard]] bool CanBuild() const override { return GetDocument() != nullptr && GetLayout() != nullptr; }
@@ -40,6 +42,8 @@ private:
     void DrawCells(const Row& row, float y, bool highlighted);
 
     std::optional<ColumnRange> m_painted_columns;  // of the paint under way; none in view
+    // Each row's notes as one line of text, converted on first use; emptied when the rows are built.
+    mutable std::unordered_map<const Row*, std::wstring> m_notes_text;
 };
 
 }  // namespace varnholt::view

@@ -46,7 +46,7 @@ protected:
 };
 
 TEST_F(ActivityTableGui, HeaderIsWhiteAndTheSelectedRowBlue) {
-    GroupByColumn(kPrimaryResource);
+    GroupByColumn(kPrimaryResourceField);
     Build();
     Listed(1).selected = true;  // A1010 under WELDER, rows 48 to 66
     const wxImage image = PaintTable(400, 200);

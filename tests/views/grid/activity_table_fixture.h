@@ -7,6 +7,7 @@
 // Activities are listed out of code order on purpose: A1010, A1000, A1030, A1020, B2010, B2000.
 #pragma once
 
+#include "columns/field_ids.h"
 #include "import/Document_xer.h"
 #include "layouts/ActivityLayout.h"
 #include "layouts/FilterSelection.h"
@@ -61,7 +62,6 @@ inline const std::string& SmallSchedule() {
 // Column ids of the fixture: built-in activity columns and the two load-time columns.
 inline constexpr std::int32_t kActivityId = 130;
 inline constexpr std::int32_t kActivityName = 132;
-inline constexpr std::int32_t kPrimaryResource = 147;
 inline constexpr std::int32_t kWbsColumn = 152;
 inline constexpr std::int32_t kPhaseCode = 500001;
 inline constexpr std::int32_t kRiskField = 100001;

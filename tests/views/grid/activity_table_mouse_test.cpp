@@ -50,15 +50,15 @@ protected:
 };
 
 TEST_F(ActivityTableMouse, HeaderClicksSortAtOnce) {
-    SetColumns({{kActivityId, 80.0f}, {kActivityName, 120.0f}, {kPrimaryResource, 100.0f}});
+    SetColumns({{kActivityId, 80.0f}, {kActivityName, 120.0f}, {kPrimaryResourceField, 100.0f}});
     Grouping().AddSortBy(kActivityId, kSortAscending);
-    Grouping().AddSortBy(kPrimaryResource, kSortDescending);
+    Grouping().AddSortBy(kPrimaryResourceField, kSortDescending);
     BuildAndPaint();
     struct Step { float x; std::vector<std::pair<std::int32_t, std::int32_t>> keys; std::wstring_view outline; };
     const Step steps[] = {
-        {40.0f, {{kActivityId, 1}, {kPrimaryResource, 1}},
+        {40.0f, {{kActivityId, 1}, {kPrimaryResourceField, 1}},
          L"1 A B2010\n1 A B2000\n1 A A1030\n1 A A1020\n1 A A1010\n1 A A1000\n"},
-        {40.0f, {{kActivityId, 0}, {kPrimaryResource, 1}},
+        {40.0f, {{kActivityId, 0}, {kPrimaryResourceField, 1}},
          L"1 A A1000\n1 A A1010\n1 A A1020\n1 A A1030\n1 A B2000\n1 A B2010\n"},
         {140.0f, {{kActivityName, 0}}, L"1 A A1010\n1 A A1000\n1 A A1030\n1 A A1020\n1 A B2010\n1 A B2000\n"},
     };
@@ -74,7 +74,7 @@ TEST_F(ActivityTableMouse, HeaderClicksSortAtOnce) {
 }
 
 TEST_F(ActivityTableMouse, ResizingKeepsMinimumWidthsAndStoresUnscaledWidths) {
-    GroupByColumn(kPrimaryResource);
+    GroupByColumn(kPrimaryResourceField);
     GroupByColumn(kPhaseCode);  // deepest listed level 2
     BuildAndPaint();
     struct Drag { const char* name; float scale; float border_x, to_x; std::size_t column; float stored; };
@@ -101,7 +101,7 @@ TEST_F(ActivityTableMouse, ResizingKeepsMinimumWidthsAndStoresUnscaledWidths) {
 }
 
 TEST_F(ActivityTableMouse, DraggedColumnsMove) {
-    SetColumns({{kActivityId, 80.0f}, {kActivityName, 120.0f}, {kPrimaryResource, 100.0f}});
+    SetColumns({{kActivityId, 80.0f}, {kActivityName, 120.0f}, {kPrimaryResourceField, 100.0f}});
     BuildAndPaint();
     // Dropped right of the table: to the end, and the moved column is the last.
     m_host.LButtonDown(m_table, 40.0f, 10.0f);
@@ -142,7 +142,7 @@ TEST_F(ActivityTableMouse, APressSelectsOneRow) {
 }
 
 TEST_F(ActivityTableMouse, AfterAnExpandOnlyPaintedRowsAreHit) {
-    GroupByColumn(kPrimaryResource);
+    GroupByColumn(kPrimaryResourceField);
     Build();
     m_host.SetClientSize(m_table, 600, 4 * 18);  // four rows painted
     m_table.CollapseAll();

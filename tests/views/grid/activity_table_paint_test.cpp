@@ -141,7 +141,7 @@ class GroupedRows : public PaintTest {
 protected:
     void SetUp() override {
         PaintTest::SetUp();
-        GroupByColumn(kPrimaryResource);
+        GroupByColumn(kPrimaryResourceField);
         GroupByColumn(kPhaseCode);
         Grouping().AddLevel(0xFF0000AA).color = 0xFF000011;
         Grouping().AddLevel(0xFF0000BB).color = 0xFF000022;

@@ -25,7 +25,7 @@ TEST_F(ActivityTableTree, OutlinesFollowTheLayout) {
          [](auto& t) {
              static_cast<ActivityTableTree&>(t).SortByIds();
              t.FilterIdsStartingWith(L"A");
-             t.GroupByColumn(kPrimaryResource);
+             t.GroupByColumn(kPrimaryResourceField);
          },
          L"1 G WELDER.Welder\n1 A A1010\n1 G CREW.Crew\n1 A A1000\n1 A A1020\n1 G SURVEYOR.Surveyor\n1 G No primary Resource\n1 A A1030\n"},
         {"WBS path: every element a group, activities first, then children by seq_num",
@@ -78,7 +78,7 @@ TEST_F(ActivityTableTree, CopiedTextIsTheVisibleTable) {
     // A group line starts with the title and shows the group's summaries.
     FilterIdsStartingWith(L"A");
     SetColumns({{kActivityId, 80.0f}, {213, 80.0f}});
-    GroupByColumn(kPrimaryResource);
+    GroupByColumn(kPrimaryResourceField);
     Build();
     EXPECT_EQ(m_table.GetText(),
               L"Activity ID\tGroup Name\t\nWELDER.Welder\tWELDER.Welder\nA1010\t\nCREW.Crew\tCREW.Crew\nA1000\t\nA1020\t\nSURVEYOR.Surveyor\tSURVEYOR.Surveyor\n"
@@ -89,7 +89,7 @@ TEST_F(ActivityTableTree, CopiedTextIsTheVisibleTable) {
 }
 
 TEST_F(ActivityTableTree, CollapseAndExpandAll) {
-    GroupByColumn(kPrimaryResource);
+    GroupByColumn(kPrimaryResourceField);
     GroupByColumn(kPhaseCode);
     Build();
     // Hide CREW's two phase groups after collapsing the first of them.
@@ -119,7 +119,7 @@ TEST_F(ActivityTableTree, CollapseAndExpandAll) {
 TEST_F(ActivityTableTree, TheKeptSelectionAnswersOnlyAListedSelectedRow) {
     SortByIds();
     FilterIdsStartingWith(L"A");
-    GroupByColumn(kPrimaryResource);
+    GroupByColumn(kPrimaryResourceField);
     ASSERT_EQ(Build(), L"1 G WELDER.Welder\n1 A A1010\n1 G CREW.Crew\n1 A A1000\n1 A A1020\n1 G SURVEYOR.Surveyor\n"
                        L"1 G No primary Resource\n1 A A1030\n");
     Row& crew = Listed(2);

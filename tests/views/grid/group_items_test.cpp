@@ -1,5 +1,6 @@
 // Group items: date buckets and their titles, value-group titles, and which rows share a group.
 
+#include "columns/field_ids.h"
 #include "grid_test_support.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +11,6 @@ namespace {
 using namespace testing_support;
 using namespace view::testing;
 
-constexpr std::int32_t kStart = 82;  // caption "Start"
 
 using GroupItems = HandBuiltDocumentTest;
 
@@ -25,12 +25,12 @@ TEST_F(GroupItems, DateBucketsRunFromTheirFirstInstantToTheNextBucket) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.why);
-        const GroupBy entry = Entry(kStart, c.unit);
+        const GroupBy entry = Entry(kStartField, c.unit);
         const GroupItem item(entry, &doc, c.date);
         EXPECT_EQ(item.GetTitle(), c.title);
-        EXPECT_TRUE(item.Matches(*ValueRow::With(kStart, c.date)));
-        EXPECT_TRUE(item.Matches(*ValueRow::With(kStart, *item.GetKey())));
-        EXPECT_FALSE(item.Matches(*ValueRow::With(kStart, *item.GetRangeEnd())));
+        EXPECT_TRUE(item.Matches(*ValueRow::With(kStartField, c.date)));
+        EXPECT_TRUE(item.Matches(*ValueRow::With(kStartField, *item.GetKey())));
+        EXPECT_FALSE(item.Matches(*ValueRow::With(kStartField, *item.GetRangeEnd())));
     }
 }
 
@@ -39,9 +39,9 @@ TEST_F(GroupItems, RowsWithoutADateShareOneGroupAndEarlyDatesGetTheirBucket) {
     blank.blank = true;
     std::vector<std::unique_ptr<Row>> rows;
     for (const s_date& date : {s_date(), At(1970, 1, 2), blank, s_date::from_seconds(0), At(1970, 1, 3, 23, 59)})
-        rows.push_back(ValueRow::With(kStart, date));
+        rows.push_back(ValueRow::With(kStartField, date));
     rows.push_back(std::make_unique<ValueRow>());  // the shared null value
-    const GroupBy weekly = Entry(kStart, kGroupDateWeek);
+    const GroupBy weekly = Entry(kStartField, kGroupDateWeek);
     RootRow root;
     EXPECT_EQ(GroupUnder(root, std::move(rows), weekly, &doc, true), (std::vector<std::size_t>{0, 1, 0, 0, 1, 0}));
     EXPECT_EQ(Shown(root), L"[No Start][ to 4-Jan-1970]");

@@ -3,6 +3,7 @@
 
 #include "grid_test_support.h"
 
+#include "columns/field_ids.h"
 #include "model/records/RsrcRecord.h"
 #include "views/grid/ActivityGroupOrders.h"
 #include "views/grid/SortList.h"
@@ -19,7 +20,7 @@ namespace {
 using namespace testing_support;
 using namespace view::testing;
 
-constexpr std::int32_t kName = 132, kStart = 82, kUp = kSortAscending, kDown = kSortDescending;
+constexpr std::int32_t kName = 132, kUp = kSortAscending, kDown = kSortDescending;
 
 class RowOrdering : public HandBuiltDocumentTest {
 protected:
@@ -40,7 +41,7 @@ protected:
         const std::wstring order = Shown(m_root);
         if (!sort.sort_bys.empty()) {  // the sort with values read once agrees, from any order
             std::reverse(m_root.children.begin(), m_root.children.end());
-            SortList::Sort(m_root.children, sort, 1);
+            SortList::Sort(m_root.children, sort);
             EXPECT_EQ(Shown(m_root), order);
         }
         return order;
@@ -65,9 +66,9 @@ TEST_F(RowOrdering, SortKeysThenFileOrder) {
     } const cases[] = {
         {"equal names in file order, groups after activities", {{kName, kUp}}, L"13402[g]"},
         {"descending reverses the file order too", {{kName, kDown}}, L"20431[g]"},
-        {"ties of a second key keep the first key's direction", {{kName, kUp}, {kStart, kDown}}, L"13402[g]"},
+        {"ties of a second key keep the first key's direction", {{kName, kUp}, {kStartField, kDown}}, L"13402[g]"},
         {"no keys: as they stand", {}, L"13402[g]"},
-        {"undated after dated", {{kStart, kUp}}, L"20134[g]"},
+        {"undated after dated", {{kStartField, kUp}}, L"20134[g]"},
         {"without the code last", {{500004, kUp}}, L"30124[g]"},
         {"without the code first descending", {{500004, kDown}}, L"42103[g]"},
     };
@@ -103,7 +104,7 @@ TEST_F(RowOrdering, WbsGroupsBySequenceAfterTheActivities) {
     EXPECT_EQ(Shown(m_root), L"0[2][3][1]");
 }
 
-TEST_F(RowOrdering, CodeGroupsByTheirOpeningActivitysCodeWhateverTheBuffer) {
+TEST_F(RowOrdering, CodeGroupsByTheirOpeningActivitysCode) {
     ActvTypeRecord& phase = CodeType(doc, 4, L"Phase");
     const GroupBy entry = Entry(500004);
     Activities({L"", L"", L"", L"", L"", L""});
@@ -113,30 +114,24 @@ TEST_F(RowOrdering, CodeGroupsByTheirOpeningActivitysCodeWhateverTheBuffer) {
         if (*code != L'\0') AssignCode(doc, phase, task, code);
         groups.push_back(std::make_unique<GroupRow>(ActivityGroupItem::ForValue(entry, &doc, *task.GetColumnValue(500004), &task)));
     }
-    for (const std::size_t limit : {kNoBufferLimit, std::size_t{1}, std::size_t{0}}) {
-        SCOPED_TRACE(limit);
-        std::shuffle(groups.begin(), groups.end(), std::mt19937(3));
-        StableSortRows(groups, CompareActivities(entry), limit);
-        std::wstring openers;
-        for (const auto& group : groups)
-            openers += static_cast<const ActivityGroupItem&>(static_cast<GroupRow&>(*group).GetItem()).GetActivity()->task_code.text;
-        EXPECT_EQ(openers, L"254013") << "equal codes in file order, groups without the code last";
-    }
+    std::shuffle(groups.begin(), groups.end(), std::mt19937(3));
+    StableSortRows(groups, CompareActivities(entry));
+    std::wstring openers;
+    for (const auto& group : groups)
+        openers += static_cast<const ActivityGroupItem&>(static_cast<GroupRow&>(*group).GetItem()).GetActivity()->task_code.text;
+    EXPECT_EQ(openers, L"254013") << "equal codes in file order, groups without the code last";
 }
 
-TEST(StableSortRange, AnyBufferGivesTheStableOrder) {
+TEST(StableSortRange, GivesTheStableOrder) {
     std::mt19937 random(11);
     std::vector<std::pair<int, int>> values;
     for (int i = 0; i < 1000; ++i) values.emplace_back(static_cast<int>(random() % 9), i);
     const auto by_key = [](const auto& a, const auto& b) { return a.first < b.first; };
     auto expected = values;
     std::stable_sort(expected.begin(), expected.end(), by_key);
-    for (const std::size_t limit : {std::size_t{0}, std::size_t{1}, std::size_t{7}, kNoBufferLimit}) {
-        SCOPED_TRACE(limit);
-        auto sorted = values;
-        StableSortRange(sorted.begin(), sorted.end(), by_key, limit);
-        EXPECT_EQ(sorted, expected);
-    }
+    auto sorted = values;
+    StableSortRange(sorted.begin(), sorted.end(), by_key);
+    EXPECT_EQ(sorted, expected);
 }
 
 }  // namespace

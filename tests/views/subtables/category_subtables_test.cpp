@@ -106,6 +106,20 @@ TEST_F(CategorySubTablesTest, RoleRatesListFivePricesOfTheLastRateLine) {
     EXPECT_FLOAT_EQ(rates.GetHeight(), rates.GetHeaderHeight());
 }
 
+TEST_F(CategorySubTablesTest, RoleRateLabelsFollowTheLanguage) {
+    RoleRateTableView rates(&roles);
+    Select<RoleRow>(roles, doc.Roles(), 0);
+    EXPECT_TRUE(Show(rates).at(3).starts_with("5 Price / Unit3"));
+    CaptionCatalog::Instance().ChooseLanguage(L"FRA");
+    const Texts french = Show(rates);
+    ASSERT_EQ(french.size(), 6u);
+    EXPECT_EQ(french[0], "5 Type de taux | 205 Prix / unit\xC3\xA9");
+    EXPECT_TRUE(french[1].starts_with("5 Prix / unit\xC3\xA9 | ")) << french[1];
+    EXPECT_TRUE(french[5].starts_with("5 Prix / unit\xC3\xA9" "5 | ")) << french[5];
+    CaptionCatalog::Instance().ChooseLanguage(L"ENU");
+    EXPECT_TRUE(Show(rates).at(5).starts_with("5 Price / Unit5"));
+}
+
 TEST_F(CategorySubTablesTest, ProjectCodesFollowTheAssignmentsInFileOrder) {
     ProjectCodeTableView codes(&projects);
     Select<ProjectRow>(projects, doc.Projects(), 0);

@@ -3,7 +3,8 @@
 
 #include "tree_fixture.h"
 
-#include "views/details/HtmlToText.h"
+#include "memo_text/HtmlToText.h"
+#include "model/s_string.h"
 
 namespace varnholt::testing_trees {
 namespace {
@@ -72,13 +73,29 @@ TEST_F(TreeTest, GetTextGivesTitlesAndVisibleRowsAndOnlyTheResourceViewCopies) {
     m_layout.GetColumn(0)->title = L"T1";
     m_layout.GetColumn(1)->title = L"T2";
     m_resources.CollapseAll();
-    const std::wstring memo = view::HtmlToText::Convert(L"<HTML><p>First</p><p>Second</p></HTML>", false);
+    const std::wstring memo = HtmlToText::Convert(L"<HTML><p>First</p><p>Second</p></HTML>", false);
     ASSERT_EQ(memo.find(L'\n'), std::wstring::npos);
     const std::wstring text = m_resources.GetText();
     EXPECT_TRUE(text.starts_with(L"T1\tT2\t\nSURVEYOR\t" + memo + L"\nCREW\tplain note\nORPHAN\t\nLOOP"));
     EXPECT_FALSE(text.ends_with(L"\n"));
     EXPECT_EQ(m_obs.GetText(), L"");
     EXPECT_EQ(m_roles.GetText(), L"");
+}
+
+TEST_F(TreeTest, NotesAreConvertedAgainOnlyForANewTree) {
+    SetColumns({{kShortName, 100.0f}, {kNotes, 150.0f}});
+    m_layout.GetColumn(0)->title = m_layout.GetColumn(1)->title = L"T";
+    m_resources.CollapseAll();
+    const std::wstring memo = HtmlToText::Convert(L"<HTML><p>First</p><p>Second</p></HTML>", false);
+    EXPECT_TRUE(m_resources.GetText().starts_with(L"T\tT\t\nSURVEYOR\t" + memo)) << m_resources.GetText();
+    m_host.Paint(m_resources);
+    EXPECT_TRUE(m_resources.GetText().starts_with(L"T\tT\t\nSURVEYOR\t" + memo)) << "the same text from the kept one";
+
+    view::Row& surveyor = *m_resources.GetRowList().At(0);
+    const_cast<RsrcRecord*>(surveyor.GetResource())->rsrc_notes = s_string(std::wstring_view(L"<HTML><b>Third</b></HTML>"));
+    m_resources.ExpandAll();  // a new tree
+    m_resources.CollapseAll();
+    EXPECT_TRUE(m_resources.GetText().starts_with(L"T\tT\t\nSURVEYOR\tThird \nCREW\tplain note\n")) << m_resources.GetText();
 }
 
 }  // namespace

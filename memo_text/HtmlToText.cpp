@@ -1,12 +1,13 @@
 // HtmlToText.cpp - the one-pass memo converter: a tag reader, the line assembler and the
 // empty-line rules.
 
-#include "views/details/HtmlToText.h"
+#include "memo_text/HtmlToText.h"
 
 #include <algorithm>
-#include <initializer_list>
+#include <array>
+#include <cstddef>
 
-namespace varnholt::view {
+namespace varnholt {
 namespace {
 
 using namespace std::string_view_literals;
@@ -15,46 +16,70 @@ constexpr wchar_t kLineFeed = L'\n';
 constexpr wchar_t kDelete = 127;
 constexpr std::wstring_view kNbsp = L"&nbsp;";
 
+// Tags that stand for text of their own, sorted by name for a binary search: every tag of a
+// memo is looked up.
+struct TagReplacement {
+    std::wstring_view tag;  // lower case
+    std::wstring_view text;
+};
+constexpr std::wstring_view kBreak = L"\n";
+constexpr std::array kReplacements = std::to_array<TagReplacement>({
+    {L"/h1", kBreak}, {L"/h2", kBreak}, {L"/h3", kBreak}, {L"/h4", kBreak},      {L"/h5", kBreak},
+    {L"/h6", kBreak}, {L"/li", kBreak}, {L"/ol", kBreak}, {L"/p", kBreak},       {L"/pre", kBreak},
+    {L"/table", kBreak}, {L"/td", L"\t"}, {L"/tr", kBreak}, {L"/ul", kBreak},    {L"address", kBreak},
+    {L"blockquote", kBreak}, {L"br", kBreak}, {L"div", kBreak}, {L"dl", kBreak}, {L"fieldset", kBreak},
+    {L"form", kBreak}, {L"h1", kBreak}, {L"h2", kBreak}, {L"h3", kBreak},        {L"h4", kBreak},
+    {L"h5", kBreak}, {L"h6", kBreak}, {L"ol", kBreak}, {L"p", L" "},             {L"table", kBreak},
+    {L"ul", kBreak},
+});
+static_assert(std::ranges::is_sorted(kReplacements, {}, &TagReplacement::tag), "the search needs the names in order");
+
+// Elements dropped with everything inside them.
+constexpr std::array kSkippedElements = {L"noscript"sv, L"object"sv, L"script"sv, L"style"sv};
+
+const TagReplacement* FindReplacement(std::wstring_view tag) {
+    const auto* found = std::ranges::lower_bound(kReplacements, tag, {}, &TagReplacement::tag);
+    return found != kReplacements.end() && found->tag == tag ? found : nullptr;
+}
+
+bool IsSkippedElement(std::wstring_view tag) { return std::ranges::find(kSkippedElements, tag) != kSkippedElements.end(); }
+
 bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
 
 // Tag names compare in ASCII case only: memo HTML names its tags in ASCII, and folding other
 // letters would turn text that merely starts like a tag into one.
 wchar_t AsciiLower(wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c + 32) : c; }
 
-}  // namespace
+// The working state of one conversion; it lives as long as the call that converts.
+class Conversion {
+public:
+    explicit Conversion(std::wstring_view source) : m_source(source) {}
 
-std::wstring HtmlToText::Convert(std::wstring_view text, bool keep_line_breaks) {
-    return Instance().ConvertText(text, keep_line_breaks);
-}
+    std::wstring Run();
 
-HtmlToText& HtmlToText::Instance() {
-    static HtmlToText converter;
-    return converter;
-}
+private:
+    [[nodiscard]] wchar_t Peek() const;
+    std::wstring_view ReadTag();  // the lower-case name, valid until the next tag is read
+    void SkipToTagEnd();
+    void SkipElement(std::wstring_view name);
+    void SkipBlanks();
+    void SkipQuoted();
+    void AppendRun();
+    void AppendText(std::wstring_view text);
+    void AppendChar(wchar_t c);
+    void EndLine();
 
-HtmlToText::HtmlToText() { InitTagTables(); }
+    std::wstring_view m_source;
+    std::size_t m_position = 0;    // never beyond m_source.size()
+    std::wstring m_output;         // finished lines, each ending in a line feed
+    std::wstring m_line;           // the line being assembled
+    int m_empty_lines = 0;         // empty lines ended since the last non-empty one
+    bool m_preformatted = false;
+    std::wstring m_tag_name;       // buffers reused from tag to tag and line to line
+    std::wstring m_finished_line;
+};
 
-void HtmlToText::InitTagTables() {
-    const std::wstring line_break(1, kLineFeed);
-    for (const wchar_t* name : {L"address", L"blockquote", L"div", L"dl", L"fieldset", L"form", L"h1", L"/h1",
-                                L"h2", L"/h2", L"h3", L"/h3", L"h4", L"/h4", L"h5", L"/h5", L"h6", L"/h6", L"/p",
-                                L"table", L"/table", L"ul", L"/ul", L"ol", L"/ol", L"/li", L"br", L"/tr", L"/pre"})
-        m_replacements.emplace(name, line_break);
-    m_replacements.emplace(L"p", L" ");
-    m_replacements.emplace(L"/td", L"\t");
-    m_skipped_elements = {L"script", L"noscript", L"style", L"object"};
-}
-
-std::wstring HtmlToText::ConvertText(std::wstring_view text, bool keep_line_breaks) {
-    m_source.assign(text);
-    m_position = 0;
-    m_output.clear();
-    m_line.clear();
-    m_empty_lines = 0;
-    // A block left open by an earlier memo must not leak into this one: the converter is
-    // shared by every caller.
-    m_preformatted = false;
-
+std::wstring Conversion::Run() {
     while (m_position < m_source.size()) {
         if (Peek() != L'<') {
             AppendRun();
@@ -74,23 +99,18 @@ std::wstring HtmlToText::ConvertText(std::wstring_view text, bool keep_line_brea
             SkipBlanks();
         }
         if (name == L"/pre"sv) m_preformatted = false;
-        if (const auto found = m_replacements.find(name); found != m_replacements.end()) AppendText(found->second);
-        if (m_skipped_elements.contains(name)) SkipElement(name);
+        if (const TagReplacement* replacement = FindReplacement(name)) AppendText(replacement->text);
+        if (IsSkippedElement(name)) SkipElement(name);
     }
-
-    std::wstring result = Finish();
-    if (!keep_line_breaks) {
-        for (wchar_t& c : result)
-            if (c == kLineFeed) c = L' ';
-    }
-    return result;
+    if (!m_line.empty()) EndLine();
+    return std::move(m_output);
 }
 
-wchar_t HtmlToText::Peek() const { return m_position < m_source.size() ? m_source[m_position] : L'\0'; }
+wchar_t Conversion::Peek() const { return m_position < m_source.size() ? m_source[m_position] : L'\0'; }
 
-// The name lands in a buffer that lives as long as the converter: a memo is mostly tags, and a
-// fresh string per tag would be the conversion's main cost.
-std::wstring_view HtmlToText::ReadTag() {
+// The name lands in a buffer kept for the whole conversion: a memo is mostly tags, and a fresh
+// string per tag would be the conversion's main cost.
+std::wstring_view Conversion::ReadTag() {
     ++m_position;  // the '<'
     SkipBlanks();
     m_tag_name.clear();
@@ -108,7 +128,7 @@ std::wstring_view HtmlToText::ReadTag() {
 }
 
 // Attributes are stepped over unread; a quoted value may hold a '>'.
-void HtmlToText::SkipToTagEnd() {
+void Conversion::SkipToTagEnd() {
     while (m_position < m_source.size() && m_source[m_position] != L'>') {
         if (const wchar_t c = m_source[m_position]; c == L'"' || c == L'\'')
             SkipQuoted();
@@ -118,7 +138,7 @@ void HtmlToText::SkipToTagEnd() {
     if (m_position < m_source.size()) ++m_position;  // the '>'
 }
 
-void HtmlToText::SkipQuoted() {
+void Conversion::SkipQuoted() {
     const wchar_t quote = m_source[m_position++];
     for (; m_position < m_source.size(); ++m_position) {
         const wchar_t c = m_source[m_position];
@@ -132,8 +152,8 @@ void HtmlToText::SkipQuoted() {
 // The element ends at the first closing tag of its own name, looked for in the raw text: the
 // inner tags of a script or an object are never read, so neither a '<' in script code nor an
 // unclosed <param> can make the skip run past that closing tag. Without one the rest is dropped.
-void HtmlToText::SkipElement(std::wstring_view name) {
-    for (std::size_t at = m_source.find(L"</", m_position); at != std::wstring::npos;
+void Conversion::SkipElement(std::wstring_view name) {
+    for (std::size_t at = m_source.find(L"</", m_position); at != std::wstring_view::npos;
          at = m_source.find(L"</", at + 1)) {
         const std::size_t name_start = at + 2;
         if (m_source.size() - name_start < name.size()) break;
@@ -151,13 +171,13 @@ void HtmlToText::SkipElement(std::wstring_view name) {
     m_position = m_source.size();
 }
 
-void HtmlToText::SkipBlanks() {
+void Conversion::SkipBlanks() {
     while (m_position < m_source.size() && IsBlank(m_source[m_position])) ++m_position;
 }
 
 // Copies the characters up to the next one that needs a rule of its own in one go: a memo is
 // mostly words, and a call per character would dominate the conversion.
-void HtmlToText::AppendRun() {
+void Conversion::AppendRun() {
     const auto needs_rule = [this](wchar_t c) {
         return c == L'<' || (!m_preformatted && (c == L' ' || c == L'\t' || c == L'\r' || c == kLineFeed));
     };
@@ -167,15 +187,15 @@ void HtmlToText::AppendRun() {
         AppendChar(m_source[m_position++]);
         return;
     }
-    (m_preformatted ? m_output : m_line).append(m_source, m_position, end - m_position);
+    (m_preformatted ? m_output : m_line).append(m_source.substr(m_position, end - m_position));
     m_position = end;
 }
 
-void HtmlToText::AppendText(std::wstring_view text) {
+void Conversion::AppendText(std::wstring_view text) {
     for (const wchar_t c : text) AppendChar(c);
 }
 
-void HtmlToText::AppendChar(wchar_t c) {
+void Conversion::AppendChar(wchar_t c) {
     if (m_preformatted) {
         m_output.push_back(c);
         return;
@@ -192,7 +212,7 @@ void HtmlToText::AppendChar(wchar_t c) {
     m_line.push_back(c);
 }
 
-void HtmlToText::EndLine() {
+void Conversion::EndLine() {
     std::wstring_view rest = m_line;
     rest.remove_prefix(std::min(rest.find_first_not_of(L' '), rest.size()));
     std::wstring& line = m_finished_line;
@@ -217,10 +237,11 @@ void HtmlToText::EndLine() {
     m_output.push_back(kLineFeed);
 }
 
-std::wstring HtmlToText::Finish() {
-    if (!m_line.empty()) EndLine();
-    std::wstring result;
-    result.swap(m_output);
+}  // namespace
+
+std::wstring HtmlToText::Convert(std::wstring_view text, bool keep_line_breaks) {
+    std::wstring result = Conversion(text).Run();
+    if (!keep_line_breaks) std::ranges::replace(result, kLineFeed, L' ');
     return result;
 }
 
@@ -242,4 +263,4 @@ void ReplaceAll(std::wstring& text, std::wstring_view pattern, std::wstring_view
     text.swap(result);
 }
 
-}  // namespace varnholt::view
+}  // namespace varnholt

@@ -1,7 +1,7 @@
 // The memo converter: each case in both modes, the state a conversion must not leave behind,
 // and the fuzzers' seeds replayed.
 
-#include "views/details/HtmlToText.h"
+#include "memo_text/HtmlToText.h"
 
 #include "model/text_utils.h"
 
@@ -13,7 +13,7 @@
 #include <span>
 #include <string>
 
-namespace varnholt::view {
+namespace varnholt {
 namespace {
 
 struct ConvertCase {
@@ -70,6 +70,22 @@ TEST(HtmlToText, AnUnclosedPreDoesNotReachTheNextConversion) {
     EXPECT_EQ(HtmlToText::Convert(L"x&nbsp;y", false), L"xy ");
 }
 
+TEST(HtmlToText, AConversionLeftInsideABlockDoesNotChangeTheNext) {
+    const std::wstring_view unfinished[] = {L"<pre>a", L"<PRE>  a\n<p>", L"<pre><body>x", L"<script>a"};
+    const std::wstring_view next[] = {L"a  b\n\n\nc", L"<p>x</p>  y", L"</pre>a  b", L"  \r\n"};
+    for (const std::wstring_view memo : next) {
+        const std::wstring kept = HtmlToText::Convert(memo, true);
+        const std::wstring joined = HtmlToText::Convert(memo, false);
+        for (const std::wstring_view before : unfinished) {
+            SCOPED_TRACE(narrow_string(std::wstring(before) + L" then " + std::wstring(memo)));
+            (void)HtmlToText::Convert(before, true);
+            EXPECT_EQ(HtmlToText::Convert(memo, true), kept);
+            (void)HtmlToText::Convert(before, false);
+            EXPECT_EQ(HtmlToText::Convert(memo, false), joined);
+        }
+    }
+}
+
 TEST(HtmlToText, ReplaceAllGoesOnAfterEachReplacement) {
     std::wstring text = L"aaa";
     ReplaceAll(text, L"a", L"aa");
@@ -95,4 +111,4 @@ TEST(HtmlToText, SeedMemosConvert) {
 }
 
 }  // namespace
-}  // namespace varnholt::view
+}  // namespace varnholt
