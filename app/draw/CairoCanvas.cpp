@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-namespace varnholt::app {
+namespace varnholt {
 namespace {
 
 // Pango rounds ink extents outward to whole pixels, underline and strike-out included, so a
@@ -63,4 +63,4 @@ void CairoCanvas::Text(view::DevicePoint origin, const ShapedText& text, view::C
     if (!inside) cairo_restore(m_cr);
 }
 
-}  // namespace varnholt::app
+}  // namespace varnholt

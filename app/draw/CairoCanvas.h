@@ -14,7 +14,7 @@
 #include <span>
 #include <string>
 
-namespace varnholt::app {
+namespace varnholt {
 
 // One piece of a line, end points rounded to pixels as the toolkit's integer calls take them.
 struct LineSegment {
@@ -45,4 +45,4 @@ private:
     std::size_t m_clipped = 0;
 };
 
-}  // namespace varnholt::app
+}  // namespace varnholt

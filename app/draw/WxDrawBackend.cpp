@@ -14,7 +14,7 @@
 #include <numeric>
 #include <vector>
 
-namespace varnholt::app {
+namespace varnholt {
 namespace {
 
 constexpr std::int32_t kBoundsMargin = 64;
@@ -246,4 +246,4 @@ void WxDrawBackend::Bitmap(std::uint16_t id, view::DeviceRect rect) {
     if (context != nullptr) context->SetAntialiasMode(wxANTIALIAS_NONE);
 }
 
-}  // namespace varnholt::app
+}  // namespace varnholt

@@ -16,7 +16,7 @@
 #include <optional>
 #include <string>
 
-namespace varnholt::app {
+namespace varnholt {
 
 class CairoCanvas;
 struct LineSegment;
@@ -68,4 +68,4 @@ private:
     const wxFont* m_last_font = nullptr;
 };
 
-}  // namespace varnholt::app
+}  // namespace varnholt

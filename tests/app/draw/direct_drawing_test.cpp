@@ -27,7 +27,7 @@
 #include <memory>
 #include <string>
 
-namespace varnholt::app {
+namespace varnholt {
 namespace {
 
 using view::Color;
@@ -303,4 +303,4 @@ TEST(DirectText, OnlyATextLeavingItsRectangleIsClipped) {
 }
 
 }  // namespace
-}  // namespace varnholt::app
+}  // namespace varnholt
