@@ -5,6 +5,7 @@
 #include <pango/pangocairo.h>
 
 #include <algorithm>
+#include <cmath>
 
 namespace varnholt {
 namespace {
@@ -15,7 +16,8 @@ constexpr int kInkMargin = 0;
 
 }  // namespace
 
-CairoCanvas::CairoCanvas(cairo_t* cr, TextLayoutCache& layouts) : m_cr(cr), m_layouts(layouts) {
+CairoCanvas::CairoCanvas(cairo_t* cr, TextLayoutCache& layouts, bool offset_pens, double content_scale)
+    : m_cr(cr), m_layouts(layouts), m_offset_pens(offset_pens), m_content_scale(content_scale) {
     m_layouts.Attach(cr);
 }
 
@@ -23,9 +25,33 @@ void CairoCanvas::SetColor(view::Color color) {
     cairo_set_source_rgb(m_cr, color.GetRed() / 255.0, color.GetGreen() / 255.0, color.GetBlue() / 255.0);
 }
 
+double CairoCanvas::PenOffset(std::int32_t width) const {
+    if (!m_offset_pens || width % 2 == 0) return 0.0;
+    // Half a device pixel, whatever the context's scale.
+    double x = m_content_scale, y = m_content_scale;
+    cairo_user_to_device_distance(m_cr, &x, &y);
+    const double pixel = std::min(std::fabs(x), std::fabs(y));
+    return pixel > 0.0 ? 0.5 / pixel : 0.0;
+}
+
+void CairoCanvas::AddPath(std::span<const view::DevicePoint> points) {
+    cairo_move_to(m_cr, points.front().x, points.front().y);
+    for (const view::DevicePoint& point : points.subspan(1)) cairo_line_to(m_cr, point.x, point.y);
+}
+
+void CairoCanvas::Stroke(std::int32_t width, view::Color color) {
+    SetColor(color);
+    cairo_set_line_width(m_cr, width);
+    cairo_set_line_cap(m_cr, CAIRO_LINE_CAP_BUTT);
+    cairo_set_line_join(m_cr, CAIRO_LINE_JOIN_MITER);
+    cairo_set_dash(m_cr, nullptr, 0, 0.0);
+    cairo_stroke(m_cr);
+}
+
 void CairoCanvas::Segments(std::int32_t width, view::Color color, std::span<const LineSegment> segments) {
     width = std::clamp(width, 1, 1000);
     const std::int32_t before = width / 2;  // a pen straddles its line, the extra pixel below or right
+    bool slanted = false;
     for (const LineSegment& s : segments) {
         if (s.y1 == s.y2 && s.x1 != s.x2) {
             const std::int32_t left = std::min(s.x1, s.x2), right = std::max(s.x1, s.x2);
@@ -33,16 +59,56 @@ void CairoCanvas::Segments(std::int32_t width, view::Color color, std::span<cons
         } else if (s.x1 == s.x2 && s.y1 != s.y2) {
             const std::int32_t top = std::min(s.y1, s.y2), bottom = std::max(s.y1, s.y2);
             cairo_rectangle(m_cr, s.x1 - before, top, width, bottom - top);
+        } else {
+            slanted |= s.IsSlanted();
         }
     }
     SetColor(color);
+    cairo_set_fill_rule(m_cr, CAIRO_FILL_RULE_WINDING);
     cairo_fill(m_cr);
+    if (!slanted) return;
+    // The pen's shift is a translation, as the toolkit applies it, so that the path's points
+    // land on the same fixed-point positions as the toolkit's.
+    const double offset = PenOffset(width);
+    cairo_translate(m_cr, offset, offset);
+    for (const LineSegment& s : segments) {
+        if (!s.IsSlanted()) continue;
+        cairo_move_to(m_cr, s.x1, s.y1);
+        cairo_line_to(m_cr, s.x2, s.y2);
+    }
+    Stroke(width, color);
+    cairo_translate(m_cr, -offset, -offset);
 }
 
 void CairoCanvas::FillRect(view::Color color, view::DeviceRect rect) {
     cairo_rectangle(m_cr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
     SetColor(color);
     cairo_fill(m_cr);
+}
+
+void CairoCanvas::Polygon(view::Color fill, view::Color outline, std::span<const view::DevicePoint> points) {
+    if (points.size() < 2) return;
+    // Filled and outlined on the same path, both shifted as the outline's pen would be.
+    const double offset = PenOffset(1);
+    cairo_translate(m_cr, offset, offset);
+    AddPath(points);
+    if (!(points.back() == points.front())) cairo_line_to(m_cr, points.front().x, points.front().y);
+    cairo_close_path(m_cr);
+    SetColor(fill);
+    cairo_set_fill_rule(m_cr, CAIRO_FILL_RULE_EVEN_ODD);
+    cairo_fill_preserve(m_cr);
+    cairo_set_fill_rule(m_cr, CAIRO_FILL_RULE_WINDING);
+    Stroke(1, outline);
+    cairo_translate(m_cr, -offset, -offset);
+}
+
+void CairoCanvas::Polyline(view::Color color, std::span<const view::DevicePoint> points) {
+    if (points.size() < 2) return;
+    const double offset = PenOffset(1);
+    cairo_translate(m_cr, offset, offset);
+    AddPath(points);
+    Stroke(1, color);
+    cairo_translate(m_cr, -offset, -offset);
 }
 
 void CairoCanvas::Text(view::DevicePoint origin, const ShapedText& text, view::Color color, view::DeviceRect clip) {
