@@ -10,13 +10,11 @@
 // Usage: activity_table_bench FILE.xer [FILE.xer ...]   (files from xer_generator)
 
 #include "app/draw/OffscreenPaint.h"
+#include "bench/bench_chart.h"
 #include "bench/bench_timing.h"
 #include "columns/ColumnCatalog.h"
 #include "import/Document_xer.h"
 #include "layouts/ActivityLayout.h"
-#include "layouts/FilterSelection.h"
-#include "layouts/GanttBarSet.h"
-#include "layouts/layout_records.h"
 #include "model/CaptionCatalog.h"
 #include "views/core/RecordingPane.h"
 #include "views/core/RowList.h"
@@ -78,11 +76,7 @@ double PaintBoth(OffscreenPainter& painter, view::View& table, view::View& chart
 // The table beside its chart, both ways of drawing: first paint, warm paint, twenty new pages.
 void PaintPanes(OffscreenPainter& painter, document::Document& doc, ActivityLayout& layout,
                 view::ActivityTableView& table) {
-    GanttBar& bar = layout.GetGanttBars()->AddBar(L"current", 82, 70, true, false);
-    bar.mid_rect = std::make_unique<GanttBarShape>();
-    bar.mid_rect->shape = 1;
-    bar.filter = std::make_unique<FilterSelection>(0);
-    bar.AddLabel(132, kLabelRight);
+    bench::AddCurrentBar(*layout.GetGanttBars());
     layout.GetTimescale()->unit = 5;
     view::GanttView chart;
     chart.SetDocument(&doc);

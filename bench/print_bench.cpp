@@ -45,9 +45,7 @@ void Run(const char* path, OffscreenPainter& painter) {
     layout.GetGroupSortBy()->AddGroupBy(kWbsPathColumn).include_all = true;
     layout.GetTimescale()->unit = 4;
     view::ActivityTableView table;
-    table.SetDocument(&doc);
-    table.SetLayout(&layout);
-    table.Update();
+    bench::ListTable(table, doc, layout);
     view::GanttView chart;
     bench::BindChart(chart, doc, layout, table);
 
