@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace varnholt {
 namespace {
@@ -19,6 +20,10 @@ constexpr int kInkMargin = 0;
 CairoCanvas::CairoCanvas(cairo_t* cr, TextLayoutCache& layouts, bool offset_pens, double content_scale)
     : m_cr(cr), m_layouts(layouts), m_offset_pens(offset_pens), m_content_scale(content_scale) {
     m_layouts.Attach(cr);
+    double xx = 1.0, yx = 0.0, xy = 0.0, yy = 1.0;
+    cairo_user_to_device_distance(cr, &xx, &yx);
+    cairo_user_to_device_distance(cr, &xy, &yy);
+    m_pixel_exact = xx == 1.0 && yx == 0.0 && xy == 0.0 && yy == 1.0;
 }
 
 void CairoCanvas::SetColor(view::Color color) {
@@ -27,11 +32,13 @@ void CairoCanvas::SetColor(view::Color color) {
 
 double CairoCanvas::PenOffset(std::int32_t width) const {
     if (!m_offset_pens || width % 2 == 0) return 0.0;
-    // Half a device pixel, whatever the context's scale.
+    // Only where a pixel is an odd number of device pixels (a scaled print preview page is
+    // not) does a centred pen need the shift; it is then half a device pixel.
     double x = m_content_scale, y = m_content_scale;
     cairo_user_to_device_distance(m_cr, &x, &y);
     const double pixel = std::min(std::fabs(x), std::fabs(y));
-    return pixel > 0.0 ? 0.5 / pixel : 0.0;
+    if (std::fabs(std::fmod(pixel, 2.0) - 1.0) >= std::numeric_limits<double>::epsilon()) return 0.0;
+    return 0.5 / pixel;
 }
 
 void CairoCanvas::AddPath(std::span<const view::DevicePoint> points) {
@@ -51,28 +58,31 @@ void CairoCanvas::Stroke(std::int32_t width, view::Color color) {
 void CairoCanvas::Segments(std::int32_t width, view::Color color, std::span<const LineSegment> segments) {
     width = std::clamp(width, 1, 1000);
     const std::int32_t before = width / 2;  // a pen straddles its line, the extra pixel below or right
-    bool slanted = false;
+    // On a magnified device (a print preview page) the pen's edges fall inside device pixels,
+    // where only stroking reproduces the toolkit's lines: every piece is stroked there.
+    const auto stroked = [this](const LineSegment& s) { return s.IsSlanted() || (!m_pixel_exact && !s.IsEmpty()); };
+    bool any_stroked = false;
     for (const LineSegment& s : segments) {
-        if (s.y1 == s.y2 && s.x1 != s.x2) {
+        if (stroked(s)) {
+            any_stroked = true;
+        } else if (s.y1 == s.y2 && s.x1 != s.x2) {
             const std::int32_t left = std::min(s.x1, s.x2), right = std::max(s.x1, s.x2);
             cairo_rectangle(m_cr, left, s.y1 - before, right - left, width);
         } else if (s.x1 == s.x2 && s.y1 != s.y2) {
             const std::int32_t top = std::min(s.y1, s.y2), bottom = std::max(s.y1, s.y2);
             cairo_rectangle(m_cr, s.x1 - before, top, width, bottom - top);
-        } else {
-            slanted |= s.IsSlanted();
         }
     }
     SetColor(color);
     cairo_set_fill_rule(m_cr, CAIRO_FILL_RULE_WINDING);
     cairo_fill(m_cr);
-    if (!slanted) return;
+    if (!any_stroked) return;
     // The pen's shift is a translation, as the toolkit applies it, so that the path's points
     // land on the same fixed-point positions as the toolkit's.
     const double offset = PenOffset(width);
     cairo_translate(m_cr, offset, offset);
     for (const LineSegment& s : segments) {
-        if (!s.IsSlanted()) continue;
+        if (!stroked(s)) continue;
         cairo_move_to(m_cr, s.x1, s.y1);
         cairo_line_to(m_cr, s.x2, s.y2);
     }

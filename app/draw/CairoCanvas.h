@@ -21,6 +21,7 @@ namespace varnholt {
 struct LineSegment {
     std::int32_t x1, y1, x2, y2;
     [[nodiscard]] bool IsSlanted() const noexcept { return x1 != x2 && y1 != y2; }
+    [[nodiscard]] bool IsEmpty() const noexcept { return x1 == x2 && y1 == y2; }
 };
 
 class CairoCanvas {
@@ -30,9 +31,10 @@ public:
     // `content_scale` is that context's device pixels per pixel.
     CairoCanvas(cairo_t* cr, TextLayoutCache& layouts, bool offset_pens, double content_scale = 1.0);
 
-    // Pieces of one line, all `width` pixels wide. Axis-parallel ones are filled as rectangles:
-    // a pen straddles its line as the toolkit's does, of an even width the extra pixel above or
-    // left, and the end point is not painted. Slanted ones are stroked with flat ends.
+    // Pieces of one line, all `width` pixels wide. Axis-parallel ones are filled as rectangles
+    // where a pixel is a device pixel: a pen straddles its line as the toolkit's does, of an even
+    // width the extra pixel above or left, and the end point is not painted. Slanted ones, and
+    // every one on a magnified device, are stroked with flat ends.
     void Segments(std::int32_t width, view::Color color, std::span<const LineSegment> segments);
     void FillRect(view::Color color, view::DeviceRect rect);
     // A polygon filled by the even-odd rule and outlined 1 pixel wide, closed as the toolkit
@@ -63,6 +65,7 @@ private:
     std::size_t m_clipped = 0;
     bool m_offset_pens;
     double m_content_scale;
+    bool m_pixel_exact = true;  // a pixel of the views is one device pixel, unrotated
 };
 
 }  // namespace varnholt

@@ -37,13 +37,15 @@ using view::DrawContext;
 
 using Scene = std::function<void(DrawContext&)>;
 
+// `scale` magnifies the device, as a print preview page does.
 wxImage Paint(int width, int height, Rendering rendering, WxDrawCache& cache, const Scene& scene,
-              bool* direct = nullptr) {
+              bool* direct = nullptr, double scale = 1.0) {
     wxBitmap bitmap(width, height, 24);
     {
         wxMemoryDC dc(bitmap);
         dc.SetBackground(*wxWHITE_BRUSH);
         dc.Clear();
+        dc.SetUserScale(scale, scale);
         WxDrawBackend backend(dc, cache, false, rendering);
         if (direct != nullptr) *direct = backend.IsDirect();
         DrawContext context;
@@ -88,18 +90,18 @@ Difference Compare(const wxImage& a, const wxImage& b) {
 }
 
 // Paints the scene both ways, each with a fresh cache, and expects the same pixels.
-void ExpectSamePixels(int width, int height, const Scene& scene) {
+void ExpectSamePixels(int width, int height, const Scene& scene, double scale = 1.0) {
     WxDrawCache toolkit_cache, direct_cache;
-    const wxImage toolkit = Paint(width, height, Rendering::toolkit, toolkit_cache, scene);
+    const wxImage toolkit = Paint(width, height, Rendering::toolkit, toolkit_cache, scene, nullptr, scale);
     bool direct = false;
-    const wxImage drawn = Paint(width, height, Rendering::direct, direct_cache, scene, &direct);
+    const wxImage drawn = Paint(width, height, Rendering::direct, direct_cache, scene, &direct, scale);
     ASSERT_TRUE(direct) << "a memory bitmap has a Cairo context";
     const Difference difference = Compare(toolkit, drawn);
     EXPECT_EQ(difference.pixels, 0) << difference;
 }
 
 TEST(DirectDrawing, PrimitivesCoverTheToolkitsPixels) {
-    ExpectSamePixels(200, 120, [](DrawContext& dc) {
+    const Scene sheet = [](DrawContext& dc) {
         const Color ink = Color::Black(), blue(0x00C06020);
         for (int width = 1; width <= 3; ++width) {
             const float y = 10.0f * width;
@@ -117,7 +119,11 @@ TEST(DirectDrawing, PrimitivesCoverTheToolkitsPixels) {
         dc.DrawPolyline(ink, {{80, 70}, {80, 95}, {120, 95}, {120, 100}});
         for (std::int32_t type = view::kFinishToFinish; type <= view::kStartToStart; ++type)
             dc.DrawPolygon(type, blue, 130.0f + 15 * type, 70, 180.0f - 10 * type, 100.0f + 4 * type);
-    });
+    };
+    for (const double scale : {1.0, 2.0, 3.0}) {
+        SCOPED_TRACE(scale);
+        ExpectSamePixels(static_cast<int>(200 * scale), static_cast<int>(120 * scale), sheet, scale);
+    }
 }
 
 // Slanted lines, polylines and polygons are stroked and filled on Cairo as the toolkit would:
@@ -201,11 +207,14 @@ TEST(DirectDrawing, SlantedLinesPolylinesAndPolygonsCoverTheToolkitsPixels) {
     for (const Sheet& sheet : sheets) {
         SCOPED_TRACE(sheet.name);
         ExpectSamePixels(400, 380, sheet.scene);
+        // Magnified by an even and an odd factor: an odd-width pen is shifted only by the second.
+        ExpectSamePixels(800, 760, sheet.scene, 2.0);
+        ExpectSamePixels(1200, 1140, sheet.scene, 3.0);
     }
 }
 
 TEST(DirectDrawing, TextMatchesTheToolkitsInEveryStyle) {
-    ExpectSamePixels(320, 130, [](DrawContext& dc) {
+    const Scene sheet = [](DrawContext& dc) {
         const auto plain = view::TextStyle::New(L"Calibri", 15, Color::Black());
         const auto bold = view::TextStyle::New(L"Calibri", 15, Color(0x000000C0), true);
         const auto underlined = view::TextStyle::New(L"Calibri", 18, Color::Black(), false, false, true);
@@ -218,7 +227,11 @@ TEST(DirectDrawing, TextMatchesTheToolkitsInEveryStyle) {
         dc.DrawText(*struck, L"struck italic", flags, {2, 66, 300, 20});
         dc.DrawText(*other_face, L"fallback face", flags, {2, 86, 300, 20});
         dc.DrawText(*plain, L"clipped by a narrow cell", flags, {2, 108, 60, 12});
-    });
+    };
+    for (const double scale : {1.0, 2.0}) {
+        SCOPED_TRACE(scale);
+        ExpectSamePixels(static_cast<int>(320 * scale), static_cast<int>(130 * scale), sheet, scale);
+    }
 }
 
 // A generated schedule grouped by WBS, in a table beside its chart, as the program opens it.
