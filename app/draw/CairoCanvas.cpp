@@ -15,6 +15,28 @@ namespace {
 // text whose ink rectangle lies inside its clip puts no paint outside it.
 constexpr int kInkMargin = 0;
 
+// Moves the context by a pen's shift for the paths built while it lives, as a translation, as
+// the toolkit applies it, so that their points land on the toolkit's fixed-point positions; the
+// transformation is put back exactly afterwards, whatever the rounding of the shift.
+class PenShift {
+public:
+    PenShift(cairo_t* cr, double offset) : m_cr(cr), m_shifted(offset != 0.0) {
+        if (!m_shifted) return;
+        cairo_get_matrix(cr, &m_saved);
+        cairo_translate(cr, offset, offset);
+    }
+    PenShift(const PenShift&) = delete;
+    PenShift& operator=(const PenShift&) = delete;
+    ~PenShift() {
+        if (m_shifted) cairo_set_matrix(m_cr, &m_saved);
+    }
+
+private:
+    cairo_t* m_cr;
+    bool m_shifted;
+    cairo_matrix_t m_saved{};
+};
+
 }  // namespace
 
 CairoCanvas::CairoCanvas(cairo_t* cr, TextLayoutCache& layouts, bool offset_pens, double content_scale)
@@ -77,17 +99,13 @@ void CairoCanvas::Segments(std::int32_t width, view::Color color, std::span<cons
     cairo_set_fill_rule(m_cr, CAIRO_FILL_RULE_WINDING);
     cairo_fill(m_cr);
     if (!any_stroked) return;
-    // The pen's shift is a translation, as the toolkit applies it, so that the path's points
-    // land on the same fixed-point positions as the toolkit's.
-    const double offset = PenOffset(width);
-    cairo_translate(m_cr, offset, offset);
+    const PenShift shift(m_cr, PenOffset(width));
     for (const LineSegment& s : segments) {
         if (!stroked(s)) continue;
         cairo_move_to(m_cr, s.x1, s.y1);
         cairo_line_to(m_cr, s.x2, s.y2);
     }
     Stroke(width, color);
-    cairo_translate(m_cr, -offset, -offset);
 }
 
 void CairoCanvas::FillRect(view::Color color, view::DeviceRect rect) {
@@ -99,8 +117,7 @@ void CairoCanvas::FillRect(view::Color color, view::DeviceRect rect) {
 void CairoCanvas::Polygon(view::Color fill, view::Color outline, std::span<const view::DevicePoint> points) {
     if (points.size() < 2) return;
     // Filled and outlined on the same path, both shifted as the outline's pen would be.
-    const double offset = PenOffset(1);
-    cairo_translate(m_cr, offset, offset);
+    const PenShift shift(m_cr, PenOffset(1));
     AddPath(points);
     if (!(points.back() == points.front())) cairo_line_to(m_cr, points.front().x, points.front().y);
     cairo_close_path(m_cr);
@@ -109,16 +126,13 @@ void CairoCanvas::Polygon(view::Color fill, view::Color outline, std::span<const
     cairo_fill_preserve(m_cr);
     cairo_set_fill_rule(m_cr, CAIRO_FILL_RULE_WINDING);
     Stroke(1, outline);
-    cairo_translate(m_cr, -offset, -offset);
 }
 
 void CairoCanvas::Polyline(view::Color color, std::span<const view::DevicePoint> points) {
     if (points.size() < 2) return;
-    const double offset = PenOffset(1);
-    cairo_translate(m_cr, offset, offset);
+    const PenShift shift(m_cr, PenOffset(1));
     AddPath(points);
     Stroke(1, color);
-    cairo_translate(m_cr, -offset, -offset);
 }
 
 void CairoCanvas::Text(view::DevicePoint origin, const ShapedText& text, view::Color color, view::DeviceRect clip) {
