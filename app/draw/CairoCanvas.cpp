@@ -48,6 +48,10 @@ CairoCanvas::CairoCanvas(cairo_t* cr, TextLayoutCache& layouts, bool offset_pens
     m_pixel_exact = xx == 1.0 && yx == 0.0 && xy == 0.0 && yy == 1.0;
 }
 
+CairoCanvas::~CairoCanvas() {
+    if (m_scratch != nullptr) cairo_destroy(m_scratch);
+}
+
 void CairoCanvas::SetColor(view::Color color) {
     cairo_set_source_rgb(m_cr, color.GetRed() / 255.0, color.GetGreen() / 255.0, color.GetBlue() / 255.0);
 }
@@ -133,6 +137,31 @@ void CairoCanvas::Polyline(view::Color color, std::span<const view::DevicePoint>
     const PenShift shift(m_cr, PenOffset(1));
     AddPath(points);
     Stroke(1, color);
+}
+
+void CairoCanvas::Ellipse(view::Color color, view::DeviceRect rect) {
+    const double w = rect.right - rect.left, h = rect.bottom - rect.top;
+    if (w <= 0 || h <= 0) return;
+    if (m_scratch == nullptr) {
+        cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1, 1);
+        m_scratch = cairo_create(surface);
+        cairo_surface_destroy(surface);  // the context keeps it
+    }
+    cairo_new_path(m_scratch);
+    cairo_move_to(m_scratch, rect.left + w, rect.top + h / 2.0);
+    cairo_save(m_scratch);
+    cairo_translate(m_scratch, rect.left + w / 2.0, rect.top + h / 2.0);
+    cairo_scale(m_scratch, w / 2.0, h / 2.0);
+    cairo_arc(m_scratch, 0.0, 0.0, 1.0, 0.0, 2.0 * G_PI);
+    cairo_restore(m_scratch);
+    cairo_close_path(m_scratch);
+    cairo_path_t* path = cairo_copy_path(m_scratch);
+    cairo_append_path(m_cr, path);
+    cairo_path_destroy(path);
+    SetColor(color);
+    cairo_set_fill_rule(m_cr, CAIRO_FILL_RULE_EVEN_ODD);
+    cairo_fill(m_cr);
+    cairo_set_fill_rule(m_cr, CAIRO_FILL_RULE_WINDING);
 }
 
 void CairoCanvas::Text(view::DevicePoint origin, const ShapedText& text, view::Color color, view::DeviceRect clip) {

@@ -3,7 +3,7 @@
 // calls would draw on that context, pixel for pixel, without their per-call costs: text comes
 // shaped from a layout cache, lines that follow an axis become filled rectangles, a dashed line
 // is one path filled once, and slanted lines, polygons and polylines are the same Cairo paths the
-// toolkit would build, stroked and filled as it would.
+// toolkit would build, stroked and filled as it would; so are the indicator discs.
 #pragma once
 
 #include "app/draw/TextLayoutCache.h"
@@ -30,6 +30,9 @@ public:
     // device pixel, so that a 1-pixel line on whole coordinates covers one row of pixels;
     // `content_scale` is that context's device pixels per pixel.
     CairoCanvas(cairo_t* cr, TextLayoutCache& layouts, bool offset_pens, double content_scale = 1.0);
+    CairoCanvas(const CairoCanvas&) = delete;
+    CairoCanvas& operator=(const CairoCanvas&) = delete;
+    ~CairoCanvas();
 
     // Pieces of one line, all `width` pixels wide. Axis-parallel ones are filled as rectangles
     // where a pixel is a device pixel: a pen straddles its line as the toolkit's does, of an even
@@ -43,6 +46,10 @@ public:
     void Polygon(view::Color fill, view::Color outline, std::span<const view::DevicePoint> points);
     // An open line through the points, 1 pixel wide.
     void Polyline(view::Color color, std::span<const view::DevicePoint> points);
+    // An ellipse filling the rectangle, without outline, with the context's anti-aliasing. Its
+    // path is built apart and copied in, as the toolkit builds it, so that its curves are cut
+    // into the same pieces.
+    void Ellipse(view::Color color, view::DeviceRect rect);
     // A shaped text with its top-left corner at `origin`, cut to `clip` only where it would
     // otherwise leave it.
     void Text(view::DevicePoint origin, const ShapedText& text, view::Color color, view::DeviceRect clip);
@@ -61,6 +68,7 @@ private:
     [[nodiscard]] double PenOffset(std::int32_t width) const;
 
     cairo_t* m_cr;
+    cairo_t* m_scratch = nullptr;  // where ellipse paths are built, made on first use
     TextLayoutCache& m_layouts;
     std::size_t m_clipped = 0;
     bool m_offset_pens;

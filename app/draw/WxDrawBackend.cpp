@@ -251,14 +251,20 @@ void WxDrawBackend::Bitmap(std::uint16_t id, view::DeviceRect rect) {
     if (context != nullptr) context->SetAntialiasMode(wxANTIALIAS_DEFAULT);  // round discs
     const std::int32_t side = std::min(rect.right - rect.left, rect.bottom - rect.top);
     const std::int32_t ring = image->ringed ? std::max(1, side / 8) : 0;
-    if (ring > 0) {
+    // A disc of the colour inside the square of `side` at the rectangle's corner, `inset` in.
+    const auto disc = [&](view::Color color, std::int32_t inset) {
+        const view::DeviceRect box{rect.left + inset, rect.top + inset, rect.left + side - inset,
+                                   rect.top + side - inset};
+        if (m_canvas) {
+            m_canvas->Ellipse(color, box);
+            return;
+        }
         m_dc.SetPen(*wxTRANSPARENT_PEN);
-        m_dc.SetBrush(*wxWHITE_BRUSH);
-        m_dc.DrawEllipse(rect.left, rect.top, side, side);
-    }
-    m_dc.SetPen(*wxTRANSPARENT_PEN);
-    m_dc.SetBrush(m_cache.Brush(image->fill));
-    m_dc.DrawEllipse(rect.left + ring, rect.top + ring, side - 2 * ring, side - 2 * ring);
+        m_dc.SetBrush(m_cache.Brush(color));
+        m_dc.DrawEllipse(box.left, box.top, box.right - box.left, box.bottom - box.top);
+    };
+    if (ring > 0) disc(view::Color::White(), 0);
+    disc(image->fill, ring);
     if (context != nullptr) context->SetAntialiasMode(wxANTIALIAS_NONE);
 }
 

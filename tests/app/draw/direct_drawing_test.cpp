@@ -119,6 +119,12 @@ TEST(DirectDrawing, PrimitivesCoverTheToolkitsPixels) {
         dc.DrawPolyline(ink, {{80, 70}, {80, 95}, {120, 95}, {120, 100}});
         for (std::int32_t type = view::kFinishToFinish; type <= view::kStartToStart; ++type)
             dc.DrawPolygon(type, blue, 130.0f + 15 * type, 70, 180.0f - 10 * type, 100.0f + 4 * type);
+        // Indicator discs, plain and ringed, of a few sizes and in a wide rectangle.
+        for (std::uint16_t id = 174; id <= 181; ++id) {
+            const float size = 5.0f + 2.0f * static_cast<float>(id - 174);
+            dc.DrawBitmap(id, 5.0f + 24.0f * static_cast<float>(id - 174), 100, size, size);
+        }
+        dc.DrawBitmap(178, 190, 100, 30, 12);
     };
     for (const double scale : {1.0, 2.0, 3.0}) {
         SCOPED_TRACE(scale);
