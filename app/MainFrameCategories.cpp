@@ -80,7 +80,7 @@ void CMainFrame::EnsureSubViewWindows(Category category) {
     }
     if (pane.details_button == nullptr && category == Category::activities) {
         pane.details_button = new wxButton(&pane, kDetailsButtonId, LoadText(IDS_DETAILS_BUTTON));
-        app::WxDrawCache faces;
+        WxDrawCache faces;
         wxFont font(wxFontInfo().FaceName(faces.ResolveFace(L"Calibri")));
         font.SetPixelSize(wxSize(0, kDetailsButtonTextHeight));
         pane.details_button->SetFont(font);

@@ -129,7 +129,7 @@ void VarnholtView::RenderTo(wxDC& dc) {
     dc.SetPen(*wxTRANSPARENT_PEN);
     dc.DrawRectangle(0, 0, size.x, size.y);
     m_host.SetClientSize(size.x, size.y);
-    app::WxDrawBackend backend(dc, m_cache);
+    WxDrawBackend backend(dc, m_cache);
     m_host.Paint(backend);
 }
 
@@ -300,6 +300,6 @@ void VarnholtView::SetScrollBars(std::int32_t range_x, std::int32_t range_y, std
     SetBar(*this, wxVERTICAL, y, client.y, range_y);
 }
 
-void VarnholtView::SetPaneCursor(view::CursorKind kind) { SetCursor(wxCursor(app::ToWxStockCursor(kind))); }
+void VarnholtView::SetPaneCursor(view::CursorKind kind) { SetCursor(wxCursor(ToWxStockCursor(kind))); }
 
 }  // namespace varnholt

@@ -99,7 +99,7 @@ private:
     void SetScrollBars(std::int32_t range_x, std::int32_t range_y, std::int32_t x, std::int32_t y) override;
     void SetPaneCursor(view::CursorKind kind) override;
 
-    app::WxDrawCache m_cache;
+    WxDrawCache m_cache;
     view::PaneHost m_host{*this};
     VarnholtView* m_partner = nullptr;
     VarnholtView* m_details_pane = nullptr;

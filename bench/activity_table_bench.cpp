@@ -10,13 +10,11 @@
 // Usage: activity_table_bench FILE.xer [FILE.xer ...]   (files from xer_generator)
 
 #include "app/draw/OffscreenPaint.h"
+#include "bench/bench_chart.h"
 #include "bench/bench_timing.h"
 #include "columns/ColumnCatalog.h"
 #include "import/Document_xer.h"
 #include "layouts/ActivityLayout.h"
-#include "layouts/FilterSelection.h"
-#include "layouts/GanttBarSet.h"
-#include "layouts/layout_records.h"
 #include "model/CaptionCatalog.h"
 #include "views/core/RecordingPane.h"
 #include "views/core/RowList.h"
@@ -69,20 +67,16 @@ constexpr int kChartWidth = 1200, kChartHeight = 1000;
 std::size_t HeapInUse() { return mallinfo2().uordblks; }
 
 // One paint of both panes at the vertical position, in milliseconds of drawing.
-double PaintBoth(app::OffscreenPainter& painter, view::View& table, view::View& chart, std::int32_t y) {
+double PaintBoth(OffscreenPainter& painter, view::View& table, view::View& chart, std::int32_t y) {
     const auto chart_x = static_cast<std::int32_t>(std::max(0.0f, chart.GetWidth() / 2 - kChartWidth / 2));
     return painter.Paint(table, kTableWidth, kTableHeight, 0, y, 0) +
            painter.Paint(chart, kChartWidth, kChartHeight, chart_x, y, 1);
 }
 
 // The table beside its chart, both ways of drawing: first paint, warm paint, twenty new pages.
-void PaintPanes(app::OffscreenPainter& painter, document::Document& doc, ActivityLayout& layout,
+void PaintPanes(OffscreenPainter& painter, document::Document& doc, ActivityLayout& layout,
                 view::ActivityTableView& table) {
-    GanttBar& bar = layout.GetGanttBars()->AddBar(L"current", 82, 70, true, false);
-    bar.mid_rect = std::make_unique<GanttBarShape>();
-    bar.mid_rect->shape = 1;
-    bar.filter = std::make_unique<FilterSelection>(0);
-    bar.AddLabel(132, kLabelRight);
+    bench::AddCurrentBar(*layout.GetGanttBars());
     layout.GetTimescale()->unit = 5;
     view::GanttView chart;
     chart.SetDocument(&doc);
@@ -116,7 +110,7 @@ void PaintPanes(app::OffscreenPainter& painter, document::Document& doc, Activit
     painter.SetToolkitOnly(false);
 }
 
-void Run(const char* path, app::OffscreenPainter& painter) {
+void Run(const char* path, OffscreenPainter& painter) {
     ColumnCatalog::Instance().BuildAllColumns();
     std::ifstream file(path, std::ios::binary);
     const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
@@ -190,7 +184,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     CaptionCatalog::Instance().ChooseLanguage(L"ENU");
-    app::OffscreenPainter painter;
+    OffscreenPainter painter;
     for (int i = 1; i < argc; ++i) Run(argv[i], painter);
     return 0;
 }

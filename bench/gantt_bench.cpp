@@ -86,7 +86,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     CaptionCatalog::Instance().ChooseLanguage(L"ENU");
-    app::OffscreenPainter painter;  // no display: the wx column shows "-"
+    OffscreenPainter painter;  // no display: the wx column shows "-"
     std::printf("%-28s %10s %5s %10s %10s %10s %8s %10s\n", "file", "activities", "unit", "cells", "update ms",
                 "paint ms", "prims", "wx ms");
     for (int i = 1; i < argc; ++i) {

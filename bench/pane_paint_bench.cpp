@@ -6,25 +6,21 @@
 //
 // Usage: pane_paint_bench FILE.xer [FILE.xer ...]   (files from xer_generator)
 
-#include "bench/bench_chart.h"
 #include "app/VarnholtView.h"
+#include "bench/bench_chart.h"
+#include "bench/bench_panes.h"
 #include "bench/bench_timing.h"
-#include "columns/ColumnCatalog.h"
 #include "layouts/ActivityLayout.h"
-#include "layouts/FilterSelection.h"
-#include "layouts/GanttBarSet.h"
-#include "layouts/layout_records.h"
 #include "views/core/RowList.h"
 #include "views/gantt/GanttView.h"
 #include "views/grid/ActivityTableView.h"
 
-#include <wx/app.h>
 #include <wx/dcmemory.h>
 #include <wx/frame.h>
-#include <wx/init.h>
 
 #include <cstdio>
 #include <filesystem>
+#include <span>
 
 namespace {
 
@@ -37,11 +33,7 @@ constexpr int kTableWidth = 800;
 void ShapeLayout(ActivityLayout& layout) {
     bench::SetColumns(layout, {{130, 90.0f}, {132, 250.0f}, {82, 90.0f}, {70, 90.0f}, {85, 80.0f}, {147, 100.0f}});
     layout.GetGroupSortBy()->AddGroupBy(152).include_all = true;  // the WBS path
-    GanttBar& bar = layout.GetGanttBars()->AddBar(L"current", 82, 70, true, false);
-    bar.mid_rect = std::make_unique<GanttBarShape>();
-    bar.mid_rect->shape = 1;
-    bar.filter = std::make_unique<FilterSelection>(0);
-    bar.AddLabel(132, kLabelRight);
+    bench::AddCurrentBar(*layout.GetGanttBars());
 }
 
 // The best of five paints of the pane into a bitmap of its size at the vertical position.
@@ -59,9 +51,7 @@ void Run(const char* path, wxFrame& frame) {
     ActivityLayout layout;
     ShapeLayout(layout);
     view::ActivityTableView table;
-    table.SetDocument(&doc);
-    table.SetLayout(&layout);
-    table.Update();
+    bench::ListTable(table, doc, layout);
     view::GanttView chart;
     bench::BindChart(chart, doc, layout, table);
 
@@ -92,21 +82,8 @@ void Run(const char* path, wxFrame& frame) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: pane_paint_bench FILE.xer [FILE.xer ...]\n");
-        return 2;
-    }
-    wxApp::SetInstance(new wxApp);
-    if (!wxEntryStart(argc, argv)) {
-        std::printf("pane_paint_bench: no display, nothing painted\n");
-        return 0;
-    }
-    CaptionCatalog::Instance().ChooseLanguage(L"ENU");
-    ColumnCatalog::Instance().BuildAllColumns();
-    {
+    return bench::RunWithDisplay(argc, argv, "pane_paint_bench", [](std::span<char* const> files) {
         wxFrame frame(nullptr, wxID_ANY, "bench", wxDefaultPosition, wxSize(kWidth, kHeight));
-        for (int i = 1; i < argc; ++i) Run(argv[i], frame);
-    }
-    wxEntryCleanup();
-    return 0;
+        for (const char* file : files) Run(file, frame);
+    });
 }

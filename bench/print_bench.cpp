@@ -34,7 +34,7 @@ constexpr std::int32_t kWbsPathColumn = 152;
 // A4 at 600 dpi, the screen at 96.
 constexpr print::PaperMeasures kA4{210, 297, 4961, 7016, 600, 600, 96, 96};
 
-void Run(const char* path, app::OffscreenPainter& painter) {
+void Run(const char* path, OffscreenPainter& painter) {
     ColumnCatalog::Instance().BuildAllColumns();
     document::Document_xer doc;
     if (!bench::LoadSchedule(path, doc)) return;
@@ -45,9 +45,7 @@ void Run(const char* path, app::OffscreenPainter& painter) {
     layout.GetGroupSortBy()->AddGroupBy(kWbsPathColumn).include_all = true;
     layout.GetTimescale()->unit = 4;
     view::ActivityTableView table;
-    table.SetDocument(&doc);
-    table.SetLayout(&layout);
-    table.Update();
+    bench::ListTable(table, doc, layout);
     view::GanttView chart;
     bench::BindChart(chart, doc, layout, table);
 
@@ -104,7 +102,7 @@ void Run(const char* path, app::OffscreenPainter& painter) {
 
 int main(int argc, char** argv) {
     return varnholt::bench::RunOnFiles(argc, argv, "print_bench", [](const char* path) {
-        static varnholt::app::OffscreenPainter painter;
+        static varnholt::OffscreenPainter painter;
         Run(path, painter);
     });
 }

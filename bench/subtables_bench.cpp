@@ -141,7 +141,7 @@ int main(int argc, char** argv) {
     std::printf("memo view paint, recording backend: best %.3f ms, median %.3f ms (goal <= 8 ms), %zu primitives\n",
                 recorded.best, recorded.median,
                 memo_pane.Backend().Lines().size());
-    app::OffscreenPainter painter;
+    OffscreenPainter painter;
     if (painter.Ready()) {
         std::vector<double> times;
         for (int i = 0; i < 10; ++i) times.push_back(painter.Paint(memo_view, 1000, 400));

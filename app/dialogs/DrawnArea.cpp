@@ -25,7 +25,7 @@ void DrawnArea::PaintTo(view::DrawContext& dc) const {
 void DrawnArea::OnPaint(wxPaintEvent&) {
     wxAutoBufferedPaintDC buffered(this);
     wxGCDC dc(buffered);
-    app::WxDrawBackend backend(dc, m_cache);
+    WxDrawBackend backend(dc, m_cache);
     // The grids' arrows and frames are drawn smoothed; the backend's own default is not.
     if (wxGraphicsContext* context = dc.GetGraphicsContext()) context->SetAntialiasMode(wxANTIALIAS_DEFAULT);
     view::DrawContext context;

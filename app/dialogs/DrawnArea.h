@@ -31,7 +31,7 @@ private:
 
     PaintFunction m_paint;
     ClickFunction m_click;
-    app::WxDrawCache m_cache;
+    WxDrawCache m_cache;
 };
 
 }  // namespace varnholt

@@ -15,7 +15,7 @@
 
 #include <chrono>
 
-namespace varnholt::app {
+namespace varnholt {
 
 struct OffscreenPainter::State {
     std::unique_ptr<WxDrawCache> caches[2] = {std::make_unique<WxDrawCache>(), std::make_unique<WxDrawCache>()};
@@ -66,4 +66,4 @@ double OffscreenPainter::Paint(view::View& view, int width, int height, int orig
     return std::chrono::duration<double, std::milli>(end - start).count();
 }
 
-}  // namespace varnholt::app
+}  // namespace varnholt

@@ -10,7 +10,7 @@ namespace varnholt::view {
 class View;
 }
 
-namespace varnholt::app {
+namespace varnholt {
 
 class OffscreenPainter {
 public:
@@ -43,4 +43,4 @@ private:
     bool m_toolkit_only = false;
 };
 
-}  // namespace varnholt::app
+}  // namespace varnholt

@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-namespace varnholt::app {
+namespace varnholt {
 
 void AppendUtf8(std::wstring_view text, std::string& out) {
     for (const wchar_t wide : text) {
@@ -110,4 +110,4 @@ const ShapedText& TextLayoutCache::Insert(PangoLayout* layout) {
     return m_order.front().shaped;
 }
 
-}  // namespace varnholt::app
+}  // namespace varnholt

@@ -15,7 +15,7 @@
 #include <string_view>
 #include <unordered_map>
 
-namespace varnholt::app {
+namespace varnholt {
 
 // A layout with the pixel extents answered from it, relative to the point it is drawn at.
 struct ShapedText {
@@ -85,4 +85,4 @@ private:
 // UTF-8 of a wide string; what is no Unicode scalar value becomes U+FFFD.
 void AppendUtf8(std::wstring_view text, std::string& out);
 
-}  // namespace varnholt::app
+}  // namespace varnholt

@@ -2,7 +2,7 @@
 
 #include "app/draw/WxCursor.h"
 
-namespace varnholt::app {
+namespace varnholt {
 
 wxStockCursor ToWxStockCursor(view::CursorKind kind) {
     switch (kind) {
@@ -13,4 +13,4 @@ wxStockCursor ToWxStockCursor(view::CursorKind kind) {
     return wxCURSOR_ARROW;
 }
 
-}  // namespace varnholt::app
+}  // namespace varnholt

@@ -6,8 +6,8 @@
 
 #include <wx/cursor.h>
 
-namespace varnholt::app {
+namespace varnholt {
 
 [[nodiscard]] wxStockCursor ToWxStockCursor(view::CursorKind kind);
 
-}  // namespace varnholt::app
+}  // namespace varnholt

@@ -14,7 +14,7 @@
 #include <numeric>
 #include <vector>
 
-namespace varnholt::app {
+namespace varnholt {
 namespace {
 
 constexpr std::int32_t kBoundsMargin = 64;
@@ -23,12 +23,19 @@ view::DeviceRect Intersect(view::DeviceRect a, view::DeviceRect b) {
     return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right), std::min(a.bottom, b.bottom)};
 }
 
-wxPoint Clamped(view::DevicePoint point, view::DeviceRect bounds) {
+view::DevicePoint Clamped(view::DevicePoint point, view::DeviceRect bounds) {
     // Vertices far outside move onto a frame well beyond the device; the visible part of the
     // axis-parallel shapes the views draw stays as it was.
     constexpr std::int32_t kFar = 100000;
     return {std::clamp(point.x, bounds.left - kFar, bounds.right + kFar),
             std::clamp(point.y, bounds.top - kFar, bounds.bottom + kFar)};
+}
+
+std::vector<wxPoint> ToWxPoints(std::span<const view::DevicePoint> points) {
+    std::vector<wxPoint> out;
+    out.reserve(points.size());
+    for (const auto& point : points) out.emplace_back(point.x, point.y);
+    return out;
 }
 
 // Cuts the segment to the rectangle (Liang-Barsky); false when nothing of it is inside.
@@ -83,7 +90,8 @@ WxDrawBackend::WxDrawBackend(wxDC& dc, WxDrawCache& cache, bool printing, Render
         m_saved_antialias = context->GetAntialiasMode();
         context->SetAntialiasMode(wxANTIALIAS_NONE);
         if (cairo_t* cr = CairoContextOf(context); cr != nullptr && rendering == Rendering::direct)
-            m_canvas = std::make_unique<CairoCanvas>(cr, cache.Layouts());
+            m_canvas = std::make_unique<CairoCanvas>(cr, cache.Layouts(), context->OffsetEnabled(),
+                                                     context->GetContentScaleFactor());
     }
     m_dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
 }
@@ -97,12 +105,10 @@ WxDrawBackend::~WxDrawBackend() {
 }
 
 void WxDrawBackend::DrawSegments(std::int32_t width, view::Color color, std::span<const LineSegment> segments) {
-    const auto slanted = [](const LineSegment& s) { return s.x1 != s.x2 && s.y1 != s.y2; };
-    if (m_canvas && std::none_of(segments.begin(), segments.end(), slanted)) {
+    if (m_canvas) {
         m_canvas->Segments(width, color, segments);
         return;
     }
-    // Slanted lines are left to the toolkit, whose rasterising of them is not reproduced here.
     m_dc.SetPen(m_cache.Pen(color, width));
     for (const LineSegment& s : segments) m_dc.DrawLine(s.x1, s.y1, s.x2, s.y2);
 }
@@ -159,23 +165,33 @@ void WxDrawBackend::FrameRect(view::Color color, view::DeviceRect rect) {
     FillRect(color, {rect.right - 1, rect.top + 1, rect.right, rect.bottom - 1});
 }
 
+std::span<const view::DevicePoint> WxDrawBackend::ClampedCorners(std::span<const view::DevicePoint> points) {
+    m_corners.clear();
+    for (const auto& point : points) m_corners.push_back(Clamped(point, m_bounds));
+    return m_corners;
+}
+
 void WxDrawBackend::Polygon(view::Color fill, view::Color outline, std::span<const view::DevicePoint> points) {
     if (points.size() < 2) return;
-    std::vector<wxPoint> corners;
-    corners.reserve(points.size());
-    for (const auto& point : points) corners.push_back(Clamped(point, m_bounds));
+    const std::span<const view::DevicePoint> corners = ClampedCorners(points);
+    if (m_canvas) {
+        m_canvas->Polygon(fill, outline, corners);
+        return;
+    }
     m_dc.SetPen(m_cache.Pen(outline, 1));
     m_dc.SetBrush(m_cache.Brush(fill));
-    m_dc.DrawPolygon(static_cast<int>(corners.size()), corners.data());
+    m_dc.DrawPolygon(static_cast<int>(corners.size()), ToWxPoints(corners).data());
 }
 
 void WxDrawBackend::Polyline(view::Color color, std::span<const view::DevicePoint> points) {
     if (points.size() < 2) return;
-    std::vector<wxPoint> corners;
-    corners.reserve(points.size());
-    for (const auto& point : points) corners.push_back(Clamped(point, m_bounds));
+    const std::span<const view::DevicePoint> corners = ClampedCorners(points);
+    if (m_canvas) {
+        m_canvas->Polyline(color, corners);
+        return;
+    }
     m_dc.SetPen(m_cache.Pen(color, 1));
-    m_dc.DrawLines(static_cast<int>(corners.size()), corners.data());
+    m_dc.DrawLines(static_cast<int>(corners.size()), ToWxPoints(corners).data());
 }
 
 void WxDrawBackend::Text(view::DevicePoint origin, std::wstring_view text, const view::FontBlock& font,
@@ -235,15 +251,21 @@ void WxDrawBackend::Bitmap(std::uint16_t id, view::DeviceRect rect) {
     if (context != nullptr) context->SetAntialiasMode(wxANTIALIAS_DEFAULT);  // round discs
     const std::int32_t side = std::min(rect.right - rect.left, rect.bottom - rect.top);
     const std::int32_t ring = image->ringed ? std::max(1, side / 8) : 0;
-    if (ring > 0) {
+    // A disc of the colour inside the square of `side` at the rectangle's corner, `inset` in.
+    const auto disc = [&](view::Color color, std::int32_t inset) {
+        const view::DeviceRect box{rect.left + inset, rect.top + inset, rect.left + side - inset,
+                                   rect.top + side - inset};
+        if (m_canvas) {
+            m_canvas->Ellipse(color, box);
+            return;
+        }
         m_dc.SetPen(*wxTRANSPARENT_PEN);
-        m_dc.SetBrush(*wxWHITE_BRUSH);
-        m_dc.DrawEllipse(rect.left, rect.top, side, side);
-    }
-    m_dc.SetPen(*wxTRANSPARENT_PEN);
-    m_dc.SetBrush(m_cache.Brush(image->fill));
-    m_dc.DrawEllipse(rect.left + ring, rect.top + ring, side - 2 * ring, side - 2 * ring);
+        m_dc.SetBrush(m_cache.Brush(color));
+        m_dc.DrawEllipse(box.left, box.top, box.right - box.left, box.bottom - box.top);
+    };
+    if (ring > 0) disc(view::Color::White(), 0);
+    disc(image->fill, ring);
     if (context != nullptr) context->SetAntialiasMode(wxANTIALIAS_NONE);
 }
 
-}  // namespace varnholt::app
+}  // namespace varnholt

@@ -15,8 +15,9 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
-namespace varnholt::app {
+namespace varnholt {
 
 class CairoCanvas;
 struct LineSegment;
@@ -51,6 +52,8 @@ public:
 
 private:
     void DrawSegments(std::int32_t width, view::Color color, std::span<const LineSegment> segments);
+    // The points with far vertices pulled in, valid until the next call.
+    [[nodiscard]] std::span<const view::DevicePoint> ClampedCorners(std::span<const view::DevicePoint> points);
     // The shaped text in the block's font, from the cache.
     [[nodiscard]] const ShapedText& Shaped(std::wstring_view text, const view::FontBlock& font);
 
@@ -63,9 +66,10 @@ private:
     wxAntialiasMode m_saved_antialias = wxANTIALIAS_DEFAULT;
     std::unique_ptr<CairoCanvas> m_canvas;  // null: the toolkit's calls
     std::string m_utf8;                     // reused for every text
+    std::vector<view::DevicePoint> m_corners;  // reused for every polygon and polyline
     std::optional<view::FontBlock> m_last_block;
     std::uint32_t m_last_font_id = 0;
     const wxFont* m_last_font = nullptr;
 };
 
-}  // namespace varnholt::app
+}  // namespace varnholt

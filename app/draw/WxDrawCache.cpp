@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace varnholt::app {
+namespace varnholt {
 namespace {
 
 wxFont MakeFont(const wxString& face, std::int32_t pixel_height, const view::FontBlock& block) {
@@ -100,4 +100,4 @@ const wxBrush& WxDrawCache::Brush(view::Color color) {
     return m_brushes.emplace(key, wxBrush(ToWxColour(color), wxBRUSHSTYLE_SOLID)).first->second;
 }
 
-}  // namespace varnholt::app
+}  // namespace varnholt

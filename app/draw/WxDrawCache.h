@@ -20,7 +20,7 @@
 #include <tuple>
 #include <utility>
 
-namespace varnholt::app {
+namespace varnholt {
 
 class TextLayoutCache;
 
@@ -67,4 +67,4 @@ private:
     std::unique_ptr<TextLayoutCache> m_layouts;  // made on first use
 };
 
-}  // namespace varnholt::app
+}  // namespace varnholt

@@ -125,11 +125,11 @@ void SchedulePrintout::DrawPage(wxDC& dc, int page) {
     const ScopedPrintScale scale(measure, m_plan.scale);
     const print::PageBands bands = print::MeasureBands(m_settings, m_page);
     const auto text_style = view::TextStyle::New(L"Calibri", kBandTextSize, view::Color::Black());
-    app::WxDrawCache cache;
+    WxDrawCache cache;
 
     dc.SetLogicalOrigin(0, 0);
     {
-        app::WxDrawBackend device(dc, cache, true);
+        WxDrawBackend device(dc, cache, true);
         view::DrawContext context;
         context.SetDevice(&device);
         if (measure.Table() == nullptr && measure.Chart() == nullptr) {
@@ -149,7 +149,7 @@ void SchedulePrintout::DrawPage(wxDC& dc, int page) {
 
     // From here (0, 0) is the top-left corner of the printable area.
     dc.SetLogicalOrigin(-bands.left, -(bands.top + bands.header));
-    app::WxDrawBackend device(dc, cache, true);
+    WxDrawBackend device(dc, cache, true);
     view::DrawContext context;
     context.SetDevice(&device);
     const view::RectF area = ToRect(0, 0, bands.width, bands.height);

@@ -13,6 +13,7 @@
 #include "tests/views/support/schedule_text.h"
 #include "views/core/RowList.h"
 #include "views/draw/DrawContext.h"
+#include "views/draw/RecordingBackend.h"
 #include "views/gantt/GanttView.h"
 #include "views/grid/ActivityTableView.h"
 
@@ -21,13 +22,14 @@
 #include <wx/dcmemory.h>
 #include <wx/image.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
 
-namespace varnholt::app {
+namespace varnholt {
 namespace {
 
 using view::Color;
@@ -35,13 +37,15 @@ using view::DrawContext;
 
 using Scene = std::function<void(DrawContext&)>;
 
+// `scale` magnifies the device, as a print preview page does.
 wxImage Paint(int width, int height, Rendering rendering, WxDrawCache& cache, const Scene& scene,
-              bool* direct = nullptr) {
+              bool* direct = nullptr, double scale = 1.0) {
     wxBitmap bitmap(width, height, 24);
     {
         wxMemoryDC dc(bitmap);
         dc.SetBackground(*wxWHITE_BRUSH);
         dc.Clear();
+        dc.SetUserScale(scale, scale);
         WxDrawBackend backend(dc, cache, false, rendering);
         if (direct != nullptr) *direct = backend.IsDirect();
         DrawContext context;
@@ -54,7 +58,15 @@ wxImage Paint(int width, int height, Rendering rendering, WxDrawCache& cache, co
 struct Difference {
     int pixels = 0;     // pixels that differ at all
     int largest = 0;    // the largest difference of one channel
+    int first_x = -1, first_y = -1;  // the first differing pixel, row by row
+    unsigned first_left = 0, first_right = 0;  // its colours, 0xRRGGBB
 };
+
+std::ostream& operator<<(std::ostream& out, const Difference& difference) {
+    return out << difference.pixels << " pixels differ, the first at (" << difference.first_x << ", "
+               << difference.first_y << ") with " << std::hex << difference.first_left << " against "
+               << difference.first_right << std::dec << "; largest channel difference " << difference.largest;
+}
 
 Difference Compare(const wxImage& a, const wxImage& b) {
     Difference difference;
@@ -63,25 +75,33 @@ Difference Compare(const wxImage& a, const wxImage& b) {
     for (int i = 0; i < a.GetWidth() * a.GetHeight(); ++i) {
         int largest = 0;
         for (int c = 0; c < 3; ++c) largest = std::max(largest, std::abs(left[3 * i + c] - right[3 * i + c]));
-        if (largest > 0) ++difference.pixels;
+        if (largest > 0 && difference.pixels++ == 0) {
+            difference.first_x = i % a.GetWidth();
+            difference.first_y = i / a.GetWidth();
+            const auto rgb = [i](const unsigned char* data) {
+                return static_cast<unsigned>(data[3 * i] << 16 | data[3 * i + 1] << 8 | data[3 * i + 2]);
+            };
+            difference.first_left = rgb(left);
+            difference.first_right = rgb(right);
+        }
         difference.largest = std::max(difference.largest, largest);
     }
     return difference;
 }
 
 // Paints the scene both ways, each with a fresh cache, and expects the same pixels.
-void ExpectSamePixels(int width, int height, const Scene& scene) {
+void ExpectSamePixels(int width, int height, const Scene& scene, double scale = 1.0) {
     WxDrawCache toolkit_cache, direct_cache;
-    const wxImage toolkit = Paint(width, height, Rendering::toolkit, toolkit_cache, scene);
+    const wxImage toolkit = Paint(width, height, Rendering::toolkit, toolkit_cache, scene, nullptr, scale);
     bool direct = false;
-    const wxImage drawn = Paint(width, height, Rendering::direct, direct_cache, scene, &direct);
+    const wxImage drawn = Paint(width, height, Rendering::direct, direct_cache, scene, &direct, scale);
     ASSERT_TRUE(direct) << "a memory bitmap has a Cairo context";
     const Difference difference = Compare(toolkit, drawn);
-    EXPECT_EQ(difference.pixels, 0) << "largest channel difference " << difference.largest;
+    EXPECT_EQ(difference.pixels, 0) << difference;
 }
 
 TEST(DirectDrawing, PrimitivesCoverTheToolkitsPixels) {
-    ExpectSamePixels(200, 120, [](DrawContext& dc) {
+    const Scene sheet = [](DrawContext& dc) {
         const Color ink = Color::Black(), blue(0x00C06020);
         for (int width = 1; width <= 3; ++width) {
             const float y = 10.0f * width;
@@ -99,11 +119,108 @@ TEST(DirectDrawing, PrimitivesCoverTheToolkitsPixels) {
         dc.DrawPolyline(ink, {{80, 70}, {80, 95}, {120, 95}, {120, 100}});
         for (std::int32_t type = view::kFinishToFinish; type <= view::kStartToStart; ++type)
             dc.DrawPolygon(type, blue, 130.0f + 15 * type, 70, 180.0f - 10 * type, 100.0f + 4 * type);
-    });
+        // Indicator discs, plain and ringed, of a few sizes and in a wide rectangle.
+        for (std::uint16_t id = 174; id <= 181; ++id) {
+            const float size = 5.0f + 2.0f * static_cast<float>(id - 174);
+            dc.DrawBitmap(id, 5.0f + 24.0f * static_cast<float>(id - 174), 100, size, size);
+        }
+        dc.DrawBitmap(178, 190, 100, 30, 12);
+    };
+    for (const double scale : {1.0, 2.0, 3.0}) {
+        SCOPED_TRACE(scale);
+        ExpectSamePixels(static_cast<int>(200 * scale), static_cast<int>(120 * scale), sheet, scale);
+    }
+}
+
+// Slanted lines, polylines and polygons are stroked and filled on Cairo as the toolkit would:
+// every width, slope and direction, dashes, sharp and doubled-back corners, concave and
+// self-crossing outlines, shapes already closed or degenerate, and vertices far off the device.
+TEST(DirectDrawing, SlantedLinesPolylinesAndPolygonsCoverTheToolkitsPixels) {
+    using view::PointF;
+    const Color ink = Color::Black(), blue(0x00C06020), green(0x0000A000), gray(0x00808080);
+    struct Sheet {
+        const char* name;
+        Scene scene;
+    };
+    const Sheet sheets[] = {
+        {"solid lines of every width and slope", [&](DrawContext& dc) {
+             const std::pair<float, float> slopes[] = {{40, 1}, {40, 7}, {40, 20}, {40, 39}, {40, 40},
+                                                       {39, 40}, {20, 40}, {7, 40}, {1, 40}};
+             for (int width = 1; width <= 4; ++width) {
+                 float x = 4.0f;
+                 const float y = 4.0f + 95.0f * static_cast<float>(width - 1);
+                 for (const auto& [dx, dy] : slopes) {
+                     const auto w = static_cast<float>(width);
+                     dc.DrawLine(view::kPenSolid, w, ink, x, y, x + dx, y + dy);           // down right
+                     dc.DrawLine(view::kPenSolid, w, blue, x + dx, y + 88, x, y + 88 - dy); // up left
+                     dc.DrawLine(view::kPenSolid, w, green, x + 2, y + dy + 3, x + 2 + dx, y + 3);  // up right
+                     x += 45.0f;
+                 }
+             }
+         }},
+        {"dashed slanted lines", [&](DrawContext& dc) {
+             const std::int32_t styles[] = {view::kPenLongDash, view::kPenDot, view::kPenDashDot, view::kPenDashDotDot};
+             for (int width = 1; width <= 2; ++width) {
+                 for (int i = 0; i < 4; ++i) {
+                     const float x = 5.0f + 100.0f * static_cast<float>(i);
+                     const float y = 10.0f + 180.0f * static_cast<float>(width - 1);
+                     const auto w = static_cast<float>(width);
+                     dc.DrawLine(styles[i], w, ink, x, y, x + 90, y + 25);
+                     dc.DrawLine(styles[i], w, blue, x, y + 160, x + 60, y + 40);
+                     dc.DrawLine(styles[i], w, green, x + 90, y + 60, x + 3, y + 150);  // nearly vertical pieces
+                 }
+             }
+         }},
+        {"polylines", [&](DrawContext& dc) {
+             dc.DrawPolyline(ink, {{10, 10}, {60, 10}, {60, 60}, {10, 60}});                // square corners
+             dc.DrawPolyline(blue, {{80, 60}, {95, 10}, {110, 60}, {125, 10}, {140, 60}});   // sharp mitres
+             dc.DrawPolyline(green, {{160, 20}, {260, 22}, {160, 24}});                    // doubles back
+             dc.DrawPolyline(ink, {{10, 100}, {40, 100}, {40, 100}, {70, 130}, {10, 130}, {10, 101}});
+             dc.DrawPolyline(gray, {{100, 100}, {101, 140}, {140, 141}, {300, 90}});
+             dc.DrawPolyline(ink, {{200, 150}, {230, 150}});                                // one segment
+         }},
+        {"polygons", [&](DrawContext& dc) {
+             dc.FillPolygon(green, {{20, 10}, {60, 30}, {20, 50}});                           // triangle
+             dc.FillPolygon(blue, {{80, 10}, {140, 30}, {80, 50}, {100, 30}});                // concave
+             dc.FillPolygon(Color(0x0000C0FF), {{200, 5}, {215, 55}, {170, 22}, {230, 22}, {185, 55}});  // star
+             dc.FillPolygon(gray, {{250, 10}, {300, 10}, {300, 50}, {250, 50}, {250, 10}});  // already closed
+             dc.FillPolygon(blue, {{20, 80}, {60, 80}});                                      // two points
+             dc.FillPolygon(green, {{80, 80}, {100, 80}, {120, 80}, {120, 120}, {80, 120}});  // collinear corner
+             dc.FillPolygon(blue, {{-30, 130}, {60, 100}, {20, 190}});                        // off the left edge
+             dc.FillPolygon(green, {{150, 100}, {-5000000, 160}, {200, 190}});                 // a far vertex
+             dc.FillPolygon(Color(0x000000C0), {{250, 100}, {250.6f, 100.4f}, {251, 101}});   // a speck
+             dc.FillPolygon(Color(0x00FFFF00), {{280, 150}, {330, 190}, {280, 190}, {330, 150}});  // bow tie
+             dc.FillPolygon(gray, {{350, 5}, {365, 55}, {320, 22}, {380, 22}, {335, 55}, {350, 5}});  // closed star
+             // Sharp first corners pointing every way: the outline is joined there too.
+             const PointF tips[] = {{30, 220}, {110, 300}, {200, 260}, {250, 220}};
+             const PointF backs[][2] = {{{20, 270}, {40, 270}}, {{100, 250}, {120, 250}},
+                                        {{150, 250}, {150, 270}}, {{300, 225}, {290, 240}}};
+             for (int i = 0; i < 4; ++i) {
+                 dc.FillPolygon(green, {tips[i], backs[i][0], backs[i][1]});
+                 dc.FillPolygon(blue, {backs[i][0], backs[i][1], tips[i]});  // the tip last
+             }
+         }},
+        {"relationship connectors", [&](DrawContext& dc) {
+             for (std::int32_t type = view::kFinishToFinish; type <= view::kStartToStart; ++type) {
+                 const float x = 10.0f + 80.0f * static_cast<float>(type);
+                 dc.DrawPolygon(type, gray, x, 10, x + 60, 60);      // forward, down
+                 dc.DrawPolygon(type, ink, x + 60, 80, x + 5, 120);  // backward, down
+                 dc.DrawPolygon(type, blue, x, 190, x + 40, 140);    // forward, up
+                 dc.DrawPolygon(type, green, x + 30, 160, x + 32, 160);  // same row, almost no way
+             }
+         }},
+    };
+    for (const Sheet& sheet : sheets) {
+        SCOPED_TRACE(sheet.name);
+        ExpectSamePixels(400, 380, sheet.scene);
+        // Magnified by an even and an odd factor: an odd-width pen is shifted only by the second.
+        ExpectSamePixels(800, 760, sheet.scene, 2.0);
+        ExpectSamePixels(1200, 1140, sheet.scene, 3.0);
+    }
 }
 
 TEST(DirectDrawing, TextMatchesTheToolkitsInEveryStyle) {
-    ExpectSamePixels(320, 130, [](DrawContext& dc) {
+    const Scene sheet = [](DrawContext& dc) {
         const auto plain = view::TextStyle::New(L"Calibri", 15, Color::Black());
         const auto bold = view::TextStyle::New(L"Calibri", 15, Color(0x000000C0), true);
         const auto underlined = view::TextStyle::New(L"Calibri", 18, Color::Black(), false, false, true);
@@ -116,7 +233,11 @@ TEST(DirectDrawing, TextMatchesTheToolkitsInEveryStyle) {
         dc.DrawText(*struck, L"struck italic", flags, {2, 66, 300, 20});
         dc.DrawText(*other_face, L"fallback face", flags, {2, 86, 300, 20});
         dc.DrawText(*plain, L"clipped by a narrow cell", flags, {2, 108, 60, 12});
-    });
+    };
+    for (const double scale : {1.0, 2.0}) {
+        SCOPED_TRACE(scale);
+        ExpectSamePixels(static_cast<int>(320 * scale), static_cast<int>(130 * scale), sheet, scale);
+    }
 }
 
 // A generated schedule grouped by WBS, in a table beside its chart, as the program opens it.
@@ -206,7 +327,28 @@ TEST_F(ReferenceScenes, ThePanesArePaintedWithTheSamePixels) {
             images[i] = bitmap.ConvertToImage();
         }
         const Difference difference = Compare(images[0], images[1]);
-        EXPECT_EQ(difference.pixels, 0) << "largest channel difference " << difference.largest;
+        EXPECT_EQ(difference.pixels, 0) << difference;
+    }
+}
+
+// The chart scenes above are only a test of the connectors if they draw some.
+TEST_F(ReferenceScenes, TheChartScenesDrawRelationshipConnectors) {
+    for (const std::int32_t unit : {5, 8}) {
+        m_layout.GetTimescale()->unit = unit;
+        m_chart.Update();
+        view::RecordingBackend recording;
+        DrawContext& context = m_chart.GetDrawContext();
+        context.SetDevice(&recording);
+        context.SetOrigin(static_cast<std::int32_t>(std::max(0.0f, m_chart.GetWidth() / 2 - 450)),
+                          static_cast<std::int32_t>(m_chart.GetHeight() / 2));
+        m_chart.Draw({0.0f, 0.0f, 900.0f, 700.0f});
+        context.SetDevice(nullptr);
+        const auto count = [&recording](std::string_view kind) {
+            return std::count_if(recording.Lines().begin(), recording.Lines().end(),
+                                 [kind](const std::string& line) { return line.starts_with(kind); });
+        };
+        EXPECT_GT(count("polyline"), 10) << "unit " << unit;
+        EXPECT_GT(count("polygon"), 10) << "unit " << unit;
     }
 }
 
@@ -303,4 +445,4 @@ TEST(DirectText, OnlyATextLeavingItsRectangleIsClipped) {
 }
 
 }  // namespace
-}  // namespace varnholt::app
+}  // namespace varnholt

@@ -13,7 +13,7 @@
 #include <functional>
 #include <string>
 
-namespace varnholt::app {
+namespace varnholt {
 namespace {
 
 using view::Color;
@@ -133,4 +133,4 @@ TEST(WxDrawBackend, FontsAreSizedByTheirCellHeight) {
 }
 
 }  // namespace
-}  // namespace varnholt::app
+}  // namespace varnholt

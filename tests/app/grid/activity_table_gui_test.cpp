@@ -30,8 +30,8 @@ protected:
             wxMemoryDC dc(bitmap);
             dc.SetBackground(*wxBLACK_BRUSH);
             dc.Clear();
-            app::WxDrawCache cache;
-            app::WxDrawBackend backend(dc, cache);
+            WxDrawCache cache;
+            WxDrawBackend backend(dc, cache);
             view::DrawContext& context = m_table.GetDrawContext();
             context.SetDevice(&backend);
             context.SetOrigin(0, 0);
