@@ -2,11 +2,11 @@
 
 #include "views/details/HTMLView.h"
 
+#include "memo_text/HtmlToText.h"
 #include "model/CaptionCatalog.h"
 #include "model/records/MemoRecord.h"
 #include "model/records/RsrcRecord.h"
 #include "model/records/TaskProcRecord.h"
-#include "memo_text/HtmlToText.h"
 #include "rows/Row.h"
 #include "rows/display_scale.h"
 

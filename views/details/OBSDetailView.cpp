@@ -4,8 +4,8 @@
 
 #include "views/details/OBSDetailView.h"
 
-#include "model/records/ObsRecord.h"
 #include "memo_text/HtmlToText.h"
+#include "model/records/ObsRecord.h"
 #include "rows/Row.h"
 
 #include <algorithm>

@@ -5,11 +5,11 @@
 #include "tests/views/details/detail_test_support.h"
 
 #include "columns/ColumnCatalog.h"
+#include "memo_text/HtmlToText.h"
 #include "model/CaptionCatalog.h"
 #include "model/records/ObsRecord.h"
 #include "model/records/ProjectRecord.h"
 #include "model/text_utils.h"
-#include "memo_text/HtmlToText.h"
 #include "rows/RecordRows.h"
 #include "views/details/OBSDetailView.h"
 #include "views/details/ProjectDetailView.h"
