@@ -105,6 +105,9 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "%s is not an XER export\n", argv[i]);
             return 1;
         }
+        // The open drops the file's bytes once the reader is done with them; so does the bench.
+        const double file_megabytes = static_cast<double>(bytes.size()) / 1e6;
+        std::string().swap(bytes);
         const Lap read = TakeLap(clock);
         PrintStep("read", read);
         doc.BuildIndexes();
@@ -120,7 +123,7 @@ int main(int argc, char** argv) {
                         file_lap.cpu + read.cpu + index.cpu + link.cpu + derive.cpu};
         PrintStep("open", total);
         std::printf("  %zu activities, %zu relationships, %.0f MB/s, peak %.0f MB\n", doc.Tasks().size(),
-                    doc.TaskPreds().size(), static_cast<double>(bytes.size()) / 1e3 / total.wall, PeakMegabytes());
+                    doc.TaskPreds().size(), file_megabytes * 1e3 / total.wall, PeakMegabytes());
     }
     return 0;
 }
