@@ -106,8 +106,8 @@ void FillDurations(TaskRecord& t) {
     const auto hours = [&](const s_date& from, const s_date& to) {
         return HoursOf(WorkingMinutesBetween(calendar, from, to));
     };
-    const s_date& suspend = t.suspend_date;
-    const s_date& resume = t.resume_date;
+    const s_date& suspend = t.OptionalValues().suspend_date;
+    const s_date& resume = t.OptionalValues().resume_date;
     const s_date& progress = t.act_progress_date;
 
     double total = hours(t.start_date, t.end_date);
