@@ -95,53 +95,70 @@ const std::wstring& decode_token(std::string_view token, value_decoding decoding
     return buffer;
 }
 
-// The row lines of known tables, each with the record it makes. The reader makes the records
-// in file order; their values are filled afterwards, a chunk of rows at a time, on as many
-// threads as pay. A run is the rows between two table or field lines, which share one list of
-// field ids.
+// The row lines of known tables, found by the reading thread in chunks of at most
+// kRowsPerChunk rows of one run. Worker threads make and fill the records of one chunk each;
+// the reading thread then hands them to the Document in file order, so the tables, their
+// order and every value are the same whatever the number of threads. A run is the rows
+// between two table or field lines, which share one table and one list of field ids.
 struct pending_rows {
     struct run {
-        std::size_t first_row;
+        varnholt::xer_table table;
         std::vector<int> field_ids;  // by position in the row; 0 for a value that is dropped
     };
-    struct row {
-        xer_record_target record;
-        std::string_view line;
+    struct chunk {
+        std::size_t run;
+        const char* begin;  // the start of the chunk's first row line
+        const char* end;    // the end of its last, line end excluded
+        std::size_t rows = 0;
+        std::vector<xer_record_target> records;  // one a row, made by a worker
     };
     std::vector<run> runs;
-    std::vector<row> rows;
+    std::vector<chunk> chunks;
+    std::size_t rows = 0;
 };
 
 // Below this many rows a second thread costs more than it saves.
 constexpr std::size_t kRowsPerThread = 4096;
 constexpr std::size_t kRowsPerChunk = 512;
 
-// Values go to fields by position; those past the field list or under an unknown name are
-// dropped.
-void fill_rows(const pending_rows& pending, std::size_t begin, std::size_t end, value_decoding decoding) {
+bool is_row_line(std::string_view line) {
+    std::string_view marker;
+    return token_cursor(line).next(marker) && marker == kRowMarker;
+}
+
+// The records of one chunk. Lines between its rows that are not row lines (blank lines, lines
+// of unknown markers) were skipped by the reader and are skipped here. Values go to fields by
+// position; those past the field list or under an unknown name are dropped.
+void make_chunk_records(pending_rows::chunk& chunk, const pending_rows::run& run, value_decoding decoding) {
     std::wstring buffer;
-    auto run = std::upper_bound(pending.runs.begin(), pending.runs.end(), begin,
-                                [](std::size_t row, const pending_rows::run& r) { return row < r.first_row; });
-    --run;  // the first run starts at row 0
-    for (std::size_t index = begin; index < end; ++index) {
-        while (std::next(run) != pending.runs.end() && std::next(run)->first_row <= index) ++run;
-        const pending_rows::row& row = pending.rows[index];
-        token_cursor tokens(row.line);
+    chunk.records.reserve(chunk.rows);
+    line_cursor lines({chunk.begin, static_cast<std::size_t>(chunk.end - chunk.begin)});
+    std::string_view line;
+    while (lines.next(line)) {
+        if (!is_row_line(line)) continue;
+        const xer_record_target& record = chunk.records.emplace_back(xer_record_target::make(run.table));
+        token_cursor tokens(line);
         std::string_view token;
         tokens.next(token);  // the row marker
-        const std::vector<int>& ids = run->field_ids;
+        const std::vector<int>& ids = run.field_ids;
         for (std::size_t field = 0; field < ids.size() && tokens.next(token); ++field) {
-            if (ids[field] != 0) row.record.set(ids[field], decode_token(token, decoding, buffer));
+            if (ids[field] != 0) record.set(ids[field], decode_token(token, decoding, buffer));
         }
     }
 }
 
-void fill_all_rows(const pending_rows& pending, value_decoding decoding, unsigned requested_threads) {
-    const std::size_t count = pending.rows.size();
-    const std::size_t chunks = (count + kRowsPerChunk - 1) / kRowsPerChunk;
-    run_chunks(chunks, threads_for(requested_threads, count, kRowsPerThread), [&](std::size_t chunk) {
-        fill_rows(pending, chunk * kRowsPerChunk, std::min(count, (chunk + 1) * kRowsPerChunk), decoding);
-    });
+// Makes every chunk's records on as many threads as pay, then hands them to the Document in
+// file order on this thread.
+void make_all_records(Document& doc, pending_rows& pending, value_decoding decoding, unsigned requested_threads) {
+    run_chunks(pending.chunks.size(), threads_for(requested_threads, pending.rows, kRowsPerThread),
+               [&](std::size_t index) {
+                   pending_rows::chunk& chunk = pending.chunks[index];
+                   make_chunk_records(chunk, pending.runs[chunk.run], decoding);
+               });
+    for (pending_rows::chunk& chunk : pending.chunks) {
+        for (xer_record_target& record : chunk.records) record.hand_to(doc);
+        std::vector<xer_record_target>().swap(chunk.records);
+    }
 }
 
 // The memory a read of a text this long may build (see xer_limits).
@@ -158,8 +175,8 @@ public:
     xer_reader(Document& doc, xer_doc& out, value_decoding decoding, std::size_t allowance)
         : m_doc(doc), m_out(out), m_decoding(decoding), m_allowance(allowance) {}
 
-    // The rows read so far, their records made but not yet filled.
-    [[nodiscard]] const pending_rows& rows() const { return m_rows; }
+    // The row lines read so far, their records not yet made.
+    [[nodiscard]] pending_rows& rows() { return m_rows; }
 
     void read_header(std::string_view line) {
         token_cursor tokens(line);
@@ -239,11 +256,17 @@ private:
         if (!charge(xer_record_target::record_size(table))) return;
         if (!m_run_open) {
             pending_rows::run& run = m_rows.runs.emplace_back();
-            run.first_row = m_rows.rows.size();
+            run.table = table;
             for (const auto& field : m_table->fields) run.field_ids.push_back(field->id);
             m_run_open = true;
         }
-        m_rows.rows.push_back({xer_record_target::create(m_doc, table), line});
+        if (m_rows.chunks.empty() || m_rows.chunks.back().run + 1 != m_rows.runs.size() ||
+            m_rows.chunks.back().rows == kRowsPerChunk)
+            m_rows.chunks.push_back({m_rows.runs.size() - 1, line.data(), line.data(), 0, {}});
+        pending_rows::chunk& chunk = m_rows.chunks.back();
+        chunk.end = line.data() + line.size();
+        ++chunk.rows;
+        ++m_rows.rows;
     }
 
     const std::wstring& decode(std::string_view token) { return decode_token(token, m_decoding, m_buffer); }
@@ -305,10 +328,10 @@ xer_result xer_parser::parse_bytes(Document& doc, std::string_view bytes, const 
     while (lines.next(line)) {
         const line_outcome outcome = reader.read_line(line);
         if (outcome == line_outcome::end_marker) break;
-        // The records made so far stay in the Document, which the caller then drops.
+        // No record is made before every line is read, so the Document is left as it was.
         if (outcome == line_outcome::over_allowance) return {nullptr, {xer_error::too_large, lines.line_number()}};
     }
-    fill_all_rows(reader.rows(), decoding, threads);
+    make_all_records(doc, reader.rows(), decoding, threads);
     return {std::move(out), {}};
 }
 

@@ -35,7 +35,7 @@ struct xer_status {
 };
 
 // How much a read may build in proportion to its text. A record is far larger than the row
-// line that makes it (an activity some 6 KB, its shortest row line 3 bytes), so a file of
+// line that makes it (an activity some 2 KB, its shortest row line 3 bytes), so a file of
 // bare row lines could otherwise ask for thousands of times its own size. Real exports stay
 // well below the allowance.
 struct xer_limits {

@@ -1,6 +1,6 @@
 // xer_record_target.cpp - ties each table id to its record factory and field setter.
 //
-// The record travels as void*, but only between the two functions that one binding row
+// The record travels as void*, but only between the functions that one binding row
 // instantiates for the same record type, so it is never read as another type.
 
 #include "import/xer_record_target.h"
@@ -29,32 +29,38 @@
 #include "model/records/UdfTypeRecord.h"
 
 #include <array>
-#include <cassert>
+#include <memory>
+#include <utility>
 
 namespace varnholt::document {
 
-namespace {
-
-struct table_binding {
+struct xer_table_binding {
     varnholt::xer_table table;
     std::size_t record_size;
-    void* (*create)(Document& doc);
+    void* (*make)();
     void (*set)(void* record, int field_id, std::wstring_view text);
+    void (*hand_to)(Document& doc, void* record);  // takes the record, even when it throws
+    void (*destroy)(void* record) noexcept;
 };
 
-template <class Record, Record* (Document::*Factory)(), void (*Set)(Record&, int, std::wstring_view)>
-constexpr table_binding bind(varnholt::xer_table table) {
-    return {table, sizeof(Record), [](Document& doc) -> void* { return (doc.*Factory)(); },
+namespace {
+
+template <class Record, Record* (Document::*Factory)(std::unique_ptr<Record>),
+          void (*Set)(Record&, int, std::wstring_view)>
+constexpr xer_table_binding bind(varnholt::xer_table table) {
+    return {table, sizeof(Record), []() -> void* { return std::make_unique<Record>().release(); },
             [](void* record, int field_id, std::wstring_view text) {
                 Set(*static_cast<Record*>(record), field_id, text);
-            }};
+            },
+            [](Document& doc, void* record) { (doc.*Factory)(std::unique_ptr<Record>(static_cast<Record*>(record))); },
+            [](void* record) noexcept { std::default_delete<Record>()(static_cast<Record*>(record)); }};
 }
 
 using X = varnholt::xer_table;
 using P = xer_parser;
 using D = Document;
 
-constexpr std::array<table_binding, kXerTableCount> kBindings = {
+constexpr std::array<xer_table_binding, kXerTableCount> kBindings = {
     bind<ActvCodeRecord, &D::NewActvCode, &P::set_actvcode_field>(X::ACTVCODE),
     bind<ActvTypeRecord, &D::NewActvType, &P::set_actvtype_field>(X::ACTVTYPE),
     bind<TaskActvRecord, &D::NewTaskActv, &P::set_taskactv_field>(X::TASKACTV),
@@ -95,21 +101,47 @@ constexpr bool bindings_in_id_order() {
 }
 static_assert(bindings_in_id_order(), "the bindings are indexed by table id - 1");
 
-const table_binding* binding_of(varnholt::xer_table table) {
+const xer_table_binding* binding_of(varnholt::xer_table table) {
     const auto index = static_cast<std::size_t>(table);
     return index >= 1 && index <= kBindings.size() ? &kBindings[index - 1] : nullptr;
 }
 
 }  // namespace
 
-xer_record_target xer_record_target::create(Document& doc, varnholt::xer_table table) {
-    const table_binding* binding = binding_of(table);
+xer_record_target xer_record_target::make(varnholt::xer_table table) {
+    const xer_table_binding* binding = binding_of(table);
     if (binding == nullptr) return {};
-    return {binding->create(doc), binding->set};
+    return {binding, binding->make()};
+}
+
+xer_record_target::xer_record_target(xer_record_target&& other) noexcept
+    : m_binding(std::exchange(other.m_binding, nullptr)), m_record(std::exchange(other.m_record, nullptr)) {}
+
+xer_record_target& xer_record_target::operator=(xer_record_target&& other) noexcept {
+    if (this != &other) {
+        reset();
+        m_binding = std::exchange(other.m_binding, nullptr);
+        m_record = std::exchange(other.m_record, nullptr);
+    }
+    return *this;
+}
+
+xer_record_target::~xer_record_target() { reset(); }
+
+void xer_record_target::reset() noexcept {
+    if (m_record != nullptr) m_binding->destroy(std::exchange(m_record, nullptr));
+}
+
+void xer_record_target::set(int field_id, std::wstring_view text) const {
+    if (m_record != nullptr) m_binding->set(m_record, field_id, text);
+}
+
+void xer_record_target::hand_to(Document& doc) {
+    if (m_record != nullptr) m_binding->hand_to(doc, std::exchange(m_record, nullptr));
 }
 
 std::size_t xer_record_target::record_size(varnholt::xer_table table) {
-    const table_binding* binding = binding_of(table);
+    const xer_table_binding* binding = binding_of(table);
     return binding != nullptr ? binding->record_size : 0;
 }
 

@@ -1,6 +1,7 @@
-// xer_record_target.h - the record that one row line fills: created by the Document's factory
-// of the row's table and filled value by value through that table's field setter. Holds the
-// record without its type so the reader's row loop is the same for all 31 tables.
+// xer_record_target.h - the record that one row line fills: made with the defaults of the row's
+// table, filled value by value through that table's field setter, then handed to the Document's
+// table of that kind. Holds the record without its type so the reader's row loop is the same
+// for all 31 tables, and owns it until it is handed over, so a read that stops early leaks none.
 #pragma once
 
 #include "model/xer_table.h"
@@ -11,27 +12,33 @@
 namespace varnholt::document {
 
 class Document;
+struct xer_table_binding;
 
 class xer_record_target {
 public:
     xer_record_target() = default;  // no record: every value is dropped
+    xer_record_target(xer_record_target&& other) noexcept;
+    xer_record_target& operator=(xer_record_target&& other) noexcept;
+    ~xer_record_target();
 
-    // A new record of the table, appended to the Document's table of that kind.
-    [[nodiscard]] static xer_record_target create(Document& doc, varnholt::xer_table table);
+    // A new record of the table with its defaults, not yet in any Document. Touches nothing
+    // shared, so worker threads may make records at the same time.
+    [[nodiscard]] static xer_record_target make(varnholt::xer_table table);
     // The size of one record of the table, for the reader's memory allowance.
     [[nodiscard]] static std::size_t record_size(varnholt::xer_table table);
 
-    void set(int field_id, std::wstring_view text) const {
-        if (m_record != nullptr) m_set(m_record, field_id, text);
-    }
+    void set(int field_id, std::wstring_view text) const;
+    // Appends the record to the Document's table of its kind, as the table's factory does;
+    // the target holds no record afterwards.
+    void hand_to(Document& doc);
     explicit operator bool() const { return m_record != nullptr; }
 
 private:
-    using erased_setter = void (*)(void* record, int field_id, std::wstring_view text);
-    xer_record_target(void* record, erased_setter set) : m_record(record), m_set(set) {}
+    xer_record_target(const xer_table_binding* binding, void* record) : m_binding(binding), m_record(record) {}
+    void reset() noexcept;
 
-    void* m_record = nullptr;  // a record of the table `m_set` was made for, never of another
-    erased_setter m_set = nullptr;
+    const xer_table_binding* m_binding = nullptr;
+    void* m_record = nullptr;  // a record of the table `m_binding` was made for, never of another
 };
 
 }  // namespace varnholt::document
