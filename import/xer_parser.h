@@ -20,6 +20,7 @@
 namespace varnholt::document {
 
 class Document;
+class file_buffer;
 
 enum class xer_error : std::uint8_t {
     none,
@@ -108,6 +109,12 @@ public:
     static void set_memotype_field(MemoTypeRecord& record, int field_id, std::wstring_view text);
     static void set_taskmemo_field(MemoRecord& record, int field_id, std::wstring_view text);
     static void set_wbsmemo_field(MemoRecord& record, int field_id, std::wstring_view text);
+
+private:
+    // The read itself; with a file buffer, the text behind the rows already made is given back
+    // to the system on the way (see file_buffer::release).
+    [[nodiscard]] static xer_result parse_text(Document& doc, std::string_view bytes, const xer_limits& limits,
+                                               unsigned threads, const file_buffer* buffer);
 };
 
 }  // namespace varnholt::document

@@ -2,6 +2,8 @@
 
 #include "Document.h"
 
+#include <algorithm>
+
 #include "model/records/ActvCodeRecord.h"
 #include "model/records/CalendarRecord.h"
 #include "model/records/CurrTypeRecord.h"
@@ -216,15 +218,13 @@ UdfTypeRecord* Document::FindUdfType(const s_unsigned_long& udf_type_id) const {
     return find_first(m_udf_types, [&](const UdfTypeRecord& r) { return r.udf_type_id.equal(udf_type_id); });
 }
 
-// Values of every user-defined field of a record share one index entry, whatever table the
-// record belongs to; the field type picks the value.
+// Values of every user-defined field of a record share one owner id, whatever table the
+// record belongs to; the field type picks the value. The first in file order wins.
 UdfValueRecord* Document::FindUdfValue(const s_unsigned_long& fk_id, const s_unsigned_long& udf_type_id) const {
-    const auto found = m_udf_value_index.find(fk_id.value);
-    if (found == m_udf_value_index.end()) return nullptr;
-    for (UdfValueRecord* value : found->second) {
-        if (value->udf_type_id.equal(udf_type_id)) return value;
-    }
-    return nullptr;
+    const std::uint64_t key = pair_key(fk_id, udf_type_id);
+    const auto found = std::lower_bound(m_udf_value_index.begin(), m_udf_value_index.end(), key,
+                                        [](const auto& entry, std::uint64_t wanted) { return entry.first < wanted; });
+    return found != m_udf_value_index.end() && found->first == key ? found->second : nullptr;
 }
 
 ActvTypeRecord* Document::FindActvType(const s_unsigned_long& actv_code_type_id) const {
@@ -300,7 +300,10 @@ void Document::BuildIndexes() {
     for (const auto& task : m_tasks) m_task_index.try_emplace(task->task_id.value, task.get());
     for (const auto& wbs : m_proj_wbs) m_wbs_index.try_emplace(wbs->wbs_id.value, wbs.get());
     for (const auto& code : m_actv_codes) m_actv_code_index.try_emplace(code->actv_code_id.value, code.get());
-    for (const auto& value : m_udf_values) m_udf_value_index[value->fk_id.value].push_back(value.get());
+    m_udf_value_index.reserve(m_udf_values.size());
+    for (const auto& value : m_udf_values) m_udf_value_index.emplace_back(pair_key(value->fk_id, value->udf_type_id), value.get());
+    std::stable_sort(m_udf_value_index.begin(), m_udf_value_index.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
     for (const auto& a : m_task_actvs) m_task_actv_index.try_emplace(pair_key(a->task_id, a->actv_code_type_id), a.get());
     for (const auto& a : m_proj_pcats) m_proj_pcat_index.try_emplace(pair_key(a->proj_id, a->proj_catg_type_id), a.get());
     for (const auto& a : m_rsrc_rcats) m_rsrc_rcat_index.try_emplace(pair_key(a->rsrc_id, a->rsrc_catg_type_id), a.get());

@@ -15,6 +15,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 
@@ -210,7 +211,9 @@ private:
     IdIndex<TaskRecord> m_task_index;
     IdIndex<ProjWbsRecord> m_wbs_index;
     IdIndex<ActvCodeRecord> m_actv_code_index;
-    std::unordered_map<std::uint32_t, std::vector<UdfValueRecord*>> m_udf_value_index;  // by fk_id, every type
+    // The user-defined field values by their owner id (high half) and type id (low half),
+    // sorted by key and in file order within a key: a flat list costs a fraction of a map.
+    std::vector<std::pair<std::uint64_t, UdfValueRecord*>> m_udf_value_index;
     // The code assignments by their two keys (owner id in the high half, type id in the low),
     // which the rows ask for every code cell; the lookups scan until the indexes are built.
     IdIndex2<TaskActvRecord> m_task_actv_index;

@@ -11,6 +11,10 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
 #include <map>
 #include <memory>
 #include <string>
@@ -131,6 +135,28 @@ TEST(ParallelLoad, OneThreadAndSeveralReadTheSame) {
         ASSERT_EQ(got.size(), expected.size());
         for (std::size_t i = 0; i < got.size(); ++i) ASSERT_EQ(got[i], expected[i]) << "line " << i;
     }
+}
+
+// Opening the file reads through a buffer whose text is given back as the records are made.
+TEST(ParallelLoad, OpeningTheFileReadsWhatItsBytesRead) {
+    CaptionCatalog::Instance().ChooseLanguage(L"ENU");
+    const std::string text = ScheduleText();
+    Document_xer from_bytes;
+    from_bytes.SetLoadThreads(1);
+    ASSERT_TRUE(from_bytes.LoadBytes(text));
+    const std::vector<std::wstring> expected = Describe(from_bytes);
+
+    const std::filesystem::path path =
+        std::filesystem::temp_directory_path() / ("varnholt_parallel_load_" + std::to_string(::getpid()) + ".xer");
+    std::ofstream(path, std::ios::binary) << text;
+    for (const unsigned threads : {1u, 8u}) {
+        SCOPED_TRACE(threads);
+        Document_xer opened;
+        opened.SetLoadThreads(threads);
+        ASSERT_TRUE(opened.Open(std::filesystem::path(path).wstring()));
+        EXPECT_TRUE(Describe(opened) == expected);
+    }
+    std::filesystem::remove(path);
 }
 
 }  // namespace

@@ -1,9 +1,9 @@
-// xer_record_target.cpp - ties each table id to its record factory and field setter.
+// xer_record_batch.cpp - ties each table id to its record factory and field setter.
 //
 // The record travels as void*, but only between the functions that one binding row
 // instantiates for the same record type, so it is never read as another type.
 
-#include "import/xer_record_target.h"
+#include "import/xer_record_batch.h"
 
 #include "import/xer_parser.h"
 #include "model/Document.h"
@@ -108,39 +108,50 @@ const xer_table_binding* binding_of(varnholt::xer_table table) {
 
 }  // namespace
 
-xer_record_target xer_record_target::make(varnholt::xer_table table) {
-    const xer_table_binding* binding = binding_of(table);
-    if (binding == nullptr) return {};
-    return {binding, binding->make()};
-}
+xer_record_batch::xer_record_batch(varnholt::xer_table table) : m_binding(binding_of(table)) {}
 
-xer_record_target::xer_record_target(xer_record_target&& other) noexcept
-    : m_binding(std::exchange(other.m_binding, nullptr)), m_record(std::exchange(other.m_record, nullptr)) {}
+xer_record_batch::xer_record_batch(xer_record_batch&& other) noexcept
+    : m_binding(other.m_binding), m_records(std::exchange(other.m_records, {})) {}
 
-xer_record_target& xer_record_target::operator=(xer_record_target&& other) noexcept {
+xer_record_batch& xer_record_batch::operator=(xer_record_batch&& other) noexcept {
     if (this != &other) {
-        reset();
-        m_binding = std::exchange(other.m_binding, nullptr);
-        m_record = std::exchange(other.m_record, nullptr);
+        destroy_all();
+        m_binding = other.m_binding;
+        m_records = std::exchange(other.m_records, {});
     }
     return *this;
 }
 
-xer_record_target::~xer_record_target() { reset(); }
+xer_record_batch::~xer_record_batch() { destroy_all(); }
 
-void xer_record_target::reset() noexcept {
-    if (m_record != nullptr) m_binding->destroy(std::exchange(m_record, nullptr));
+void xer_record_batch::destroy_all() noexcept {
+    for (void* record : m_records) m_binding->destroy(record);
+    m_records.clear();
 }
 
-void xer_record_target::set(int field_id, std::wstring_view text) const {
-    if (m_record != nullptr) m_binding->set(m_record, field_id, text);
+void xer_record_batch::add() {
+    if (m_binding == nullptr) return;
+    m_records.push_back(nullptr);  // the place first, so a record made is always owned
+    m_records.back() = m_binding->make();
 }
 
-void xer_record_target::hand_to(Document& doc) {
-    if (m_record != nullptr) m_binding->hand_to(doc, std::exchange(m_record, nullptr));
+void xer_record_batch::set(int field_id, std::wstring_view text) const {
+    if (m_binding != nullptr && !m_records.empty()) m_binding->set(m_records.back(), field_id, text);
 }
 
-std::size_t xer_record_target::record_size(varnholt::xer_table table) {
+void xer_record_batch::hand_to(Document& doc) {
+    std::size_t handed = 0;
+    try {
+        for (; handed < m_records.size(); ++handed) m_binding->hand_to(doc, m_records[handed]);
+    } catch (...) {
+        // The record that failed was taken (and freed) with the rest of its call.
+        m_records.erase(m_records.begin(), m_records.begin() + static_cast<std::ptrdiff_t>(handed) + 1);
+        throw;
+    }
+    m_records.clear();
+}
+
+std::size_t xer_record_batch::record_size(varnholt::xer_table table) {
     const xer_table_binding* binding = binding_of(table);
     return binding != nullptr ? binding->record_size : 0;
 }
