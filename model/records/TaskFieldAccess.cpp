@@ -63,7 +63,7 @@ constexpr FieldEntry<T> kActivityFields[] = {
     {71, Own<&T::late_end_date>}, {72, Own<&T::late_start_date>}, {73, Own<&T::target_end_date>},
     {74, Own<&T::target_start_date>}, {75, Own<&T::cstr_date>}, {76, Own<&T::reend_date>},
     {77, Own<&T::restart_date>}, {78, Own<&T::rem_late_end_date>}, {79, Own<&T::rem_late_start_date>},
-    {80, FromOptional<&TaskOptionalValues::resume_date>}, {81, Own<&T::cstr_date2>}, {82, Own<&T::start_date>},
+    {80, FromOptional<&TaskOptionalValues::resume_date>}, {81, FromOptional<&TaskOptionalValues::cstr_date2>}, {82, Own<&T::start_date>},
     {83, FromOptional<&TaskOptionalValues::suspend_date>},
     // Durations and floats.
     {84, [](const T& t) { return Factored(t.act_drtn_hr_cnt, t); }},
@@ -93,7 +93,7 @@ constexpr FieldEntry<T> kActivityFields[] = {
     {148, [](const T& t) { return LinkedValue(t.project, &ProjectRecord::proj_short_name); }},
     {149, ProjectName},
     {150, [](const T& t) { return LinkedValue(t.wbs, &ProjWbsRecord::status_code); }},
-    {151, Own<&T::cstr_type2>},
+    {151, FromOptional<&TaskOptionalValues::cstr_type2>},
     {152, [](const T& t) { return LinkedValue(t.wbs, &ProjWbsRecord::wbs_concat_name); }},
     {154, [](const T& t) { return LinkedValue(t.wbs, &ProjWbsRecord::wbs_name); }},
     {155, [](const T& t) { return LinkedValue(t.wbs, &ProjWbsRecord::wbs_path); }},

@@ -67,6 +67,8 @@ struct TaskOptionalValues {
     s_string guid;
     s_string tmpl_guid;
     s_int float_path_order;
+    s_date cstr_date2;
+    s_constraint_type cstr_type2 = unset_value<s_constraint_type>(2);
     s_date suspend_date;
     s_date resume_date;
     s_date external_early_start_date;
@@ -139,8 +141,6 @@ public:
     s_date rem_late_end_date;
     s_constraint_type cstr_type = unset_value<s_constraint_type>(2);
     s_leveling_priority priority_type = unset_value<s_leveling_priority>(1);
-    s_date cstr_date2;
-    s_constraint_type cstr_type2 = unset_value<s_constraint_type>(2);
     s_int float_path;
     mutable s_unit act_this_per_work_qty;
     mutable s_unit act_this_per_equip_qty;
@@ -250,8 +250,8 @@ inline constexpr std::array<xer_field_slot<TaskRecord>, 61> kTaskXerFields = {
     &TaskRecord::priority_type,
     not_stored{},                           // 45 guid
     not_stored{},                           // tmpl_guid
-    &TaskRecord::cstr_date2,
-    &TaskRecord::cstr_type2,
+    not_stored{},                           // cstr_date2
+    not_stored{},                           // cstr_type2
     &TaskRecord::float_path,
     not_stored{},                           // 50 float_path_order
     &TaskRecord::act_this_per_work_qty,
@@ -315,8 +315,8 @@ inline constexpr std::array<xer_field_slot<TaskOptionalValues>, 61> kTaskOptiona
     not_stored{},                           // priority_type
     &TaskOptionalValues::guid,              // 45
     &TaskOptionalValues::tmpl_guid,
-    not_stored{},                           // cstr_date2
-    not_stored{},                           // cstr_type2
+    &TaskOptionalValues::cstr_date2,
+    &TaskOptionalValues::cstr_type2,
     not_stored{},                           // float_path
     &TaskOptionalValues::float_path_order,  // 50
     not_stored{},                           // act_this_per_work_qty
