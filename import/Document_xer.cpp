@@ -29,6 +29,8 @@
 #include "model/text_utils.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <vector>
 
 namespace varnholt::document {
 
@@ -37,6 +39,9 @@ namespace {
 // Below this many activities a second thread for the derived values costs more than it saves.
 constexpr std::size_t kTasksPerThread = 2048;
 constexpr std::size_t kTasksPerChunk = 256;
+// The same for linking relationships.
+constexpr std::size_t kRelationshipsPerThread = 4096;
+constexpr std::size_t kRelationshipsPerChunk = 2048;
 
 // The WBS element of a key, through the document's WBS index.
 ProjWbsRecord* wbs_of(const Document& doc, const s_unsigned_long& wbs_id) {
@@ -107,11 +112,40 @@ void LinkAssignments(Document& doc, const KeyIndex<RsrcRecord>& resources) {
     }
 }
 
-// Relationships into both activities; either end may be outside the file.
-void LinkRelationships(Document& doc) {
-    for (const auto& relationship : doc.TaskPreds()) {
-        LinkRelationship(*relationship, task_of(doc, relationship->task_id), task_of(doc, relationship->pred_task_id));
-    }
+// Relationships into both activities; either end may be outside the file. Each relationship's
+// ends are looked up on several threads, a chunk each (a relationship writes only its own two
+// links and its ends' places); then each thread walks the relationships in file order and
+// appends to the lists of the activities in its own share of places, so every list is the one
+// a single pass in file order would make.
+void LinkRelationships(Document& doc, unsigned requested_threads) {
+    const auto& relationships = doc.TaskPreds();
+    const std::size_t count = relationships.size();
+    const unsigned threads = threads_for(requested_threads, count, kRelationshipsPerThread);
+    constexpr std::int32_t kOutside = -1;
+    std::vector<std::int32_t> successor_places(count, kOutside);
+    std::vector<std::int32_t> predecessor_places(count, kOutside);
+    const auto place_of = [](const TaskRecord* task) { return task != nullptr ? task->load_order.value : kOutside; };
+    run_chunks((count + kRelationshipsPerChunk - 1) / kRelationshipsPerChunk, threads, [&](std::size_t chunk) {
+        const std::size_t end = std::min(count, (chunk + 1) * kRelationshipsPerChunk);
+        for (std::size_t index = chunk * kRelationshipsPerChunk; index < end; ++index) {
+            TaskPredRecord& relationship = *relationships[index];
+            relationship.successor = task_of(doc, relationship.task_id);
+            relationship.predecessor = task_of(doc, relationship.pred_task_id);
+            successor_places[index] = place_of(relationship.successor);
+            predecessor_places[index] = place_of(relationship.predecessor);
+        }
+    });
+    const auto activities = static_cast<std::int64_t>(doc.Tasks().size());
+    run_chunks(threads, threads, [&](std::size_t share) {
+        const std::int64_t first = activities * static_cast<std::int64_t>(share) / threads;
+        const std::int64_t last = activities * static_cast<std::int64_t>(share + 1) / threads;
+        const auto mine = [&](std::int32_t place) { return place >= first && place < last; };
+        for (std::size_t index = 0; index < count; ++index) {
+            TaskPredRecord* relationship = relationships[index].get();
+            if (mine(successor_places[index])) relationship->successor->AddPredecessor(relationship);
+            if (mine(predecessor_places[index])) relationship->predecessor->AddSuccessor(relationship);
+        }
+    });
 }
 
 // Project calendars, base calendars and the roles of assignments.
@@ -189,7 +223,7 @@ void Document_xer::Build() {
     LinkProjectsAndWbs(*this, projects, calendars, resources);
     LinkResources(*this, calendars, resources, roles);
     LinkAssignments(*this, resources);
-    LinkRelationships(*this);
+    LinkRelationships(*this, m_load_threads);
     LinkCalendarsAndAssignmentRoles(*this, calendars, roles);
 
     LinkUdfValues(*this);

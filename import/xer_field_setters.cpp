@@ -45,6 +45,7 @@ static_assert(field_defs_fit(kTaskProcXerFields, kTaskProcFieldDefs));
 static_assert(field_defs_fit(kObsXerFields, kObsFieldDefs));
 static_assert(field_defs_fit(kProjWbsXerFields, kProjWbsFieldDefs));
 static_assert(field_defs_fit(kTaskXerFields, kTaskFieldDefs));
+static_assert(field_defs_fit(kTaskOptionalXerFields, kTaskFieldDefs));
 static_assert(field_defs_fit(kProjectXerFields, kProjectFieldDefs));
 static_assert(field_defs_fit(kRsrcXerFields, kRsrcFieldDefs));
 static_assert(field_defs_fit(kRsrcRateXerFields, kRsrcRateFieldDefs));
@@ -53,6 +54,7 @@ static_assert(field_defs_fit(kRCatTypeXerFields, kRCatTypeFieldDefs));
 static_assert(field_defs_fit(kRsrcRCatXerFields, kRsrcRCatFieldDefs));
 static_assert(field_defs_fit(kRsrcRoleXerFields, kRsrcRoleFieldDefs));
 static_assert(field_defs_fit(kTaskRsrcXerFields, kTaskRsrcFieldDefs));
+static_assert(field_defs_fit(kTaskRsrcDetailXerFields, kTaskRsrcFieldDefs));
 static_assert(field_defs_fit(kShiftXerFields, kShiftFieldDefs));
 static_assert(field_defs_fit(kShiftPerXerFields, kShiftPerFieldDefs));
 static_assert(field_defs_fit(kCalendarXerFields, kCalendarFieldDefs));
@@ -102,6 +104,8 @@ void xer_parser::set_projwbs_field(ProjWbsRecord& record, int field_id, std::wst
 
 void xer_parser::set_task_field(TaskRecord& record, int field_id, std::wstring_view text) {
     store_xer_field(record, kTaskXerFields, kTaskFieldDefs, field_id, text);
+    store_xer_field_into([&record]() -> TaskOptionalValues& { return record.EnsureOptionalValues(); },
+                         kTaskOptionalXerFields, kTaskFieldDefs, field_id, text);
 }
 
 void xer_parser::set_project_field(ProjectRecord& record, int field_id, std::wstring_view text) {
@@ -138,6 +142,8 @@ void xer_parser::set_rsrcrole_field(RsrcRoleRecord& record, int field_id, std::w
 
 void xer_parser::set_taskrsrc_field(TaskRsrcRecord& record, int field_id, std::wstring_view text) {
     store_xer_field(record, kTaskRsrcXerFields, kTaskRsrcFieldDefs, field_id, text);
+    store_xer_field_into([&record]() -> TaskRsrcDetails& { return record.EnsureDetails(); }, kTaskRsrcDetailXerFields,
+                         kTaskRsrcFieldDefs, field_id, text);
 }
 
 void xer_parser::set_shift_field(ShiftRecord& record, int field_id, std::wstring_view text) {

@@ -40,13 +40,14 @@ constexpr bool holds(const xer_field_slot<Record>& slot) {
 }  // namespace xer_store_detail
 
 // Whether a field list fits a slot array: one entry per slot, and each rule only on a member
-// it can apply to. Checked by static_assert wherever a pair is used.
+// it can apply to (an empty slot takes any rule). Checked by static_assert wherever a pair is used.
 template <class Record, std::size_t N>
 constexpr bool field_defs_fit(const std::array<xer_field_slot<Record>, N>& slots,
                               std::span<const xer_field_def> defs) {
     using namespace xer_store_detail;
     if (defs.size() != N) return false;
     for (std::size_t i = 0; i < N; ++i) {
+        if (std::holds_alternative<not_stored>(slots[i])) continue;  // nothing is stored, so no rule applies
         const bool is_unit = holds<Record, s_unit>(slots[i]);
         switch (defs[i].on_empty) {
         case empty_text_rule::blank:
@@ -64,22 +65,33 @@ constexpr bool field_defs_fit(const std::array<xer_field_slot<Record>, N>& slots
     return true;
 }
 
+// Stores the text into the member of field `field_id` of the object that `target()` gives;
+// ids outside 1..N, fields whose slot is empty and texts that the field's rule ignores change
+// nothing and never call `target`. Lets a record keep some values in a block it makes only
+// when one of them is stored.
+template <class Target, std::size_t N, class GetTarget>
+void store_xer_field_into(GetTarget&& target, const std::array<xer_field_slot<Target>, N>& slots,
+                          std::span<const xer_field_def> defs, int field_id, std::wstring_view text) {
+    const xer_field_slot<Target>* slot = FindXerField<Target>(slots, field_id);
+    if (slot == nullptr || std::holds_alternative<not_stored>(*slot)) return;
+    assert(defs.size() == N && "field list checked against the slots by field_defs_fit");
+    const xer_field_def& def = defs[static_cast<std::size_t>(field_id) - 1];
+    if (text.empty() && def.on_empty == empty_text_rule::keep) return;
+    Target& object = target();
+    std::visit(
+        [&](auto member) {
+            if constexpr (!std::is_same_v<decltype(member), not_stored>)
+                xer_store_detail::store(object.*member, def, text);
+        },
+        *slot);
+}
+
 // Stores the text into the member of field `field_id`; ids outside 1..N, and fields that
 // the record does not keep, change nothing.
 template <class Record, std::size_t N>
 void store_xer_field(Record& record, const std::array<xer_field_slot<Record>, N>& slots,
                      std::span<const xer_field_def> defs, int field_id, std::wstring_view text) {
-    const xer_field_slot<Record>* slot = FindXerField<Record>(slots, field_id);
-    if (slot == nullptr) return;
-    assert(defs.size() == N && "field list checked against the slots by field_defs_fit");
-    const xer_field_def& def = defs[static_cast<std::size_t>(field_id) - 1];
-    if (text.empty() && def.on_empty == empty_text_rule::keep) return;
-    std::visit(
-        [&](auto member) {
-            if constexpr (!std::is_same_v<decltype(member), not_stored>)
-                xer_store_detail::store(record.*member, def, text);
-        },
-        *slot);
+    store_xer_field_into([&record]() -> Record& { return record; }, slots, defs, field_id, text);
 }
 
 }  // namespace varnholt

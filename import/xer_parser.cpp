@@ -6,18 +6,19 @@
 
 #include "import/xer_parser.h"
 
+#include "import/file_buffer.h"
 #include "import/parallel_chunks.h"
 #include "import/text_decoding.h"
-#include "import/xer_record_target.h"
+#include "import/xer_record_batch.h"
 #include "model/Document.h"
 
 #include <algorithm>
 #include <array>
 #include <fstream>
 #include <limits>
-#include <new>
+#include <mutex>
+#include <optional>
 #include <string>
-#include <system_error>
 #include <vector>
 
 namespace varnholt::document {
@@ -95,53 +96,103 @@ const std::wstring& decode_token(std::string_view token, value_decoding decoding
     return buffer;
 }
 
-// The row lines of known tables, each with the record it makes. The reader makes the records
-// in file order; their values are filled afterwards, a chunk of rows at a time, on as many
-// threads as pay. A run is the rows between two table or field lines, which share one list of
-// field ids.
+// The row lines of known tables, found by the reading thread in chunks of at most
+// kRowsPerChunk rows of one run. Worker threads make and fill the records of one chunk each;
+// the reading thread then hands them to the Document in file order, so the tables, their
+// order and every value are the same whatever the number of threads. A run is the rows
+// between two table or field lines, which share one table and one list of field ids.
 struct pending_rows {
     struct run {
-        std::size_t first_row;
+        varnholt::xer_table table;
         std::vector<int> field_ids;  // by position in the row; 0 for a value that is dropped
     };
-    struct row {
-        xer_record_target record;
-        std::string_view line;
+    struct chunk {
+        std::size_t run;
+        const char* begin;  // the start of the chunk's first row line
+        const char* end;    // the end of its last, line end excluded
+        std::size_t rows = 0;
+        std::optional<xer_record_batch> records;  // one a row, made by a worker
     };
     std::vector<run> runs;
-    std::vector<row> rows;
+    std::vector<chunk> chunks;
+    std::size_t rows = 0;
 };
 
 // Below this many rows a second thread costs more than it saves.
 constexpr std::size_t kRowsPerThread = 4096;
 constexpr std::size_t kRowsPerChunk = 512;
 
-// Values go to fields by position; those past the field list or under an unknown name are
-// dropped.
-void fill_rows(const pending_rows& pending, std::size_t begin, std::size_t end, value_decoding decoding) {
+bool is_row_line(std::string_view line) {
+    std::string_view marker;
+    return token_cursor(line).next(marker) && marker == kRowMarker;
+}
+
+// The records of one chunk. Lines between its rows that are not row lines (blank lines, lines
+// of unknown markers) were skipped by the reader and are skipped here. Values go to fields by
+// position; those past the field list or under an unknown name are dropped.
+void make_chunk_records(pending_rows::chunk& chunk, const pending_rows::run& run, value_decoding decoding) {
     std::wstring buffer;
-    auto run = std::upper_bound(pending.runs.begin(), pending.runs.end(), begin,
-                                [](std::size_t row, const pending_rows::run& r) { return row < r.first_row; });
-    --run;  // the first run starts at row 0
-    for (std::size_t index = begin; index < end; ++index) {
-        while (std::next(run) != pending.runs.end() && std::next(run)->first_row <= index) ++run;
-        const pending_rows::row& row = pending.rows[index];
-        token_cursor tokens(row.line);
+    xer_record_batch& records = chunk.records.emplace(run.table);
+    records.reserve(chunk.rows);
+    line_cursor lines({chunk.begin, static_cast<std::size_t>(chunk.end - chunk.begin)});
+    std::string_view line;
+    while (lines.next(line)) {
+        if (!is_row_line(line)) continue;
+        records.add();
+        token_cursor tokens(line);
         std::string_view token;
         tokens.next(token);  // the row marker
-        const std::vector<int>& ids = run->field_ids;
+        const std::vector<int>& ids = run.field_ids;
         for (std::size_t field = 0; field < ids.size() && tokens.next(token); ++field) {
-            if (ids[field] != 0) row.record.set(ids[field], decode_token(token, decoding, buffer));
+            if (ids[field] != 0) records.set(ids[field], decode_token(token, decoding, buffer));
         }
     }
 }
 
-void fill_all_rows(const pending_rows& pending, value_decoding decoding, unsigned requested_threads) {
-    const std::size_t count = pending.rows.size();
-    const std::size_t chunks = (count + kRowsPerChunk - 1) / kRowsPerChunk;
-    run_chunks(chunks, threads_for(requested_threads, count, kRowsPerThread), [&](std::size_t chunk) {
-        fill_rows(pending, chunk * kRowsPerChunk, std::min(count, (chunk + 1) * kRowsPerChunk), decoding);
-    });
+// Gives a file's text back to the system behind the chunks as they are made: once every chunk
+// before one is done, nothing before that chunk's first line is read again (the lines that
+// are not rows were read by the reading thread before any chunk started).
+class text_release {
+public:
+    text_release(const file_buffer* buffer, std::string_view text, const std::vector<pending_rows::chunk>& chunks)
+        : m_buffer(buffer), m_chunks(chunks), m_done(buffer != nullptr ? chunks.size() : 0, 0),
+          m_released(text.data()), m_text_end(text.data() + text.size()) {}
+
+    void chunk_done(std::size_t index) {
+        if (m_buffer == nullptr) return;
+        const std::lock_guard lock(m_mutex);
+        m_done[index] = 1;
+        while (m_next < m_done.size() && m_done[m_next] != 0) ++m_next;
+        const char* until = m_next < m_chunks.size() ? m_chunks[m_next].begin : m_text_end;
+        if (until > m_released) m_released = m_buffer->release(m_released, until);
+    }
+
+private:
+    const file_buffer* m_buffer;
+    const std::vector<pending_rows::chunk>& m_chunks;
+    std::vector<char> m_done;
+    std::size_t m_next = 0;  // the first chunk not yet done
+    const char* m_released;  // the text before it has been given back
+    const char* m_text_end;
+    std::mutex m_mutex;
+};
+
+// Makes every chunk's records on as many threads as pay, then hands them to the Document in
+// file order on this thread. With a file buffer, the text behind the finished chunks is given
+// back on the way, so the text and the records it makes are not held in full together.
+void make_all_records(Document& doc, pending_rows& pending, value_decoding decoding, unsigned requested_threads,
+                      std::string_view text, const file_buffer* buffer) {
+    text_release release(buffer, text, pending.chunks);
+    run_chunks(pending.chunks.size(), threads_for(requested_threads, pending.rows, kRowsPerThread),
+               [&](std::size_t index) {
+                   pending_rows::chunk& chunk = pending.chunks[index];
+                   make_chunk_records(chunk, pending.runs[chunk.run], decoding);
+                   release.chunk_done(index);
+               });
+    for (pending_rows::chunk& chunk : pending.chunks) {
+        chunk.records->hand_to(doc);
+        chunk.records.reset();
+    }
 }
 
 // The memory a read of a text this long may build (see xer_limits).
@@ -158,8 +209,8 @@ public:
     xer_reader(Document& doc, xer_doc& out, value_decoding decoding, std::size_t allowance)
         : m_doc(doc), m_out(out), m_decoding(decoding), m_allowance(allowance) {}
 
-    // The rows read so far, their records made but not yet filled.
-    [[nodiscard]] const pending_rows& rows() const { return m_rows; }
+    // The row lines read so far, their records not yet made.
+    [[nodiscard]] pending_rows& rows() { return m_rows; }
 
     void read_header(std::string_view line) {
         token_cursor tokens(line);
@@ -236,14 +287,20 @@ private:
             return;
         }
         const auto table = static_cast<varnholt::xer_table>(m_table->table_id);
-        if (!charge(xer_record_target::record_size(table))) return;
+        if (!charge(xer_record_batch::record_size(table))) return;
         if (!m_run_open) {
             pending_rows::run& run = m_rows.runs.emplace_back();
-            run.first_row = m_rows.rows.size();
+            run.table = table;
             for (const auto& field : m_table->fields) run.field_ids.push_back(field->id);
             m_run_open = true;
         }
-        m_rows.rows.push_back({xer_record_target::create(m_doc, table), line});
+        if (m_rows.chunks.empty() || m_rows.chunks.back().run + 1 != m_rows.runs.size() ||
+            m_rows.chunks.back().rows == kRowsPerChunk)
+            m_rows.chunks.push_back({m_rows.runs.size() - 1, line.data(), line.data(), 0, {}});
+        pending_rows::chunk& chunk = m_rows.chunks.back();
+        chunk.end = line.data() + line.size();
+        ++chunk.rows;
+        ++m_rows.rows;
     }
 
     const std::wstring& decode(std::string_view token) { return decode_token(token, m_decoding, m_buffer); }
@@ -259,25 +316,6 @@ private:
     bool m_run_open = false;  // whether the next row joins the last run
 };
 
-// The whole file. Its size is only a hint for the buffer: what is actually read is parsed.
-xer_error read_whole_file(const std::filesystem::path& path, std::string& bytes) {
-    std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(path, error);  // regular files only
-    if (error) return xer_error::unreadable;
-    if (size > xer_parser::kMaxFileBytes) return xer_error::too_large;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return xer_error::unreadable;
-    try {
-        bytes.resize(static_cast<std::size_t>(size));
-    } catch (const std::bad_alloc&) {
-        return xer_error::too_large;
-    }
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad()) return xer_error::unreadable;
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    return xer_error::none;
-}
-
 }  // namespace
 
 std::unique_ptr<xer_doc> xer_parser::parse(Document& doc, const std::filesystem::path& path) {
@@ -285,14 +323,22 @@ std::unique_ptr<xer_doc> xer_parser::parse(Document& doc, const std::filesystem:
 }
 
 xer_result xer_parser::parse_file(Document& doc, const std::filesystem::path& path, unsigned threads) {
-    std::string bytes;
-    if (const xer_error error = read_whole_file(path, bytes); error != xer_error::none)
-        return {nullptr, {error, 0}};
-    return parse_bytes(doc, bytes, {}, threads);
+    file_buffer buffer;
+    switch (buffer.read(path, kMaxFileBytes)) {
+    case file_buffer::status::read: break;
+    case file_buffer::status::unreadable: return {nullptr, {xer_error::unreadable, 0}};
+    case file_buffer::status::too_large: return {nullptr, {xer_error::too_large, 0}};
+    }
+    return parse_text(doc, buffer.bytes(), {}, threads, &buffer);
 }
 
 xer_result xer_parser::parse_bytes(Document& doc, std::string_view bytes, const xer_limits& limits,
                                     unsigned threads) {
+    return parse_text(doc, bytes, limits, threads, nullptr);
+}
+
+xer_result xer_parser::parse_text(Document& doc, std::string_view bytes, const xer_limits& limits, unsigned threads,
+                                   const file_buffer* buffer) {
     const std::string_view text = xer_text_of(bytes).text;
     line_cursor lines(text);
     std::string_view line;
@@ -305,10 +351,10 @@ xer_result xer_parser::parse_bytes(Document& doc, std::string_view bytes, const 
     while (lines.next(line)) {
         const line_outcome outcome = reader.read_line(line);
         if (outcome == line_outcome::end_marker) break;
-        // The records made so far stay in the Document, which the caller then drops.
+        // No record is made before every line is read, so the Document is left as it was.
         if (outcome == line_outcome::over_allowance) return {nullptr, {xer_error::too_large, lines.line_number()}};
     }
-    fill_all_rows(reader.rows(), decoding, threads);
+    make_all_records(doc, reader.rows(), decoding, threads, text, buffer);
     return {std::move(out), {}};
 }
 

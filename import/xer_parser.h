@@ -20,6 +20,7 @@
 namespace varnholt::document {
 
 class Document;
+class file_buffer;
 
 enum class xer_error : std::uint8_t {
     none,
@@ -35,7 +36,7 @@ struct xer_status {
 };
 
 // How much a read may build in proportion to its text. A record is far larger than the row
-// line that makes it (an activity some 6 KB, its shortest row line 3 bytes), so a file of
+// line that makes it (an activity some 2 KB, its shortest row line 3 bytes), so a file of
 // bare row lines could otherwise ask for thousands of times its own size. Real exports stay
 // well below the allowance.
 struct xer_limits {
@@ -108,6 +109,12 @@ public:
     static void set_memotype_field(MemoTypeRecord& record, int field_id, std::wstring_view text);
     static void set_taskmemo_field(MemoRecord& record, int field_id, std::wstring_view text);
     static void set_wbsmemo_field(MemoRecord& record, int field_id, std::wstring_view text);
+
+private:
+    // The read itself; with a file buffer, the text behind the rows already made is given back
+    // to the system on the way (see file_buffer::release).
+    [[nodiscard]] static xer_result parse_text(Document& doc, std::string_view bytes, const xer_limits& limits,
+                                               unsigned threads, const file_buffer* buffer);
 };
 
 }  // namespace varnholt::document

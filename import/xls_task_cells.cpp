@@ -32,6 +32,10 @@ template <auto Member>
 auto& BlockField(TaskRecord& task) {
     return task.EnsureWorkbookValues().*Member;
 }
+template <auto Member>
+auto& OptionalField(TaskRecord& task) {
+    return task.EnsureOptionalValues().*Member;
+}
 
 template <class Value>
 struct TaskField {
@@ -54,7 +58,7 @@ constexpr KeyField kKeyFields[] = {
     {"status_code", [](TaskRecord& t, std::wstring_view v) { t.status_code = s_activity_status(v); }},
     {"cstr_type", [](TaskRecord& t, std::wstring_view v) { t.cstr_type = s_constraint_type(v); }},
     {"priority_type", [](TaskRecord& t, std::wstring_view v) { t.priority_type = s_leveling_priority(v); }},
-    {"cstr_type2", [](TaskRecord& t, std::wstring_view v) { t.cstr_type2 = s_constraint_type(v); }},
+    {"cstr_type2", [](TaskRecord& t, std::wstring_view v) { t.EnsureOptionalValues().cstr_type2 = s_constraint_type(v); }},
     {"task_code", [](TaskRecord& t, std::wstring_view v) { t.task_code = s_string(v); }},
     {"task_name", [](TaskRecord& t, std::wstring_view v) { t.task_name = s_string(v); }},
     {"update_user", [](TaskRecord& t, std::wstring_view v) { t.update_user = s_string(v); }},
@@ -62,9 +66,9 @@ constexpr KeyField kKeyFields[] = {
 };
 
 constexpr TaskField<s_bool> kFlagFields[] = {
-    {"rev_fdbk_flag", OwnField<&TaskRecord::rev_fdbk_flag>},
-    {"lock_plan_flag", OwnField<&TaskRecord::lock_plan_flag>},
-    {"auto_compute_act_flag", OwnField<&TaskRecord::auto_compute_act_flag>},
+    {"rev_fdbk_flag", OptionalField<&TaskOptionalValues::rev_fdbk_flag>},
+    {"lock_plan_flag", OptionalField<&TaskOptionalValues::lock_plan_flag>},
+    {"auto_compute_act_flag", OptionalField<&TaskOptionalValues::auto_compute_act_flag>},
     {"driving_path_flag", OwnField<&TaskRecord::driving_path_flag>},
     {"critical_flag", OwnField<&TaskRecord::critical_flag>},
 };
@@ -116,16 +120,16 @@ constexpr TaskField<s_date> kDateFields[] = {
     {"end_date", OwnField<&TaskRecord::end_date>}, {"start_date", OwnField<&TaskRecord::start_date>},
     {"cstr_date", OwnField<&TaskRecord::cstr_date>}, {"act_start_date", OwnField<&TaskRecord::act_start_date>},
     {"act_end_date", OwnField<&TaskRecord::act_end_date>}, {"late_start_date", OwnField<&TaskRecord::late_start_date>},
-    {"late_end_date", OwnField<&TaskRecord::late_end_date>}, {"expect_end_date", OwnField<&TaskRecord::expect_end_date>},
+    {"late_end_date", OwnField<&TaskRecord::late_end_date>}, {"expect_end_date", OptionalField<&TaskOptionalValues::expect_end_date>},
     {"early_start_date", OwnField<&TaskRecord::early_start_date>},
     {"early_end_date", OwnField<&TaskRecord::early_end_date>}, {"restart_date", OwnField<&TaskRecord::restart_date>},
     {"reend_date", OwnField<&TaskRecord::reend_date>}, {"target_start_date", OwnField<&TaskRecord::target_start_date>},
     {"target_end_date", OwnField<&TaskRecord::target_end_date>},
     {"rem_late_start_date", OwnField<&TaskRecord::rem_late_start_date>},
-    {"rem_late_end_date", OwnField<&TaskRecord::rem_late_end_date>}, {"cstr_date2", OwnField<&TaskRecord::cstr_date2>},
-    {"suspend_date", OwnField<&TaskRecord::suspend_date>}, {"resume_date", OwnField<&TaskRecord::resume_date>},
-    {"external_early_start_date", OwnField<&TaskRecord::external_early_start_date>},
-    {"external_late_end_date", OwnField<&TaskRecord::external_late_end_date>},
+    {"rem_late_end_date", OwnField<&TaskRecord::rem_late_end_date>}, {"cstr_date2", OptionalField<&TaskOptionalValues::cstr_date2>},
+    {"suspend_date", OptionalField<&TaskOptionalValues::suspend_date>}, {"resume_date", OptionalField<&TaskOptionalValues::resume_date>},
+    {"external_early_start_date", OptionalField<&TaskOptionalValues::external_early_start_date>},
+    {"external_late_end_date", OptionalField<&TaskOptionalValues::external_late_end_date>},
     {"update_date", OwnField<&TaskRecord::update_date>}, {"create_date", OwnField<&TaskRecord::create_date>},
 };
 

@@ -2,6 +2,8 @@
 
 #include "Document.h"
 
+#include <algorithm>
+
 #include "model/records/ActvCodeRecord.h"
 #include "model/records/CalendarRecord.h"
 #include "model/records/CurrTypeRecord.h"
@@ -27,26 +29,28 @@ namespace varnholt::document {
 
 namespace {
 
+// The record given, or a new one with its defaults.
 template <class Record>
-Record* append(RecordTable<Record>& table) {
-    return table.emplace_back(std::make_unique<Record>()).get();
+Record* append(RecordTable<Record>& table, std::unique_ptr<Record> record) {
+    if (record == nullptr) record = std::make_unique<Record>();
+    return table.emplace_back(std::move(record)).get();
 }
 
 // Records that know their place among their table's rows, counted from 0.
 template <class Record>
-Record* append_numbered(RecordTable<Record>& table) {
+Record* append_numbered(RecordTable<Record>& table, std::unique_ptr<Record> record) {
     const auto place = static_cast<std::int32_t>(table.size());
-    Record* record = append(table);
-    record->load_order = s_int(place);
-    return record;
+    Record* appended = append(table, std::move(record));
+    appended->load_order = s_int(place);
+    return appended;
 }
 
 // Records whose field access reaches back into the document.
 template <class Record>
-Record* append_owned(RecordTable<Record>& table, const Document* owner) {
-    Record* record = append_numbered(table);
-    record->doc = owner;
-    return record;
+Record* append_owned(RecordTable<Record>& table, const Document* owner, std::unique_ptr<Record> record) {
+    Record* appended = append_numbered(table, std::move(record));
+    appended->doc = owner;
+    return appended;
 }
 
 template <class Record, class Match>
@@ -74,37 +78,99 @@ Document::Document() = default;
 // Records never own each other and no record's destructor reads another, so any order will do.
 Document::~Document() = default;
 
-ActvCodeRecord* Document::NewActvCode() { return append(m_actv_codes); }
-ActvTypeRecord* Document::NewActvType() { return append(m_actv_types); }
-TaskActvRecord* Document::NewTaskActv() { return append(m_task_actvs); }
-TaskProcRecord* Document::NewTaskProc() { return append(m_task_procs); }
-ObsRecord* Document::NewObs() { return append_numbered(m_obs); }
-ProjWbsRecord* Document::NewProjWbs() { return append_owned(m_proj_wbs, this); }
-TaskRecord* Document::NewTask() { return append_owned(m_tasks, this); }
-ProjectRecord* Document::NewProject() { return append_owned(m_projects, this); }
-RsrcRecord* Document::NewRsrc() { return append_owned(m_rsrcs, this); }
-RsrcRateRecord* Document::NewRsrcRate() { return append(m_rsrc_rates); }
-RCatValRecord* Document::NewRCatVal() { return append(m_rcat_vals); }
-RCatTypeRecord* Document::NewRCatType() { return append(m_rcat_types); }
-RsrcRCatRecord* Document::NewRsrcRCat() { return append(m_rsrc_rcats); }
-RsrcRoleRecord* Document::NewRsrcRole() { return append(m_rsrc_roles); }
-TaskRsrcRecord* Document::NewTaskRsrc() { return append(m_task_rsrcs); }
-ShiftRecord* Document::NewShift() { return append(m_shifts); }
-ShiftPerRecord* Document::NewShiftPer() { return append(m_shift_pers); }
-CalendarRecord* Document::NewCalendar() { return append(m_calendars); }
-RoleRecord* Document::NewRole() { return append_numbered(m_roles); }
-RoleRateRecord* Document::NewRoleRate() { return append(m_role_rates); }
-RoleLimitRecord* Document::NewRoleLimit() { return append(m_role_limits); }
-CurrTypeRecord* Document::NewCurrType() { return append(m_curr_types); }
-TaskPredRecord* Document::NewTaskPred() { return append(m_task_preds); }
-PCatValRecord* Document::NewPCatVal() { return append(m_pcat_vals); }
-PCatTypeRecord* Document::NewPCatType() { return append(m_pcat_types); }
-ProjPCatRecord* Document::NewProjPCat() { return append(m_proj_pcats); }
-UdfTypeRecord* Document::NewUdfType() { return append(m_udf_types); }
-UdfValueRecord* Document::NewUdfValue() { return append(m_udf_values); }
-MemoTypeRecord* Document::NewMemoType() { return append(m_memo_types); }
-MemoRecord* Document::NewTaskMemo() { return append(m_task_memos); }
-MemoRecord* Document::NewWbsMemo() { return append(m_wbs_memos); }
+ActvCodeRecord* Document::NewActvCode(std::unique_ptr<ActvCodeRecord> record) {
+    return append(m_actv_codes, std::move(record));
+}
+ActvTypeRecord* Document::NewActvType(std::unique_ptr<ActvTypeRecord> record) {
+    return append(m_actv_types, std::move(record));
+}
+TaskActvRecord* Document::NewTaskActv(std::unique_ptr<TaskActvRecord> record) {
+    return append(m_task_actvs, std::move(record));
+}
+TaskProcRecord* Document::NewTaskProc(std::unique_ptr<TaskProcRecord> record) {
+    return append(m_task_procs, std::move(record));
+}
+ObsRecord* Document::NewObs(std::unique_ptr<ObsRecord> record) {
+    return append_numbered(m_obs, std::move(record));
+}
+ProjWbsRecord* Document::NewProjWbs(std::unique_ptr<ProjWbsRecord> record) {
+    return append_owned(m_proj_wbs, this, std::move(record));
+}
+TaskRecord* Document::NewTask(std::unique_ptr<TaskRecord> record) {
+    return append_owned(m_tasks, this, std::move(record));
+}
+ProjectRecord* Document::NewProject(std::unique_ptr<ProjectRecord> record) {
+    return append_owned(m_projects, this, std::move(record));
+}
+RsrcRecord* Document::NewRsrc(std::unique_ptr<RsrcRecord> record) {
+    return append_owned(m_rsrcs, this, std::move(record));
+}
+RsrcRateRecord* Document::NewRsrcRate(std::unique_ptr<RsrcRateRecord> record) {
+    return append(m_rsrc_rates, std::move(record));
+}
+RCatValRecord* Document::NewRCatVal(std::unique_ptr<RCatValRecord> record) {
+    return append(m_rcat_vals, std::move(record));
+}
+RCatTypeRecord* Document::NewRCatType(std::unique_ptr<RCatTypeRecord> record) {
+    return append(m_rcat_types, std::move(record));
+}
+RsrcRCatRecord* Document::NewRsrcRCat(std::unique_ptr<RsrcRCatRecord> record) {
+    return append(m_rsrc_rcats, std::move(record));
+}
+RsrcRoleRecord* Document::NewRsrcRole(std::unique_ptr<RsrcRoleRecord> record) {
+    return append(m_rsrc_roles, std::move(record));
+}
+TaskRsrcRecord* Document::NewTaskRsrc(std::unique_ptr<TaskRsrcRecord> record) {
+    return append(m_task_rsrcs, std::move(record));
+}
+ShiftRecord* Document::NewShift(std::unique_ptr<ShiftRecord> record) {
+    return append(m_shifts, std::move(record));
+}
+ShiftPerRecord* Document::NewShiftPer(std::unique_ptr<ShiftPerRecord> record) {
+    return append(m_shift_pers, std::move(record));
+}
+CalendarRecord* Document::NewCalendar(std::unique_ptr<CalendarRecord> record) {
+    return append(m_calendars, std::move(record));
+}
+RoleRecord* Document::NewRole(std::unique_ptr<RoleRecord> record) {
+    return append_numbered(m_roles, std::move(record));
+}
+RoleRateRecord* Document::NewRoleRate(std::unique_ptr<RoleRateRecord> record) {
+    return append(m_role_rates, std::move(record));
+}
+RoleLimitRecord* Document::NewRoleLimit(std::unique_ptr<RoleLimitRecord> record) {
+    return append(m_role_limits, std::move(record));
+}
+CurrTypeRecord* Document::NewCurrType(std::unique_ptr<CurrTypeRecord> record) {
+    return append(m_curr_types, std::move(record));
+}
+TaskPredRecord* Document::NewTaskPred(std::unique_ptr<TaskPredRecord> record) {
+    return append(m_task_preds, std::move(record));
+}
+PCatValRecord* Document::NewPCatVal(std::unique_ptr<PCatValRecord> record) {
+    return append(m_pcat_vals, std::move(record));
+}
+PCatTypeRecord* Document::NewPCatType(std::unique_ptr<PCatTypeRecord> record) {
+    return append(m_pcat_types, std::move(record));
+}
+ProjPCatRecord* Document::NewProjPCat(std::unique_ptr<ProjPCatRecord> record) {
+    return append(m_proj_pcats, std::move(record));
+}
+UdfTypeRecord* Document::NewUdfType(std::unique_ptr<UdfTypeRecord> record) {
+    return append(m_udf_types, std::move(record));
+}
+UdfValueRecord* Document::NewUdfValue(std::unique_ptr<UdfValueRecord> record) {
+    return append(m_udf_values, std::move(record));
+}
+MemoTypeRecord* Document::NewMemoType(std::unique_ptr<MemoTypeRecord> record) {
+    return append(m_memo_types, std::move(record));
+}
+MemoRecord* Document::NewTaskMemo(std::unique_ptr<MemoRecord> record) {
+    return append(m_task_memos, std::move(record));
+}
+MemoRecord* Document::NewWbsMemo(std::unique_ptr<MemoRecord> record) {
+    return append(m_wbs_memos, std::move(record));
+}
 
 ProjectRecord* Document::FindProject(const s_unsigned_long& proj_id) const {
     return find_first(m_projects, [&](const ProjectRecord& r) { return r.proj_id.equal(proj_id); });
@@ -152,15 +218,13 @@ UdfTypeRecord* Document::FindUdfType(const s_unsigned_long& udf_type_id) const {
     return find_first(m_udf_types, [&](const UdfTypeRecord& r) { return r.udf_type_id.equal(udf_type_id); });
 }
 
-// Values of every user-defined field of a record share one index entry, whatever table the
-// record belongs to; the field type picks the value.
+// Values of every user-defined field of a record share one owner id, whatever table the
+// record belongs to; the field type picks the value. The first in file order wins.
 UdfValueRecord* Document::FindUdfValue(const s_unsigned_long& fk_id, const s_unsigned_long& udf_type_id) const {
-    const auto found = m_udf_value_index.find(fk_id.value);
-    if (found == m_udf_value_index.end()) return nullptr;
-    for (UdfValueRecord* value : found->second) {
-        if (value->udf_type_id.equal(udf_type_id)) return value;
-    }
-    return nullptr;
+    const std::uint64_t key = pair_key(fk_id, udf_type_id);
+    const auto found = std::lower_bound(m_udf_value_index.begin(), m_udf_value_index.end(), key,
+                                        [](const auto& entry, std::uint64_t wanted) { return entry.first < wanted; });
+    return found != m_udf_value_index.end() && found->first == key ? found->second : nullptr;
 }
 
 ActvTypeRecord* Document::FindActvType(const s_unsigned_long& actv_code_type_id) const {
@@ -236,7 +300,10 @@ void Document::BuildIndexes() {
     for (const auto& task : m_tasks) m_task_index.try_emplace(task->task_id.value, task.get());
     for (const auto& wbs : m_proj_wbs) m_wbs_index.try_emplace(wbs->wbs_id.value, wbs.get());
     for (const auto& code : m_actv_codes) m_actv_code_index.try_emplace(code->actv_code_id.value, code.get());
-    for (const auto& value : m_udf_values) m_udf_value_index[value->fk_id.value].push_back(value.get());
+    m_udf_value_index.reserve(m_udf_values.size());
+    for (const auto& value : m_udf_values) m_udf_value_index.emplace_back(pair_key(value->fk_id, value->udf_type_id), value.get());
+    std::stable_sort(m_udf_value_index.begin(), m_udf_value_index.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
     for (const auto& a : m_task_actvs) m_task_actv_index.try_emplace(pair_key(a->task_id, a->actv_code_type_id), a.get());
     for (const auto& a : m_proj_pcats) m_proj_pcat_index.try_emplace(pair_key(a->proj_id, a->proj_catg_type_id), a.get());
     for (const auto& a : m_rsrc_rcats) m_rsrc_rcat_index.try_emplace(pair_key(a->rsrc_id, a->rsrc_catg_type_id), a.get());

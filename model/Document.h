@@ -15,6 +15,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 
@@ -69,38 +70,40 @@ public:
     [[nodiscard]] s_string GetHeaderField7() const { return m_header.field7; }
     [[nodiscard]] XerHeader& Header() { return m_header; }  // for the reader
 
-    // Factories: a record of the table with its defaults, appended to the table in file order.
-    ActvCodeRecord* NewActvCode();
-    ActvTypeRecord* NewActvType();
-    TaskActvRecord* NewTaskActv();
-    TaskProcRecord* NewTaskProc();
-    ObsRecord* NewObs();
-    ProjWbsRecord* NewProjWbs();
-    TaskRecord* NewTask();
-    ProjectRecord* NewProject();
-    RsrcRecord* NewRsrc();
-    RsrcRateRecord* NewRsrcRate();
-    RCatValRecord* NewRCatVal();
-    RCatTypeRecord* NewRCatType();
-    RsrcRCatRecord* NewRsrcRCat();
-    RsrcRoleRecord* NewRsrcRole();
-    TaskRsrcRecord* NewTaskRsrc();
-    ShiftRecord* NewShift();
-    ShiftPerRecord* NewShiftPer();
-    CalendarRecord* NewCalendar();
-    RoleRecord* NewRole();
-    RoleRateRecord* NewRoleRate();
-    RoleLimitRecord* NewRoleLimit();
-    CurrTypeRecord* NewCurrType();
-    TaskPredRecord* NewTaskPred();
-    PCatValRecord* NewPCatVal();
-    PCatTypeRecord* NewPCatType();
-    ProjPCatRecord* NewProjPCat();
-    UdfTypeRecord* NewUdfType();
-    UdfValueRecord* NewUdfValue();
-    MemoTypeRecord* NewMemoType();
-    MemoRecord* NewTaskMemo();
-    MemoRecord* NewWbsMemo();
+    // Factories: appends the record to the table in file order and answers it; without one, a
+    // new record of the table with its defaults. A reader's worker threads make and fill
+    // records and hand them over here, in file order, on the reading thread.
+    ActvCodeRecord* NewActvCode(std::unique_ptr<ActvCodeRecord> record = nullptr);
+    ActvTypeRecord* NewActvType(std::unique_ptr<ActvTypeRecord> record = nullptr);
+    TaskActvRecord* NewTaskActv(std::unique_ptr<TaskActvRecord> record = nullptr);
+    TaskProcRecord* NewTaskProc(std::unique_ptr<TaskProcRecord> record = nullptr);
+    ObsRecord* NewObs(std::unique_ptr<ObsRecord> record = nullptr);
+    ProjWbsRecord* NewProjWbs(std::unique_ptr<ProjWbsRecord> record = nullptr);
+    TaskRecord* NewTask(std::unique_ptr<TaskRecord> record = nullptr);
+    ProjectRecord* NewProject(std::unique_ptr<ProjectRecord> record = nullptr);
+    RsrcRecord* NewRsrc(std::unique_ptr<RsrcRecord> record = nullptr);
+    RsrcRateRecord* NewRsrcRate(std::unique_ptr<RsrcRateRecord> record = nullptr);
+    RCatValRecord* NewRCatVal(std::unique_ptr<RCatValRecord> record = nullptr);
+    RCatTypeRecord* NewRCatType(std::unique_ptr<RCatTypeRecord> record = nullptr);
+    RsrcRCatRecord* NewRsrcRCat(std::unique_ptr<RsrcRCatRecord> record = nullptr);
+    RsrcRoleRecord* NewRsrcRole(std::unique_ptr<RsrcRoleRecord> record = nullptr);
+    TaskRsrcRecord* NewTaskRsrc(std::unique_ptr<TaskRsrcRecord> record = nullptr);
+    ShiftRecord* NewShift(std::unique_ptr<ShiftRecord> record = nullptr);
+    ShiftPerRecord* NewShiftPer(std::unique_ptr<ShiftPerRecord> record = nullptr);
+    CalendarRecord* NewCalendar(std::unique_ptr<CalendarRecord> record = nullptr);
+    RoleRecord* NewRole(std::unique_ptr<RoleRecord> record = nullptr);
+    RoleRateRecord* NewRoleRate(std::unique_ptr<RoleRateRecord> record = nullptr);
+    RoleLimitRecord* NewRoleLimit(std::unique_ptr<RoleLimitRecord> record = nullptr);
+    CurrTypeRecord* NewCurrType(std::unique_ptr<CurrTypeRecord> record = nullptr);
+    TaskPredRecord* NewTaskPred(std::unique_ptr<TaskPredRecord> record = nullptr);
+    PCatValRecord* NewPCatVal(std::unique_ptr<PCatValRecord> record = nullptr);
+    PCatTypeRecord* NewPCatType(std::unique_ptr<PCatTypeRecord> record = nullptr);
+    ProjPCatRecord* NewProjPCat(std::unique_ptr<ProjPCatRecord> record = nullptr);
+    UdfTypeRecord* NewUdfType(std::unique_ptr<UdfTypeRecord> record = nullptr);
+    UdfValueRecord* NewUdfValue(std::unique_ptr<UdfValueRecord> record = nullptr);
+    MemoTypeRecord* NewMemoType(std::unique_ptr<MemoTypeRecord> record = nullptr);
+    MemoRecord* NewTaskMemo(std::unique_ptr<MemoRecord> record = nullptr);
+    MemoRecord* NewWbsMemo(std::unique_ptr<MemoRecord> record = nullptr);
 
     // Lookups: the first record, in file order, whose key field is equal to the key (ids as
     // numbers, texts exactly); null when none is.
@@ -208,7 +211,9 @@ private:
     IdIndex<TaskRecord> m_task_index;
     IdIndex<ProjWbsRecord> m_wbs_index;
     IdIndex<ActvCodeRecord> m_actv_code_index;
-    std::unordered_map<std::uint32_t, std::vector<UdfValueRecord*>> m_udf_value_index;  // by fk_id, every type
+    // The user-defined field values by their owner id (high half) and type id (low half),
+    // sorted by key and in file order within a key: a flat list costs a fraction of a map.
+    std::vector<std::pair<std::uint64_t, UdfValueRecord*>> m_udf_value_index;
     // The code assignments by their two keys (owner id in the high half, type id in the low),
     // which the rows ask for every code cell; the lookups scan until the indexes are built.
     IdIndex2<TaskActvRecord> m_task_actv_index;

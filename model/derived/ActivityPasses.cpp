@@ -106,8 +106,8 @@ void FillDurations(TaskRecord& t) {
     const auto hours = [&](const s_date& from, const s_date& to) {
         return HoursOf(WorkingMinutesBetween(calendar, from, to));
     };
-    const s_date& suspend = t.suspend_date;
-    const s_date& resume = t.resume_date;
+    const s_date& suspend = t.OptionalValues().suspend_date;
+    const s_date& resume = t.OptionalValues().resume_date;
     const s_date& progress = t.act_progress_date;
 
     double total = hours(t.start_date, t.end_date);
@@ -139,29 +139,35 @@ void MarkCritical(TaskRecord& t) {
 
 // Role lists keep a place for each assignment: a comma between entries, a blank for an
 // assignment without a role after the first ("R1, ,R3").
-void AppendRole(s_string& list, const s_string* role_text, std::size_t index) {
-    if (!list.text.empty()) list.append(L",");
+void AppendRole(std::wstring& list, const s_string* role_text, std::size_t index) {
+    if (!list.empty()) list += L",";
     if (role_text != nullptr) {
-        list.append(role_text->text);
+        list += role_text->text;
     } else if (index > 0) {
-        list.append(L" ");
+        list += L" ";
     }
 }
 
+// The lists are built aside and stored once, at their final length: appending to the members
+// piece by piece would leave each with room to spare, on every activity of the file.
 void FillAssignmentLists(TaskRecord& t) {
     const std::size_t count = t.assignments.size();
     t.taskrsrc_cnt = s_int(static_cast<std::int32_t>(count));
+    std::wstring resources, roles, role_codes;
     for (std::size_t i = 0; i < count; ++i) {
         const TaskRsrcRecord* assignment = t.assignments[i];
         if (assignment == nullptr) continue;
         if (assignment->resource != nullptr) {
-            t.resource_list.append(assignment->resource->GetFieldValue(535)->to_string());
-            if (i + 1 != count) t.resource_list.append(L", ");
+            resources += assignment->resource->GetFieldValue(535)->to_string();
+            if (i + 1 != count) resources += L", ";
         }
         const RoleRecord* role = assignment->role;
-        AppendRole(t.role_list, role != nullptr ? &role->role_name : nullptr, i);
-        AppendRole(t.role_code_list, role != nullptr ? &role->role_short_name : nullptr, i);
+        AppendRole(roles, role != nullptr ? &role->role_name : nullptr, i);
+        AppendRole(role_codes, role != nullptr ? &role->role_short_name : nullptr, i);
     }
+    t.resource_list.append(resources);
+    t.role_list.append(roles);
+    t.role_code_list.append(role_codes);
 }
 
 // The activity ids at the other end of the relationships, joined by ", ". A relationship
@@ -180,6 +186,7 @@ void FillRelationshipList(s_string& list, const std::vector<TaskPredRecord*>& re
 void FillResourceLabel(TaskRecord& t) {
     if (t.resource == nullptr) return;
     t.rsrc_label = t.resource->rsrc_short_name;
+    t.rsrc_label.text.reserve(t.rsrc_label.text.size() + 1 + t.resource->rsrc_name.text.size());  // one allocation
     t.rsrc_label.append(L".");
     t.rsrc_label.append(t.resource->rsrc_name.text);
 }

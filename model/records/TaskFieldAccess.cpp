@@ -58,13 +58,13 @@ constexpr FieldEntry<T> kActivityFields[] = {
     {60, FromWorkbook<&TaskWorkbookValues::primary_base_start_date>}, {61, FromWorkbook<&TaskWorkbookValues::secondary_base_end_date>},
     {62, FromWorkbook<&TaskWorkbookValues::secondary_base_start_date>}, {63, FromWorkbook<&TaskWorkbookValues::tertiary_base_end_date>},
     {64, FromWorkbook<&TaskWorkbookValues::tertiary_base_start_date>},
-    {65, Own<&T::early_end_date>}, {66, Own<&T::early_start_date>}, {67, Own<&T::expect_end_date>},
-    {68, Own<&T::external_early_start_date>}, {69, Own<&T::external_late_end_date>}, {70, Own<&T::end_date>},
+    {65, Own<&T::early_end_date>}, {66, Own<&T::early_start_date>}, {67, FromOptional<&TaskOptionalValues::expect_end_date>},
+    {68, FromOptional<&TaskOptionalValues::external_early_start_date>}, {69, FromOptional<&TaskOptionalValues::external_late_end_date>}, {70, Own<&T::end_date>},
     {71, Own<&T::late_end_date>}, {72, Own<&T::late_start_date>}, {73, Own<&T::target_end_date>},
     {74, Own<&T::target_start_date>}, {75, Own<&T::cstr_date>}, {76, Own<&T::reend_date>},
     {77, Own<&T::restart_date>}, {78, Own<&T::rem_late_end_date>}, {79, Own<&T::rem_late_start_date>},
-    {80, Own<&T::resume_date>}, {81, Own<&T::cstr_date2>}, {82, Own<&T::start_date>},
-    {83, Own<&T::suspend_date>},
+    {80, FromOptional<&TaskOptionalValues::resume_date>}, {81, FromOptional<&TaskOptionalValues::cstr_date2>}, {82, Own<&T::start_date>},
+    {83, FromOptional<&TaskOptionalValues::suspend_date>},
     // Durations and floats.
     {84, [](const T& t) { return Factored(t.act_drtn_hr_cnt, t); }},
     {85, [](const T& t) { return Factored(t.total_drtn_hr_cnt, t); }},
@@ -82,25 +82,25 @@ constexpr FieldEntry<T> kActivityFields[] = {
     {111, FromWorkbook<&TaskWorkbookValues::perfm_work_qty>}, {113, FromWorkbook<&TaskWorkbookValues::eac>}, {114, FromWorkbook<&TaskWorkbookValues::etc>}, {116, FromWorkbook<&TaskWorkbookValues::bcws>},
     {117, FromWorkbook<&TaskWorkbookValues::sched_work_qty>}, {120, FromWorkbook<&TaskWorkbookValues::sv>}, {125, FromWorkbook<&TaskWorkbookValues::vac>},
     // General.
-    {128, Own<&T::rev_fdbk_flag>}, {130, Own<&T::task_code>}, {131, Own<&T::priority_type>},
+    {128, FromOptional<&TaskOptionalValues::rev_fdbk_flag>}, {130, Own<&T::task_code>}, {131, Own<&T::priority_type>},
     {132, Own<&T::task_name>}, {133, Own<&T::status_code>}, {134, Own<&T::task_type>},
-    {135, Own<&T::create_user>}, {136, Own<&T::create_date>}, {137, Own<&T::auto_compute_act_flag>},
+    {135, Own<&T::create_user>}, {136, Own<&T::create_date>}, {137, FromOptional<&TaskOptionalValues::auto_compute_act_flag>},
     {138, [](const T& t) { return LinkedValue(t.calendar, &CalendarRecord::clndr_name); }},
     {139, Own<&T::critical_flag>}, {140, Own<&T::duration_type>}, {141, Own<&T::update_user>},
-    {142, Own<&T::update_date>}, {143, Own<&T::lock_plan_flag>}, {144, Own<&T::driving_path_flag>},
+    {142, Own<&T::update_date>}, {143, FromOptional<&TaskOptionalValues::lock_plan_flag>}, {144, Own<&T::driving_path_flag>},
     {146, Own<&T::cstr_type>},
     {147, Own<&T::rsrc_label>},  // the resource's text, not the numeric rsrc_id
     {148, [](const T& t) { return LinkedValue(t.project, &ProjectRecord::proj_short_name); }},
     {149, ProjectName},
     {150, [](const T& t) { return LinkedValue(t.wbs, &ProjWbsRecord::status_code); }},
-    {151, Own<&T::cstr_type2>},
+    {151, FromOptional<&TaskOptionalValues::cstr_type2>},
     {152, [](const T& t) { return LinkedValue(t.wbs, &ProjWbsRecord::wbs_concat_name); }},
     {154, [](const T& t) { return LinkedValue(t.wbs, &ProjWbsRecord::wbs_name); }},
     {155, [](const T& t) { return LinkedValue(t.wbs, &ProjWbsRecord::wbs_path); }},
     // Lists and counts.
     {158, Own<&T::pred_list>}, {160, Own<&T::resource_list>}, {161, Own<&T::role_code_list>},
     {162, Own<&T::role_list>}, {163, Own<&T::succ_list>},
-    {165, Own<&T::float_path>}, {166, Own<&T::float_path_order>}, {167, Own<&T::row_count>},
+    {165, Own<&T::float_path>}, {166, FromOptional<&TaskOptionalValues::float_path_order>}, {167, Own<&T::row_count>},
     {168, Own<&T::taskrsrc_cnt>}, {169, Own<&T::complete_cnt>}, {170, Own<&T::active_cnt>},
     {171, Own<&T::notstarted_cnt>},
     // Percentages.
@@ -149,6 +149,16 @@ const TaskWorkbookValues& TaskRecord::WorkbookValues() const {
 TaskWorkbookValues& TaskRecord::EnsureWorkbookValues() {
     if (workbook_values == nullptr) workbook_values = std::make_unique<TaskWorkbookValues>();
     return *workbook_values;
+}
+
+const TaskOptionalValues& TaskRecord::OptionalValues() const {
+    static const TaskOptionalValues kDefaults;  // read only, like the workbook defaults
+    return optional_values != nullptr ? *optional_values : kDefaults;
+}
+
+TaskOptionalValues& TaskRecord::EnsureOptionalValues() {
+    if (optional_values == nullptr) optional_values = std::make_unique<TaskOptionalValues>();
+    return *optional_values;
 }
 
 const s_val* TaskRecord::GetFieldValue(std::int32_t field_id) const {

@@ -51,6 +51,30 @@ struct TaskWorkbookValues {
         var_primary_end_date_drtn_hr_cnt, var_primary_start_date_drtn_hr_cnt;
 };
 
+// The file values of an activity that exports mostly leave out or give empty: they live in a
+// block of their own that exists only once the file stores something in it, which keeps an
+// activity small; until then every read answers the shared defaults (see
+// TaskRecord::OptionalValues).
+struct TaskOptionalValues {
+    s_double est_wt;
+    s_bool rev_fdbk_flag;
+    s_bool lock_plan_flag;
+    s_bool auto_compute_act_flag;
+    // Holds the place of the file's review_type, which is not read: no file fills it.
+    s_review_status review_status = unset_value<s_review_status>(1);
+    s_date expect_end_date;
+    s_date review_end_date;
+    s_string guid;
+    s_string tmpl_guid;
+    s_int float_path_order;
+    s_date cstr_date2;
+    s_constraint_type cstr_type2 = unset_value<s_constraint_type>(2);
+    s_date suspend_date;
+    s_date resume_date;
+    s_date external_early_start_date;
+    s_date external_late_end_date;
+};
+
 class TaskRecord {
 public:
     TaskRecord() = default;
@@ -83,16 +107,10 @@ public:
     s_unsigned_long wbs_id;
     s_unsigned_long clndr_id;
     s_unsigned_long rsrc_id;
-    s_double est_wt;
     s_percent phys_complete_pct;
-    s_bool rev_fdbk_flag;
-    s_bool lock_plan_flag;
-    s_bool auto_compute_act_flag;
     s_percent_comlete_type complete_pct_type{1};  // CP_Drtn
     s_activity_type task_type;
     s_duration_type duration_type = unset_value<s_duration_type>(3);
-    // Holds the place of the file's review_type, which is not read: no file fills it.
-    s_review_status review_status = unset_value<s_review_status>(1);
     s_activity_status status_code = unset_value<s_activity_status>(2);
     // Durations and quantities are mutable: field access puts the calendar's hours per period
     // into them on their first read.
@@ -113,31 +131,20 @@ public:
     s_date act_end_date;
     s_date late_start_date;
     s_date late_end_date;
-    s_date expect_end_date;
     s_date early_start_date;
     s_date early_end_date;
     s_date restart_date;
     s_date reend_date;
     s_date target_start_date;
     s_date target_end_date;
-    s_date review_end_date;
     s_date rem_late_start_date;
     s_date rem_late_end_date;
     s_constraint_type cstr_type = unset_value<s_constraint_type>(2);
     s_leveling_priority priority_type = unset_value<s_leveling_priority>(1);
-    s_string guid;
-    s_string tmpl_guid;
-    s_date cstr_date2;
-    s_constraint_type cstr_type2 = unset_value<s_constraint_type>(2);
     s_int float_path;
-    s_int float_path_order;
     mutable s_unit act_this_per_work_qty;
     mutable s_unit act_this_per_equip_qty;
     s_bool driving_path_flag;
-    s_date suspend_date;
-    s_date resume_date;
-    s_date external_early_start_date;
-    s_date external_late_end_date;
     s_date update_date;
     s_string update_user;
     s_date create_date;
@@ -163,6 +170,11 @@ public:
     std::unique_ptr<TaskWorkbookValues> workbook_values;
     [[nodiscard]] const TaskWorkbookValues& WorkbookValues() const;
     TaskWorkbookValues& EnsureWorkbookValues();
+    // The file's values that exports mostly leave out or empty, in a block made the same way
+    // (see OptionalValues).
+    std::unique_ptr<TaskOptionalValues> optional_values;
+    [[nodiscard]] const TaskOptionalValues& OptionalValues() const;
+    TaskOptionalValues& EnsureOptionalValues();
 
     s_int load_order;  // place among the file's activities, from 0; set by the factory
 
@@ -184,16 +196,23 @@ const s_val* FromWorkbook(const TaskRecord& task) {
     return &(task.WorkbookValues().*Member);
 }
 
+// A field reader of a value in the activity's block of optional values.
+template <auto Member>
+const s_val* FromOptional(const TaskRecord& task) {
+    return &(task.OptionalValues().*Member);
+}
+
+// Each field lands in the activity or in its block of optional values, never in both.
 inline constexpr std::array<xer_field_slot<TaskRecord>, 61> kTaskXerFields = {
     &TaskRecord::task_id,                   // 1
     &TaskRecord::proj_id,
     &TaskRecord::wbs_id,
     &TaskRecord::clndr_id,
-    &TaskRecord::est_wt,                    // 5
+    not_stored{},                           // 5 est_wt
     &TaskRecord::phys_complete_pct,
-    &TaskRecord::rev_fdbk_flag,
-    &TaskRecord::lock_plan_flag,
-    &TaskRecord::auto_compute_act_flag,
+    not_stored{},                           // rev_fdbk_flag
+    not_stored{},                           // lock_plan_flag
+    not_stored{},                           // auto_compute_act_flag
     &TaskRecord::complete_pct_type,         // 10
     &TaskRecord::task_type,
     &TaskRecord::duration_type,
@@ -217,36 +236,101 @@ inline constexpr std::array<xer_field_slot<TaskRecord>, 61> kTaskXerFields = {
     &TaskRecord::act_end_date,              // 30
     &TaskRecord::late_start_date,
     &TaskRecord::late_end_date,
-    &TaskRecord::expect_end_date,
+    not_stored{},                           // expect_end_date
     &TaskRecord::early_start_date,
     &TaskRecord::early_end_date,            // 35
     &TaskRecord::restart_date,
     &TaskRecord::reend_date,
     &TaskRecord::target_start_date,
     &TaskRecord::target_end_date,
-    &TaskRecord::review_end_date,           // 40
+    not_stored{},                           // 40 review_end_date
     &TaskRecord::rem_late_start_date,
     &TaskRecord::rem_late_end_date,
     &TaskRecord::cstr_type,
     &TaskRecord::priority_type,
-    &TaskRecord::guid,                      // 45
-    &TaskRecord::tmpl_guid,
-    &TaskRecord::cstr_date2,
-    &TaskRecord::cstr_type2,
+    not_stored{},                           // 45 guid
+    not_stored{},                           // tmpl_guid
+    not_stored{},                           // cstr_date2
+    not_stored{},                           // cstr_type2
     &TaskRecord::float_path,
-    &TaskRecord::float_path_order,          // 50
+    not_stored{},                           // 50 float_path_order
     &TaskRecord::act_this_per_work_qty,
     &TaskRecord::act_this_per_equip_qty,
     &TaskRecord::driving_path_flag,
-    &TaskRecord::suspend_date,
-    &TaskRecord::resume_date,               // 55
-    &TaskRecord::external_early_start_date,
-    &TaskRecord::external_late_end_date,
+    not_stored{},                           // suspend_date
+    not_stored{},                           // 55 resume_date
+    not_stored{},                           // external_early_start_date
+    not_stored{},                           // external_late_end_date
     &TaskRecord::update_date,
     &TaskRecord::update_user,
     &TaskRecord::create_date,               // 60
     &TaskRecord::create_user,
 };
 static_assert(EachMemberOnce(kTaskXerFields));
+
+inline constexpr std::array<xer_field_slot<TaskOptionalValues>, 61> kTaskOptionalXerFields = {
+    not_stored{},                           // task_id
+    not_stored{},                           // proj_id
+    not_stored{},                           // wbs_id
+    not_stored{},                           // clndr_id
+    &TaskOptionalValues::est_wt,            // 5
+    not_stored{},                           // phys_complete_pct
+    &TaskOptionalValues::rev_fdbk_flag,
+    &TaskOptionalValues::lock_plan_flag,
+    &TaskOptionalValues::auto_compute_act_flag,
+    not_stored{},                           // 10 complete_pct_type
+    not_stored{},                           // task_type
+    not_stored{},                           // duration_type
+    not_stored{},                           // review_type
+    not_stored{},                           // status_code
+    not_stored{},                           // 15 task_code
+    not_stored{},                           // task_name
+    not_stored{},                           // rsrc_id
+    not_stored{},                           // total_float_hr_cnt
+    not_stored{},                           // free_float_hr_cnt
+    not_stored{},                           // 20 remain_drtn_hr_cnt
+    not_stored{},                           // act_work_qty
+    not_stored{},                           // remain_work_qty
+    not_stored{},                           // target_work_qty
+    not_stored{},                           // target_drtn_hr_cnt
+    not_stored{},                           // 25 target_equip_qty
+    not_stored{},                           // act_equip_qty
+    not_stored{},                           // remain_equip_qty
+    not_stored{},                           // cstr_date
+    not_stored{},                           // act_start_date
+    not_stored{},                           // 30 act_end_date
+    not_stored{},                           // late_start_date
+    not_stored{},                           // late_end_date
+    &TaskOptionalValues::expect_end_date,
+    not_stored{},                           // early_start_date
+    not_stored{},                           // 35 early_end_date
+    not_stored{},                           // restart_date
+    not_stored{},                           // reend_date
+    not_stored{},                           // target_start_date
+    not_stored{},                           // target_end_date
+    &TaskOptionalValues::review_end_date,   // 40
+    not_stored{},                           // rem_late_start_date
+    not_stored{},                           // rem_late_end_date
+    not_stored{},                           // cstr_type
+    not_stored{},                           // priority_type
+    &TaskOptionalValues::guid,              // 45
+    &TaskOptionalValues::tmpl_guid,
+    &TaskOptionalValues::cstr_date2,
+    &TaskOptionalValues::cstr_type2,
+    not_stored{},                           // float_path
+    &TaskOptionalValues::float_path_order,  // 50
+    not_stored{},                           // act_this_per_work_qty
+    not_stored{},                           // act_this_per_equip_qty
+    not_stored{},                           // driving_path_flag
+    &TaskOptionalValues::suspend_date,
+    &TaskOptionalValues::resume_date,       // 55
+    &TaskOptionalValues::external_early_start_date,
+    &TaskOptionalValues::external_late_end_date,
+    not_stored{},                           // update_date
+    not_stored{},                           // update_user
+    not_stored{},                           // 60 create_date
+    not_stored{},                           // create_user
+};
+static_assert(EachMemberOnce(kTaskOptionalXerFields));
 
 }  // namespace varnholt

@@ -7,9 +7,14 @@
 #include "model/records/ProjectRecord.h"
 #include "model/records/TaskPredRecord.h"
 #include "model/records/TaskRecord.h"
+#include "model/records/TaskRsrcRecord.h"
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
 #include <map>
 #include <memory>
 #include <string>
@@ -38,13 +43,24 @@ std::string ScheduleText() {
                 "\t2020-02-" + (day < 10 ? "0" : "") + std::to_string(day) + " 08:00\t2020-03-" +
                 (day < 10 ? "0" : "") + std::to_string(day) + " 17:00" + extra + "\n";
     };
-    for (int id = 0; id < 5000; ++id) task_row(id, "");
+    for (int id = 0; id < 5000; ++id) {
+        task_row(id, "");
+        // Lines that are not rows, and CR LF line ends, inside a run of rows.
+        if (id % 997 == 0) text += "\n%X\tnot a row\n";
+        if (id % 1999 == 0) text.insert(text.size() - 1, "\r");
+    }
     text += "%F\ttotal_float_hr_cnt\tstatus_code\n";  // adds to the field list of the rows after it
     for (int id = 5000; id < 8400; ++id) task_row(id, "\t" + std::to_string(id % 50 - 10) + "\tTK_Active");
     text += "%T\tTASKPRED\n%F\ttask_pred_id\ttask_id\tpred_task_id\tpred_type\tlag_hr_cnt\n";
     for (int id = 0; id < 9000; ++id) {
         text += "%R\t" + std::to_string(id) + "\t" + std::to_string(id % 8100 + 1) + "\t" + std::to_string((id * 7) % 8100 + 1) +
                 "\tPR_FS\t" + std::to_string(id % 5) + "\n";
+    }
+    text += "%T\tRSRC\n%F\trsrc_id\trsrc_short_name\trsrc_name\n%R\t1\tR1\tCrew\n";
+    text += "%T\tTASKRSRC\n%F\ttaskrsrc_id\ttask_id\tproj_id\trsrc_id\ttarget_qty\tot_factor\n";
+    for (int id = 0; id < 6000; ++id) {
+        text += "%R\t" + std::to_string(id) + "\t" + std::to_string(id % 8200 + 1) + "\t1\t1\t" + std::to_string(id % 90) +
+                (id % 4 == 0 ? "\t1.5" : "") + "\n";
     }
     return text;
 }
@@ -77,7 +93,12 @@ std::vector<std::wstring> Describe(const Document_xer& doc) {
     std::vector<std::wstring> lines;
     for (const auto& task : doc.Tasks()) {
         for (std::wstring& text : FieldTexts(*task)) lines.push_back(L"task " + std::move(text));
-        std::wstring links = L"links wbs " + place(wbs_places, task->wbs) + L" project " + place(projects, task->project);
+        std::wstring links = L"links order " + task->load_order.to_string() + L" wbs " + place(wbs_places, task->wbs) +
+                             L" project " + place(projects, task->project);
+        for (const TaskRsrcRecord* assignment : task->assignments) {
+            links += L" a" + assignment->taskrsrc_id.to_string() + L"=" + assignment->target_qty.to_string() + L"/" +
+                     assignment->Details().ot_factor.to_string() + (assignment->details != nullptr ? L"+" : L"-");
+        }
         for (const TaskPredRecord* pred : task->predecessors) links += L" p" + place(preds, pred);
         for (const TaskPredRecord* succ : task->successors) links += L" s" + place(preds, succ);
         lines.push_back(std::move(links));
@@ -101,10 +122,11 @@ TEST(ParallelLoad, OneThreadAndSeveralReadTheSame) {
     ASSERT_TRUE(one.LoadBytes(text));
     ASSERT_EQ(one.Tasks().size(), 8400u);
     ASSERT_EQ(one.TaskPreds().size(), 9000u);
+    ASSERT_EQ(one.TaskRsrcs().size(), 6000u);
     EXPECT_EQ(one.Tasks()[3]->task_name.text, L"Caf\u00E9 3");
     EXPECT_EQ(one.Tasks()[4]->task_name.text, L"Caf\u00E9 4");
     const std::vector<std::wstring> expected = Describe(one);
-    for (const unsigned threads : {4u}) {
+    for (const unsigned threads : {3u, 8u}) {
         SCOPED_TRACE(threads);
         Document_xer several;
         several.SetLoadThreads(threads);
@@ -113,6 +135,28 @@ TEST(ParallelLoad, OneThreadAndSeveralReadTheSame) {
         ASSERT_EQ(got.size(), expected.size());
         for (std::size_t i = 0; i < got.size(); ++i) ASSERT_EQ(got[i], expected[i]) << "line " << i;
     }
+}
+
+// Opening the file reads through a buffer whose text is given back as the records are made.
+TEST(ParallelLoad, OpeningTheFileReadsWhatItsBytesRead) {
+    CaptionCatalog::Instance().ChooseLanguage(L"ENU");
+    const std::string text = ScheduleText();
+    Document_xer from_bytes;
+    from_bytes.SetLoadThreads(1);
+    ASSERT_TRUE(from_bytes.LoadBytes(text));
+    const std::vector<std::wstring> expected = Describe(from_bytes);
+
+    const std::filesystem::path path =
+        std::filesystem::temp_directory_path() / ("varnholt_parallel_load_" + std::to_string(::getpid()) + ".xer");
+    std::ofstream(path, std::ios::binary) << text;
+    for (const unsigned threads : {1u, 8u}) {
+        SCOPED_TRACE(threads);
+        Document_xer opened;
+        opened.SetLoadThreads(threads);
+        ASSERT_TRUE(opened.Open(std::filesystem::path(path).wstring()));
+        EXPECT_TRUE(Describe(opened) == expected);
+    }
+    std::filesystem::remove(path);
 }
 
 }  // namespace

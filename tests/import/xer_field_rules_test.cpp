@@ -91,8 +91,8 @@ TEST(XerFieldRules, ActivityDurationsDatesAndFloatPaths) {
     EXPECT_EQ(task.float_path.blank, 1);
     EXPECT_EQ(task.float_path.null_flag, 0);
     EXPECT_EQ(task.float_path.to_string(), L"");
-    EXPECT_EQ(task.float_path_order.value, 3);
-    EXPECT_EQ(task.float_path_order.blank, 0);
+    EXPECT_EQ(task.OptionalValues().float_path_order.value, 3);
+    EXPECT_EQ(task.OptionalValues().float_path_order.blank, 0);
     EXPECT_EQ(task.update_user.null_flag, 1) << "empty update_user: left as created";
     EXPECT_EQ(task.create_user.text, L"");
 }
@@ -106,12 +106,12 @@ TEST(XerFieldRules, TextsFlagsAndEnumerations) {
     xer_parser::set_task_field(task, 11, L"not a type");               // task_type
     xer_parser::set_task_field(task, 13, L"RV_Anything");              // review_type: dropped
     EXPECT_EQ(task.task_name.text, L"Pour \"deck\" slab");
-    EXPECT_TRUE(task.rev_fdbk_flag.as_bool());
-    EXPECT_FALSE(task.lock_plan_flag.as_bool()) << "only an upper-case Y is yes";
+    EXPECT_TRUE(task.OptionalValues().rev_fdbk_flag.as_bool());
+    EXPECT_FALSE(task.OptionalValues().lock_plan_flag.as_bool()) << "only an upper-case Y is yes";
     EXPECT_EQ(task.status_code.value, 1);
     EXPECT_EQ(task.status_code.null_flag, 0);
     EXPECT_EQ(task.task_type.value, 0) << "unknown text takes the fallback";
-    EXPECT_EQ(task.review_status.null_flag, 1);
+    EXPECT_EQ(task.OptionalValues().review_status.null_flag, 1);
 
     ProjectRecord project;
     xer_parser::set_project_field(project, 45, L"TT_\"\"x\"\"");  // def_task_type: plain text
@@ -159,7 +159,7 @@ TEST(XerFieldRules, ResourceAssignmentsRolesAndShifts) {
     xer_parser::set_taskrsrc_field(assignment, 9, L"Senior");   // skill_level: text here
     xer_parser::set_taskrsrc_field(assignment, 27, L"2020-01-01 08:00");  // act_start_date: dropped
     xer_parser::set_taskrsrc_field(assignment, 12, L"40");      // target_qty
-    EXPECT_EQ(assignment.skill_level.text, L"Senior");
+    EXPECT_EQ(assignment.Details().skill_level.text, L"Senior");
     EXPECT_DOUBLE_EQ(assignment.target_qty.value, 40);
 
     RsrcRoleRecord resource_role;
@@ -177,6 +177,22 @@ TEST(XerFieldRules, ResourceAssignmentsRolesAndShifts) {
     ASSERT_EQ(doc.Shifts().size(), 1U);
     EXPECT_EQ(doc.Shifts()[0]->shift_id.value, 12U);
     EXPECT_EQ(doc.Shifts()[0]->shift_name.text, L"Day \"A\"");
+}
+
+// The block of rarely given assignment values is made by the first of its own values only.
+TEST(XerFieldRules, AssignmentDetailsMadeByTheirOwnValues) {
+    TaskRsrcRecord assignment;
+    xer_parser::set_taskrsrc_field(assignment, 27, L"2020-01-01 08:00");  // act_start_date: dropped
+    xer_parser::set_taskrsrc_field(assignment, 12, L"40");                // target_qty: the record's
+    xer_parser::set_taskrsrc_field(assignment, 36, L"COST_PER_QTY2");     // rate_type: the record's
+    EXPECT_EQ(assignment.details, nullptr);
+    EXPECT_EQ(assignment.Details().cost_per_qty_source_type.text, L"ST_Rsrc");
+    EXPECT_TRUE(assignment.Details().rollup_dates_flag.as_bool());
+    xer_parser::set_taskrsrc_field(assignment, 21, L"1.5");  // ot_factor
+    ASSERT_NE(assignment.details, nullptr);
+    EXPECT_DOUBLE_EQ(assignment.Details().ot_factor.value, 1.5);
+    EXPECT_EQ(assignment.Details().cost_per_qty_source_type.text, L"ST_Rsrc") << "defaults as before";
+    EXPECT_EQ(assignment.rate_type.text, L"COST_PER_QTY2");
 }
 
 TEST(XerFieldRules, CodesMemosAndUserFields) {

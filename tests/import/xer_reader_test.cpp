@@ -230,7 +230,7 @@ TEST(XerReader, SurvivesGarbageAndHugeLines) {
     EXPECT_EQ(doc.Tasks()[0]->task_name.text.size(), long_name.size());
 }
 
-// An activity record is some 6 KB, its shortest row line 3 bytes: a flood of bare row lines
+// An activity record is some 2 KB, its shortest row line 3 bytes: a flood of bare row lines
 // is refused, while rows of a real export's length fit the same allowance.
 TEST(XerReader, RefusesFloodsOfBareRowLines) {
     const document::xer_limits limits{64, 1 << 20};
@@ -242,6 +242,7 @@ TEST(XerReader, RefusesFloodsOfBareRowLines) {
     EXPECT_EQ(refused.status.error, xer_error::too_large);
     EXPECT_GT(refused.status.line, 100U);
     EXPECT_LT(refused.status.line, 2003U);
+    EXPECT_TRUE(flooded.Tasks().empty()) << "a refused read makes no record";
 
     std::string field_line = "%F";
     for (int field = 1; field <= 61; ++field) field_line += "\tf" + std::to_string(field);

@@ -154,10 +154,10 @@ TEST_F(TaskSheetTest, FlagsEnumerationsAndTexts) {
     const TaskRecord& second = *doc->Tasks()[1];
     EXPECT_EQ(first.task_name.text, L"Pr\u00FCfung \u2014 Fundament") << "names are decoded as UTF-8";
     EXPECT_TRUE(first.critical_flag.as_bool());
-    EXPECT_FALSE(first.lock_plan_flag.as_bool()) << "only the exact text Y is yes";
+    EXPECT_FALSE(first.OptionalValues().lock_plan_flag.as_bool()) << "only the exact text Y is yes";
     EXPECT_FALSE(first.driving_path_flag.as_bool());
-    EXPECT_FALSE(first.rev_fdbk_flag.as_bool());
-    EXPECT_EQ(first.rev_fdbk_flag.null_flag, 0) << "an empty flag cell still gives a value";
+    EXPECT_FALSE(first.OptionalValues().rev_fdbk_flag.as_bool());
+    EXPECT_EQ(first.OptionalValues().rev_fdbk_flag.null_flag, 0) << "an empty flag cell still gives a value";
     EXPECT_FALSE(second.critical_flag.as_bool());
     EXPECT_EQ(first.status_code.value, 1) << "by code";
     EXPECT_EQ(second.status_code.value, 0) << "by caption";

@@ -51,7 +51,7 @@ TEST_F(BuiltInFiltersTest, EachPassesTheActivitiesItNames) {
         task->critical_flag = s_bool(sketch.critical);
         task->driving_path_flag = s_bool(sketch.driving);
         task->cstr_type = s_constraint_type(sketch.constraint);
-        task->cstr_type2 = s_constraint_type(sketch.second_constraint);
+        task->EnsureOptionalValues().cstr_type2 = s_constraint_type(sketch.second_constraint);
         task->total_float_hr_cnt = s_dur(sketch.total_float);
     }
     const std::map<std::int32_t, std::vector<std::wstring>> expected = {

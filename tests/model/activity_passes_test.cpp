@@ -145,8 +145,8 @@ TEST_F(ActivityPasses, DurationsCountWorkingHoursLessSuspensions) {
         task->act_start_date = c.act_start;
         task->restart_date = c.progress;
         task->reend_date = Day(7, 17);
-        task->suspend_date = c.suspend;
-        task->resume_date = c.resume;
+        task->EnsureOptionalValues().suspend_date = c.suspend;
+        task->EnsureOptionalValues().resume_date = c.resume;
         task->ComputeDerived();
         EXPECT_DOUBLE_EQ(task->total_drtn_hr_cnt.value, c.total);
         EXPECT_DOUBLE_EQ(task->act_drtn_hr_cnt.value, c.actual);

@@ -59,7 +59,7 @@ protected:
         activity->remain_drtn_hr_cnt = s_dur(8.0);
         activity->start_date = testing_support::Day(3);
         activity->cstr_date = testing_support::Day(4);
-        activity->cstr_date2 = testing_support::Day(14);
+        activity->EnsureOptionalValues().cstr_date2 = testing_support::Day(14);
         row = std::make_unique<ActivityRow>(activity);
         master.selected = row.get();
         view = MakeView<ActivityDetailView>(kActivityTabs);

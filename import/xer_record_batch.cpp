@@ -1,9 +1,9 @@
-// xer_record_target.cpp - ties each table id to its record factory and field setter.
+// xer_record_batch.cpp - ties each table id to its record factory and field setter.
 //
-// The record travels as void*, but only between the two functions that one binding row
+// The record travels as void*, but only between the functions that one binding row
 // instantiates for the same record type, so it is never read as another type.
 
-#include "import/xer_record_target.h"
+#include "import/xer_record_batch.h"
 
 #include "import/xer_parser.h"
 #include "model/Document.h"
@@ -29,32 +29,38 @@
 #include "model/records/UdfTypeRecord.h"
 
 #include <array>
-#include <cassert>
+#include <memory>
+#include <utility>
 
 namespace varnholt::document {
 
-namespace {
-
-struct table_binding {
+struct xer_table_binding {
     varnholt::xer_table table;
     std::size_t record_size;
-    void* (*create)(Document& doc);
+    void* (*make)();
     void (*set)(void* record, int field_id, std::wstring_view text);
+    void (*hand_to)(Document& doc, void* record);  // takes the record, even when it throws
+    void (*destroy)(void* record) noexcept;
 };
 
-template <class Record, Record* (Document::*Factory)(), void (*Set)(Record&, int, std::wstring_view)>
-constexpr table_binding bind(varnholt::xer_table table) {
-    return {table, sizeof(Record), [](Document& doc) -> void* { return (doc.*Factory)(); },
+namespace {
+
+template <class Record, Record* (Document::*Factory)(std::unique_ptr<Record>),
+          void (*Set)(Record&, int, std::wstring_view)>
+constexpr xer_table_binding bind(varnholt::xer_table table) {
+    return {table, sizeof(Record), []() -> void* { return std::make_unique<Record>().release(); },
             [](void* record, int field_id, std::wstring_view text) {
                 Set(*static_cast<Record*>(record), field_id, text);
-            }};
+            },
+            [](Document& doc, void* record) { (doc.*Factory)(std::unique_ptr<Record>(static_cast<Record*>(record))); },
+            [](void* record) noexcept { std::default_delete<Record>()(static_cast<Record*>(record)); }};
 }
 
 using X = varnholt::xer_table;
 using P = xer_parser;
 using D = Document;
 
-constexpr std::array<table_binding, kXerTableCount> kBindings = {
+constexpr std::array<xer_table_binding, kXerTableCount> kBindings = {
     bind<ActvCodeRecord, &D::NewActvCode, &P::set_actvcode_field>(X::ACTVCODE),
     bind<ActvTypeRecord, &D::NewActvType, &P::set_actvtype_field>(X::ACTVTYPE),
     bind<TaskActvRecord, &D::NewTaskActv, &P::set_taskactv_field>(X::TASKACTV),
@@ -95,21 +101,58 @@ constexpr bool bindings_in_id_order() {
 }
 static_assert(bindings_in_id_order(), "the bindings are indexed by table id - 1");
 
-const table_binding* binding_of(varnholt::xer_table table) {
+const xer_table_binding* binding_of(varnholt::xer_table table) {
     const auto index = static_cast<std::size_t>(table);
     return index >= 1 && index <= kBindings.size() ? &kBindings[index - 1] : nullptr;
 }
 
 }  // namespace
 
-xer_record_target xer_record_target::create(Document& doc, varnholt::xer_table table) {
-    const table_binding* binding = binding_of(table);
-    if (binding == nullptr) return {};
-    return {binding->create(doc), binding->set};
+xer_record_batch::xer_record_batch(varnholt::xer_table table) : m_binding(binding_of(table)) {}
+
+xer_record_batch::xer_record_batch(xer_record_batch&& other) noexcept
+    : m_binding(other.m_binding), m_records(std::exchange(other.m_records, {})) {}
+
+xer_record_batch& xer_record_batch::operator=(xer_record_batch&& other) noexcept {
+    if (this != &other) {
+        destroy_all();
+        m_binding = other.m_binding;
+        m_records = std::exchange(other.m_records, {});
+    }
+    return *this;
 }
 
-std::size_t xer_record_target::record_size(varnholt::xer_table table) {
-    const table_binding* binding = binding_of(table);
+xer_record_batch::~xer_record_batch() { destroy_all(); }
+
+void xer_record_batch::destroy_all() noexcept {
+    for (void* record : m_records) m_binding->destroy(record);
+    m_records.clear();
+}
+
+void xer_record_batch::add() {
+    if (m_binding == nullptr) return;
+    m_records.push_back(nullptr);  // the place first, so a record made is always owned
+    m_records.back() = m_binding->make();
+}
+
+void xer_record_batch::set(int field_id, std::wstring_view text) const {
+    if (m_binding != nullptr && !m_records.empty()) m_binding->set(m_records.back(), field_id, text);
+}
+
+void xer_record_batch::hand_to(Document& doc) {
+    std::size_t handed = 0;
+    try {
+        for (; handed < m_records.size(); ++handed) m_binding->hand_to(doc, m_records[handed]);
+    } catch (...) {
+        // The record that failed was taken (and freed) with the rest of its call.
+        m_records.erase(m_records.begin(), m_records.begin() + static_cast<std::ptrdiff_t>(handed) + 1);
+        throw;
+    }
+    m_records.clear();
+}
+
+std::size_t xer_record_batch::record_size(varnholt::xer_table table) {
+    const xer_table_binding* binding = binding_of(table);
     return binding != nullptr ? binding->record_size : 0;
 }
 
