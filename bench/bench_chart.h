@@ -2,6 +2,7 @@
 // the bar the chart draws for each activity.
 #pragma once
 
+#include "columns/field_ids.h"
 #include "layouts/ActivityLayout.h"
 #include "layouts/FilterSelection.h"
 #include "layouts/GanttBarSet.h"
@@ -31,7 +32,7 @@ inline void BindChart(view::GanttView& chart, document::Document& doc, view::Lay
 
 // The current bar of every activity, start to finish, with the activity's name to its right.
 inline GanttBar& AddCurrentBar(GanttBarSet& bars) {
-    GanttBar& bar = bars.AddBar(L"current", 82, 70, true, false);
+    GanttBar& bar = bars.AddBar(L"current", kStartField, kFinishField, true, false);
     bar.mid_rect = std::make_unique<GanttBarShape>();
     bar.mid_rect->shape = 1;
     bar.filter = std::make_unique<FilterSelection>(0);

@@ -6,6 +6,7 @@
 // Usage: gantt_bench FILE.xer [FILE.xer ...]   (files from xer_generator, for example)
 
 #include "app/draw/OffscreenPaint.h"
+#include "bench/bench_timing.h"
 #include "columns/ColumnCatalog.h"
 #include "import/Document_xer.h"
 #include "layouts/GanttBarSet.h"
@@ -18,7 +19,6 @@
 #include "views/gantt/GanttView.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -66,18 +66,6 @@ private:
     std::vector<std::unique_ptr<Row>> m_rows;
 };
 
-// The best of `runs` timings in milliseconds: the figure least disturbed by the machine.
-template <class Work>
-double BestMs(int runs, Work work) {
-    double best = 1e300;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        best = std::min(best, std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-    }
-    return best;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -105,7 +93,7 @@ int main(int argc, char** argv) {
             chart.SetDocument(&doc);
             chart.SetLayout(&layout);
             chart.SetCompanion(&table);
-            const double update = BestMs(5, [&] { chart.Update(); });
+            const double update = bench::BestOf(5, [&] { chart.Update(); });
 
             // The chart's pane of a 1920 x 1080 window beside the table, scrolled to the middle.
             const RectF pane{0.0f, 0.0f, 1200.0f, 1000.0f};
@@ -115,7 +103,7 @@ int main(int argc, char** argv) {
             const auto oy = static_cast<std::int32_t>(std::max(0.0f, chart.GetHeight() / 2 - pane.height / 2));
             dc.SetOrigin(ox, oy);
             dc.SetDevice(&backend);
-            const double paint = BestMs(5, [&] {
+            const double paint = bench::BestOf(5, [&] {
                 backend.Clear();
                 chart.Draw(pane);
             });

@@ -14,6 +14,7 @@
 #include "bench/bench_chart.h"
 #include "bench/bench_panes.h"
 #include "bench/bench_timing.h"
+#include "columns/field_ids.h"
 #include "layouts/ActivityLayout.h"
 #include "views/core/RowList.h"
 #include "views/gantt/GanttView.h"
@@ -40,7 +41,7 @@ constexpr int kRuns = 30;
 void ShapeLayout(ActivityLayout& layout) {
     bench::SetColumns(layout, {{130, 90.0f}, {132, 250.0f}, {82, 90.0f}, {70, 90.0f}, {85, 80.0f}, {147, 100.0f},
                                {100001, 100.0f}, {100002, 80.0f}, {500001, 90.0f}});
-    layout.GetGroupSortBy()->AddGroupBy(152).include_all = true;  // the WBS path
+    layout.GetGroupSortBy()->AddGroupBy(kActivityWbsField).include_all = true;
     bench::AddCurrentBar(*layout.GetGanttBars());
     layout.GetTimescale()->unit = 5;
 }

@@ -10,6 +10,7 @@
 #include "app/draw/OffscreenPaint.h"
 #include "bench/bench_timing.h"
 #include "columns/ColumnCatalog.h"
+#include "columns/field_ids.h"
 #include "layouts/ActivityLayout.h"
 #include "layouts/layout_records.h"
 #include "shell/print/ViewPrintMeasure.h"
@@ -29,8 +30,6 @@ namespace {
 using namespace varnholt;
 using bench::BestOf;
 
-constexpr std::int32_t kWbsPathColumn = 152;
-
 // A4 at 600 dpi, the screen at 96.
 constexpr print::PaperMeasures kA4{210, 297, 4961, 7016, 600, 600, 96, 96};
 
@@ -42,7 +41,7 @@ void Run(const char* path, OffscreenPainter& painter) {
 
     ActivityLayout layout;
     bench::SetColumns(layout, {{130, 90.0f}, {132, 250.0f}, {82, 90.0f}, {70, 90.0f}, {85, 80.0f}, {147, 100.0f}});
-    layout.GetGroupSortBy()->AddGroupBy(kWbsPathColumn).include_all = true;
+    layout.GetGroupSortBy()->AddGroupBy(kActivityWbsField).include_all = true;
     layout.GetTimescale()->unit = 4;
     view::ActivityTableView table;
     bench::ListTable(table, doc, layout);

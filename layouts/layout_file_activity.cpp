@@ -4,6 +4,7 @@
 
 #include "layouts/LayoutStore.h"
 
+#include "columns/field_ids.h"
 #include "layouts/ActivityLayout.h"
 #include "layouts/column_files.h"
 #include "layouts/layout_file_parts.h"
@@ -13,8 +14,6 @@ namespace varnholt {
 namespace {
 
 using namespace layout_file;
-
-constexpr std::uint32_t kActivityWbsColumn = 152;  // the activity's WBS, which "PROJWBS" joins to
 
 // A group-by names its column by field name, else by caption, else by the join to the WBS,
 // else by its "fieldname"; a child that names none is skipped.
@@ -28,7 +27,7 @@ void ReadActivityGroupBys(GroupSortBy& target, const data_node* group_bys) {
         } else if (const auto title = Property(*child, L"column_title")) {
             def = catalog.FindActivityByCaption(*title);
         } else if (const auto join = Property(*child, L"join_path"); join && *join == L"PROJWBS") {
-            def = catalog.FindActivityByColumnId(kActivityWbsColumn);
+            def = catalog.FindActivityByColumnId(static_cast<std::uint32_t>(kActivityWbsField));
         }
         if (def == nullptr) {
             if (const auto field = Property(*child, L"fieldname"))

@@ -29,11 +29,6 @@
 
 namespace varnholt::view {
 
-namespace {
-
-
-}  // namespace
-
 const GroupBy* ActivityTableView::GetGroupBy(std::int32_t level) const {
     Layout* layout = GetLayout();
     ColumnSet* columns = layout != nullptr ? layout->GetTaskView() : nullptr;

@@ -15,7 +15,6 @@
 namespace varnholt::view {
 namespace {
 
-
 // A date without value, or the shared null value standing in for one.
 bool IsEmptyDate(const s_val& value) {
     return s_val::is_null_value(&value) || value.null_flag != 0;
