@@ -181,8 +181,8 @@ TEST(XerReader, TextEndsAtTheFirstZeroByte) {
     EXPECT_EQ(doc.Tasks()[0]->task_code.text, L"A");
 }
 
-// Each record of a known table is created and filled straight away, so a file cut anywhere
-// gives the records of its whole lines and what the cut line held.
+// Every row line of a known table makes a record, the last one cut or not, so a file cut
+// anywhere gives the records of its whole lines and what the cut line held.
 TEST(XerReader, ReadsEveryPrefixOfATruncatedFile) {
     const std::string text = WithHeader({
         "%T\tTASK", "%F\ttask_id\tproj_id\ttask_name", "%R\t1\t7\tFirst", "%R\t2\t7\tSecond",
