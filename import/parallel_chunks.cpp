@@ -6,6 +6,7 @@
 #include <atomic>
 #include <exception>
 #include <mutex>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -37,7 +38,14 @@ void run_chunks(std::size_t count, unsigned threads, const std::function<void(st
     {
         std::vector<std::jthread> workers;
         workers.reserve(helpers);
-        for (unsigned i = 0; i < helpers; ++i) workers.emplace_back(work);
+        for (unsigned i = 0; i < helpers; ++i) {
+            // A system out of threads gets fewer helpers, down to none: the work is the same.
+            try {
+                workers.emplace_back(work);
+            } catch (const std::system_error&) {
+                break;
+            }
+        }
         work();
     }  // the workers join here
     if (first_error) std::rethrow_exception(first_error);

@@ -14,7 +14,7 @@ namespace varnholt::document {
 [[nodiscard]] unsigned threads_for(unsigned requested, std::size_t work, std::size_t work_per_thread);
 
 // Calls `chunk(i)` for every i below `count`, on `threads` threads (the caller's one among
-// them). The first exception a chunk throws is thrown here once every thread has stopped;
+// them), or on fewer when the system cannot start that many. The first exception a chunk throws is thrown here once every thread has stopped;
 // chunks not yet started are then skipped.
 void run_chunks(std::size_t count, unsigned threads, const std::function<void(std::size_t)>& chunk);
 

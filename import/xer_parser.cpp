@@ -289,6 +289,9 @@ private:
         const auto table = static_cast<varnholt::xer_table>(m_table->table_id);
         if (!charge(xer_record_batch::record_size(table))) return;
         if (!m_run_open) {
+            // Each run keeps its own copy of the field ids, so it is charged like the rows:
+            // field lines between single rows would otherwise cost the square of their count.
+            if (!charge(sizeof(pending_rows::run) + m_table->fields.size() * sizeof(int))) return;
             pending_rows::run& run = m_rows.runs.emplace_back();
             run.table = table;
             for (const auto& field : m_table->fields) run.field_ids.push_back(field->id);

@@ -5,6 +5,7 @@
 
 #include "model/records/CalendarRecord.h"
 #include "model/records/ProjectRecord.h"
+#include "model/records/TaskPredRecord.h"
 #include "model/records/TaskRecord.h"
 
 #include <gtest/gtest.h>
@@ -181,8 +182,8 @@ TEST(XerReader, TextEndsAtTheFirstZeroByte) {
     EXPECT_EQ(doc.Tasks()[0]->task_code.text, L"A");
 }
 
-// Each record of a known table is created and filled straight away, so a file cut anywhere
-// gives the records of its whole lines and what the cut line held.
+// Every row line of a known table makes a record, the last one cut or not, so a file cut
+// anywhere gives the records of its whole lines and what the cut line held.
 TEST(XerReader, ReadsEveryPrefixOfATruncatedFile) {
     const std::string text = WithHeader({
         "%T\tTASK", "%F\ttask_id\tproj_id\ttask_name", "%R\t1\t7\tFirst", "%R\t2\t7\tSecond",
@@ -255,6 +256,30 @@ TEST(XerReader, RefusesFloodsOfBareRowLines) {
     ReaderDocument real;
     ASSERT_TRUE(xer_parser::parse_bytes(real, export_text, limits).doc);
     EXPECT_EQ(real.Tasks().size(), 2000U);
+}
+
+// A field line between every two rows gives each row a longer field list than the last; such
+// a file is refused once its field lists outgrow the allowance, while the same lines with the
+// field lines first read.
+TEST(XerReader, RefusesFieldLinesBetweenEveryRow) {
+    const document::xer_limits limits{64, 1 << 20};
+    constexpr int kRows = 4000;
+    std::string interleaved = WithHeader({"%T\tTASKPRED"});
+    std::string fields_first = interleaved;
+    for (int row = 0; row < kRows; ++row) {
+        interleaved += "%F\tx\n%R\n";
+        fields_first += "%F\tx\n";
+    }
+    for (int row = 0; row < kRows; ++row) fields_first += "%R\n";
+
+    ReaderDocument read;
+    ASSERT_TRUE(xer_parser::parse_bytes(read, fields_first, limits).doc);
+    EXPECT_EQ(read.TaskPreds().size(), static_cast<std::size_t>(kRows));
+    ReaderDocument refused;
+    const auto result = xer_parser::parse_bytes(refused, interleaved, limits);
+    EXPECT_FALSE(result.doc);
+    EXPECT_EQ(result.status.error, xer_error::too_large);
+    EXPECT_TRUE(refused.TaskPreds().empty());
 }
 
 TEST(XerReader, ReadsOurSampleFile) {
