@@ -24,10 +24,6 @@ constexpr wxWindowID kFirstSubViewId = 101;
 constexpr wxWindowID kSecondSubViewId = 102;
 constexpr int kDetailsButtonTextHeight = 15;
 
-bool HasGantt(Category category) {
-    return category == Category::activities || category == Category::wbs || category == Category::projects;
-}
-
 }  // namespace
 
 view::View* CMainFrame::GetCurrentTableView() const {
@@ -53,12 +49,12 @@ void CMainFrame::DisplayCategory(Category category) {
     m_views->BindTable(category, *m_store);
     m_table_pane->SetContentView(m_views->Table(category));
 
-    if (HasGantt(category)) {
+    if (view::GanttView* chart = m_views->Gantt(category)) {
         if (!m_inner->IsSplit()) m_inner->ShowColumn();
         m_table_pane->SetPartner(m_gantt_pane);
         m_gantt_pane->SetPartner(m_table_pane);
         m_views->BindGantt(category, *m_store);
-        m_gantt_pane->SetContentView(m_views->Gantt(category));
+        m_gantt_pane->SetContentView(chart);
     } else if (m_inner->IsSplit()) {
         m_inner->HideColumn();
     }

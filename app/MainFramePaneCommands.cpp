@@ -16,15 +16,6 @@ namespace {
 // A splitter takes 0 as "the middle"; a sash at the very top is one pixel down.
 int SashPosition(std::int32_t sash) { return sash > 0 ? sash : 1; }
 
-bool IsTableOf(Category category, const view::View& table) {
-    switch (category) {
-    case Category::activities: return table.IsActivityTableView();
-    case Category::wbs: return table.IsWBSTableView();
-    case Category::projects: return table.IsProjectTableView();
-    default: return false;
-    }
-}
-
 }  // namespace
 
 // The details pane is the outer splitter's second row; it shows when the first row gives up
@@ -49,7 +40,7 @@ void CMainFrame::OnGoToProject(wxCommandEvent&) { GoToSelectedStart(Category::pr
 // Scrolls the chart so that the start of the selected row stands a little in from its left.
 void CMainFrame::GoToSelectedStart(Category category) {
     const view::View* table = m_table_pane->GetContentView();
-    if (!IsDocumentLoaded() || table == nullptr || !IsTableOf(category, *table)) return;
+    if (!IsDocumentLoaded() || table == nullptr || table != m_views->Table(category)) return;
     const std::int64_t date = GoToDate(table->GetSelectedRow(), category);
     if (date == 0) return;
     const view::View* chart = m_gantt_pane->GetContentView();

@@ -7,7 +7,6 @@
 #include "app/CMainFrame.h"
 #include "app/app_services.h"
 #include "app/recent_files.h"
-#include "app/registry.h"
 #include "app/schedule_drop_target.h"
 #include "shell/command_ids.h"
 #include "shell/string_ids.h"
@@ -32,8 +31,7 @@ bool VarnholtApp::OnInit() {
 }
 
 bool VarnholtApp::StartUp(const wxArrayString& arguments) {
-    const wxString code = ReadRegistryString(kProgramKey, kLanguageValue, wxString(kDefaultLanguageCode.data(), kDefaultLanguageCode.size()));
-    (void)ChooseStartUpLanguage(code.ToStdWstring());  // before any window reads a text or caption
+    (void)ChooseStartUpLanguage(StoredLanguageCode().ToStdWstring());  // before any window reads a text or caption
 
     if (!m_recent) m_recent = std::make_unique<wxFileHistory>(kRecentFileCount);
     LoadRecentFiles(*m_recent);

@@ -1,6 +1,9 @@
-// app_services.cpp - display scale, version and help.
+// app_services.cpp - display scale, version, stored language and help.
 
 #include "app/app_services.h"
+
+#include "app/registry.h"
+#include "shell/ui_text.h"
 
 #include <wx/dcscreen.h>
 #include <wx/log.h>
@@ -17,6 +20,10 @@ float GetDisplayScale() {
 std::array<int, 4> GetProgramVersion() {
     // The build sets the parts from the project's version.
     return {VARNHOLT_VERSION_MAJOR, VARNHOLT_VERSION_MINOR, VARNHOLT_VERSION_PATCH, VARNHOLT_VERSION_TWEAK};
+}
+
+wxString StoredLanguageCode() {
+    return ReadRegistryString(kProgramKey, kLanguageValue, wxString(kDefaultLanguageCode.data(), kDefaultLanguageCode.size()));
 }
 
 void OpenHelpPage() {

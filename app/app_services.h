@@ -1,6 +1,8 @@
 // app_services.h - small services of the application that other parts of the shell call: the
-// display scale, the program's version and the online help.
+// display scale, the program's version, the stored language and the online help.
 #pragma once
+
+#include <wx/string.h>
 
 #include <array>
 
@@ -12,6 +14,9 @@ namespace varnholt {
 
 // Major, minor, patch and tweak of this build's version.
 [[nodiscard]] std::array<int, 4> GetProgramVersion();
+
+// The interface language code stored for the next start; the default code when none is.
+[[nodiscard]] wxString StoredLanguageCode();
 
 // Opens the online help page in the default browser; a failure is not reported.
 void OpenHelpPage();

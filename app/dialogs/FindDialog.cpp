@@ -96,13 +96,9 @@ void FindDialog::OnShow(wxShowEvent& event) {
 
 void FindDialog::Restore() {
     m_down->SetValue(true);
-    FillFieldList();
     m_kind = SearchKindOfView(m_frame.GetCurrentTableView());
+    const std::vector<const ColumnDef*> fields = FillFieldList();
     if (!m_kind) return;
-    std::vector<const ColumnDef*> fields;
-    for (unsigned i = 0; i < m_fields->GetCount(); ++i) {
-        fields.push_back(FindSearchColumn(*m_kind, static_cast<std::uint32_t>(wxPtrToUInt(m_fields->GetClientData(i)))));
-    }
     const RestoredFind restored = RestoreFindChoices(m_frame.FindStates(), *m_kind, fields);
     m_whole_text->SetValue(restored.state.whole_text);
     m_match_case->SetValue(restored.state.match_case);
@@ -115,14 +111,13 @@ void FindDialog::Restore() {
 }
 
 // Every searchable column of the table, known by its id: captions from the file may repeat.
-void FindDialog::FillFieldList() {
+std::vector<const ColumnDef*> FindDialog::FillFieldList() {
     m_fields->Clear();
-    const std::optional<SearchKind> kind = SearchKindOfView(m_frame.GetCurrentTableView());
     const LayoutStore* store = m_frame.GetLayoutStore();
-    if (!kind || store == nullptr) return;
-    for (const ColumnDef* column : SearchableColumns(*kind, *store)) {
-        m_fields->Append(column->caption, wxUIntToPtr(column->column_id));
-    }
+    if (!m_kind || store == nullptr) return {};
+    std::vector<const ColumnDef*> columns = SearchableColumns(*m_kind, *store);
+    for (const ColumnDef* column : columns) m_fields->Append(column->caption, wxUIntToPtr(column->column_id));
+    return columns;
 }
 
 void FindDialog::ShowValueEditor(ColumnValueKind kind) {

@@ -13,6 +13,7 @@
 #include <wx/dialog.h>
 
 #include <optional>
+#include <vector>
 
 class wxButton;
 class wxCheckBox;
@@ -53,7 +54,8 @@ public:
 private:
     void BuildControls();
     void Restore();
-    void FillFieldList();
+    // Lists the columns of the kind shown (m_kind) and answers them in list order.
+    std::vector<const ColumnDef*> FillFieldList();
     void ShowValueEditor(ColumnValueKind kind);
     [[nodiscard]] std::optional<std::uint32_t> ChosenColumnId() const;
     void OnShow(wxShowEvent& event);

@@ -7,6 +7,7 @@
 #include "app/ribbon/RibbonGlyphs.h"
 #include "app/ribbon/RibbonStyleMenu.h"
 #include "shell/command_ids.h"
+#include "shell/timescale_choices.h"
 #include "shell/ui_text.h"
 
 #include <wx/bmpbuttn.h>
@@ -31,8 +32,6 @@ using ribbon::PanelDef;
 constexpr int kLayoutChoiceWidth = 150;
 constexpr int kTimescaleChoiceWidth = 108;
 constexpr int kSliderWidth = 80;
-constexpr int kZoomMin = 5;
-constexpr int kZoomMax = 300;
 constexpr int kZoomStep = 10;
 
 // Queued rather than processed on the spot, so that the control has finished its own handling
@@ -75,7 +74,7 @@ wxWindow* ZoomButton(wxWindow* parent, wxSlider* slider, Glyph glyph, int step) 
 }
 
 wxSizer* ZoomRow(wxWindow* parent, int id) {
-    auto* slider = new wxSlider(parent, id, kZoomMin, kZoomMin, kZoomMax, wxDefaultPosition,
+    auto* slider = new wxSlider(parent, id, kZoomMinimum, kZoomMinimum, kZoomMaximum, wxDefaultPosition,
                                 wxSize(kSliderWidth, -1), wxSL_HORIZONTAL);
     auto* row = new wxBoxSizer(wxHORIZONTAL);
     row->Add(ZoomButton(parent, slider, Glyph::zoom_out, -kZoomStep), 0, wxALIGN_CENTER_VERTICAL);
