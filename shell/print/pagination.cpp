@@ -2,7 +2,7 @@
 
 #include "shell/print/pagination.h"
 
-#include "shell/whole_numbers.h"
+#include "model/number_text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,7 +13,7 @@ namespace {
 // Below this the row height rounds to nothing and the quotients stop fitting an int.
 constexpr float kSmallestFitPercent = 1.0f;
 
-std::int32_t CeilToInt(double value) { return ToInt(std::ceil(value)); }
+std::int32_t CeilToInt(double value) { return truncate_to_int32(std::ceil(value)); }
 
 }  // namespace
 
@@ -29,7 +29,7 @@ bool ComputeColumnPageBreaks(std::span<const float> widths, float scale, std::in
     std::int64_t total = 0;
     const double pane_limit = static_cast<double>(pane_width) * scale;
     for (std::size_t index = 0; index < widths.size(); ++index) {
-        const std::int32_t w = ToInt(static_cast<double>(widths[index]) * scale);
+        const std::int32_t w = truncate_to_int32(static_cast<double>(widths[index]) * scale);
         total += w;
         if (w > width) return false;
         if (!all_columns && static_cast<double>(total) > pane_limit) {
@@ -54,19 +54,20 @@ bool ComputeColumnPageBreaks(std::span<const float> widths, float scale, std::in
 
 void ComputeRowPages(float header, float row_height, std::int64_t rows, std::int32_t height, RowPages& pages) {
     if (!(row_height > 0.0f) || rows <= 0) return;
-    const std::int32_t per_page = ToInt((static_cast<double>(height) - header) / row_height);
+    const std::int32_t per_page = truncate_to_int32((static_cast<double>(height) - header) / row_height);
     if (per_page <= 0) return;
     const std::int64_t count = (rows + per_page - 1) / per_page;
-    const std::int32_t rows_height = ToInt(static_cast<double>(row_height) * per_page);
-    const std::int32_t full_height = ToInt(header) + rows_height;
+    const std::int32_t rows_height = truncate_to_int32(static_cast<double>(row_height) * per_page);
+    const std::int32_t full_height = truncate_to_int32(header) + rows_height;
     const std::int64_t last_rows = rows - (count - 1) * per_page;
     for (std::int64_t page = 0; page < count; ++page) {
         RowPage& entry = pages[static_cast<std::int32_t>(page)];
-        entry.first = ToInt(static_cast<double>(page) * per_page);
-        entry.end = ToInt(static_cast<double>(entry.first) + per_page);
-        entry.y_offset = ToInt(static_cast<double>(page) * rows_height);
+        entry.first = truncate_to_int32(static_cast<double>(page) * per_page);
+        entry.end = truncate_to_int32(static_cast<double>(entry.first) + per_page);
+        entry.y_offset = truncate_to_int32(static_cast<double>(page) * rows_height);
         entry.height = page + 1 < count ? full_height
-                                        : ToInt(static_cast<double>(row_height) * static_cast<double>(last_rows) + header);
+                                        : truncate_to_int32(static_cast<double>(row_height) *
+                                                                static_cast<double>(last_rows) + header);
     }
 }
 
@@ -99,8 +100,8 @@ bool CountPrintPages(const PrintSettings& settings, PrintMeasure& measure, std::
         if (table && pagination.table_pages_across > 0) {
             const auto last = pagination.column_pages.find(pagination.table_pages_across - 1);
             const std::int32_t room = width - (last != pagination.column_pages.end() ? last->second.used_width : 0);
-            pagination.pages_across =
-                ToInt(static_cast<double>(pagination.table_pages_across) + CeilToInt((chart_width - room) / width));
+            pagination.pages_across = truncate_to_int32(static_cast<double>(pagination.table_pages_across) +
+                                                        CeilToInt((chart_width - room) / width));
             pagination.pages_down = pagination.table_pages_down;
         } else {
             pagination.pages_across = CeilToInt(chart_width / width);

@@ -2,7 +2,7 @@
 
 #include "shell/print/print_dialog_rules.h"
 
-#include "shell/whole_numbers.h"
+#include "model/number_text.h"
 
 #include <charconv>
 #include <cmath>
@@ -71,7 +71,7 @@ std::int32_t ParseLeadingInteger(std::wstring_view text) {
     if (error == std::errc::result_out_of_range) {
         return number.front() == '-' ? std::numeric_limits<std::int32_t>::min() : std::numeric_limits<std::int32_t>::max();
     }
-    return ToInt(static_cast<double>(value));
+    return truncate_to_int32(static_cast<double>(value));
 }
 
 std::wstring FormatMargin(double inches) {
@@ -88,7 +88,7 @@ std::optional<std::wstring> StepMargin(std::wstring_view text, std::int32_t delt
 }
 
 std::int32_t ShownScalePercent(float scale) {
-    return ToInt(std::floor(static_cast<double>(scale) * 100.0 + 0.5));
+    return truncate_to_int32(std::floor(static_cast<double>(scale) * 100.0 + 0.5));
 }
 
 float ScaleFromPercentText(std::wstring_view text) {
@@ -117,7 +117,7 @@ PixelRect PlaceSample(const ControlEdges& edges, float page_width, float page_he
 std::optional<MarginLines> PlaceMarginLines(const PixelRect& sample, const MarginInches& margins, float page_width,
                                             float page_height) {
     if (!(page_width > 0.0f) || !(page_height > 0.0f)) return std::nullopt;
-    const auto round = [](double value) { return ToInt(value + 0.5); };
+    const auto round = [](double value) { return truncate_to_int32(value + 0.5); };
     const double w = sample.width, h = sample.height;
     const std::int32_t right = sample.x + sample.width;
     const std::int32_t bottom = sample.y + sample.height;
