@@ -18,6 +18,7 @@
 #include "platform/user_paths.h"
 #include "rows/display_scale.h"
 #include "shell/command_ids.h"
+#include "shell/find_fields.h"
 #include "shell/string_ids.h"
 #include "shell/ui_text.h"
 
@@ -197,9 +198,7 @@ void CMainFrame::OnFindDialogDidClose(wxCommandEvent&) { DestroyFindDialog(); }
 // Ctrl+F opens the find dialog over a searchable table of an open schedule.
 void CMainFrame::OnCharHook(wxKeyEvent& event) {
     const bool ctrl_f = event.GetModifiers() == wxMOD_CONTROL && (event.GetKeyCode() == 'F' || event.GetKeyCode() == 'f');
-    const view::View* table = GetCurrentTableView();
-    const bool searchable = table != nullptr && (table->IsActivityTableView() || table->IsWBSTableView() ||
-                                                 table->IsProjectTableView() || table->IsResourceTableView());
+    const bool searchable = SearchKindOfView(GetCurrentTableView()).has_value();
     if (ctrl_f && !IsFilePageShown() && m_store != nullptr && m_store->GetDocument() != nullptr && searchable) {
         wxQueueEvent(this, new wxCommandEvent(wxEVT_MENU, IDC_BUTTON_FIND));
         return;
