@@ -15,6 +15,16 @@ constexpr float kSmallestFitPercent = 1.0f;
 
 std::int32_t CeilToInt(double value) { return truncate_to_int32(std::ceil(value)); }
 
+// Rows on one page under the header; 0 when not one fits or there are no rows to cut.
+std::int32_t RowsPerPage(float header, float row_height, std::int64_t rows, std::int32_t height) {
+    if (!(row_height > 0.0f) || rows <= 0) return 0;
+    return std::max(truncate_to_int32((static_cast<double>(height) - header) / row_height), 0);
+}
+
+std::int64_t RowPageCount(std::int64_t rows, std::int32_t per_page) {
+    return per_page > 0 ? (rows + per_page - 1) / per_page : 0;
+}
+
 }  // namespace
 
 std::int32_t Pagination::PageCount() const noexcept {
@@ -53,10 +63,9 @@ bool ComputeColumnPageBreaks(std::span<const float> widths, float scale, std::in
 }
 
 void ComputeRowPages(float header, float row_height, std::int64_t rows, std::int32_t height, RowPages& pages) {
-    if (!(row_height > 0.0f) || rows <= 0) return;
-    const std::int32_t per_page = truncate_to_int32((static_cast<double>(height) - header) / row_height);
+    const std::int32_t per_page = RowsPerPage(header, row_height, rows, height);
     if (per_page <= 0) return;
-    const std::int64_t count = (rows + per_page - 1) / per_page;
+    const std::int64_t count = RowPageCount(rows, per_page);
     const std::int32_t rows_height = truncate_to_int32(static_cast<double>(row_height) * per_page);
     const std::int32_t full_height = truncate_to_int32(header) + rows_height;
     const std::int64_t last_rows = rows - (count - 1) * per_page;
@@ -71,16 +80,29 @@ void ComputeRowPages(float header, float row_height, std::int64_t rows, std::int
     }
 }
 
-bool CountPrintPages(const PrintSettings& settings, PrintMeasure& measure, std::int32_t width, std::int32_t height,
-                     Pagination& pagination) {
+namespace {
+
+// The fit search needs only the counts: listing each row page at each scale it tries would make
+// it quadratic in the rows.
+bool CountPages(const PrintSettings& settings, PrintMeasure& measure, std::int32_t width, std::int32_t height,
+                bool list_row_pages, Pagination& pagination) {
     if (!measure.HasMainWindow()) return false;
     pagination.column_pages.clear();
     pagination.row_pages.clear();
     if (width <= 0 || height <= 0) return false;
     const bool table = settings.printTable && measure.TableHasDocument();
     const bool chart = settings.printGantt && measure.ChartHasDocument();
+    std::int64_t row_pages = 0;
     if (table || chart) {
-        ComputeRowPages(measure.HeaderHeight(), measure.RowHeight(), measure.RowCount(), height, pagination.row_pages);
+        const float header = measure.HeaderHeight();
+        const float row_height = measure.RowHeight();
+        const std::int64_t rows = measure.RowCount();
+        if (list_row_pages) {
+            ComputeRowPages(header, row_height, rows, height, pagination.row_pages);
+            row_pages = static_cast<std::int64_t>(pagination.row_pages.size());
+        } else {
+            row_pages = RowPageCount(rows, RowsPerPage(header, row_height, rows, height));
+        }
     }
     if (table) {
         const std::vector<float> widths = measure.ColumnWidths();
@@ -89,7 +111,7 @@ bool CountPrintPages(const PrintSettings& settings, PrintMeasure& measure, std::
                                     measure.PaneWidth(), pagination.column_pages);
         if (!pagination.column_pagination_ok) return false;
         pagination.table_pages_across = static_cast<std::int32_t>(pagination.column_pages.size());
-        pagination.table_pages_down = static_cast<std::int32_t>(pagination.row_pages.size());
+        pagination.table_pages_down = static_cast<std::int32_t>(row_pages);
         pagination.pages_across = pagination.table_pages_across;
         pagination.pages_down = pagination.table_pages_down;
     }
@@ -105,10 +127,17 @@ bool CountPrintPages(const PrintSettings& settings, PrintMeasure& measure, std::
             pagination.pages_down = pagination.table_pages_down;
         } else {
             pagination.pages_across = CeilToInt(chart_width / width);
-            pagination.pages_down = static_cast<std::int32_t>(pagination.row_pages.size());
+            pagination.pages_down = static_cast<std::int32_t>(row_pages);
         }
     }
     return true;
+}
+
+}  // namespace
+
+bool CountPrintPages(const PrintSettings& settings, PrintMeasure& measure, std::int32_t width, std::int32_t height,
+                     Pagination& pagination) {
+    return CountPages(settings, measure, width, height, true, pagination);
 }
 
 float FitScaleToPages(const PrintSettings& settings, PrintMeasure& measure, std::int32_t width, std::int32_t height,
@@ -121,7 +150,7 @@ float FitScaleToPages(const PrintSettings& settings, PrintMeasure& measure, std:
         measure.ApplyScale(scale);
         pagination = Pagination{};
         pagination.pages_across = pagination.pages_down = 0;
-        return CountPrintPages(settings, measure, width, height, pagination);
+        return CountPages(settings, measure, width, height, false, pagination);
     };
 
     // The step is a fifth of the share of one page at 100 %; a table that cannot be cut at
