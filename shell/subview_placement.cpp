@@ -2,7 +2,7 @@
 
 #include "shell/subview_placement.h"
 
-#include "shell/whole_numbers.h"
+#include "model/number_text.h"
 
 #include <algorithm>
 
@@ -19,7 +19,7 @@ constexpr double kButtonTop = 60.0;
 constexpr double kButtonWidth = 50.0;
 constexpr double kButtonHeight = 24.0;
 
-std::int32_t Size(double value) { return std::max(0, ToInt(value)); }
+std::int32_t Size(double value) { return std::max(0, truncate_to_int32(value)); }
 
 }  // namespace
 
@@ -30,19 +30,21 @@ SubViewPlaces PlaceSubViews(SubViewPlacement placement, std::int32_t left, std::
     SubViewPlaces places;
     switch (placement) {
     case SubViewPlacement::single:
-        places.first = {ToInt(x), ToInt(top + kTop * s), Size(width - (kLeft + kRightMargin) * s), Size(kHeight * s)};
+        places.first = {truncate_to_int32(x), truncate_to_int32(top + kTop * s),
+                        Size(width - (kLeft + kRightMargin) * s), Size(kHeight * s)};
         break;
     case SubViewPlacement::relationship:
-        places.first = {ToInt(x), ToInt(top + kRelationshipTop * s), Size(width - (kLeft + kRightMargin) * s),
-                        Size(kHeight * s)};
-        places.button = {ToInt(x), ToInt(top + kButtonTop * s), Size(kButtonWidth * s), Size(kButtonHeight * s)};
+        places.first = {truncate_to_int32(x), truncate_to_int32(top + kRelationshipTop * s),
+                        Size(width - (kLeft + kRightMargin) * s), Size(kHeight * s)};
+        places.button = {truncate_to_int32(x), truncate_to_int32(top + kButtonTop * s), Size(kButtonWidth * s),
+                         Size(kButtonHeight * s)};
         break;
     case SubViewPlacement::side_by_side: {
         // Two margins and the gap between the windows, all scaled, leave two equal halves.
         const std::int32_t half = Size((width - (kLeft + kRightMargin + kRightMargin) * s) / 2.0);
-        places.first = {ToInt(x), ToInt(top + kTop * s), half, Size(kHeight * s)};
-        places.second = {ToInt(left + (kLeft + kRightMargin) * s + half), ToInt(top + kTop * s), half,
-                         Size(kHeight * s)};
+        places.first = {truncate_to_int32(x), truncate_to_int32(top + kTop * s), half, Size(kHeight * s)};
+        places.second = {truncate_to_int32(left + (kLeft + kRightMargin) * s + half),
+                         truncate_to_int32(top + kTop * s), half, Size(kHeight * s)};
         break;
     }
     }

@@ -2,7 +2,7 @@
 
 #include "shell/timescale_choices.h"
 
-#include "shell/whole_numbers.h"
+#include "model/number_text.h"
 
 #include <cmath>
 
@@ -11,7 +11,7 @@ namespace varnholt {
 std::int32_t ZoomPositionOfWidth(float unit_width, float display_scale) noexcept {
     const float on_screen = unit_width * display_scale;
     if (!std::isfinite(on_screen)) return kZoomMinimum;
-    return ToInt(on_screen);
+    return truncate_to_int32(on_screen);
 }
 
 float UnitWidthOfZoomPosition(std::int32_t position, float display_scale) noexcept {

@@ -3,10 +3,9 @@
 #include "shell/calendar/calendar_texts.h"
 
 #include "model/Document.h"
+#include "model/number_text.h"
 #include "model/records/CalendarRecord.h"
 #include "model/records/ShiftRecord.h"
-
-#include <charconv>
 
 namespace varnholt {
 
@@ -27,14 +26,7 @@ std::wstring BaseCalendarName(const CalendarRecord* calendar) {
     return calendar->base_calendar->clndr_name.to_string();
 }
 
-std::wstring HourCountText(const s_val& value) {
-    // to_chars never consults the locale, so a decimal-comma locale still gives "8.0".
-    char buffer[400];
-    const auto [end, error] = std::to_chars(std::begin(buffer), std::end(buffer), value.as_double(),
-                                            std::chars_format::fixed, 1);
-    if (error != std::errc{}) return {};
-    return {std::begin(buffer), end};
-}
+std::wstring HourCountText(const s_val& value) { return format_fixed(value.as_double(), 1); }
 
 std::vector<std::wstring> TimePeriodTexts(const CalendarRecord* calendar) {
     if (calendar == nullptr) return std::vector<std::wstring>(4);

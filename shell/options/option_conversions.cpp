@@ -2,11 +2,12 @@
 
 #include "shell/options/option_conversions.h"
 
+#include "model/number_text.h"
+#include "model/text_utils.h"
 #include "shell/ui_text.h"
 
 #include <algorithm>
 #include <array>
-#include <cwctype>
 #include <utility>
 
 namespace varnholt {
@@ -20,10 +21,6 @@ constexpr std::array<std::pair<std::int32_t, StringId>, 6> kScaleNames = {{
 }};
 constexpr std::array<const wchar_t*, 3> kDecimals = {L"0", L"1", L"2"};
 
-bool SameIgnoringCase(std::wstring_view a, std::wstring_view b) {
-    return std::ranges::equal(a, b, [](wchar_t x, wchar_t y) { return std::towlower(x) == std::towlower(y); });
-}
-
 }  // namespace
 
 std::wstring UnitTimeName(std::int32_t code) {
@@ -33,7 +30,7 @@ std::wstring UnitTimeName(std::int32_t code) {
 
 std::int32_t UnitTimeCode(std::wstring_view name) {
     for (std::size_t code = 0; code < kUnitNames.size(); ++code) {
-        if (SameIgnoringCase(name, LoadText(kUnitNames[code]))) return static_cast<std::int32_t>(code);
+        if (equals_no_case(name, LoadText(kUnitNames[code]))) return static_cast<std::int32_t>(code);
     }
     return 1;
 }
@@ -67,7 +64,7 @@ std::wstring ScaleName(std::int32_t code) {
 
 std::int32_t ScaleCode(std::wstring_view name) {
     for (const auto& [scale, id] : kScaleNames) {
-        if (SameIgnoringCase(name, LoadText(id))) return scale;
+        if (equals_no_case(name, LoadText(id))) return scale;
     }
     return 2;
 }
@@ -75,16 +72,7 @@ std::int32_t ScaleCode(std::wstring_view name) {
 std::vector<std::int32_t> OfferedScaleCodes() { return {5, 4, 2}; }
 
 std::uint32_t HorizontalIntervalFromText(std::wstring_view text) {
-    std::size_t at = 0;
-    while (at < text.size() && std::iswspace(text[at])) ++at;
-    bool negative = false;
-    if (at < text.size() && (text[at] == L'+' || text[at] == L'-')) negative = text[at++] == L'-';
-    std::uint64_t number = 0;
-    for (; at < text.size() && text[at] >= L'0' && text[at] <= L'9'; ++at) {
-        number = std::min<std::uint64_t>(number * 10 + static_cast<std::uint64_t>(text[at] - L'0'), 1000);
-    }
-    if (negative || number < 1) return 1;
-    return static_cast<std::uint32_t>(std::min<std::uint64_t>(number, 100));
+    return static_cast<std::uint32_t>(std::clamp(int_from_text(text), 1, 100));
 }
 
 }  // namespace varnholt

@@ -2,7 +2,7 @@
 
 #include "shell/print/page_setup.h"
 
-#include "shell/whole_numbers.h"
+#include "model/number_text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,7 +16,7 @@ constexpr float kMarginShareOfPage = 0.3f;
 // value × numerator / denominator, rounded; 0 for a denominator of 0.
 std::int32_t Scaled(std::int32_t value, std::int32_t numerator, std::int32_t denominator) {
     if (denominator == 0) return 0;
-    return RoundToInt(static_cast<double>(value) * numerator / denominator);
+    return truncate_to_int32(std::round(static_cast<double>(value) * numerator / denominator));
 }
 
 // Negative or unreadable margins would widen the printable area past the paper.
@@ -45,14 +45,14 @@ PageGeometry SetUpPage(PrintSettings& settings, const PaperMeasures& paper) {
     settings.marginLeft = Bounded(settings.marginLeft, settings.maxMarginHorizontal);
     settings.marginRight = Bounded(settings.marginRight, settings.maxMarginHorizontal);
 
-    page.width = page.page_width - ToInt((settings.marginLeft + settings.marginRight) * page.ppi);
-    page.height = page.page_height - ToInt((settings.marginTop + settings.marginBottom) * page.ppi) -
-                  ToInt((settings.headerHeight + settings.footerHeight) * page.ppi);
+    page.width = page.page_width - truncate_to_int32((settings.marginLeft + settings.marginRight) * page.ppi);
+    page.height = page.page_height - truncate_to_int32((settings.marginTop + settings.marginBottom) * page.ppi) -
+                  truncate_to_int32((settings.headerHeight + settings.footerHeight) * page.ppi);
     return page;
 }
 
 PageBands MeasureBands(const PrintSettings& settings, const PageGeometry& page) {
-    const auto pixels = [&](float inches) { return ToInt(static_cast<double>(inches) * page.ppi); };
+    const auto pixels = [&](float inches) { return truncate_to_int32(static_cast<double>(inches) * page.ppi); };
     PageBands bands;
     bands.left = pixels(settings.marginLeft);
     bands.right = pixels(settings.marginRight);

@@ -2,7 +2,7 @@
 
 #include "shell/print/page_tiles.h"
 
-#include "shell/whole_numbers.h"
+#include "model/number_text.h"
 
 #include <algorithm>
 
@@ -35,13 +35,14 @@ ChartStart ChartStartOf(const Pagination& pagination, std::int32_t width) {
 std::optional<ChartTile> ChartTileOf(const Pagination& pagination, Tile tile, std::int32_t width, std::int32_t height,
                                      ChartSpan span, bool beside_table) {
     const RowPage row = RowPageOf(pagination, tile.down);
-    const std::int32_t xs = ToInt(span.start_x);
-    const std::int32_t xe = ToInt(span.end_x);
+    const std::int32_t xs = truncate_to_int32(span.start_x);
+    const std::int32_t xe = truncate_to_int32(span.end_x);
     ChartTile chart;
     if (beside_table) {
         const ChartStart start = ChartStartOf(pagination, width);
         if (tile.across < start.tile) return std::nullopt;
-        const std::int32_t gx = ToInt(static_cast<double>(tile.across - start.tile) * width - start.offset + xs);
+        const std::int32_t gx =
+            truncate_to_int32(static_cast<double>(tile.across - start.tile) * width - start.offset + xs);
         chart.origin = {gx, row.y_offset};
         chart.clip = {0, 0, width, height};
         if (tile.across == start.tile) {
@@ -50,18 +51,18 @@ std::optional<ChartTile> ChartTileOf(const Pagination& pagination, Tile tile, st
         }
         chart.frame_corner = {width - 2, row.height - 1};
         if (static_cast<std::int64_t>(gx) + width > xe) {
-            const std::int32_t from = std::max(ToInt(static_cast<double>(xe) - gx), 0);
+            const std::int32_t from = std::max(truncate_to_int32(static_cast<double>(xe) - gx), 0);
             if (from < width) chart.fill_right = PixelRect{from, 0, width - from, height};
         }
         chart.fill_below = PixelRect{-3, row.height + 1, width + 5, height - row.height + 3};
         return chart;
     }
-    const std::int32_t gx = ToInt(static_cast<double>(tile.across) * width + xs);
+    const std::int32_t gx = truncate_to_int32(static_cast<double>(tile.across) * width + xs);
     chart.origin = {gx, row.y_offset};
     chart.clip = {0, 0, width, row.height};
     chart.frame_corner = {width - 2, row.height - 2};
     if (static_cast<std::int64_t>(gx) + width > xe) {
-        const std::int32_t visible = ToInt(static_cast<double>(xe) - gx);
+        const std::int32_t visible = truncate_to_int32(static_cast<double>(xe) - gx);
         chart.clip.width = std::clamp(visible, 0, width);
         chart.frame_corner = {visible, row.height - 2};
     }

@@ -2,7 +2,7 @@
 
 #include "shell/print/pagination.h"
 
-#include "shell/whole_numbers.h"
+#include "model/number_text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,7 +13,17 @@ namespace {
 // Below this the row height rounds to nothing and the quotients stop fitting an int.
 constexpr float kSmallestFitPercent = 1.0f;
 
-std::int32_t CeilToInt(double value) { return ToInt(std::ceil(value)); }
+std::int32_t CeilToInt(double value) { return truncate_to_int32(std::ceil(value)); }
+
+// Rows on one page under the header; 0 when not one fits or there are no rows to cut.
+std::int32_t RowsPerPage(float header, float row_height, std::int64_t rows, std::int32_t height) {
+    if (!(row_height > 0.0f) || rows <= 0) return 0;
+    return std::max(truncate_to_int32((static_cast<double>(height) - header) / row_height), 0);
+}
+
+std::int64_t RowPageCount(std::int64_t rows, std::int32_t per_page) {
+    return per_page > 0 ? (rows + per_page - 1) / per_page : 0;
+}
 
 }  // namespace
 
@@ -29,7 +39,7 @@ bool ComputeColumnPageBreaks(std::span<const float> widths, float scale, std::in
     std::int64_t total = 0;
     const double pane_limit = static_cast<double>(pane_width) * scale;
     for (std::size_t index = 0; index < widths.size(); ++index) {
-        const std::int32_t w = ToInt(static_cast<double>(widths[index]) * scale);
+        const std::int32_t w = truncate_to_int32(static_cast<double>(widths[index]) * scale);
         total += w;
         if (w > width) return false;
         if (!all_columns && static_cast<double>(total) > pane_limit) {
@@ -53,33 +63,46 @@ bool ComputeColumnPageBreaks(std::span<const float> widths, float scale, std::in
 }
 
 void ComputeRowPages(float header, float row_height, std::int64_t rows, std::int32_t height, RowPages& pages) {
-    if (!(row_height > 0.0f) || rows <= 0) return;
-    const std::int32_t per_page = ToInt((static_cast<double>(height) - header) / row_height);
+    const std::int32_t per_page = RowsPerPage(header, row_height, rows, height);
     if (per_page <= 0) return;
-    const std::int64_t count = (rows + per_page - 1) / per_page;
-    const std::int32_t rows_height = ToInt(static_cast<double>(row_height) * per_page);
-    const std::int32_t full_height = ToInt(header) + rows_height;
+    const std::int64_t count = RowPageCount(rows, per_page);
+    const std::int32_t rows_height = truncate_to_int32(static_cast<double>(row_height) * per_page);
+    const std::int32_t full_height = truncate_to_int32(header) + rows_height;
     const std::int64_t last_rows = rows - (count - 1) * per_page;
     for (std::int64_t page = 0; page < count; ++page) {
         RowPage& entry = pages[static_cast<std::int32_t>(page)];
-        entry.first = ToInt(static_cast<double>(page) * per_page);
-        entry.end = ToInt(static_cast<double>(entry.first) + per_page);
-        entry.y_offset = ToInt(static_cast<double>(page) * rows_height);
+        entry.first = truncate_to_int32(static_cast<double>(page) * per_page);
+        entry.end = truncate_to_int32(static_cast<double>(entry.first) + per_page);
+        entry.y_offset = truncate_to_int32(static_cast<double>(page) * rows_height);
         entry.height = page + 1 < count ? full_height
-                                        : ToInt(static_cast<double>(row_height) * static_cast<double>(last_rows) + header);
+                                        : truncate_to_int32(static_cast<double>(row_height) *
+                                                                static_cast<double>(last_rows) + header);
     }
 }
 
-bool CountPrintPages(const PrintSettings& settings, PrintMeasure& measure, std::int32_t width, std::int32_t height,
-                     Pagination& pagination) {
+namespace {
+
+// The fit search needs only the counts: listing each row page at each scale it tries would make
+// it quadratic in the rows.
+bool CountPages(const PrintSettings& settings, PrintMeasure& measure, std::int32_t width, std::int32_t height,
+                bool list_row_pages, Pagination& pagination) {
     if (!measure.HasMainWindow()) return false;
     pagination.column_pages.clear();
     pagination.row_pages.clear();
     if (width <= 0 || height <= 0) return false;
     const bool table = settings.printTable && measure.TableHasDocument();
     const bool chart = settings.printGantt && measure.ChartHasDocument();
+    std::int64_t row_pages = 0;
     if (table || chart) {
-        ComputeRowPages(measure.HeaderHeight(), measure.RowHeight(), measure.RowCount(), height, pagination.row_pages);
+        const float header = measure.HeaderHeight();
+        const float row_height = measure.RowHeight();
+        const std::int64_t rows = measure.RowCount();
+        if (list_row_pages) {
+            ComputeRowPages(header, row_height, rows, height, pagination.row_pages);
+            row_pages = static_cast<std::int64_t>(pagination.row_pages.size());
+        } else {
+            row_pages = RowPageCount(rows, RowsPerPage(header, row_height, rows, height));
+        }
     }
     if (table) {
         const std::vector<float> widths = measure.ColumnWidths();
@@ -88,7 +111,7 @@ bool CountPrintPages(const PrintSettings& settings, PrintMeasure& measure, std::
                                     measure.PaneWidth(), pagination.column_pages);
         if (!pagination.column_pagination_ok) return false;
         pagination.table_pages_across = static_cast<std::int32_t>(pagination.column_pages.size());
-        pagination.table_pages_down = static_cast<std::int32_t>(pagination.row_pages.size());
+        pagination.table_pages_down = static_cast<std::int32_t>(row_pages);
         pagination.pages_across = pagination.table_pages_across;
         pagination.pages_down = pagination.table_pages_down;
     }
@@ -99,15 +122,22 @@ bool CountPrintPages(const PrintSettings& settings, PrintMeasure& measure, std::
         if (table && pagination.table_pages_across > 0) {
             const auto last = pagination.column_pages.find(pagination.table_pages_across - 1);
             const std::int32_t room = width - (last != pagination.column_pages.end() ? last->second.used_width : 0);
-            pagination.pages_across =
-                ToInt(static_cast<double>(pagination.table_pages_across) + CeilToInt((chart_width - room) / width));
+            pagination.pages_across = truncate_to_int32(static_cast<double>(pagination.table_pages_across) +
+                                                        CeilToInt((chart_width - room) / width));
             pagination.pages_down = pagination.table_pages_down;
         } else {
             pagination.pages_across = CeilToInt(chart_width / width);
-            pagination.pages_down = static_cast<std::int32_t>(pagination.row_pages.size());
+            pagination.pages_down = static_cast<std::int32_t>(row_pages);
         }
     }
     return true;
+}
+
+}  // namespace
+
+bool CountPrintPages(const PrintSettings& settings, PrintMeasure& measure, std::int32_t width, std::int32_t height,
+                     Pagination& pagination) {
+    return CountPages(settings, measure, width, height, true, pagination);
 }
 
 float FitScaleToPages(const PrintSettings& settings, PrintMeasure& measure, std::int32_t width, std::int32_t height,
@@ -120,7 +150,7 @@ float FitScaleToPages(const PrintSettings& settings, PrintMeasure& measure, std:
         measure.ApplyScale(scale);
         pagination = Pagination{};
         pagination.pages_across = pagination.pages_down = 0;
-        return CountPrintPages(settings, measure, width, height, pagination);
+        return CountPages(settings, measure, width, height, false, pagination);
     };
 
     // The step is a fifth of the share of one page at 100 %; a table that cannot be cut at

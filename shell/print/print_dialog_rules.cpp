@@ -2,12 +2,10 @@
 
 #include "shell/print/print_dialog_rules.h"
 
-#include "shell/whole_numbers.h"
+#include "model/number_text.h"
 
 #include <charconv>
 #include <cmath>
-#include <cwctype>
-#include <limits>
 #include <string>
 
 namespace varnholt::print {
@@ -16,63 +14,12 @@ namespace {
 // Steps may land a rounding error beyond a bound they reach exactly ("2.9" + 0.1).
 constexpr double kStepTolerance = 1e-6;
 
-bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
-
-// The characters of the leading number in ASCII, without a leading '+'; empty without digits.
-std::string LeadingNumber(std::wstring_view text, bool whole_only) {
-    std::size_t at = 0;
-    while (at < text.size() && std::iswspace(static_cast<wint_t>(text[at]))) ++at;
-    std::string number;
-    if (at < text.size() && (text[at] == L'-' || text[at] == L'+')) {
-        if (text[at] == L'-') number += '-';
-        ++at;
-    }
-    bool digits = false;
-    while (at < text.size() && IsDigit(text[at])) { number += static_cast<char>(text[at++]); digits = true; }
-    if (whole_only) return digits ? number : std::string();
-    if (at < text.size() && text[at] == L'.') {
-        number += '.';
-        ++at;
-        while (at < text.size() && IsDigit(text[at])) { number += static_cast<char>(text[at++]); digits = true; }
-    }
-    if (!digits) return {};
-    // An exponent counts only with digits after it: "2e" reads 2.
-    if (at < text.size() && (text[at] == L'e' || text[at] == L'E')) {
-        std::size_t next = at + 1;
-        std::string exponent = "e";
-        if (next < text.size() && (text[next] == L'-' || text[next] == L'+')) exponent += static_cast<char>(text[next++]);
-        if (next < text.size() && IsDigit(text[next])) {
-            while (next < text.size() && IsDigit(text[next])) exponent += static_cast<char>(text[next++]);
-            number += exponent;
-        }
-    }
-    return number;
-}
-
 }  // namespace
 
-double ParseLeadingNumber(std::wstring_view text) {
-    const std::string number = LeadingNumber(text, false);
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (error == std::errc::result_out_of_range) {
-        // Too small reads 0, too large the largest number of its sign.
-        if (number.find("e-") != std::string::npos) return 0.0;
-        return number.front() == '-' ? -std::numeric_limits<double>::max() : std::numeric_limits<double>::max();
-    }
-    return error == std::errc{} ? value : 0.0;
-}
+// Typed numbers read as the numbers of a schedule file do: the leading number, never the locale.
+double ParseLeadingNumber(std::wstring_view text) { return number_from_text(text); }
 
-std::int32_t ParseLeadingInteger(std::wstring_view text) {
-    const std::string number = LeadingNumber(text, true);
-    if (number.empty()) return 0;
-    std::int64_t value = 0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (error == std::errc::result_out_of_range) {
-        return number.front() == '-' ? std::numeric_limits<std::int32_t>::min() : std::numeric_limits<std::int32_t>::max();
-    }
-    return ToInt(static_cast<double>(value));
-}
+std::int32_t ParseLeadingInteger(std::wstring_view text) { return int_from_text(text); }
 
 std::wstring FormatMargin(double inches) {
     char buffer[64];
@@ -88,7 +35,7 @@ std::optional<std::wstring> StepMargin(std::wstring_view text, std::int32_t delt
 }
 
 std::int32_t ShownScalePercent(float scale) {
-    return ToInt(std::floor(static_cast<double>(scale) * 100.0 + 0.5));
+    return truncate_to_int32(std::floor(static_cast<double>(scale) * 100.0 + 0.5));
 }
 
 float ScaleFromPercentText(std::wstring_view text) {
@@ -117,7 +64,7 @@ PixelRect PlaceSample(const ControlEdges& edges, float page_width, float page_he
 std::optional<MarginLines> PlaceMarginLines(const PixelRect& sample, const MarginInches& margins, float page_width,
                                             float page_height) {
     if (!(page_width > 0.0f) || !(page_height > 0.0f)) return std::nullopt;
-    const auto round = [](double value) { return ToInt(value + 0.5); };
+    const auto round = [](double value) { return truncate_to_int32(value + 0.5); };
     const double w = sample.width, h = sample.height;
     const std::int32_t right = sample.x + sample.width;
     const std::int32_t bottom = sample.y + sample.height;

@@ -17,7 +17,7 @@
 namespace varnholt::print {
 
 // A leading decimal number ("12abc" reads 12, "1.5" 1.5), else 0. Blanks before it are
-// skipped; "nan" and "inf" are not numbers.
+// skipped; "nan" and "inf" are not numbers; one too large for a double reads as an infinity.
 [[nodiscard]] double ParseLeadingNumber(std::wstring_view text);
 // A leading whole number, saturated to the int range, else 0.
 [[nodiscard]] std::int32_t ParseLeadingInteger(std::wstring_view text);

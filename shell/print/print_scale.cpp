@@ -2,7 +2,7 @@
 
 #include "shell/print/print_scale.h"
 
-#include "shell/whole_numbers.h"
+#include "model/number_text.h"
 
 #include <cmath>
 
@@ -19,7 +19,7 @@ float ChoosePrintScale(const PrintSettings& settings, PrintMeasure& measure, con
     // A negative or unreadable scale would print at a negative size: it counts as none found.
     if (!std::isfinite(scale) || scale < 0.0f) scale = 0.0f;
     if (scale < kSmallPrintScale) {
-        messages.push_back({IDS_PRINT_SCALE_SMALL, ToInt(static_cast<double>(scale) * 100.0)});
+        messages.push_back({IDS_PRINT_SCALE_SMALL, truncate_to_int32(static_cast<double>(scale) * 100.0)});
     }
     if (scale == 0.0f) {
         scale = 1.0f;
