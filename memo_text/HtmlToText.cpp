@@ -263,4 +263,8 @@ void ReplaceAll(std::wstring& text, std::wstring_view pattern, std::wstring_view
     text.swap(result);
 }
 
+std::wstring HtmlToText::MarkedHtmlAsLine(std::wstring text) {
+    return text.starts_with(L"<HTML>") ? Convert(text, false) : text;
+}
+
 }  // namespace varnholt

@@ -18,6 +18,10 @@ public:
     // that show one line (table cells, headers, find).
     [[nodiscard]] static std::wstring Convert(std::wstring_view text, bool keep_line_breaks);
 
+    // A stored note or description marked "<HTML>" as one line of plain text; any other text is
+    // handed back as it stands.
+    [[nodiscard]] static std::wstring MarkedHtmlAsLine(std::wstring text);
+
     HtmlToText() = delete;
 };
 

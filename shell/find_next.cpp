@@ -2,22 +2,20 @@
 
 #include "shell/find_next.h"
 
+#include "columns/field_ids.h"
+#include "memo_text/HtmlToText.h"
 #include "model/s_val.h"
 #include "model/text_utils.h"
 #include "rows/Row.h"
 #include "shell/find_fields.h"
 #include "views/core/RowList.h"
 #include "views/core/View.h"
-#include "memo_text/HtmlToText.h"
 
 #include <cstddef>
 #include <vector>
 
 namespace varnholt {
 namespace {
-
-constexpr std::int32_t kResourceNotesColumn = 536;
-constexpr std::wstring_view kHtmlPrefix = L"<HTML>";
 
 // Rows whose children the table hides while they are collapsed, and which are themselves
 // searched: the WBS rows of the WBS table and the resource rows of the resource table.
@@ -86,10 +84,7 @@ bool TextMatches(std::wstring_view search, std::wstring_view text, bool match_ca
 
 std::wstring FindRowText(const view::Row& row, std::int32_t column_id) {
     std::wstring text = row.GetCodeValue(column_id).to_string();
-    if (column_id == kResourceNotesColumn && text.starts_with(kHtmlPrefix)) {
-        text = HtmlToText::Convert(text, false);
-    }
-    return text;
+    return column_id == kResourceNotesField ? HtmlToText::MarkedHtmlAsLine(std::move(text)) : text;
 }
 
 bool RowMatches(const view::Row& row, const FindRequest& request) {

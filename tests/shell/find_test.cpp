@@ -3,6 +3,7 @@
 // labels, the searchable columns and the choices kept per table.
 
 #include "columns/ColumnCatalog.h"
+#include "columns/field_ids.h"
 #include "columns/load_time_columns.h"
 #include "layouts/ActivityLayout.h"
 #include "layouts/LayoutStore.h"
@@ -27,7 +28,7 @@ namespace varnholt {
 namespace {
 
 constexpr std::int32_t kColumn = 132;
-constexpr std::int32_t kResourceNotes = 536;
+constexpr std::int32_t kResourceNotes = kResourceNotesField;
 
 enum class RowKind { record, group, wbs, resource };
 

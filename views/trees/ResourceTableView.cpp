@@ -3,6 +3,7 @@
 
 #include "views/trees/ResourceTableView.h"
 
+#include "columns/field_ids.h"
 #include "layouts/Layout.h"
 #include "memo_text/HtmlToText.h"
 #include "model/Document.h"
@@ -15,20 +16,11 @@
 
 namespace varnholt::view {
 
-namespace {
-
-constexpr std::int32_t kNotesField = 536;
-
-}  // namespace
-
 // Every paint and copy asks for the notes in view again, and a memo is long next to a cell.
 std::wstring ResourceTableView::CellText(const Row& row, std::int32_t field_id) const {
-    if (field_id != kNotesField) return row.GetCodeValue(field_id).to_string();
+    if (field_id != kResourceNotesField) return row.GetCodeValue(field_id).to_string();
     const auto [entry, added] = m_notes_text.try_emplace(&row);
-    if (added) {
-        std::wstring text = row.GetCodeValue(field_id).to_string();
-        entry->second = text.starts_with(L"<HTML>") ? HtmlToText::Convert(text, false) : std::move(text);
-    }
+    if (added) entry->second = HtmlToText::MarkedHtmlAsLine(row.GetCodeValue(field_id).to_string());
     return entry->second;
 }
 

@@ -8,6 +8,7 @@
 // words. OBS: ROOT with OPS (seq 2) and ENG (seq 1). Roles: LEAD with DEV (seq 1).
 #pragma once
 
+#include "columns/field_ids.h"
 #include "import/Document_xer.h"
 #include "layouts/TableLayouts.h"
 #include "model/records/ObsRecord.h"
@@ -32,7 +33,7 @@ namespace varnholt::testing_trees {
 
 inline constexpr std::int32_t kShortName = 534;
 inline constexpr std::int32_t kName = 535;
-inline constexpr std::int32_t kNotes = 536;
+inline constexpr std::int32_t kNotes = kResourceNotesField;
 inline constexpr std::int32_t kStatusField = 100001;
 
 inline std::string TreeSchedule(std::string_view extra_resources = {}) {
