@@ -2,6 +2,8 @@
 
 #include "app_gui_support.h"
 
+#include "toolkit_assertions.h"
+
 #include "app/VarnholtApp.h"
 #include "platform/program_folder.h"
 #include "platform/user_paths.h"
@@ -11,6 +13,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <utility>
 
 namespace varnholt::testing_app {
 
@@ -22,7 +25,17 @@ fs::path& run_folder() {
 }
 
 int RecordingHook::Enter(wxDialog* dialog) {
-    if (const auto* box = dynamic_cast<wxMessageDialogBase*>(dialog)) messages.push_back(box->GetMessage());
+    const auto* box = dynamic_cast<wxMessageDialogBase*>(dialog);
+    if (box != nullptr) messages.push_back(box->GetMessage());
+    if (box == nullptr && while_shown) {
+        // Queued on the dialog, so it runs in the dialog's own loop after ShowModal has shown it.
+        dialog->CallAfter([this, dialog, script = std::exchange(while_shown, nullptr)] {
+            EXPECT_TRUE(WaitUntil([dialog] { return dialog->IsShownOnScreen(); }));
+            script(*dialog);
+            if (dialog->IsModal()) dialog->EndModal(answer);
+        });
+        return wxID_NONE;  // the dialog goes on to show itself
+    }
     if (inspect) inspect(*dialog);
     return answer;
 }
@@ -71,6 +84,7 @@ int RunAppGuiTests(int argc, char** argv) {
         return 77;
     }
     delete wxLog::SetActiveTarget(new wxLogStderr);
+    testing_gui::TurnToolkitAssertionsIntoFailures();
     const int result = RUN_ALL_TESTS();
     wxEntryCleanup();
     fs::remove_all(folder);

@@ -32,6 +32,10 @@ public:
     int answer = wxID_OK;
     // Called with each modal dialog before it is answered, to look at it.
     std::function<void(wxDialog&)> inspect;
+    // When set, the next dialog that is no message box is shown for real: the script runs
+    // inside its modal loop once it is on screen, so it sees what a user sees and can send the
+    // events a user makes. A dialog still open after the script ends with `answer`. Used once.
+    std::function<void(wxDialog&)> while_shown;
 };
 
 using testing_gui::WaitUntil;

@@ -2,6 +2,8 @@
 // Without a display the program exits with 77, which ctest counts as skipped; scripts/test
 // runs these programs under xvfb-run, each with a server of its own.
 
+#include "toolkit_assertions.h"
+
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/init.h>
@@ -18,6 +20,7 @@ int main(int argc, char** argv) {
     }
     // The default GUI log would show modal boxes and hang an unattended run.
     delete wxLog::SetActiveTarget(new wxLogStderr);
+    varnholt::testing_gui::TurnToolkitAssertionsIntoFailures();
     int result = 1;
     if (wxTheApp->CallOnInit()) result = RUN_ALL_TESTS();
     wxTheApp->OnExit();

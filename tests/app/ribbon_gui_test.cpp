@@ -20,6 +20,7 @@
 #include <wx/slider.h>
 #include <wx/uiaction.h>
 
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -353,6 +354,11 @@ TEST_F(RibbonTest, EscapeOnTheFilePageAsksToCloseIt) {
     m_commands.clear();
     input.Char(WXK_ESCAPE);
     ASSERT_TRUE(WaitForCommand(ID_CLOSE_FILE_PAGE));
+}
+
+// A toolkit assertion fails the test that raised it instead of opening a box nobody answers.
+TEST(ToolkitAssertionTest, AnAssertionFailsTheTest) {
+    EXPECT_NONFATAL_FAILURE(wxFAIL_MSG("deliberately raised"), "deliberately raised");
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 #include "app_gui_support.h"
 #include "app/schedule_drop_target.h"
 
+#include <gtest/gtest-spi.h>
+
 #include <algorithm>
 #include <filesystem>
 
@@ -88,6 +90,11 @@ TEST_F(StartUpTest, AFileOpensARecentEntryReopensAndClosingWritesTheUsersLayouts
             return entry.path().filename().string().ends_with(wanted);
         })) << folder << " " << wanted;
     }
+}
+
+// A toolkit assertion fails the test that raised it instead of opening a box nobody answers.
+TEST(ToolkitAssertionTest, AnAssertionFailsTheTest) {
+    EXPECT_NONFATAL_FAILURE(wxFAIL_MSG("deliberately raised"), "deliberately raised");
 }
 
 }  // namespace
