@@ -1,6 +1,6 @@
 // chooser_gui_test.cpp - the find dialog, the columns dialog and the filters dialog inside the
 // running program, over a generated schedule of projects that are alternately open and closed.
-// The find tests also type and press Enter as real keys.
+// The find tests also type, press Enter and Ctrl+F as real keys.
 
 #include "app/VarnholtView.h"
 #include "app/dialogs/ActivityFiltersDialog.h"
@@ -213,6 +213,16 @@ TEST_F(ChooserTest, FindScrollsTheTableAndTheChartToAnActivityInACollapsedGroup)
     EXPECT_EQ(chart_pane.Host().ScrollY(), table_pane.Host().ScrollY());
     EXPECT_EQ(table_pane.GetScrollPos(wxVERTICAL), table_pane.Host().ScrollY());
     EXPECT_EQ(chart_pane.GetScrollPos(wxVERTICAL), table_pane.Host().ScrollY());
+}
+
+TEST_F(ChooserTest, CtrlFOpensFindWithShiftHeldToo) {
+    CMainFrame* frame = StartWithSchedule();
+    ASSERT_NE(frame, nullptr);
+    frame->SwitchToPage(kActivitiesTabPage);
+    Settle(*frame);
+    ASSERT_TRUE(Focus(*frame->GetTablePane()));
+    wxUIActionSimulator().Char('f', wxMOD_CONTROL | wxMOD_SHIFT);
+    EXPECT_TRUE(WaitUntil([frame] { return frame->GetFindDialog() != nullptr; }));
 }
 
 TEST_F(ChooserTest, FindNeedsARecordTable) {
