@@ -9,6 +9,7 @@
 #include "app/dialogs/GroupedList.h"
 #include "app/dialogs/chooser_entries.h"
 #include "app/find_events.h"
+#include "app/schedule_drop_target.h"
 #include "app_gui_support.h"
 #include "layouts/FilterSelection.h"
 #include "layouts/Layout.h"
@@ -223,6 +224,30 @@ TEST_F(ChooserTest, CtrlFOpensFindWithShiftHeldToo) {
     ASSERT_TRUE(Focus(*frame->GetTablePane()));
     wxUIActionSimulator().Char('f', wxMOD_CONTROL | wxMOD_SHIFT);
     EXPECT_TRUE(WaitUntil([frame] { return frame->GetFindDialog() != nullptr; }));
+}
+
+TEST_F(ChooserTest, AFieldTheNextFileLacksIsNotSearched) {
+    CMainFrame* frame = StartWithSchedule();
+    ASSERT_NE(frame, nullptr);
+    frame->SwitchToPage(kActivitiesTabPage);
+    FindDialog* find = FindFromRibbon(*frame);
+    ASSERT_NE(find, nullptr);
+    ASSERT_EQ(find->FieldList().GetStringSelection(), L"Activity Name");
+    ASSERT_TRUE(Focus(find->ValueText()));
+    wxUIActionSimulator().Text("Work");
+    ASSERT_TRUE(PressEnter(*find));
+    ASSERT_NE(frame->GetCurrentTableView()->GetSelectedRow(), nullptr);
+
+    // A workbook without activity names, dropped on the window while the dialog stays open.
+    auto* target = dynamic_cast<ScheduleDropTarget*>(frame->GetDropTarget());
+    ASSERT_NE(target, nullptr);
+    const wxString workbook = VARNHOLT_XLS_FIXTURES "/bars_only.xls";
+    ASSERT_TRUE(target->OnDropFiles(0, 0, wxArrayString(1, &workbook)));
+    Settle(*frame);
+    ASSERT_EQ(frame->GetFindDialog(), find);
+    ASSERT_TRUE(PressEnter(*find));
+    EXPECT_TRUE(m_hook.messages.empty()) << "nothing was searched, so nothing is reported";
+    EXPECT_EQ(frame->GetCurrentTableView()->GetSelectedRow(), nullptr);
 }
 
 TEST_F(ChooserTest, FindNeedsARecordTable) {
