@@ -4,9 +4,10 @@
 //
 // Painting: the scroll ranges follow the content's size on every paint, so a view that grows
 // or shrinks needs only a repaint. A move between paints measures the content afresh too:
-// rows opened or closed since the last paint (find opening a collapsed group) count at once. A press or release lets the view list its rows again (its
-// selection may have changed them), except on the flat sub-tables, whose rows never change
-// with a click; then this pane and its partners are repainted.
+// rows opened or closed since the last paint (find opening a collapsed group) count at once.
+// A press or release lets the view list its rows again (its selection may have changed them),
+// except on the flat sub-tables, whose rows never change with a click; then this pane and its
+// partners are repainted.
 //
 // Partners follow this pane's vertical position (the table and its Gantt chart, a memo list
 // and its text), so both always show the same rows; the horizontal position is each pane's
