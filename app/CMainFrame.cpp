@@ -195,9 +195,10 @@ void CMainFrame::OnCloseFilePage(wxCommandEvent&) {
 
 void CMainFrame::OnFindDialogDidClose(wxCommandEvent&) { DestroyFindDialog(); }
 
-// Ctrl+F opens the find dialog over a searchable table of an open schedule.
+// Ctrl+F opens the find dialog over a searchable table of an open schedule, with Shift or Alt
+// held as well or not.
 void CMainFrame::OnCharHook(wxKeyEvent& event) {
-    const bool ctrl_f = event.GetModifiers() == wxMOD_CONTROL && (event.GetKeyCode() == 'F' || event.GetKeyCode() == 'f');
+    const bool ctrl_f = event.ControlDown() && (event.GetKeyCode() == 'F' || event.GetKeyCode() == 'f');
     if (ctrl_f && !IsFilePageShown() && IsDocumentLoaded() && SearchKindOfView(GetCurrentTableView())) {
         wxQueueEvent(this, new wxCommandEvent(wxEVT_MENU, IDC_BUTTON_FIND));
         return;

@@ -66,13 +66,14 @@ void FindCustomLayoutFiles() {
     std::error_code error;
     // An error while listing ends the listing: what was found so far still loads.
     for (auto entries = std::filesystem::directory_iterator(folder, error);
-         !error && entries != std::filesystem::directory_iterator() && names.size() < kMaxCustomLayoutFiles;
-         entries.increment(error)) {
+         !error && entries != std::filesystem::directory_iterator(); entries.increment(error)) {
         std::error_code type_error;
         if (!entries->is_regular_file(type_error) || !HasLayoutExtension(entries->path())) continue;
         names.push_back(WideFromPath(entries->path().filename()));
     }
+    // Sorted before the cut, so that the same layouts are kept whatever order the folder lists.
     std::sort(names.begin(), names.end());
+    if (names.size() > kMaxCustomLayoutFiles) names.resize(kMaxCustomLayoutFiles);
     SetCustomLayoutFiles(std::move(names));
 }
 

@@ -26,8 +26,11 @@ void SetProgramFolder(std::filesystem::path folder);
 void SetCustomLayoutFiles(std::vector<std::wstring> names);
 // Replaces the list with the regular files "Layouts/VP_CUST/*.plf" of the program folder (the
 // extension without regard to case), sorted by name so that every run loads them in one
-// order. A missing or unreadable folder lists none; at most kMaxCustomLayoutFiles are listed.
+// order. A missing or unreadable folder lists none.
 void FindCustomLayoutFiles();
+// Only the first 1,000 names in sorted order are kept: every listed file is read each time a
+// schedule opens and fills the layout selectors, so a folder of stray copies must neither slow
+// each open nor flood the selectors.
 inline constexpr std::size_t kMaxCustomLayoutFiles = 1000;
 
 }  // namespace varnholt

@@ -45,7 +45,7 @@ ColumnCatalog::Run SearchColumns(SearchKind kind) {
 const ColumnDef* FindSearchColumn(SearchKind kind, std::uint32_t column_id) {
     const ColumnCatalog::Run run = SearchColumns(kind);
     const auto found = ColumnCatalog::FindInRangeByColumnId(run, column_id);
-    return found == run.end() ? nullptr : &*found;
+    return found == run.end() || found->present == 0 ? nullptr : &*found;
 }
 
 bool IsListValueKind(ColumnValueKind kind) noexcept {

@@ -25,7 +25,8 @@ namespace varnholt {
 // other view.
 [[nodiscard]] std::optional<SearchKind> SearchKindOfView(const view::View* view);
 
-// The catalogue table of the kind, and its column with the id, present or not.
+// The catalogue table of the kind, and its column with the id while the open file supplies
+// it: a dialog opened over an earlier file may still list a field this one lacks.
 [[nodiscard]] ColumnCatalog::Run SearchColumns(SearchKind kind);
 [[nodiscard]] const ColumnDef* FindSearchColumn(SearchKind kind, std::uint32_t column_id);
 

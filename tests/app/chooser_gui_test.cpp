@@ -1,5 +1,6 @@
 // chooser_gui_test.cpp - the find dialog, the columns dialog and the filters dialog inside the
 // running program, over a generated schedule of projects that are alternately open and closed.
+// The find tests also type, press Enter and Ctrl+F as real keys.
 
 #include "app/VarnholtView.h"
 #include "app/dialogs/ActivityFiltersDialog.h"
@@ -8,10 +9,12 @@
 #include "app/dialogs/GroupedList.h"
 #include "app/dialogs/chooser_entries.h"
 #include "app/find_events.h"
+#include "app/schedule_drop_target.h"
 #include "app_gui_support.h"
 #include "layouts/FilterSelection.h"
 #include "layouts/Layout.h"
 #include "rows/Row.h"
+#include "shell/command_ids.h"
 #include "shell/string_ids.h"
 #include "shell/ui_text.h"
 #include "views/core/RowList.h"
@@ -21,6 +24,8 @@
 #include <wx/checkbox.h>
 #include <wx/choice.h>
 #include <wx/radiobut.h>
+#include <wx/textctrl.h>
+#include <wx/uiaction.h>
 
 #include <set>
 #include <string>
@@ -34,7 +39,8 @@ constexpr int kProjects = 6;               // every other one open ("Active")
 constexpr std::int32_t kProjectName = 330;
 constexpr std::int32_t kProjectStatus = 331;
 
-std::string GeneratedSchedule() {
+// The last project has `last_tasks` activities, so that its last one lies far down the table.
+std::string GeneratedSchedule(int last_tasks = 3) {
     std::string text = "ERMHDR\t8.0\t2024-01-02 10:30\tProject\tadmin\tAdmin\tdb\tPM\tUSD\n";
     std::string projects = "%T\tPROJECT\n%F\tproj_id\tproj_short_name\n";
     std::string wbs = "%T\tPROJWBS\n%F\twbs_id\tproj_id\tseq_num\tproj_node_flag\twbs_short_name\twbs_name\tparent_wbs_id\t"
@@ -47,7 +53,7 @@ std::string GeneratedSchedule() {
         projects += "%R\t" + id + "\t" + name + "\n";
         wbs += "%R\t" + std::to_string(100 + p) + "\t" + id + "\t" + id + "\tY\t" + name + "\t" + name + " Site\t\t" +
                (p % 2 == 1 ? "WS_Open" : "WS_Closed") + "\n";
-        for (int t = 0; t < 3; ++t) {
+        for (int t = 0; t < (p == kProjects ? last_tasks : 3); ++t) {
             const std::string task = std::to_string(1000 + p * 10 + t);
             tasks += "%R\t" + task + "\t" + id + "\t" + std::to_string(100 + p) + "\tA" + task + "\tWork " + task +
                      "\t2024-01-08 08:00\t2024-01-12 17:00\n";
@@ -58,8 +64,8 @@ std::string GeneratedSchedule() {
 
 class ChooserTest : public testing_app::AppGuiTest {
 protected:
-    CMainFrame* StartWithSchedule() {
-        if (!Start(Schedule(L"generated.xer", GeneratedSchedule()))) return nullptr;
+    CMainFrame* StartWithSchedule(int last_tasks = 3) {
+        if (!Start(Schedule(L"generated.xer", GeneratedSchedule(last_tasks)))) return nullptr;
         CMainFrame* frame = Frame();
         if (frame == nullptr || frame->GetLayoutStore() == nullptr) return nullptr;
         return frame;
@@ -70,6 +76,46 @@ protected:
         frame.SetFindDialog(dialog);
         dialog->Show();
         return dialog;
+    }
+    static void Settle(CMainFrame& frame) {
+        frame.Refresh();
+        frame.Update();
+        for (int i = 0; i < 5; ++i) (void)wxTheApp->Yield(true);
+    }
+    // A ribbon command as the ribbon sends it.
+    static void Command(CMainFrame& frame, int id) {
+        wxCommandEvent command(wxEVT_MENU, id);
+        frame.GetEventHandler()->ProcessEvent(command);
+        Settle(frame);
+    }
+    // The find dialog the ribbon's Find opened, once it is on screen.
+    static FindDialog* FindFromRibbon(CMainFrame& frame) {
+        Command(frame, IDC_BUTTON_FIND);
+        auto* dialog = dynamic_cast<FindDialog*>(frame.GetFindDialog());
+        if (dialog == nullptr || !WaitUntil([dialog] { return dialog->IsShownOnScreen(); })) return nullptr;
+        return dialog;
+    }
+    // The focus to the control as the user gives it: without a window manager it follows the
+    // pointer into a window, and a click puts it on the control.
+    static bool Focus(wxWindow& control) {
+        wxUIActionSimulator input;
+        const wxRect rect = control.GetScreenRect();
+        const wxPoint centre = rect.GetPosition() + wxSize(rect.width / 2, rect.height / 2);
+        input.MouseMove(centre);
+        if (!WaitUntil([centre] { return wxGetMousePosition() == centre; })) return false;
+        if (wxWindow::FindFocus() != &control) input.MouseClick();
+        return WaitUntil([&control] { return wxWindow::FindFocus() == &control; });
+    }
+    // Enter in the value text, as the user presses it, and the find button's press that follows.
+    static bool PressEnter(FindDialog& find) {
+        int presses = 0;
+        find.FindButton().Bind(wxEVT_BUTTON, [&presses](wxCommandEvent& event) {
+            ++presses;
+            event.Skip();
+        });
+        if (!Focus(find.ValueText())) return false;
+        wxUIActionSimulator().Char(WXK_RETURN);
+        return WaitUntil([&presses] { return presses > 0; });
     }
 };
 
@@ -134,6 +180,74 @@ TEST_F(ChooserTest, FindWalksTheActiveProjectsThenSaysThereIsNoMoreAndRemembersI
     close.SetEventObject(find);
     find->GetEventHandler()->ProcessEvent(close);
     EXPECT_TRUE(WaitUntil([frame] { return frame->GetFindDialog() == nullptr; }));
+}
+
+TEST_F(ChooserTest, FindScrollsTheTableAndTheChartToAnActivityInACollapsedGroup) {
+    CMainFrame* frame = StartWithSchedule(80);
+    ASSERT_NE(frame, nullptr);
+    frame->SwitchToPage(kActivitiesTabPage);
+    Command(*frame, IDC_BUTTON_ACT_COLL_ALL);  // and painted so: the few group rows fit
+    VarnholtView& table_pane = *frame->GetTablePane();
+    VarnholtView& chart_pane = *frame->GetGanttPane();
+    const view::View& table = *table_pane.GetContentView();
+    ASSERT_EQ(table_pane.Host().ScrollY(), 0);
+
+    FindDialog* find = FindFromRibbon(*frame);
+    ASSERT_NE(find, nullptr);
+    ASSERT_EQ(find->FieldList().GetStringSelection(), L"Activity Name");
+    ASSERT_TRUE(Focus(find->ValueText()));
+    wxUIActionSimulator().Text("work 1139");
+    ASSERT_TRUE(WaitUntil([find] { return find->ValueText().GetValue() == L"work 1139"; }));
+    ASSERT_TRUE(PressEnter(*find));
+    const view::Row* found = table.GetSelectedRow();
+    ASSERT_NE(found, nullptr);
+    EXPECT_EQ(found->GetCodeValue(132).to_string(), L"Work 1139");
+    EXPECT_TRUE(m_hook.messages.empty());
+
+    // The found row lies inside the table pane, and the chart shows the same rows.
+    Settle(*frame);
+    const int row_height = static_cast<int>(table.GetRowHeight());
+    const int top = static_cast<int>(table.GetHeaderHeight()) + row_height * found->index - table_pane.Host().ScrollY();
+    EXPECT_GT(table_pane.Host().ScrollY(), 0);
+    EXPECT_GE(top, static_cast<int>(table.GetHeaderHeight()));
+    EXPECT_LE(top + row_height, table_pane.GetClientSize().y);
+    EXPECT_EQ(chart_pane.Host().ScrollY(), table_pane.Host().ScrollY());
+    EXPECT_EQ(table_pane.GetScrollPos(wxVERTICAL), table_pane.Host().ScrollY());
+    EXPECT_EQ(chart_pane.GetScrollPos(wxVERTICAL), table_pane.Host().ScrollY());
+}
+
+TEST_F(ChooserTest, CtrlFOpensFindWithShiftHeldToo) {
+    CMainFrame* frame = StartWithSchedule();
+    ASSERT_NE(frame, nullptr);
+    frame->SwitchToPage(kActivitiesTabPage);
+    Settle(*frame);
+    ASSERT_TRUE(Focus(*frame->GetTablePane()));
+    wxUIActionSimulator().Char('f', wxMOD_CONTROL | wxMOD_SHIFT);
+    EXPECT_TRUE(WaitUntil([frame] { return frame->GetFindDialog() != nullptr; }));
+}
+
+TEST_F(ChooserTest, AFieldTheNextFileLacksIsNotSearched) {
+    CMainFrame* frame = StartWithSchedule();
+    ASSERT_NE(frame, nullptr);
+    frame->SwitchToPage(kActivitiesTabPage);
+    FindDialog* find = FindFromRibbon(*frame);
+    ASSERT_NE(find, nullptr);
+    ASSERT_EQ(find->FieldList().GetStringSelection(), L"Activity Name");
+    ASSERT_TRUE(Focus(find->ValueText()));
+    wxUIActionSimulator().Text("Work");
+    ASSERT_TRUE(PressEnter(*find));
+    ASSERT_NE(frame->GetCurrentTableView()->GetSelectedRow(), nullptr);
+
+    // A workbook without activity names, dropped on the window while the dialog stays open.
+    auto* target = dynamic_cast<ScheduleDropTarget*>(frame->GetDropTarget());
+    ASSERT_NE(target, nullptr);
+    const wxString workbook = VARNHOLT_XLS_FIXTURES "/bars_only.xls";
+    ASSERT_TRUE(target->OnDropFiles(0, 0, wxArrayString(1, &workbook)));
+    Settle(*frame);
+    ASSERT_EQ(frame->GetFindDialog(), find);
+    ASSERT_TRUE(PressEnter(*find));
+    EXPECT_TRUE(m_hook.messages.empty()) << "nothing was searched, so nothing is reported";
+    EXPECT_EQ(frame->GetCurrentTableView()->GetSelectedRow(), nullptr);
 }
 
 TEST_F(ChooserTest, FindNeedsARecordTable) {

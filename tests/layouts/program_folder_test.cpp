@@ -46,5 +46,23 @@ TEST(ProgramFolder, CustomLayoutFilesAreListedByName) {
     SetProgramFolder({});
 }
 
+TEST(ProgramFolder, AFolderOfTooManyLayoutsKeepsTheFirstByName) {
+    TempFolder program;
+    SetProgramFolder(program.path());
+    const std::filesystem::path custom = program.path() / "Layouts" / "VP_CUST";
+    std::filesystem::create_directories(custom);
+    // One more than the limit; the folder lists them in an order of its own.
+    for (std::size_t i = 0; i <= kMaxCustomLayoutFiles; ++i) {
+        WriteBytes(custom / ("layout" + std::to_string(10000 + i).substr(1) + ".plf"), "");
+    }
+    FindCustomLayoutFiles();
+    const std::vector<std::wstring>& names = custom_layout_files();
+    ASSERT_EQ(names.size(), kMaxCustomLayoutFiles);
+    EXPECT_EQ(names.front(), L"layout0000.plf");
+    EXPECT_EQ(names.back(), L"layout0999.plf") << "the last by name is the one left out";
+    SetCustomLayoutFiles({});
+    SetProgramFolder({});
+}
+
 }  // namespace
 }  // namespace varnholt

@@ -49,10 +49,7 @@ void PaneHost::Paint(DrawBackend& device) {
     const bool empty = m_client_width <= 0 || m_client_height <= 0;
     const std::int32_t unclamped_x = m_scroll_x;
     const std::int32_t unclamped_y = m_scroll_y;
-    m_range_x = ScrollRange(m_view->GetWidth(), m_client_width);
-    m_range_y = ScrollRange(m_view->GetHeight(), m_client_height);
-    m_scroll_x = std::clamp(m_scroll_x, 0, m_range_x);
-    m_scroll_y = std::clamp(m_scroll_y, 0, m_range_y);
+    MeasureContent();
     m_owner.SetScrollBars(m_range_x, m_range_y, m_scroll_x, m_scroll_y);
 
     DrawContext& context = m_view->GetDrawContext();
@@ -98,7 +95,16 @@ bool PaneHost::IsTextMaster(const View& view) {
     return view.IsTaskMemoTableView() || view.IsActivityStepTableView() || view.IsWBSMemoTableView();
 }
 
+void PaneHost::MeasureContent() {
+    m_range_x = m_view != nullptr ? ScrollRange(m_view->GetWidth(), m_client_width) : 0;
+    m_range_y = m_view != nullptr ? ScrollRange(m_view->GetHeight(), m_client_height) : 0;
+    m_scroll_x = std::clamp(m_scroll_x, 0, m_range_x);
+    m_scroll_y = std::clamp(m_scroll_y, 0, m_range_y);
+}
+
+// A partner's content may have changed since its last paint too.
 void PaneHost::SetPosition(Axis axis, std::int32_t position) {
+    MeasureContent();
     if (axis == Axis::horizontal) {
         m_scroll_x = std::clamp(position, 0, m_range_x);
     } else {
@@ -116,6 +122,7 @@ void PaneHost::MoveVertically(std::int32_t position) {
 }
 
 void PaneHost::ScrollBar(Axis axis, ScrollCode code, std::int32_t track) {
+    MeasureContent();
     if (axis == Axis::horizontal) {
         SetPosition(axis, ScrollBarPosition(code, kHorizontalLineStep, m_scroll_x, m_range_x, track));
         m_owner.RepaintPane();
@@ -128,6 +135,7 @@ void PaneHost::ScrollBar(Axis axis, ScrollCode code, std::int32_t track) {
 
 bool PaneHost::Wheel(std::int32_t delta) {
     if (m_view == nullptr || m_view->IsDetailView()) return false;
+    MeasureContent();
     MoveVertically(WheelPosition(m_scroll_y, m_range_y, delta));
     m_owner.RedrawPaneNow();
     return true;
@@ -135,6 +143,7 @@ bool PaneHost::Wheel(std::int32_t delta) {
 
 bool PaneHost::KeyDown(PaneKey key) {
     if (m_view == nullptr) return false;
+    MeasureContent();
     if (key == PaneKey::left || key == PaneKey::right) {
         const std::optional<std::int32_t> x = ColumnStep(m_view->GetLayout(), DisplayScale(), m_scroll_x, key == PaneKey::right);
         if (x) SetPosition(Axis::horizontal, *x);
@@ -165,6 +174,7 @@ bool PaneHost::KeyDown(PaneKey key) {
 
 void PaneHost::RevealRow(std::size_t index) {
     if (m_view == nullptr) return;
+    MeasureContent();
     const std::optional<std::int32_t> y =
         KeepRowVisible(m_scroll_y, m_client_height, m_view->GetHeaderHeight(), m_view->GetRowHeight(), index);
     if (y) MoveVertically(*y);

@@ -3,9 +3,11 @@
 // here and does what the host asks of it through PaneOwner. One host per pane window.
 //
 // Painting: the scroll ranges follow the content's size on every paint, so a view that grows
-// or shrinks needs only a repaint. A press or release lets the view list its rows again (its
-// selection may have changed them), except on the flat sub-tables, whose rows never change
-// with a click; then this pane and its partners are repainted.
+// or shrinks needs only a repaint. A move between paints measures the content afresh too:
+// rows opened or closed since the last paint (find opening a collapsed group) count at once.
+// A press or release lets the view list its rows again (its selection may have changed them),
+// except on the flat sub-tables, whose rows never change with a click; then this pane and its
+// partners are repainted.
 //
 // Partners follow this pane's vertical position (the table and its Gantt chart, a memo list
 // and its text), so both always show the same rows; the horizontal position is each pane's
@@ -60,7 +62,7 @@ public:
     void ScrollTo(std::int32_t x, std::int32_t y);
     [[nodiscard]] std::int32_t ScrollX() const noexcept { return m_scroll_x; }
     [[nodiscard]] std::int32_t ScrollY() const noexcept { return m_scroll_y; }
-    // As set at the last paint.
+    // As set at the last paint or the last move.
     [[nodiscard]] std::int32_t RangeX() const noexcept { return m_range_x; }
     [[nodiscard]] std::int32_t RangeY() const noexcept { return m_range_y; }
     [[nodiscard]] std::int32_t ClientWidth() const noexcept { return m_client_width; }
@@ -106,7 +108,9 @@ private:
     };
 
     void AfterClick(bool release);
-    // Positions clamped to the ranges of the last paint, as a scroll bar clamps them.
+    // The ranges from the content's size now, and the positions clamped to them.
+    void MeasureContent();
+    // Positions clamped to the content's ranges, as a scroll bar clamps them.
     void SetPosition(Axis axis, std::int32_t position);
     // This pane and each partner to the vertical position; the partners are redrawn at once.
     void MoveVertically(std::int32_t position);

@@ -19,16 +19,21 @@ namespace {
 
 using Log = std::vector<std::string>;
 
-// A list of `rows` rows under a 30-pixel header, 18 pixels each.
+// A list of `rows` rows under a 30-pixel header, 18 pixels each; a chart as tall as its table.
 class ListView final : public View {
 public:
-    ListView(Log& log, std::string name, std::size_t rows) : m_log(log), m_name(std::move(name)) {
+    ListView(Log& log, std::string name, std::size_t rows) : m_log(log), m_name(std::move(name)) { AddRows(rows); }
+    // Lists more rows, as opening a collapsed group does.
+    void AddRows(std::size_t rows) {
         for (std::size_t i = 0; i < rows; ++i) GetRowList().Append(*m_rows.emplace_back(std::make_unique<Row>()));
     }
     [[nodiscard]] bool IsDetailView() const override { return detail; }
     [[nodiscard]] bool IsTaskMemoTableView() const override { return memo; }
     [[nodiscard]] float GetWidth() const override { return 2000.0f; }
-    [[nodiscard]] float GetHeight() const override { return 30.0f + 18.0f * static_cast<float>(GetRowList().Size()); }
+    [[nodiscard]] float GetHeight() const override {
+        const View& rows = table != nullptr ? *table : *this;
+        return 30.0f + 18.0f * static_cast<float>(rows.GetRowList().Size());
+    }
     [[nodiscard]] float GetHeaderHeight() const override { return 30.0f; }
     [[nodiscard]] float GetRowHeight() const override { return 18.0f; }
     void Update() override { m_log.push_back("update " + m_name); }
@@ -36,6 +41,7 @@ public:
 
     bool detail = false;
     bool memo = false;
+    const ListView* table = nullptr;  // a chart's table
 
 private:
     Log& m_log;
@@ -64,7 +70,8 @@ protected:
     void SetUp() override { Build(300, 100); }
     void Build(std::int32_t height, std::size_t rows) {
         table = std::make_unique<ListView>(log, "table", rows);
-        chart = std::make_unique<ListView>(log, "chart", rows);
+        chart = std::make_unique<ListView>(log, "chart", 0);
+        chart->table = table.get();
         table_pane.SetView(table.get());
         chart_pane.SetView(chart.get());
         table_pane.SetPartners({&chart_pane});
@@ -181,6 +188,19 @@ TEST_F(PanePair, TheFoundRowIsBroughtIntoViewOnBothPanes) {
     EXPECT_EQ(table_pane.ScrollY(), 30 + 18 * 50 + 36 - 300);
     EXPECT_EQ(chart_pane.ScrollY(), table_pane.ScrollY());
     EXPECT_EQ(log, (Log{"redraw chart"})) << "the pane itself is not redrawn";
+}
+
+TEST_F(PanePair, RowsListedSinceTheLastPaintCanBeScrolledTo) {
+    Build(300, 5);
+    ASSERT_EQ(table_pane.RangeY(), 0) << "five rows fit";
+    table->AddRows(95);  // a found row's group opened, and nothing painted since
+    table_pane.RevealRow(90);
+    const std::int32_t revealed = 30 + 18 * 90 + 36 - 300;
+    EXPECT_EQ(table_pane.ScrollY(), revealed);
+    EXPECT_EQ(chart_pane.ScrollY(), revealed);
+    EXPECT_EQ(chart_owner.bar[1], revealed);
+    EXPECT_EQ(table_pane.RangeY(), 30 + 18 * 100 + 10 - 300);
+    EXPECT_EQ(chart_pane.RangeY(), table_pane.RangeY());
 }
 
 TEST(PaneHostKeys, NothingHappensWithoutAView) {
