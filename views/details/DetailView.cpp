@@ -5,6 +5,9 @@
 #include "model/CaptionCatalog.h"
 #include "rows/display_scale.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace varnholt::view {
 namespace {
 
@@ -85,19 +88,47 @@ void DetailView::DrawHeaderSeparator(const RectF& area) {
 void DetailView::DrawField(const SheetField& field, std::wstring_view value) {
     const SheetGrid grid = Grid();
     DrawContext& dc = GetDrawContext();
-    dc.DrawText(*m_label_style, LabelText(CaptionCatalog::Instance().Lookup(field.caption)), kRightAligned,
-                grid.LabelCell(field.column, field.line));
+    DrawLabel(*m_label_style, LabelText(CaptionCatalog::Instance().Lookup(field.caption)),
+              grid.LabelCell(field.column, field.line), grid.LabelReach(field.column));
     dc.DrawText(*m_value_style, value, kLeftAligned, grid.ValueCell(field.column, field.line));
 }
 
 void DetailView::DrawBox(const SheetBox& box) {
     const SheetGrid grid = Grid();
     DrawContext& dc = GetDrawContext();
-    dc.DrawText(*m_value_style, CaptionCatalog::Instance().Lookup(box.caption), kRightAligned,
-                grid.BoxTitleCell(box.column, box.title_height));
+    DrawLabel(*m_value_style, CaptionCatalog::Instance().Lookup(box.caption),
+              grid.BoxTitleCell(box.column, box.title_height), grid.LabelReach(box.column));
     const float x = grid.LabelX(box.column);
     dc.DrawLine(kPenSolid, 1.0f, Color::LightGray(), x, grid.UnderlineY(), x + grid.UnderlineLength(),
                 grid.UnderlineY());
+}
+
+void DetailView::DrawLabel(const TextStyle& style, std::wstring_view text, const RectF& cell, float reach) {
+    DrawContext& dc = GetDrawContext();
+    const float width = dc.MeasureText(style, text).width;
+    // The device rectangle of a text is at least the whole part of its width wide.
+    if (width <= std::floor(cell.width)) {
+        dc.DrawText(style, text, kRightAligned, cell);
+        return;
+    }
+    const RectF space{cell.x - reach, cell.y, cell.width + reach, cell.height};
+    const float room = std::floor(space.width);
+    FontBlock font = style.font_block;
+    if (width > room) {
+        // Widths grow about in step with the size: start from the proportional guess, then step
+        // to the largest size that fits.
+        const std::int32_t full = font.height;
+        const auto fits = [&](std::int32_t height) {
+            FontBlock sized = font;
+            sized.height = height;
+            return dc.MeasureTextWithFont(sized, text).width <= room;
+        };
+        font.height = std::clamp(static_cast<std::int32_t>(static_cast<float>(full) * room / width), 1,
+                                 std::max(1, full - 1));
+        while (font.height > 1 && !fits(font.height)) --font.height;
+        while (font.height + 1 < full && fits(font.height + 1)) ++font.height;
+    }
+    dc.DrawTextWithFont(font, style.GetColor(), text, kRightAligned, space);
 }
 
 void RecordDetailView::Draw(const RectF& area) {

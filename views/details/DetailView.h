@@ -71,6 +71,10 @@ protected:
     void DrawHeaderSeparator(const RectF& area);
     void DrawField(const SheetField& field, std::wstring_view value);
     void DrawBox(const SheetBox& box);
+    // A label or box title, right-aligned in its cell. One wider than the cell reaches left by up
+    // to `reach`; one wider still is drawn in the largest smaller size of its face that fits, so
+    // that no label is ever cut.
+    void DrawLabel(const TextStyle& style, std::wstring_view text, const RectF& cell, float reach);
     [[nodiscard]] bool IsCurrentTab(CaptionId caption) const;
 
     View* m_master = nullptr;  // not owned

@@ -22,6 +22,7 @@ struct SheetGrid {
     static constexpr float kLineHeight = 20.0f;
     static constexpr float kUnderlineLength = 320.0f;
     static constexpr std::int32_t kBoxTitleLine = 3;  // box rows follow from line 4
+    static constexpr float kLabelClearance = 10.0f;   // kept free before a label that reaches left
 
     [[nodiscard]] constexpr float LabelX(std::int32_t column) const {
         return tab_width + kLabelInset * scale + kColumnStep * scale * static_cast<float>(column);
@@ -39,6 +40,12 @@ struct SheetGrid {
     // A box title sits in the label cell of line 3; `height` is in unscaled units.
     [[nodiscard]] constexpr RectF BoxTitleCell(std::int32_t column, float height) const {
         return {LabelX(column), LineY(kBoxTitleLine), kLabelWidth * scale, height * scale};
+    }
+    // How far a label too wide for its cell may reach left into the gap before it (from the
+    // tab strip, or from the value cell of the column before), keeping clear of what lies there.
+    [[nodiscard]] constexpr float LabelReach(std::int32_t column) const {
+        const float gap = column == 0 ? kLabelInset : kColumnStep - kValueOffset - kValueWidth;
+        return (gap - kLabelClearance) * scale;
     }
     // The line under the header pair, and the line under each box title.
     [[nodiscard]] constexpr float SeparatorY() const { return LineY(2); }

@@ -20,7 +20,7 @@ void ActivityTableView::DrawRows(const RectF& visible) {
     const float row_height = GetRowHeight();
     const auto& rows = GetRowList().Rows();
     const RowPaint paint = BeginRowPaint(visible);
-    const TablePainter painter(GetDrawContext(), DisplayScale(), row_height, GetWidth());
+    const TablePainter painter = RowPainter();
     const bool grouped = GetGroupBy(0) != nullptr;
 
     float y = GetHeaderHeight() + static_cast<float>(paint.rows.first) * row_height;
@@ -35,7 +35,7 @@ void ActivityTableView::DrawRow(Row& row, std::size_t index, float y, const Tabl
                                 const ColumnRange* columns, bool grouped) {
     if (!BeginRow(row, y)) return;
     const bool selected = PaintsSelected(row);
-    if (grouped && row.level > 0) painter.LevelBands(Grouping(), row.level, y, selected);
+    if (grouped && row.level > 0) painter.LevelBands(Grouping(), row, row.level, y, selected);
     if (row.IsActivityRow()) {
         if (columns != nullptr) DrawActivityCells(row, y, painter, *columns, grouped);
     } else if (row.IsGroupRow() && Grouping() != nullptr) {
@@ -67,10 +67,7 @@ void ActivityTableView::DrawActivityCells(const Row& row, float y, const TablePa
         painter.ColumnLine(c, marks, x, w, y);
         x += w;
     }
-    if (grouped) {
-        const float level_x = painter.Indent(row.level);
-        GetDrawContext().DrawLine(kPenSolid, 1.0f, Color::Gray(), level_x, y, level_x, y + GetRowHeight());
-    }
+    if (grouped) painter.LevelLine(row.level, y);
 }
 
 }  // namespace varnholt::view

@@ -124,6 +124,12 @@ GridTableView::RowPaint GridTableView::BeginRowPaint(const RectF& visible) {
     return paint;
 }
 
+TablePainter GridTableView::RowPainter() {
+    const LayoutColumn* first = GetLayout()->GetColumn(0);
+    const float first_right = first != nullptr ? first->width * DisplayScale() : 0.0f;
+    return {GetDrawContext(), DisplayScale(), GetRowHeight(), GetWidth(), first_right};
+}
+
 bool GridTableView::BeginRow(Row& row, float y) {
     const float width = GetWidth();
     const float row_height = GetRowHeight();

@@ -78,6 +78,8 @@ protected:
         std::optional<ColumnRange> columns;  // none when the table is scrolled out of view
     };
     [[nodiscard]] RowPaint BeginRowPaint(const RectF& visible);
+    // The painter of this paint's rows; the layout has at least one column.
+    [[nodiscard]] TablePainter RowPainter();
     // Lays out the row's rectangle and fills it when painted as selected; false when the layout
     // has no columns, and nothing more of the row is painted.
     bool BeginRow(Row& row, float y);

@@ -15,7 +15,7 @@ namespace varnholt::view {
 void ProjectTableView::DrawRows(const RectF& visible) {
     const auto& rows = GetRowList().Rows();
     const RowPaint paint = BeginRowPaint(visible);
-    const TablePainter painter(GetDrawContext(), DisplayScale(), GetRowHeight(), GetWidth());
+    const TablePainter painter = RowPainter();
     const bool grouped = GroupingEntry() != nullptr;
     float y = GetHeaderHeight() + static_cast<float>(paint.rows.first) * GetRowHeight();
     for (std::size_t i = paint.rows.first; i < paint.rows.last; ++i) {
@@ -29,7 +29,7 @@ void ProjectTableView::DrawRows(const RectF& visible) {
 void ProjectTableView::DrawRow(Row& row, float y, const TablePainter& painter, const ColumnRange* columns,
                                bool grouped) {
     if (!BeginRow(row, y)) return;
-    painter.LevelBands(Grouping(), row.level, y, PaintsSelected(row));
+    painter.LevelBands(Grouping(), row, row.level, y, PaintsSelected(row));
     if (row.IsProjectRow()) {
         if (columns != nullptr) DrawProjectRow(row, y, painter, *columns, grouped);
     } else if (row.IsGroupRow() && Grouping() != nullptr) {

@@ -5,6 +5,9 @@
 
 #include "layouts/GroupSortBy.h"
 #include "layouts/Layout.h"
+#include "rows/Row.h"
+
+#include <algorithm>
 
 namespace varnholt::view {
 
@@ -52,16 +55,25 @@ std::uint16_t IndicatorBitmap(std::int32_t column_id, std::wstring_view text, bo
     return 0;
 }
 
-void TablePainter::LevelBands(const GroupSortBy* grouping, std::int32_t bands, float y, bool selected,
-                              bool edge_lines) const {
+void TablePainter::LevelBands(const GroupSortBy* grouping, const Row& row, std::int32_t bands, float y,
+                              bool selected, bool edge_lines) const {
     if (grouping == nullptr) return;
+    const float right = row.IsGroupRow() ? m_view_width : m_first_column_right;
     const auto& levels = grouping->levels;
     for (std::int32_t k = 0; k < bands && static_cast<std::size_t>(k) < levels.size(); ++k) {
-        if (levels[k] == nullptr) continue;
         const float x = Indent(k);
-        if (!selected) m_dc.FillRect(levels[k]->GetBackColor(), x, y, 20.0f * m_scale, m_row_height);
+        if (x >= right) return;
+        if (levels[k] == nullptr) continue;
+        if (!selected) {
+            m_dc.FillRect(levels[k]->GetBackColor(), x, y, std::min(20.0f * m_scale, right - x), m_row_height);
+        }
         if (edge_lines) m_dc.PenLine(1, Color::Gray(), x, y, x, y + m_row_height);
     }
+}
+
+void TablePainter::LevelLine(std::int32_t level, float y) const {
+    const float x = Indent(level);
+    if (x < m_first_column_right) m_dc.DrawLine(kPenSolid, 1.0f, Color::Gray(), x, y, x, y + m_row_height);
 }
 
 void TablePainter::CellText(const TextStyle& style, Color color, std::wstring_view text, float x, float y,
@@ -101,6 +113,12 @@ RectF TablePainter::ExpanderBox(std::int32_t level, float y) const {
     return {Indent(level) - 14.0f * m_scale, y + 5.0f * m_scale, 9.0f * m_scale, 9.0f * m_scale};
 }
 
+RectF TablePainter::InFirstColumn(RectF box) const {
+    // The chevron's strokes reach a pixel past the box; one more keeps them off column 0's line.
+    box.x = std::min(box.x, m_first_column_right - box.width - 2.0f * m_scale);
+    return box;
+}
+
 void TablePainter::Chevron(const RectF& box, bool expanded, Color color) const {
     const PointF centre = box.Center();
     const PointF second = expanded ? PointF{box.x + 9.0f * m_scale - m_scale, box.y}
@@ -110,9 +128,10 @@ void TablePainter::Chevron(const RectF& box, bool expanded, Color color) const {
 }
 
 void TablePainter::RowLines(std::int32_t level, bool step_out, float y) const {
-    const float x1 = Indent(step_out ? level - 1 : level);
+    const float x1 = std::min(Indent(step_out ? level - 1 : level), m_first_column_right);
+    const float x2 = std::min(Indent(level), m_first_column_right);
     m_dc.DrawLine(kPenSolid, 1.0f, Color::Gray(), x1, y, m_view_width, y);
-    m_dc.DrawLine(kPenSolid, 1.0f, Color::Gray(), Indent(level), y + m_row_height, m_view_width, y + m_row_height);
+    m_dc.DrawLine(kPenSolid, 1.0f, Color::Gray(), x2, y + m_row_height, m_view_width, y + m_row_height);
 }
 
 void TablePainter::ClosingLines(float header_height, float y) const {

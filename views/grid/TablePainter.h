@@ -2,6 +2,10 @@
 // cells, indicator images, group titles with their chevrons, column lines and the lines between
 // rows. The activity table paints with all of them; the WBS and project tables choose the
 // pieces and colours they differ in. Nothing here keeps state between paints.
+//
+// What a record row draws for its depth (bands, band edges, the level line, its expander) stays
+// inside column 0, however deep the row: past the column's right edge lie the next column's
+// cells. A group row's title spans the row, and its bands lead into it.
 #pragma once
 
 #include "views/draw/DrawContext.h"
@@ -18,6 +22,7 @@ class GroupSortBy;
 namespace varnholt::view {
 
 class Layout;
+class Row;
 
 // Flags of a single-line cell text: vertically centred, left aligned.
 inline constexpr std::uint32_t kCellTextFlags = kTextSingleLine | kTextVCenter;
@@ -45,16 +50,20 @@ struct ColumnMarks {
 
 class TablePainter {
 public:
-    TablePainter(DrawContext& dc, float scale, float row_height, float view_width)
-        : m_dc(dc), m_scale(scale), m_row_height(row_height), m_view_width(view_width) {}
+    // `first_column_right` is the right edge of column 0.
+    TablePainter(DrawContext& dc, float scale, float row_height, float view_width, float first_column_right)
+        : m_dc(dc), m_scale(scale), m_row_height(row_height), m_view_width(view_width),
+          m_first_column_right(first_column_right) {}
 
     [[nodiscard]] float Indent(std::int32_t level) const { return static_cast<float>(level) * 20.0f * m_scale; }
 
     // The bands of levels 0 .. bands - 1 left of a row's own indentation, each that the Levels
     // list colours, each opened by a grey line unless told otherwise; a selected row keeps its
-    // blue fill.
-    void LevelBands(const GroupSortBy* grouping, std::int32_t bands, float y, bool selected,
+    // blue fill. A record row's bands end at column 0's right edge.
+    void LevelBands(const GroupSortBy* grouping, const Row& row, std::int32_t bands, float y, bool selected,
                     bool edge_lines = true) const;
+    // The grey line at a record row's own indentation, when that lies inside column 0.
+    void LevelLine(std::int32_t level, float y) const;
 
     // One cell text, clipped to the cell, `pad` in from its left edge.
     void CellText(const TextStyle& style, Color color, std::wstring_view text, float x, float y, float width,
@@ -72,10 +81,14 @@ public:
     // (stored in `expander` when the row has children).
     void GroupTitle(const TextStyle& style, Color color, std::wstring_view title, std::int32_t level, float y) const;
     [[nodiscard]] RectF ExpanderBox(std::int32_t level, float y) const;
+    // A record row's expander box, moved left where its row's indentation would put it over
+    // column 0's right edge, so that it stays visible and can be clicked.
+    [[nodiscard]] RectF InFirstColumn(RectF box) const;
     void Chevron(const RectF& box, bool expanded, Color color) const;
 
     // The grey lines above and below a row of a grouped table; `step_out` starts the top line
-    // one level further left (a group row below a shallower row).
+    // one level further left (a group row below a shallower row). Both start in column 0 at the
+    // latest, so that the next columns have whole lines between their cells.
     void RowLines(std::int32_t level, bool step_out, float y) const;
     // The lines under the header and under the last painted row.
     void ClosingLines(float header_height, float y) const;
@@ -87,6 +100,7 @@ private:
     float m_scale;
     float m_row_height;
     float m_view_width;
+    float m_first_column_right;
 };
 
 }  // namespace varnholt::view

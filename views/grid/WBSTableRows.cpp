@@ -15,7 +15,7 @@ namespace varnholt::view {
 void WBSTableView::DrawRows(const RectF& visible) {
     const auto& rows = GetRowList().Rows();
     const RowPaint paint = BeginRowPaint(visible);
-    const TablePainter painter(GetDrawContext(), DisplayScale(), GetRowHeight(), GetWidth());
+    const TablePainter painter = RowPainter();
     float y = GetHeaderHeight() + static_cast<float>(paint.rows.first) * GetRowHeight();
     for (std::size_t i = paint.rows.first; i < paint.rows.last; ++i) {
         DrawRow(*rows[i], y, painter, paint.columns ? &*paint.columns : nullptr);
@@ -29,7 +29,7 @@ void WBSTableView::DrawRow(Row& row, float y, const TablePainter& painter, const
     if (!BeginRow(row, y)) return;
     // A WBS row shows one band fewer than a group row of its level.
     const std::int32_t bands = row.IsGroupRow() ? row.level : row.level - 1;
-    painter.LevelBands(Grouping(), bands, y, PaintsSelected(row), false);
+    painter.LevelBands(Grouping(), row, bands, y, PaintsSelected(row), false);
     if (row.IsWBSRow()) {
         if (columns != nullptr) DrawWbsRow(row, y, painter, *columns);
     } else if (row.IsGroupRow() && Grouping() != nullptr) {
@@ -43,7 +43,7 @@ void WBSTableView::DrawWbsRow(Row& row, float y, const TablePainter& painter, co
     PaintRecordCells(row, *GetLayout(), columns, painter, cell, y, DisplayScale(),
                      [&](std::size_t c, float x, float w) { painter.ColumnMarker(c, marks, x, w, y); });
     if (row.children.empty() || columns.first != 0) return;
-    row.expander_rect = painter.ExpanderBox(row.level, y);
+    row.expander_rect = painter.InFirstColumn(painter.ExpanderBox(row.level, y));
     painter.Chevron(row.expander_rect, row.expanded, Color::Black());
 }
 

@@ -99,8 +99,10 @@ void TreeTableView::Draw(const RectF& visible) {
 
 void TreeTableView::DrawExpander(Row& row, float y, float top) {
     const float s = Scale();
-    row.expander_rect = {20.0f * s * static_cast<float>(row.level) - 14.0f * s, y + top, 9.0f * s, 9.0f * s};
-    Painter().Chevron(row.expander_rect, row.expanded, Color::Black());
+    const TablePainter painter = Painter();
+    row.expander_rect =
+        painter.InFirstColumn({20.0f * s * static_cast<float>(row.level) - 14.0f * s, y + top, 9.0f * s, 9.0f * s});
+    painter.Chevron(row.expander_rect, row.expanded, Color::Black());
 }
 
 void TreeTableView::DrawColumnHeader(const std::vector<std::wstring>& titles) {

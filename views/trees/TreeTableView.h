@@ -62,14 +62,16 @@ protected:
     virtual void DrawRow(Row& row, float y) = 0;
     // The header of the columns with the given titles.
     void DrawColumnHeader(const std::vector<std::wstring>& titles);
-    // The expander of a row whose record has children, `top` below the row's top; stored in
-    // the row for the release to hit-test.
+    // The expander of a row whose record has children, `top` below the row's top, kept inside
+    // the first column however deep the row; stored in the row for the release to hit-test.
     void DrawExpander(Row& row, float y, float top);
 
     // Resizes the column being resized to end at the point; false when none is.
     bool ResizeTo(PointF point);
 
-    [[nodiscard]] TablePainter Painter() { return {GetDrawContext(), Scale(), GetRowHeight(), GetWidth()}; }
+    [[nodiscard]] TablePainter Painter() {
+        return {GetDrawContext(), Scale(), GetRowHeight(), GetWidth(), ColumnCount() > 0 ? ColumnWidth(0) : 0.0f};
+    }
     [[nodiscard]] static float Scale();
 
     ColumnHeader m_header;

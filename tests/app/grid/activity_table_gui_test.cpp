@@ -1,6 +1,7 @@
 // activity_table_gui_test.cpp - the activity table painted through the wx backend into a
-// memory bitmap: the header strip is white and the selected row blue. Pixels are probed where
-// no text or line can fall.
+// memory bitmap: the header strip is white and the selected row blue, and a row grouped deeper
+// than its first column is wide keeps to that column. Pixels are probed where no text or line
+// can fall.
 
 #include "app/draw/WxDrawBackend.h"
 #include "tests/views/grid/activity_table_fixture.h"
@@ -55,6 +56,39 @@ TEST_F(ActivityTableGui, HeaderIsWhiteAndTheSelectedRowBlue) {
     EXPECT_EQ(At(image, 150, 51), (Pixel{51, 153, 255})) << "the selected row";
     EXPECT_EQ(At(image, 190, 62), (Pixel{51, 153, 255})) << "the selected row";
     EXPECT_NE(At(image, 150, 87), (Pixel{51, 153, 255})) << "a row not selected";
+}
+
+// Five grouping levels indent the activities by 100 pixels, past the 88-pixel first column.
+// Their bands end at that column's line, and nothing of them reaches the second column, which
+// holds no value here (the schedule has no start dates).
+TEST_F(ActivityTableGui, ARowGroupedDeeperThanTheFirstColumnKeepsToIt) {
+    constexpr int kFirstRight = 88, kSecondRight = 88 + 120;
+    constexpr std::int32_t kStartDate = 82;
+    SetColumns({{kActivityId, 88.0f}, {kStartDate, 120.0f}});
+    for (const std::int32_t column : {kWbsColumn, kPrimaryResourceField, kPhaseCode, kRiskField, kActivityName})
+        GroupByColumn(column);
+    for (const ColorWord band : {0xFF203040u, 0xFF304050u, 0xFF405060u, 0xFF506070u, 0xFF0000AAu})
+        Grouping().AddLevel(band);
+    Build();
+    const wxImage image = PaintTable(400, 400);
+    const Pixel background{0, 0, 0};
+    int deep_rows = 0;
+    for (std::size_t i = 0; i < m_table.GetRowList().Size() && 30 + 18 * (i + 1) < 400; ++i) {
+        if (!Listed(i).IsActivityRow()) continue;
+        ASSERT_EQ(Listed(i).level, 5);
+        ++deep_rows;
+        const int top = 30 + 18 * static_cast<int>(i);
+        SCOPED_TRACE("row " + std::to_string(i));
+        EXPECT_EQ(At(image, kFirstRight - 3, top + 9), (Pixel{0xAA, 0, 0})) << "the deepest band up to the column line";
+        EXPECT_EQ(At(image, kFirstRight, top + 9), (Pixel{100, 100, 100})) << "the column line";
+        EXPECT_EQ(At(image, kFirstRight + 1, top + 18), (Pixel{100, 100, 100})) << "the line under the row, whole";
+        for (int y = top + 1; y < top + 18; ++y) {
+            for (int x = kFirstRight + 1; x < kSecondRight; ++x) {
+                ASSERT_EQ(At(image, x, y), background) << "at " << x << "," << y;
+            }
+        }
+    }
+    EXPECT_GE(deep_rows, 3);
 }
 
 }  // namespace

@@ -85,7 +85,7 @@ TEST_F(ActivityDetailViewTest, GeneralSheetShowsEachFieldInItsCell) {
     const auto texts = PaintTab(L"General");
     for (const auto& place : kGeneralPlaces) {
         SCOPED_TRACE(place.label);
-        EXPECT_EQ(TextAt(texts, LabelClip(place.column, place.line)), place.label);
+        EXPECT_EQ(LabelAt(texts, LabelClip(place.column, place.line)), place.label);
         EXPECT_EQ(TextAt(texts, ValueClip(place.column, place.line)), Expected(place.field_id));
     }
     EXPECT_EQ(TextAt(texts, ValueClip(1, 5)), "Site Manager");
@@ -97,7 +97,7 @@ TEST_F(ActivityDetailViewTest, StatusSheetShowsThreeBoxes) {
     const auto texts = DrawnTexts(lines);
     for (const auto& place : kStatusPlaces) {
         SCOPED_TRACE(place.label);
-        EXPECT_EQ(TextAt(texts, LabelClip(place.column, place.line)), place.label);
+        EXPECT_EQ(LabelAt(texts, LabelClip(place.column, place.line)), place.label);
         EXPECT_EQ(TextAt(texts, ValueClip(place.column, place.line)), Expected(place.field_id));
     }
     EXPECT_NE(Expected(81), "<none>");
@@ -121,7 +121,7 @@ TEST_F(ActivityDetailViewTest, WithoutAnActivityEveryLabelHasAnEmptyValue) {
             const auto texts = PaintTab(tab);
             for (const auto& place : places) {
                 SCOPED_TRACE(place.label);
-                EXPECT_EQ(TextAt(texts, LabelClip(place.column, place.line)), place.label);
+                EXPECT_EQ(LabelAt(texts, LabelClip(place.column, place.line)), place.label);
                 EXPECT_EQ(TextAt(texts, ValueClip(place.column, place.line)), "<none>");
             }
         }
@@ -133,13 +133,13 @@ TEST_F(ActivityDetailViewTest, WithoutAnActivityEveryLabelHasAnEmptyValue) {
 TEST_F(ActivityDetailViewTest, ColumnsTheFileLacksShowEmptyValues) {
     for (const std::uint32_t column : {81u, 130u, 132u}) TakeAwayColumn(ColumnTable::activity, column);
     auto texts = PaintTab(L"Status");
-    EXPECT_EQ(TextAt(texts, LabelClip(2, 7)), "Date:");
+    EXPECT_EQ(LabelAt(texts, LabelClip(2, 7)), "Date:");
     EXPECT_EQ(TextAt(texts, ValueClip(2, 7)), "<none>");
     EXPECT_EQ(TextAt(texts, ValueClip(1, 1)), "Pour slab");
     activity->wbs = nullptr;
     texts = PaintTab(L"General");
     EXPECT_EQ(TextAt(texts, ValueClip(1, 5)), "<none>");
-    EXPECT_EQ(TextAt(texts, LabelClip(1, 5)), "Responsible Manager:");
+    EXPECT_EQ(LabelAt(texts, LabelClip(1, 5)), "Responsible Manager:");
 }
 
 TEST_F(ActivityDetailViewTest, SubViewTabsPaintOnlyTheStripAndTheHeader) {

@@ -31,6 +31,14 @@ std::string TextAt(const std::vector<DrawnText>& texts, const std::string& clip)
     return found == texts.end() ? "<none>" : found->text;
 }
 
+std::string LabelAt(const std::vector<DrawnText>& texts, const std::string& cell) {
+    const std::string_view top_right_bottom = std::string_view(cell).substr(cell.find(',') + 1);
+    const auto found = std::find_if(texts.begin(), texts.end(), [&](const DrawnText& t) {
+        return std::string_view(t.clip).substr(t.clip.find(',') + 1) == top_right_bottom;
+    });
+    return found == texts.end() ? "<none>" : found->text;
+}
+
 std::size_t CountStarting(const std::vector<std::string>& lines, std::string_view prefix) {
     return static_cast<std::size_t>(
         std::count_if(lines.begin(), lines.end(), [&](const std::string& line) { return line.starts_with(prefix); }));

@@ -41,6 +41,8 @@ struct DrawnText {
 [[nodiscard]] std::vector<DrawnText> DrawnTexts(const std::vector<std::string>& lines);
 // The text drawn into the clip rectangle, or "<none>" when nothing was.
 [[nodiscard]] std::string TextAt(const std::vector<DrawnText>& texts, const std::string& clip);
+// The label of the cell "L,T R,B": drawn right-aligned at its right edge, it may reach further left.
+[[nodiscard]] std::string LabelAt(const std::vector<DrawnText>& texts, const std::string& cell);
 [[nodiscard]] std::size_t CountStarting(const std::vector<std::string>& lines, std::string_view prefix);
 
 class DetailViewTest : public testing_support::HandBuiltDocumentTest {

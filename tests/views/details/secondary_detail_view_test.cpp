@@ -42,7 +42,8 @@ protected:
     std::vector<std::string> Header(View& view) {
         const auto texts = DrawnTexts(Paint(view));
         std::vector<std::string> cells;
-        for (const char* clip : kHeaderCells) cells.push_back(TextAt(texts, clip));
+        for (std::size_t i = 0; i < std::size(kHeaderCells); ++i)
+            cells.push_back(i % 2 == 0 ? LabelAt(texts, kHeaderCells[i]) : TextAt(texts, kHeaderCells[i]));
         return cells;
     }
 
@@ -96,16 +97,16 @@ TEST_F(SecondaryDetailTest, ProjectValuesNeedTheirColumnsAndResourceValuesDoNot)
 TEST_F(SecondaryDetailTest, TheProjectsGeneralRowShowsOnlyUnderGeneral) {
     master.selected = project_row.get();
     auto texts = DrawnTexts(Paint(*projects));
-    EXPECT_EQ(TextAt(texts, kGeneralCells[0]), "Status:");
-    EXPECT_EQ(TextAt(texts, kGeneralCells[2]), "Responsible Manager:");
+    EXPECT_EQ(LabelAt(texts, kGeneralCells[0]), "Status:");
+    EXPECT_EQ(LabelAt(texts, kGeneralCells[2]), "Responsible Manager:");
     EXPECT_EQ(TextAt(texts, kGeneralCells[3]), "Site Manager");
     projects->SetCurrentTab(CaptionCatalog::Instance().Lookup(51634));
     texts = DrawnTexts(Paint(*projects));
-    EXPECT_EQ(TextAt(texts, kGeneralCells[0]), "<none>");
+    EXPECT_EQ(LabelAt(texts, kGeneralCells[0]), "<none>");
     EXPECT_EQ(TextAt(texts, kHeaderCells[1]), "P1");
     // The other views never draw that row, under "General" either.
     master.selected = resource_row.get();
-    EXPECT_EQ(TextAt(DrawnTexts(Paint(*resources)), kGeneralCells[0]), "<none>");
+    EXPECT_EQ(LabelAt(DrawnTexts(Paint(*resources)), kGeneralCells[0]), "<none>");
 }
 
 TEST_F(SecondaryDetailTest, ObsDescriptionsShowOnOneLine) {

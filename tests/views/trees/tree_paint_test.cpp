@@ -5,6 +5,8 @@
 
 #include "model/s_string.h"
 
+#include <algorithm>
+
 namespace varnholt::testing_trees {
 namespace {
 
@@ -46,6 +48,32 @@ TEST_F(TreePaint, APaneScrolledPastTheLastColumnPaintsNoCell) {
     ASSERT_GE(m_host.ScrollX(m_resources), 250);
     EXPECT_EQ(CountPart(lines, "text "), 2u);  // the two header titles
     EXPECT_TRUE(HasPart(lines, "line 1 solid"));
+}
+
+// A chain of resources seven levels deep under CREW: the level-6 parent's expander would start
+// at 106, past the 100-pixel first column; it stays left of the column line and still folds.
+class DeepResources : public TreeTest {
+protected:
+    [[nodiscard]] std::string Schedule() const override {
+        std::string chain;
+        for (int i = 0; i < 6; ++i)
+            chain += "%R\t" + std::to_string(200 + i) + "\t1\tD" + std::to_string(i) + "\tx\t" +
+                     std::to_string(i == 0 ? 1 : 199 + i) + "\t\n";
+        return TreeSchedule(chain);
+    }
+};
+
+TEST_F(DeepResources, ExpandersStayInTheFirstColumnAndStillFold) {
+    Paint(m_resources);
+    const auto& rows = m_resources.GetRowList().Rows();
+    const std::size_t listed = rows.size();
+    const auto parent_at = std::find_if(rows.begin(), rows.end(), [](const view::Row* r) { return r->level == 6; });
+    ASSERT_NE(parent_at, rows.end());
+    const view::Row& parent = **parent_at;
+    const RectF box = parent.GetExpanderRect();
+    EXPECT_EQ(box, (RectF{89.0f, parent.GetRect().y + 4.0f, 9.0f, 9.0f}));
+    m_host.LButtonUp(m_resources, box.x + 4.0f, box.y + 4.0f);
+    EXPECT_EQ(m_resources.GetRowList().Size(), listed - 1);
 }
 
 class ManyResources : public TreeTest {
