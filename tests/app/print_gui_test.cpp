@@ -19,13 +19,16 @@
 #include "shell/print/pagination.h"
 #include "views/gantt/GanttView.h"
 
+#include <wx/button.h>
 #include <wx/checkbox.h>
+#include <wx/choice.h>
 #include <wx/datectrl.h>
 #include <wx/dateevt.h>
 #include <wx/dcmemory.h>
 #include <wx/log.h>
 #include <wx/notebook.h>
 #include <wx/print.h>
+#include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/timectrl.h>
 #include <wx/uiaction.h>
@@ -159,6 +162,167 @@ TEST_F(PrintTest, ObsPreviewIsOneMessagePage) {
     EXPECT_EQ(preview->GetMaxPage(), 1);
     SchedulePrintout& printout = PrintoutOf(*preview);
     EXPECT_EQ(printout.PagesDrawn(), 1);
+}
+
+// Keys reach the preview as the desktop sends them: the pointer over it, the focus in it.
+class PreviewInputTest : public PrintTest {
+protected:
+    void ShowPreview() {
+        ASSERT_TRUE(Start(GeneratedSchedule()));
+        frame = Frame();
+        ASSERT_NE(frame, nullptr);
+        frame->Raise();
+        preview = ShowPrintPage(*frame);
+        ASSERT_NE(preview, nullptr);
+        panel = PreviewPanel(*frame);
+        ASSERT_GT(preview->GetMaxPage(), 2);
+    }
+
+    // Points at the canvas and waits until it has the focus; counts the key releases it gets,
+    // so a test knows when a key that changes nothing has been delivered.
+    void FocusCanvas(wxUIActionSimulator& input) {
+        wxPreviewCanvas* canvas = preview->GetCanvas();
+        input.MouseMove(canvas->GetScreenRect().GetPosition() + wxPoint(40, 40));
+        canvas->SetFocus();
+        ASSERT_TRUE(WaitUntil([canvas] { return wxWindow::FindFocus() == canvas; }));
+        canvas->Bind(wxEVT_KEY_UP, [this](wxKeyEvent& event) {
+            ++key_releases;
+            event.Skip();
+        });
+    }
+
+    void Press(wxUIActionSimulator& input, int key, int modifiers = wxMOD_NONE) {
+        const int before = key_releases;
+        input.Char(key, modifiers);
+        ASSERT_TRUE(WaitUntil([&] { return key_releases > before; })) << "key " << key;
+        (void)wxTheApp->Yield(true);
+    }
+
+    // What the toolkit sends for one notch of a mouse wheel over the canvas.
+    void TurnWheel(int rotation) const {
+        wxPreviewCanvas* canvas = preview->GetCanvas();
+        wxMouseEvent wheel(wxEVT_MOUSEWHEEL);
+        wheel.SetEventObject(canvas);
+        wheel.SetId(canvas->GetId());
+        wheel.SetPosition(wxPoint(canvas->GetClientSize().x / 2, canvas->GetClientSize().y / 2));
+        wheel.m_wheelAxis = wxMOUSE_WHEEL_VERTICAL;
+        wheel.m_wheelRotation = rotation;
+        wheel.m_wheelDelta = 120;
+        wheel.m_linesPerAction = 3;
+        wheel.m_columnsPerAction = 3;
+        canvas->HandleWindowEvent(wheel);
+    }
+
+    // The navigation bar shows what the preview shows.
+    void ExpectBarInStep() const {
+        EXPECT_EQ(panel->GetPageLabel()->GetLabel(),
+                  wxString::Format("%d / %d", preview->GetCurrentPage(), preview->GetMaxPage()));
+        EXPECT_EQ(panel->GetZoomChoice()->GetStringSelection(), wxString::Format("%d%%", preview->GetZoom()));
+    }
+
+    CMainFrame* frame = nullptr;
+    wxPrintPreview* preview = nullptr;
+    PrintPreviewPanel* panel = nullptr;
+    int key_releases = 0;
+};
+
+TEST_F(PreviewInputTest, KeysTurnPagesAndStepTheZoom) {
+    ShowPreview();
+    wxUIActionSimulator input;
+    FocusCanvas(input);
+    const int last = preview->GetMaxPage();
+    const int zoom = preview->GetZoom();
+
+    Press(input, '+', wxMOD_SHIFT);
+    EXPECT_GT(preview->GetZoom(), zoom);
+    ExpectBarInStep();
+    Press(input, '-');
+    EXPECT_EQ(preview->GetZoom(), zoom);
+
+    const struct {
+        int key;
+        int page;
+    } steps[] = {{WXK_PAGEDOWN, 2}, {WXK_END, last}, {WXK_PAGEDOWN, last}, {WXK_PAGEUP, last - 1},
+                 {WXK_HOME, 1},     {WXK_PAGEUP, 1}, {WXK_RETURN, 1}};
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.key);
+        Press(input, step.key);
+        EXPECT_EQ(preview->GetCurrentPage(), step.page);
+        ExpectBarInStep();
+    }
+    EXPECT_EQ(preview->GetZoom(), zoom) << "Enter changes nothing";
+}
+
+TEST_F(PreviewInputTest, TheWheelScrollsThePageAndTurnsPagesAtItsEnds) {
+    ShowPreview();
+    // The largest zoom: the page is taller than the preview.
+    wxChoice* zoom = panel->GetZoomChoice();
+    zoom->SetSelection(static_cast<int>(zoom->GetCount()) - 1);
+    wxCommandEvent chosen(wxEVT_CHOICE, zoom->GetId());
+    chosen.SetEventObject(zoom);
+    chosen.SetInt(zoom->GetSelection());
+    zoom->HandleWindowEvent(chosen);
+    wxPreviewCanvas* canvas = preview->GetCanvas();
+    ASSERT_EQ(canvas->GetViewStart().y, 0);
+
+    TurnWheel(-120);
+    EXPECT_GT(canvas->GetViewStart().y, 0) << "a notch down scrolls the page";
+    EXPECT_EQ(preview->GetCurrentPage(), 1);
+    TurnWheel(120);
+    EXPECT_EQ(canvas->GetViewStart().y, 0) << "a notch up scrolls back";
+
+    // Down to the bottom of the page, then over onto the next page's top.
+    int notches = 0;
+    while (preview->GetCurrentPage() == 1 && notches++ < 1000) TurnWheel(-120);
+    EXPECT_EQ(preview->GetCurrentPage(), 2);
+    EXPECT_EQ(canvas->GetViewStart().y, 0);
+    EXPECT_GT(notches, 2);
+    ExpectBarInStep();
+
+    // Up from the top: the previous page, from its bottom.
+    TurnWheel(120);
+    EXPECT_EQ(preview->GetCurrentPage(), 1);
+    EXPECT_GT(canvas->GetViewStart().y, 0);
+    ExpectBarInStep();
+    // Half a notch of a fine wheel does nothing yet; the second half scrolls.
+    const int bottom = canvas->GetViewStart().y;
+    TurnWheel(60);
+    EXPECT_EQ(canvas->GetViewStart().y, bottom);
+    TurnWheel(60);
+    EXPECT_LT(canvas->GetViewStart().y, bottom);
+}
+
+TEST_F(PreviewInputTest, EnterThatClosedThePageSettingsReachesThePreviewHarmlessly) {
+    ShowPreview();
+    wxButton* settings = nullptr;
+    for (wxWindow* child : frame->GetFilePage()->GetPrintPageArea()->GetParent()->GetChildren()) {
+        if (auto* button = dynamic_cast<wxButton*>(child)) settings = button;
+    }
+    ASSERT_NE(settings, nullptr);
+    bool closed = false;
+    m_hook.while_shown = [&closed](wxDialog& dialog) {
+        wxUIActionSimulator keys;
+        keys.Char(WXK_RETURN);
+        closed = WaitUntil([&dialog] { return !dialog.IsShown(); });
+    };
+    wxUIActionSimulator input;
+    const wxPoint on_button = settings->GetScreenRect().GetPosition() + wxPoint(5, 5);
+    input.MouseMove(on_button);
+    ASSERT_TRUE(WaitUntil([&] { return wxGetMousePosition() == on_button; }));
+    input.MouseClick();
+    ASSERT_TRUE(WaitUntil([&] { return closed; })) << "Enter closes the page settings";
+
+    // The rebuilt preview has the focus; the key goes on to reach it.
+    preview = panel->GetPreview();
+    ASSERT_NE(preview, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return wxWindow::FindFocus() == preview->GetCanvas(); }));
+    FocusCanvas(input);
+    const int page = preview->GetCurrentPage();
+    const int zoom = preview->GetZoom();
+    Press(input, WXK_RETURN);
+    Press(input, WXK_NUMPAD_ENTER);
+    EXPECT_EQ(preview->GetCurrentPage(), page);
+    EXPECT_EQ(preview->GetZoom(), zoom);
 }
 
 TEST_F(PrintTest, OpeningPageSettingsClampsTheDatesOnlyBesideAChartEvenOnCancel) {
