@@ -12,6 +12,8 @@
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
+#include <algorithm>
+
 namespace varnholt {
 namespace {
 
@@ -40,9 +42,7 @@ PrintPreviewPanel::PrintPreviewPanel(wxWindow* parent, CMainFrame& frame) : wxPa
     m_zoom = new wxChoice(this, wxID_ANY);
     for (int percent : kZoomPercents) m_zoom->Append(wxString::Format("%d%%", percent));
     m_zoom->SetSelection(kStartZoomIndex);
-    m_zoom->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) {
-        if (m_preview && m_zoom->GetSelection() >= 0) m_preview->SetZoom(kZoomPercents[m_zoom->GetSelection()]);
-    });
+    m_zoom->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) { ApplyChosenZoom(); });
     bar->Add(m_zoom, 0, wxALIGN_CENTER_VERTICAL);
 
     auto* sizer = new wxBoxSizer(wxVERTICAL);
@@ -74,6 +74,12 @@ void PrintPreviewPanel::Rebuild() {
         event.Skip();
         CallAfter([this] { UpdatePageLabel(); });
     });
+    // The canvas's own key and wheel handlers take its parent for the toolkit's preview frame,
+    // which this panel is not. These run first and never pass the event on to them.
+    m_canvas->Bind(wxEVT_KEY_DOWN, &PrintPreviewPanel::OnCanvasKeyDown, this);
+    m_canvas->Bind(wxEVT_CHAR, &PrintPreviewPanel::OnCanvasChar, this);
+    m_canvas->Bind(wxEVT_MOUSEWHEEL, &PrintPreviewPanel::OnCanvasWheel, this);
+    m_wheel_rotation = 0;
     m_preview->SetZoom(kZoomPercents[std::max(m_zoom->GetSelection(), 0)]);
     GetSizer()->Add(m_canvas, 1, wxEXPAND);
     Layout();
@@ -81,10 +87,23 @@ void PrintPreviewPanel::Rebuild() {
     m_canvas->Refresh();
 }
 
-void PrintPreviewPanel::GoTo(int page) {
-    if (!m_preview || page < m_preview->GetMinPage() || page > m_preview->GetMaxPage()) return;
+bool PrintPreviewPanel::GoTo(int page) {
+    if (!m_preview || page < m_preview->GetMinPage() || page > m_preview->GetMaxPage()) return false;
     m_preview->SetCurrentPage(page);
     UpdatePageLabel();
+    return true;
+}
+
+void PrintPreviewPanel::StepZoom(int steps) {
+    const int last = static_cast<int>(std::size(kZoomPercents)) - 1;
+    const int chosen = std::clamp(m_zoom->GetSelection() + steps, 0, last);
+    if (chosen == m_zoom->GetSelection()) return;
+    m_zoom->SetSelection(chosen);
+    ApplyChosenZoom();
+}
+
+void PrintPreviewPanel::ApplyChosenZoom() {
+    if (m_preview && m_zoom->GetSelection() >= 0) m_preview->SetZoom(kZoomPercents[m_zoom->GetSelection()]);
 }
 
 void PrintPreviewPanel::UpdatePageLabel() {
@@ -93,6 +112,69 @@ void PrintPreviewPanel::UpdatePageLabel() {
         return;
     }
     m_page_label->SetLabel(wxString::Format("%d / %d", m_preview->GetCurrentPage(), m_preview->GetMaxPage()));
+}
+
+// Page keys act on their key press: their characters never follow. Any other key goes on to
+// become a character.
+void PrintPreviewPanel::OnCanvasKeyDown(wxKeyEvent& event) {
+    if (!m_preview) return;
+    switch (event.GetKeyCode()) {
+    case WXK_PAGEUP:
+    case WXK_NUMPAD_PAGEUP: GoTo(m_preview->GetCurrentPage() - 1); return;
+    case WXK_PAGEDOWN:
+    case WXK_NUMPAD_PAGEDOWN: GoTo(m_preview->GetCurrentPage() + 1); return;
+    case WXK_HOME:
+    case WXK_NUMPAD_HOME: GoTo(m_preview->GetMinPage()); return;
+    case WXK_END:
+    case WXK_NUMPAD_END: GoTo(m_preview->GetMaxPage()); return;
+    // The Enter that closed the page settings lands here: it must not start a print.
+    case WXK_RETURN:
+    case WXK_NUMPAD_ENTER: return;
+    default: event.Skip();
+    }
+}
+
+void PrintPreviewPanel::OnCanvasChar(wxKeyEvent& event) {
+    switch (event.GetKeyCode()) {
+    case '+':
+    case WXK_ADD:
+    case WXK_NUMPAD_ADD: StepZoom(1); break;
+    case '-':
+    case WXK_SUBTRACT:
+    case WXK_NUMPAD_SUBTRACT: StepZoom(-1); break;
+    case WXK_UP:
+    case WXK_DOWN:
+    case WXK_LEFT:
+    case WXK_RIGHT: m_canvas->HandleOnChar(event); break;  // one scroll step, as in any scrolled window
+    case WXK_TAB:
+        m_canvas->Navigate(event.ShiftDown() ? wxNavigationKeyEvent::IsBackward : wxNavigationKeyEvent::IsForward);
+        break;
+    default: break;
+    }
+    event.Skip(false);
+}
+
+void PrintPreviewPanel::OnCanvasWheel(wxMouseEvent& event) {
+    if (!m_preview || event.GetWheelDelta() <= 0) return;
+    m_wheel_rotation += event.GetWheelRotation();
+    const int notches = m_wheel_rotation / event.GetWheelDelta();
+    m_wheel_rotation -= notches * event.GetWheelDelta();
+    if (notches == 0) return;
+    const int per_notch = event.IsPageScroll() ? m_canvas->GetScrollThumb(wxVERTICAL) : event.GetLinesPerAction();
+    const int lines = notches * std::max(per_notch, 1);
+    const wxPoint start = m_canvas->GetViewStart();
+    if (event.GetWheelAxis() == wxMOUSE_WHEEL_HORIZONTAL) {
+        m_canvas->Scroll(start.x + lines, -1);
+        return;
+    }
+    // Turning up (a positive rotation) moves toward the top of the page.
+    m_canvas->Scroll(-1, start.y - lines);
+    if (m_canvas->GetViewStart().y != start.y) return;
+    // Already at that end of the page: on to the neighbouring page, shown from the end that
+    // meets this one.
+    const bool up = notches > 0;
+    if (!GoTo(m_preview->GetCurrentPage() + (up ? -1 : 1))) return;
+    m_canvas->Scroll(-1, up ? m_canvas->GetScrollRange(wxVERTICAL) : 0);
 }
 
 }  // namespace varnholt

@@ -45,6 +45,8 @@ PrintSettingsDialog::PrintSettingsDialog(wxWindow* parent, PrintSettings& settin
 }
 
 void PrintSettingsDialog::ApplySettings() {
+    // A date still being typed is checked now; one the checks refuse keeps the dialog open.
+    if (!m_options->CheckChangedDates()) return;
     m_options->Apply(m_settings);
     m_header_footer->Apply(m_settings);
     m_margins->Apply(m_settings);

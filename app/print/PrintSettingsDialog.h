@@ -1,6 +1,7 @@
 // PrintSettingsDialog.h - the page settings: a notebook of the options, margins and
 // header/footer pages over the frame's print settings. OK (or Enter on any page) writes
-// every page into the settings, opened or not; Cancel and Escape write nothing.
+// every page into the settings, opened or not, unless the date checks refuse a date still
+// being typed; Cancel and Escape write nothing.
 #pragma once
 
 #include "shell/print/PrintSettings.h"
@@ -22,7 +23,8 @@ public:
     // `chart`: the current category's chart, or null.
     PrintSettingsDialog(wxWindow* parent, PrintSettings& settings, const view::GanttView* chart);
 
-    // Reads the three pages into the settings in their order, then closes with OK.
+    // Checks a date changed and not yet checked; then reads the three pages into the settings
+    // in their order and closes with OK. A refused date leaves the dialog open.
     void ApplySettings();
 
     [[nodiscard]] wxNotebook* GetNotebook() const noexcept { return m_notebook; }

@@ -9,6 +9,7 @@
 #include "views/gantt/GanttView.h"
 
 #include <wx/checkbox.h>
+#include <wx/combo.h>
 #include <wx/datectrl.h>
 #include <wx/dateevt.h>
 #include <wx/dcclient.h>
@@ -77,6 +78,20 @@ wxBoxSizer* Row(std::initializer_list<wxWindow*> items) {
 
 wxStaticText* Label(wxWindow* parent, StringId id) { return new wxStaticText(parent, wxID_ANY, Text(id)); }
 
+bool IsWithin(const wxWindow* window, const wxWindow* ancestor) {
+    for (; window != nullptr; window = window->GetParent()) {
+        if (window == ancestor) return true;
+    }
+    return false;
+}
+
+// Focus events do not travel up to the parent: the handler goes on every part of a control.
+template <class Handler>
+void BindFocusLoss(wxWindow* control, const Handler& handler) {
+    control->Bind(wxEVT_KILL_FOCUS, handler);
+    for (wxWindow* part : control->GetChildren()) BindFocusLoss(part, handler);
+}
+
 }  // namespace
 
 void SpinEdit::Enable(bool on) {
@@ -107,9 +122,8 @@ PrintOptionsPage::PrintOptionsPage(wxWindow* parent, PrintSettings& settings, co
     end_time = new wxTimePickerCtrl(this, wxID_ANY);
     ShowInPickers(settings.startDate, *start_day, *start_time);
     ShowInPickers(settings.endDate, *end_day, *end_time);
-    start_day->Bind(wxEVT_DATE_CHANGED, [this](wxDateEvent&) { OnStartChanged(); });
-    start_time->Bind(wxEVT_TIME_CHANGED, [this](wxDateEvent&) { OnStartChanged(); });
-    end_day->Bind(wxEVT_DATE_CHANGED, [this](wxDateEvent&) { OnEndChanged(); });
+    WatchField(start_day, start_time, start_drop_down_open, m_start_changed, &PrintOptionsPage::CheckStart);
+    WatchField(end_day, end_time, end_drop_down_open, m_end_changed, &PrintOptionsPage::CheckEnd);
 
     use_scale = new wxRadioButton(this, kUseScale, Text(IDS_PRINT_USE_SCALE), wxDefaultPosition, wxDefaultSize, wxRB_GROUP);
     fit_to_pages = new wxRadioButton(this, kFitToPages, Text(IDS_PRINT_FIT_TO));
@@ -148,30 +162,83 @@ void PrintOptionsPage::ShowError(const std::wstring& text) {
     wxMessageBox(text, WindowTitle({}), wxOK | wxICON_ERROR, this);
 }
 
-void PrintOptionsPage::OnStartChanged() {
-    if (m_chart == nullptr) return;
-    const s_date picked = ReadPickers(*start_day, *start_time);
-    if (!start_drop_down_open && print::CheckStartBeforeChart(picked, m_chart->GetStartDate())) {
-        ShowError(FillPlaceholders(LoadText(IDS_START_BEFORE_CHART), {m_chart->GetStartDate().to_string()}));
-        ShowInPickers(m_settings.startDate, *start_day, *start_time);
-    }
-    if (!start_drop_down_open && print::CheckStartAfterEnd(picked, ReadPickers(*end_day, *end_time))) {
-        ShowError(LoadText(IDS_START_AFTER_END));
-        ShowInPickers(m_settings.startDate, *start_day, *start_time);
-    }
+void PrintOptionsPage::WatchField(wxDatePickerCtrl* day, wxTimePickerCtrl* time, bool& drop_down_open, bool& changed,
+                                  Check check) {
+    const auto mark = [&changed](wxDateEvent& event) {
+        changed = true;
+        event.Skip();
+    };
+    day->Bind(wxEVT_DATE_CHANGED, mark);
+    time->Bind(wxEVT_TIME_CHANGED, mark);
+    const auto check_if_changed = [this, &changed, check] {
+        if (changed) (this->*check)();
+    };
+    day->Bind(wxEVT_COMBOBOX_DROPDOWN, [&drop_down_open](wxCommandEvent& event) {
+        drop_down_open = true;
+        event.Skip();
+    });
+    day->Bind(wxEVT_COMBOBOX_CLOSEUP, [this, &drop_down_open, check_if_changed](wxCommandEvent& event) {
+        drop_down_open = false;
+        event.Skip();
+        CallAfter(check_if_changed);  // a double click reports its day after the calendar has closed
+    });
+    // Where the focus went is known only once it has moved. Focus that stays within the field,
+    // goes into its calendar, or leaves the dialog (another program, the dialog closing) keeps
+    // the change pending; checking after the move also keeps a message box out of the middle
+    // of a focus change.
+    const auto left = [this, day, time, &drop_down_open, &changed, check_if_changed](wxFocusEvent& event) {
+        event.Skip();
+        if (!changed) return;
+        CallAfter([this, day, time, &drop_down_open, check_if_changed] {
+            wxWindow* now = wxWindow::FindFocus();
+            if (drop_down_open || now == nullptr || IsWithin(now, day) || IsWithin(now, time)) return;
+            if (wxGetTopLevelParent(now) == wxGetTopLevelParent(this)) check_if_changed();
+        });
+    };
+    BindFocusLoss(day, left);
+    BindFocusLoss(time, left);
 }
 
-void PrintOptionsPage::OnEndChanged() {
-    if (m_chart == nullptr) return;
-    const s_date picked = ReadPickerDay(*end_day);
-    if (!end_drop_down_open && print::CheckEndAfterChart(picked, m_chart->GetEndDate())) {
-        ShowError(FillPlaceholders(LoadText(IDS_END_AFTER_CHART), {m_chart->GetEndDate().to_string()}));
-        ShowInPickers(m_settings.endDate, *end_day, *end_time);
+bool PrintOptionsPage::CheckChangedDates() {
+    bool accepted = true;
+    if (m_start_changed) accepted = CheckStart() && accepted;
+    if (m_end_changed) accepted = CheckEnd() && accepted;
+    return accepted;
+}
+
+bool PrintOptionsPage::CheckStart() {
+    bool accepted = true;
+    if (m_chart != nullptr) {
+        const s_date picked = ReadPickers(*start_day, *start_time);
+        const s_date first = m_chart->GetStartDate();
+        accepted = PutBackIfRefused(print::CheckStartBeforeChart(picked, first), first, m_settings.startDate,
+                                    *start_day, *start_time);
+        accepted = PutBackIfRefused(print::CheckStartAfterEnd(picked, ReadPickers(*end_day, *end_time)), first,
+                                    m_settings.startDate, *start_day, *start_time) && accepted;
     }
-    if (!end_drop_down_open && print::CheckEndBeforeStart(picked, ReadPickers(*start_day, *start_time))) {
-        ShowError(LoadText(IDS_END_BEFORE_START));
-        ShowInPickers(m_settings.endDate, *end_day, *end_time);
+    m_start_changed = false;  // putting the stored date back reports a change too
+    return accepted;
+}
+
+bool PrintOptionsPage::CheckEnd() {
+    bool accepted = true;
+    if (m_chart != nullptr) {
+        const s_date picked = ReadPickerDay(*end_day);
+        const s_date last = m_chart->GetEndDate();
+        accepted = PutBackIfRefused(print::CheckEndAfterChart(picked, last), last, m_settings.endDate, *end_day, *end_time);
+        accepted = PutBackIfRefused(print::CheckEndBeforeStart(picked, ReadPickers(*start_day, *start_time)), last,
+                                    m_settings.endDate, *end_day, *end_time) && accepted;
     }
+    m_end_changed = false;
+    return accepted;
+}
+
+bool PrintOptionsPage::PutBackIfRefused(std::optional<StringId> refusal, const s_date& chart_bound,
+                                        const s_date& stored, wxDatePickerCtrl& day, wxTimePickerCtrl& time) {
+    if (!refusal) return true;
+    ShowError(FillPlaceholders(LoadText(*refusal), {chart_bound.to_string()}));
+    ShowInPickers(stored, day, time);
+    return false;
 }
 
 void PrintOptionsPage::Apply(PrintSettings& settings) const {

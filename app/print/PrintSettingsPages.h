@@ -5,8 +5,12 @@
 #pragma once
 
 #include "shell/print/PrintSettings.h"
+#include "shell/string_ids.h"
 
 #include <wx/panel.h>
+
+#include <optional>
+#include <string>
 
 class wxCheckBox;
 class wxDatePickerCtrl;
@@ -32,6 +36,9 @@ public:
     // when `chart` shows a schedule.
     PrintOptionsPage(wxWindow* parent, PrintSettings& settings, const view::GanttView* chart);
     void Apply(PrintSettings& settings) const;
+    // Runs the checks of a date changed since they last ran, such as one typed into a field
+    // the user has not left yet. False when a check refused a date and put the stored one back.
+    bool CheckChangedDates();
 
     wxDatePickerCtrl* start_day = nullptr;
     wxTimePickerCtrl* start_time = nullptr;
@@ -43,18 +50,31 @@ public:
     wxRadioButton* use_scale = nullptr;
     wxRadioButton* fit_to_pages = nullptr;
     SpinEdit scale, pages_wide, pages_tall;
-    // Always false here: the pickers report a change only once their calendar has closed.
+    // True while a picker's drop-down calendar is open.
     bool start_drop_down_open = false;
     bool end_drop_down_open = false;
 
 private:
+    using Check = bool (PrintOptionsPage::*)();
+
     void EnableScaleControls(bool fixed_scale);
-    void OnStartChanged();
-    void OnEndChanged();
+    // A date field is a day picker with the time beside it. The pickers report every step of
+    // a change: each keystroke that forms a date, each day browsed in the calendar. The
+    // field's checks wait until the user is done: the focus leaves the field, the calendar
+    // closes, or the dialog's OK.
+    void WatchField(wxDatePickerCtrl* day, wxTimePickerCtrl* time, bool& drop_down_open, bool& changed, Check check);
+    bool CheckStart();
+    bool CheckEnd();
+    // Shows the message of a check that refused the picked date (those about the chart name
+    // its first or last date) and shows the stored date again; false when it did.
+    bool PutBackIfRefused(std::optional<StringId> refusal, const s_date& chart_bound, const s_date& stored,
+                          wxDatePickerCtrl& day, wxTimePickerCtrl& time);
     void ShowError(const std::wstring& text);
 
     const PrintSettings& m_settings;
     const view::GanttView* m_chart;  // null, or a chart that holds a schedule
+    bool m_start_changed = false;    // since the start field's checks last ran
+    bool m_end_changed = false;
 };
 
 class PrintMarginsPage final : public wxPanel {

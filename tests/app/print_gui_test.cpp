@@ -1,7 +1,8 @@
 // print_gui_test.cpp - printing the real program's categories over a generated schedule: the
 // File page's preview against the pure page count, a PostScript file with that many pages,
-// the screen scale kept while a preview is open, and the page settings dialog (Enter on any
-// page, the check box rule, the date clamp, dates through the pickers in any time zone). No
+// the screen scale kept while a preview is open, keys and the wheel over the preview, and the
+// page settings dialog (Enter on any page, the check box rule, the date clamp, dates through
+// the pickers in any time zone, dates typed or picked and checked once the user is done). No
 // test opens the desktop's print dialog.
 
 #include "app/VarnholtView.h"
@@ -19,20 +20,27 @@
 #include "shell/print/pagination.h"
 #include "views/gantt/GanttView.h"
 
+#include <wx/button.h>
+#include <wx/calctrl.h>
 #include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/combo.h>
 #include <wx/datectrl.h>
 #include <wx/dateevt.h>
 #include <wx/dcmemory.h>
 #include <wx/log.h>
 #include <wx/notebook.h>
 #include <wx/print.h>
+#include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/timectrl.h>
 #include <wx/uiaction.h>
+#include <wx/uilocale.h>
 
 #include <cstdlib>
 #include <ctime>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 namespace varnholt {
@@ -85,6 +93,12 @@ protected:
                                                     printout.Page().height, pagination);
         measure.ApplyScale(kept);
         return counted ? pagination.PageCount() : 1;
+    }
+
+    static void ClickAt(wxUIActionSimulator& input, const wxPoint& where) {
+        input.MouseMove(where);
+        ASSERT_TRUE(WaitUntil([&] { return wxGetMousePosition() == where; }));
+        input.MouseClick();
     }
 
     static int PagesInFile(const std::string& path) {
@@ -159,6 +173,158 @@ TEST_F(PrintTest, ObsPreviewIsOneMessagePage) {
     EXPECT_EQ(preview->GetMaxPage(), 1);
     SchedulePrintout& printout = PrintoutOf(*preview);
     EXPECT_EQ(printout.PagesDrawn(), 1);
+}
+
+// Keys reach the preview as the desktop sends them: the pointer over it, the focus in it.
+class PreviewInputTest : public PrintTest {
+protected:
+    void ShowPreview() {
+        ASSERT_TRUE(Start(GeneratedSchedule()));
+        frame = Frame();
+        ASSERT_NE(frame, nullptr);
+        frame->Raise();
+        preview = ShowPrintPage(*frame);
+        ASSERT_NE(preview, nullptr);
+        panel = PreviewPanel(*frame);
+        ASSERT_GT(preview->GetMaxPage(), 2);
+    }
+
+    // Points at the canvas and waits until it has the focus; counts the key releases it gets,
+    // so a test knows when a key that changes nothing has been delivered.
+    void FocusCanvas(wxUIActionSimulator& input) {
+        wxPreviewCanvas* canvas = preview->GetCanvas();
+        input.MouseMove(canvas->GetScreenRect().GetPosition() + wxPoint(40, 40));
+        canvas->SetFocus();
+        ASSERT_TRUE(WaitUntil([canvas] { return wxWindow::FindFocus() == canvas; }));
+        canvas->Bind(wxEVT_KEY_UP, [this](wxKeyEvent& event) {
+            ++key_releases;
+            event.Skip();
+        });
+    }
+
+    void Press(wxUIActionSimulator& input, int key, int modifiers = wxMOD_NONE) {
+        const int before = key_releases;
+        input.Char(key, modifiers);
+        ASSERT_TRUE(WaitUntil([&] { return key_releases > before; })) << "key " << key;
+        (void)wxTheApp->Yield(true);
+    }
+
+    // What the toolkit sends for one notch of a mouse wheel over the canvas.
+    void TurnWheel(int rotation) const {
+        wxPreviewCanvas* canvas = preview->GetCanvas();
+        wxMouseEvent wheel(wxEVT_MOUSEWHEEL);
+        wheel.SetEventObject(canvas);
+        wheel.SetId(canvas->GetId());
+        wheel.SetPosition(wxPoint(canvas->GetClientSize().x / 2, canvas->GetClientSize().y / 2));
+        wheel.m_wheelAxis = wxMOUSE_WHEEL_VERTICAL;
+        wheel.m_wheelRotation = rotation;
+        wheel.m_wheelDelta = 120;
+        wheel.m_linesPerAction = 3;
+        wheel.m_columnsPerAction = 3;
+        canvas->HandleWindowEvent(wheel);
+    }
+
+    // The navigation bar shows what the preview shows.
+    void ExpectBarInStep() const {
+        EXPECT_EQ(panel->GetPageLabel()->GetLabel(),
+                  wxString::Format("%d / %d", preview->GetCurrentPage(), preview->GetMaxPage()));
+        EXPECT_EQ(panel->GetZoomChoice()->GetStringSelection(), wxString::Format("%d%%", preview->GetZoom()));
+    }
+
+    CMainFrame* frame = nullptr;
+    wxPrintPreview* preview = nullptr;
+    PrintPreviewPanel* panel = nullptr;
+    int key_releases = 0;
+};
+
+TEST_F(PreviewInputTest, KeysTurnPagesAndStepTheZoom) {
+    ShowPreview();
+    wxUIActionSimulator input;
+    FocusCanvas(input);
+    const int last = preview->GetMaxPage();
+    const int zoom = preview->GetZoom();
+
+    Press(input, '+', wxMOD_SHIFT);
+    EXPECT_GT(preview->GetZoom(), zoom);
+    ExpectBarInStep();
+    Press(input, '-');
+    EXPECT_EQ(preview->GetZoom(), zoom);
+
+    const struct {
+        int key;
+        int page;
+    } steps[] = {{WXK_PAGEDOWN, 2}, {WXK_END, last}, {WXK_PAGEDOWN, last}, {WXK_PAGEUP, last - 1},
+                 {WXK_HOME, 1},     {WXK_PAGEUP, 1}, {WXK_RETURN, 1}};
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.key);
+        Press(input, step.key);
+        EXPECT_EQ(preview->GetCurrentPage(), step.page);
+        ExpectBarInStep();
+    }
+    EXPECT_EQ(preview->GetZoom(), zoom) << "Enter changes nothing";
+}
+
+TEST_F(PreviewInputTest, TheWheelScrollsThePageAndTurnsPagesAtItsEnds) {
+    ShowPreview();
+    // The largest zoom: the page is taller than the preview.
+    wxChoice* zoom = panel->GetZoomChoice();
+    zoom->SetSelection(static_cast<int>(zoom->GetCount()) - 1);
+    wxCommandEvent chosen(wxEVT_CHOICE, zoom->GetId());
+    chosen.SetEventObject(zoom);
+    chosen.SetInt(zoom->GetSelection());
+    zoom->HandleWindowEvent(chosen);
+    wxPreviewCanvas* canvas = preview->GetCanvas();
+    ASSERT_EQ(canvas->GetViewStart().y, 0);
+
+    TurnWheel(-120);
+    EXPECT_GT(canvas->GetViewStart().y, 0) << "a notch down scrolls the page";
+    EXPECT_EQ(preview->GetCurrentPage(), 1);
+    TurnWheel(120);
+    EXPECT_EQ(canvas->GetViewStart().y, 0) << "a notch up scrolls back";
+
+    // Down to the bottom of the page, then over onto the next page's top.
+    int notches = 0;
+    while (preview->GetCurrentPage() == 1 && notches++ < 1000) TurnWheel(-120);
+    EXPECT_EQ(preview->GetCurrentPage(), 2);
+    EXPECT_EQ(canvas->GetViewStart().y, 0);
+    EXPECT_GT(notches, 2);
+    ExpectBarInStep();
+
+    // Up from the top: the previous page, from its bottom.
+    TurnWheel(120);
+    EXPECT_EQ(preview->GetCurrentPage(), 1);
+    EXPECT_GT(canvas->GetViewStart().y, 0);
+    ExpectBarInStep();
+}
+
+TEST_F(PreviewInputTest, EnterThatClosedThePageSettingsReachesThePreviewHarmlessly) {
+    ShowPreview();
+    wxButton* settings = nullptr;
+    for (wxWindow* child : frame->GetFilePage()->GetPrintPageArea()->GetParent()->GetChildren()) {
+        if (auto* button = dynamic_cast<wxButton*>(child)) settings = button;
+    }
+    ASSERT_NE(settings, nullptr);
+    bool closed = false;
+    m_hook.while_shown = [&closed](wxDialog& dialog) {
+        wxUIActionSimulator keys;
+        keys.Char(WXK_RETURN);
+        closed = WaitUntil([&dialog] { return !dialog.IsShown(); });
+    };
+    wxUIActionSimulator input;
+    ClickAt(input, settings->GetScreenRect().GetPosition() + wxPoint(5, 5));
+    ASSERT_TRUE(WaitUntil([&] { return closed; })) << "Enter closes the page settings";
+
+    // The rebuilt preview has the focus; the key goes on to reach it.
+    preview = panel->GetPreview();
+    ASSERT_NE(preview, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return wxWindow::FindFocus() == preview->GetCanvas(); }));
+    FocusCanvas(input);
+    const int page = preview->GetCurrentPage();
+    const int zoom = preview->GetZoom();
+    Press(input, WXK_RETURN);
+    Press(input, WXK_NUMPAD_ENTER);
+    EXPECT_EQ(preview->GetCurrentPage(), page);
+    EXPECT_EQ(preview->GetZoom(), zoom);
 }
 
 TEST_F(PrintTest, OpeningPageSettingsClampsTheDatesOnlyBesideAChartEvenOnCancel) {
@@ -246,11 +412,141 @@ TEST_F(PrintTest, PickersKeepDatesInEveryTimeZone) {
             wxDateEvent changed(picker, picker->GetValue(), wxEVT_DATE_CHANGED);
             picker->GetEventHandler()->ProcessEvent(changed);
         }
+        EXPECT_TRUE(options.CheckChangedDates());
         EXPECT_TRUE(m_hook.messages.empty()) << (m_hook.messages.empty() ? wxString() : m_hook.messages.front());
         dialog->Destroy();
     }
     if (saved != nullptr) setenv("TZ", kept.c_str(), 1); else unsetenv("TZ");
     tzset();
+}
+
+// Dates typed into the shown page settings, key by key, as a user types them.
+class TypedDatesTest : public PrintTest {
+protected:
+    // Opens the page settings over the Activities chart and runs `script` while they are shown.
+    void WhileSettingsShown(const std::function<void(PrintSettingsDialog&)>& script) {
+        ASSERT_TRUE(Start(GeneratedSchedule()));
+        frame = Frame();
+        ASSERT_NE(frame, nullptr);
+        frame->Raise();
+        chart = frame->GetCurrentGanttView();
+        ASSERT_NE(chart, nullptr);
+        bool ran = false;
+        m_hook.answer = wxID_CANCEL;
+        m_hook.while_shown = [&](wxDialog& dialog) {
+            script(dynamic_cast<PrintSettingsDialog&>(dialog));
+            ran = true;
+        };
+        wxQueueEvent(frame, new wxCommandEvent(wxEVT_MENU, ID_OPEN_PAGE_SETTINGS));
+        ASSERT_TRUE(WaitUntil([&] { return ran; }));  // inside the dialog's modal loop
+    }
+
+    // Selects the picker's text and types `day` in the picker's own date format.
+    void Type(wxDatePickerCtrl& picker, const wxDateTime& day) {
+        wxTextCtrl* text = nullptr;
+        for (wxWindow* part : picker.GetChildren()) {
+            if (auto* combo = dynamic_cast<wxComboCtrl*>(part)) text = combo->GetTextCtrl();
+        }
+        ASSERT_NE(text, nullptr);
+        input.MouseMove(text->GetScreenRect().GetPosition() + wxPoint(5, 5));
+        text->SetFocus();
+        // The focus is reported on the picker that the text belongs to.
+        ASSERT_TRUE(WaitUntil([&] { return wxWindow::FindFocus() == &picker; }));
+        input.Char('a', wxMOD_CONTROL);
+        wxString format = wxUILocale::GetCurrent().GetInfo(wxLOCALE_SHORT_DATE_FMT);
+        format.Replace("%y", "%Y");
+        const wxString typed = day.Format(format);
+        input.Text(typed.utf8_str().data());
+        ASSERT_TRUE(WaitUntil([&] { return text->GetValue() == typed; }));
+    }
+
+    // A calendar day as yyyymmdd.
+    static std::int64_t Day(const s_date& date) { return date.year() * 10000 + date.month() * 100 + date.day(); }
+    static std::int64_t Day(const wxDateTime& date) {
+        return date.GetYear() * 10000 + (static_cast<int>(date.GetMonth()) + 1) * 100 + date.GetDay();
+    }
+
+    CMainFrame* frame = nullptr;
+    const view::GanttView* chart = nullptr;
+    wxUIActionSimulator input;
+};
+
+TEST_F(TypedDatesTest, FromIsCheckedOnceTheFieldIsLeftNeverMidDate) {
+    std::int64_t typed_day = 0;
+    WhileSettingsShown([&](PrintSettingsDialog& dialog) {
+        PrintOptionsPage& options = dialog.GetOptionsPage();
+        const s_date first = chart->GetStartDate();
+        const s_date stored = frame->GetPrintSettings().startDate;
+
+        // Each keystroke that forms a date (years 2, 20, 201) is no finished choice.
+        const wxDateTime before(15, wxDateTime::Feb, static_cast<int>(first.year()) - 10);
+        Type(*options.start_day, before);
+        EXPECT_TRUE(m_hook.messages.empty()) << m_hook.messages.front();
+        EXPECT_EQ(Day(ReadPickerDay(*options.start_day)), Day(before));
+
+        // Leaving the field: the date before the chart gets its message once and goes back.
+        input.Char(WXK_TAB, wxMOD_SHIFT);
+        ASSERT_TRUE(WaitUntil([&] { return !m_hook.messages.empty(); }));
+        for (int i = 0; i < 10; ++i) (void)wxTheApp->Yield(true);
+        ASSERT_EQ(m_hook.messages.size(), 1u);
+        EXPECT_NE(m_hook.messages.front().find(wxString(first.to_string())), wxString::npos);
+        EXPECT_EQ(ReadPickers(*options.start_day, *options.start_time).seconds, stored.seconds);
+
+        // A date inside the chart, confirmed with Enter while still in the field.
+        const wxDateTime inside(20, wxDateTime::Jan, static_cast<int>(first.year()) + 1);
+        typed_day = Day(inside);
+        Type(*options.start_day, inside);
+        input.Char(WXK_RETURN);
+        EXPECT_TRUE(WaitUntil([&] { return !dialog.IsShown(); }));
+    });
+    EXPECT_EQ(m_hook.messages.size(), 1u);
+    EXPECT_EQ(Day(frame->GetPrintSettings().startDate), typed_day) << "stored on OK";
+}
+
+TEST_F(TypedDatesTest, OkRefusesADateTypedPastTheChartAndKeepsTheDialogOpen) {
+    WhileSettingsShown([&](PrintSettingsDialog& dialog) {
+        PrintOptionsPage& options = dialog.GetOptionsPage();
+        const s_date last = chart->GetEndDate();
+        Type(*options.end_day, wxDateTime(20, wxDateTime::Jan, static_cast<int>(last.year()) + 4));
+        EXPECT_TRUE(m_hook.messages.empty()) << m_hook.messages.front();
+
+        input.Char(WXK_RETURN);
+        ASSERT_TRUE(WaitUntil([&] { return !m_hook.messages.empty(); }));
+        for (int i = 0; i < 10; ++i) (void)wxTheApp->Yield(true);
+        EXPECT_EQ(m_hook.messages.size(), 1u);
+        EXPECT_NE(m_hook.messages.front().find(wxString(last.to_string())), wxString::npos);
+        EXPECT_TRUE(dialog.IsShown()) << "the refused date is not stored";
+        EXPECT_EQ(Day(ReadPickerDay(*options.end_day)), Day(frame->GetPrintSettings().endDate));
+    });
+    EXPECT_EQ(frame->GetPrintSettings().endDate.seconds, chart->GetEndDate().seconds);
+}
+
+TEST_F(TypedDatesTest, ADayPickedInTheCalendarIsCheckedOnceItCloses) {
+    WhileSettingsShown([&](PrintSettingsDialog& dialog) {
+        PrintOptionsPage& options = dialog.GetOptionsPage();
+        const wxRect picker = options.start_day->GetScreenRect();
+        ClickAt(input, wxPoint(picker.GetRight() - 8, picker.GetTop() + picker.GetHeight() / 2));  // its button
+        ASSERT_TRUE(WaitUntil([&] { return options.start_drop_down_open; }));
+
+        // A day before the chart, picked as the calendar reports a pick: no message while open.
+        wxCalendarCtrl& calendar = *options.start_day->GetCalendar();
+        const s_date first = chart->GetStartDate();
+        const wxDateTime before(10, wxDateTime::Jan, static_cast<int>(first.year()) - 1);
+        calendar.SetDate(before);
+        wxCalendarEvent picked(&calendar, before, wxEVT_CALENDAR_SEL_CHANGED);
+        calendar.HandleWindowEvent(picked);
+        EXPECT_EQ(Day(ReadPickerDay(*options.start_day)), Day(before));
+        for (int i = 0; i < 10; ++i) (void)wxTheApp->Yield(true);
+        EXPECT_TRUE(m_hook.messages.empty());
+
+        // A click beside the calendar closes it; then the checks run, once.
+        ClickAt(input, options.print_gantt->GetScreenRect().GetRightBottom() + wxPoint(30, 0));
+        ASSERT_TRUE(WaitUntil([&] { return !m_hook.messages.empty(); }));
+        for (int i = 0; i < 10; ++i) (void)wxTheApp->Yield(true);
+        EXPECT_EQ(m_hook.messages.size(), 1u);
+        EXPECT_FALSE(options.start_drop_down_open);
+        EXPECT_EQ(Day(ReadPickerDay(*options.start_day)), Day(first));
+    });
 }
 
 }  // namespace
