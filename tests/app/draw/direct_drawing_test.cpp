@@ -1,7 +1,8 @@
 // direct_drawing_test.cpp - drawing straight on the device's Cairo context against the
 // toolkit's own calls: reference scenes of a generated schedule and a sheet of primitives are
-// painted both ways into bitmaps and compared pixel by pixel; and the shaped-text cache, which
-// must shape a text once, stay within its bound and never hand one font's layout to another.
+// painted both ways into bitmaps and compared pixel by pixel, with text smoothed as the desktop
+// asks; and the shaped-text cache, which must shape a text once, stay within its bound and never
+// hand one font's layout, or one set of font options' layout, to another.
 
 #include "app/draw/TextLayoutCache.h"
 #include "app/draw/WxDrawBackend.h"
@@ -10,6 +11,7 @@
 #include "layouts/FilterSelection.h"
 #include "layouts/GanttBarSet.h"
 #include "layouts/layout_records.h"
+#include "tests/app/draw/text_pixels.h"
 #include "tests/views/support/schedule_text.h"
 #include "views/core/RowList.h"
 #include "views/draw/DrawContext.h"
@@ -17,6 +19,7 @@
 #include "views/gantt/GanttView.h"
 #include "views/grid/ActivityTableView.h"
 
+#include <gdk/gdk.h>
 #include <gtest/gtest.h>
 #include <wx/bitmap.h>
 #include <wx/dcmemory.h>
@@ -240,6 +243,73 @@ TEST(DirectDrawing, TextMatchesTheToolkitsInEveryStyle) {
     }
 }
 
+// The desktop's font options as the toolkit keeps them, replaced while this lives.
+class ScopedDesktopFontOptions {
+public:
+    explicit ScopedDesktopFontOptions(cairo_antialias_t antialias) : m_screen(gdk_screen_get_default()) {
+        if (const cairo_font_options_t* kept = gdk_screen_get_font_options(m_screen)) m_kept = cairo_font_options_copy(kept);
+        cairo_font_options_t* options = cairo_font_options_create();
+        cairo_font_options_set_antialias(options, antialias);
+        cairo_font_options_set_subpixel_order(options, CAIRO_SUBPIXEL_ORDER_RGB);
+        gdk_screen_set_font_options(m_screen, options);
+        cairo_font_options_destroy(options);
+    }
+    ScopedDesktopFontOptions(const ScopedDesktopFontOptions&) = delete;
+    ScopedDesktopFontOptions& operator=(const ScopedDesktopFontOptions&) = delete;
+    ~ScopedDesktopFontOptions() {
+        gdk_screen_set_font_options(m_screen, m_kept);
+        if (m_kept != nullptr) cairo_font_options_destroy(m_kept);
+    }
+
+private:
+    GdkScreen* m_screen;
+    cairo_font_options_t* m_kept = nullptr;
+};
+
+// Text is smoothed as the desktop asks, in grey at least, with sub-pixel colour fringes only
+// where a pixel of the views is one of the screen's; both paths agree under every choice, and
+// texts shaped under one set of options are never drawn under another.
+TEST(DirectText, SmoothingFollowsTheDesktopAndBothPathsAgree) {
+    const Scene sheet = [](DrawContext& dc) {
+        const auto plain = view::TextStyle::New(L"Calibri", 15, Color::Black());
+        const auto bold = view::TextStyle::New(L"Calibri", 15, Color::Black(), true);
+        const unsigned flags = view::kTextVCenter | view::kTextSingleLine;
+        dc.DrawText(*plain, L"Rs32,000.00  \u00A31.00/h", flags, {2, 0, 200, 20});
+        dc.DrawText(*bold, L"CR.SW.SB 1-Aug-2013", flags, {2, 20, 200, 20});
+    };
+    struct Case {
+        const char* name;
+        cairo_antialias_t desktop;
+        double scale;
+        bool fringes;
+    };
+    const Case cases[] = {
+        {"the desktop asks for no smoothing", CAIRO_ANTIALIAS_NONE, 1.0, false},
+        {"the desktop says nothing", CAIRO_ANTIALIAS_DEFAULT, 1.0, false},
+        {"sub-pixel on the screen", CAIRO_ANTIALIAS_SUBPIXEL, 1.0, true},
+        {"no smoothing asked again", CAIRO_ANTIALIAS_NONE, 1.0, false},
+        {"sub-pixel on a magnified page", CAIRO_ANTIALIAS_SUBPIXEL, 2.0, false},
+    };
+    WxDrawCache direct_cache;  // kept from case to case, as a pane keeps its cache
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.name);
+        const ScopedDesktopFontOptions desktop(test.desktop);
+        WxDrawCache toolkit_cache;
+        const int width = static_cast<int>(210 * test.scale), height = static_cast<int>(40 * test.scale);
+        const wxImage toolkit = Paint(width, height, Rendering::toolkit, toolkit_cache, sheet, nullptr, test.scale);
+        const wxImage direct = Paint(width, height, Rendering::direct, direct_cache, sheet, nullptr, test.scale);
+        const Difference difference = Compare(toolkit, direct);
+        EXPECT_EQ(difference.pixels, 0) << difference;
+        const testing_draw::Smoothing smoothing = testing_draw::MeasureSmoothing(direct);
+        if (test.fringes) {
+            EXPECT_GT(smoothing.fringed, 100);
+        } else {
+            EXPECT_EQ(smoothing.fringed, 0);
+            EXPECT_GE(smoothing.levels, 12);
+        }
+    }
+}
+
 // A generated schedule grouped by WBS, in a table beside its chart, as the program opens it.
 class ReferenceScenes : public testing::Test {
 protected:
@@ -328,6 +398,7 @@ TEST_F(ReferenceScenes, ThePanesArePaintedWithTheSamePixels) {
         }
         const Difference difference = Compare(images[0], images[1]);
         EXPECT_EQ(difference.pixels, 0) << difference;
+        EXPECT_GE(testing_draw::MeasureSmoothing(images[1]).levels, 12) << "the text is smoothed";
     }
 }
 
@@ -384,6 +455,13 @@ TEST_F(LayoutCache, ATextIsShapedOnceAndTheBoundHolds) {
     EXPECT_EQ(cache.Size(), 3u);
     cache.Attach(m_cr);
     EXPECT_EQ(cache.Size(), 3u) << "the same target keeps the layouts";
+    cairo_font_options_t* grey = cairo_font_options_create();
+    cairo_font_options_set_antialias(grey, CAIRO_ANTIALIAS_GRAY);
+    cairo_set_font_options(m_cr, grey);
+    cairo_font_options_destroy(grey);
+    cache.Attach(m_cr);
+    EXPECT_EQ(cache.Size(), 0u) << "other font options drop them";
+    (void)Get(cache, 1, "a");
     cairo_scale(m_cr, 2.0, 2.0);
     cache.Attach(m_cr);
     EXPECT_EQ(cache.Size(), 0u) << "a scaled target drops them";

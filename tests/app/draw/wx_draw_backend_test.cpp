@@ -1,8 +1,10 @@
 // wx_draw_backend_test.cpp - the wx backend's pixels: drawing calls go through a DrawContext
 // into a memory bitmap, and the test reads the bitmap back. Shapes are checked to the pixel;
-// text only for where its pixels may fall, never for its glyphs.
+// text only for where its pixels may fall, how smooth they are and where a mark lies against the
+// baseline, never against a picture of its glyphs.
 
 #include "app/draw/WxDrawBackend.h"
+#include "tests/app/draw/text_pixels.h"
 #include "views/draw/DrawContext.h"
 
 #include <gtest/gtest.h>
@@ -33,14 +35,15 @@ constexpr Pixel kWhite{255, 255, 255};
 constexpr Pixel kBlack{0, 0, 0};
 
 // Paints through a DrawContext into a white bitmap and returns the result as an image.
-wxImage Paint(int width, int height, const std::function<void(DrawContext&)>& draw) {
+wxImage Paint(int width, int height, const std::function<void(DrawContext&)>& draw,
+              Rendering rendering = Rendering::direct) {
     wxBitmap bitmap(width, height, 24);
     {
         wxMemoryDC dc(bitmap);
         dc.SetBackground(*wxWHITE_BRUSH);
         dc.Clear();
         WxDrawCache cache;
-        WxDrawBackend backend(dc, cache);
+        WxDrawBackend backend(dc, cache, false, rendering);
         DrawContext context;
         context.SetDevice(&backend);
         draw(context);
@@ -121,6 +124,54 @@ TEST(WxDrawBackend, FarCoordinatesAreCutToTheDevice) {
     for (int x = 0; x < 60; ++x) black += At(image, x, 5) == kBlack ? 1 : 0;
     EXPECT_EQ(black, 30) << "half of the row is dots";
     ExpectPixels(image, {{"the far rectangle covers the row", 0, 12, kBlack}, {"to the last column", 59, 12, kBlack}});
+}
+
+// How dark the columns [left, right) are below the row `baseline`: the sum over their pixels of
+// how far each is from white.
+int InkBelow(const wxImage& image, int left, int right, int baseline) {
+    int ink = 0;
+    for (int y = baseline + 1; y < image.GetHeight(); ++y)
+        for (int x = std::max(left, 0); x < std::min(right, image.GetWidth()); ++x) ink += 255 - image.GetRed(x, y);
+    return ink;
+}
+
+// The lowest row with a pixel darker than mid-grey in the columns [left, right).
+int LowestInkRow(const wxImage& image, int left, int right) {
+    for (int y = image.GetHeight() - 1; y >= 0; --y)
+        for (int x = left; x < right; ++x)
+            if (image.GetRed(x, y) < 128) return y;
+    return -1;
+}
+
+// A cost in the table's cell style: its glyphs have smoothed edges, and its full stop ends at
+// the baseline where its comma goes on below it.
+TEST(WxDrawBackend, TableTextIsSmoothedAndItsFullStopIsNoComma) {
+    const auto cell_style = view::TextStyle::New(L"Calibri", 15, Color::Black());
+    for (const Rendering rendering : {Rendering::direct, Rendering::toolkit}) {
+        SCOPED_TRACE(rendering == Rendering::direct ? "direct" : "toolkit");
+        constexpr int kLeft = 2;
+        int comma[2] = {}, stop[2] = {};  // the glyphs' advance columns
+        const wxImage image = Paint(120, 24, [&](DrawContext& dc) {
+            const auto x = [&](const wchar_t* prefix) {
+                return kLeft + static_cast<int>(dc.MeasureText(*cell_style, prefix).width);
+            };
+            comma[0] = x(L"Rs32"), comma[1] = x(L"Rs32,");
+            stop[0] = x(L"Rs32,000"), stop[1] = x(L"Rs32,000.");
+            dc.DrawText(*cell_style, L"Rs32,000.00", view::kTextVCenter | view::kTextSingleLine,
+                        {kLeft, 0, 116, 24});
+        }, rendering);
+        const testing_draw::Smoothing smoothing = testing_draw::MeasureSmoothing(image);
+        EXPECT_GT(smoothing.pixels, 40);
+        EXPECT_GE(smoothing.levels, 12) << "grey levels between the ink and the paper";
+
+        const int baseline = LowestInkRow(image, comma[1], stop[0]);  // the bottom of "000"
+        ASSERT_GT(baseline, 0);
+        // A glyph's ink may reach a pixel into its neighbours' advance; the digits put none below.
+        const int below_comma = InkBelow(image, comma[0] - 1, comma[1] + 1, baseline);
+        const int below_stop = InkBelow(image, stop[0] - 1, stop[1] + 1, baseline);
+        EXPECT_GT(below_comma, 255) << "the comma's tail";
+        EXPECT_LT(below_stop * 4, below_comma) << "the full stop has no tail of its own";
+    }
 }
 
 TEST(WxDrawBackend, FontsAreSizedByTheirCellHeight) {
