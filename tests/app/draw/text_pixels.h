@@ -1,5 +1,5 @@
-// text_pixels.h - what drawn text looks like in a bitmap, measured as properties rather than
-// compared with a picture: how smooth its edges are and whether they carry colour fringes.
+// text_pixels.h - how smooth drawn text is, measured in a bitmap rather than compared with a
+// picture: flat fills and lines bring a handful of grey levels, smoothed glyph edges dozens.
 #pragma once
 
 #include <wx/image.h>
@@ -10,28 +10,18 @@
 namespace varnholt::testing_draw {
 
 struct Smoothing {
-    int pixels = 0;   // grey pixels strictly between black ink and white paper
-    int levels = 0;   // the distinct grey levels among them
-    int fringed = 0;  // pixels between ink and paper whose channels part: sub-pixel colour fringes
+    int levels = 0;   // distinct greys strictly between black and white
+    int fringed = 0;  // pixels whose channels part: sub-pixel colour fringes, in black on white
 };
 
-// Dark text on light paper in the image. Flat colours (fills, bars, lines) are no grey levels
-// of their own beyond a handful; smoothed glyph edges bring dozens.
 inline Smoothing MeasureSmoothing(const wxImage& image) {
     Smoothing result;
     std::set<int> levels;
-    const unsigned char* data = image.GetData();
-    for (int i = 0; i < image.GetWidth() * image.GetHeight(); ++i) {
-        const unsigned char* pixel = data + 3 * i;
-        const int low = std::min({pixel[0], pixel[1], pixel[2]});
-        const int high = std::max({pixel[0], pixel[1], pixel[2]});
-        if (high == 0 || low == 255) continue;
-        if (high - low <= 2) {
-            ++result.pixels;
-            levels.insert(high);
-        } else if (high - low > 24 && pixel[0] != pixel[2]) {
-            ++result.fringed;
-        }
+    const unsigned char* pixel = image.GetData();
+    for (int i = 0; i < image.GetWidth() * image.GetHeight(); ++i, pixel += 3) {
+        const int low = std::min({pixel[0], pixel[1], pixel[2]}), high = std::max({pixel[0], pixel[1], pixel[2]});
+        if (high - low <= 2 && high > 0 && low < 255) levels.insert(high);
+        if (high - low > 24) ++result.fringed;
     }
     result.levels = static_cast<int>(levels.size());
     return result;

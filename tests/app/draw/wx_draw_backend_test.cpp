@@ -126,51 +126,36 @@ TEST(WxDrawBackend, FarCoordinatesAreCutToTheDevice) {
     ExpectPixels(image, {{"the far rectangle covers the row", 0, 12, kBlack}, {"to the last column", 59, 12, kBlack}});
 }
 
-// How dark the columns [left, right) are below the row `baseline`: the sum over their pixels of
-// how far each is from white.
-int InkBelow(const wxImage& image, int left, int right, int baseline) {
-    int ink = 0;
-    for (int y = baseline + 1; y < image.GetHeight(); ++y)
-        for (int x = std::max(left, 0); x < std::min(right, image.GetWidth()); ++x) ink += 255 - image.GetRed(x, y);
-    return ink;
-}
-
-// The lowest row with a pixel darker than mid-grey in the columns [left, right).
-int LowestInkRow(const wxImage& image, int left, int right) {
-    for (int y = image.GetHeight() - 1; y >= 0; --y)
-        for (int x = left; x < right; ++x)
-            if (image.GetRed(x, y) < 128) return y;
-    return -1;
-}
-
 // A cost in the table's cell style: its glyphs have smoothed edges, and its full stop ends at
 // the baseline where its comma goes on below it.
 TEST(WxDrawBackend, TableTextIsSmoothedAndItsFullStopIsNoComma) {
     const auto cell_style = view::TextStyle::New(L"Calibri", 15, Color::Black());
     for (const Rendering rendering : {Rendering::direct, Rendering::toolkit}) {
-        SCOPED_TRACE(rendering == Rendering::direct ? "direct" : "toolkit");
-        constexpr int kLeft = 2;
-        int comma[2] = {}, stop[2] = {};  // the glyphs' advance columns
+        int comma[2] = {}, stop[2] = {};  // the glyphs' advances, in columns
         const wxImage image = Paint(120, 24, [&](DrawContext& dc) {
             const auto x = [&](const wchar_t* prefix) {
-                return kLeft + static_cast<int>(dc.MeasureText(*cell_style, prefix).width);
+                return 2 + static_cast<int>(dc.MeasureText(*cell_style, prefix).width);
             };
-            comma[0] = x(L"Rs32"), comma[1] = x(L"Rs32,");
-            stop[0] = x(L"Rs32,000"), stop[1] = x(L"Rs32,000.");
-            dc.DrawText(*cell_style, L"Rs32,000.00", view::kTextVCenter | view::kTextSingleLine,
-                        {kLeft, 0, 116, 24});
+            comma[0] = x(L"Rs32"), comma[1] = x(L"Rs32,"), stop[0] = x(L"Rs32,000"), stop[1] = x(L"Rs32,000.");
+            dc.DrawText(*cell_style, L"Rs32,000.00", view::kTextVCenter | view::kTextSingleLine, {2, 0, 116, 24});
         }, rendering);
-        const testing_draw::Smoothing smoothing = testing_draw::MeasureSmoothing(image);
-        EXPECT_GT(smoothing.pixels, 40);
-        EXPECT_GE(smoothing.levels, 12) << "grey levels between the ink and the paper";
-
-        const int baseline = LowestInkRow(image, comma[1], stop[0]);  // the bottom of "000"
-        ASSERT_GT(baseline, 0);
-        // A glyph's ink may reach a pixel into its neighbours' advance; the digits put none below.
-        const int below_comma = InkBelow(image, comma[0] - 1, comma[1] + 1, baseline);
-        const int below_stop = InkBelow(image, stop[0] - 1, stop[1] + 1, baseline);
-        EXPECT_GT(below_comma, 255) << "the comma's tail";
-        EXPECT_LT(below_stop * 4, below_comma) << "the full stop has no tail of its own";
+        EXPECT_GE(testing_draw::MeasureSmoothing(image).levels, 12) << "grey levels between ink and paper";
+        const auto dark_in_row = [&](int y, int left, int right) {
+            for (int x = left; x < right; ++x)
+                if (image.GetRed(x, y) < 128) return true;
+            return false;
+        };
+        int baseline = image.GetHeight() - 1;  // the bottom row of "000"
+        while (baseline > 0 && !dark_in_row(baseline, comma[1], stop[0])) --baseline;
+        // A glyph's ink may reach a pixel into its neighbours' advance; digits put none below.
+        const auto ink_below = [&](const int (&glyph)[2]) {
+            int ink = 0;
+            for (int y = baseline + 1; y < image.GetHeight(); ++y)
+                for (int x = glyph[0] - 1; x <= glyph[1]; ++x) ink += 255 - image.GetRed(x, y);
+            return ink;
+        };
+        EXPECT_GT(ink_below(comma), 255) << "the comma's tail";
+        EXPECT_LT(ink_below(stop) * 4, ink_below(comma)) << "the full stop has no tail of its own";
     }
 }
 
