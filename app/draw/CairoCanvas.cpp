@@ -2,6 +2,8 @@
 
 #include "app/draw/CairoCanvas.h"
 
+#include "app/draw/TextSmoothing.h"
+
 #include <pango/pangocairo.h>
 
 #include <algorithm>
@@ -40,12 +42,9 @@ private:
 }  // namespace
 
 CairoCanvas::CairoCanvas(cairo_t* cr, TextLayoutCache& layouts, bool offset_pens, double content_scale)
-    : m_cr(cr), m_layouts(layouts), m_offset_pens(offset_pens), m_content_scale(content_scale) {
+    : m_cr(cr), m_layouts(layouts), m_offset_pens(offset_pens), m_content_scale(content_scale),
+      m_pixel_exact(IsPixelExact(cr)) {
     m_layouts.Attach(cr);
-    double xx = 1.0, yx = 0.0, xy = 0.0, yy = 1.0;
-    cairo_user_to_device_distance(cr, &xx, &yx);
-    cairo_user_to_device_distance(cr, &xy, &yy);
-    m_pixel_exact = xx == 1.0 && yx == 0.0 && xy == 0.0 && yy == 1.0;
 }
 
 CairoCanvas::~CairoCanvas() {

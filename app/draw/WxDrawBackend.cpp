@@ -3,6 +3,7 @@
 #include "app/draw/WxDrawBackend.h"
 
 #include "app/draw/CairoCanvas.h"
+#include "app/draw/TextSmoothing.h"
 #include "views/draw/indicator_images.h"
 
 #include <gdk/gdk.h>
@@ -88,8 +89,11 @@ WxDrawBackend::WxDrawBackend(wxDC& dc, WxDrawCache& cache, bool printing, Render
                 dc.DeviceToLogicalX(size.x) + kBoundsMargin, dc.DeviceToLogicalY(size.y) + kBoundsMargin};
     if (wxGraphicsContext* context = dc.GetGraphicsContext(); context != nullptr) {
         m_saved_antialias = context->GetAntialiasMode();
-        context->SetAntialiasMode(wxANTIALIAS_NONE);
-        if (cairo_t* cr = CairoContextOf(context); cr != nullptr && rendering == Rendering::direct)
+        cairo_t* cr = CairoContextOf(context);
+        if (cr != nullptr) m_text_options = std::make_unique<ScopedTextOptions>(cr);
+        // Before the canvas is made: its text layouts take the options the context has then.
+        SmoothShapes(false);
+        if (cr != nullptr && rendering == Rendering::direct)
             m_canvas = std::make_unique<CairoCanvas>(cr, cache.Layouts(), context->OffsetEnabled(),
                                                      context->GetContentScaleFactor());
     }
@@ -99,9 +103,17 @@ WxDrawBackend::WxDrawBackend(wxDC& dc, WxDrawCache& cache, bool printing, Render
 WxDrawBackend::~WxDrawBackend() {
     if (wxGraphicsContext* context = m_dc.GetGraphicsContext(); context != nullptr)
         context->SetAntialiasMode(m_saved_antialias);
+    m_text_options.reset();  // after the toolkit's switch, which sets text options of its own
     m_dc.SetPen(wxNullPen);
     m_dc.SetBrush(wxNullBrush);
     m_dc.SetFont(wxNullFont);
+}
+
+void WxDrawBackend::SmoothShapes(bool smooth) {
+    wxGraphicsContext* context = m_dc.GetGraphicsContext();
+    if (context == nullptr) return;
+    context->SetAntialiasMode(smooth ? wxANTIALIAS_DEFAULT : wxANTIALIAS_NONE);
+    if (m_text_options) m_text_options->Apply();
 }
 
 void WxDrawBackend::DrawSegments(std::int32_t width, view::Color color, std::span<const LineSegment> segments) {
@@ -247,8 +259,7 @@ view::DeviceSize WxDrawBackend::Measure(std::wstring_view text, const view::Font
 void WxDrawBackend::Bitmap(std::uint16_t id, view::DeviceRect rect) {
     const auto image = view::FindIndicatorImage(id);
     if (!image || Intersect(rect, m_bounds).IsEmpty() || rect.IsEmpty()) return;
-    wxGraphicsContext* context = m_dc.GetGraphicsContext();
-    if (context != nullptr) context->SetAntialiasMode(wxANTIALIAS_DEFAULT);  // round discs
+    SmoothShapes(true);  // round discs
     const std::int32_t side = std::min(rect.right - rect.left, rect.bottom - rect.top);
     const std::int32_t ring = image->ringed ? std::max(1, side / 8) : 0;
     // A disc of the colour inside the square of `side` at the rectangle's corner, `inset` in.
@@ -265,7 +276,7 @@ void WxDrawBackend::Bitmap(std::uint16_t id, view::DeviceRect rect) {
     };
     if (ring > 0) disc(view::Color::White(), 0);
     disc(image->fill, ring);
-    if (context != nullptr) context->SetAntialiasMode(wxANTIALIAS_NONE);
+    SmoothShapes(false);
 }
 
 }  // namespace varnholt

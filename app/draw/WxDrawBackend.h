@@ -1,9 +1,9 @@
 // WxDrawBackend.h - the views' drawing backend over a wxDC: screen paints, memory bitmaps,
 // printed pages and print preview. Built for one paint; fonts, pens and shaped texts come from a
 // cache that outlives it. Shapes are drawn without anti-aliasing so that rectangles and lines
-// cover whole pixels as the views computed them. Where the device has a Cairo context (the
-// screen, memory bitmaps, print preview) the backend draws on it directly; elsewhere, and on
-// request, through the toolkit's own calls, to the same pixels.
+// cover whole pixels as the views computed them; text is smoothed (TextSmoothing.h). Where the
+// device has a Cairo context (the screen, memory bitmaps, print preview) the backend draws on it
+// directly; elsewhere, and on request, through the toolkit's own calls, to the same pixels.
 #pragma once
 
 #include "app/draw/WxDrawCache.h"
@@ -20,6 +20,7 @@
 namespace varnholt {
 
 class CairoCanvas;
+class ScopedTextOptions;
 struct LineSegment;
 struct ShapedText;
 
@@ -51,6 +52,9 @@ public:
     [[nodiscard]] std::size_t ClippedTexts() const noexcept;
 
 private:
+    // Shapes smoothed or crisp. The toolkit's switch sets the text's anti-aliasing along with the
+    // shapes', so the text's own options are set again after it.
+    void SmoothShapes(bool smooth);
     void DrawSegments(std::int32_t width, view::Color color, std::span<const LineSegment> segments);
     // The points with far vertices pulled in, valid until the next call.
     [[nodiscard]] std::span<const view::DevicePoint> ClampedCorners(std::span<const view::DevicePoint> points);
@@ -64,6 +68,7 @@ private:
     // keeps far coordinates out of the rasteriser's fixed-point range.
     view::DeviceRect m_bounds;
     wxAntialiasMode m_saved_antialias = wxANTIALIAS_DEFAULT;
+    std::unique_ptr<ScopedTextOptions> m_text_options;  // null without a Cairo context
     std::unique_ptr<CairoCanvas> m_canvas;  // null: the toolkit's calls
     std::string m_utf8;                     // reused for every text
     std::vector<view::DevicePoint> m_corners;  // reused for every polygon and polyline

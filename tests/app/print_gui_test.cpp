@@ -18,6 +18,7 @@
 #include "rows/display_scale.h"
 #include "shell/command_ids.h"
 #include "shell/print/pagination.h"
+#include "tests/app/draw/text_pixels.h"
 #include "views/gantt/GanttView.h"
 
 #include <wx/button.h>
@@ -161,6 +162,27 @@ TEST_F(PrintTest, ActivitiesPreviewAndPostScriptHaveThePureCountAndKeepTheScreen
     EXPECT_EQ(printout.PagesDrawn(), printout.Plan().pages);
     EXPECT_EQ(view::DisplayScale(), screen_scale);
     EXPECT_EQ(table->GetRowHeight(), row_height);
+}
+
+// The File page's preview at the zoom it opens with, as its canvas paints it: the page's text
+// is smoothed, not cut to whole pixels, which at half size turns digits into others.
+TEST_F(PrintTest, PreviewTextIsSmoothed) {
+    ASSERT_TRUE(Start(GeneratedSchedule()));
+    CMainFrame* frame = Frame();
+    ASSERT_NE(frame, nullptr);
+    wxPrintPreview* preview = ShowPrintPage(*frame);
+    ASSERT_NE(preview, nullptr);
+    EXPECT_EQ(preview->GetZoom(), 50);
+    wxPreviewCanvas* canvas = preview->GetCanvas();
+    ASSERT_NE(canvas, nullptr);
+    wxBitmap bitmap(canvas->GetClientSize(), 24);
+    {
+        wxMemoryDC dc(bitmap);
+        dc.SetBackground(*wxWHITE_BRUSH);
+        dc.Clear();
+        ASSERT_TRUE(preview->PaintPage(canvas, dc));
+    }
+    EXPECT_GE(testing_draw::MeasureSmoothing(bitmap.ConvertToImage()).levels, 24);
 }
 
 TEST_F(PrintTest, ObsPreviewIsOneMessagePage) {

@@ -1,7 +1,8 @@
 // direct_drawing_test.cpp - drawing straight on the device's Cairo context against the
 // toolkit's own calls: reference scenes of a generated schedule and a sheet of primitives are
-// painted both ways into bitmaps and compared pixel by pixel; and the shaped-text cache, which
-// must shape a text once, stay within its bound and never hand one font's layout to another.
+// painted both ways into bitmaps and compared pixel by pixel, with text smoothed as the desktop
+// asks; and the shaped-text cache, which must shape a text once, stay within its bound and never
+// hand one font's layout to another, nor one shaped under other font options.
 
 #include "app/draw/TextLayoutCache.h"
 #include "app/draw/WxDrawBackend.h"
@@ -10,6 +11,7 @@
 #include "layouts/FilterSelection.h"
 #include "layouts/GanttBarSet.h"
 #include "layouts/layout_records.h"
+#include "tests/app/draw/text_pixels.h"
 #include "tests/views/support/schedule_text.h"
 #include "views/core/RowList.h"
 #include "views/draw/DrawContext.h"
@@ -17,6 +19,7 @@
 #include "views/gantt/GanttView.h"
 #include "views/grid/ActivityTableView.h"
 
+#include <gdk/gdk.h>
 #include <gtest/gtest.h>
 #include <wx/bitmap.h>
 #include <wx/dcmemory.h>
@@ -240,6 +243,49 @@ TEST(DirectDrawing, TextMatchesTheToolkitsInEveryStyle) {
     }
 }
 
+// Text is smoothed as the desktop asks, in grey at least, with sub-pixel colour fringes only
+// where a pixel of the views is one of the screen's; both paths agree under every choice, and
+// the direct path's cache, kept from case to case, never draws a text shaped for another.
+TEST(DirectText, SmoothingFollowsTheDesktopAndBothPathsAgree) {
+    GdkScreen* screen = gdk_screen_get_default();
+    ASSERT_NE(gdk_screen_get_font_options(screen), nullptr);
+    cairo_font_options_t* kept = cairo_font_options_copy(gdk_screen_get_font_options(screen));
+    const Scene sheet = [](DrawContext& dc) {
+        const auto style = view::TextStyle::New(L"Calibri", 15, Color::Black());
+        dc.DrawText(*style, L"Rs32,000.00  CR.SW.SB", view::kTextVCenter | view::kTextSingleLine, {2, 0, 200, 20});
+    };
+    const struct {
+        const char* name;
+        cairo_antialias_t desktop;
+        double scale;
+        bool fringes;
+    } cases[] = {{"no smoothing asked", CAIRO_ANTIALIAS_NONE, 1.0, false},
+                 {"sub-pixel on the screen", CAIRO_ANTIALIAS_SUBPIXEL, 1.0, true},
+                 {"sub-pixel on a magnified page", CAIRO_ANTIALIAS_SUBPIXEL, 2.0, false}};
+    WxDrawCache direct_cache;
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        cairo_font_options_t* desktop = cairo_font_options_create();
+        cairo_font_options_set_antialias(desktop, test.desktop);
+        cairo_font_options_set_subpixel_order(desktop, CAIRO_SUBPIXEL_ORDER_RGB);
+        gdk_screen_set_font_options(screen, desktop);
+        cairo_font_options_destroy(desktop);
+        WxDrawCache toolkit_cache;
+        const int width = static_cast<int>(210 * test.scale), height = static_cast<int>(20 * test.scale);
+        const wxImage toolkit = Paint(width, height, Rendering::toolkit, toolkit_cache, sheet, nullptr, test.scale);
+        const wxImage direct = Paint(width, height, Rendering::direct, direct_cache, sheet, nullptr, test.scale);
+        const Difference difference = Compare(toolkit, direct);
+        EXPECT_EQ(difference.pixels, 0) << difference;
+        const testing_draw::Smoothing smoothing = testing_draw::MeasureSmoothing(direct);
+        EXPECT_EQ(smoothing.fringed > 100, test.fringes) << smoothing.fringed << " fringed pixels";
+        if (!test.fringes) {
+            EXPECT_GE(smoothing.levels, 12) << "grey levels";
+        }
+    }
+    gdk_screen_set_font_options(screen, kept);
+    cairo_font_options_destroy(kept);
+}
+
 // A generated schedule grouped by WBS, in a table beside its chart, as the program opens it.
 class ReferenceScenes : public testing::Test {
 protected:
@@ -328,6 +374,7 @@ TEST_F(ReferenceScenes, ThePanesArePaintedWithTheSamePixels) {
         }
         const Difference difference = Compare(images[0], images[1]);
         EXPECT_EQ(difference.pixels, 0) << difference;
+        EXPECT_GE(testing_draw::MeasureSmoothing(images[1]).levels, 12) << "the text is smoothed";
     }
 }
 

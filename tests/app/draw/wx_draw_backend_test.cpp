@@ -1,8 +1,10 @@
 // wx_draw_backend_test.cpp - the wx backend's pixels: drawing calls go through a DrawContext
 // into a memory bitmap, and the test reads the bitmap back. Shapes are checked to the pixel;
-// text only for where its pixels may fall, never for its glyphs.
+// text only for where its pixels may fall, how smooth they are and where a mark lies against the
+// baseline, never against a picture of its glyphs.
 
 #include "app/draw/WxDrawBackend.h"
+#include "tests/app/draw/text_pixels.h"
 #include "views/draw/DrawContext.h"
 
 #include <gtest/gtest.h>
@@ -33,14 +35,15 @@ constexpr Pixel kWhite{255, 255, 255};
 constexpr Pixel kBlack{0, 0, 0};
 
 // Paints through a DrawContext into a white bitmap and returns the result as an image.
-wxImage Paint(int width, int height, const std::function<void(DrawContext&)>& draw) {
+wxImage Paint(int width, int height, const std::function<void(DrawContext&)>& draw,
+              Rendering rendering = Rendering::direct) {
     wxBitmap bitmap(width, height, 24);
     {
         wxMemoryDC dc(bitmap);
         dc.SetBackground(*wxWHITE_BRUSH);
         dc.Clear();
         WxDrawCache cache;
-        WxDrawBackend backend(dc, cache);
+        WxDrawBackend backend(dc, cache, false, rendering);
         DrawContext context;
         context.SetDevice(&backend);
         draw(context);
@@ -121,6 +124,39 @@ TEST(WxDrawBackend, FarCoordinatesAreCutToTheDevice) {
     for (int x = 0; x < 60; ++x) black += At(image, x, 5) == kBlack ? 1 : 0;
     EXPECT_EQ(black, 30) << "half of the row is dots";
     ExpectPixels(image, {{"the far rectangle covers the row", 0, 12, kBlack}, {"to the last column", 59, 12, kBlack}});
+}
+
+// A cost in the table's cell style: its glyphs have smoothed edges, and its full stop ends at
+// the baseline where its comma goes on below it.
+TEST(WxDrawBackend, TableTextIsSmoothedAndItsFullStopIsNoComma) {
+    const auto cell_style = view::TextStyle::New(L"Calibri", 15, Color::Black());
+    for (const Rendering rendering : {Rendering::direct, Rendering::toolkit}) {
+        int comma[2] = {}, stop[2] = {};  // the glyphs' advances, in columns
+        const wxImage image = Paint(120, 24, [&](DrawContext& dc) {
+            const auto x = [&](const wchar_t* prefix) {
+                return 2 + static_cast<int>(dc.MeasureText(*cell_style, prefix).width);
+            };
+            comma[0] = x(L"Rs32"), comma[1] = x(L"Rs32,"), stop[0] = x(L"Rs32,000"), stop[1] = x(L"Rs32,000.");
+            dc.DrawText(*cell_style, L"Rs32,000.00", view::kTextVCenter | view::kTextSingleLine, {2, 0, 116, 24});
+        }, rendering);
+        EXPECT_GE(testing_draw::MeasureSmoothing(image).levels, 12) << "grey levels between ink and paper";
+        const auto dark_in_row = [&](int y, int left, int right) {
+            for (int x = left; x < right; ++x)
+                if (image.GetRed(x, y) < 128) return true;
+            return false;
+        };
+        int baseline = image.GetHeight() - 1;  // the bottom row of "000"
+        while (baseline > 0 && !dark_in_row(baseline, comma[1], stop[0])) --baseline;
+        // A glyph's ink may reach a pixel into its neighbours' advance; digits put none below.
+        const auto ink_below = [&](const int (&glyph)[2]) {
+            int ink = 0;
+            for (int y = baseline + 1; y < image.GetHeight(); ++y)
+                for (int x = glyph[0] - 1; x <= glyph[1]; ++x) ink += 255 - image.GetRed(x, y);
+            return ink;
+        };
+        EXPECT_GT(ink_below(comma), 255) << "the comma's tail";
+        EXPECT_LT(ink_below(stop) * 4, ink_below(comma)) << "the full stop has no tail of its own";
+    }
 }
 
 TEST(WxDrawBackend, FontsAreSizedByTheirCellHeight) {
