@@ -80,8 +80,8 @@ void CMainFrame::CreateRibbon() {
 }
 
 void CMainFrame::CreateClient() {
-    // The outer splitter: the table and Gantt panes above, the details pane below at height
-    // 0 until asked for. The details pane keeps its height when the window grows.
+    // The outer splitter: the table and Gantt panes above, the details pane below, out of the
+    // layout until asked for. A shown details pane keeps its height when the window grows.
     m_outer = new CVarnSplitterWnd(this, wxID_ANY);
     m_inner = new CVarnSplitterWnd(m_outer, wxID_ANY);
     m_details_pane = new VarnholtView(m_outer, wxID_ANY);
@@ -91,27 +91,13 @@ void CMainFrame::CreateClient() {
     m_inner->SplitVertically(m_table_pane, m_gantt_pane, kTablePaneWidth);
     m_outer->SetSashGravity(1.0);
     m_outer->SplitHorizontally(m_inner, m_details_pane);
+    m_outer->HideColumn();
 
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     sizer->Add(m_ribbon, 0, wxEXPAND);
     sizer->Add(m_outer, 1, wxEXPAND);
     sizer->Add(m_file_page, 1, wxEXPAND);
     SetSizer(sizer);
-    // The details pane starts with no height. The splitter learns its final height only once
-    // the window is on screen, so the sash is kept at the bottom until the user moves it.
-    m_outer->Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
-        if (m_details_closed) {
-            CallAfter([this] {
-                m_outer->SetSashPosition(m_outer->GetClientSize().y);
-                m_outer->Refresh();  // the sash now stands where the pane was drawn
-            });
-        }
-        event.Skip();
-    });
-    m_outer->Bind(wxEVT_SPLITTER_SASH_POS_CHANGED, [this](wxSplitterEvent& event) {
-        m_details_closed = false;
-        event.Skip();
-    });
 }
 
 void CMainFrame::CreateContentViews() {

@@ -217,7 +217,7 @@ private:
     VarnholtView* m_details_pane = nullptr;
     wxWindow* m_find_dialog = nullptr;
 
-    bool m_details_closed = true;  // until the user first moves the details pane's sash
+    bool m_gantt_closed = false;  // the user hid the chart with its toggle
     CategoryTracker m_categories;
     std::array<FindState, 4> m_find_states = DefaultFindStates();
     wxBitmap m_screenshot;
