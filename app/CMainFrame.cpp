@@ -21,6 +21,7 @@
 #include "shell/find_fields.h"
 #include "shell/string_ids.h"
 #include "shell/ui_text.h"
+#include "shell/workspace_state.h"
 
 #include <wx/filedlg.h>
 #include <wx/filename.h>
@@ -34,12 +35,11 @@ namespace varnholt {
 namespace {
 
 constexpr const char* kScheduleWildcard = "Schedules (*.xer;*.xls)|*.xer;*.XER;*.xls;*.XLS";
-constexpr int kTablePaneWidth = 600;
 
 }  // namespace
 
 CMainFrame::CMainFrame(wxFileHistory& recent)
-    : wxFrame(nullptr, wxID_ANY, WindowTitle({}), wxDefaultPosition, wxSize(1200, 800)),
+    : wxFrame(nullptr, wxID_ANY, WindowTitle({}), wxDefaultPosition, wxSize(kDefaultFrameWidth, kDefaultFrameHeight)),
       m_document(std::make_unique<VarnholtDoc>(*this)),
       m_recent(recent),
       m_print_settings(std::make_unique<PrintSettings>()),
@@ -47,6 +47,7 @@ CMainFrame::CMainFrame(wxFileHistory& recent)
     SetMinSize(wxSize(kMinimumFrameWidth, kMinimumFrameHeight));
     CreateRibbon();
     CreateClient();
+    LoadWorkspace();
     CreateContentViews();
     (void)m_document->OnNewDocument();
 
@@ -60,6 +61,7 @@ CMainFrame::CMainFrame(wxFileHistory& recent)
     Bind(EVT_FIND_DIALOG_DID_CLOSE, &CMainFrame::OnFindDialogDidClose, this);
     Bind(wxEVT_CHAR_HOOK, &CMainFrame::OnCharHook, this);
     Bind(wxEVT_SIZE, &CMainFrame::OnSize, this);
+    Bind(wxEVT_MOVE, &CMainFrame::OnMove, this);
     Bind(wxEVT_CLOSE_WINDOW, &CMainFrame::OnClose, this);
     BindPrintCommands(*this);
 }
@@ -88,7 +90,7 @@ void CMainFrame::CreateClient() {
     m_table_pane = new VarnholtView(m_inner, wxID_ANY, wxHSCROLL | wxVSCROLL);
     m_gantt_pane = new VarnholtView(m_inner, wxID_ANY, wxHSCROLL | wxVSCROLL);
     m_inner->SetSashGravity(0.0);
-    m_inner->SplitVertically(m_table_pane, m_gantt_pane, kTablePaneWidth);
+    m_inner->SplitVertically(m_table_pane, m_gantt_pane, kDefaultTablePaneWidth);
     m_outer->SetSashGravity(1.0);
     m_outer->SplitHorizontally(m_inner, m_details_pane);
     m_outer->HideColumn();
@@ -201,10 +203,17 @@ void CMainFrame::OnSize(wxSizeEvent& event) {
             SetSize(std::max(now.x, kMinimumFrameWidth), std::max(now.y, kMinimumFrameHeight));
         });
     }
+    KeepNormalPlace();
+    event.Skip();
+}
+
+void CMainFrame::OnMove(wxMoveEvent& event) {
+    KeepNormalPlace();
     event.Skip();
 }
 
 void CMainFrame::OnClose(wxCloseEvent&) {
+    SaveWorkspace();
     // The user's column and filter files are written while the store and its layouts exist.
     if (auto* app = dynamic_cast<VarnholtApp*>(wxTheApp)) app->SaveLayoutsOnExit(*this);
     DestroyFindDialog();

@@ -24,6 +24,8 @@ public:
     // What the user sees of the second pane: its width (height for a horizontal split), 0
     // while it is hidden. A hidden window may still report the size it had.
     [[nodiscard]] int SecondPaneExtent() const;
+    // The sash position, or the one remembered while the second pane is hidden.
+    [[nodiscard]] int KeptSashPosition() const { return IsSplit() ? GetSashPosition() : m_saved_sash; }
 
 protected:
     // A drag ends one pixel short of either edge instead of unsplitting.
