@@ -21,6 +21,7 @@
 #include "shell/find_fields.h"
 #include "shell/string_ids.h"
 #include "shell/ui_text.h"
+#include "shell/workspace_state.h"
 
 #include <wx/filedlg.h>
 #include <wx/filename.h>
@@ -34,12 +35,11 @@ namespace varnholt {
 namespace {
 
 constexpr const char* kScheduleWildcard = "Schedules (*.xer;*.xls)|*.xer;*.XER;*.xls;*.XLS";
-constexpr int kTablePaneWidth = 600;
 
 }  // namespace
 
 CMainFrame::CMainFrame(wxFileHistory& recent)
-    : wxFrame(nullptr, wxID_ANY, WindowTitle({}), wxDefaultPosition, wxSize(1200, 800)),
+    : wxFrame(nullptr, wxID_ANY, WindowTitle({}), wxDefaultPosition, wxSize(kDefaultFrameWidth, kDefaultFrameHeight)),
       m_document(std::make_unique<VarnholtDoc>(*this)),
       m_recent(recent),
       m_print_settings(std::make_unique<PrintSettings>()),
@@ -47,6 +47,7 @@ CMainFrame::CMainFrame(wxFileHistory& recent)
     SetMinSize(wxSize(kMinimumFrameWidth, kMinimumFrameHeight));
     CreateRibbon();
     CreateClient();
+    LoadWorkspace();
     CreateContentViews();
     (void)m_document->OnNewDocument();
 
@@ -60,6 +61,7 @@ CMainFrame::CMainFrame(wxFileHistory& recent)
     Bind(EVT_FIND_DIALOG_DID_CLOSE, &CMainFrame::OnFindDialogDidClose, this);
     Bind(wxEVT_CHAR_HOOK, &CMainFrame::OnCharHook, this);
     Bind(wxEVT_SIZE, &CMainFrame::OnSize, this);
+    Bind(wxEVT_MOVE, &CMainFrame::OnMove, this);
     Bind(wxEVT_CLOSE_WINDOW, &CMainFrame::OnClose, this);
     BindPrintCommands(*this);
 }
@@ -80,38 +82,24 @@ void CMainFrame::CreateRibbon() {
 }
 
 void CMainFrame::CreateClient() {
-    // The outer splitter: the table and Gantt panes above, the details pane below at height
-    // 0 until asked for. The details pane keeps its height when the window grows.
+    // The outer splitter: the table and Gantt panes above, the details pane below, out of the
+    // layout until asked for. A shown details pane keeps its height when the window grows.
     m_outer = new CVarnSplitterWnd(this, wxID_ANY);
     m_inner = new CVarnSplitterWnd(m_outer, wxID_ANY);
     m_details_pane = new VarnholtView(m_outer, wxID_ANY);
     m_table_pane = new VarnholtView(m_inner, wxID_ANY, wxHSCROLL | wxVSCROLL);
     m_gantt_pane = new VarnholtView(m_inner, wxID_ANY, wxHSCROLL | wxVSCROLL);
     m_inner->SetSashGravity(0.0);
-    m_inner->SplitVertically(m_table_pane, m_gantt_pane, kTablePaneWidth);
+    m_inner->SplitVertically(m_table_pane, m_gantt_pane, kDefaultTablePaneWidth);
     m_outer->SetSashGravity(1.0);
     m_outer->SplitHorizontally(m_inner, m_details_pane);
+    m_outer->HideColumn();
 
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     sizer->Add(m_ribbon, 0, wxEXPAND);
     sizer->Add(m_outer, 1, wxEXPAND);
     sizer->Add(m_file_page, 1, wxEXPAND);
     SetSizer(sizer);
-    // The details pane starts with no height. The splitter learns its final height only once
-    // the window is on screen, so the sash is kept at the bottom until the user moves it.
-    m_outer->Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
-        if (m_details_closed) {
-            CallAfter([this] {
-                m_outer->SetSashPosition(m_outer->GetClientSize().y);
-                m_outer->Refresh();  // the sash now stands where the pane was drawn
-            });
-        }
-        event.Skip();
-    });
-    m_outer->Bind(wxEVT_SPLITTER_SASH_POS_CHANGED, [this](wxSplitterEvent& event) {
-        m_details_closed = false;
-        event.Skip();
-    });
 }
 
 void CMainFrame::CreateContentViews() {
@@ -215,10 +203,17 @@ void CMainFrame::OnSize(wxSizeEvent& event) {
             SetSize(std::max(now.x, kMinimumFrameWidth), std::max(now.y, kMinimumFrameHeight));
         });
     }
+    KeepNormalPlace();
+    event.Skip();
+}
+
+void CMainFrame::OnMove(wxMoveEvent& event) {
+    KeepNormalPlace();
     event.Skip();
 }
 
 void CMainFrame::OnClose(wxCloseEvent&) {
+    SaveWorkspace();
     // The user's column and filter files are written while the store and its layouts exist.
     if (auto* app = dynamic_cast<VarnholtApp*>(wxTheApp)) app->SaveLayoutsOnExit(*this);
     DestroyFindDialog();

@@ -116,6 +116,11 @@ private:
     void CreateClient();
     void CreateContentViews();
 
+    // The window and its sashes as the user left them (MainFrameWorkspace.cpp).
+    void LoadWorkspace();
+    void SaveWorkspace() const;
+    void KeepNormalPlace();
+
     // Category display (MainFrameCategories.cpp).
     void DisplayCategory(Category category);
     void PlaceSubViews(Category category);
@@ -195,6 +200,7 @@ private:
     void OnFindDialogDidClose(wxCommandEvent& event);
     void OnCharHook(wxKeyEvent& event);
     void OnSize(wxSizeEvent& event);
+    void OnMove(wxMoveEvent& event);
     void OnClose(wxCloseEvent& event);
 
     // The store is declared before the views, so the views go first: they point into it.
@@ -217,7 +223,8 @@ private:
     VarnholtView* m_details_pane = nullptr;
     wxWindow* m_find_dialog = nullptr;
 
-    bool m_details_closed = true;  // until the user first moves the details pane's sash
+    bool m_gantt_closed = false;  // the user hid the chart with its toggle
+    wxRect m_normal_rect;         // the window's place while neither maximized nor iconized
     CategoryTracker m_categories;
     std::array<FindState, 4> m_find_states = DefaultFindStates();
     wxBitmap m_screenshot;

@@ -3,6 +3,7 @@
 #include "app/CVarnSplitterWnd.h"
 
 #include <algorithm>
+#include <climits>
 
 namespace varnholt {
 
@@ -14,7 +15,8 @@ CVarnSplitterWnd::CVarnSplitterWnd(wxWindow* parent, wxWindowID id)
 void CVarnSplitterWnd::HideColumn() {
     if (!IsSplit()) return;
     wxWindow* second = GetWindow2();
-    m_saved_sash = GetSashPosition();
+    // Before its first layout the splitter still holds the position it was asked for.
+    m_saved_sash = m_requestedSashPosition != INT_MAX ? m_requestedSashPosition : GetSashPosition();
     for (const wxWindow* focus = FindFocus(); focus != nullptr; focus = focus->GetParent()) {
         if (focus == second) {
             GetWindow1()->SetFocus();
@@ -26,15 +28,30 @@ void CVarnSplitterWnd::HideColumn() {
 }
 
 void CVarnSplitterWnd::ShowColumn() {
-    if (IsSplit() || m_hidden == nullptr) return;
+    if (!IsSplit()) ShowColumnAt(m_saved_sash);
+}
+
+void CVarnSplitterWnd::ShowColumnAt(int sash_position) {
+    if (IsSplit()) {
+        SetSashPosition(sash_position);
+        return;
+    }
+    if (m_hidden == nullptr) return;
     wxWindow* second = m_hidden;
     m_hidden = nullptr;
     second->Show();
     if (GetSplitMode() == wxSPLIT_HORIZONTAL) {
-        SplitHorizontally(GetWindow1(), second, m_saved_sash);
+        SplitHorizontally(GetWindow1(), second, sash_position);
     } else {
-        SplitVertically(GetWindow1(), second, m_saved_sash);
+        SplitVertically(GetWindow1(), second, sash_position);
     }
+}
+
+int CVarnSplitterWnd::SecondPaneExtent() const {
+    const wxWindow* second = GetWindow2();
+    if (!IsSplit() || second == nullptr || !second->IsShown()) return 0;
+    const wxSize size = second->GetClientSize();
+    return std::max(GetSplitMode() == wxSPLIT_VERTICAL ? size.x : size.y, 0);
 }
 
 int CVarnSplitterWnd::OnSashPositionChanging(int new_position) {

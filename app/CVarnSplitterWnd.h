@@ -16,7 +16,16 @@ public:
     void HideColumn();
     // Splits again at the remembered sash, without moving the focus. Only while unsplit.
     void ShowColumn();
+    // Shows the second pane with the sash at that position (negative: counted from the far
+    // edge), whether it was hidden or not.
+    void ShowColumnAt(int sash_position);
     [[nodiscard]] wxWindow* GetHiddenWindow() const noexcept { return m_hidden; }
+
+    // What the user sees of the second pane: its width (height for a horizontal split), 0
+    // while it is hidden. A hidden window may still report the size it had.
+    [[nodiscard]] int SecondPaneExtent() const;
+    // The sash position, or the one remembered while the second pane is hidden.
+    [[nodiscard]] int KeptSashPosition() const { return IsSplit() ? GetSashPosition() : m_saved_sash; }
 
 protected:
     // A drag ends one pixel short of either edge instead of unsplitting.

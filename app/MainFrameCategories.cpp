@@ -50,7 +50,7 @@ void CMainFrame::DisplayCategory(Category category) {
     m_table_pane->SetContentView(m_views->Table(category));
 
     if (view::GanttView* chart = m_views->Gantt(category)) {
-        if (!m_inner->IsSplit()) m_inner->ShowColumn();
+        if (!m_gantt_closed) m_inner->ShowColumn();
         m_table_pane->SetPartner(m_gantt_pane);
         m_gantt_pane->SetPartner(m_table_pane);
         m_views->BindGantt(category, *m_store);

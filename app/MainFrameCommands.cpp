@@ -4,6 +4,7 @@
 
 #include "app/CMainFrame.h"
 
+#include "app/CVarnSplitterWnd.h"
 #include "app/VarnholtView.h"
 #include "layouts/FilterSelection.h"
 #include "layouts/Layout.h"
@@ -102,8 +103,8 @@ CommandContext CMainFrame::DescribeForCommands() const {
     context.document_loaded = IsDocumentLoaded();
     context.read_from_xer = context.document_loaded && m_store->GetDocument()->IsXer();
     context.active_category = GetActiveCategory();
-    context.details_height = m_details_pane->GetClientSize().y;
-    context.gantt_width = m_gantt_pane->GetClientSize().x;
+    context.details_height = m_outer->SecondPaneExtent();
+    context.gantt_width = m_inner->SecondPaneExtent();
     if (m_store != nullptr) {
         context.has_current_layout = {m_store->GetCurrentActivityLayout() != nullptr,
                                       m_store->GetCurrentWbsLayout() != nullptr,

@@ -18,19 +18,25 @@ int SashPosition(std::int32_t sash) { return sash > 0 ? sash : 1; }
 
 }  // namespace
 
-// The details pane is the outer splitter's second row; it shows when the first row gives up
-// some of the window's height, and goes when the first row takes all of it.
+// Each toggle takes its pane out of the layout, so that no later resize can bring it back,
+// or puts it back at the toggle's size.
 void CMainFrame::OnToggleDetails(wxCommandEvent&) {
-    const std::int32_t details_height = m_details_pane->GetClientSize().y;
-    const std::int32_t sash = DetailsToggleSash(details_height, GetClientSize().y);
-    // While closed, the frame keeps the sash at the bottom as the window is sized.
-    m_details_closed = details_height > 0;
-    m_outer->SetSashPosition(SashPosition(sash));
+    if (m_outer->SecondPaneExtent() > 0) {
+        m_outer->HideColumn();
+        return;
+    }
+    m_outer->ShowColumnAt(SashPosition(DetailsShownSash(GetClientSize().y)));
 }
 
 void CMainFrame::OnToggleGantt(wxCommandEvent&) {
-    if (!m_inner->IsSplit()) return;  // the categories without a chart
-    m_inner->SetSashPosition(SashPosition(GanttToggleSash(m_gantt_pane->GetClientSize().x, GetClientSize().x)));
+    if (m_views->Gantt(GetActiveCategory()) == nullptr) return;  // the categories without a chart
+    if (m_inner->SecondPaneExtent() > 0) {
+        m_gantt_closed = true;
+        m_inner->HideColumn();
+        return;
+    }
+    m_gantt_closed = false;
+    m_inner->ShowColumnAt(kGanttToggleTableWidth);
 }
 
 void CMainFrame::OnGoToActivity(wxCommandEvent&) { GoToSelectedStart(Category::activities); }

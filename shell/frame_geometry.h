@@ -13,18 +13,11 @@ inline constexpr std::int32_t kDetailsToggleHeight = 500;
 // The width the Gantt toggle gives back to the table pane.
 inline constexpr std::int32_t kGanttToggleTableWidth = 600;
 
-// The outer splitter's sash after a Details click, from the details pane's client height and
-// the frame's whole client height (ribbon included): a shown pane goes, a hidden one gets
-// about 500 pixels. Never negative, which the splitter would count from the bottom.
-[[nodiscard]] constexpr std::int32_t DetailsToggleSash(std::int32_t details_height, std::int32_t frame_height) noexcept {
-    if (details_height > 0) return frame_height;
+// The outer splitter's sash when the Details toggle shows the pane, from the frame's whole
+// client height (ribbon included): the pane gets about 500 pixels. Never negative, which the
+// splitter would count from the bottom.
+[[nodiscard]] constexpr std::int32_t DetailsShownSash(std::int32_t frame_height) noexcept {
     return std::max(frame_height - kDetailsToggleHeight, 0);
-}
-
-// The inner splitter's sash after a Gantt click: a shown chart goes, a hidden one comes back
-// beside a table 600 pixels wide.
-[[nodiscard]] constexpr std::int32_t GanttToggleSash(std::int32_t gantt_width, std::int32_t frame_width) noexcept {
-    return gantt_width > 0 ? frame_width : kGanttToggleTableWidth;
 }
 
 // One coordinate of a window centred on another: the halves truncate toward zero.

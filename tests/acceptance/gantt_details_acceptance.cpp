@@ -4,6 +4,7 @@
 // scripts/screenshot); in a test run that test is skipped.
 
 #include "acceptance_support.h"
+#include "app/CVarnSplitterWnd.h"
 #include "rows/Row.h"
 #include "views/core/RowList.h"
 #include "views/details/DetailView.h"
@@ -27,9 +28,11 @@ using GanttAndDetails = AcceptanceTest;
 
 // Opens the details pane when it is closed, with the category's own toggle.
 void OpenDetails(CMainFrame& frame, int toggle) {
-    if (frame.GetDetailsPane()->GetClientSize().y > 0) return;
+    // A hidden pane may still report the size it had.
+    const auto open = [&frame] { return frame.GetOuterSplitter()->SecondPaneExtent() > 0; };
+    if (open()) return;
     wxQueueEvent(&frame, new wxCommandEvent(wxEVT_MENU, toggle));
-    EXPECT_TRUE(WaitUntil([&] { return frame.GetDetailsPane()->GetClientSize().y > 0; }));
+    EXPECT_TRUE(WaitUntil(open));
 }
 
 TEST_F(GanttAndDetails, EveryTimescaleEntryRedrawsTheChartAndRelationshipLinesToggle) {

@@ -5,9 +5,12 @@
 #include "toolkit_assertions.h"
 
 #include "app/VarnholtApp.h"
+#include "app/registry.h"
 #include "platform/program_folder.h"
 #include "platform/user_paths.h"
+#include "shell/workspace_state.h"
 
+#include <wx/fileconf.h>
 #include <wx/log.h>
 #include <wx/msgdlg.h>
 
@@ -42,6 +45,7 @@ int RecordingHook::Enter(wxDialog* dialog) {
 
 void AppGuiTest::SetUp() {
     SetProgramFolder(VARNHOLT_SOURCE_DIR);  // the shipped layouts
+    ForgetWorkspace();                      // every test starts as a first start did
     m_hook.Register();
 }
 
@@ -56,6 +60,12 @@ wxString AppGuiTest::Schedule(const std::wstring& name, std::string_view bytes) 
     const fs::path path = run_folder() / PathFromWide(name);
     std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     return WideFromPath(path);
+}
+
+void AppGuiTest::ForgetWorkspace() {
+    const auto store = OpenRegistryStore(registry_root::current_user);
+    (void)store->DeleteGroup(RegistryGroup(kWorkspaceKey));
+    (void)store->Flush();
 }
 
 bool AppGuiTest::Start(const wxString& file) {

@@ -50,6 +50,8 @@ protected:
     // The real start-up, with the file as its command line when one is given.
     static bool Start(const wxString& file = {});
     static CMainFrame* Frame();
+    // Removes the stored window layout, so that the next start is a first start.
+    static void ForgetWorkspace();
 
     RecordingHook m_hook;
 };

@@ -21,6 +21,7 @@
 #include <wx/clipbrd.h>
 #include <wx/dataobj.h>
 #include <wx/dialog.h>
+#include <wx/ribbon/bar.h>
 #include <wx/slider.h>
 
 #include <algorithm>
@@ -77,53 +78,59 @@ protected:
     }
 };
 
+// The window system's resize: the frame takes the size and lays its panes out again.
+void ResizeFrame(CMainFrame& frame, wxSize size) {
+    frame.SetSize(size);
+    EXPECT_TRUE(WaitUntil([&] {
+        return frame.GetSize() == size && frame.GetOuterSplitter()->GetRect().GetBottom() + 1 == frame.GetClientSize().y;
+    })) << size.x << " x " << size.y;
+}
+
+// What the user sees of a pane: shown, with room inside it.
+bool OnScreen(const wxWindow& pane) {
+    const wxSize size = pane.GetClientSize();
+    return pane.IsShownOnScreen() && size.x > 0 && size.y > 0;
+}
+
 TEST_F(CommandsTest, DetailsAndGanttTogglesShowAndHideTheirPanes) {
     CMainFrame& frame = Open();
-    VarnholtView& details = *frame.GetDetailsPane();
-    ASSERT_TRUE(WaitUntil([&] { return details.GetClientSize().y == 0; })) << "closed at start";
-    EXPECT_FALSE(details.IsShown()) << "no room for its scroll bars";
-    EXPECT_FALSE(Ask(frame, IDC_BUTTON_ACT_DETAILS).checked);
+    const VarnholtView& details = *frame.GetDetailsPane();
+    const VarnholtView& gantt = *frame.GetGanttPane();
+    // Whatever size the user gives the window, each pane stays as it was and its buttons say so.
+    const auto expect_panes = [&](bool details_shown, bool gantt_shown) {
+        for (const wxSize size : {wxSize(1200, 1000), wxSize(1200, 800), wxSize(1280, 800), wxSize(700, 640)}) {
+            SCOPED_TRACE(testing::Message() << size.x << " x " << size.y);
+            ResizeFrame(frame, size);
+            EXPECT_EQ(OnScreen(details), details_shown);
+            EXPECT_EQ(Ask(frame, IDC_BUTTON_ACT_DETAILS).checked, details_shown);
+            EXPECT_EQ(Ask(frame, IDC_BUTTON_ROL_DETAILS).checked, details_shown) << "the six buttons share the pane";
+            EXPECT_EQ(OnScreen(gantt), gantt_shown);
+            EXPECT_EQ(Ask(frame, IDC_BUTTON_WBS_GANTT).checked, gantt_shown);
+        }
+        ResizeFrame(frame, wxSize(1200, 800));
+    };
+    ResizeFrame(frame, wxSize(1200, 800));
+    expect_panes(false, true);
 
     Post(frame, IDC_BUTTON_ACT_DETAILS);
-    ASSERT_TRUE(WaitUntil([&] { return details.GetClientSize().y > 0; }));
-    EXPECT_TRUE(details.IsShown());
     EXPECT_EQ(frame.GetOuterSplitter()->GetSashPosition(), frame.GetClientSize().y - 500);
-    EXPECT_TRUE(Ask(frame, IDC_BUTTON_ACT_DETAILS).checked);
-    EXPECT_TRUE(Ask(frame, IDC_BUTTON_ROL_DETAILS).checked) << "the six buttons share the pane";
-    frame.SetSize(frame.GetSize().x, frame.GetSize().y + 40);
-    Settle(frame);
-    EXPECT_TRUE(WaitUntil([&] { return details.GetClientSize().y > 0; })) << "an opened pane stays open";
-
+    expect_panes(true, true);
     Post(frame, IDC_BUTTON_ACT_DETAILS);
-    ASSERT_TRUE(WaitUntil([&] { return details.GetClientSize().y == 0; }));
-    EXPECT_FALSE(Ask(frame, IDC_BUTTON_ACT_DETAILS).checked);
-    frame.SetSize(frame.GetSize().x, frame.GetSize().y - 40);
+    Post(frame, IDC_BUTTON_ACT_GANTT);
+    expect_panes(false, false);
+    frame.SwitchToPage(kResourcesTabPage);
+    frame.SwitchToPage(kActivitiesTabPage);
     Settle(frame);
-    EXPECT_TRUE(WaitUntil([&] { return details.GetClientSize().y == 0; })) << "a closed pane stays closed";
+    EXPECT_FALSE(OnScreen(gantt)) << "a category switch keeps the chart the user hid";
+    Post(frame, IDC_BUTTON_ACT_GANTT);
+    ASSERT_TRUE(OnScreen(gantt));
+    EXPECT_EQ(frame.GetInnerSplitter()->GetSashPosition(), 600);
 
     // In a window less than 500 high the details pane takes the whole height below the ribbon.
-    const wxSize size = frame.GetSize();
-    frame.SetSize(size.x, 460);
-    Settle(frame);
-    ASSERT_TRUE(WaitUntil([&] { return frame.GetClientSize().y < 500; }));
+    ResizeFrame(frame, wxSize(1200, 460));
     Post(frame, IDC_BUTTON_ACT_DETAILS);
     EXPECT_TRUE(WaitUntil([&] { return frame.GetOuterSplitter()->GetSashPosition() <= 1; }));
-    EXPECT_GT(details.GetClientSize().y, 0);
-    Post(frame, IDC_BUTTON_ACT_DETAILS);
-    ASSERT_TRUE(WaitUntil([&] { return details.GetClientSize().y == 0; }));
-    frame.SetSize(size);
-    Settle(frame);
-
-    VarnholtView& gantt = *frame.GetGanttPane();
-    ASSERT_GT(gantt.GetClientSize().x, 0);
-    EXPECT_TRUE(Ask(frame, IDC_BUTTON_ACT_GANTT).checked);
-    Post(frame, IDC_BUTTON_ACT_GANTT);
-    ASSERT_TRUE(WaitUntil([&] { return gantt.GetClientSize().x == 0; }));
-    EXPECT_FALSE(Ask(frame, IDC_BUTTON_WBS_GANTT).checked);
-    Post(frame, IDC_BUTTON_ACT_GANTT);
-    ASSERT_TRUE(WaitUntil([&] { return gantt.GetClientSize().x > 0; }));
-    EXPECT_EQ(frame.GetInnerSplitter()->GetSashPosition(), 600);
-    EXPECT_TRUE(Ask(frame, IDC_BUTTON_ACT_GANTT).checked);
+    EXPECT_TRUE(OnScreen(details));
 }
 
 TEST_F(CommandsTest, OneFindDialogAtATimeClosedByACategorySwitch) {

@@ -1,4 +1,4 @@
-// pane_commands_test.cpp - the sashes of the Details and Gantt toggles, the find dialog's
+// pane_commands_test.cpp - the sash of the Details toggle, the find dialog's
 // centring, and what Go to scrolls the chart to: the start date of the selected row by its
 // kind and table, and the scroll position that leaves a margin before it.
 
@@ -15,21 +15,14 @@
 namespace varnholt {
 namespace {
 
-TEST(PaneToggles, DetailsTakeAboutFiveHundredPixelsAndGiveThemBack) {
-    struct Case { const char* why; std::int32_t details_height; std::int32_t frame_height; std::int32_t sash; };
+TEST(PaneToggles, DetailsTakeAboutFiveHundredPixels) {
+    struct Case { const char* why; std::int32_t frame_height; std::int32_t sash; };
     const Case cases[] = {
-        {"hidden: the top row keeps all but 500", 0, 900, 400},
-        {"hidden in a low window: never counted from the bottom", 0, 450, 0},
-        {"hidden, exactly 500 high", 0, 500, 0},
-        {"shown: the top row takes the whole height", 300, 900, 900},
-        {"shown as a sliver", 1, 450, 450},
+        {"the top row keeps all but 500", 900, 400},
+        {"a low window: never counted from the bottom", 450, 0},
+        {"exactly 500 high", 500, 0},
     };
-    for (const Case& c : cases) EXPECT_EQ(DetailsToggleSash(c.details_height, c.frame_height), c.sash) << c.why;
-}
-
-TEST(PaneToggles, TheChartGoesOrComesBackBesideA600PixelTable) {
-    EXPECT_EQ(GanttToggleSash(350, 1200), 1200) << "shown: the table takes the whole width";
-    EXPECT_EQ(GanttToggleSash(0, 1200), 600) << "hidden: back beside a 600-pixel table";
+    for (const Case& c : cases) EXPECT_EQ(DetailsShownSash(c.frame_height), c.sash) << c.why;
 }
 
 TEST(FindDialogPlace, CentredWithTheHalvesTruncatedTowardZero) {

@@ -1,0 +1,98 @@
+// MainFrameWorkspace.cpp - the main window comes back as the user left it: its place, size and
+// maximized state and the two splitters' sashes are read from the user's store when the frame
+// is made and written there when it closes, under the program's key.
+
+#include "app/CMainFrame.h"
+
+#include "app/CVarnSplitterWnd.h"
+#include "app/registry.h"
+#include "shell/workspace_state.h"
+
+#include <wx/display.h>
+#include <wx/fileconf.h>
+#include <wx/log.h>
+
+#include <vector>
+
+namespace varnholt {
+namespace {
+
+// The work area of every screen, the primary one first.
+std::vector<ScreenRect> WorkAreas() {
+    std::vector<ScreenRect> screens;
+    for (unsigned index = 0; index < wxDisplay::GetCount(); ++index) {
+        const wxDisplay display(index);
+        const wxRect area = display.GetClientArea();
+        const ScreenRect rect{area.x, area.y, area.width, area.height};
+        screens.insert(display.IsPrimary() ? screens.begin() : screens.end(), rect);
+    }
+    return screens;
+}
+
+WorkspaceValues ReadStoredWorkspace() {
+    const auto config = OpenRegistryStore(registry_root::current_user);
+    WorkspaceValues values;
+    const wxString group = RegistryGroup(kWorkspaceKey);
+    if (!config->HasGroup(group)) return values;
+    config->SetPath(group);
+    wxString name;
+    long cookie = 0;
+    for (bool more = config->GetFirstEntry(name, cookie); more; more = config->GetNextEntry(name, cookie)) {
+        wxString value;
+        if (config->Read(name, &value)) values.emplace(name.ToStdWstring(), value.ToStdWstring());
+    }
+    return values;
+}
+
+void WriteStoredWorkspace(const WorkspaceValues& values) {
+    const wxLogNull quiet;  // an unwritable store only costs the layout at the next start
+    const auto config = OpenRegistryStore(registry_root::current_user);
+    const wxString group = RegistryGroup(kWorkspaceKey);
+    (void)config->DeleteGroup(group);  // no value of an earlier layout stays behind
+    config->SetPath(group);
+    for (const auto& [name, value] : values) (void)config->Write(name, wxString(value));
+    (void)config->Flush();
+}
+
+}  // namespace
+
+// Before the window is shown: the size and place, then the sashes, which the splitters keep
+// as requests until their first layout. The details pane's height counts from the bottom.
+void CMainFrame::LoadWorkspace() {
+    const WorkspaceState state =
+        RestoreWorkspace(ReadStoredWorkspace(), WorkAreas(), kMinimumFrameWidth, kMinimumFrameHeight);
+    const ScreenRect& window = state.window;
+    if (state.has_position) {
+        SetSize(window.x, window.y, window.width, window.height);
+    } else {
+        SetSize(window.width, window.height);
+    }
+    m_normal_rect = GetRect();
+    if (state.maximized) Maximize();
+
+    m_inner->SetSashPosition(state.table_width);
+    if (!state.gantt_shown) {
+        m_gantt_closed = true;
+        m_inner->HideColumn();
+    }
+    if (state.details_height > 0) m_outer->ShowColumnAt(-state.details_height);
+}
+
+void CMainFrame::SaveWorkspace() const {
+    WorkspaceState state;
+    state.maximized = IsMaximized();
+    const wxRect place = state.maximized || IsIconized() ? m_normal_rect : GetRect();
+    state.has_position = true;
+    state.window = {place.x, place.y, place.width, place.height};
+    if (m_outer->SecondPaneExtent() > 0) state.details_height = m_outer->GetClientSize().y - m_outer->GetSashPosition();
+    state.table_width = m_inner->KeptSashPosition();
+    state.gantt_shown = !m_gantt_closed;
+    WriteStoredWorkspace(StoreWorkspace(state));
+}
+
+// A maximized or iconized window still has the place it goes back to.
+void CMainFrame::KeepNormalPlace() {
+    if (!IsMaximized() && !IsIconized() && !IsFullScreen()) m_normal_rect = GetRect();
+}
+
+}  // namespace varnholt

@@ -1,0 +1,121 @@
+// workspace_gui_test.cpp - the main window comes back as the user left it: the window is moved
+// and resized, both sashes are dragged with the mouse, the program closes and starts again over
+// the same per-user folders. Stored values that cannot be read give the first start's layout.
+
+#include "../shell/every_category_schedule.h"
+#include "app/CVarnSplitterWnd.h"
+#include "app/VarnholtView.h"
+#include "app/registry.h"
+#include "app_gui_support.h"
+#include "shell/command_ids.h"
+#include "shell/workspace_state.h"
+
+#include <wx/uiaction.h>
+
+namespace varnholt {
+namespace {
+
+using testing_app::WaitUntil;
+
+class WorkspaceTest : public testing_app::AppGuiTest {
+protected:
+    static CMainFrame& StartOn(const wxString& file) {
+        EXPECT_TRUE(Start(file));
+        CMainFrame& frame = *Frame();
+        EXPECT_TRUE(WaitUntil([&frame] { return frame.IsShownOnScreen() && Settled(frame); }));
+        return frame;
+    }
+    // The sizer has laid the panes out over the whole client area.
+    static bool Settled(CMainFrame& frame) {
+        return frame.GetOuterSplitter()->GetRect().GetBottom() + 1 == frame.GetClientSize().y;
+    }
+    // The user closes the window.
+    static void CloseProgram(CMainFrame& frame) {
+        frame.Close();
+        EXPECT_TRUE(WaitUntil([] { return wxTopLevelWindows.empty(); }));
+    }
+    // A ribbon command as the ribbon posts it.
+    static void Click(CMainFrame& frame, int id) {
+        wxQueueEvent(&frame, new wxCommandEvent(wxEVT_MENU, id));
+        (void)wxTheApp->Yield(true);
+    }
+    // The details pane's height with its sash, which stays as the window is sized.
+    static int DetailsHeight(CMainFrame& frame) {
+        const CVarnSplitterWnd& outer = *frame.GetOuterSplitter();
+        return outer.GetClientSize().y - outer.GetSashPosition();
+    }
+    // The mouse presses on the middle of the sash, drags it to `to` and lets go.
+    static void DragSash(CVarnSplitterWnd& splitter, int to) {
+        const bool across = splitter.GetSplitMode() == wxSPLIT_VERTICAL;
+        const wxSize size = splitter.GetClientSize();
+        const auto at = [&](int along) {
+            const int middle = along + splitter.GetSashSize() / 2;
+            return splitter.ClientToScreen(across ? wxPoint(middle, size.y / 2) : wxPoint(size.x / 2, middle));
+        };
+        wxUIActionSimulator mouse;
+        for (const wxPoint point : {at(splitter.GetSashPosition()), at(to)}) {
+            mouse.MouseMove(point);
+            ASSERT_TRUE(WaitUntil([point] { return wxGetMousePosition() == point; }));
+            if (!splitter.HasCapture()) {
+                mouse.MouseDown();
+                ASSERT_TRUE(WaitUntil([&splitter] { return splitter.HasCapture(); })) << "pressed on the sash";
+            }
+        }
+        mouse.MouseUp();
+        EXPECT_TRUE(WaitUntil([&] { return !splitter.HasCapture() && splitter.GetSashPosition() == to; }))
+            << splitter.GetSashPosition() << " for " << to;
+    }
+};
+
+TEST_F(WorkspaceTest, TheWindowAndItsSashesComeBackAfterARestart) {
+    const wxString file = Schedule(L"A.xer", testing_shell::EveryCategorySchedule("A"));
+    CMainFrame* frame = &StartOn(file);
+    EXPECT_EQ(frame->GetSize(), wxSize(kDefaultFrameWidth, kDefaultFrameHeight)) << "a first start";
+    EXPECT_EQ(frame->GetInnerSplitter()->GetSashPosition(), kDefaultTablePaneWidth);
+
+    // What the window system delivers when the user moves and resizes the window.
+    const wxRect place(60, 40, 1000, 700);
+    frame->SetSize(place);
+    ASSERT_TRUE(WaitUntil([&] { return frame->GetRect() == place && Settled(*frame); }));
+    Click(*frame, IDC_BUTTON_ACT_DETAILS);
+    ASSERT_TRUE(WaitUntil([&] { return frame->GetOuterSplitter()->SecondPaneExtent() > 0; }));
+    DragSash(*frame->GetOuterSplitter(), frame->GetOuterSplitter()->GetSashPosition() - 120);
+    DragSash(*frame->GetInnerSplitter(), 450);
+    const int details_height = DetailsHeight(*frame);
+    CloseProgram(*frame);
+
+    frame = &StartOn(file);
+    EXPECT_EQ(frame->GetRect(), place);
+    EXPECT_TRUE(WaitUntil([&] { return DetailsHeight(*frame) == details_height; })) << DetailsHeight(*frame);
+    EXPECT_EQ(frame->GetInnerSplitter()->GetSashPosition(), 450);
+
+    // Panes the user hid stay hidden after a restart.
+    Click(*frame, IDC_BUTTON_ACT_DETAILS);
+    Click(*frame, IDC_BUTTON_ACT_GANTT);
+    ASSERT_TRUE(WaitUntil([&] { return frame->GetOuterSplitter()->SecondPaneExtent() == 0; }));
+    ASSERT_TRUE(WaitUntil([&] { return frame->GetInnerSplitter()->SecondPaneExtent() == 0; }));
+    CloseProgram(*frame);
+
+    frame = &StartOn(file);
+    EXPECT_FALSE(frame->GetDetailsPane()->IsShownOnScreen());
+    EXPECT_FALSE(frame->GetGanttPane()->IsShownOnScreen());
+}
+
+// Without a window manager nothing maximizes a shown window, so the state is stored first.
+TEST_F(WorkspaceTest, UnreadableValuesStartWithTheDefaults) {
+    const std::pair<const char*, const char*> stored[] = {{"Width", "1O00"}, {"Height", "700"}, {"DetailsHeight", "tall"},
+                                                          {"TableWidth", "-3"}, {"Maximized", "1"}};
+    for (const auto& [name, text] : stored) ASSERT_TRUE(WriteRegistryString(kWorkspaceKey, name, text));
+    CMainFrame& frame = StartOn({});
+    EXPECT_EQ(frame.GetSize(), wxSize(kDefaultFrameWidth, kDefaultFrameHeight));
+    EXPECT_FALSE(frame.GetDetailsPane()->IsShownOnScreen());
+    EXPECT_EQ(frame.GetInnerSplitter()->GetSashPosition(), kDefaultTablePaneWidth);
+    EXPECT_TRUE(frame.IsMaximized()) << "a readable value still counts";
+    CloseProgram(frame);
+    EXPECT_EQ(ReadRegistryString(kWorkspaceKey, "Maximized", {}), "1");
+}
+
+}  // namespace
+}  // namespace varnholt
+
+int main(int argc, char** argv) { return varnholt::testing_app::RunAppGuiTests(argc, argv); }
