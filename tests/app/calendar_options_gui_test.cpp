@@ -20,6 +20,7 @@
 #include "views/draw/RecordingBackend.h"
 
 #include <wx/bmpbuttn.h>
+#include <wx/button.h>
 #include <wx/bookctrl.h>
 #include <wx/choice.h>
 #include <wx/checkbox.h>
@@ -30,6 +31,8 @@
 #include <wx/listctrl.h>
 #include <wx/propdlg.h>
 #include <wx/radiobut.h>
+#include <wx/spinbutt.h>
+#include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/uiaction.h>
 
@@ -66,6 +69,16 @@ void Notify(Control& control, wxEventType type) {
     event.SetEventObject(&control);
     if constexpr (std::is_same_v<Control, wxListBox>) event.SetInt(control.GetSelection());
     control.ProcessWindowEvent(event);
+}
+
+// Which control a resource id must name.
+using ControlKind = bool (*)(const wxWindow*);
+template <class Control>
+bool Is(const wxWindow* window) {
+    return dynamic_cast<const Control*>(window) != nullptr;
+}
+void ExpectControls(const wxWindow& parent, std::initializer_list<std::pair<int, ControlKind>> controls) {
+    for (const auto& [id, kind] : controls) EXPECT_TRUE(kind(parent.FindWindow(id))) << "control " << id;
 }
 
 // Clicks the sheet's OK button and waits for the sheet to close.
@@ -367,6 +380,59 @@ TEST_F(CalendarOptionsTest, TheLanguageIsReportedOnlyWhenItWasStored) {
         EXPECT_EQ(m_hook.messages, expected);
     }
     SetRegistryFiles(before);
+}
+
+TEST_F(CalendarOptionsTest, TheDialogsAndPagesHaveTheirControlsUnderTheirResourceIds) {
+    ASSERT_TRUE(Start(ScheduleFile()));
+    CMainFrame* frame = Frame();
+    int sub_dialogs = 0;
+    m_hook.answer = wxID_CANCEL;
+    m_hook.inspect = [&sub_dialogs](wxDialog& dialog) {
+        if (dynamic_cast<CalendarTimePeriodsDlg*>(&dialog) != nullptr) {
+            ++sub_dialogs;
+            ExpectControls(dialog, {{1100, Is<wxTextCtrl>}, {1101, Is<wxTextCtrl>}, {1102, Is<wxTextCtrl>},
+                                    {1103, Is<wxTextCtrl>}});
+        } else if (dynamic_cast<CalendarWorkweekDlg*>(&dialog) != nullptr) {
+            ++sub_dialogs;
+            ExpectControls(dialog, {{1176, Is<DrawnArea>}, {1184, Is<wxListBox>}});
+        } else if (dynamic_cast<ResourceShiftsDlg*>(&dialog) != nullptr) {
+            ExpectControls(dialog, {{1206, Is<wxListView>}, {1207, Is<wxListCtrl>}});
+        }
+    };
+    m_hook.while_shown = [](wxDialog& dialog) {
+        ExpectControls(dialog, {{1177, Is<DrawnArea>}, {1176, Is<DrawnArea>}, {1181, Is<DrawnArea>},
+                                {1182, Is<DrawnArea>}, {1183, Is<DrawnArea>}, {1171, Is<wxRadioButton>},
+                                {1172, Is<wxRadioButton>}, {1173, Is<wxRadioButton>}, {1093, Is<wxListBox>},
+                                {1175, Is<wxTextCtrl>}, {1180, Is<wxTextCtrl>}, {1178, Is<wxButton>},
+                                {1179, Is<wxButton>}});
+        // The two buttons open the sub-dialogs by their ids.
+        for (const int button : {1178, 1179}) {
+            wxCommandEvent click(wxEVT_BUTTON, button);
+            click.SetEventObject(dialog.FindWindow(button));
+            dialog.FindWindow(button)->ProcessWindowEvent(click);
+        }
+    };
+    ShowCalendarDialog(*frame);
+    EXPECT_EQ(sub_dialogs, 2);
+    ShowResourceShiftsDialog(*frame);
+
+    m_hook.inspect = [](wxDialog& dialog) {
+        wxBookCtrlBase& book = *dynamic_cast<wxPropertySheetDialog&>(dialog).GetBookCtrl();
+        ExpectControls(*book.GetPage(0), {{1101, Is<wxChoice>}, {1104, Is<wxChoice>}, {1105, Is<wxCheckBox>},
+                                          {1103, Is<wxChoice>}, {1107, Is<wxChoice>}, {1108, Is<wxCheckBox>}});
+        ExpectControls(*book.GetPage(1), {{1165, Is<wxCheckBox>}, {1166, Is<wxButton>}});
+        ExpectControls(*book.GetPage(2), {{1107, Is<wxCheckBox>}, {1188, Is<wxChoice>}, {1190, Is<wxCheckBox>},
+                                          {1189, Is<wxTextCtrl>}, {1193, Is<wxSpinButton>}});
+        ExpectControls(*book.GetPage(3), {{1174, Is<wxChoice>}});
+    };
+    frame->ShowOptions(0);
+
+    frame->ShowFilePage();
+    const wxWindowList& children = frame->GetFilePage()->GetInfoPageArea()->GetChildren();
+    ASSERT_EQ(children.size(), 1u);
+    ExpectControls(*children.front(), {{106, Is<wxBitmapButton>}, {1042, Is<wxStaticText>}, {1043, Is<wxStaticText>},
+                                       {1127, Is<wxStaticText>}, {1136, Is<wxStaticText>}, {1137, Is<wxStaticText>},
+                                       {1138, Is<wxStaticText>}, {1139, Is<wxStaticText>}, {1140, Is<wxStaticText>}});
 }
 
 TEST_F(CalendarOptionsTest, TheInfoPageShowsTheFileAndItsMiniatureClosesTheFilePage) {
