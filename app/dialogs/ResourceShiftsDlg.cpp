@@ -31,6 +31,16 @@ ResourceShiftsDlg::ResourceShiftsDlg(wxWindow* parent, const document::Document&
     for (const ShiftEntry& entry : m_entries) m_list->InsertItem(row++, entry.name);
     m_list->Bind(wxEVT_LIST_ITEM_SELECTED, [this](wxListEvent&) { OnShiftSelChange(); });
     m_list->Bind(wxEVT_LIST_ITEM_DESELECTED, [this](wxListEvent&) { OnShiftSelChange(); });
+    // With nothing chosen, the first arrow key chooses the first shift, as in a list box.
+    m_list->Bind(wxEVT_KEY_DOWN, [this](wxKeyEvent& event) {
+        const int key = event.GetKeyCode();
+        if ((key == WXK_DOWN || key == WXK_UP) && m_list->GetFirstSelected() < 0 && m_list->GetItemCount() > 0) {
+            m_list->Focus(0);
+            m_list->Select(0);
+            return;
+        }
+        event.Skip();
+    });
 
     m_table = new wxListCtrl(this, kPeriodTable, wxDefaultPosition, wxSize(3 * kPeriodColumnWidth + 8, 240),
                              wxLC_REPORT | wxLC_SINGLE_SEL);

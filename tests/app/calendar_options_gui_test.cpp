@@ -214,7 +214,7 @@ TEST_F(CalendarOptionsTest, TheHourNumbersAreAsTallAsTheOtherGridTexts) {
     EXPECT_TRUE(ran);
 }
 
-TEST_F(CalendarOptionsTest, TheShiftDialogOnScreenHasNothingChosenUntilTheUserClicksAShift) {
+TEST_F(CalendarOptionsTest, TheShiftDialogOnScreenHasNothingChosenUntilTheUserPicksAShift) {
     ASSERT_TRUE(Start(ScheduleFile()));
     bool ran = false;
     m_hook.answer = wxID_CANCEL;
@@ -231,11 +231,16 @@ TEST_F(CalendarOptionsTest, TheShiftDialogOnScreenHasNothingChosenUntilTheUserCl
         wxListView& list = *shifts->GetShiftList();
         ASSERT_EQ(list.GetItemCount(), 2);
         EXPECT_EQ(list.GetSelectedItemCount(), 0);
+        // The list has the focus; the first arrow key chooses the first shift.
+        ASSERT_EQ(wxWindow::FindFocus(), &list);
+        wxUIActionSimulator().Char(WXK_DOWN);
+        ASSERT_TRUE(WaitUntil([shifts] { return shifts->GetCurrentShift() != nullptr; }));
+        EXPECT_EQ(list.GetFirstSelected(), 0);
+        EXPECT_EQ(shifts->GetPeriodTable()->GetItemCount(), 1);
         wxRect second;
         ASSERT_TRUE(list.GetItemRect(1, second));
         ASSERT_TRUE(ClickAt(list, wxPoint(second.x + second.width / 2, second.y + second.height / 2)));
-        ASSERT_TRUE(WaitUntil([shifts] { return shifts->GetCurrentShift() != nullptr; }));
-        EXPECT_EQ(list.GetFirstSelected(), 1);
+        ASSERT_TRUE(WaitUntil([&list] { return list.GetFirstSelected() == 1; }));
         ASSERT_EQ(shifts->GetPeriodTable()->GetItemCount(), 2);
         EXPECT_EQ(shifts->GetPeriodTable()->GetItemText(1, 2), "16") << "periods at 00:00 and 08:00";
     };
