@@ -179,10 +179,6 @@ void GroupedList::ChooseHeading(std::size_t n) {
 
 std::size_t GroupedList::EntryCount() const { return m_model->EntryNodes().size(); }
 
-wxDataViewItem GroupedList::EntryItem(std::size_t index) const {
-    return index < EntryCount() ? GroupedListModel::ItemOf(m_model->EntryNodes()[index]) : wxDataViewItem();
-}
-
 bool GroupedList::IsChecked(std::size_t index) const {
     return index < EntryCount() && m_model->EntryNodes()[index]->checked;
 }

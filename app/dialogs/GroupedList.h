@@ -53,8 +53,6 @@ public:
     void ChooseHeading(std::size_t n);
 
     [[nodiscard]] std::size_t EntryCount() const;
-    // The row of the entry, to find it on screen.
-    [[nodiscard]] wxDataViewItem EntryItem(std::size_t index) const;
     [[nodiscard]] bool IsChecked(std::size_t index) const;
     // Sends the same notice as a click on the check box.
     void SetChecked(std::size_t index, bool checked);
