@@ -45,16 +45,11 @@ void CMainFrame::ShowOptions(int initial_page) {
     if (initial_page >= 0 && static_cast<size_t>(initial_page) < book->GetPageCount()) {
         book->SetSelection(static_cast<size_t>(initial_page));
     }
-    // A page counts as shown once it has been the current page.
-    const auto mark_current = [book, &pages] {
-        const int current = book->GetSelection();
-        if (current >= 0 && static_cast<std::size_t>(current) < pages.size()) pages[static_cast<std::size_t>(current)]->MarkShown();
-    };
-    mark_current();
-    book->Bind(wxEVT_BOOKCTRL_PAGE_CHANGED, [mark_current](wxBookCtrlEvent& event) {
-        mark_current();
-        event.Skip();
-    });
+    // The page the sheet opens on is the first the user sees; the others mark themselves when
+    // they come on screen.
+    if (const int current = book->GetSelection(); current >= 0 && static_cast<std::size_t>(current) < pages.size()) {
+        pages[static_cast<std::size_t>(current)]->MarkShown();
+    }
     sheet.LayoutDialog();
     if (sheet.ShowModal() != wxID_OK) return;
     // Each page shown stores its settings; the others keep theirs.

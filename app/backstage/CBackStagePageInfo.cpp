@@ -16,6 +16,10 @@
 namespace varnholt {
 namespace {
 
+// Control ids, shared with the page's own resources.
+enum : int { kPreviewButton = 106, kDocumentHeading = 1042, kDocumentTitle = 1043, kVersionLine = 1127,
+             kFirstHeaderField = 1136 };
+
 const wxSize kPreviewSpace(360, 240);
 constexpr int kShadowDepth = 5;
 const wxColour kLinkColour(0, 102, 204);
@@ -24,8 +28,8 @@ const wxColour kLinkHoverColour(0, 0, 255);
 wxString Text(StringId id) { return LoadText(id); }
 
 wxStaticText* NewLine(wxWindow* parent, const wxString& text, int point_change = 0, bool bold = false,
-                      long style = 0) {
-    auto* line = new wxStaticText(parent, wxID_ANY, text, wxDefaultPosition, wxDefaultSize, style);
+                      long style = 0, wxWindowID id = wxID_ANY) {
+    auto* line = new wxStaticText(parent, id, text, wxDefaultPosition, wxDefaultSize, style);
     wxFont font = line->GetFont();
     if (point_change != 0) font.SetPointSize(font.GetPointSize() + point_change);
     if (bold) font.MakeBold();
@@ -68,8 +72,8 @@ CBackStagePageInfo::CBackStagePageInfo(wxWindow* parent, const InfoPageTexts& te
 
 wxSizer* CBackStagePageInfo::CreateDocumentColumn(const InfoPageTexts& texts) {
     auto* column = new wxBoxSizer(wxVERTICAL);
-    column->Add(NewLine(this, Text(IDS_INFO_DOCUMENT), 2), 0, wxBOTTOM, 8);
-    m_title = NewLine(this, texts.title, 6, true, wxST_ELLIPSIZE_END);
+    column->Add(NewLine(this, Text(IDS_INFO_DOCUMENT), 2, false, 0, kDocumentHeading), 0, wxBOTTOM, 8);
+    m_title = NewLine(this, texts.title, 6, true, wxST_ELLIPSIZE_END, kDocumentTitle);
     column->Add(m_title, 0, wxEXPAND | wxBOTTOM, 5);
     // A long path is cut at its end.
     m_path = NewLine(this, texts.path, 0, false, wxST_ELLIPSIZE_END);
@@ -81,7 +85,7 @@ wxSizer* CBackStagePageInfo::CreateDocumentColumn(const InfoPageTexts& texts) {
                                IDS_INFO_CURRENCY};
     for (std::size_t field = 0; field < m_header.size(); ++field) {
         fields->Add(NewLine(this, Text(labels[field])));
-        m_header[field] = NewLine(this, texts.header[field]);
+        m_header[field] = NewLine(this, texts.header[field], 0, false, 0, kFirstHeaderField + static_cast<int>(field));
         fields->Add(m_header[field]);
     }
     column->Add(fields);
@@ -90,7 +94,7 @@ wxSizer* CBackStagePageInfo::CreateDocumentColumn(const InfoPageTexts& texts) {
 
 wxSizer* CBackStagePageInfo::CreateProgramColumn(const wxBitmap& screenshot) {
     auto* column = new wxBoxSizer(wxVERTICAL);
-    m_preview = new wxBitmapButton(this, wxID_ANY, wxBitmap(), wxDefaultPosition, wxDefaultSize, wxBORDER_NONE);
+    m_preview = new wxBitmapButton(this, kPreviewButton, wxBitmap(), wxDefaultPosition, wxDefaultSize, wxBORDER_NONE);
     m_preview->SetCursor(wxCursor(wxCURSOR_HAND));
     m_preview->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
         if (m_close) m_close();
@@ -100,9 +104,11 @@ wxSizer* CBackStagePageInfo::CreateProgramColumn(const wxBitmap& screenshot) {
 
     column->Add(NewLine(this, Text(IDS_INFO_PROGRAM), 2, true), 0, wxBOTTOM, 6);
     const std::array<int, 4> version = GetProgramVersion();
-    m_version = NewLine(this, FillPlaceholders(LoadText(IDS_INFO_VERSION),
-                                               {NumberArgument(version[0]), NumberArgument(version[1]),
-                                                NumberArgument(version[2]), NumberArgument(version[3])}));
+    m_version = NewLine(this,
+                        FillPlaceholders(LoadText(IDS_INFO_VERSION),
+                                         {NumberArgument(version[0]), NumberArgument(version[1]),
+                                          NumberArgument(version[2]), NumberArgument(version[3])}),
+                        0, false, 0, kVersionLine);
     column->Add(m_version, 0, wxBOTTOM, 16);
     column->Add(NewLine(this, Text(IDS_INFO_SUPPORT), 2, true), 0, wxBOTTOM, 6);
     column->Add(NewLink(this, IDS_INFO_HELP_LINK, wxString(kHelpHost) + kHelpPage, IDS_HELP_TOOLTIP), 0, wxBOTTOM, 4);

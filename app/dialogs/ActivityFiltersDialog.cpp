@@ -16,6 +16,12 @@
 #include <wx/sizer.h>
 
 namespace varnholt {
+namespace {
+
+// Control ids, shared with the dialog's own resources.
+enum : int { kFilterList = 1093, kPassAll = 1266, kPassAny = 1267, kClearAll = 3 };
+
+}  // namespace
 
 ActivityFiltersDialog::ActivityFiltersDialog(CMainFrame& frame)
     : wxDialog(&frame, wxID_ANY, LoadText(IDS_FILTERS_TITLE), wxDefaultPosition, wxDefaultSize,
@@ -30,17 +36,18 @@ ActivityFiltersDialog::ActivityFiltersDialog(CMainFrame& frame)
     }
     if (table != nullptr && store != nullptr) m_items = FilterItems(store->ActivityFilters(), selection);
 
-    m_list = new GroupedList(this, wxID_ANY,
-                             {.multiple = false, .checkable = true, .title = LoadText(IDS_FILTER_COLUMN), .width = 250});
+    m_list = new GroupedList(this, kFilterList,
+                             {.multiple = false, .checkable = true, .grid_lines = true,
+                              .title = LoadText(IDS_FILTER_COLUMN), .width = 250, .align = wxALIGN_LEFT});
     std::vector<GroupedListEntry> entries;
     for (const FilterItem& item : m_items) entries.push_back({item.filter->name, item.group, item.checked});
     m_list->Fill({{kBuiltInFilterGroup, LoadText(IDS_BUILT_IN_FILTERS)}, {kOtherFilterGroup, LoadText(IDS_OTHER_FILTERS)}},
                  entries);
 
-    m_all = new wxRadioButton(this, wxID_ANY, LoadText(IDS_FILTERS_ALL), wxDefaultPosition, wxDefaultSize, wxRB_GROUP);
-    m_any = new wxRadioButton(this, wxID_ANY, LoadText(IDS_FILTERS_ANY));
+    m_all = new wxRadioButton(this, kPassAll, LoadText(IDS_FILTERS_ALL), wxDefaultPosition, wxDefaultSize, wxRB_GROUP);
+    m_any = new wxRadioButton(this, kPassAny, LoadText(IDS_FILTERS_ANY));
     (selection != nullptr && selection->mode != kMatchAll ? m_any : m_all)->SetValue(true);
-    m_clear = new wxButton(this, wxID_CLEAR, LoadText(IDS_FILTERS_CLEAR_ALL));
+    m_clear = new wxButton(this, kClearAll, LoadText(IDS_FILTERS_CLEAR_ALL));
     m_clear->Enable(m_list->AnyChecked());
 
     auto* all = new wxBoxSizer(wxVERTICAL);

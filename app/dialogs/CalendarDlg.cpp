@@ -15,8 +15,18 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include <tuple>
+#include <utility>
+
 namespace varnholt {
 namespace {
+
+// Control ids, shared with the dialog's own resources.
+enum : int {
+    kCalendarList = 1093, kGlobalKind = 1171, kResourceKind = 1172, kProjectKind = 1173, kNameEdit = 1175,
+    kDayGrid = 1176, kMonthGrid = 1177, kTimePeriods = 1178, kWorkWeek = 1179, kBaseEdit = 1180,
+    kWorkingSwatch = 1181, kNonWorkingSwatch = 1182, kExceptionSwatch = 1183,
+};
 
 constexpr int kListWidth = 220;
 const wxSize kMonthGridSize(364, 288);
@@ -32,7 +42,7 @@ CalendarDlg::CalendarDlg(wxWindow* parent, const document::Document& document)
     auto* columns = new wxBoxSizer(wxHORIZONTAL);
     columns->Add(CreateListColumn(), 0, wxEXPAND | wxALL, 8);
     columns->Add(CreateGridColumn(), 0, wxALL, 8);
-    m_day_area = new DrawnArea(this, kDayGridSize, [this](view::DrawContext& dc, const GridRect& area) {
+    m_day_area = new DrawnArea(this, kDayGrid, kDayGridSize, [this](view::DrawContext& dc, const GridRect& area) {
         // The title rows match the month grid's row height.
         const std::int32_t header = m_month_area->GetClientSize().y / 8;
         PaintHourGrid(dc, area, header, PeriodsOfDate(m_current, m_browser.Selected()));
@@ -55,10 +65,11 @@ CalendarDlg::CalendarDlg(wxWindow* parent, const document::Document& document)
 wxSizer* CalendarDlg::CreateListColumn() {
     auto* column = new wxBoxSizer(wxVERTICAL);
     auto* kinds = new wxStaticBoxSizer(wxVERTICAL, this, Text(IDS_CALENDAR_TYPE));
-    const StringId labels[] = {IDS_CALENDAR_GLOBAL, IDS_CALENDAR_RESOURCE, IDS_CALENDAR_PROJECT};
-    for (const StringId label : labels) {
+    const std::pair<int, StringId> labels[] = {
+        {kGlobalKind, IDS_CALENDAR_GLOBAL}, {kResourceKind, IDS_CALENDAR_RESOURCE}, {kProjectKind, IDS_CALENDAR_PROJECT}};
+    for (const auto& [id, label] : labels) {
         // The first button opens the group, so that the three exclude each other.
-        auto* button = new wxRadioButton(kinds->GetStaticBox(), wxID_ANY, Text(label), wxDefaultPosition,
+        auto* button = new wxRadioButton(kinds->GetStaticBox(), id, Text(label), wxDefaultPosition,
                                          wxDefaultSize, m_kinds.empty() ? wxRB_GROUP : 0);
         button->Bind(wxEVT_RADIOBUTTON, [this](wxCommandEvent&) { FillCalendarList(); });
         kinds->Add(button, 0, wxALL, 3);
@@ -66,19 +77,21 @@ wxSizer* CalendarDlg::CreateListColumn() {
     }
     column->Add(kinds, 0, wxEXPAND | wxBOTTOM, 6);
 
-    m_list = new wxListBox(this, wxID_ANY, wxDefaultPosition, wxSize(kListWidth, 200));
+    m_list = new wxListBox(this, kCalendarList, wxDefaultPosition, wxSize(kListWidth, 200));
     m_list->Bind(wxEVT_LISTBOX, [this](wxCommandEvent&) { OnCalendarSelChange(); });
     column->Add(m_list, 1, wxEXPAND | wxBOTTOM, 6);
 
-    for (auto [label, edit] : {std::pair{IDS_CALENDAR_NAME, &m_name}, std::pair{IDS_CALENDAR_BASE, &m_base}}) {
+    const std::tuple<int, StringId, wxTextCtrl**> edits[] = {{kNameEdit, IDS_CALENDAR_NAME, &m_name},
+                                                             {kBaseEdit, IDS_CALENDAR_BASE, &m_base}};
+    for (const auto& [id, label, edit] : edits) {
         column->Add(new wxStaticText(this, wxID_ANY, Text(label)), 0, wxTOP, 4);
-        *edit = new wxTextCtrl(this, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize, wxTE_READONLY);
+        *edit = new wxTextCtrl(this, id, wxString(), wxDefaultPosition, wxDefaultSize, wxTE_READONLY);
         column->Add(*edit, 0, wxEXPAND | wxTOP, 2);
     }
 
-    auto* periods = new wxButton(this, wxID_ANY, Text(IDS_CALENDAR_TIME_PERIODS));
+    auto* periods = new wxButton(this, kTimePeriods, Text(IDS_CALENDAR_TIME_PERIODS));
     periods->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnTimePeriods(); });
-    auto* week = new wxButton(this, wxID_ANY, Text(IDS_CALENDAR_WORK_WEEK));
+    auto* week = new wxButton(this, kWorkWeek, Text(IDS_CALENDAR_WORK_WEEK));
     week->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnWorkweek(); });
     column->Add(periods, 0, wxEXPAND | wxTOP, 10);
     column->Add(week, 0, wxEXPAND | wxTOP, 4);
@@ -87,18 +100,19 @@ wxSizer* CalendarDlg::CreateListColumn() {
 
 wxSizer* CalendarDlg::CreateGridColumn() {
     auto* column = new wxBoxSizer(wxVERTICAL);
-    m_month_area = new DrawnArea(this, kMonthGridSize, [this](view::DrawContext& dc, const GridRect& area) {
+    m_month_area = new DrawnArea(this, kMonthGrid, kMonthGridSize, [this](view::DrawContext& dc, const GridRect& area) {
         PaintMonthGrid(dc, m_browser, area, m_current);
     });
     m_month_area->SetClickHandler([this](int x, int y) { ClickMonthGrid(x, y); });
     column->Add(m_month_area, 0);
 
     auto* legend = new wxBoxSizer(wxHORIZONTAL);
-    const std::pair<view::Color, StringId> swatches[] = {{view::Color::White(), IDS_LEGEND_WORKING},
-                                                         {kNonWorkingGrey, IDS_LEGEND_NON_WORKING},
-                                                         {kExceptionBlue, IDS_LEGEND_EXCEPTION}};
-    for (const auto& [color, label] : swatches) {
-        legend->Add(new DrawnArea(this, kSwatchSize,
+    const std::tuple<int, view::Color, StringId> swatches[] = {
+        {kWorkingSwatch, view::Color::White(), IDS_LEGEND_WORKING},
+        {kNonWorkingSwatch, kNonWorkingGrey, IDS_LEGEND_NON_WORKING},
+        {kExceptionSwatch, kExceptionBlue, IDS_LEGEND_EXCEPTION}};
+    for (const auto& [id, color, label] : swatches) {
+        legend->Add(new DrawnArea(this, id, kSwatchSize,
                                   [color](view::DrawContext& dc, const GridRect& area) {
                                       PaintLegendSwatch(dc, area, color);
                                   }),

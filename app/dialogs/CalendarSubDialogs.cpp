@@ -16,6 +16,9 @@
 namespace varnholt {
 namespace {
 
+// Control ids, shared with the dialogs' own resources.
+enum : int { kHoursPerDay = 1100, kWeekdayGrid = 1176, kDayList = 1184 };
+
 const wxSize kWeekdayGridSize(230, 560);
 
 wxSizer* CloseRow(wxWindow* dialog) {
@@ -34,7 +37,8 @@ CalendarTimePeriodsDlg::CalendarTimePeriodsDlg(wxWindow* parent, const CalendarR
     const std::vector<std::wstring> texts = TimePeriodTexts(&calendar);
     for (std::size_t index = 0; index < m_edits.size(); ++index) {
         grid->Add(new wxStaticText(this, wxID_ANY, wxString(LoadText(labels[index]))), 0, wxALIGN_CENTER_VERTICAL);
-        m_edits[index] = new wxTextCtrl(this, wxID_ANY, texts[index], wxDefaultPosition, wxSize(100, -1),
+        // Hours per day, week, month and year take four ids in a row.
+        m_edits[index] = new wxTextCtrl(this, kHoursPerDay + static_cast<int>(index), texts[index], wxDefaultPosition, wxSize(100, -1),
                                         wxTE_READONLY | wxTE_RIGHT);
         grid->Add(m_edits[index]);
     }
@@ -49,13 +53,13 @@ CalendarWorkweekDlg::CalendarWorkweekDlg(wxWindow* parent, const CalendarRecord&
     : wxDialog(parent, wxID_ANY, wxString(LoadText(IDS_WORK_WEEK_CAPTION))), m_calendar(calendar) {
     auto* left = new wxBoxSizer(wxVERTICAL);
     left->Add(new wxStaticText(this, wxID_ANY, wxString(LoadText(IDS_WORK_WEEK_DAY))), 0, wxBOTTOM, 4);
-    m_days = new wxListBox(this, wxID_ANY, wxDefaultPosition, wxSize(140, -1));
+    m_days = new wxListBox(this, kDayList, wxDefaultPosition, wxSize(140, -1));
     for (StringId day = IDS_SUNDAY; day <= IDS_SATURDAY; ++day) m_days->Append(wxString(LoadText(day)));
     m_days->SetSelection(0);
     m_days->Bind(wxEVT_LISTBOX, [this](wxCommandEvent&) { m_grid->Refresh(); });
     left->Add(m_days, 1, wxEXPAND);
 
-    m_grid = new DrawnArea(this, kWeekdayGridSize, [this](view::DrawContext& dc, const GridRect& area) {
+    m_grid = new DrawnArea(this, kWeekdayGrid, kWeekdayGridSize, [this](view::DrawContext& dc, const GridRect& area) {
         PaintHourGrid(dc, area, kWeekdayGridHeaderHeight, PeriodsOfWeekday(&m_calendar, ShownWeekday()));
     });
     auto* columns = new wxBoxSizer(wxHORIZONTAL);

@@ -14,9 +14,15 @@
 namespace varnholt {
 namespace {
 
+// Control ids, shared with the dialog's own resources.
+enum : int {
+    kAvailableList = 1271, kSelectedList = 1272, kAddButton = 1097, kRemoveButton = 1098, kUpButton = 1099,
+    kDownButton = 1100,
+};
+
 // An arrow button: the theme's arrow image when there is one, else the arrow as its label.
-wxButton* ArrowButton(wxWindow* parent, const wxArtID& art, wchar_t arrow, StringId tooltip) {
-    auto* button = new wxButton(parent, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
+wxButton* ArrowButton(wxWindow* parent, int id, const wxArtID& art, wchar_t arrow, StringId tooltip) {
+    auto* button = new wxButton(parent, id, wxString(), wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
     const wxBitmap image = wxArtProvider::GetBitmap(art, wxART_BUTTON);
     if (image.IsOk()) {
         button->SetBitmap(image);
@@ -40,12 +46,17 @@ wxBoxSizer* Titled(wxWindow* parent, StringId title, wxWindow* list) {
 ColumnsDialog::ColumnsDialog(wxWindow* parent, const wxString& title, std::unique_ptr<ColumnList> list)
     : wxDialog(parent, wxID_ANY, title, wxDefaultPosition, wxDefaultSize, wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
       m_list(std::move(list)) {
-    m_available = new GroupedList(this, wxID_ANY, {.multiple = true, .checkable = false, .title = {}, .width = 200});
-    m_selected = new GroupedList(this, wxID_ANY, {.multiple = true, .checkable = false, .title = {}, .width = 220});
-    m_add = ArrowButton(this, wxART_GO_FORWARD, L'\u2192', IDS_COLUMNS_ADD);
-    m_remove = ArrowButton(this, wxART_GO_BACK, L'\u2190', IDS_COLUMNS_REMOVE);
-    m_up = ArrowButton(this, wxART_GO_UP, L'\u2191', IDS_COLUMNS_UP);
-    m_down = ArrowButton(this, wxART_GO_DOWN, L'\u2193', IDS_COLUMNS_DOWN);
+    // One centred column in each list; grid lines in the available one.
+    m_available = new GroupedList(this, kAvailableList,
+                                  {.multiple = true, .checkable = false, .grid_lines = true, .title = {}, .width = 200,
+                                   .align = wxALIGN_CENTER});
+    m_selected = new GroupedList(this, kSelectedList,
+                                 {.multiple = true, .checkable = false, .grid_lines = false, .title = {}, .width = 220,
+                                  .align = wxALIGN_CENTER});
+    m_add = ArrowButton(this, kAddButton, wxART_GO_FORWARD, L'\u2192', IDS_COLUMNS_ADD);
+    m_remove = ArrowButton(this, kRemoveButton, wxART_GO_BACK, L'\u2190', IDS_COLUMNS_REMOVE);
+    m_up = ArrowButton(this, kUpButton, wxART_GO_UP, L'\u2191', IDS_COLUMNS_UP);
+    m_down = ArrowButton(this, kDownButton, wxART_GO_DOWN, L'\u2193', IDS_COLUMNS_DOWN);
 
     auto* middle = new wxBoxSizer(wxVERTICAL);
     middle->AddStretchSpacer();

@@ -9,8 +9,8 @@
 
 namespace varnholt {
 
-DrawnArea::DrawnArea(wxWindow* parent, const wxSize& size, PaintFunction paint)
-    : wxWindow(parent, wxID_ANY, wxDefaultPosition, size, wxFULL_REPAINT_ON_RESIZE), m_paint(std::move(paint)) {
+DrawnArea::DrawnArea(wxWindow* parent, wxWindowID id, const wxSize& size, PaintFunction paint)
+    : wxWindow(parent, id, wxDefaultPosition, size, wxFULL_REPAINT_ON_RESIZE), m_paint(std::move(paint)) {
     SetMinSize(size);
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     Bind(wxEVT_PAINT, &DrawnArea::OnPaint, this);

@@ -18,7 +18,7 @@ public:
     using PaintFunction = std::function<void(view::DrawContext&, const GridRect&)>;
     using ClickFunction = std::function<void(int x, int y)>;
 
-    DrawnArea(wxWindow* parent, const wxSize& size, PaintFunction paint);
+    DrawnArea(wxWindow* parent, wxWindowID id, const wxSize& size, PaintFunction paint);
 
     // Left clicks in the area, in its own pixels.
     void SetClickHandler(ClickFunction click) { m_click = std::move(click); }

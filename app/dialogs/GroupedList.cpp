@@ -1,4 +1,4 @@
-// GroupedList.cpp - the two-level model behind the grouped lists and the control around it.
+// GroupedList.cpp - the flat model behind the grouped lists and the control around it.
 
 #include "app/dialogs/GroupedList.h"
 
@@ -7,9 +7,10 @@
 namespace varnholt {
 namespace {
 
-// Model columns: the text first, because a group row shows only model column 0.
+// Model columns.
 constexpr unsigned kTextColumn = 0;
 constexpr unsigned kCheckColumn = 1;
+constexpr int kCheckColumnWidth = 20;
 
 }  // namespace
 
@@ -20,37 +21,38 @@ public:
         std::size_t entry = 0;  // items: the index in the last Fill
         wxString text;
         bool checked = false;
-        Node* parent = nullptr;
-        std::vector<Node*> children;
     };
 
     void Fill(const std::vector<GroupedListGroup>& groups, const std::vector<GroupedListEntry>& entries) {
-        m_top.clear();
+        m_rows.clear();
         m_entry_nodes.assign(entries.size(), nullptr);
         m_nodes.clear();
         std::vector<bool> placed(entries.size(), false);
-        for (const GroupedListGroup& group : groups) {
-            Node* heading = nullptr;
-            for (std::size_t i = 0; i < entries.size(); ++i) {
-                if (placed[i] || entries[i].group != group.group) continue;
-                if (heading == nullptr && !group.caption.empty()) {
-                    heading = NewNode();
-                    heading->is_group = true;
-                    heading->text = group.caption;
-                    m_top.push_back(heading);
-                }
-                Place(entries, i, heading);
-                placed[i] = true;
-            }
-        }
         // Entries of a group the caller did not list stand at the top, like the uncaptioned ones.
         for (std::size_t i = 0; i < entries.size(); ++i) {
-            if (!placed[i]) Place(entries, i, nullptr);
+            const bool listed = std::ranges::any_of(groups, [&](const GroupedListGroup& group) {
+                return group.group == entries[i].group && !group.caption.empty();
+            });
+            if (!listed) Place(entries, i, placed);
+        }
+        for (const GroupedListGroup& group : groups) {
+            bool headed = false;
+            for (std::size_t i = 0; i < entries.size(); ++i) {
+                if (placed[i] || entries[i].group != group.group) continue;
+                if (!headed) {
+                    Node* heading = NewNode();
+                    heading->is_group = true;
+                    heading->text = group.caption;
+                    m_rows.push_back(heading);
+                    headed = true;
+                }
+                Place(entries, i, placed);
+            }
         }
         Cleared();
     }
 
-    [[nodiscard]] const std::vector<Node*>& Top() const noexcept { return m_top; }
+    [[nodiscard]] const std::vector<Node*>& Rows() const noexcept { return m_rows; }
     [[nodiscard]] const std::vector<Node*>& EntryNodes() const noexcept { return m_entry_nodes; }
     [[nodiscard]] static Node* NodeOf(const wxDataViewItem& item) { return static_cast<Node*>(item.GetID()); }
     [[nodiscard]] static wxDataViewItem ItemOf(const Node* node) { return wxDataViewItem(const_cast<Node*>(node)); }
@@ -74,59 +76,63 @@ public:
         const Node* node = NodeOf(item);
         return node != nullptr && (column != kCheckColumn || !node->is_group);
     }
+    // A heading has no check box.
+    [[nodiscard]] bool HasValue(const wxDataViewItem& item, unsigned column) const override {
+        const Node* node = NodeOf(item);
+        return node != nullptr && (column != kCheckColumn || !node->is_group);
+    }
     [[nodiscard]] bool GetAttr(const wxDataViewItem& item, unsigned, wxDataViewItemAttr& attr) const override {
         const Node* node = NodeOf(item);
         if (node == nullptr || !node->is_group) return false;
         attr.SetBold(true);
         return true;
     }
-    [[nodiscard]] wxDataViewItem GetParent(const wxDataViewItem& item) const override {
-        const Node* node = NodeOf(item);
-        return node == nullptr ? wxDataViewItem() : ItemOf(node->parent);
-    }
-    [[nodiscard]] bool IsContainer(const wxDataViewItem& item) const override {
-        const Node* node = NodeOf(item);
-        return node == nullptr || node->is_group;
-    }
-    [[nodiscard]] bool HasContainerColumns(const wxDataViewItem&) const override { return false; }
+    // One level only: headings are rows like the others, so nothing can be folded away.
+    [[nodiscard]] wxDataViewItem GetParent(const wxDataViewItem&) const override { return {}; }
+    [[nodiscard]] bool IsContainer(const wxDataViewItem& item) const override { return !item.IsOk(); }
+    [[nodiscard]] bool IsListModel() const override { return true; }
     unsigned GetChildren(const wxDataViewItem& item, wxDataViewItemArray& children) const override {
-        const Node* node = NodeOf(item);
-        const std::vector<Node*>& list = node == nullptr ? m_top : node->children;
-        for (const Node* child : list) children.Add(ItemOf(child));
-        return static_cast<unsigned>(list.size());
+        if (item.IsOk()) return 0;
+        for (const Node* row : m_rows) children.Add(ItemOf(row));
+        return static_cast<unsigned>(m_rows.size());
     }
 
 private:
     Node* NewNode() { return m_nodes.emplace_back(std::make_unique<Node>()).get(); }
 
-    void Place(const std::vector<GroupedListEntry>& entries, std::size_t i, Node* heading) {
+    void Place(const std::vector<GroupedListEntry>& entries, std::size_t i, std::vector<bool>& placed) {
         Node* node = NewNode();
         node->entry = i;
         node->text = entries[i].text;
         node->checked = entries[i].checked;
-        node->parent = heading;
-        (heading == nullptr ? m_top : heading->children).push_back(node);
+        m_rows.push_back(node);
         m_entry_nodes[i] = node;
+        placed[i] = true;
     }
 
     std::vector<std::unique_ptr<Node>> m_nodes;  // owns every node; the others point into it
-    std::vector<Node*> m_top;
+    std::vector<Node*> m_rows;                   // in display order
     std::vector<Node*> m_entry_nodes;
 };
 
 GroupedList::GroupedList(wxWindow* parent, wxWindowID id, const Options& options)
     : wxDataViewCtrl(parent, id, wxDefaultPosition, wxDefaultSize,
-                     wxDV_ROW_LINES | (options.multiple ? wxDV_MULTIPLE : wxDV_SINGLE)),
+                     (options.grid_lines ? wxDV_HORIZ_RULES | wxDV_VERT_RULES : 0) |
+                         (options.multiple ? wxDV_MULTIPLE : wxDV_SINGLE)),
       m_model(new GroupedListModel) {
     AssociateModel(m_model);
     m_model->DecRef();  // the control keeps the one reference it took
     if (options.checkable) {
-        AppendToggleColumn(wxString(wxUniChar(0x2714)), kCheckColumn, wxDATAVIEW_CELL_ACTIVATABLE, FromDIP(24),
-                           wxALIGN_CENTER);
+        // A heavy check mark as the title of a column just wide enough for its boxes.
+        wxDataViewColumn* check = AppendToggleColumn(wxString(wxUniChar(0x2714)), kCheckColumn,
+                                                     wxDATAVIEW_CELL_ACTIVATABLE, FromDIP(kCheckColumnWidth),
+                                                     wxALIGN_CENTER, 0);
+        check->GetRenderer()->SetAlignment(wxALIGN_CENTER);
     }
-    wxDataViewColumn* text = AppendTextColumn(options.title, kTextColumn, wxDATAVIEW_CELL_INERT, FromDIP(options.width));
-    SetExpanderColumn(text);
-    SetMinSize(FromDIP(wxSize(options.width + (options.checkable ? 40 : 16), 260)));
+    wxDataViewColumn* text =
+        AppendTextColumn(options.title, kTextColumn, wxDATAVIEW_CELL_INERT, FromDIP(options.width), options.align, 0);
+    text->GetRenderer()->SetAlignment(options.align | wxALIGN_CENTER_VERTICAL);
+    SetMinSize(FromDIP(wxSize(options.width + (options.checkable ? kCheckColumnWidth + 16 : 16), 260)));
     Bind(wxEVT_DATAVIEW_SELECTION_CHANGED, &GroupedList::OnSelectionChanged, this);
 }
 
@@ -134,9 +140,6 @@ GroupedList::~GroupedList() = default;
 
 void GroupedList::Fill(const std::vector<GroupedListGroup>& groups, const std::vector<GroupedListEntry>& entries) {
     m_model->Fill(groups, entries);
-    for (const GroupedListModel::Node* node : m_model->Top()) {
-        if (node->is_group) Expand(GroupedListModel::ItemOf(node));
-    }
 }
 
 std::vector<std::size_t> GroupedList::ChosenEntries() const {
@@ -163,7 +166,7 @@ void GroupedList::ChooseEntry(std::size_t index) {
 
 void GroupedList::ChooseHeading(std::size_t n) {
     std::size_t seen = 0;
-    for (const GroupedListModel::Node* node : m_model->Top()) {
+    for (const GroupedListModel::Node* node : m_model->Rows()) {
         if (node->is_group && seen++ == n) {
             UnselectAll();
             Select(GroupedListModel::ItemOf(node));

@@ -1,8 +1,9 @@
-// GroupedList.h - a list whose items stand under group headings: group rows show only their
-// caption, are opened when filled and never count as chosen; the items of the group without a
-// caption stand first, at the top, under no heading. Optionally multiple selection, and a check
-// box on each item. Items are known by their index in the list given to Fill, so the caller
-// keeps ids and order in its own model.
+// GroupedList.h - a list whose items stand under group headings, in one flat run of rows: a
+// heading row shows its caption in bold, has no check box, never counts as chosen and never
+// folds its items away; the items of the group without a caption stand first, under no
+// heading. Optionally grid lines, multiple selection, and a narrow check box column before the
+// text. Items are known by their index in the list given to Fill, so the caller keeps ids and
+// order in its own model.
 #pragma once
 
 #include <wx/dataview.h>
@@ -30,10 +31,12 @@ class GroupedListModel;
 class GroupedList final : public wxDataViewCtrl {
 public:
     struct Options {
-        bool multiple = false;   // several items chosen at once
-        bool checkable = false;  // a check box column before the text
-        wxString title;          // the text column's header
-        int width = 200;
+        bool multiple = false;    // several items chosen at once
+        bool checkable = false;   // a check box column before the text
+        bool grid_lines = false;  // lines between the rows and between the columns
+        wxString title;           // the text column's header
+        int width = 200;          // of the text column
+        wxAlignment align = wxALIGN_LEFT;  // of the text column
     };
     GroupedList(wxWindow* parent, wxWindowID id, const Options& options);
     ~GroupedList() override;

@@ -5,7 +5,6 @@
 #include "shell/ui_text.h"
 
 #include <wx/button.h>
-#include <wx/listbox.h>
 #include <wx/listctrl.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
@@ -13,17 +12,37 @@
 namespace varnholt {
 namespace {
 
+// Control ids, shared with the dialog's own resources.
+enum : int { kShiftList = 1206, kPeriodTable = 1207 };
+
 constexpr int kPeriodColumnWidth = 120;
+const wxSize kShiftListSize(200, 240);
 
 }  // namespace
 
 ResourceShiftsDlg::ResourceShiftsDlg(wxWindow* parent, const document::Document& document)
     : wxDialog(parent, wxID_ANY, wxString(LoadText(IDS_SHIFTS_CAPTION))), m_entries(ListShifts(document)) {
-    m_list = new wxListBox(this, wxID_ANY, wxDefaultPosition, wxSize(200, 240));
-    for (const ShiftEntry& entry : m_entries) m_list->Append(entry.name);
-    m_list->Bind(wxEVT_LISTBOX, [this](wxCommandEvent&) { OnShiftSelChange(); });
+    // A list of one column without a header: unlike the toolkit's list box, it chooses no entry
+    // when it takes the focus, so the dialog opens with nothing chosen.
+    m_list = new wxListView(this, kShiftList, wxDefaultPosition, kShiftListSize,
+                            wxLC_REPORT | wxLC_NO_HEADER | wxLC_SINGLE_SEL);
+    m_list->InsertColumn(0, wxString());
+    long row = 0;
+    for (const ShiftEntry& entry : m_entries) m_list->InsertItem(row++, entry.name);
+    m_list->Bind(wxEVT_LIST_ITEM_SELECTED, [this](wxListEvent&) { OnShiftSelChange(); });
+    m_list->Bind(wxEVT_LIST_ITEM_DESELECTED, [this](wxListEvent&) { OnShiftSelChange(); });
+    // With nothing chosen, the first arrow key chooses the first shift, as in a list box.
+    m_list->Bind(wxEVT_KEY_DOWN, [this](wxKeyEvent& event) {
+        const int key = event.GetKeyCode();
+        if ((key == WXK_DOWN || key == WXK_UP) && m_list->GetFirstSelected() < 0 && m_list->GetItemCount() > 0) {
+            m_list->Focus(0);
+            m_list->Select(0);
+            return;
+        }
+        event.Skip();
+    });
 
-    m_table = new wxListCtrl(this, wxID_ANY, wxDefaultPosition, wxSize(3 * kPeriodColumnWidth + 8, 240),
+    m_table = new wxListCtrl(this, kPeriodTable, wxDefaultPosition, wxSize(3 * kPeriodColumnWidth + 8, 240),
                              wxLC_REPORT | wxLC_SINGLE_SEL);
     const StringId titles[] = {IDS_UNIT_SHIFT, IDS_SHIFT_START, IDS_SHIFT_HOURS};
     for (int column = 0; column < 3; ++column) {
@@ -45,15 +64,16 @@ ResourceShiftsDlg::ResourceShiftsDlg(wxWindow* parent, const document::Document&
     top->Add(columns, 1, wxEXPAND);
     top->Add(buttons, 0, wxEXPAND);
     SetSizerAndFit(top);
+    m_list->SetColumnWidth(0, m_list->GetClientSize().x);
     CentreOnParent();
     FillPeriodList();
 }
 
 void ResourceShiftsDlg::OnShiftSelChange() {
     m_current = nullptr;
-    const int selection = m_list->GetSelection();
+    const long selection = m_list->GetFirstSelected();
     // The entry keeps its own record: shifts that share a name each show their own periods.
-    if (selection != wxNOT_FOUND && static_cast<std::size_t>(selection) < m_entries.size()) {
+    if (selection >= 0 && static_cast<std::size_t>(selection) < m_entries.size()) {
         m_current = m_entries[static_cast<std::size_t>(selection)].shift;
     }
     FillPeriodList();

@@ -1,5 +1,6 @@
 // ResourceShiftsDlg.h - the read-only list of the schedule's shifts and, for the chosen one,
-// a table of its periods: number, start and whole hours. Nothing is chosen at opening.
+// a table of its periods: number, start and whole hours. Nothing is chosen at opening, and
+// the list taking the focus chooses nothing either: only the user's pick does.
 #pragma once
 
 #include "shell/calendar/calendar_texts.h"
@@ -8,8 +9,8 @@
 
 #include <vector>
 
-class wxListBox;
 class wxListCtrl;
+class wxListView;
 
 namespace varnholt {
 
@@ -21,7 +22,7 @@ public:
     void OnShiftSelChange();
 
     [[nodiscard]] const ShiftRecord* GetCurrentShift() const noexcept { return m_current; }
-    [[nodiscard]] wxListBox* GetShiftList() const noexcept { return m_list; }
+    [[nodiscard]] wxListView* GetShiftList() const noexcept { return m_list; }
     [[nodiscard]] wxListCtrl* GetPeriodTable() const noexcept { return m_table; }
 
 private:
@@ -29,7 +30,7 @@ private:
 
     const ShiftRecord* m_current = nullptr;
     std::vector<ShiftEntry> m_entries;  // as listed
-    wxListBox* m_list = nullptr;
+    wxListView* m_list = nullptr;
     wxListCtrl* m_table = nullptr;
 };
 

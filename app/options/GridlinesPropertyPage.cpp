@@ -17,6 +17,10 @@
 namespace varnholt {
 namespace {
 
+// Control ids, shared with the page's own resources.
+enum : int { kVerticalEnabled = 1107, kVerticalScale = 1188, kHorizontalEnabled = 1190, kIntervalEdit = 1189,
+             kIntervalSpin = 1193 };
+
 constexpr int kMinimumInterval = 1;
 constexpr int kMaximumInterval = 100;
 
@@ -24,19 +28,19 @@ constexpr int kMaximumInterval = 100;
 
 GridlinesPropertyPage::GridlinesPropertyPage(wxWindow* parent) : OptionPage(parent) {
     const GridlinesChoice shown = CurrentGridlinesChoice();
-    m_vertical = new wxCheckBox(this, wxID_ANY, wxString(LoadText(IDS_GRID_VERTICAL)));
+    m_vertical = new wxCheckBox(this, kVerticalEnabled, wxString(LoadText(IDS_GRID_VERTICAL)));
     m_vertical->SetValue(shown.vertical_enabled);
     std::vector<std::wstring> scales;
     for (const std::int32_t code : OfferedScaleCodes()) scales.push_back(ScaleName(code));
     // A stored scale the page does not offer leaves the list without a selection.
-    m_scale = NewChoice(this, scales, shown.vertical_scale.value_or(std::wstring()));
+    m_scale = NewChoice(this, kVerticalScale, scales, shown.vertical_scale.value_or(std::wstring()));
     m_scale->Enable(shown.vertical_enabled);
 
-    m_horizontal = new wxCheckBox(this, wxID_ANY, wxString(LoadText(IDS_GRID_HORIZONTAL)));
+    m_horizontal = new wxCheckBox(this, kHorizontalEnabled, wxString(LoadText(IDS_GRID_HORIZONTAL)));
     m_horizontal->SetValue(shown.horizontal_enabled);
-    m_interval = new wxTextCtrl(this, wxID_ANY, shown.horizontal_interval, wxDefaultPosition, wxSize(60, -1));
+    m_interval = new wxTextCtrl(this, kIntervalEdit, shown.horizontal_interval, wxDefaultPosition, wxSize(60, -1));
     m_interval->Enable(shown.horizontal_enabled);
-    m_spin = new wxSpinButton(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxSP_VERTICAL | wxSP_ARROW_KEYS);
+    m_spin = new wxSpinButton(this, kIntervalSpin, wxDefaultPosition, wxDefaultSize, wxSP_VERTICAL | wxSP_ARROW_KEYS);
     m_spin->SetRange(kMinimumInterval, kMaximumInterval);
     m_spin->SetValue(std::clamp(static_cast<int>(HorizontalIntervalFromText(shown.horizontal_interval)),
                                 kMinimumInterval, kMaximumInterval));

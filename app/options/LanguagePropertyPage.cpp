@@ -10,9 +10,15 @@
 #include <wx/sizer.h>
 
 namespace varnholt {
+namespace {
+
+// The list's control id, shared with the page's own resources.
+constexpr int kLanguageList = 1174;
+
+}  // namespace
 
 LanguagePropertyPage::LanguagePropertyPage(wxWindow* parent) : OptionPage(parent) {
-    m_language = NewChoice(this, {LoadText(IDS_LANGUAGE_ENGLISH), LoadText(IDS_LANGUAGE_FRENCH)}, {});
+    m_language = NewChoice(this, kLanguageList, {LoadText(IDS_LANGUAGE_ENGLISH), LoadText(IDS_LANGUAGE_FRENCH)}, {});
     // Any code but the two offered leaves the list without a selection.
     if (const std::optional<int> entry = LanguageEntryOf(StoredLanguageCode().ToStdWstring())) m_language->SetSelection(*entry);
     auto* top = new wxBoxSizer(wxVERTICAL);

@@ -13,11 +13,17 @@
 #include <wx/stattext.h>
 
 namespace varnholt {
+namespace {
+
+// Control ids, shared with the page's own resources.
+enum : int { kRememberChanges = 1165, kResetLayouts = 1166 };
+
+}  // namespace
 
 LayoutsPropertyPage::LayoutsPropertyPage(wxWindow* parent, CMainFrame& frame) : OptionPage(parent), m_frame(frame) {
-    m_remember = new wxCheckBox(this, wxID_ANY, wxString(LoadText(IDS_LAYOUTS_REMEMBER)));
+    m_remember = new wxCheckBox(this, kRememberChanges, wxString(LoadText(IDS_LAYOUTS_REMEMBER)));
     m_remember->SetValue(layout_settings().layout_rememberChanges);
-    auto* reset = new wxButton(this, wxID_ANY, wxString(LoadText(IDS_LAYOUTS_RESET)));
+    auto* reset = new wxButton(this, kResetLayouts, wxString(LoadText(IDS_LAYOUTS_RESET)));
     reset->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnResetLayouts(); });
     auto* top = new wxBoxSizer(wxVERTICAL);
     top->Add(m_remember, 0, wxALL, 8);

@@ -1,5 +1,7 @@
-// OptionPage.cpp - what the option pages share: labelled rows and the program's messages.
+// OptionPage.cpp - what the option pages share: noticing that they were shown, labelled rows
+// and the program's messages.
 
+#include "app/options/OptionPage.h"
 #include "app/options/option_page_parts.h"
 
 #include "shell/open_document.h"
@@ -10,6 +12,15 @@
 
 namespace varnholt {
 
+OptionPage::OptionPage(wxWindow* parent) : wxPanel(parent, wxID_ANY) {
+    // The book shows a page whenever it becomes the current one: by a click or keys in the page
+    // list, or by the program. While the sheet is still being built nobody sees it.
+    Bind(wxEVT_SHOW, [this](wxShowEvent& event) {
+        if (event.IsShown() && IsShownOnScreen()) MarkShown();
+        event.Skip();
+    });
+}
+
 wxSizer* LabelledRow(wxWindow* parent, StringId label, wxWindow* control) {
     auto* row = new wxBoxSizer(wxHORIZONTAL);
     row->Add(new wxStaticText(parent, wxID_ANY, wxString(LoadText(label))), 1, wxALIGN_CENTER_VERTICAL | wxRIGHT, 8);
@@ -17,8 +28,9 @@ wxSizer* LabelledRow(wxWindow* parent, StringId label, wxWindow* control) {
     return row;
 }
 
-wxChoice* NewChoice(wxWindow* parent, const std::vector<std::wstring>& entries, const std::wstring& selected) {
-    auto* choice = new wxChoice(parent, wxID_ANY, wxDefaultPosition, wxSize(140, -1));
+wxChoice* NewChoice(wxWindow* parent, wxWindowID id, const std::vector<std::wstring>& entries,
+                    const std::wstring& selected) {
+    auto* choice = new wxChoice(parent, id, wxDefaultPosition, wxSize(140, -1));
     for (const std::wstring& entry : entries) choice->Append(entry);
     (void)choice->SetStringSelection(selected);
     return choice;

@@ -1,6 +1,7 @@
 // OptionPage.h - the pages of the options sheet. The sheet builds every page at once, but a
 // page's OK stores its settings only when the page was shown at least once: the pages the
-// user never looked at keep their settings.
+// user never looked at keep their settings. A page notices itself when it comes on screen,
+// whichever way the user reached it; the sheet marks the page it opens on.
 #pragma once
 
 #include <wx/panel.h>
@@ -16,7 +17,7 @@ class CMainFrame;
 
 class OptionPage : public wxPanel {
 public:
-    explicit OptionPage(wxWindow* parent) : wxPanel(parent, wxID_ANY) {}
+    explicit OptionPage(wxWindow* parent);
 
     void MarkShown() noexcept { m_shown = true; }
     [[nodiscard]] bool WasShown() const noexcept { return m_shown; }

@@ -13,6 +13,12 @@
 namespace varnholt {
 namespace {
 
+// Control ids, shared with the page's own resources.
+enum : int {
+    kDurationUnit = 1101, kDurationDecimals = 1104, kDurationLabel = 1105, kQuantityUnit = 1103,
+    kQuantityDecimals = 1107, kQuantityLabel = 1108,
+};
+
 // Only an XER schedule's units may be changed; a workbook brings its own.
 bool UnitsChangeable(const CMainFrame& frame) {
     const LayoutStore* store = frame.GetLayoutStore();
@@ -30,17 +36,20 @@ UnitsPropertyPage::UnitsPropertyPage(wxWindow* parent, const CMainFrame& frame) 
         const std::wstring& decimals;
         bool label;
         wxCheckBox*& box;
-    } groups[] = {{IDS_UNITS_DURATIONS, shown.duration_unit, shown.duration_decimals, shown.duration_label, m_duration_label},
-                  {IDS_UNITS_QUANTITIES, shown.unit_unit, shown.unit_decimals, shown.unit_label, m_unit_label}};
+        int ids[3];  // unit, decimals, label
+    } groups[] = {{IDS_UNITS_DURATIONS, shown.duration_unit, shown.duration_decimals, shown.duration_label, m_duration_label,
+                   {kDurationUnit, kDurationDecimals, kDurationLabel}},
+                  {IDS_UNITS_QUANTITIES, shown.unit_unit, shown.unit_decimals, shown.unit_label, m_unit_label,
+                   {kQuantityUnit, kQuantityDecimals, kQuantityLabel}}};
     int list = 0;
     for (const auto& group : groups) {
         auto* box = new wxStaticBoxSizer(wxVERTICAL, this, wxString(LoadText(group.title)));
         wxWindow* inside = box->GetStaticBox();
-        m_lists[list] = NewChoice(inside, UnitTimeNames(), group.unit);
-        m_lists[list + 1] = NewChoice(inside, DecimalsTexts(), group.decimals);
+        m_lists[list] = NewChoice(inside, group.ids[0], UnitTimeNames(), group.unit);
+        m_lists[list + 1] = NewChoice(inside, group.ids[1], DecimalsTexts(), group.decimals);
         box->Add(LabelledRow(inside, IDS_UNITS_TIME_UNIT, m_lists[list]), 0, wxEXPAND | wxALL, 4);
         box->Add(LabelledRow(inside, IDS_UNITS_DECIMALS, m_lists[list + 1]), 0, wxEXPAND | wxALL, 4);
-        group.box = new wxCheckBox(inside, wxID_ANY, wxString(LoadText(IDS_UNITS_SHOW_LABEL)));
+        group.box = new wxCheckBox(inside, group.ids[2], wxString(LoadText(IDS_UNITS_SHOW_LABEL)));
         group.box->SetValue(group.label);
         box->Add(group.box, 0, wxALL, 4);
         top->Add(box, 0, wxEXPAND | wxALL, 8);

@@ -16,7 +16,7 @@ namespace varnholt {
 // A label with its control on the right.
 [[nodiscard]] wxSizer* LabelledRow(wxWindow* parent, StringId label, wxWindow* control);
 // A drop-down list of the entries with `selected` chosen when it is one of them.
-[[nodiscard]] wxChoice* NewChoice(wxWindow* parent, const std::vector<std::wstring>& entries,
+[[nodiscard]] wxChoice* NewChoice(wxWindow* parent, wxWindowID id, const std::vector<std::wstring>& entries,
                                   const std::wstring& selected);
 // The chosen entry's text; none without a selection.
 [[nodiscard]] std::optional<std::wstring> SelectedText(const wxChoice& choice);

@@ -99,15 +99,17 @@ void PaintHourGrid(view::DrawContext& dc, const GridRect& area, std::int32_t hea
                    const std::vector<WorkPeriod>& periods) {
     Fill(dc, Color::White(), area);
     const HourGridLayout grid = LayOutHourGrid(area, header_height);
-    const view::TextStyle large(L"Calibri", 14, Color::Black());
-    const view::TextStyle small(L"Calibri", 10, Color::Black());
-    dc.DrawText(large, LoadText(IDS_CALENDAR_HOURS), kCentredLine, ToRectF(grid.title));
-    dc.DrawText(large, L":00-:30", kCentredLine, ToRectF(grid.first_header));
-    dc.DrawText(large, L":30-:60", kCentredLine, ToRectF(grid.second_header));
+    const view::TextStyle font(L"Calibri", 14, Color::Black());
+    dc.DrawText(font, LoadText(IDS_CALENDAR_HOURS), kCentredLine, ToRectF(grid.title));
+    dc.DrawText(font, L":00-:30", kCentredLine, ToRectF(grid.first_header));
+    dc.DrawText(font, L":30-:60", kCentredLine, ToRectF(grid.second_header));
     for (std::uint32_t hour = 0; hour < 24; ++hour) {
         const std::int32_t y = grid.RowTop(hour);
         const std::int32_t bottom = y + grid.row_height;
-        dc.DrawText(small, std::to_wstring(hour), kLeftLine, ToRectF({area.left + 5, y, area.left + 15, bottom}));
+        // The hour numbers are as tall as the grid's other texts: a height of 10 pixels left
+        // them too small to read. Two digits of that size take the whole gap before the
+        // first column.
+        dc.DrawText(font, std::to_wstring(hour), kLeftLine, ToRectF({area.left + 5, y, grid.x0 - 1, bottom}));
         const GridRect first{grid.x0, y, grid.x1, bottom};
         const GridRect second{grid.x2, y, grid.x3, bottom};
         const auto [first_worked, second_worked] = WorkedHalves(periods, hour);

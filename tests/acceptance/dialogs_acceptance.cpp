@@ -25,13 +25,6 @@ using testing_app::WaitUntil;
 
 using Dialogs = AcceptanceTest;
 
-void Notify(wxWindow& control, wxEventType type) {
-    wxCommandEvent event(type, control.GetId());
-    event.SetEventObject(&control);
-    if (auto* list = dynamic_cast<wxListBox*>(&control)) event.SetInt(list->GetSelection());
-    (void)control.ProcessWindowEvent(event);
-}
-
 TEST_F(Dialogs, CtrlFOpensFindAndEnterSelectsTheMatch) {
     CMainFrame& frame = StartWith("acceptance.xer");
     frame.SwitchToPage(kActivitiesTabPage);
@@ -115,12 +108,11 @@ TEST_F(Dialogs, CalendarsNamedAlikeAreBothListedAndShiftsShowTheirPeriods) {
                 EXPECT_EQ(calendars->GetCalendarList()->GetString(i), "Standard");
         }
         if (auto* shifts = dynamic_cast<ResourceShiftsDlg*>(&dialog)) {
-            wxListBox& list = *shifts->GetShiftList();
-            ASSERT_EQ(list.GetCount(), 2u);
-            for (unsigned i = 0; i < list.GetCount(); ++i) {
-                list.SetSelection(static_cast<int>(i));
-                Notify(list, wxEVT_LISTBOX);
-                (list.GetString(i) == "Two Shifts" ? two_shift_periods : day_shift_periods) =
+            wxListView& list = *shifts->GetShiftList();
+            ASSERT_EQ(list.GetItemCount(), 2);
+            for (long i = 0; i < list.GetItemCount(); ++i) {
+                list.Select(i);
+                (list.GetItemText(i) == "Two Shifts" ? two_shift_periods : day_shift_periods) =
                     shifts->GetPeriodTable()->GetItemCount();
             }
         }

@@ -13,20 +13,28 @@
 #include "app/options/OptionPage.h"
 #include "app/registry.h"
 #include "app_gui_support.h"
+#include "gui_input.h"
 #include "layouts/settings_file.h"
 #include "platform/user_paths.h"
 #include "shell/ui_text.h"
 #include "views/draw/RecordingBackend.h"
 
 #include <wx/bmpbuttn.h>
+#include <wx/button.h>
 #include <wx/bookctrl.h>
 #include <wx/choice.h>
 #include <wx/checkbox.h>
+#include <wx/dcclient.h>
+#include <wx/dcmemory.h>
 #include <wx/listbox.h>
+#include <wx/listbook.h>
 #include <wx/listctrl.h>
 #include <wx/propdlg.h>
 #include <wx/radiobut.h>
+#include <wx/spinbutt.h>
+#include <wx/stattext.h>
 #include <wx/textctrl.h>
+#include <wx/uiaction.h>
 
 #include <filesystem>
 #include <fstream>
@@ -36,6 +44,9 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing_app::WaitUntil;
+using testing_gui::ClickAt;
+using testing_gui::ClickMiddle;
+using testing_gui::RunEventLoopFor;
 
 std::string CalendarSchedule() {
     std::string text = testing_shell::EveryCategorySchedule("A");
@@ -59,6 +70,51 @@ void Notify(Control& control, wxEventType type) {
     if constexpr (std::is_same_v<Control, wxListBox>) event.SetInt(control.GetSelection());
     control.ProcessWindowEvent(event);
 }
+
+// Which control a resource id must name.
+using ControlKind = bool (*)(const wxWindow*);
+template <class Control>
+bool Is(const wxWindow* window) {
+    return dynamic_cast<const Control*>(window) != nullptr;
+}
+void ExpectControls(const wxWindow& parent, std::initializer_list<std::pair<int, ControlKind>> controls) {
+    for (const auto& [id, kind] : controls) EXPECT_TRUE(kind(parent.FindWindow(id))) << "control " << id;
+}
+
+// Clicks the sheet's OK button and waits for the sheet to close.
+void ClickOk(wxDialog& dialog) {
+    EXPECT_TRUE(ClickMiddle(*dialog.FindWindow(wxID_OK)));
+    EXPECT_TRUE(WaitUntil([&dialog] { return !dialog.IsModal(); }));
+}
+
+// What the window shows on screen now.
+wxImage ScreenImage(wxWindow& window) {
+    const wxSize size = window.GetClientSize();
+    wxBitmap bitmap(size);
+    {
+        wxClientDC screen(&window);
+        wxMemoryDC copy(bitmap);
+        copy.Blit(0, 0, size.x, size.y, &screen, 0, 0);
+    }
+    return bitmap.ConvertToImage();
+}
+
+// The height of the dark pixels (text) inside the rectangle; 0 without any.
+int InkHeight(const wxImage& image, const wxRect& rect) {
+    int top = -1, bottom = -1;
+    for (int y = rect.GetTop(); y <= rect.GetBottom(); ++y) {
+        for (int x = rect.GetLeft(); x <= rect.GetRight(); ++x) {
+            if (image.GetRed(x, y) < 110 && image.GetGreen(x, y) < 110 && image.GetBlue(x, y) < 110) {
+                if (top < 0) top = y;
+                bottom = y;
+                break;
+            }
+        }
+    }
+    return top < 0 ? 0 : bottom - top + 1;
+}
+
+wxRect ToWxRect(const GridRect& rect) { return {rect.left, rect.top, rect.Width(), rect.Height()}; }
 
 class CalendarOptionsTest : public testing_app::AppGuiTest {
 protected:
@@ -132,25 +188,108 @@ TEST_F(CalendarOptionsTest, TheCalendarDialogFiltersStepsAndOpensItsSubDialogs) 
     EXPECT_EQ(workweek_day, 1);
 }
 
-TEST_F(CalendarOptionsTest, TheShiftDialogOpensWithNothingSelected) {
+TEST_F(CalendarOptionsTest, TheHourNumbersAreAsTallAsTheOtherGridTexts) {
     ASSERT_TRUE(Start(ScheduleFile()));
-    bool inspected = false;
+    bool ran = false;
     m_hook.answer = wxID_CANCEL;
-    m_hook.inspect = [&inspected](wxDialog& dialog) {
+    m_hook.while_shown = [&ran](wxDialog& dialog) {
+        auto* calendars = dynamic_cast<CalendarDlg*>(&dialog);
+        ASSERT_NE(calendars, nullptr);
+        ran = true;
+        DrawnArea& day = *calendars->GetDayArea();
+        RunEventLoopFor(std::chrono::milliseconds(200));  // painted
+        const wxImage shown = ScreenImage(day);
+        const wxSize size = day.GetClientSize();
+        const HourGridLayout grid = LayOutHourGrid({0, 0, size.x, size.y}, calendars->GetMonthArea()->GetClientSize().y / 8);
+        // The digits of ":00-:30" stand highest in the header.
+        const int header = InkHeight(shown, ToWxRect(grid.first_header));
+        ASSERT_GT(header, 5);
+        for (const std::uint32_t hour : {8u, 23u}) {
+            SCOPED_TRACE(hour);
+            const wxRect label(1, grid.RowTop(hour), grid.x0 - 2, grid.row_height);
+            EXPECT_NEAR(InkHeight(shown, label), header, 1);
+        }
+    };
+    ShowCalendarDialog(*Frame());
+    EXPECT_TRUE(ran);
+}
+
+TEST_F(CalendarOptionsTest, TheShiftDialogOnScreenHasNothingChosenUntilTheUserPicksAShift) {
+    ASSERT_TRUE(Start(ScheduleFile()));
+    bool ran = false;
+    m_hook.answer = wxID_CANCEL;
+    m_hook.while_shown = [&ran](wxDialog& dialog) {
         auto* shifts = dynamic_cast<ResourceShiftsDlg*>(&dialog);
         ASSERT_NE(shifts, nullptr);
-        inspected = true;
-        EXPECT_EQ(shifts->GetShiftList()->GetCount(), 2u);
-        EXPECT_EQ(shifts->GetShiftList()->GetSelection(), wxNOT_FOUND);
+        ran = true;
+        // The toolkit settles the dialog's focus in the first rounds of its loop.
+        RunEventLoopFor(std::chrono::milliseconds(300));
+        EXPECT_EQ(shifts->GetCurrentShift(), nullptr);
         EXPECT_EQ(shifts->GetPeriodTable()->GetItemCount(), 0);
         EXPECT_EQ(shifts->GetPeriodTable()->GetColumnCount(), 3);
-        shifts->GetShiftList()->SetSelection(1);
-        Notify(*shifts->GetShiftList(), wxEVT_LISTBOX);
+
+        wxListView& list = *shifts->GetShiftList();
+        ASSERT_EQ(list.GetItemCount(), 2);
+        EXPECT_EQ(list.GetSelectedItemCount(), 0);
+        // The list has the focus; the first arrow key chooses the first shift.
+        ASSERT_EQ(wxWindow::FindFocus(), &list);
+        wxUIActionSimulator().Char(WXK_DOWN);
+        ASSERT_TRUE(WaitUntil([shifts] { return shifts->GetCurrentShift() != nullptr; }));
+        EXPECT_EQ(list.GetFirstSelected(), 0);
+        EXPECT_EQ(shifts->GetPeriodTable()->GetItemCount(), 1);
+        wxRect second;
+        ASSERT_TRUE(list.GetItemRect(1, second));
+        ASSERT_TRUE(ClickAt(list, wxPoint(second.x + second.width / 2, second.y + second.height / 2)));
+        ASSERT_TRUE(WaitUntil([&list] { return list.GetFirstSelected() == 1; }));
         ASSERT_EQ(shifts->GetPeriodTable()->GetItemCount(), 2);
-        EXPECT_EQ(shifts->GetPeriodTable()->GetItemText(1, 2), "16");
+        EXPECT_EQ(shifts->GetPeriodTable()->GetItemText(1, 2), "16") << "periods at 00:00 and 08:00";
     };
     ShowResourceShiftsDialog(*Frame());
-    EXPECT_TRUE(inspected);
+    EXPECT_TRUE(ran);
+}
+
+TEST_F(CalendarOptionsTest, PagesReachedInThePageListStoreTheirSettingsOnOk) {
+    ASSERT_TRUE(Start(ScheduleFile()));
+    CMainFrame* frame = Frame();
+    const RegistryFiles before = registry_files();
+    const fs::path folder = testing_app::run_folder() / "pages";
+    fs::create_directories(folder);
+    SetRegistryFiles({WideFromPath(folder / "user.conf"), WideFromPath(folder / "machine.conf")});
+    const bool vertical = layout_settings().gridlines_VerticalEnabled;
+    m_hook.answer = wxID_CANCEL;
+    m_hook.while_shown = [&](wxDialog& dialog) {
+        auto* book = dynamic_cast<wxListbook*>(dynamic_cast<wxPropertySheetDialog&>(dialog).GetBookCtrl());
+        ASSERT_NE(book, nullptr);
+        ASSERT_EQ(book->GetSelection(), 0) << "Options opens the units page";
+        wxListView& pages = *book->GetListView();
+        // A click on the gridlines page, and a click on its first box.
+        wxRect item;
+        ASSERT_TRUE(pages.GetItemRect(2, item));
+        ASSERT_TRUE(ClickAt(pages, wxPoint(item.x + item.width / 2, item.y + item.height / 2)));
+        ASSERT_TRUE(WaitUntil([book] { return book->GetSelection() == 2; }));
+        wxCheckBox& box = *dynamic_cast<GridlinesPropertyPage&>(*book->GetPage(2)).GetVerticalBox();
+        ASSERT_TRUE(ClickAt(box, wxPoint(box.GetClientSize().y / 2, box.GetClientSize().y / 2)));
+        ASSERT_TRUE(WaitUntil([&box, vertical] { return box.GetValue() != vertical; }));
+        // The End key in the page list reaches the language page.
+        pages.SetFocus();
+        ASSERT_TRUE(WaitUntil([&pages] { return wxWindow::FindFocus() == &pages; }));
+        wxUIActionSimulator keys;
+        keys.Char(WXK_END);
+        ASSERT_TRUE(WaitUntil([book] { return book->GetSelection() == 3; }));
+        wxChoice& language = *dynamic_cast<LanguagePropertyPage&>(*book->GetPage(3)).GetLanguageList();
+        language.SetFocus();
+        ASSERT_TRUE(WaitUntil([&language] { return wxWindow::FindFocus() == &language; }));
+        keys.Char(WXK_DOWN);
+        ASSERT_TRUE(WaitUntil([&language] { return language.GetSelection() == 1; }));
+        ClickOk(dialog);
+    };
+    frame->ShowOptions(0);
+    EXPECT_NE(layout_settings().gridlines_VerticalEnabled, vertical) << "the gridlines page was clicked";
+    EXPECT_EQ(ReadRegistryString(kProgramKey, kLanguageValue, "ENU").ToStdString(), "FRA")
+        << "the language page was reached by a key";
+    ASSERT_EQ(m_hook.messages.size(), 1u);
+    EXPECT_EQ(m_hook.messages.front(), wxString(LoadText(IDS_LANGUAGE_CHANGED)));
+    SetRegistryFiles(before);
 }
 
 TEST_F(CalendarOptionsTest, WithoutAScheduleTheCalendarCommandsOpenNothing) {
@@ -246,6 +385,59 @@ TEST_F(CalendarOptionsTest, TheLanguageIsReportedOnlyWhenItWasStored) {
         EXPECT_EQ(m_hook.messages, expected);
     }
     SetRegistryFiles(before);
+}
+
+TEST_F(CalendarOptionsTest, TheDialogsAndPagesHaveTheirControlsUnderTheirResourceIds) {
+    ASSERT_TRUE(Start(ScheduleFile()));
+    CMainFrame* frame = Frame();
+    int sub_dialogs = 0;
+    m_hook.answer = wxID_CANCEL;
+    m_hook.inspect = [&sub_dialogs](wxDialog& dialog) {
+        if (dynamic_cast<CalendarTimePeriodsDlg*>(&dialog) != nullptr) {
+            ++sub_dialogs;
+            ExpectControls(dialog, {{1100, Is<wxTextCtrl>}, {1101, Is<wxTextCtrl>}, {1102, Is<wxTextCtrl>},
+                                    {1103, Is<wxTextCtrl>}});
+        } else if (dynamic_cast<CalendarWorkweekDlg*>(&dialog) != nullptr) {
+            ++sub_dialogs;
+            ExpectControls(dialog, {{1176, Is<DrawnArea>}, {1184, Is<wxListBox>}});
+        } else if (dynamic_cast<ResourceShiftsDlg*>(&dialog) != nullptr) {
+            ExpectControls(dialog, {{1206, Is<wxListView>}, {1207, Is<wxListCtrl>}});
+        }
+    };
+    m_hook.while_shown = [](wxDialog& dialog) {
+        ExpectControls(dialog, {{1177, Is<DrawnArea>}, {1176, Is<DrawnArea>}, {1181, Is<DrawnArea>},
+                                {1182, Is<DrawnArea>}, {1183, Is<DrawnArea>}, {1171, Is<wxRadioButton>},
+                                {1172, Is<wxRadioButton>}, {1173, Is<wxRadioButton>}, {1093, Is<wxListBox>},
+                                {1175, Is<wxTextCtrl>}, {1180, Is<wxTextCtrl>}, {1178, Is<wxButton>},
+                                {1179, Is<wxButton>}});
+        // The two buttons open the sub-dialogs by their ids.
+        for (const int button : {1178, 1179}) {
+            wxCommandEvent click(wxEVT_BUTTON, button);
+            click.SetEventObject(dialog.FindWindow(button));
+            dialog.FindWindow(button)->ProcessWindowEvent(click);
+        }
+    };
+    ShowCalendarDialog(*frame);
+    EXPECT_EQ(sub_dialogs, 2);
+    ShowResourceShiftsDialog(*frame);
+
+    m_hook.inspect = [](wxDialog& dialog) {
+        wxBookCtrlBase& book = *dynamic_cast<wxPropertySheetDialog&>(dialog).GetBookCtrl();
+        ExpectControls(*book.GetPage(0), {{1101, Is<wxChoice>}, {1104, Is<wxChoice>}, {1105, Is<wxCheckBox>},
+                                          {1103, Is<wxChoice>}, {1107, Is<wxChoice>}, {1108, Is<wxCheckBox>}});
+        ExpectControls(*book.GetPage(1), {{1165, Is<wxCheckBox>}, {1166, Is<wxButton>}});
+        ExpectControls(*book.GetPage(2), {{1107, Is<wxCheckBox>}, {1188, Is<wxChoice>}, {1190, Is<wxCheckBox>},
+                                          {1189, Is<wxTextCtrl>}, {1193, Is<wxSpinButton>}});
+        ExpectControls(*book.GetPage(3), {{1174, Is<wxChoice>}});
+    };
+    frame->ShowOptions(0);
+
+    frame->ShowFilePage();
+    const wxWindowList& children = frame->GetFilePage()->GetInfoPageArea()->GetChildren();
+    ASSERT_EQ(children.size(), 1u);
+    ExpectControls(*children.front(), {{106, Is<wxBitmapButton>}, {1042, Is<wxStaticText>}, {1043, Is<wxStaticText>},
+                                       {1127, Is<wxStaticText>}, {1136, Is<wxStaticText>}, {1137, Is<wxStaticText>},
+                                       {1138, Is<wxStaticText>}, {1139, Is<wxStaticText>}, {1140, Is<wxStaticText>}});
 }
 
 TEST_F(CalendarOptionsTest, TheInfoPageShowsTheFileAndItsMiniatureClosesTheFilePage) {

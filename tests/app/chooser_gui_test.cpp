@@ -11,6 +11,7 @@
 #include "app/find_events.h"
 #include "app/schedule_drop_target.h"
 #include "app_gui_support.h"
+#include "gui_input.h"
 #include "layouts/FilterSelection.h"
 #include "layouts/Layout.h"
 #include "rows/Row.h"
@@ -34,6 +35,7 @@ namespace varnholt {
 namespace {
 
 using testing_app::WaitUntil;
+using testing_gui::ClickAt;
 
 constexpr int kProjects = 6;               // every other one open ("Active")
 constexpr std::int32_t kProjectName = 330;
@@ -61,6 +63,22 @@ std::string GeneratedSchedule(int last_tasks = 3) {
     }
     return text + projects + wbs + tasks + "%E\n";
 }
+
+// The one column of a chooser's list: centred, of the width given.
+bool Centred(const wxDataViewColumn& column) {
+    return (column.GetAlignment() & wxALIGN_CENTER_HORIZONTAL) != 0 &&
+           (column.GetRenderer()->GetEffectiveAlignment() & wxALIGN_CENTER_HORIZONTAL) != 0;
+}
+
+// A chooser's list has one centred column, at least as wide as asked (the last column of a list
+// takes the room the list has left).
+void ExpectOneCentredColumn(const GroupedList& list, int width) {
+    ASSERT_EQ(list.GetColumnCount(), 1u);
+    EXPECT_TRUE(Centred(*list.GetColumn(0)));
+    EXPECT_GE(list.GetColumn(0)->GetWidth(), width);
+}
+
+bool HasGridLines(const GroupedList& list) { return list.HasFlag(wxDV_HORIZ_RULES) && list.HasFlag(wxDV_VERT_RULES); }
 
 class ChooserTest : public testing_app::AppGuiTest {
 protected:
@@ -332,6 +350,70 @@ TEST_F(ChooserTest, TheFiltersDialogOfALayoutWithoutSelectionStartsClear) {
     EXPECT_NE(selection->mode, 0);
     ASSERT_EQ(selection->filters.size(), 1u);
     EXPECT_EQ(selection->filters.front()->name, chosen);
+}
+
+TEST_F(ChooserTest, TheColumnChooserOnScreenHasItsControlsUnderTheirIdsAndCentredLists) {
+    CMainFrame* frame = StartWithSchedule();
+    ASSERT_NE(frame, nullptr);
+    frame->SwitchToPage(static_cast<std::int32_t>(Category::activities));
+    bool ran = false;
+    m_hook.answer = wxID_CANCEL;
+    m_hook.while_shown = [&ran](wxDialog& dialog) {
+        auto* columns = dynamic_cast<ColumnsDialog*>(&dialog);
+        ASSERT_NE(columns, nullptr);
+        ran = true;
+        const std::pair<int, const wxWindow*> controls[] = {
+            {1271, &columns->Available()}, {1272, &columns->Selected()},  {1097, &columns->AddButton()},
+            {1098, &columns->RemoveButton()}, {1099, &columns->UpButton()}, {1100, &columns->DownButton()}};
+        for (const auto& [id, control] : controls) EXPECT_EQ(dialog.FindWindow(id), control) << id;
+        ExpectOneCentredColumn(columns->Available(), 200);
+        ExpectOneCentredColumn(columns->Selected(), 220);
+        EXPECT_TRUE(HasGridLines(columns->Available()));
+        EXPECT_FALSE(HasGridLines(columns->Selected()));
+    };
+    ShowColumnsDialog(*frame, view::LayoutKind::activity);
+    EXPECT_TRUE(ran);
+}
+
+TEST_F(ChooserTest, TheFilterListOnScreenHasANarrowCheckColumnAndHeadingsThatNeverFold) {
+    CMainFrame* frame = StartWithSchedule();
+    ASSERT_NE(frame, nullptr);
+    frame->SwitchToPage(static_cast<std::int32_t>(Category::activities));
+    frame->GetLayoutStore()->GetCurrentActivityLayout()->SetFilter(nullptr);
+    bool ran = false;
+    m_hook.answer = wxID_CANCEL;
+    m_hook.while_shown = [&ran](wxDialog& dialog) {
+        auto* filters = dynamic_cast<ActivityFiltersDialog*>(&dialog);
+        ASSERT_NE(filters, nullptr);
+        ran = true;
+        GroupedList& list = filters->FilterList();
+        const std::pair<int, const wxWindow*> controls[] = {
+            {1093, &list}, {1266, &filters->PassAll()}, {1267, &filters->PassAny()}, {3, &filters->ClearAllButton()}};
+        for (const auto& [id, control] : controls) EXPECT_EQ(dialog.FindWindow(id), control) << id;
+        EXPECT_TRUE(HasGridLines(list));
+        ASSERT_EQ(list.GetColumnCount(), 2u);
+        EXPECT_EQ(list.GetColumn(0)->GetTitle(), wxString(wxUniChar(0x2714)));
+        EXPECT_EQ(list.GetColumn(0)->GetWidth(), 20);
+        EXPECT_TRUE(Centred(*list.GetColumn(0)));
+        EXPECT_GE(list.GetColumn(1)->GetWidth(), 250);
+
+        // The built-in filters' heading tops the list. A click at the left end of its text, then
+        // Shift+Left, would fold a tree's branch away; the row under the heading stays the first
+        // filter.
+        const wxDataViewItem heading = list.GetTopItem();
+        ASSERT_TRUE(heading.IsOk());
+        const wxRect row = list.GetItemRect(heading, list.GetColumn(1));
+        ASSERT_FALSE(row.IsEmpty());
+        ASSERT_TRUE(ClickAt(list, wxPoint(row.x + 8, row.y + row.height / 2)));
+        ASSERT_TRUE(WaitUntil([&list] { return wxWindow::FindFocus() == &list; }));
+        wxUIActionSimulator keys;
+        keys.Char(WXK_LEFT, wxMOD_SHIFT);
+        ASSERT_TRUE(ClickAt(list, wxPoint(row.x + row.width / 2, row.y + row.height + row.height / 2)));
+        EXPECT_TRUE(WaitUntil([&list] { return list.ChosenEntries() == std::vector<std::size_t>{0}; }))
+            << "the first filter still stands under its heading";
+    };
+    EXPECT_FALSE(ShowActivityFiltersDialog(*frame));
+    EXPECT_TRUE(ran);
 }
 
 }  // namespace

@@ -1,0 +1,38 @@
+// gui_input.h - what a user does, sent through the display server: clicks at a point of a
+// window, and letting the toolkit run for a while when there is no condition to wait for.
+#pragma once
+
+#include "gui_wait.h"
+
+#include <wx/uiaction.h>
+#include <wx/window.h>
+
+#include <chrono>
+
+namespace varnholt::testing_gui {
+
+// Runs the event loop for the span, for toolkit work that announces nothing when it is done.
+inline void RunEventLoopFor(std::chrono::milliseconds span) {
+    const auto end = std::chrono::steady_clock::now() + span;
+    (void)WaitUntil([end] { return std::chrono::steady_clock::now() >= end; });
+}
+
+// Moves the pointer onto the point of the window (its client pixels) and clicks there. The
+// button stays down until the toolkit has seen the press: some native lists drop a press and
+// release that arrive together.
+inline bool ClickAt(wxWindow& window, wxPoint point) {
+    wxUIActionSimulator mouse;
+    const wxPoint target = window.ClientToScreen(point);
+    mouse.MouseMove(target);
+    if (!WaitUntil([target] { return wxGetMousePosition() == target; })) return false;
+    mouse.MouseDown();
+    RunEventLoopFor(std::chrono::milliseconds(50));
+    mouse.MouseUp();
+    return true;
+}
+
+inline bool ClickMiddle(wxWindow& window) {
+    return ClickAt(window, wxPoint(window.GetClientSize().x / 2, window.GetClientSize().y / 2));
+}
+
+}  // namespace varnholt::testing_gui
