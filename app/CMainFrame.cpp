@@ -59,6 +59,7 @@ CMainFrame::CMainFrame(wxFileHistory& recent)
     Bind(wxEVT_MENU, &CMainFrame::OnCloseFilePage, this, ID_CLOSE_FILE_PAGE);
     Bind(EVT_FIND_DIALOG_DID_CLOSE, &CMainFrame::OnFindDialogDidClose, this);
     Bind(wxEVT_CHAR_HOOK, &CMainFrame::OnCharHook, this);
+    Bind(wxEVT_CHAR_HOOK, &CMainFrame::OnRibbonKeys, this);
     Bind(wxEVT_SIZE, &CMainFrame::OnSize, this);
     Bind(wxEVT_CLOSE_WINDOW, &CMainFrame::OnClose, this);
     BindPrintCommands(*this);
@@ -77,6 +78,13 @@ void CMainFrame::CreateRibbon() {
     m_file_page->Hide();
     m_ribbon->SetActivePage(static_cast<size_t>(Category::activities));
     m_ribbon->Bind(wxEVT_RIBBONBAR_PAGE_CHANGED, &CMainFrame::OnRibbonPageChanged, this);
+    // A click on a tab unfolds a folded band; on the File tab it stays folded.
+    m_ribbon->Bind(wxEVT_LEFT_DOWN, [this](wxMouseEvent& event) {
+        event.Skip();
+        CallAfter([this] {
+            if (IsFilePageShown() && m_ribbon->ArePanelsShown()) m_ribbon->ShowPanels(false);
+        });
+    });
 }
 
 void CMainFrame::CreateClient() {
@@ -174,7 +182,8 @@ void CMainFrame::DestroyFindDialog() {
 }
 
 void CMainFrame::OnFileOpen(wxCommandEvent&) {
-    wxFileDialog dialog(this, wxString(), wxString(), wxString(), kScheduleWildcard, wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+    wxFileDialog dialog(this, LoadText(IDS_OPEN_TITLE), wxString(), wxString(), kScheduleWildcard,
+                        wxFD_OPEN | wxFD_FILE_MUST_EXIST);
     if (dialog.ShowModal() == wxID_OK && !dialog.GetPath().empty()) (void)OpenFile(dialog.GetPath());
 }
 
