@@ -78,13 +78,6 @@ void CMainFrame::CreateRibbon() {
     m_file_page->Hide();
     m_ribbon->SetActivePage(static_cast<size_t>(Category::activities));
     m_ribbon->Bind(wxEVT_RIBBONBAR_PAGE_CHANGED, &CMainFrame::OnRibbonPageChanged, this);
-    // A click on a tab unfolds a folded band; on the File tab it stays folded.
-    m_ribbon->Bind(wxEVT_LEFT_DOWN, [this](wxMouseEvent& event) {
-        event.Skip();
-        CallAfter([this] {
-            if (IsFilePageShown() && m_ribbon->ArePanelsShown()) m_ribbon->ShowPanels(false);
-        });
-    });
 }
 
 void CMainFrame::CreateClient() {
