@@ -60,6 +60,7 @@ CMainFrame::CMainFrame(wxFileHistory& recent)
     Bind(wxEVT_MENU, &CMainFrame::OnCloseFilePage, this, ID_CLOSE_FILE_PAGE);
     Bind(EVT_FIND_DIALOG_DID_CLOSE, &CMainFrame::OnFindDialogDidClose, this);
     Bind(wxEVT_CHAR_HOOK, &CMainFrame::OnCharHook, this);
+    Bind(wxEVT_CHAR_HOOK, &CMainFrame::OnRibbonKeys, this);
     Bind(wxEVT_SIZE, &CMainFrame::OnSize, this);
     Bind(wxEVT_MOVE, &CMainFrame::OnMove, this);
     Bind(wxEVT_CLOSE_WINDOW, &CMainFrame::OnClose, this);
@@ -162,7 +163,8 @@ void CMainFrame::DestroyFindDialog() {
 }
 
 void CMainFrame::OnFileOpen(wxCommandEvent&) {
-    wxFileDialog dialog(this, wxString(), wxString(), wxString(), kScheduleWildcard, wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+    wxFileDialog dialog(this, LoadText(IDS_OPEN_TITLE), wxString(), wxString(), kScheduleWildcard,
+                        wxFD_OPEN | wxFD_FILE_MUST_EXIST);
     if (dialog.ShowModal() == wxID_OK && !dialog.GetPath().empty()) (void)OpenFile(dialog.GetPath());
 }
 

@@ -126,6 +126,7 @@ private:
     void PlaceSubViews(Category category);
     void EnsureSubViewWindows(Category category);
     void OnRibbonPageChanged(wxRibbonBarEvent& event);
+    void OnRibbonKeys(wxKeyEvent& event);
     void TakeScreenshot();
 
     // The ribbon's selectors (MainFrameSelectors.cpp).

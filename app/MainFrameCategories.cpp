@@ -14,6 +14,7 @@
 #include "shell/string_ids.h"
 #include "shell/ui_text.h"
 
+#include <wx/dcclient.h>
 #include <wx/dcmemory.h>
 #include <wx/ribbon/bar.h>
 
@@ -104,7 +105,9 @@ void CMainFrame::SwitchToPage(std::int32_t page) {
     if (IsFilePageShown()) {
         m_file_page->Hide();
         m_outer->Show();
+        m_ribbon->ShowPanels(true);
         Layout();
+        m_table_pane->SetFocus();  // the keys go on reaching the window
     }
     m_categories.PageShown(page);
     ShowCategory(page);
@@ -121,6 +124,8 @@ void CMainFrame::ShowFilePage() {
     }
     m_file_page->RefreshRecent();
     m_outer->Hide();
+    // The File tab has no panels: the page starts right under the tabs.
+    m_ribbon->ShowPanels(false);
     m_file_page->Show();
     Layout();
     m_file_page->SetFocus();
@@ -130,8 +135,27 @@ void CMainFrame::CloseFilePage() {
     if (IsFilePageShown()) SwitchToPage(static_cast<std::int32_t>(GetActiveCategory()));
 }
 
-// The panes painted at their places in the window, for the File page's Info miniature. The
-// panes paint themselves, so this works under any display server; the ribbon band stays plain.
+// Alt+F opens the File page; Ctrl+Page Down and Ctrl+Page Up step through the category tabs.
+// Escape leaves the File page through the page's own keys.
+void CMainFrame::OnRibbonKeys(wxKeyEvent& event) {
+    const int key = event.GetKeyCode();
+    if (event.GetModifiers() == wxMOD_ALT && (key == 'F' || key == 'f')) {
+        ShowFilePage();
+        return;
+    }
+    if (event.GetModifiers() == wxMOD_CONTROL) {
+        const bool next = key == WXK_PAGEDOWN || key == WXK_NUMPAD_PAGEDOWN;
+        if (next || key == WXK_PAGEUP || key == WXK_NUMPAD_PAGEUP) {
+            SwitchToPage(StepCategoryTab(m_ribbon->GetActivePage(), next ? 1 : -1));
+            return;
+        }
+    }
+    event.Skip();
+}
+
+// The window as it was when the File page was asked for, for the Info page's miniature: the
+// ribbon copied from the screen, the panes painted at their places by themselves, so that they
+// come out whole even where another window covers them.
 void CMainFrame::TakeScreenshot() {
     const wxSize size = GetClientSize();
     if (size.x <= 0 || size.y <= 0) return;
@@ -139,6 +163,13 @@ void CMainFrame::TakeScreenshot() {
     wxMemoryDC dc(m_screenshot);
     dc.SetBackground(wxBrush(GetBackgroundColour()));
     dc.Clear();
+    if (m_ribbon->IsShownOnScreen()) {
+        wxClientDC ribbon(m_ribbon);
+        if (ribbon.IsOk()) {
+            (void)dc.Blit(ScreenToClient(m_ribbon->GetScreenPosition()), m_ribbon->GetClientSize(), &ribbon,
+                          wxPoint(0, 0));
+        }
+    }
     for (VarnholtView* pane : {m_table_pane, m_gantt_pane, m_details_pane}) {
         if (!pane->IsShownOnScreen()) continue;
         const wxPoint at = ScreenToClient(pane->GetScreenPosition());

@@ -1,11 +1,14 @@
-// app_services.cpp - display scale, version, stored language and help.
+// app_services.cpp - display scale, version, stored language, help and web site.
 
 #include "app/app_services.h"
 
 #include "app/registry.h"
+#include "platform/program_folder.h"
+#include "platform/user_paths.h"
 #include "shell/ui_text.h"
 
 #include <wx/dcscreen.h>
+#include <wx/filename.h>
 #include <wx/log.h>
 #include <wx/utils.h>
 
@@ -28,7 +31,11 @@ wxString StoredLanguageCode() {
 
 void OpenHelpPage() {
     const wxLogNull quiet;  // no browser is no reason for a message
-    (void)wxLaunchDefaultBrowser(wxString(kHelpHost) + kHelpPage);
+    (void)wxLaunchDefaultBrowser(HelpPageAddress());
 }
+
+wxString HelpPageAddress() { return wxFileName::FileNameToURL(wxFileName(WideFromPath(GetHelpFile()))); }
+
+wxString HomePageAddress() { return wxString::FromUTF8(VARNHOLT_HOMEPAGE); }
 
 }  // namespace varnholt

@@ -18,11 +18,13 @@ namespace varnholt {
 // The interface language code stored for the next start; the default code when none is.
 [[nodiscard]] wxString StoredLanguageCode();
 
-// Opens the online help page in the default browser; a failure is not reported.
+// Opens the help in the default browser; a failure is not reported.
 void OpenHelpPage();
 
-// Where the help page lies.
-inline constexpr const char* kHelpHost = "https://www.oskeldan.example";
-inline constexpr const char* kHelpPage = "/help/windows-en/varnholt-help.htm";
+// The help's address: the README beside the program, as a file address.
+[[nodiscard]] wxString HelpPageAddress();
+
+// The maker's web site, as given to the build; empty when none was given.
+[[nodiscard]] wxString HomePageAddress();
 
 }  // namespace varnholt

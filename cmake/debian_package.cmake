@@ -13,7 +13,9 @@ chart, with tables of projects, resources, the OBS and roles, detail panes,\n\
 filters, printing and copying to the clipboard. Nothing is ever written back\n\
 to the schedule.")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Oskeldan <${VARNHOLT_MAINTAINER_EMAIL}>")
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${VARNHOLT_HOMEPAGE})
+if(VARNHOLT_HOMEPAGE)
+    set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${VARNHOLT_HOMEPAGE})
+endif()
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

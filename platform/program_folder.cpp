@@ -47,6 +47,8 @@ void SetProgramFolder(std::filesystem::path folder) {
     else ProgramFolderOverride() = std::move(folder);
 }
 
+std::filesystem::path GetHelpFile() { return GetProgramFolder() / "README.md"; }
+
 namespace {
 
 std::vector<std::wstring>& custom_layout_names() {

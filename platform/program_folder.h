@@ -20,6 +20,9 @@ namespace varnholt {
 // Sets the override; an empty path clears it.
 void SetProgramFolder(std::filesystem::path folder);
 
+// The help that comes with the program: its README, installed in the program folder.
+[[nodiscard]] std::filesystem::path GetHelpFile();
+
 // The names (file names only, no folder) of the custom layout files; empty until
 // FindCustomLayoutFiles fills it, or a test sets it.
 [[nodiscard]] const std::vector<std::wstring>& custom_layout_files();

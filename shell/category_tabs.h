@@ -20,6 +20,14 @@ inline constexpr std::int32_t kLastCategory = 6;
     return page >= kFirstCategory && page <= kLastCategory;
 }
 
+// The tab page that Ctrl+Page Down (step +1) or Ctrl+Page Up (step -1) leads to: the categories
+// follow each other in a ring, and the File tab stands just before the first of them.
+[[nodiscard]] constexpr std::int32_t StepCategoryTab(std::int32_t page, std::int32_t step) noexcept {
+    constexpr std::int32_t count = kLastCategory - kFirstCategory + 1;
+    if (!IsCategory(page)) return step > 0 ? kFirstCategory : kLastCategory;
+    return kFirstCategory + ((page - kFirstCategory + step) % count + count) % count;
+}
+
 // The active category is the last category page shown: while the File page shows, the
 // category the user left stays active, so a file opened from the File page is displayed in it.
 class CategoryTracker {

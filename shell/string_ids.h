@@ -49,6 +49,7 @@ inline constexpr StringId IDS_NO_SCHEDULE = 282;
 inline constexpr StringId IDS_FILE_TAB = 283;               // the ribbon's File tab
 inline constexpr StringId IDS_OK = 284;
 inline constexpr StringId IDS_CANCEL = 285;
+inline constexpr StringId IDS_OPEN_TITLE = 287;             // title of the File > Open dialog
 inline constexpr StringId IDS_FILTER_COLUMN = 290;
 inline constexpr StringId IDS_BUILT_IN_FILTERS = 291;
 inline constexpr StringId IDS_OTHER_FILTERS = 292;

@@ -57,6 +57,7 @@ constexpr StringEntry kEnglish[] = {
     {IDS_FILE_TAB, L"File"},
     {IDS_OK, L"OK"},
     {IDS_CANCEL, L"Cancel"},
+    {IDS_OPEN_TITLE, L"Open"},
     {IDS_FILTER_COLUMN, L"Filter"},
     {IDS_BUILT_IN_FILTERS, L"Built-in filters"},
     {IDS_OTHER_FILTERS, L"Layout filters"},

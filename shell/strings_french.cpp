@@ -58,6 +58,7 @@ constexpr StringEntry kFrench[] = {
     {IDS_FILE_TAB, L"Fichier"},
     {IDS_OK, L"OK"},
     {IDS_CANCEL, L"Annuler"},
+    {IDS_OPEN_TITLE, L"Ouvrir"},
     {IDS_FILTER_COLUMN, L"Filtre"},
     {IDS_BUILT_IN_FILTERS, L"Filtres prédéfinis"},
     {IDS_OTHER_FILTERS, L"Filtres des dispositions"},

@@ -111,8 +111,11 @@ wxSizer* CBackStagePageInfo::CreateProgramColumn(const wxBitmap& screenshot) {
                         0, false, 0, kVersionLine);
     column->Add(m_version, 0, wxBOTTOM, 16);
     column->Add(NewLine(this, Text(IDS_INFO_SUPPORT), 2, true), 0, wxBOTTOM, 6);
-    column->Add(NewLink(this, IDS_INFO_HELP_LINK, wxString(kHelpHost) + kHelpPage, IDS_HELP_TOOLTIP), 0, wxBOTTOM, 4);
-    column->Add(NewLink(this, IDS_INFO_WEB_LINK, wxString(kHelpHost) + "/", IDS_WEB_SITE_TOOLTIP));
+    column->Add(NewLink(this, IDS_INFO_HELP_LINK, HelpPageAddress(), IDS_HELP_TOOLTIP), 0, wxBOTTOM, 4);
+    // A build without a web site shows no link to one.
+    if (const wxString home = HomePageAddress(); !home.empty()) {
+        column->Add(NewLink(this, IDS_INFO_WEB_LINK, home, IDS_WEB_SITE_TOOLTIP));
+    }
     return column;
 }
 

@@ -6,6 +6,7 @@
 
 #include <wx/button.h>
 #include <wx/control.h>
+#include <wx/dcclient.h>
 #include <wx/filehistory.h>
 #include <wx/scrolwin.h>
 #include <wx/simplebook.h>
@@ -19,6 +20,7 @@ const wxColour kColumnColour(182, 35, 39);
 const wxColour kShownItemColour(142, 27, 30);
 const wxColour kItemText(255, 255, 255);
 const wxColour kPageColour(255, 255, 255);
+constexpr int kItemIndent = 16;  // between the column's left edge and an item's label
 
 struct ItemDef {
     const char* label;
@@ -46,20 +48,29 @@ wxStaticText* Heading(wxWindow* parent, const wxString& text) {
 }  // namespace
 
 FilePage::FilePage(wxWindow* parent, wxFileHistory& recent) : wxPanel(parent, wxID_ANY), m_recent(recent) {
-    auto* column = new wxPanel(this, wxID_ANY);
-    column->SetBackgroundColour(kColumnColour);
+    m_column = new wxPanel(this, wxID_ANY);
+    m_column->SetBackgroundColour(kColumnColour);
     auto* column_sizer = new wxBoxSizer(wxVERTICAL);
     column_sizer->AddSpacer(16);
+    // The items stand in from the column's edge; the column paints the shown item's band
+    // across its whole width, the indent included.
     for (int index = 0; index < item_count; ++index) {
-        auto* item = new wxButton(column, wxID_ANY, wxString::FromUTF8(kItems[index].label), wxDefaultPosition,
+        auto* item = new wxButton(m_column, wxID_ANY, wxString::FromUTF8(kItems[index].label), wxDefaultPosition,
                                   wxSize(150, 40), wxBU_LEFT | wxBORDER_NONE);
         item->SetBackgroundColour(kColumnColour);
         item->SetForegroundColour(kItemText);
         item->Bind(wxEVT_BUTTON, [this, index](wxCommandEvent&) { OnItem(index); });
-        column_sizer->Add(item, 0, wxEXPAND);
+        column_sizer->Add(item, 0, wxEXPAND | wxLEFT, kItemIndent);
         m_items[static_cast<std::size_t>(index)] = item;
     }
-    column->SetSizer(column_sizer);
+    m_column->SetSizer(column_sizer);
+    m_column->Bind(wxEVT_PAINT, [this](wxPaintEvent&) {
+        wxPaintDC dc(m_column);
+        const wxRect item = m_items[static_cast<std::size_t>(m_shown)]->GetRect();
+        dc.SetPen(*wxTRANSPARENT_PEN);
+        dc.SetBrush(wxBrush(kShownItemColour));
+        dc.DrawRectangle(0, item.y, m_column->GetClientSize().x, item.height);
+    });
 
     m_book = new wxSimplebook(this, wxID_ANY);
     m_book->SetBackgroundColour(kPageColour);
@@ -69,7 +80,7 @@ FilePage::FilePage(wxWindow* parent, wxFileHistory& recent) : wxPanel(parent, wx
     m_book->AddPage(CreatePrintPage(m_book), GetItemLabel(print_item));
 
     auto* sizer = new wxBoxSizer(wxHORIZONTAL);
-    sizer->Add(column, 0, wxEXPAND);
+    sizer->Add(m_column, 0, wxEXPAND);
     sizer->Add(m_book, 1, wxEXPAND);
     SetSizer(sizer);
 
@@ -112,6 +123,7 @@ void FilePage::ShowItem(int index) {
         m_items[static_cast<std::size_t>(item)]->SetBackgroundColour(item == index ? kShownItemColour : kColumnColour);
         m_items[static_cast<std::size_t>(item)]->Refresh();
     }
+    m_column->Refresh();
     if (m_item_shown) m_item_shown(index);
 }
 

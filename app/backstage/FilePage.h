@@ -46,6 +46,7 @@ private:
     wxWindow* CreatePrintPage(wxWindow* parent);
 
     wxFileHistory& m_recent;
+    wxWindow* m_column = nullptr;
     std::array<wxButton*, item_count> m_items{};
     wxSimplebook* m_book = nullptr;
     wxWindow* m_info_area = nullptr;

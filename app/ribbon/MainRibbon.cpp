@@ -20,6 +20,7 @@
 #include <wx/slider.h>
 
 #include <algorithm>
+#include <set>
 
 namespace varnholt {
 namespace {
@@ -34,27 +35,73 @@ constexpr int kTimescaleChoiceWidth = 108;
 constexpr int kSliderWidth = 80;
 constexpr int kZoomStep = 10;
 
+MainRibbonBar* BarOf(wxWindow* window) {
+    for (; window != nullptr; window = window->GetParent()) {
+        if (auto* bar = dynamic_cast<MainRibbonBar*>(window)) return bar;
+    }
+    return nullptr;
+}
+
 // Queued rather than processed on the spot, so that the control has finished its own handling
-// (a toggle button its flip, a slider its drag) before the command runs.
+// (a toggle button its flip, a slider its drag) before the command runs. Once the command has
+// returned, from a dialog perhaps, the bar looks where the pointer is.
 void PostCommand(wxWindow* from, int id, int value, const wxString& text = {}) {
     wxWindow* target = wxGetTopLevelParent(from);
-    if (target == nullptr) return;
-    auto* command = new wxCommandEvent(wxEVT_MENU, id);
-    command->SetInt(value);
-    command->SetString(text);
-    command->SetEventObject(from);
-    wxQueueEvent(target->GetEventHandler(), command);
+    MainRibbonBar* bar = BarOf(from);
+    if (target == nullptr || bar == nullptr) return;
+    wxCommandEvent command(wxEVT_MENU, id);
+    command.SetInt(value);
+    command.SetString(text);
+    command.SetEventObject(from);
+    target->CallAfter([target, bar, command]() mutable {
+        target->ProcessWindowEvent(command);
+        bar->ForgetStaleHover();
+    });
 }
 
 wxString Label(std::string_view text) { return wxString::FromUTF8(text.data(), text.size()); }
 
+// A button bar that knows which of its buttons can be used, so that its panel, folded into a
+// single picture in a narrow window, shows that picture faded while none of them can.
+class PanelButtons final : public wxRibbonButtonBar {
+public:
+    PanelButtons(wxRibbonPanel* panel, Glyph panel_glyph)
+        : wxRibbonButtonBar(panel), m_panel(panel), m_panel_glyph(panel_glyph) {}
+
+    // Called for each button at every update-UI.
+    void EnableButton(int id, bool enable) override {
+        wxRibbonButtonBar::EnableButton(id, enable);
+        const bool was_usable = Usable();
+        if (enable) {
+            m_disabled.erase(id);
+        } else {
+            m_disabled.insert(id);
+        }
+        if (Usable() == was_usable) return;
+        m_panel->GetMinimisedIcon() = Usable() ? ribbon::GlyphBitmap(m_panel_glyph, ribbon::kSmallGlyphSize)
+                                               : ribbon::FadedGlyphBitmap(m_panel_glyph, ribbon::kSmallGlyphSize);
+        (void)m_panel->Realize();  // the panel draws a copy of its picture, sized anew here
+        m_panel->Refresh();
+    }
+
+private:
+    [[nodiscard]] bool Usable() const { return m_disabled.size() < GetButtonCount(); }
+
+    wxRibbonPanel* m_panel;  // the parent, also while the bar sits in the panel's unfolded copy
+    Glyph m_panel_glyph;
+    std::set<int> m_disabled;
+};
+
 void AddButtons(wxRibbonPanel* panel, const PanelDef& def) {
-    auto* bar = new wxRibbonButtonBar(panel);
+    auto* bar = new PanelButtons(panel, def.glyph);
     for (const ControlDef& control : def.controls) {
-        const wxBitmap large = ribbon::GlyphBitmap(control.glyph, ribbon::kLargeGlyphSize);
-        const wxBitmap small = ribbon::GlyphBitmap(control.glyph, ribbon::kSmallGlyphSize);
         const auto kind = control.kind == ControlKind::toggle ? wxRIBBON_BUTTON_TOGGLE : wxRIBBON_BUTTON_NORMAL;
-        bar->AddButton(control.id, Label(control.label), large, small, wxNullBitmap, wxNullBitmap, kind, {});
+        // The toolkit's own disabled picture is the grey of the usable one, which is mostly
+        // grey already: a button that cannot be used would look like one that can.
+        bar->AddButton(control.id, Label(control.label), ribbon::GlyphBitmap(control.glyph, ribbon::kLargeGlyphSize),
+                       ribbon::GlyphBitmap(control.glyph, ribbon::kSmallGlyphSize),
+                       ribbon::FadedGlyphBitmap(control.glyph, ribbon::kLargeGlyphSize),
+                       ribbon::FadedGlyphBitmap(control.glyph, ribbon::kSmallGlyphSize), kind, {});
     }
 }
 
@@ -144,10 +191,38 @@ void ForwardControlEvents(wxRibbonBar* bar) {
 
 }  // namespace
 
-wxRibbonBar* CreateMainRibbon(wxWindow* parent) {
-    auto* bar = new wxRibbonBar(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
-                                wxRIBBON_BAR_FLOW_HORIZONTAL | wxRIBBON_BAR_SHOW_PAGE_LABELS |
-                                    wxRIBBON_BAR_SHOW_HELP_BUTTON);
+wxRect MainRibbonBar::GetTabRect(int page) const {
+    if (page < 0 || static_cast<size_t>(page) >= m_pages.GetCount()) return {};
+    return m_pages.Item(static_cast<size_t>(page)).rect;
+}
+
+void MainRibbonBar::ForgetStaleHover() {
+    const wxPoint pointer = wxGetMousePosition();
+    // A leave event makes the panel and the button bar test the position it carries.
+    const auto tell_left = [&pointer](wxWindow* window) {
+        if (window->GetScreenRect().Contains(pointer)) return;
+        wxMouseEvent leave(wxEVT_LEAVE_WINDOW);
+        leave.SetPosition(window->ScreenToClient(pointer));
+        leave.SetEventObject(window);
+        window->GetEventHandler()->ProcessEvent(leave);
+    };
+    for (size_t page = 0; page < m_pages.GetCount(); ++page) {
+        for (wxWindow* child : m_pages.Item(page).page->GetChildren()) {
+            auto* panel = dynamic_cast<wxRibbonPanel*>(child);
+            if (panel == nullptr || !panel->IsHovered()) continue;
+            for (wxWindow* control : panel->GetChildren()) {
+                if (dynamic_cast<wxRibbonButtonBar*>(control) != nullptr) tell_left(control);
+            }
+            tell_left(panel);
+        }
+    }
+    tell_left(this);  // a tab under the pointer
+}
+
+MainRibbonBar* CreateMainRibbon(wxWindow* parent) {
+    auto* bar = new MainRibbonBar(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                                  wxRIBBON_BAR_FLOW_HORIZONTAL | wxRIBBON_BAR_SHOW_PAGE_LABELS |
+                                      wxRIBBON_BAR_SHOW_HELP_BUTTON);
     new wxRibbonPage(bar, wxID_ANY, wxString(LoadText(IDS_FILE_TAB)));
     for (const ribbon::CategoryDef& category : ribbon::Categories()) AddCategory(bar, category);
     ForwardControlEvents(bar);

@@ -5,17 +5,33 @@
 // the window's update-UI handlers only.
 #pragma once
 
+#include <wx/gdicmn.h>
+#include <wx/ribbon/bar.h>
 #include <wx/string.h>
 
-class wxRibbonBar;
 class wxWindow;
 
 namespace varnholt {
 
+// The toolkit's bar with two additions: where a tab lies, and a look at the pointer after a
+// command. A command may run a dialog, and the pointer may leave a panel while the dialog holds
+// the input without the panel being told, so it would go on looking hovered.
+class MainRibbonBar final : public wxRibbonBar {
+public:
+    using wxRibbonBar::wxRibbonBar;
+
+    // The tab of a page, in the bar's coordinates; empty for an unknown page.
+    [[nodiscard]] wxRect GetTabRect(int page) const;
+
+    // Every panel and button bar that believes the pointer is over it, and is wrong, stops
+    // looking hovered.
+    void ForgetStaleHover();
+};
+
 // The ribbon, a child window of `parent`, realised and showing its first category. The File
-// tab (page 0) holds no panels: while it is current the band below the tabs stays empty and
-// the frame shows its File page in place of the panes.
-[[nodiscard]] wxRibbonBar* CreateMainRibbon(wxWindow* parent);
+// tab (page 0) holds no panels: while it is current the frame hides the band below the tabs
+// and shows its File page in place of the panes.
+[[nodiscard]] MainRibbonBar* CreateMainRibbon(wxWindow* parent);
 
 // Gives the File tab a new text, after a language or style change.
 void SetFileTabText(wxRibbonBar* bar, const wxString& text);

@@ -155,4 +155,18 @@ wxBitmap GlyphBitmap(Glyph glyph, int size) {
     return wxBitmap(image);
 }
 
+wxBitmap FadedGlyphBitmap(Glyph glyph, int size) {
+    wxImage image = GlyphBitmap(glyph, size).ConvertToImage();
+    // Each colour becomes its grey, then moves towards white: black lands on the darkest faded
+    // grey, white stays white. The alpha channel keeps the outline.
+    const double keep = (255.0 - kFadedGlyphDarkest) / 255.0;
+    unsigned char* rgb = image.GetData();
+    for (std::size_t pixel = 0; pixel < static_cast<std::size_t>(size) * size; ++pixel, rgb += 3) {
+        const double grey = 0.299 * rgb[0] + 0.587 * rgb[1] + 0.114 * rgb[2];
+        const auto faded = static_cast<unsigned char>(255.0 - (255.0 - grey) * keep);
+        rgb[0] = rgb[1] = rgb[2] = faded;
+    }
+    return wxBitmap(image);
+}
+
 }  // namespace varnholt::ribbon

@@ -14,4 +14,9 @@ inline constexpr int kSmallGlyphSize = 16;
 // A square picture of the given side on a transparent ground.
 [[nodiscard]] wxBitmap GlyphBitmap(Glyph glyph, int size);
 
+// The picture of a command that cannot be used now: grey, and so pale that no stroke comes
+// near the darkness of a usable picture's ink.
+[[nodiscard]] wxBitmap FadedGlyphBitmap(Glyph glyph, int size);
+inline constexpr unsigned char kFadedGlyphDarkest = 170;  // the grey that the darkest ink becomes
+
 }  // namespace varnholt::ribbon

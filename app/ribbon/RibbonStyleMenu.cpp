@@ -16,27 +16,36 @@
 namespace varnholt {
 namespace {
 
+// Every text of the bar stands out from its own ground by a contrast ratio of 4.5 : 1 or more:
+// the other tabs lie flat on the tab row, the current tab and a tab under the pointer take the
+// band's colour, and captions and labels are dark on the band, on a hovered or pressed button's
+// highlight and on a hovered caption's pale highlight. Labels of buttons that cannot be used are
+// paler than the others, and still readable.
 struct RibbonStyle {
     int command;
     const char* menu_text;
-    wxColour band;       // panels and the current tab
-    wxColour highlight;  // hovered and pressed buttons
-    wxColour tab_row;
-    wxColour tab_text;
+    wxColour band;           // panels, the current tab and a tab under the pointer
+    wxColour highlight;      // hovered and pressed buttons, a hovered panel's caption
+    wxColour tab_row;        // the row behind the tabs, and the other tabs
+    wxColour tab_text;       // the labels of the other tabs
     wxColour active_tab_text;
+    wxColour text;           // captions and button labels
+    wxColour disabled_text;  // labels of buttons that cannot be used now
 };
 
 const wxColour kAccent(182, 35, 39);
-const wxColour kText(38, 38, 38);
 
 const RibbonStyle kStyles[] = {
     {ID_VIEW_APPLOOK_2016_1, "&Colourful", wxColour(243, 243, 243), wxColour(250, 208, 208), kAccent,
-     wxColour(255, 255, 255), kAccent},
-    {ID_VIEW_APPLOOK_2016_2, "&Dark Grey", wxColour(212, 212, 212), wxColour(170, 170, 170), wxColour(68, 68, 68),
-     wxColour(255, 255, 255), wxColour(38, 38, 38)},
+     wxColour(255, 255, 255), kAccent, wxColour(38, 38, 38), wxColour(92, 92, 92)},
+    {ID_VIEW_APPLOOK_2016_2, "&Dark Grey", wxColour(212, 212, 212), wxColour(185, 185, 185), wxColour(68, 68, 68),
+     wxColour(255, 255, 255), wxColour(16, 16, 16), wxColour(16, 16, 16), wxColour(72, 72, 72)},
     {ID_VIEW_APPLOOK_2016_3, "&White", wxColour(255, 255, 255), wxColour(225, 225, 225), wxColour(255, 255, 255),
-     wxColour(68, 68, 68), kAccent},
+     wxColour(68, 68, 68), kAccent, wxColour(38, 38, 38), wxColour(96, 96, 96)},
 };
+
+// A panel's caption strip: the band a shade darker.
+wxColour CaptionGround(const wxColour& band) { return band.ChangeLightness(93); }
 
 const RibbonStyle* FindStyle(int command) {
     for (const RibbonStyle& style : kStyles) {
@@ -62,14 +71,33 @@ void ApplyRibbonStyle(wxRibbonBar& bar, int style_command) {
     const RibbonStyle* style = FindStyle(style_command);
     wxRibbonArtProvider* art = bar.GetArtProvider();
     if (style == nullptr || art == nullptr) return;
+    // The scheme derives every colour from the three; the grounds and texts that matter for
+    // reading are set again here, since the scheme dims the band and writes a hovered panel's
+    // caption in the band's colour.
     art->SetColourScheme(style->band, style->highlight, style->band);
-    art->SetColour(wxRIBBON_ART_BUTTON_BAR_LABEL_COLOUR, kText);
-    art->SetColour(wxRIBBON_ART_PANEL_LABEL_COLOUR, kText);
-    art->SetColour(wxRIBBON_ART_TAB_CTRL_BACKGROUND_COLOUR, style->tab_row);
-    art->SetColour(wxRIBBON_ART_TAB_CTRL_BACKGROUND_GRADIENT_COLOUR, style->tab_row);
+    for (const int ground : {wxRIBBON_ART_PAGE_BACKGROUND_COLOUR, wxRIBBON_ART_PAGE_HOVER_BACKGROUND_COLOUR,
+                             wxRIBBON_ART_PAGE_HOVER_BACKGROUND_GRADIENT_COLOUR}) {
+        art->SetColour(ground, style->band);
+    }
+    art->SetColour(wxRIBBON_ART_PANEL_LABEL_BACKGROUND_COLOUR, CaptionGround(style->band));
+    art->SetColour(wxRIBBON_ART_PANEL_LABEL_BACKGROUND_GRADIENT_COLOUR, CaptionGround(style->band));
+    for (const int text : {wxRIBBON_ART_BUTTON_BAR_LABEL_COLOUR, wxRIBBON_ART_PANEL_LABEL_COLOUR,
+                           wxRIBBON_ART_PANEL_HOVER_LABEL_COLOUR, wxRIBBON_ART_PANEL_MINIMISED_LABEL_COLOUR}) {
+        art->SetColour(text, style->text);
+    }
+    art->SetColour(wxRIBBON_ART_BUTTON_BAR_LABEL_DISABLED_COLOUR, style->disabled_text);
+    for (const int row : {wxRIBBON_ART_TAB_CTRL_BACKGROUND_COLOUR, wxRIBBON_ART_TAB_CTRL_BACKGROUND_GRADIENT_COLOUR,
+                          wxRIBBON_ART_TAB_HOVER_BACKGROUND_COLOUR, wxRIBBON_ART_TAB_HOVER_BACKGROUND_TOP_COLOUR,
+                          wxRIBBON_ART_TAB_HOVER_BACKGROUND_TOP_GRADIENT_COLOUR}) {
+        art->SetColour(row, style->tab_row);  // the other tabs are drawn with the "hover" colours
+    }
+    for (const int current : {wxRIBBON_ART_TAB_ACTIVE_BACKGROUND_TOP_COLOUR, wxRIBBON_ART_TAB_ACTIVE_BACKGROUND_COLOUR,
+                              wxRIBBON_ART_TAB_ACTIVE_BACKGROUND_GRADIENT_COLOUR}) {
+        art->SetColour(current, style->band);  // the current tab and a tab under the pointer
+    }
     art->SetColour(wxRIBBON_ART_TAB_LABEL_COLOUR, style->tab_text);
     art->SetColour(wxRIBBON_ART_TAB_ACTIVE_LABEL_COLOUR, style->active_tab_text);
-    art->SetColour(wxRIBBON_ART_TAB_HOVER_LABEL_COLOUR, style->tab_text);
+    art->SetColour(wxRIBBON_ART_TAB_HOVER_LABEL_COLOUR, style->active_tab_text);
     SetFileTabText(&bar, wxString(LoadText(IDS_FILE_TAB)));
     bar.Refresh();
 }
