@@ -13,6 +13,7 @@
 #include "app/options/OptionPage.h"
 #include "app/registry.h"
 #include "app_gui_support.h"
+#include "screen_pixels.h"
 #include "gui_input.h"
 #include "layouts/settings_file.h"
 #include "platform/user_paths.h"
@@ -24,8 +25,6 @@
 #include <wx/bookctrl.h>
 #include <wx/choice.h>
 #include <wx/checkbox.h>
-#include <wx/dcclient.h>
-#include <wx/dcmemory.h>
 #include <wx/listbox.h>
 #include <wx/listbook.h>
 #include <wx/listctrl.h>
@@ -88,17 +87,6 @@ void ClickOk(wxDialog& dialog) {
 }
 
 // What the window shows on screen now.
-wxImage ScreenImage(wxWindow& window) {
-    const wxSize size = window.GetClientSize();
-    wxBitmap bitmap(size);
-    {
-        wxClientDC screen(&window);
-        wxMemoryDC copy(bitmap);
-        copy.Blit(0, 0, size.x, size.y, &screen, 0, 0);
-    }
-    return bitmap.ConvertToImage();
-}
-
 // The height of the dark pixels (text) inside the rectangle; 0 without any.
 int InkHeight(const wxImage& image, const wxRect& rect) {
     int top = -1, bottom = -1;
@@ -198,7 +186,7 @@ TEST_F(CalendarOptionsTest, TheHourNumbersAreAsTallAsTheOtherGridTexts) {
         ran = true;
         DrawnArea& day = *calendars->GetDayArea();
         RunEventLoopFor(std::chrono::milliseconds(200));  // painted
-        const wxImage shown = ScreenImage(day);
+        const wxImage shown = testing_gui::GrabSteady(&day);
         const wxSize size = day.GetClientSize();
         const HourGridLayout grid = LayOutHourGrid({0, 0, size.x, size.y}, calendars->GetMonthArea()->GetClientSize().y / 8);
         // The digits of ":00-:30" stand highest in the header.
