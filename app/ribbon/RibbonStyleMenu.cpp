@@ -11,6 +11,7 @@
 #include <wx/ribbon/art.h>
 #include <wx/ribbon/bar.h>
 
+#include <iterator>
 #include <memory>
 
 namespace varnholt {
@@ -54,14 +55,23 @@ const RibbonStyle* FindStyle(int command) {
     return nullptr;
 }
 
+// The toolkit's menus take item ids below 32767 only, and the style and customise commands lie
+// above that: the menu carries ids of its own, one per entry, mapped back to the command.
+constexpr int kFirstMenuItem = wxID_HIGHEST + 1;
+constexpr int kCustomizeItem = kFirstMenuItem + static_cast<int>(std::size(kStyles));
+
+int MenuItemOfStyle(std::size_t index) { return kFirstMenuItem + static_cast<int>(index); }
+
 void ShowStyleMenu(wxRibbonBar& bar, int current) {
     auto* styles = new wxMenu;  // owned by the menu below
-    for (const RibbonStyle& style : kStyles) {
-        styles->AppendRadioItem(style.command, wxString::FromUTF8(style.menu_text))->Check(style.command == current);
+    for (std::size_t index = 0; index < std::size(kStyles); ++index) {
+        const RibbonStyle& style = kStyles[index];
+        styles->AppendRadioItem(MenuItemOfStyle(index), wxString::FromUTF8(style.menu_text))
+            ->Check(style.command == current);
     }
     wxMenu menu;
     menu.AppendSubMenu(styles, "&Style");
-    menu.Append(ID_RIBBON_CUSTOMIZE, "C&ustomize...");
+    menu.Append(kCustomizeItem, "C&ustomize...");
     bar.PopupMenu(&menu);
 }
 
@@ -115,10 +125,10 @@ void AttachRibbonStyleMenu(wxRibbonBar& bar) {
     bar.Bind(
         wxEVT_MENU,
         [&bar, current](wxCommandEvent& event) {
-            *current = event.GetId();
+            *current = kStyles[static_cast<std::size_t>(event.GetId() - kFirstMenuItem)].command;
             ApplyRibbonStyle(bar, *current);
         },
-        ID_VIEW_APPLOOK_2016_1, ID_VIEW_APPLOOK_2016_3);
+        MenuItemOfStyle(0), MenuItemOfStyle(std::size(kStyles) - 1));
     bar.Bind(
         wxEVT_MENU,
         [&bar](wxCommandEvent&) {
@@ -126,7 +136,7 @@ void AttachRibbonStyleMenu(wxRibbonBar& bar) {
                 wxQueueEvent(frame->GetEventHandler(), new wxCommandEvent(wxEVT_MENU, ID_RIBBON_CUSTOMIZE));
             }
         },
-        ID_RIBBON_CUSTOMIZE);
+        kCustomizeItem);
 }
 
 }  // namespace varnholt

@@ -2,9 +2,11 @@
 // what each page holds, and that every click, choice and slider move reaches the frame as one
 // menu command while enable and check states come back through update-UI.
 
+#include "gui_input.h"
 #include "gui_wait.h"
 #include "app/backstage/FilePage.h"
 #include "app/ribbon/MainRibbon.h"
+#include "app/ribbon/RibbonStyleMenu.h"
 #include "shell/command_ids.h"
 #include "shell/ui_text.h"
 
@@ -12,6 +14,7 @@
 #include <wx/choice.h>
 #include <wx/filehistory.h>
 #include <wx/frame.h>
+#include <wx/menu.h>
 #include <wx/ribbon/art.h>
 #include <wx/ribbon/bar.h>
 #include <wx/ribbon/buttonbar.h>
@@ -20,6 +23,7 @@
 #include <wx/slider.h>
 #include <wx/uiaction.h>
 
+#include <glib.h>
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
@@ -99,6 +103,42 @@ protected:
         mouse.MouseClick();
         return true;
     }
+    // A real right-click at the middle of the bar's rectangle; once the menu it opens is on
+    // screen, the keys are typed into it. True when the menu has closed again.
+    bool RightClickAndType(const wxRect& rect, std::vector<int> keys) {
+        bool opened = false;
+        bool closed = false;
+        const auto on_open = [&](wxMenuEvent& event) {
+            event.Skip();
+            if (opened) return;  // the submenu opens too
+            opened = true;
+            // The menu's own loop runs this, with the menu holding the keyboard.
+            m_bar->CallAfter([keys] {
+                wxUIActionSimulator typing;
+                for (const int key : keys) {
+                    typing.Char(key);
+                    testing_gui::RunEventLoopFor(std::chrono::milliseconds(30));
+                }
+            });
+        };
+        const auto on_close = [&](wxMenuEvent& event) {
+            event.Skip();
+            if (event.GetMenu() == nullptr || event.GetMenu()->GetParent() == nullptr) closed = true;
+        };
+        m_bar->Bind(wxEVT_MENU_OPEN, on_open);
+        m_bar->Bind(wxEVT_MENU_CLOSE, on_close);
+        wxUIActionSimulator mouse;
+        const wxPoint target = m_bar->ClientToScreen(rect.GetPosition() + wxSize(rect.width / 2, rect.height / 2));
+        mouse.MouseMove(target);
+        bool done = WaitUntil([&] { return wxGetMousePosition() == target; });
+        if (done) {
+            mouse.MouseClick(wxMOUSE_BTN_RIGHT);
+            done = WaitUntil([&] { return opened && closed; });
+        }
+        m_bar->Unbind(wxEVT_MENU_OPEN, on_open);
+        m_bar->Unbind(wxEVT_MENU_CLOSE, on_close);
+        return done;
+    }
     bool ClickButton(int page, int id) {
         m_bar->SetActivePage(static_cast<size_t>(page));
         wxRibbonButtonBar* bar = ButtonBarHolding(m_bar->GetPage(page), id);
@@ -108,7 +148,7 @@ protected:
     }
 
     wxFrame* m_frame = nullptr;
-    wxRibbonBar* m_bar = nullptr;
+    MainRibbonBar* m_bar = nullptr;
     FilePage* m_file_page = nullptr;
     wxFileHistory m_history{10};
     std::vector<int> m_commands;
@@ -227,29 +267,34 @@ TEST_F(RibbonTest, ZoomButtonsStepTheSliderWithinItsRangeAndReportItMoved) {
     EXPECT_EQ(slider->GetValue(), 5);
 }
 
-TEST_F(RibbonTest, HelpButtonAndCustomizeEntryPostTheirCommands) {
+TEST_F(RibbonTest, HelpButtonPostsItsCommand) {
     wxRibbonBarEvent help(wxEVT_RIBBONBAR_HELP_CLICK, m_bar->GetId());
     help.SetEventObject(m_bar);
     m_bar->ProcessWindowEvent(help);
     ASSERT_TRUE(WaitForCommand(ID_APP_ABOUT));
-
-    wxCommandEvent customize(wxEVT_MENU, ID_RIBBON_CUSTOMIZE);
-    m_bar->ProcessWindowEvent(customize);
-    ASSERT_TRUE(WaitForCommand(ID_RIBBON_CUSTOMIZE));
 }
 
-TEST_F(RibbonTest, StylesRecolourTheTabRowAndKeepTheFileTabText) {
+// A real right-click on a tab opens the tab row's menu; its entries are chosen with the keys,
+// as a user may. The menu raises no toolkit assertion (the run fails on any).
+TEST_F(RibbonTest, TheTabRowMenuChoosesAStyleAndOpensCustomize) {
     wxRibbonArtProvider* art = m_bar->GetArtProvider();
     EXPECT_EQ(art->GetColour(wxRIBBON_ART_TAB_CTRL_BACKGROUND_COLOUR), wxColour(182, 35, 39));
+    const wxRect tab = m_bar->GetTabRect(kActivitiesTabPage);
     std::set<wxUint32> tab_rows;
-    for (const int style : {ID_VIEW_APPLOOK_2016_2, ID_VIEW_APPLOOK_2016_3, ID_VIEW_APPLOOK_2016_1}) {
-        wxCommandEvent choose(wxEVT_MENU, style);
-        m_bar->ProcessWindowEvent(choose);
+    for (const int entry : {2, 3, 1}) {  // Dark Grey, White, Colourful
+        std::vector<int> keys = {WXK_DOWN, WXK_RIGHT};
+        keys.insert(keys.end(), entry - 1, WXK_DOWN);
+        keys.push_back(WXK_RETURN);
+        ASSERT_TRUE(RightClickAndType(tab, keys));
         tab_rows.insert(art->GetColour(wxRIBBON_ART_TAB_CTRL_BACKGROUND_COLOUR).GetRGB());
         EXPECT_EQ(m_bar->GetPage(kFileTabPage)->GetLabel(), "File");
     }
     EXPECT_EQ(tab_rows.size(), 3u);
+    EXPECT_EQ(art->GetColour(wxRIBBON_ART_TAB_CTRL_BACKGROUND_COLOUR), wxColour(182, 35, 39));
     EXPECT_TRUE(m_commands.empty());  // handled by the ribbon, not the frame
+
+    ASSERT_TRUE(RightClickAndType(tab, {WXK_DOWN, WXK_DOWN, WXK_RETURN}));
+    ASSERT_TRUE(WaitForCommand(ID_RIBBON_CUSTOMIZE));
 }
 
 TEST(RibbonLanguageTest, FileTabFollowsTheTextLanguageAlsoAfterAStyleChange) {
@@ -257,8 +302,7 @@ TEST(RibbonLanguageTest, FileTabFollowsTheTextLanguageAlsoAfterAStyleChange) {
     auto* frame = new wxFrame(nullptr, wxID_ANY, "french");
     wxRibbonBar* bar = CreateMainRibbon(frame);
     EXPECT_EQ(bar->GetPage(kFileTabPage)->GetLabel(), "Fichier");
-    wxCommandEvent choose(wxEVT_MENU, ID_VIEW_APPLOOK_2016_3);
-    bar->ProcessWindowEvent(choose);
+    ApplyRibbonStyle(*bar, ID_VIEW_APPLOOK_2016_3);
     EXPECT_EQ(bar->GetPage(kFileTabPage)->GetLabel(), "Fichier");
     EXPECT_EQ(bar->GetPage(kActivitiesTabPage)->GetLabel(), "Activities");
     SelectTextLanguage(text_language::english);
@@ -356,9 +400,11 @@ TEST_F(RibbonTest, EscapeOnTheFilePageAsksToCloseIt) {
     ASSERT_TRUE(WaitForCommand(ID_CLOSE_FILE_PAGE));
 }
 
-// A toolkit assertion fails the test that raised it instead of opening a box nobody answers.
-TEST(ToolkitAssertionTest, AnAssertionFailsTheTest) {
+// A toolkit assertion fails the test that raised it instead of opening a box nobody answers,
+// and a warning GTK logs fails it instead of passing by on stderr.
+TEST(ToolkitAssertionTest, AnAssertionOrAGtkWarningFailsTheTest) {
     EXPECT_NONFATAL_FAILURE(wxFAIL_MSG("deliberately raised"), "deliberately raised");
+    EXPECT_NONFATAL_FAILURE(g_log("Gtk", G_LOG_LEVEL_WARNING, "deliberately logged"), "Gtk-WARNING: deliberately logged");
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "app/VarnholtView.h"
 #include "app/ribbon/MainRibbon.h"
 #include "app/ribbon/RibbonGlyphs.h"
+#include "app/ribbon/RibbonStyleMenu.h"
 #include "app_gui_support.h"
 #include "screen_pixels.h"
 #include "shell/command_ids.h"
@@ -120,8 +121,7 @@ TEST_F(RibbonLookTest, EveryTextOfTheRibbonStandsOutInEveryStyleAndState) {
     for (const bool with_schedule : {false, true}) {  // disabled labels, then usable and pressed ones
         StartProgram(with_schedule);
         for (const int style : {ID_VIEW_APPLOOK_2016_1, ID_VIEW_APPLOOK_2016_2, ID_VIEW_APPLOOK_2016_3}) {
-            wxCommandEvent choose(wxEVT_MENU, style);  // what the tab row's style menu sends
-            m_bar->ProcessWindowEvent(choose);
+            ApplyRibbonStyle(*m_bar, style);  // what the tab row's style menu does
             const std::string in_style = (with_schedule ? "schedule" : "none") + (", style " + std::to_string(style));
             for (int page = kFirstCategory; page <= kLastCategory; ++page) {
                 ASSERT_TRUE(ClickTab(page));

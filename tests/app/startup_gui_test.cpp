@@ -6,6 +6,7 @@
 #include "app_gui_support.h"
 #include "app/schedule_drop_target.h"
 
+#include <glib.h>
 #include <gtest/gtest-spi.h>
 
 #include <algorithm>
@@ -92,9 +93,11 @@ TEST_F(StartUpTest, AFileOpensARecentEntryReopensAndClosingWritesTheUsersLayouts
     }
 }
 
-// A toolkit assertion fails the test that raised it instead of opening a box nobody answers.
-TEST(ToolkitAssertionTest, AnAssertionFailsTheTest) {
+// A toolkit assertion fails the test that raised it instead of opening a box nobody answers,
+// and a warning GTK logs fails it instead of passing by on stderr.
+TEST(ToolkitAssertionTest, AnAssertionOrAGtkWarningFailsTheTest) {
     EXPECT_NONFATAL_FAILURE(wxFAIL_MSG("deliberately raised"), "deliberately raised");
+    EXPECT_NONFATAL_FAILURE(g_log("Gtk", G_LOG_LEVEL_WARNING, "deliberately logged"), "Gtk-WARNING: deliberately logged");
 }
 
 }  // namespace
