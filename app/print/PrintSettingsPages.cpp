@@ -206,28 +206,34 @@ bool PrintOptionsPage::CheckChangedDates() {
     return accepted;
 }
 
+// A change is reported more than once (by each part of the field that loses the focus, and
+// again while its message is shown): the first check takes it, before any message, so the
+// others find nothing to check. The first refusal puts the stored date back, so a refused
+// entry has one message.
 bool PrintOptionsPage::CheckStart() {
+    m_start_changed = false;
     bool accepted = true;
     if (m_chart != nullptr) {
         const s_date picked = ReadPickers(*start_day, *start_time);
         const s_date first = m_chart->GetStartDate();
         accepted = PutBackIfRefused(print::CheckStartBeforeChart(picked, first), first, m_settings.startDate,
-                                    *start_day, *start_time);
-        accepted = PutBackIfRefused(print::CheckStartAfterEnd(picked, ReadPickers(*end_day, *end_time)), first,
-                                    m_settings.startDate, *start_day, *start_time) && accepted;
+                                    *start_day, *start_time) &&
+                   PutBackIfRefused(print::CheckStartAfterEnd(picked, ReadPickers(*end_day, *end_time)), first,
+                                    m_settings.startDate, *start_day, *start_time);
     }
     m_start_changed = false;  // putting the stored date back reports a change too
     return accepted;
 }
 
 bool PrintOptionsPage::CheckEnd() {
+    m_end_changed = false;
     bool accepted = true;
     if (m_chart != nullptr) {
         const s_date picked = ReadPickerDay(*end_day);
         const s_date last = m_chart->GetEndDate();
-        accepted = PutBackIfRefused(print::CheckEndAfterChart(picked, last), last, m_settings.endDate, *end_day, *end_time);
-        accepted = PutBackIfRefused(print::CheckEndBeforeStart(picked, ReadPickers(*start_day, *start_time)), last,
-                                    m_settings.endDate, *end_day, *end_time) && accepted;
+        accepted = PutBackIfRefused(print::CheckEndAfterChart(picked, last), last, m_settings.endDate, *end_day, *end_time) &&
+                   PutBackIfRefused(print::CheckEndBeforeStart(picked, ReadPickers(*start_day, *start_time)), last,
+                                    m_settings.endDate, *end_day, *end_time);
     }
     m_end_changed = false;
     return accepted;

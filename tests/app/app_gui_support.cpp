@@ -2,6 +2,7 @@
 
 #include "app_gui_support.h"
 
+#include "gui_input.h"
 #include "toolkit_assertions.h"
 
 #include "app/VarnholtApp.h"
@@ -13,6 +14,8 @@
 #include <wx/fileconf.h>
 #include <wx/log.h>
 #include <wx/msgdlg.h>
+
+#include <gtk/gtk.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -27,9 +30,34 @@ fs::path& run_folder() {
     return folder;
 }
 
+namespace {
+
+// The top-level window a native dialog is kept in front of.
+wxWindow* OwnerOf(GtkWidget* dialog) {
+    GtkWindow* owner = gtk_window_get_transient_for(GTK_WINDOW(dialog));
+    for (wxWindow* window : wxTopLevelWindows) {
+        if (owner != nullptr && window->GetHandle() == GTK_WIDGET(owner)) return window;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
 int RecordingHook::Enter(wxDialog* dialog) {
     const auto* box = dynamic_cast<wxMessageDialogBase*>(dialog);
     if (box != nullptr) messages.push_back(box->GetMessage());
+    if (box != nullptr && show_messages) {
+        // The box is a native dialog with a loop of its own, which runs this once it is made.
+        dialog->CallAfter([this, dialog] {
+            GtkWidget* native = dialog->GetHandle();
+            ASSERT_NE(native, nullptr);
+            EXPECT_TRUE(WaitUntil([native] { return gtk_widget_get_mapped(native) != 0; }));
+            message_owners.push_back(OwnerOf(native));
+            testing_gui::RunEventLoopFor(std::chrono::milliseconds(300));
+            gtk_dialog_response(GTK_DIALOG(native), GTK_RESPONSE_OK);
+        });
+        return wxID_NONE;
+    }
     if (box == nullptr && while_shown) {
         // Queued on the dialog, so it runs in the dialog's own loop after ShowModal has shown it.
         dialog->CallAfter([this, dialog, script = std::exchange(while_shown, nullptr)] {

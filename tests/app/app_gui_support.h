@@ -30,6 +30,11 @@ public:
 
     std::vector<wxString> messages;
     int answer = wxID_OK;
+    // When set, message boxes are shown for real, each for as long as a user takes to read
+    // one, and then closed with OK; the program's events go on meanwhile, as they do for a
+    // user. `message_owners` records the window each box stood in front of.
+    bool show_messages = false;
+    std::vector<wxWindow*> message_owners;
     // Called with each modal dialog before it is answered, to look at it.
     std::function<void(wxDialog&)> inspect;
     // When set, the next dialog that is no message box is shown for real: the script runs

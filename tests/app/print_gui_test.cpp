@@ -15,6 +15,7 @@
 #include "app/print/SchedulePrintout.h"
 #include "app/print/picker_dates.h"
 #include "app_gui_support.h"
+#include "gui_input.h"
 #include "rows/display_scale.h"
 #include "shell/command_ids.h"
 #include "shell/print/pagination.h"
@@ -506,11 +507,15 @@ TEST_F(TypedDatesTest, FromIsCheckedOnceTheFieldIsLeftNeverMidDate) {
         EXPECT_TRUE(m_hook.messages.empty()) << m_hook.messages.front();
         EXPECT_EQ(Day(ReadPickerDay(*options.start_day)), Day(before));
 
-        // Leaving the field: the date before the chart gets its message once and goes back.
+        // Leaving the field: the date before the chart gets its message once, in front of the
+        // dialog, and goes back. The box stays up while a user reads it.
+        m_hook.show_messages = true;
         input.Char(WXK_TAB, wxMOD_SHIFT);
-        ASSERT_TRUE(WaitUntil([&] { return !m_hook.messages.empty(); }));
-        for (int i = 0; i < 10; ++i) (void)wxTheApp->Yield(true);
+        ASSERT_TRUE(WaitUntil([&] { return !m_hook.message_owners.empty(); }));
+        testing_gui::RunEventLoopFor(std::chrono::milliseconds(500));
+        m_hook.show_messages = false;
         ASSERT_EQ(m_hook.messages.size(), 1u);
+        EXPECT_EQ(m_hook.message_owners, std::vector<wxWindow*>{&dialog});
         EXPECT_NE(m_hook.messages.front().find(wxString(first.to_string())), wxString::npos);
         EXPECT_EQ(ReadPickers(*options.start_day, *options.start_time).seconds, stored.seconds);
 
