@@ -8,6 +8,8 @@
 #include <wx/init.h>
 #include <wx/log.h>
 
+#include <gdk/gdk.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -40,6 +42,14 @@ private:
     std::string& m_reason;
 };
 
+// A Wayland desktop that also offers X11 (XWayland, as GNOME's does) gets an X11 client: the
+// toolkit's Wayland backend loses copied text and cannot place the ribbon's pop-ups or the
+// window. The choice is the user's where GDK_BACKEND makes it, and stays in this process: the
+// programs started from here (the help viewer) see the environment as it was.
+void PreferX11WhereOffered() {
+    if (IsSet("DISPLAY") && !IsSet("GDK_BACKEND")) gdk_set_allowed_backends("x11,*");
+}
+
 }  // namespace
 
 int RunVarnholtReader(int argc, char** argv) {
@@ -47,6 +57,7 @@ int RunVarnholtReader(int argc, char** argv) {
         RefuseStart("DISPLAY and WAYLAND_DISPLAY are not set");
         return 1;
     }
+    PreferX11WhereOffered();
     wxApp::SetInstance(new VarnholtApp);  // the toolkit deletes it at the end
 
     // The toolkit is started here once; wxEntry finds it started and runs the application.

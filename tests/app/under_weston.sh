@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Runs a command as a client of a Wayland desktop: a weston compositor nested in a private
+# Xvfb. WAYLAND_DISPLAY names weston; with --xwayland weston also offers an X server, named by
+# DISPLAY, as GNOME sessions do; without it DISPLAY is unset. OUTER_DISPLAY names the Xvfb, where
+# xdotool's input reaches weston's focused client and where weston's output can be grabbed. The
+# Xvfb is 100 pixels taller than weston's output: weston follows the pointer only after it has
+# entered weston's window, so a pointer move starts in that strip below the output.
+# --kiosk gives every window the whole output, at a known place. Exits 77 (skipped) where weston
+# or Xvfb is not installed, 1 where weston cannot start, else with the command's status.
+# Usage: under_weston.sh [--xwayland] [--kiosk] [--size WxH] -- COMMAND [ARGS...]
+set -uo pipefail
+
+xwayland=0
+shell=desktop-shell.so
+size=1920x1080
+while [[ $# -gt 0 && "$1" != "--" ]]; do
+    case "$1" in
+    --xwayland) xwayland=1 ;;
+    --kiosk) shell=kiosk-shell.so ;;
+    --size) size=$2; shift ;;
+    *) echo "under_weston.sh: unknown option $1"; exit 2 ;;
+    esac
+    shift
+done
+shift
+for tool in weston Xvfb; do
+    command -v "$tool" >/dev/null || { echo "$tool is not installed: skipped"; exit 77; }
+done
+
+work=$(mktemp -d)
+xvfb=
+weston=
+cleanup() {
+    for pid in $weston $xvfb; do kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Waits up to ten seconds for a condition given as a command.
+wait_for() {
+    for _ in $(seq 200); do
+        if "$@"; then return 0; fi
+        sleep 0.05
+    done
+    return 1
+}
+
+Xvfb -displayfd 3 -screen 0 "${size%x*}x$((${size#*x} + 100))x24" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb=$!
+if ! wait_for test -s "$work/display"; then echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; fi
+outer=":$(tr -d '\n' <"$work/display")"
+
+mkdir -m 700 "$work/runtime"
+weston_options=(--backend=x11-backend.so --use-pixman --shell="$shell" --socket=wayland-test --idle-time=0
+                --width="${size%x*}" --height="${size#*x}")
+if [[ "$xwayland" -eq 1 ]]; then weston_options+=(--xwayland); fi
+env -u WAYLAND_DISPLAY DISPLAY="$outer" XDG_RUNTIME_DIR="$work/runtime" HOME="$work" \
+    weston "${weston_options[@]}" >"$work/weston.log" 2>&1 &
+weston=$!
+if ! wait_for test -S "$work/runtime/wayland-test"; then echo "weston did not start"; cat "$work/weston.log"; exit 1; fi
+
+client_env=(WAYLAND_DISPLAY=wayland-test XDG_RUNTIME_DIR="$work/runtime" OUTER_DISPLAY="$outer")
+if [[ "$xwayland" -eq 1 ]]; then
+    if ! wait_for grep -q 'xserver listening on display' "$work/weston.log"; then
+        echo "weston offers no X server"; cat "$work/weston.log"; exit 1
+    fi
+    client_env+=(DISPLAY="$(grep -o 'xserver listening on display :[0-9]*' "$work/weston.log" | grep -o ':[0-9]*$')")
+    env "${client_env[@]}" "$@"
+else
+    env -u DISPLAY "${client_env[@]}" "$@"
+fi
