@@ -225,7 +225,8 @@ private:
     wxWindow* m_find_dialog = nullptr;
 
     bool m_gantt_closed = false;  // the user hid the chart with its toggle
-    wxRect m_normal_rect;         // the window's place while neither maximized nor iconized
+    // While neither maximized nor iconized: the window's place and the size of its client area.
+    wxRect m_normal_place;
     CategoryTracker m_categories;
     std::array<FindState, 4> m_find_states = DefaultFindStates();
     wxBitmap m_screenshot;

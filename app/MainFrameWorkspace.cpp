@@ -58,16 +58,16 @@ void WriteStoredWorkspace(const WorkspaceValues& values) {
 
 // Before the window is shown: the size and place, then the sashes, which the splitters keep
 // as requests until their first layout. The details pane's height counts from the bottom.
+// The size is the client area's: a window whose decorations are drawn by the program itself
+// (GTK on Wayland) counts them in its outer size once they are known, but not in the size it
+// is asked for before it is shown, and would grow by them at every start.
 void CMainFrame::LoadWorkspace() {
     const WorkspaceState state =
         RestoreWorkspace(ReadStoredWorkspace(), WorkAreas(), kMinimumFrameWidth, kMinimumFrameHeight);
     const ScreenRect& window = state.window;
-    if (state.has_position) {
-        SetSize(window.x, window.y, window.width, window.height);
-    } else {
-        SetSize(window.width, window.height);
-    }
-    m_normal_rect = GetRect();
+    SetClientSize(window.width, window.height);
+    if (state.has_position) Move(window.x, window.y);
+    m_normal_place = wxRect(GetPosition(), GetClientSize());
     if (state.maximized) Maximize();
 
     m_inner->SetSashPosition(state.table_width);
@@ -81,7 +81,7 @@ void CMainFrame::LoadWorkspace() {
 void CMainFrame::SaveWorkspace() const {
     WorkspaceState state;
     state.maximized = IsMaximized();
-    const wxRect place = state.maximized || IsIconized() ? m_normal_rect : GetRect();
+    const wxRect place = state.maximized || IsIconized() ? m_normal_place : wxRect(GetPosition(), GetClientSize());
     state.has_position = true;
     state.window = {place.x, place.y, place.width, place.height};
     if (m_outer->SecondPaneExtent() > 0) state.details_height = m_outer->GetClientSize().y - m_outer->GetSashPosition();
@@ -92,7 +92,7 @@ void CMainFrame::SaveWorkspace() const {
 
 // A maximized or iconized window still has the place it goes back to.
 void CMainFrame::KeepNormalPlace() {
-    if (!IsMaximized() && !IsIconized() && !IsFullScreen()) m_normal_rect = GetRect();
+    if (!IsMaximized() && !IsIconized() && !IsFullScreen()) m_normal_place = wxRect(GetPosition(), GetClientSize());
 }
 
 }  // namespace varnholt

@@ -22,8 +22,8 @@ inline constexpr std::int32_t kDefaultTablePaneWidth = 600;
 using ScreenRect = PaneRect;
 
 struct WorkspaceState {
-    // The window's normal (not maximized) rectangle; without a position the window system
-    // places the window.
+    // The window's normal (not maximized) place and the size of its client area, which is
+    // what the window asks for; without a position the window system places the window.
     bool has_position = false;
     ScreenRect window{0, 0, kDefaultFrameWidth, kDefaultFrameHeight};
     bool maximized = false;

@@ -7,10 +7,15 @@
 #include "app/VarnholtView.h"
 #include "app/registry.h"
 #include "app_gui_support.h"
+#include "gui_input.h"
 #include "shell/command_ids.h"
 #include "shell/workspace_state.h"
 
 #include <wx/uiaction.h>
+
+#include <map>
+#include <string>
+#include <vector>
 
 namespace varnholt {
 namespace {
@@ -99,6 +104,34 @@ TEST_F(WorkspaceTest, TheWindowAndItsSashesComeBackAfterARestart) {
     frame = &StartOn(file);
     EXPECT_FALSE(frame->GetDetailsPane()->IsShownOnScreen());
     EXPECT_FALSE(frame->GetGanttPane()->IsShownOnScreen());
+}
+
+// What the program stores is what it asks for at the next start: stored, restored and stored
+// again, the figures stay, whether the window was maximized or not. Run under a compositor too,
+// once with decorations it draws itself and once with decorations the program draws.
+TEST_F(WorkspaceTest, StoringWhatWasRestoredStoresTheSameFigures) {
+    // Maximized first: the toolkit learns the size of decorations from the first window it
+    // shows, and a fault that shows only before it knows them would pass by afterwards.
+    for (const bool maximized : {true, false}) {
+        SCOPED_TRACE(maximized ? "maximized" : "normal");
+        ForgetWorkspace();
+        const std::pair<const char*, const char*> asked[] = {{"Width", "1000"}, {"Height", "600"}, {"Left", "60"},
+                                                             {"Top", "40"}, {"Maximized", maximized ? "1" : "0"}};
+        for (const auto& [name, text] : asked) ASSERT_TRUE(WriteRegistryString(kWorkspaceKey, name, text));
+        std::vector<std::map<std::string, std::string>> stored;
+        for (int start = 0; start < 2; ++start) {
+            CMainFrame& frame = StartOn({});
+            EXPECT_TRUE(WaitUntil([&frame, maximized] { return frame.IsMaximized() == maximized; }));
+            testing_gui::RunEventLoopFor(std::chrono::milliseconds(300));  // the compositor's last word
+            CloseProgram(frame);
+            auto& values = stored.emplace_back();
+            for (const char* name : {"Width", "Height", "Left", "Top", "Maximized"})
+                values[name] = ReadRegistryString(kWorkspaceKey, name, "none").utf8_string();
+        }
+        EXPECT_EQ(stored[0]["Width"], "1000");
+        EXPECT_EQ(stored[0]["Height"], "600");
+        EXPECT_EQ(stored[1], stored[0]);
+    }
 }
 
 // Without a window manager nothing maximizes a shown window, so the state is stored first.
