@@ -19,6 +19,7 @@
 #include "rows/display_scale.h"
 #include "shell/command_ids.h"
 #include "shell/find_fields.h"
+#include "shell/frame_geometry.h"
 #include "shell/string_ids.h"
 #include "shell/ui_text.h"
 #include "shell/workspace_state.h"
@@ -28,6 +29,7 @@
 #include <wx/cmndata.h>
 #include <wx/msgdlg.h>
 #include <wx/ribbon/bar.h>
+#include <wx/settings.h>
 #include <wx/sizer.h>
 #include <wx/splitter.h>
 
@@ -90,6 +92,10 @@ void CMainFrame::CreateClient() {
     m_details_pane = new VarnholtView(m_outer, wxID_ANY);
     m_table_pane = new VarnholtView(m_inner, wxID_ANY, wxHSCROLL | wxVSCROLL);
     m_gantt_pane = new VarnholtView(m_inner, wxID_ANY, wxHSCROLL | wxVSCROLL);
+    // No restored sash, toggle or smaller window squeezes a pane to nothing.
+    const int minimum_pane = MinimumPaneExtent(GetDisplayScale(), wxSystemSettings::GetMetric(wxSYS_HSCROLL_Y, this));
+    m_outer->SetMinimumPaneSize(minimum_pane);
+    m_inner->SetMinimumPaneSize(minimum_pane);
     m_inner->SetSashGravity(0.0);
     m_inner->SplitVertically(m_table_pane, m_gantt_pane, kDefaultTablePaneWidth);
     m_outer->SetSashGravity(1.0);

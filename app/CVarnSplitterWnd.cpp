@@ -8,9 +8,7 @@
 namespace varnholt {
 
 CVarnSplitterWnd::CVarnSplitterWnd(wxWindow* parent, wxWindowID id)
-    : wxSplitterWindow(parent, id, wxDefaultPosition, wxDefaultSize, wxSP_LIVE_UPDATE | wxSP_3DSASH | wxNO_BORDER) {
-    SetMinimumPaneSize(0);  // the pane toggles set a pane to nothing
-}
+    : wxSplitterWindow(parent, id, wxDefaultPosition, wxDefaultSize, wxSP_LIVE_UPDATE | wxSP_3DSASH | wxNO_BORDER) {}
 
 void CVarnSplitterWnd::HideColumn() {
     if (!IsSplit()) return;

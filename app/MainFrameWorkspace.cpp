@@ -63,7 +63,8 @@ void WriteStoredWorkspace(const WorkspaceValues& values) {
 // is asked for before it is shown, and would grow by them at every start.
 void CMainFrame::LoadWorkspace() {
     const WorkspaceState state =
-        RestoreWorkspace(ReadStoredWorkspace(), WorkAreas(), kMinimumFrameWidth, kMinimumFrameHeight);
+        RestoreWorkspace(ReadStoredWorkspace(), WorkAreas(), kMinimumFrameWidth, kMinimumFrameHeight,
+                         m_outer->GetMinimumPaneSize());
     const ScreenRect& window = state.window;
     SetClientSize(window.width, window.height);
     if (state.has_position) Move(window.x, window.y);

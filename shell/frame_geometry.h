@@ -20,6 +20,15 @@ inline constexpr std::int32_t kGanttToggleTableWidth = 600;
     return std::max(frame_height - kDetailsToggleHeight, 0);
 }
 
+// The least a pane of the main window keeps, across or along, whatever the window's size: the
+// tables' column header and three rows at the display scale, and a scroll bar. The details
+// pane, the table pane and the chart beside it each keep this much.
+[[nodiscard]] constexpr std::int32_t MinimumPaneExtent(float scale, std::int32_t scroll_bar) noexcept {
+    constexpr float kHeaderHeight = 30.0f;
+    constexpr float kRowHeight = 18.0f;
+    return static_cast<std::int32_t>((kHeaderHeight + 3 * kRowHeight) * scale) + std::max(scroll_bar, 0);
+}
+
 // One coordinate of a window centred on another: the halves truncate toward zero.
 [[nodiscard]] constexpr std::int32_t CentredStart(std::int32_t start, std::int32_t end, std::int32_t extent) noexcept {
     return (start + end) / 2 - extent / 2;

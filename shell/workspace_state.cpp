@@ -70,6 +70,12 @@ ScreenRect ScreenOf(const WorkspaceState& state, std::span<const ScreenRect> scr
 
 // A start such that [start, start + extent) lies in the screen's span when it fits, else the
 // screen's start.
+// A pane's extent within a window `window_extent` long that keeps at least `minimum` for the
+// pane and for what lies beside it; the pane's minimum wins where both do not fit.
+std::int32_t PaneWithin(std::int32_t extent, std::int32_t window_extent, std::int32_t minimum) {
+    return std::clamp(extent, minimum, std::max(minimum, window_extent - minimum));
+}
+
 std::int32_t StartWithin(std::int32_t start, std::int32_t extent, std::int32_t screen_start, std::int32_t screen_extent) {
     const std::int64_t last = std::int64_t{screen_start} + std::max(screen_extent - extent, 0);
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(start, screen_start, last));
@@ -94,7 +100,7 @@ WorkspaceValues StoreWorkspace(const WorkspaceState& state) {
 }
 
 WorkspaceState RestoreWorkspace(const WorkspaceValues& values, std::span<const ScreenRect> screens,
-                                std::int32_t minimum_width, std::int32_t minimum_height) {
+                                std::int32_t minimum_width, std::int32_t minimum_height, std::int32_t minimum_pane) {
     WorkspaceState state;
     const auto left = ReadInteger(values, kLeft);
     const auto top = ReadInteger(values, kTop);
@@ -117,12 +123,11 @@ WorkspaceState RestoreWorkspace(const WorkspaceValues& values, std::span<const S
     }
     state.maximized = ReadFlag(values, kMaximized, false);
 
-    // The panes never reach past the screen, which also keeps the splitters' arithmetic small.
     if (const auto details = ReadInteger(values, kDetailsHeight); details && *details > 0) {
-        state.details_height = std::min(*details, std::max(screen.height, minimum_height));
+        state.details_height = PaneWithin(*details, state.window.height, minimum_pane);
     }
     if (const auto table = ReadInteger(values, kTableWidth); table && *table > 0) {
-        state.table_width = std::min(*table, std::max(screen.width, minimum_width));
+        state.table_width = PaneWithin(*table, state.window.width, minimum_pane);
     }
     state.gantt_shown = ReadFlag(values, kGanttShown, true);
     return state;

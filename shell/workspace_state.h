@@ -46,9 +46,13 @@ inline constexpr const char* kWorkspaceKey = "SOFTWARE\\Oskeldan\\VarnholtReader
 
 // The state the values describe, fitted to the screens (work areas, the primary first): the
 // window goes on the screen that holds its centre, else the primary one; its size is at least
-// the minimum and at most that screen, and it lies wholly on it. Each value that is missing or
-// unreadable gives its first-start default (the size and the position each as a pair).
+// the minimum and at most that screen, and it lies wholly on it. The details pane and the
+// table pane are fitted to that window, so that they and the panes beside them keep at least
+// `minimum_pane` pixels: a window that moved to a smaller screen still shows all its panes.
+// Each value that is missing or unreadable gives its first-start default (the size and the
+// position each as a pair).
 [[nodiscard]] WorkspaceState RestoreWorkspace(const WorkspaceValues& values, std::span<const ScreenRect> screens,
-                                              std::int32_t minimum_width, std::int32_t minimum_height);
+                                              std::int32_t minimum_width, std::int32_t minimum_height,
+                                              std::int32_t minimum_pane);
 
 }  // namespace varnholt

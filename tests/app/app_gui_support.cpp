@@ -73,7 +73,7 @@ int RecordingHook::Enter(wxDialog* dialog) {
 
 void AppGuiTest::SetUp() {
     SetProgramFolder(VARNHOLT_SOURCE_DIR);  // the shipped layouts
-    ForgetWorkspace();                      // every test starts as a first start did
+    if (!m_keep_workspace) ForgetWorkspace();  // every test starts as a first start did
     m_hook.Register();
 }
 
@@ -108,8 +108,16 @@ CMainFrame* AppGuiTest::Frame() { return dynamic_cast<CMainFrame*>(wxTheApp->Get
 int RunAppGuiTests(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
     char folder_template[] = "/tmp/varnholt-app-XXXXXX";
-    if (mkdtemp(folder_template) == nullptr) return 1;
-    const fs::path folder = folder_template;
+    const char* kept = std::getenv("VARNHOLT_TEST_FOLDER");
+    if (kept != nullptr && *kept != '\0') {
+        std::error_code error;
+        fs::create_directories(kept, error);
+        if (error) return 1;
+    } else if (mkdtemp(folder_template) == nullptr) {
+        return 1;
+    }
+    const fs::path folder = kept != nullptr && *kept != '\0' ? fs::path(kept) : fs::path(folder_template);
+    const bool temporary = folder == fs::path(folder_template);
     run_folder() = folder;
     // Per-user data and the registry stand-in under the test's folder, never the real home.
     setenv("XDG_DATA_HOME", (folder / "data").c_str(), 1);
@@ -118,14 +126,14 @@ int RunAppGuiTests(int argc, char** argv) {
 
     wxApp::SetInstance(new VarnholtApp);
     if (!wxEntryStart(argc, argv)) {
-        fs::remove_all(folder);
+        if (temporary) fs::remove_all(folder);
         return 77;
     }
     delete wxLog::SetActiveTarget(new wxLogStderr);
     testing_gui::TurnToolkitAssertionsIntoFailures();
     const int result = RUN_ALL_TESTS();
     wxEntryCleanup();
-    fs::remove_all(folder);
+    if (temporary) fs::remove_all(folder);
     return result;
 }
 

@@ -59,10 +59,13 @@ protected:
     static void ForgetWorkspace();
 
     RecordingHook m_hook;
+    // Set by a fixture whose test starts where an earlier run of the program left off.
+    bool m_keep_workspace = false;
 };
 
 // One toolkit session for every test of the program: temporary per-user folders, the
-// program's application object, 77 (skipped) without a display.
+// program's application object, 77 (skipped) without a display. VARNHOLT_TEST_FOLDER names a
+// folder to use instead, kept after the run, so that a second run starts where one left off.
 int RunAppGuiTests(int argc, char** argv);
 
 }  // namespace varnholt::testing_app

@@ -126,11 +126,14 @@ TEST_F(CommandsTest, DetailsAndGanttTogglesShowAndHideTheirPanes) {
     ASSERT_TRUE(OnScreen(gantt));
     EXPECT_EQ(frame.GetInnerSplitter()->GetSashPosition(), 600);
 
-    // In a window less than 500 high the details pane takes the whole height below the ribbon.
+    // In a window less than 500 high the details pane takes the height below the ribbon, but
+    // for what the table keeps: its header and a few rows.
     ResizeFrame(frame, wxSize(1200, 460));
     Post(frame, IDC_BUTTON_ACT_DETAILS);
-    EXPECT_TRUE(WaitUntil([&] { return frame.GetOuterSplitter()->GetSashPosition() <= 1; }));
+    const int table_keeps = frame.GetOuterSplitter()->GetMinimumPaneSize();
+    EXPECT_TRUE(WaitUntil([&] { return frame.GetOuterSplitter()->GetSashPosition() == table_keeps; }));
     EXPECT_TRUE(OnScreen(details));
+    EXPECT_TRUE(OnScreen(*frame.GetTablePane()));
 }
 
 TEST_F(CommandsTest, OneFindDialogAtATimeClosedByACategorySwitch) {

@@ -10,6 +10,7 @@
 #include "gui_input.h"
 #include "shell/command_ids.h"
 #include "shell/workspace_state.h"
+#include "views/core/View.h"
 
 #include <wx/uiaction.h>
 
@@ -84,7 +85,7 @@ TEST_F(WorkspaceTest, TheWindowAndItsSashesComeBackAfterARestart) {
     ASSERT_TRUE(WaitUntil([&] { return frame->GetRect() == place && Settled(*frame); }));
     Click(*frame, IDC_BUTTON_ACT_DETAILS);
     ASSERT_TRUE(WaitUntil([&] { return frame->GetOuterSplitter()->SecondPaneExtent() > 0; }));
-    DragSash(*frame->GetOuterSplitter(), frame->GetOuterSplitter()->GetSashPosition() - 120);
+    DragSash(*frame->GetOuterSplitter(), frame->GetOuterSplitter()->GetSashPosition() - 60);
     DragSash(*frame->GetInnerSplitter(), 450);
     const int details_height = DetailsHeight(*frame);
     CloseProgram(*frame);
@@ -132,6 +133,57 @@ TEST_F(WorkspaceTest, StoringWhatWasRestoredStoresTheSameFigures) {
         EXPECT_EQ(stored[0]["Height"], "600");
         EXPECT_EQ(stored[1], stored[0]);
     }
+}
+
+// A move to a smaller screen is two runs over the same per-user folders, on two screens:
+// restart_on_smaller_screen.sh runs the first test on 1920 x 1200 and the second on
+// 1280 x 720. Elsewhere they are skipped.
+class SmallerScreenTest : public WorkspaceTest {
+protected:
+    SmallerScreenTest() { m_keep_workspace = true; }
+    static bool OnScreen(int width, int height) { return wxGetDisplaySize() == wxSize(width, height); }
+    static wxString File() { return Schedule(L"A.xer", testing_shell::EveryCategorySchedule("A")); }
+    // Each pane is on screen with room at least for the table's column header and three rows.
+    static void ExpectEveryPaneUsable(CMainFrame& frame, const std::string& when) {
+        const view::View* table = frame.GetTablePane()->GetContentView();
+        ASSERT_NE(table, nullptr);
+        const int rows = static_cast<int>(table->GetHeaderHeight() + 3 * table->GetRowHeight());
+        for (VarnholtView* pane : {frame.GetTablePane(), frame.GetGanttPane(), frame.GetDetailsPane()}) {
+            EXPECT_TRUE(pane->IsShownOnScreen()) << when;
+            EXPECT_GE(pane->GetClientSize().y, rows) << when;
+        }
+        EXPECT_GE(frame.GetGanttPane()->GetClientSize().x, rows) << when;
+        EXPECT_GE(frame.GetTablePane()->GetClientSize().x, rows) << when;
+    }
+};
+
+TEST_F(SmallerScreenTest, FirstStartOnALargeScreenLeavesATallDetailsPane) {
+    if (!OnScreen(1920, 1200)) GTEST_SKIP() << "run by restart_on_smaller_screen.sh";
+    ForgetWorkspace();
+    CMainFrame& frame = StartOn(File());
+    frame.SetSize(0, 0, 1920, 1200);
+    ASSERT_TRUE(WaitUntil([&] { return frame.GetSize() == wxSize(1920, 1200) && Settled(frame); }));
+    Click(frame, IDC_BUTTON_ACT_DETAILS);
+    ASSERT_TRUE(WaitUntil([&] { return frame.GetOuterSplitter()->SecondPaneExtent() > 0; }));
+    DragSash(*frame.GetOuterSplitter(), frame.GetOuterSplitter()->GetClientSize().y - 950);
+    DragSash(*frame.GetInnerSplitter(), 1800);
+    CloseProgram(frame);
+    EXPECT_EQ(ReadRegistryString(kWorkspaceKey, "DetailsHeight", {}), "950");
+    EXPECT_EQ(ReadRegistryString(kWorkspaceKey, "TableWidth", {}), "1800");
+}
+
+TEST_F(SmallerScreenTest, NextStartOnASmallerScreenShowsEveryPane) {
+    if (!OnScreen(1280, 720)) GTEST_SKIP() << "run by restart_on_smaller_screen.sh";
+    ASSERT_EQ(ReadRegistryString(kWorkspaceKey, "DetailsHeight", {}), "950") << "the first start's layout";
+    CMainFrame& frame = StartOn(File());
+    EXPECT_EQ(frame.GetSize(), wxSize(1280, 720));
+    ExpectEveryPaneUsable(frame, "after the start");
+    // The user makes the window smaller still.
+    frame.SetSize(700, 450);
+    ASSERT_TRUE(WaitUntil([&] { return frame.GetSize() == wxSize(700, 450) && Settled(frame); }));
+    testing_gui::RunEventLoopFor(std::chrono::milliseconds(200));
+    ExpectEveryPaneUsable(frame, "in a smaller window");
+    CloseProgram(frame);
 }
 
 // Without a window manager nothing maximizes a shown window, so the state is stored first.

@@ -10,14 +10,16 @@ namespace {
 
 WorkspaceState Restore(const WorkspaceValues& values) {
     const ScreenRect screens[] = {{0, 0, 1280, 1024}, {1280, 0, 1920, 1080}};
-    return RestoreWorkspace(values, screens, 600, 400);
+    return RestoreWorkspace(values, screens, 600, 400, 100);
 }
 
-WorkspaceState Placed(ScreenRect window, std::int32_t details_height = 0) {
+WorkspaceState Placed(ScreenRect window, std::int32_t details_height = 0,
+                      std::int32_t table_width = kDefaultTablePaneWidth) {
     WorkspaceState state;
     state.has_position = true;
     state.window = window;
     state.details_height = details_height;
+    state.table_width = table_width;
     return state;
 }
 
@@ -32,17 +34,21 @@ TEST(WorkspaceState, WhatIsStoredComesBack) {
 }
 
 TEST(WorkspaceState, TheWindowIsFittedToItsScreenAndTheMinimum) {
-    struct Case { const char* why; ScreenRect stored; std::int32_t details_height; WorkspaceState expected; };
+    struct Case { const char* why; WorkspaceState stored; WorkspaceState expected; };
     const Case cases[] = {
-        {"larger than the screen", {0, 0, 2000, 1500}, 0, Placed({0, 0, 1280, 1024})},
-        {"smaller than the minimum", {10, 10, 200, 100}, 0, Placed({10, 10, 600, 400})},
-        {"hanging off the bottom right", {1000, 900, 800, 600}, 0, Placed({480, 424, 800, 600})},
-        {"on a screen since removed", {4000, 50, 2500, 600}, 0, Placed({0, 50, 1280, 600})},
-        {"details taller than the screen", {0, 0, 800, 600}, 2147483647, Placed({0, 0, 800, 600}, 1024)},
+        {"larger than the screen", Placed({0, 0, 2000, 1500}), Placed({0, 0, 1280, 1024})},
+        {"smaller than the minimum", Placed({10, 10, 200, 100}), Placed({10, 10, 600, 400}, 0, 500)},
+        {"hanging off the bottom right", Placed({1000, 900, 800, 600}), Placed({480, 424, 800, 600})},
+        {"on a screen since removed", Placed({4000, 50, 2500, 600}), Placed({0, 50, 1280, 600})},
+        {"details taller than the window", Placed({0, 0, 800, 600}, 2147483647), Placed({0, 0, 800, 600}, 500)},
+        {"details left from a larger screen", Placed({0, 0, 1920, 1200}, 950), Placed({0, 0, 1280, 1024}, 924)},
+        {"details thinner than a pane", Placed({0, 0, 800, 600}, 3), Placed({0, 0, 800, 600}, 100)},
+        {"table wider than the window", Placed({0, 0, 1900, 1000}, 0, 1850), Placed({0, 0, 1280, 1000}, 0, 1180)},
+        {"table thinner than a pane", Placed({0, 0, 800, 600}, 0, 20), Placed({0, 0, 800, 600}, 0, 100)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.why);
-        EXPECT_EQ(Restore(StoreWorkspace(Placed(c.stored, c.details_height))), c.expected);
+        EXPECT_EQ(Restore(StoreWorkspace(c.stored)), c.expected);
     }
     EXPECT_EQ(Restore({}), WorkspaceState{}) << "nothing stored: the first start";
 }
