@@ -93,7 +93,7 @@ void CMainFrame::CreateClient() {
     m_table_pane = new VarnholtView(m_inner, wxID_ANY, wxHSCROLL | wxVSCROLL);
     m_gantt_pane = new VarnholtView(m_inner, wxID_ANY, wxHSCROLL | wxVSCROLL);
     // No restored sash, toggle or smaller window squeezes a pane to nothing.
-    const int minimum_pane = MinimumPaneExtent(GetDisplayScale(), wxSystemSettings::GetMetric(wxSYS_HSCROLL_Y, this));
+    const int minimum_pane = MinimumPaneExtent(GetDisplayScale(*this), wxSystemSettings::GetMetric(wxSYS_HSCROLL_Y, this));
     m_outer->SetMinimumPaneSize(minimum_pane);
     m_inner->SetMinimumPaneSize(minimum_pane);
     m_inner->SetSashGravity(0.0);
@@ -110,7 +110,7 @@ void CMainFrame::CreateClient() {
 }
 
 void CMainFrame::CreateContentViews() {
-    view::DisplayScale() = GetDisplayScale();  // before any view sizes its fonts
+    view::DisplayScale() = GetDisplayScale(*this);  // before any view sizes its fonts
     (void)CreateUserDataFolders();             // keeps the folder for every per-user file read later
     FindCustomLayoutFiles();
     LoadSettingsFile();

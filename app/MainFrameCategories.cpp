@@ -86,7 +86,7 @@ void CMainFrame::EnsureSubViewWindows(Category category) {
 }
 
 void CMainFrame::PlaceSubViews(Category) {
-    ArrangeDetailsPane(*m_details_pane, *m_views, *m_store, GetDisplayScale(), DetailsArrangement::category_display);
+    ArrangeDetailsPane(*m_details_pane, *m_views, *m_store, GetDisplayScale(*this), DetailsArrangement::category_display);
 }
 
 void CMainFrame::OnRibbonPageChanged(wxRibbonBarEvent& event) {

@@ -245,7 +245,7 @@ void VarnholtView::SyncWithCategory() {
     CMainFrame* frame = Frame();
     LayoutStore* store = frame != nullptr ? frame->GetLayoutStore() : nullptr;
     if (store != nullptr && GetContentView() != nullptr) {
-        ArrangeDetailsPane(*this, frame->GetContentViews(), *store, GetDisplayScale(), DetailsArrangement::pane);
+        ArrangeDetailsPane(*this, frame->GetContentViews(), *store, GetDisplayScale(*this), DetailsArrangement::pane);
     } else {
         for (wxWindow* child : {static_cast<wxWindow*>(first_sub_view), static_cast<wxWindow*>(second_sub_view),
                                 static_cast<wxWindow*>(details_button)}) {

@@ -11,13 +11,16 @@
 #include <wx/filename.h>
 #include <wx/log.h>
 #include <wx/utils.h>
+#include <wx/window.h>
 
 namespace varnholt {
 
-float GetDisplayScale() {
+float GetDisplayScale(const wxWindow& window) {
     const wxScreenDC screen;
-    const int pixels_per_inch = screen.GetPPI().x;
-    return pixels_per_inch > 0 ? static_cast<float>(pixels_per_inch) / 96.0f : 1.0f;
+    const int pixels_per_inch = screen.GetPPI().x;  // device pixels: the desktop scale is in it
+    const double device_pixels = window.GetContentScaleFactor();
+    if (pixels_per_inch <= 0 || device_pixels <= 0.0) return 1.0f;
+    return static_cast<float>(pixels_per_inch / device_pixels / 96.0);
 }
 
 std::array<int, 4> GetProgramVersion() {

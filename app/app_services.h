@@ -4,13 +4,17 @@
 
 #include <wx/string.h>
 
+class wxWindow;
+
 #include <array>
 
 namespace varnholt {
 
-// The screen's horizontal pixels per inch divided by 96: how much larger than a 96-dpi
-// screen every view draws.
-[[nodiscard]] float GetDisplayScale();
+// The screen's horizontal pixels per logical inch divided by 96: how much larger than a 96-dpi
+// screen every view draws. A desktop scale (2 on a HiDPI screen) is no part of it: the window
+// system already draws each of the window's pixels as that many device pixels, so the views
+// keep the proportions of the rest of the window and their text stays sharp.
+[[nodiscard]] float GetDisplayScale(const wxWindow& window);
 
 // Major, minor, patch and tweak of this build's version.
 [[nodiscard]] std::array<int, 4> GetProgramVersion();
