@@ -75,13 +75,13 @@ TEST_F(ActivityTableMouse, HeaderClicksSortAtOnce) {
 
 TEST_F(ActivityTableMouse, ResizingKeepsMinimumWidthsAndStoresUnscaledWidths) {
     GroupByColumn(kPrimaryResourceField);
-    GroupByColumn(kPhaseCode);  // deepest listed level 2
+    GroupByColumn(kPhaseCode);  // activities' IDs three steps in: column 0 is drawn 90 wide
     BuildAndPaint();
     struct Drag { const char* name; float scale; float border_x, to_x; std::size_t column; float stored; };
     const Drag drags[] = {
-        {"column 0 stops at 30 + 20 per level", 1.0f, 80.0f, 20.0f, 0, 70.0f},
-        {"other columns stop at 30", 1.0f, 160.0f, 75.0f, 1, 30.0f},
-        {"a width at scale 1.5 is stored divided by 1.5", 1.5f, 105.0f, 180.0f, 0, 120.0f},
+        {"column 0 stops at 30 + 20 per step of the deepest ID", 1.0f, 90.0f, 20.0f, 0, 90.0f},
+        {"other columns stop at 30", 1.0f, 170.0f, 75.0f, 1, 30.0f},
+        {"a width at scale 1.5 is stored divided by 1.5", 1.5f, 135.0f, 180.0f, 0, 120.0f},
     };
     for (const Drag& drag : drags) {
         SCOPED_TRACE(drag.name);
