@@ -61,20 +61,20 @@ TEST_F(ActivityTableGui, HeaderIsWhiteAndTheSelectedRowBlue) {
     EXPECT_NE(At(image, 150, 87), (Pixel{51, 153, 255})) << "a row not selected";
 }
 
-// The small schedule with IDs of three characters.
-const std::string& ShortIdSchedule() {
-    static const std::string text = [] {
-        std::string s = SmallSchedule();
-        for (const char* id : {"A1010", "A1000", "A1030", "A1020", "B2010", "B2000"})
-            s.replace(s.find(id), 5, std::string(id, 2) + id[3]);  // A1010 becomes A10
-        return s;
-    }();
-    return text;
-}
-
+// The small schedule with IDs of three characters: A1010 becomes A11.
 class ShortIdsGui : public ActivityTableGui {
 protected:
-    [[nodiscard]] const std::string& ScheduleBytes() const override { return ShortIdSchedule(); }
+    [[nodiscard]] const std::string& ScheduleBytes() const override {
+        static const std::string text = [] {
+            std::string s = SmallSchedule();
+            for (const char* id : {"A1010", "A1000", "A1030", "A1020", "B2010", "B2000"}) {
+                const std::size_t at = s.find(id);
+                s.erase(at + 4, 1).erase(at + 2, 1);
+            }
+            return s;
+        }();
+        return text;
+    }
 };
 
 // Five grouping levels put the IDs six steps (120 pixels) in, past the 88 pixels the layout
@@ -110,14 +110,14 @@ TEST_F(ShortIdsGui, ADeeplyGroupedRowShowsItsWholeIdInTheFirstColumn) {
                 ink_left = std::min(ink_left, x);
                 ink_right = std::max(ink_right, x);
             }
-            for (int x = kFirstRight + 1; x < kSecondRight; ++x) ASSERT_EQ(At(image, x, y), white) << "at " << x << "," << y;
+            for (int x = kFirstRight + 1; x < kSecondRight; ++x)
+                ASSERT_EQ(At(image, x, y), white) << "at " << x << "," << y;
         }
         EXPECT_GE(ink_left, kIdLeft) << "the ID starts at its indentation";
         EXPECT_GT(ink_right, ink_left + 10) << "an ID is drawn";
         EXPECT_LT(ink_right, kFirstRight - 1) << "and ends clear of the column line, not cut by it";
     }
     EXPECT_GE(deep_rows, 3);
-    EXPECT_FLOAT_EQ(m_layout.GetColumn(0)->width, 88.0f) << "the layout keeps its width";
 }
 
 }  // namespace
