@@ -75,8 +75,9 @@ float GridTableView::ShownWidth(std::size_t index) const {
 
 std::vector<float> GridTableView::GetColumnWidths() const {
     const Layout* layout = GetLayout();
+    const std::size_t count = layout != nullptr ? layout->GetColumnCount() : 0;
     std::vector<float> widths;
-    for (std::size_t c = 0; layout != nullptr && c < layout->GetColumnCount(); ++c) widths.push_back(ShownWidth(c));
+    for (std::size_t c = 0; c < count; ++c) widths.push_back(ShownWidth(c));
     return widths;
 }
 
@@ -88,8 +89,9 @@ std::vector<float> GridTableView::DrawnWidths() const {
 
 float GridTableView::GetWidth() const {
     const Layout* layout = GetLayout();
+    const std::size_t count = layout != nullptr ? layout->GetColumnCount() : 0;
     float width = 0.0f;
-    for (std::size_t c = 0; layout != nullptr && c < layout->GetColumnCount(); ++c) width += ShownWidth(c) * DisplayScale();
+    for (std::size_t c = 0; c < count; ++c) width += ShownWidth(c) * DisplayScale();
     return width;
 }
 
