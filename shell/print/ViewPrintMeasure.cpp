@@ -26,14 +26,7 @@ bool ViewPrintMeasure::TableHasDocument() const { return m_table != nullptr && m
 bool ViewPrintMeasure::ChartHasDocument() const { return m_chart != nullptr && m_chart->GetDocument() != nullptr; }
 
 std::vector<float> ViewPrintMeasure::ColumnWidths() const {
-    std::vector<float> widths;
-    const view::Layout* layout = m_table != nullptr ? m_table->GetLayout() : nullptr;
-    if (layout == nullptr) return widths;
-    widths.reserve(layout->GetColumnCount());
-    for (std::size_t index = 0; index < layout->GetColumnCount(); ++index) {
-        if (const auto* column = layout->GetColumn(index)) widths.push_back(column->width);
-    }
-    return widths;
+    return m_table != nullptr ? m_table->GetColumnWidths() : std::vector<float>{};
 }
 
 float ViewPrintMeasure::HeaderHeight() const { return m_table != nullptr ? m_table->GetHeaderHeight() : 0.0f; }

@@ -66,7 +66,7 @@ public:
     [[nodiscard]] virtual bool HasMainWindow() const = 0;
     [[nodiscard]] virtual bool TableHasDocument() const = 0;
     [[nodiscard]] virtual bool ChartHasDocument() const = 0;
-    // The table's layout column widths, unscaled, in order.
+    // The widths the table draws its columns at, unscaled, in order.
     [[nodiscard]] virtual std::vector<float> ColumnWidths() const = 0;
     // The table pane's last client width.
     [[nodiscard]] virtual std::int32_t PaneWidth() const = 0;

@@ -145,7 +145,7 @@ bool PaneHost::KeyDown(PaneKey key) {
     if (m_view == nullptr) return false;
     MeasureContent();
     if (key == PaneKey::left || key == PaneKey::right) {
-        const std::optional<std::int32_t> x = ColumnStep(m_view->GetLayout(), DisplayScale(), m_scroll_x, key == PaneKey::right);
+        const std::optional<std::int32_t> x = ColumnStep(m_view->GetColumnWidths(), DisplayScale(), m_scroll_x, key == PaneKey::right);
         if (x) SetPosition(Axis::horizontal, *x);
     }
     const bool vertical = key == PaneKey::up || key == PaneKey::down || key == PaneKey::page_up || key == PaneKey::page_down;

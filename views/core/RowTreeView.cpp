@@ -56,7 +56,10 @@ void RowTreeView::ClearRowList() {
 
 void RowTreeView::Rebuild() {
     if (!CanBuild()) return;
-    if (!HasTree()) BuildTree();
+    if (!HasTree()) {
+        BuildTree();
+        TreeBuilt();
+    }
     ListRows();
 }
 
@@ -135,11 +138,14 @@ bool RowTreeView::ToggleExpanderAt(PointF point, bool group_rows_only) {
     return true;
 }
 
-float RowTreeView::MinimumWidth(std::size_t column) const {
-    const float scale = DisplayScale();
-    if (column > 0) return 30.0f * scale;
-    return 30.0f * scale + 20.0f * scale * static_cast<float>(GetRowList().GetDeepestLevel());
+float RowTreeView::UnscaledMinimumWidth(std::size_t column) const {
+    if (column > 0) return 30.0f;
+    return 30.0f + 20.0f * static_cast<float>(FirstColumnDepth());
 }
+
+float RowTreeView::MinimumWidth(std::size_t column) const { return UnscaledMinimumWidth(column) * DisplayScale(); }
+
+std::int32_t RowTreeView::FirstColumnDepth() const { return GetRowList().GetDeepestLevel(); }
 
 std::wstring RowTreeView::LayoutText(const CellText& cell) const {
     const Layout* layout = GetLayout();

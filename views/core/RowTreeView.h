@@ -12,6 +12,7 @@
 #include "views/draw/TextStyle.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -58,6 +59,8 @@ protected:
     [[nodiscard]] virtual bool CanBuild() const { return GetDocument() != nullptr; }
     // Makes the row tree from the document (SetRoot).
     virtual void BuildTree() = 0;
+    // Called once after each BuildTree, before the rows are listed.
+    virtual void TreeBuilt() {}
 
     // The tree, once built.
     [[nodiscard]] Row* Root() const noexcept { return m_root.get(); }
@@ -84,8 +87,12 @@ protected:
     [[nodiscard]] Row* ExpanderAt(PointF point, bool group_rows_only = false) const;
     // Toggles that row; true when there was one.
     bool ToggleExpanderAt(PointF point, bool group_rows_only = false);
-    // The narrowest a column may get: the first one also makes room for the deepest indentation.
+    // The narrowest a column may get, at scale 1 and drawn: 30 pixels of text, and the first
+    // column also the indentation of FirstColumnDepth steps.
+    [[nodiscard]] float UnscaledMinimumWidth(std::size_t column) const;
     [[nodiscard]] float MinimumWidth(std::size_t column) const;
+    // How many indentation steps the first column makes room for: the deepest listed level.
+    [[nodiscard]] virtual std::int32_t FirstColumnDepth() const;
     // A listed row's text in the layout column at `index`.
     using CellText = std::function<std::wstring(const Row& row, std::size_t index, const LayoutColumn& column)>;
     // The layout's column titles and then the listed rows, tab-separated, a line each: what the

@@ -2,6 +2,7 @@
 
 #include "views/core/View.h"
 
+#include "layouts/Layout.h"
 #include "rows/Row.h"
 #include "views/core/RowList.h"
 
@@ -24,6 +25,16 @@ void View::SelectRow(Row* row) noexcept {
     if (m_selected_row != nullptr && m_selected_row != row) m_selected_row->selected = false;
     if (row != nullptr) row->selected = true;
     m_selected_row = row;
+}
+
+std::vector<float> View::GetColumnWidths() const {
+    std::vector<float> widths;
+    if (m_layout == nullptr) return widths;
+    widths.reserve(m_layout->GetColumnCount());
+    for (std::size_t index = 0; index < m_layout->GetColumnCount(); ++index) {
+        if (const LayoutColumn* column = m_layout->GetColumn(index)) widths.push_back(column->width);
+    }
+    return widths;
 }
 
 bool View::OnMouseMove(std::uint32_t, float, float) { return false; }

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace varnholt::document {
 class Document;
@@ -68,6 +69,10 @@ public:
     [[nodiscard]] virtual float GetHeight() const = 0;
     [[nodiscard]] virtual float GetHeaderHeight() const { return 0.0f; }
     [[nodiscard]] virtual float GetRowHeight() const { return 0.0f; }
+    // The widths the layout's columns are drawn at, at scale 1, left to right: what the arrow
+    // keys step over and printing splits into pages. By default the layout's own widths; empty
+    // without a layout.
+    [[nodiscard]] virtual std::vector<float> GetColumnWidths() const;
     // Rebuilds the content from the document and the layout.
     virtual void Update() = 0;
     // Paints through the drawing context; `area` is (0, 0, client width, client height).

@@ -2,8 +2,6 @@
 
 #include "views/core/pane_scroll_rules.h"
 
-#include "layouts/Layout.h"
-
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -52,13 +50,11 @@ std::int32_t WheelPosition(std::int32_t position, std::int32_t max, std::int32_t
     return ToPosition(static_cast<std::int64_t>(position) - delta / 6);  // C++ division truncates toward zero
 }
 
-std::optional<std::int32_t> ColumnStep(const Layout* layout, float scale, std::int32_t position, bool right) {
-    if (layout == nullptr) return std::nullopt;
+std::optional<std::int32_t> ColumnStep(std::span<const float> widths, float scale, std::int32_t position,
+                                       bool right) {
     std::int64_t edge = 0;
-    for (std::size_t c = 0; c < layout->GetColumnCount(); ++c) {
-        const LayoutColumn* column = layout->GetColumn(c);
-        if (column == nullptr) continue;
-        const std::int64_t width = Whole(static_cast<double>(column->width) * scale);
+    for (const float column_width : widths) {
+        const std::int64_t width = Whole(static_cast<double>(column_width) * scale);
         edge += width;
         if (right && edge > position) return ToPosition(edge);
         if (!right && edge >= position) return ToPosition(edge - width);

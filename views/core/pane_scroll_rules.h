@@ -7,10 +7,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 
 namespace varnholt::view {
-
-class Layout;
 
 // Pixels of one scroll-bar step: a horizontal line is 20 pixels, a vertical one a row at
 // scale 1.0; a page is 100 pixels either way.
@@ -40,11 +39,12 @@ enum class PaneKey : std::uint8_t { left, right, up, down, page_up, page_down, o
 // result is not clamped: each pane's bar clamps it to its own range.
 [[nodiscard]] std::int32_t WheelPosition(std::int32_t position, std::int32_t max, std::int32_t delta);
 
-// The horizontal position that the left or right arrow steps to over the layout's columns at
-// the scale: right goes to the first column edge past the position, left to the left edge of
-// the column whose right edge is the first at or past it. None without such an edge.
-[[nodiscard]] std::optional<std::int32_t> ColumnStep(const Layout* layout, float scale, std::int32_t position,
-                                                     bool right);
+// The horizontal position that the left or right arrow steps to over columns of the given
+// widths at scale 1, drawn at the scale: right goes to the first column edge past the position,
+// left to the left edge of the column whose right edge is the first at or past it. None without
+// such an edge.
+[[nodiscard]] std::optional<std::int32_t> ColumnStep(std::span<const float> widths, float scale,
+                                                     std::int32_t position, bool right);
 
 // Whole rows below the header in a client area of the height; at least 1, so that a pane
 // lower than its header still pages forward, and 1 when rows are under a pixel high.

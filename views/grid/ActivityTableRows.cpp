@@ -56,12 +56,12 @@ void ActivityTableView::DrawActivityCells(const Row& row, float y, const TablePa
     float x = columns.x0;
     for (std::size_t c = columns.first; c <= columns.last; ++c) {
         const LayoutColumn& column = *layout.GetColumn(c);
-        const float w = column.width * scale;
+        const float w = columns.widths[c];
         const std::wstring text = row.GetCodeValue(column.field).to_string();
         if (const std::uint16_t bitmap = IndicatorBitmap(column.field, text, selected)) {
             painter.Indicator(bitmap, x, y, w);
         } else {
-            const float pad = c > 0 ? 5.0f * scale : painter.Indent(grouped ? row.level + 1 : row.level);
+            const float pad = c > 0 ? 5.0f * scale : painter.Indent(FirstCellDepth(row, grouped));
             painter.CellText(*m_cell_style, color, text, x, y, w, pad);
         }
         painter.ColumnLine(c, marks, x, w, y);

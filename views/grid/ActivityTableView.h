@@ -34,6 +34,7 @@ public:
 protected:
     void BuildTree() override;
     [[nodiscard]] bool CanPaint() const override;
+    [[nodiscard]] bool FirstCellStepsIn() const override { return GetGroupBy(0) != nullptr; }
     void SortAfterHeaderPress() override;
     void DrawRows(const RectF& visible) override;
 

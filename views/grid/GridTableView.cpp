@@ -14,6 +14,8 @@
 #include "views/grid/GroupRow.h"
 #include "views/grid/SortList.h"
 
+#include <algorithm>
+
 namespace varnholt::view {
 
 GridTableView::GridTableView() : RowTreeView(30.0f) {}
@@ -41,11 +43,55 @@ GroupSortBy* GridTableView::Grouping() const {
 
 bool GridTableView::CanPaint() const { return CanBuild(); }
 
+std::int32_t GridTableView::FirstColumnDepth() const { return HasTree() ? m_first_column_depth : 0; }
+
+std::int32_t GridTableView::FirstCellDepth(const Row& row, bool steps_in) {
+    return steps_in && !row.IsGroupRow() ? row.level + 1 : row.level;
+}
+
+// Every row of the tree, listed or not, with an explicit stack: a WBS may nest deep.
+void GridTableView::TreeBuilt() {
+    const bool steps_in = FirstCellStepsIn();
+    std::int32_t deepest = 0;
+    std::vector<const Row*> pending{Root()};
+    while (!pending.empty()) {
+        const Row& row = *pending.back();
+        pending.pop_back();
+        for (const auto& child : row.children) {
+            if (child == nullptr) continue;
+            deepest = std::max(deepest, FirstCellDepth(*child, steps_in));
+            pending.push_back(child.get());
+        }
+    }
+    m_first_column_depth = deepest;
+}
+
+float GridTableView::ShownWidth(std::size_t index) const {
+    const Layout* layout = GetLayout();
+    const LayoutColumn* column = layout != nullptr ? layout->GetColumn(index) : nullptr;
+    if (column == nullptr) return 0.0f;
+    return index == 0 ? std::max(column->width, UnscaledMinimumWidth(0)) : column->width;
+}
+
+std::vector<float> GridTableView::GetColumnWidths() const {
+    const Layout* layout = GetLayout();
+    const std::size_t count = layout != nullptr ? layout->GetColumnCount() : 0;
+    std::vector<float> widths;
+    for (std::size_t c = 0; c < count; ++c) widths.push_back(ShownWidth(c));
+    return widths;
+}
+
+std::vector<float> GridTableView::DrawnWidths() const {
+    std::vector<float> widths = GetColumnWidths();
+    for (float& width : widths) width *= DisplayScale();
+    return widths;
+}
+
 float GridTableView::GetWidth() const {
     const Layout* layout = GetLayout();
-    if (layout == nullptr) return 0.0f;
+    const std::size_t count = layout != nullptr ? layout->GetColumnCount() : 0;
     float width = 0.0f;
-    for (std::size_t c = 0; c < layout->GetColumnCount(); ++c) width += layout->GetColumn(c)->width * DisplayScale();
+    for (std::size_t c = 0; c < count; ++c) width += ShownWidth(c) * DisplayScale();
     return width;
 }
 
@@ -98,7 +144,7 @@ bool GridTableView::OnMouseMove(std::uint32_t flags, float x, float y) {
     LayoutColumn* resized = layout->GetColumn(column);
     if (resized == nullptr) return dragged;
     float left = 0.0f;
-    for (std::size_t c = 0; c < column; ++c) left += layout->GetColumn(c)->width * DisplayScale();
+    for (std::size_t c = 0; c < column; ++c) left += ShownWidth(c) * DisplayScale();
     ResizeLayoutColumn(*resized, column, left, p);
     return true;
 }
@@ -120,14 +166,12 @@ GridTableView::RowPaint GridTableView::BeginRowPaint(const RectF& visible) {
     const DrawContext& dc = GetDrawContext();
     RowPaint paint;
     paint.rows = PaintRows(visible.height);
-    paint.columns = VisibleColumns(*GetLayout(), static_cast<float>(dc.GetOriginX()), visible.width, DisplayScale());
+    paint.columns = VisibleColumns(DrawnWidths(), static_cast<float>(dc.GetOriginX()), visible.width);
     return paint;
 }
 
 TablePainter GridTableView::RowPainter() {
-    const LayoutColumn* first = GetLayout()->GetColumn(0);
-    const float first_right = first != nullptr ? first->width * DisplayScale() : 0.0f;
-    return {GetDrawContext(), DisplayScale(), GetRowHeight(), GetWidth(), first_right};
+    return {GetDrawContext(), DisplayScale(), GetRowHeight(), GetWidth(), ShownWidth(0) * DisplayScale()};
 }
 
 bool GridTableView::BeginRow(Row& row, float y) {
@@ -148,8 +192,7 @@ void GridTableView::DrawHeader() {
     const SortBy* first_sort = grouping != nullptr && !grouping->sort_bys.empty() && HeaderPressSorts()
                                     ? grouping->sort_bys.front().get()
                                     : nullptr;
-    std::vector<float> widths;
-    for (std::size_t i = 0; i < layout->GetColumnCount(); ++i) widths.push_back(layout->GetColumn(i)->width * scale);
+    const std::vector<float> widths = DrawnWidths();
     const ColumnHeader::Frame frame{static_cast<float>(dc.GetOriginY()), GetHeaderHeight(), GetWidth(), GetHeight()};
     m_header.Paint(dc, frame, widths, [&](std::size_t i, const RectF& cell) {
         const LayoutColumn& column = *layout->GetColumn(i);
@@ -197,7 +240,7 @@ void GridTableView::DrawGroupRow(Row& row, float y, const TablePainter& painter,
         float x = columns->x0;
         for (std::size_t c = columns->first; c <= columns->last; ++c) {
             const LayoutColumn& column = *layout.GetColumn(c);
-            const float w = column.width * scale;
+            const float w = columns->widths[c];
             if (c > 0) {
                 painter.CellText(*m_group_style, text_color, row.GetCodeValue(column.field).to_string(), x, y, w,
                                  5.0f * scale);

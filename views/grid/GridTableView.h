@@ -28,6 +28,7 @@ class Row;
 class GridTableView : public RowTreeView {
 public:
     [[nodiscard]] float GetWidth() const override;
+    [[nodiscard]] std::vector<float> GetColumnWidths() const override;
     [[nodiscard]] std::int32_t GetMovedColumn() const override { return m_header.MovedColumn(); }
     [[nodiscard]] std::wstring GetText() const override;
     void Draw(const RectF& visible) override;
@@ -46,6 +47,21 @@ protected:
     [[nodiscard]] bool CanBuild() const override;
     // The layout's grouping, or null.
     [[nodiscard]] GroupSortBy* Grouping() const;
+
+    // Column 0 is drawn at least as wide as its minimum for the deepest first cell of the whole
+    // tree, so that a short ID shows whole at any depth and the column keeps its width as
+    // groups open and close. The layout keeps the width the user gave it.
+    [[nodiscard]] std::int32_t FirstColumnDepth() const override;
+    void TreeBuilt() override;
+    // Whether a record row's first cell starts one indentation step past the row's level (the
+    // grouped activity and project tables); a group row's title starts at its level.
+    [[nodiscard]] virtual bool FirstCellStepsIn() const { return false; }
+    // The indentation steps of the row's first cell.
+    [[nodiscard]] static std::int32_t FirstCellDepth(const Row& row, bool steps_in);
+    // The width a column is drawn at, at scale 1, and every column's drawn width with the scale
+    // applied: what the header, the rows, the hit tests and the table's width all go by.
+    [[nodiscard]] float ShownWidth(std::size_t index) const;
+    [[nodiscard]] std::vector<float> DrawnWidths() const;
 
     // Sorts every level that holds record rows by the layout's sort list, group rows first
     // inside; a level of group rows alone keeps its order.
@@ -91,6 +107,7 @@ private:
     void SortByHeader(std::size_t column);
 
     ColumnHeader m_header{{.zone_half_width = 3.0f, .cell_inset = 4.0f, .movable = true}};
+    std::int32_t m_first_column_depth = 0;  // of the tree built last
 };
 
 }  // namespace varnholt::view

@@ -42,7 +42,7 @@ void ProjectTableView::DrawProjectRow(const Row& row, float y, const TablePainte
     const ColumnMarks marks = Marks();
     const float row_height = GetRowHeight();
     DrawContext& dc = GetDrawContext();
-    const RecordCellStyle cell{*m_cell_style, PaintsSelected(row), painter.Indent(grouped ? row.level + 1 : row.level)};
+    const RecordCellStyle cell{*m_cell_style, PaintsSelected(row), painter.Indent(FirstCellDepth(row, grouped))};
     PaintRecordCells(row, *GetLayout(), columns, painter, cell, y, DisplayScale(), [&](std::size_t c, float x, float w) {
         const auto column = static_cast<std::int32_t>(c);
         if (column == marks.resize_column) {

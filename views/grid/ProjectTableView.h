@@ -40,6 +40,7 @@ public:
 protected:
     void BuildTree() override;
     void SortAfterHeaderPress() override;
+    [[nodiscard]] bool FirstCellStepsIn() const override { return GroupingEntry() != nullptr; }
     [[nodiscard]] std::uint32_t HeaderTitleFlags() const override {
         return kTextSingleLine | kTextWordEllipsis | kTextVCenter;
     }

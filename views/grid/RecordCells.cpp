@@ -16,7 +16,7 @@ void PaintRecordCells(const Row& row, const Layout& layout, const ColumnRange& c
     float x = columns.x0;
     for (std::size_t c = columns.first; c <= columns.last; ++c) {
         const LayoutColumn& column = *layout.GetColumn(c);
-        const float w = column.width * scale;
+        const float w = columns.widths[c];
         const std::wstring text = row.GetCodeValue(column.field).to_string();
         if (const std::uint16_t bitmap = IndicatorBitmap(column.field, text, cell.selected)) {
             painter.Indicator(bitmap, x, y, w);

@@ -4,10 +4,10 @@
 #include "views/grid/TablePainter.h"
 
 #include "layouts/GroupSortBy.h"
-#include "layouts/Layout.h"
 #include "rows/Row.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace varnholt::view {
 
@@ -26,20 +26,21 @@ bool IsUserFieldColumn(std::int32_t column_id) { return column_id > 100000 && co
 
 }  // namespace
 
-std::optional<ColumnRange> VisibleColumns(const Layout& layout, float origin_x, float pane_width, float scale) {
-    const std::size_t count = layout.GetColumnCount();
+std::optional<ColumnRange> VisibleColumns(std::vector<float> widths, float origin_x, float pane_width) {
+    const std::size_t count = widths.size();
     float left = 0.0f;
     for (std::size_t c = 0; c < count; ++c) {
-        const float right = left + layout.GetColumn(c)->width * scale;
+        const float right = left + widths[c];
         if (right > origin_x) {
-            ColumnRange range{c, count - 1, left};
+            ColumnRange range{c, count - 1, left, {}};
             for (std::size_t d = c; d < count; ++d) {
-                left += layout.GetColumn(d)->width * scale;
+                left += widths[d];
                 if (left > origin_x + pane_width) {
                     range.last = d;
                     break;
                 }
             }
+            range.widths = std::move(widths);
             return range;
         }
         left = right;

@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace varnholt {
 class GroupSortBy;
@@ -21,23 +22,24 @@ class GroupSortBy;
 
 namespace varnholt::view {
 
-class Layout;
 class Row;
 
 // Flags of a single-line cell text: vertically centred, left aligned.
 inline constexpr std::uint32_t kCellTextFlags = kTextSingleLine | kTextVCenter;
 
-// The columns a paint covers: first .. last inclusive, the first starting at x0.
+// The columns a paint covers: first .. last inclusive, the first starting at x0, and the width
+// every column of the table is drawn at.
 struct ColumnRange {
     std::size_t first = 0;
     std::size_t last = 0;
     float x0 = 0.0f;
+    std::vector<float> widths;
 };
 
-// Columns from the horizontal scroll position across the pane's width; none when every column
-// ends at or left of the scroll position (nothing of the table is in view).
-[[nodiscard]] std::optional<ColumnRange> VisibleColumns(const Layout& layout, float origin_x, float pane_width,
-                                                        float scale);
+// Columns of the given drawn widths from the horizontal scroll position across the pane's
+// width; none when every column ends at or left of the scroll position (nothing of the table
+// is in view).
+[[nodiscard]] std::optional<ColumnRange> VisibleColumns(std::vector<float> widths, float origin_x, float pane_width);
 
 // The indicator image a user-field text stands for, 0 for none. Only exact words count.
 [[nodiscard]] std::uint16_t IndicatorBitmap(std::int32_t column_id, std::wstring_view text, bool selected);

@@ -39,7 +39,7 @@ void WBSTableView::DrawRow(Row& row, float y, const TablePainter& painter, const
 
 void WBSTableView::DrawWbsRow(Row& row, float y, const TablePainter& painter, const ColumnRange& columns) {
     const ColumnMarks marks = Marks();
-    const RecordCellStyle cell{*m_cell_style, PaintsSelected(row), painter.Indent(row.level)};
+    const RecordCellStyle cell{*m_cell_style, PaintsSelected(row), painter.Indent(FirstCellDepth(row, false))};
     PaintRecordCells(row, *GetLayout(), columns, painter, cell, y, DisplayScale(),
                      [&](std::size_t c, float x, float w) { painter.ColumnMarker(c, marks, x, w, y); });
     if (row.children.empty() || columns.first != 0) return;

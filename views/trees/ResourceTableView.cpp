@@ -69,7 +69,7 @@ bool ResourceTableView::OnLButtonUp(std::uint32_t flags, float x, float y) {
 void ResourceTableView::Draw(const RectF& visible) {
     if (!CanBuild()) return;
     const DrawContext& dc = GetDrawContext();
-    m_painted_columns = VisibleColumns(*GetLayout(), static_cast<float>(dc.GetOriginX()), visible.width, Scale());
+    m_painted_columns = VisibleColumns(DrawnColumnWidths(), static_cast<float>(dc.GetOriginX()), visible.width);
     TreeTableView::Draw(visible);
 }
 
@@ -106,7 +106,7 @@ void ResourceTableView::DrawCells(const Row& row, float y, bool highlighted) {
     float x = m_painted_columns->x0;
     for (std::size_t j = m_painted_columns->first; j <= m_painted_columns->last; ++j) {
         const LayoutColumn& column = *layout.GetColumn(j);
-        const float w = column.width * s;
+        const float w = m_painted_columns->widths[j];
         const std::wstring text = CellText(row, column.field);
         if (const std::uint16_t bitmap = IndicatorBitmap(column.field, text, highlighted); bitmap != 0) {
             painter.Indicator(bitmap, x, y, w);

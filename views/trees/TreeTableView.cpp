@@ -51,6 +51,12 @@ float TreeTableView::ColumnsLeftOf(std::size_t column) const {
     return left;
 }
 
+std::vector<float> TreeTableView::DrawnColumnWidths() const {
+    std::vector<float> widths;
+    for (std::size_t k = 0; k < ColumnCount(); ++k) widths.push_back(ColumnWidth(k));
+    return widths;
+}
+
 bool TreeTableView::ResizeTo(PointF point) {
     const std::int32_t resizing = m_header.ResizingColumn();
     if (resizing < 0) return false;
@@ -107,8 +113,7 @@ void TreeTableView::DrawExpander(Row& row, float y, float top) {
 
 void TreeTableView::DrawColumnHeader(const std::vector<std::wstring>& titles) {
     DrawContext& dc = GetDrawContext();
-    std::vector<float> widths;
-    for (std::size_t k = 0; k < ColumnCount(); ++k) widths.push_back(ColumnWidth(k));
+    const std::vector<float> widths = DrawnColumnWidths();
     const ColumnHeader::Frame frame{static_cast<float>(dc.GetOriginY()), GetHeaderHeight(), GetWidth(), GetHeight()};
     m_header.Paint(dc, frame, widths, [&](std::size_t k, const RectF& cell) {
         ColumnHeader::PaintTitle(dc, *m_header_style, k < titles.size() ? titles[k] : std::wstring(), cell);

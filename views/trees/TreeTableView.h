@@ -55,6 +55,8 @@ protected:
     // Puts a picked-up column down in the gap before column `to`.
     virtual void MoveColumn(std::size_t /*from*/, std::size_t /*to*/) {}
     [[nodiscard]] float ColumnsLeftOf(std::size_t column) const;
+    // Every column's drawn width, left to right.
+    [[nodiscard]] std::vector<float> DrawnColumnWidths() const;
 
     // The header, painted after the rows at the scroll origin's y.
     virtual void DrawHeader() = 0;

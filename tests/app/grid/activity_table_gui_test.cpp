@@ -1,7 +1,7 @@
 // activity_table_gui_test.cpp - the activity table painted through the wx backend into a
-// memory bitmap: the header strip is white and the selected row blue, and a row grouped deeper
-// than its first column is wide keeps to that column. Pixels are probed where no text or line
-// can fall.
+// memory bitmap: the header strip is white and the selected row blue, and a row grouped five
+// levels deep shows its whole ID inside the first column. Pixels are probed where no text or
+// line can fall, and text is found by its ink.
 
 #include "app/draw/WxDrawBackend.h"
 #include "tests/views/grid/activity_table_fixture.h"
@@ -10,6 +10,9 @@
 #include <wx/bitmap.h>
 #include <wx/dcmemory.h>
 #include <wx/image.h>
+
+#include <algorithm>
+#include <string>
 
 namespace varnholt::testing_grid {
 namespace {
@@ -25,11 +28,11 @@ std::ostream& operator<<(std::ostream& out, const Pixel& pixel) {
 
 class ActivityTableGui : public ActivityTableTest {
 protected:
-    wxImage PaintTable(int width, int height) {
+    wxImage PaintTable(int width, int height, const wxBrush& background = *wxBLACK_BRUSH) {
         wxBitmap bitmap(width, height, 24);
         {
             wxMemoryDC dc(bitmap);
-            dc.SetBackground(*wxBLACK_BRUSH);
+            dc.SetBackground(background);
             dc.Clear();
             WxDrawCache cache;
             WxDrawBackend backend(dc, cache);
@@ -58,11 +61,28 @@ TEST_F(ActivityTableGui, HeaderIsWhiteAndTheSelectedRowBlue) {
     EXPECT_NE(At(image, 150, 87), (Pixel{51, 153, 255})) << "a row not selected";
 }
 
-// Five grouping levels indent the activities by 100 pixels, past the 88-pixel first column.
-// Their bands end at that column's line, and nothing of them reaches the second column, which
-// holds no value here (the schedule has no start dates).
-TEST_F(ActivityTableGui, ARowGroupedDeeperThanTheFirstColumnKeepsToIt) {
-    constexpr int kFirstRight = 88, kSecondRight = 88 + 120;
+// The small schedule with IDs of three characters: A1010 becomes A11.
+class ShortIdsGui : public ActivityTableGui {
+protected:
+    [[nodiscard]] const std::string& ScheduleBytes() const override {
+        static const std::string text = [] {
+            std::string s = SmallSchedule();
+            for (const char* id : {"A1010", "A1000", "A1030", "A1020", "B2010", "B2000"}) {
+                const std::size_t at = s.find(id);
+                s.erase(at + 4, 1).erase(at + 2, 1);
+            }
+            return s;
+        }();
+        return text;
+    }
+};
+
+// Five grouping levels put the IDs six steps (120 pixels) in, past the 88 pixels the layout
+// gives column 0: the column is drawn 30 pixels wider than that, and each ID shows whole,
+// clear of the column line. The level bands end at the row's own indentation, and nothing
+// reaches the second column, which holds no value here (the schedule has no start dates).
+TEST_F(ShortIdsGui, ADeeplyGroupedRowShowsItsWholeIdInTheFirstColumn) {
+    constexpr int kIdLeft = 120, kFirstRight = 150, kSecondRight = 150 + 120;
     constexpr std::int32_t kStartDate = 82;
     SetColumns({{kActivityId, 88.0f}, {kStartDate, 120.0f}});
     for (const std::int32_t column : {kWbsColumn, kPrimaryResourceField, kPhaseCode, kRiskField, kActivityName})
@@ -70,8 +90,9 @@ TEST_F(ActivityTableGui, ARowGroupedDeeperThanTheFirstColumnKeepsToIt) {
     for (const ColorWord band : {0xFF203040u, 0xFF304050u, 0xFF405060u, 0xFF506070u, 0xFF0000AAu})
         Grouping().AddLevel(band);
     Build();
-    const wxImage image = PaintTable(400, 400);
-    const Pixel background{0, 0, 0};
+    const wxImage image = PaintTable(400, 400, *wxWHITE_BRUSH);
+    const Pixel white{255, 255, 255}, grey{100, 100, 100};
+    EXPECT_EQ(At(image, kFirstRight, 15), grey) << "the header's column line";
     int deep_rows = 0;
     for (std::size_t i = 0; i < m_table.GetRowList().Size() && 30 + 18 * (i + 1) < 400; ++i) {
         if (!Listed(i).IsActivityRow()) continue;
@@ -79,14 +100,22 @@ TEST_F(ActivityTableGui, ARowGroupedDeeperThanTheFirstColumnKeepsToIt) {
         ++deep_rows;
         const int top = 30 + 18 * static_cast<int>(i);
         SCOPED_TRACE("row " + std::to_string(i));
-        EXPECT_EQ(At(image, kFirstRight - 3, top + 9), (Pixel{0xAA, 0, 0})) << "the deepest band up to the column line";
-        EXPECT_EQ(At(image, kFirstRight, top + 9), (Pixel{100, 100, 100})) << "the column line";
-        EXPECT_EQ(At(image, kFirstRight + 1, top + 18), (Pixel{100, 100, 100})) << "the line under the row, whole";
+        EXPECT_EQ(At(image, 99, top + 9), (Pixel{0xAA, 0, 0})) << "the deepest band";
+        EXPECT_EQ(At(image, kFirstRight, top + 9), grey) << "the column line";
+        EXPECT_EQ(At(image, kFirstRight + 1, top + 18), grey) << "the line under the row, whole";
+        int ink_left = kFirstRight, ink_right = 0;
         for (int y = top + 1; y < top + 18; ++y) {
-            for (int x = kFirstRight + 1; x < kSecondRight; ++x) {
-                ASSERT_EQ(At(image, x, y), background) << "at " << x << "," << y;
+            for (int x = 101; x < kFirstRight; ++x) {
+                if (At(image, x, y) == white) continue;
+                ink_left = std::min(ink_left, x);
+                ink_right = std::max(ink_right, x);
             }
+            for (int x = kFirstRight + 1; x < kSecondRight; ++x)
+                ASSERT_EQ(At(image, x, y), white) << "at " << x << "," << y;
         }
+        EXPECT_GE(ink_left, kIdLeft) << "the ID starts at its indentation";
+        EXPECT_GT(ink_right, ink_left + 10) << "an ID is drawn";
+        EXPECT_LT(ink_right, kFirstRight - 1) << "and ends clear of the column line, not cut by it";
     }
     EXPECT_GE(deep_rows, 3);
 }

@@ -1,10 +1,8 @@
 // pane_scroll_rules_test.cpp - the pane's scroll steps as plain arithmetic: ranges, bar codes,
-// the wheel, the column step over a layout, the key moves and the two-row margin, and panes
+// the wheel, the column step over the columns, the key moves and the two-row margin, and panes
 // lower than their header.
 
 #include "views/core/pane_scroll_rules.h"
-
-#include "layouts/Layout.h"
 
 #include <gtest/gtest.h>
 
@@ -13,20 +11,6 @@
 
 namespace varnholt::view {
 namespace {
-
-class ColumnLayout final : public Layout {
-public:
-    explicit ColumnLayout(std::vector<float> widths) : Layout(LayoutKind::activity) {
-        for (const float width : widths) m_columns.push_back(LayoutColumn{0, width, {}});
-    }
-    [[nodiscard]] std::size_t GetColumnCount() const override { return m_columns.size(); }
-    [[nodiscard]] LayoutColumn* GetColumn(std::size_t index) const override {
-        return index < m_columns.size() ? const_cast<LayoutColumn*>(&m_columns[index]) : nullptr;
-    }
-
-private:
-    std::vector<LayoutColumn> m_columns;
-};
 
 TEST(PaneScrollRules, TheRangeLeavesTenPixelsPastTheContent) {
     struct Case { float content; std::int32_t client; std::int32_t range; };
@@ -68,8 +52,8 @@ TEST(PaneScrollRules, ANotchOfTheWheelScrollsTwentyPixels) {
     for (const Case& c : cases) EXPECT_EQ(WheelPosition(c.position, c.max, c.delta), c.expected) << c.delta;
 }
 
-TEST(PaneScrollRules, TheArrowsStepOverTheLayoutsColumns) {
-    const ColumnLayout layout({100.0f, 150.0f});
+TEST(PaneScrollRules, TheArrowsStepOverTheColumns) {
+    const std::vector<float> widths{100.0f, 150.0f};
     struct Case { float scale; std::int32_t position; bool right; std::optional<std::int32_t> expected; };
     const Case cases[] = {
         {1.0f, 0, true, 100},   {1.0f, 100, true, 250}, {1.0f, 250, true, std::nullopt},
@@ -77,12 +61,10 @@ TEST(PaneScrollRules, TheArrowsStepOverTheLayoutsColumns) {
         {1.0f, 300, false, std::nullopt}, {1.5f, 0, true, 150}, {1.5f, 150, true, 375},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(ColumnStep(&layout, c.scale, c.position, c.right), c.expected)
+        EXPECT_EQ(ColumnStep(widths, c.scale, c.position, c.right), c.expected)
             << (c.right ? "right from " : "left from ") << c.position << " at " << c.scale;
     }
-    EXPECT_EQ(ColumnStep(nullptr, 1.0f, 0, true), std::nullopt);
-    const ColumnLayout no_columns({});
-    EXPECT_EQ(ColumnStep(&no_columns, 1.0f, 0, true), std::nullopt);
+    EXPECT_EQ(ColumnStep({}, 1.0f, 0, true), std::nullopt);
 }
 
 TEST(PaneScrollRules, TheKeysMoveTheSelectionByRowsAndPages) {

@@ -1,8 +1,10 @@
 // The activity table under the mouse, driven through the fake host: header clicks that sort,
-// column resizing and moving, row selection and expanders.
+// column resizing and moving, the first column's width under deep groups, row selection and
+// expanders.
 
 #include "activity_table_fixture.h"
 
+#include "layouts/column_files.h"
 #include "tests/views/support/FakeHost.h"
 
 #include <string>
@@ -75,13 +77,13 @@ TEST_F(ActivityTableMouse, HeaderClicksSortAtOnce) {
 
 TEST_F(ActivityTableMouse, ResizingKeepsMinimumWidthsAndStoresUnscaledWidths) {
     GroupByColumn(kPrimaryResourceField);
-    GroupByColumn(kPhaseCode);  // deepest listed level 2
+    GroupByColumn(kPhaseCode);  // activities' IDs three steps in: column 0 is drawn 90 wide
     BuildAndPaint();
     struct Drag { const char* name; float scale; float border_x, to_x; std::size_t column; float stored; };
     const Drag drags[] = {
-        {"column 0 stops at 30 + 20 per level", 1.0f, 80.0f, 20.0f, 0, 70.0f},
-        {"other columns stop at 30", 1.0f, 160.0f, 75.0f, 1, 30.0f},
-        {"a width at scale 1.5 is stored divided by 1.5", 1.5f, 105.0f, 180.0f, 0, 120.0f},
+        {"column 0 stops at 30 + 20 per step of the deepest ID", 1.0f, 90.0f, 20.0f, 0, 90.0f},
+        {"other columns stop at 30", 1.0f, 170.0f, 75.0f, 1, 30.0f},
+        {"a width at scale 1.5 is stored divided by 1.5", 1.5f, 135.0f, 180.0f, 0, 120.0f},
     };
     for (const Drag& drag : drags) {
         SCOPED_TRACE(drag.name);
@@ -98,6 +100,25 @@ TEST_F(ActivityTableMouse, ResizingKeepsMinimumWidthsAndStoresUnscaledWidths) {
         m_table.OnLButtonUp(0, drag.to_x, 10.0f);
         EXPECT_FALSE(m_table.OnMouseMove(1, drag.to_x - 5.0f, 300.0f)) << "the resize ended";
     }
+}
+
+// Five grouping levels put the IDs six steps in: column 0, 88 in the layout, is drawn 150 wide
+// with its groups open or shut, is grabbed there, and changes the layout only when dragged.
+TEST_F(ActivityTableMouse, DeepGroupsDrawColumnZeroAtItsMinimumAndOnlyADragStoresAWidth) {
+    SetColumns({{kActivityId, 88.0f}, {kActivityName, 120.0f}});
+    for (const std::int32_t column : {kWbsColumn, kPrimaryResourceField, kPhaseCode, kRiskField, kActivityName})
+        GroupByColumn(column);
+    const std::string saved = ColumnsFileText(m_layout);
+    BuildAndPaint();
+    EXPECT_TRUE(HasPart(m_host.Backend(m_table).Lines(), "clip 120,120 150,138 ff000000 Calibri/15/400")) << "an ID";
+    m_table.CollapseAll();
+    m_host.Paint(m_table);
+    EXPECT_TRUE(HasPart(m_host.Backend(m_table).Lines(), "line 1 solid ff646464 150,0 150,30")) << "the header";
+    EXPECT_EQ(m_table.GetColumnWidths(), (std::vector<float>{150.0f, 120.0f})) << "for the keys and printing";
+    m_host.LButtonDown(m_table, 150.0f, 10.0f);
+    EXPECT_EQ(ColumnsFileText(m_layout), saved);
+    m_host.MouseMove(m_table, 60.0f, 10.0f, view::kLeftButtonDown);
+    EXPECT_FLOAT_EQ(m_layout.GetColumn(0)->width, 150.0f) << "dragged, no narrower than the minimum";
 }
 
 TEST_F(ActivityTableMouse, DraggedColumnsMove) {

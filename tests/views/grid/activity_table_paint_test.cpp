@@ -153,14 +153,15 @@ TEST_F(GroupedRows, BandsTitlesExpandersAndLines) {
     const auto& lines = Paint();
     struct Expect { const char* what; std::string_view line; };
     // Rows: 0 WELDER (level 1, y 30), 1 Execution (level 2, y 48), 2 A1010 (level 2, y 66),
-    // 3 CREW (level 1, y 84), 4 Planning (level 2, y 102).
+    // 3 CREW (level 1, y 84), 4 Planning (level 2, y 102). Column 0, 80 in the layout, is drawn
+    // 90 wide: 30 past the IDs' three steps of indentation.
     const Expect expects[] = {
         {"level-0 band of a level-2 row", "fill ff0000aa 0,48 20,66"},
-        {"group title across the row in the level colour", "clip 20,30 200,48 ff000011 Calibri/15/700 \"WELDER.Welder\""},
+        {"group title across the row in the level colour", "clip 20,30 210,48 ff000011 Calibri/15/700 \"WELDER.Welder\""},
         {"chevron down: from the top-left corner", "line 2 solid ff000011 6,35 10,39"},
-        {"activity indented one step more than its group", "clip 60,66 80,84 ff000000 Calibri/15/400 \"A1010\""},
-        {"deeper group: top line from one level out", "line 1 solid ff646464 20,48 200,48"},
-        {"group after a deeper row: from its own level", "line 1 solid ff646464 20,84 200,84"},
+        {"activity indented one step more than its group", "clip 60,66 90,84 ff000000 Calibri/15/400 \"A1010\""},
+        {"deeper group: top line from one level out", "line 1 solid ff646464 20,48 210,48"},
+        {"group after a deeper row: from its own level", "line 1 solid ff646464 20,84 210,84"},
     };
     for (const Expect& e : expects) {
         SCOPED_TRACE(e.what);

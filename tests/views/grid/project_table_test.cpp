@@ -163,6 +163,8 @@ TEST_F(ProjectPaint, GroupedRowsIndentOneStepMoreAndPrintWithoutSelection) {
         EXPECT_EQ(Has(lines, "fill ffff9933 0,48 320,66"), !printing);
         EXPECT_EQ(Has(lines, "fill ff0000bb 20,48 40,66"), printing) << "a selected row keeps its blue";
     }
+    Columns({{kProjectId, 40.0f}});
+    EXPECT_TRUE(HasPart(Paint(), "clip 60,48 90,66 ")) << "column 0 keeps 30 pixels for the ID";
 }
 
 }  // namespace

@@ -92,6 +92,20 @@ TEST_F(WbsMouse, ColumnZeroMakesRoomForTheDeepestLevel) {
     }
 }
 
+// Column 0, 40 in the layout, is drawn for the deepest row of the tree, listed or not.
+TEST_F(WbsMouse, ColumnZeroIsDrawnForTheDeepestRowOfEachArrangement) {
+    Columns({{kWbsName, 40.0f}});
+    struct Case { std::int32_t group_by; float drawn; };  // group_by 0: flat
+    for (const Case c : {Case{0, 50.0f}, {kWbsCode, 90.0f}, {kWbsManager, 90.0f}, {kWbsStatus, 70.0f}}) {
+        SCOPED_TRACE(c.group_by);
+        Order().group_bys.clear();
+        if (c.group_by != 0) GroupOn(c.group_by);
+        Build();
+        m_table.CollapseAll();
+        EXPECT_FLOAT_EQ(m_table.GetWidth(), c.drawn);
+    }
+}
+
 TEST_F(WbsMouse, WithoutALayoutNothingChanges) {
     GroupOn(kWbsStatus);
     SortBy(kWbsName);
