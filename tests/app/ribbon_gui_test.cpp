@@ -405,6 +405,8 @@ TEST_F(RibbonTest, EscapeOnTheFilePageAsksToCloseIt) {
 TEST(ToolkitAssertionTest, AnAssertionOrAGtkWarningFailsTheTest) {
     EXPECT_NONFATAL_FAILURE(wxFAIL_MSG("deliberately raised"), "deliberately raised");
     EXPECT_NONFATAL_FAILURE(g_log("Gtk", G_LOG_LEVEL_WARNING, "deliberately logged"), "Gtk-WARNING: deliberately logged");
+    EXPECT_NONFATAL_FAILURE(g_log_structured("Gtk", G_LOG_LEVEL_WARNING, "MESSAGE", "structured, as GTK logs"),
+                            "Gtk-WARNING: structured, as GTK logs");
 }
 
 }  // namespace
