@@ -3,6 +3,7 @@
 
 #include "app/ribbon/MainRibbon.h"
 
+#include "app/ribbon/RibbonArt.h"
 #include "app/ribbon/RibbonDefinition.h"
 #include "app/ribbon/RibbonGlyphs.h"
 #include "app/ribbon/RibbonStyleMenu.h"
@@ -223,6 +224,7 @@ MainRibbonBar* CreateMainRibbon(wxWindow* parent) {
     auto* bar = new MainRibbonBar(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                                   wxRIBBON_BAR_FLOW_HORIZONTAL | wxRIBBON_BAR_SHOW_PAGE_LABELS |
                                       wxRIBBON_BAR_SHOW_HELP_BUTTON);
+    bar->SetArtProvider(new ribbon::RibbonArt);  // owned by the bar; the pages and panels made next share it
     new wxRibbonPage(bar, wxID_ANY, wxString(LoadText(IDS_FILE_TAB)));
     for (const ribbon::CategoryDef& category : ribbon::Categories()) AddCategory(bar, category);
     ForwardControlEvents(bar);
