@@ -3,7 +3,7 @@
 // state (current and other tabs, a tab or a panel under the pointer, a panel after its dialog
 // closed), a checked button stands out from the band, and every button that cannot be used is
 // drawn so, on every page, also folded. Tabs are chosen by clicks, hover comes from real pointer
-// moves.
+// moves. The drop-down lists show their choices whole.
 
 #include "../shell/every_category_schedule.h"
 #include "app/VarnholtView.h"
@@ -14,6 +14,7 @@
 #include "screen_pixels.h"
 #include "shell/command_ids.h"
 
+#include <wx/choice.h>
 #include <wx/dialog.h>
 #include <wx/ribbon/art.h>
 #include <wx/ribbon/buttonbar.h>
@@ -206,6 +207,24 @@ TEST_F(RibbonLookTest, WithoutAScheduleEveryButtonOfEveryPageIsDrawnDisabled) {
         }
     }
     EXPECT_GE(folded_seen, 5);
+}
+
+// A timescale list is as wide as the toolkit measures the control round its longest choice; a
+// layout list names the whole layout in its tooltip.
+TEST_F(RibbonLookTest, TheListsShowTheirChoicesWhole) {
+    StartProgram(true);
+    for (int page = kActivitiesTabPage; page <= kResourcesTabPage; ++page) ASSERT_TRUE(ClickTab(page));  // filled
+    for (const int id : {IDC_COMBO_ACT_TIMESCALE, IDC_COMBO_WBS_TIMESCALE, IDC_COMBO_PROJ_TIMESCALE}) {
+        const auto& list = dynamic_cast<const wxChoice&>(*m_bar->FindWindow(id));
+        ASSERT_EQ(list.GetCount(), 7u);
+        for (const wxString& text : list.GetStrings())
+            EXPECT_GE(list.GetSize().x, list.GetSizeFromTextSize(list.GetTextExtent(text).x).x) << text;
+    }
+    for (const int id : {IDC_COMBO_ACTIVITY_LAYOUT, IDC_COMBO_WBS_LAYOUT, IDC_COMBO_PROJ_LAYOUT, IDC_COMBO_RES_LAYOUT}) {
+        const auto& list = dynamic_cast<const wxChoice&>(*m_bar->FindWindow(id));
+        EXPECT_NE(list.GetStringSelection(), "");
+        EXPECT_EQ(list.GetToolTipText(), list.GetStringSelection());
+    }
 }
 
 // A dialog holds the input while the pointer leaves the panel it was opened from; once it has
