@@ -3,10 +3,11 @@
 // state (current and other tabs, a tab or a panel under the pointer, a panel after its dialog
 // closed), a checked button stands out from the band, and every button that cannot be used is
 // drawn so, on every page, also folded. Tabs are chosen by clicks, hover comes from real pointer
-// moves. The drop-down lists show their choices whole.
+// moves. The drop-down lists show their choices whole; the Info page's texts are readable too.
 
 #include "../shell/every_category_schedule.h"
 #include "app/VarnholtView.h"
+#include "app/backstage/FilePage.h"
 #include "app/ribbon/MainRibbon.h"
 #include "app/ribbon/RibbonGlyphs.h"
 #include "app/ribbon/RibbonStyleMenu.h"
@@ -224,6 +225,18 @@ TEST_F(RibbonLookTest, TheListsShowTheirChoicesWhole) {
         const auto& list = dynamic_cast<const wxChoice&>(*m_bar->FindWindow(id));
         EXPECT_NE(list.GetStringSelection(), "");
         EXPECT_EQ(list.GetToolTipText(), list.GetStringSelection());
+    }
+}
+
+TEST_F(RibbonLookTest, EveryTextOfTheInfoPageIsReadable) {
+    StartProgram(true);
+    Frame()->ShowFilePage();
+    wxWindow& page = *Frame()->GetFilePage()->GetInfoPageArea()->GetChildren().front();
+    ASSERT_TRUE(WaitUntil([&page] { return page.IsShownOnScreen(); }));
+    wxTheApp->ProcessIdle();  // the controls' update requests, as an idle event loop sends them
+    const wxImage picture = GrabSteady(&page);
+    for (const wxWindow* child : page.GetChildren()) {  // all but the miniature have texts
+        if (!child->GetLabel().empty()) ExpectReadable(picture, child->GetRect(), child->GetLabel().ToStdString());
     }
 }
 
