@@ -59,6 +59,8 @@ void CMainFrame::FillLayoutCombo(Category category) {
     for (const auto& layout : *layouts) combo->Append(layout->GetName());
     const int current = combo->FindString(*CurrentLayoutNameOf(category, *m_store), true);
     if (current != wxNOT_FOUND) combo->SetSelection(current);
+    // The list is narrower than many names: the whole one shows as its tooltip.
+    combo->SetToolTip(combo->GetStringSelection());
 }
 
 void CMainFrame::FillTimescaleCombo(Category category) {

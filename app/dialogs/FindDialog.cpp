@@ -22,7 +22,14 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include <algorithm>
+
 namespace varnholt {
+namespace {
+
+constexpr int kFieldListWidth = 240;  // the least, in DIPs
+
+}  // namespace
 
 FindDialog::FindDialog(CMainFrame& frame)
     : wxDialog(&frame, wxID_ANY, LoadText(IDS_FIND_TITLE)), m_frame(frame) {
@@ -33,6 +40,9 @@ FindDialog::FindDialog(CMainFrame& frame)
     m_find->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { FindNextMatch(); });
     Bind(wxEVT_BUTTON, &FindDialog::OnCloseButton, this, wxID_CANCEL);
     Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { HideAndReport(); });
+    // Filled once before the first showing too, so that the frame centres the dialog at the
+    // size it shows with.
+    Restore();
 }
 
 void FindDialog::BuildControls() {
@@ -40,15 +50,16 @@ void FindDialog::BuildControls() {
     grid->AddGrowableCol(1);
     grid->Add(new wxStaticText(this, wxID_ANY, LoadText(IDS_FIND_FIELD)), wxSizerFlags().CenterVertical());
     m_fields = new wxChoice(this, wxID_ANY);
-    m_fields->SetMinSize(FromDIP(wxSize(240, -1)));
     grid->Add(m_fields, wxSizerFlags().Expand());
     grid->Add(new wxStaticText(this, wxID_ANY, LoadText(IDS_FIND_VALUE)), wxSizerFlags().CenterVertical());
-    // The two value editors share one place: one of them is shown at a time.
+    // The two value editors share one place, as tall as the taller of them: one of them is
+    // shown at a time, and the dialog keeps its size when they change places.
     auto* editors = new wxBoxSizer(wxVERTICAL);
     m_value_text = new wxTextCtrl(this, wxID_ANY);
     m_value_list = new wxChoice(this, wxID_ANY);
-    editors->Add(m_value_text, wxSizerFlags().Expand());
-    editors->Add(m_value_list, wxSizerFlags().Expand());
+    editors->SetMinSize(wxSize(-1, std::max(m_value_text->GetBestSize().y, m_value_list->GetBestSize().y)));
+    editors->Add(m_value_text, wxSizerFlags(1).Expand());
+    editors->Add(m_value_list, wxSizerFlags(1).Expand());
     m_value_list->Hide();
     grid->Add(editors, wxSizerFlags().Expand());
 
@@ -117,6 +128,9 @@ std::vector<const ColumnDef*> FindDialog::FillFieldList() {
     if (!m_kind || store == nullptr) return {};
     std::vector<const ColumnDef*> columns = SearchableColumns(*m_kind, *store);
     for (const ColumnDef* column : columns) m_fields->Append(column->caption, wxUIntToPtr(column->column_id));
+    // Wide enough for the longest caption, so that the chosen field reads whole.
+    m_fields->SetMinSize(wxSize(std::max(FromDIP(kFieldListWidth), m_fields->GetBestSize().x), -1));
+    GetSizer()->SetSizeHints(this);
     return columns;
 }
 

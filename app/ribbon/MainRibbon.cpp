@@ -3,10 +3,12 @@
 
 #include "app/ribbon/MainRibbon.h"
 
+#include "app/ribbon/RibbonArt.h"
 #include "app/ribbon/RibbonDefinition.h"
 #include "app/ribbon/RibbonGlyphs.h"
 #include "app/ribbon/RibbonStyleMenu.h"
 #include "shell/command_ids.h"
+#include "shell/string_ids.h"
 #include "shell/timescale_choices.h"
 #include "shell/ui_text.h"
 
@@ -130,19 +132,33 @@ wxSizer* ZoomRow(wxWindow* parent, int id) {
     return row;
 }
 
+// As wide as the longest timescale needs in the current font and language, with the padding the
+// desktop's theme gives the control, and never narrower than designed. It stays empty until a
+// schedule is open.
+wxChoice* TimescaleChoice(wxWindow* parent, int id) {
+    wxArrayString choices;
+    for (StringId text = IDS_TIMESCALE_FIRST; text <= IDS_TIMESCALE_LAST; ++text) choices.Add(wxString(LoadText(text)));
+    auto* choice = new wxChoice(parent, id, wxDefaultPosition, wxDefaultSize, choices);
+    const int width = std::max(kTimescaleChoiceWidth, choice->GetBestSize().x);
+    choice->Clear();
+    choice->SetInitialSize(wxSize(width, -1));
+    return choice;
+}
+
 // Drop-down lists and sliders sit side by side in a sizer, centred in the band's height: the
 // toolkit's controls are too tall to stack two of them in the band.
 void AddSelectors(wxRibbonPanel* panel, const PanelDef& def) {
     auto* column = new wxBoxSizer(wxHORIZONTAL);
     for (const ControlDef& control : def.controls) {
         switch (control.kind) {
+            // A layout name too long for the list shows whole in its tooltip.
             case ControlKind::layout_choice:
-            case ControlKind::timescale_choice: {
-                const int width = control.kind == ControlKind::layout_choice ? kLayoutChoiceWidth : kTimescaleChoiceWidth;
-                column->Add(new wxChoice(panel, control.id, wxDefaultPosition, wxSize(width, -1)), 0,
+                column->Add(new wxChoice(panel, control.id, wxDefaultPosition, wxSize(kLayoutChoiceWidth, -1)), 0,
                             wxALIGN_CENTER_VERTICAL | wxALL, 2);
                 break;
-            }
+            case ControlKind::timescale_choice:
+                column->Add(TimescaleChoice(panel, control.id), 0, wxALIGN_CENTER_VERTICAL | wxALL, 2);
+                break;
             case ControlKind::zoom_slider: column->Add(ZoomRow(panel, control.id), 0, wxALIGN_CENTER_VERTICAL | wxALL, 2); break;
             case ControlKind::button:
             case ControlKind::toggle: break;  // the definition keeps buttons in panels of their own
@@ -223,6 +239,7 @@ MainRibbonBar* CreateMainRibbon(wxWindow* parent) {
     auto* bar = new MainRibbonBar(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                                   wxRIBBON_BAR_FLOW_HORIZONTAL | wxRIBBON_BAR_SHOW_PAGE_LABELS |
                                       wxRIBBON_BAR_SHOW_HELP_BUTTON);
+    bar->SetArtProvider(new ribbon::RibbonArt);  // owned by the bar; the pages and panels made next share it
     new wxRibbonPage(bar, wxID_ANY, wxString(LoadText(IDS_FILE_TAB)));
     for (const ribbon::CategoryDef& category : ribbon::Categories()) AddCategory(bar, category);
     ForwardControlEvents(bar);

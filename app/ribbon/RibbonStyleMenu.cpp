@@ -4,6 +4,7 @@
 #include "app/ribbon/RibbonStyleMenu.h"
 
 #include "app/ribbon/MainRibbon.h"
+#include "app/ribbon/RibbonArt.h"
 #include "shell/command_ids.h"
 #include "shell/ui_text.h"
 
@@ -21,7 +22,9 @@ namespace {
 // the other tabs lie flat on the tab row, the current tab and a tab under the pointer take the
 // band's colour, and captions and labels are dark on the band, on a hovered or pressed button's
 // highlight and on a hovered caption's pale highlight. Labels of buttons that cannot be used are
-// paler than the others, and still readable.
+// paler than the others, and still readable. A checked button stands out from the band by 3 : 1
+// or more: no ground does that and still carries the dark labels readably, so it is dark and
+// its label white.
 struct RibbonStyle {
     int command;
     const char* menu_text;
@@ -32,17 +35,19 @@ struct RibbonStyle {
     wxColour active_tab_text;
     wxColour text;           // captions and button labels
     wxColour disabled_text;  // labels of buttons that cannot be used now
+    wxColour checked;        // a checked button's ground
 };
 
 const wxColour kAccent(182, 35, 39);
+const wxColour kCheckedLabel(255, 255, 255);
 
 const RibbonStyle kStyles[] = {
     {ID_VIEW_APPLOOK_2016_1, "&Colourful", wxColour(243, 243, 243), wxColour(250, 208, 208), kAccent,
-     wxColour(255, 255, 255), kAccent, wxColour(38, 38, 38), wxColour(92, 92, 92)},
+     wxColour(255, 255, 255), kAccent, wxColour(38, 38, 38), wxColour(92, 92, 92), kAccent},
     {ID_VIEW_APPLOOK_2016_2, "&Dark Grey", wxColour(212, 212, 212), wxColour(185, 185, 185), wxColour(68, 68, 68),
-     wxColour(255, 255, 255), wxColour(16, 16, 16), wxColour(16, 16, 16), wxColour(72, 72, 72)},
+     wxColour(255, 255, 255), wxColour(16, 16, 16), wxColour(16, 16, 16), wxColour(72, 72, 72), wxColour(68, 68, 68)},
     {ID_VIEW_APPLOOK_2016_3, "&White", wxColour(255, 255, 255), wxColour(225, 225, 225), wxColour(255, 255, 255),
-     wxColour(68, 68, 68), kAccent, wxColour(38, 38, 38), wxColour(96, 96, 96)},
+     wxColour(68, 68, 68), kAccent, wxColour(38, 38, 38), wxColour(96, 96, 96), kAccent},
 };
 
 // A panel's caption strip: the band a shade darker.
@@ -108,6 +113,7 @@ void ApplyRibbonStyle(wxRibbonBar& bar, int style_command) {
     art->SetColour(wxRIBBON_ART_TAB_LABEL_COLOUR, style->tab_text);
     art->SetColour(wxRIBBON_ART_TAB_ACTIVE_LABEL_COLOUR, style->active_tab_text);
     art->SetColour(wxRIBBON_ART_TAB_HOVER_LABEL_COLOUR, style->active_tab_text);
+    if (auto* ours = dynamic_cast<ribbon::RibbonArt*>(art)) ours->SetCheckedColours(style->checked, kCheckedLabel);
     SetFileTabText(&bar, wxString(LoadText(IDS_FILE_TAB)));
     bar.Refresh();
 }

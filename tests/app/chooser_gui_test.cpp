@@ -28,6 +28,8 @@
 #include <wx/textctrl.h>
 #include <wx/uiaction.h>
 
+#include <chrono>
+#include <functional>
 #include <set>
 #include <string>
 
@@ -273,6 +275,30 @@ TEST_F(ChooserTest, FindNeedsARecordTable) {
     ASSERT_NE(frame, nullptr);
     frame->SwitchToPage(static_cast<std::int32_t>(Category::obs));
     EXPECT_EQ(CreateFindDialog(*frame), nullptr);
+}
+
+// A list field chosen by a key in the shown dialog takes the value text's place without squashing
+// any control below the size it asks for; GTK's warning about one fails the run too.
+TEST_F(ChooserTest, AListFieldChosenByKeySquashesNoControl) {
+    CMainFrame* frame = StartWithSchedule();
+    ASSERT_NE(frame, nullptr);
+    frame->SwitchToPage(static_cast<std::int32_t>(Category::projects));
+    FindDialog* find = FindFromRibbon(*frame);
+    ASSERT_NE(find, nullptr);
+    find->FieldList().SetFocus();
+    ASSERT_TRUE(WaitUntil([find] { return wxWindow::FindFocus() == &find->FieldList(); }));
+    wxUIActionSimulator().Char(WXK_DOWN);  // from the project name to its status
+    ASSERT_TRUE(WaitUntil([find] { return find->ValueList().IsShownOnScreen(); }));
+    testing_gui::RunEventLoopFor(std::chrono::milliseconds(200));  // laid out and painted
+    const std::function<void(const wxWindow&)> expect_natural = [&expect_natural](const wxWindow& parent) {
+        for (const wxWindow* control : parent.GetChildren()) {
+            if (!control->IsShown()) continue;
+            EXPECT_GE(control->GetSize().x, control->GetBestSize().x) << control->GetLabel();
+            EXPECT_GE(control->GetSize().y, control->GetBestSize().y) << control->GetLabel();
+            expect_natural(*control);
+        }
+    };
+    expect_natural(*find);
 }
 
 TEST_F(ChooserTest, TheColumnsDialogAddsChosenColumnsOnlyAndKeepsThemAfterCancel) {

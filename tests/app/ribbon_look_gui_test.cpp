@@ -1,11 +1,13 @@
 // ribbon_look_gui_test.cpp - the ribbon of the running program as the display shows it: every
 // tab label, panel caption and button label stands out from its ground in each colour style and
 // state (current and other tabs, a tab or a panel under the pointer, a panel after its dialog
-// closed), and every button that cannot be used is drawn so, on every page, also folded. Tabs
-// are chosen by clicks, hover comes from real pointer moves.
+// closed), a checked button stands out from the band, and every button that cannot be used is
+// drawn so, on every page, also folded. Tabs are chosen by clicks, hover comes from real pointer
+// moves. The drop-down lists show their choices whole; the Info page's texts are readable too.
 
 #include "../shell/every_category_schedule.h"
 #include "app/VarnholtView.h"
+#include "app/backstage/FilePage.h"
 #include "app/ribbon/MainRibbon.h"
 #include "app/ribbon/RibbonGlyphs.h"
 #include "app/ribbon/RibbonStyleMenu.h"
@@ -13,6 +15,7 @@
 #include "screen_pixels.h"
 #include "shell/command_ids.h"
 
+#include <wx/choice.h>
 #include <wx/dialog.h>
 #include <wx/ribbon/art.h>
 #include <wx/ribbon/buttonbar.h>
@@ -31,6 +34,7 @@ using testing_gui::GrabSteady;
 using testing_gui::MeasureText;
 
 constexpr double kReadable = 4.5;
+constexpr double kStandsOut = 3;  // a part of the interface against its surroundings
 // No stroke of a faded picture is as dark as this; every usable picture has darker ink.
 const double kFadedInk = testing_gui::RelativeLuminance(wxColour(150, 150, 150));
 
@@ -100,20 +104,35 @@ protected:
     }
     wxRect TabRegion(int page) const { return m_bar->GetTabRect(page).Deflate(3, 4); }  // inside its outline
 
-    static void ExpectReadable(const wxImage& picture, const wxRect& region, const std::string& what) {
+    static testing_gui::TextLook ExpectReadable(const wxImage& picture, const wxRect& region, const std::string& what) {
         const testing_gui::TextLook look = MeasureText(picture, region);
         EXPECT_GE(look.ratio, kReadable) << what << ": " << Describe(look);
+        return look;
     }
+    // As the frame answers the ribbon's update request.
+    static bool Checked(int id) {
+        wxUpdateUIEvent state(id);
+        Frame()->ProcessWindowEvent(state);
+        return state.GetSetChecked() && state.GetChecked();
+    }
+    // A checked button's ground stands out from the band, the colour most of the page shows.
     void ExpectPanelReadable(const wxImage& picture, wxRibbonPanel* panel, const std::string& state) {
         const std::string name = state + ", panel " + std::string(panel->GetLabel().utf8_str());
         ExpectReadable(picture, CaptionRegion(panel), name);
         for (const Button& button : ButtonsOf(panel)) {
             ASSERT_GE(button.bar->GetItemRect(button.id).height, 50) << name << ": a large button";
-            ExpectReadable(picture, LabelRegion(button), name + ", button " + std::to_string(button.id));
+            const std::string what = name + ", button " + std::to_string(button.id);
+            const testing_gui::TextLook label = ExpectReadable(picture, LabelRegion(button), what);
+            if (!Checked(button.id)) continue;
+            ++m_checked_seen;
+            const wxColour band = MeasureText(picture, InBar(panel->GetParent(), panel->GetParent()->GetClientRect())).ground;
+            EXPECT_GE(testing_gui::ContrastRatio(label.ground, band), kStandsOut)
+                << what << ", checked: " << testing_gui::Describe({band, label.ground});
         }
     }
 
     MainRibbonBar* m_bar = nullptr;
+    int m_checked_seen = 0;
 };
 
 // Every page with the pointer away, every panel and every tab under the pointer, in each style.
@@ -147,6 +166,7 @@ TEST_F(RibbonLookTest, EveryTextOfTheRibbonStandsOutInEveryStyleAndState) {
         TearDown();
         SetUp();
     }
+    EXPECT_GE(m_checked_seen, 12) << "Gantt and Relationship Lines, usable or not, in three styles";
 }
 
 // With nothing open no button can be used: each has a label clearly paler than a usable one
@@ -188,6 +208,36 @@ TEST_F(RibbonLookTest, WithoutAScheduleEveryButtonOfEveryPageIsDrawnDisabled) {
         }
     }
     EXPECT_GE(folded_seen, 5);
+}
+
+// A timescale list is as wide as the toolkit measures the control round its longest choice; a
+// layout list names the whole layout in its tooltip.
+TEST_F(RibbonLookTest, TheListsShowTheirChoicesWhole) {
+    StartProgram(true);
+    for (int page = kActivitiesTabPage; page <= kResourcesTabPage; ++page) ASSERT_TRUE(ClickTab(page));  // filled
+    for (const int id : {IDC_COMBO_ACT_TIMESCALE, IDC_COMBO_WBS_TIMESCALE, IDC_COMBO_PROJ_TIMESCALE}) {
+        const auto& list = dynamic_cast<const wxChoice&>(*m_bar->FindWindow(id));
+        ASSERT_EQ(list.GetCount(), 7u);
+        for (const wxString& text : list.GetStrings())
+            EXPECT_GE(list.GetSize().x, list.GetSizeFromTextSize(list.GetTextExtent(text).x).x) << text;
+    }
+    for (const int id : {IDC_COMBO_ACTIVITY_LAYOUT, IDC_COMBO_WBS_LAYOUT, IDC_COMBO_PROJ_LAYOUT, IDC_COMBO_RES_LAYOUT}) {
+        const auto& list = dynamic_cast<const wxChoice&>(*m_bar->FindWindow(id));
+        EXPECT_NE(list.GetStringSelection(), "");
+        EXPECT_EQ(list.GetToolTipText(), list.GetStringSelection());
+    }
+}
+
+TEST_F(RibbonLookTest, EveryTextOfTheInfoPageIsReadable) {
+    StartProgram(true);
+    Frame()->ShowFilePage();
+    wxWindow& page = *Frame()->GetFilePage()->GetInfoPageArea()->GetChildren().front();
+    ASSERT_TRUE(WaitUntil([&page] { return page.IsShownOnScreen(); }));
+    wxTheApp->ProcessIdle();  // the controls' update requests, as an idle event loop sends them
+    const wxImage picture = GrabSteady(&page);
+    for (const wxWindow* child : page.GetChildren()) {  // all but the miniature have texts
+        if (!child->GetLabel().empty()) ExpectReadable(picture, child->GetRect(), child->GetLabel().ToStdString());
+    }
 }
 
 // A dialog holds the input while the pointer leaves the panel it was opened from; once it has

@@ -9,6 +9,8 @@
 #include <wx/debug.h>
 #include <wx/string.h>
 
+#include <cstring>
+
 namespace varnholt::testing_gui {
 
 inline void FailOnToolkitAssertion(const wxString& file, int line, const wxString& function, const wxString& condition,
@@ -26,11 +28,31 @@ inline void FailOnGtkDiagnostic(const gchar* domain, GLogLevelFlags level, const
 // The domains whose warnings always mean that the program misused the toolkit.
 inline constexpr const char* kGtkLogDomains[] = {"Gtk", "Gdk", "GLib-GObject"};
 
-// Installs both handlers; call it once the toolkit has started.
+// GTK logs through GLib's structured log, which passes by the handlers of g_log_set_handler:
+// its messages reach the writer, which still prints every message.
+inline GLogWriterOutput FailOnStructuredGtkDiagnostic(GLogLevelFlags level, const GLogField* fields, gsize count,
+                                                      gpointer) {
+    if ((level & (G_LOG_LEVEL_WARNING | G_LOG_LEVEL_CRITICAL)) != 0) {
+        const char* domain = "";
+        const char* message = "";
+        for (gsize n = 0; n < count; ++n) {
+            if (std::strcmp(fields[n].key, "GLIB_DOMAIN") == 0) domain = static_cast<const char*>(fields[n].value);
+            if (std::strcmp(fields[n].key, "MESSAGE") == 0) message = static_cast<const char*>(fields[n].value);
+        }
+        for (const char* ours : kGtkLogDomains) {
+            if (std::strcmp(domain, ours) == 0) FailOnGtkDiagnostic(domain, level, message, nullptr);
+        }
+    }
+    return g_log_writer_default(level, fields, count, nullptr);
+}
+
+// Installs the handlers; call it once the toolkit has started, and once only (GLib takes one
+// writer a process).
 inline void TurnToolkitAssertionsIntoFailures() {
     wxSetAssertHandler(&FailOnToolkitAssertion);
     const auto levels = static_cast<GLogLevelFlags>(G_LOG_LEVEL_WARNING | G_LOG_LEVEL_CRITICAL);
     for (const char* domain : kGtkLogDomains) g_log_set_handler(domain, levels, &FailOnGtkDiagnostic, nullptr);
+    g_log_set_writer_func(&FailOnStructuredGtkDiagnostic, nullptr, nullptr);
 }
 
 }  // namespace varnholt::testing_gui
