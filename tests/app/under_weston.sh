@@ -5,18 +5,16 @@
 # xdotool's input reaches weston's focused client and where weston's output can be grabbed. The
 # Xvfb is 100 pixels taller than weston's output: weston follows the pointer only after it has
 # entered weston's window, so a pointer move starts in that strip below the output.
-# --kiosk gives every window the whole output, at a known place. Exits 77 (skipped) where weston
-# or Xvfb is not installed, 1 where weston cannot start, else with the command's status.
-# Usage: under_weston.sh [--xwayland] [--kiosk] [--size WxH] -- COMMAND [ARGS...]
+# Exits 77 (skipped) where weston or Xvfb is not installed, 1 where weston cannot start, else
+# with the command's status.
+# Usage: under_weston.sh [--xwayland] [--size WxH] -- COMMAND [ARGS...]
 set -uo pipefail
 
 xwayland=0
-shell=desktop-shell.so
 size=1920x1080
 while [[ $# -gt 0 && "$1" != "--" ]]; do
     case "$1" in
     --xwayland) xwayland=1 ;;
-    --kiosk) shell=kiosk-shell.so ;;
     --size) size=$2; shift ;;
     *) echo "under_weston.sh: unknown option $1"; exit 2 ;;
     esac
@@ -51,7 +49,7 @@ if ! wait_for test -s "$work/display"; then echo "Xvfb did not start"; cat "$wor
 outer=":$(tr -d '\n' <"$work/display")"
 
 mkdir -m 700 "$work/runtime"
-weston_options=(--backend=x11-backend.so --use-pixman --shell="$shell" --socket=wayland-test --idle-time=0
+weston_options=(--backend=x11-backend.so --use-pixman --socket=wayland-test --idle-time=0
                 --width="${size%x*}" --height="${size#*x}")
 if [[ "$xwayland" -eq 1 ]]; then weston_options+=(--xwayland); fi
 env -u WAYLAND_DISPLAY DISPLAY="$outer" XDG_RUNTIME_DIR="$work/runtime" HOME="$work" \
