@@ -14,6 +14,7 @@
 
 #include <wx/uiaction.h>
 
+#include <cstdlib>
 #include <map>
 #include <string>
 #include <vector>
@@ -109,8 +110,12 @@ TEST_F(WorkspaceTest, TheWindowAndItsSashesComeBackAfterARestart) {
 
 // What the program stores is what it asks for at the next start: stored, restored and stored
 // again, the figures stay, whether the window was maximized or not. Run under a compositor too,
-// once with decorations it draws itself and once with decorations the program draws.
+// once with decorations it draws itself and once with decorations the program draws. There the
+// window's place is the compositor's choice, which weston makes anew at each start.
 TEST_F(WorkspaceTest, StoringWhatWasRestoredStoresTheSameFigures) {
+    const bool placed_as_asked = std::getenv("WAYLAND_DISPLAY") == nullptr;
+    std::vector<const char*> names = {"Width", "Height", "Maximized"};
+    if (placed_as_asked) names.insert(names.end(), {"Left", "Top"});
     // Maximized first: the toolkit learns the size of decorations from the first window it
     // shows, and a fault that shows only before it knows them would pass by afterwards.
     for (const bool maximized : {true, false}) {
@@ -126,8 +131,7 @@ TEST_F(WorkspaceTest, StoringWhatWasRestoredStoresTheSameFigures) {
             testing_gui::RunEventLoopFor(std::chrono::milliseconds(300));  // the compositor's last word
             CloseProgram(frame);
             auto& values = stored.emplace_back();
-            for (const char* name : {"Width", "Height", "Left", "Top", "Maximized"})
-                values[name] = ReadRegistryString(kWorkspaceKey, name, "none").utf8_string();
+            for (const char* name : names) values[name] = ReadRegistryString(kWorkspaceKey, name, "none").utf8_string();
         }
         EXPECT_EQ(stored[0]["Width"], "1000");
         EXPECT_EQ(stored[0]["Height"], "600");
