@@ -44,12 +44,19 @@ if at >= 0:
             { echo "the program is no X11 client where X11 is offered"; exit 1; }
     fi
     keys() { DISPLAY="$OUTER_DISPLAY" xdotool "$@"; sleep 0.3; }
-    for _ in 1 2 3; do keys key ctrl+Next; done
+    # A click in the table gives the window the keyboard, whatever the compositor did at its start.
     keys mousemove 10 "$(($(xdpyinfo -display "$OUTER_DISPLAY" | grep -o 'x[0-9]* pixels' | grep -o '[0-9]*') - 10))"
     keys mousemove $((left + 300)) $((top + 400)) click 1
+    for _ in 1 2 3; do keys key ctrl+Next; done
+    keys click 1
     keys key ctrl+c
-    sleep 0.5
-    timeout 10 wl-paste --no-newline >"$out/wayland.txt" || { echo "wl-paste found nothing"; exit 1; }
+    # The copy reaches the clipboard through the compositor, which may take a moment.
+    for _ in $(seq 40); do
+        timeout 10 wl-paste --no-newline >"$out/wayland.txt" 2>/dev/null
+        if grep -q 'Resource ID' "$out/wayland.txt"; then break; fi
+        sleep 0.25
+    done
+    grep -q 'Resource ID' "$out/wayland.txt" || { echo "wl-paste found no Resources table"; exit 1; }
     if [[ -n "${DISPLAY:-}" ]]; then timeout 10 xclip -o -selection clipboard >"$out/x11.txt"; fi
     exit 0
 fi
