@@ -11,6 +11,8 @@
 #include "shell/command_ids.h"
 #include "shell/command_rules.h"
 
+#include <wx/ribbon/bar.h>
+
 namespace varnholt {
 namespace {
 
@@ -91,8 +93,14 @@ void CMainFrame::RedrawNow() {
 }
 
 // A toggle button flips itself on a click; its pressed state is set here again at every
-// update, so it always shows the frame's state rather than the click's.
+// update, so it always shows the frame's state rather than the click's. Only the ribbon's
+// controls are answered: other windows (the File page's Info controls) share some of the ids.
 void CMainFrame::OnUpdateRibbonCommand(wxUpdateUIEvent& event) {
+    auto* source = dynamic_cast<wxWindow*>(event.GetEventObject());
+    if (source != nullptr && !m_ribbon->IsDescendant(source)) {
+        event.Skip();
+        return;
+    }
     const CommandState state = StateOf(event.GetId(), DescribeForCommands());
     event.Enable(state.enabled);
     if (IsToggleCommand(event.GetId())) event.Check(state.checked);

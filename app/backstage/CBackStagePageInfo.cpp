@@ -64,9 +64,6 @@ void DrawShadow(wxDC& dc, const wxRect& picture) {
 CBackStagePageInfo::CBackStagePageInfo(wxWindow* parent, const InfoPageTexts& texts, const wxBitmap& screenshot,
                                        std::function<void()> close)
     : wxPanel(parent, wxID_ANY), m_close(std::move(close)) {
-    // The controls' ids share numbers with ribbon commands: their update requests end here, or
-    // the frame would disable them by those commands' states and grey their texts.
-    Bind(wxEVT_UPDATE_UI, [](wxUpdateUIEvent&) {});
     auto* columns = new wxBoxSizer(wxHORIZONTAL);
     columns->Add(CreateDocumentColumn(texts), 1, wxEXPAND | wxALL, 16);
     columns->Add(CreateProgramColumn(screenshot), 0, wxALL, 16);

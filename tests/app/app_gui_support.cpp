@@ -107,17 +107,14 @@ CMainFrame* AppGuiTest::Frame() { return dynamic_cast<CMainFrame*>(wxTheApp->Get
 
 int RunAppGuiTests(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
-    char folder_template[] = "/tmp/varnholt-app-XXXXXX";
     const char* kept = std::getenv("VARNHOLT_TEST_FOLDER");
-    if (kept != nullptr && *kept != '\0') {
-        std::error_code error;
-        fs::create_directories(kept, error);
-        if (error) return 1;
-    } else if (mkdtemp(folder_template) == nullptr) {
-        return 1;
-    }
-    const fs::path folder = kept != nullptr && *kept != '\0' ? fs::path(kept) : fs::path(folder_template);
-    const bool temporary = folder == fs::path(folder_template);
+    const bool temporary = kept == nullptr || *kept == '\0';
+    char folder_template[] = "/tmp/varnholt-app-XXXXXX";
+    std::error_code error;
+    if (temporary && mkdtemp(folder_template) == nullptr) return 1;
+    if (!temporary) fs::create_directories(kept, error);
+    if (error) return 1;
+    const fs::path folder = temporary ? fs::path(folder_template) : fs::path(kept);
     run_folder() = folder;
     // Per-user data and the registry stand-in under the test's folder, never the real home.
     setenv("XDG_DATA_HOME", (folder / "data").c_str(), 1);

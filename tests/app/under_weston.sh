@@ -7,7 +7,7 @@
 # entered weston's window, so a pointer move starts in that strip below the output.
 # Exits 77 (skipped) where weston or Xvfb is not installed, 1 where weston cannot start, else
 # with the command's status.
-# Usage: under_weston.sh [--xwayland] [--size WxH] -- COMMAND [ARGS...]
+# Usage: under_weston.sh [--xwayland] -- COMMAND [ARGS...]
 set -uo pipefail
 
 xwayland=0
@@ -15,7 +15,6 @@ size=1920x1080
 while [[ $# -gt 0 && "$1" != "--" ]]; do
     case "$1" in
     --xwayland) xwayland=1 ;;
-    --size) size=$2; shift ;;
     *) echo "under_weston.sh: unknown option $1"; exit 2 ;;
     esac
     shift
