@@ -66,6 +66,18 @@ std::wstring FillPlaceholders(std::wstring_view pattern, std::initializer_list<s
     return out;
 }
 
+std::wstring UnbrokenArgument(std::wstring_view text) {
+    constexpr wchar_t kWordJoiner = L'\u2060';
+    constexpr wchar_t kNoBreakSpace = L'\u00A0';
+    std::wstring out;
+    out.reserve(text.size() * 2);
+    for (const wchar_t c : text) {
+        out.push_back(c == L' ' ? kNoBreakSpace : c);
+        if (c == L'-') out.push_back(kWordJoiner);
+    }
+    return out;
+}
+
 std::wstring NumberArgument(std::int64_t value) {
     char digits[24];
     const auto [end, ec] = std::to_chars(std::begin(digits), std::end(digits), value);

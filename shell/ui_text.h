@@ -35,6 +35,11 @@ void SelectTextLanguage(text_language language) noexcept;
 // without an argument, and any other brace, stays as written.
 [[nodiscard]] std::wstring FillPlaceholders(std::wstring_view pattern, std::initializer_list<std::wstring_view> args);
 
+// A placeholder argument that a wrapped message must not split, a date above all: a word
+// joiner after each hyphen and no-break spaces, so "29-Apr-2012" never ends a line at "29-".
+// What the text shows is unchanged.
+[[nodiscard]] std::wstring UnbrokenArgument(std::wstring_view text);
+
 // An integer as a placeholder argument: plain digits, the same under every locale.
 [[nodiscard]] std::wstring NumberArgument(std::int64_t value);
 

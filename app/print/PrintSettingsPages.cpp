@@ -242,7 +242,7 @@ bool PrintOptionsPage::CheckEnd() {
 bool PrintOptionsPage::PutBackIfRefused(std::optional<StringId> refusal, const s_date& chart_bound,
                                         const s_date& stored, wxDatePickerCtrl& day, wxTimePickerCtrl& time) {
     if (!refusal) return true;
-    ShowError(FillPlaceholders(LoadText(*refusal), {chart_bound.to_string()}));
+    ShowError(FillPlaceholders(LoadText(*refusal), {UnbrokenArgument(chart_bound.to_string())}));
     ShowInPickers(stored, day, time);
     return false;
 }

@@ -53,6 +53,7 @@ int RecordingHook::Enter(wxDialog* dialog) {
             ASSERT_NE(native, nullptr);
             EXPECT_TRUE(WaitUntil([native] { return gtk_widget_get_mapped(native) != 0; }));
             message_owners.push_back(OwnerOf(native));
+            if (while_message_shown) while_message_shown(native);
             testing_gui::RunEventLoopFor(std::chrono::milliseconds(300));
             gtk_dialog_response(GTK_DIALOG(native), GTK_RESPONSE_OK);
         });

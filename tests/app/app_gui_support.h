@@ -17,6 +17,8 @@
 #include <string_view>
 #include <vector>
 
+typedef struct _GtkWidget GtkWidget;  // the native message box, for a look at it
+
 namespace varnholt::testing_app {
 
 // The folder every per-user path of the run points into; made by RunAppGuiTests.
@@ -35,6 +37,8 @@ public:
     // user. `message_owners` records the window each box stood in front of.
     bool show_messages = false;
     std::vector<wxWindow*> message_owners;
+    // Called with each box shown for real, while it is on screen.
+    std::function<void(GtkWidget*)> while_message_shown;
     // Called with each modal dialog before it is answered, to look at it.
     std::function<void(wxDialog&)> inspect;
     // When set, the next dialog that is no message box is shown for real: the script runs

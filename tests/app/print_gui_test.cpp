@@ -39,7 +39,13 @@
 #include <wx/uiaction.h>
 #include <wx/uilocale.h>
 
+#include <gtk/gtk.h>
+
 #include <cstdlib>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
 #include <ctime>
 #include <fstream>
 #include <functional>
@@ -443,6 +449,56 @@ TEST_F(PrintTest, PickersKeepDatesInEveryTimeZone) {
     tzset();
 }
 
+// The text as a reader sees it: word joiners dropped, no-break spaces as spaces.
+std::string Readable(std::string_view utf8) {
+    std::string out;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        if (utf8.substr(i, 3) == "\xE2\x81\xA0") { i += 2; continue; }
+        if (utf8.substr(i, 2) == "\xC2\xA0") { out += ' '; ++i; continue; }
+        out += utf8[i];
+    }
+    return out;
+}
+
+// Each width, from the date's own up to the whole text's, at which the shown box's label
+// would wrap inside the date, as the toolkit wraps it when the box is narrower.
+std::vector<int> WidthsSplittingTheDate(GtkWidget* box, const std::string& date) {
+    std::vector<int> splitting;
+    GtkWidget* area = gtk_message_dialog_get_message_area(GTK_MESSAGE_DIALOG(box));
+    GList* children = gtk_container_get_children(GTK_CONTAINER(area));
+    for (GList* child = children; child != nullptr; child = child->next) {
+        if (!GTK_IS_LABEL(child->data)) continue;
+        PangoLayout* layout = pango_layout_copy(gtk_label_get_layout(GTK_LABEL(child->data)));
+        const char* text = pango_layout_get_text(layout);
+        if (Readable(text).find(date) == std::string::npos) {
+            g_object_unref(layout);
+            continue;
+        }
+        PangoLayout* alone = pango_layout_copy(layout);
+        pango_layout_set_attributes(alone, nullptr);
+        pango_layout_set_text(alone, (date + ".").c_str(), -1);
+        pango_layout_set_width(alone, -1);
+        int least = 0, whole = 0;
+        pango_layout_get_pixel_size(alone, &least, nullptr);
+        pango_layout_set_width(layout, -1);
+        pango_layout_get_pixel_size(layout, &whole, nullptr);
+        for (int width = least + 1; width <= whole; ++width) {
+            pango_layout_set_width(layout, width * PANGO_SCALE);
+            bool on_one_line = false;
+            for (GSList* item = pango_layout_get_lines_readonly(layout); item != nullptr; item = item->next) {
+                const auto* line = static_cast<const PangoLayoutLine*>(item->data);
+                const std::string_view piece(text + line->start_index, static_cast<std::size_t>(line->length));
+                on_one_line = on_one_line || Readable(piece).find(date) != std::string::npos;
+            }
+            if (!on_one_line) splitting.push_back(width);
+        }
+        g_object_unref(alone);
+        g_object_unref(layout);
+    }
+    g_list_free(children);
+    return splitting;
+}
+
 // Dates typed into the shown page settings, key by key, as a user types them.
 class TypedDatesTest : public PrintTest {
 protected:
@@ -509,14 +565,22 @@ TEST_F(TypedDatesTest, FromIsCheckedOnceTheFieldIsLeftNeverMidDate) {
 
         // Leaving the field: the date before the chart gets its message once, in front of the
         // dialog, and goes back. The box stays up while a user reads it.
+        // However narrow the box, its date stays on one line.
+        const std::string shown_date = wxString(first.to_string()).utf8_string();
+        std::optional<std::vector<int>> splitting;
         m_hook.show_messages = true;
+        m_hook.while_message_shown = [&](GtkWidget* box) { splitting = WidthsSplittingTheDate(box, shown_date); };
         input.Char(WXK_TAB, wxMOD_SHIFT);
         ASSERT_TRUE(WaitUntil([&] { return !m_hook.message_owners.empty(); }));
         testing_gui::RunEventLoopFor(std::chrono::milliseconds(500));
         m_hook.show_messages = false;
+        m_hook.while_message_shown = nullptr;
         ASSERT_EQ(m_hook.messages.size(), 1u);
         EXPECT_EQ(m_hook.message_owners, std::vector<wxWindow*>{&dialog});
-        EXPECT_NE(m_hook.messages.front().find(wxString(first.to_string())), wxString::npos);
+        EXPECT_NE(Readable(m_hook.messages.front().utf8_string()).find(shown_date), std::string::npos);
+        ASSERT_TRUE(splitting.has_value()) << "the box's label holds the date";
+        EXPECT_TRUE(splitting->empty()) << splitting->size() << " widths split the date, the first "
+                                        << splitting->front();
         EXPECT_EQ(ReadPickers(*options.start_day, *options.start_time).seconds, stored.seconds);
 
         // A date inside the chart, confirmed with Enter while still in the field.
@@ -541,7 +605,8 @@ TEST_F(TypedDatesTest, OkRefusesADateTypedPastTheChartAndKeepsTheDialogOpen) {
         ASSERT_TRUE(WaitUntil([&] { return !m_hook.messages.empty(); }));
         for (int i = 0; i < 10; ++i) (void)wxTheApp->Yield(true);
         EXPECT_EQ(m_hook.messages.size(), 1u);
-        EXPECT_NE(m_hook.messages.front().find(wxString(last.to_string())), wxString::npos);
+        const std::string shown_date = wxString(last.to_string()).utf8_string();
+        EXPECT_NE(Readable(m_hook.messages.front().utf8_string()).find(shown_date), std::string::npos);
         EXPECT_TRUE(dialog.IsShown()) << "the refused date is not stored";
         EXPECT_EQ(Day(ReadPickerDay(*options.end_day)), Day(frame->GetPrintSettings().endDate));
     });
