@@ -3,10 +3,10 @@
 #include "app/dialogs/ColumnsDialog.h"
 
 #include "app/dialogs/GroupedList.h"
+#include "app/dialogs/arrow_glyphs.h"
 #include "shell/string_ids.h"
 #include "shell/ui_text.h"
 
-#include <wx/artprov.h>
 #include <wx/button.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
@@ -20,15 +20,11 @@ enum : int {
     kDownButton = 1100,
 };
 
-// An arrow button: the theme's arrow image when there is one, else the arrow as its label.
-wxButton* ArrowButton(wxWindow* parent, int id, const wxArtID& art, wchar_t arrow, StringId tooltip) {
+// An arrow button, with a pale arrow of its own while it cannot be used.
+wxButton* ArrowButton(wxWindow* parent, int id, ArrowDirection direction, StringId tooltip) {
     auto* button = new wxButton(parent, id, wxString(), wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
-    const wxBitmap image = wxArtProvider::GetBitmap(art, wxART_BUTTON);
-    if (image.IsOk()) {
-        button->SetBitmap(image);
-    } else {
-        button->SetLabel(wxString(arrow));
-    }
+    button->SetBitmap(ArrowGlyph(direction));
+    button->SetBitmapDisabled(FadedArrowGlyph(direction));
     button->SetToolTip(LoadText(tooltip));
     button->SetMinSize(parent->FromDIP(wxSize(36, 30)));
     return button;
@@ -46,17 +42,18 @@ wxBoxSizer* Titled(wxWindow* parent, StringId title, wxWindow* list) {
 ColumnsDialog::ColumnsDialog(wxWindow* parent, const wxString& title, std::unique_ptr<ColumnList> list)
     : wxDialog(parent, wxID_ANY, title, wxDefaultPosition, wxDefaultSize, wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
       m_list(std::move(list)) {
-    // One centred column in each list; grid lines in the available one.
+    // Created in the order they stand on screen, which is the order Tab visits them in. One
+    // centred column in each list; grid lines in the available one.
     m_available = new GroupedList(this, kAvailableList,
                                   {.multiple = true, .checkable = false, .grid_lines = true, .title = {}, .width = 200,
                                    .align = wxALIGN_CENTER});
+    m_add = ArrowButton(this, kAddButton, ArrowDirection::right, IDS_COLUMNS_ADD);
+    m_remove = ArrowButton(this, kRemoveButton, ArrowDirection::left, IDS_COLUMNS_REMOVE);
     m_selected = new GroupedList(this, kSelectedList,
                                  {.multiple = true, .checkable = false, .grid_lines = false, .title = {}, .width = 220,
                                   .align = wxALIGN_CENTER});
-    m_add = ArrowButton(this, kAddButton, wxART_GO_FORWARD, L'\u2192', IDS_COLUMNS_ADD);
-    m_remove = ArrowButton(this, kRemoveButton, wxART_GO_BACK, L'\u2190', IDS_COLUMNS_REMOVE);
-    m_up = ArrowButton(this, kUpButton, wxART_GO_UP, L'\u2191', IDS_COLUMNS_UP);
-    m_down = ArrowButton(this, kDownButton, wxART_GO_DOWN, L'\u2193', IDS_COLUMNS_DOWN);
+    m_up = ArrowButton(this, kUpButton, ArrowDirection::up, IDS_COLUMNS_UP);
+    m_down = ArrowButton(this, kDownButton, ArrowDirection::down, IDS_COLUMNS_DOWN);
 
     auto* middle = new wxBoxSizer(wxVERTICAL);
     middle->AddStretchSpacer();
@@ -115,12 +112,18 @@ void ColumnsDialog::Refill() {
 }
 
 void ColumnsDialog::UpdateButtons() {
+    wxWindow* focused = FindFocus();
     m_add->Enable(!m_available->ChosenEntries().empty());
     const std::vector<std::size_t> chosen = m_selected->ChosenEntries();
     const SelectedButtons states = SelectedButtonStates(m_lists.selected.size(), chosen);
     m_remove->Enable(states.remove);
     m_up->Enable(states.up);
     m_down->Enable(states.down);
+    // The toolkit leaves the keyboard nowhere when it disables the focused button, as Add and
+    // Remove pressed from the keyboard do: the list the button took its columns from takes it.
+    // Up and Down already hand it to the list with the moved column.
+    if (focused == m_add && !m_add->IsEnabled()) m_available->SetFocus();
+    if (focused == m_remove && !m_remove->IsEnabled()) m_selected->SetFocus();
 }
 
 void ColumnsDialog::AddChosen() {

@@ -15,6 +15,7 @@
 #include "layouts/FilterSelection.h"
 #include "layouts/Layout.h"
 #include "rows/Row.h"
+#include "screen_pixels.h"
 #include "shell/command_ids.h"
 #include "shell/string_ids.h"
 #include "shell/ui_text.h"
@@ -30,8 +31,12 @@
 
 #include <chrono>
 #include <functional>
+#include <limits>
+#include <map>
 #include <set>
 #include <string>
+#include <tuple>
+#include <vector>
 
 namespace varnholt {
 namespace {
@@ -81,6 +86,55 @@ void ExpectOneCentredColumn(const GroupedList& list, int width) {
 }
 
 bool HasGridLines(const GroupedList& list) { return list.HasFlag(wxDV_HORIZ_RULES) && list.HasFlag(wxDV_VERT_RULES); }
+
+// The controls Tab can reach, in the order a reader meets them: rows of controls whose spans
+// overlap from top to bottom, each row from left to right (a column of buttons from its top).
+std::vector<wxWindow*> InVisibleOrder(const wxWindow& dialog) {
+    std::vector<wxWindow*> controls;
+    for (wxWindow* child : dialog.GetChildren()) {
+        if (child->IsShownOnScreen() && child->IsEnabled() && child->AcceptsFocusFromKeyboard())
+            controls.push_back(child);
+    }
+    std::ranges::sort(controls, {}, [](const wxWindow* control) { return control->GetScreenRect().y; });
+    std::map<const wxWindow*, int> row_of;
+    int row = 0;
+    int row_bottom = std::numeric_limits<int>::min();
+    for (const wxWindow* control : controls) {
+        const wxRect rect = control->GetScreenRect();
+        if (rect.y >= row_bottom) ++row;
+        row_bottom = std::max(row_bottom, rect.GetBottom() + 1);
+        row_of[control] = row;
+    }
+    std::ranges::sort(controls, {}, [&row_of](const wxWindow* control) {
+        const wxRect rect = control->GetScreenRect();
+        return std::tuple(row_of[control], rect.x, rect.y);
+    });
+    return controls;
+}
+
+std::string NameOf(const wxWindow* control) {
+    if (control == nullptr) return "nothing";
+    const wxString name = !control->GetLabel().empty()           ? control->GetLabel()
+                          : !control->GetToolTipText().empty()   ? control->GetToolTipText()
+                                                                 : wxString(control->GetClassInfo()->GetClassName());
+    return std::string(name.utf8_str()) + " at " + std::to_string(control->GetScreenPosition().x) + "," +
+           std::to_string(control->GetScreenPosition().y);
+}
+
+// How many pixels of the control's place differ between two pictures of its dialog.
+int ChangedPixels(const wxImage& before, const wxImage& after, const wxWindow& dialog, const wxWindow& control) {
+    wxRect region = control.GetScreenRect();
+    region.SetPosition(dialog.ScreenToClient(region.GetPosition()));
+    region.Intersect(wxRect(before.GetSize()));
+    int changed = 0;
+    for (int y = region.y; y <= region.GetBottom(); ++y) {
+        for (int x = region.x; x <= region.GetRight(); ++x) {
+            changed += before.GetRed(x, y) != after.GetRed(x, y) || before.GetGreen(x, y) != after.GetGreen(x, y) ||
+                       before.GetBlue(x, y) != after.GetBlue(x, y);
+        }
+    }
+    return changed;
+}
 
 class ChooserTest : public testing_app::AppGuiTest {
 protected:
@@ -439,6 +493,114 @@ TEST_F(ChooserTest, TheFilterListOnScreenHasANarrowCheckColumnAndHeadingsThatNev
             << "the first filter still stands under its heading";
     };
     EXPECT_FALSE(ShowActivityFiltersDialog(*frame));
+    EXPECT_TRUE(ran);
+}
+
+// Tab visits the columns dialog's controls in the order they stand on screen, and each stop shows
+// the focus: the control looks different while it has it. A button that its own press disables
+// hands the focus on rather than dropping it.
+TEST_F(ChooserTest, TabWalksTheColumnsDialogInVisibleOrderAndEveryStopShowsTheFocus) {
+    CMainFrame* frame = StartWithSchedule();
+    ASSERT_NE(frame, nullptr);
+    frame->SwitchToPage(kActivitiesTabPage);
+    bool ran = false;
+    m_hook.answer = wxID_CANCEL;
+    m_hook.while_shown = [&ran](wxDialog& dialog) {
+        auto* columns = dynamic_cast<ColumnsDialog*>(&dialog);
+        ASSERT_NE(columns, nullptr);
+        ran = true;
+        // Every button usable: a column chosen on each side, the shown one neither first nor last.
+        columns->Available().ChooseEntry(0);
+        columns->Selected().ChooseEntry(1);
+        columns->UpdateButtons();
+        const std::vector<wxWindow*> order = InVisibleOrder(dialog);
+        ASSERT_EQ(order.size(), 8u) << "two lists, four arrows, OK and Cancel";
+        // The pointer rests on the dialog's margin: it keeps the keyboard and hovers over nothing.
+        ASSERT_TRUE(ClickAt(dialog, wxPoint(3, 3)));
+        order.front()->SetFocus();
+        ASSERT_TRUE(WaitUntil([&order] { return wxWindow::FindFocus() == order.front(); }));
+
+        wxUIActionSimulator keys;
+        const auto press = [&keys](int key) {
+            const wxWindow* before = wxWindow::FindFocus();
+            keys.Char(key);
+            (void)WaitUntil([before] { return wxWindow::FindFocus() != before; });
+        };
+        // Once round and one step on, so that each stop is seen with the focus and without it.
+        std::vector<wxWindow*> stops;
+        std::vector<wxImage> shots;
+        for (std::size_t k = 1; k <= order.size() + 1; ++k) {
+            press(WXK_TAB);
+            stops.push_back(wxWindow::FindFocus());
+            shots.push_back(testing_gui::GrabSteady(&dialog));
+            EXPECT_EQ(stops.back(), order[k % order.size()])
+                << "Tab " << k << " reached " << NameOf(stops.back()) << ", not " << NameOf(order[k % order.size()]);
+        }
+        constexpr int kFocusMark = 20;  // pixels; a dotted outline round a button has some 120
+        for (std::size_t k = 0; k + 1 < stops.size(); ++k) {
+            if (stops[k] == nullptr) continue;  // already reported
+            EXPECT_GE(ChangedPixels(shots[k], shots[k + 1], dialog, *stops[k]), kFocusMark)
+                << "no focus mark on " << NameOf(stops[k]);
+        }
+
+        // Space on the focused Add button adds the column and disables the button.
+        columns->AddButton().SetFocus();
+        ASSERT_TRUE(WaitUntil([columns] { return wxWindow::FindFocus() == &columns->AddButton(); }));
+        const std::size_t shown = columns->Lists().selected.size();
+        keys.Char(' ');
+        ASSERT_TRUE(WaitUntil([columns, shown] { return columns->Lists().selected.size() == shown + 1; }));
+        testing_gui::RunEventLoopFor(std::chrono::milliseconds(100));  // the toolkit settles the focus
+        wxWindow* const focused = wxWindow::FindFocus();
+        ASSERT_NE(focused, nullptr) << "the focus went nowhere";
+        const wxImage with_focus = testing_gui::GrabSteady(&dialog);
+        press(WXK_TAB);
+        EXPECT_GE(ChangedPixels(with_focus, testing_gui::GrabSteady(&dialog), dialog, *focused), kFocusMark)
+            << "no focus mark on " << NameOf(focused);
+    };
+    Command(*frame, IDC_BUTTON_ACT_TABLE);
+    EXPECT_TRUE(ran);
+}
+
+// An arrow that can be used is drawn in the dark ink of the program's other pictures (the
+// ribbon's is grey 64); one that cannot is clearly paler, yet still there.
+TEST_F(ChooserTest, TheColumnChoosersArrowsAreDarkWhenUsableAndPaleWhenNot) {
+    CMainFrame* frame = StartWithSchedule();
+    ASSERT_NE(frame, nullptr);
+    frame->SwitchToPage(kActivitiesTabPage);
+    bool ran = false;
+    m_hook.answer = wxID_CANCEL;
+    m_hook.while_shown = [&ran](wxDialog& dialog) {
+        auto* columns = dynamic_cast<ColumnsDialog*>(&dialog);
+        ASSERT_NE(columns, nullptr);
+        ran = true;
+        columns->Available().ChooseEntry(0);  // Add usable; nothing shown is chosen
+        columns->UpdateButtons();
+        ASSERT_TRUE(ClickAt(dialog, wxPoint(3, 3)));  // the pointer hovers over no button
+        const wxImage picture = testing_gui::GrabSteady(&dialog);
+        const double usable_ink = testing_gui::RelativeLuminance(wxColour(100, 100, 100));
+        const double faded_ink = testing_gui::RelativeLuminance(wxColour(140, 140, 140));
+        const double face = testing_gui::RelativeLuminance(wxColour(235, 235, 235));
+        const std::pair<const char*, const wxButton*> arrows[] = {{"add", &columns->AddButton()},
+                                                                  {"remove", &columns->RemoveButton()},
+                                                                  {"up", &columns->UpButton()},
+                                                                  {"down", &columns->DownButton()}};
+        for (const auto& [name, button] : arrows) {
+            SCOPED_TRACE(name);
+            // The picture's square in the middle of the button, inside any focus outline.
+            const wxPoint middle = dialog.ScreenToClient(button->GetScreenPosition()) + button->GetSize() / 2;
+            const wxSize half = button->FromDIP(wxSize(8, 8));
+            const double darkest = testing_gui::DarkestLuminanceIn(picture, wxRect(middle - half, half * 2));
+            if (button->IsEnabled()) {
+                EXPECT_LE(darkest, usable_ink);
+            } else {
+                EXPECT_GE(darkest, faded_ink);
+                EXPECT_LE(darkest, face) << "the pale arrow is still drawn";
+            }
+        }
+        EXPECT_TRUE(columns->AddButton().IsEnabled());
+        EXPECT_FALSE(columns->UpButton().IsEnabled());
+    };
+    Command(*frame, IDC_BUTTON_ACT_TABLE);
     EXPECT_TRUE(ran);
 }
 

@@ -1,0 +1,17 @@
+// arrow_glyphs.h - the column choosers' arrow pictures, drawn at run time in the dark ink of the
+// ribbon's pictures, and a pale twin for a button that cannot be used now.
+#pragma once
+
+#include <wx/bmpbndl.h>
+
+#include <cstdint>
+
+namespace varnholt {
+
+enum class ArrowDirection : std::uint8_t { left, right, up, down };
+
+// Both at a button picture's size and at twice that, for a desktop scaled by 2.
+[[nodiscard]] wxBitmapBundle ArrowGlyph(ArrowDirection direction);
+[[nodiscard]] wxBitmapBundle FadedArrowGlyph(ArrowDirection direction);
+
+}  // namespace varnholt
