@@ -57,6 +57,6 @@ void VarnholtApp::SaveLayoutsOnExit(CMainFrame& frame) {
     if (LayoutStore* store = frame.GetLayoutStore()) store->SaveAll();
 }
 
-void VarnholtApp::OnAppAbout(wxCommandEvent&) { OpenHelpPage(); }
+void VarnholtApp::OnAppAbout(wxCommandEvent&) { OpenHelpPage(GetTopWindow()); }
 
 }  // namespace varnholt

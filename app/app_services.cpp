@@ -5,13 +5,19 @@
 #include "app/registry.h"
 #include "platform/program_folder.h"
 #include "platform/user_paths.h"
+#include "shell/open_document.h"
+#include "shell/string_ids.h"
 #include "shell/ui_text.h"
 
 #include <wx/dcscreen.h>
 #include <wx/filename.h>
 #include <wx/log.h>
+#include <wx/msgdlg.h>
 #include <wx/utils.h>
 #include <wx/window.h>
+
+#include <filesystem>
+#include <system_error>
 
 namespace varnholt {
 
@@ -32,7 +38,13 @@ wxString StoredLanguageCode() {
     return ReadRegistryString(kProgramKey, kLanguageValue, wxString(kDefaultLanguageCode.data(), kDefaultLanguageCode.size()));
 }
 
-void OpenHelpPage() {
+void OpenHelpPage(wxWindow* parent) {
+    const std::filesystem::path page = GetHelpFile();
+    if (std::error_code error; !std::filesystem::is_regular_file(page, error)) {
+        (void)wxMessageBox(FillPlaceholders(LoadText(IDS_HELP_MISSING), {WideFromPath(page)}), WindowTitle({}),
+                           wxOK | wxICON_WARNING, parent);
+        return;
+    }
     const wxLogNull quiet;  // no browser is no reason for a message
     (void)wxLaunchDefaultBrowser(HelpPageAddress());
 }

@@ -22,10 +22,11 @@ namespace varnholt {
 // The interface language code stored for the next start; the default code when none is.
 [[nodiscard]] wxString StoredLanguageCode();
 
-// Opens the help in the default browser; a failure is not reported.
-void OpenHelpPage();
+// Opens the help page in the desktop's browser. A page missing from the program folder is
+// reported in a message box over `parent`; a desktop without a browser is not reported.
+void OpenHelpPage(wxWindow* parent);
 
-// The help's address: the README beside the program, as a file address.
+// The help's address: the planners' page beside the program, as a file address.
 [[nodiscard]] wxString HelpPageAddress();
 
 // The maker's web site, as given to the build; empty when none was given.

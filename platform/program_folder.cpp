@@ -47,7 +47,7 @@ void SetProgramFolder(std::filesystem::path folder) {
     else ProgramFolderOverride() = std::move(folder);
 }
 
-std::filesystem::path GetHelpFile() { return GetProgramFolder() / "README.md"; }
+std::filesystem::path GetHelpFile() { return GetProgramFolder() / "help" / "index.html"; }
 
 namespace {
 

@@ -20,7 +20,8 @@ namespace varnholt {
 // Sets the override; an empty path clears it.
 void SetProgramFolder(std::filesystem::path folder);
 
-// The help that comes with the program: its README, installed in the program folder.
+// The planners' help page that comes with the program, in the "help" folder of the program
+// folder. It may be missing (a damaged installation); the caller says so.
 [[nodiscard]] std::filesystem::path GetHelpFile();
 
 // The names (file names only, no folder) of the custom layout files; empty until

@@ -132,6 +132,7 @@ inline constexpr StringId IDS_INFO_HELP_LINK = 3348;
 inline constexpr StringId IDS_INFO_WEB_LINK = 3349;
 inline constexpr StringId IDS_LANGUAGE_NOT_SAVED = 3350;
 inline constexpr StringId IDS_RESET_REFUSED = 3351;
+inline constexpr StringId IDS_HELP_MISSING = 3352;           // {1}: the help page's path
 
 // The labels of the print-settings dialog (template 187) and its pages: options (190),
 // margins (192), header and footer (194). Numbered template × 100 + n.

@@ -114,6 +114,7 @@ constexpr StringEntry kEnglish[] = {
     {IDS_INFO_WEB_LINK, L"Oskeldan on the web"},
     {IDS_LANGUAGE_NOT_SAVED, L"The language could not be saved: the settings file cannot be written."},
     {IDS_RESET_REFUSED, L"The layouts were not reset: no folder for your settings could be found, so nothing was deleted."},
+    {IDS_HELP_MISSING, L"The help cannot be shown: its page \"{1}\" is missing. Installing VarnholtReader again brings it back."},
     {IDS_COLUMNS_TITLE, L"Columns"},
     {IDS_COLUMNS_AVAILABLE, L"Available columns"},
     {IDS_COLUMNS_SELECTED, L"Selected columns"},

@@ -115,6 +115,7 @@ constexpr StringEntry kFrench[] = {
     {IDS_INFO_WEB_LINK, L"Oskeldan sur le web"},
     {IDS_LANGUAGE_NOT_SAVED, L"La langue n'a pas pu être enregistrée : le fichier de paramètres ne peut pas être écrit."},
     {IDS_RESET_REFUSED, L"Les dispositions n'ont pas été réinitialisées : aucun dossier de paramètres n'a été trouvé, rien n'a été supprimé."},
+    {IDS_HELP_MISSING, L"L'aide ne peut pas être affichée : sa page « {1} » est introuvable. Réinstaller VarnholtReader la rétablit."},
     {IDS_COLUMNS_TITLE, L"Colonnes"},
     {IDS_COLUMNS_AVAILABLE, L"Colonnes disponibles"},
     {IDS_COLUMNS_SELECTED, L"Colonnes affichées"},

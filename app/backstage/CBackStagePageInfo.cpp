@@ -111,7 +111,10 @@ wxSizer* CBackStagePageInfo::CreateProgramColumn(const wxBitmap& screenshot) {
                         0, false, 0, kVersionLine);
     column->Add(m_version, 0, wxBOTTOM, 16);
     column->Add(NewLine(this, Text(IDS_INFO_SUPPORT), 2, true), 0, wxBOTTOM, 6);
-    column->Add(NewLink(this, IDS_INFO_HELP_LINK, HelpPageAddress(), IDS_HELP_TOOLTIP), 0, wxBOTTOM, 4);
+    wxHyperlinkCtrl* help = NewLink(this, IDS_INFO_HELP_LINK, HelpPageAddress(), IDS_HELP_TOOLTIP);
+    // The same as the ribbon's help button, a missing page reported included.
+    help->Bind(wxEVT_HYPERLINK, [this](wxHyperlinkEvent&) { OpenHelpPage(this); });
+    column->Add(help, 0, wxBOTTOM, 4);
     // A build without a web site shows no link to one.
     if (const wxString home = HomePageAddress(); !home.empty()) {
         column->Add(NewLink(this, IDS_INFO_WEB_LINK, home, IDS_WEB_SITE_TOOLTIP));

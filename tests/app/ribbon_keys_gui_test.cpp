@@ -1,13 +1,16 @@
 // ribbon_keys_gui_test.cpp - the ribbon and the File page from the keyboard and the pointer,
 // and what the File page shows: Alt+F opens it right under the tabs, Escape leaves it, Ctrl+Page
 // Down and Ctrl+Page Up step round the categories; its items stand in from the edge, the Info
-// page's miniature shows the ribbon, its help link leads to the README beside the program, and
-// File > Open has a title in the interface language. Keys are typed through the display server.
+// page's miniature shows the ribbon, the help button and its help link open the planners' page
+// beside the program in the desktop's browser, and File > Open has a title in the interface
+// language. Keys are typed through the display server.
 
 #include "app/VarnholtView.h"
 #include "app/app_services.h"
 #include "app/backstage/FilePage.h"
 #include "app/ribbon/MainRibbon.h"
+#include "platform/program_folder.h"
+#include "platform/user_paths.h"
 #include "app_gui_support.h"
 #include "screen_pixels.h"
 #include "shell/command_ids.h"
@@ -17,11 +20,18 @@
 #include <wx/filedlg.h>
 #include <wx/filename.h>
 #include <wx/hyperlink.h>
+#include <wx/ribbon/art.h>
 #include <wx/uiaction.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 
 namespace varnholt {
 namespace {
 
+namespace fs = std::filesystem;
+using testing_app::run_folder;
 using testing_app::WaitUntil;
 
 class RibbonKeysTest : public testing_app::AppGuiTest {
@@ -106,8 +116,80 @@ TEST_F(RibbonKeysTest, TheFilePageFromItsTabShowsItsItemsAndTheWholeWindowsMinia
     EXPECT_GT(red, shot.GetWidth() / 2);
 }
 
-TEST_F(RibbonKeysTest, TheHelpLinkLeadsToTheReadmeBesideTheProgramAndAWebLinkOnlyToAGivenSite) {
+// A stand-in for the desktop's browser: a script that writes each file it is asked to open to a
+// file of its own. The toolkit asks the desktop's file-type defaults first, and xdg-open on the
+// PATH where they fail, so the script is both: the default for web pages, Markdown and plain
+// text in the run's per-user folders, and xdg-open in front of the PATH.
+class StandInBrowser {
+public:
+    StandInBrowser() : m_path(std::getenv("PATH") == nullptr ? "" : std::getenv("PATH")) {
+        const fs::path folder = run_folder() / "browser";
+        fs::create_directories(folder);
+        m_asked = folder / "asked";
+        const fs::path script = folder / "xdg-open";
+        std::ofstream(script) << "#!/bin/sh\nprintf '%s\\n' \"$1\" >> '" << m_asked.string() << "'\n";
+        fs::permissions(script, fs::perms::owner_all);
+        const fs::path applications = fs::path(std::getenv("XDG_DATA_HOME")) / "applications";
+        const fs::path config = std::getenv("XDG_CONFIG_HOME");
+        fs::create_directories(applications);
+        fs::create_directories(config);
+        std::ofstream(applications / "stand-in-browser.desktop")
+            << "[Desktop Entry]\nType=Application\nName=Stand-in browser\nExec=" << script.string()
+            << " %u\nMimeType=text/html;text/markdown;text/plain;\n";
+        std::ofstream(config / "mimeapps.list") << "[Default Applications]\ntext/html=stand-in-browser.desktop\n"
+                                                   "text/markdown=stand-in-browser.desktop\n"
+                                                   "text/plain=stand-in-browser.desktop\n";
+        setenv("PATH", (folder.string() + ":" + m_path).c_str(), 1);
+    }
+    ~StandInBrowser() { setenv("PATH", m_path.c_str(), 1); }
+    StandInBrowser(const StandInBrowser&) = delete;
+    StandInBrowser& operator=(const StandInBrowser&) = delete;
+
+    // The file the browser was asked to open since the last call, as a path (a file address is
+    // turned into one); empty when it was asked nothing within the wait.
+    fs::path TakeRequest() const {
+        std::string asked;
+        (void)WaitUntil([&] {
+            std::ifstream in(m_asked);
+            asked.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+            return !asked.empty() && asked.back() == '\n';
+        });
+        fs::remove(m_asked);
+        if (asked.empty()) return {};
+        asked.pop_back();
+        const wxString request = wxString::FromUTF8(asked);
+        if (request.StartsWith("file:")) return PathFromWide(wxFileName::URLToFileName(request).GetFullPath().ToStdWstring());
+        return fs::path(asked);
+    }
+    bool WasAsked() const { return fs::exists(m_asked); }
+
+private:
+    std::string m_path;
+    fs::path m_asked;
+};
+
+// The ribbon's "?" and the File page's "Online help" open the planners' page that lies beside
+// the program in the desktop's browser, each clicked as a user does; without its page, the
+// button says so and opens nothing.
+TEST_F(RibbonKeysTest, HelpButtonAndOnlineHelpOpenThePlannersPageBesideTheProgram) {
+    const StandInBrowser browser;
     CMainFrame& frame = StartWithFocus();
+    const fs::path page = fs::path(VARNHOLT_SOURCE_DIR) / "help" / "index.html";  // the tests' program folder
+    std::ifstream page_file(page);
+    const std::string html((std::istreambuf_iterator<char>(page_file)), std::istreambuf_iterator<char>());
+    EXPECT_TRUE(html.starts_with("<!DOCTYPE html>")) << page;
+    const auto click = [](wxWindow* window, const wxRect& area) {
+        const wxPoint point = window->ClientToScreen(area.GetPosition() + area.GetSize() / 2);
+        wxUIActionSimulator().MouseMove(point);
+        EXPECT_TRUE(WaitUntil([&point] { return wxGetMousePosition() == point; }));
+        wxUIActionSimulator().MouseClick();
+    };
+
+    wxRibbonBar* ribbon = frame.GetRibbon();
+    const wxRect help_button = ribbon->GetArtProvider()->GetRibbonHelpButtonArea(ribbon->GetSize());
+    click(ribbon, help_button);
+    EXPECT_EQ(browser.TakeRequest(), page) << "the ribbon's help button";
+
     ASSERT_TRUE(Type('F', wxMOD_ALT, [&frame] { return frame.IsFilePageShown(); }));
     std::vector<wxHyperlinkCtrl*> links;
     std::function<void(wxWindow*)> collect = [&](wxWindow* window) {
@@ -123,10 +205,15 @@ TEST_F(RibbonKeysTest, TheHelpLinkLeadsToTheReadmeBesideTheProgramAndAWebLinkOnl
     if (!site.empty()) {
         EXPECT_EQ(links[1]->GetURL(), site);
     }
-    const wxString readme = wxString(VARNHOLT_SOURCE_DIR) + "/README.md";  // the tests' program folder
-    EXPECT_TRUE(wxFileName::FileExists(readme));
-    EXPECT_EQ(links[0]->GetURL(), wxFileName::FileNameToURL(wxFileName(readme)));
-    EXPECT_EQ(HelpPageAddress(), links[0]->GetURL()) << "the ribbon's help button opens the same";
+    ASSERT_TRUE(WaitUntil([&links] { return links[0]->IsShownOnScreen(); }));
+    click(links[0], links[0]->GetClientRect());
+    EXPECT_EQ(browser.TakeRequest(), page) << "the File page's Online help";
+
+    SetProgramFolder(run_folder());  // a program folder without the help page
+    click(ribbon, help_button);
+    ASSERT_TRUE(WaitUntil([this] { return !m_hook.messages.empty(); }));
+    EXPECT_NE(m_hook.messages.front().Find("index.html"), wxNOT_FOUND) << m_hook.messages.front();
+    EXPECT_FALSE(browser.WasAsked());
 }
 
 TEST_F(RibbonKeysTest, TheOpenDialogIsTitledInTheInterfaceLanguage) {

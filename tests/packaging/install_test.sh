@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks of the installed viewer: the desktop files validate; a tree installed into a temporary
 # prefix gives .xer files their type with the viewer as its default; the installed program,
-# started through its link in bin/, has its help beside it, opens a schedule and lists it with
+# started through its link in bin/, has its help page beside it, opens a schedule and lists it with
 # its shipped layouts.
 # Usage: install_test.sh desktop-entry FILE | metainfo FILE | mime-xml FILE
 #        install_test.sh file-type BUILD_DIR FIXTURE | installed-program BUILD_DIR XER_GENERATOR
@@ -97,8 +97,11 @@ check_installed_program() {  # BUILD_DIR XER_GENERATOR
     target=$(readlink "$link") || fail "bin/varnholt-reader is not a symbolic link"
     [[ "$target" != /* ]] || fail "bin/varnholt-reader links to the absolute path $target"
     [[ -x "$link" ]] || fail "bin/varnholt-reader does not lead to an executable program"
-    # The File page's help opens the README beside the program.
-    [[ -f "$(dirname "$(readlink -f "$link")")/README.md" ]] || fail "no README.md beside the program"
+    # The help button and the File page's Online help open the planners' page beside the program.
+    local help_page
+    help_page="$(dirname "$(readlink -f "$link")")/help/index.html"
+    [[ -f "$help_page" ]] || fail "no help/index.html beside the program"
+    grep -qi '<!DOCTYPE html>' "$help_page" || fail "$help_page is no HTML page"
 
     # A name with a space, opened from another working folder: only the program's own folder
     # can supply the layouts.
