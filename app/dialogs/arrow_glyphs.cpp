@@ -2,6 +2,8 @@
 
 #include "app/dialogs/arrow_glyphs.h"
 
+#include "app/ribbon/RibbonGlyphs.h"
+
 #include <wx/graphics.h>
 #include <wx/image.h>
 #include <wx/pen.h>
@@ -15,7 +17,7 @@ namespace {
 
 constexpr int kGlyphSize = 16;
 // The ribbon's ink: a theme's own arrows may be mid-grey, which reads as a disabled button.
-const wxColour kInk(64, 64, 64);
+const wxColour kInk(ribbon::kGlyphInk, ribbon::kGlyphInk, ribbon::kGlyphInk);
 // Clearly paler than the ink; the theme may dim a disabled button's picture further.
 const wxColour kFadedInk(150, 150, 150);
 

@@ -14,7 +14,7 @@
 namespace varnholt::ribbon {
 namespace {
 
-const wxColour kInk(64, 64, 64);
+const wxColour kInk(kGlyphInk, kGlyphInk, kGlyphInk);
 const wxColour kAccent(182, 35, 39);
 const wxColour kBlue(41, 98, 168);
 const wxColour kPaper(255, 255, 255);

@@ -10,6 +10,8 @@ namespace varnholt::ribbon {
 
 inline constexpr int kLargeGlyphSize = 32;
 inline constexpr int kSmallGlyphSize = 16;
+// The grey every usable picture of the program is drawn in, the dialogs' too.
+inline constexpr unsigned char kGlyphInk = 64;
 
 // A square picture of the given side on a transparent ground.
 [[nodiscard]] wxBitmap GlyphBitmap(Glyph glyph, int size);
