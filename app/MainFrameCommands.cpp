@@ -6,12 +6,11 @@
 
 #include "app/CVarnSplitterWnd.h"
 #include "app/VarnholtView.h"
+#include "app/ribbon/MainRibbon.h"
 #include "layouts/FilterSelection.h"
 #include "layouts/Layout.h"
 #include "shell/command_ids.h"
 #include "shell/command_rules.h"
-
-#include <wx/ribbon/bar.h>
 
 namespace varnholt {
 namespace {
@@ -94,10 +93,11 @@ void CMainFrame::RedrawNow() {
 
 // A toggle button flips itself on a click; its pressed state is set here again at every
 // update, so it always shows the frame's state rather than the click's. Only the ribbon's
-// controls are answered: other windows (the File page's Info controls) share some of the ids.
+// controls are answered, also in a folded panel's pop-up: other windows (the File page's Info
+// controls) share some of the ids.
 void CMainFrame::OnUpdateRibbonCommand(wxUpdateUIEvent& event) {
     auto* source = dynamic_cast<wxWindow*>(event.GetEventObject());
-    if (source != nullptr && !m_ribbon->IsDescendant(source)) {
+    if (source != nullptr && !IsRibbonWindow(*m_ribbon, source)) {
         event.Skip();
         return;
     }

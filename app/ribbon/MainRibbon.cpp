@@ -46,8 +46,9 @@ MainRibbonBar* BarOf(wxWindow* window) {
 
 // Queued rather than processed on the spot, so that the control has finished its own handling
 // (a toggle button its flip, a slider its drag) before the command runs. Once the command has
-// returned, from a dialog perhaps, the bar looks where the pointer is.
-void PostCommand(wxWindow* from, int id, int value, const wxString& text = {}) {
+// returned, from a dialog perhaps, the pop-up of the folded panel the control was clicked in
+// closes, and the bar looks where the pointer is.
+void PostCommand(wxWindow* from, int id, int value, const wxString& text = {}, wxRibbonPanel* folded = nullptr) {
     wxWindow* target = wxGetTopLevelParent(from);
     MainRibbonBar* bar = BarOf(from);
     if (target == nullptr || bar == nullptr) return;
@@ -55,8 +56,9 @@ void PostCommand(wxWindow* from, int id, int value, const wxString& text = {}) {
     command.SetInt(value);
     command.SetString(text);
     command.SetEventObject(from);
-    target->CallAfter([target, bar, command]() mutable {
+    target->CallAfter([target, bar, command, folded]() mutable {
         target->ProcessWindowEvent(command);
+        if (folded != nullptr) (void)folded->HideExpanded();  // does nothing when already closed
         bar->ForgetStaleHover();
     });
 }
@@ -64,11 +66,29 @@ void PostCommand(wxWindow* from, int id, int value, const wxString& text = {}) {
 wxString Label(std::string_view text) { return wxString::FromUTF8(text.data(), text.size()); }
 
 // A button bar that knows which of its buttons can be used, so that its panel, folded into a
-// single picture in a narrow window, shows that picture faded while none of them can.
+// single picture in a narrow window, shows that picture faded while none of them can. While the
+// folded panel shows the bar in its pop-up, Escape there closes the pop-up.
 class PanelButtons final : public wxRibbonButtonBar {
 public:
     PanelButtons(wxRibbonPanel* panel, Glyph panel_glyph)
         : wxRibbonButtonBar(panel), m_panel(panel), m_panel_glyph(panel_glyph) {}
+
+    // The toolkit moves the bar into the pop-up when the folded panel opens, and back again.
+    bool Reparent(wxWindowBase* parent) override {
+        if (!wxRibbonButtonBar::Reparent(parent)) return false;
+        if (FoldedPanelHolding(this) == m_panel) {
+            // The handler goes with the pop-up's window. Closing destroys the window the key
+            // is being handled in, so it waits until the key has been handled.
+            wxGetTopLevelParent(this)->Bind(wxEVT_CHAR_HOOK, [panel = m_panel](wxKeyEvent& event) {
+                if (event.GetKeyCode() != WXK_ESCAPE || event.HasAnyModifiers()) {
+                    event.Skip();
+                    return;
+                }
+                panel->CallAfter([panel] { (void)panel->HideExpanded(); });
+            });
+        }
+        return true;
+    }
 
     // Called for each button at every update-UI.
     void EnableButton(int id, bool enable) override {
@@ -196,7 +216,7 @@ void AddCategory(wxRibbonBar* bar, const ribbon::CategoryDef& category) {
 
 void ForwardControlEvents(wxRibbonBar* bar) {
     bar->Bind(wxEVT_RIBBONBUTTONBAR_CLICKED, [bar](wxRibbonButtonBarEvent& event) {
-        PostCommand(bar, event.GetId(), event.IsChecked() ? 1 : 0);
+        PostCommand(bar, event.GetId(), event.IsChecked() ? 1 : 0, {}, FoldedPanelHolding(event.GetBar()));
     });
     bar->Bind(wxEVT_CHOICE, [bar](wxCommandEvent& event) {
         PostCommand(bar, event.GetId(), event.GetSelection(), event.GetString());
@@ -247,6 +267,20 @@ MainRibbonBar* CreateMainRibbon(wxWindow* parent) {
     bar->SetActivePage(static_cast<size_t>(kActivitiesTabPage));
     bar->Realize();
     return bar;
+}
+
+wxRibbonPanel* FoldedPanelHolding(wxWindow* window) {
+    for (; window != nullptr; window = window->GetParent()) {
+        auto* panel = dynamic_cast<wxRibbonPanel*>(window);
+        if (panel != nullptr && panel->GetExpandedDummy() != nullptr) return panel->GetExpandedDummy();
+        if (window->IsTopLevel()) break;
+    }
+    return nullptr;
+}
+
+bool IsRibbonWindow(const wxRibbonBar& bar, wxWindow* window) {
+    if (wxRibbonPanel* folded = FoldedPanelHolding(window)) window = folded;
+    return window == &bar || bar.IsDescendant(window);
 }
 
 void SetFileTabText(wxRibbonBar* bar, const wxString& text) {

@@ -1,28 +1,37 @@
 // commands_gui_test.cpp - the ribbon's commands in the running program over an open schedule:
 // the pane toggles with their pressed states, one find dialog at a time, the filter's OK and
 // Cancel, the layout and timescale selectors and the zoom slider, the selectors before any
-// file, the calendars of a workbook, Go to, relationship lines, expand and collapse, and
-// copying the table as text.
+// file, the calendars of a workbook, Go to, relationship lines, expand and collapse, copying
+// the table as text, and the buttons of folded panels in a narrow window.
 
 #include "../shell/every_category_schedule.h"
 #include "app/CVarnSplitterWnd.h"
 #include "app/VarnholtView.h"
+#include "app/ribbon/RibbonGlyphs.h"
 #include "app_gui_support.h"
+#include "gui_input.h"
 #include "layouts/Layout.h"
 #include "layouts/layout_records.h"
 #include "model/s_date.h"
 #include "rows/Row.h"
 #include "rows/display_scale.h"
+#include "screen_pixels.h"
 #include "shell/command_ids.h"
+#include "shell/command_rules.h"
 #include "shell/go_to_date.h"
 #include "views/core/RowList.h"
+#include "views/details/DetailView.h"
 
 #include <wx/choice.h>
 #include <wx/clipbrd.h>
 #include <wx/dataobj.h>
 #include <wx/dialog.h>
 #include <wx/ribbon/bar.h>
+#include <wx/ribbon/buttonbar.h>
+#include <wx/ribbon/page.h>
+#include <wx/ribbon/panel.h>
 #include <wx/slider.h>
+#include <wx/uiaction.h>
 
 #include <algorithm>
 
@@ -301,6 +310,119 @@ TEST_F(CommandsTest, GoToRelationshipLinesExpandAndCollapse) {
     EXPECT_LT(table.GetRowList().Rows().size(), listed);
     Post(frame, IDC_BUTTON_ACT_EXP_ALL);
     EXPECT_EQ(table.GetRowList().Rows().size(), listed);
+}
+
+// A panel of the current page folded into one picture, by its caption.
+wxRibbonPanel* FoldedPanel(CMainFrame& frame, const wxString& caption) {
+    wxRibbonBar& ribbon = *frame.GetRibbon();
+    for (wxWindow* child : ribbon.GetPage(static_cast<size_t>(ribbon.GetActivePage()))->GetChildren()) {
+        auto* panel = dynamic_cast<wxRibbonPanel*>(child);
+        if (panel != nullptr && panel->GetLabel() == caption && panel->IsMinimised()) return panel;
+    }
+    return nullptr;
+}
+
+// Clicks the folded panel, as a user opens it, and answers the buttons of its pop-up once the
+// display shows them (a compositor may show the new window blank at first).
+wxRibbonButtonBar* OpenPopUp(wxRibbonPanel& panel) {
+    if (!testing_gui::ClickMiddle(panel)) return nullptr;
+    if (!WaitUntil([&panel] {
+            wxRibbonPanel* popup = panel.GetExpandedPanel();
+            if (popup == nullptr || !popup->IsShownOnScreen()) return false;
+            const wxImage shown = testing_gui::GrabSteady(popup);
+            return testing_gui::MeasureText(shown, wxRect(shown.GetSize())).ratio > 1;
+        }))
+        return nullptr;
+    for (wxWindow* child : panel.GetExpandedPanel()->GetChildren()) {
+        if (auto* buttons = dynamic_cast<wxRibbonButtonBar*>(child)) return buttons;
+    }
+    return nullptr;
+}
+
+bool PopUpClosed(wxRibbonPanel& panel) {
+    const bool closed = WaitUntil([&panel] { return panel.GetExpandedPanel() == nullptr; });
+    (void)panel.HideExpanded();  // so that what follows starts from a closed pop-up all the same
+    return closed;
+}
+
+struct ButtonLook {
+    bool usable = false;   // a picture with the dark ink of usable buttons, not a faded one
+    bool checked = false;  // a label on a ground that stands out from the plate round the picture
+};
+
+// A large button as the display shows it once idle time has brought the update requests' answers.
+ButtonLook LookOf(wxRibbonButtonBar& buttons, int id) {
+    wxTheApp->ProcessIdle();
+    const wxImage picture = testing_gui::GrabSteady(&buttons);
+    const wxRect item = buttons.GetItemRect(id);
+    const int side = ribbon::kLargeGlyphSize;
+    const wxRect glyph(item.x + (item.width - side) / 2, item.y + 2, side, side);
+    const wxRect label(item.x + 2, item.y + side + 4, item.width - 4, item.height - side - 6);
+    const double faded_ink = testing_gui::RelativeLuminance(wxColour(150, 150, 150));
+    return {testing_gui::DarkestLuminanceIn(picture, glyph) < faded_ink,
+            testing_gui::ContrastRatio(testing_gui::MeasureText(picture, label).ground,
+                                       testing_gui::MeasureText(picture, glyph).ground) >= 3};
+}
+
+bool ClickButton(wxRibbonButtonBar& buttons, int id) {
+    const wxRect item = buttons.GetItemRect(id);
+    return testing_gui::ClickAt(buttons, item.GetPosition() + wxSize(item.width / 2, item.height / 2));
+}
+
+// A window too narrow for the Activities page's panels: their buttons, shown in pop-ups, are
+// enabled and checked as the frame says, and a pop-up closes on Escape and after its command.
+TEST_F(CommandsTest, AFoldedPanelsButtonsFollowTheFrameAndItsPopUpCloses) {
+    ASSERT_TRUE(Start(VARNHOLT_XLS_FIXTURES "/export.xls"));
+    CMainFrame& frame = *Frame();
+    wxTheApp->ProcessIdle();  // the buttons take the frame's answers in the unfolded ribbon first
+    ResizeFrame(frame, wxSize(700, 600));
+    wxRibbonPanel* panes = nullptr;
+    wxRibbonPanel* table = nullptr;
+    wxRibbonPanel* calendar = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        panes = FoldedPanel(frame, "Panes");
+        table = FoldedPanel(frame, "Table");
+        calendar = FoldedPanel(frame, "Calendar");
+        return panes != nullptr && table != nullptr && calendar != nullptr;
+    }));
+
+    wxRibbonButtonBar* buttons = OpenPopUp(*panes);
+    ASSERT_NE(buttons, nullptr);
+    EXPECT_FALSE(LookOf(*buttons, IDC_BUTTON_ACT_DETAILS).checked);
+    ASSERT_TRUE(ClickButton(*buttons, IDC_BUTTON_ACT_DETAILS));
+    EXPECT_TRUE(PopUpClosed(*panes)) << "closed once Details has run";
+    VarnholtView& details = *frame.GetDetailsPane();
+    ASSERT_TRUE(WaitUntil([&details] { return details.IsShownOnScreen(); }));
+    buttons = OpenPopUp(*panes);
+    ASSERT_NE(buttons, nullptr);
+    EXPECT_TRUE(LookOf(*buttons, IDC_BUTTON_ACT_DETAILS).checked);
+    wxUIActionSimulator().Char(WXK_ESCAPE);
+    EXPECT_TRUE(PopUpClosed(*panes)) << "closed by Escape";
+
+    // The details pane's Predecessors tab, clicked where it is drawn.
+    auto* detail = dynamic_cast<view::DetailView*>(details.GetContentView());
+    ASSERT_NE(detail, nullptr);
+    const std::vector<std::wstring>& titles = detail->GetTabTitles();
+    const auto predecessors = std::ranges::find_if(
+        titles, [](const std::wstring& title) { return RelationshipTabOf(title) == RelationshipTab::predecessors; });
+    ASSERT_NE(predecessors, titles.end());
+    ASSERT_TRUE(WaitUntil([&] { return detail->GetTabRects().size() == titles.size(); }));
+    const view::RectF tab = detail->GetTabRects()[static_cast<size_t>(predecessors - titles.begin())];
+    const wxPoint tab_middle(static_cast<int>(tab.x + tab.width / 2), static_cast<int>(tab.y + tab.height / 2));
+    ASSERT_TRUE(testing_gui::ClickAt(details, tab_middle));
+    ASSERT_TRUE(WaitUntil([&] { return detail->GetCurrentTab() == *predecessors; }));
+
+    buttons = OpenPopUp(*table);
+    ASSERT_NE(buttons, nullptr);
+    EXPECT_TRUE(LookOf(*buttons, IDC_BUTTON_ACT_PRED_TABLE).usable);
+    EXPECT_FALSE(LookOf(*buttons, IDC_BUTTON_ACT_SUCC_TABLE).usable);
+    wxUIActionSimulator().Char(WXK_ESCAPE);
+    EXPECT_TRUE(PopUpClosed(*table));
+    buttons = OpenPopUp(*calendar);
+    ASSERT_NE(buttons, nullptr);
+    EXPECT_FALSE(LookOf(*buttons, IDC_BUTTON_ACT_CALENDAR).usable) << "a workbook has no calendars";
+    wxUIActionSimulator().Char(WXK_ESCAPE);
+    EXPECT_TRUE(PopUpClosed(*calendar));
 }
 
 }  // namespace
