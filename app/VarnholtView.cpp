@@ -18,6 +18,8 @@
 #include <wx/settings.h>
 #include <wx/splitter.h>
 
+#include <gtk/gtk.h>
+
 namespace varnholt {
 namespace {
 
@@ -71,6 +73,22 @@ void SetBar(wxWindow& window, int orientation, std::int32_t position, std::int32
     window.SetScrollbar(orientation, position, thumb, range, true);
 }
 
+// The native scrolled window under a pane binds Home, End and their Ctrl forms (and whatever a
+// key theme adds) to scrolling it: the bars would move behind the pane's back, across the
+// columns or down past its partner. A pane moves only for the keys it answers itself, so the
+// bindings' scroll is stopped and the key goes on as one nobody took.
+gboolean RefuseBoundScroll(GtkWidget* widget, GtkScrollType, gboolean, gpointer) {
+    g_signal_stop_emission_by_name(widget, "scroll-child");
+    return FALSE;
+}
+
+void RefuseKeyBindingScrolls(wxWindow& window) {
+    auto* widget = static_cast<GtkWidget*>(window.GetHandle());
+    if (widget != nullptr && GTK_IS_SCROLLED_WINDOW(widget)) {
+        g_signal_connect(widget, "scroll-child", G_CALLBACK(RefuseBoundScroll), nullptr);
+    }
+}
+
 }  // namespace
 
 VarnholtView::VarnholtView(wxWindow* parent, wxWindowID id, long style)
@@ -80,6 +98,7 @@ VarnholtView::VarnholtView(wxWindow* parent, wxWindowID id, long style)
     SetMinSize(wxSize(0, 0));
     // The paint covers the whole client area, so the background is never erased first.
     SetBackgroundStyle(wxBG_STYLE_PAINT);
+    RefuseKeyBindingScrolls(*this);
     Bind(wxEVT_PAINT, &VarnholtView::OnPaint, this);
     Bind(wxEVT_SIZE, &VarnholtView::OnSize, this);
     Bind(wxEVT_SCROLLWIN_TOP, &VarnholtView::OnScrollWin, this);

@@ -1,14 +1,17 @@
 // pane_view_gui_test.cpp - the panes of the real program over a schedule of 72 activities:
 // the wheel and the scroll bar keep the table and its chart on the same rows, Ctrl+C copies
 // a table's text, clicks select and the details pane follows, the details button goes to the
-// related activity, the sub-views of another category's tab do not linger, and a column
-// resize ends even when the button is released outside the pane.
+// related activity, the sub-views of another category's tab do not linger, a column resize
+// ends even when the button is released outside the pane, another category or file leaves
+// the chart beside its rows, and keys the panes do not answer move neither pane.
 
 #include "../shell/every_category_schedule.h"
 #include "app/VarnholtView.h"
 #include "app/details_arrangement.h"
 #include "app/find_events.h"
+#include "app/ribbon/MainRibbon.h"
 #include "app_gui_support.h"
+#include "gui_input.h"
 #include "layouts/Layout.h"
 #include "model/CaptionCatalog.h"
 #include "model/records/TaskPredRecord.h"
@@ -22,6 +25,8 @@
 #include <wx/dcmemory.h>
 #include <wx/uiaction.h>
 
+#include <array>
+#include <cstdlib>
 #include <string>
 
 namespace varnholt {
@@ -57,6 +62,21 @@ void SeedClipboard(const wxString& text) {
     wxClipboardLocker locker;
     ASSERT_TRUE(!!locker);
     wxTheClipboard->SetData(new wxTextDataObject(text));
+}
+
+// Where a pane shows its content from, as painted and as its scroll bars say.
+struct Shown {
+    std::int32_t drawn_x, drawn_y, bar_x, bar_y;
+    friend bool operator==(const Shown&, const Shown&) = default;
+};
+
+void PrintTo(const Shown& shown, std::ostream* out) {
+    *out << "drawn from " << shown.drawn_x << "," << shown.drawn_y << ", bars at " << shown.bar_x << "," << shown.bar_y;
+}
+
+Shown ShownBy(VarnholtView& pane) {
+    const view::DrawContext& context = pane.GetContentView()->GetDrawContext();
+    return {context.GetOriginX(), context.GetOriginY(), pane.GetScrollPos(wxHORIZONTAL), pane.GetScrollPos(wxVERTICAL)};
 }
 
 class PaneViewTest : public testing_app::AppGuiTest {
@@ -106,6 +126,29 @@ protected:
         std::size_t count = 0;
         for (const view::Row* row : view.GetRowList().Rows()) count += row->selected ? 1 : 0;
         return count;
+    }
+
+    // Real notches of the mouse wheel over the middle of the pane, toward the user: the
+    // toolkit has no way to send them, so the X test extension's tool does (button 5).
+    static void TurnWheelDown(VarnholtView& pane, int notches) {
+        const wxPoint middle = pane.ClientToScreen(wxPoint(pane.GetClientSize().x / 2, pane.GetClientSize().y / 2));
+        wxUIActionSimulator().MouseMove(middle);
+        ASSERT_TRUE(WaitUntil([&] { return wxGetMousePosition() == middle; }));
+        const std::string command = "xdotool click --delay 20 --repeat " + std::to_string(notches) + " 5";
+        ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    }
+    // A real click on a category's tab, or the File tab.
+    void ClickTab(Category category) {
+        auto& ribbon = dynamic_cast<MainRibbonBar&>(*frame->GetRibbon());
+        const auto page = static_cast<int>(category);
+        const wxRect tab = ribbon.GetTabRect(page);
+        ASSERT_TRUE(testing_gui::ClickAt(ribbon, tab.GetPosition() + wxSize(tab.width / 2, tab.height / 2)));
+        if (category == Category::file_page) {
+            ASSERT_TRUE(WaitUntil([&] { return frame->IsFilePageShown(); }));
+        } else {
+            ASSERT_TRUE(WaitUntil([&] { return frame->GetActiveCategory() == category && !frame->IsFilePageShown(); }));
+        }
+        Settle();
     }
 
     CMainFrame* frame = nullptr;
@@ -280,6 +323,63 @@ TEST_F(PaneViewTest, AColumnResizeReleasedOutsideThePaneEndsThere) {
     input.MouseMove(table_pane.ClientToScreen(wxPoint(border / 2, 200)));
     for (int i = 0; i < 10; ++i) (void)wxTheApp->Yield(true);
     EXPECT_EQ(column->width, released) << "moves after the release no longer resize";
+}
+
+// The chart's rows stand beside the same rows of the table after a paint clamped the table's
+// position to a shorter content: another category's table, or another file's.
+TEST_F(PaneViewTest, AnotherCategoryOrFileLeavesTheChartBesideItsRows) {
+    StartWithSchedule();
+    VarnholtView& table = *frame->GetTablePane();
+    VarnholtView& gantt = *frame->GetGanttPane();
+    const auto rows_shown_at = [&](const char* step) {
+        SCOPED_TRACE(step);
+        Settle();
+        EXPECT_EQ(gantt.GetContentView()->GetDrawContext().GetOriginY(), table.GetContentView()->GetDrawContext().GetOriginY());
+        EXPECT_EQ(gantt.GetScrollPos(wxVERTICAL), table.GetScrollPos(wxVERTICAL));
+        EXPECT_EQ(gantt.Host().ScrollY(), table.Host().ScrollY());
+    };
+
+    TurnWheelDown(table, 12);
+    ASSERT_TRUE(WaitUntil([&] { return table.Host().ScrollY() == 240 && gantt.Host().ScrollY() == 240; }));
+    ClickTab(Category::resources);
+    ASSERT_LT(table.Host().ScrollY(), 240) << "the resources are fewer";
+    ClickTab(Category::activities);
+    rows_shown_at("after the resources");
+
+    TurnWheelDown(table, 12);
+    ASSERT_TRUE(WaitUntil([&] { return table.Host().ScrollY() == 240 && gantt.Host().ScrollY() == 240; }));
+    // File > Open from the File page, with the path its dialog answers.
+    ClickTab(Category::file_page);
+    ASSERT_TRUE(frame->OpenFile(Schedule(L"short.xer", testing_shell::EveryCategorySchedule("S"))));
+    rows_shown_at("after a shorter file");
+}
+
+// Home, End, Ctrl+Home and Ctrl+End mean nothing to a pane: neither the table nor its chart
+// moves, across or down.
+TEST_F(PaneViewTest, KeysThePanesDoNotAnswerMoveNeitherPane) {
+    StartWithSchedule();
+    VarnholtView& table = *frame->GetTablePane();
+    VarnholtView& gantt = *frame->GetGanttPane();
+    TurnWheelDown(table, 3);
+    ASSERT_TRUE(WaitUntil([&] { return table.Host().ScrollY() == 60; }));
+    ASSERT_TRUE(testing_gui::ClickAt(table, wxPoint(40, table.GetClientSize().y / 2)));
+    ASSERT_TRUE(WaitUntil([&] { return wxWindow::FindFocus() == &table; }));
+    Settle();
+    const std::array before{ShownBy(table), ShownBy(gantt)};
+
+    const std::array<std::pair<int, int>, 4> keys{{{WXK_HOME, wxMOD_NONE}, {WXK_END, wxMOD_NONE},
+                                                   {WXK_HOME, wxMOD_CONTROL}, {WXK_END, wxMOD_CONTROL}}};
+    for (const auto& [key, modifiers] : keys) {
+        SCOPED_TRACE(testing::Message() << "key " << key << " with modifiers " << modifiers);
+        wxUIActionSimulator().Char(key, modifiers);
+        testing_gui::RunEventLoopFor(std::chrono::milliseconds(200));
+        Settle();
+        EXPECT_EQ(ShownBy(table), before[0]);
+        EXPECT_EQ(ShownBy(gantt), before[1]);
+    }
+    // The keys did reach the pane: the next one it answers moves it.
+    wxUIActionSimulator().Char(WXK_RIGHT);
+    EXPECT_TRUE(WaitUntil([&] { return table.Host().ScrollX() > before[0].drawn_x; }));
 }
 
 }  // namespace

@@ -95,16 +95,32 @@ bool PaneHost::IsTextMaster(const View& view) {
     return view.IsTaskMemoTableView() || view.IsActivityStepTableView() || view.IsWBSMemoTableView();
 }
 
-void PaneHost::MeasureContent() {
+void PaneHost::MeasureContent(bool share_clamp) {
     m_range_x = m_view != nullptr ? ScrollRange(m_view->GetWidth(), m_client_width) : 0;
     m_range_y = m_view != nullptr ? ScrollRange(m_view->GetHeight(), m_client_height) : 0;
     m_scroll_x = std::clamp(m_scroll_x, 0, m_range_x);
-    m_scroll_y = std::clamp(m_scroll_y, 0, m_range_y);
+    const std::int32_t clamped_y = std::clamp(m_scroll_y, 0, m_range_y);
+    if (clamped_y == m_scroll_y) return;
+    m_scroll_y = clamped_y;
+    if (share_clamp) ShareVerticalPosition();
 }
 
-// A partner's content may have changed since its last paint too.
+// A clamp happens when the content got shorter: another view, another schedule, rows closed.
+// Left to itself, a partner whose content did not shrink, or that does not paint meanwhile
+// (the chart's column stays hidden while a category without a chart shows), would keep its
+// old position beside other rows; so it moves now.
+void PaneHost::ShareVerticalPosition() {
+    for (PaneHost* partner : m_partners) {
+        if (partner->m_scroll_y == m_scroll_y) continue;
+        partner->SetPosition(Axis::vertical, m_scroll_y);
+        partner->m_owner.RedrawPaneNow();
+    }
+}
+
+// A partner's content may have changed since its last paint too. A vertical position set here
+// replaces whatever the measuring clamped, so that clamp is not passed on.
 void PaneHost::SetPosition(Axis axis, std::int32_t position) {
-    MeasureContent();
+    MeasureContent(axis == Axis::horizontal);
     if (axis == Axis::horizontal) {
         m_scroll_x = std::clamp(position, 0, m_range_x);
     } else {
@@ -122,7 +138,7 @@ void PaneHost::MoveVertically(std::int32_t position) {
 }
 
 void PaneHost::ScrollBar(Axis axis, ScrollCode code, std::int32_t track) {
-    MeasureContent();
+    MeasureContent(axis == Axis::horizontal);
     if (axis == Axis::horizontal) {
         SetPosition(axis, ScrollBarPosition(code, kHorizontalLineStep, m_scroll_x, m_range_x, track));
         m_owner.RepaintPane();
@@ -135,7 +151,7 @@ void PaneHost::ScrollBar(Axis axis, ScrollCode code, std::int32_t track) {
 
 bool PaneHost::Wheel(std::int32_t delta) {
     if (m_view == nullptr || m_view->IsDetailView()) return false;
-    MeasureContent();
+    MeasureContent(false);
     MoveVertically(WheelPosition(m_scroll_y, m_range_y, delta));
     m_owner.RedrawPaneNow();
     return true;

@@ -11,7 +11,9 @@
 //
 // Partners follow this pane's vertical position (the table and its Gantt chart, a memo list
 // and its text), so both always show the same rows; the horizontal position is each pane's
-// own. The steps themselves are the rules of pane_scroll_rules.h.
+// own. That holds for a position clamped to shorter content too (another category's view,
+// another schedule), whichever pane measures it first. The steps themselves are the rules of
+// pane_scroll_rules.h.
 #pragma once
 
 #include "views/core/pane_scroll_rules.h"
@@ -108,8 +110,11 @@ private:
     };
 
     void AfterClick(bool release);
-    // The ranges from the content's size now, and the positions clamped to them.
-    void MeasureContent();
+    // The ranges from the content's size now, and the positions clamped to them. A clamp of
+    // the vertical position moves the partners along unless the caller sets that position next.
+    void MeasureContent(bool share_clamp = true);
+    // Each partner not at this pane's vertical position goes there and is redrawn at once.
+    void ShareVerticalPosition();
     // Positions clamped to the content's ranges, as a scroll bar clamps them.
     void SetPosition(Axis axis, std::int32_t position);
     // This pane and each partner to the vertical position; the partners are redrawn at once.

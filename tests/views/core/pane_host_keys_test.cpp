@@ -203,6 +203,31 @@ TEST_F(PanePair, RowsListedSinceTheLastPaintCanBeScrolledTo) {
     EXPECT_EQ(chart_pane.RangeY(), table_pane.RangeY());
 }
 
+// A paint that clamps one pane to shorter content moves its partner too, even when the partner
+// does not paint: the chart stays hidden while a category without one shows in the table.
+TEST_F(PanePair, AClampToShorterContentTakesThePartnerAlong) {
+    table_pane.ScrollBar(PaneHost::Axis::vertical, ScrollCode::thumb, 240);
+    ASSERT_EQ(chart_pane.ScrollY(), 240);
+    ListView resources(log, "resources", 5);
+    table_pane.SetView(&resources);
+    log.clear();
+    RecordingBackend device;
+    table_pane.Paint(device);
+    EXPECT_EQ(table_pane.ScrollY(), 0);
+    EXPECT_EQ(chart_pane.ScrollY(), 0);
+    EXPECT_EQ(chart_owner.bar[1], 0);
+    EXPECT_EQ(log, (Log{"redraw chart"}));
+
+    // The chart measuring first moves the table the same way.
+    table_pane.SetView(table.get());
+    table_pane.ScrollBar(PaneHost::Axis::vertical, ScrollCode::thumb, 240);
+    chart->table = &resources;
+    chart_pane.Paint(device);
+    EXPECT_EQ(chart_pane.ScrollY(), 0);
+    EXPECT_EQ(table_pane.ScrollY(), 0);
+    EXPECT_EQ(table_owner.bar[1], 0);
+}
+
 TEST(PaneHostKeys, NothingHappensWithoutAView) {
     Log log;
     LogOwner owner(log, "pane");
