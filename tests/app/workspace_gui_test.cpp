@@ -139,6 +139,57 @@ TEST_F(WorkspaceTest, StoringWhatWasRestoredStoresTheSameFigures) {
     }
 }
 
+// Under a window manager that draws the title bar, a run that ends maximized and the next,
+// which starts maximized and ends normal, store the place the window started at. Each start is
+// a process of its own, as the user's are: the toolkit learns the size of the window manager's
+// decorations afresh in each. run_under_mutter.sh runs the two tests in turn, three times over
+// the same per-user folders; without a window manager nothing maximizes, and they are skipped.
+class MaximizedCycleTest : public WorkspaceTest {
+protected:
+    MaximizedCycleTest() { m_keep_workspace = true; }
+    static wxString StoredPlace() {
+        return ReadRegistryString(kWorkspaceKey, "Left", "none") + "," + ReadRegistryString(kWorkspaceKey, "Top", "none");
+    }
+    // The user double-clicks the window's title bar, which the window manager draws, through
+    // the X server the window manager takes its input from.
+    static void DoubleClickTitleBar(CMainFrame& frame) {
+        const char* outer = std::getenv("OUTER_DISPLAY");
+        ASSERT_NE(outer, nullptr);
+        // The title bar lies just above the client area.
+        const wxPoint at = frame.ClientToScreen(wxPoint(100, -12));
+        const std::string command = std::string("DISPLAY=") + outer + " xdotool mousemove " + std::to_string(at.x) +
+                                    " " + std::to_string(at.y) + " sleep 0.2 click --repeat 2 --delay 80 1";
+        ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    }
+    // Starts, lets the window manager have its say, and double-clicks the title bar.
+    static void StartAndDoubleClickTitleBar(bool maximized_before) {
+        if (std::getenv("OUTER_DISPLAY") == nullptr) GTEST_SKIP() << "run by run_under_mutter.sh";
+        const wxString before = StoredPlace();
+        CMainFrame& frame = StartOn({});
+        ASSERT_TRUE(WaitUntil([&frame, maximized_before] { return frame.IsMaximized() == maximized_before; }));
+        testing_gui::RunEventLoopFor(std::chrono::milliseconds(300));
+        DoubleClickTitleBar(frame);
+        EXPECT_TRUE(WaitUntil([&frame, maximized_before] { return frame.IsMaximized() != maximized_before; }));
+        testing_gui::RunEventLoopFor(std::chrono::milliseconds(300));
+        CloseProgram(frame);
+        EXPECT_EQ(ReadRegistryString(kWorkspaceKey, "Maximized", {}), maximized_before ? "0" : "1");
+        EXPECT_EQ(StoredPlace(), before);
+    }
+};
+
+TEST_F(MaximizedCycleTest, ARunThatEndsMaximizedStoresThePlaceItStartedAt) {
+    if (!RegistryValueExists(registry_root::current_user, kWorkspaceKey, "Top")) {
+        const std::pair<const char*, const char*> first[] = {
+            {"Width", "1000"}, {"Height", "600"}, {"Left", "60"}, {"Top", "117"}, {"Maximized", "0"}};
+        for (const auto& [name, text] : first) ASSERT_TRUE(WriteRegistryString(kWorkspaceKey, name, text));
+    }
+    StartAndDoubleClickTitleBar(false);
+}
+
+TEST_F(MaximizedCycleTest, ARunThatStartsMaximizedAndEndsNormalStoresThePlaceItStartedAt) {
+    StartAndDoubleClickTitleBar(true);
+}
+
 // A move to a smaller screen is two runs over the same per-user folders, on two screens:
 // restart_on_smaller_screen.sh runs the first test on 1920 x 1200 and the second on
 // 1280 x 720. Elsewhere they are skipped.
