@@ -34,7 +34,7 @@ std::vector<ScreenRect> WorkAreas() {
 WorkspaceValues ReadStoredWorkspace() {
     const auto config = OpenRegistryStore(registry_root::current_user);
     WorkspaceValues values;
-    const wxString group = RegistryGroup(kWorkspaceKey);
+    const wxString group = RegistryGroup(WorkspaceKey());
     if (!config->HasGroup(group)) return values;
     config->SetPath(group);
     wxString name;
@@ -49,7 +49,7 @@ WorkspaceValues ReadStoredWorkspace() {
 void WriteStoredWorkspace(const WorkspaceValues& values) {
     const wxLogNull quiet;  // an unwritable store only costs the layout at the next start
     const auto config = OpenRegistryStore(registry_root::current_user);
-    const wxString group = RegistryGroup(kWorkspaceKey);
+    const wxString group = RegistryGroup(WorkspaceKey());
     (void)config->DeleteGroup(group);  // no value of an earlier layout stays behind
     config->SetPath(group);
     for (const auto& [name, value] : values) (void)config->Write(name, wxString(value));
@@ -95,7 +95,8 @@ void CMainFrame::LoadWorkspace() {
 void CMainFrame::SaveWorkspace() const {
     WorkspaceState state;
     state.maximized = IsMaximized();
-    const wxRect place = state.maximized || IsIconized() ? m_normal_place : ClientPlace();
+    const bool normal_on_screen = !state.maximized && !IsIconized() && IsShownOnScreen();
+    const wxRect place = normal_on_screen ? ClientPlace() : m_normal_place;
     state.has_position = true;
     state.window = {place.x, place.y, place.width, place.height};
     if (m_outer->SecondPaneExtent() > 0) state.details_height = m_outer->GetClientSize().y - m_outer->GetSashPosition();
