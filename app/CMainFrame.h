@@ -120,6 +120,7 @@ private:
     void LoadWorkspace();
     void SaveWorkspace() const;
     void KeepNormalPlace();
+    [[nodiscard]] wxRect ClientPlace() const;
 
     // Category display (MainFrameCategories.cpp).
     void DisplayCategory(Category category);

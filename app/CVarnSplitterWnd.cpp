@@ -52,14 +52,6 @@ int CVarnSplitterWnd::SecondPaneExtent() const {
     return std::max(GetSplitMode() == wxSPLIT_VERTICAL ? size.x : size.y, 0);
 }
 
-int CVarnSplitterWnd::OnSashPositionChanging(int new_position) {
-    const int position = wxSplitterWindow::OnSashPositionChanging(new_position);
-    if (position == -1) return position;
-    const wxSize size = GetClientSize();
-    const int extent = (GetSplitMode() == wxSPLIT_VERTICAL ? size.x : size.y) - GetSashSize();
-    return std::clamp(position, 1, std::max(1, extent - 1));
-}
-
 void CVarnSplitterWnd::OnDoubleClickSash(int, int) {}
 
 }  // namespace varnholt

@@ -1,6 +1,7 @@
 // CVarnSplitterWnd.h - the main window's splitter. Its second pane can be taken out of the
 // layout and put back later with the width it had, and the user can never unsplit it by
-// dragging or double-clicking the sash, so "split" always means "second pane shown".
+// double-clicking the sash, nor by dragging it while a minimum pane size is set, so "split"
+// always means "second pane shown".
 #pragma once
 
 #include <wx/splitter.h>
@@ -28,8 +29,6 @@ public:
     [[nodiscard]] int KeptSashPosition() const { return IsSplit() ? GetSashPosition() : m_saved_sash; }
 
 protected:
-    // A drag ends one pixel short of either edge instead of unsplitting.
-    int OnSashPositionChanging(int new_position) override;
     // A double click keeps both panes.
     void OnDoubleClickSash(int x, int y) override;
 

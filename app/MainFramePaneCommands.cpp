@@ -36,7 +36,7 @@ void CMainFrame::OnToggleGantt(wxCommandEvent&) {
         return;
     }
     m_gantt_closed = false;
-    m_inner->ShowColumnAt(kGanttToggleTableWidth);
+    m_inner->ShowColumnAt(kDefaultTablePaneWidth);
 }
 
 void CMainFrame::OnGoToActivity(wxCommandEvent&) { GoToSelectedStart(Category::activities); }

@@ -12,6 +12,8 @@
 #include <wx/fileconf.h>
 #include <wx/log.h>
 
+#include <gtk/gtk.h>
+
 #include <vector>
 
 namespace varnholt {
@@ -32,7 +34,7 @@ std::vector<ScreenRect> WorkAreas() {
 WorkspaceValues ReadStoredWorkspace() {
     const auto config = OpenRegistryStore(registry_root::current_user);
     WorkspaceValues values;
-    const wxString group = RegistryGroup(kWorkspaceKey);
+    const wxString group = RegistryGroup(WorkspaceKey());
     if (!config->HasGroup(group)) return values;
     config->SetPath(group);
     wxString name;
@@ -47,7 +49,7 @@ WorkspaceValues ReadStoredWorkspace() {
 void WriteStoredWorkspace(const WorkspaceValues& values) {
     const wxLogNull quiet;  // an unwritable store only costs the layout at the next start
     const auto config = OpenRegistryStore(registry_root::current_user);
-    const wxString group = RegistryGroup(kWorkspaceKey);
+    const wxString group = RegistryGroup(WorkspaceKey());
     (void)config->DeleteGroup(group);  // no value of an earlier layout stays behind
     config->SetPath(group);
     for (const auto& [name, value] : values) (void)config->Write(name, wxString(value));
@@ -56,19 +58,30 @@ void WriteStoredWorkspace(const WorkspaceValues& values) {
 
 }  // namespace
 
+// The client area's top left on the screen, as the window system has it. The toolkit's own
+// window position counts the window manager's title bar only once it has learnt its height,
+// which a process whose window was first shown maximized never does: there it is the client
+// area's place, elsewhere the title bar's.
+wxRect CMainFrame::ClientPlace() const {
+    return {ClientToScreen(wxPoint(0, 0)), GetClientSize()};
+}
+
 // Before the window is shown: the size and place, then the sashes, which the splitters keep
 // as requests until their first layout. The details pane's height counts from the bottom.
 // The size is the client area's: a window whose decorations are drawn by the program itself
 // (GTK on Wayland) counts them in its outer size once they are known, but not in the size it
-// is asked for before it is shown, and would grow by them at every start.
+// is asked for before it is shown, and would grow by them at every start. The place is the
+// client area's too, asked for with static gravity, which places the client area itself
+// wherever the window manager puts its title bar.
 void CMainFrame::LoadWorkspace() {
     const WorkspaceState state =
         RestoreWorkspace(ReadStoredWorkspace(), WorkAreas(), kMinimumFrameWidth, kMinimumFrameHeight,
                          m_outer->GetMinimumPaneSize());
     const ScreenRect& window = state.window;
     SetClientSize(window.width, window.height);
+    gtk_window_set_gravity(GTK_WINDOW(GetHandle()), GDK_GRAVITY_STATIC);
     if (state.has_position) Move(window.x, window.y);
-    m_normal_place = wxRect(GetPosition(), GetClientSize());
+    m_normal_place = wxRect(window.x, window.y, window.width, window.height);
     if (state.maximized) Maximize();
 
     m_inner->SetSashPosition(state.table_width);
@@ -82,7 +95,8 @@ void CMainFrame::LoadWorkspace() {
 void CMainFrame::SaveWorkspace() const {
     WorkspaceState state;
     state.maximized = IsMaximized();
-    const wxRect place = state.maximized || IsIconized() ? m_normal_place : wxRect(GetPosition(), GetClientSize());
+    const bool normal_on_screen = !state.maximized && !IsIconized() && IsShownOnScreen();
+    const wxRect place = normal_on_screen ? ClientPlace() : m_normal_place;
     state.has_position = true;
     state.window = {place.x, place.y, place.width, place.height};
     if (m_outer->SecondPaneExtent() > 0) state.details_height = m_outer->GetClientSize().y - m_outer->GetSashPosition();
@@ -93,7 +107,7 @@ void CMainFrame::SaveWorkspace() const {
 
 // A maximized or iconized window still has the place it goes back to.
 void CMainFrame::KeepNormalPlace() {
-    if (!IsMaximized() && !IsIconized() && !IsFullScreen()) m_normal_place = wxRect(GetPosition(), GetClientSize());
+    if (IsShownOnScreen() && !IsMaximized() && !IsIconized() && !IsFullScreen()) m_normal_place = ClientPlace();
 }
 
 }  // namespace varnholt

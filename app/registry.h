@@ -29,6 +29,8 @@ void SetRegistryFiles(RegistryFiles files);
 // The key and value names of the interface language.
 inline constexpr const char* kProgramKey = "SOFTWARE\\Oskeldan\\VarnholtReader";
 inline constexpr const char* kLanguageValue = "Language";
+// The key under the program's key that keeps the main window as the user left it.
+[[nodiscard]] inline wxString WorkspaceKey() { return wxString(kProgramKey) + "\\Settings\\Workspace"; }
 
 // The user's value when the user's file has it, even empty; else the machine's; else the
 // default. A value longer than 126 characters reads as the default.

@@ -1,17 +1,22 @@
-// frame_geometry.h - where the pane toggles put the splitters' sashes, and where a dialog
-// goes to stand centred on the main window. Plain pixels: these sizes do not follow the
-// display scale.
+// frame_geometry.h - the main window's pane geometry: where the pane toggles put the splitters'
+// sashes, the least each pane keeps, and where a dialog goes to stand centred on the main window.
+// Sizes are in pixels; the least pane follows the display scale, as the tables it leaves room
+// for do.
 #pragma once
 
+#include "views/core/table_metrics.h"
+
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 namespace varnholt {
 
 // The height the Details toggle leaves to the details pane (the ribbon's height comes off it).
 inline constexpr std::int32_t kDetailsToggleHeight = 500;
-// The width the Gantt toggle gives back to the table pane.
-inline constexpr std::int32_t kGanttToggleTableWidth = 600;
+// The table pane's width beside the chart at a first start, and where the Gantt toggle puts
+// the sash back.
+inline constexpr std::int32_t kDefaultTablePaneWidth = 600;
 
 // The outer splitter's sash when the Details toggle shows the pane, from the frame's whole
 // client height (ribbon included): the pane gets about 500 pixels. Never negative, which the
@@ -21,12 +26,12 @@ inline constexpr std::int32_t kGanttToggleTableWidth = 600;
 }
 
 // The least a pane of the main window keeps, across or along, whatever the window's size: the
-// tables' column header and three rows at the display scale, and a scroll bar. The details
-// pane, the table pane and the chart beside it each keep this much.
-[[nodiscard]] constexpr std::int32_t MinimumPaneExtent(float scale, std::int32_t scroll_bar) noexcept {
-    constexpr float kHeaderHeight = 30.0f;
-    constexpr float kRowHeight = 18.0f;
-    return static_cast<std::int32_t>((kHeaderHeight + 3 * kRowHeight) * scale) + std::max(scroll_bar, 0);
+// grid tables' column header and three whole rows at the display scale, and a scroll bar. The
+// details pane, the table pane and the chart beside it each keep this much. Rounded up: at a
+// scale whose rows end between two pixels, a truncated extent would cut the third row.
+[[nodiscard]] inline std::int32_t MinimumPaneExtent(float scale, std::int32_t scroll_bar) noexcept {
+    const float rows = (view::kGridHeaderHeight + 3 * view::kRowHeight) * scale;
+    return static_cast<std::int32_t>(std::ceil(rows)) + std::max(scroll_bar, 0);
 }
 
 // One coordinate of a window centred on another: the halves truncate toward zero.

@@ -4,6 +4,7 @@
 // screen, and any value that is missing or cannot be read gives the first start's layout.
 #pragma once
 
+#include "shell/frame_geometry.h"
 #include "shell/subview_placement.h"
 
 #include <cstdint>
@@ -13,17 +14,16 @@
 
 namespace varnholt {
 
-// The window's size at a first start, and the table pane's width beside the chart.
+// The window's size at a first start.
 inline constexpr std::int32_t kDefaultFrameWidth = 1200;
 inline constexpr std::int32_t kDefaultFrameHeight = 800;
-inline constexpr std::int32_t kDefaultTablePaneWidth = 600;
 
 // A rectangle in screen pixels: the shell's one integer rectangle.
 using ScreenRect = PaneRect;
 
 struct WorkspaceState {
-    // The window's normal (not maximized) place and the size of its client area, which is
-    // what the window asks for; without a position the window system places the window.
+    // The place and size of the window's client area when not maximized, which is what the
+    // window asks for; without a position the window system places the window.
     bool has_position = false;
     ScreenRect window{0, 0, kDefaultFrameWidth, kDefaultFrameHeight};
     bool maximized = false;
@@ -37,9 +37,6 @@ struct WorkspaceState {
 
 // Stored values by name, as the registry keeps them.
 using WorkspaceValues = std::map<std::wstring, std::wstring, std::less<>>;
-
-// The key under the program's key that holds the values.
-inline constexpr const char* kWorkspaceKey = "SOFTWARE\\Oskeldan\\VarnholtReader\\Settings\\Workspace";
 
 // The values that store a state.
 [[nodiscard]] WorkspaceValues StoreWorkspace(const WorkspaceState& state);

@@ -93,7 +93,7 @@ wxString AppGuiTest::Schedule(const std::wstring& name, std::string_view bytes) 
 
 void AppGuiTest::ForgetWorkspace() {
     const auto store = OpenRegistryStore(registry_root::current_user);
-    (void)store->DeleteGroup(RegistryGroup(kWorkspaceKey));
+    (void)store->DeleteGroup(RegistryGroup(WorkspaceKey()));
     (void)store->Flush();
 }
 

@@ -12,8 +12,10 @@
 #include "shell/workspace_state.h"
 #include "views/core/View.h"
 
+#include <wx/settings.h>
 #include <wx/uiaction.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <map>
 #include <string>
@@ -123,7 +125,7 @@ TEST_F(WorkspaceTest, StoringWhatWasRestoredStoresTheSameFigures) {
         ForgetWorkspace();
         const std::pair<const char*, const char*> asked[] = {{"Width", "1000"}, {"Height", "600"}, {"Left", "60"},
                                                              {"Top", "40"}, {"Maximized", maximized ? "1" : "0"}};
-        for (const auto& [name, text] : asked) ASSERT_TRUE(WriteRegistryString(kWorkspaceKey, name, text));
+        for (const auto& [name, text] : asked) ASSERT_TRUE(WriteRegistryString(WorkspaceKey(), name, text));
         std::vector<std::map<std::string, std::string>> stored;
         for (int start = 0; start < 2; ++start) {
             CMainFrame& frame = StartOn({});
@@ -131,12 +133,63 @@ TEST_F(WorkspaceTest, StoringWhatWasRestoredStoresTheSameFigures) {
             testing_gui::RunEventLoopFor(std::chrono::milliseconds(300));  // the compositor's last word
             CloseProgram(frame);
             auto& values = stored.emplace_back();
-            for (const char* name : names) values[name] = ReadRegistryString(kWorkspaceKey, name, "none").utf8_string();
+            for (const char* name : names) values[name] = ReadRegistryString(WorkspaceKey(), name, "none").utf8_string();
         }
         EXPECT_EQ(stored[0]["Width"], "1000");
         EXPECT_EQ(stored[0]["Height"], "600");
         EXPECT_EQ(stored[1], stored[0]);
     }
+}
+
+// Under a window manager that draws the title bar, a run that ends maximized and the next,
+// which starts maximized and ends normal, store the place the window started at. Each start is
+// a process of its own, as the user's are: the toolkit learns the size of the window manager's
+// decorations afresh in each. run_under_mutter.sh runs the two tests in turn, three times over
+// the same per-user folders; without a window manager nothing maximizes, and they are skipped.
+class MaximizedCycleTest : public WorkspaceTest {
+protected:
+    MaximizedCycleTest() { m_keep_workspace = true; }
+    static wxString StoredPlace() {
+        return ReadRegistryString(WorkspaceKey(), "Left", "none") + "," + ReadRegistryString(WorkspaceKey(), "Top", "none");
+    }
+    // The user double-clicks the window's title bar, which the window manager draws, through
+    // the X server the window manager takes its input from.
+    static void DoubleClickTitleBar(CMainFrame& frame) {
+        const char* outer = std::getenv("OUTER_DISPLAY");
+        ASSERT_NE(outer, nullptr);
+        // The title bar lies just above the client area.
+        const wxPoint at = frame.ClientToScreen(wxPoint(100, -12));
+        const std::string command = std::string("DISPLAY=") + outer + " xdotool mousemove " + std::to_string(at.x) +
+                                    " " + std::to_string(at.y) + " sleep 0.2 click --repeat 2 --delay 80 1";
+        ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    }
+    // Starts, lets the window manager have its say, and double-clicks the title bar.
+    static void StartAndDoubleClickTitleBar(bool maximized_before) {
+        if (std::getenv("OUTER_DISPLAY") == nullptr) GTEST_SKIP() << "run by run_under_mutter.sh";
+        const wxString before = StoredPlace();
+        CMainFrame& frame = StartOn({});
+        ASSERT_TRUE(WaitUntil([&frame, maximized_before] { return frame.IsMaximized() == maximized_before; }));
+        testing_gui::RunEventLoopFor(std::chrono::milliseconds(300));
+        DoubleClickTitleBar(frame);
+        EXPECT_TRUE(WaitUntil([&frame, maximized_before] { return frame.IsMaximized() != maximized_before; }));
+        testing_gui::RunEventLoopFor(std::chrono::milliseconds(300));
+        CloseProgram(frame);
+        EXPECT_EQ(ReadRegistryString(WorkspaceKey(), "Maximized", {}), maximized_before ? "0" : "1");
+        EXPECT_EQ(StoredPlace(), before);
+    }
+};
+
+TEST_F(MaximizedCycleTest, ARunThatEndsMaximizedStoresThePlaceItStartedAt) {
+    if (!RegistryValueExists(registry_root::current_user, WorkspaceKey(), "Top")) {
+        const std::pair<const char*, const char*> first[] = {
+            {"Width", "1000"}, {"Height", "600"}, {"Left", "60"}, {"Top", "117"}, {"Maximized", "0"}};
+        for (const auto& [name, text] : first) ASSERT_TRUE(WriteRegistryString(WorkspaceKey(), name, text));
+    }
+    StartAndDoubleClickTitleBar(false);
+}
+
+TEST_F(MaximizedCycleTest, ARunThatStartsMaximizedAndEndsNormalStoresThePlaceItStartedAt) {
+    StartAndDoubleClickTitleBar(true);
 }
 
 // A move to a smaller screen is two runs over the same per-user folders, on two screens:
@@ -147,17 +200,26 @@ protected:
     SmallerScreenTest() { m_keep_workspace = true; }
     static bool OnScreen(int width, int height) { return wxGetDisplaySize() == wxSize(width, height); }
     static wxString File() { return Schedule(L"A.xer", testing_shell::EveryCategorySchedule("A")); }
-    // Each pane is on screen with room at least for the table's column header and three rows.
+    // Each pane is on screen with room for the table's column header and three whole rows at
+    // the display scale, beside and above its scroll bars: the pane's client area holds them,
+    // and the pane holds them and a scroll bar, which an overlay scroll bar lies over.
     static void ExpectEveryPaneUsable(CMainFrame& frame, const std::string& when) {
         const view::View* table = frame.GetTablePane()->GetContentView();
         ASSERT_NE(table, nullptr);
-        const int rows = static_cast<int>(table->GetHeaderHeight() + 3 * table->GetRowHeight());
-        for (VarnholtView* pane : {frame.GetTablePane(), frame.GetGanttPane(), frame.GetDetailsPane()}) {
+        const int rows = static_cast<int>(std::ceil(table->GetHeaderHeight() + 3 * table->GetRowHeight()));
+        const wxSize scroll_bars(wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, frame.GetTablePane()),
+                                 wxSystemSettings::GetMetric(wxSYS_HSCROLL_Y, frame.GetTablePane()));
+        const auto expect_room = [&](VarnholtView* pane, bool across) {
             EXPECT_TRUE(pane->IsShownOnScreen()) << when;
             EXPECT_GE(pane->GetClientSize().y, rows) << when;
-        }
-        EXPECT_GE(frame.GetGanttPane()->GetClientSize().x, rows) << when;
-        EXPECT_GE(frame.GetTablePane()->GetClientSize().x, rows) << when;
+            EXPECT_GE(pane->GetSize().y, rows + scroll_bars.y) << when;
+            if (!across) return;
+            EXPECT_GE(pane->GetClientSize().x, rows) << when;
+            EXPECT_GE(pane->GetSize().x, rows + scroll_bars.x) << when;
+        };
+        expect_room(frame.GetTablePane(), true);
+        expect_room(frame.GetGanttPane(), true);
+        expect_room(frame.GetDetailsPane(), false);
     }
 };
 
@@ -172,13 +234,13 @@ TEST_F(SmallerScreenTest, FirstStartOnALargeScreenLeavesATallDetailsPane) {
     DragSash(*frame.GetOuterSplitter(), frame.GetOuterSplitter()->GetClientSize().y - 950);
     DragSash(*frame.GetInnerSplitter(), 1800);
     CloseProgram(frame);
-    EXPECT_EQ(ReadRegistryString(kWorkspaceKey, "DetailsHeight", {}), "950");
-    EXPECT_EQ(ReadRegistryString(kWorkspaceKey, "TableWidth", {}), "1800");
+    EXPECT_EQ(ReadRegistryString(WorkspaceKey(), "DetailsHeight", {}), "950");
+    EXPECT_EQ(ReadRegistryString(WorkspaceKey(), "TableWidth", {}), "1800");
 }
 
 TEST_F(SmallerScreenTest, NextStartOnASmallerScreenShowsEveryPane) {
     if (!OnScreen(1280, 720)) GTEST_SKIP() << "run by restart_on_smaller_screen.sh";
-    ASSERT_EQ(ReadRegistryString(kWorkspaceKey, "DetailsHeight", {}), "950") << "the first start's layout";
+    ASSERT_EQ(ReadRegistryString(WorkspaceKey(), "DetailsHeight", {}), "950") << "the first start's layout";
     CMainFrame& frame = StartOn(File());
     EXPECT_EQ(frame.GetSize(), wxSize(1280, 720));
     ExpectEveryPaneUsable(frame, "after the start");
@@ -194,14 +256,14 @@ TEST_F(SmallerScreenTest, NextStartOnASmallerScreenShowsEveryPane) {
 TEST_F(WorkspaceTest, UnreadableValuesStartWithTheDefaults) {
     const std::pair<const char*, const char*> stored[] = {{"Width", "1O00"}, {"Height", "700"}, {"DetailsHeight", "tall"},
                                                           {"TableWidth", "-3"}, {"Maximized", "1"}};
-    for (const auto& [name, text] : stored) ASSERT_TRUE(WriteRegistryString(kWorkspaceKey, name, text));
+    for (const auto& [name, text] : stored) ASSERT_TRUE(WriteRegistryString(WorkspaceKey(), name, text));
     CMainFrame& frame = StartOn({});
     EXPECT_EQ(frame.GetSize(), wxSize(kDefaultFrameWidth, kDefaultFrameHeight));
     EXPECT_FALSE(frame.GetDetailsPane()->IsShownOnScreen());
     EXPECT_EQ(frame.GetInnerSplitter()->GetSashPosition(), kDefaultTablePaneWidth);
     EXPECT_TRUE(frame.IsMaximized()) << "a readable value still counts";
     CloseProgram(frame);
-    EXPECT_EQ(ReadRegistryString(kWorkspaceKey, "Maximized", {}), "1");
+    EXPECT_EQ(ReadRegistryString(WorkspaceKey(), "Maximized", {}), "1");
 }
 
 }  // namespace

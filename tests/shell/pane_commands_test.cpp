@@ -1,4 +1,4 @@
-// pane_commands_test.cpp - the sash of the Details toggle, the find dialog's
+// pane_commands_test.cpp - the sash of the Details toggle, the least pane, the find dialog's
 // centring, and what Go to scrolls the chart to: the start date of the selected row by its
 // kind and table, and the scroll position that leaves a margin before it.
 
@@ -23,6 +23,18 @@ TEST(PaneToggles, DetailsTakeAboutFiveHundredPixels) {
         {"exactly 500 high", 500, 0},
     };
     for (const Case& c : cases) EXPECT_EQ(DetailsShownSash(c.frame_height), c.sash) << c.why;
+}
+
+// The least pane holds the grid tables' header and three whole rows above a scroll bar, also
+// at display scales whose rows end between two pixels.
+TEST(PaneToggles, TheLeastPaneHoldsTheThirdRowWhole) {
+    for (const float scale : {1.0f, 1.1f, 1.25f, 1.3f, 1.5f, 2.0f}) {
+        const float rows_end = (view::kGridHeaderHeight + 3 * view::kRowHeight) * scale;
+        const std::int32_t extent = MinimumPaneExtent(scale, 15) - 15;
+        EXPECT_GE(static_cast<float>(extent), rows_end) << "scale " << scale;
+        EXPECT_LT(static_cast<float>(extent), rows_end + 1.0f) << "scale " << scale;
+    }
+    EXPECT_EQ(MinimumPaneExtent(1.0f, -1), 84) << "no scroll bar takes room";
 }
 
 TEST(FindDialogPlace, CentredWithTheHalvesTruncatedTowardZero) {

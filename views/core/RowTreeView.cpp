@@ -8,14 +8,13 @@
 #include "rows/display_scale.h"
 #include "views/core/FlattenRows.h"
 #include "views/core/RowList.h"
+#include "views/core/table_metrics.h"
 
 #include <algorithm>
 
 namespace varnholt::view {
 
 namespace {
-
-constexpr float kRowHeight = 18.0f;
 
 std::int32_t FontSize(float scale) { return static_cast<std::int32_t>(15.0f * scale); }
 

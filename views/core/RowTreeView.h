@@ -52,7 +52,7 @@ public:
     [[nodiscard]] bool HasTree() const noexcept { return m_root != nullptr; }
 
 protected:
-    // `header_height` is the header's height at scale 1; rows are 18 pixels high at scale 1.
+    // `header_height` is the header's height at scale 1; rows are kRowHeight high at scale 1.
     explicit RowTreeView(float header_height);
 
     // Whether the view has what its tree and its painters need: a document at least.

@@ -10,6 +10,7 @@
 #include "rows/display_scale.h"
 #include "views/core/HeaderDrag.h"
 #include "views/core/RowList.h"
+#include "views/core/table_metrics.h"
 #include "views/grid/GroupIndex.h"
 #include "views/grid/GroupRow.h"
 #include "views/grid/SortList.h"
@@ -18,7 +19,7 @@
 
 namespace varnholt::view {
 
-GridTableView::GridTableView() : RowTreeView(30.0f) {}
+GridTableView::GridTableView() : RowTreeView(kGridHeaderHeight) {}
 
 bool GridTableView::CanBuild() const { return GetDocument() != nullptr && GetLayout() != nullptr; }
 

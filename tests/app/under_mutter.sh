@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Runs a command as an X11 client of a GNOME-like desktop: mutter nested in a private Xvfb, with
+# the X server mutter starts for X clients (as a GNOME session does), whose windows get a title
+# bar that mutter draws. DISPLAY and XAUTHORITY name that X server, WAYLAND_DISPLAY mutter
+# itself. OUTER_DISPLAY names the Xvfb, where xdotool's input reaches mutter and its windows:
+# the nested output lies at the Xvfb's top left, one pixel for one.
+# Exits 77 (skipped) where mutter, Xvfb, dbus-run-session or xdotool is not installed, 1 where
+# mutter cannot start, else with the command's status.
+# Usage: under_mutter.sh -- COMMAND [ARGS...]
+set -uo pipefail
+
+[[ "${1:-}" == "--" ]] && shift
+for tool in mutter Xvfb dbus-run-session xdotool; do
+    command -v "$tool" >/dev/null || { echo "$tool is not installed: skipped"; exit 77; }
+done
+
+work=$(mktemp -d)
+xvfb=
+mutter=
+cleanup() {
+    # mutter and its bus first: dbus-run-session does not pass its end on to them.
+    local session=()
+    if [[ -n "$mutter" ]]; then mapfile -t session < <(pgrep -P "$mutter"); fi
+    for pid in "${session[@]}"; do kill "$pid" 2>/dev/null; done
+    for pid in $mutter $xvfb; do kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Waits up to twenty seconds for a condition given as a command.
+wait_for() {
+    for _ in $(seq 400); do
+        if "$@"; then return 0; fi
+        sleep 0.05
+    done
+    return 1
+}
+
+Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb=$!
+if ! wait_for test -s "$work/display"; then echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; fi
+outer=":$(tr -d '\n' <"$work/display")"
+
+mkdir -m 700 "$work/runtime"
+# mutter needs a session bus of its own.
+env -u WAYLAND_DISPLAY DISPLAY="$outer" XDG_RUNTIME_DIR="$work/runtime" HOME="$work" \
+    MUTTER_DEBUG_DUMMY_MODE_SPECS=1920x1080 LIBGL_ALWAYS_SOFTWARE=1 \
+    dbus-run-session -- mutter --nested --wayland --wayland-display=wayland-test >"$work/mutter.log" 2>&1 &
+mutter=$!
+if ! wait_for grep -q 'Using public X11 display' "$work/mutter.log"; then
+    echo "mutter offers no X server"; cat "$work/mutter.log"; exit 1
+fi
+display=$(grep -o 'Using public X11 display :[0-9]*' "$work/mutter.log" | grep -o ':[0-9]*$')
+cookie=$(ls "$work"/runtime/.mutter-Xwaylandauth.* 2>/dev/null | head -n 1)
+if [[ -z "$cookie" ]]; then echo "mutter left no X cookie"; cat "$work/mutter.log"; exit 1; fi
+# The X server answers once mutter manages it.
+if ! wait_for env DISPLAY="$display" XAUTHORITY="$cookie" xdotool getmouselocation >/dev/null 2>&1; then
+    echo "mutter's X server does not answer"; cat "$work/mutter.log"; exit 1
+fi
+env WAYLAND_DISPLAY=wayland-test XDG_RUNTIME_DIR="$work/runtime" DISPLAY="$display" XAUTHORITY="$cookie" \
+    OUTER_DISPLAY="$outer" "$@"
