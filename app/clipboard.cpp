@@ -1,9 +1,13 @@
-// clipboard.cpp - the clipboard through the toolkit, and through GTK itself on a Wayland display.
+// clipboard.cpp - a copy handed to GTK's clipboard, offered as the text types it can deliver whole.
+//
+// One path for every display. The toolkit's clipboard is not used for a copy: on X11 it gives the
+// clipboard up before it takes it again, which a compositor bridging X11 to Wayland may not
+// survive, and its STRING conversion delivers nothing for text outside ASCII; on Wayland it makes
+// several offers for one copy. GTK's own clipboard takes the selection over directly.
 
 #include "app/clipboard.h"
 
-#include <wx/clipbrd.h>
-#include <wx/dataobj.h>
+#include <wx/string.h>
 
 #include <gdk/gdk.h>
 #include <gdk/gdkwayland.h>
@@ -15,49 +19,64 @@
 namespace varnholt {
 namespace {
 
-bool OnWaylandDisplay() {
-    GdkDisplay* display = gdk_display_get_default();
-    return display != nullptr && GDK_IS_WAYLAND_DISPLAY(display);
-}
+// The two encodings a copy is delivered in.
+enum TextEncoding : guint { kUtf8, kLatin1 };
 
-// Every text type other programs ask for, each answered with the same UTF-8 bytes, as Wayland
-// programs do: a plain "text/plain" or "STRING" in the locale's or Latin-1's encoding would
-// lose every character outside them.
+// The types a copy offers, each delivering the whole text. STRING is Latin-1 by X11's rules, and
+// comes last so that it can be left out. "text/plain" and "TEXT" are never offered: the first
+// means ASCII to GTK and to X11 programs, the second lets the owner pick an encoding that many
+// readers then ignore.
 const GtkTargetEntry kTextTargets[] = {
-    {const_cast<gchar*>("text/plain;charset=utf-8"), 0, 0}, {const_cast<gchar*>("UTF8_STRING"), 0, 0},
-    {const_cast<gchar*>("text/plain"), 0, 0},               {const_cast<gchar*>("TEXT"), 0, 0},
-    {const_cast<gchar*>("STRING"), 0, 0},
+    {const_cast<gchar*>("UTF8_STRING"), 0, kUtf8},
+    {const_cast<gchar*>("text/plain;charset=utf-8"), 0, kUtf8},
+    {const_cast<gchar*>("STRING"), 0, kLatin1},
 };
 
-void HandOver(GtkClipboard*, GtkSelectionData* selection, guint, gpointer text) {
-    const auto& utf8 = *static_cast<const std::string*>(text);
-    gtk_selection_data_set(selection, gtk_selection_data_get_target(selection), 8,
-                           reinterpret_cast<const guchar*>(utf8.data()), static_cast<gint>(utf8.size()));
+// A Wayland display gets the UTF-8 types only: GTK offers STRING to Wayland programs as
+// "text/plain", which they read as UTF-8.
+guint OfferedTargetCount() {
+    GdkDisplay* display = gdk_display_get_default();
+    const bool wayland = display != nullptr && GDK_IS_WAYLAND_DISPLAY(display);
+    return wayland ? G_N_ELEMENTS(kTextTargets) - 1 : G_N_ELEMENTS(kTextTargets);
 }
 
-void Forget(GtkClipboard*, gpointer text) { delete static_cast<std::string*>(text); }
+struct CopiedText {
+    std::string utf8;
+    std::string latin1;  // each character Latin-1 lacks as one '?'
+};
 
-bool OfferUtf8Text(const std::wstring& text) {
-    auto utf8 = std::make_unique<std::string>(wxString(text).utf8_string());
-    // The clipboard owns the text from here and frees it through Forget when it is replaced.
-    if (!gtk_clipboard_set_with_data(gtk_clipboard_get(GDK_SELECTION_CLIPBOARD), kTextTargets,
-                                     G_N_ELEMENTS(kTextTargets), &HandOver, &Forget, utf8.get())) {
-        return false;
+std::string ToLatin1(const std::wstring& text) {
+    std::string latin1;
+    latin1.reserve(text.size());
+    for (const wchar_t c : text) {
+        latin1.push_back(static_cast<unsigned long>(c) <= 0xFF ? static_cast<char>(c) : '?');
     }
-    (void)utf8.release();
-    return true;
+    return latin1;
 }
+
+void HandOver(GtkClipboard*, GtkSelectionData* selection, guint encoding, gpointer copied) {
+    const auto& text = *static_cast<const CopiedText*>(copied);
+    const std::string& bytes = encoding == kLatin1 ? text.latin1 : text.utf8;
+    gtk_selection_data_set(selection, gtk_selection_data_get_target(selection), 8,
+                           reinterpret_cast<const guchar*>(bytes.data()),
+                           static_cast<gint>(bytes.size()));
+}
+
+void Forget(GtkClipboard*, gpointer copied) { delete static_cast<CopiedText*>(copied); }
 
 }  // namespace
 
 bool CopyTextToClipboard(const std::wstring& text) {
     if (text.empty()) return false;
-    // On Wayland the toolkit's clipboard makes several offers for one copy, and the one that
-    // wins may carry no UTF-8 text or nothing at all.
-    if (OnWaylandDisplay()) return OfferUtf8Text(text);
-    wxClipboardLocker locker;
-    if (!locker) return false;
-    return wxTheClipboard->SetData(new wxTextDataObject(wxString(text)));  // the clipboard owns it
+    auto copied =
+        std::make_unique<CopiedText>(CopiedText{wxString(text).utf8_string(), ToLatin1(text)});
+    // The clipboard owns the text from here and frees it through Forget when it is replaced.
+    if (!gtk_clipboard_set_with_data(gtk_clipboard_get(GDK_SELECTION_CLIPBOARD), kTextTargets,
+                                     OfferedTargetCount(), &HandOver, &Forget, copied.get())) {
+        return false;
+    }
+    (void)copied.release();
+    return true;
 }
 
 }  // namespace varnholt
