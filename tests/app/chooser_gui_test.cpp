@@ -162,6 +162,23 @@ protected:
         frame.GetEventHandler()->ProcessEvent(command);
         Settle(frame);
     }
+    // Runs the script while the Columns dialog that the Activities page's Table command opens is
+    // on screen; the dialog then closes with Cancel. False when no such dialog showed.
+    bool WhileColumnsDialogShown(const std::function<void(wxDialog&, ColumnsDialog*)>& script) {
+        CMainFrame* frame = StartWithSchedule();
+        if (frame == nullptr) return false;
+        frame->SwitchToPage(kActivitiesTabPage);
+        bool ran = false;
+        m_hook.answer = wxID_CANCEL;
+        m_hook.while_shown = [&ran, &script](wxDialog& dialog) {
+            auto* columns = dynamic_cast<ColumnsDialog*>(&dialog);
+            ASSERT_NE(columns, nullptr);
+            ran = true;
+            script(dialog, columns);
+        };
+        Command(*frame, IDC_BUTTON_ACT_TABLE);
+        return ran;
+    }
     // The find dialog the ribbon's Find opened, once it is on screen.
     static FindDialog* FindFromRibbon(CMainFrame& frame) {
         Command(frame, IDC_BUTTON_FIND);
@@ -500,15 +517,7 @@ TEST_F(ChooserTest, TheFilterListOnScreenHasANarrowCheckColumnAndHeadingsThatNev
 // the focus: the control looks different while it has it. A button that its own press disables
 // hands the focus on rather than dropping it.
 TEST_F(ChooserTest, TabWalksTheColumnsDialogInVisibleOrderAndEveryStopShowsTheFocus) {
-    CMainFrame* frame = StartWithSchedule();
-    ASSERT_NE(frame, nullptr);
-    frame->SwitchToPage(kActivitiesTabPage);
-    bool ran = false;
-    m_hook.answer = wxID_CANCEL;
-    m_hook.while_shown = [&ran](wxDialog& dialog) {
-        auto* columns = dynamic_cast<ColumnsDialog*>(&dialog);
-        ASSERT_NE(columns, nullptr);
-        ran = true;
+    EXPECT_TRUE(WhileColumnsDialogShown([](wxDialog& dialog, ColumnsDialog* columns) {
         // Every button usable: a column chosen on each side, the shown one neither first nor last.
         columns->Available().ChooseEntry(0);
         columns->Selected().ChooseEntry(1);
@@ -556,23 +565,13 @@ TEST_F(ChooserTest, TabWalksTheColumnsDialogInVisibleOrderAndEveryStopShowsTheFo
         press(WXK_TAB);
         EXPECT_GE(ChangedPixels(with_focus, testing_gui::GrabSteady(&dialog), dialog, *focused), kFocusMark)
             << "no focus mark on " << NameOf(focused);
-    };
-    Command(*frame, IDC_BUTTON_ACT_TABLE);
-    EXPECT_TRUE(ran);
+    }));
 }
 
 // An arrow that can be used is drawn in the dark ink of the program's other pictures (the
 // ribbon's is grey 64); one that cannot is clearly paler, yet still there.
 TEST_F(ChooserTest, TheColumnChoosersArrowsAreDarkWhenUsableAndPaleWhenNot) {
-    CMainFrame* frame = StartWithSchedule();
-    ASSERT_NE(frame, nullptr);
-    frame->SwitchToPage(kActivitiesTabPage);
-    bool ran = false;
-    m_hook.answer = wxID_CANCEL;
-    m_hook.while_shown = [&ran](wxDialog& dialog) {
-        auto* columns = dynamic_cast<ColumnsDialog*>(&dialog);
-        ASSERT_NE(columns, nullptr);
-        ran = true;
+    EXPECT_TRUE(WhileColumnsDialogShown([](wxDialog& dialog, ColumnsDialog* columns) {
         columns->Available().ChooseEntry(0);  // Add usable; nothing shown is chosen
         columns->UpdateButtons();
         ASSERT_TRUE(ClickAt(dialog, wxPoint(3, 3)));  // the pointer hovers over no button
@@ -599,9 +598,7 @@ TEST_F(ChooserTest, TheColumnChoosersArrowsAreDarkWhenUsableAndPaleWhenNot) {
         }
         EXPECT_TRUE(columns->AddButton().IsEnabled());
         EXPECT_FALSE(columns->UpButton().IsEnabled());
-    };
-    Command(*frame, IDC_BUTTON_ACT_TABLE);
-    EXPECT_TRUE(ran);
+    }));
 }
 
 }  // namespace

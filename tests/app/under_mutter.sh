@@ -14,39 +14,20 @@ for tool in mutter Xvfb dbus-run-session xdotool; do
     command -v "$tool" >/dev/null || { echo "$tool is not installed: skipped"; exit 77; }
 done
 
-work=$(mktemp -d)
-xvfb=
+source "$(dirname "${BASH_SOURCE[0]}")/outer_xvfb.sh"
 mutter=
-cleanup() {
-    # mutter and its bus first: dbus-run-session does not pass its end on to them.
-    local session=()
-    if [[ -n "$mutter" ]]; then mapfile -t session < <(pgrep -P "$mutter"); fi
-    for pid in "${session[@]}"; do kill "$pid" 2>/dev/null; done
-    for pid in $mutter $xvfb; do kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; done
-    rm -rf "$work"
+# mutter and its bus first: dbus-run-session does not pass its end on to them.
+before_cleanup() {
+    if [[ -n "$mutter" ]]; then pkill -P "$mutter"; fi
 }
-trap cleanup EXIT
+start_outer_xvfb 1920x1080
 
-# Waits up to twenty seconds for a condition given as a command.
-wait_for() {
-    for _ in $(seq 400); do
-        if "$@"; then return 0; fi
-        sleep 0.05
-    done
-    return 1
-}
-
-Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb=$!
-if ! wait_for test -s "$work/display"; then echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; fi
-outer=":$(tr -d '\n' <"$work/display")"
-
-mkdir -m 700 "$work/runtime"
 # mutter needs a session bus of its own.
 env -u WAYLAND_DISPLAY DISPLAY="$outer" XDG_RUNTIME_DIR="$work/runtime" HOME="$work" \
     MUTTER_DEBUG_DUMMY_MODE_SPECS=1920x1080 LIBGL_ALWAYS_SOFTWARE=1 \
     dbus-run-session -- mutter --nested --wayland --wayland-display=wayland-test >"$work/mutter.log" 2>&1 &
 mutter=$!
+cleanup_pids+=("$mutter")
 if ! wait_for grep -q 'Using public X11 display' "$work/mutter.log"; then
     echo "mutter offers no X server"; cat "$work/mutter.log"; exit 1
 fi

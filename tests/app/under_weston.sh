@@ -24,36 +24,15 @@ for tool in weston Xvfb; do
     command -v "$tool" >/dev/null || { echo "$tool is not installed: skipped"; exit 77; }
 done
 
-work=$(mktemp -d)
-xvfb=
-weston=
-cleanup() {
-    for pid in $weston $xvfb; do kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "${BASH_SOURCE[0]}")/outer_xvfb.sh"
+start_outer_xvfb "${size%x*}x$((${size#*x} + 100))"
 
-# Waits up to ten seconds for a condition given as a command.
-wait_for() {
-    for _ in $(seq 200); do
-        if "$@"; then return 0; fi
-        sleep 0.05
-    done
-    return 1
-}
-
-Xvfb -displayfd 3 -screen 0 "${size%x*}x$((${size#*x} + 100))x24" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb=$!
-if ! wait_for test -s "$work/display"; then echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; fi
-outer=":$(tr -d '\n' <"$work/display")"
-
-mkdir -m 700 "$work/runtime"
 weston_options=(--backend=x11-backend.so --use-pixman --socket=wayland-test --idle-time=0
                 --width="${size%x*}" --height="${size#*x}")
 if [[ "$xwayland" -eq 1 ]]; then weston_options+=(--xwayland); fi
 env -u WAYLAND_DISPLAY DISPLAY="$outer" XDG_RUNTIME_DIR="$work/runtime" HOME="$work" \
     weston "${weston_options[@]}" >"$work/weston.log" 2>&1 &
-weston=$!
+cleanup_pids+=($!)
 if ! wait_for test -S "$work/runtime/wayland-test"; then echo "weston did not start"; cat "$work/weston.log"; exit 1; fi
 
 client_env=(WAYLAND_DISPLAY=wayland-test XDG_RUNTIME_DIR="$work/runtime" OUTER_DISPLAY="$outer")
