@@ -105,8 +105,11 @@ void CMainFrame::SaveWorkspace() const {
     WriteStoredWorkspace(StoreWorkspace(state));
 }
 
-// A maximized or iconized window still has the place it goes back to.
+// A maximized or iconized window still has the place it goes back to. The first size event
+// comes after Show() but before the window system has the window: until it is mapped there is
+// no place to ask for, and the one read from the store stands.
 void CMainFrame::KeepNormalPlace() {
+    if (!gtk_widget_get_mapped(GetHandle())) return;
     if (IsShownOnScreen() && !IsMaximized() && !IsIconized() && !IsFullScreen()) m_normal_place = ClientPlace();
 }
 

@@ -12,7 +12,6 @@
 #include "shell/workspace_state.h"
 
 #include <wx/fileconf.h>
-#include <wx/log.h>
 #include <wx/msgdlg.h>
 
 #include <gtk/gtk.h>
@@ -127,7 +126,6 @@ int RunAppGuiTests(int argc, char** argv) {
         if (temporary) fs::remove_all(folder);
         return 77;
     }
-    delete wxLog::SetActiveTarget(new wxLogStderr);
     testing_gui::TurnToolkitAssertionsIntoFailures();
     const int result = RUN_ALL_TESTS();
     wxEntryCleanup();

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/init.h>
-#include <wx/log.h>
 
 #include <cstdio>
 
@@ -18,8 +17,6 @@ int main(int argc, char** argv) {
         std::fputs("no display: GUI tests skipped\n", stderr);
         return 77;
     }
-    // The default GUI log would show modal boxes and hang an unattended run.
-    delete wxLog::SetActiveTarget(new wxLogStderr);
     varnholt::testing_gui::TurnToolkitAssertionsIntoFailures();
     int result = 1;
     if (wxTheApp->CallOnInit()) result = RUN_ALL_TESTS();

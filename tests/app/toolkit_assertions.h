@@ -1,12 +1,14 @@
-// toolkit_assertions.h - every assertion the toolkit raises and every warning or critical
-// message GTK logs during a GUI test becomes a test failure at the place that raised it; the
-// default assertion handler would open a modal box that an unattended run never answers, and
-// GTK's own messages only reach stderr, where a passing test would hide them.
+// toolkit_assertions.h - every assertion the toolkit raises, every line it logs and every warning
+// or critical message GTK logs during a GUI test becomes a test failure at the place that raised
+// it; the default assertion handler would open a modal box that an unattended run never answers,
+// and the logged lines only reach stderr, where a passing test would hide them and a user who
+// started the program from a terminal would read them.
 #pragma once
 
 #include <glib.h>
 #include <gtest/gtest.h>
 #include <wx/debug.h>
+#include <wx/log.h>
 #include <wx/string.h>
 
 #include <cstring>
@@ -46,10 +48,22 @@ inline GLogWriterOutput FailOnStructuredGtkDiagnostic(GLogLevelFlags level, cons
     return g_log_writer_default(level, fields, count, nullptr);
 }
 
-// Installs the handlers; call it once the toolkit has started, and once only (GLib takes one
+// The program logs nothing, so whatever reaches the log came from the toolkit: debug lines too,
+// which it prints on the terminal at every level. Each line is still printed.
+class FailOnToolkitLog final : public wxLogStderr {
+protected:
+    void DoLogTextAtLevel(wxLogLevel level, const wxString& message) override {
+        ADD_FAILURE() << "the toolkit logged: " << message.utf8_str().data();
+        wxLogStderr::DoLogTextAtLevel(level, message);
+    }
+};
+
+// Installs the handlers and the log target; call it once the toolkit has started, and once only (GLib takes one
 // writer a process).
 inline void TurnToolkitAssertionsIntoFailures() {
     wxSetAssertHandler(&FailOnToolkitAssertion);
+    // The default GUI log would show modal boxes and hang an unattended run.
+    delete wxLog::SetActiveTarget(new FailOnToolkitLog);
     const auto levels = static_cast<GLogLevelFlags>(G_LOG_LEVEL_WARNING | G_LOG_LEVEL_CRITICAL);
     for (const char* domain : kGtkLogDomains) g_log_set_handler(domain, levels, &FailOnGtkDiagnostic, nullptr);
     g_log_set_writer_func(&FailOnStructuredGtkDiagnostic, nullptr, nullptr);
