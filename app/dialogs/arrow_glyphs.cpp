@@ -2,52 +2,38 @@
 
 #include "app/dialogs/arrow_glyphs.h"
 
-#include "app/ribbon/RibbonGlyphs.h"
+#include "app/glyph_painting.h"
 
 #include <wx/graphics.h>
-#include <wx/image.h>
 #include <wx/pen.h>
+#include <wx/settings.h>
 
-#include <algorithm>
-#include <memory>
 #include <numbers>
 
 namespace varnholt {
 namespace {
 
 constexpr int kGlyphSize = 16;
-// The ribbon's ink: a theme's own arrows may be mid-grey, which reads as a disabled button.
-const wxColour kInk(ribbon::kGlyphInk, ribbon::kGlyphInk, ribbon::kGlyphInk);
-// Clearly paler than the ink; the theme may dim a disabled button's picture further.
-const wxColour kFadedInk(150, 150, 150);
 
 wxBitmap ArrowBitmap(ArrowDirection direction, const wxColour& ink, int size) {
-    wxImage image(size, size);
-    image.InitAlpha();
-    std::fill_n(image.GetAlpha(), static_cast<std::size_t>(size) * size, 0);
-    {
-        const std::unique_ptr<wxGraphicsContext> gc(wxGraphicsContext::Create(image));
-        if (gc) {
-            gc->Scale(size / double(kGlyphSize), size / double(kGlyphSize));
-            // Drawn pointing right, then turned about the centre.
-            using std::numbers::pi;
-            const double turn = direction == ArrowDirection::right  ? 0
-                                : direction == ArrowDirection::down ? pi / 2
-                                : direction == ArrowDirection::left ? pi
-                                                                    : -pi / 2;
-            gc->Translate(8, 8);
-            gc->Rotate(turn);
-            gc->Translate(-8, -8);
-            wxPen pen(ink, 2);
-            pen.SetCap(wxCAP_ROUND);
-            pen.SetJoin(wxJOIN_ROUND);
-            gc->SetPen(pen);
-            gc->StrokeLine(3, 8, 13, 8);
-            const wxPoint2DDouble head[] = {{8.5, 3.5}, {13, 8}, {8.5, 12.5}};
-            gc->StrokeLines(3, head);
-        }
-    }  // the context writes its drawing back into the image when it goes
-    return wxBitmap(image);
+    return PaintGlyph(size, kGlyphSize, [direction, &ink](wxGraphicsContext& gc) {
+        // Drawn pointing right, then turned about the centre.
+        using std::numbers::pi;
+        const double turn = direction == ArrowDirection::right  ? 0
+                            : direction == ArrowDirection::down ? pi / 2
+                            : direction == ArrowDirection::left ? pi
+                                                                : -pi / 2;
+        gc.Translate(8, 8);
+        gc.Rotate(turn);
+        gc.Translate(-8, -8);
+        wxPen pen(ink, 2);
+        pen.SetCap(wxCAP_ROUND);
+        pen.SetJoin(wxJOIN_ROUND);
+        gc.SetPen(pen);
+        gc.StrokeLine(3, 8, 13, 8);
+        const wxPoint2DDouble head[] = {{8.5, 3.5}, {13, 8}, {8.5, 12.5}};
+        gc.StrokeLines(3, head);
+    });
 }
 
 wxBitmapBundle Glyph(ArrowDirection direction, const wxColour& ink) {
@@ -57,7 +43,15 @@ wxBitmapBundle Glyph(ArrowDirection direction, const wxColour& ink) {
 
 }  // namespace
 
-wxBitmapBundle ArrowGlyph(ArrowDirection direction) { return Glyph(direction, kInk); }
-wxBitmapBundle FadedArrowGlyph(ArrowDirection direction) { return Glyph(direction, kFadedInk); }
+// The theme's button text: its own arrows may be mid-grey, which reads as a disabled button,
+// and a fixed ink vanishes on a dark theme's buttons.
+wxBitmapBundle ArrowGlyph(ArrowDirection direction) {
+    return Glyph(direction, wxSystemSettings::GetColour(wxSYS_COLOUR_BTNTEXT));
+}
+
+wxBitmapBundle FadedArrowGlyph(ArrowDirection direction) {
+    return Glyph(direction, FadedInk(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNTEXT),
+                                     wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE)));
+}
 
 }  // namespace varnholt

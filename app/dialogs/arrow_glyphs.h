@@ -1,5 +1,5 @@
-// arrow_glyphs.h - the column choosers' arrow pictures, drawn at run time in the dark ink of the
-// ribbon's pictures, and a pale twin for a button that cannot be used now.
+// arrow_glyphs.h - the column choosers' arrow pictures, drawn at run time in the theme's button
+// text colour, and a twin faded toward the button's face for a button that cannot be used now.
 #pragma once
 
 #include <wx/bmpbndl.h>

@@ -3,13 +3,13 @@
 
 #include "app/ribbon/RibbonGlyphs.h"
 
+#include "app/glyph_painting.h"
+
 #include <wx/brush.h>
 #include <wx/graphics.h>
 #include <wx/image.h>
 #include <wx/pen.h>
 
-#include <algorithm>
-#include <memory>
 
 namespace varnholt::ribbon {
 namespace {
@@ -140,31 +140,20 @@ void Draw(wxGraphicsContext& gc, Glyph glyph) {
 }  // namespace
 
 wxBitmap GlyphBitmap(Glyph glyph, int size) {
-    wxImage image(size, size);
-    image.InitAlpha();
-    std::fill_n(image.GetAlpha(), static_cast<std::size_t>(size) * size, 0);
-    {
-        const std::unique_ptr<wxGraphicsContext> gc(wxGraphicsContext::Create(image));
-        if (gc) {
-            gc->SetAntialiasMode(wxANTIALIAS_DEFAULT);
-            gc->Scale(size / 32.0, size / 32.0);
-            gc->SetPen(wxPen(kInk, 2));
-            Draw(*gc, glyph);
-        }
-    }  // the context writes its drawing back into the image when it goes
-    return wxBitmap(image);
+    return PaintGlyph(size, 32, [glyph](wxGraphicsContext& gc) {
+        gc.SetPen(wxPen(kInk, 2));
+        Draw(gc, glyph);
+    });
 }
 
 wxBitmap FadedGlyphBitmap(Glyph glyph, int size) {
     wxImage image = GlyphBitmap(glyph, size).ConvertToImage();
-    // Each colour becomes its grey, then moves towards white: black lands on the darkest faded
-    // grey, white stays white. The alpha channel keeps the outline.
-    const double keep = (255.0 - kFadedGlyphDarkest) / 255.0;
+    // Each colour becomes its grey, faded toward white as every faded picture is toward its
+    // ground: the band of every style is near white. The alpha channel keeps the outline.
     unsigned char* rgb = image.GetData();
     for (std::size_t pixel = 0; pixel < static_cast<std::size_t>(size) * size; ++pixel, rgb += 3) {
-        const double grey = 0.299 * rgb[0] + 0.587 * rgb[1] + 0.114 * rgb[2];
-        const auto faded = static_cast<unsigned char>(255.0 - (255.0 - grey) * keep);
-        rgb[0] = rgb[1] = rgb[2] = faded;
+        const auto grey = static_cast<unsigned char>(0.299 * rgb[0] + 0.587 * rgb[1] + 0.114 * rgb[2]);
+        rgb[0] = rgb[1] = rgb[2] = FadedInk(wxColour(grey, grey, grey), *wxWHITE).Red();
     }
     return wxBitmap(image);
 }

@@ -10,15 +10,14 @@ namespace varnholt::ribbon {
 
 inline constexpr int kLargeGlyphSize = 32;
 inline constexpr int kSmallGlyphSize = 16;
-// The grey every usable picture of the program is drawn in, the dialogs' too.
+// The grey the ribbon's usable pictures are drawn in, on its light band.
 inline constexpr unsigned char kGlyphInk = 64;
 
 // A square picture of the given side on a transparent ground.
 [[nodiscard]] wxBitmap GlyphBitmap(Glyph glyph, int size);
 
-// The picture of a command that cannot be used now: grey, and so pale that no stroke comes
-// near the darkness of a usable picture's ink.
+// The picture of a command that cannot be used now: grey, faded toward the band by the rule of
+// every faded picture, so that no stroke comes near the darkness of a usable picture's ink.
 [[nodiscard]] wxBitmap FadedGlyphBitmap(Glyph glyph, int size);
-inline constexpr unsigned char kFadedGlyphDarkest = 170;  // the grey that the darkest ink becomes
 
 }  // namespace varnholt::ribbon

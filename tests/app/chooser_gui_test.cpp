@@ -568,34 +568,36 @@ TEST_F(ChooserTest, TabWalksTheColumnsDialogInVisibleOrderAndEveryStopShowsTheFo
     }));
 }
 
-// An arrow that can be used is drawn in the dark ink of the program's other pictures (the
-// ribbon's is grey 64); one that cannot is clearly paler, yet still there.
-TEST_F(ChooserTest, TheColumnChoosersArrowsAreDarkWhenUsableAndPaleWhenNot) {
+// An arrow that can be used stands out from its button by 3 : 1 or more, in a light theme and
+// in a dark one; one that cannot stands out less, yet is still there.
+TEST_F(ChooserTest, TheColumnChoosersArrowsStandOutWhenUsableAndFadeWhenNot) {
     EXPECT_TRUE(WhileColumnsDialogShown([](wxDialog& dialog, ColumnsDialog* columns) {
         columns->Available().ChooseEntry(0);  // Add usable; nothing shown is chosen
         columns->UpdateButtons();
         ASSERT_TRUE(ClickAt(dialog, wxPoint(3, 3)));  // the pointer hovers over no button
         const wxImage picture = testing_gui::GrabSteady(&dialog);
-        const double usable_ink = testing_gui::RelativeLuminance(wxColour(100, 100, 100));
-        const double faded_ink = testing_gui::RelativeLuminance(wxColour(140, 140, 140));
-        const double face = testing_gui::RelativeLuminance(wxColour(235, 235, 235));
         const std::pair<const char*, const wxButton*> arrows[] = {{"add", &columns->AddButton()},
                                                                   {"remove", &columns->RemoveButton()},
                                                                   {"up", &columns->UpButton()},
                                                                   {"down", &columns->DownButton()}};
+        double faintest_usable = 100;
+        double boldest_faded = 1;
         for (const auto& [name, button] : arrows) {
-            SCOPED_TRACE(name);
-            // The picture's square in the middle of the button, inside any focus outline.
+            // The picture's square in the middle of the button, inside any focus outline; the
+            // button's face is most of it.
             const wxPoint middle = dialog.ScreenToClient(button->GetScreenPosition()) + button->GetSize() / 2;
             const wxSize half = button->FromDIP(wxSize(8, 8));
-            const double darkest = testing_gui::DarkestLuminanceIn(picture, wxRect(middle - half, half * 2));
+            const testing_gui::TextLook look = testing_gui::MeasureText(picture, wxRect(middle - half, half * 2));
+            SCOPED_TRACE(testing::Message() << name << ": " << testing_gui::Describe(look));
             if (button->IsEnabled()) {
-                EXPECT_LE(darkest, usable_ink);
+                EXPECT_GE(look.ratio, 3.0);
+                faintest_usable = std::min(faintest_usable, look.ratio);
             } else {
-                EXPECT_GE(darkest, faded_ink);
-                EXPECT_LE(darkest, face) << "the pale arrow is still drawn";
+                EXPECT_GE(look.ratio, 1.3) << "the faded arrow is still drawn";
+                boldest_faded = std::max(boldest_faded, look.ratio);
             }
         }
+        EXPECT_LT(boldest_faded, faintest_usable) << "a faded arrow stands out less than a usable one";
         EXPECT_TRUE(columns->AddButton().IsEnabled());
         EXPECT_FALSE(columns->UpButton().IsEnabled());
     }));
