@@ -6,6 +6,7 @@
 
 #include "app/CVarnSplitterWnd.h"
 #include "app/VarnholtView.h"
+#include "app/ribbon/FoldedPanels.h"
 #include "app/ribbon/MainRibbon.h"
 #include "layouts/FilterSelection.h"
 #include "layouts/Layout.h"

@@ -6,6 +6,7 @@
 
 #include "app/VarnholtView.h"
 #include "app/app_services.h"
+#include "app/ribbon/FoldedPanels.h"
 #include "layouts/Layout.h"
 #include "layouts/layout_records.h"
 #include "rows/display_scale.h"
@@ -52,7 +53,7 @@ void CMainFrame::RefreshSelectors(Category category) {
 }
 
 void CMainFrame::FillLayoutCombo(Category category) {
-    auto* combo = dynamic_cast<wxChoice*>(FindWindow(SelectorsOf(category).layout_combo));
+    auto* combo = dynamic_cast<wxChoice*>(FindRibbonControl(*m_ribbon, SelectorsOf(category).layout_combo));
     const LayoutList* layouts = m_store ? LayoutsOf(category, *m_store) : nullptr;
     if (combo == nullptr || layouts == nullptr) return;
     combo->Clear();
@@ -64,7 +65,7 @@ void CMainFrame::FillLayoutCombo(Category category) {
 }
 
 void CMainFrame::FillTimescaleCombo(Category category) {
-    auto* combo = dynamic_cast<wxChoice*>(FindWindow(SelectorsOf(category).timescale_combo));
+    auto* combo = dynamic_cast<wxChoice*>(FindRibbonControl(*m_ribbon, SelectorsOf(category).timescale_combo));
     if (combo == nullptr || m_store == nullptr) return;
     combo->Clear();
     for (StringId id = IDS_TIMESCALE_FIRST; id <= IDS_TIMESCALE_LAST; ++id) combo->Append(LoadText(id));
@@ -74,7 +75,7 @@ void CMainFrame::FillTimescaleCombo(Category category) {
 }
 
 void CMainFrame::SetZoomSlider(Category category) {
-    auto* slider = dynamic_cast<wxSlider*>(FindWindow(SelectorsOf(category).zoom_slider));
+    auto* slider = dynamic_cast<wxSlider*>(FindRibbonControl(*m_ribbon, SelectorsOf(category).zoom_slider));
     if (slider == nullptr || m_store == nullptr) return;
     const TimescaleSettings* timescale = CurrentTimescale(category, m_store.get());
     if (timescale == nullptr) return;
@@ -89,7 +90,7 @@ void CMainFrame::OnResourceLayoutChange(wxCommandEvent&) { ChangeLayout(Category
 // The chosen layout becomes current and the category is shown again: its table changes rows
 // only when the layout did, and its selectors show the new layout's timescale.
 void CMainFrame::ChangeLayout(Category category) {
-    const auto* combo = dynamic_cast<wxChoice*>(FindWindow(SelectorsOf(category).layout_combo));
+    const auto* combo = dynamic_cast<wxChoice*>(FindRibbonControl(*m_ribbon, SelectorsOf(category).layout_combo));
     if (m_store == nullptr || combo == nullptr) return;
     if (!ChooseLayout(*m_store, category, combo->GetStringSelection().ToStdWstring())) return;
     DisplayCategory(category);
@@ -102,7 +103,7 @@ void CMainFrame::OnProjectTimescale(wxCommandEvent&) { ChangeTimescale(Category:
 
 // The chart in the Gantt pane recomputes its cells for the new unit.
 void CMainFrame::ChangeTimescale(Category category) {
-    const auto* combo = dynamic_cast<wxChoice*>(FindWindow(SelectorsOf(category).timescale_combo));
+    const auto* combo = dynamic_cast<wxChoice*>(FindRibbonControl(*m_ribbon, SelectorsOf(category).timescale_combo));
     if (m_store == nullptr || combo == nullptr) return;
     TimescaleSettings* timescale = CurrentTimescale(category, m_store.get());
     const auto unit = UnitOfTimescaleChoice(combo->GetSelection());
@@ -118,7 +119,7 @@ void CMainFrame::OnProjectZoom(wxCommandEvent&) { ChangeZoom(Category::projects)
 
 // The chart draws with the new width at once; its cells stay as they are.
 void CMainFrame::ChangeZoom(Category category) {
-    const auto* slider = dynamic_cast<wxSlider*>(FindWindow(SelectorsOf(category).zoom_slider));
+    const auto* slider = dynamic_cast<wxSlider*>(FindRibbonControl(*m_ribbon, SelectorsOf(category).zoom_slider));
     if (m_store == nullptr || slider == nullptr) return;
     TimescaleSettings* timescale = CurrentTimescale(category, m_store.get());
     if (timescale != nullptr) timescale->cell_width = UnitWidthOfZoomPosition(slider->GetValue(), view::DisplayScale());

@@ -3,10 +3,12 @@
 
 #include "app/ribbon/MainRibbon.h"
 
+#include "app/ribbon/FoldedPanels.h"
 #include "app/ribbon/RibbonArt.h"
 #include "app/ribbon/RibbonDefinition.h"
 #include "app/ribbon/RibbonGlyphs.h"
 #include "app/ribbon/RibbonStyleMenu.h"
+#include "app/ribbon/SelectorStrip.h"
 #include "shell/command_ids.h"
 #include "shell/string_ids.h"
 #include "shell/timescale_choices.h"
@@ -66,8 +68,7 @@ void PostCommand(wxWindow* from, int id, int value, const wxString& text = {}, w
 wxString Label(std::string_view text) { return wxString::FromUTF8(text.data(), text.size()); }
 
 // A button bar that knows which of its buttons can be used, so that its panel, folded into a
-// single picture in a narrow window, shows that picture faded while none of them can. While the
-// folded panel shows the bar in its pop-up, Escape there closes the pop-up.
+// single picture in a narrow window, shows that picture faded while none of them can.
 class PanelButtons final : public wxRibbonButtonBar {
 public:
     PanelButtons(wxRibbonPanel* panel, Glyph panel_glyph)
@@ -76,17 +77,7 @@ public:
     // The toolkit moves the bar into the pop-up when the folded panel opens, and back again.
     bool Reparent(wxWindowBase* parent) override {
         if (!wxRibbonButtonBar::Reparent(parent)) return false;
-        if (FoldedPanelHolding(this) == m_panel) {
-            // The handler goes with the pop-up's window. Closing destroys the window the key
-            // is being handled in, so it waits until the key has been handled.
-            wxGetTopLevelParent(this)->Bind(wxEVT_CHAR_HOOK, [panel = m_panel](wxKeyEvent& event) {
-                if (event.GetKeyCode() != WXK_ESCAPE || event.HasAnyModifiers()) {
-                    event.Skip();
-                    return;
-                }
-                panel->CallAfter([panel] { (void)panel->HideExpanded(); });
-            });
-        }
+        if (FoldedPanelHolding(this) == m_panel) ClosePopUpWhenDone(*this, *m_panel);
         return true;
     }
 
@@ -100,10 +91,7 @@ public:
             m_disabled.insert(id);
         }
         if (Usable() == was_usable) return;
-        m_panel->GetMinimisedIcon() = Usable() ? ribbon::GlyphBitmap(m_panel_glyph, ribbon::kSmallGlyphSize)
-                                               : ribbon::FadedGlyphBitmap(m_panel_glyph, ribbon::kSmallGlyphSize);
-        (void)m_panel->Realize();  // the panel draws a copy of its picture, sized anew here
-        m_panel->Refresh();
+        SetFoldedPicture(*m_panel, m_panel_glyph, Usable());
     }
 
 private:
@@ -158,37 +146,33 @@ wxSizer* ZoomRow(wxWindow* parent, int id) {
 wxChoice* TimescaleChoice(wxWindow* parent, int id) {
     wxArrayString choices;
     for (StringId text = IDS_TIMESCALE_FIRST; text <= IDS_TIMESCALE_LAST; ++text) choices.Add(wxString(LoadText(text)));
-    auto* choice = new wxChoice(parent, id, wxDefaultPosition, wxDefaultSize, choices);
+    auto* choice = new ribbon::SelectorChoice(parent, id, -1, choices);
     const int width = std::max(kTimescaleChoiceWidth, choice->GetBestSize().x);
     choice->Clear();
     choice->SetInitialSize(wxSize(width, -1));
     return choice;
 }
 
-// Drop-down lists and sliders sit side by side in a sizer, centred in the band's height: the
-// toolkit's controls are too tall to stack two of them in the band.
+// Drop-down lists and sliders sit side by side, centred in the band's height: the toolkit's
+// controls are too tall to stack two of them in the band.
 void AddSelectors(wxRibbonPanel* panel, const PanelDef& def) {
-    auto* column = new wxBoxSizer(wxHORIZONTAL);
+    auto* strip = new ribbon::SelectorStrip(panel, def.glyph);
+    wxBoxSizer& row = strip->Row();
     for (const ControlDef& control : def.controls) {
         switch (control.kind) {
             // A layout name too long for the list shows whole in its tooltip.
             case ControlKind::layout_choice:
-                column->Add(new wxChoice(panel, control.id, wxDefaultPosition, wxSize(kLayoutChoiceWidth, -1)), 0,
-                            wxALIGN_CENTER_VERTICAL | wxALL, 2);
+                row.Add(new ribbon::SelectorChoice(strip, control.id, kLayoutChoiceWidth), 0,
+                        wxALIGN_CENTER_VERTICAL | wxALL, 2);
                 break;
             case ControlKind::timescale_choice:
-                column->Add(TimescaleChoice(panel, control.id), 0, wxALIGN_CENTER_VERTICAL | wxALL, 2);
+                row.Add(TimescaleChoice(strip, control.id), 0, wxALIGN_CENTER_VERTICAL | wxALL, 2);
                 break;
-            case ControlKind::zoom_slider: column->Add(ZoomRow(panel, control.id), 0, wxALIGN_CENTER_VERTICAL | wxALL, 2); break;
+            case ControlKind::zoom_slider: row.Add(ZoomRow(strip, control.id), 0, wxALIGN_CENTER_VERTICAL | wxALL, 2); break;
             case ControlKind::button:
             case ControlKind::toggle: break;  // the definition keeps buttons in panels of their own
         }
     }
-    auto* centred = new wxBoxSizer(wxVERTICAL);
-    centred->AddStretchSpacer(1);
-    centred->Add(column, 0, wxALIGN_CENTER);
-    centred->AddStretchSpacer(1);
-    panel->SetSizer(centred);
 }
 
 bool HoldsButtons(const PanelDef& def) {
@@ -200,13 +184,9 @@ bool HoldsButtons(const PanelDef& def) {
 void AddCategory(wxRibbonBar* bar, const ribbon::CategoryDef& category) {
     auto* page = new wxRibbonPage(bar, wxID_ANY, Label(category.label));
     for (const PanelDef& def : category.panels) {
-        // A panel that minimises hides its children, and a sizer measures hidden children as
-        // nothing, so a sizer panel that once started small would stay minimised for good.
-        const bool buttons = HoldsButtons(def);
         auto* panel = new wxRibbonPanel(page, wxID_ANY, Label(def.label),
-                                        ribbon::GlyphBitmap(def.glyph, ribbon::kSmallGlyphSize), wxDefaultPosition,
-                                        wxDefaultSize, buttons ? wxRIBBON_PANEL_DEFAULT_STYLE : wxRIBBON_PANEL_NO_AUTO_MINIMISE);
-        if (buttons) {
+                                        ribbon::GlyphBitmap(def.glyph, ribbon::kSmallGlyphSize));
+        if (HoldsButtons(def)) {
             AddButtons(panel, def);
         } else {
             AddSelectors(panel, def);
@@ -218,8 +198,11 @@ void ForwardControlEvents(wxRibbonBar* bar) {
     bar->Bind(wxEVT_RIBBONBUTTONBAR_CLICKED, [bar](wxRibbonButtonBarEvent& event) {
         PostCommand(bar, event.GetId(), event.IsChecked() ? 1 : 0, {}, FoldedPanelHolding(event.GetBar()));
     });
+    // A choice closes the pop-up it was made in, as a click on a button does; the slider and its
+    // zoom buttons leave it open for the next step.
     bar->Bind(wxEVT_CHOICE, [bar](wxCommandEvent& event) {
-        PostCommand(bar, event.GetId(), event.GetSelection(), event.GetString());
+        PostCommand(bar, event.GetId(), event.GetSelection(), event.GetString(),
+                    FoldedPanelHolding(dynamic_cast<wxWindow*>(event.GetEventObject())));
     });
     bar->Bind(wxEVT_SLIDER, [bar](wxCommandEvent& event) { PostCommand(bar, event.GetId(), event.GetInt()); });
     bar->Bind(wxEVT_RIBBONBAR_HELP_CLICK, [bar](wxRibbonBarEvent&) { PostCommand(bar, ID_APP_ABOUT, 0); });
@@ -267,20 +250,6 @@ MainRibbonBar* CreateMainRibbon(wxWindow* parent) {
     bar->SetActivePage(static_cast<size_t>(kActivitiesTabPage));
     bar->Realize();
     return bar;
-}
-
-wxRibbonPanel* FoldedPanelHolding(wxWindow* window) {
-    for (; window != nullptr; window = window->GetParent()) {
-        auto* panel = dynamic_cast<wxRibbonPanel*>(window);
-        if (panel != nullptr && panel->GetExpandedDummy() != nullptr) return panel->GetExpandedDummy();
-        if (window->IsTopLevel()) break;
-    }
-    return nullptr;
-}
-
-bool IsRibbonWindow(const wxRibbonBar& bar, wxWindow* window) {
-    if (wxRibbonPanel* folded = FoldedPanelHolding(window)) window = folded;
-    return window == &bar || bar.IsDescendant(window);
 }
 
 void SetFileTabText(wxRibbonBar* bar, const wxString& text) {

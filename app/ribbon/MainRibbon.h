@@ -9,7 +9,6 @@
 #include <wx/ribbon/bar.h>
 #include <wx/string.h>
 
-class wxRibbonPanel;
 class wxWindow;
 
 namespace varnholt {
@@ -36,12 +35,5 @@ public:
 
 // Gives the File tab a new text, after a language or style change.
 void SetFileTabText(wxRibbonBar* bar, const wxString& text);
-
-// A folded panel shows its controls in a pop-up, a top-level window of its own: the panel in
-// the ribbon whose pop-up holds `window`, or null when `window` lies in no such pop-up.
-[[nodiscard]] wxRibbonPanel* FoldedPanelHolding(wxWindow* window);
-
-// The bar's own windows, also those a folded panel has moved into its pop-up.
-[[nodiscard]] bool IsRibbonWindow(const wxRibbonBar& bar, wxWindow* window);
 
 }  // namespace varnholt

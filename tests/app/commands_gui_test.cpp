@@ -7,6 +7,7 @@
 #include "../shell/every_category_schedule.h"
 #include "app/CVarnSplitterWnd.h"
 #include "app/VarnholtView.h"
+#include "app/dialogs/ActivityFiltersDialog.h"
 #include "app/ribbon/RibbonGlyphs.h"
 #include "app_gui_support.h"
 #include "gui_input.h"
@@ -19,6 +20,7 @@
 #include "shell/command_ids.h"
 #include "shell/command_rules.h"
 #include "shell/go_to_date.h"
+#include "shell/timescale_choices.h"
 #include "views/core/RowList.h"
 #include "views/details/DetailView.h"
 
@@ -322,9 +324,9 @@ wxRibbonPanel* FoldedPanel(CMainFrame& frame, const wxString& caption) {
     return nullptr;
 }
 
-// Clicks the folded panel, as a user opens it, and answers the buttons of its pop-up once the
-// display shows them (a compositor may show the new window blank at first).
-wxRibbonButtonBar* OpenPopUp(wxRibbonPanel& panel) {
+// Clicks the folded panel, as a user opens it, and answers its pop-up once the display shows it
+// (a compositor may show the new window blank at first).
+wxRibbonPanel* OpenPopUpPanel(wxRibbonPanel& panel) {
     if (!testing_gui::ClickMiddle(panel)) return nullptr;
     if (!WaitUntil([&panel] {
             wxRibbonPanel* popup = panel.GetExpandedPanel();
@@ -333,7 +335,14 @@ wxRibbonButtonBar* OpenPopUp(wxRibbonPanel& panel) {
             return testing_gui::MeasureText(shown, wxRect(shown.GetSize())).ratio > 1;
         }))
         return nullptr;
-    for (wxWindow* child : panel.GetExpandedPanel()->GetChildren()) {
+    return panel.GetExpandedPanel();
+}
+
+// The buttons of a folded panel's pop-up, once it is open.
+wxRibbonButtonBar* OpenPopUp(wxRibbonPanel& panel) {
+    wxRibbonPanel* popup = OpenPopUpPanel(panel);
+    if (popup == nullptr) return nullptr;
+    for (wxWindow* child : popup->GetChildren()) {
         if (auto* buttons = dynamic_cast<wxRibbonButtonBar*>(child)) return buttons;
     }
     return nullptr;
@@ -375,15 +384,15 @@ TEST_F(CommandsTest, AFoldedPanelsButtonsFollowTheFrameAndItsPopUpCloses) {
     ASSERT_TRUE(Start(VARNHOLT_XLS_FIXTURES "/export.xls"));
     CMainFrame& frame = *Frame();
     wxTheApp->ProcessIdle();  // the buttons take the frame's answers in the unfolded ribbon first
-    ResizeFrame(frame, wxSize(700, 600));
+    ResizeFrame(frame, wxSize(600, 600));
     wxRibbonPanel* panes = nullptr;
-    wxRibbonPanel* table = nullptr;
+    wxRibbonPanel* view = nullptr;
     wxRibbonPanel* calendar = nullptr;
     ASSERT_TRUE(WaitUntil([&] {
         panes = FoldedPanel(frame, "Panes");
-        table = FoldedPanel(frame, "Table");
+        view = FoldedPanel(frame, "View");
         calendar = FoldedPanel(frame, "Calendar");
-        return panes != nullptr && table != nullptr && calendar != nullptr;
+        return panes != nullptr && view != nullptr && calendar != nullptr;
     }));
 
     wxRibbonButtonBar* buttons = OpenPopUp(*panes);
@@ -399,30 +408,89 @@ TEST_F(CommandsTest, AFoldedPanelsButtonsFollowTheFrameAndItsPopUpCloses) {
     wxUIActionSimulator().Char(WXK_ESCAPE);
     EXPECT_TRUE(PopUpClosed(*panes)) << "closed by Escape";
 
-    // The details pane's Predecessors tab, clicked where it is drawn.
-    auto* detail = dynamic_cast<view::DetailView*>(details.GetContentView());
-    ASSERT_NE(detail, nullptr);
-    const std::vector<std::wstring>& titles = detail->GetTabTitles();
-    const auto predecessors = std::ranges::find_if(
-        titles, [](const std::wstring& title) { return RelationshipTabOf(title) == RelationshipTab::predecessors; });
-    ASSERT_NE(predecessors, titles.end());
-    ASSERT_TRUE(WaitUntil([&] { return detail->GetTabRects().size() == titles.size(); }));
-    const view::RectF tab = detail->GetTabRects()[static_cast<size_t>(predecessors - titles.begin())];
-    const wxPoint tab_middle(static_cast<int>(tab.x + tab.width / 2), static_cast<int>(tab.y + tab.height / 2));
-    ASSERT_TRUE(testing_gui::ClickAt(details, tab_middle));
-    ASSERT_TRUE(WaitUntil([&] { return detail->GetCurrentTab() == *predecessors; }));
-
-    buttons = OpenPopUp(*table);
-    ASSERT_NE(buttons, nullptr);
-    EXPECT_TRUE(LookOf(*buttons, IDC_BUTTON_ACT_PRED_TABLE).usable);
-    EXPECT_FALSE(LookOf(*buttons, IDC_BUTTON_ACT_SUCC_TABLE).usable);
-    wxUIActionSimulator().Char(WXK_ESCAPE);
-    EXPECT_TRUE(PopUpClosed(*table));
+    // Relationship lines switched from the pop-up: it shows the frame's answer each time.
+    for (int click = 0; click < 2; ++click) {
+        SCOPED_TRACE(click);
+        buttons = OpenPopUp(*view);
+        ASSERT_NE(buttons, nullptr);
+        EXPECT_EQ(LookOf(*buttons, IDC_BUTTON_ACT_REL).checked, Ask(frame, IDC_BUTTON_ACT_REL).checked);
+        EXPECT_EQ(LookOf(*buttons, IDC_BUTTON_ACT_GOTO_ACT).usable, Ask(frame, IDC_BUTTON_ACT_GOTO_ACT).enabled);
+        ASSERT_TRUE(ClickButton(*buttons, IDC_BUTTON_ACT_REL));
+        EXPECT_TRUE(PopUpClosed(*view));
+    }
     buttons = OpenPopUp(*calendar);
     ASSERT_NE(buttons, nullptr);
     EXPECT_FALSE(LookOf(*buttons, IDC_BUTTON_ACT_CALENDAR).usable) << "a workbook has no calendars";
     wxUIActionSimulator().Char(WXK_ESCAPE);
     EXPECT_TRUE(PopUpClosed(*calendar));
+}
+
+// Every panel of the page lies whole inside it, and the page shows no scroll arrows.
+void ExpectEveryPanelWhole(wxRibbonPage& page) {
+    const wxRect inside(page.GetClientSize());
+    for (wxWindow* child : page.GetChildren()) {
+        if (auto* panel = dynamic_cast<wxRibbonPanel*>(child)) {
+            EXPECT_TRUE(inside.Contains(panel->GetRect())) << panel->GetLabel() << " lies partly outside the page";
+        } else {
+            EXPECT_FALSE(child->IsShown()) << "the page scrolls";
+        }
+    }
+}
+
+// A window as narrow as the frame allows, and half a laptop screen: every panel of the
+// Activities page stands whole, Layout and Timescale folded too where they must, and what the
+// folded ones hold works from their pop-ups.
+TEST_F(CommandsTest, InANarrowWindowEveryPanelStandsWholeAndWorksFromItsPopUp) {
+    CMainFrame& frame = Open();
+    wxRibbonPage& page = *frame.GetRibbon()->GetPage(static_cast<size_t>(kActivitiesTabPage));
+    for (const int width : {700, 600}) {
+        SCOPED_TRACE(width);
+        ResizeFrame(frame, wxSize(width, 600));
+        ASSERT_TRUE(WaitUntil([&] { return page.GetSize().x <= width; }));
+        ExpectEveryPanelWhole(page);
+    }
+    for (const char* caption : {"Layout", "Timescale", "Filter", "Find"}) {
+        EXPECT_NE(FoldedPanel(frame, caption), nullptr) << caption << " is not folded at 600";
+    }
+
+    // A timescale chosen in the pop-up's list, as a user picks one: a click opens it, the
+    // arrow keys and Return choose.
+    TimescaleSettings& timescale = *frame.GetLayoutStore()->GetCurrentActivityLayout()->GetTimescale();
+    wxRibbonPanel* folded = FoldedPanel(frame, "Timescale");
+    ASSERT_NE(folded, nullptr);
+    wxRibbonPanel* popup = OpenPopUpPanel(*folded);
+    ASSERT_NE(popup, nullptr);
+    auto* choice = dynamic_cast<wxChoice*>(popup->FindWindow(IDC_COMBO_ACT_TIMESCALE));
+    ASSERT_NE(choice, nullptr);
+    ASSERT_GT(choice->GetSelection(), 0);
+    const int unit = timescale.unit;
+    ASSERT_TRUE(testing_gui::ClickMiddle(*choice));
+    testing_gui::RunEventLoopFor(std::chrono::milliseconds(300));  // the list opens
+    wxUIActionSimulator keys;
+    keys.Char(WXK_UP);
+    keys.Char(WXK_RETURN);
+    EXPECT_TRUE(WaitUntil([&] { return timescale.unit != unit; })) << "the choice reached the layout";
+    EXPECT_TRUE(PopUpClosed(*folded)) << "closed once the choice has run";
+    EXPECT_EQ(dynamic_cast<wxChoice*>(frame.FindWindow(IDC_COMBO_ACT_TIMESCALE))->GetSelection(),
+              TimescaleChoiceOfUnit(timescale.unit).value_or(-1));
+
+    // Filter and Find, each clicked in its pop-up.
+    bool filter_shown = false;
+    m_hook.answer = wxID_CANCEL;
+    m_hook.inspect = [&filter_shown](wxDialog& dialog) {
+        filter_shown = dynamic_cast<ActivityFiltersDialog*>(&dialog) != nullptr;
+    };
+    for (const auto& [caption, id] : {std::pair{"Filter", IDC_BUTTON_ACT_FILTER}, std::pair{"Find", IDC_BUTTON_FIND}}) {
+        SCOPED_TRACE(caption);
+        folded = FoldedPanel(frame, caption);
+        ASSERT_NE(folded, nullptr);
+        wxRibbonButtonBar* buttons = OpenPopUp(*folded);
+        ASSERT_NE(buttons, nullptr);
+        ASSERT_TRUE(ClickButton(*buttons, id));
+        EXPECT_TRUE(PopUpClosed(*folded));
+    }
+    EXPECT_TRUE(filter_shown) << "the filters dialog opened";
+    EXPECT_TRUE(WaitUntil([&] { return frame.GetFindDialog() != nullptr; })) << "the find dialog opened";
 }
 
 }  // namespace
