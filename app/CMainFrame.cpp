@@ -60,8 +60,8 @@ CMainFrame::CMainFrame(wxFileHistory& recent)
       m_recent(recent),
       m_print_settings(std::make_unique<PrintSettings>()),
       m_print_data(std::make_unique<wxPrintData>()) {
-    SetMinSize(wxSize(kMinimumFrameWidth, kMinimumFrameHeight));
     CreateRibbon();
+    SetMinSize(LeastSize());
     CreateClient();
     LoadWorkspace();
     CreateContentViews();
@@ -92,7 +92,9 @@ CMainFrame::~CMainFrame() {
 }
 
 void CMainFrame::CreateRibbon() {
-    m_ribbon = CreateMainRibbon(this);
+    MainRibbonBar* ribbon = CreateMainRibbon(this);
+    m_ribbon = ribbon;
+    m_least_width = std::max(kMinimumFrameWidth, ribbon->GetLeastWholeTabsWidth());
     m_file_page = new FilePage(this, m_recent);  // a child: the window system owns it
     m_file_page->Hide();
     m_ribbon->SetActivePage(static_cast<size_t>(Category::activities));
@@ -220,10 +222,11 @@ void CMainFrame::OnCharHook(wxKeyEvent& event) {
 // Without a window manager nothing holds the window to its minimum size, so the frame does.
 void CMainFrame::OnSize(wxSizeEvent& event) {
     const wxSize size = GetSize();
-    if (size.x < kMinimumFrameWidth || size.y < kMinimumFrameHeight) {
-        CallAfter([this] {
+    const wxSize least = LeastSize();
+    if (size.x < least.x || size.y < least.y) {
+        CallAfter([this, least] {
             const wxSize now = GetSize();
-            SetSize(std::max(now.x, kMinimumFrameWidth), std::max(now.y, kMinimumFrameHeight));
+            SetSize(std::max(now.x, least.x), std::max(now.y, least.y));
         });
     }
     KeepNormalPlace();

@@ -32,6 +32,10 @@ class FilePage;
 struct CommandContext;
 class VarnholtView;
 
+// The smallest size of the main window.
+inline constexpr int kMinimumFrameWidth = 600;
+inline constexpr int kMinimumFrameHeight = 400;
+
 class CMainFrame final : public wxFrame, public OpenHost {
 public:
     // Builds the ribbon, the File page, the splitters and panes, then the content views (see
@@ -120,6 +124,8 @@ private:
     void LoadWorkspace();
     void SaveWorkspace() const;
     void KeepNormalPlace();
+    // The frame's least size, and more across where large text needs it for the ribbon's tabs.
+    [[nodiscard]] wxSize LeastSize() const { return {m_least_width, kMinimumFrameHeight}; }
     [[nodiscard]] wxRect ClientPlace() const;
 
     // Category display (MainFrameCategories.cpp).
@@ -217,6 +223,7 @@ private:
 
     // Windows, owned by the window system as children of the frame.
     wxRibbonBar* m_ribbon = nullptr;
+    int m_least_width = kMinimumFrameWidth;  // see LeastSize
     FilePage* m_file_page = nullptr;
     CVarnSplitterWnd* m_outer = nullptr;
     CVarnSplitterWnd* m_inner = nullptr;
@@ -232,9 +239,5 @@ private:
     std::array<FindState, 4> m_find_states = DefaultFindStates();
     wxBitmap m_screenshot;
 };
-
-// The smallest size of the main window.
-inline constexpr int kMinimumFrameWidth = 600;
-inline constexpr int kMinimumFrameHeight = 400;
 
 }  // namespace varnholt

@@ -75,7 +75,7 @@ wxRect CMainFrame::ClientPlace() const {
 // wherever the window manager puts its title bar.
 void CMainFrame::LoadWorkspace() {
     const WorkspaceState state =
-        RestoreWorkspace(ReadStoredWorkspace(), WorkAreas(), kMinimumFrameWidth, kMinimumFrameHeight,
+        RestoreWorkspace(ReadStoredWorkspace(), WorkAreas(), LeastSize().x, LeastSize().y,
                          m_outer->GetMinimumPaneSize());
     const ScreenRect& window = state.window;
     SetClientSize(window.width, window.height);

@@ -15,6 +15,7 @@
 #include "shell/ui_text.h"
 
 #include <wx/bmpbuttn.h>
+#include <wx/dcclient.h>
 #include <wx/choice.h>
 #include <wx/ribbon/bar.h>
 #include <wx/ribbon/buttonbar.h>
@@ -213,6 +214,20 @@ void ForwardControlEvents(wxRibbonBar* bar) {
 wxRect MainRibbonBar::GetTabRect(int page) const {
     if (page < 0 || static_cast<size_t>(page) >= m_pages.GetCount()) return {};
     return m_pages.Item(static_cast<size_t>(page)).rect;
+}
+
+int MainRibbonBar::GetLeastWholeTabsWidth() const {
+    if (m_art == nullptr) return 0;
+    // Each label in the current tab's bold font, with a little room on either side.
+    wxClientDC dc(const_cast<MainRibbonBar*>(this));
+    dc.SetFont(m_art->GetFont(wxRIBBON_ART_TAB_LABEL_FONT).Bold());
+    const int room = dc.GetTextExtent(" ").x;
+    int width = m_tab_margin_left + m_tab_margin_right;
+    for (size_t page = 0; page < m_pages.GetCount(); ++page) {
+        width += dc.GetTextExtent(m_pages.Item(page).page->GetLabel()).x + room;
+        if (page > 0) width += m_art->GetMetric(wxRIBBON_ART_TAB_SEPARATION_SIZE);
+    }
+    return width;
 }
 
 void MainRibbonBar::ForgetStaleHover() {

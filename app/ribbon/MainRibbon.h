@@ -26,6 +26,10 @@ public:
     // Every panel and button bar that believes the pointer is over it, and is wrong, stops
     // looking hovered.
     void ForgetStaleHover();
+
+    // The least width that shows every tab's label whole beside the help button; with large
+    // text it is more than the frame's least.
+    [[nodiscard]] int GetLeastWholeTabsWidth() const;
 };
 
 // The ribbon, a child window of `parent`, realised and showing its first category. The File

@@ -56,6 +56,7 @@ bool SelectorStrip::Realize() {
     // The controls keep their shown state while the folded panel hides the strip, so the
     // sizer measures them whole even then.
     SetMinSize(GetSizer()->CalcMin());
+    InvalidateBestSize();
     return wxRibbonControl::Realize();
 }
 

@@ -8,6 +8,7 @@
 #include "app/CVarnSplitterWnd.h"
 #include "app/VarnholtView.h"
 #include "app/dialogs/ActivityFiltersDialog.h"
+#include "app/ribbon/MainRibbon.h"
 #include "app/ribbon/RibbonGlyphs.h"
 #include "app_gui_support.h"
 #include "gui_input.h"
@@ -27,7 +28,9 @@
 #include <wx/choice.h>
 #include <wx/clipbrd.h>
 #include <wx/dataobj.h>
+#include <wx/dcclient.h>
 #include <wx/dialog.h>
+#include <wx/ribbon/art.h>
 #include <wx/ribbon/bar.h>
 #include <wx/ribbon/buttonbar.h>
 #include <wx/ribbon/page.h>
@@ -327,7 +330,8 @@ wxRibbonPanel* FoldedPanel(CMainFrame& frame, const wxString& caption) {
 // Clicks the folded panel, as a user opens it, and answers its pop-up once the display shows it
 // (a compositor may show the new window blank at first).
 wxRibbonPanel* OpenPopUpPanel(wxRibbonPanel& panel) {
-    if (!testing_gui::ClickMiddle(panel)) return nullptr;
+    // The pointer comes from outside the panel, as a user's does.
+    if (!testing_gui::MoveTo(panel, wxPoint(-5, -5)) || !testing_gui::ClickMiddle(panel)) return nullptr;
     if (!WaitUntil([&panel] {
             wxRibbonPanel* popup = panel.GetExpandedPanel();
             if (popup == nullptr || !popup->IsShownOnScreen()) return false;
@@ -443,14 +447,14 @@ void ExpectEveryPanelWhole(wxRibbonPage& page) {
 TEST_F(CommandsTest, InANarrowWindowEveryPanelStandsWholeAndWorksFromItsPopUp) {
     CMainFrame& frame = Open();
     wxRibbonPage& page = *frame.GetRibbon()->GetPage(static_cast<size_t>(kActivitiesTabPage));
-    for (const int width : {700, 600}) {
+    for (const int width : {700, frame.GetMinSize().x}) {
         SCOPED_TRACE(width);
         ResizeFrame(frame, wxSize(width, 600));
         ASSERT_TRUE(WaitUntil([&] { return page.GetSize().x <= width; }));
         ExpectEveryPanelWhole(page);
     }
     for (const char* caption : {"Layout", "Timescale", "Filter", "Find"}) {
-        EXPECT_NE(FoldedPanel(frame, caption), nullptr) << caption << " is not folded at 600";
+        EXPECT_NE(FoldedPanel(frame, caption), nullptr) << caption << " is not folded at the least width";
     }
 
     // A timescale chosen in the pop-up's list, as a user picks one: a click opens it, the
@@ -491,6 +495,67 @@ TEST_F(CommandsTest, InANarrowWindowEveryPanelStandsWholeAndWorksFromItsPopUp) {
     }
     EXPECT_TRUE(filter_shown) << "the filters dialog opened";
     EXPECT_TRUE(WaitUntil([&] { return frame.GetFindDialog() != nullptr; })) << "the find dialog opened";
+}
+
+// The widest stretch of columns in the region that holds nothing but the region's ground.
+int WidestBlankRun(const wxImage& picture, const wxRect& region) {
+    const wxColour ground = testing_gui::MeasureText(picture, region).ground;
+    int widest = 0;
+    int run = 0;
+    for (int x = region.x; x <= region.GetRight(); ++x) {
+        bool blank = true;
+        testing_gui::ForEachPixel(picture, wxRect(x, region.y, 1, region.height), [&](const wxColour& pixel) {
+            if (testing_gui::ContrastRatio(pixel, ground) > 1.5) blank = false;
+        });
+        run = blank ? run + 1 : 0;
+        widest = std::max(widest, run);
+    }
+    return widest;
+}
+
+// With the desktop's text large, at the frame's least width every tab reads whole and every panel
+// of every page stands whole; in a wide window the labels of large buttons side by side stand
+// apart.
+TEST_F(CommandsTest, WithLargeTextTheRibbonReadsWholeAtTheLeastWidth) {
+    CMainFrame& frame = Open();
+    ResizeFrame(frame, wxSize(frame.GetMinSize().x, 600));
+    auto& bar = dynamic_cast<MainRibbonBar&>(*frame.GetRibbon());
+    wxClientDC measure(&bar);
+    measure.SetFont(bar.GetArtProvider()->GetFont(wxRIBBON_ART_TAB_LABEL_FONT).Bold());
+    for (int page = 0; page < static_cast<int>(bar.GetPageCount()); ++page) {
+        const wxString label = bar.GetPage(static_cast<size_t>(page))->GetLabel();
+        EXPECT_GE(bar.GetTabRect(page).width, measure.GetTextExtent(label).x) << label << " is cut";
+        if (page == kFileTabPage) continue;
+        frame.SwitchToPage(page);
+        Settle(frame);
+        SCOPED_TRACE(label);
+        ExpectEveryPanelWhole(*bar.GetPage(static_cast<size_t>(page)));
+    }
+
+    // In a wide window, where the Resources page shows its large buttons.
+    ResizeFrame(frame, wxSize(1200, 800));
+    frame.SwitchToPage(kResourcesTabPage);
+    Settle(frame);
+    wxRibbonButtonBar* buttons = nullptr;
+    for (wxWindow* panel : bar.GetPage(static_cast<size_t>(kResourcesTabPage))->GetChildren()) {
+        for (wxWindow* child : panel->GetChildren()) {
+            auto* candidate = dynamic_cast<wxRibbonButtonBar*>(child);
+            if (candidate != nullptr && candidate->GetItemById(IDC_BUTTON_RES_RES_SHIFTS) != nullptr) buttons = candidate;
+        }
+    }
+    ASSERT_NE(buttons, nullptr);
+    ASSERT_TRUE(WaitUntil([buttons] { return buttons->IsShownOnScreen(); }));
+    const wxRect calendar = buttons->GetItemRect(IDC_BUTTON_RES_CALENDAR);
+    const wxRect shifts = buttons->GetItemRect(IDC_BUTTON_RES_RES_SHIFTS);
+    ASSERT_EQ(calendar.y, shifts.y) << "side by side";
+    // The first line of both labels, from the middle of one button to the middle of the next.
+    const int label_top = calendar.y + ribbon::kLargeGlyphSize + 4;
+    const wxRect between(calendar.x + calendar.width / 2, label_top, shifts.GetRight() - shifts.width / 2 - calendar.x - calendar.width / 2,
+                         buttons->GetCharHeight());
+    // Further apart than two words of one label.
+    const int space = buttons->GetTextExtent(" ").x;
+    EXPECT_GT(WidestBlankRun(testing_gui::GrabSteady(buttons), between), 2 * space)
+        << "\"Calendar\" and \"Resource\" read as one label";
 }
 
 }  // namespace

@@ -17,6 +17,13 @@ inline void RunEventLoopFor(std::chrono::milliseconds span) {
     (void)WaitUntil([end] { return std::chrono::steady_clock::now() >= end; });
 }
 
+// Moves the pointer onto the point of the window (its client pixels).
+inline bool MoveTo(wxWindow& window, wxPoint point) {
+    const wxPoint target = window.ClientToScreen(point);
+    wxUIActionSimulator().MouseMove(target);
+    return WaitUntil([target] { return wxGetMousePosition() == target; });
+}
+
 // Moves the pointer onto the point of the window (its client pixels) and clicks there. The
 // button stays down until the toolkit has seen the press: some native lists drop a press and
 // release that arrive together.

@@ -4,6 +4,7 @@
 
 #include "gui_input.h"
 #include "gui_wait.h"
+#include "screen_pixels.h"
 #include "app/backstage/FilePage.h"
 #include "app/ribbon/MainRibbon.h"
 #include "app/ribbon/RibbonStyleMenu.h"
@@ -19,6 +20,7 @@
 #include <wx/ribbon/bar.h>
 #include <wx/ribbon/buttonbar.h>
 #include <wx/ribbon/page.h>
+#include <wx/ribbon/panel.h>
 #include <wx/sizer.h>
 #include <wx/slider.h>
 #include <wx/uiaction.h>
@@ -265,6 +267,23 @@ TEST_F(RibbonTest, ZoomButtonsStepTheSliderWithinItsRangeAndReportItMoved) {
     zoom_buttons[0]->ProcessWindowEvent(out);
     ASSERT_TRUE(WaitUntil([&] { return LastValue() == 5; }));
     EXPECT_EQ(slider->GetValue(), 5);
+}
+
+// A page wider than its window scrolls, even with every panel folded, and its scroll arrows stand
+// out from their buttons as the band's labels do.
+TEST_F(RibbonTest, APagesScrollArrowsStandOut) {
+    m_bar->SetActivePage(static_cast<size_t>(kActivitiesTabPage));
+    m_frame->SetSize(wxSize(200, 700));
+    wxWindow* arrow = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        for (wxWindow* child : m_bar->GetChildren()) {
+            if (dynamic_cast<wxRibbonPage*>(child) == nullptr && child->IsShownOnScreen()) arrow = child;
+        }
+        return arrow != nullptr;
+    })) << "the page does not scroll";
+    const wxImage picture = testing_gui::GrabSteady(arrow);
+    const testing_gui::TextLook look = testing_gui::MeasureText(picture, wxRect(picture.GetSize()).Deflate(1));
+    EXPECT_GE(look.ratio, 3.0) << testing_gui::Describe(look);
 }
 
 TEST_F(RibbonTest, HelpButtonPostsItsCommand) {

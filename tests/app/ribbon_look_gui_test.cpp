@@ -49,8 +49,8 @@ protected:
     MainRibbonBar& StartProgram(bool with_schedule) {
         EXPECT_TRUE(
             Start(with_schedule ? Schedule(L"look.xer", testing_shell::EveryCategorySchedule("L")) : wxString()));
-        Frame()->SetSize(1240, 760);
-        EXPECT_TRUE(WaitUntil([] { return Frame()->IsShownOnScreen() && Frame()->GetSize().x == 1240; }));
+        Frame()->SetSize(1280, 760);
+        EXPECT_TRUE(WaitUntil([] { return Frame()->IsShownOnScreen() && Frame()->GetSize().x == 1280; }));
         m_bar = dynamic_cast<MainRibbonBar*>(Frame()->GetRibbon());
         return *m_bar;
     }
