@@ -7,7 +7,8 @@
 # Otherwise twice on a Wayland desktop. On one that offers X11 as well, the program must run as an
 # X11 client; after copies in a row the compositor and the program must still run, and Wayland
 # programs (wl-paste) must get the same text as X11 ones (xclip). On one without X11, the program
-# runs natively and wl-paste must get that text again.
+# runs natively and wl-paste must get that text again, from every type the copy offers: each
+# listed once, text/plain among them.
 # Exits 77 (skipped) where weston is not installed.
 # Usage: clipboard_test.sh [--plain-x] PROGRAM SCHEDULE
 set -uo pipefail
@@ -82,7 +83,16 @@ if at >= 0:
         sleep 0.25
     done
     grep -q 'Resource ID' "$out/wayland.txt" || { echo "wl-paste found no Resources table"; exit 1; }
-    if [[ -n "${DISPLAY:-}" ]]; then timeout 10 xclip -o -selection clipboard >"$out/x11.txt"; fi
+    if [[ -n "${DISPLAY:-}" ]]; then
+        timeout 10 xclip -o -selection clipboard >"$out/x11.txt"
+    else
+        # Without X11: every type the copy offers, read as a Wayland program asks for it.
+        timeout 10 wl-paste --list-types >"$out/types"
+        mkdir "$out/type"
+        while read -r type; do
+            timeout 10 wl-paste -n -t "$type" >"$out/type/${type//\//_}"
+        done <"$out/types"
+    fi
     kill -0 $pid 2>/dev/null || { echo "the program ended once its copy was read"; exit 1; }
     exit 0
 fi
@@ -148,5 +158,13 @@ expect_same "$work/x11/x11.txt" "$work/native/wayland.txt" "the X11 text and the
 for name in "${names[@]}"; do
     grep -qF "$name" "$work/native/wayland.txt" || { echo "\"$name\" was not copied"; failed=1; }
 done
+# Natively every type is offered once, "text/plain" among them, and each gives the whole text.
+if [[ -n "$(sort "$work/native/types" | uniq -d)" ]] || ! grep -qx text/plain "$work/native/types"; then
+    echo "the native Wayland copy does not offer each type once, text/plain included:"
+    cat "$work/native/types"; failed=1
+fi
+while read -r type; do
+    expect_same "$work/native/wayland.txt" "$work/native/type/${type//\//_}" "the copied text and its $type"
+done <"$work/native/types"
 if grep -E 'CRITICAL|WARNING|assert' "$work"/*/stderr; then echo "the program reported a fault"; failed=1; fi
 exit "$failed"
