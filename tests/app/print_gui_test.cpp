@@ -20,6 +20,7 @@
 #include "shell/command_ids.h"
 #include "shell/print/pagination.h"
 #include "tests/app/draw/text_pixels.h"
+#include "screen_pixels.h"
 #include "views/gantt/GanttView.h"
 
 #include <wx/button.h>
@@ -33,6 +34,7 @@
 #include <wx/log.h>
 #include <wx/notebook.h>
 #include <wx/print.h>
+#include <wx/settings.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/timectrl.h>
@@ -592,6 +594,64 @@ TEST_F(TypedDatesTest, FromIsCheckedOnceTheFieldIsLeftNeverMidDate) {
     });
     EXPECT_EQ(m_hook.messages.size(), 1u);
     EXPECT_EQ(Day(frame->GetPrintSettings().startDate), typed_day) << "stored on OK";
+}
+
+// The fields after the labels "From:" and "To:", and after the two scaling choices, each start
+// at one left edge, whatever the lengths of the words before them.
+TEST_F(TypedDatesTest, ThePageSettingsFieldsOfARowPairStartAtOneEdge) {
+    WhileSettingsShown([&](PrintSettingsDialog& dialog) {
+        PrintOptionsPage& options = dialog.GetOptionsPage();
+        const struct {
+            const char* why;
+            wxWindow* upper;
+            wxWindow* lower;
+        } pairs[] = {{"the dates", options.start_day, options.end_day},
+                     {"the scale and the pages wide", options.scale.edit, options.pages_wide.edit}};
+        for (const auto& pair : pairs) {
+            SCOPED_TRACE(pair.why);
+            EXPECT_EQ(pair.upper->GetScreenPosition().x, pair.lower->GetScreenPosition().x);
+        }
+    });
+}
+
+// Only the control that holds the keyboard looks focused: a time field the program has filled,
+// when the dialog opens or after a refused date went back, shows no selection.
+TEST_F(TypedDatesTest, ATimeFieldWithoutTheKeyboardShowsNoSelection) {
+    WhileSettingsShown([&](PrintSettingsDialog& dialog) {
+        PrintOptionsPage& options = dialog.GetOptionsPage();
+        const auto expect_no_stray_selection = [&](const char* when) {
+            SCOPED_TRACE(when);
+            const wxImage shown = testing_gui::GrabSteady(&dialog);
+            const wxColour highlight = wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHT);
+            for (wxTimePickerCtrl* time : {options.start_time, options.end_time}) {
+                for (wxWindow* part : time->GetChildren()) {
+                    if (dynamic_cast<wxTextCtrl*>(part) == nullptr || wxWindow::FindFocus() == part) continue;
+                    wxRect inside = part->GetScreenRect().Deflate(3);  // inside the field's frame
+                    inside.SetPosition(dialog.ScreenToClient(inside.GetPosition()));
+                    int selected = 0;
+                    testing_gui::ForEachPixel(shown, inside, [&](const wxColour& pixel) {
+                        const int off = std::abs(pixel.Red() - highlight.Red()) +
+                                        std::abs(pixel.Green() - highlight.Green()) +
+                                        std::abs(pixel.Blue() - highlight.Blue());
+                        selected += off < 48;
+                    });
+                    EXPECT_EQ(selected, 0) << "pixels of the selection colour in a time field";
+                }
+            }
+        };
+        expect_no_stray_selection("opened");
+
+        // A start before the chart, and Shift+Tab out of the field: refused, and put back.
+        Type(*options.start_day, wxDateTime(15, wxDateTime::Feb, static_cast<int>(chart->GetStartDate().year()) - 10));
+        m_hook.show_messages = true;
+        input.Char(WXK_TAB, wxMOD_SHIFT);
+        ASSERT_TRUE(WaitUntil([&] { return !m_hook.message_owners.empty(); }));
+        ASSERT_TRUE(WaitUntil([&] { return wxWindow::FindFocus() == options.print_gantt; }))
+            << "the keyboard is where the user sent it";
+        m_hook.show_messages = false;
+        EXPECT_EQ(m_hook.messages.size(), 1u);
+        expect_no_stray_selection("after a refused date");
+    });
 }
 
 TEST_F(TypedDatesTest, OkRefusesADateTypedPastTheChartAndKeepsTheDialogOpen) {
