@@ -233,7 +233,7 @@ private:
     wxWindow* m_find_dialog = nullptr;
 
     bool m_gantt_closed = false;  // the user hid the chart with its toggle
-    // While neither maximized nor iconized: the window's place and the size of its client area.
+    // While neither maximized nor iconized: the client area's place on the screen and its size.
     wxRect m_normal_place;
     CategoryTracker m_categories;
     std::array<FindState, 4> m_find_states = DefaultFindStates();

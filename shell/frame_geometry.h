@@ -4,7 +4,7 @@
 // for do.
 #pragma once
 
-#include "views/core/table_metrics.h"
+#include "rows/table_metrics.h"
 
 #include <algorithm>
 #include <cmath>

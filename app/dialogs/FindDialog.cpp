@@ -78,20 +78,20 @@ void FindDialog::BuildControls() {
     choices->Add(options, wxSizerFlags(1).CenterVertical());
     choices->Add(direction);
 
+    // The buttons stand in a row under the choices, so that Tab, which follows the order the
+    // controls are made in, walks the dialog from its top to its bottom as the user reads it.
+    auto* close = new wxButton(this, wxID_CANCEL, LoadText(IDS_FIND_CLOSE));
     m_find = new wxButton(this, wxID_FIND, LoadText(IDS_FIND_NEXT));
     m_find->SetDefault();
-    auto* close = new wxButton(this, wxID_CANCEL, LoadText(IDS_FIND_CLOSE));
-    auto* buttons = new wxBoxSizer(wxVERTICAL);
-    buttons->Add(m_find, wxSizerFlags().Expand().Border(wxBOTTOM, FromDIP(6)));
-    buttons->Add(close, wxSizerFlags().Expand());
+    auto* buttons = new wxBoxSizer(wxHORIZONTAL);
+    buttons->Add(close, wxSizerFlags().Border(wxRIGHT, FromDIP(6)));
+    buttons->Add(m_find);
     SetEscapeId(wxID_CANCEL);
 
-    auto* left = new wxBoxSizer(wxVERTICAL);
-    left->Add(grid, wxSizerFlags().Expand().Border(wxBOTTOM, FromDIP(10)));
-    left->Add(choices, wxSizerFlags().Expand());
-    auto* all = new wxBoxSizer(wxHORIZONTAL);
-    all->Add(left, wxSizerFlags(1).Expand().Border(wxALL, FromDIP(10)));
-    all->Add(buttons, wxSizerFlags().Border(wxTOP | wxRIGHT | wxBOTTOM, FromDIP(10)));
+    auto* all = new wxBoxSizer(wxVERTICAL);
+    all->Add(grid, wxSizerFlags().Expand().Border(wxLEFT | wxTOP | wxRIGHT, FromDIP(10)));
+    all->Add(choices, wxSizerFlags().Expand().Border(wxLEFT | wxTOP | wxRIGHT, FromDIP(10)));
+    all->Add(buttons, wxSizerFlags().Right().Border(wxALL, FromDIP(10)));
     SetSizerAndFit(all);
 }
 

@@ -23,6 +23,7 @@
 #include <wx/timectrl.h>
 
 #include <algorithm>
+#include <utility>
 
 namespace varnholt {
 namespace {
@@ -74,6 +75,17 @@ wxBoxSizer* Row(std::initializer_list<wxWindow*> items) {
     auto* row = new wxBoxSizer(wxHORIZONTAL);
     for (wxWindow* item : items) row->Add(item, 0, wxRIGHT | wxALIGN_CENTER_VERTICAL, 4);
     return row;
+}
+
+// Rows that each start with a label or a choice: those stand in a column of their own, so the
+// fields after them start at one left edge whatever the lengths of the words.
+wxSizer* LeadersInAColumn(std::initializer_list<std::pair<wxWindow*, wxSizer*>> rows) {
+    auto* grid = new wxFlexGridSizer(2, wxSize(4, 12));
+    for (const auto& [leader, fields] : rows) {
+        grid->Add(leader, 0, wxALIGN_CENTER_VERTICAL);
+        grid->Add(fields, 0, wxALIGN_CENTER_VERTICAL);
+    }
+    return grid;
 }
 
 wxStaticText* Label(wxWindow* parent, StringId id) { return new wxStaticText(parent, wxID_ANY, Text(id)); }
@@ -142,13 +154,14 @@ PrintOptionsPage::PrintOptionsPage(wxWindow* parent, PrintSettings& settings, co
     sizer->Add(all_columns, 0, wxLEFT | wxBOTTOM, 12);
     sizer->Add(print_gantt, 0, wxLEFT | wxBOTTOM, 12);
     sizer->Add(Label(this, IDS_PRINT_DATES), 0, wxALL, 6);
-    sizer->Add(Row({Label(this, IDS_PRINT_START_DATE), start_day, start_time}), 0, wxLEFT | wxBOTTOM, 12);
-    sizer->Add(Row({Label(this, IDS_PRINT_END_DATE), end_day, end_time}), 0, wxLEFT | wxBOTTOM, 12);
-    sizer->Add(Label(this, IDS_PRINT_SCALING), 0, wxALL, 6);
-    sizer->Add(Row({use_scale, scale.edit, scale.spin, Label(this, IDS_PRINT_PERCENT)}), 0, wxLEFT | wxBOTTOM, 12);
-    sizer->Add(Row({fit_to_pages, pages_wide.edit, pages_wide.spin, Label(this, IDS_PRINT_PAGES_WIDE), pages_tall.edit,
-                    pages_tall.spin, Label(this, IDS_PRINT_PAGES_TALL)}),
+    sizer->Add(LeadersInAColumn({{Label(this, IDS_PRINT_START_DATE), Row({start_day, start_time})},
+                                 {Label(this, IDS_PRINT_END_DATE), Row({end_day, end_time})}}),
                0, wxLEFT | wxBOTTOM, 12);
+    sizer->Add(Label(this, IDS_PRINT_SCALING), 0, wxALL, 6);
+    wxSizer* fixed = Row({scale.edit, scale.spin, Label(this, IDS_PRINT_PERCENT)});
+    wxSizer* fitted = Row({pages_wide.edit, pages_wide.spin, Label(this, IDS_PRINT_PAGES_WIDE), pages_tall.edit,
+                           pages_tall.spin, Label(this, IDS_PRINT_PAGES_TALL)});
+    sizer->Add(LeadersInAColumn({{use_scale, fixed}, {fit_to_pages, fitted}}), 0, wxLEFT | wxBOTTOM, 12);
     SetSizer(sizer);
 }
 

@@ -3,6 +3,7 @@
 #include "app/print/picker_dates.h"
 
 #include <wx/datectrl.h>
+#include <wx/textctrl.h>
 #include <wx/timectrl.h>
 
 #include <algorithm>
@@ -22,7 +23,16 @@ void ShowInPickers(const s_date& date, wxDatePickerCtrl& day, wxTimePickerCtrl& 
     day.SetValue(wxDateTime(static_cast<wxDateTime::wxDateTime_t>(date.day()),
                             static_cast<wxDateTime::Month>(date.month() - 1), year));
     const std::int64_t second = ((date.seconds % 60) + 60) % 60;
+    // The time picker selects its hours and takes the keyboard whenever it is given a time.
+    // A time the program shows leaves the keyboard where it was and nothing selected, so that
+    // only the control with the keyboard looks focused.
+    wxWindow* const focused = wxWindow::FindFocus();
     time.SetTime(date.hour(), date.minute(), static_cast<int>(second));
+    for (wxWindow* part : time.GetChildren()) {
+        if (auto* text = dynamic_cast<wxTextCtrl*>(part); text != nullptr && text != focused) text->SetSelection(0, 0);
+    }
+    const bool stolen = focused != nullptr && wxWindow::FindFocus() != focused;
+    if (stolen && wxGetTopLevelParent(focused) == wxGetTopLevelParent(&time)) focused->SetFocus();
 }
 
 s_date ReadPickers(const wxDatePickerCtrl& day, const wxTimePickerCtrl& time) {

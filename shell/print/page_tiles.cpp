@@ -52,7 +52,12 @@ std::optional<ChartTile> ChartTileOf(const Pagination& pagination, Tile tile, st
         chart.frame_corner = {width - 2, row.height - 1};
         if (static_cast<std::int64_t>(gx) + width > xe) {
             const std::int32_t from = std::max(truncate_to_int32(static_cast<double>(xe) - gx), 0);
-            if (from < width) chart.fill_right = PixelRect{from, 0, width - from, height};
+            if (from < width) {
+                chart.fill_right = PixelRect{from, 0, width - from, height};
+                // The frame closes the chart where its range ends, as on a page of the chart
+                // alone, rather than enclosing the white beside it.
+                chart.frame_corner.x = from;
+            }
         }
         chart.fill_below = PixelRect{-3, row.height + 1, width + 5, height - row.height + 3};
         return chart;

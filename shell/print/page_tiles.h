@@ -41,7 +41,7 @@ struct ChartTile {
     std::optional<std::int32_t> separator_x; // the grey line on the chart's first tile beside the table
     std::optional<PixelRect> fill_right;     // white right of the printed date range
     std::optional<PixelRect> fill_below;     // white below the tile's rows (table printed too)
-    PixelPoint frame_corner;
+    PixelPoint frame_corner;                 // on the tile where the range ends, at its end
 };
 
 // Where the chart starts beside the table: on the table's last column page at its used width

@@ -35,8 +35,10 @@
 #include <wx/textctrl.h>
 #include <wx/uiaction.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <vector>
 
 namespace varnholt {
 namespace {
@@ -100,6 +102,20 @@ int InkHeight(const wxImage& image, const wxRect& rect) {
         }
     }
     return top < 0 ? 0 : bottom - top + 1;
+}
+
+// Where the text of a row of a list begins: the first column of pixels with one that stands
+// out from the row's ground.
+int TextStart(const wxImage& image, wxRect row) {
+    row.Intersect(wxRect(image.GetSize()));
+    const wxColour ground = testing_gui::MeasureText(image, row).ground;
+    for (int x = row.GetLeft(); x <= row.GetRight(); ++x) {
+        for (int y = row.GetTop(); y <= row.GetBottom(); ++y) {
+            const wxColour pixel(image.GetRed(x, y), image.GetGreen(x, y), image.GetBlue(x, y));
+            if (testing_gui::ContrastRatio(pixel, ground) >= 2.0) return x;
+        }
+    }
+    return row.GetRight() + 1;
 }
 
 wxRect ToWxRect(const GridRect& rect) { return {rect.left, rect.top, rect.Width(), rect.Height()}; }
@@ -278,6 +294,33 @@ TEST_F(CalendarOptionsTest, PagesReachedInThePageListStoreTheirSettingsOnOk) {
     ASSERT_EQ(m_hook.messages.size(), 1u);
     EXPECT_EQ(m_hook.messages.front(), wxString(LoadText(IDS_LANGUAGE_CHANGED)));
     SetRegistryFiles(before);
+}
+
+// The sheet's page list reads as any list: every page name starts at one edge, by the list's
+// left side, whatever its length.
+TEST_F(CalendarOptionsTest, ThePageNamesStartAtTheListsLeftEdge) {
+    ASSERT_TRUE(Start(ScheduleFile()));
+    bool looked = false;
+    m_hook.answer = wxID_CANCEL;
+    m_hook.while_shown = [&looked](wxDialog& dialog) {
+        auto* book = dynamic_cast<wxListbook*>(dynamic_cast<wxPropertySheetDialog&>(dialog).GetBookCtrl());
+        ASSERT_NE(book, nullptr);
+        wxListView& pages = *book->GetListView();
+        const wxImage shown = testing_gui::GrabSteady(&pages);
+        std::vector<int> starts;
+        for (int page = 0; page < pages.GetItemCount(); ++page) {
+            wxRect row;
+            ASSERT_TRUE(pages.GetItemRect(page, row));
+            starts.push_back(TextStart(shown, wxRect(0, row.y, pages.GetClientSize().x, row.height).Deflate(0, 2)));
+        }
+        ASSERT_EQ(starts.size(), 4u);
+        EXPECT_EQ(*std::ranges::max_element(starts), *std::ranges::min_element(starts))
+            << "names start at " << starts[0] << ", " << starts[1] << ", " << starts[2] << ", " << starts[3];
+        EXPECT_LE(*std::ranges::max_element(starts), pages.FromDIP(8)) << "by the list's left side";
+        looked = true;
+    };
+    Frame()->ShowOptions(0);
+    EXPECT_TRUE(looked);
 }
 
 TEST_F(CalendarOptionsTest, WithoutAScheduleTheCalendarCommandsOpenNothing) {

@@ -26,8 +26,11 @@
 #include <wx/checkbox.h>
 #include <wx/choice.h>
 #include <wx/radiobut.h>
+#include <wx/statbox.h>
 #include <wx/textctrl.h>
 #include <wx/uiaction.h>
+
+#include <gtk/gtk.h>
 
 #include <chrono>
 #include <functional>
@@ -87,14 +90,26 @@ void ExpectOneCentredColumn(const GroupedList& list, int width) {
 
 bool HasGridLines(const GroupedList& list) { return list.HasFlag(wxDV_HORIZ_RULES) && list.HasFlag(wxDV_VERT_RULES); }
 
+// The controls Tab can stop at, those inside a box included; of a group of radio buttons only
+// the chosen one, where Tab enters the group.
+void CollectTabStops(const wxWindow& parent, std::vector<wxWindow*>& stops) {
+    for (wxWindow* child : parent.GetChildren()) {
+        if (!child->IsShownOnScreen() || !child->IsEnabled()) continue;
+        if (dynamic_cast<const wxStaticBox*>(child) != nullptr) {
+            CollectTabStops(*child, stops);
+        } else if (const auto* radio = dynamic_cast<const wxRadioButton*>(child)) {
+            if (radio->GetValue()) stops.push_back(child);
+        } else if (child->AcceptsFocusFromKeyboard()) {
+            stops.push_back(child);
+        }
+    }
+}
+
 // The controls Tab can reach, in the order a reader meets them: rows of controls whose spans
 // overlap from top to bottom, each row from left to right (a column of buttons from its top).
 std::vector<wxWindow*> InVisibleOrder(const wxWindow& dialog) {
     std::vector<wxWindow*> controls;
-    for (wxWindow* child : dialog.GetChildren()) {
-        if (child->IsShownOnScreen() && child->IsEnabled() && child->AcceptsFocusFromKeyboard())
-            controls.push_back(child);
-    }
+    CollectTabStops(dialog, controls);
     std::ranges::sort(controls, {}, [](const wxWindow* control) { return control->GetScreenRect().y; });
     std::map<const wxWindow*, int> row_of;
     int row = 0;
@@ -119,6 +134,50 @@ std::string NameOf(const wxWindow* control) {
                                                                  : wxString(control->GetClassInfo()->GetClassName());
     return std::string(name.utf8_str()) + " at " + std::to_string(control->GetScreenPosition().x) + "," +
            std::to_string(control->GetScreenPosition().y);
+}
+
+// The stop that holds the keyboard, as GTK has it: the toolkit's own record misses a drop-down
+// list that the focus reaches by wrapping round from the last stop.
+wxWindow* FocusedStop(const wxWindow& dialog, const std::vector<wxWindow*>& order) {
+    GtkWidget* focus = gtk_window_get_focus(GTK_WINDOW(dialog.GetHandle()));
+    if (focus == nullptr) return nullptr;
+    for (wxWindow* control : order) {
+        auto* widget = static_cast<GtkWidget*>(control->GetHandle());
+        if (focus == widget || gtk_widget_is_ancestor(focus, widget)) return control;
+    }
+    return wxWindow::FindFocus();
+}
+
+// Presses Tab as often as the dialog has stops, and once more, from the first stop: where each
+// press leaves the focus, and the dialog as it looks then. The pointer rests on the dialog's
+// margin, where it keeps the keyboard and hovers over nothing.
+struct TabWalk {
+    std::vector<wxWindow*> stops;
+    std::vector<wxImage> shots;
+};
+TabWalk WalkTab(wxWindow& dialog, const std::vector<wxWindow*>& order) {
+    TabWalk walk;
+    if (order.empty() || !ClickAt(dialog, wxPoint(3, 3))) return walk;
+    order.front()->SetFocus();
+    if (!WaitUntil([&] { return FocusedStop(dialog, order) == order.front(); })) return walk;
+    wxUIActionSimulator keys;
+    for (std::size_t k = 1; k <= order.size() + 1; ++k) {
+        const wxWindow* before = FocusedStop(dialog, order);
+        keys.Char(WXK_TAB);
+        (void)WaitUntil([&] { return FocusedStop(dialog, order) != before; });
+        walk.stops.push_back(FocusedStop(dialog, order));
+        walk.shots.push_back(testing_gui::GrabSteady(&dialog));
+    }
+    return walk;
+}
+
+// Each Tab of a walk reached the next stop of the order, the last one the first again.
+void ExpectStopsInOrder(const std::vector<wxWindow*>& stops, const std::vector<wxWindow*>& order) {
+    for (std::size_t k = 1; k <= stops.size(); ++k) {
+        const wxWindow* expected = order[k % order.size()];
+        EXPECT_EQ(stops[k - 1], expected) << "Tab " << k << " reached " << NameOf(stops[k - 1]) << ", not "
+                                          << NameOf(expected);
+    }
 }
 
 // How many pixels of the control's place differ between two pictures of its dialog.
@@ -185,6 +244,17 @@ protected:
         auto* dialog = dynamic_cast<FindDialog*>(frame.GetFindDialog());
         if (dialog == nullptr || !WaitUntil([dialog] { return dialog->IsShownOnScreen(); })) return nullptr;
         return dialog;
+    }
+    // The find dialog of the activity table, opened from the ribbon, with the text typed into
+    // its value field.
+    FindDialog* FindActivitiesTyping(const char* text) {
+        CMainFrame* frame = StartWithSchedule();
+        if (frame == nullptr) return nullptr;
+        frame->SwitchToPage(kActivitiesTabPage);
+        FindDialog* find = FindFromRibbon(*frame);
+        if (find == nullptr || !Focus(find->ValueText())) return nullptr;
+        wxUIActionSimulator().Text(text);
+        return WaitUntil([find, text] { return find->ValueText().GetValue() == text; }) ? find : nullptr;
     }
     // The focus to the control as the user gives it: without a window manager it follows the
     // pointer into a window, and a click puts it on the control.
@@ -318,14 +388,10 @@ TEST_F(ChooserTest, CtrlFOpensFindWithShiftHeldToo) {
 }
 
 TEST_F(ChooserTest, AFieldTheNextFileLacksIsNotSearched) {
-    CMainFrame* frame = StartWithSchedule();
-    ASSERT_NE(frame, nullptr);
-    frame->SwitchToPage(kActivitiesTabPage);
-    FindDialog* find = FindFromRibbon(*frame);
+    FindDialog* find = FindActivitiesTyping("Work");
     ASSERT_NE(find, nullptr);
+    CMainFrame* frame = Frame();
     ASSERT_EQ(find->FieldList().GetStringSelection(), L"Activity Name");
-    ASSERT_TRUE(Focus(find->ValueText()));
-    wxUIActionSimulator().Text("Work");
     ASSERT_TRUE(PressEnter(*find));
     ASSERT_NE(frame->GetCurrentTableView()->GetSelectedRow(), nullptr);
 
@@ -370,6 +436,21 @@ TEST_F(ChooserTest, AListFieldChosenByKeySquashesNoControl) {
         }
     };
     expect_natural(*find);
+}
+
+// Tab walks the find dialog from the field list at its top down to its buttons, as it does the
+// Columns dialog. A text typed makes the find button a stop too.
+TEST_F(ChooserTest, TabWalksTheFindDialogInVisibleOrder) {
+    FindDialog* find = FindActivitiesTyping("Work");
+    ASSERT_NE(find, nullptr);
+    ASSERT_TRUE(WaitUntil([find] { return find->FindButton().IsEnabled(); }));
+
+    const std::vector<wxWindow*> order = InVisibleOrder(*find);
+    ASSERT_EQ(order.size(), 7u) << "field, value, two options, the chosen direction, two buttons";
+    EXPECT_EQ(order.front(), &find->FieldList());
+    const TabWalk walk = WalkTab(*find, order);
+    ASSERT_EQ(walk.stops.size(), order.size() + 1);
+    ExpectStopsInOrder(walk.stops, order);
 }
 
 TEST_F(ChooserTest, TheColumnsDialogAddsChosenColumnsOnlyAndKeepsThemAfterCancel) {
@@ -524,27 +605,10 @@ TEST_F(ChooserTest, TabWalksTheColumnsDialogInVisibleOrderAndEveryStopShowsTheFo
         columns->UpdateButtons();
         const std::vector<wxWindow*> order = InVisibleOrder(dialog);
         ASSERT_EQ(order.size(), 8u) << "two lists, four arrows, OK and Cancel";
-        // The pointer rests on the dialog's margin: it keeps the keyboard and hovers over nothing.
-        ASSERT_TRUE(ClickAt(dialog, wxPoint(3, 3)));
-        order.front()->SetFocus();
-        ASSERT_TRUE(WaitUntil([&order] { return wxWindow::FindFocus() == order.front(); }));
-
-        wxUIActionSimulator keys;
-        const auto press = [&keys](int key) {
-            const wxWindow* before = wxWindow::FindFocus();
-            keys.Char(key);
-            (void)WaitUntil([before] { return wxWindow::FindFocus() != before; });
-        };
         // Once round and one step on, so that each stop is seen with the focus and without it.
-        std::vector<wxWindow*> stops;
-        std::vector<wxImage> shots;
-        for (std::size_t k = 1; k <= order.size() + 1; ++k) {
-            press(WXK_TAB);
-            stops.push_back(wxWindow::FindFocus());
-            shots.push_back(testing_gui::GrabSteady(&dialog));
-            EXPECT_EQ(stops.back(), order[k % order.size()])
-                << "Tab " << k << " reached " << NameOf(stops.back()) << ", not " << NameOf(order[k % order.size()]);
-        }
+        const auto [stops, shots] = WalkTab(dialog, order);
+        ASSERT_EQ(stops.size(), order.size() + 1);
+        ExpectStopsInOrder(stops, order);
         constexpr int kFocusMark = 20;  // pixels; a dotted outline round a button has some 120
         for (std::size_t k = 0; k + 1 < stops.size(); ++k) {
             if (stops[k] == nullptr) continue;  // already reported
@@ -556,13 +620,15 @@ TEST_F(ChooserTest, TabWalksTheColumnsDialogInVisibleOrderAndEveryStopShowsTheFo
         columns->AddButton().SetFocus();
         ASSERT_TRUE(WaitUntil([columns] { return wxWindow::FindFocus() == &columns->AddButton(); }));
         const std::size_t shown = columns->Lists().selected.size();
+        wxUIActionSimulator keys;
         keys.Char(' ');
         ASSERT_TRUE(WaitUntil([columns, shown] { return columns->Lists().selected.size() == shown + 1; }));
         testing_gui::RunEventLoopFor(std::chrono::milliseconds(100));  // the toolkit settles the focus
         wxWindow* const focused = wxWindow::FindFocus();
         ASSERT_NE(focused, nullptr) << "the focus went nowhere";
         const wxImage with_focus = testing_gui::GrabSteady(&dialog);
-        press(WXK_TAB);
+        keys.Char(WXK_TAB);
+        (void)WaitUntil([focused] { return wxWindow::FindFocus() != focused; });
         EXPECT_GE(ChangedPixels(with_focus, testing_gui::GrabSteady(&dialog), dialog, *focused), kFocusMark)
             << "no focus mark on " << NameOf(focused);
     }));

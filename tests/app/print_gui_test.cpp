@@ -18,8 +18,10 @@
 #include "gui_input.h"
 #include "rows/display_scale.h"
 #include "shell/command_ids.h"
+#include "shell/print/page_setup.h"
 #include "shell/print/pagination.h"
 #include "tests/app/draw/text_pixels.h"
+#include "screen_pixels.h"
 #include "views/gantt/GanttView.h"
 
 #include <wx/button.h>
@@ -33,6 +35,7 @@
 #include <wx/log.h>
 #include <wx/notebook.h>
 #include <wx/print.h>
+#include <wx/settings.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/timectrl.h>
@@ -41,6 +44,7 @@
 
 #include <gtk/gtk.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <optional>
 #include <string>
@@ -190,6 +194,57 @@ TEST_F(PrintTest, PreviewTextIsSmoothed) {
         ASSERT_TRUE(preview->PaintPage(canvas, dc));
     }
     EXPECT_GE(testing_draw::MeasureSmoothing(bitmap.ConvertToImage()).levels, 24);
+}
+
+// Drawn on paper: anything but the white of the sheet.
+bool IsInk(const wxImage& image, int x, int y) {
+    return image.GetRed(x, y) < 240 || image.GetGreen(x, y) < 240 || image.GetBlue(x, y) < 240;
+}
+
+// The last x of the unbroken run of ink along the row from (x, y); x - 1 when (x, y) is white.
+int RunEnd(const wxImage& image, int x, int y) {
+    if (!IsInk(image, x, y)) return x - 1;
+    while (x + 1 < image.GetWidth() && IsInk(image, x + 1, y)) ++x;
+    return x;
+}
+
+// On the page where the chart's range ends beside the table's pages, the timescale's top tier
+// ends where the chart does: its top edge stops with the lines of the tiers below it.
+TEST_F(PrintTest, TheTimescaleOfTheLastChartPageEndsWithTheChart) {
+    ASSERT_TRUE(Start(GeneratedSchedule()));
+    CMainFrame* frame = Frame();
+    ASSERT_NE(frame, nullptr);
+    frame->GetPrintSettings().scale = 0.75f;
+    // A landscape A4 sheet at the screen's resolution, printed into a picture.
+    SchedulePrintout printout(*frame);
+    const wxSize sheet(1123, 794);
+    wxBitmap paper(sheet, 24);
+    {
+        wxMemoryDC dc(paper);
+        dc.SetBackground(*wxWHITE_BRUSH);
+        dc.Clear();
+        printout.SetDC(&dc);
+        printout.SetPageSizePixels(sheet.x, sheet.y);
+        printout.SetPageSizeMM(297, 210);
+        printout.SetPaperRectPixels(wxRect(sheet));
+        printout.SetPPIScreen(96, 96);
+        printout.SetPPIPrinter(96, 96);
+        printout.OnPreparePrinting();
+        const print::Pagination& pages = printout.Plan().pagination;
+        ASSERT_GT(pages.pages_across, pages.table_pages_across) << "the chart goes on past the table's pages";
+        ASSERT_TRUE(printout.OnPrintPage(pages.pages_across));  // the top row's last page
+        printout.SetDC(nullptr);
+    }
+    const wxImage page = paper.ConvertToImage();
+    const print::PageBands bands = print::MeasureBands(frame->GetPrintSettings(), printout.Page());
+    const int left = bands.left + 1;
+    int top = bands.top + bands.header - 2;
+    while (top < bands.top + bands.header + 4 && RunEnd(page, left, top) < left + 100) ++top;
+    const int top_end = RunEnd(page, left, top);
+    int chart_end = 0;
+    for (int y = top + 2; y < top + 40; ++y) chart_end = std::max(chart_end, RunEnd(page, left, y));
+    EXPECT_LT(chart_end, bands.left + bands.width - 20) << "the chart's range ends inside the page";
+    EXPECT_LE(top_end, chart_end + 1) << "the top tier runs on " << top_end - chart_end << " px past the chart";
 }
 
 TEST_F(PrintTest, ObsPreviewIsOneMessagePage) {
@@ -592,6 +647,64 @@ TEST_F(TypedDatesTest, FromIsCheckedOnceTheFieldIsLeftNeverMidDate) {
     });
     EXPECT_EQ(m_hook.messages.size(), 1u);
     EXPECT_EQ(Day(frame->GetPrintSettings().startDate), typed_day) << "stored on OK";
+}
+
+// The fields after the labels "From:" and "To:", and after the two scaling choices, each start
+// at one left edge, whatever the lengths of the words before them.
+TEST_F(TypedDatesTest, ThePageSettingsFieldsOfARowPairStartAtOneEdge) {
+    WhileSettingsShown([&](PrintSettingsDialog& dialog) {
+        PrintOptionsPage& options = dialog.GetOptionsPage();
+        const struct {
+            const char* why;
+            wxWindow* upper;
+            wxWindow* lower;
+        } pairs[] = {{"the dates", options.start_day, options.end_day},
+                     {"the scale and the pages wide", options.scale.edit, options.pages_wide.edit}};
+        for (const auto& pair : pairs) {
+            SCOPED_TRACE(pair.why);
+            EXPECT_EQ(pair.upper->GetScreenPosition().x, pair.lower->GetScreenPosition().x);
+        }
+    });
+}
+
+// Only the control that holds the keyboard looks focused: a time field the program has filled,
+// when the dialog opens or after a refused date went back, shows no selection.
+TEST_F(TypedDatesTest, ATimeFieldWithoutTheKeyboardShowsNoSelection) {
+    WhileSettingsShown([&](PrintSettingsDialog& dialog) {
+        PrintOptionsPage& options = dialog.GetOptionsPage();
+        const auto expect_no_stray_selection = [&](const char* when) {
+            SCOPED_TRACE(when);
+            const wxImage shown = testing_gui::GrabSteady(&dialog);
+            const wxColour highlight = wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHT);
+            for (wxTimePickerCtrl* time : {options.start_time, options.end_time}) {
+                for (wxWindow* part : time->GetChildren()) {
+                    if (dynamic_cast<wxTextCtrl*>(part) == nullptr || wxWindow::FindFocus() == part) continue;
+                    wxRect inside = part->GetScreenRect().Deflate(3);  // inside the field's frame
+                    inside.SetPosition(dialog.ScreenToClient(inside.GetPosition()));
+                    int selected = 0;
+                    testing_gui::ForEachPixel(shown, inside, [&](const wxColour& pixel) {
+                        const int off = std::abs(pixel.Red() - highlight.Red()) +
+                                        std::abs(pixel.Green() - highlight.Green()) +
+                                        std::abs(pixel.Blue() - highlight.Blue());
+                        selected += off < 48;
+                    });
+                    EXPECT_EQ(selected, 0) << "pixels of the selection colour in a time field";
+                }
+            }
+        };
+        expect_no_stray_selection("opened");
+
+        // A start before the chart, and Shift+Tab out of the field: refused, and put back.
+        Type(*options.start_day, wxDateTime(15, wxDateTime::Feb, static_cast<int>(chart->GetStartDate().year()) - 10));
+        m_hook.show_messages = true;
+        input.Char(WXK_TAB, wxMOD_SHIFT);
+        ASSERT_TRUE(WaitUntil([&] { return !m_hook.message_owners.empty(); }));
+        ASSERT_TRUE(WaitUntil([&] { return wxWindow::FindFocus() == options.print_gantt; }))
+            << "the keyboard is where the user sent it";
+        m_hook.show_messages = false;
+        EXPECT_EQ(m_hook.messages.size(), 1u);
+        expect_no_stray_selection("after a refused date");
+    });
 }
 
 TEST_F(TypedDatesTest, OkRefusesADateTypedPastTheChartAndKeepsTheDialogOpen) {

@@ -144,8 +144,9 @@ TEST_F(WorkspaceTest, StoringWhatWasRestoredStoresTheSameFigures) {
 // Under a window manager that draws the title bar, a run that ends maximized and the next,
 // which starts maximized and ends normal, store the place the window started at. Each start is
 // a process of its own, as the user's are: the toolkit learns the size of the window manager's
-// decorations afresh in each. run_under_mutter.sh runs the two tests in turn, three times over
-// the same per-user folders; without a window manager nothing maximizes, and they are skipped.
+// decorations afresh in each. maximized_cycles.sh, run under under_mutter.sh, runs the two tests
+// in turn, three times over the same per-user folders; without a window manager nothing
+// maximizes, and they are skipped.
 class MaximizedCycleTest : public WorkspaceTest {
 protected:
     MaximizedCycleTest() { m_keep_workspace = true; }
@@ -165,7 +166,7 @@ protected:
     }
     // Starts, lets the window manager have its say, and double-clicks the title bar.
     static void StartAndDoubleClickTitleBar(bool maximized_before) {
-        if (std::getenv("OUTER_DISPLAY") == nullptr) GTEST_SKIP() << "run by run_under_mutter.sh";
+        if (std::getenv("OUTER_DISPLAY") == nullptr) GTEST_SKIP() << "run by maximized_cycles.sh under under_mutter.sh";
         const wxString before = StoredPlace();
         CMainFrame& frame = StartOn({});
         ASSERT_TRUE(WaitUntil([&frame, maximized_before] { return frame.IsMaximized() == maximized_before; }));

@@ -242,6 +242,7 @@ TEST(PageTiles, ChartStartsBesideTheTableOrOnTheNextTile) {
     ASSERT_TRUE(next);
     EXPECT_EQ(next->origin.x, 400 + 50);
     EXPECT_EQ(next->fill_right, (PixelRect{600, 0, 100, 500})) << "white right of the range's end";
+    EXPECT_EQ(next->frame_corner, (PixelPoint{600, 199})) << "the frame closes at the range's end";
     EXPECT_EQ(next->fill_below, (PixelRect{-3, 201, 705, 303}));
 
     const Pagination full = TwoTablePages(700);

@@ -6,9 +6,9 @@
 #include "layouts/LayoutColumn.h"
 #include "rows/Row.h"
 #include "rows/display_scale.h"
+#include "rows/table_metrics.h"
 #include "views/core/FlattenRows.h"
 #include "views/core/RowList.h"
-#include "views/core/table_metrics.h"
 
 #include <algorithm>
 

@@ -4,6 +4,8 @@
 // truncates toward zero, as the scroll bars count whole pixels.
 #pragma once
 
+#include "rows/table_metrics.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -14,7 +16,7 @@ namespace varnholt::view {
 // Pixels of one scroll-bar step: a horizontal line is 20 pixels, a vertical one a row at
 // scale 1.0; a page is 100 pixels either way.
 inline constexpr std::int32_t kHorizontalLineStep = 20;
-inline constexpr std::int32_t kVerticalLineStep = 18;
+inline constexpr auto kVerticalLineStep = static_cast<std::int32_t>(kRowHeight);
 inline constexpr std::int32_t kPageStep = 100;
 // A selection moved by the keys stays this many rows inside the visible area.
 inline constexpr std::int32_t kKeepVisibleRows = 2;

@@ -3,6 +3,7 @@
 #include "views/draw/DrawContext.h"
 
 #include "rows/display_scale.h"
+#include "rows/table_metrics.h"
 #include "views/draw/device_coords.h"
 #include "views/draw/text_layout.h"
 
@@ -130,7 +131,7 @@ void DrawContext::DrawPolygon(std::int32_t type, Color color, float x1, float y1
     const float s = UsableDisplayScale();
     // Clearance and half-row step are whole pixels before they enter any coordinate.
     const auto m = static_cast<float>(static_cast<std::int32_t>(12.0f * s));
-    const auto h = static_cast<float>(static_cast<std::int32_t>(18.0f * s * 0.5f));
+    const auto h = static_cast<float>(static_cast<std::int32_t>(kRowHeight * s * 0.5f));
     const float step = y2 >= y1 ? h : -h;
 
     std::vector<PointF> route;

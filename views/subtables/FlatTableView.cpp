@@ -4,11 +4,13 @@
 
 #include "rows/RecordRows.h"
 #include "rows/Row.h"
+#include "rows/table_metrics.h"
 #include "views/core/RowList.h"
 
 namespace varnholt::view {
 
-FlatTableView::FlatTableView(View* master) : RowTreeView(18.0f), m_master(master) {}
+// The header is one row high.
+FlatTableView::FlatTableView(View* master) : RowTreeView(kRowHeight), m_master(master) {}
 
 void FlatTableView::Update() {
     DropTree();
