@@ -2,6 +2,7 @@
 
 #include "app/app_services.h"
 
+#include "app/draw/TextResolution.h"
 #include "app/registry.h"
 #include "platform/program_folder.h"
 #include "platform/user_paths.h"
@@ -9,12 +10,13 @@
 #include "shell/string_ids.h"
 #include "shell/ui_text.h"
 
-#include <wx/dcscreen.h>
 #include <wx/filename.h>
 #include <wx/log.h>
 #include <wx/msgdlg.h>
 #include <wx/utils.h>
 #include <wx/window.h>
+
+#include <gtk/gtk.h>
 
 #include <filesystem>
 #include <system_error>
@@ -22,11 +24,9 @@
 namespace varnholt {
 
 float GetDisplayScale(const wxWindow& window) {
-    const wxScreenDC screen;
-    const int pixels_per_inch = screen.GetPPI().x;  // device pixels: the desktop scale is in it
-    const double device_pixels = window.GetContentScaleFactor();
-    if (pixels_per_inch <= 0 || device_pixels <= 0.0) return 1.0f;
-    return static_cast<float>(pixels_per_inch / device_pixels / 96.0);
+    // The views follow the toolkit's text, so that rows grow with the labels around them.
+    GtkWidget* widget = window.GetHandle();
+    return static_cast<float>(DesktopTextScale(widget != nullptr ? gtk_widget_get_screen(widget) : nullptr));
 }
 
 std::array<int, 4> GetProgramVersion() {

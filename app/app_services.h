@@ -10,10 +10,11 @@ class wxWindow;
 
 namespace varnholt {
 
-// The screen's horizontal pixels per logical inch divided by 96: how much larger than a 96-dpi
-// screen every view draws. A desktop scale (2 on a HiDPI screen) is no part of it: the window
-// system already draws each of the window's pixels as that many device pixels, so the views
-// keep the proportions of the rest of the window and their text stays sharp.
+// How much larger than on a 96-dpi desktop every view draws: the desktop's text resolution
+// against 96 dpi (1.5 with text enlarged by half), so that rows, their text and the bars keep
+// their proportion to the ribbon and the dialogs. A desktop scale (2 on a HiDPI screen) is no
+// part of it: the window system already draws each of the window's pixels as that many device
+// pixels, so the views keep the proportions of the rest of the window and their text stays sharp.
 [[nodiscard]] float GetDisplayScale(const wxWindow& window);
 
 // Major, minor, patch and tweak of this build's version.

@@ -12,7 +12,6 @@
 #include "layouts/layout_files.h"
 #include "layouts/layout_records.h"
 #include "platform/program_folder.h"
-#include "rows/display_scale.h"
 
 #include <algorithm>
 #include <limits>
@@ -55,7 +54,9 @@ void SetAsideAbsentColumns(view::Layout& layout, IdLookup lookup) {
             auto key = static_cast<std::int64_t>(index);
             while (key < std::numeric_limits<std::int32_t>::max() && remembered->contains(static_cast<std::int32_t>(key)))
                 ++key;
-            const float width = SaneColumnWidth(static_cast<double>(column->width) * view::UsableDisplayScale());
+            // Unscaled, as the columns file and every other remembered width hold it: a width
+            // taken at the display scale would grow by that scale at each open under large text.
+            const float width = SaneColumnWidth(static_cast<double>(column->width));
             remembered->try_emplace(static_cast<std::int32_t>(key), view::ColumnWidthEntry{def->field_name, width});
         }
         layout.RemoveColumn(index);

@@ -1,5 +1,5 @@
 // display_scale.h - the one program-wide scale by which the views multiply their lengths and
-// font sizes: 1.0 until the main frame sets it from the screen's resolution, and the page's
+// font sizes: 1.0 until the main frame sets it from the desktop's text resolution, and the page's
 // scale while a print job runs. Layout widths are kept unscaled; whoever turns a drawn width
 // back into a stored one divides by this scale.
 #pragma once

@@ -4,8 +4,11 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace varnholt {
 
@@ -31,5 +34,16 @@ struct MiniatureSize {
 // screenshot or space.
 [[nodiscard]] std::optional<MiniatureSize> FitMiniature(std::int32_t space_width, std::int32_t space_height,
                                                         std::int32_t shot_width, std::int32_t shot_height);
+
+// Measures a text's width in pixels.
+using MeasureWidth = std::function<std::int32_t(std::wstring_view)>;
+
+// The file's name or path broken into lines no wider than `width`, so that it shows whole in
+// a narrow place or with large text. A line ends after a blank, a path separator, a hyphen or an
+// underscore where it can; a piece wider than the whole width breaks between characters. The
+// blanks at a break are dropped; every other character stays, in order. Each line holds one
+// character at least, however narrow the width.
+[[nodiscard]] std::vector<std::wstring> BreakIntoLines(std::wstring_view text, std::int32_t width,
+                                                       const MeasureWidth& measure);
 
 }  // namespace varnholt

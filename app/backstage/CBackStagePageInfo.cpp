@@ -13,6 +13,11 @@
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
+#include <algorithm>
+#include <string>
+#include <string_view>
+#include <vector>
+
 namespace varnholt {
 namespace {
 
@@ -22,6 +27,7 @@ enum : int { kPreviewButton = 106, kDocumentHeading = 1042, kDocumentTitle = 104
 
 const wxSize kPreviewSpace(360, 240);
 constexpr int kShadowDepth = 5;
+constexpr int kColumnMargin = 16;
 const wxColour kLinkColour(0, 102, 204);
 const wxColour kLinkHoverColour(0, 0, 255);
 
@@ -35,6 +41,24 @@ wxStaticText* NewLine(wxWindow* parent, const wxString& text, int point_change =
     if (bold) font.MakeBold();
     line->SetFont(font);
     return line;
+}
+
+// Sets the label to the text broken into lines of the width. The label keeps no width of its
+// own, so that its column decides it.
+void BreakLabel(wxStaticText& label, const wxString& text, int width) {
+    const std::vector<std::wstring> lines = BreakIntoLines(text.ToStdWstring(), width, [&label](std::wstring_view line) {
+        return label.GetTextExtent(wxString(line.data(), line.size())).x;
+    });
+    wxString shown;
+    for (const std::wstring& line : lines) {
+        if (!shown.empty()) shown += '\n';
+        shown += line;
+    }
+    if (shown == label.GetLabelText()) return;
+    label.SetLabelText(shown);  // a "&" in a file name is no mnemonic
+    // The height of the lines as laid out in the label's font; the toolkit's own answer is
+    // for a label that wraps at its present width, which may be any.
+    label.SetMinSize(wxSize(label.GetCharWidth(), label.GetTextExtent(shown.empty() ? wxString("Ag") : shown).y));
 }
 
 wxHyperlinkCtrl* NewLink(wxWindow* parent, StringId label, const wxString& address, StringId tooltip) {
@@ -63,20 +87,42 @@ void DrawShadow(wxDC& dc, const wxRect& picture) {
 
 CBackStagePageInfo::CBackStagePageInfo(wxWindow* parent, const InfoPageTexts& texts, const wxBitmap& screenshot,
                                        std::function<void()> close)
-    : wxPanel(parent, wxID_ANY), m_close(std::move(close)) {
-    auto* columns = new wxBoxSizer(wxHORIZONTAL);
-    columns->Add(CreateDocumentColumn(texts), 1, wxEXPAND | wxALL, 16);
-    columns->Add(CreateProgramColumn(screenshot), 0, wxALL, 16);
-    SetSizer(columns);
+    : wxScrolledWindow(parent, wxID_ANY), m_close(std::move(close)), m_title_text(texts.title), m_path_text(texts.path) {
+    m_columns = new wxBoxSizer(wxHORIZONTAL);
+    m_document_item = m_columns->Add(CreateDocumentColumn(texts), 1, wxEXPAND | wxALL, kColumnMargin);
+    m_program_item = m_columns->Add(CreateProgramColumn(screenshot), 0, wxALL, kColumnMargin);
+    SetSizer(m_columns);
+    SetScrollRate(0, GetCharHeight());
+    Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
+        event.Skip();
+        Arrange();
+    });
+}
+
+void CBackStagePageInfo::Arrange() {
+    const int width = GetClientSize().x;
+    if (width <= 0) return;
+    // Side by side while the schedule's column keeps the room its headings and header fields
+    // take beside the program's; the name and path fit any width.
+    const int document_least = m_document_item->GetSizer()->CalcMin().x + 2 * kColumnMargin;
+    const int program_width = m_program_item->GetSizer()->CalcMin().x + 2 * kColumnMargin;
+    const bool side_by_side = width >= document_least + program_width;
+    m_columns->SetOrientation(side_by_side ? wxHORIZONTAL : wxVERTICAL);
+    m_document_item->SetProportion(side_by_side ? 1 : 0);
+    const int text_width = std::max(1, width - 2 * kColumnMargin - (side_by_side ? program_width : 0));
+    BreakLabel(*m_title, m_title_text, text_width);
+    BreakLabel(*m_path, m_path_text, text_width);
+    FitInside();  // the page scrolls when its content is taller than the window
+    Layout();
 }
 
 wxSizer* CBackStagePageInfo::CreateDocumentColumn(const InfoPageTexts& texts) {
     auto* column = new wxBoxSizer(wxVERTICAL);
     column->Add(NewLine(this, Text(IDS_INFO_DOCUMENT), 2, false, 0, kDocumentHeading), 0, wxBOTTOM, 8);
-    m_title = NewLine(this, texts.title, 6, true, wxST_ELLIPSIZE_END, kDocumentTitle);
+    // Both take the width of the column and break into lines to fit it (Arrange).
+    m_title = NewLine(this, wxString(), 6, true, wxST_NO_AUTORESIZE, kDocumentTitle);
     column->Add(m_title, 0, wxEXPAND | wxBOTTOM, 5);
-    // A long path is cut at its end.
-    m_path = NewLine(this, texts.path, 0, false, wxST_ELLIPSIZE_END);
+    m_path = NewLine(this, wxString(), 0, false, wxST_NO_AUTORESIZE);
     column->Add(m_path, 0, wxEXPAND | wxBOTTOM, 16);
 
     column->Add(NewLine(this, Text(IDS_INFO_HEADER_TITLE), 2, true), 0, wxBOTTOM, 6);
@@ -144,8 +190,6 @@ void CBackStagePageInfo::BuildPreviewImage(const wxBitmap& screenshot) {
     m_preview->SetMinSize(miniature.GetSize());
 }
 
-wxString CBackStagePageInfo::GetTitleText() const { return m_title->GetLabel(); }
-wxString CBackStagePageInfo::GetPathText() const { return m_path->GetLabel(); }
 wxString CBackStagePageInfo::GetHeaderText(int field) const { return m_header.at(static_cast<std::size_t>(field))->GetLabel(); }
 wxString CBackStagePageInfo::GetVersionText() const { return m_version->GetLabel(); }
 

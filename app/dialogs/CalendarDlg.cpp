@@ -8,13 +8,16 @@
 #include "shell/ui_text.h"
 
 #include <wx/button.h>
+#include <wx/display.h>
 #include <wx/listbox.h>
 #include <wx/radiobut.h>
+#include <wx/settings.h>
 #include <wx/sizer.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include <algorithm>
 #include <tuple>
 #include <utility>
 
@@ -28,7 +31,8 @@ enum : int {
     kWorkingSwatch = 1181, kNonWorkingSwatch = 1182, kExceptionSwatch = 1183,
 };
 
-constexpr int kListWidth = 220;
+constexpr int kListWidth = 220;  // the least: the usual width
+constexpr int kListHeight = 200;
 const wxSize kMonthGridSize(364, 288);
 const wxSize kDayGridSize(230, 612);
 const wxSize kSwatchSize(16, 16);
@@ -41,6 +45,7 @@ CalendarDlg::CalendarDlg(wxWindow* parent, const document::Document& document)
     : wxDialog(parent, wxID_ANY, Text(IDS_CALENDAR_CAPTION)), m_document(document) {
     auto* columns = new wxBoxSizer(wxHORIZONTAL);
     columns->Add(CreateListColumn(), 0, wxEXPAND | wxALL, 8);
+    WidenForNames();
     columns->Add(CreateGridColumn(), 0, wxALL, 8);
     m_day_area = new DrawnArea(this, kDayGrid, kDayGridSize, [this](view::DrawContext& dc, const GridRect& area) {
         // The title rows match the month grid's row height.
@@ -77,7 +82,7 @@ wxSizer* CalendarDlg::CreateListColumn() {
     }
     column->Add(kinds, 0, wxEXPAND | wxBOTTOM, 6);
 
-    m_list = new wxListBox(this, kCalendarList, wxDefaultPosition, wxSize(kListWidth, 200));
+    m_list = new wxListBox(this, kCalendarList, wxDefaultPosition, wxSize(kListWidth, kListHeight));
     m_list->Bind(wxEVT_LISTBOX, [this](wxCommandEvent&) { OnCalendarSelChange(); });
     column->Add(m_list, 1, wxEXPAND | wxBOTTOM, 6);
 
@@ -121,6 +126,28 @@ wxSizer* CalendarDlg::CreateGridColumn() {
     }
     column->Add(legend, 0, wxTOP, 10);
     return column;
+}
+
+void CalendarDlg::WidenForNames() {
+    // Every kind's names at once, so that the dialog keeps its width when the kind changes; a
+    // base calendar is one of them.
+    const std::vector<CalendarEntry> every = ListCalendars(m_document, CalendarKinds{true, true, true});
+    wxString widest;
+    int widest_extent = 0;
+    for (const CalendarEntry& entry : every) {
+        const int extent = m_list->GetTextExtent(entry.name).x;
+        if (extent > widest_extent) {
+            widest_extent = extent;
+            widest = entry.name;
+        }
+    }
+    // Room for the list's scroll bar and its rows' padding beside the text, as the toolkit
+    // reckons a list's best width. A name longer than half the screen scrolls instead.
+    const int most = wxDisplay(m_list).GetClientArea().width / 2;
+    const int list = widest_extent + 3 * m_list->GetCharWidth() + wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, m_list);
+    m_list->SetMinSize(wxSize(std::clamp(list, kListWidth, std::max(kListWidth, most)), kListHeight));
+    for (wxTextCtrl* field : {m_name, m_base})
+        field->SetMinSize(wxSize(std::min(field->GetSizeFromText(widest).x, most), -1));
 }
 
 void CalendarDlg::FillCalendarList() {

@@ -48,6 +48,8 @@ public:
 private:
     wxSizer* CreateListColumn();
     wxSizer* CreateGridColumn();
+    // Makes the list and the name fields wide enough for the longest name, in their own font.
+    void WidenForNames();
     void InvalidateGrids();
 
     const document::Document& m_document;

@@ -3,10 +3,10 @@
 #include "app/draw/WxDrawBackend.h"
 
 #include "app/draw/CairoCanvas.h"
+#include "app/draw/TextResolution.h"
 #include "app/draw/TextSmoothing.h"
 #include "views/draw/indicator_images.h"
 
-#include <gdk/gdk.h>
 #include <wx/dcclient.h>
 #include <wx/fontutil.h>
 
@@ -64,14 +64,12 @@ LineSegment Rounded(double x1, double y1, double x2, double y2) {
             static_cast<std::int32_t>(std::lround(x2)), static_cast<std::int32_t>(std::lround(y2))};
 }
 
-// The toolkit scales the fonts it draws with by the screen's font resolution against 96 dpi, so
-// that its text matches the rest of the desktop; text drawn here is scaled alike.
+// The toolkit draws a font at the desktop's text resolution, and the layouts here are shaped in
+// a Pango context of 96 dpi: a toolkit font scaled by the resolution against 96 dpi comes out as
+// the toolkit draws it. This is no second enlargement of the views' text: their fonts are fitted
+// through the toolkit to the character heights the views ask for at the display scale.
 float FontScalingFactor() {
-    static const float factor = [] {
-        GdkScreen* screen = gdk_screen_get_default();
-        const double resolution = screen != nullptr ? gdk_screen_get_resolution(screen) : -1.0;
-        return resolution > 0.0 ? static_cast<float>(resolution / 96.0) : 1.0f;
-    }();
+    static const auto factor = static_cast<float>(DesktopTextScale());
     return factor;
 }
 

@@ -12,11 +12,13 @@
 #include "app/dialogs/calendar_entries.h"
 #include "app/options/OptionPage.h"
 #include "app/registry.h"
+#include "app/ribbon/MainRibbon.h"
 #include "app_gui_support.h"
 #include "screen_pixels.h"
 #include "gui_input.h"
 #include "layouts/settings_file.h"
 #include "platform/user_paths.h"
+#include "shell/command_ids.h"
 #include "shell/ui_text.h"
 #include "views/draw/RecordingBackend.h"
 
@@ -35,9 +37,12 @@
 #include <wx/textctrl.h>
 #include <wx/uiaction.h>
 
+#include <gtk/gtk.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <vector>
 
 namespace varnholt {
@@ -49,7 +54,7 @@ using testing_gui::ClickAt;
 using testing_gui::ClickMiddle;
 using testing_gui::RunEventLoopFor;
 
-std::string CalendarSchedule() {
+std::string CalendarSchedule(std::string_view global_name = "Standard") {
     std::string text = testing_shell::EveryCategorySchedule("A");
     text.erase(text.rfind("%E"));
     const char* const week = "(0||CalendarData()(  (0||DaysOfWeek()(  (0||1()())"
@@ -57,7 +62,7 @@ std::string CalendarSchedule() {
                              "  (0||3()()) (0||4()()) (0||5()()) (0||6()()) (0||7()()))  (0||Exceptions()()))";
     text += "%T\tCALENDAR\n%F\tclndr_id\tdefault_flag\tclndr_name\tproj_id\tbase_clndr_id\tclndr_type\tclndr_data\t"
             "day_hr_cnt\tweek_hr_cnt\tyear_hr_cnt\tmonth_hr_cnt\n";
-    text += std::string("%R\t1\tY\tStandard\t\t\tCA_Base\t") + week + "\t8\t40\t2000\t172\n";
+    text += "%R\t1\tY\t" + std::string(global_name) + "\t\t\tCA_Base\t" + week + "\t8\t40\t2000\t172\n";
     text += std::string("%R\t2\tN\tCrane\t\t1\tCA_Rsrc\t") + week + "\t8\t37.5\t2000\t172\n";
     text += "%T\tSHIFT\n%F\tshift_id\tshift_name\n%R\t1\tDay\n%R\t2\tDay and night\n";
     text += "%T\tSHIFTPER\n%F\tshift_period_id\tshift_id\tshift_start_hr_num\n%R\t1\t1\t8\n%R\t2\t2\t0\n%R\t3\t2\t8\n";
@@ -120,6 +125,40 @@ int TextStart(const wxImage& image, wxRect row) {
 
 wxRect ToWxRect(const GridRect& rect) { return {rect.left, rect.top, rect.Width(), rect.Height()}; }
 
+// The text without its line breaks and blanks: what must all be on screen of a wrapped text.
+wxString Characters(wxString text) {
+    text.Replace("\n", "");
+    text.Replace(" ", "");
+    return text;
+}
+
+// Whether the native text field shows all of its text: the text's layout fits the field's text area.
+::testing::AssertionResult ShowsWhole(wxTextCtrl& field) {
+    GtkEntry* entry = GTK_ENTRY(field.GetHandle());
+    int width = 0;
+    pango_layout_get_pixel_size(gtk_entry_get_layout(entry), &width, nullptr);
+    GdkRectangle area{};
+    gtk_entry_get_text_area(entry, &area);
+    if (width <= area.width) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << '"' << field.GetValue() << "\" is " << width << " px wide in a " << area.width
+                                         << "-px field";
+}
+
+// Whether the list shows each of its rows whole: nothing to scroll sideways, and each name as
+// wide as the list's font makes it fits the visible width.
+::testing::AssertionResult ShowsWhole(wxListBox& list) {
+    GtkAdjustment* sideways = gtk_scrollable_get_hadjustment(GTK_SCROLLABLE(list.m_treeview));
+    const double visible = gtk_adjustment_get_page_size(sideways);
+    if (gtk_adjustment_get_upper(sideways) > visible)
+        return ::testing::AssertionFailure() << "rows " << gtk_adjustment_get_upper(sideways) << " px wide in a "
+                                             << visible << "-px list";
+    for (unsigned int row = 0; row < list.GetCount(); ++row) {
+        if (list.GetTextExtent(list.GetString(row)).x > visible)
+            return ::testing::AssertionFailure() << '"' << list.GetString(row) << "\" is wider than the list";
+    }
+    return ::testing::AssertionSuccess();
+}
+
 class CalendarOptionsTest : public testing_app::AppGuiTest {
 protected:
     static wxString ScheduleFile() { return Schedule(L"calendars.xer", CalendarSchedule()); }
@@ -129,6 +168,19 @@ protected:
     static Page* PageOf(wxDialog& dialog, int index) {
         auto* sheet = dynamic_cast<wxPropertySheetDialog*>(&dialog);
         return sheet == nullptr ? nullptr : dynamic_cast<Page*>(sheet->GetBookCtrl()->GetPage(static_cast<size_t>(index)));
+    }
+    // Opens the calendar dialog and runs the script inside it once it is on screen.
+    void WhileCalendarDialogShown(const std::function<void(CalendarDlg&)>& script) {
+        bool ran = false;
+        m_hook.answer = wxID_CANCEL;
+        m_hook.while_shown = [&ran, &script](wxDialog& dialog) {
+            auto* calendars = dynamic_cast<CalendarDlg*>(&dialog);
+            ASSERT_NE(calendars, nullptr);
+            ran = true;
+            script(*calendars);
+        };
+        ShowCalendarDialog(*Frame());
+        EXPECT_TRUE(ran);
     }
 };
 
@@ -194,17 +246,12 @@ TEST_F(CalendarOptionsTest, TheCalendarDialogFiltersStepsAndOpensItsSubDialogs) 
 
 TEST_F(CalendarOptionsTest, TheHourNumbersAreAsTallAsTheOtherGridTexts) {
     ASSERT_TRUE(Start(ScheduleFile()));
-    bool ran = false;
-    m_hook.answer = wxID_CANCEL;
-    m_hook.while_shown = [&ran](wxDialog& dialog) {
-        auto* calendars = dynamic_cast<CalendarDlg*>(&dialog);
-        ASSERT_NE(calendars, nullptr);
-        ran = true;
-        DrawnArea& day = *calendars->GetDayArea();
+    WhileCalendarDialogShown([](CalendarDlg& calendars) {
+        DrawnArea& day = *calendars.GetDayArea();
         RunEventLoopFor(std::chrono::milliseconds(200));  // painted
         const wxImage shown = testing_gui::GrabSteady(&day);
         const wxSize size = day.GetClientSize();
-        const HourGridLayout grid = LayOutHourGrid({0, 0, size.x, size.y}, calendars->GetMonthArea()->GetClientSize().y / 8);
+        const HourGridLayout grid = LayOutHourGrid({0, 0, size.x, size.y}, calendars.GetMonthArea()->GetClientSize().y / 8);
         // The digits of ":00-:30" stand highest in the header.
         const int header = InkHeight(shown, ToWxRect(grid.first_header));
         ASSERT_GT(header, 5);
@@ -213,9 +260,33 @@ TEST_F(CalendarOptionsTest, TheHourNumbersAreAsTallAsTheOtherGridTexts) {
             const wxRect label(1, grid.RowTop(hour), grid.x0 - 2, grid.row_height);
             EXPECT_NEAR(InkHeight(shown, label), header, 1);
         }
-    };
-    ShowCalendarDialog(*Frame());
-    EXPECT_TRUE(ran);
+    });
+}
+
+// A name a little longer than most, with large text (GDK_DPI_SCALE) as at the usual size: the
+// list of each kind, and the Name and Base calendar fields, show it whole.
+TEST_F(CalendarOptionsTest, TheCalendarNamesShowWhole) {
+    ASSERT_TRUE(Start(Schedule(L"calendars.xer", CalendarSchedule("Standard 5 Day Workweek"))));
+    WhileCalendarDialogShown([](CalendarDlg& calendars) {
+        RunEventLoopFor(std::chrono::milliseconds(200));  // laid out and drawn
+        wxListBox& list = *calendars.GetCalendarList();
+        EXPECT_EQ(list.GetString(0), "Standard 5 Day Workweek");
+        EXPECT_TRUE(ShowsWhole(list));
+        EXPECT_TRUE(ShowsWhole(*calendars.GetNameEdit()));
+
+        // The resource calendar is based on the global one: its name is in the Base field.
+        const wxPoint pointer = wxGetMousePosition();
+        ASSERT_TRUE(ClickMiddle(*calendars.GetKindButton(1)));
+        ASSERT_TRUE(WaitUntil([&calendars] { return calendars.GetBaseEdit()->GetValue() == "Standard 5 Day Workweek"; }));
+        RunEventLoopFor(std::chrono::milliseconds(100));
+        EXPECT_TRUE(ShowsWhole(list));
+        EXPECT_TRUE(ShowsWhole(*calendars.GetNameEdit()));
+        EXPECT_TRUE(ShowsWhole(*calendars.GetBaseEdit()));
+        // Focus follows the pointer without a window manager: it goes back to where the next
+        // dialog expects none of its controls.
+        wxUIActionSimulator().MouseMove(pointer);
+        EXPECT_TRUE(WaitUntil([pointer] { return wxGetMousePosition() == pointer; }));
+    });
 }
 
 TEST_F(CalendarOptionsTest, TheShiftDialogOnScreenHasNothingChosenUntilTheUserPicksAShift) {
@@ -489,6 +560,41 @@ TEST_F(CalendarOptionsTest, TheInfoPageShowsTheFileAndItsMiniatureClosesTheFileP
     click.SetEventObject(info->GetPreviewButton());
     info->GetPreviewButton()->ProcessWindowEvent(click);
     EXPECT_TRUE(WaitUntil([frame] { return !frame->IsFilePageShown(); }));
+}
+
+// A long name and path, with large text (GDK_DPI_SCALE) as at the usual size: the Info page,
+// reached by a click on the File tab, shows each whole, broken into lines inside the page
+// rather than shortened.
+TEST_F(CalendarOptionsTest, TheInfoPageShowsTheFilesNameAndPathWhole) {
+    const wxString name = "North Harbour Bridge - Baseline Update 12 (issued for construction).xer";
+    const wxString path = Schedule(name.ToStdWstring(), CalendarSchedule());
+    ASSERT_TRUE(Start(path));
+    CMainFrame& frame = *Frame();
+    auto* ribbon = dynamic_cast<MainRibbonBar*>(frame.GetRibbon());
+    ASSERT_NE(ribbon, nullptr);
+    ASSERT_TRUE(ClickAt(*ribbon, ribbon->GetTabRect(kFileTabPage).GetPosition() + wxSize(10, 10)));
+    ASSERT_TRUE(WaitUntil([&frame] { return frame.IsFilePageShown(); }));
+    RunEventLoopFor(std::chrono::milliseconds(200));  // laid out and drawn
+
+    wxWindow& page = *frame.GetFilePage()->GetInfoPageArea()->GetChildren().front();
+    for (const wxString& text : {name, path}) {
+        SCOPED_TRACE(text.ToStdString());
+        wxStaticText* line = nullptr;  // the line that shows the text, with or without breaks
+        for (wxWindow* child : page.GetChildren()) {
+            auto* label = dynamic_cast<wxStaticText*>(child);
+            if (label != nullptr && Characters(label->GetLabelText()) == Characters(text)) line = label;
+        }
+        ASSERT_NE(line, nullptr);
+        PangoLayout* shown = gtk_label_get_layout(GTK_LABEL(line->GetHandle()));
+        EXPECT_FALSE(pango_layout_is_ellipsized(shown));
+        EXPECT_EQ(Characters(wxString::FromUTF8(pango_layout_get_text(shown))), Characters(text));
+        int width = 0;
+        int height = 0;
+        pango_layout_get_pixel_size(shown, &width, &height);
+        EXPECT_LE(width, line->GetSize().x);
+        EXPECT_NEAR(line->GetSize().y, height, 2) << "as tall as its lines";
+        EXPECT_LE(line->GetRect().GetRight(), page.GetClientSize().x) << "inside the page";
+    }
 }
 
 }  // namespace

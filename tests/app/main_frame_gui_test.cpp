@@ -29,10 +29,12 @@
 #include <gdk/gdk.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <filesystem>
+#include <system_error>
 
 namespace varnholt {
 namespace {
@@ -336,26 +338,38 @@ bool IsBlend(const guchar* pixel) {
     return !IsSelection(pixel) && pixel[2] == 255 && pixel[0] > kSelection[0] && pixel[0] < 255 && pixel[1] > kSelection[1];
 }
 
-// On a desktop scaled by 2 (GDK_SCALE=2), as on a HiDPI screen, and unscaled: the table keeps
-// the proportion to the ribbon it has at scale 1, and is drawn at the device's resolution, read
-// back from the screen in device pixels. The program runs a second time at scale 2 for this.
-class HiDpiTest : public testing_app::AppGuiTest {};
+// A scale of the desktop as the run's environment gives it to the toolkit; 1 when unset.
+double DesktopScale(const char* variable) {
+    const char* text = std::getenv(variable);
+    if (text == nullptr) return 1.0;
+    double value = 1.0;
+    const auto [end, error] = std::from_chars(text, text + std::strlen(text), value);
+    return error == std::errc{} ? value : 1.0;
+}
 
-TEST_F(HiDpiTest, TheTableKeepsItsProportionToTheRibbonAndTheDevicesResolution) {
+// On a desktop scaled by 2 (GDK_SCALE=2), as on a HiDPI screen, with text enlarged by half
+// (GDK_DPI_SCALE=1.5), as GNOME's large text does, and on a plain one: the table keeps the
+// proportion to the ribbon it has at scale 1, and is drawn at the device's resolution, read
+// back from the screen in device pixels. The program runs again on each such desktop for this.
+class DesktopScaleTest : public testing_app::AppGuiTest {};
+
+TEST_F(DesktopScaleTest, TheTableKeepsItsProportionToTheRibbonAndTheDevicesResolution) {
     ASSERT_TRUE(Start(Schedule(L"A.xer", testing_shell::EveryCategorySchedule("A"))));
     CMainFrame& frame = *Frame();
     ASSERT_TRUE(WaitUntil([&frame] { return frame.IsShownOnScreen(); }));
     const double device_pixels = frame.GetContentScaleFactor();
-    EXPECT_EQ(device_pixels, std::getenv("GDK_SCALE") != nullptr ? std::atof(std::getenv("GDK_SCALE")) : 1.0);
+    EXPECT_EQ(device_pixels, DesktopScale("GDK_SCALE"));
+    const double text_scale = DesktopScale("GDK_DPI_SCALE");
 
-    // The views follow the logical inch, as the ribbon does: at 96 dpi a row is 18 pixels, and
-    // against the ribbon it is as tall as on an unscaled desktop.
-    EXPECT_EQ(view::DisplayScale(), 1.0f);
+    // The views follow the desktop's logical inch of text, as the ribbon does: a row is 18
+    // pixels at 96 dpi and 27 with text enlarged by half, and against the ribbon it is as tall
+    // as on a plain desktop.
+    EXPECT_FLOAT_EQ(view::DisplayScale(), static_cast<float>(text_scale));
     view::View& table = *frame.GetTablePane()->GetContentView();
-    EXPECT_EQ(table.GetRowHeight(), 18.0f);
+    EXPECT_FLOAT_EQ(table.GetRowHeight(), static_cast<float>(18 * text_scale));
 
-    // On the screen, in device pixels: the selected row's band is 18 pixels at the desktop's
-    // scale, and its edges are sharp.
+    // On the screen, in device pixels: the selected row's band is a row tall at the desktop's
+    // scale, its edges are sharp, and its white text grows with it.
     view::Row* row = nullptr;
     for (view::Row* listed : table.GetRowList().Rows()) {
         if (!listed->IsGroupRow() && row == nullptr) row = listed;
@@ -372,19 +386,34 @@ TEST_F(HiDpiTest, TheTableKeepsItsProportionToTheRibbonAndTheDevicesResolution) 
     const guchar* pixels = gdk_pixbuf_get_pixels(grab.get());
     int band = 0;
     int blended = 0;
+    int ink_top = height;
+    int ink_bottom = -1;
     for (int y = 0; y < height; ++y) {
         int selection = 0;
         int blends = 0;
+        bool white = false;
         for (int x = 0; x < width; ++x) {
             const guchar* pixel = pixels + y * stride + x * channels;
             selection += IsSelection(pixel) ? 1 : 0;
             blends += IsBlend(pixel) ? 1 : 0;
+            white = white || (pixel[0] > 230 && pixel[1] > 230 && pixel[2] > 230);
         }
-        band += selection > width / 2 ? 1 : 0;
+        const bool in_band = selection > width / 2;
+        band += in_band ? 1 : 0;
         blended += blends > width / 2 ? 1 : 0;
+        if (in_band && white) {
+            ink_top = std::min(ink_top, y);
+            ink_bottom = y;
+        }
     }
-    EXPECT_NEAR(band, 18 * device_pixels, device_pixels) << "the band's height in device pixels";
+    const double row_pixels = 18 * text_scale * device_pixels;
+    EXPECT_NEAR(band, row_pixels, std::max(device_pixels, 0.1 * row_pixels)) << "the band's height in device pixels";
     EXPECT_EQ(blended, 0) << "rows of pixels half the selection's blue";
+    // Ascenders to descenders take some seven tenths of a row: far less when the text stays
+    // small in grown rows, all of it when the text grows twice.
+    const double ink_share = static_cast<double>(ink_bottom - ink_top + 1) / std::max(band, 1);
+    EXPECT_GT(ink_share, 0.55) << "the text's height against the row's";
+    EXPECT_LT(ink_share, 0.9) << "the text's height against the row's";
 }
 
 }  // namespace

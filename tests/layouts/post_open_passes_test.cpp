@@ -51,14 +51,14 @@ TEST_F(PostOpenPassesTest, AbsentColumnsAreRememberedUnderTheFirstFreeKey) {
     view::Layout& taken = Add<WBSLayout>(store().WbsLayouts(), L"Taken");
     for (const std::int32_t id : {374, 510, 130, 421, 422}) taken.AddColumn(id, 90.0f);
     (*taken.GetColumnWidths())[3] = {L"user_field_kept", 70.0f};
-    view::DisplayScale() = 2.0f;  // a pruned width is kept as drawn
+    view::DisplayScale() = 2.0f;  // a pruned width is kept unscaled, as the columns file holds it
 
     store().PruneWbsLayouts();
     EXPECT_EQ(ColumnIds(tree), (std::vector<std::int32_t>{374, 510, 130})) << "a column the table does not know stays";
     const view::ColumnWidthMap& set_aside = *tree.GetColumnWidths();
     ASSERT_EQ(set_aside.size(), 2u);
     EXPECT_EQ(set_aside.at(3).field_name, L"base_end_date");
-    EXPECT_FLOAT_EQ(set_aside.at(3).width, 162.0f);
+    EXPECT_FLOAT_EQ(set_aside.at(3).width, 81.0f);
     EXPECT_EQ(set_aside.at(4).field_name, L"base_start_date");
 
     // Index 4 goes first and takes key 4; index 3 finds 3 and 4 taken and takes 5.

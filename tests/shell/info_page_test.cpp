@@ -1,5 +1,5 @@
-// info_page_test.cpp - the Info page's texts for no schedule, an XER file and a workbook, and
-// the miniature's size.
+// info_page_test.cpp - the Info page's texts for no schedule, an XER file and a workbook, the
+// miniature's size, and a long name or path broken into lines.
 
 #include "model/CaptionCatalog.h"
 #include "model/Document.h"
@@ -63,6 +63,29 @@ TEST(InfoPageTest, TheMiniatureKeepsTheWindowsProportions) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.why);
         EXPECT_EQ(FitMiniature(360, 240, c.shot_width, c.shot_height), c.size);
+    }
+}
+
+TEST(InfoPageTest, ALongNameOrPathBreaksIntoLinesThatFit) {
+    // Every character 10 pixels wide.
+    const MeasureWidth measure = [](std::wstring_view text) { return static_cast<std::int32_t>(text.size()) * 10; };
+    struct Case {
+        const char* why;
+        std::wstring_view text;
+        std::int32_t width;
+        std::vector<std::wstring> lines;
+    } const cases[] = {
+        {"fits as it is", L"Site plan.xer", 130, {L"Site plan.xer"}},
+        {"after blanks, which the break drops", L"North Harbour  Bridge.xer", 140, {L"North Harbour", L"Bridge.xer"}},
+        {"after path separators", L"/plans/2025/site.xer", 120, {L"/plans/2025/", L"site.xer"}},
+        {"after hyphens and underscores", L"base_update-12", 100, {L"base_", L"update-12"}},
+        {"a piece too wide breaks between characters", L"/a/abcdefghij", 50, {L"/a/", L"abcde", L"fghij"}},
+        {"one character a line at least", L"abc", 5, {L"a", L"b", L"c"}},
+        {"nothing", L"", 100, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        EXPECT_EQ(BreakIntoLines(c.text, c.width, measure), c.lines);
     }
 }
 
