@@ -162,13 +162,15 @@ void VarnholtView::OnPaint(wxPaintEvent&) {
     }
     --g_painting;
     // The details pane follows what this pane shows. Its windows move and show right after
-    // the paint, not inside it, where the toolkit is drawing.
+    // the paint, not inside it, where the toolkit is drawing; it draws with the next paint, as
+    // drawing it at once would draw this pane again too wherever the toolkit repaints the
+    // whole window, and each paint would ask for another without end.
     const wxSize size = GetClientSize();
     if (m_details_pane != nullptr && GetContentView() != nullptr && size.x > 0 && size.y > 0 && !m_sync_queued) {
         m_sync_queued = true;
         CallAfter([this] {
             m_sync_queued = false;
-            if (m_details_pane != nullptr) m_details_pane->SyncWithCategory();
+            if (m_details_pane != nullptr) m_details_pane->SyncWithCategory(false);
         });
     }
 }
@@ -260,7 +262,7 @@ bool VarnholtView::CopyToClipboard() {
     return content != nullptr && CopyTextToClipboard(content->GetText());
 }
 
-void VarnholtView::SyncWithCategory() {
+void VarnholtView::SyncWithCategory(bool at_once) {
     CMainFrame* frame = Frame();
     LayoutStore* store = frame != nullptr ? frame->GetLayoutStore() : nullptr;
     if (store != nullptr && GetContentView() != nullptr) {
@@ -271,7 +273,11 @@ void VarnholtView::SyncWithCategory() {
             if (child != nullptr && child->IsShown()) child->Hide();
         }
     }
-    RedrawNow();
+    if (at_once) {
+        RedrawNow();
+    } else {
+        Refresh();
+    }
     UpdateRelatedControls();
 }
 

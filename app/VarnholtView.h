@@ -60,8 +60,9 @@ public:
     // that cannot be opened.
     bool CopyToClipboard();
     // On the details pane: its sub-view windows and button for the detail view's current tab,
-    // then the button's state.
-    void SyncWithCategory();
+    // then the button's state. It draws itself again at once, or, when `at_once` is false, with
+    // the window's next paint.
+    void SyncWithCategory(bool at_once = true);
     // Enables the details button while both the activity table and the relationship table
     // (the first sub-view's content, or this pane's) have a selected row.
     void UpdateRelatedControls();
