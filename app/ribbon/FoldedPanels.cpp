@@ -45,7 +45,11 @@ wxWindow* FindRibbonControl(wxRibbonBar& bar, int id) {
 void SetFoldedPicture(wxRibbonPanel& panel, ribbon::Glyph glyph, bool usable) {
     panel.GetMinimisedIcon() = usable ? ribbon::GlyphBitmap(glyph, ribbon::kSmallGlyphSize)
                                       : ribbon::FadedGlyphBitmap(glyph, ribbon::kSmallGlyphSize);
-    (void)panel.Realize();  // the panel draws a copy of its picture, sized anew here
+    // The panel draws a copy of its picture, sized anew when it is realised. While its pop-up is
+    // open its controls are away and it would measure itself as empty, unfold and take the
+    // pop-up down; it is realised again as the pop-up closes.
+    if (panel.GetExpandedPanel() != nullptr) return;
+    (void)panel.Realize();
     panel.Refresh();
 }
 
@@ -58,6 +62,31 @@ bool HoldsOpenList(wxWindow& window) {
     return std::ranges::any_of(window.GetChildren(), [](wxWindow* child) { return HoldsOpenList(*child); });
 }
 
+namespace {
+
+// Whether any window of the program holds the desktop's focus.
+bool ProgramIsActive() {
+    return std::ranges::any_of(wxTopLevelWindows, [](wxWindow* window) {
+        GtkWidget* widget = window->GetHandle();
+        return widget != nullptr && GTK_IS_WINDOW(widget) && gtk_window_is_active(GTK_WINDOW(widget));
+    });
+}
+
+// The window system's word that the pop-up's window has lost the focus. The toolkit tells its
+// windows only when the focus moves between them, not when it leaves the program.
+void OnPopUpActiveChanged(GtkWindow* window, GParamSpec*, gpointer data) {
+    if (gtk_window_is_active(window)) return;
+    auto* panel = static_cast<wxRibbonPanel*>(data);
+    // The window that takes the focus says so right after.
+    panel->CallAfter([panel] {
+        wxRibbonPanel* expanded = panel->GetExpandedPanel();
+        if (expanded == nullptr || HoldsOpenList(*expanded) || ProgramIsActive()) return;
+        (void)panel->HideExpanded();
+    });
+}
+
+}  // namespace
+
 void ClosePopUpWhenDone(wxWindow& moved, wxRibbonPanel& panel) {
     // The handlers go with the pop-up's window. Closing destroys the window an event is being
     // handled in, so it waits until the event has been handled.
@@ -69,18 +98,10 @@ void ClosePopUpWhenDone(wxWindow& moved, wxRibbonPanel& panel) {
         }
         panel.CallAfter([&panel] { (void)panel.HideExpanded(); });
     });
-    // A click on another program or on the desktop takes the focus from the pop-up. So does a
-    // drop-down list of the pop-up while it is open: the pop-up stays for it.
-    popup->Bind(wxEVT_ACTIVATE, [&panel](wxActivateEvent& event) {
-        event.Skip();
-        if (event.GetActive()) return;
-        panel.CallAfter([&panel] {
-            wxRibbonPanel* expanded = panel.GetExpandedPanel();
-            if (expanded == nullptr || HoldsOpenList(*expanded)) return;
-            if (auto* window = dynamic_cast<wxTopLevelWindow*>(wxGetTopLevelParent(expanded)); window->IsActive()) return;
-            (void)panel.HideExpanded();
-        });
-    });
+    // A click on another program or on the desktop takes the focus from the program, and the
+    // pop-up goes as a menu does. A click in the program's own window closes it as the toolkit
+    // has it; a drop-down list of the pop-up takes the focus while it is open, and the pop-up stays.
+    g_signal_connect(popup->GetHandle(), "notify::is-active", G_CALLBACK(&OnPopUpActiveChanged), &panel);
 }
 
 }  // namespace varnholt

@@ -39,6 +39,10 @@
 #include <wx/uiaction.h>
 
 #include <algorithm>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
 
 namespace varnholt {
 namespace {
@@ -556,6 +560,67 @@ TEST_F(CommandsTest, WithLargeTextTheRibbonReadsWholeAtTheLeastWidth) {
     const int space = buttons->GetTextExtent(" ").x;
     EXPECT_GT(WidestBlankRun(testing_gui::GrabSteady(buttons), between), 2 * space)
         << "\"Calendar\" and \"Resource\" read as one label";
+}
+
+// A click of the desktop's own pointer, sent through the compositor that runs the program. The
+// compositor may drop the first move of a pointer that has not moved yet: the pointer moves twice.
+void ClickThroughTheDesktop(wxPoint at) {
+    const std::string move = " mousemove " + std::to_string(at.x) + " " + std::to_string(at.y);
+    const std::string command = std::string("DISPLAY=") + std::getenv("OUTER_DISPLAY") + " xdotool" + move +
+                                " sleep 0.1" + move + " sleep 0.2 mousedown 1 sleep 0.1 mouseup 1";
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+}
+
+// Another program's window on the desktop, at the screen's point given, while the object lives.
+class AnotherProgram {
+public:
+    explicit AnotherProgram(wxPoint at) {
+        const std::string command = "xmessage -geometry +" + std::to_string(at.x) + "+" + std::to_string(at.y) +
+                                    " 'Another program' >/dev/null 2>&1 & echo $!";
+        if (FILE* started = popen(command.c_str(), "r")) {
+            if (std::fscanf(started, "%d", &m_pid) != 1) m_pid = 0;
+            pclose(started);
+        }
+    }
+    ~AnotherProgram() {
+        if (m_pid > 0) kill(m_pid, SIGTERM);
+    }
+    AnotherProgram(const AnotherProgram&) = delete;
+    AnotherProgram& operator=(const AnotherProgram&) = delete;
+    [[nodiscard]] bool Shown() const {
+        return m_pid > 0 && std::system("xdotool search --sync --onlyvisible --name '^xmessage$' >/dev/null 2>&1") == 0;
+    }
+
+private:
+    int m_pid = 0;
+};
+
+// Under a window manager, a click on another program takes the focus from this one: a folded
+// panel's pop-up closes then, as a menu does, and does not stay standing over the other program.
+TEST_F(CommandsTest, AFoldedPanelsPopUpClosesWhenTheProgramLosesTheFocus) {
+    if (std::getenv("OUTER_DISPLAY") == nullptr) GTEST_SKIP() << "run under under_mutter.sh";
+    const wxPoint other_place(1400, 200);  // right of where the window manager puts the program
+    const AnotherProgram other(other_place);
+    ASSERT_TRUE(other.Shown());
+    CMainFrame& frame = Open();
+    // Placed by the window manager, which gives it the focus.
+    ASSERT_TRUE(WaitUntil([&frame] { return frame.IsActive(); }));
+    ResizeFrame(frame, wxSize(frame.GetMinSize().x, 600));
+    wxRibbonPanel* panes = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (panes = FoldedPanel(frame, "Panes")) != nullptr; }));
+    (void)testing_gui::GrabSteady(frame.GetRibbon());  // the window manager's resizes have come in
+    // Where the window system has the panel: only the top-level window's place is reported
+    // rightly under a window manager that places it.
+    wxPoint middle(panes->GetSize().x / 2, panes->GetSize().y / 2);
+    for (wxWindow* window = panes; !window->IsTopLevel(); window = window->GetParent()) middle += window->GetPosition();
+    ClickThroughTheDesktop(frame.ClientToScreen(middle));
+    ASSERT_TRUE(WaitUntil([panes] { return panes->GetExpandedPanel() != nullptr && panes->GetExpandedPanel()->IsShownOnScreen(); }))
+        << "the pop-up opens";
+    auto* popup = dynamic_cast<wxTopLevelWindow*>(wxGetTopLevelParent(panes->GetExpandedPanel()));
+    ASSERT_TRUE(WaitUntil([popup] { return popup->IsActive(); })) << "the window manager gives the pop-up the focus";
+    ClickThroughTheDesktop(other_place + wxSize(20, 10));
+    EXPECT_TRUE(WaitUntil([panes] { return panes->GetExpandedPanel() == nullptr; }))
+        << "the pop-up stays over the other program";
 }
 
 }  // namespace
