@@ -5,6 +5,7 @@
 #include "app/CMainFrame.h"
 #include "app/app_services.h"
 #include "app/backstage/FilePage.h"
+#include "app/fixed_ground.h"
 #include "shell/ui_text.h"
 
 #include <wx/bmpbuttn.h>
@@ -204,6 +205,7 @@ void RebuildInfoPage(CMainFrame& frame) {
                                              frame.GetDocumentPath().ToStdWstring());
     auto* page = new CBackStagePageInfo(area, texts, frame.GetScreenshot(), [&frame] { frame.CloseFilePage(); });
     area->GetSizer()->Add(page, 1, wxEXPAND);
+    WriteLabelsDarkOnWhite(*page);
     area->Layout();
 }
 

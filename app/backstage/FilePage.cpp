@@ -2,6 +2,8 @@
 
 #include "app/backstage/FilePage.h"
 
+#include "app/fixed_ground.h"
+
 #include "shell/command_ids.h"
 
 #include <wx/button.h>
@@ -84,6 +86,7 @@ FilePage::FilePage(wxWindow* parent, wxFileHistory& recent) : wxPanel(parent, wx
     sizer->Add(m_book, 1, wxEXPAND);
     SetSizer(sizer);
 
+    WriteLabelsDarkOnWhite(*m_book);
     Bind(wxEVT_CHAR_HOOK, &FilePage::OnCharHook, this);
     ShowItem(info_item);
 }
@@ -138,6 +141,7 @@ void FilePage::RefreshRecent() {
         entry->Bind(wxEVT_BUTTON, [this, command](wxCommandEvent&) { PostToFrame(this, command); });
         sizer->Add(entry, 0, wxEXPAND | wxBOTTOM, 2);
     }
+    WriteLabelsDarkOnWhite(*m_recent_list);
     m_recent_list->FitInside();
     m_recent_list->Layout();
 }

@@ -2,6 +2,7 @@
 
 #include "app/print/PrintSettingsDialog.h"
 
+#include "app/fixed_ground.h"
 #include "app/print/PrintSettingsPages.h"
 #include "shell/ui_text.h"
 
@@ -25,6 +26,10 @@ PrintSettingsDialog::PrintSettingsDialog(wxWindow* parent, PrintSettings& settin
     m_notebook->AddPage(m_options, wxString(LoadText(IDS_OPTIONS)), true);
     m_notebook->AddPage(m_margins, wxString(LoadText(IDS_PRINT_MARGINS)));
     m_notebook->AddPage(m_header_footer, wxString(LoadText(IDS_PRINT_HEADER_FOOTER)));
+    for (wxWindow* page : {static_cast<wxWindow*>(m_options), static_cast<wxWindow*>(m_margins),
+                           static_cast<wxWindow*>(m_header_footer)}) {
+        WriteLabelsDarkOnWhite(*page);  // the pages are white in every theme
+    }
 
     auto* ok = new wxButton(this, ID_PRINT_SETTINGS_OK, wxString(LoadText(IDS_PRINT_APPLY)));
     auto* cancel = new wxButton(this, ID_PRINT_SETTINGS_CANCEL, wxString(LoadText(IDS_CANCEL)));

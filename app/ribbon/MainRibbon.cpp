@@ -3,6 +3,7 @@
 
 #include "app/ribbon/MainRibbon.h"
 
+#include "app/draw/TextResolution.h"
 #include "app/ribbon/FoldedPanels.h"
 #include "app/ribbon/RibbonArt.h"
 #include "app/ribbon/RibbonDefinition.h"
@@ -25,6 +26,7 @@
 #include <wx/slider.h>
 
 #include <algorithm>
+#include <cmath>
 #include <set>
 
 namespace varnholt {
@@ -161,9 +163,12 @@ void AddSelectors(wxRibbonPanel* panel, const PanelDef& def) {
     wxBoxSizer& row = strip->Row();
     for (const ControlDef& control : def.controls) {
         switch (control.kind) {
-            // A layout name too long for the list shows whole in its tooltip.
+            // A layout name too long for the list shows whole in its tooltip. Larger text shows
+            // as much of it as the usual.
             case ControlKind::layout_choice:
-                row.Add(new ribbon::SelectorChoice(strip, control.id, kLayoutChoiceWidth), 0,
+                row.Add(new ribbon::SelectorChoice(
+                            strip, control.id, static_cast<int>(std::lround(kLayoutChoiceWidth * DesktopTextScale()))),
+                        0,
                         wxALIGN_CENTER_VERTICAL | wxALL, 2);
                 break;
             case ControlKind::timescale_choice:

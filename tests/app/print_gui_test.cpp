@@ -24,6 +24,7 @@
 #include "screen_pixels.h"
 #include "views/gantt/GanttView.h"
 
+#include <wx/radiobut.h>
 #include <wx/button.h>
 #include <wx/calctrl.h>
 #include <wx/checkbox.h>
@@ -663,6 +664,29 @@ TEST_F(TypedDatesTest, ThePageSettingsFieldsOfARowPairStartAtOneEdge) {
         for (const auto& pair : pairs) {
             SCOPED_TRACE(pair.why);
             EXPECT_EQ(pair.upper->GetScreenPosition().x, pair.lower->GetScreenPosition().x);
+        }
+    });
+}
+
+// The pages are white in every theme: each label on them stands out from the white, also where
+// a dark theme writes labels light.
+TEST_F(TypedDatesTest, EveryLabelOfThePageSettingsStandsOutFromItsPage) {
+    WhileSettingsShown([&](PrintSettingsDialog& dialog) {
+        auto* notebook = dynamic_cast<wxNotebook*>(dialog.GetOptionsPage().GetParent());
+        ASSERT_NE(notebook, nullptr);
+        for (size_t index = 0; index < notebook->GetPageCount(); ++index) {
+            notebook->SetSelection(index);
+            wxWindow& page = *notebook->GetPage(index);
+            ASSERT_TRUE(WaitUntil([&page] { return page.IsShownOnScreen(); }));
+            const wxImage shown = testing_gui::GrabSteady(&page);
+            for (wxWindow* child : page.GetChildren()) {
+                const bool label = dynamic_cast<wxStaticText*>(child) != nullptr ||
+                                   dynamic_cast<wxCheckBox*>(child) != nullptr ||
+                                   dynamic_cast<wxRadioButton*>(child) != nullptr;
+                if (!label || !child->IsShown() || child->GetLabel().empty()) continue;
+                const testing_gui::TextLook look = testing_gui::MeasureText(shown, child->GetRect());
+                EXPECT_GE(look.ratio, 4.5) << child->GetLabel() << ": " << testing_gui::Describe(look);
+            }
         }
     });
 }
