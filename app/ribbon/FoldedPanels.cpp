@@ -46,8 +46,8 @@ void SetFoldedPicture(wxRibbonPanel& panel, ribbon::Glyph glyph, bool usable) {
     panel.GetMinimisedIcon() = usable ? ribbon::GlyphBitmap(glyph, ribbon::kSmallGlyphSize)
                                       : ribbon::FadedGlyphBitmap(glyph, ribbon::kSmallGlyphSize);
     // The panel draws a copy of its picture, sized anew when it is realised. While its pop-up is
-    // open its controls are away and it would measure itself as empty, unfold and take the
-    // pop-up down; it is realised again as the pop-up closes.
+    // open its controls are away and it would measure itself without them; the toolkit realises
+    // it again as the pop-up closes.
     if (panel.GetExpandedPanel() != nullptr) return;
     (void)panel.Realize();
     panel.Refresh();
