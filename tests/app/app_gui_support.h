@@ -45,6 +45,19 @@ public:
     // inside its modal loop once it is on screen, so it sees what a user sees and can send the
     // events a user makes. A dialog still open after the script ends with `answer`. Used once.
     std::function<void(wxDialog&)> while_shown;
+
+    // Sets `while_shown` for the next dialog, which must be a `Dialog`: `script` runs on it, `ran`
+    // becomes true, and the dialog closes with Cancel.
+    template <class Dialog>
+    void CancelAfter(bool& ran, std::function<void(Dialog&)> script) {
+        answer = wxID_CANCEL;
+        while_shown = [&ran, script = std::move(script)](wxDialog& dialog) {
+            auto* shown = dynamic_cast<Dialog*>(&dialog);
+            ASSERT_NE(shown, nullptr);
+            ran = true;
+            script(*shown);
+        };
+    }
 };
 
 using testing_gui::WaitUntil;

@@ -172,13 +172,7 @@ protected:
     // Opens the calendar dialog and runs the script inside it once it is on screen.
     void WhileCalendarDialogShown(const std::function<void(CalendarDlg&)>& script) {
         bool ran = false;
-        m_hook.answer = wxID_CANCEL;
-        m_hook.while_shown = [&ran, &script](wxDialog& dialog) {
-            auto* calendars = dynamic_cast<CalendarDlg*>(&dialog);
-            ASSERT_NE(calendars, nullptr);
-            ran = true;
-            script(*calendars);
-        };
+        m_hook.CancelAfter<CalendarDlg>(ran, script);
         ShowCalendarDialog(*Frame());
         EXPECT_TRUE(ran);
     }

@@ -228,13 +228,7 @@ protected:
         if (frame == nullptr) return false;
         frame->SwitchToPage(kActivitiesTabPage);
         bool ran = false;
-        m_hook.answer = wxID_CANCEL;
-        m_hook.while_shown = [&ran, &script](wxDialog& dialog) {
-            auto* columns = dynamic_cast<ColumnsDialog*>(&dialog);
-            ASSERT_NE(columns, nullptr);
-            ran = true;
-            script(dialog, columns);
-        };
+        m_hook.CancelAfter<ColumnsDialog>(ran, [&script](ColumnsDialog& columns) { script(columns, &columns); });
         Command(*frame, IDC_BUTTON_ACT_TABLE);
         return ran;
     }

@@ -567,11 +567,7 @@ protected:
         chart = frame->GetCurrentGanttView();
         ASSERT_NE(chart, nullptr);
         bool ran = false;
-        m_hook.answer = wxID_CANCEL;
-        m_hook.while_shown = [&](wxDialog& dialog) {
-            script(dynamic_cast<PrintSettingsDialog&>(dialog));
-            ran = true;
-        };
+        m_hook.CancelAfter<PrintSettingsDialog>(ran, script);
         wxQueueEvent(frame, new wxCommandEvent(wxEVT_MENU, ID_OPEN_PAGE_SETTINGS));
         ASSERT_TRUE(WaitUntil([&] { return ran; }));  // inside the dialog's modal loop
     }
