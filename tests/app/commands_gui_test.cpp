@@ -608,14 +608,22 @@ TEST_F(CommandsTest, AFoldedPanelsPopUpClosesWhenTheProgramLosesTheFocus) {
     ResizeFrame(frame, wxSize(frame.GetMinSize().x, 600));
     wxRibbonPanel* panes = nullptr;
     ASSERT_TRUE(WaitUntil([&] { return (panes = FoldedPanel(frame, "Panes")) != nullptr; }));
-    (void)testing_gui::GrabSteady(frame.GetRibbon());  // the window manager's resizes have come in
-    // Where the window system has the panel: only the top-level window's place is reported
-    // rightly under a window manager that places it.
-    wxPoint middle(panes->GetSize().x / 2, panes->GetSize().y / 2);
-    for (wxWindow* window = panes; !window->IsTopLevel(); window = window->GetParent()) middle += window->GetPosition();
-    ClickThroughTheDesktop(frame.ClientToScreen(middle));
-    ASSERT_TRUE(WaitUntil([panes] { return panes->GetExpandedPanel() != nullptr && panes->GetExpandedPanel()->IsShownOnScreen(); }))
-        << "the pop-up opens";
+    // A busy desktop may still be placing and sizing the window, and the click land beside the
+    // panel: the user clicks again.
+    const auto open = [panes] { return panes->GetExpandedPanel() != nullptr && panes->GetExpandedPanel()->IsShownOnScreen(); };
+    for (int click = 0; click < 3 && !open(); ++click) {
+        (void)testing_gui::GrabSteady(frame.GetRibbon());  // the window manager's resizes have come in
+        for (wxWindow* child : frame.GetRibbon()->GetPage(kActivitiesTabPage)->GetChildren()) {
+            if (auto* other_panel = dynamic_cast<wxRibbonPanel*>(child)) (void)other_panel->HideExpanded();
+        }
+        // Where the window system has the panel: only the top-level window's place is reported
+        // rightly under a window manager that places it.
+        wxPoint middle(panes->GetSize().x / 2, panes->GetSize().y / 2);
+        for (wxWindow* window = panes; !window->IsTopLevel(); window = window->GetParent()) middle += window->GetPosition();
+        ClickThroughTheDesktop(frame.ClientToScreen(middle));
+        (void)WaitUntil(open);
+    }
+    ASSERT_TRUE(open()) << "the pop-up opens";
     auto* popup = dynamic_cast<wxTopLevelWindow*>(wxGetTopLevelParent(panes->GetExpandedPanel()));
     ASSERT_TRUE(WaitUntil([popup] { return popup->IsActive(); })) << "the window manager gives the pop-up the focus";
     ClickThroughTheDesktop(other_place + wxSize(20, 10));
