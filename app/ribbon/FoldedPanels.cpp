@@ -72,36 +72,44 @@ bool ProgramIsActive() {
     });
 }
 
-// The window system's word that the pop-up's window has lost the focus. The toolkit tells its
-// windows only when the focus moves between them, not when it leaves the program.
-void OnPopUpActiveChanged(GtkWindow* window, GParamSpec*, gpointer data) {
-    if (gtk_window_is_active(window)) return;
-    auto* panel = static_cast<wxRibbonPanel*>(data);
-    // The window that takes the focus says so right after.
-    panel->CallAfter([panel] {
-        wxRibbonPanel* expanded = panel->GetExpandedPanel();
-        if (expanded == nullptr || HoldsOpenList(*expanded) || ProgramIsActive()) return;
-        (void)panel->HideExpanded();
+// Closes the pop-up once the event at hand has been handled: closing destroys the window the
+// event is handled in. Everything goes through the pop-up's window, whose pending calls go with
+// it; the folded panel may already be gone when the frame closes with a pop-up open.
+void CloseLater(wxWindow& popup, bool unless_still_used) {
+    popup.CallAfter([&popup, unless_still_used] {
+        for (wxWindow* child : popup.GetChildren()) {
+            auto* expanded = dynamic_cast<wxRibbonPanel*>(child);
+            wxRibbonPanel* folded = expanded != nullptr ? expanded->GetExpandedDummy() : nullptr;
+            if (folded == nullptr) continue;
+            if (unless_still_used && (HoldsOpenList(*expanded) || ProgramIsActive())) return;
+            (void)folded->HideExpanded();
+            return;
+        }
     });
+}
+
+// The window system's word that the pop-up's window has lost the focus. The toolkit tells its
+// windows only when the focus moves between them, not when it leaves the program; the window
+// that takes the focus says so right after.
+void OnPopUpActiveChanged(GtkWindow* window, GParamSpec*, gpointer popup) {
+    if (!gtk_window_is_active(window)) CloseLater(*static_cast<wxWindow*>(popup), true);
 }
 
 }  // namespace
 
-void ClosePopUpWhenDone(wxWindow& moved, wxRibbonPanel& panel) {
-    // The handlers go with the pop-up's window. Closing destroys the window an event is being
-    // handled in, so it waits until the event has been handled.
+void ClosePopUpWhenDone(wxWindow& moved) {
     wxWindow* popup = wxGetTopLevelParent(&moved);
-    popup->Bind(wxEVT_CHAR_HOOK, [&panel](wxKeyEvent& event) {
+    popup->Bind(wxEVT_CHAR_HOOK, [popup](wxKeyEvent& event) {
         if (event.GetKeyCode() != WXK_ESCAPE || event.HasAnyModifiers()) {
             event.Skip();
             return;
         }
-        panel.CallAfter([&panel] { (void)panel.HideExpanded(); });
+        CloseLater(*popup, false);
     });
     // A click on another program or on the desktop takes the focus from the program, and the
     // pop-up goes as a menu does. A click in the program's own window closes it as the toolkit
     // has it; a drop-down list of the pop-up takes the focus while it is open, and the pop-up stays.
-    g_signal_connect(popup->GetHandle(), "notify::is-active", G_CALLBACK(&OnPopUpActiveChanged), &panel);
+    g_signal_connect(popup->GetHandle(), "notify::is-active", G_CALLBACK(&OnPopUpActiveChanged), popup);
 }
 
 }  // namespace varnholt

@@ -27,8 +27,8 @@ void SetFoldedPicture(wxRibbonPanel& panel, ribbon::Glyph glyph, bool usable);
 // from the pop-up while it is open, and the pop-up must stay for it.
 [[nodiscard]] bool HoldsOpenList(wxWindow& window);
 
-// Called for a control that `panel` has just moved into its pop-up: the pop-up closes on Escape
-// and when the program loses the focus to another program or the desktop.
-void ClosePopUpWhenDone(wxWindow& moved, wxRibbonPanel& panel);
+// Called for a control that a folded panel has just moved into its pop-up: the pop-up closes on
+// Escape and when the program loses the focus to another program or the desktop.
+void ClosePopUpWhenDone(wxWindow& moved);
 
 }  // namespace varnholt

@@ -80,7 +80,7 @@ public:
     // The toolkit moves the bar into the pop-up when the folded panel opens, and back again.
     bool Reparent(wxWindowBase* parent) override {
         if (!wxRibbonButtonBar::Reparent(parent)) return false;
-        if (FoldedPanelHolding(this) == m_panel) ClosePopUpWhenDone(*this, *m_panel);
+        if (FoldedPanelHolding(this) == m_panel) ClosePopUpWhenDone(*this);
         return true;
     }
 

@@ -74,7 +74,7 @@ wxSize SelectorStrip::DoGetNextLargerSize(wxOrientation direction, wxSize relati
 
 bool SelectorStrip::Reparent(wxWindowBase* parent) {
     if (!wxRibbonControl::Reparent(parent)) return false;
-    if (FoldedPanelHolding(this) == m_panel) ClosePopUpWhenDone(*this, *m_panel);
+    if (FoldedPanelHolding(this) == m_panel) ClosePopUpWhenDone(*this);
     return true;
 }
 
