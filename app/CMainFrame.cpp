@@ -10,6 +10,7 @@
 #include "app/app_services.h"
 #include "app/backstage/FilePage.h"
 #include "app/find_events.h"
+#include "app/focus_chain.h"
 #include "app/print/PrintCommands.h"
 #include "app/recent_files.h"
 #include "app/ribbon/MainRibbon.h"
@@ -33,24 +34,10 @@
 #include <wx/sizer.h>
 #include <wx/splitter.h>
 
-#include <gtk/gtk.h>
-
 namespace varnholt {
 namespace {
 
 constexpr const char* kScheduleWildcard = "Schedules (*.xer;*.xls)|*.xer;*.XER;*.xls;*.XLS";
-
-// GTK forgets the window's focused child as the child goes only where every container above it
-// still names it as the child with the focus. A drop-down list used in a folded panel's pop-up
-// leaves the ribbon's container naming none, and the window would let go of a child already
-// gone when it goes itself. Naming it again moves no focus.
-void RenameFocusedChild(GtkWindow* window) {
-    GtkWidget* child = gtk_window_get_focus(window);
-    for (GtkWidget* parent = child != nullptr ? gtk_widget_get_parent(child) : nullptr; parent != nullptr;
-         child = parent, parent = gtk_widget_get_parent(parent)) {
-        gtk_container_set_focus_child(GTK_CONTAINER(parent), child);
-    }
-}
 
 }  // namespace
 
@@ -87,7 +74,7 @@ CMainFrame::CMainFrame(wxFileHistory& recent)
 // point into (members go in reverse order of declaration).
 CMainFrame::~CMainFrame() {
     DestroyFindDialog();
-    RenameFocusedChild(GTK_WINDOW(GetHandle()));
+    NameFocusedChildAgain(*this);
     DestroyChildren();
 }
 

@@ -3,6 +3,7 @@
 
 #include "app/ribbon/FoldedPanels.h"
 
+#include "app/focus_chain.h"
 #include "app/ribbon/RibbonGlyphs.h"
 
 #include <wx/ribbon/bar.h>
@@ -64,41 +65,48 @@ bool HoldsOpenList(wxWindow& window) {
 
 namespace {
 
-// Whether any window of the program holds the desktop's focus.
-bool ProgramIsActive() {
-    return std::ranges::any_of(wxTopLevelWindows, [](wxWindow* window) {
-        GtkWidget* widget = window->GetHandle();
-        return widget != nullptr && GTK_IS_WINDOW(widget) && gtk_window_is_active(GTK_WINDOW(widget));
-    });
+// Whether the window with the keyboard focus lies in `popup`.
+bool HoldsFocus(wxWindow& popup) {
+    wxWindow* focus = wxWindow::FindFocus();
+    return focus != nullptr && (focus == &popup || popup.IsDescendant(focus));
 }
 
-// Closes the pop-up once the event at hand has been handled: closing destroys the window the
-// event is handled in. Everything goes through the pop-up's window, whose pending calls go with
-// it; the folded panel may already be gone when the frame closes with a pop-up open.
+// Closes the pop-up once the focus has settled, unless it stays inside it or one of its lists is
+// open. Closing destroys the window the event at hand is handled in, so it waits; it goes
+// through the pop-up's window, whose pending calls go with it: the folded panel may already be
+// gone when the frame closes with a pop-up open.
 void CloseLater(wxWindow& popup, bool unless_still_used) {
     popup.CallAfter([&popup, unless_still_used] {
         for (wxWindow* child : popup.GetChildren()) {
             auto* expanded = dynamic_cast<wxRibbonPanel*>(child);
             wxRibbonPanel* folded = expanded != nullptr ? expanded->GetExpandedDummy() : nullptr;
             if (folded == nullptr) continue;
-            if (unless_still_used && (HoldsOpenList(*expanded) || ProgramIsActive())) return;
+            if (unless_still_used && (HoldsFocus(popup) || HoldsOpenList(*expanded))) return;
             (void)folded->HideExpanded();
             return;
         }
     });
 }
 
-// The window system's word that the pop-up's window has lost the focus. The toolkit tells its
-// windows only when the focus moves between them, not when it leaves the program; the window
-// that takes the focus says so right after.
-void OnPopUpActiveChanged(GtkWindow* window, GParamSpec*, gpointer popup) {
-    if (!gtk_window_is_active(window)) CloseLater(*static_cast<wxWindow*>(popup), true);
+// Watches the focus leave `window` and every window inside it.
+void CloseWhenFocusLeaves(wxWindow& window, wxWindow& popup) {
+    window.Bind(wxEVT_KILL_FOCUS, [&popup](wxFocusEvent& event) {
+        event.Skip();
+        CloseLater(popup, true);
+    });
+    for (wxWindow* child : window.GetChildren()) CloseWhenFocusLeaves(*child, popup);
 }
 
 }  // namespace
 
-void ClosePopUpWhenDone(wxWindow& moved) {
-    wxWindow* popup = wxGetTopLevelParent(&moved);
+void FollowFoldedPanel(wxWindow& control, const wxRibbonPanel& panel) {
+    if (FoldedPanelHolding(&control) != &panel) {
+        // Back in the ribbon. A pop-up that closed while it held the focus may leave the main
+        // window's containers naming no focused child; they name it again.
+        NameFocusedChildAgain(*wxGetTopLevelParent(&control));
+        return;
+    }
+    wxWindow* popup = wxGetTopLevelParent(&control);
     popup->Bind(wxEVT_CHAR_HOOK, [popup](wxKeyEvent& event) {
         if (event.GetKeyCode() != WXK_ESCAPE || event.HasAnyModifiers()) {
             event.Skip();
@@ -106,10 +114,15 @@ void ClosePopUpWhenDone(wxWindow& moved) {
         }
         CloseLater(*popup, false);
     });
-    // A click on another program or on the desktop takes the focus from the program, and the
-    // pop-up goes as a menu does. A click in the program's own window closes it as the toolkit
-    // has it; a drop-down list of the pop-up takes the focus while it is open, and the pop-up stays.
-    g_signal_connect(popup->GetHandle(), "notify::is-active", G_CALLBACK(&OnPopUpActiveChanged), popup);
+    // The toolkit closes the pop-up as soon as its panel loses the focus, and at that moment the
+    // focus is nowhere: also when a click moves it to a control of the pop-up, which the click
+    // then misses, or whose pointer grab (a slider's drag) outlives the pop-up and holds every
+    // later input. The panel's own handler is passed by; the pop-up closes once the focus has
+    // gone elsewhere.
+    if (wxWindow* expanded = control.GetParent()) {
+        expanded->Bind(wxEVT_KILL_FOCUS, [popup](wxFocusEvent&) { CloseLater(*popup, true); });
+    }
+    CloseWhenFocusLeaves(control, *popup);
 }
 
 }  // namespace varnholt

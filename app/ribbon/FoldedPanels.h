@@ -1,6 +1,7 @@
 // FoldedPanels.h - a ribbon panel too wide for the window folds into one picture, and a click on
 // that picture shows its controls in a pop-up, a top-level window of its own. What the rest of the
-// program needs to know of those pop-ups, and how one closes as a menu does.
+// program needs to know of those pop-ups, how one closes as a menu does, and how the controls
+// follow the frame while they are folded away.
 #pragma once
 
 #include "app/ribbon/RibbonDefinition.h"
@@ -27,8 +28,10 @@ void SetFoldedPicture(wxRibbonPanel& panel, ribbon::Glyph glyph, bool usable);
 // from the pop-up while it is open, and the pop-up must stay for it.
 [[nodiscard]] bool HoldsOpenList(wxWindow& window);
 
-// Called for a control that a folded panel has just moved into its pop-up: the pop-up closes on
-// Escape and when the program loses the focus to another program or the desktop.
-void ClosePopUpWhenDone(wxWindow& moved);
+// Called by the control that fills `panel` once the toolkit has moved it into the panel's pop-up
+// or back into the ribbon. In the pop-up the control works as it does in the ribbon, and the
+// pop-up closes as a menu does: on Escape, after a command, and when the focus goes to the main
+// window or to another program; a click on one of its own controls keeps it.
+void FollowFoldedPanel(wxWindow& control, const wxRibbonPanel& panel);
 
 }  // namespace varnholt

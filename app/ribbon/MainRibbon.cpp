@@ -75,13 +75,35 @@ wxString Label(std::string_view text) { return wxString::FromUTF8(text.data(), t
 class PanelButtons final : public wxRibbonButtonBar {
 public:
     PanelButtons(wxRibbonPanel* panel, Glyph panel_glyph)
-        : wxRibbonButtonBar(panel), m_panel(panel), m_panel_glyph(panel_glyph) {}
+        : wxRibbonButtonBar(panel), m_panel(panel), m_panel_glyph(panel_glyph) {
+        Bind(wxEVT_IDLE, [this](wxIdleEvent& event) {
+            event.Skip();
+            if (!IsShownOnScreen()) UpdateWindowUI(wxUPDATE_UI_NONE);
+        });
+    }
 
     // The toolkit moves the bar into the pop-up when the folded panel opens, and back again.
     bool Reparent(wxWindowBase* parent) override {
         if (!wxRibbonButtonBar::Reparent(parent)) return false;
-        if (FoldedPanelHolding(this) == m_panel) ClosePopUpWhenDone(*this);
+        FollowFoldedPanel(*this, *m_panel);
         return true;
+    }
+
+    // The toolkit asks the frame about the buttons only while the bar is shown. Folded away, the
+    // bar asks at idle time itself, so that the folded picture tells whether the panel can be used.
+    void UpdateWindowUI(long flags) override {
+        if (IsShownOnScreen()) {
+            wxRibbonButtonBar::UpdateWindowUI(flags);
+            return;
+        }
+        for (size_t index = 0; index < GetButtonCount(); ++index) {
+            const int id = GetItemId(GetItem(index));
+            wxUpdateUIEvent update(id);
+            update.SetEventObject(this);
+            if (!ProcessWindowEvent(update)) continue;
+            if (update.GetSetEnabled()) EnableButton(id, update.GetEnabled());
+            if (update.GetSetChecked()) ToggleButton(id, update.GetChecked());
+        }
     }
 
     // Called for each button at every update-UI.
@@ -118,7 +140,9 @@ void AddButtons(wxRibbonPanel* panel, const PanelDef& def) {
     }
 }
 
-// A small button that moves the slider one step and then reports it as moved.
+// A small button that moves the slider one step and then reports it as moved, as the slider
+// reports a drag: the report travels from the slider to the ribbon, also out of a folded panel's
+// pop-up, which is a window of its own.
 wxWindow* ZoomButton(wxWindow* parent, wxSlider* slider, Glyph glyph, int step) {
     auto* button = new wxBitmapButton(parent, wxID_ANY, ribbon::GlyphBitmap(glyph, ribbon::kSmallGlyphSize),
                                       wxDefaultPosition, wxDefaultSize, wxBORDER_NONE);
@@ -126,7 +150,10 @@ wxWindow* ZoomButton(wxWindow* parent, wxSlider* slider, Glyph glyph, int step) 
         const int value = std::clamp(slider->GetValue() + step, slider->GetMin(), slider->GetMax());
         if (value == slider->GetValue()) return;
         slider->SetValue(value);
-        PostCommand(slider, slider->GetId(), value);
+        wxCommandEvent moved(wxEVT_SLIDER, slider->GetId());
+        moved.SetInt(value);
+        moved.SetEventObject(slider);
+        (void)slider->ProcessWindowEvent(moved);
     });
     // The frame answers for the slider; the buttons follow it.
     button->Bind(wxEVT_UPDATE_UI, [slider](wxUpdateUIEvent& event) { event.Enable(slider->IsThisEnabled()); });

@@ -36,10 +36,14 @@ SelectorStrip::SelectorStrip(wxRibbonPanel* panel, Glyph panel_glyph)
         if (event.IsShown()) Layout();
         event.Skip();
     });
-    // The controls take the frame's answers while the strip is shown, and keep them while it is
-    // folded away; the folded picture follows them.
+    // The controls take the frame's answers while the strip is shown. The toolkit asks for them
+    // only for shown windows: folded away, the strip asks itself, so that the folded picture
+    // follows them.
     Bind(wxEVT_IDLE, [this](wxIdleEvent& event) {
         event.Skip();
+        if (!IsShownOnScreen()) {
+            for (wxWindow* control : GetChildren()) control->UpdateWindowUI();
+        }
         const bool usable = std::ranges::any_of(GetChildren(), [](wxWindow* control) { return control->IsThisEnabled(); });
         if (usable == m_usable) return;
         m_usable = usable;
@@ -74,7 +78,7 @@ wxSize SelectorStrip::DoGetNextLargerSize(wxOrientation direction, wxSize relati
 
 bool SelectorStrip::Reparent(wxWindowBase* parent) {
     if (!wxRibbonControl::Reparent(parent)) return false;
-    if (FoldedPanelHolding(this) == m_panel) ClosePopUpWhenDone(*this);
+    FollowFoldedPanel(*this, *m_panel);
     return true;
 }
 

@@ -2,12 +2,14 @@
 // the pane toggles with their pressed states, one find dialog at a time, the filter's OK and
 // Cancel, the layout and timescale selectors and the zoom slider, the selectors before any
 // file, the calendars of a workbook, Go to, relationship lines, expand and collapse, copying
-// the table as text, and the buttons of folded panels in a narrow window.
+// the table as text, the buttons of folded panels in a narrow window, the Timescale pop-up's
+// list, zoom buttons and slider by pointer, and the folded panels' pictures.
 
 #include "../shell/every_category_schedule.h"
 #include "app/CVarnSplitterWnd.h"
 #include "app/VarnholtView.h"
 #include "app/dialogs/ActivityFiltersDialog.h"
+#include "app/ribbon/FoldedPanels.h"
 #include "app/ribbon/MainRibbon.h"
 #include "app/ribbon/RibbonGlyphs.h"
 #include "app_gui_support.h"
@@ -25,6 +27,7 @@
 #include "views/core/RowList.h"
 #include "views/details/DetailView.h"
 
+#include <wx/bmpbuttn.h>
 #include <wx/choice.h>
 #include <wx/clipbrd.h>
 #include <wx/dataobj.h>
@@ -37,6 +40,7 @@
 #include <wx/ribbon/panel.h>
 #include <wx/slider.h>
 #include <wx/uiaction.h>
+#include <gtk/gtk.h>
 
 #include <algorithm>
 #include <csignal>
@@ -321,6 +325,17 @@ TEST_F(CommandsTest, GoToRelationshipLinesExpandAndCollapse) {
     EXPECT_EQ(table.GetRowList().Rows().size(), listed);
 }
 
+// Whether every container above the window's focused widget names it, or the container it lies
+// in, as the child with the focus: else GTK keeps pointing at the widget after it is gone.
+bool FocusChainWhole(wxWindow& frame) {
+    GtkWidget* child = gtk_window_get_focus(GTK_WINDOW(frame.GetHandle()));
+    for (GtkWidget* parent = child != nullptr ? gtk_widget_get_parent(child) : nullptr; parent != nullptr;
+         child = parent, parent = gtk_widget_get_parent(parent)) {
+        if (gtk_container_get_focus_child(GTK_CONTAINER(parent)) != child) return false;
+    }
+    return true;
+}
+
 // A panel of the current page folded into one picture, by its caption.
 wxRibbonPanel* FoldedPanel(CMainFrame& frame, const wxString& caption) {
     wxRibbonBar& ribbon = *frame.GetRibbon();
@@ -473,12 +488,14 @@ TEST_F(CommandsTest, InANarrowWindowEveryPanelStandsWholeAndWorksFromItsPopUp) {
     ASSERT_GT(choice->GetSelection(), 0);
     const int unit = timescale.unit;
     ASSERT_TRUE(testing_gui::ClickMiddle(*choice));
-    testing_gui::RunEventLoopFor(std::chrono::milliseconds(300));  // the list opens
+    ASSERT_TRUE(WaitUntil([choice] { return HoldsOpenList(*choice); })) << "the list opens";
+    ASSERT_TRUE(folded->GetExpandedPanel() == popup && popup->IsShownOnScreen()) << "the pop-up stays under its open list";
     wxUIActionSimulator keys;
     keys.Char(WXK_UP);
     keys.Char(WXK_RETURN);
     EXPECT_TRUE(WaitUntil([&] { return timescale.unit != unit; })) << "the choice reached the layout";
     EXPECT_TRUE(PopUpClosed(*folded)) << "closed once the choice has run";
+    EXPECT_TRUE(FocusChainWhole(frame));
     EXPECT_EQ(dynamic_cast<wxChoice*>(frame.FindWindow(IDC_COMBO_ACT_TIMESCALE))->GetSelection(),
               TimescaleChoiceOfUnit(timescale.unit).value_or(-1));
 
@@ -499,6 +516,125 @@ TEST_F(CommandsTest, InANarrowWindowEveryPanelStandsWholeAndWorksFromItsPopUp) {
     }
     EXPECT_TRUE(filter_shown) << "the filters dialog opened";
     EXPECT_TRUE(WaitUntil([&] { return frame.GetFindDialog() != nullptr; })) << "the find dialog opened";
+}
+
+
+// The slider's thumb pressed and moved by `distance` pixels, as a user drags it.
+bool DragSlider(wxSlider& slider, int distance) {
+    const wxPoint from(slider.GetClientSize().x / 3, slider.GetClientSize().y / 2);
+    if (!testing_gui::MoveTo(slider, from)) return false;
+    wxUIActionSimulator mouse;
+    mouse.MouseDown();
+    for (int step = 1; step <= 4; ++step) {
+        testing_gui::RunEventLoopFor(std::chrono::milliseconds(20));
+        if (!testing_gui::MoveTo(slider, from + wxSize(distance * step / 4, 0))) return false;
+    }
+    mouse.MouseUp();
+    return true;
+}
+
+// At half a laptop screen the Timescale panel is folded: its zoom buttons, slider and list work
+// by pointer in the pop-up as they do on the ribbon, the pop-up staying open for the next step,
+// and the program answers every input afterwards.
+TEST_F(CommandsTest, AtHalfAScreenTheTimescalePopUpWorksByPointer) {
+    CMainFrame& frame = Open();
+    ResizeFrame(frame, wxSize(700, 600));
+    wxRibbonPanel* folded = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (folded = FoldedPanel(frame, "Timescale")) != nullptr; }));
+    // The width of the chart's cells on screen, which the chart draws with.
+    const TimescaleSettings& timescale = *frame.GetLayoutStore()->GetCurrentActivityLayout()->GetTimescale();
+    const auto cell_width = [&timescale] { return timescale.cell_width * view::DisplayScale(); };
+    wxRibbonPanel* popup = OpenPopUpPanel(*folded);
+    ASSERT_NE(popup, nullptr);
+    const auto shown = [folded] { return folded->GetExpandedPanel() != nullptr && folded->GetExpandedPanel()->IsShownOnScreen(); };
+    auto& slider = dynamic_cast<wxSlider&>(*popup->FindWindow(IDC_SLIDER_ACT_TIMESCALE));
+    wxWindowList buttons;
+    for (wxWindow* child : slider.GetParent()->GetChildren()) {
+        if (dynamic_cast<wxBitmapButton*>(child) != nullptr) buttons.push_back(child);
+    }
+    ASSERT_EQ(buttons.size(), 2u);
+    wxWindow& zoom_out = *buttons.front();
+    wxWindow& zoom_in = *buttons.back();
+
+    // As on the ribbon, + widens the chart's cells by a step of the slider and - narrows them.
+    const float cell = cell_width();
+    for (const auto& [button, cells] : {std::pair{&zoom_in, 1}, std::pair{&zoom_in, 2}, std::pair{&zoom_out, 1}}) {
+        ASSERT_TRUE(testing_gui::ClickMiddle(*button));
+        EXPECT_TRUE(WaitUntil([&] { return cell_width() == cell + 10.0f * static_cast<float>(cells); }))
+            << "after " << cells << " steps the cells are " << cell_width() << " px wide";
+        ASSERT_TRUE(shown()) << "the pop-up stays for the next step";
+    }
+    const float before_drag = cell_width();
+    ASSERT_TRUE(DragSlider(slider, 20));
+    EXPECT_TRUE(WaitUntil([&] { return cell_width() == static_cast<float>(slider.GetValue()); }));
+    EXPECT_NE(cell_width(), before_drag) << "the drag zooms";
+    ASSERT_TRUE(shown()) << "the pop-up stays after the drag";
+
+    // The list opens over the pop-up, which stays until the choice is made.
+    auto& list = dynamic_cast<wxChoice&>(*popup->FindWindow(IDC_COMBO_ACT_TIMESCALE));
+    const int unit = timescale.unit;
+    ASSERT_TRUE(testing_gui::ClickMiddle(list));
+    EXPECT_TRUE(WaitUntil([&] { return HoldsOpenList(list); })) << "the list opens";
+    EXPECT_TRUE(shown()) << "the pop-up stays under its open list";
+    wxUIActionSimulator keys;
+    keys.Char(WXK_UP);
+    keys.Char(WXK_RETURN);
+    EXPECT_TRUE(WaitUntil([&] { return timescale.unit != unit; }));
+    EXPECT_TRUE(PopUpClosed(*folded)) << "closed once the choice has run";
+    EXPECT_TRUE(FocusChainWhole(frame));
+
+    // The program still answers the pointer, and a click elsewhere in the window closes the pop-up.
+    ASSERT_NE(OpenPopUpPanel(*folded), nullptr);
+    auto& bar = dynamic_cast<MainRibbonBar&>(*frame.GetRibbon());
+    const wxRect tab = bar.GetTabRect(kWbsTabPage);
+    ASSERT_TRUE(testing_gui::ClickAt(bar, tab.GetPosition() + wxSize(tab.width / 2, tab.height / 2)));
+    EXPECT_TRUE(WaitUntil([&] { return frame.GetActiveCategory() == Category::wbs; })) << "a tab click switches the category";
+    EXPECT_TRUE(PopUpClosed(*folded));
+}
+
+// The command ids of what a panel holds, also while it is folded away.
+std::vector<int> CommandsOf(const wxRibbonPanel& panel) {
+    std::vector<int> ids;
+    for (const wxWindow* child : panel.GetChildren()) {
+        if (const auto* buttons = dynamic_cast<const wxRibbonButtonBar*>(child)) {
+            for (size_t index = 0; index < buttons->GetButtonCount(); ++index)
+                ids.push_back(buttons->GetItemId(buttons->GetItem(index)));
+        }
+        for (const wxWindow* control : child->GetChildren()) {
+            if (control->GetId() >= 0) ids.push_back(control->GetId());  // the lists and the slider
+        }
+    }
+    return ids;
+}
+
+// Panels folded from the start, as after a restart in a narrow window: each picture shows whether
+// what the panel holds can be used, with nothing open and once a schedule is open.
+TEST_F(CommandsTest, AFoldedPanelsPictureTellsWhetherItCanBeUsed) {
+    ASSERT_TRUE(Start());
+    CMainFrame& frame = *Frame();
+    ResizeFrame(frame, wxSize(700, 600));
+    ASSERT_TRUE(WaitUntil([&] { return FoldedPanel(frame, "Timescale") != nullptr; }));
+    const double faded_ink = testing_gui::RelativeLuminance(wxColour(150, 150, 150));
+    for (const bool open : {false, true}) {
+        SCOPED_TRACE(open ? "a schedule open" : "nothing open");
+        if (open) {
+            ASSERT_TRUE(frame.OpenFile(Schedule(L"A.xer", testing_shell::EveryCategorySchedule("A"))));
+        }
+        wxTheApp->ProcessIdle();  // the controls ask the frame
+        const wxImage picture = testing_gui::GrabSteady(frame.GetRibbon());
+        int folded = 0;
+        for (wxWindow* child : frame.GetRibbon()->GetPage(kActivitiesTabPage)->GetChildren()) {
+            auto* panel = dynamic_cast<wxRibbonPanel*>(child);
+            if (panel == nullptr || !panel->IsMinimised()) continue;
+            ++folded;
+            const std::vector<int> ids = CommandsOf(*panel);
+            const bool usable = std::ranges::any_of(ids, [&frame](int id) { return Ask(frame, id).enabled; });
+            const wxPoint in_bar = panel->GetScreenPosition() - frame.GetRibbon()->GetScreenPosition();
+            const wxRect glyph(in_bar + wxSize(panel->GetSize().x / 2 - 10, 16), wxSize(20, 16));
+            EXPECT_EQ(testing_gui::DarkestLuminanceIn(picture, glyph) < faded_ink, usable) << panel->GetLabel();
+        }
+        EXPECT_GE(folded, 4);
+    }
 }
 
 // The widest stretch of columns in the region that holds nothing but the region's ground.
