@@ -349,8 +349,9 @@ wxRibbonPanel* FoldedPanel(CMainFrame& frame, const wxString& caption) {
 // Clicks the folded panel, as a user opens it, and answers its pop-up once the display shows it
 // (a compositor may show the new window blank at first).
 wxRibbonPanel* OpenPopUpPanel(wxRibbonPanel& panel) {
-    // The pointer comes from outside the panel, as a user's does.
-    if (!testing_gui::MoveTo(panel, wxPoint(-5, -5)) || !testing_gui::ClickMiddle(panel)) return nullptr;
+    // The pointer comes from outside the panel, as a user's does: from its right, since the
+    // first panel may stand at the screen's left edge.
+    if (!testing_gui::MoveTo(panel, wxPoint(panel.GetSize().x + 5, -5)) || !testing_gui::ClickMiddle(panel)) return nullptr;
     if (!WaitUntil([&panel] {
             wxRibbonPanel* popup = panel.GetExpandedPanel();
             if (popup == nullptr || !popup->IsShownOnScreen()) return false;
@@ -476,28 +477,35 @@ TEST_F(CommandsTest, InANarrowWindowEveryPanelStandsWholeAndWorksFromItsPopUp) {
         EXPECT_NE(FoldedPanel(frame, caption), nullptr) << caption << " is not folded at the least width";
     }
 
-    // A timescale chosen in the pop-up's list, as a user picks one: a click opens it, the
-    // arrow keys and Return choose.
-    TimescaleSettings& timescale = *frame.GetLayoutStore()->GetCurrentActivityLayout()->GetTimescale();
-    wxRibbonPanel* folded = FoldedPanel(frame, "Timescale");
-    ASSERT_NE(folded, nullptr);
-    wxRibbonPanel* popup = OpenPopUpPanel(*folded);
-    ASSERT_NE(popup, nullptr);
-    auto* choice = dynamic_cast<wxChoice*>(popup->FindWindow(IDC_COMBO_ACT_TIMESCALE));
-    ASSERT_NE(choice, nullptr);
-    ASSERT_GT(choice->GetSelection(), 0);
-    const int unit = timescale.unit;
-    ASSERT_TRUE(testing_gui::ClickMiddle(*choice));
-    ASSERT_TRUE(WaitUntil([choice] { return HoldsOpenList(*choice); })) << "the list opens";
-    ASSERT_TRUE(folded->GetExpandedPanel() == popup && popup->IsShownOnScreen()) << "the pop-up stays under its open list";
-    wxUIActionSimulator keys;
-    keys.Char(WXK_UP);
-    keys.Char(WXK_RETURN);
-    EXPECT_TRUE(WaitUntil([&] { return timescale.unit != unit; })) << "the choice reached the layout";
-    EXPECT_TRUE(PopUpClosed(*folded)) << "closed once the choice has run";
-    EXPECT_TRUE(FocusChainWhole(frame));
+    // A layout and a timescale chosen in their pop-ups' lists, as a user picks one: a click opens
+    // the list over the pop-up, the arrow keys and Return choose.
+    const LayoutStore& store = *frame.GetLayoutStore();
+    const auto chosen = [&store] {
+        view::Layout& layout = *store.GetCurrentActivityLayout();
+        return layout.GetName() + L" " + std::to_wstring(layout.GetTimescale()->unit);
+    };
+    for (const auto& [caption, id] : {std::pair{"Layout", IDC_COMBO_ACTIVITY_LAYOUT}, std::pair{"Timescale", IDC_COMBO_ACT_TIMESCALE}}) {
+        SCOPED_TRACE(caption);
+        wxRibbonPanel* folded = FoldedPanel(frame, caption);
+        ASSERT_NE(folded, nullptr);
+        wxRibbonPanel* popup = OpenPopUpPanel(*folded);
+        ASSERT_NE(popup, nullptr);
+        auto* choice = dynamic_cast<wxChoice*>(popup->FindWindow(id));
+        ASSERT_NE(choice, nullptr);
+        const std::wstring before = chosen();
+        const bool upwards = choice->GetSelection() > 0;
+        ASSERT_TRUE(testing_gui::ClickMiddle(*choice));
+        ASSERT_TRUE(WaitUntil([choice] { return HoldsOpenList(*choice); })) << "the list opens";
+        ASSERT_TRUE(folded->GetExpandedPanel() == popup && popup->IsShownOnScreen()) << "the pop-up stays under its open list";
+        wxUIActionSimulator keys;
+        keys.Char(upwards ? WXK_UP : WXK_DOWN);
+        keys.Char(WXK_RETURN);
+        EXPECT_TRUE(WaitUntil([&] { return chosen() != before; })) << "the choice reached the layout";
+        EXPECT_TRUE(PopUpClosed(*folded)) << "closed once the choice has run";
+        EXPECT_TRUE(FocusChainWhole(frame));
+    }
     EXPECT_EQ(dynamic_cast<wxChoice*>(frame.FindWindow(IDC_COMBO_ACT_TIMESCALE))->GetSelection(),
-              TimescaleChoiceOfUnit(timescale.unit).value_or(-1));
+              TimescaleChoiceOfUnit(store.GetCurrentActivityLayout()->GetTimescale()->unit).value_or(-1));
 
     // Filter and Find, each clicked in its pop-up.
     bool filter_shown = false;
@@ -507,7 +515,7 @@ TEST_F(CommandsTest, InANarrowWindowEveryPanelStandsWholeAndWorksFromItsPopUp) {
     };
     for (const auto& [caption, id] : {std::pair{"Filter", IDC_BUTTON_ACT_FILTER}, std::pair{"Find", IDC_BUTTON_FIND}}) {
         SCOPED_TRACE(caption);
-        folded = FoldedPanel(frame, caption);
+        wxRibbonPanel* folded = FoldedPanel(frame, caption);
         ASSERT_NE(folded, nullptr);
         wxRibbonButtonBar* buttons = OpenPopUp(*folded);
         ASSERT_NE(buttons, nullptr);
