@@ -707,12 +707,23 @@ TEST_F(CommandsTest, WithLargeTextTheRibbonReadsWholeAtTheLeastWidth) {
 }
 
 // A click of the desktop's own pointer, sent through the compositor that runs the program. The
-// compositor may drop the first move of a pointer that has not moved yet: the pointer moves twice.
+// compositor may drop the first move of a pointer that has not moved yet: the pointer moves again
+// until the program's display has it where it was sent (the nested desktop lies at the outer
+// screen's top left, one pixel for one).
 void ClickThroughTheDesktop(wxPoint at) {
-    const std::string move = " mousemove " + std::to_string(at.x) + " " + std::to_string(at.y);
-    const std::string command = std::string("DISPLAY=") + std::getenv("OUTER_DISPLAY") + " xdotool" + move +
-                                " sleep 0.1" + move + " sleep 0.2 mousedown 1 sleep 0.1 mouseup 1";
-    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    const std::string xdotool = std::string("DISPLAY=") + std::getenv("OUTER_DISPLAY") + " timeout 10 xdotool ";
+    const std::string move = xdotool + "mousemove " + std::to_string(at.x) + " " + std::to_string(at.y);
+    bool arrived = false;
+    for (int attempt = 0; attempt < 10 && !arrived; ++attempt) {
+        ASSERT_EQ(std::system(move.c_str()), 0) << move;
+        const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(500);
+        arrived = WaitUntil([&] { return wxGetMousePosition() == at || std::chrono::steady_clock::now() > until; }) &&
+                  wxGetMousePosition() == at;
+    }
+    ASSERT_TRUE(arrived) << "the pointer did not reach " << at.x << ", " << at.y;
+    ASSERT_EQ(std::system((xdotool + "mousedown 1").c_str()), 0);
+    testing_gui::RunEventLoopFor(std::chrono::milliseconds(50));  // as a click's press and release come apart
+    ASSERT_EQ(std::system((xdotool + "mouseup 1").c_str()), 0);
 }
 
 // Another program's window on the desktop, at the screen's point given, while the object lives.
@@ -732,7 +743,7 @@ public:
     AnotherProgram(const AnotherProgram&) = delete;
     AnotherProgram& operator=(const AnotherProgram&) = delete;
     [[nodiscard]] bool Shown() const {
-        return m_pid > 0 && std::system("xdotool search --sync --onlyvisible --name '^xmessage$' >/dev/null 2>&1") == 0;
+        return m_pid > 0 && std::system("timeout 10 xdotool search --sync --onlyvisible --name '^xmessage$' >/dev/null 2>&1") == 0;
     }
 
 private:
