@@ -6,7 +6,6 @@
 #include "layouts/file_access.h"
 #include "model/number_text.h"
 #include "model/text_utils.h"
-#include "rows/display_scale.h"
 
 #include <algorithm>
 #include <charconv>
@@ -60,12 +59,13 @@ std::string IntegerText(std::int64_t number) {
     return std::string(buffer, result.ptr);
 }
 
-// What a column in the layout is written with: the whole number of the width as the screen
-// shows it, taken back to unscaled pixels.
+// What a column in the layout is written with: the whole number of its unscaled width. The
+// width is not multiplied by the display scale and divided again: in floats that loses a hair
+// (260 at 1.1 came back 259.99999), and truncated it lost a pixel at every exit. A drag stores
+// whole widths already; the tolerance keeps one that a division left a hair short whole too.
 std::string WholeWidthText(float width) {
-    const float scale = view::UsableDisplayScale();
-    const float scaled = width * scale;  // float arithmetic: an overflow gives infinity, not UB
-    return IntegerText(truncate_to_int32(static_cast<double>(scaled) / scale));
+    constexpr double kFloatErrorTolerance = 1e-3;
+    return IntegerText(truncate_to_int32(static_cast<double>(width) + kFloatErrorTolerance));
 }
 
 // A remembered width: at most six significant digits, no trailing zeros (120, 87.5).

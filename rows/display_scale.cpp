@@ -16,4 +16,6 @@ float UsableDisplayScale() {
     return std::isfinite(scale) && scale > 0.0f ? scale : 1.0f;
 }
 
+float UnscaledWholeWidth(float drawn_width) { return std::round(drawn_width / UsableDisplayScale()); }
+
 }  // namespace varnholt::view

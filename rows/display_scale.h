@@ -11,4 +11,9 @@ namespace varnholt::view {
 // The scale to divide by: the current one when it is a usable positive number, else 1.0.
 [[nodiscard]] float UsableDisplayScale();
 
+// A width the user drew on screen as a layout keeps it: divided by the usable scale and
+// rounded to the nearest whole pixel, which the columns file then holds exactly, so the
+// column comes back as wide as it was left at any scale.
+[[nodiscard]] float UnscaledWholeWidth(float drawn_width);
+
 }  // namespace varnholt::view

@@ -26,7 +26,8 @@ inline constexpr std::int32_t kZoomMaximum = 300;
     return std::nullopt;
 }
 
-// The slider position of a unit width: the width on screen, truncated toward zero.
+// The slider position of a unit width: the width on screen, truncated toward zero; a width
+// that a position gave comes back as that position, whatever float error its division left.
 [[nodiscard]] std::int32_t ZoomPositionOfWidth(float unit_width, float display_scale) noexcept;
 
 // The unit width of a slider position: the position taken back to drawing scale 1.

@@ -9,11 +9,14 @@
 #include "layouts/TableLayouts.h"
 #include "layouts/column_files.h"
 #include "layouts/file_access.h"
+#include "layouts/open_sequence.h"
 #include "layouts_test_support.h"
+#include "rows/display_scale.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -214,6 +217,47 @@ TEST_F(ColumnFilesTest, SaveAllWritesEveryFileOfEveryLayoutAndLoadReadsThemBack)
     EXPECT_EQ(ColumnIds(activities), (std::vector<std::int32_t>{kTaskCode, kTaskName}));
     ASSERT_EQ(activities.GetFilter()->filters.size(), 1u);
     EXPECT_EQ(activities.GetFilter()->filters[0]->id, -4);
+}
+
+// What one session at a text scale leaves in the data folder: a small schedule opened with
+// the shipped layouts and the per-user files that went before, and every file written at exit.
+class SessionFilesTest : public ColumnFilesTest {
+protected:
+    std::map<std::string, std::string> Session(float scale) {
+        view::DisplayScale() = scale;
+        std::unique_ptr<LayoutStore> store;
+        EXPECT_TRUE(OpenSchedule(store, WideFromPath(m_schedule)));
+        if (store) store->SaveAll();
+        std::map<std::string, std::string> files;
+        for (const std::string& name : FilesUnder(DataFolder())) files[name] = ReadBytes(DataFolder() / name);
+        return files;
+    }
+    void ForgetTheSessions() {
+        for (const std::string& name : FilesUnder(DataFolder())) std::filesystem::remove(DataFolder() / name);
+    }
+    void SetUp() override {
+        ColumnFilesTest::SetUp();
+        SetProgramFolder(testing_layouts::SourceProgramFolder());
+        WriteBytes(m_schedule, "ERMHDR\t8.0\t2024-01-02\r\n%E\r\n");
+    }
+
+    testing_layouts::TempFolder m_files;
+    std::filesystem::path m_schedule = m_files.path() / "plan.xer";
+};
+
+TEST_F(SessionFilesTest, WidthsNobodyChangedComeBackAsShippedAtEveryTextScale) {
+    const std::map<std::string, std::string> shipped = Session(1.0f);
+    ASSERT_GT(shipped.size(), 20u);
+    EXPECT_NE(shipped.at("VP_ACT/Activity Status Layout_columns.cfg").find("\r\ntask_name:260\r\n"), std::string::npos);
+    for (const float scale : {1.04f, 1.1f, 1.15f, 1.2f, 1.3f, 1.35f}) {
+        SCOPED_TRACE(scale);
+        ForgetTheSessions();
+        for (int round = 1; round <= 3; ++round) {
+            const std::map<std::string, std::string> files = Session(scale);
+            ASSERT_EQ(files.size(), shipped.size());
+            for (const auto& [name, text] : files) ASSERT_EQ(text, shipped.at(name)) << name << ", round " << round;
+        }
+    }
 }
 
 TEST_F(ColumnFilesTest, LayoutNamesCannotLeaveTheDataFolder) {

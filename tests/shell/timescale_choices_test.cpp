@@ -36,6 +36,17 @@ TEST(TimescaleChoices, TheSliderSetsTheWidthAtDrawingScaleOne) {
     EXPECT_FLOAT_EQ(UnitWidthOfZoomPosition(5, 0.0f), 5.0f) << "no scale: the position stands";
 }
 
+// The frame sets the unit width from the slider and the slider again from the unit width at
+// every category display: the position must survive, or the slider creeps down a step.
+TEST(TimescaleChoices, EverySliderPositionComesBackAtEveryTextScale) {
+    for (const float scale : {1.0f, 1.04f, 1.1f, 1.15f, 1.2f, 1.25f, 1.3f, 1.35f, 1.5f, 2.0f}) {
+        for (std::int32_t position = kZoomMinimum; position <= kZoomMaximum; ++position) {
+            ASSERT_EQ(ZoomPositionOfWidth(UnitWidthOfZoomPosition(position, scale), scale), position)
+                << "at scale " << scale;
+        }
+    }
+}
+
 TEST(TimescaleChoices, EveryEntryGivesItsUnit) {
     const std::int32_t units[] = {1, 2, 3, 4, 5, 6, 8};
     for (std::int32_t choice = 0; choice < kTimescaleChoiceCount; ++choice) {

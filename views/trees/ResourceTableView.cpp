@@ -45,10 +45,10 @@ float ResourceTableView::ColumnWidth(std::size_t column) const {
     return entry != nullptr ? entry->width * Scale() : 0.0f;
 }
 
-// Layouts keep widths at scale 1.
+// Layouts keep whole widths at scale 1.
 void ResourceTableView::SetColumnWidth(std::size_t column, float width) {
     if (LayoutColumn* entry = GetLayout() != nullptr ? GetLayout()->GetColumn(column) : nullptr)
-        entry->width = width / UsableDisplayScale();
+        entry->width = UnscaledWholeWidth(width);
 }
 
 float ResourceTableView::GetWidth() const { return ColumnsLeftOf(ColumnCount()); }

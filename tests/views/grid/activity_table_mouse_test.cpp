@@ -79,11 +79,19 @@ TEST_F(ActivityTableMouse, ResizingKeepsMinimumWidthsAndStoresUnscaledWidths) {
     GroupByColumn(kPrimaryResourceField);
     GroupByColumn(kPhaseCode);  // activities' IDs three steps in: column 0 is drawn 90 wide
     BuildAndPaint();
-    struct Drag { const char* name; float scale; float border_x, to_x; std::size_t column; float stored; };
+    struct Drag {
+        const char* name; float scale; float border_x, to_x; std::size_t column; float stored;
+        const char* written;  // the column's line in the columns file
+        const char* font;     // the header's font
+    };
     const Drag drags[] = {
-        {"column 0 stops at 30 + 20 per step of the deepest ID", 1.0f, 90.0f, 20.0f, 0, 90.0f},
-        {"other columns stop at 30", 1.0f, 170.0f, 75.0f, 1, 30.0f},
-        {"a width at scale 1.5 is stored divided by 1.5", 1.5f, 135.0f, 180.0f, 0, 120.0f},
+        {"column 0 stops at 30 + 20 per step of the deepest ID", 1.0f, 90.0f, 20.0f, 0, 90.0f, "task_code:90",
+         "Calibri/15/700"},
+        {"other columns stop at 30", 1.0f, 170.0f, 75.0f, 1, 30.0f, "task_name:30", "Calibri/15/700"},
+        {"a width at scale 1.5 is stored divided by 1.5", 1.5f, 135.0f, 180.0f, 0, 120.0f, "task_code:120",
+         "Calibri/22/700"},
+        {"at 1.1 the nearest whole pixel: 287 / 1.1 is 260.9", 1.1f, 99.0f, 287.0f, 0, 261.0f, "task_code:261",
+         "Calibri/16/700"},
     };
     for (const Drag& drag : drags) {
         SCOPED_TRACE(drag.name);
@@ -94,9 +102,9 @@ TEST_F(ActivityTableMouse, ResizingKeepsMinimumWidthsAndStoresUnscaledWidths) {
         EXPECT_TRUE(m_table.OnLButtonDown(1, drag.border_x, 10.0f));
         EXPECT_TRUE(m_table.OnMouseMove(1, drag.to_x, 10.0f));
         EXPECT_FLOAT_EQ(m_layout.GetColumn(drag.column)->width, drag.stored);
+        EXPECT_NE(ColumnsFileText(m_layout).find(std::string(drag.written) + "\r\n"), std::string::npos);
         EXPECT_FLOAT_EQ(m_table.GetRowHeight(), 18.0f * drag.scale);
-        EXPECT_NE(m_host.Backend(m_table).Joined().find(drag.scale == 1.0f ? "Calibri/15/700" : "Calibri/22/700"),
-                  std::string::npos) << "the fonts follow the scale";
+        EXPECT_NE(m_host.Backend(m_table).Joined().find(drag.font), std::string::npos) << "the fonts follow the scale";
         m_table.OnLButtonUp(0, drag.to_x, 10.0f);
         EXPECT_FALSE(m_table.OnMouseMove(1, drag.to_x - 5.0f, 300.0f)) << "the resize ended";
     }
