@@ -5,6 +5,7 @@
 #include "app/CMainFrame.h"
 #include "app/VarnholtView.h"
 #include "app/find_events.h"
+#include "app/focus_marks.h"
 #include "layouts/LayoutStore.h"
 #include "shell/find_next.h"
 #include "shell/string_ids.h"
@@ -72,8 +73,12 @@ void FindDialog::BuildControls() {
     m_up = new wxRadioButton(direction->GetStaticBox(), wxID_ANY, LoadText(IDS_FIND_UP), wxDefaultPosition,
                              wxDefaultSize, wxRB_GROUP);
     m_down = new wxRadioButton(direction->GetStaticBox(), wxID_ANY, LoadText(IDS_FIND_DOWN));
-    direction->Add(m_up, wxSizerFlags().Border(wxRIGHT, FromDIP(8)));
-    direction->Add(m_down);
+    // Room round the buttons for their focus outline: the box's frame takes a pixel more on each
+    // side than the sizer leaves it, and would cut through the outline.
+    direction->Add(m_up, wxSizerFlags().Border(wxALL, FromDIP(4)));
+    direction->Add(m_down, wxSizerFlags().Border(wxALL, FromDIP(4)));
+    for (wxWindow* toggle : std::initializer_list<wxWindow*>{m_whole_text, m_match_case, m_up, m_down})
+        OutlineFocusPlainly(*toggle);
     auto* choices = new wxBoxSizer(wxHORIZONTAL);
     choices->Add(options, wxSizerFlags(1).CenterVertical());
     choices->Add(direction);

@@ -2,6 +2,7 @@
 
 #include "app/dialogs/ResourceShiftsDlg.h"
 
+#include "app/focus_marks.h"
 #include "shell/ui_text.h"
 
 #include <wx/button.h>
@@ -65,6 +66,8 @@ ResourceShiftsDlg::ResourceShiftsDlg(wxWindow* parent, const document::Document&
     top->Add(buttons, 0, wxEXPAND);
     SetSizerAndFit(top);
     m_list->SetColumnWidth(0, m_list->GetClientSize().x);
+    // Neither list marks the focus while it has no rows or no current row, as at opening.
+    RingFocusedControl(*this, {m_list, m_table});
     CentreOnParent();
     FillPeriodList();
 }

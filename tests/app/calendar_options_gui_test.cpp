@@ -317,6 +317,34 @@ TEST_F(CalendarOptionsTest, TheShiftDialogOnScreenHasNothingChosenUntilTheUserPi
     EXPECT_TRUE(ran);
 }
 
+// Over a schedule without shifts both lists are empty, and each still shows when Tab brings it
+// the focus: a ring that stands out from the dialog's ground by 3 : 1 stands all round it.
+TEST_F(CalendarOptionsTest, TheShiftDialogsEmptyListsShowTheFocus) {
+    ASSERT_TRUE(Start(Schedule(L"no shifts.xer", testing_shell::EveryCategorySchedule("A"))));
+    bool ran = false;
+    m_hook.CancelAfter<ResourceShiftsDlg>(ran, [](ResourceShiftsDlg& shifts) {
+        ASSERT_TRUE(ClickAt(shifts, wxPoint(3, 3)));  // the pointer on the margin keeps the keyboard here
+        wxWindow* const lists[] = {shifts.GetShiftList(), shifts.GetPeriodTable()};
+        ASSERT_EQ(shifts.GetShiftList()->GetItemCount(), 0);
+        ASSERT_TRUE(WaitUntil([&] { return wxWindow::FindFocus() == lists[0]; })) << "the shift list first";
+        // The list, then Tab on to the period table, then on to the Close button.
+        std::vector<wxImage> shots{testing_gui::GrabSteady(&shifts)};
+        for (int step = 0; step < 2; ++step) {
+            const wxWindow* before = wxWindow::FindFocus();
+            wxUIActionSimulator().Char(WXK_TAB);
+            ASSERT_TRUE(WaitUntil([before] { return wxWindow::FindFocus() != before; }));
+            ASSERT_EQ(wxWindow::FindFocus() == lists[1], step == 0);
+            shots.push_back(testing_gui::GrabSteady(&shifts));
+        }
+        for (std::size_t k = 0; k < 2; ++k) {
+            EXPECT_GE(testing_gui::FocusRingCoverage(shots[k], shots[k + 1], lists[k]->GetRect()), 0.9)
+                << (k == 0 ? "the shift list" : "the period table");
+        }
+    });
+    ShowResourceShiftsDialog(*Frame());
+    EXPECT_TRUE(ran);
+}
+
 TEST_F(CalendarOptionsTest, PagesReachedInThePageListStoreTheirSettingsOnOk) {
     ASSERT_TRUE(Start(ScheduleFile()));
     CMainFrame* frame = Frame();

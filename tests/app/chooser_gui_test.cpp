@@ -433,8 +433,10 @@ TEST_F(ChooserTest, AListFieldChosenByKeySquashesNoControl) {
 }
 
 // Tab walks the find dialog from the field list at its top down to its buttons, as it does the
-// Columns dialog. A text typed makes the find button a stop too.
-TEST_F(ChooserTest, TabWalksTheFindDialogInVisibleOrder) {
+// Columns dialog. A text typed makes the find button a stop too. The options and the chosen
+// direction, once reached, stand in a ring that stands out from their ground by 3 : 1 all round,
+// not in a faint dotted line, and the direction's box cuts none of it off.
+TEST_F(ChooserTest, TabWalksTheFindDialogInVisibleOrderAndItsTogglesShowTheFocusPlainly) {
     FindDialog* find = FindActivitiesTyping("Work");
     ASSERT_NE(find, nullptr);
     ASSERT_TRUE(WaitUntil([find] { return find->FindButton().IsEnabled(); }));
@@ -445,6 +447,16 @@ TEST_F(ChooserTest, TabWalksTheFindDialogInVisibleOrder) {
     const TabWalk walk = WalkTab(*find, order);
     ASSERT_EQ(walk.stops.size(), order.size() + 1);
     ExpectStopsInOrder(walk.stops, order);
+    int toggles = 0;
+    for (std::size_t k = 0; k + 1 < walk.stops.size(); ++k) {
+        const wxWindow* stop = walk.stops[k];
+        if (dynamic_cast<const wxCheckBox*>(stop) == nullptr && dynamic_cast<const wxRadioButton*>(stop) == nullptr)
+            continue;
+        ++toggles;
+        const wxRect place(find->ScreenToClient(stop->GetScreenPosition()), stop->GetSize());
+        EXPECT_GE(testing_gui::FocusRingCoverage(walk.shots[k], walk.shots[k + 1], place), 0.6) << NameOf(stop);
+    }
+    EXPECT_EQ(toggles, 3);
 }
 
 TEST_F(ChooserTest, TheColumnsDialogAddsChosenColumnsOnlyAndKeepsThemAfterCancel) {

@@ -1,5 +1,6 @@
-// screen_pixels.h - what a window shows, read back from the display, and the contrast of a text
-// against its ground by the relative luminance of sRGB colours.
+// screen_pixels.h - what a window shows, read back from the display, the contrast of a text
+// against its ground by the relative luminance of sRGB colours, and how plainly a focus mark
+// surrounds a control.
 #pragma once
 
 #include <wx/app.h>
@@ -89,6 +90,41 @@ inline double DarkestLuminanceIn(const wxImage& image, const wxRect& region) {
     ForEachPixel(image, region,
                  [&darkest](const wxColour& pixel) { darkest = std::min(darkest, RelativeLuminance(pixel)); });
     return darkest;
+}
+
+// How plainly a focus mark surrounds a control's place (in the pictures' coordinates): the
+// least share, over its four sides, of the places along a side where some pixel near it (from
+// four pixels outside to two inside) stands out from the same pixel without the focus by the
+// ratio. A ring all round gives nearly 1; a faint or dotted line, or a mark on one side, far less.
+inline double FocusRingCoverage(const wxImage& focused, const wxImage& unfocused, const wxRect& place,
+                                double ratio = 3.0) {
+    const auto marked = [&](wxPoint at) {
+        if (!wxRect(focused.GetSize()).Contains(at)) return false;
+        const wxColour with(focused.GetRed(at.x, at.y), focused.GetGreen(at.x, at.y), focused.GetBlue(at.x, at.y));
+        const wxColour without(unfocused.GetRed(at.x, at.y), unfocused.GetGreen(at.x, at.y),
+                               unfocused.GetBlue(at.x, at.y));
+        return ContrastRatio(with, without) >= ratio;
+    };
+    // Along a side from `start`, `length` places in the direction `along`, each looked at across
+    // the side, `inward` pointing into the control.
+    const auto share = [&marked](wxPoint start, wxPoint along, wxPoint inward, int length) {
+        int hits = 0;
+        for (int k = 0; k < length; ++k) {
+            for (int depth = -4; depth <= 2; ++depth) {
+                if (marked(start + along * k + inward * depth)) {
+                    ++hits;
+                    break;
+                }
+            }
+        }
+        return length > 0 ? static_cast<double>(hits) / length : 0.0;
+    };
+    const wxPoint right(1, 0);
+    const wxPoint down(0, 1);
+    return std::min({share(place.GetTopLeft(), right, down, place.width),
+                     share(place.GetBottomLeft(), right, -down, place.width),
+                     share(place.GetTopLeft(), down, right, place.height),
+                     share(place.GetTopRight(), down, -right, place.height)});
 }
 
 inline std::string Describe(const TextLook& look) {

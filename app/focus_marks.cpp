@@ -1,0 +1,63 @@
+// focus_marks.cpp - a plain focus outline for toggles, and a ring round a focused list.
+
+#include "app/focus_marks.h"
+
+#include <wx/dcclient.h>
+#include <wx/settings.h>
+#include <wx/window.h>
+
+#include <gtk/gtk.h>
+
+#include <utility>
+
+namespace varnholt {
+namespace {
+
+constexpr int kRingGap = 1;    // DIPs between the control and its ring
+constexpr int kRingWidth = 2;  // DIPs
+
+// The ring's outer rectangle round the control, in the parent's client coordinates.
+wxRect RingRect(const wxWindow& parent, const wxWindow& control) {
+    return control.GetRect().Inflate(parent.FromDIP(kRingGap + kRingWidth));
+}
+
+}  // namespace
+
+void OutlineFocusPlainly(wxWindow& toggle) {
+    // Only drawn while the focus is to be seen, after the keyboard was used, as the theme's own.
+    static GtkCssProvider* const provider = [] {
+        GtkCssProvider* css = gtk_css_provider_new();
+        gtk_css_provider_load_from_data(
+            css, "checkbutton, radiobutton { outline: 1px solid currentColor; outline-offset: 0; }", -1, nullptr);
+        return css;
+    }();
+    auto* widget = static_cast<GtkWidget*>(toggle.GetHandle());
+    if (widget == nullptr) return;
+    gtk_style_context_add_provider(gtk_widget_get_style_context(widget), GTK_STYLE_PROVIDER(provider),
+                                   GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
+}
+
+void RingFocusedControl(wxWindow& parent, std::vector<wxWindow*> controls) {
+    for (wxWindow* control : controls) {
+        // A list made of several windows reports the focus of its inner one as its own.
+        const auto redraw = [&parent, control](wxFocusEvent& event) {
+            parent.RefreshRect(RingRect(parent, *control));
+            event.Skip();
+        };
+        control->Bind(wxEVT_SET_FOCUS, redraw);
+        control->Bind(wxEVT_KILL_FOCUS, redraw);
+    }
+    parent.Bind(wxEVT_PAINT, [&parent, controls = std::move(controls)](wxPaintEvent&) {
+        wxPaintDC dc(&parent);
+        for (const wxWindow* control : controls) {
+            if (!control->HasFocus() || !control->IsShown()) continue;
+            const int width = parent.FromDIP(kRingWidth);
+            dc.SetPen(wxPen(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNTEXT), width));
+            dc.SetBrush(*wxTRANSPARENT_BRUSH);
+            // A pen is centred on the outline: half of it lies inside the rectangle drawn.
+            dc.DrawRectangle(RingRect(parent, *control).Deflate(width / 2));
+        }
+    });
+}
+
+}  // namespace varnholt
