@@ -3,7 +3,8 @@
 // puts every process-wide table and setting back to its first-use state around each test, so
 // that no test sees what another left behind and fixtures only set up what they need. Programs
 // that link the registry stand-in build it with VARNHOLT_TEST_MAIN_RESETS_REGISTRY, so that its
-// files are put back too; the others stay free of the toolkit.
+// files are put back too; the others stay free of the toolkit. A run in which a test skipped
+// itself ends with 77 (test_exit_status.h).
 
 #include "columns/ColumnCatalog.h"
 #include "layouts/settings_file.h"
@@ -13,6 +14,7 @@
 #include "platform/program_folder.h"
 #include "platform/user_paths.h"
 #include "rows/display_scale.h"
+#include "test_exit_status.h"
 #ifdef VARNHOLT_TEST_MAIN_RESETS_REGISTRY
 #include "app/registry.h"
 #endif
@@ -60,5 +62,5 @@ int main(int argc, char** argv) {
         // Make sure the run really exercises a locale that would break locale-bound code.
         std::printf("running under %s (decimal point \"%s\")\n", name, std::localeconv()->decimal_point);
     }
-    return RUN_ALL_TESTS();
+    return varnholt::testing_support::ExitStatusOf(RUN_ALL_TESTS());
 }

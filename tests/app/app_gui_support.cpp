@@ -10,6 +10,7 @@
 #include "platform/program_folder.h"
 #include "platform/user_paths.h"
 #include "shell/workspace_state.h"
+#include "../test_exit_status.h"
 
 #include <wx/fileconf.h>
 #include <wx/msgdlg.h>
@@ -127,7 +128,7 @@ int RunAppGuiTests(int argc, char** argv) {
         return 77;
     }
     testing_gui::TurnToolkitAssertionsIntoFailures();
-    const int result = RUN_ALL_TESTS();
+    const int result = testing_support::ExitStatusOf(RUN_ALL_TESTS());
     wxEntryCleanup();
     if (temporary) fs::remove_all(folder);
     return result;

@@ -81,8 +81,9 @@ protected:
 };
 
 // One toolkit session for every test of the program: temporary per-user folders, the
-// program's application object, 77 (skipped) without a display. VARNHOLT_TEST_FOLDER names a
-// folder to use instead, kept after the run, so that a second run starts where one left off.
+// program's application object, 77 (skipped) without a display or when a test skipped itself.
+// VARNHOLT_TEST_FOLDER names a folder to use instead, kept after the run, so that a second run
+// starts where one left off.
 int RunAppGuiTests(int argc, char** argv);
 
 }  // namespace varnholt::testing_app
