@@ -13,6 +13,7 @@
 # Usage: clipboard_test.sh [--plain-x] PROGRAM SCHEDULE
 set -uo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$here/window_drawn.sh"
 
 if [[ "${1:-}" == "--copy" ]]; then
     # On the desktop: copy, then keep what each clipboard gives under $4.
@@ -24,36 +25,36 @@ if [[ "${1:-}" == "--copy" ]]; then
     "$program" "$schedule" 2>"$out/stderr" &
     pid=$!
     trap 'kill $pid 2>/dev/null; wait $pid 2>/dev/null' EXIT
-    # The window is drawn once the accent colour of its tab row shows on the output; the first
-    # such pixel is the top left of the window's client area.
+    # The window drawn on the output, and the top left of its client area there.
     corner=
     for _ in $(seq 600); do
-        corner=$(import -display "$OUTER_DISPLAY" -window root -depth 8 rgb:- 2>/dev/null | python3 -c '
-import sys
-picture, width = sys.stdin.buffer.read(), int(sys.argv[1])
-at = picture.find(b"\xb6\x23\x27")
-while at >= 0 and at % 3:
-    at = picture.find(b"\xb6\x23\x27", at + 1)
-if at >= 0:
-    print(at // 3 % width, at // 3 // width)' "$(xdpyinfo -display "$OUTER_DISPLAY" | grep -o 'dimensions: *[0-9]*' | grep -o '[0-9]*$')")
+        corner=$(accent_corner "$OUTER_DISPLAY")
         if [[ -n "$corner" ]]; then break; fi
         kill -0 "$pid" 2>/dev/null || break
         sleep 0.1
     done
     if [[ -z "$corner" ]]; then echo "the program's window did not appear"; cat "$out/stderr"; exit 1; fi
     read -r left top <<<"$corner"
-    sleep 1  # the first frame shows before the window has the keyboard
+    window=
     if [[ -n "${DISPLAY:-}" ]]; then
-        xdotool search --name "$(basename "$schedule") - VarnholtReader" >/dev/null ||
-            { echo "the program is no X11 client where X11 is offered"; exit 1; }
+        window=$(xdotool search --name "$(basename "$schedule") - VarnholtReader" | head -n 1)
+        [[ -n "$window" ]] || { echo "the program is no X11 client where X11 is offered"; exit 1; }
     fi
-    keys() { DISPLAY="$OUTER_DISPLAY" xdotool "$@"; sleep 0.3; }
+    # Input as a user gives it, through the outer display; each command returns once the X
+    # server has taken it, and the compositor passes input on to the program in that order.
+    user() { timeout 10 env DISPLAY="$OUTER_DISPLAY" xdotool "$@"; }
     # A click in the table gives the window the keyboard, whatever the compositor did at its start.
-    keys mousemove 10 "$(($(xdpyinfo -display "$OUTER_DISPLAY" | grep -o 'x[0-9]* pixels' | grep -o '[0-9]*') - 10))"
-    keys mousemove $((left + 300)) $((top + 400)) click 1
-    for _ in 1 2 3; do keys key ctrl+Next; done
-    keys click 1
-    keys key ctrl+c
+    user mousemove --sync 10 "$(($(xdpyinfo -display "$OUTER_DISPLAY" | grep -o 'x[0-9]* pixels' | grep -o '[0-9]*') - 10))"
+    user mousemove --sync $((left + 300)) $((top + 400)) click 1
+    if [[ -n "${WAYLAND_DISPLAY:-}" && -n "${DISPLAY:-}" ]]; then
+        # The compositor has the X server give the window the keyboard, in the server's own time.
+        focused() { [[ "$(timeout 10 xdotool getwindowfocus -f 2>/dev/null)" == "$window" ]]; }
+        for _ in $(seq 100); do focused && break; sleep 0.1; done
+        focused || { echo "the window did not get the keyboard"; exit 1; }
+    fi
+    user key ctrl+Next ctrl+Next ctrl+Next
+    user click 1
+    user key ctrl+c
     if [[ -z "${WAYLAND_DISPLAY:-}" ]]; then
         # Plain X: every type the clipboard lists, read as an X11 program asks for it.
         for _ in $(seq 40); do
@@ -70,18 +71,20 @@ if at >= 0:
     fi
     if [[ -n "${DISPLAY:-}" ]]; then
         # Each further copy in a row takes over the clipboard the program already holds, and the
-        # compositor bridges each to Wayland. A faulty takeover does not upset it every time.
-        for _ in 1 2 3 4 5; do keys key ctrl+c; done
-        sleep 1
-        kill -0 $pid 2>/dev/null ||
-            { echo "the program (or the compositor under it) ended at a further copy"; cat "$out/stderr"; exit 1; }
+        # compositor bridges each to Wayland. A faulty takeover does not upset it every time. The
+        # bridge says nothing when it is done: a short pause lets it have each copy in turn.
+        for _ in 1 2 3 4 5; do user key ctrl+c; sleep 0.3; done
     fi
     # The copy reaches the clipboard through the compositor, which may take a moment.
     for _ in $(seq 40); do
         timeout 10 wl-paste --no-newline >"$out/wayland.txt" 2>/dev/null
         if grep -q 'Resource ID' "$out/wayland.txt"; then break; fi
+        kill -0 $pid 2>/dev/null || break
         sleep 0.25
     done
+    if ! kill -0 $pid 2>/dev/null; then
+        echo "the program (or the compositor under it) ended at a copy"; cat "$out/stderr"; exit 1
+    fi
     grep -q 'Resource ID' "$out/wayland.txt" || { echo "wl-paste found no Resources table"; exit 1; }
     if [[ -n "${DISPLAY:-}" ]]; then
         timeout 10 xclip -o -selection clipboard >"$out/x11.txt"

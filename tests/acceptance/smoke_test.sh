@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts the built program as a user would, `VarnholtReader FILE` and then `VarnholtReader`
 # alone, and passes when each time a top-level window with the expected title appears within a
-# minute and the program wrote nothing at all on the terminal while it started and settled.
+# minute and is drawn, and the program wrote nothing at all on the terminal while it started and
+# settled.
 # Exits 77 (skipped) without a display.
 # Usage: smoke_test.sh PROGRAM SCHEDULE_FOLDER
 set -uo pipefail
@@ -9,6 +10,7 @@ program=$1
 schedules=$2
 if [[ -z "${DISPLAY:-}" ]]; then echo "no display: smoke test skipped"; exit 77; fi
 command -v xwininfo >/dev/null || { echo "xwininfo (x11-utils) is missing"; exit 1; }
+source "$(dirname "${BASH_SOURCE[0]}")/window_drawn.sh"
 
 work=$(mktemp -d)
 pid=
@@ -33,12 +35,18 @@ start() {
         if ! kill -0 "$pid" 2>/dev/null; then break; fi
         sleep 0.1
     done
-    sleep 1  # the first paints and the window system's answers
+    # Settled once the window is drawn, which takes the window system's answers too.
+    local drawn=0
+    for _ in $(seq 100); do
+        if [[ "$shown" -ne 1 ]] || ! kill -0 "$pid" 2>/dev/null; then break; fi
+        if [[ -n "$(accent_corner "$DISPLAY")" ]]; then drawn=1; break; fi
+        sleep 0.1
+    done
     kill "$pid"
     wait "$pid" 2>/dev/null
     pid=
-    if [[ "$shown" -ne 1 ]]; then
-        echo "no window titled \"$title\" appeared"
+    if [[ "$shown" -ne 1 || "$drawn" -ne 1 ]]; then
+        echo "no window titled \"$title\" appeared and was drawn"
         cat "$work/output"
         exit 1
     fi

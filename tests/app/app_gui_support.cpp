@@ -54,6 +54,7 @@ int RecordingHook::Enter(wxDialog* dialog) {
             EXPECT_TRUE(WaitUntil([native] { return gtk_widget_get_mapped(native) != 0; }));
             message_owners.push_back(OwnerOf(native));
             if (while_message_shown) while_message_shown(native);
+            // A user reading the box: no condition ends it, and the program's events go on.
             testing_gui::RunEventLoopFor(std::chrono::milliseconds(300));
             gtk_dialog_response(GTK_DIALOG(native), GTK_RESPONSE_OK);
         });
@@ -70,6 +71,11 @@ int RecordingHook::Enter(wxDialog* dialog) {
     }
     if (inspect) inspect(*dialog);
     return answer;
+}
+
+// Only a dialog that Enter let show comes here, once it has closed.
+void RecordingHook::Exit(wxDialog* dialog) {
+    if (dynamic_cast<wxMessageDialogBase*>(dialog) != nullptr) ++closed_messages;
 }
 
 void AppGuiTest::SetUp() {

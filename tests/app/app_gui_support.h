@@ -28,7 +28,7 @@ std::filesystem::path& run_folder();
 class RecordingHook final : public wxModalDialogHook {
 public:
     int Enter(wxDialog* dialog) override;
-    void Exit(wxDialog*) override {}
+    void Exit(wxDialog* dialog) override;
 
     std::vector<wxString> messages;
     int answer = wxID_OK;
@@ -37,6 +37,8 @@ public:
     // user. `message_owners` records the window each box stood in front of.
     bool show_messages = false;
     std::vector<wxWindow*> message_owners;
+    // How many boxes shown for real have closed again.
+    int closed_messages = 0;
     // Called with each box shown for real, while it is on screen.
     std::function<void(GtkWidget*)> while_message_shown;
     // Called with each modal dialog before it is answered, to look at it.

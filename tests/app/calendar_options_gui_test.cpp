@@ -52,7 +52,6 @@ namespace fs = std::filesystem;
 using testing_app::WaitUntil;
 using testing_gui::ClickAt;
 using testing_gui::ClickMiddle;
-using testing_gui::RunEventLoopFor;
 
 std::string CalendarSchedule(std::string_view global_name = "Standard") {
     std::string text = testing_shell::EveryCategorySchedule("A");
@@ -242,7 +241,7 @@ TEST_F(CalendarOptionsTest, TheHourNumbersAreAsTallAsTheOtherGridTexts) {
     ASSERT_TRUE(Start(ScheduleFile()));
     WhileCalendarDialogShown([](CalendarDlg& calendars) {
         DrawnArea& day = *calendars.GetDayArea();
-        RunEventLoopFor(std::chrono::milliseconds(200));  // painted
+        ASSERT_TRUE(testing_gui::WaitForFrames(day));  // painted
         const wxImage shown = testing_gui::GrabSteady(&day);
         const wxSize size = day.GetClientSize();
         const HourGridLayout grid = LayOutHourGrid({0, 0, size.x, size.y}, calendars.GetMonthArea()->GetClientSize().y / 8);
@@ -262,7 +261,7 @@ TEST_F(CalendarOptionsTest, TheHourNumbersAreAsTallAsTheOtherGridTexts) {
 TEST_F(CalendarOptionsTest, TheCalendarNamesShowWhole) {
     ASSERT_TRUE(Start(Schedule(L"calendars.xer", CalendarSchedule("Standard 5 Day Workweek"))));
     WhileCalendarDialogShown([](CalendarDlg& calendars) {
-        RunEventLoopFor(std::chrono::milliseconds(200));  // laid out and drawn
+        ASSERT_TRUE(testing_gui::WaitForFrames(calendars));  // laid out and drawn
         wxListBox& list = *calendars.GetCalendarList();
         EXPECT_EQ(list.GetString(0), "Standard 5 Day Workweek");
         EXPECT_TRUE(ShowsWhole(list));
@@ -272,7 +271,7 @@ TEST_F(CalendarOptionsTest, TheCalendarNamesShowWhole) {
         const wxPoint pointer = wxGetMousePosition();
         ASSERT_TRUE(ClickMiddle(*calendars.GetKindButton(1)));
         ASSERT_TRUE(WaitUntil([&calendars] { return calendars.GetBaseEdit()->GetValue() == "Standard 5 Day Workweek"; }));
-        RunEventLoopFor(std::chrono::milliseconds(100));
+        ASSERT_TRUE(testing_gui::WaitForFrames(calendars));  // laid out anew
         EXPECT_TRUE(ShowsWhole(list));
         EXPECT_TRUE(ShowsWhole(*calendars.GetNameEdit()));
         EXPECT_TRUE(ShowsWhole(*calendars.GetBaseEdit()));
@@ -291,8 +290,9 @@ TEST_F(CalendarOptionsTest, TheShiftDialogOnScreenHasNothingChosenUntilTheUserPi
         auto* shifts = dynamic_cast<ResourceShiftsDlg*>(&dialog);
         ASSERT_NE(shifts, nullptr);
         ran = true;
-        // The toolkit settles the dialog's focus in the first rounds of its loop.
-        RunEventLoopFor(std::chrono::milliseconds(300));
+        // The toolkit settles the dialog's focus in the first rounds of its loop: on the list.
+        ASSERT_TRUE(WaitUntil([shifts] { return wxWindow::FindFocus() == shifts->GetShiftList(); }));
+        ASSERT_TRUE(testing_gui::WaitForFrames(*shifts));
         EXPECT_EQ(shifts->GetCurrentShift(), nullptr);
         EXPECT_EQ(shifts->GetPeriodTable()->GetItemCount(), 0);
         EXPECT_EQ(shifts->GetPeriodTable()->GetColumnCount(), 3);
@@ -596,7 +596,7 @@ TEST_F(CalendarOptionsTest, TheInfoPageShowsTheFilesNameAndPathWhole) {
     ASSERT_NE(ribbon, nullptr);
     ASSERT_TRUE(ClickAt(*ribbon, ribbon->GetTabRect(kFileTabPage).GetPosition() + wxSize(10, 10)));
     ASSERT_TRUE(WaitUntil([&frame] { return frame.IsFilePageShown(); }));
-    RunEventLoopFor(std::chrono::milliseconds(200));  // laid out and drawn
+    ASSERT_TRUE(testing_gui::WaitForFrames(frame));  // laid out and drawn
 
     wxWindow& page = *frame.GetFilePage()->GetInfoPageArea()->GetChildren().front();
     for (const wxString& text : {name, path}) {

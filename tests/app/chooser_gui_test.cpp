@@ -420,7 +420,7 @@ TEST_F(ChooserTest, AListFieldChosenByKeySquashesNoControl) {
     ASSERT_TRUE(WaitUntil([find] { return wxWindow::FindFocus() == &find->FieldList(); }));
     wxUIActionSimulator().Char(WXK_DOWN);  // from the project name to its status
     ASSERT_TRUE(WaitUntil([find] { return find->ValueList().IsShownOnScreen(); }));
-    testing_gui::RunEventLoopFor(std::chrono::milliseconds(200));  // laid out and painted
+    ASSERT_TRUE(testing_gui::WaitForFrames(*find));  // laid out and painted
     const std::function<void(const wxWindow&)> expect_natural = [&expect_natural](const wxWindow& parent) {
         for (const wxWindow* control : parent.GetChildren()) {
             if (!control->IsShown()) continue;
@@ -629,7 +629,8 @@ TEST_F(ChooserTest, TabWalksTheColumnsDialogInVisibleOrderAndEveryStopShowsTheFo
         wxUIActionSimulator keys;
         keys.Char(' ');
         ASSERT_TRUE(WaitUntil([columns, shown] { return columns->Lists().selected.size() == shown + 1; }));
-        testing_gui::RunEventLoopFor(std::chrono::milliseconds(100));  // the toolkit settles the focus
+        // The toolkit settles the focus on a control that can take it.
+        (void)WaitUntil([] { return wxWindow::FindFocus() != nullptr && wxWindow::FindFocus()->IsEnabled(); });
         wxWindow* const focused = wxWindow::FindFocus();
         ASSERT_NE(focused, nullptr) << "the focus went nowhere";
         const wxImage with_focus = testing_gui::GrabSteady(&dialog);

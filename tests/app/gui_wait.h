@@ -1,8 +1,12 @@
 // gui_wait.h - waiting in GUI tests: the event loop runs until a condition holds, for at most
-// five seconds, so no test depends on a fixed sleep.
+// five seconds, so no test depends on a fixed sleep. Where the condition is only that the screen
+// shows the state, the wait is for frames the window draws.
 #pragma once
 
 #include <wx/app.h>
+#include <wx/window.h>
+
+#include <gtk/gtk.h>
 
 #include <chrono>
 #include <thread>
@@ -18,6 +22,25 @@ bool WaitUntil(Condition done) {
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     return true;
+}
+
+// Until the window's top-level window has drawn `frames` frames from now. GTK lays out what
+// changed and then paints, in each frame; sizes the toolkit sets in one frame's layout are drawn
+// in the next, so two frames show the window as its state says. False for a window not shown.
+inline bool WaitForFrames(wxWindow& window, int frames = 2) {
+    auto* widget = static_cast<GtkWidget*>(window.GetHandle());
+    GdkFrameClock* clock = widget != nullptr ? gtk_widget_get_frame_clock(widget) : nullptr;
+    if (clock == nullptr) return false;
+    int drawn = 0;
+    const auto count = +[](GdkFrameClock* frame_clock, gpointer counter) {
+        ++*static_cast<int*>(counter);
+        gdk_frame_clock_request_phase(frame_clock, GDK_FRAME_CLOCK_PHASE_PAINT);  // the next frame
+    };
+    const gulong handler = g_signal_connect(clock, "after-paint", G_CALLBACK(count), &drawn);
+    gtk_widget_queue_draw(widget);
+    const bool done = WaitUntil([&drawn, frames] { return drawn >= frames; });
+    g_signal_handler_disconnect(clock, handler);
+    return done;
 }
 
 }  // namespace varnholt::testing_gui

@@ -377,7 +377,7 @@ TEST_F(DesktopScaleTest, TheTableKeepsItsProportionToTheRibbonAndTheDevicesResol
     ASSERT_NE(row, nullptr);
     table.SelectRow(row);
     frame.GetTablePane()->Refresh();
-    testing_gui::RunEventLoopFor(std::chrono::milliseconds(300));
+    ASSERT_TRUE(testing_gui::WaitForFrames(*frame.GetTablePane()));
     const auto grab = GrabDevicePixels(*frame.GetTablePane());
     const int width = gdk_pixbuf_get_width(grab.get());
     const int height = gdk_pixbuf_get_height(grab.get());

@@ -134,7 +134,7 @@ protected:
         const wxPoint middle = pane.ClientToScreen(wxPoint(pane.GetClientSize().x / 2, pane.GetClientSize().y / 2));
         wxUIActionSimulator().MouseMove(middle);
         ASSERT_TRUE(WaitUntil([&] { return wxGetMousePosition() == middle; }));
-        const std::string command = "xdotool click --delay 20 --repeat " + std::to_string(notches) + " 5";
+        const std::string command = "timeout 10 xdotool click --delay 20 --repeat " + std::to_string(notches) + " 5";
         ASSERT_EQ(std::system(command.c_str()), 0) << command;
     }
     // A real click on a category's tab, or the File tab.
@@ -369,10 +369,17 @@ TEST_F(PaneViewTest, KeysThePanesDoNotAnswerMoveNeitherPane) {
 
     const std::array<std::pair<int, int>, 4> keys{{{WXK_HOME, wxMOD_NONE}, {WXK_END, wxMOD_NONE},
                                                    {WXK_HOME, wxMOD_CONTROL}, {WXK_END, wxMOD_CONTROL}}};
+    int last_key = 0;  // as the pane received it
+    table.Bind(wxEVT_KEY_DOWN, [&last_key](wxKeyEvent& event) {
+        last_key = event.GetKeyCode();
+        event.Skip();
+    });
     for (const auto& [key, modifiers] : keys) {
         SCOPED_TRACE(testing::Message() << "key " << key << " with modifiers " << modifiers);
+        last_key = 0;
         wxUIActionSimulator().Char(key, modifiers);
-        testing_gui::RunEventLoopFor(std::chrono::milliseconds(200));
+        ASSERT_TRUE(WaitUntil([&last_key, key] { return last_key == key; }));
+        ASSERT_TRUE(testing_gui::WaitForFrames(table));  // anything the key moved is drawn
         Settle();
         EXPECT_EQ(ShownBy(table), before[0]);
         EXPECT_EQ(ShownBy(gantt), before[1]);

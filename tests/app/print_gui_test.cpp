@@ -623,8 +623,7 @@ TEST_F(TypedDatesTest, FromIsCheckedOnceTheFieldIsLeftNeverMidDate) {
         m_hook.show_messages = true;
         m_hook.while_message_shown = [&](GtkWidget* box) { splitting = WidthsSplittingTheDate(box, shown_date); };
         input.Char(WXK_TAB, wxMOD_SHIFT);
-        ASSERT_TRUE(WaitUntil([&] { return !m_hook.message_owners.empty(); }));
-        testing_gui::RunEventLoopFor(std::chrono::milliseconds(500));
+        ASSERT_TRUE(WaitUntil([&] { return m_hook.closed_messages == 1; }));
         m_hook.show_messages = false;
         m_hook.while_message_shown = nullptr;
         ASSERT_EQ(m_hook.messages.size(), 1u);

@@ -106,23 +106,33 @@ protected:
         return true;
     }
     // A real right-click at the middle of the bar's rectangle; once the menu it opens is on
-    // screen, the keys are typed into it. True when the menu has closed again.
+    // screen, the keys are typed into it, each once the menu has answered the one before (an
+    // entry highlighted, a submenu opened). True when the menu has closed again.
     bool RightClickAndType(const wxRect& rect, std::vector<int> keys) {
         bool opened = false;
         bool closed = false;
+        int answers = 0;
+        const auto on_answer = [&answers](wxMenuEvent& event) {
+            event.Skip();
+            ++answers;
+        };
         const auto on_open = [&](wxMenuEvent& event) {
             event.Skip();
             if (opened) return;  // the submenu opens too
             opened = true;
             // The menu's own loop runs this, with the menu holding the keyboard.
-            m_bar->CallAfter([keys] {
+            m_bar->CallAfter([keys, &answers] {
                 wxUIActionSimulator typing;
-                for (const int key : keys) {
-                    typing.Char(key);
-                    testing_gui::RunEventLoopFor(std::chrono::milliseconds(30));
+                for (std::size_t k = 0; k < keys.size(); ++k) {
+                    const int before = answers;
+                    typing.Char(keys[k]);
+                    const bool answered = k + 1 == keys.size() || WaitUntil([&answers, before] { return answers > before; });
+                    EXPECT_TRUE(answered) << "the menu did not answer key " << k;
                 }
             });
         };
+        m_bar->Bind(wxEVT_MENU_HIGHLIGHT, on_answer);
+        m_bar->Bind(wxEVT_MENU_OPEN, on_answer);
         const auto on_close = [&](wxMenuEvent& event) {
             event.Skip();
             if (event.GetMenu() == nullptr || event.GetMenu()->GetParent() == nullptr) closed = true;
@@ -139,6 +149,8 @@ protected:
         }
         m_bar->Unbind(wxEVT_MENU_OPEN, on_open);
         m_bar->Unbind(wxEVT_MENU_CLOSE, on_close);
+        m_bar->Unbind(wxEVT_MENU_HIGHLIGHT, on_answer);
+        m_bar->Unbind(wxEVT_MENU_OPEN, on_answer);
         return done;
     }
     bool ClickButton(int page, int id) {

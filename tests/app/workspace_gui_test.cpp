@@ -160,8 +160,9 @@ protected:
         ASSERT_NE(outer, nullptr);
         // The title bar lies just above the client area.
         const wxPoint at = frame.ClientToScreen(wxPoint(100, -12));
-        const std::string command = std::string("DISPLAY=") + outer + " xdotool mousemove " + std::to_string(at.x) +
-                                    " " + std::to_string(at.y) + " sleep 0.2 click --repeat 2 --delay 80 1";
+        const std::string command = std::string("DISPLAY=") + outer + " timeout 10 xdotool mousemove --sync " +
+                                    std::to_string(at.x) + " " + std::to_string(at.y) +
+                                    " click --repeat 2 --delay 80 1";
         ASSERT_EQ(std::system(command.c_str()), 0) << command;
     }
     // Starts, lets the window manager have its say, and double-clicks the title bar.
@@ -170,10 +171,12 @@ protected:
         const wxString before = StoredPlace();
         CMainFrame& frame = StartOn({});
         ASSERT_TRUE(WaitUntil([&frame, maximized_before] { return frame.IsMaximized() == maximized_before; }));
+        // The window manager's last word: it may still move the window or set its frame's size,
+        // and announces neither its end nor that nothing more comes.
         testing_gui::RunEventLoopFor(std::chrono::milliseconds(300));
         DoubleClickTitleBar(frame);
         EXPECT_TRUE(WaitUntil([&frame, maximized_before] { return frame.IsMaximized() != maximized_before; }));
-        testing_gui::RunEventLoopFor(std::chrono::milliseconds(300));
+        testing_gui::RunEventLoopFor(std::chrono::milliseconds(300));  // the window manager's last word, as above
         CloseProgram(frame);
         EXPECT_EQ(ReadRegistryString(WorkspaceKey(), "Maximized", {}), maximized_before ? "0" : "1");
         EXPECT_EQ(StoredPlace(), before);
@@ -248,7 +251,7 @@ TEST_F(SmallerScreenTest, NextStartOnASmallerScreenShowsEveryPane) {
     // The user makes the window smaller still.
     frame.SetSize(700, 450);
     ASSERT_TRUE(WaitUntil([&] { return frame.GetSize() == wxSize(700, 450) && Settled(frame); }));
-    testing_gui::RunEventLoopFor(std::chrono::milliseconds(200));
+    ASSERT_TRUE(testing_gui::WaitForFrames(frame));
     ExpectEveryPaneUsable(frame, "in a smaller window");
     CloseProgram(frame);
 }

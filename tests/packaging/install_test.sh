@@ -86,7 +86,7 @@ window_titled() {  # TITLE
 
 clipboard_holds() {  # TEXT...
     local text part
-    text=$(xclip -o -selection clipboard 2>/dev/null) || return 1
+    text=$(timeout 10 xclip -o -selection clipboard 2>/dev/null) || return 1
     for part in "$@"; do [[ "$text" == *"$part"* ]] || return 1; done
 }
 
@@ -127,7 +127,7 @@ check_installed_program() {  # BUILD_DIR XER_GENERATOR
     # The table takes the focus on a click, once the schedule has been read; until then the
     # click and the keys may go nowhere, so both are tried again.
     for _ in 1 2 3 4 5 6; do
-        xdotool mousemove --sync "$x" "$y" click 1
+        timeout 10 xdotool mousemove --sync "$x" "$y" click 1
         xdotool key --clearmodifiers ctrl+c
         if wait_until 4 clipboard_holds "Activity ID" A10001 A10010 "Activity number 10"; then
             copied=true
@@ -135,7 +135,7 @@ check_installed_program() {  # BUILD_DIR XER_GENERATOR
         fi
     done
     if [[ "$copied" != true ]]; then
-        echo "Clipboard: $(xclip -o -selection clipboard 2>&1 | head -c 400)"
+        echo "Clipboard: $(timeout 10 xclip -o -selection clipboard 2>&1 | head -c 400)"
         cat "$scratch/program.log"
         fail "the activity table did not copy the schedule's activities"
     fi
