@@ -125,9 +125,11 @@ check_installed_program() {  # BUILD_DIR XER_GENERATOR
     y=$((Y + HEIGHT / 2))
     local copied=false
     # The table takes the focus on a click, once the schedule has been read; until then the
-    # click and the keys may go nowhere, so both are tried again.
+    # click and the keys may go nowhere, so both are tried again. The pointer stays where it
+    # went: a move with --sync to where it already is would wait for a motion that never comes.
+    timeout 10 xdotool mousemove --sync "$x" "$y"
     for _ in 1 2 3 4 5 6; do
-        timeout 10 xdotool mousemove --sync "$x" "$y" click 1
+        xdotool click 1
         xdotool key --clearmodifiers ctrl+c
         if wait_until 4 clipboard_holds "Activity ID" A10001 A10010 "Activity number 10"; then
             copied=true
