@@ -1,0 +1,19 @@
+// dialog_sizes.h - the sizes of a dialog's own controls at the desktop's text size: drawn areas
+// that grow with the text, and text fields as tall as their text needs.
+#pragma once
+
+#include <wx/gdicmn.h>
+
+class wxTextCtrl;
+
+namespace varnholt {
+
+// A size given in pixels at the usual text size, at the display scale.
+[[nodiscard]] wxSize ScaledSize(wxSize size, float scale);
+
+// Makes the one-line field at least as tall as the theme draws it around its font. The toolkit
+// measures a field before its window exists, and then reckons with less than the font needs:
+// with large text the text touched both borders and lost its descenders.
+void FitFieldToItsText(wxTextCtrl& field);
+
+}  // namespace varnholt
