@@ -113,11 +113,6 @@ void PaintMonthGrid(view::DrawContext& dc, MonthBrowser& browser, const GridRect
     PaintGridLines(dc, area, grid);
 }
 
-HourGridLayout LayOutHourGridFor(const view::DrawContext& dc, const GridRect& area, std::int32_t header_height,
-                                 float scale) {
-    return LayOutHourGrid(area, header_height, scale, HourLabelWidth(dc, GridFont(scale)));
-}
-
 void PaintHourGrid(view::DrawContext& dc, const GridRect& area, std::int32_t header_height,
                    const std::vector<WorkPeriod>& periods, float scale) {
     Fill(dc, Color::White(), area);

@@ -28,10 +28,6 @@ void PaintMonthGrid(view::DrawContext& dc, MonthBrowser& browser, const GridRect
 void PaintHourGrid(view::DrawContext& dc, const GridRect& area, std::int32_t header_height,
                    const std::vector<WorkPeriod>& periods, float scale = 1.0f);
 
-// The hour grid's layout as PaintHourGrid lays it out with the context's fonts.
-[[nodiscard]] HourGridLayout LayOutHourGridFor(const view::DrawContext& dc, const GridRect& area,
-                                               std::int32_t header_height, float scale = 1.0f);
-
 // The weekday grid's title height at scale 1.
 inline constexpr std::int32_t kWeekdayGridHeaderHeight = 23;
 

@@ -530,6 +530,31 @@ TEST_F(ChooserTest, TabWalksTheColumnsDialogInVisibleOrderAndEveryStopShowsTheFo
     }));
 }
 
+// Columns added with the Add button until the shown list scrolls: its rows stay as wide as the
+// list beside the vertical scroll bar, so no sideways bar comes to cover the last of them.
+TEST_F(ChooserTest, ColumnsAddedUntilTheListScrollsBringNoSidewaysBar) {
+    EXPECT_TRUE(WhileColumnsDialogShown([](wxDialog&, ColumnsDialog* columns) {
+        auto* window = GTK_SCROLLED_WINDOW(columns->Selected().GetHandle());
+        GtkAdjustment* down = gtk_scrolled_window_get_vadjustment(window);
+        GtkAdjustment* sideways = gtk_scrolled_window_get_hadjustment(window);
+        const auto scrolls = [](GtkAdjustment* axis) {
+            return gtk_adjustment_get_upper(axis) > gtk_adjustment_get_page_size(axis);
+        };
+        for (std::size_t added = 0; added < 8 && !scrolls(down); ++added) {
+            columns->Available().ChooseEntry(2 * added);
+            columns->UpdateButtons();
+            const std::size_t shown = columns->Lists().selected.size();
+            ASSERT_TRUE(testing_gui::ClickMiddle(columns->AddButton()));
+            ASSERT_TRUE(WaitUntil([&] { return columns->Lists().selected.size() > shown; }));
+            testing_gui::RunEventLoopFor(std::chrono::milliseconds(50));  // the list lays out its rows
+        }
+        ASSERT_TRUE(scrolls(down)) << "enough columns to scroll";
+        EXPECT_FALSE(scrolls(sideways)) << "rows " << gtk_adjustment_get_upper(sideways) << " px wide in a "
+                                        << gtk_adjustment_get_page_size(sideways) << "-px list";
+        EXPECT_FALSE(gtk_widget_get_mapped(gtk_scrolled_window_get_hscrollbar(window)));
+    }));
+}
+
 // An arrow that can be used stands out from its button by 3 : 1 or more, in a light theme and
 // in a dark one; one that cannot stands out less, yet is still there.
 TEST_F(ChooserTest, TheColumnChoosersArrowsStandOutWhenUsableAndFadeWhenNot) {

@@ -8,6 +8,9 @@
 #include "app/CVarnSplitterWnd.h"
 #include "app/VarnholtView.h"
 #include "app/backstage/FilePage.h"
+#include "app/dialogs/ColumnsDialog.h"
+#include "app/dialogs/GroupedList.h"
+#include "app/dialogs/chooser_entries.h"
 #include "app/registry.h"
 #include "app_gui_support.h"
 #include "model/CaptionCatalog.h"
@@ -15,6 +18,7 @@
 #include "gui_input.h"
 #include "rows/Row.h"
 #include "rows/display_scale.h"
+#include "screen_pixels.h"
 #include "shell/command_ids.h"
 #include "shell/string_ids.h"
 #include "shell/ui_text.h"
@@ -35,6 +39,7 @@
 #include <memory>
 #include <filesystem>
 #include <system_error>
+#include <tuple>
 
 namespace varnholt {
 namespace {
@@ -414,6 +419,51 @@ TEST_F(DesktopScaleTest, TheTableKeepsItsProportionToTheRibbonAndTheDevicesResol
     const double ink_share = static_cast<double>(ink_bottom - ink_top + 1) / std::max(band, 1);
     EXPECT_GT(ink_share, 0.55) << "the text's height against the row's";
     EXPECT_LT(ink_share, 0.9) << "the text's height against the row's";
+}
+
+// The column chooser at the desktop's text size: its widest heading, in bold, reads whole on
+// screen, its lists as wide as their text needs.
+TEST_F(DesktopScaleTest, TheColumnChoosersWidestHeadingReadsWhole) {
+    ASSERT_TRUE(Start(Schedule(L"A.xer", testing_shell::EveryCategorySchedule("A"))));
+    CMainFrame& frame = *Frame();
+    frame.SwitchToPage(kActivitiesTabPage);
+    bool ran = false;
+    m_hook.CancelAfter<ColumnsDialog>(ran, [](ColumnsDialog& columns) {
+        GroupedList& list = columns.Available();
+        const wxFont bold = list.GetFont().Bold();
+        wxString widest;
+        int extent = 0;
+        for (const ChooserGroup& group : columns.Lists().groups) {
+            int width = 0;
+            list.GetTextExtent(group.caption, &width, nullptr, nullptr, nullptr, &bold);
+            if (width > extent) std::tie(widest, extent) = std::pair(wxString(group.caption), width);
+        }
+        wxDataViewItemArray rows;
+        list.GetModel()->GetChildren(wxDataViewItem(), rows);
+        const auto heading = std::ranges::find_if(rows, [&](const wxDataViewItem& row) {
+            wxVariant text;
+            list.GetModel()->GetValue(text, row, 0);
+            return text.GetString() == widest;
+        });
+        ASSERT_NE(heading, rows.end()) << widest;
+        list.EnsureVisible(*heading);
+        testing_gui::RunEventLoopFor(std::chrono::milliseconds(100));  // scrolled
+        const wxRect row = list.GetItemRect(*heading, list.GetColumn(0));
+        ASSERT_FALSE(row.IsEmpty());
+        const wxImage shown = testing_gui::GrabSteady(&columns);
+        const wxPoint top = columns.ScreenToClient(list.ClientToScreen(row.GetTopLeft()));
+        int ink_left = shown.GetWidth(), ink_right = -1;
+        for (int y = top.y + 1; y < top.y + row.height - 1; ++y) {
+            for (int x = top.x; x < top.x + row.width; ++x) {
+                if (shown.GetRed(x, y) >= 110 || shown.GetGreen(x, y) >= 110 || shown.GetBlue(x, y) >= 110) continue;
+                ink_left = std::min(ink_left, x);
+                ink_right = std::max(ink_right, x);
+            }
+        }
+        EXPECT_GE(ink_right - ink_left + 1, extent * 9 / 10) << '"' << widest << "\" is " << extent << " px wide";
+    });
+    ShowColumnsDialog(frame, view::LayoutKind::activity);
+    EXPECT_TRUE(ran);
 }
 
 }  // namespace
