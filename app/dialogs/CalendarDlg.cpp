@@ -3,7 +3,6 @@
 #include "app/dialogs/CalendarDlg.h"
 
 #include "app/dialogs/CalendarSubDialogs.h"
-#include "app/app_services.h"
 #include "app/dialogs/DrawnArea.h"
 #include "app/dialogs/dialog_sizes.h"
 #include "shell/calendar/calendar_painting.h"
@@ -45,7 +44,7 @@ wxString Text(StringId id) { return LoadText(id); }
 }  // namespace
 
 CalendarDlg::CalendarDlg(wxWindow* parent, const document::Document& document)
-    : wxDialog(parent, wxID_ANY, Text(IDS_CALENDAR_CAPTION)), m_document(document), m_scale(GetDisplayScale(*this)) {
+    : wxDialog(parent, wxID_ANY, Text(IDS_CALENDAR_CAPTION)), m_document(document), m_scale(DrawnAreaScale(*this, kDayGridSize.y)) {
     auto* columns = new wxBoxSizer(wxHORIZONTAL);
     columns->Add(CreateListColumn(), 0, wxEXPAND | wxALL, 8);
     WidenForNames();

@@ -2,7 +2,6 @@
 
 #include "app/dialogs/CalendarSubDialogs.h"
 
-#include "app/app_services.h"
 #include "app/dialogs/DrawnArea.h"
 #include "app/dialogs/dialog_sizes.h"
 #include "shell/calendar/calendar_painting.h"
@@ -64,7 +63,7 @@ CalendarWorkweekDlg::CalendarWorkweekDlg(wxWindow* parent, const CalendarRecord&
     m_days->Bind(wxEVT_LISTBOX, [this](wxCommandEvent&) { m_grid->Refresh(); });
     left->Add(m_days, 1, wxEXPAND);
 
-    const float scale = GetDisplayScale(*this);
+    const float scale = DrawnAreaScale(*this, kWeekdayGridSize.y);
     m_grid = new DrawnArea(this, kWeekdayGrid, ScaledSize(kWeekdayGridSize, scale),
                            [this, scale](view::DrawContext& dc, const GridRect& area) {
                                const auto header = static_cast<std::int32_t>(std::lround(kWeekdayGridHeaderHeight * scale));

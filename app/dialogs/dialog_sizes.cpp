@@ -2,6 +2,9 @@
 
 #include "app/dialogs/dialog_sizes.h"
 
+#include "app/app_services.h"
+
+#include <wx/display.h>
 #include <wx/textctrl.h>
 
 #include <gtk/gtk.h>
@@ -13,6 +16,14 @@ namespace varnholt {
 
 wxSize ScaledSize(wxSize size, float scale) {
     return {static_cast<int>(std::lround(size.x * scale)), static_cast<int>(std::lround(size.y * scale))};
+}
+
+float DrawnAreaScale(const wxWindow& dialog, int tallest_area) {
+    // Room on the screen for the dialog's title bar, margins and row of buttons.
+    constexpr int kAroundTheAreas = 160;
+    const int screen = wxDisplay(&dialog).GetClientArea().height;
+    const float fitting = static_cast<float>(screen - kAroundTheAreas) / static_cast<float>(std::max(tallest_area, 1));
+    return std::max(1.0f, std::min(GetDisplayScale(dialog), fitting));
 }
 
 void FitFieldToItsText(wxTextCtrl& field) {

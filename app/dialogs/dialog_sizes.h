@@ -5,11 +5,17 @@
 #include <wx/gdicmn.h>
 
 class wxTextCtrl;
+class wxWindow;
 
 namespace varnholt {
 
 // A size given in pixels at the usual text size, at the display scale.
 [[nodiscard]] wxSize ScaledSize(wxSize size, float scale);
+
+// The scale for a dialog's drawn areas: the display's, so that they grow with the text around
+// them, as far as the tallest area (its height at the usual text size) still lets the dialog
+// fit the screen's height; never below 1.
+[[nodiscard]] float DrawnAreaScale(const wxWindow& dialog, int tallest_area);
 
 // Makes the one-line field at least as tall as the theme draws it around its font. The toolkit
 // measures a field before its window exists, and then reckons with less than the font needs:
