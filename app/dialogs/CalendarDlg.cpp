@@ -4,6 +4,7 @@
 
 #include "app/dialogs/CalendarSubDialogs.h"
 #include "app/dialogs/DrawnArea.h"
+#include "app/dialogs/dialog_sizes.h"
 #include "shell/calendar/calendar_painting.h"
 #include "shell/ui_text.h"
 
@@ -33,6 +34,7 @@ enum : int {
 
 constexpr int kListWidth = 220;  // the least: the usual width
 constexpr int kListHeight = 200;
+// The drawn areas at the usual text size; they grow with the text, as their drawing does.
 const wxSize kMonthGridSize(364, 288);
 const wxSize kDayGridSize(230, 612);
 const wxSize kSwatchSize(16, 16);
@@ -42,16 +44,17 @@ wxString Text(StringId id) { return LoadText(id); }
 }  // namespace
 
 CalendarDlg::CalendarDlg(wxWindow* parent, const document::Document& document)
-    : wxDialog(parent, wxID_ANY, Text(IDS_CALENDAR_CAPTION)), m_document(document) {
+    : wxDialog(parent, wxID_ANY, Text(IDS_CALENDAR_CAPTION)), m_document(document), m_scale(DrawnAreaScale(*this, kDayGridSize.y)) {
     auto* columns = new wxBoxSizer(wxHORIZONTAL);
     columns->Add(CreateListColumn(), 0, wxEXPAND | wxALL, 8);
     WidenForNames();
     columns->Add(CreateGridColumn(), 0, wxALL, 8);
-    m_day_area = new DrawnArea(this, kDayGrid, kDayGridSize, [this](view::DrawContext& dc, const GridRect& area) {
-        // The title rows match the month grid's row height.
-        const std::int32_t header = m_month_area->GetClientSize().y / 8;
-        PaintHourGrid(dc, area, header, PeriodsOfDate(m_current, m_browser.Selected()));
-    });
+    m_day_area = new DrawnArea(this, kDayGrid, ScaledSize(kDayGridSize, m_scale),
+                               [this](view::DrawContext& dc, const GridRect& area) {
+                                   // The title rows match the month grid's row height.
+                                   const std::int32_t header = m_month_area->GetClientSize().y / 8;
+                                   PaintHourGrid(dc, area, header, PeriodsOfDate(m_current, m_browser.Selected()), m_scale);
+                               });
     columns->Add(m_day_area, 0, wxALL, 8);
 
     auto* top = new wxBoxSizer(wxVERTICAL);
@@ -91,6 +94,7 @@ wxSizer* CalendarDlg::CreateListColumn() {
     for (const auto& [id, label, edit] : edits) {
         column->Add(new wxStaticText(this, wxID_ANY, Text(label)), 0, wxTOP, 4);
         *edit = new wxTextCtrl(this, id, wxString(), wxDefaultPosition, wxDefaultSize, wxTE_READONLY);
+        FitFieldToItsText(**edit);
         column->Add(*edit, 0, wxEXPAND | wxTOP, 2);
     }
 
@@ -105,9 +109,10 @@ wxSizer* CalendarDlg::CreateListColumn() {
 
 wxSizer* CalendarDlg::CreateGridColumn() {
     auto* column = new wxBoxSizer(wxVERTICAL);
-    m_month_area = new DrawnArea(this, kMonthGrid, kMonthGridSize, [this](view::DrawContext& dc, const GridRect& area) {
-        PaintMonthGrid(dc, m_browser, area, m_current);
-    });
+    m_month_area = new DrawnArea(this, kMonthGrid, ScaledSize(kMonthGridSize, m_scale),
+                                 [this](view::DrawContext& dc, const GridRect& area) {
+                                     PaintMonthGrid(dc, m_browser, area, m_current, m_scale);
+                                 });
     m_month_area->SetClickHandler([this](int x, int y) { ClickMonthGrid(x, y); });
     column->Add(m_month_area, 0);
 
@@ -117,7 +122,7 @@ wxSizer* CalendarDlg::CreateGridColumn() {
         {kNonWorkingSwatch, kNonWorkingGrey, IDS_LEGEND_NON_WORKING},
         {kExceptionSwatch, kExceptionBlue, IDS_LEGEND_EXCEPTION}};
     for (const auto& [id, color, label] : swatches) {
-        legend->Add(new DrawnArea(this, id, kSwatchSize,
+        legend->Add(new DrawnArea(this, id, ScaledSize(kSwatchSize, m_scale),
                                   [color](view::DrawContext& dc, const GridRect& area) {
                                       PaintLegendSwatch(dc, area, color);
                                   }),
@@ -147,7 +152,7 @@ void CalendarDlg::WidenForNames() {
     const int list = widest_extent + 3 * m_list->GetCharWidth() + wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, m_list);
     m_list->SetMinSize(wxSize(std::clamp(list, kListWidth, std::max(kListWidth, most)), kListHeight));
     for (wxTextCtrl* field : {m_name, m_base})
-        field->SetMinSize(wxSize(std::min(field->GetSizeFromText(widest).x, most), -1));
+        field->SetMinSize(wxSize(std::min(field->GetSizeFromText(widest).x, most), field->GetMinSize().y));
 }
 
 void CalendarDlg::FillCalendarList() {

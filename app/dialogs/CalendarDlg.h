@@ -53,6 +53,7 @@ private:
     void InvalidateGrids();
 
     const document::Document& m_document;
+    const float m_scale;  // of the drawn grids, which grow with the text
     const CalendarRecord* m_current = nullptr;
     MonthBrowser m_browser;
     std::vector<CalendarEntry> m_entries;  // as listed

@@ -3,6 +3,7 @@
 #include "app/dialogs/CalendarSubDialogs.h"
 
 #include "app/dialogs/DrawnArea.h"
+#include "app/dialogs/dialog_sizes.h"
 #include "shell/calendar/calendar_painting.h"
 #include "shell/calendar/calendar_texts.h"
 #include "shell/ui_text.h"
@@ -13,13 +14,15 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include <cmath>
+
 namespace varnholt {
 namespace {
 
 // Control ids, shared with the dialogs' own resources.
 enum : int { kHoursPerDay = 1100, kWeekdayGrid = 1176, kDayList = 1184 };
 
-const wxSize kWeekdayGridSize(230, 560);
+const wxSize kWeekdayGridSize(230, 560);  // at the usual text size
 
 wxSizer* CloseRow(wxWindow* dialog) {
     auto* row = new wxBoxSizer(wxHORIZONTAL);
@@ -40,6 +43,7 @@ CalendarTimePeriodsDlg::CalendarTimePeriodsDlg(wxWindow* parent, const CalendarR
         // Hours per day, week, month and year take four ids in a row.
         m_edits[index] = new wxTextCtrl(this, kHoursPerDay + static_cast<int>(index), texts[index], wxDefaultPosition, wxSize(100, -1),
                                         wxTE_READONLY | wxTE_RIGHT);
+        FitFieldToItsText(*m_edits[index]);
         grid->Add(m_edits[index]);
     }
     auto* top = new wxBoxSizer(wxVERTICAL);
@@ -59,9 +63,12 @@ CalendarWorkweekDlg::CalendarWorkweekDlg(wxWindow* parent, const CalendarRecord&
     m_days->Bind(wxEVT_LISTBOX, [this](wxCommandEvent&) { m_grid->Refresh(); });
     left->Add(m_days, 1, wxEXPAND);
 
-    m_grid = new DrawnArea(this, kWeekdayGrid, kWeekdayGridSize, [this](view::DrawContext& dc, const GridRect& area) {
-        PaintHourGrid(dc, area, kWeekdayGridHeaderHeight, PeriodsOfWeekday(&m_calendar, ShownWeekday()));
-    });
+    const float scale = DrawnAreaScale(*this, kWeekdayGridSize.y);
+    m_grid = new DrawnArea(this, kWeekdayGrid, ScaledSize(kWeekdayGridSize, scale),
+                           [this, scale](view::DrawContext& dc, const GridRect& area) {
+                               const auto header = static_cast<std::int32_t>(std::lround(kWeekdayGridHeaderHeight * scale));
+                               PaintHourGrid(dc, area, header, PeriodsOfWeekday(&m_calendar, ShownWeekday()), scale);
+                           });
     auto* columns = new wxBoxSizer(wxHORIZONTAL);
     columns->Add(left, 0, wxEXPAND | wxALL, 8);
     columns->Add(m_grid, 0, wxALL, 8);

@@ -54,6 +54,12 @@ ColumnsDialog::ColumnsDialog(wxWindow* parent, const wxString& title, std::uniqu
                                   .align = wxALIGN_CENTER});
     m_up = ArrowButton(this, kUpButton, ArrowDirection::up, IDS_COLUMNS_UP);
     m_down = ArrowButton(this, kDownButton, ArrowDirection::down, IDS_COLUMNS_DOWN);
+    // Filled before the layout, which then gives each list the width of its longest text; the
+    // shown list makes room for every column that may be added to it.
+    Refill();
+    std::vector<wxString> addable;
+    for (const ChooserItem& item : m_lists.available) addable.push_back(item.caption);
+    m_selected->MakeRoomFor(addable);
 
     auto* middle = new wxBoxSizer(wxVERTICAL);
     middle->AddStretchSpacer();
@@ -91,7 +97,6 @@ ColumnsDialog::ColumnsDialog(wxWindow* parent, const wxString& title, std::uniqu
             UpdateButtons();
         });
     }
-    Refill();
 }
 
 void ColumnsDialog::Refill() {

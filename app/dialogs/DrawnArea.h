@@ -20,6 +20,9 @@ public:
 
     DrawnArea(wxWindow* parent, wxWindowID id, const wxSize& size, PaintFunction paint);
 
+    // A picture, no control: Tab passes it by, as it passes a label by.
+    bool AcceptsFocus() const override { return false; }
+
     // Left clicks in the area, in its own pixels.
     void SetClickHandler(ClickFunction click) { m_click = std::move(click); }
     // Paints into any drawing context, as the screen would show it.

@@ -2,6 +2,8 @@
 
 #include "app/dialogs/GroupedList.h"
 
+#include <wx/settings.h>
+
 #include <algorithm>
 
 namespace varnholt {
@@ -128,11 +130,13 @@ GroupedList::GroupedList(wxWindow* parent, wxWindowID id, const Options& options
                                                      wxDATAVIEW_CELL_ACTIVATABLE, FromDIP(kCheckColumnWidth),
                                                      wxALIGN_CENTER, 0);
         check->GetRenderer()->SetAlignment(wxALIGN_CENTER);
+        m_other_columns = FromDIP(kCheckColumnWidth);
     }
-    wxDataViewColumn* text =
+    m_text_column =
         AppendTextColumn(options.title, kTextColumn, wxDATAVIEW_CELL_INERT, FromDIP(options.width), options.align, 0);
-    text->GetRenderer()->SetAlignment(options.align | wxALIGN_CENTER_VERTICAL);
-    SetMinSize(FromDIP(wxSize(options.width + (options.checkable ? kCheckColumnWidth + 16 : 16), 260)));
+    m_text_column->GetRenderer()->SetAlignment(options.align | wxALIGN_CENTER_VERTICAL);
+    SetMinSize(wxSize(-1, FromDIP(260)));
+    WidenTextColumn(FromDIP(options.width));
     Bind(wxEVT_DATAVIEW_SELECTION_CHANGED, &GroupedList::OnSelectionChanged, this);
 }
 
@@ -140,6 +144,35 @@ GroupedList::~GroupedList() = default;
 
 void GroupedList::Fill(const std::vector<GroupedListGroup>& groups, const std::vector<GroupedListEntry>& entries) {
     m_model->Fill(groups, entries);
+    std::vector<wxString> texts;
+    for (const GroupedListEntry& entry : entries) texts.push_back(entry.text);
+    MakeRoomFor(texts);
+    std::vector<wxString> headings;
+    for (const GroupedListGroup& group : groups) headings.push_back(group.caption);
+    MakeRoomFor(headings, true);
+}
+
+void GroupedList::MakeRoomFor(const std::vector<wxString>& texts, bool bold) {
+    const wxFont font = bold ? GetFont().Bold() : GetFont();
+    int widest = 0;
+    for (const wxString& text : texts) {
+        int width = 0;
+        GetTextExtent(text, &width, nullptr, nullptr, nullptr, &font);
+        widest = std::max(widest, width);
+    }
+    // The cell's padding on either side of the text, which grows with the font.
+    if (widest > 0) WidenTextColumn(widest + 2 * GetCharWidth());
+}
+
+void GroupedList::WidenTextColumn(int width) {
+    // The toolkit answers the width a column has on screen, none before it is shown.
+    if (width <= m_text_width) return;
+    m_text_width = width;
+    m_text_column->SetWidth(width);
+    const int rows = m_other_columns + width;
+    // Room for the frame beside the columns, whether the scroll bar overlays the rows or not.
+    const int least = rows + wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, this) + FromDIP(4);
+    if (least > GetMinSize().x) SetMinSize(wxSize(least, GetMinSize().y));
 }
 
 std::vector<std::size_t> GroupedList::ChosenEntries() const {

@@ -42,8 +42,12 @@ public:
     ~GroupedList() override;
 
     // Shows the entries under the groups in the groups' order, each group's entries in the
-    // order given; groups without entries are left out.
+    // order given; groups without entries are left out. The text column widens where a text
+    // needs more room than it has (a heading in bold), and never narrows again.
     void Fill(const std::vector<GroupedListGroup>& groups, const std::vector<GroupedListEntry>& entries);
+    // Widens the text column for texts that a later Fill may show, so that the list can be laid
+    // out once for all of them.
+    void MakeRoomFor(const std::vector<wxString>& texts, bool bold = false);
 
     // The chosen entries, as indexes into the last Fill, ascending; group rows never count.
     [[nodiscard]] std::vector<std::size_t> ChosenEntries() const;
@@ -60,8 +64,15 @@ public:
 
 private:
     void OnSelectionChanged(wxDataViewEvent& event);
+    // The text column at least this wide, and the list wide enough to show it whole beside a
+    // vertical scroll bar: a column wider than the rows' visible width brings a horizontal bar
+    // that covers the last row.
+    void WidenTextColumn(int width);
 
     GroupedListModel* m_model;  // reference-counted; the control holds a reference
+    wxDataViewColumn* m_text_column = nullptr;
+    int m_text_width = 0;     // the text column's width, as last set
+    int m_other_columns = 0;  // the check box column's width, where the list has one
 };
 
 }  // namespace varnholt

@@ -3,8 +3,10 @@
 #include "app/print/PrintPreviewPanel.h"
 
 #include "app/CMainFrame.h"
+#include "app/fixed_ground.h"
 #include "app/print/PrintCommands.h"
 #include "app/print/SchedulePrintout.h"
+#include "app/print/SharpPrintPreview.h"
 
 #include <wx/button.h>
 #include <wx/choice.h>
@@ -48,7 +50,11 @@ PrintPreviewPanel::PrintPreviewPanel(wxWindow* parent, CMainFrame& frame) : wxPa
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     sizer->Add(bar, 0, wxLEFT | wxRIGHT | wxBOTTOM, 16);
     SetSizer(sizer);
+    // The page counter stands on the File page's white, made after the page wrote its labels.
+    WriteLabelsDarkOnWhite(*this);
 }
+
+wxPrintPreviewBase* PrintPreviewPanel::GetPreview() const noexcept { return m_preview.get(); }
 
 PrintPreviewPanel::~PrintPreviewPanel() {
     if (m_canvas != nullptr) m_canvas->Destroy();
@@ -61,7 +67,7 @@ void PrintPreviewPanel::Rebuild() {
         m_canvas = nullptr;
     }
     m_preview.reset();
-    m_preview = std::make_unique<wxPrintPreview>(new SchedulePrintout(m_frame), nullptr, &m_frame.GetPrintData());
+    m_preview = std::make_unique<SharpPrintPreview>(new SchedulePrintout(m_frame), &m_frame.GetPrintData());
     if (!m_preview->IsOk()) {
         m_preview.reset();
         UpdatePageLabel();

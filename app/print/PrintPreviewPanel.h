@@ -13,12 +13,13 @@ class wxChoice;
 class wxKeyEvent;
 class wxMouseEvent;
 class wxPreviewCanvas;
-class wxPrintPreview;
+class wxPrintPreviewBase;
 class wxStaticText;
 
 namespace varnholt {
 
 class CMainFrame;
+class SharpPrintPreview;
 
 class PrintPreviewPanel final : public wxPanel {
 public:
@@ -27,7 +28,7 @@ public:
 
     // Drops the preview shown and previews the current category with the current settings.
     void Rebuild();
-    [[nodiscard]] wxPrintPreview* GetPreview() const noexcept { return m_preview.get(); }
+    [[nodiscard]] wxPrintPreviewBase* GetPreview() const noexcept;
     [[nodiscard]] wxStaticText* GetPageLabel() const noexcept { return m_page_label; }
     [[nodiscard]] wxChoice* GetZoomChoice() const noexcept { return m_zoom; }
 
@@ -42,7 +43,7 @@ private:
     void OnCanvasWheel(wxMouseEvent& event);
 
     CMainFrame& m_frame;
-    std::unique_ptr<wxPrintPreview> m_preview;
+    std::unique_ptr<SharpPrintPreview> m_preview;
     wxPreviewCanvas* m_canvas = nullptr;  // a child window, destroyed before its preview
     wxStaticText* m_page_label = nullptr;
     wxChoice* m_zoom = nullptr;

@@ -5,6 +5,9 @@
 #include "model/civil_date.h"
 #include "model/records/CalendarRecord.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace varnholt {
 namespace {
 
@@ -80,14 +83,20 @@ std::pair<bool, bool> WorkedHalves(const std::vector<WorkPeriod>& periods, std::
     return worked;
 }
 
-HourGridLayout LayOutHourGrid(const GridRect& area, std::int32_t header_height) {
+HourGridLayout LayOutHourGrid(const GridRect& area, std::int32_t header_height, float scale, std::int32_t label_width) {
     HourGridLayout grid;
+    const auto scaled = [scale](std::int32_t pixels) { return static_cast<std::int32_t>(std::lround(pixels * scale)); };
     const std::int32_t l = area.left, t = area.top;
-    grid.row_height = (area.Height() - 2 * header_height) / 24 - 2;
-    const std::int32_t cw = (area.Width() - 25) / 2;
-    grid.x0 = l + 19;
+    grid.gap = scaled(2);
+    grid.row_height = (area.Height() - 2 * header_height) / 24 - grid.gap;
+    grid.label_left = l + scaled(5);
+    // A number and the cell after it stand a gap apart; the cells keep the room they had
+    // before the numbers' column, the right margin taking what the numbers need beyond it.
+    const std::int32_t cells_left = std::max(scaled(19), scaled(5) + label_width + scaled(3));
+    const std::int32_t cw = (area.Width() - scaled(25) - std::max(0, cells_left - scaled(19))) / 2;
+    grid.x0 = l + cells_left;
     grid.x1 = grid.x0 + cw;
-    grid.x2 = grid.x1 + 2;
+    grid.x2 = grid.x1 + grid.gap;
     grid.x3 = grid.x2 + cw;
     grid.rows_top = static_cast<std::int32_t>(t + 1.5 * header_height);
     grid.title = {l, t, area.right, t + header_height};

@@ -64,20 +64,26 @@ struct WorkPeriod {
 [[nodiscard]] std::pair<bool, bool> WorkedHalves(const std::vector<WorkPeriod>& periods, std::uint32_t hour);
 
 // The hour grid of the day and weekday grids: a title of header_height, column headers of
-// half that, then 24 rows of hours with two half-hour cells each.
+// half that, then 24 rows of hours with two half-hour cells each, the hour numbers before them.
 struct HourGridLayout {
     GridRect title;
     GridRect first_header;
     GridRect second_header;
     std::int32_t rows_top = 0;
     std::int32_t row_height = 0;
+    std::int32_t gap = 2;          // between two rows, and between the two cells of a row
+    std::int32_t label_left = 0;   // where the hour numbers start
     std::int32_t x0 = 0, x1 = 0, x2 = 0, x3 = 0;
 
     [[nodiscard]] std::int32_t RowTop(std::uint32_t hour) const noexcept {
-        return rows_top + static_cast<std::int32_t>(hour) * (row_height + 2);
+        return rows_top + static_cast<std::int32_t>(hour) * (row_height + gap);
     }
 };
-[[nodiscard]] HourGridLayout LayOutHourGrid(const GridRect& area, std::int32_t header_height);
+// The grid's fixed lengths (margins, gaps, the numbers' column) are pixels at scale 1 and grow
+// with `scale`, as its text does. `label_width` is the widest hour number as drawn: the cells
+// start far enough right that no number touches them.
+[[nodiscard]] HourGridLayout LayOutHourGrid(const GridRect& area, std::int32_t header_height, float scale = 1.0f,
+                                            std::int32_t label_width = 0);
 
 // The month shown and the day selected in the calendar dialog, with the cells of the last
 // paint for hit tests.

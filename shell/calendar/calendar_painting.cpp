@@ -5,6 +5,8 @@
 #include "shell/ui_text.h"
 #include "views/draw/TextStyle.h"
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 
 namespace varnholt {
@@ -32,29 +34,44 @@ void GridLine(view::DrawContext& dc, std::int32_t x1, std::int32_t y1, std::int3
                 static_cast<float>(x2), static_cast<float>(y2));
 }
 
-void AccentLine(view::DrawContext& dc, float x1, float y1, float x2, float y2) {
-    dc.DrawLine(view::kPenSolid, 2.0f, kAccentGrey, x1, y1, x2, y2);
+// The accent pen is 2 pixels wide at scale 1.
+void AccentLine(view::DrawContext& dc, float scale, float x1, float y1, float x2, float y2) {
+    dc.DrawLine(view::kPenSolid, std::round(2.0f * scale), kAccentGrey, x1, y1, x2, y2);
 }
 
-void PaintArrows(view::DrawContext& dc, const GridRect& area, const MonthGridLayout& grid) {
+void PaintArrows(view::DrawContext& dc, const GridRect& area, const MonthGridLayout& grid, float scale) {
     const auto cy = static_cast<float>(area.top + grid.row_height / 2);
+    const float arm = std::round(6.0f * scale);
     const auto left = static_cast<float>(area.left + grid.arrow_width / 2);
-    AccentLine(dc, left + 6, cy - 6, left, cy);
-    AccentLine(dc, left, cy, left + 6, cy + 6);
+    AccentLine(dc, scale, left + arm, cy - arm, left, cy);
+    AccentLine(dc, scale, left, cy, left + arm, cy + arm);
     const auto right = static_cast<float>(area.right - grid.arrow_width / 2);
-    AccentLine(dc, right - 6, cy - 6, right, cy);
-    AccentLine(dc, right, cy, right - 6, cy + 6);
+    AccentLine(dc, scale, right - arm, cy - arm, right, cy);
+    AccentLine(dc, scale, right, cy, right - arm, cy + arm);
 }
 
-void PaintSelectedFrame(view::DrawContext& dc, const GridRect& cell) {
-    const float x = static_cast<float>(cell.left) + 1.5f;
-    const float y = static_cast<float>(cell.top) + 1.5f;
-    const float right = x + static_cast<float>(cell.Width() - 3);
-    const float bottom = y + static_cast<float>(cell.Height() - 3);
-    AccentLine(dc, x, y, right, y);
-    AccentLine(dc, right, y, right, bottom);
-    AccentLine(dc, right, bottom, x, bottom);
-    AccentLine(dc, x, bottom, x, y);
+void PaintSelectedFrame(view::DrawContext& dc, const GridRect& cell, float scale) {
+    const float inset = 1.5f * scale;  // the pen stays inside the cell
+    const float x = static_cast<float>(cell.left) + inset;
+    const float y = static_cast<float>(cell.top) + inset;
+    const float right = static_cast<float>(cell.right) - inset;
+    const float bottom = static_cast<float>(cell.bottom) - inset;
+    AccentLine(dc, scale, x, y, right, y);
+    AccentLine(dc, scale, right, y, right, bottom);
+    AccentLine(dc, scale, right, bottom, x, bottom);
+    AccentLine(dc, scale, x, bottom, x, y);
+}
+
+// The grids' text: 14 pixels high at scale 1.
+view::TextStyle GridFont(float scale) {
+    return {L"Calibri", static_cast<std::int32_t>(std::lround(14.0f * scale)), Color::Black()};
+}
+
+// The widest hour number in the font.
+std::int32_t HourLabelWidth(const view::DrawContext& dc, const view::TextStyle& font) {
+    float widest = 0.0f;
+    for (std::uint32_t hour = 0; hour < 24; ++hour) widest = std::max(widest, dc.MeasureText(font, std::to_wstring(hour)).width);
+    return static_cast<std::int32_t>(std::ceil(widest));
 }
 
 void PaintGridLines(view::DrawContext& dc, const GridRect& area, const MonthGridLayout& grid) {
@@ -70,15 +87,16 @@ void PaintGridLines(view::DrawContext& dc, const GridRect& area, const MonthGrid
 
 }  // namespace
 
-void PaintMonthGrid(view::DrawContext& dc, MonthBrowser& browser, const GridRect& area, const CalendarRecord* calendar) {
+void PaintMonthGrid(view::DrawContext& dc, MonthBrowser& browser, const GridRect& area, const CalendarRecord* calendar,
+                    float scale) {
     Fill(dc, Color::White(), area);
     const MonthGridLayout& grid = browser.LayOut(area);
-    const view::TextStyle font(L"Calibri", 14, Color::Black());
+    const view::TextStyle font = GridFont(scale);
     const std::int32_t l = area.left, t = area.top, w = grid.cell_width, h = grid.row_height;
 
     dc.DrawText(font, month_name(browser.Month()) + L" " + std::to_wstring(browser.Year()), kCentredLine,
                 ToRectF(grid.title));
-    PaintArrows(dc, area, grid);
+    PaintArrows(dc, area, grid, scale);
     for (std::int32_t d = 1; d <= 7; ++d) {
         dc.DrawText(font, weekday_abbreviation(d), kCentredLine, ToRectF({l + (d - 1) * w, t + h, l + d * w, t + 2 * h}));
     }
@@ -90,16 +108,16 @@ void PaintMonthGrid(view::DrawContext& dc, MonthBrowser& browser, const GridRect
         case day_fill::none: break;
         }
         dc.DrawText(font, std::to_wstring(date.day()), kCentredLine, ToRectF(cell));
-        if (date.seconds == browser.Selected().seconds) PaintSelectedFrame(dc, cell);
+        if (date.seconds == browser.Selected().seconds) PaintSelectedFrame(dc, cell, scale);
     }
     PaintGridLines(dc, area, grid);
 }
 
 void PaintHourGrid(view::DrawContext& dc, const GridRect& area, std::int32_t header_height,
-                   const std::vector<WorkPeriod>& periods) {
+                   const std::vector<WorkPeriod>& periods, float scale) {
     Fill(dc, Color::White(), area);
-    const HourGridLayout grid = LayOutHourGrid(area, header_height);
-    const view::TextStyle font(L"Calibri", 14, Color::Black());
+    const view::TextStyle font = GridFont(scale);
+    const HourGridLayout grid = LayOutHourGrid(area, header_height, scale, HourLabelWidth(dc, font));
     dc.DrawText(font, LoadText(IDS_CALENDAR_HOURS), kCentredLine, ToRectF(grid.title));
     dc.DrawText(font, L":00-:30", kCentredLine, ToRectF(grid.first_header));
     dc.DrawText(font, L":30-:60", kCentredLine, ToRectF(grid.second_header));
@@ -107,9 +125,8 @@ void PaintHourGrid(view::DrawContext& dc, const GridRect& area, std::int32_t hea
         const std::int32_t y = grid.RowTop(hour);
         const std::int32_t bottom = y + grid.row_height;
         // The hour numbers are as tall as the grid's other texts: a height of 10 pixels left
-        // them too small to read. Two digits of that size take the whole gap before the
-        // first column.
-        dc.DrawText(font, std::to_wstring(hour), kLeftLine, ToRectF({area.left + 5, y, grid.x0 - 1, bottom}));
+        // them too small to read. The cells make room for them.
+        dc.DrawText(font, std::to_wstring(hour), kLeftLine, ToRectF({grid.label_left, y, grid.x0 - 1, bottom}));
         const GridRect first{grid.x0, y, grid.x1, bottom};
         const GridRect second{grid.x2, y, grid.x3, bottom};
         const auto [first_worked, second_worked] = WorkedHalves(periods, hour);

@@ -18,13 +18,13 @@ using testing_app::WaitUntil;
 
 using Printing = AcceptanceTest;
 
-wxPrintPreview* ShownPreview(CMainFrame& frame) {
+wxPrintPreviewBase* ShownPreview(CMainFrame& frame) {
     frame.ShowFilePage();
     frame.GetFilePage()->ShowItem(FilePage::print_item);
     for (wxWindow* child : frame.GetFilePage()->GetPrintPageArea()->GetChildren()) {
         auto* panel = dynamic_cast<PrintPreviewPanel*>(child);
         if (panel == nullptr || panel->GetPreview() == nullptr) continue;
-        wxPrintPreview* preview = panel->GetPreview();
+        wxPrintPreviewBase* preview = panel->GetPreview();
         auto& printout = dynamic_cast<SchedulePrintout&>(*preview->GetPrintout());
         if (!WaitUntil([&printout] { return printout.PagesDrawn() > 0; })) return nullptr;
         return preview;
@@ -46,7 +46,7 @@ TEST_F(Printing, EveryCategoryHasAPreview) {
         frame.CloseFilePage();
         frame.SwitchToPage(page);
         Settle();
-        wxPrintPreview* preview = ShownPreview(frame);
+        wxPrintPreviewBase* preview = ShownPreview(frame);
         ASSERT_NE(preview, nullptr);
         EXPECT_GE(preview->GetMaxPage(), 1);
         EXPECT_EQ(frame.GetActiveCategory(), static_cast<Category>(page)) << "the File page keeps the category";
@@ -60,7 +60,7 @@ TEST_F(Printing, TheActivityTablePrintsAsManyPagesAsItsPreviewShows) {
     CMainFrame& frame = StartWith("large.xer");
     frame.SwitchToPage(kActivitiesTabPage);
     Settle();
-    wxPrintPreview* preview = ShownPreview(frame);
+    wxPrintPreviewBase* preview = ShownPreview(frame);
     ASSERT_NE(preview, nullptr);
     const int previewed = preview->GetMaxPage();
     EXPECT_GT(previewed, 1) << "2,000 activities need several pages";

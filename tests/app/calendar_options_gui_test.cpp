@@ -15,6 +15,7 @@
 #include "app/ribbon/MainRibbon.h"
 #include "app_gui_support.h"
 #include "screen_pixels.h"
+#include "tab_walk.h"
 #include "gui_input.h"
 #include "layouts/settings_file.h"
 #include "platform/user_paths.h"
@@ -279,6 +280,97 @@ TEST_F(CalendarOptionsTest, TheCalendarNamesShowWhole) {
         // dialog expects none of its controls.
         wxUIActionSimulator().MouseMove(pointer);
         EXPECT_TRUE(WaitUntil([pointer] { return wxGetMousePosition() == pointer; }));
+    });
+}
+
+// Dark enough to be text drawn in black, with its smoothed edges left out.
+bool IsInk(const wxImage& image, int x, int y) {
+    return image.GetRed(x, y) < 110 && image.GetGreen(x, y) < 110 && image.GetBlue(x, y) < 110;
+}
+
+bool IsGridLine(const wxImage& image, int x, int y) {
+    return image.GetRed(x, y) == 150 && image.GetGreen(x, y) == 150 && image.GetBlue(x, y) == 150;
+}
+
+// The rows of the picture that a horizontal grid line crosses from end to end, or nearly.
+std::vector<int> GridLineRows(const wxImage& image) {
+    std::vector<int> rows;
+    for (int y = 0; y < image.GetHeight(); ++y) {
+        int grey = 0;
+        for (int x = 0; x < image.GetWidth(); ++x) grey += IsGridLine(image, x, y) ? 1 : 0;
+        if (grey > image.GetWidth() * 9 / 10) rows.push_back(y);
+    }
+    return rows;
+}
+
+// With the usual text and with large text (GDK_DPI_SCALE) alike, as the screen shows them: the
+// month grid's rows keep their proportion to the list's text beside them, the hour numbers stand
+// clear of their cells, and the Name field has room above and below a name with descenders.
+TEST_F(CalendarOptionsTest, TheCalendarGridsAndFieldsGrowWithTheText) {
+    ASSERT_TRUE(Start(Schedule(L"calendars.xer", CalendarSchedule("Standard 5 Day Workweek"))));
+    WhileCalendarDialogShown([](CalendarDlg& calendars) {
+        RunEventLoopFor(std::chrono::milliseconds(200));  // laid out and drawn
+        const std::vector<int> lines = GridLineRows(testing_gui::GrabSteady(calendars.GetMonthArea()));
+        ASSERT_GE(lines.size(), 2u);
+        const double month_row = (lines.back() - lines.front()) / 6.0;  // the seven lines below the title
+        const int text = calendars.GetCalendarList()->GetCharHeight();
+        EXPECT_NEAR(month_row / text, 2.1, 0.3) << "month rows of " << month_row << " px beside the list's " << text
+                                                << "-px text";
+
+        // The cells start where a grid line runs down most of the hours' height; the numbers
+        // are the ink before it.
+        const wxImage day = testing_gui::GrabSteady(calendars.GetDayArea());
+        const int top = day.GetHeight() / 5, bottom = day.GetHeight() * 9 / 10;
+        int cells = 0;
+        for (int x = 0; x < day.GetWidth() && cells == 0; ++x) {
+            int grey = 0;
+            for (int y = top; y < bottom; ++y) grey += IsGridLine(day, x, y) ? 1 : 0;
+            if (grey > (bottom - top) * 3 / 4) cells = x;
+        }
+        int numbers_end = -1;
+        for (int x = 0; x < cells; ++x) {
+            for (int y = top; y < bottom; ++y) numbers_end = IsInk(day, x, y) ? x : numbers_end;
+        }
+        ASSERT_GT(numbers_end, 0);
+        EXPECT_GE(cells - numbers_end - 1, 2) << "blank pixels between the hour numbers and their cells";
+
+        // The name's ink stands out from the field's ground; the field's frame hardly does.
+        const wxImage shown = testing_gui::GrabSteady(&calendars);
+        const wxRect field = calendars.GetNameEdit()->GetRect();
+        const wxColour ground = testing_gui::MeasureText(shown, field).ground;
+        int ink_top = -1, ink_bottom = -1;
+        for (int y = field.GetTop(); y <= field.GetBottom(); ++y) {
+            for (int x = field.GetLeft() + 4; x < field.GetRight() - 4; ++x) {
+                const wxColour pixel(shown.GetRed(x, y), shown.GetGreen(x, y), shown.GetBlue(x, y));
+                if (testing_gui::ContrastRatio(pixel, ground) < 4.0) continue;
+                ink_top = ink_top < 0 ? y : ink_top;
+                ink_bottom = y;
+            }
+        }
+        ASSERT_GE(ink_top, 0) << "the name is shown";
+        EXPECT_GE(ink_top - field.GetTop(), 3) << "room above the name";
+        EXPECT_GE(field.GetBottom() - ink_bottom, 3) << "room below the name";
+        EXPECT_GE(ink_bottom - ink_top + 1, calendars.GetNameEdit()->GetCharHeight() * 3 / 4) << "descenders and all";
+    });
+}
+
+// Tab stops only where a control can take the keys, and each shows that it holds them.
+TEST_F(CalendarOptionsTest, EveryTabStopOfTheCalendarDialogShowsTheFocus) {
+    ASSERT_TRUE(Start(ScheduleFile()));
+    WhileCalendarDialogShown([](CalendarDlg& calendars) {
+        const wxPoint pointer = wxGetMousePosition();
+        const std::vector<wxWindow*> order = testing_gui::InVisibleOrder(calendars);
+        const auto [stops, shots] = testing_gui::WalkTab(calendars, order);
+        ASSERT_EQ(stops.size(), order.size() + 1);
+        testing_gui::ExpectStopsInOrder(stops, order);
+        for (std::size_t k = 0; k + 1 < stops.size(); ++k) {
+            if (stops[k] == nullptr) continue;  // already reported
+            EXPECT_GE(testing_gui::ChangedPixels(shots[k], shots[k + 1], calendars, *stops[k]), 20)
+                << "no focus mark on " << testing_gui::NameOf(stops[k]);
+        }
+        // Focus follows the pointer without a window manager: it goes back to where the next
+        // dialog expects none of its controls.
+        ASSERT_TRUE(testing_gui::MoveTo(calendars, calendars.ScreenToClient(pointer)));
     });
 }
 

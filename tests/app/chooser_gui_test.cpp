@@ -16,6 +16,7 @@
 #include "layouts/Layout.h"
 #include "rows/Row.h"
 #include "screen_pixels.h"
+#include "tab_walk.h"
 #include "shell/command_ids.h"
 #include "shell/string_ids.h"
 #include "shell/ui_text.h"
@@ -45,7 +46,13 @@ namespace varnholt {
 namespace {
 
 using testing_app::WaitUntil;
+using testing_gui::ChangedPixels;
 using testing_gui::ClickAt;
+using testing_gui::ExpectStopsInOrder;
+using testing_gui::InVisibleOrder;
+using testing_gui::NameOf;
+using testing_gui::TabWalk;
+using testing_gui::WalkTab;
 
 constexpr int kProjects = 6;               // every other one open ("Active")
 constexpr std::int32_t kProjectName = 330;
@@ -89,111 +96,6 @@ void ExpectOneCentredColumn(const GroupedList& list, int width) {
 }
 
 bool HasGridLines(const GroupedList& list) { return list.HasFlag(wxDV_HORIZ_RULES) && list.HasFlag(wxDV_VERT_RULES); }
-
-// The controls Tab can stop at, those inside a box included; of a group of radio buttons only
-// the chosen one, where Tab enters the group.
-void CollectTabStops(const wxWindow& parent, std::vector<wxWindow*>& stops) {
-    for (wxWindow* child : parent.GetChildren()) {
-        if (!child->IsShownOnScreen() || !child->IsEnabled()) continue;
-        if (dynamic_cast<const wxStaticBox*>(child) != nullptr) {
-            CollectTabStops(*child, stops);
-        } else if (const auto* radio = dynamic_cast<const wxRadioButton*>(child)) {
-            if (radio->GetValue()) stops.push_back(child);
-        } else if (child->AcceptsFocusFromKeyboard()) {
-            stops.push_back(child);
-        }
-    }
-}
-
-// The controls Tab can reach, in the order a reader meets them: rows of controls whose spans
-// overlap from top to bottom, each row from left to right (a column of buttons from its top).
-std::vector<wxWindow*> InVisibleOrder(const wxWindow& dialog) {
-    std::vector<wxWindow*> controls;
-    CollectTabStops(dialog, controls);
-    std::ranges::sort(controls, {}, [](const wxWindow* control) { return control->GetScreenRect().y; });
-    std::map<const wxWindow*, int> row_of;
-    int row = 0;
-    int row_bottom = std::numeric_limits<int>::min();
-    for (const wxWindow* control : controls) {
-        const wxRect rect = control->GetScreenRect();
-        if (rect.y >= row_bottom) ++row;
-        row_bottom = std::max(row_bottom, rect.GetBottom() + 1);
-        row_of[control] = row;
-    }
-    std::ranges::sort(controls, {}, [&row_of](const wxWindow* control) {
-        const wxRect rect = control->GetScreenRect();
-        return std::tuple(row_of[control], rect.x, rect.y);
-    });
-    return controls;
-}
-
-std::string NameOf(const wxWindow* control) {
-    if (control == nullptr) return "nothing";
-    const wxString name = !control->GetLabel().empty()           ? control->GetLabel()
-                          : !control->GetToolTipText().empty()   ? control->GetToolTipText()
-                                                                 : wxString(control->GetClassInfo()->GetClassName());
-    return std::string(name.utf8_str()) + " at " + std::to_string(control->GetScreenPosition().x) + "," +
-           std::to_string(control->GetScreenPosition().y);
-}
-
-// The stop that holds the keyboard, as GTK has it: the toolkit's own record misses a drop-down
-// list that the focus reaches by wrapping round from the last stop.
-wxWindow* FocusedStop(const wxWindow& dialog, const std::vector<wxWindow*>& order) {
-    GtkWidget* focus = gtk_window_get_focus(GTK_WINDOW(dialog.GetHandle()));
-    if (focus == nullptr) return nullptr;
-    for (wxWindow* control : order) {
-        auto* widget = static_cast<GtkWidget*>(control->GetHandle());
-        if (focus == widget || gtk_widget_is_ancestor(focus, widget)) return control;
-    }
-    return wxWindow::FindFocus();
-}
-
-// Presses Tab as often as the dialog has stops, and once more, from the first stop: where each
-// press leaves the focus, and the dialog as it looks then. The pointer rests on the dialog's
-// margin, where it keeps the keyboard and hovers over nothing.
-struct TabWalk {
-    std::vector<wxWindow*> stops;
-    std::vector<wxImage> shots;
-};
-TabWalk WalkTab(wxWindow& dialog, const std::vector<wxWindow*>& order) {
-    TabWalk walk;
-    if (order.empty() || !ClickAt(dialog, wxPoint(3, 3))) return walk;
-    order.front()->SetFocus();
-    if (!WaitUntil([&] { return FocusedStop(dialog, order) == order.front(); })) return walk;
-    wxUIActionSimulator keys;
-    for (std::size_t k = 1; k <= order.size() + 1; ++k) {
-        const wxWindow* before = FocusedStop(dialog, order);
-        keys.Char(WXK_TAB);
-        (void)WaitUntil([&] { return FocusedStop(dialog, order) != before; });
-        walk.stops.push_back(FocusedStop(dialog, order));
-        walk.shots.push_back(testing_gui::GrabSteady(&dialog));
-    }
-    return walk;
-}
-
-// Each Tab of a walk reached the next stop of the order, the last one the first again.
-void ExpectStopsInOrder(const std::vector<wxWindow*>& stops, const std::vector<wxWindow*>& order) {
-    for (std::size_t k = 1; k <= stops.size(); ++k) {
-        const wxWindow* expected = order[k % order.size()];
-        EXPECT_EQ(stops[k - 1], expected) << "Tab " << k << " reached " << NameOf(stops[k - 1]) << ", not "
-                                          << NameOf(expected);
-    }
-}
-
-// How many pixels of the control's place differ between two pictures of its dialog.
-int ChangedPixels(const wxImage& before, const wxImage& after, const wxWindow& dialog, const wxWindow& control) {
-    wxRect region = control.GetScreenRect();
-    region.SetPosition(dialog.ScreenToClient(region.GetPosition()));
-    region.Intersect(wxRect(before.GetSize()));
-    int changed = 0;
-    for (int y = region.y; y <= region.GetBottom(); ++y) {
-        for (int x = region.x; x <= region.GetRight(); ++x) {
-            changed += before.GetRed(x, y) != after.GetRed(x, y) || before.GetGreen(x, y) != after.GetGreen(x, y) ||
-                       before.GetBlue(x, y) != after.GetBlue(x, y);
-        }
-    }
-    return changed;
-}
 
 class ChooserTest : public testing_app::AppGuiTest {
 protected:
@@ -638,6 +540,31 @@ TEST_F(ChooserTest, TabWalksTheColumnsDialogInVisibleOrderAndEveryStopShowsTheFo
         (void)WaitUntil([focused] { return wxWindow::FindFocus() != focused; });
         EXPECT_GE(ChangedPixels(with_focus, testing_gui::GrabSteady(&dialog), dialog, *focused), kFocusMark)
             << "no focus mark on " << NameOf(focused);
+    }));
+}
+
+// Columns added with the Add button until the shown list scrolls: its rows stay as wide as the
+// list beside the vertical scroll bar, so no sideways bar comes to cover the last of them.
+TEST_F(ChooserTest, ColumnsAddedUntilTheListScrollsBringNoSidewaysBar) {
+    EXPECT_TRUE(WhileColumnsDialogShown([](wxDialog&, ColumnsDialog* columns) {
+        auto* window = GTK_SCROLLED_WINDOW(columns->Selected().GetHandle());
+        GtkAdjustment* down = gtk_scrolled_window_get_vadjustment(window);
+        GtkAdjustment* sideways = gtk_scrolled_window_get_hadjustment(window);
+        const auto scrolls = [](GtkAdjustment* axis) {
+            return gtk_adjustment_get_upper(axis) > gtk_adjustment_get_page_size(axis);
+        };
+        for (std::size_t added = 0; added < 8 && !scrolls(down); ++added) {
+            columns->Available().ChooseEntry(2 * added);
+            columns->UpdateButtons();
+            const std::size_t shown = columns->Lists().selected.size();
+            ASSERT_TRUE(testing_gui::ClickMiddle(columns->AddButton()));
+            ASSERT_TRUE(WaitUntil([&] { return columns->Lists().selected.size() > shown; }));
+            testing_gui::RunEventLoopFor(std::chrono::milliseconds(50));  // the list lays out its rows
+        }
+        ASSERT_TRUE(scrolls(down)) << "enough columns to scroll";
+        EXPECT_FALSE(scrolls(sideways)) << "rows " << gtk_adjustment_get_upper(sideways) << " px wide in a "
+                                        << gtk_adjustment_get_page_size(sideways) << "-px list";
+        EXPECT_FALSE(gtk_widget_get_mapped(gtk_scrolled_window_get_hscrollbar(window)));
     }));
 }
 

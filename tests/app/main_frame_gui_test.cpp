@@ -8,6 +8,11 @@
 #include "app/CVarnSplitterWnd.h"
 #include "app/VarnholtView.h"
 #include "app/backstage/FilePage.h"
+#include "app/dialogs/ColumnsDialog.h"
+#include "app/dialogs/GroupedList.h"
+#include "app/dialogs/chooser_entries.h"
+#include "app/print/PrintPreviewPanel.h"
+#include "app/print/SchedulePrintout.h"
 #include "app/registry.h"
 #include "app_gui_support.h"
 #include "model/CaptionCatalog.h"
@@ -15,6 +20,7 @@
 #include "gui_input.h"
 #include "rows/Row.h"
 #include "rows/display_scale.h"
+#include "screen_pixels.h"
 #include "shell/command_ids.h"
 #include "shell/string_ids.h"
 #include "shell/ui_text.h"
@@ -23,6 +29,7 @@
 
 #include <wx/choice.h>
 #include <wx/dialog.h>
+#include <wx/prntbase.h>
 #include <wx/dcmemory.h>
 #include <wx/ribbon/bar.h>
 
@@ -35,6 +42,7 @@
 #include <memory>
 #include <filesystem>
 #include <system_error>
+#include <tuple>
 
 namespace varnholt {
 namespace {
@@ -414,6 +422,105 @@ TEST_F(DesktopScaleTest, TheTableKeepsItsProportionToTheRibbonAndTheDevicesResol
     const double ink_share = static_cast<double>(ink_bottom - ink_top + 1) / std::max(band, 1);
     EXPECT_GT(ink_share, 0.55) << "the text's height against the row's";
     EXPECT_LT(ink_share, 0.9) << "the text's height against the row's";
+}
+
+// The print preview's page as the screen shows it, one pixel a device pixel: drawn at the
+// desktop's scale, its text is as sharp as the panes'. A page drawn at one pixel per logical
+// pixel and doubled by the toolkit is made of 2 x 2 blocks of one colour each.
+TEST_F(DesktopScaleTest, ThePrintPreviewsPageIsDrawnAtTheDevicesResolution) {
+    ASSERT_TRUE(Start(Schedule(L"A.xer", testing_shell::EveryCategorySchedule("A"))));
+    CMainFrame& frame = *Frame();
+    frame.ShowFilePage();
+    frame.GetFilePage()->ShowItem(FilePage::print_item);
+    PrintPreviewPanel* panel = nullptr;
+    for (wxWindow* child : frame.GetFilePage()->GetPrintPageArea()->GetChildren())
+        panel = panel != nullptr ? panel : dynamic_cast<PrintPreviewPanel*>(child);
+    ASSERT_NE(panel, nullptr);
+    wxPrintPreviewBase* preview = panel->GetPreview();
+    ASSERT_NE(preview, nullptr);
+    wxPreviewCanvas& canvas = *preview->GetCanvas();
+    const auto& printout = dynamic_cast<const SchedulePrintout&>(*preview->GetPrintout());
+    ASSERT_TRUE(WaitUntil([&] { return canvas.IsShownOnScreen() && printout.PagesDrawn() > 0; }));
+    canvas.Refresh();
+    canvas.Update();  // the drawn page on the screen
+    const auto grab = GrabDevicePixels(canvas);
+    const int width = gdk_pixbuf_get_width(grab.get());
+    const int height = gdk_pixbuf_get_height(grab.get());
+    const int stride = gdk_pixbuf_get_rowstride(grab.get());
+    const int channels = gdk_pixbuf_get_n_channels(grab.get());
+    const guchar* pixels = gdk_pixbuf_get_pixels(grab.get());
+    const auto at = [&](int x, int y) { return pixels + y * stride + x * channels; };
+    // The sheet is the white on the canvas's ground, in device pixels; a logical pixel starts
+    // at an even device pixel.
+    wxRect page;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            if (at(x, y)[0] == 255 && at(x, y)[1] == 255 && at(x, y)[2] == 255) page.Union(wxRect(x, y, 1, 1));
+        }
+    }
+    page.Deflate(4);
+    // Blocks of 2 x 2 device pixels on the page that hold ink, and of those the ones whose four
+    // pixels differ.
+    int inked = 0, mixed = 0;
+    for (int y = page.GetTop() & ~1; y + 1 < page.GetBottom(); y += 2) {
+        for (int x = page.GetLeft() & ~1; x + 1 < page.GetRight(); x += 2) {
+            const guchar* corner[] = {at(x, y), at(x + 1, y), at(x, y + 1), at(x + 1, y + 1)};
+            const bool ink = std::ranges::any_of(corner, [](const guchar* p) { return p[0] < 200 || p[1] < 200 || p[2] < 200; });
+            if (!ink) continue;
+            ++inked;
+            mixed += std::ranges::any_of(corner, [&](const guchar* p) { return !std::equal(p, p + 3, corner[0]); }) ? 1 : 0;
+        }
+    }
+    ASSERT_GT(inked, 100) << "the page shows text";
+    const double share = static_cast<double>(mixed) / inked;
+    if (canvas.GetContentScaleFactor() == 2) {
+        EXPECT_GT(share, 0.25) << "blocks of ink with pixels of more than one colour";
+    }
+}
+
+// The column chooser at the desktop's text size: its widest heading, in bold, reads whole on
+// screen, its lists as wide as their text needs.
+TEST_F(DesktopScaleTest, TheColumnChoosersWidestHeadingReadsWhole) {
+    ASSERT_TRUE(Start(Schedule(L"A.xer", testing_shell::EveryCategorySchedule("A"))));
+    CMainFrame& frame = *Frame();
+    frame.SwitchToPage(kActivitiesTabPage);
+    bool ran = false;
+    m_hook.CancelAfter<ColumnsDialog>(ran, [](ColumnsDialog& columns) {
+        GroupedList& list = columns.Available();
+        const wxFont bold = list.GetFont().Bold();
+        wxString widest;
+        int extent = 0;
+        for (const ChooserGroup& group : columns.Lists().groups) {
+            int width = 0;
+            list.GetTextExtent(group.caption, &width, nullptr, nullptr, nullptr, &bold);
+            if (width > extent) std::tie(widest, extent) = std::pair(wxString(group.caption), width);
+        }
+        wxDataViewItemArray rows;
+        list.GetModel()->GetChildren(wxDataViewItem(), rows);
+        const auto heading = std::ranges::find_if(rows, [&](const wxDataViewItem& row) {
+            wxVariant text;
+            list.GetModel()->GetValue(text, row, 0);
+            return text.GetString() == widest;
+        });
+        ASSERT_NE(heading, rows.end()) << widest;
+        list.EnsureVisible(*heading);
+        testing_gui::RunEventLoopFor(std::chrono::milliseconds(100));  // scrolled
+        const wxRect row = list.GetItemRect(*heading, list.GetColumn(0));
+        ASSERT_FALSE(row.IsEmpty());
+        const wxImage shown = testing_gui::GrabSteady(&columns);
+        const wxPoint top = columns.ScreenToClient(list.ClientToScreen(row.GetTopLeft()));
+        int ink_left = shown.GetWidth(), ink_right = -1;
+        for (int y = top.y + 1; y < top.y + row.height - 1; ++y) {
+            for (int x = top.x; x < top.x + row.width; ++x) {
+                if (shown.GetRed(x, y) >= 110 || shown.GetGreen(x, y) >= 110 || shown.GetBlue(x, y) >= 110) continue;
+                ink_left = std::min(ink_left, x);
+                ink_right = std::max(ink_right, x);
+            }
+        }
+        EXPECT_GE(ink_right - ink_left + 1, extent * 9 / 10) << '"' << widest << "\" is " << extent << " px wide";
+    });
+    ShowColumnsDialog(frame, view::LayoutKind::activity);
+    EXPECT_TRUE(ran);
 }
 
 }  // namespace

@@ -79,17 +79,17 @@ protected:
         return nullptr;
     }
 
-    static SchedulePrintout& PrintoutOf(wxPrintPreview& preview) {
+    static SchedulePrintout& PrintoutOf(wxPrintPreviewBase& preview) {
         return dynamic_cast<SchedulePrintout&>(*preview.GetPrintout());
     }
 
     // Shows the Print page of the File page and waits for its preview to count its pages.
-    static wxPrintPreview* ShowPrintPage(CMainFrame& frame) {
+    static wxPrintPreviewBase* ShowPrintPage(CMainFrame& frame) {
         frame.ShowFilePage();
         frame.GetFilePage()->ShowItem(FilePage::print_item);
         PrintPreviewPanel* panel = PreviewPanel(frame);
         if (panel == nullptr || panel->GetPreview() == nullptr) return nullptr;
-        wxPrintPreview* preview = panel->GetPreview();
+        wxPrintPreviewBase* preview = panel->GetPreview();
         // The preview prepares its job at its first paint.
         if (!WaitUntil([preview] { return PrintoutOf(*preview).PagesDrawn() > 0; })) return nullptr;
         return preview;
@@ -134,7 +134,7 @@ TEST_F(PrintTest, ActivitiesPreviewAndPostScriptHaveThePureCountAndKeepTheScreen
     const float screen_scale = view::DisplayScale();
     const float row_height = table->GetRowHeight();
 
-    wxPrintPreview* preview = ShowPrintPage(*frame);
+    wxPrintPreviewBase* preview = ShowPrintPage(*frame);
     ASSERT_NE(preview, nullptr);
     SchedulePrintout& shown = PrintoutOf(*preview);
     EXPECT_GT(preview->GetMaxPage(), 1);
@@ -182,7 +182,7 @@ TEST_F(PrintTest, PreviewTextIsSmoothed) {
     ASSERT_TRUE(Start(GeneratedSchedule()));
     CMainFrame* frame = Frame();
     ASSERT_NE(frame, nullptr);
-    wxPrintPreview* preview = ShowPrintPage(*frame);
+    wxPrintPreviewBase* preview = ShowPrintPage(*frame);
     ASSERT_NE(preview, nullptr);
     EXPECT_EQ(preview->GetZoom(), 50);
     wxPreviewCanvas* canvas = preview->GetCanvas();
@@ -253,7 +253,7 @@ TEST_F(PrintTest, ObsPreviewIsOneMessagePage) {
     CMainFrame* frame = Frame();
     ASSERT_NE(frame, nullptr);
     frame->SwitchToPage(kObsTabPage);
-    wxPrintPreview* preview = ShowPrintPage(*frame);
+    wxPrintPreviewBase* preview = ShowPrintPage(*frame);
     ASSERT_NE(preview, nullptr);
     EXPECT_EQ(preview->GetMaxPage(), 1);
     SchedulePrintout& printout = PrintoutOf(*preview);
@@ -317,7 +317,7 @@ protected:
     }
 
     CMainFrame* frame = nullptr;
-    wxPrintPreview* preview = nullptr;
+    wxPrintPreviewBase* preview = nullptr;
     PrintPreviewPanel* panel = nullptr;
     int key_releases = 0;
 };

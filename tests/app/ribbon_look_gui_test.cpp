@@ -3,11 +3,13 @@
 // state (current and other tabs, a tab or a panel under the pointer, a panel after its dialog
 // closed), a checked button stands out from the band, and every button that cannot be used is
 // drawn so, on every page, also folded. Tabs are chosen by clicks, hover comes from real pointer
-// moves. The drop-down lists show their choices whole; the Info page's texts are readable too.
+// moves. The drop-down lists show their choices whole; the Info page's texts and the Print
+// page's page counter are readable too.
 
 #include "../shell/every_category_schedule.h"
 #include "app/VarnholtView.h"
 #include "app/backstage/FilePage.h"
+#include "app/print/PrintPreviewPanel.h"
 #include "app/ribbon/MainRibbon.h"
 #include "app/ribbon/RibbonGlyphs.h"
 #include "app/ribbon/RibbonStyleMenu.h"
@@ -21,6 +23,7 @@
 #include <wx/ribbon/buttonbar.h>
 #include <wx/ribbon/page.h>
 #include <wx/ribbon/panel.h>
+#include <wx/stattext.h>
 #include <wx/uiaction.h>
 
 #include <string>
@@ -238,6 +241,22 @@ TEST_F(RibbonLookTest, EveryTextOfTheInfoPageIsReadable) {
     for (const wxWindow* child : page.GetChildren()) {  // all but the miniature have texts
         if (!child->GetLabel().empty()) ExpectReadable(picture, child->GetRect(), child->GetLabel().ToStdString());
     }
+}
+
+// The Print page's page counter ("1 / 3") stands on the page's white in every theme.
+TEST_F(RibbonLookTest, ThePrintPagesPageCounterIsReadable) {
+    StartProgram(true);
+    Frame()->ShowFilePage();
+    Frame()->GetFilePage()->ShowItem(FilePage::print_item);
+    PrintPreviewPanel* panel = nullptr;
+    for (wxWindow* child : Frame()->GetFilePage()->GetPrintPageArea()->GetChildren())
+        panel = panel != nullptr ? panel : dynamic_cast<PrintPreviewPanel*>(child);
+    ASSERT_NE(panel, nullptr);
+    wxStaticText& counter = *panel->GetPageLabel();
+    ASSERT_TRUE(WaitUntil([&counter] { return counter.IsShownOnScreen() && counter.GetLabel().Contains(" / "); }));
+    const wxImage picture = GrabSteady(panel);
+    const testing_gui::TextLook look = ExpectReadable(picture, counter.GetRect(), counter.GetLabel().ToStdString());
+    EXPECT_GT(testing_gui::RelativeLuminance(look.ground), 0.9) << "on the page's white";
 }
 
 // A dialog holds the input while the pointer leaves the panel it was opened from; once it has

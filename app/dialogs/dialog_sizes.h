@@ -1,0 +1,25 @@
+// dialog_sizes.h - the sizes of a dialog's own controls at the desktop's text size: drawn areas
+// that grow with the text, and text fields as tall as their text needs.
+#pragma once
+
+#include <wx/gdicmn.h>
+
+class wxTextCtrl;
+class wxWindow;
+
+namespace varnholt {
+
+// A size given in pixels at the usual text size, at the display scale.
+[[nodiscard]] wxSize ScaledSize(wxSize size, float scale);
+
+// The scale for a dialog's drawn areas: the display's, so that they grow with the text around
+// them, as far as the tallest area (its height at the usual text size) still lets the dialog
+// fit the screen's height; never below 1.
+[[nodiscard]] float DrawnAreaScale(const wxWindow& dialog, int tallest_area);
+
+// Makes the one-line field at least as tall as the theme draws it around its font. The toolkit
+// measures a field before its window exists, and then reckons with less than the font needs:
+// with large text the text touched both borders and lost its descenders.
+void FitFieldToItsText(wxTextCtrl& field);
+
+}  // namespace varnholt
