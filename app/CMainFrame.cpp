@@ -99,6 +99,8 @@ void CMainFrame::CreateRibbon() {
     m_file_page->Hide();
     m_ribbon->SetActivePage(static_cast<size_t>(Category::activities));
     m_ribbon->Bind(wxEVT_RIBBONBAR_PAGE_CHANGED, &CMainFrame::OnRibbonPageChanged, this);
+    m_ribbon->Bind(wxEVT_LEFT_DOWN, &CMainFrame::OnRibbonPress, this);
+    m_ribbon->Bind(wxEVT_LEFT_DCLICK, &CMainFrame::OnRibbonPress, this);
 }
 
 void CMainFrame::CreateClient() {

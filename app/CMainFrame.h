@@ -134,6 +134,7 @@ private:
     void EnsureSubViewWindows(Category category);
     void OnRibbonPageChanged(wxRibbonBarEvent& event);
     void OnRibbonKeys(wxKeyEvent& event);
+    void OnRibbonPress(wxMouseEvent& event);
     void TakeScreenshot();
 
     // The ribbon's selectors (MainFrameSelectors.cpp).
