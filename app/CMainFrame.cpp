@@ -165,6 +165,7 @@ wxString CMainFrame::GetMainButtonText() const {
 void CMainFrame::ResetContentViews() { m_views->Reset(); }
 
 void CMainFrame::RebuildAfterOpen() {
+    m_said_print_messages.Forget();  // a new schedule: its previews say everything once
     // The active category is never the File page, so the new schedule always shows.
     ShowCategory(static_cast<std::int32_t>(GetActiveCategory()));
 }

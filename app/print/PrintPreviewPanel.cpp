@@ -61,7 +61,8 @@ void PrintPreviewPanel::Rebuild() {
         m_canvas = nullptr;
     }
     m_preview.reset();
-    m_preview = std::make_unique<wxPrintPreview>(new SchedulePrintout(m_frame), nullptr, &m_frame.GetPrintData());
+    m_preview = std::make_unique<wxPrintPreview>(new SchedulePrintout(m_frame, &m_frame.GetSaidPrintMessages()),
+                                                 nullptr, &m_frame.GetPrintData());
     if (!m_preview->IsOk()) {
         m_preview.reset();
         UpdatePageLabel();
