@@ -86,6 +86,8 @@ void CMainFrame::CreateRibbon() {
     m_file_page->Hide();
     m_ribbon->SetActivePage(static_cast<size_t>(Category::activities));
     m_ribbon->Bind(wxEVT_RIBBONBAR_PAGE_CHANGED, &CMainFrame::OnRibbonPageChanged, this);
+    m_ribbon->Bind(wxEVT_LEFT_DOWN, &CMainFrame::OnRibbonPress, this);
+    m_ribbon->Bind(wxEVT_LEFT_DCLICK, &CMainFrame::OnRibbonPress, this);
 }
 
 void CMainFrame::CreateClient() {
@@ -150,6 +152,7 @@ wxString CMainFrame::GetMainButtonText() const {
 void CMainFrame::ResetContentViews() { m_views->Reset(); }
 
 void CMainFrame::RebuildAfterOpen() {
+    m_said_print_messages.Forget();  // a new schedule: its previews say everything once
     // The active category is never the File page, so the new schedule always shows.
     ShowCategory(static_cast<std::int32_t>(GetActiveCategory()));
 }

@@ -11,6 +11,7 @@
 #include "shell/find_state.h"
 #include "shell/open_document.h"
 #include "shell/print/PrintSettings.h"
+#include "shell/print/said_messages.h"
 
 #include <wx/bitmap.h>
 #include <wx/filehistory.h>
@@ -56,6 +57,8 @@ public:
     // last print dialog goes to the next preview.
     [[nodiscard]] PrintSettings& GetPrintSettings() noexcept { return *m_print_settings; }
     [[nodiscard]] wxPrintData& GetPrintData() noexcept { return *m_print_data; }
+    // What the previews of the open schedule have told the user about its pages.
+    [[nodiscard]] print::SaidMessages& GetSaidPrintMessages() noexcept { return m_said_print_messages; }
 
     // The text of the ribbon's File tab.
     void SetMainButtonText(const wxString& text);
@@ -134,6 +137,7 @@ private:
     void EnsureSubViewWindows(Category category);
     void OnRibbonPageChanged(wxRibbonBarEvent& event);
     void OnRibbonKeys(wxKeyEvent& event);
+    void OnRibbonPress(wxMouseEvent& event);
     void TakeScreenshot();
 
     // The ribbon's selectors (MainFrameSelectors.cpp).
@@ -220,6 +224,7 @@ private:
     std::unique_ptr<wxBusyCursor> m_busy;
     std::unique_ptr<PrintSettings> m_print_settings;
     std::unique_ptr<wxPrintData> m_print_data;
+    print::SaidMessages m_said_print_messages;
 
     // Windows, owned by the window system as children of the frame.
     wxRibbonBar* m_ribbon = nullptr;

@@ -10,6 +10,7 @@
 #include "app/backstage/FilePage.h"
 #include "app/details_arrangement.h"
 #include "app/draw/WxDrawCache.h"
+#include "app/ribbon/MainRibbon.h"
 #include "shell/command_ids.h"
 #include "shell/string_ids.h"
 #include "shell/ui_text.h"
@@ -133,6 +134,15 @@ void CMainFrame::ShowFilePage() {
 
 void CMainFrame::CloseFilePage() {
     if (IsFilePageShown()) SwitchToPage(static_cast<std::int32_t>(GetActiveCategory()));
+}
+
+// The File page hides the band below the tabs, which the toolkit takes for a ribbon folded by
+// the user: a press on the current tab would unfold an empty band over the page and push the
+// page down under the pointer. The page already shows, so the press changes nothing.
+void CMainFrame::OnRibbonPress(wxMouseEvent& event) {
+    const auto* bar = static_cast<const MainRibbonBar*>(m_ribbon);
+    if (IsFilePageShown() && bar->GetTabRect(kFileTabPage).Contains(event.GetPosition())) return;
+    event.Skip();
 }
 
 // Alt+F opens the File page; Ctrl+Page Down and Ctrl+Page Up step through the category tabs.

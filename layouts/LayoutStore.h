@@ -8,6 +8,7 @@
 // the store.
 #pragma once
 
+#include "layouts/layout_files.h"
 #include "layouts/store_helpers.h"
 #include "model/Document.h"
 
@@ -151,10 +152,10 @@ private:
     LayoutList m_wbs_layouts;
     LayoutList m_project_layouts;
     LayoutList m_resource_layouts;
-    std::wstring m_current_activity_layout = L"Default Activities";
-    std::wstring m_current_wbs_layout = L"Default WBS";
-    std::wstring m_current_project_layout = L"All Projects";
-    std::wstring m_current_resource_layout = L"Default Resources";
+    std::wstring m_current_activity_layout{kDefaultActivityLayout};
+    std::wstring m_current_wbs_layout{kDefaultWbsLayout};
+    std::wstring m_current_project_layout{kDefaultProjectLayout};
+    std::wstring m_current_resource_layout{kDefaultResourceLayout};
     NamedFilterList m_activity_filters;
     NamedFilterList m_wbs_filters;
     NamedFilterList m_project_filters;

@@ -30,6 +30,12 @@ inline constexpr std::array<std::string_view, 19> kShippedLayoutFiles = {
     "Layouts/VP_RES/Default Resources.plf",
 };
 
+// The layout each view kind starts with in a new store, one of the shipped ones.
+inline constexpr std::wstring_view kDefaultActivityLayout = L"Default Activities";
+inline constexpr std::wstring_view kDefaultWbsLayout = L"Default WBS";
+inline constexpr std::wstring_view kDefaultProjectLayout = L"All Projects";
+inline constexpr std::wstring_view kDefaultResourceLayout = L"Default Resources";
+
 // The folder of the user's own layout files, inside the program folder.
 inline constexpr std::string_view kCustomLayoutFolder = "Layouts/VP_CUST";
 

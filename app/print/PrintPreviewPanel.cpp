@@ -67,7 +67,8 @@ void PrintPreviewPanel::Rebuild() {
         m_canvas = nullptr;
     }
     m_preview.reset();
-    m_preview = std::make_unique<SharpPrintPreview>(new SchedulePrintout(m_frame), &m_frame.GetPrintData());
+    m_preview = std::make_unique<SharpPrintPreview>(new SchedulePrintout(m_frame, &m_frame.GetSaidPrintMessages()),
+                                                    &m_frame.GetPrintData());
     if (!m_preview->IsOk()) {
         m_preview.reset();
         UpdatePageLabel();

@@ -62,9 +62,9 @@ void DrawTile(wxDC& dc, view::DrawBackend& device, view::View& content, const pr
 
 }  // namespace
 
-SchedulePrintout::SchedulePrintout(CMainFrame& frame)
+SchedulePrintout::SchedulePrintout(CMainFrame& frame, print::SaidMessages* said)
     : wxPrintout(WindowTitle(frame.GetDocumentPath().ToStdWstring())), m_frame(frame),
-      m_settings(frame.GetPrintSettings()) {}
+      m_settings(frame.GetPrintSettings()), m_said(said) {}
 
 print::PaperMeasures SchedulePrintout::MeasurePaper() {
     print::PaperMeasures paper;
@@ -82,7 +82,8 @@ void SchedulePrintout::OnPreparePrinting() {
     }
     m_page = print::SetUpPage(m_settings, MeasurePaper());
     m_plan = print::PlanPrintJob(m_settings, measure, m_page);
-    ShowMessagesLater(m_plan.messages);
+    ShowMessagesLater(m_said != nullptr ? m_said->TakeUnsaid(m_settings, m_page, m_plan.messages)
+                                        : m_plan.messages);
 }
 
 void SchedulePrintout::ShowMessagesLater(const std::vector<print::PrintMessage>& messages) {

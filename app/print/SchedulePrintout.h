@@ -6,6 +6,7 @@
 
 #include "shell/print/page_setup.h"
 #include "shell/print/print_scale.h"
+#include "shell/print/said_messages.h"
 
 #include <wx/print.h>
 
@@ -16,7 +17,9 @@ struct PrintSettings;
 
 class SchedulePrintout final : public wxPrintout {
 public:
-    explicit SchedulePrintout(CMainFrame& frame);
+    // A preview passes what its earlier previews have said, and says only the rest; a print
+    // job says everything.
+    explicit SchedulePrintout(CMainFrame& frame, print::SaidMessages* said = nullptr);
 
     // Clamps the chart's date range, measures the paper, chooses the scale and counts the
     // pages. Messages are shown once the caller (a paint, or the toolkit's print set-up) is done.
@@ -38,6 +41,7 @@ private:
 
     CMainFrame& m_frame;
     PrintSettings& m_settings;
+    print::SaidMessages* m_said;
     print::PageGeometry m_page;
     print::JobPlan m_plan;
     int m_pages_drawn = 0;

@@ -10,6 +10,7 @@
 #include "app/ribbon/RibbonGlyphs.h"
 #include "app/ribbon/RibbonStyleMenu.h"
 #include "app/ribbon/SelectorStrip.h"
+#include "layouts/layout_files.h"
 #include "shell/command_ids.h"
 #include "shell/string_ids.h"
 #include "shell/timescale_choices.h"
@@ -170,17 +171,34 @@ wxSizer* ZoomRow(wxWindow* parent, int id) {
     return row;
 }
 
-// As wide as the longest timescale needs in the current font and language, with the padding the
-// desktop's theme gives the control, and never narrower than designed. It stays empty until a
+// An empty list as wide as the longest of `texts` needs in the current font, with the padding the
+// desktop's theme gives the control, and never narrower than `least`. Lists are filled once a
 // schedule is open.
-wxChoice* TimescaleChoice(wxWindow* parent, int id) {
-    wxArrayString choices;
-    for (StringId text = IDS_TIMESCALE_FIRST; text <= IDS_TIMESCALE_LAST; ++text) choices.Add(wxString(LoadText(text)));
-    auto* choice = new ribbon::SelectorChoice(parent, id, -1, choices);
-    const int width = std::max(kTimescaleChoiceWidth, choice->GetBestSize().x);
+wxChoice* ChoiceFitting(wxWindow* parent, int id, const wxArrayString& texts, int least) {
+    auto* choice = new ribbon::SelectorChoice(parent, id, -1, texts);
+    const int width = std::max(least, choice->GetBestSize().x);
     choice->Clear();
     choice->SetInitialSize(wxSize(width, -1));
     return choice;
+}
+
+// Every timescale of the current language shows whole.
+wxChoice* TimescaleChoice(wxWindow* parent, int id) {
+    wxArrayString choices;
+    for (StringId text = IDS_TIMESCALE_FIRST; text <= IDS_TIMESCALE_LAST; ++text) choices.Add(wxString(LoadText(text)));
+    return ChoiceFitting(parent, id, choices, kTimescaleChoiceWidth);
+}
+
+// The layout a schedule opens with in the list's category shows whole, and the list is never
+// narrower than designed at the desktop's text size. A longer name shows whole in the list's
+// tooltip.
+wxChoice* LayoutChoice(wxWindow* parent, int id) {
+    const std::wstring_view opened_with = id == IDC_COMBO_WBS_LAYOUT    ? kDefaultWbsLayout
+                                          : id == IDC_COMBO_PROJ_LAYOUT ? kDefaultProjectLayout
+                                          : id == IDC_COMBO_RES_LAYOUT  ? kDefaultResourceLayout
+                                                                        : kDefaultActivityLayout;
+    const wxArrayString names(1, wxString(opened_with.data(), opened_with.size()));
+    return ChoiceFitting(parent, id, names, static_cast<int>(std::lround(kLayoutChoiceWidth * DesktopTextScale())));
 }
 
 // Drop-down lists and sliders sit side by side, centred in the band's height: the toolkit's
@@ -190,13 +208,8 @@ void AddSelectors(wxRibbonPanel* panel, const PanelDef& def) {
     wxBoxSizer& row = strip->Row();
     for (const ControlDef& control : def.controls) {
         switch (control.kind) {
-            // A layout name too long for the list shows whole in its tooltip. Larger text shows
-            // as much of it as the usual.
             case ControlKind::layout_choice:
-                row.Add(new ribbon::SelectorChoice(
-                            strip, control.id, static_cast<int>(std::lround(kLayoutChoiceWidth * DesktopTextScale()))),
-                        0,
-                        wxALIGN_CENTER_VERTICAL | wxALL, 2);
+                row.Add(LayoutChoice(strip, control.id), 0, wxALIGN_CENTER_VERTICAL | wxALL, 2);
                 break;
             case ControlKind::timescale_choice:
                 row.Add(TimescaleChoice(strip, control.id), 0, wxALIGN_CENTER_VERTICAL | wxALL, 2);

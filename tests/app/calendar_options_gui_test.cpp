@@ -309,7 +309,7 @@ std::vector<int> GridLineRows(const wxImage& image) {
 TEST_F(CalendarOptionsTest, TheCalendarGridsAndFieldsGrowWithTheText) {
     ASSERT_TRUE(Start(Schedule(L"calendars.xer", CalendarSchedule("Standard 5 Day Workweek"))));
     WhileCalendarDialogShown([](CalendarDlg& calendars) {
-        RunEventLoopFor(std::chrono::milliseconds(200));  // laid out and drawn
+        ASSERT_TRUE(testing_gui::WaitForFrames(calendars));  // laid out and drawn
         const std::vector<int> lines = GridLineRows(testing_gui::GrabSteady(calendars.GetMonthArea()));
         ASSERT_GE(lines.size(), 2u);
         const double month_row = (lines.back() - lines.front()) / 6.0;  // the seven lines below the title

@@ -559,7 +559,7 @@ TEST_F(ChooserTest, ColumnsAddedUntilTheListScrollsBringNoSidewaysBar) {
             const std::size_t shown = columns->Lists().selected.size();
             ASSERT_TRUE(testing_gui::ClickMiddle(columns->AddButton()));
             ASSERT_TRUE(WaitUntil([&] { return columns->Lists().selected.size() > shown; }));
-            testing_gui::RunEventLoopFor(std::chrono::milliseconds(50));  // the list lays out its rows
+            ASSERT_TRUE(testing_gui::WaitForFrames(*columns));  // the list lays out its rows
         }
         ASSERT_TRUE(scrolls(down)) << "enough columns to scroll";
         EXPECT_FALSE(scrolls(sideways)) << "rows " << gtk_adjustment_get_upper(sideways) << " px wide in a "

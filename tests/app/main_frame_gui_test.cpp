@@ -504,7 +504,7 @@ TEST_F(DesktopScaleTest, TheColumnChoosersWidestHeadingReadsWhole) {
         });
         ASSERT_NE(heading, rows.end()) << widest;
         list.EnsureVisible(*heading);
-        testing_gui::RunEventLoopFor(std::chrono::milliseconds(100));  // scrolled
+        ASSERT_TRUE(testing_gui::WaitForFrames(list));  // scrolled
         const wxRect row = list.GetItemRect(*heading, list.GetColumn(0));
         ASSERT_FALSE(row.IsEmpty());
         const wxImage shown = testing_gui::GrabSteady(&columns);

@@ -14,6 +14,7 @@
 #include "app/print/PrintSettingsPages.h"
 #include "app/print/SchedulePrintout.h"
 #include "app/print/picker_dates.h"
+#include "app/ribbon/MainRibbon.h"
 #include "app_gui_support.h"
 #include "gui_input.h"
 #include "rows/display_scale.h"
@@ -258,6 +259,54 @@ TEST_F(PrintTest, ObsPreviewIsOneMessagePage) {
     EXPECT_EQ(preview->GetMaxPage(), 1);
     SchedulePrintout& printout = PrintoutOf(*preview);
     EXPECT_EQ(printout.PagesDrawn(), 1);
+}
+
+// The File page opened from its tab on the Print page, and back to the chart, by the pointer:
+// the warning about the many pages comes with the first preview of the schedule and its
+// settings, not again when the same preview comes back, and again once the settings change.
+TEST_F(PrintTest, TheManyPagesWarningComesOncePerScheduleAndSettings) {
+    ASSERT_TRUE(Start(GeneratedSchedule()));
+    CMainFrame& frame = *Frame();
+    frame.GetPrintSettings().scale = 2.5f;  // many pages, each column narrower than one
+    auto& ribbon = dynamic_cast<MainRibbonBar&>(*frame.GetRibbon());
+    const auto click_tab = [&ribbon](int page) {
+        const wxRect tab = ribbon.GetTabRect(page);
+        ASSERT_TRUE(testing_gui::ClickAt(ribbon, tab.GetPosition() + tab.GetSize() / 2));
+        ASSERT_TRUE(WaitUntil([&] { return ribbon.GetActivePage() == page; }));
+    };
+    // Shows the page, waits for its preview's first paint and for what that paint queued.
+    const auto preview_shown = [&frame] {
+        PrintPreviewPanel* panel = PreviewPanel(frame);
+        ASSERT_TRUE(WaitUntil([panel] { return panel->GetPreview() != nullptr && panel->IsShownOnScreen(); }));
+        wxPrintPreviewBase& preview = *panel->GetPreview();
+        ASSERT_TRUE(WaitUntil([&preview] { return PrintoutOf(preview).PagesDrawn() > 0; }));
+        ASSERT_GT(preview.GetMaxPage(), 50);
+        bool drained = false;
+        frame.CallAfter([&drained] { drained = true; });
+        ASSERT_TRUE(WaitUntil([&drained] { return drained; }));
+    };
+
+    click_tab(kFileTabPage);
+    const wxWindowList& items = frame.GetFilePage()->GetChildren().front()->GetChildren();
+    const auto print_item = std::ranges::find_if(items, [&frame](const wxWindow* item) {
+        return item->GetLabel() == frame.GetFilePage()->GetItemLabel(FilePage::print_item);
+    });
+    ASSERT_TRUE(print_item != items.end() && testing_gui::ClickMiddle(**print_item));
+    preview_shown();
+    ASSERT_EQ(m_hook.messages.size(), 1u);
+    const wxString warning = m_hook.messages.front();
+
+    click_tab(kActivitiesTabPage);
+    click_tab(kFileTabPage);
+    preview_shown();
+    EXPECT_EQ(m_hook.messages.size(), 1u) << "said already";
+
+    click_tab(kActivitiesTabPage);
+    frame.GetPrintSettings().pagesWide = 3;  // as the page settings leave it: the same pages
+    click_tab(kFileTabPage);
+    preview_shown();
+    ASSERT_EQ(m_hook.messages.size(), 2u);
+    EXPECT_EQ(m_hook.messages.back(), warning);
 }
 
 // Keys reach the preview as the desktop sends them: the pointer over it, the focus in it.

@@ -83,19 +83,33 @@ TEST_F(RibbonKeysTest, AltFOpensTheFilePageEscapeLeavesItAndCtrlPageKeysStepRoun
     ASSERT_TRUE(Type(WXK_PAGEUP, wxMOD_CONTROL, shows(kRolesTabPage)));
 }
 
-// Clicked twice on its tab, the File page stays right under the tabs; its items stand in from
-// the red column's edge, and the miniature of the window has the red tab row on top.
+// Clicked twice on its tab, the File page stays right under the tabs and the next click opens
+// the item under the pointer; its items stand in from the red column's edge, and the miniature
+// of the window has the red tab row on top.
 TEST_F(RibbonKeysTest, TheFilePageFromItsTabShowsItsItemsAndTheWholeWindowsMiniature) {
     CMainFrame& frame = StartWithFocus();
     auto* ribbon = dynamic_cast<MainRibbonBar*>(frame.GetRibbon());
     const wxColour accent(182, 35, 39);
-    for (int click = 0; click < 2; ++click) {
-        const wxPoint tab = ribbon->ClientToScreen(ribbon->GetTabRect(kFileTabPage).GetPosition() + wxSize(10, 10));
-        wxUIActionSimulator().MouseMove(tab);
-        ASSERT_TRUE(WaitUntil([&tab] { return wxGetMousePosition() == tab; }));
-        wxUIActionSimulator().MouseClick();
-        ASSERT_TRUE(WaitUntil([&frame] { return FilePageUnderTheTabs(frame); })) << "click " << click;
+    const wxPoint tab = ribbon->ClientToScreen(ribbon->GetTabRect(kFileTabPage).GetPosition() + wxSize(10, 10));
+    wxUIActionSimulator().MouseMove(tab);
+    ASSERT_TRUE(WaitUntil([&tab] { return wxGetMousePosition() == tab; }));
+    wxUIActionSimulator().MouseClick();
+    ASSERT_TRUE(WaitUntil([&frame] { return FilePageUnderTheTabs(frame); }));
+    wxWindow* recent = nullptr;
+    for (wxWindow* item : frame.GetFilePage()->GetChildren().front()->GetChildren()) {
+        if (item->GetLabel() == "Recent") recent = item;
     }
+    ASSERT_NE(recent, nullptr);
+    const wxPoint recent_item = recent->GetScreenRect().GetPosition() + wxSize(40, 10);
+    int dialogs = 0;
+    m_hook.inspect = [&dialogs](wxDialog&) { ++dialogs; };
+    wxUIActionSimulator().MouseClick();  // the pointer left on the tab
+    wxUIActionSimulator().MouseMove(recent_item);
+    ASSERT_TRUE(WaitUntil([&recent_item] { return wxGetMousePosition() == recent_item; }));
+    wxUIActionSimulator().MouseClick();
+    EXPECT_TRUE(WaitUntil([&frame] { return frame.GetFilePage()->GetShownItem() == FilePage::recent_item; }));
+    EXPECT_TRUE(FilePageUnderTheTabs(frame));
+    EXPECT_EQ(dialogs, 0);
 
     wxWindow* column = frame.GetFilePage()->GetChildren().front();
     ASSERT_EQ(column->GetBackgroundColour(), accent);

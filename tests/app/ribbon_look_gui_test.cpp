@@ -213,20 +213,24 @@ TEST_F(RibbonLookTest, WithoutAScheduleEveryButtonOfEveryPageIsDrawnDisabled) {
     EXPECT_GE(folded_seen, 5);
 }
 
-// A timescale list is as wide as the toolkit measures the control round its longest choice; a
-// layout list names the whole layout in its tooltip.
+// A timescale list is as wide as the toolkit measures the control round its longest choice, a
+// layout list round the layout a schedule opens with; a layout list names the whole layout in
+// its tooltip.
 TEST_F(RibbonLookTest, TheListsShowTheirChoicesWhole) {
     StartProgram(true);
     for (int page = kActivitiesTabPage; page <= kResourcesTabPage; ++page) ASSERT_TRUE(ClickTab(page));  // filled
+    const auto shows_whole = [](const wxChoice& list, const wxString& text) {
+        EXPECT_GE(list.GetSize().x, list.GetSizeFromTextSize(list.GetTextExtent(text).x).x) << text;
+    };
     for (const int id : {IDC_COMBO_ACT_TIMESCALE, IDC_COMBO_WBS_TIMESCALE, IDC_COMBO_PROJ_TIMESCALE}) {
         const auto& list = dynamic_cast<const wxChoice&>(*m_bar->FindWindow(id));
         ASSERT_EQ(list.GetCount(), 7u);
-        for (const wxString& text : list.GetStrings())
-            EXPECT_GE(list.GetSize().x, list.GetSizeFromTextSize(list.GetTextExtent(text).x).x) << text;
+        for (const wxString& text : list.GetStrings()) shows_whole(list, text);
     }
     for (const int id : {IDC_COMBO_ACTIVITY_LAYOUT, IDC_COMBO_WBS_LAYOUT, IDC_COMBO_PROJ_LAYOUT, IDC_COMBO_RES_LAYOUT}) {
         const auto& list = dynamic_cast<const wxChoice&>(*m_bar->FindWindow(id));
         EXPECT_NE(list.GetStringSelection(), "");
+        shows_whole(list, list.GetStringSelection());
         EXPECT_EQ(list.GetToolTipText(), list.GetStringSelection());
     }
 }
