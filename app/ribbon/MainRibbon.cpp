@@ -175,7 +175,7 @@ wxSizer* ZoomRow(wxWindow* parent, int id) {
 // desktop's theme gives the control, and never narrower than `least`. Lists are filled once a
 // schedule is open.
 wxChoice* ChoiceFitting(wxWindow* parent, int id, const wxArrayString& texts, int least) {
-    auto* choice = new ribbon::SelectorChoice(parent, id, -1, texts);
+    auto* choice = new wxChoice(parent, id, wxDefaultPosition, wxDefaultSize, texts);
     const int width = std::max(least, choice->GetBestSize().x);
     choice->Clear();
     choice->SetInitialSize(wxSize(width, -1));

@@ -82,9 +82,4 @@ bool SelectorStrip::Reparent(wxWindowBase* parent) {
     return true;
 }
 
-bool SelectorChoice::TryBefore(wxEvent& event) {
-    if (event.GetEventType() == wxEVT_KILL_FOCUS && HoldsOpenList(*this)) return true;
-    return wxChoice::TryBefore(event);
-}
-
 }  // namespace varnholt::ribbon

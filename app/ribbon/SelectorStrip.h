@@ -6,7 +6,6 @@
 
 #include "app/ribbon/RibbonDefinition.h"
 
-#include <wx/choice.h>
 #include <wx/ribbon/control.h>
 
 class wxBoxSizer;
@@ -41,18 +40,6 @@ private:
     wxBoxSizer* m_row;       // owned by the strip's sizer
     Glyph m_panel_glyph;
     bool m_usable = true;    // as the folded picture shows it
-};
-
-// A drop-down list of the strip. While its list is open it keeps the focus to itself as far as
-// the folded panel's pop-up can tell: the pop-up would close when the list takes the focus, and
-// take the list's control away from under it.
-class SelectorChoice final : public wxChoice {
-public:
-    SelectorChoice(wxWindow* parent, int id, int width, const wxArrayString& choices = {})
-        : wxChoice(parent, id, wxDefaultPosition, wxSize(width, -1), choices) {}
-
-protected:
-    bool TryBefore(wxEvent& event) override;
 };
 
 }  // namespace varnholt::ribbon
