@@ -88,13 +88,19 @@ void CloseLater(wxWindow& popup, bool unless_still_used) {
     });
 }
 
-// Watches the focus leave `window` and every window inside it.
-void CloseWhenFocusLeaves(wxWindow& window, wxWindow& popup) {
-    window.Bind(wxEVT_KILL_FOCUS, [&popup](wxFocusEvent& event) {
-        event.Skip();
-        CloseLater(popup, true);
-    });
-    for (wxWindow* child : window.GetChildren()) CloseWhenFocusLeaves(*child, popup);
+// The focus leaving a control of a pop-up. Which pop-up is asked when it happens: the same
+// controls go back to the ribbon when the pop-up closes, and into a new pop-up at the next click.
+void OnControlLosesFocus(wxFocusEvent& event) {
+    event.Skip();
+    auto* control = dynamic_cast<wxWindow*>(event.GetEventObject());
+    if (control != nullptr && FoldedPanelHolding(control) != nullptr) CloseLater(*wxGetTopLevelParent(control), true);
+}
+
+// Watches the focus leave `window` and every window inside it, once however often they are moved.
+void CloseWhenFocusLeaves(wxWindow& window) {
+    (void)window.Unbind(wxEVT_KILL_FOCUS, &OnControlLosesFocus);
+    window.Bind(wxEVT_KILL_FOCUS, &OnControlLosesFocus);
+    for (wxWindow* child : window.GetChildren()) CloseWhenFocusLeaves(*child);
 }
 
 }  // namespace
@@ -122,7 +128,7 @@ void FollowFoldedPanel(wxWindow& control, const wxRibbonPanel& panel) {
     if (wxWindow* expanded = control.GetParent()) {
         expanded->Bind(wxEVT_KILL_FOCUS, [popup](wxFocusEvent&) { CloseLater(*popup, true); });
     }
-    CloseWhenFocusLeaves(control, *popup);
+    CloseWhenFocusLeaves(control);
 }
 
 }  // namespace varnholt

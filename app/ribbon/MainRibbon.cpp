@@ -79,7 +79,7 @@ public:
         : wxRibbonButtonBar(panel), m_panel(panel), m_panel_glyph(panel_glyph) {
         Bind(wxEVT_IDLE, [this](wxIdleEvent& event) {
             event.Skip();
-            if (!IsShownOnScreen()) UpdateWindowUI(wxUPDATE_UI_NONE);
+            if (m_panel->IsMinimised() && !IsShownOnScreen()) UpdateWindowUI(wxUPDATE_UI_NONE);
         });
     }
 

@@ -38,10 +38,10 @@ SelectorStrip::SelectorStrip(wxRibbonPanel* panel, Glyph panel_glyph)
     });
     // The controls take the frame's answers while the strip is shown. The toolkit asks for them
     // only for shown windows: folded away, the strip asks itself, so that the folded picture
-    // follows them.
+    // follows them (a strip merely on another page waits to be shown).
     Bind(wxEVT_IDLE, [this](wxIdleEvent& event) {
         event.Skip();
-        if (!IsShownOnScreen()) {
+        if (m_panel->IsMinimised() && !IsShownOnScreen()) {
             for (wxWindow* control : GetChildren()) control->UpdateWindowUI();
         }
         const bool usable = std::ranges::any_of(GetChildren(), [](wxWindow* control) { return control->IsThisEnabled(); });

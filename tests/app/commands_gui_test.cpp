@@ -598,6 +598,20 @@ TEST_F(CommandsTest, AtHalfAScreenTheTimescalePopUpWorksByPointer) {
     ASSERT_TRUE(testing_gui::ClickAt(bar, tab.GetPosition() + wxSize(tab.width / 2, tab.height / 2)));
     EXPECT_TRUE(WaitUntil([&] { return frame.GetActiveCategory() == Category::wbs; })) << "a tab click switches the category";
     EXPECT_TRUE(PopUpClosed(*folded));
+
+    // Back on the unfolded ribbon, the same zoom button zooms, and the focus leaves it for the
+    // table as it always did, the pop-ups it sat in long gone.
+    ResizeFrame(frame, wxSize(1280, 600));
+    frame.SwitchToPage(kActivitiesTabPage);
+    ASSERT_TRUE(WaitUntil([&zoom_in] { return zoom_in.IsShownOnScreen(); }));
+    const float unfolded = cell_width();
+    ASSERT_TRUE(testing_gui::ClickMiddle(zoom_in));
+    EXPECT_TRUE(WaitUntil([&] { return cell_width() == unfolded + 10.0f; }));
+    ASSERT_TRUE(testing_gui::ClickMiddle(*frame.GetTablePane()));
+    EXPECT_TRUE(WaitUntil([&frame] { return wxWindow::FindFocus() == frame.GetTablePane(); }));
+    bool drained = false;  // what the focus change queued has run
+    frame.CallAfter([&drained] { drained = true; });
+    EXPECT_TRUE(WaitUntil([&drained] { return drained; }));
 }
 
 // The command ids of what a panel holds, also while it is folded away.

@@ -3,39 +3,22 @@
 // the pickers in any time zone, dates typed or picked and checked once the user is done, and
 // how its fields and labels stand on their pages.
 
-#include "app/VarnholtView.h"
-#include "app/app_services.h"
-#include "app/backstage/FilePage.h"
-#include "app/print/FramePrintMeasure.h"
-#include "app/print/PrintPreviewPanel.h"
 #include "app/print/PrintSettingsDialog.h"
 #include "app/print/PrintSettingsPages.h"
-#include "app/print/SchedulePrintout.h"
 #include "app/print/picker_dates.h"
-#include "app/ribbon/MainRibbon.h"
 #include "app_gui_support.h"
-#include "print_test_fixture.h"
 #include "gui_input.h"
-#include "rows/display_scale.h"
-#include "shell/command_ids.h"
-#include "shell/print/page_setup.h"
-#include "shell/print/pagination.h"
-#include "tests/app/draw/text_pixels.h"
+#include "print_test_fixture.h"
 #include "screen_pixels.h"
-#include "views/gantt/GanttView.h"
+#include "shell/command_ids.h"
 
-#include <wx/radiobut.h>
-#include <wx/button.h>
 #include <wx/calctrl.h>
 #include <wx/checkbox.h>
-#include <wx/choice.h>
 #include <wx/combo.h>
 #include <wx/datectrl.h>
 #include <wx/dateevt.h>
-#include <wx/dcmemory.h>
-#include <wx/log.h>
 #include <wx/notebook.h>
-#include <wx/print.h>
+#include <wx/radiobut.h>
 #include <wx/settings.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
@@ -45,16 +28,13 @@
 
 #include <gtk/gtk.h>
 
-#include <algorithm>
 #include <cstdlib>
+#include <ctime>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
-#include <ctime>
-#include <fstream>
-#include <functional>
-#include <sstream>
 
 namespace varnholt {
 namespace {

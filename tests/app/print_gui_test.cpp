@@ -62,7 +62,6 @@ namespace {
 
 using testing_app::WaitUntil;
 
-
 TEST_F(PrintTest, ActivitiesPreviewAndPostScriptHaveThePureCountAndKeepTheScreenScale) {
     ASSERT_TRUE(Start(GeneratedSchedule()));
     CMainFrame* frame = Frame();
