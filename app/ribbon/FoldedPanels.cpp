@@ -1,15 +1,13 @@
-// FoldedPanels.cpp - finding the ribbon's windows in the pop-ups, and closing a pop-up as a menu
-// closes.
+// FoldedPanels.cpp - finding the ribbon's windows in the pop-ups, and the pictures of folded
+// panels.
 
 #include "app/ribbon/FoldedPanels.h"
 
-#include "app/focus_chain.h"
 #include "app/ribbon/RibbonGlyphs.h"
 
 #include <wx/ribbon/bar.h>
 #include <wx/ribbon/page.h>
 #include <wx/ribbon/panel.h>
-#include <wx/toplevel.h>
 
 #include <gtk/gtk.h>
 
@@ -61,74 +59,6 @@ bool HoldsOpenList(wxWindow& window) {
         if (shown) return true;
     }
     return std::ranges::any_of(window.GetChildren(), [](wxWindow* child) { return HoldsOpenList(*child); });
-}
-
-namespace {
-
-// Whether the window with the keyboard focus lies in `popup`.
-bool HoldsFocus(wxWindow& popup) {
-    wxWindow* focus = wxWindow::FindFocus();
-    return focus != nullptr && (focus == &popup || popup.IsDescendant(focus));
-}
-
-// Closes the pop-up once the focus has settled, unless it stays inside it or one of its lists is
-// open. Closing destroys the window the event at hand is handled in, so it waits; it goes
-// through the pop-up's window, whose pending calls go with it: the folded panel may already be
-// gone when the frame closes with a pop-up open.
-void CloseLater(wxWindow& popup, bool unless_still_used) {
-    popup.CallAfter([&popup, unless_still_used] {
-        for (wxWindow* child : popup.GetChildren()) {
-            auto* expanded = dynamic_cast<wxRibbonPanel*>(child);
-            wxRibbonPanel* folded = expanded != nullptr ? expanded->GetExpandedDummy() : nullptr;
-            if (folded == nullptr) continue;
-            if (unless_still_used && (HoldsFocus(popup) || HoldsOpenList(*expanded))) return;
-            (void)folded->HideExpanded();
-            return;
-        }
-    });
-}
-
-// The focus leaving a control of a pop-up. Which pop-up is asked when it happens: the same
-// controls go back to the ribbon when the pop-up closes, and into a new pop-up at the next click.
-void OnControlLosesFocus(wxFocusEvent& event) {
-    event.Skip();
-    auto* control = dynamic_cast<wxWindow*>(event.GetEventObject());
-    if (control != nullptr && FoldedPanelHolding(control) != nullptr) CloseLater(*wxGetTopLevelParent(control), true);
-}
-
-// Watches the focus leave `window` and every window inside it, once however often they are moved.
-void CloseWhenFocusLeaves(wxWindow& window) {
-    (void)window.Unbind(wxEVT_KILL_FOCUS, &OnControlLosesFocus);
-    window.Bind(wxEVT_KILL_FOCUS, &OnControlLosesFocus);
-    for (wxWindow* child : window.GetChildren()) CloseWhenFocusLeaves(*child);
-}
-
-}  // namespace
-
-void FollowFoldedPanel(wxWindow& control, const wxRibbonPanel& panel) {
-    if (FoldedPanelHolding(&control) != &panel) {
-        // Back in the ribbon. A pop-up that closed while it held the focus may leave the main
-        // window's containers naming no focused child; they name it again.
-        NameFocusedChildAgain(*wxGetTopLevelParent(&control));
-        return;
-    }
-    wxWindow* popup = wxGetTopLevelParent(&control);
-    popup->Bind(wxEVT_CHAR_HOOK, [popup](wxKeyEvent& event) {
-        if (event.GetKeyCode() != WXK_ESCAPE || event.HasAnyModifiers()) {
-            event.Skip();
-            return;
-        }
-        CloseLater(*popup, false);
-    });
-    // The toolkit closes the pop-up as soon as its panel loses the focus, and at that moment the
-    // focus is nowhere: also when a click moves it to a control of the pop-up, which the click
-    // then misses, or whose pointer grab (a slider's drag) outlives the pop-up and holds every
-    // later input. The panel's own handler is passed by; the pop-up closes once the focus has
-    // gone elsewhere.
-    if (wxWindow* expanded = control.GetParent()) {
-        expanded->Bind(wxEVT_KILL_FOCUS, [popup](wxFocusEvent&) { CloseLater(*popup, true); });
-    }
-    CloseWhenFocusLeaves(control);
 }
 
 }  // namespace varnholt

@@ -1,7 +1,7 @@
 // FoldedPanels.h - a ribbon panel too wide for the window folds into one picture, and a click on
 // that picture shows its controls in a pop-up, a top-level window of its own. What the rest of the
-// program needs to know of those pop-ups, how one closes as a menu does, and how the controls
-// follow the frame while they are folded away.
+// program needs to know of those pop-ups and of the folded pictures; FoldedPopUpClosing.h says
+// when a pop-up closes.
 #pragma once
 
 #include "app/ribbon/RibbonDefinition.h"
@@ -27,11 +27,5 @@ void SetFoldedPicture(wxRibbonPanel& panel, ribbon::Glyph glyph, bool usable);
 // Whether `window`, or a drop-down list inside it, shows its list now. The list takes the focus
 // from the pop-up while it is open, and the pop-up must stay for it.
 [[nodiscard]] bool HoldsOpenList(wxWindow& window);
-
-// Called by the control that fills `panel` once the toolkit has moved it into the panel's pop-up
-// or back into the ribbon. In the pop-up the control works as it does in the ribbon, and the
-// pop-up closes as a menu does: on Escape, after a command, and when the focus goes to the main
-// window or to another program; a click on one of its own controls keeps it.
-void FollowFoldedPanel(wxWindow& control, const wxRibbonPanel& panel);
 
 }  // namespace varnholt

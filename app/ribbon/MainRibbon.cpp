@@ -5,6 +5,7 @@
 
 #include "app/draw/TextResolution.h"
 #include "app/ribbon/FoldedPanels.h"
+#include "app/ribbon/FoldedPopUpClosing.h"
 #include "app/ribbon/RibbonArt.h"
 #include "app/ribbon/RibbonDefinition.h"
 #include "app/ribbon/RibbonGlyphs.h"
@@ -64,7 +65,7 @@ void PostCommand(wxWindow* from, int id, int value, const wxString& text = {}, w
     command.SetEventObject(from);
     target->CallAfter([target, bar, command, folded]() mutable {
         target->ProcessWindowEvent(command);
-        if (folded != nullptr) (void)folded->HideExpanded();  // does nothing when already closed
+        if (folded != nullptr) CloseAfterCommand(*folded);
         bar->ForgetStaleHover();
     });
 }

@@ -3,6 +3,7 @@
 #include "app/ribbon/SelectorStrip.h"
 
 #include "app/ribbon/FoldedPanels.h"
+#include "app/ribbon/FoldedPopUpClosing.h"
 
 #include <wx/dcclient.h>
 #include <wx/ribbon/art.h>

@@ -2,8 +2,8 @@
 // the pane toggles with their pressed states, one find dialog at a time, the filter's OK and
 // Cancel, the layout and timescale selectors and the zoom slider, the selectors before any
 // file, the calendars of a workbook, Go to, relationship lines, expand and collapse, copying
-// the table as text, the buttons of folded panels in a narrow window, the Timescale pop-up's
-// list, zoom buttons and slider by pointer, and the folded panels' pictures.
+// the table as text, the buttons of folded panels in a narrow window and the folded panels'
+// pictures.
 
 #include "../shell/every_category_schedule.h"
 #include "app/CVarnSplitterWnd.h"
@@ -13,6 +13,7 @@
 #include "app/ribbon/MainRibbon.h"
 #include "app/ribbon/RibbonGlyphs.h"
 #include "app_gui_support.h"
+#include "folded_panels_support.h"
 #include "gui_input.h"
 #include "layouts/Layout.h"
 #include "layouts/layout_records.h"
@@ -40,11 +41,8 @@
 #include <wx/ribbon/panel.h>
 #include <wx/slider.h>
 #include <wx/uiaction.h>
-#include <gtk/gtk.h>
 
 #include <algorithm>
-#include <csignal>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -52,27 +50,15 @@ namespace varnholt {
 namespace {
 
 using testing_app::WaitUntil;
+using namespace testing_app;  // the narrow window's helpers
 
 struct Answer {
     bool enabled = false;
     bool checked = false;
 };
 
-class CommandsTest : public testing_app::AppGuiTest {
+class CommandsTest : public testing_app::ActivitiesPageTest {
 protected:
-    static CMainFrame& Open() {
-        const bool started = Start(Schedule(L"A.xer", testing_shell::EveryCategorySchedule("A")));
-        EXPECT_TRUE(started);
-        CMainFrame& frame = *Frame();
-        frame.SwitchToPage(kActivitiesTabPage);
-        Settle(frame);
-        return frame;
-    }
-    static void Settle(CMainFrame& frame) {
-        frame.Refresh();
-        frame.Update();
-        (void)wxTheApp->Yield(true);
-    }
     // A command as the ribbon sends it.
     static void Post(CMainFrame& frame, int id, int value = 0) {
         wxCommandEvent command(wxEVT_MENU, id);
@@ -99,14 +85,6 @@ protected:
         return nullptr;
     }
 };
-
-// The window system's resize: the frame takes the size and lays its panes out again.
-void ResizeFrame(CMainFrame& frame, wxSize size) {
-    frame.SetSize(size);
-    EXPECT_TRUE(WaitUntil([&] {
-        return frame.GetSize() == size && frame.GetOuterSplitter()->GetRect().GetBottom() + 1 == frame.GetClientSize().y;
-    })) << size.x << " x " << size.y;
-}
 
 // What the user sees of a pane: shown, with room inside it.
 bool OnScreen(const wxWindow& pane) {
@@ -325,59 +303,6 @@ TEST_F(CommandsTest, GoToRelationshipLinesExpandAndCollapse) {
     EXPECT_EQ(table.GetRowList().Rows().size(), listed);
 }
 
-// Whether every container above the window's focused widget names it, or the container it lies
-// in, as the child with the focus: else GTK keeps pointing at the widget after it is gone.
-bool FocusChainWhole(wxWindow& frame) {
-    GtkWidget* child = gtk_window_get_focus(GTK_WINDOW(frame.GetHandle()));
-    for (GtkWidget* parent = child != nullptr ? gtk_widget_get_parent(child) : nullptr; parent != nullptr;
-         child = parent, parent = gtk_widget_get_parent(parent)) {
-        if (gtk_container_get_focus_child(GTK_CONTAINER(parent)) != child) return false;
-    }
-    return true;
-}
-
-// A panel of the current page folded into one picture, by its caption.
-wxRibbonPanel* FoldedPanel(CMainFrame& frame, const wxString& caption) {
-    wxRibbonBar& ribbon = *frame.GetRibbon();
-    for (wxWindow* child : ribbon.GetPage(static_cast<size_t>(ribbon.GetActivePage()))->GetChildren()) {
-        auto* panel = dynamic_cast<wxRibbonPanel*>(child);
-        if (panel != nullptr && panel->GetLabel() == caption && panel->IsMinimised()) return panel;
-    }
-    return nullptr;
-}
-
-// Clicks the folded panel, as a user opens it, and answers its pop-up once the display shows it
-// (a compositor may show the new window blank at first).
-wxRibbonPanel* OpenPopUpPanel(wxRibbonPanel& panel) {
-    // The pointer comes from outside the panel, as a user's does: from its right, since the
-    // first panel may stand at the screen's left edge.
-    if (!testing_gui::MoveTo(panel, wxPoint(panel.GetSize().x + 5, -5)) || !testing_gui::ClickMiddle(panel)) return nullptr;
-    if (!WaitUntil([&panel] {
-            wxRibbonPanel* popup = panel.GetExpandedPanel();
-            if (popup == nullptr || !popup->IsShownOnScreen()) return false;
-            const wxImage shown = testing_gui::GrabSteady(popup);
-            return testing_gui::MeasureText(shown, wxRect(shown.GetSize())).ratio > 1;
-        }))
-        return nullptr;
-    return panel.GetExpandedPanel();
-}
-
-// The buttons of a folded panel's pop-up, once it is open.
-wxRibbonButtonBar* OpenPopUp(wxRibbonPanel& panel) {
-    wxRibbonPanel* popup = OpenPopUpPanel(panel);
-    if (popup == nullptr) return nullptr;
-    for (wxWindow* child : popup->GetChildren()) {
-        if (auto* buttons = dynamic_cast<wxRibbonButtonBar*>(child)) return buttons;
-    }
-    return nullptr;
-}
-
-bool PopUpClosed(wxRibbonPanel& panel) {
-    const bool closed = WaitUntil([&panel] { return panel.GetExpandedPanel() == nullptr; });
-    (void)panel.HideExpanded();  // so that what follows starts from a closed pop-up all the same
-    return closed;
-}
-
 struct ButtonLook {
     bool usable = false;   // a picture with the dark ink of usable buttons, not a faded one
     bool checked = false;  // a label on a ground that stands out from the plate round the picture
@@ -395,11 +320,6 @@ ButtonLook LookOf(wxRibbonButtonBar& buttons, int id) {
     return {testing_gui::DarkestLuminanceIn(picture, glyph) < faded_ink,
             testing_gui::ContrastRatio(testing_gui::MeasureText(picture, label).ground,
                                        testing_gui::MeasureText(picture, glyph).ground) >= 3};
-}
-
-bool ClickButton(wxRibbonButtonBar& buttons, int id) {
-    const wxRect item = buttons.GetItemRect(id);
-    return testing_gui::ClickAt(buttons, item.GetPosition() + wxSize(item.width / 2, item.height / 2));
 }
 
 // A window too narrow for the Activities page's panels: their buttons, shown in pop-ups, are
@@ -447,171 +367,6 @@ TEST_F(CommandsTest, AFoldedPanelsButtonsFollowTheFrameAndItsPopUpCloses) {
     EXPECT_FALSE(LookOf(*buttons, IDC_BUTTON_ACT_CALENDAR).usable) << "a workbook has no calendars";
     wxUIActionSimulator().Char(WXK_ESCAPE);
     EXPECT_TRUE(PopUpClosed(*calendar));
-}
-
-// Every panel of the page lies whole inside it, and the page shows no scroll arrows.
-void ExpectEveryPanelWhole(wxRibbonPage& page) {
-    const wxRect inside(page.GetClientSize());
-    for (wxWindow* child : page.GetChildren()) {
-        if (auto* panel = dynamic_cast<wxRibbonPanel*>(child)) {
-            EXPECT_TRUE(inside.Contains(panel->GetRect())) << panel->GetLabel() << " lies partly outside the page";
-        } else {
-            EXPECT_FALSE(child->IsShown()) << "the page scrolls";
-        }
-    }
-}
-
-// A window as narrow as the frame allows, and half a laptop screen: every panel of the
-// Activities page stands whole, Layout and Timescale folded too where they must, and what the
-// folded ones hold works from their pop-ups.
-TEST_F(CommandsTest, InANarrowWindowEveryPanelStandsWholeAndWorksFromItsPopUp) {
-    CMainFrame& frame = Open();
-    wxRibbonPage& page = *frame.GetRibbon()->GetPage(static_cast<size_t>(kActivitiesTabPage));
-    for (const int width : {700, frame.GetMinSize().x}) {
-        SCOPED_TRACE(width);
-        ResizeFrame(frame, wxSize(width, 600));
-        ASSERT_TRUE(WaitUntil([&] { return page.GetSize().x <= width; }));
-        ExpectEveryPanelWhole(page);
-    }
-    for (const char* caption : {"Layout", "Timescale", "Filter", "Find"}) {
-        EXPECT_NE(FoldedPanel(frame, caption), nullptr) << caption << " is not folded at the least width";
-    }
-
-    // A layout and a timescale chosen in their pop-ups' lists, as a user picks one: a click opens
-    // the list over the pop-up, the arrow keys and Return choose.
-    const LayoutStore& store = *frame.GetLayoutStore();
-    const auto chosen = [&store] {
-        view::Layout& layout = *store.GetCurrentActivityLayout();
-        return layout.GetName() + L" " + std::to_wstring(layout.GetTimescale()->unit);
-    };
-    for (const auto& [caption, id] : {std::pair{"Layout", IDC_COMBO_ACTIVITY_LAYOUT}, std::pair{"Timescale", IDC_COMBO_ACT_TIMESCALE}}) {
-        SCOPED_TRACE(caption);
-        wxRibbonPanel* folded = FoldedPanel(frame, caption);
-        ASSERT_NE(folded, nullptr);
-        wxRibbonPanel* popup = OpenPopUpPanel(*folded);
-        ASSERT_NE(popup, nullptr);
-        auto* choice = dynamic_cast<wxChoice*>(popup->FindWindow(id));
-        ASSERT_NE(choice, nullptr);
-        const std::wstring before = chosen();
-        const bool upwards = choice->GetSelection() > 0;
-        ASSERT_TRUE(testing_gui::ClickMiddle(*choice));
-        ASSERT_TRUE(WaitUntil([choice] { return HoldsOpenList(*choice); })) << "the list opens";
-        ASSERT_TRUE(folded->GetExpandedPanel() == popup && popup->IsShownOnScreen()) << "the pop-up stays under its open list";
-        wxUIActionSimulator keys;
-        keys.Char(upwards ? WXK_UP : WXK_DOWN);
-        keys.Char(WXK_RETURN);
-        EXPECT_TRUE(WaitUntil([&] { return chosen() != before; })) << "the choice reached the layout";
-        EXPECT_TRUE(PopUpClosed(*folded)) << "closed once the choice has run";
-        EXPECT_TRUE(FocusChainWhole(frame));
-    }
-    EXPECT_EQ(dynamic_cast<wxChoice*>(frame.FindWindow(IDC_COMBO_ACT_TIMESCALE))->GetSelection(),
-              TimescaleChoiceOfUnit(store.GetCurrentActivityLayout()->GetTimescale()->unit).value_or(-1));
-
-    // Filter and Find, each clicked in its pop-up.
-    bool filter_shown = false;
-    m_hook.answer = wxID_CANCEL;
-    m_hook.inspect = [&filter_shown](wxDialog& dialog) {
-        filter_shown = dynamic_cast<ActivityFiltersDialog*>(&dialog) != nullptr;
-    };
-    for (const auto& [caption, id] : {std::pair{"Filter", IDC_BUTTON_ACT_FILTER}, std::pair{"Find", IDC_BUTTON_FIND}}) {
-        SCOPED_TRACE(caption);
-        wxRibbonPanel* folded = FoldedPanel(frame, caption);
-        ASSERT_NE(folded, nullptr);
-        wxRibbonButtonBar* buttons = OpenPopUp(*folded);
-        ASSERT_NE(buttons, nullptr);
-        ASSERT_TRUE(ClickButton(*buttons, id));
-        EXPECT_TRUE(PopUpClosed(*folded));
-    }
-    EXPECT_TRUE(filter_shown) << "the filters dialog opened";
-    EXPECT_TRUE(WaitUntil([&] { return frame.GetFindDialog() != nullptr; })) << "the find dialog opened";
-}
-
-
-// The slider's thumb pressed and moved by `distance` pixels, as a user drags it.
-bool DragSlider(wxSlider& slider, int distance) {
-    const wxPoint from(slider.GetClientSize().x / 3, slider.GetClientSize().y / 2);
-    if (!testing_gui::MoveTo(slider, from)) return false;
-    wxUIActionSimulator mouse;
-    mouse.MouseDown();
-    for (int step = 1; step <= 4; ++step) {
-        testing_gui::RunEventLoopFor(std::chrono::milliseconds(20));
-        if (!testing_gui::MoveTo(slider, from + wxSize(distance * step / 4, 0))) return false;
-    }
-    mouse.MouseUp();
-    return true;
-}
-
-// At half a laptop screen the Timescale panel is folded: its zoom buttons, slider and list work
-// by pointer in the pop-up as they do on the ribbon, the pop-up staying open for the next step,
-// and the program answers every input afterwards.
-TEST_F(CommandsTest, AtHalfAScreenTheTimescalePopUpWorksByPointer) {
-    CMainFrame& frame = Open();
-    ResizeFrame(frame, wxSize(700, 600));
-    wxRibbonPanel* folded = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (folded = FoldedPanel(frame, "Timescale")) != nullptr; }));
-    // The width of the chart's cells on screen, which the chart draws with.
-    const TimescaleSettings& timescale = *frame.GetLayoutStore()->GetCurrentActivityLayout()->GetTimescale();
-    const auto cell_width = [&timescale] { return timescale.cell_width * view::DisplayScale(); };
-    wxRibbonPanel* popup = OpenPopUpPanel(*folded);
-    ASSERT_NE(popup, nullptr);
-    const auto shown = [folded] { return folded->GetExpandedPanel() != nullptr && folded->GetExpandedPanel()->IsShownOnScreen(); };
-    auto& slider = dynamic_cast<wxSlider&>(*popup->FindWindow(IDC_SLIDER_ACT_TIMESCALE));
-    wxWindowList buttons;
-    for (wxWindow* child : slider.GetParent()->GetChildren()) {
-        if (dynamic_cast<wxBitmapButton*>(child) != nullptr) buttons.push_back(child);
-    }
-    ASSERT_EQ(buttons.size(), 2u);
-    wxWindow& zoom_out = *buttons.front();
-    wxWindow& zoom_in = *buttons.back();
-
-    // As on the ribbon, + widens the chart's cells by a step of the slider and - narrows them.
-    const float cell = cell_width();
-    for (const auto& [button, cells] : {std::pair{&zoom_in, 1}, std::pair{&zoom_in, 2}, std::pair{&zoom_out, 1}}) {
-        ASSERT_TRUE(testing_gui::ClickMiddle(*button));
-        EXPECT_TRUE(WaitUntil([&] { return cell_width() == cell + 10.0f * static_cast<float>(cells); }))
-            << "after " << cells << " steps the cells are " << cell_width() << " px wide";
-        ASSERT_TRUE(shown()) << "the pop-up stays for the next step";
-    }
-    const float before_drag = cell_width();
-    ASSERT_TRUE(DragSlider(slider, 20));
-    EXPECT_TRUE(WaitUntil([&] { return cell_width() == static_cast<float>(slider.GetValue()); }));
-    EXPECT_NE(cell_width(), before_drag) << "the drag zooms";
-    ASSERT_TRUE(shown()) << "the pop-up stays after the drag";
-
-    // The list opens over the pop-up, which stays until the choice is made.
-    auto& list = dynamic_cast<wxChoice&>(*popup->FindWindow(IDC_COMBO_ACT_TIMESCALE));
-    const int unit = timescale.unit;
-    ASSERT_TRUE(testing_gui::ClickMiddle(list));
-    EXPECT_TRUE(WaitUntil([&] { return HoldsOpenList(list); })) << "the list opens";
-    EXPECT_TRUE(shown()) << "the pop-up stays under its open list";
-    wxUIActionSimulator keys;
-    keys.Char(WXK_UP);
-    keys.Char(WXK_RETURN);
-    EXPECT_TRUE(WaitUntil([&] { return timescale.unit != unit; }));
-    EXPECT_TRUE(PopUpClosed(*folded)) << "closed once the choice has run";
-    EXPECT_TRUE(FocusChainWhole(frame));
-
-    // The program still answers the pointer, and a click elsewhere in the window closes the pop-up.
-    ASSERT_NE(OpenPopUpPanel(*folded), nullptr);
-    auto& bar = dynamic_cast<MainRibbonBar&>(*frame.GetRibbon());
-    const wxRect tab = bar.GetTabRect(kWbsTabPage);
-    ASSERT_TRUE(testing_gui::ClickAt(bar, tab.GetPosition() + wxSize(tab.width / 2, tab.height / 2)));
-    EXPECT_TRUE(WaitUntil([&] { return frame.GetActiveCategory() == Category::wbs; })) << "a tab click switches the category";
-    EXPECT_TRUE(PopUpClosed(*folded));
-
-    // Back on the unfolded ribbon, the same zoom button zooms, and the focus leaves it for the
-    // table as it always did, the pop-ups it sat in long gone.
-    ResizeFrame(frame, wxSize(1280, 600));
-    frame.SwitchToPage(kActivitiesTabPage);
-    ASSERT_TRUE(WaitUntil([&zoom_in] { return zoom_in.IsShownOnScreen(); }));
-    const float unfolded = cell_width();
-    ASSERT_TRUE(testing_gui::ClickMiddle(zoom_in));
-    EXPECT_TRUE(WaitUntil([&] { return cell_width() == unfolded + 10.0f; }));
-    ASSERT_TRUE(testing_gui::ClickMiddle(*frame.GetTablePane()));
-    EXPECT_TRUE(WaitUntil([&frame] { return wxWindow::FindFocus() == frame.GetTablePane(); }));
-    bool drained = false;  // what the focus change queued has run
-    frame.CallAfter([&drained] { drained = true; });
-    EXPECT_TRUE(WaitUntil([&drained] { return drained; }));
 }
 
 // The command ids of what a panel holds, also while it is folded away.
@@ -718,86 +473,6 @@ TEST_F(CommandsTest, WithLargeTextTheRibbonReadsWholeAtTheLeastWidth) {
     const int space = buttons->GetTextExtent(" ").x;
     EXPECT_GT(WidestBlankRun(testing_gui::GrabSteady(buttons), between), 2 * space)
         << "\"Calendar\" and \"Resource\" read as one label";
-}
-
-// A click of the desktop's own pointer, sent through the compositor that runs the program. The
-// compositor may drop the first move of a pointer that has not moved yet: the pointer moves again
-// until the program's display has it where it was sent (the nested desktop lies at the outer
-// screen's top left, one pixel for one).
-void ClickThroughTheDesktop(wxPoint at) {
-    const std::string xdotool = std::string("DISPLAY=") + std::getenv("OUTER_DISPLAY") + " timeout 10 xdotool ";
-    const std::string move = xdotool + "mousemove " + std::to_string(at.x) + " " + std::to_string(at.y);
-    bool arrived = false;
-    for (int attempt = 0; attempt < 10 && !arrived; ++attempt) {
-        ASSERT_EQ(std::system(move.c_str()), 0) << move;
-        const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(500);
-        arrived = WaitUntil([&] { return wxGetMousePosition() == at || std::chrono::steady_clock::now() > until; }) &&
-                  wxGetMousePosition() == at;
-    }
-    ASSERT_TRUE(arrived) << "the pointer did not reach " << at.x << ", " << at.y;
-    ASSERT_EQ(std::system((xdotool + "mousedown 1").c_str()), 0);
-    testing_gui::RunEventLoopFor(std::chrono::milliseconds(50));  // as a click's press and release come apart
-    ASSERT_EQ(std::system((xdotool + "mouseup 1").c_str()), 0);
-}
-
-// Another program's window on the desktop, at the screen's point given, while the object lives.
-class AnotherProgram {
-public:
-    explicit AnotherProgram(wxPoint at) {
-        const std::string command = "xmessage -geometry +" + std::to_string(at.x) + "+" + std::to_string(at.y) +
-                                    " 'Another program' >/dev/null 2>&1 & echo $!";
-        if (FILE* started = popen(command.c_str(), "r")) {
-            if (std::fscanf(started, "%d", &m_pid) != 1) m_pid = 0;
-            pclose(started);
-        }
-    }
-    ~AnotherProgram() {
-        if (m_pid > 0) kill(m_pid, SIGTERM);
-    }
-    AnotherProgram(const AnotherProgram&) = delete;
-    AnotherProgram& operator=(const AnotherProgram&) = delete;
-    [[nodiscard]] bool Shown() const {
-        return m_pid > 0 && std::system("timeout 10 xdotool search --sync --onlyvisible --name '^xmessage$' >/dev/null 2>&1") == 0;
-    }
-
-private:
-    int m_pid = 0;
-};
-
-// Under a window manager, a click on another program takes the focus from this one: a folded
-// panel's pop-up closes then, as a menu does, and does not stay standing over the other program.
-TEST_F(CommandsTest, AFoldedPanelsPopUpClosesWhenTheProgramLosesTheFocus) {
-    if (std::getenv("OUTER_DISPLAY") == nullptr) GTEST_SKIP() << "run under under_mutter.sh";
-    const wxPoint other_place(1400, 200);  // right of where the window manager puts the program
-    const AnotherProgram other(other_place);
-    ASSERT_TRUE(other.Shown());
-    CMainFrame& frame = Open();
-    // Placed by the window manager, which gives it the focus.
-    ASSERT_TRUE(WaitUntil([&frame] { return frame.IsActive(); }));
-    ResizeFrame(frame, wxSize(frame.GetMinSize().x, 600));
-    wxRibbonPanel* panes = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (panes = FoldedPanel(frame, "Panes")) != nullptr; }));
-    // A busy desktop may still be placing and sizing the window, and the click land beside the
-    // panel: the user clicks again.
-    const auto open = [panes] { return panes->GetExpandedPanel() != nullptr && panes->GetExpandedPanel()->IsShownOnScreen(); };
-    for (int click = 0; click < 3 && !open(); ++click) {
-        (void)testing_gui::GrabSteady(frame.GetRibbon());  // the window manager's resizes have come in
-        for (wxWindow* child : frame.GetRibbon()->GetPage(kActivitiesTabPage)->GetChildren()) {
-            if (auto* other_panel = dynamic_cast<wxRibbonPanel*>(child)) (void)other_panel->HideExpanded();
-        }
-        // Where the window system has the panel: only the top-level window's place is reported
-        // rightly under a window manager that places it.
-        wxPoint middle(panes->GetSize().x / 2, panes->GetSize().y / 2);
-        for (wxWindow* window = panes; !window->IsTopLevel(); window = window->GetParent()) middle += window->GetPosition();
-        ClickThroughTheDesktop(frame.ClientToScreen(middle));
-        (void)WaitUntil(open);
-    }
-    ASSERT_TRUE(open()) << "the pop-up opens";
-    auto* popup = dynamic_cast<wxTopLevelWindow*>(wxGetTopLevelParent(panes->GetExpandedPanel()));
-    ASSERT_TRUE(WaitUntil([popup] { return popup->IsActive(); })) << "the window manager gives the pop-up the focus";
-    ClickThroughTheDesktop(other_place + wxSize(20, 10));
-    EXPECT_TRUE(WaitUntil([panes] { return panes->GetExpandedPanel() == nullptr; }))
-        << "the pop-up stays over the other program";
 }
 
 }  // namespace

@@ -1,0 +1,385 @@
+// folded_popup_gui_test.cpp - a folded ribbon panel's pop-up in a narrow window, used by pointer
+// and keys as a planner does: every panel whole, the lists, zoom buttons and slider working in
+// their pop-ups, and the pop-up closing as a menu does by every way out, with or without its list
+// opened first, also when the program loses the focus under a window manager.
+
+#include "../shell/every_category_schedule.h"
+#include "app/VarnholtView.h"
+#include "app/dialogs/ActivityFiltersDialog.h"
+#include "app/ribbon/FoldedPanels.h"
+#include "app/ribbon/MainRibbon.h"
+#include "app_gui_support.h"
+#include "folded_panels_support.h"
+#include "gui_input.h"
+#include "layouts/Layout.h"
+#include "layouts/LayoutStore.h"
+#include "layouts/layout_records.h"
+#include "rows/display_scale.h"
+#include "shell/command_ids.h"
+#include "shell/timescale_choices.h"
+
+#include <wx/bmpbuttn.h>
+#include <wx/choice.h>
+#include <wx/display.h>
+#include <wx/ribbon/bar.h>
+#include <wx/ribbon/buttonbar.h>
+#include <wx/ribbon/page.h>
+#include <wx/ribbon/panel.h>
+#include <wx/slider.h>
+#include <wx/uiaction.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+namespace varnholt {
+namespace {
+
+using namespace testing_app;
+using testing_gui::ClickAt;
+using testing_gui::ClickMiddle;
+
+using FoldedPopUpTest = ActivitiesPageTest;
+
+// Cell widths on screen are the stored width times the text scale, which a non-dyadic scale
+// leaves a float's error away from the whole pixel.
+bool SameWidth(float shown, float expected) { return std::fabs(shown - expected) < 0.01f; }
+
+// A window as narrow as the frame allows, and half a laptop screen: every panel of the
+// Activities page stands whole, Layout and Timescale folded too where they must, and what the
+// folded ones hold works from their pop-ups.
+TEST_F(FoldedPopUpTest, InANarrowWindowEveryPanelStandsWholeAndWorksFromItsPopUp) {
+    CMainFrame& frame = Open();
+    wxRibbonPage& page = *frame.GetRibbon()->GetPage(static_cast<size_t>(kActivitiesTabPage));
+    for (const int width : {700, frame.GetMinSize().x}) {
+        SCOPED_TRACE(width);
+        ResizeFrame(frame, wxSize(width, 600));
+        ASSERT_TRUE(WaitUntil([&] { return page.GetSize().x <= width; }));
+        ExpectEveryPanelWhole(page);
+    }
+    // The least width grows with the text, and which button panels fold with it: the lists fold
+    // at every scale.
+    for (const char* caption : {"Layout", "Timescale"}) {
+        EXPECT_NE(FoldedPanel(frame, caption), nullptr) << caption << " is not folded at the least width";
+    }
+
+    // A layout and a timescale chosen in their pop-ups' lists, as a user picks one: a click opens
+    // the list over the pop-up, the arrow keys and Return choose.
+    const LayoutStore& store = *frame.GetLayoutStore();
+    const auto chosen = [&store] {
+        view::Layout& layout = *store.GetCurrentActivityLayout();
+        return layout.GetName() + L" " + std::to_wstring(layout.GetTimescale()->unit);
+    };
+    for (const auto& [caption, id] : {std::pair{"Layout", IDC_COMBO_ACTIVITY_LAYOUT}, std::pair{"Timescale", IDC_COMBO_ACT_TIMESCALE}}) {
+        SCOPED_TRACE(caption);
+        wxRibbonPanel* folded = FoldedPanel(frame, caption);
+        ASSERT_NE(folded, nullptr);
+        wxRibbonPanel* popup = OpenPopUpPanel(*folded);
+        ASSERT_NE(popup, nullptr);
+        auto* choice = dynamic_cast<wxChoice*>(popup->FindWindow(id));
+        ASSERT_NE(choice, nullptr);
+        const std::wstring before = chosen();
+        const bool upwards = choice->GetSelection() > 0;
+        ASSERT_TRUE(testing_gui::ClickMiddle(*choice));
+        ASSERT_TRUE(WaitUntil([choice] { return HoldsOpenList(*choice); })) << "the list opens";
+        ASSERT_TRUE(folded->GetExpandedPanel() == popup && popup->IsShownOnScreen()) << "the pop-up stays under its open list";
+        wxUIActionSimulator keys;
+        keys.Char(upwards ? WXK_UP : WXK_DOWN);
+        keys.Char(WXK_RETURN);
+        EXPECT_TRUE(WaitUntil([&] { return chosen() != before; })) << "the choice reached the layout";
+        EXPECT_TRUE(PopUpClosed(*folded)) << "closed once the choice has run";
+        EXPECT_TRUE(FocusChainWhole(frame));
+    }
+    EXPECT_EQ(dynamic_cast<wxChoice*>(frame.FindWindow(IDC_COMBO_ACT_TIMESCALE))->GetSelection(),
+              TimescaleChoiceOfUnit(store.GetCurrentActivityLayout()->GetTimescale()->unit).value_or(-1));
+
+    bool filter_shown = false;
+    m_hook.answer = wxID_CANCEL;
+    m_hook.inspect = [&filter_shown](wxDialog& dialog) {
+        filter_shown = dynamic_cast<ActivityFiltersDialog*>(&dialog) != nullptr;
+    };
+    // Filter and Find, each clicked in its pop-up where it is folded.
+    std::vector<int> ran;
+    for (const auto& [caption, id] : {std::pair{"Filter", IDC_BUTTON_ACT_FILTER}, std::pair{"Find", IDC_BUTTON_FIND}}) {
+        SCOPED_TRACE(caption);
+        wxRibbonPanel* folded = FoldedPanel(frame, caption);
+        if (folded == nullptr) continue;
+        wxRibbonButtonBar* buttons = OpenPopUp(*folded);
+        ASSERT_NE(buttons, nullptr);
+        ASSERT_TRUE(ClickButton(*buttons, id));
+        EXPECT_TRUE(PopUpClosed(*folded));
+        ran.push_back(id);
+    }
+    if (std::ranges::count(ran, IDC_BUTTON_ACT_FILTER) > 0) {
+        EXPECT_TRUE(filter_shown) << "the filters dialog opened";
+    }
+    if (std::ranges::count(ran, IDC_BUTTON_FIND) > 0) {
+        EXPECT_TRUE(WaitUntil([&] { return frame.GetFindDialog() != nullptr; })) << "the find dialog opened";
+    }
+}
+
+
+// The slider's thumb pressed and moved by `distance` pixels, as a user drags it.
+bool DragSlider(wxSlider& slider, int distance) {
+    const wxPoint from(slider.GetClientSize().x / 3, slider.GetClientSize().y / 2);
+    if (!testing_gui::MoveTo(slider, from)) return false;
+    wxUIActionSimulator mouse;
+    mouse.MouseDown();
+    for (int step = 1; step <= 4; ++step) {
+        testing_gui::RunEventLoopFor(std::chrono::milliseconds(20));
+        if (!testing_gui::MoveTo(slider, from + wxSize(distance * step / 4, 0))) return false;
+    }
+    mouse.MouseUp();
+    return true;
+}
+
+// At half a laptop screen the Timescale panel is folded: its zoom buttons, slider and list work
+// by pointer in the pop-up as they do on the ribbon, the pop-up staying open for the next step,
+// and the program answers every input afterwards.
+TEST_F(FoldedPopUpTest, AtHalfAScreenTheTimescalePopUpWorksByPointer) {
+    CMainFrame& frame = Open();
+    ResizeFrame(frame, wxSize(700, 600));
+    wxRibbonPanel* folded = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (folded = FoldedPanel(frame, "Timescale")) != nullptr; }));
+    // The width of the chart's cells on screen, which the chart draws with.
+    const TimescaleSettings& timescale = *frame.GetLayoutStore()->GetCurrentActivityLayout()->GetTimescale();
+    const auto cell_width = [&timescale] { return timescale.cell_width * view::DisplayScale(); };
+    wxRibbonPanel* popup = OpenPopUpPanel(*folded);
+    ASSERT_NE(popup, nullptr);
+    const auto shown = [folded] { return folded->GetExpandedPanel() != nullptr && folded->GetExpandedPanel()->IsShownOnScreen(); };
+    auto& slider = dynamic_cast<wxSlider&>(*popup->FindWindow(IDC_SLIDER_ACT_TIMESCALE));
+    wxWindowList buttons;
+    for (wxWindow* child : slider.GetParent()->GetChildren()) {
+        if (dynamic_cast<wxBitmapButton*>(child) != nullptr) buttons.push_back(child);
+    }
+    ASSERT_EQ(buttons.size(), 2u);
+    wxWindow& zoom_out = *buttons.front();
+    wxWindow& zoom_in = *buttons.back();
+
+    // As on the ribbon, + widens the chart's cells by a step of the slider and - narrows them.
+    const float cell = cell_width();
+    for (const auto& [button, cells] : {std::pair{&zoom_in, 1}, std::pair{&zoom_in, 2}, std::pair{&zoom_out, 1}}) {
+        ASSERT_TRUE(testing_gui::ClickMiddle(*button));
+        EXPECT_TRUE(WaitUntil([&] { return SameWidth(cell_width(), cell + 10.0f * static_cast<float>(cells)); }))
+            << "after " << cells << " steps the cells are " << cell_width() << " px wide";
+        ASSERT_TRUE(shown()) << "the pop-up stays for the next step";
+    }
+    const float before_drag = cell_width();
+    ASSERT_TRUE(DragSlider(slider, 20));
+    EXPECT_TRUE(WaitUntil([&] { return SameWidth(cell_width(), static_cast<float>(slider.GetValue())); }));
+    EXPECT_NE(cell_width(), before_drag) << "the drag zooms";
+    ASSERT_TRUE(shown()) << "the pop-up stays after the drag";
+
+    // The list opens over the pop-up, which stays until the choice is made.
+    auto& list = dynamic_cast<wxChoice&>(*popup->FindWindow(IDC_COMBO_ACT_TIMESCALE));
+    const int unit = timescale.unit;
+    ASSERT_TRUE(testing_gui::ClickMiddle(list));
+    EXPECT_TRUE(WaitUntil([&] { return HoldsOpenList(list); })) << "the list opens";
+    EXPECT_TRUE(shown()) << "the pop-up stays under its open list";
+    wxUIActionSimulator keys;
+    keys.Char(WXK_UP);
+    keys.Char(WXK_RETURN);
+    EXPECT_TRUE(WaitUntil([&] { return timescale.unit != unit; }));
+    EXPECT_TRUE(PopUpClosed(*folded)) << "closed once the choice has run";
+    EXPECT_TRUE(FocusChainWhole(frame));
+
+    // The program still answers the pointer, and a click elsewhere in the window closes the pop-up.
+    ASSERT_NE(OpenPopUpPanel(*folded), nullptr);
+    auto& bar = dynamic_cast<MainRibbonBar&>(*frame.GetRibbon());
+    const wxRect tab = bar.GetTabRect(kWbsTabPage);
+    ASSERT_TRUE(testing_gui::ClickAt(bar, tab.GetPosition() + wxSize(tab.width / 2, tab.height / 2)));
+    EXPECT_TRUE(WaitUntil([&] { return frame.GetActiveCategory() == Category::wbs; })) << "a tab click switches the category";
+    EXPECT_TRUE(PopUpClosed(*folded));
+
+    // Back on the unfolded ribbon, the same zoom button zooms, and the focus leaves it for the
+    // table as it always did, the pop-ups it sat in long gone.
+    // As wide as the screen, where the panel unfolds at any text size the run has.
+    ResizeFrame(frame, wxSize(wxDisplay().GetClientArea().width, 600));
+    frame.SwitchToPage(kActivitiesTabPage);
+    ASSERT_TRUE(WaitUntil([&zoom_in] { return zoom_in.IsShownOnScreen(); }));
+    const float unfolded = cell_width();
+    ASSERT_TRUE(testing_gui::ClickMiddle(zoom_in));
+    EXPECT_TRUE(WaitUntil([&] { return SameWidth(cell_width(), unfolded + 10.0f); }));
+    ASSERT_TRUE(testing_gui::ClickMiddle(*frame.GetTablePane()));
+    EXPECT_TRUE(WaitUntil([&frame] { return wxWindow::FindFocus() == frame.GetTablePane(); }));
+    bool drained = false;  // what the focus change queued has run
+    frame.CallAfter([&drained] { drained = true; });
+    EXPECT_TRUE(WaitUntil([&drained] { return drained; }));
+}
+
+
+// How a user leaves a folded pop-up, or the list opened in it.
+enum class Way {
+    new_choice,          // another entry by arrow and Return
+    return_on_current,   // Return on the entry already chosen
+    click_on_current,    // a click on the entry already chosen, which the list shows over its box
+    escape,
+    click_in_table,
+    click_on_folded_button,
+    click_on_other_folded_button,
+};
+
+struct WayOut {
+    const char* name;
+    bool list_open;  // the list is opened first, with a click
+    Way way;
+    bool pop_up_stays;
+};
+
+// The folded panels of the Activities page that hold a list, at a width where both fold at the
+// run's text size.
+std::pair<wxRibbonPanel*, wxRibbonPanel*> FoldedLists(CMainFrame& frame) {
+    for (const int width : {700, frame.GetMinSize().x}) {
+        ResizeFrame(frame, wxSize(width, 600));
+        wxRibbonPanel* layout = nullptr;
+        wxRibbonPanel* timescale = nullptr;
+        if (WaitUntil([&] {
+                layout = FoldedPanel(frame, "Layout");
+                timescale = FoldedPanel(frame, "Timescale");
+                return layout != nullptr && timescale != nullptr;
+            }))
+            return {layout, timescale};
+    }
+    return {};
+}
+
+// At half a laptop screen, the Layout and Timescale pop-ups by every way out, with and without
+// their list opened first: a new choice closes the pop-up with its list; once the list has closed
+// without one, the pop-up is as before it opened. Then a click in the table closes it and gives
+// the table the click, one click on the folded button opens it again, and one pop-up stands at most.
+TEST_F(FoldedPopUpTest, APopUpClosesAsAMenuByEveryWayOutWithAndWithoutItsList) {
+    CMainFrame& frame = Open();
+    const auto [layout, timescale] = FoldedLists(frame);
+    ASSERT_NE(layout, nullptr);
+    ASSERT_NE(timescale, nullptr);
+    VarnholtView& table = *frame.GetTablePane();
+    const wxPoint in_table(table.GetClientSize().x / 2, table.GetClientSize().y * 3 / 4);
+    const WayOut ways[] = {
+        {"a new choice", true, Way::new_choice, false},
+        {"Return on the current entry", true, Way::return_on_current, true},
+        {"a click on the current entry", true, Way::click_on_current, true},
+        {"Escape from the list", true, Way::escape, true},
+        {"a click in the table, which the open list takes", true, Way::click_in_table, true},
+        {"Escape", false, Way::escape, false},
+        {"a click in the table", false, Way::click_in_table, false},
+        {"a click on the folded button", false, Way::click_on_folded_button, false},
+        {"a click on another folded button", false, Way::click_on_other_folded_button, false},
+    };
+    for (const auto& [folded, other, id] : {std::tuple{layout, timescale, IDC_COMBO_ACTIVITY_LAYOUT}, std::tuple{timescale, layout, IDC_COMBO_ACT_TIMESCALE}}) {
+        for (const WayOut& way : ways) {
+            SCOPED_TRACE(testing::Message() << folded->GetLabel() << ", " << way.name);
+            wxRibbonPanel* popup = OpenPopUpPanel(*folded);
+            ASSERT_NE(popup, nullptr);
+            auto& list = dynamic_cast<wxChoice&>(*popup->FindWindow(id));
+            const int chosen = list.GetSelection();
+            wxUIActionSimulator keys;
+            if (way.list_open) {
+                ASSERT_TRUE(ClickMiddle(list));
+                ASSERT_TRUE(WaitUntil([&list] { return HoldsOpenList(list); })) << "the list opens";
+            }
+            switch (way.way) {
+                case Way::new_choice:
+                    keys.Char(chosen > 0 ? WXK_UP : WXK_DOWN);
+                    keys.Char(WXK_RETURN);
+                    break;
+                case Way::return_on_current: keys.Char(WXK_RETURN); break;
+                case Way::click_on_current: ASSERT_TRUE(ClickMiddle(list)); break;
+                case Way::escape: keys.Char(WXK_ESCAPE); break;
+                case Way::click_in_table: ASSERT_TRUE(ClickAt(table, BesideTheOpenList(table, in_table))); break;
+                case Way::click_on_folded_button: ASSERT_TRUE(ClickMiddle(*folded)); break;
+                case Way::click_on_other_folded_button: ASSERT_TRUE(ClickMiddle(*other)); break;
+            }
+            ASSERT_TRUE(WaitUntil([&] { return folded->GetExpandedPanel() == nullptr || !HoldsOpenList(list); })) << "the list closes";
+            if (way.pop_up_stays) {
+                (void)testing_gui::WaitForFrames(frame);
+                EXPECT_EQ(list.GetSelection(), chosen);
+                ASSERT_EQ(folded->GetExpandedPanel(), popup) << "the pop-up stays";
+                // As before the list opened: a click in the table closes the pop-up, and the table has
+                // it. Clicked a row lower, where it makes no double click with a click just taken by the list.
+                ASSERT_TRUE(ClickAt(table, in_table + wxSize(0, 3 * table.GetCharHeight())));
+            }
+            EXPECT_TRUE(WaitUntil([&] { return folded->GetExpandedPanel() == nullptr; })) << "the pop-up closes";
+            if (way.way == Way::click_on_other_folded_button) {
+                EXPECT_TRUE(WaitUntil([&] { return other->GetExpandedPanel() != nullptr; })) << "the other pop-up opens";
+                keys.Char(WXK_ESCAPE);
+                EXPECT_TRUE(WaitUntil([&] { return other->GetExpandedPanel() == nullptr; }));
+            }
+            if (way.way == Way::click_in_table || way.pop_up_stays) {
+                EXPECT_TRUE(WaitUntil([&] { return wxWindow::FindFocus() == &table; })) << "the table has the click";
+            }
+            // One click opens the pop-up again, the only one on the screen.
+            ASSERT_NE(OpenPopUpPanel(*folded), nullptr);
+            EXPECT_EQ(PopUpsShown(frame), 1);
+            keys.Char(WXK_ESCAPE);
+            ASSERT_TRUE(WaitUntil([&] { return folded->GetExpandedPanel() == nullptr; })) << "Escape closes it";
+            EXPECT_TRUE(FocusChainWhole(frame));
+        }
+    }
+}
+
+// Where the window system has the middle of a window inside the frame: only the top-level window's
+// place is reported rightly under a window manager that places it.
+wxPoint MiddleOnTheDesktop(wxWindow& window) {
+    wxPoint middle(window.GetSize().x / 2, window.GetSize().y / 2);
+    wxWindow* inside = &window;
+    for (; !inside->IsTopLevel(); inside = inside->GetParent()) middle += inside->GetPosition();
+    return inside->ClientToScreen(middle);
+}
+
+// Under a window manager, a click on another program takes the focus from this one: a folded
+// panel's pop-up closes then, as a menu does, and does not stay standing over the other program;
+// also after its list was opened and closed again with Escape.
+TEST_F(FoldedPopUpTest, AFoldedPanelsPopUpClosesWhenTheProgramLosesTheFocus) {
+    if (std::getenv("OUTER_DISPLAY") == nullptr) GTEST_SKIP() << "run under under_mutter.sh";
+    const wxPoint other_place(1400, 200);  // right of where the window manager puts the program
+    const AnotherProgram other(other_place);
+    ASSERT_TRUE(other.Shown());
+    CMainFrame& frame = Open();
+    // Placed by the window manager, which gives it the focus.
+    ASSERT_TRUE(WaitUntil([&frame] { return frame.IsActive(); }));
+    ResizeFrame(frame, wxSize(frame.GetMinSize().x, 600));
+    for (const auto& [caption, list_id] : {std::pair{"Panes", static_cast<int>(wxID_NONE)}, std::pair{"Layout", IDC_COMBO_ACTIVITY_LAYOUT}}) {
+        SCOPED_TRACE(caption);
+        wxRibbonPanel* folded = nullptr;
+        ASSERT_TRUE(WaitUntil([&] { return (folded = FoldedPanel(frame, caption)) != nullptr; }));
+        // A busy desktop may still be placing and sizing the window, and the click land beside the
+        // panel: the user clicks again.
+        const auto open = [folded] { return folded->GetExpandedPanel() != nullptr && folded->GetExpandedPanel()->IsShownOnScreen(); };
+        for (int click = 0; click < 3 && !open(); ++click) {
+            (void)testing_gui::GrabSteady(frame.GetRibbon());  // the window manager's resizes have come in
+            for (wxWindow* child : frame.GetRibbon()->GetPage(kActivitiesTabPage)->GetChildren()) {
+                if (auto* other_panel = dynamic_cast<wxRibbonPanel*>(child)) (void)other_panel->HideExpanded();
+            }
+            ClickThroughTheDesktop(MiddleOnTheDesktop(*folded));
+            (void)WaitUntil(open);
+        }
+        ASSERT_TRUE(open()) << "the pop-up opens";
+        auto* popup = dynamic_cast<wxTopLevelWindow*>(wxGetTopLevelParent(folded->GetExpandedPanel()));
+        ASSERT_TRUE(WaitUntil([popup] { return popup->IsActive(); })) << "the window manager gives the pop-up the focus";
+        if (list_id != wxID_NONE) {
+            wxWindow& list = *popup->FindWindow(list_id);
+            ClickThroughTheDesktop(MiddleOnTheDesktop(list));
+            ASSERT_TRUE(WaitUntil([&list] { return HoldsOpenList(list); })) << "the list opens";
+            const std::string escape = std::string("DISPLAY=") + std::getenv("OUTER_DISPLAY") + " timeout 10 xdotool key Escape";
+            ASSERT_EQ(std::system(escape.c_str()), 0);
+            ASSERT_TRUE(WaitUntil([&list] { return !HoldsOpenList(list); })) << "the list closes";
+            ASSERT_TRUE(open()) << "the pop-up stays";
+        }
+        ClickThroughTheDesktop(other_place + wxSize(20, 10));
+        EXPECT_TRUE(WaitUntil([folded] { return folded->GetExpandedPanel() == nullptr; }))
+            << "the pop-up stays over the other program";
+        // The program has the focus back for the next round.
+        ClickThroughTheDesktop(MiddleOnTheDesktop(*frame.GetTablePane()));
+        ASSERT_TRUE(WaitUntil([&frame] { return frame.IsActive(); }));
+    }
+}
+
+
+}  // namespace
+}  // namespace varnholt
+
+int main(int argc, char** argv) { return varnholt::testing_app::RunAppGuiTests(argc, argv); }
