@@ -110,6 +110,54 @@ void OnActiveChanged(GtkWindow* window, GParamSpec*, gpointer popup) {
     if (!gtk_window_is_active(window)) AskToClose(*static_cast<wxWindow*>(popup), Exit::focus_gone);
 }
 
+// The screen point of the last press on an open list's window that fell outside the list, which
+// closes it, kept on the list's box; none while the list is open with no such press.
+constexpr const char* kPressBesideList = "varnholt-press-beside-list";
+
+gboolean OnListWindowPress(GtkWidget* menu, GdkEventButton* press, gpointer list) {
+    GtkAllocation shown;
+    gtk_widget_get_allocation(menu, &shown);
+    gint x = 0;
+    gint y = 0;
+    gdk_window_get_origin(gtk_widget_get_window(menu), &x, &y);
+    const wxPoint at(static_cast<int>(press->x_root), static_cast<int>(press->y_root));
+    if (!wxRect(x, y, shown.width, shown.height).Contains(at)) {
+        g_object_set_data_full(G_OBJECT(list), kPressBesideList, new wxPoint(at), [](gpointer point) { delete static_cast<wxPoint*>(point); });
+    }
+    return FALSE;
+}
+
+// A list of a pop-up opening or closing. A press beside the list closes it and goes no further:
+// where it lies outside the pop-up too it is a press outside the pop-up. And the focus may have
+// left for another program while the list held it.
+void OnListShownChanged(GtkWidget* list, GParamSpec*, gpointer control) {
+    gboolean shown = FALSE;
+    g_object_get(list, "popup-shown", &shown, nullptr);
+    auto* window = static_cast<wxWindow*>(control);
+    if (shown) {
+        g_object_set_data(G_OBJECT(list), kPressBesideList, nullptr);
+        GtkWidget* menu = gtk_accessible_get_widget(GTK_ACCESSIBLE(gtk_combo_box_get_popup_accessible(GTK_COMBO_BOX(list))));
+        if (menu != nullptr && g_signal_handler_find(menu, G_SIGNAL_MATCH_FUNC, 0, 0, nullptr, reinterpret_cast<gpointer>(OnListWindowPress), nullptr) == 0)
+            g_signal_connect(menu, "button-press-event", G_CALLBACK(OnListWindowPress), list);
+        return;
+    }
+    if (FoldedPanelHolding(window) == nullptr) return;
+    wxWindow& popup = *wxGetTopLevelParent(window);
+    const auto* press = static_cast<const wxPoint*>(g_object_get_data(G_OBJECT(list), kPressBesideList));
+    if (press != nullptr && !popup.GetScreenRect().Contains(*press)) AskToClose(popup, Exit::press_outside);
+    AskToClose(popup, Exit::focus_gone);
+}
+
+// Watches the lists inside `window` close, once however often they are moved.
+void WatchListsClosing(wxWindow& window) {
+    GtkWidget* widget = window.GetHandle();
+    if (widget != nullptr && GTK_IS_COMBO_BOX(widget) && g_object_get_data(G_OBJECT(widget), "varnholt-watched") == nullptr) {
+        g_object_set_data(G_OBJECT(widget), "varnholt-watched", widget);
+        g_signal_connect(widget, "notify::popup-shown", G_CALLBACK(OnListShownChanged), &window);
+    }
+    for (wxWindow* child : window.GetChildren()) WatchListsClosing(*child);
+}
+
 // Starts watching a pop-up that has just opened, once however many controls it holds.
 void WatchPopUp(wxWindow& popup) {
     std::vector<wxWindow*>& open = OpenPopUps();
@@ -144,6 +192,7 @@ void FollowFoldedPanel(wxWindow& control, const wxRibbonPanel& panel) {
         return;
     }
     WatchPopUp(*wxGetTopLevelParent(&control));
+    WatchListsClosing(control);
     // The panel's own handler, which closes the pop-up as its focus leaves, is passed by.
     if (wxWindow* expanded = control.GetParent()) expanded->Bind(wxEVT_KILL_FOCUS, [](wxFocusEvent&) {});
 }

@@ -162,17 +162,22 @@ inline wxRect OpenListOnScreen() {
     return shown;
 }
 
-// A point of the window, in its client pixels, that no open list covers, as near as may be to
-// `wanted`: the list opens over its box and may reach far down.
+// A point of the window, in its client pixels, that no open list covers: the first one in the row
+// of `wanted` from there to the right, then from there to the left, then in the rows below. The
+// list opens over its box and may reach far down.
 inline wxPoint BesideTheOpenList(wxWindow& window, wxPoint wanted) {
     const wxRect list = OpenListOnScreen();
     const wxSize size = window.GetClientSize();
-    for (int x = wanted.x; x < size.x; x += 10) {
-        if (!list.Contains(window.ClientToScreen(wxPoint(x, wanted.y)))) return {x, wanted.y};
+    const auto free = [&](int x, int y) { return !list.Contains(window.ClientToScreen(wxPoint(x, y))); };
+    for (int y = wanted.y; y < size.y; y += 4) {
+        for (int x = wanted.x; x < size.x; x += 4) {
+            if (free(x, y)) return {x, y};
+        }
+        for (int x = wanted.x; x >= 0; x -= 4) {
+            if (free(x, y)) return {x, y};
+        }
     }
-    for (int x = wanted.x; x >= 0; x -= 10) {
-        if (!list.Contains(window.ClientToScreen(wxPoint(x, wanted.y)))) return {x, wanted.y};
-    }
+    ADD_FAILURE() << "the open list covers the whole window";
     return wanted;
 }
 
