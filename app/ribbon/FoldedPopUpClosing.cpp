@@ -28,8 +28,9 @@ namespace {
 enum class Exit {
     command,        // a command from one of its controls has run
     escape,         // Escape reached the pop-up
-    press_outside,  // a press in another window of the program: the table, a tab, another folded panel
-    focus_gone,     // the pop-up's window is no longer the active one
+    press_outside,  // a press in another window of the program (the table, a tab, another folded
+                    // panel), or one beside an open list that lies outside the pop-up
+    focus_gone,     // the pop-up's window is no longer the active one, or its list has closed
 };
 
 // Whether a window of the program is the desktop's active window.
@@ -42,7 +43,8 @@ bool ProgramActive() {
 
 // The rule. A list open in the pop-up holds the keyboard and the pointer: what happens until it
 // closes is the list's own, and once it has closed, by a choice or not, the pop-up is as it was
-// before the list opened. The focus going to another window of the program comes with a press,
+// before the list opened; the press that closed it, if it lay outside the pop-up, closes the
+// pop-up as any such press does. The focus going to another window of the program comes with a press,
 // which the rule sees as such; without one (a desktop whose focus follows the pointer) the pop-up
 // stays, and it closes once the focus has gone to another program.
 bool Closes(Exit exit, wxWindow& popup) {
