@@ -16,6 +16,9 @@ namespace {
 // "Actual Progress Date": kept out of both lists of the main chooser.
 constexpr std::int32_t kActualProgressDateField = 212;
 
+// Columns that the file adds (user fields, code types) have no caption of the program's own.
+bool NamedByFile(const ColumnDef& column) noexcept { return column.caption_id == 0; }
+
 class MainList final : public ColumnList {
 public:
     explicit MainList(view::Layout* layout) : m_layout(layout) {}
@@ -133,13 +136,13 @@ ChooserLists FillChooserLists(const ColumnList& list) {
     if (columns == nullptr) return lists;
     for (std::size_t position = 0; position < columns->size(); ++position) {
         if (const ColumnDef* column = list.Shown((*columns)[position]->field)) {
-            lists.selected.push_back({column->column_id, column->caption, column->group, position});
+            lists.selected.push_back({column->column_id, column->caption, column->group, position, NamedByFile(*column)});
         }
     }
     std::array<bool, static_cast<std::size_t>(ColumnGroup::baseline) + 1> used{};
     for (const ColumnDef& column : list.Table()) {
         if (!list.Offers(column) || Lists(*columns, column.column_id)) continue;
-        lists.available.push_back({column.column_id, column.caption, column.group, 0});
+        lists.available.push_back({column.column_id, column.caption, column.group, 0, NamedByFile(column)});
         const auto group = static_cast<std::size_t>(column.group);
         if (group < used.size()) used[group] = true;
     }

@@ -58,6 +58,7 @@ struct ChooserItem {
     std::wstring caption;
     ColumnGroup group = ColumnGroup::none;
     std::size_t position = 0;  // selected items: the entry's place in the layout's list
+    bool named_by_file = false;  // a user field's or code type's caption, of any length
 };
 
 struct ChooserGroup {

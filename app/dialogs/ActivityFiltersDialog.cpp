@@ -40,7 +40,11 @@ ActivityFiltersDialog::ActivityFiltersDialog(CMainFrame& frame)
                              {.multiple = false, .checkable = true, .grid_lines = true,
                               .title = LoadText(IDS_FILTER_COLUMN), .width = 250, .align = wxALIGN_LEFT});
     std::vector<GroupedListEntry> entries;
-    for (const FilterItem& item : m_items) entries.push_back({item.filter->name, item.group, item.checked});
+    // Every filter but the built-in ones is named in a layout file.
+    for (const FilterItem& item : m_items) {
+        entries.push_back({.text = item.filter->name, .group = item.group, .checked = item.checked,
+                           .named_by_file = item.group != kBuiltInFilterGroup});
+    }
     m_list->Fill({{kBuiltInFilterGroup, LoadText(IDS_BUILT_IN_FILTERS)}, {kOtherFilterGroup, LoadText(IDS_OTHER_FILTERS)}},
                  entries);
 
@@ -63,6 +67,7 @@ ActivityFiltersDialog::ActivityFiltersDialog(CMainFrame& frame)
     bottom->Add(buttons);
     all->Add(bottom, wxSizerFlags().Expand().Border(wxALL, FromDIP(10)));
     SetSizerAndFit(all);
+    GiveRoomToNamesFromFiles(*this, {m_list});
 
     m_list->Bind(wxEVT_DATAVIEW_ITEM_VALUE_CHANGED, [this](wxDataViewEvent& event) {
         m_clear->Enable(m_list->AnyChecked());

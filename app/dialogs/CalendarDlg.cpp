@@ -9,7 +9,6 @@
 #include "shell/ui_text.h"
 
 #include <wx/button.h>
-#include <wx/display.h>
 #include <wx/listbox.h>
 #include <wx/radiobut.h>
 #include <wx/settings.h>
@@ -148,7 +147,7 @@ void CalendarDlg::WidenForNames() {
     }
     // Room for the list's scroll bar and its rows' padding beside the text, as the toolkit
     // reckons a list's best width. A name longer than half the screen scrolls instead.
-    const int most = wxDisplay(m_list).GetClientArea().width / 2;
+    const int most = MostWidthForNames(*m_list);
     const int list = widest_extent + 3 * m_list->GetCharWidth() + wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, m_list);
     m_list->SetMinSize(wxSize(std::clamp(list, kListWidth, std::max(kListWidth, most)), kListHeight));
     for (wxTextCtrl* field : {m_name, m_base})

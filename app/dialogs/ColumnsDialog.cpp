@@ -37,6 +37,16 @@ wxBoxSizer* Titled(wxWindow* parent, StringId title, wxWindow* list) {
     return column;
 }
 
+// The list entries of chooser items, under the items' groups.
+std::vector<GroupedListEntry> Entries(const std::vector<ChooserItem>& items) {
+    std::vector<GroupedListEntry> entries;
+    for (const ChooserItem& item : items) {
+        entries.push_back({.text = item.caption, .group = static_cast<std::int32_t>(item.group), .checked = false,
+                           .named_by_file = item.named_by_file});
+    }
+    return entries;
+}
+
 }  // namespace
 
 ColumnsDialog::ColumnsDialog(wxWindow* parent, const wxString& title, std::unique_ptr<ColumnList> list)
@@ -57,9 +67,7 @@ ColumnsDialog::ColumnsDialog(wxWindow* parent, const wxString& title, std::uniqu
     // Filled before the layout, which then gives each list the width of its longest text; the
     // shown list makes room for every column that may be added to it.
     Refill();
-    std::vector<wxString> addable;
-    for (const ChooserItem& item : m_lists.available) addable.push_back(item.caption);
-    m_selected->MakeRoomFor(addable);
+    m_selected->MakeRoomFor(Entries(m_lists.available));
 
     auto* middle = new wxBoxSizer(wxVERTICAL);
     middle->AddStretchSpacer();
@@ -84,6 +92,7 @@ ColumnsDialog::ColumnsDialog(wxWindow* parent, const wxString& title, std::uniqu
     buttons->GetCancelButton()->SetLabel(LoadText(IDS_CANCEL));
     all->Add(buttons, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT | wxBOTTOM, FromDIP(10)));
     SetSizerAndFit(all);
+    GiveRoomToNamesFromFiles(*this, {m_available, m_selected});
 
     m_add->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { AddChosen(); });
     m_remove->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { RemoveChosen(); });
@@ -105,13 +114,9 @@ void ColumnsDialog::Refill() {
     for (const ChooserGroup& group : m_lists.groups) {
         groups.push_back({static_cast<std::int32_t>(group.group), group.caption});
     }
-    std::vector<GroupedListEntry> available;
-    for (const ChooserItem& item : m_lists.available) {
-        available.push_back({item.caption, static_cast<std::int32_t>(item.group), false});
-    }
-    std::vector<GroupedListEntry> selected;
-    for (const ChooserItem& item : m_lists.selected) selected.push_back({item.caption, 0, false});
-    m_available->Fill(groups, available);
+    m_available->Fill(groups, Entries(m_lists.available));
+    std::vector<GroupedListEntry> selected = Entries(m_lists.selected);
+    for (GroupedListEntry& entry : selected) entry.group = 0;  // no headings in the shown list
     m_selected->Fill({}, selected);
     UpdateButtons();
 }

@@ -2,7 +2,11 @@
 
 #include "app/dialogs/GroupedList.h"
 
+#include "app/dialogs/dialog_sizes.h"
+
 #include <wx/settings.h>
+#include <wx/sizer.h>
+#include <wx/toplevel.h>
 
 #include <algorithm>
 
@@ -135,6 +139,8 @@ GroupedList::GroupedList(wxWindow* parent, wxWindowID id, const Options& options
     m_text_column =
         AppendTextColumn(options.title, kTextColumn, wxDATAVIEW_CELL_INERT, FromDIP(options.width), options.align, 0);
     m_text_column->GetRenderer()->SetAlignment(options.align | wxALIGN_CENTER_VERTICAL);
+    // A name longer than the column keeps its beginning, where names differ most.
+    m_text_column->GetRenderer()->EnableEllipsize(wxELLIPSIZE_END);
     SetMinSize(wxSize(-1, FromDIP(260)));
     WidenTextColumn(FromDIP(options.width));
     Bind(wxEVT_DATAVIEW_SELECTION_CHANGED, &GroupedList::OnSelectionChanged, this);
@@ -144,16 +150,25 @@ GroupedList::~GroupedList() = default;
 
 void GroupedList::Fill(const std::vector<GroupedListGroup>& groups, const std::vector<GroupedListEntry>& entries) {
     m_model->Fill(groups, entries);
-    std::vector<wxString> texts;
-    for (const GroupedListEntry& entry : entries) texts.push_back(entry.text);
-    MakeRoomFor(texts);
+    MakeRoomFor(entries);
     std::vector<wxString> headings;
     for (const GroupedListGroup& group : groups) headings.push_back(group.caption);
-    MakeRoomFor(headings, true);
+    WidenTextColumn(ColumnWidthFor(headings, GetFont().Bold()));
 }
 
-void GroupedList::MakeRoomFor(const std::vector<wxString>& texts, bool bold) {
-    const wxFont font = bold ? GetFont().Bold() : GetFont();
+void GroupedList::MakeRoomFor(const std::vector<GroupedListEntry>& entries) {
+    std::vector<wxString> own;
+    std::vector<wxString> named_by_files;
+    for (const GroupedListEntry& entry : entries) (entry.named_by_file ? named_by_files : own).push_back(entry.text);
+    WidenTextColumn(ColumnWidthFor(own, GetFont()));
+    m_names_from_files_width = std::max(m_names_from_files_width, ColumnWidthFor(named_by_files, GetFont()));
+}
+
+int GroupedList::WidthWantedForNamesFromFiles() const noexcept {
+    return std::max(0, m_names_from_files_width - m_text_width);
+}
+
+int GroupedList::ColumnWidthFor(const std::vector<wxString>& texts, const wxFont& font) const {
     int widest = 0;
     for (const wxString& text : texts) {
         int width = 0;
@@ -161,7 +176,7 @@ void GroupedList::MakeRoomFor(const std::vector<wxString>& texts, bool bold) {
         widest = std::max(widest, width);
     }
     // The cell's padding on either side of the text, which grows with the font.
-    if (widest > 0) WidenTextColumn(widest + 2 * GetCharWidth());
+    return widest > 0 ? widest + 2 * GetCharWidth() : 0;
 }
 
 void GroupedList::WidenTextColumn(int width) {
@@ -235,6 +250,20 @@ void GroupedList::OnSelectionChanged(wxDataViewEvent& event) {
         if (node != nullptr && node->is_group) Unselect(item);
     }
     event.Skip();
+}
+
+void GiveRoomToNamesFromFiles(wxTopLevelWindow& dialog, std::initializer_list<GroupedList*> lists) {
+    int room = MostWidthForNames(dialog) - dialog.GetSize().x;
+    std::vector<GroupedList*> by_want(lists);
+    std::ranges::sort(by_want, {}, &GroupedList::WidthWantedForNamesFromFiles);
+    // The least wanting first, so that what one leaves of its share goes to the others.
+    for (std::size_t i = 0; i < by_want.size() && room > 0; ++i) {
+        const int share = room / static_cast<int>(by_want.size() - i);
+        const int given = std::min(by_want[i]->WidthWantedForNamesFromFiles(), share);
+        by_want[i]->Widen(given);
+        room -= given;
+    }
+    if (dialog.GetSizer() != nullptr) dialog.GetSizer()->SetSizeHints(&dialog);
 }
 
 }  // namespace varnholt

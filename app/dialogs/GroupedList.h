@@ -4,14 +4,21 @@
 // heading. Optionally grid lines, multiple selection, and a narrow check box column before the
 // text. Items are known by their index in the list given to Fill, so the caller keeps ids and
 // order in its own model.
+//
+// The program's own texts widen the list as far as they need. A text that a file names (a code
+// type, a user field, a filter of a layout) may be any length: it widens the list only as far
+// as GiveRoomToNamesFromFiles allows, and a longer one ends in an ellipsis.
 #pragma once
 
 #include <wx/dataview.h>
 
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <vector>
+
+class wxTopLevelWindow;
 
 namespace varnholt {
 
@@ -24,6 +31,7 @@ struct GroupedListEntry {
     wxString text;
     std::int32_t group = 0;
     bool checked = false;
+    bool named_by_file = false;  // any length; see above
 };
 
 class GroupedListModel;
@@ -45,9 +53,13 @@ public:
     // order given; groups without entries are left out. The text column widens where a text
     // needs more room than it has (a heading in bold), and never narrows again.
     void Fill(const std::vector<GroupedListGroup>& groups, const std::vector<GroupedListEntry>& entries);
-    // Widens the text column for texts that a later Fill may show, so that the list can be laid
-    // out once for all of them.
-    void MakeRoomFor(const std::vector<wxString>& texts, bool bold = false);
+    // Widens the text column for entries that a later Fill may show, so that the list can be
+    // laid out once for all of them.
+    void MakeRoomFor(const std::vector<GroupedListEntry>& entries);
+    // How much wider the text column would have to be to show every text named by a file whole.
+    [[nodiscard]] int WidthWantedForNamesFromFiles() const noexcept;
+    // Widens the text column by this many pixels.
+    void Widen(int pixels) { WidenTextColumn(m_text_width + pixels); }
 
     // The chosen entries, as indexes into the last Fill, ascending; group rows never count.
     [[nodiscard]] std::vector<std::size_t> ChosenEntries() const;
@@ -68,11 +80,19 @@ private:
     // vertical scroll bar: a column wider than the rows' visible width brings a horizontal bar
     // that covers the last row.
     void WidenTextColumn(int width);
+    // The text column's width that shows the widest of these texts whole; 0 for none.
+    [[nodiscard]] int ColumnWidthFor(const std::vector<wxString>& texts, const wxFont& font) const;
 
     GroupedListModel* m_model;  // reference-counted; the control holds a reference
     wxDataViewColumn* m_text_column = nullptr;
     int m_text_width = 0;     // the text column's width, as last set
     int m_other_columns = 0;  // the check box column's width, where the list has one
+    int m_names_from_files_width = 0;  // the text column's width that shows them all whole
 };
+
+// Gives the dialog's lists room for the names that files give their entries, in even shares,
+// as far as the dialog stays within MostWidthForNames; a dialog that the program's own texts
+// make wider than that grows no further. Call once the dialog has been fitted to its sizer.
+void GiveRoomToNamesFromFiles(wxTopLevelWindow& dialog, std::initializer_list<GroupedList*> lists);
 
 }  // namespace varnholt

@@ -26,6 +26,8 @@ float DrawnAreaScale(const wxWindow& dialog, int tallest_area) {
     return std::max(1.0f, std::min(GetDisplayScale(dialog), fitting));
 }
 
+int MostWidthForNames(const wxWindow& dialog) { return wxDisplay(&dialog).GetClientArea().width / 2; }
+
 void FitFieldToItsText(wxTextCtrl& field) {
     int least = 0;
     int natural = 0;

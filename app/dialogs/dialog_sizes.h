@@ -1,5 +1,6 @@
 // dialog_sizes.h - the sizes of a dialog's own controls at the desktop's text size: drawn areas
-// that grow with the text, and text fields as tall as their text needs.
+// that grow with the text, the bound on what names from files may add, and text fields as tall
+// as their text needs.
 #pragma once
 
 #include <wx/gdicmn.h>
@@ -16,6 +17,10 @@ namespace varnholt {
 // them, as far as the tallest area (its height at the usual text size) still lets the dialog
 // fit the screen's height; never below 1.
 [[nodiscard]] float DrawnAreaScale(const wxWindow& dialog, int tallest_area);
+
+// The widest a dialog grows for the names that files give (calendars, code types, user fields,
+// filters of a layout), which may be any length: half the width of the screen it stands on.
+[[nodiscard]] int MostWidthForNames(const wxWindow& dialog);
 
 // Makes the one-line field at least as tall as the theme draws it around its font. The toolkit
 // measures a field before its window exists, and then reckons with less than the font needs:

@@ -4,6 +4,7 @@
 
 #include "app/CMainFrame.h"
 #include "app/backstage/FilePage.h"
+#include "app/print/PrintDialogPreviewWatch.h"
 #include "app/print/PrintPreviewPanel.h"
 #include "app/print/PrintSettingsDialog.h"
 #include "app/print/SchedulePrintout.h"
@@ -19,6 +20,8 @@ void PrintCurrentCategory(CMainFrame& frame) {
     wxPrintDialogData data(frame.GetPrintData());
     wxPrinter printer(&data);
     SchedulePrintout printout(frame);
+    // The dialog's Preview says no more than the File page's preview has left unsaid.
+    const PrintDialogPreviewWatch preview([&frame, &printout] { printout.TreatAsPreview(frame.GetSaidPrintMessages()); });
     if (printer.Print(&frame, &printout, true)) frame.GetPrintData() = printer.GetPrintDialogData().GetPrintData();
 }
 

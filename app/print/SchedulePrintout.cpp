@@ -82,7 +82,7 @@ void SchedulePrintout::OnPreparePrinting() {
     }
     m_page = print::SetUpPage(m_settings, MeasurePaper());
     m_plan = print::PlanPrintJob(m_settings, measure, m_page);
-    ShowMessagesLater(m_said != nullptr ? m_said->TakeUnsaid(m_settings, m_page, m_plan.messages)
+    ShowMessagesLater(m_said != nullptr ? m_said->TakeUnsaid(m_settings, m_plan.messages)
                                         : m_plan.messages);
 }
 

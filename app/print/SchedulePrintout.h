@@ -20,6 +20,9 @@ public:
     // A preview passes what its earlier previews have said, and says only the rest; a print
     // job says everything.
     explicit SchedulePrintout(CMainFrame& frame, print::SaidMessages* said = nullptr);
+    // The job, made to print, runs as a preview after all (the print dialog's Preview): it
+    // says only what the earlier previews have not said.
+    void TreatAsPreview(print::SaidMessages& said) noexcept { m_said = &said; }
 
     // Clamps the chart's date range, measures the paper, chooses the scale and counts the
     // pages. Messages are shown once the caller (a paint, or the toolkit's print set-up) is done.

@@ -16,18 +16,18 @@ auto Choices(const PrintSettings& s) {
                       s.headerHeight, s.footerHeight, s.marginLeft, s.marginRight, s.marginTop, s.marginBottom);
 }
 
-auto Paper(const PageGeometry& page) {
-    return std::tuple(page.page_width, page.page_height, page.ppi, page.width, page.height);
-}
+// The paper by its size, which the set-up writes into the settings from whole millimetres. Its
+// screen pixels are rounded from each device's own resolution and differ by one between the
+// File page's preview and the print dialog's for the same sheet.
+auto Paper(const PrintSettings& s) { return std::tuple(s.pageWidth, s.pageHeight); }
 
 }  // namespace
 
-std::vector<PrintMessage> SaidMessages::TakeUnsaid(const PrintSettings& settings, const PageGeometry& page,
+std::vector<PrintMessage> SaidMessages::TakeUnsaid(const PrintSettings& settings,
                                                    const std::vector<PrintMessage>& messages) {
-    if (Choices(settings) != Choices(m_settings) || Paper(page) != Paper(m_page)) {
+    if (Choices(settings) != Choices(m_settings) || Paper(settings) != Paper(m_settings)) {
         m_said.clear();
         m_settings = settings;
-        m_page = page;
     }
     std::vector<PrintMessage> unsaid;
     for (const PrintMessage& message : messages) {

@@ -14,6 +14,7 @@
 
 #include <wx/fileconf.h>
 #include <wx/msgdlg.h>
+#include <wx/printdlg.h>
 
 #include <gtk/gtk.h>
 
@@ -41,6 +42,20 @@ wxWindow* OwnerOf(GtkWidget* dialog) {
     return nullptr;
 }
 
+// The desktop's print dialog once it is on screen; null before.
+GtkWidget* ShownPrintDialog() {
+    const GType dialog_type = g_type_from_name("GtkPrintUnixDialog");
+    GList* windows = gtk_window_list_toplevels();
+    GtkWidget* shown = nullptr;
+    for (GList* window = windows; window != nullptr; window = window->next) {
+        auto* widget = static_cast<GtkWidget*>(window->data);
+        if (dialog_type != 0 && G_TYPE_CHECK_INSTANCE_TYPE(widget, dialog_type) && gtk_widget_get_mapped(widget))
+            shown = widget;
+    }
+    g_list_free(windows);
+    return shown;
+}
+
 }  // namespace
 
 int RecordingHook::Enter(wxDialog* dialog) {
@@ -57,6 +72,15 @@ int RecordingHook::Enter(wxDialog* dialog) {
             // A user reading the box: no condition ends it, and the program's events go on.
             testing_gui::RunEventLoopFor(std::chrono::milliseconds(300));
             gtk_dialog_response(GTK_DIALOG(native), GTK_RESPONSE_OK);
+        });
+        return wxID_NONE;
+    }
+    if (dynamic_cast<wxPrintDialogBase*>(dialog) != nullptr && while_print_dialog_shown) {
+        // The toolkit's print dialog is a native one, which the wx object only stands for.
+        dialog->CallAfter([script = std::exchange(while_print_dialog_shown, nullptr)] {
+            GtkWidget* shown = nullptr;
+            ASSERT_TRUE(WaitUntil([&shown] { return (shown = ShownPrintDialog()) != nullptr; }));
+            script(shown);
         });
         return wxID_NONE;
     }

@@ -47,6 +47,9 @@ public:
     // inside its modal loop once it is on screen, so it sees what a user sees and can send the
     // events a user makes. A dialog still open after the script ends with `answer`. Used once.
     std::function<void(wxDialog&)> while_shown;
+    // When set, the desktop's next print dialog is shown for real: the script runs with its
+    // window inside its loop, once it is on screen, and closes it as a user would. Used once.
+    std::function<void(GtkWidget*)> while_print_dialog_shown;
 
     // Sets `while_shown` for the next dialog, which must be a `Dialog`: `script` runs on it, `ran`
     // becomes true, and the dialog closes with Cancel.

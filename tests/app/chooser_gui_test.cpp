@@ -14,6 +14,8 @@
 #include "gui_input.h"
 #include "layouts/FilterSelection.h"
 #include "layouts/Layout.h"
+#include "layouts/LayoutStore.h"
+#include "layouts/NamedFilter.h"
 #include "rows/Row.h"
 #include "screen_pixels.h"
 #include "tab_walk.h"
@@ -26,6 +28,7 @@
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
+#include <wx/display.h>
 #include <wx/radiobut.h>
 #include <wx/statbox.h>
 #include <wx/textctrl.h>
@@ -37,6 +40,7 @@
 #include <functional>
 #include <limits>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <tuple>
@@ -601,6 +605,76 @@ TEST_F(ChooserTest, TheColumnChoosersArrowsStandOutWhenUsableAndFadeWhenNot) {
         EXPECT_TRUE(columns->AddButton().IsEnabled());
         EXPECT_FALSE(columns->UpButton().IsEnabled());
     }));
+}
+
+// How a chooser stands on screen while shown: its outline and the widths of its lists, and
+// whether any list scrolls sideways.
+struct ChooserLook {
+    wxRect dialog;
+    std::vector<int> lists;
+    bool scrolls_sideways = false;
+};
+
+ChooserLook LookAt(wxDialog& dialog, std::initializer_list<const GroupedList*> lists) {
+    EXPECT_TRUE(testing_gui::WaitForFrames(dialog));  // laid out and drawn
+    ChooserLook look{.dialog = dialog.GetScreenRect(), .lists = {}};
+    for (const GroupedList* list : lists) {
+        look.lists.push_back(list->GetSize().x);
+        GtkAdjustment* sideways = gtk_scrolled_window_get_hadjustment(GTK_SCROLLED_WINDOW(list->GetHandle()));
+        look.scrolls_sideways |= gtk_adjustment_get_upper(sideways) > gtk_adjustment_get_page_size(sideways);
+    }
+    return look;
+}
+
+// A code type, a user field and a layout's filter named at length, as files may name them: the
+// Columns and Filters dialogs stay inside the screen, no wider than half of it (or than the
+// program's own captions make them), each list at least as wide as with short names; a long
+// name ends in an ellipsis inside its list instead of bringing a sideways bar.
+TEST_F(ChooserTest, NamesFromFilesOfAnyLengthKeepTheChoosersWithinHalfTheScreen) {
+    std::map<std::string, ChooserLook> short_names;
+    for (const std::size_t length : {std::size_t{6}, std::size_t{200}}) {
+        const std::string name(length, 'N');
+        std::string schedule = GeneratedSchedule();
+        schedule.insert(schedule.rfind("%E"),
+                        "%T\tACTVTYPE\n%F\tactv_code_type_id\tactv_code_type\tactv_code_type_scope\n%R\t1\tC" + name +
+                            "\tAS_Global\n%T\tUDFTYPE\n%F\tudf_type_id\ttable_name\tudf_type_name\tudf_type_label\t"
+                            "logical_data_type\n%R\t1\tTASK\tuser_field_1\tU" + name + "\tFT_TEXT\n");
+        ASSERT_TRUE(Start(Schedule(L"named.xer", schedule)));
+        CMainFrame& frame = *Frame();
+        frame.SwitchToPage(kActivitiesTabPage);
+        auto filter = std::make_unique<NamedFilter>(L"F" + std::wstring(length, L'N'));
+        filter->id = 5000;  // a layout file's own
+        frame.GetLayoutStore()->ActivityFilters().push_back(std::move(filter));
+
+        std::map<std::string, ChooserLook> shown;
+        bool ran = false;
+        m_hook.CancelAfter<ColumnsDialog>(ran, [&shown](ColumnsDialog& columns) {
+            shown["columns"] = LookAt(columns, {&columns.Available(), &columns.Selected()});
+        });
+        Command(frame, IDC_BUTTON_ACT_TABLE);
+        ASSERT_TRUE(ran);
+        m_hook.CancelAfter<ActivityFiltersDialog>(ran = false, [&shown](ActivityFiltersDialog& filters) {
+            shown["filters"] = LookAt(filters, {&filters.FilterList()});
+        });
+        Command(frame, IDC_BUTTON_ACT_FILTER);
+        ASSERT_TRUE(ran);
+        frame.Close(true);
+        ASSERT_TRUE(WaitUntil([] { return wxTopLevelWindows.empty(); }));
+        if (short_names.empty()) {
+            short_names = shown;
+            continue;
+        }
+        const wxRect screen = wxDisplay(0u).GetClientArea();
+        for (const auto& [dialog, look] : shown) {
+            const ChooserLook& usual = short_names.at(dialog);
+            SCOPED_TRACE(dialog);
+            EXPECT_TRUE(screen.Contains(look.dialog)) << look.dialog.x << "," << look.dialog.y << " " << look.dialog.width;
+            EXPECT_LE(look.dialog.width, std::max(screen.width / 2, usual.dialog.width));
+            for (std::size_t i = 0; i < look.lists.size(); ++i)
+                EXPECT_GE(look.lists[i], usual.lists[i]) << "list " << i << " as wide as with short names";
+            EXPECT_FALSE(look.scrolls_sideways);
+        }
+    }
 }
 
 }  // namespace

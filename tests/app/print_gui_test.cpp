@@ -1,13 +1,14 @@
 // print_gui_test.cpp - printing the real program's categories over a generated schedule: the
 // File page's preview against the pure page count, a PostScript file with that many pages,
 // the screen scale kept while a preview is open, keys and the wheel over the preview, and the
-// many-pages warning said once. The page settings dialog is page_settings_gui_test.cpp's. No
-// test opens the desktop's print dialog.
+// many-pages warning said once, also by the desktop's print dialog's Preview, the one test that
+// opens that dialog. The page settings dialog is page_settings_gui_test.cpp's.
 
 #include "app/VarnholtView.h"
 #include "app/app_services.h"
 #include "app/backstage/FilePage.h"
 #include "app/print/FramePrintMeasure.h"
+#include "app/print/PrintCommands.h"
 #include "app/print/PrintPreviewPanel.h"
 #include "app/print/PrintSettingsDialog.h"
 #include "app/print/PrintSettingsPages.h"
@@ -243,6 +244,50 @@ TEST_F(PrintTest, TheManyPagesWarningComesOncePerScheduleAndSettings) {
     preview_shown();
     ASSERT_EQ(m_hook.messages.size(), 2u);
     EXPECT_EQ(m_hook.messages.back(), warning);
+}
+
+// The desktop's print dialog after the File page's preview, for the same schedule and settings:
+// its Preview, pressed by the pointer, does not say again how many pages the printout takes.
+TEST_F(PrintTest, ThePrintDialogsPreviewDoesNotRepeatTheManyPagesWarning) {
+    ASSERT_TRUE(Start(GeneratedSchedule()));
+    CMainFrame& frame = *Frame();
+    frame.GetPrintSettings().scale = 2.5f;  // many pages
+    ASSERT_NE(ShowPrintPage(frame), nullptr);
+    const auto drained = [&frame] {
+        bool done = false;
+        frame.CallAfter([&done] { done = true; });
+        return WaitUntil([&done] { return done; });
+    };
+    ASSERT_TRUE(drained());
+    ASSERT_EQ(m_hook.messages.size(), 1u);
+
+    // The file printer only, and a viewer that only removes the file it is shown.
+    GtkSettings* settings = gtk_settings_get_default();
+    gchar* printers = nullptr;
+    gchar* viewer = nullptr;
+    g_object_get(settings, "gtk-print-backends", &printers, "gtk-print-preview-command", &viewer, nullptr);
+    g_object_set(settings, "gtk-print-backends", "file", "gtk-print-preview-command", "rm -f %f %s", nullptr);
+    bool pressed = false;
+    m_hook.while_print_dialog_shown = [&pressed](GtkWidget* dialog) {
+        GtkWidget* preview = gtk_dialog_get_widget_for_response(GTK_DIALOG(dialog), GTK_RESPONSE_APPLY);
+        ASSERT_NE(preview, nullptr);
+        ASSERT_TRUE(WaitUntil([preview] { return gtk_widget_get_mapped(preview) && gtk_widget_is_sensitive(preview); }));
+        GtkAllocation place;
+        gtk_widget_get_allocation(preview, &place);
+        wxPoint origin;
+        gdk_window_get_origin(gtk_widget_get_window(preview), &origin.x, &origin.y);
+        wxUIActionSimulator input;
+        ClickAt(input, origin + wxSize(place.x + place.width / 2, place.y + place.height / 2));
+        pressed = true;
+    };
+    wxCommandEvent print(wxEVT_MENU, ID_FILE_PRINT);
+    frame.GetEventHandler()->ProcessEvent(print);  // back once the preview's file is written
+    g_object_set(settings, "gtk-print-backends", printers, "gtk-print-preview-command", viewer, nullptr);
+    g_free(printers);
+    g_free(viewer);
+    ASSERT_TRUE(pressed);
+    ASSERT_TRUE(drained());
+    EXPECT_EQ(m_hook.messages.size(), 1u) << "said already by the File page's preview";
 }
 
 // Keys reach the preview as the desktop sends them: the pointer over it, the focus in it.
