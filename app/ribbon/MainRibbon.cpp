@@ -275,6 +275,16 @@ int MainRibbonBar::GetLeastWholeTabsWidth() const {
     return width;
 }
 
+void MainRibbonBar::ShowBand(bool show) {
+    ShowPanels(show);
+    if (!show) return;
+    // The toolkit measures the panels again before its parent has given the band back its
+    // height: at no height at all every panel takes its folded size, and the panels then grow
+    // from there as far as their folded heights let them. Measured again at the band's height,
+    // they fold as they do at this width from the start.
+    (void)Realize();
+}
+
 void MainRibbonBar::ForgetStaleHover() {
     const wxPoint pointer = wxGetMousePosition();
     // A leave event makes the panel and the button bar test the position it carries.
