@@ -10,6 +10,7 @@
 #include "app/ribbon/RibbonGlyphs.h"
 #include "app/ribbon/RibbonStyleMenu.h"
 #include "app/ribbon/SelectorStrip.h"
+#include "app/ribbon/folded_updates.h"
 #include "layouts/layout_files.h"
 #include "shell/command_ids.h"
 #include "shell/string_ids.h"
@@ -79,7 +80,7 @@ public:
         : wxRibbonButtonBar(panel), m_panel(panel), m_panel_glyph(panel_glyph) {
         Bind(wxEVT_IDLE, [this](wxIdleEvent& event) {
             event.Skip();
-            if (m_panel->IsMinimised() && !IsShownOnScreen()) UpdateWindowUI(wxUPDATE_UI_NONE);
+            ribbon::AskFrameWhileFolded(*this, *m_panel);
         });
     }
 
@@ -90,8 +91,7 @@ public:
         return true;
     }
 
-    // The toolkit asks the frame about the buttons only while the bar is shown. Folded away, the
-    // bar asks at idle time itself, so that the folded picture tells whether the panel can be used.
+    // Folded away, the bar asks the frame about each button itself (see AskFrameWhileFolded).
     void UpdateWindowUI(long flags) override {
         if (IsShownOnScreen()) {
             wxRibbonButtonBar::UpdateWindowUI(flags);
