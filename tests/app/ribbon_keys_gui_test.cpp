@@ -106,7 +106,8 @@ TEST_F(RibbonKeysTest, AScheduleOpenedFromRecentFoldsTheRibbonAsAStartWithItDoes
     auto& ribbon = dynamic_cast<MainRibbonBar&>(*frame.GetRibbon());
     const auto folded_at = [&](int width) {
         frame.SetSize(width, 600);
-        EXPECT_TRUE(WaitUntil([&] { return ribbon.GetPage(kActivitiesTabPage)->GetSize().x <= width; })) << width;
+        EXPECT_TRUE(WaitUntil([&] { return frame.GetSize().x == width && ribbon.GetSize().x == frame.GetClientSize().x; }))
+            << width;
         return FoldedCaptions(ribbon);
     };
     const std::string at_start[] = {folded_at(1000), folded_at(700)};
