@@ -106,7 +106,7 @@ void CMainFrame::SwitchToPage(std::int32_t page) {
     if (IsFilePageShown()) {
         m_file_page->Hide();
         m_outer->Show();
-        m_ribbon->ShowPanels(true);
+        static_cast<MainRibbonBar*>(m_ribbon)->ShowBand(true);
         Layout();
         m_table_pane->SetFocus();  // the keys go on reaching the window
     }
@@ -126,7 +126,7 @@ void CMainFrame::ShowFilePage() {
     m_file_page->RefreshRecent();
     m_outer->Hide();
     // The File tab has no panels: the page starts right under the tabs.
-    m_ribbon->ShowPanels(false);
+    static_cast<MainRibbonBar*>(m_ribbon)->ShowBand(false);
     m_file_page->Show();
     Layout();
     m_file_page->SetFocus();

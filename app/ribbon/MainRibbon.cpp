@@ -11,6 +11,7 @@
 #include "app/ribbon/RibbonGlyphs.h"
 #include "app/ribbon/RibbonStyleMenu.h"
 #include "app/ribbon/SelectorStrip.h"
+#include "app/ribbon/folded_updates.h"
 #include "layouts/layout_files.h"
 #include "shell/command_ids.h"
 #include "shell/string_ids.h"
@@ -80,7 +81,7 @@ public:
         : wxRibbonButtonBar(panel), m_panel(panel), m_panel_glyph(panel_glyph) {
         Bind(wxEVT_IDLE, [this](wxIdleEvent& event) {
             event.Skip();
-            if (m_panel->IsMinimised() && !IsShownOnScreen()) UpdateWindowUI(wxUPDATE_UI_NONE);
+            ribbon::AskFrameWhileFolded(*this, *m_panel);
         });
     }
 
@@ -91,8 +92,7 @@ public:
         return true;
     }
 
-    // The toolkit asks the frame about the buttons only while the bar is shown. Folded away, the
-    // bar asks at idle time itself, so that the folded picture tells whether the panel can be used.
+    // Folded away, the bar asks the frame about each button itself (see AskFrameWhileFolded).
     void UpdateWindowUI(long flags) override {
         if (IsShownOnScreen()) {
             wxRibbonButtonBar::UpdateWindowUI(flags);
@@ -274,6 +274,16 @@ int MainRibbonBar::GetLeastWholeTabsWidth() const {
         if (page > 0) width += m_art->GetMetric(wxRIBBON_ART_TAB_SEPARATION_SIZE);
     }
     return width;
+}
+
+void MainRibbonBar::ShowBand(bool show) {
+    ShowPanels(show);
+    if (!show) return;
+    // The toolkit measures the panels again before its parent has given the band back its
+    // height: at no height at all every panel takes its folded size, and the panels then grow
+    // from there as far as their folded heights let them. Measured again at the band's height,
+    // they fold as they do at this width from the start.
+    (void)Realize();
 }
 
 void MainRibbonBar::ForgetStaleHover() {

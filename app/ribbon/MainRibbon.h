@@ -30,6 +30,10 @@ public:
     // The least width that shows every tab's label whole beside the help button; with large
     // text it is more than the frame's least.
     [[nodiscard]] int GetLeastWholeTabsWidth() const;
+
+    // Shows or hides the band below the tabs (the File page hides it), and has the parent lay
+    // itself out again. Shown again, the panels fold as they do at the bar's width from the start.
+    void ShowBand(bool show);
 };
 
 // The ribbon, a child window of `parent`, realised and showing its first category. The File

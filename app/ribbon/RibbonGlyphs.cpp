@@ -1,5 +1,7 @@
 // RibbonGlyphs.cpp - simple line pictures, one per command family, designed on a 32-unit
-// square and scaled to the size asked for.
+// square and scaled to the size asked for. A picture made of thin strokes alone runs them along
+// odd units: at 16 pixels a stroke then fills one row of pixels with the whole ink, where along
+// an even unit it would spread over two rows at half the ink and read as a faded picture.
 
 #include "app/ribbon/RibbonGlyphs.h"
 
@@ -51,9 +53,9 @@ void Arrow(wxGraphicsContext& gc, double x0, double y0, double x1, double y1) {
 }
 
 void Plus(wxGraphicsContext& gc, bool vertical_stroke) {
-    Frame(gc, 8, 8, 16, 16);
-    gc.StrokeLine(11, 16, 21, 16);
-    if (vertical_stroke) gc.StrokeLine(16, 11, 16, 21);
+    Frame(gc, 9, 9, 16, 16);
+    gc.StrokeLine(12, 17, 22, 17);
+    if (vertical_stroke) gc.StrokeLine(17, 12, 17, 22);
 }
 
 void Draw(wxGraphicsContext& gc, Glyph glyph) {
@@ -126,13 +128,13 @@ void Draw(wxGraphicsContext& gc, Glyph glyph) {
             if (glyph == Glyph::zoom_in) gc.StrokeLine(16, 6, 16, 26);
             break;
         case Glyph::layout:
-            Frame(gc, 4, 4, 24, 24);
-            gc.StrokeLine(14, 4, 14, 28);
-            gc.StrokeLine(4, 12, 28, 12);
+            Frame(gc, 5, 5, 22, 22);
+            gc.StrokeLine(13, 5, 13, 27);
+            gc.StrokeLine(5, 11, 27, 11);
             break;
         case Glyph::timescale:
-            gc.StrokeLine(4, 12, 28, 12);
-            for (double x = 4; x <= 28; x += 6) gc.StrokeLine(x, 12, x, x == 16 ? 22 : 17);
+            gc.StrokeLine(5, 13, 29, 13);
+            for (double x = 5; x <= 29; x += 6) gc.StrokeLine(x, 13, x, x == 17 ? 23 : 18);
             break;
     }
 }

@@ -4,6 +4,7 @@
 
 #include "app/ribbon/FoldedPanels.h"
 #include "app/ribbon/FoldedPopUpClosing.h"
+#include "app/ribbon/folded_updates.h"
 
 #include <wx/dcclient.h>
 #include <wx/ribbon/art.h>
@@ -37,14 +38,10 @@ SelectorStrip::SelectorStrip(wxRibbonPanel* panel, Glyph panel_glyph)
         if (event.IsShown()) Layout();
         event.Skip();
     });
-    // The controls take the frame's answers while the strip is shown. The toolkit asks for them
-    // only for shown windows: folded away, the strip asks itself, so that the folded picture
-    // follows them (a strip merely on another page waits to be shown).
+    // The folded picture follows the controls' answers.
     Bind(wxEVT_IDLE, [this](wxIdleEvent& event) {
         event.Skip();
-        if (m_panel->IsMinimised() && !IsShownOnScreen()) {
-            for (wxWindow* control : GetChildren()) control->UpdateWindowUI();
-        }
+        AskFrameWhileFolded(*this, *m_panel);
         const bool usable = std::ranges::any_of(GetChildren(), [](wxWindow* control) { return control->IsThisEnabled(); });
         if (usable == m_usable) return;
         m_usable = usable;

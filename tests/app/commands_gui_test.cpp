@@ -391,6 +391,9 @@ TEST_F(CommandsTest, AFoldedPanelsPictureTellsWhetherItCanBeUsed) {
     CMainFrame& frame = *Frame();
     ResizeFrame(frame, wxSize(700, 600));
     ASSERT_TRUE(WaitUntil([&] { return FoldedPanel(frame, "Timescale") != nullptr; }));
+    // A usable picture has strokes in the full ink of every usable picture, as dark as theirs; a
+    // faded one has none darker than the faded ink.
+    const double usable_ink = testing_gui::RelativeLuminance(wxColour(90, 90, 90));
     const double faded_ink = testing_gui::RelativeLuminance(wxColour(150, 150, 150));
     for (const bool open : {false, true}) {
         SCOPED_TRACE(open ? "a schedule open" : "nothing open");
@@ -408,7 +411,9 @@ TEST_F(CommandsTest, AFoldedPanelsPictureTellsWhetherItCanBeUsed) {
             const bool usable = std::ranges::any_of(ids, [&frame](int id) { return Ask(frame, id).enabled; });
             const wxPoint in_bar = panel->GetScreenPosition() - frame.GetRibbon()->GetScreenPosition();
             const wxRect glyph(in_bar + wxSize(panel->GetSize().x / 2 - 10, 16), wxSize(20, 16));
-            EXPECT_EQ(testing_gui::DarkestLuminanceIn(picture, glyph) < faded_ink, usable) << panel->GetLabel();
+            const double darkest = testing_gui::DarkestLuminanceIn(picture, glyph);
+            EXPECT_TRUE(usable ? darkest < usable_ink : darkest > faded_ink)
+                << panel->GetLabel() << (usable ? " looks faded" : " looks usable") << ", luminance " << darkest;
         }
         EXPECT_GE(folded, 4);
     }

@@ -5,6 +5,7 @@
 // beside the program in the desktop's browser, and File > Open has a title in the interface
 // language. Keys are typed through the display server.
 
+#include "../shell/every_category_schedule.h"
 #include "app/VarnholtView.h"
 #include "app/app_services.h"
 #include "app/backstage/FilePage.h"
@@ -12,6 +13,7 @@
 #include "platform/program_folder.h"
 #include "platform/user_paths.h"
 #include "app_gui_support.h"
+#include "gui_input.h"
 #include "screen_pixels.h"
 #include "shell/command_ids.h"
 #include "shell/ui_text.h"
@@ -21,6 +23,8 @@
 #include <wx/filename.h>
 #include <wx/hyperlink.h>
 #include <wx/ribbon/art.h>
+#include <wx/ribbon/page.h>
+#include <wx/ribbon/panel.h>
 #include <wx/uiaction.h>
 
 #include <filesystem>
@@ -81,6 +85,56 @@ TEST_F(RibbonKeysTest, AltFOpensTheFilePageEscapeLeavesItAndCtrlPageKeysStepRoun
     EXPECT_TRUE(ribbon->ArePanelsShown());
     ASSERT_TRUE(Type('F', wxMOD_ALT, [&frame] { return frame.IsFilePageShown(); }));
     ASSERT_TRUE(Type(WXK_PAGEUP, wxMOD_CONTROL, shows(kRolesTabPage)));
+}
+
+// The captions of the current page's panels that stand folded into their pictures.
+std::string FoldedCaptions(wxRibbonBar& ribbon) {
+    std::string folded;
+    for (wxWindow* child : ribbon.GetPage(static_cast<size_t>(ribbon.GetActivePage()))->GetChildren()) {
+        auto* panel = dynamic_cast<wxRibbonPanel*>(child);
+        if (panel != nullptr && panel->IsMinimised()) folded += panel->GetLabel().ToStdString() + ' ';
+    }
+    return folded;
+}
+
+// A schedule opened by a click in the File page's Recent list folds the ribbon at each width as
+// a start with that schedule does.
+TEST_F(RibbonKeysTest, AScheduleOpenedFromRecentFoldsTheRibbonAsAStartWithItDoes) {
+    const wxString schedule = Schedule(L"A.xer", testing_shell::EveryCategorySchedule("A"));
+    ASSERT_TRUE(Start(schedule));
+    CMainFrame& frame = *Frame();
+    auto& ribbon = dynamic_cast<MainRibbonBar&>(*frame.GetRibbon());
+    const auto folded_at = [&](int width) {
+        frame.SetSize(width, 600);
+        EXPECT_TRUE(WaitUntil([&] { return frame.GetSize().x == width && ribbon.GetSize().x == frame.GetClientSize().x; }))
+            << width;
+        return FoldedCaptions(ribbon);
+    };
+    const std::string at_start[] = {folded_at(1000), folded_at(700)};
+    (void)folded_at(1280);
+
+    const auto click = [](wxWindow* window) {
+        return window != nullptr && WaitUntil([window] { return window->IsShownOnScreen(); }) &&
+               testing_gui::WaitForFrames(*window) && testing_gui::ClickAt(*window, wxPoint(20, window->GetSize().y / 2));
+    };
+    const wxRect tab = ribbon.GetTabRect(kFileTabPage);
+    ASSERT_TRUE(testing_gui::ClickAt(ribbon, tab.GetPosition() + tab.GetSize() / 2));
+    ASSERT_TRUE(WaitUntil([&frame] { return frame.IsFilePageShown(); }));
+    FilePage& page = *frame.GetFilePage();
+    ASSERT_TRUE(click(wxWindow::FindWindowByLabel("Recent", page.GetChildren().front())));
+    ASSERT_TRUE(WaitUntil([&page] { return page.GetShownItem() == FilePage::recent_item; }));
+    wxWindow* entry = nullptr;  // the Info page names the file too
+    std::function<void(wxWindow*)> find = [&](wxWindow* window) {
+        for (wxWindow* child : window->GetChildren()) {
+            if (child->GetLabel() == schedule && dynamic_cast<wxButton*>(child) != nullptr) entry = child;
+            find(child);
+        }
+    };
+    find(&page);  // the list is made anew as the page shows
+    ASSERT_TRUE(click(entry));
+    ASSERT_TRUE(WaitUntil([&frame] { return frame.GetTablePane()->IsShownOnScreen(); }));
+    EXPECT_EQ(folded_at(1000), at_start[0]);
+    EXPECT_EQ(folded_at(700), at_start[1]);
 }
 
 // Clicked twice on its tab, the File page stays right under the tabs and the next click opens
