@@ -28,7 +28,11 @@ void OutlineFocusPlainly(wxWindow& toggle) {
     static GtkCssProvider* const provider = [] {
         GtkCssProvider* css = gtk_css_provider_new();
         gtk_css_provider_load_from_data(
-            css, "checkbutton, radiobutton { outline: 1px solid currentColor; outline-offset: 0; }", -1, nullptr);
+            css,
+            "checkbutton, radiobutton { outline: 1px solid currentColor; outline-offset: 0; }"
+            // A borderless button fills its place with its ground: the outline stands inside it.
+            "button { outline: 2px solid currentColor; outline-offset: -2px; }",
+            -1, nullptr);
         return css;
     }();
     auto* widget = static_cast<GtkWidget*>(toggle.GetHandle());

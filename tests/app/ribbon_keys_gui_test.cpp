@@ -12,6 +12,7 @@
 #include "platform/program_folder.h"
 #include "platform/user_paths.h"
 #include "app_gui_support.h"
+#include "gui_input.h"
 #include "screen_pixels.h"
 #include "shell/command_ids.h"
 #include "shell/ui_text.h"
@@ -128,6 +129,38 @@ TEST_F(RibbonKeysTest, TheFilePageFromItsTabShowsItsItemsAndTheWholeWindowsMinia
     testing_gui::ForEachPixel(shot, wxRect(0, 2, shot.GetWidth(), 1),
                               [&](const wxColour& pixel) { red += pixel == accent; });
     EXPECT_GT(red, shot.GetWidth() / 2);
+}
+
+// After Alt+F the keys are on the first item; Tab, Down and Up move them along the column, Up
+// and Down round its ends as in a menu. The item that Return acts on is always the outlined one:
+// the outline stands out from the column by 3 : 1 all round it, and goes with the focus.
+TEST_F(RibbonKeysTest, TabAndTheArrowKeysMoveAPlainFocusMarkAlongTheFilePagesItems) {
+    CMainFrame& frame = StartWithFocus();
+    ASSERT_TRUE(Type('F', wxMOD_ALT, [&frame] { return frame.IsFilePageShown(); }));
+    FilePage& page = *frame.GetFilePage();
+    wxWindow* column = page.GetChildren().front();
+    const std::vector<wxWindow*> items(column->GetChildren().begin(), column->GetChildren().end());
+    ASSERT_EQ(items.size(), static_cast<std::size_t>(FilePage::item_count));
+    const auto holds_keys = [&items](int item) { return [&items, item] { return wxWindow::FindFocus() == items[item]; }; };
+    ASSERT_TRUE(WaitUntil(holds_keys(FilePage::open_item)));
+    // The pointer on the page, away from the items it would light up.
+    ASSERT_TRUE(testing_gui::MoveTo(page, wxPoint(page.GetClientSize().x - 10, page.GetClientSize().y - 10)));
+
+    const std::pair<int, int> steps[] = {  // the key, and the item that then holds the focus
+        {WXK_TAB, FilePage::info_item}, {WXK_DOWN, FilePage::recent_item}, {WXK_UP, FilePage::info_item},
+        {WXK_UP, FilePage::open_item},  {WXK_UP, FilePage::exit_item},     {WXK_DOWN, FilePage::open_item}};
+    wxImage before = testing_gui::GrabSteady(column);
+    int focused = FilePage::open_item;
+    for (const auto& [key, reached] : steps) {
+        SCOPED_TRACE(testing::Message() << "from " << page.GetItemLabel(focused) << " to " << page.GetItemLabel(reached));
+        ASSERT_TRUE(Type(key, wxMOD_NONE, holds_keys(reached)));
+        const wxImage after = testing_gui::GrabSteady(column);
+        EXPECT_GE(testing_gui::FocusRingCoverage(before, after, items[focused]->GetRect()), 0.9) << "the item left";
+        EXPECT_GE(testing_gui::FocusRingCoverage(after, before, items[reached]->GetRect()), 0.9) << "the item reached";
+        before = after;
+        focused = reached;
+    }
+    EXPECT_TRUE(frame.IsFilePageShown()) << "no key acted on an item";
 }
 
 // A stand-in for the desktop's browser: a script that writes each file it is asked to open to a
