@@ -143,6 +143,7 @@ void FilePage::RefreshRecent() {
         auto* entry = new wxButton(m_recent_list, wxID_ANY, wxControl::EscapeMnemonics(m_recent.GetHistoryFile(index)),
                                    wxDefaultPosition, wxDefaultSize, wxBU_LEFT | wxBORDER_NONE);
         entry->Bind(wxEVT_BUTTON, [this, command](wxCommandEvent&) { PostToFrame(this, command); });
+        OutlineFocusPlainly(*entry);
         sizer->Add(entry, 0, wxEXPAND | wxBOTTOM, 2);
     }
     WriteLabelsDarkOnWhite(*m_recent_list);

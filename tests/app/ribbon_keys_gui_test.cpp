@@ -7,6 +7,7 @@
 
 #include "app/VarnholtView.h"
 #include "app/app_services.h"
+#include "app/backstage/CBackStagePageInfo.h"
 #include "app/backstage/FilePage.h"
 #include "app/ribbon/MainRibbon.h"
 #include "platform/program_folder.h"
@@ -17,6 +18,7 @@
 #include "shell/command_ids.h"
 #include "shell/ui_text.h"
 
+#include <wx/bmpbuttn.h>
 #include <wx/button.h>
 #include <wx/filedlg.h>
 #include <wx/filename.h>
@@ -132,8 +134,9 @@ TEST_F(RibbonKeysTest, TheFilePageFromItsTabShowsItsItemsAndTheWholeWindowsMinia
 }
 
 // After Alt+F the keys are on the first item; Tab, Down and Up move them along the column, Up
-// and Down round its ends as in a menu. The item that Return acts on is always the outlined one:
-// the outline stands out from the column by 3 : 1 all round it, and goes with the focus.
+// and Down round its ends as in a menu, and Tab goes on from the last item into the Info page.
+// What Return acts on is always outlined: the outline stands out from its ground by 3 : 1 all
+// round it, and goes with the focus.
 TEST_F(RibbonKeysTest, TabAndTheArrowKeysMoveAPlainFocusMarkAlongTheFilePagesItems) {
     CMainFrame& frame = StartWithFocus();
     ASSERT_TRUE(Type('F', wxMOD_ALT, [&frame] { return frame.IsFilePageShown(); }));
@@ -141,22 +144,34 @@ TEST_F(RibbonKeysTest, TabAndTheArrowKeysMoveAPlainFocusMarkAlongTheFilePagesIte
     wxWindow* column = page.GetChildren().front();
     const std::vector<wxWindow*> items(column->GetChildren().begin(), column->GetChildren().end());
     ASSERT_EQ(items.size(), static_cast<std::size_t>(FilePage::item_count));
-    const auto holds_keys = [&items](int item) { return [&items, item] { return wxWindow::FindFocus() == items[item]; }; };
-    ASSERT_TRUE(WaitUntil(holds_keys(FilePage::open_item)));
-    // The pointer on the page, away from the items it would light up.
+    auto* info = dynamic_cast<CBackStagePageInfo*>(page.GetInfoPageArea()->GetChildren().front());
+    ASSERT_NE(info, nullptr);
+    const auto help_link = std::ranges::find_if(info->GetChildren(), [](wxWindow* child) {
+        return dynamic_cast<wxHyperlinkCtrl*>(child) != nullptr;
+    });
+    ASSERT_NE(help_link, info->GetChildren().end());
+    ASSERT_TRUE(WaitUntil([&items] { return wxWindow::FindFocus() == items[FilePage::open_item]; }));
+    // The pointer on the page, away from the controls it would light up.
     ASSERT_TRUE(testing_gui::MoveTo(page, wxPoint(page.GetClientSize().x - 10, page.GetClientSize().y - 10)));
 
-    const std::pair<int, int> steps[] = {  // the key, and the item that then holds the focus
-        {WXK_TAB, FilePage::info_item}, {WXK_DOWN, FilePage::recent_item}, {WXK_UP, FilePage::info_item},
-        {WXK_UP, FilePage::open_item},  {WXK_UP, FilePage::exit_item},     {WXK_DOWN, FilePage::open_item}};
-    wxImage before = testing_gui::GrabSteady(column);
-    int focused = FilePage::open_item;
+    const std::pair<int, wxWindow*> steps[] = {  // the key, and the control that then holds the focus
+        {WXK_TAB, items[FilePage::info_item]}, {WXK_DOWN, items[FilePage::recent_item]},
+        {WXK_UP, items[FilePage::info_item]},  {WXK_UP, items[FilePage::open_item]},
+        {WXK_UP, items[FilePage::exit_item]},  {WXK_DOWN, items[FilePage::open_item]},
+        {WXK_UP, items[FilePage::exit_item]},  {WXK_TAB, info->GetPreviewButton()},
+        {WXK_TAB, *help_link}};
+    const auto place = [&page](const wxWindow* control) {
+        return wxRect(page.ScreenToClient(control->GetScreenPosition()), control->GetSize());
+    };
+    wxImage before = testing_gui::GrabSteady(&page);
+    const wxWindow* focused = items[FilePage::open_item];
     for (const auto& [key, reached] : steps) {
-        SCOPED_TRACE(testing::Message() << "from " << page.GetItemLabel(focused) << " to " << page.GetItemLabel(reached));
-        ASSERT_TRUE(Type(key, wxMOD_NONE, holds_keys(reached)));
-        const wxImage after = testing_gui::GrabSteady(column);
-        EXPECT_GE(testing_gui::FocusRingCoverage(before, after, items[focused]->GetRect()), 0.9) << "the item left";
-        EXPECT_GE(testing_gui::FocusRingCoverage(after, before, items[reached]->GetRect()), 0.9) << "the item reached";
+        SCOPED_TRACE(testing::Message() << "from " << focused->GetLabel() << " to " << reached->GetLabel() << " "
+                                        << reached->GetClassInfo()->GetClassName());
+        ASSERT_TRUE(Type(key, wxMOD_NONE, [reached] { return wxWindow::FindFocus() == reached; }));
+        const wxImage after = testing_gui::GrabSteady(&page);
+        EXPECT_GE(testing_gui::FocusRingCoverage(before, after, place(focused)), 0.9) << "the control left";
+        EXPECT_GE(testing_gui::FocusRingCoverage(after, before, place(reached)), 0.9) << "the control reached";
         before = after;
         focused = reached;
     }
