@@ -28,13 +28,20 @@ void OutlineFocusPlainly(wxWindow& toggle) {
     static GtkCssProvider* const provider = [] {
         GtkCssProvider* css = gtk_css_provider_new();
         gtk_css_provider_load_from_data(
-            css, "checkbutton, radiobutton { outline: 1px solid currentColor; outline-offset: 0; }", -1, nullptr);
+            css,
+            "checkbutton, radiobutton { outline: 1px solid currentColor; outline-offset: 0; }"
+            // A borderless button fills its place with its ground: the outline stands inside it.
+            "button { outline: 2px solid currentColor; outline-offset: -2px; -gtk-outline-radius: 0; }"
+            // A link has no room round its text of its own; the outline would cross its ends.
+            "button.link { padding-left: 4px; padding-right: 4px; }",
+            -1, nullptr);
         return css;
     }();
     auto* widget = static_cast<GtkWidget*>(toggle.GetHandle());
     if (widget == nullptr) return;
     gtk_style_context_add_provider(gtk_widget_get_style_context(widget), GTK_STYLE_PROVIDER(provider),
                                    GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
+    toggle.InvalidateBestSize();  // a link's size, taken as it was made, leaves out its new padding
 }
 
 void RingFocusedControl(wxWindow& parent, std::vector<wxWindow*> controls) {

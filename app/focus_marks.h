@@ -9,8 +9,8 @@ class wxWindow;
 
 namespace varnholt {
 
-// The check box or radio button shows the focus by a solid outline in its text colour, which
-// stands out from any ground its label can be read on, instead of the theme's faint dashes.
+// The check box, radio button or button shows the focus by a solid outline in its text colour,
+// which stands out from any ground its label can be read on, instead of the theme's faint dashes.
 void OutlineFocusPlainly(wxWindow& toggle);
 
 // While one of the controls has the focus, a ring in the text colour stands round it on their

@@ -6,6 +6,7 @@
 #include "app/app_services.h"
 #include "app/backstage/FilePage.h"
 #include "app/fixed_ground.h"
+#include "app/focus_marks.h"
 #include "shell/ui_text.h"
 
 #include <wx/bmpbuttn.h>
@@ -68,6 +69,7 @@ wxHyperlinkCtrl* NewLink(wxWindow* parent, StringId label, const wxString& addre
     link->SetHoverColour(kLinkHoverColour);
     link->SetVisitedColour(kLinkColour);
     link->SetToolTip(Text(tooltip));
+    OutlineFocusPlainly(*link);
     return link;
 }
 
@@ -89,6 +91,9 @@ void DrawShadow(wxDC& dc, const wxRect& picture) {
 CBackStagePageInfo::CBackStagePageInfo(wxWindow* parent, const InfoPageTexts& texts, const wxBitmap& screenshot,
                                        std::function<void()> close)
     : wxScrolledWindow(parent, wxID_ANY), m_close(std::move(close)), m_title_text(texts.title), m_path_text(texts.path) {
+    // The File page's white, which a dark theme's colour for a window is not: the miniature's
+    // margins and the focus outline round it are drawn against it.
+    SetBackgroundColour(*wxWHITE);
     m_columns = new wxBoxSizer(wxHORIZONTAL);
     m_document_item = m_columns->Add(CreateDocumentColumn(texts), 1, wxEXPAND | wxALL, kColumnMargin);
     m_program_item = m_columns->Add(CreateProgramColumn(screenshot), 0, wxALL, kColumnMargin);
@@ -143,6 +148,7 @@ wxSizer* CBackStagePageInfo::CreateProgramColumn(const wxBitmap& screenshot) {
     auto* column = new wxBoxSizer(wxVERTICAL);
     m_preview = new wxBitmapButton(this, kPreviewButton, wxBitmap(), wxDefaultPosition, wxDefaultSize, wxBORDER_NONE);
     m_preview->SetCursor(wxCursor(wxCURSOR_HAND));
+    OutlineFocusPlainly(*m_preview);  // Return on it closes the File page, as a click does
     m_preview->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
         if (m_close) m_close();
     });

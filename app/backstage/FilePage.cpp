@@ -3,6 +3,7 @@
 #include "app/backstage/FilePage.h"
 
 #include "app/fixed_ground.h"
+#include "app/focus_marks.h"
 
 #include "shell/command_ids.h"
 
@@ -14,6 +15,8 @@
 #include <wx/simplebook.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
+
+#include <algorithm>
 
 namespace varnholt {
 namespace {
@@ -62,6 +65,7 @@ FilePage::FilePage(wxWindow* parent, wxFileHistory& recent) : wxPanel(parent, wx
         item->SetBackgroundColour(kColumnColour);
         item->SetForegroundColour(kItemText);
         item->Bind(wxEVT_BUTTON, [this, index](wxCommandEvent&) { OnItem(index); });
+        OutlineFocusPlainly(*item);  // white on the red column, where the theme's mark hardly shows
         column_sizer->Add(item, 0, wxEXPAND | wxLEFT, kItemIndent);
         m_items[static_cast<std::size_t>(index)] = item;
     }
@@ -139,6 +143,7 @@ void FilePage::RefreshRecent() {
         auto* entry = new wxButton(m_recent_list, wxID_ANY, wxControl::EscapeMnemonics(m_recent.GetHistoryFile(index)),
                                    wxDefaultPosition, wxDefaultSize, wxBU_LEFT | wxBORDER_NONE);
         entry->Bind(wxEVT_BUTTON, [this, command](wxCommandEvent&) { PostToFrame(this, command); });
+        OutlineFocusPlainly(*entry);
         sizer->Add(entry, 0, wxEXPAND | wxBOTTOM, 2);
     }
     WriteLabelsDarkOnWhite(*m_recent_list);
@@ -164,7 +169,19 @@ void FilePage::OnCharHook(wxKeyEvent& event) {
         PostToFrame(this, ID_CLOSE_FILE_PAGE);
         return;
     }
+    if (!event.HasAnyModifiers() && StepFocusedItem(event.GetKeyCode())) return;
     event.Skip();
+}
+
+bool FilePage::StepFocusedItem(int key) {
+    const bool up = key == WXK_UP || key == WXK_NUMPAD_UP;
+    if (!up && key != WXK_DOWN && key != WXK_NUMPAD_DOWN) return false;
+    const auto focused = std::ranges::find(m_items, wxWindow::FindFocus());
+    if (focused == m_items.end()) return false;
+    // As in a menu, the column wraps round from its last item to its first and back.
+    const auto index = static_cast<std::size_t>(focused - m_items.begin());
+    m_items[(index + (up ? m_items.size() - 1 : 1)) % m_items.size()]->SetFocus();
+    return true;
 }
 
 }  // namespace varnholt

@@ -40,6 +40,21 @@ const wxSize kSwatchSize(16, 16);
 
 wxString Text(StringId id) { return LoadText(id); }
 
+// How many days an arrow key moves the month grid's selected day; 0 for any other key.
+int DayStepOf(int key) {
+    switch (key) {
+    case WXK_LEFT:
+    case WXK_NUMPAD_LEFT: return -1;
+    case WXK_RIGHT:
+    case WXK_NUMPAD_RIGHT: return 1;
+    case WXK_UP:
+    case WXK_NUMPAD_UP: return -7;
+    case WXK_DOWN:
+    case WXK_NUMPAD_DOWN: return 7;
+    default: return 0;
+    }
+}
+
 }  // namespace
 
 CalendarDlg::CalendarDlg(wxWindow* parent, const document::Document& document)
@@ -113,6 +128,7 @@ wxSizer* CalendarDlg::CreateGridColumn() {
                                      PaintMonthGrid(dc, m_browser, area, m_current, m_scale);
                                  });
     m_month_area->SetClickHandler([this](int x, int y) { ClickMonthGrid(x, y); });
+    m_month_area->SetKeyHandler([this](int key) { return OnMonthKey(key); });
     column->Add(m_month_area, 0);
 
     auto* legend = new wxBoxSizer(wxHORIZONTAL);
@@ -181,6 +197,22 @@ void CalendarDlg::OnCalendarSelChange() {
 
 void CalendarDlg::ClickMonthGrid(int x, int y) {
     if (m_browser.Click(x, y)) InvalidateGrids();
+}
+
+bool CalendarDlg::OnMonthKey(int key) {
+    // The page keys do what the title's arrows do.
+    if (key == WXK_PAGEUP || key == WXK_NUMPAD_PAGEUP) {
+        m_browser.ShowPreviousMonth();
+    } else if (key == WXK_PAGEDOWN || key == WXK_NUMPAD_PAGEDOWN) {
+        m_browser.ShowNextMonth();
+    } else if (const int days = DayStepOf(key); days != 0) {
+        // At the month's edge the key does nothing, and the focus stays in the grid.
+        if (!m_browser.SelectDayBy(days)) return true;
+    } else {
+        return false;
+    }
+    InvalidateGrids();
+    return true;
 }
 
 void CalendarDlg::OnTimePeriods() {

@@ -1,6 +1,8 @@
 // CalendarDlg.h - the read-only calendar dialog: the calendars of the checked kinds, and for
 // the chosen one a month grid coloured by working time and a grid of the selected day's
-// working half hours. Arrows step the month; a click on a day selects it.
+// working half hours. Arrows step the month; a click on a day selects it. From the keyboard the
+// month grid is a Tab stop, framed while it holds the focus: Page Up and Page Down step the
+// month, the arrow keys move the selected day.
 #pragma once
 
 #include "shell/calendar/calendar_grid.h"
@@ -32,6 +34,8 @@ public:
     void OnCalendarSelChange();
     // A click in the month grid, in its own pixels.
     void ClickMonthGrid(int x, int y);
+    // A key typed in the month grid; true when it is one of the grid's keys.
+    bool OnMonthKey(int key);
     void OnTimePeriods();
     void OnWorkweek();
 

@@ -151,4 +151,11 @@ bool MonthBrowser::Click(std::int32_t x, std::int32_t y) {
     return false;
 }
 
+bool MonthBrowser::SelectDayBy(std::int32_t days) {
+    const std::int32_t day = m_selected.day() + days;
+    if (days == 0 || day < 1 || day > days_in_month(m_month, static_cast<std::int32_t>(m_year))) return false;
+    m_selected = s_date::from_ymd(m_year, m_month, day);
+    return true;
+}
+
 }  // namespace varnholt

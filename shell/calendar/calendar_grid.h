@@ -106,6 +106,9 @@ public:
     [[nodiscard]] const MonthGridLayout& Layout() const noexcept { return m_layout; }
     // An arrow steps the month; a day cell selects its day. True when anything changed.
     bool Click(std::int32_t x, std::int32_t y);
+    // Selects the day `days` after (or before) the selected one, as a click on its cell would:
+    // only a day of the month shown. True when the selection moved.
+    bool SelectDayBy(std::int32_t days);
 
 private:
     void ShowMonth(std::int64_t year, std::int32_t month);

@@ -374,6 +374,50 @@ TEST_F(CalendarOptionsTest, EveryTabStopOfTheCalendarDialogShowsTheFocus) {
     });
 }
 
+// Tab reaches the month grid, which a frame then marks by 3 : 1 all round; there Page Down and
+// Page Up step the month as its arrows do, and the arrow keys move the selected day within it.
+TEST_F(CalendarOptionsTest, TheMonthGridTakesTheKeysAndShowsThatItHasThem) {
+    ASSERT_TRUE(Start(ScheduleFile()));
+    WhileCalendarDialogShown([](CalendarDlg& calendars) {
+        const wxPoint pointer = wxGetMousePosition();
+        ASSERT_TRUE(ClickAt(calendars, wxPoint(3, 3)));  // the pointer on the margin keeps the keyboard here
+        DrawnArea* grid = calendars.GetMonthArea();
+        calendars.GetCalendarList()->SetFocus();
+        wxImage before = testing_gui::GrabSteady(&calendars);
+        wxImage after = before;
+        for (int presses = 0; wxWindow::FindFocus() != grid && presses < 8; ++presses) {
+            const wxWindow* left = wxWindow::FindFocus();
+            wxUIActionSimulator().Char(WXK_TAB);
+            ASSERT_TRUE(WaitUntil([left] { return wxWindow::FindFocus() != left; }));
+            before = after;
+            after = testing_gui::GrabSteady(&calendars);
+        }
+        ASSERT_EQ(wxWindow::FindFocus(), grid) << "Tab reaches the month grid";
+        EXPECT_GE(testing_gui::FocusRingCoverage(after, before, grid->GetRect()), 0.9);
+
+        const MonthBrowser& browser = calendars.GetBrowser();
+        const std::int64_t year = browser.Year();
+        const std::int32_t month = browser.Month();
+        const auto months_on = [&browser, year, month] { return (browser.Year() - year) * 12 + browser.Month() - month; };
+        const struct {
+            int key;
+            std::int64_t months_on;  // from the month shown at first
+            std::int32_t day;        // selected afterwards
+        } presses[] = {{WXK_PAGEDOWN, 1, 1}, {WXK_RIGHT, 1, 2}, {WXK_DOWN, 1, 9},  {WXK_UP, 1, 2},
+                       {WXK_LEFT, 1, 1},     {WXK_LEFT, 1, 1},  {WXK_PAGEUP, 0, 1}, {WXK_PAGEUP, -1, 1}};
+        for (const auto& press : presses) {
+            SCOPED_TRACE(testing::Message() << "key " << press.key << " to day " << press.day);
+            wxUIActionSimulator().Char(press.key);
+            EXPECT_TRUE(WaitUntil([&] { return months_on() == press.months_on && browser.Selected().day() == press.day; }))
+                << months_on() << " months on, day " << browser.Selected().day();
+            EXPECT_EQ(wxWindow::FindFocus(), grid);
+        }
+        // Focus follows the pointer without a window manager: it goes back to where the next
+        // dialog expects none of its controls.
+        ASSERT_TRUE(testing_gui::MoveTo(calendars, calendars.ScreenToClient(pointer)));
+    });
+}
+
 TEST_F(CalendarOptionsTest, TheShiftDialogOnScreenHasNothingChosenUntilTheUserPicksAShift) {
     ASSERT_TRUE(Start(ScheduleFile()));
     bool ran = false;

@@ -8,6 +8,7 @@
 #include "../shell/every_category_schedule.h"
 #include "app/VarnholtView.h"
 #include "app/app_services.h"
+#include "app/backstage/CBackStagePageInfo.h"
 #include "app/backstage/FilePage.h"
 #include "app/ribbon/MainRibbon.h"
 #include "platform/program_folder.h"
@@ -18,6 +19,7 @@
 #include "shell/command_ids.h"
 #include "shell/ui_text.h"
 
+#include <wx/bmpbuttn.h>
 #include <wx/button.h>
 #include <wx/filedlg.h>
 #include <wx/filename.h>
@@ -182,6 +184,51 @@ TEST_F(RibbonKeysTest, TheFilePageFromItsTabShowsItsItemsAndTheWholeWindowsMinia
     testing_gui::ForEachPixel(shot, wxRect(0, 2, shot.GetWidth(), 1),
                               [&](const wxColour& pixel) { red += pixel == accent; });
     EXPECT_GT(red, shot.GetWidth() / 2);
+}
+
+// After Alt+F the keys are on the first item; Tab, Down and Up move them along the column, Up
+// and Down round its ends as in a menu, and Tab goes on from the last item into the Info page.
+// What Return acts on is always outlined: the outline stands out from its ground by 3 : 1 all
+// round it, and goes with the focus.
+TEST_F(RibbonKeysTest, TabAndTheArrowKeysMoveAPlainFocusMarkAlongTheFilePagesItems) {
+    CMainFrame& frame = StartWithFocus();
+    ASSERT_TRUE(Type('F', wxMOD_ALT, [&frame] { return frame.IsFilePageShown(); }));
+    FilePage& page = *frame.GetFilePage();
+    wxWindow* column = page.GetChildren().front();
+    const std::vector<wxWindow*> items(column->GetChildren().begin(), column->GetChildren().end());
+    ASSERT_EQ(items.size(), static_cast<std::size_t>(FilePage::item_count));
+    auto* info = dynamic_cast<CBackStagePageInfo*>(page.GetInfoPageArea()->GetChildren().front());
+    ASSERT_NE(info, nullptr);
+    const auto help_link = std::ranges::find_if(info->GetChildren(), [](wxWindow* child) {
+        return dynamic_cast<wxHyperlinkCtrl*>(child) != nullptr;
+    });
+    ASSERT_NE(help_link, info->GetChildren().end());
+    ASSERT_TRUE(WaitUntil([&items] { return wxWindow::FindFocus() == items[FilePage::open_item]; }));
+    // The pointer on the page, away from the controls it would light up.
+    ASSERT_TRUE(testing_gui::MoveTo(page, wxPoint(page.GetClientSize().x - 10, page.GetClientSize().y - 10)));
+
+    const std::pair<int, wxWindow*> steps[] = {  // the key, and the control that then holds the focus
+        {WXK_TAB, items[FilePage::info_item]}, {WXK_DOWN, items[FilePage::recent_item]},
+        {WXK_UP, items[FilePage::info_item]},  {WXK_UP, items[FilePage::open_item]},
+        {WXK_UP, items[FilePage::exit_item]},  {WXK_DOWN, items[FilePage::open_item]},
+        {WXK_UP, items[FilePage::exit_item]},  {WXK_TAB, info->GetPreviewButton()},
+        {WXK_TAB, *help_link}};
+    const auto place = [&page](const wxWindow* control) {
+        return wxRect(page.ScreenToClient(control->GetScreenPosition()), control->GetSize());
+    };
+    wxImage before = testing_gui::GrabSteady(&page);
+    const wxWindow* focused = items[FilePage::open_item];
+    for (const auto& [key, reached] : steps) {
+        SCOPED_TRACE(testing::Message() << "from " << focused->GetLabel() << " to " << reached->GetLabel() << " "
+                                        << reached->GetClassInfo()->GetClassName());
+        ASSERT_TRUE(Type(key, wxMOD_NONE, [reached] { return wxWindow::FindFocus() == reached; }));
+        const wxImage after = testing_gui::GrabSteady(&page);
+        EXPECT_GE(testing_gui::FocusRingCoverage(before, after, place(focused)), 0.9) << "the control left";
+        EXPECT_GE(testing_gui::FocusRingCoverage(after, before, place(reached)), 0.9) << "the control reached";
+        before = after;
+        focused = reached;
+    }
+    EXPECT_TRUE(frame.IsFilePageShown()) << "no key acted on an item";
 }
 
 // A stand-in for the desktop's browser: a script that writes each file it is asked to open to a

@@ -18,6 +18,7 @@
 #include <map>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace varnholt::testing_gui {
@@ -37,11 +38,11 @@ inline void CollectTabStops(const wxWindow& parent, std::vector<wxWindow*>& stop
     }
 }
 
-// The controls Tab can reach, in the order a reader meets them: rows of controls whose spans
-// overlap from top to bottom, each row from left to right (a column of buttons from its top).
-inline std::vector<wxWindow*> InVisibleOrder(const wxWindow& dialog) {
-    std::vector<wxWindow*> controls;
-    CollectTabStops(dialog, controls);
+namespace detail {
+
+// Orders the controls in rows of controls whose spans overlap from top to bottom, each row from
+// left to right (a column of buttons from its top).
+inline void ReadRows(std::vector<wxWindow*>& controls) {
     std::ranges::sort(controls, {}, [](const wxWindow* control) { return control->GetScreenRect().y; });
     std::map<const wxWindow*, int> row_of;
     int row = 0;
@@ -56,7 +57,77 @@ inline std::vector<wxWindow*> InVisibleOrder(const wxWindow& dialog) {
         const wxRect rect = control->GetScreenRect();
         return std::tuple(row_of[control], rect.x, rect.y);
     });
-    return controls;
+}
+
+// Where a rectangle begins and ends, half-open, down the screen (`across`) or along it.
+inline std::pair<int, int> SpanOf(const wxRect& rect, bool across) {
+    return across ? std::pair(rect.y, rect.y + rect.height) : std::pair(rect.x, rect.x + rect.width);
+}
+
+// Reads the stops that lie in `area` into `out`. The area is cut along lines that no child of
+// the dialog crosses (`blocks`: every shown child, labels and pictures too): into bands from top
+// to bottom where it can be, else into columns from left to right; each part is read the same
+// way. Stops that nothing cuts apart are read in rows (ReadRows).
+inline void ReadArea(const wxRect& area, std::vector<wxWindow*> stops, const std::vector<wxRect>& blocks,
+                     std::vector<wxWindow*>& out) {
+    for (const bool across : {true, false}) {
+        if (stops.size() < 2) break;
+        std::vector<std::pair<int, int>> bands;  // the spans the blocks cover, merged where they overlap
+        for (const wxRect& block : blocks) {
+            if (const wxRect part = block.Intersect(area); !part.IsEmpty()) bands.push_back(SpanOf(part, across));
+        }
+        std::ranges::sort(bands);
+        std::vector<std::pair<int, int>> merged;
+        for (const auto& band : bands) {
+            if (!merged.empty() && band.first < merged.back().second) {
+                merged.back().second = std::max(merged.back().second, band.second);
+            } else {
+                merged.push_back(band);
+            }
+        }
+        std::vector<std::vector<wxWindow*>> parts(merged.size());
+        for (wxWindow* stop : stops) {
+            const int start = SpanOf(stop->GetScreenRect(), across).first;
+            const auto band =
+                std::ranges::find_if(merged, [start](const auto& b) { return b.first <= start && start < b.second; });
+            if (band != merged.end()) parts[static_cast<std::size_t>(band - merged.begin())].push_back(stop);
+        }
+        if (std::ranges::count_if(parts, [](const auto& part) { return !part.empty(); }) < 2) continue;
+        for (std::size_t k = 0; k < merged.size(); ++k) {
+            wxRect part_area = area;
+            if (across) {
+                part_area.y = merged[k].first;
+                part_area.height = merged[k].second - merged[k].first;
+            } else {
+                part_area.x = merged[k].first;
+                part_area.width = merged[k].second - merged[k].first;
+            }
+            ReadArea(part_area, std::move(parts[k]), blocks, out);
+        }
+        return;
+    }
+    ReadRows(stops);
+    out.insert(out.end(), stops.begin(), stops.end());
+}
+
+}  // namespace detail
+
+// The controls Tab can reach, in the order a reader meets them: bands from top to bottom, each
+// from left to right, where a column that stands beside others (a grid beside a column of
+// fields, with its legend below it) is read from its top before the next.
+inline std::vector<wxWindow*> InVisibleOrder(const wxWindow& dialog) {
+    std::vector<wxWindow*> stops;
+    CollectTabStops(dialog, stops);
+    std::vector<wxRect> blocks;
+    wxRect area;
+    for (const wxWindow* child : dialog.GetChildren()) {
+        if (!child->IsShownOnScreen()) continue;
+        blocks.push_back(child->GetScreenRect());
+        area.Union(blocks.back());
+    }
+    std::vector<wxWindow*> order;
+    detail::ReadArea(area, std::move(stops), blocks, order);
+    return order;
 }
 
 inline std::string NameOf(const wxWindow* control) {

@@ -1,5 +1,5 @@
 // calendar_grid_test.cpp - the calendar dialog's grids without a window: week rows, month
-// steps, clicks, day colours, worked half hours and the recorded month grid.
+// steps, clicks, day keys, day colours, worked half hours and the recorded month grid.
 
 #include "model/CaptionCatalog.h"
 #include "model/records/CalendarRecord.h"
@@ -89,6 +89,29 @@ TEST(CalendarGridTest, ClicksHitArrowsAndDaysWithHalfOpenEdges) {
         EXPECT_EQ(browser.Click(c.x, c.y), c.changes);
         EXPECT_EQ(browser.Month(), c.month);
         EXPECT_EQ(browser.Selected().day(), c.day);
+    }
+}
+
+TEST(CalendarGridTest, DayKeysMoveTheSelectionOnlyWithinTheMonthShown) {
+    struct Case {
+        const char* why;
+        s_date from;
+        std::int32_t days;
+        bool moves;
+        std::int32_t day;  // selected afterwards
+    } const cases[] = {
+        {"a week on", Day(2024, 2, 15), 7, true, 22},
+        {"onto a leap day", Day(2024, 2, 28), 1, true, 29},
+        {"past the month's last day", Day(2024, 2, 29), 1, false, 29},
+        {"a week back past the 1st", Day(2025, 3, 5), -7, false, 5},
+        {"back to the 1st", Day(2025, 3, 2), -1, true, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        MonthBrowser browser(c.from);
+        EXPECT_EQ(browser.SelectDayBy(c.days), c.moves);
+        EXPECT_EQ(browser.Selected().seconds, Day(c.from.year(), c.from.month(), c.day).seconds);
+        EXPECT_EQ(browser.Month(), c.from.month());
     }
 }
 
