@@ -26,6 +26,7 @@
 #include <wx/uiaction.h>
 
 #include <array>
+#include <cmath>
 #include <cstdlib>
 #include <string>
 
@@ -87,6 +88,12 @@ protected:
         ASSERT_NE(frame, nullptr);
         frame->SwitchToPage(1);
         Settle();
+    }
+    // Starts with the schedule in front; the first column of the table's layout.
+    view::LayoutColumn* StartWithFirstColumn() {
+        StartWithSchedule();
+        frame->Raise();
+        return frame->GetTablePane()->GetContentView()->GetLayout()->GetColumn(0);
     }
     void Settle() {
         frame->Refresh();
@@ -297,12 +304,10 @@ TEST_F(PaneViewTest, AnotherCategorysTabLeavesNoSubViewBehind) {
 }
 
 TEST_F(PaneViewTest, AColumnResizeReleasedOutsideThePaneEndsThere) {
-    StartWithSchedule();
-    VarnholtView& table_pane = *frame->GetTablePane();
-    view::View& table = *table_pane.GetContentView();
-    view::LayoutColumn* column = table.GetLayout()->GetColumn(0);
+    view::LayoutColumn* column = StartWithFirstColumn();
     ASSERT_NE(column, nullptr);
-    frame->Raise();
+    VarnholtView& table_pane = *frame->GetTablePane();
+    const view::View& table = *table_pane.GetContentView();
     Paint(table_pane);
     const int border = static_cast<int>(column->width * view::DisplayScale());
     const wxPoint press = table_pane.ClientToScreen(wxPoint(border, static_cast<int>(table.GetHeaderHeight() / 2)));
@@ -323,6 +328,41 @@ TEST_F(PaneViewTest, AColumnResizeReleasedOutsideThePaneEndsThere) {
     input.MouseMove(table_pane.ClientToScreen(wxPoint(border / 2, 200)));
     for (int i = 0; i < 10; ++i) (void)wxTheApp->Yield(true);
     EXPECT_EQ(column->width, released) << "moves after the release no longer resize";
+}
+
+// A quick drag of a border, steps of two pixels with no pause between them, right and then
+// left: the window system merges the moves, and the border still stands where the pointer let
+// go. The X test extension's tool sends the whole drag at once, as a quick hand does.
+TEST_F(PaneViewTest, AQuickDragLeavesTheColumnBorderWhereThePointerLetGo) {
+    view::LayoutColumn* column = StartWithFirstColumn();
+    ASSERT_NE(column, nullptr);
+    column->width = 200.0f;  // well inside the pane, and wider than the least width
+    VarnholtView& table_pane = *frame->GetTablePane();
+    const view::View& table = *table_pane.GetContentView();
+    int releases = 0;
+    table_pane.Bind(wxEVT_LEFT_UP, [&releases](wxMouseEvent& event) {
+        ++releases;
+        event.Skip();
+    });
+    const auto border = [&] {
+        return column->width * view::DisplayScale() - static_cast<float>(table_pane.Host().ScrollX());
+    };
+    for (const int distance : {40, -40}) {
+        SCOPED_TRACE(distance);
+        Paint(table_pane);
+        const wxPoint press = table_pane.ClientToScreen(
+            wxPoint(static_cast<int>(std::lround(border())), static_cast<int>(table.GetHeaderHeight() / 2)));
+        std::string drag = "timeout 10 xdotool mousemove " + std::to_string(press.x) + " " + std::to_string(press.y);
+        drag += " mousedown 1";
+        for (int step = 2; step <= std::abs(distance); step += 2) {
+            drag += distance > 0 ? " mousemove_relative 2 0" : " mousemove_relative -- -2 0";
+        }
+        drag += " mouseup 1";
+        const int released_before = releases;
+        ASSERT_EQ(std::system(drag.c_str()), 0) << drag;
+        ASSERT_TRUE(WaitUntil([&] { return releases > released_before; }));
+        EXPECT_NEAR(border(), static_cast<float>(table_pane.ScreenToClient(press).x + distance), 1.0f);
+    }
 }
 
 // The chart's rows stand beside the same rows of the table after a paint clamped the table's

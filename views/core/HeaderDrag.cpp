@@ -23,6 +23,7 @@ std::int32_t DropTargetAt(std::span<const RectF> header_cells, float table_width
 
 bool ColumnHeader::Press(PointF point, const DrawContext& dc) {
     m_moved = -1;
+    m_pressed_at = point;
     bool hit = false;
     if (const std::int32_t border = FirstHit(m_border_zones, point); border >= 0) {
         m_resizing = border;

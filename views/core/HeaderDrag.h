@@ -66,6 +66,10 @@ public:
 
     // The column being resized, or -1.
     [[nodiscard]] std::int32_t ResizingColumn() const noexcept { return m_resizing; }
+    // Whether a release at the point ends a resize away from its press. The window system may
+    // merge the last moves of a quick drag into the release, so the border then goes where the
+    // pointer let go; a click on a border changes no width.
+    [[nodiscard]] bool ReleaseResizes(PointF point) const noexcept { return m_resizing >= 0 && point != m_pressed_at; }
     // The column the press picked up, or -1.
     [[nodiscard]] std::int32_t PickedColumn() const noexcept { return m_picked; }
     // The gap of the drag under way (the column count after the last column), or -1.
@@ -85,6 +89,7 @@ private:
     Metrics m_metrics;
     std::vector<RectF> m_border_zones;  // one per column, from the last paint
     std::vector<RectF> m_cells;         // one per column when movable, from the last paint
+    PointF m_pressed_at;
     std::int32_t m_resizing = -1;
     std::int32_t m_picked = -1;
     std::int32_t m_drop_target = -1;

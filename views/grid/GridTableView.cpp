@@ -140,19 +140,24 @@ bool GridTableView::OnMouseMove(std::uint32_t flags, float x, float y) {
     const PointF p = ContentPoint(x, y);
     m_header.Hover(p, GetDrawContext());
     const bool dragged = m_header.Drag(flags, p, GetWidth(), GetDrawContext());
-    if (m_header.ResizingColumn() < 0) return dragged;
+    return ResizeTo(*layout, p) || dragged;
+}
+
+bool GridTableView::ResizeTo(Layout& layout, PointF point) {
+    if (m_header.ResizingColumn() < 0) return false;
     const auto column = static_cast<std::size_t>(m_header.ResizingColumn());
-    LayoutColumn* resized = layout->GetColumn(column);
-    if (resized == nullptr) return dragged;
+    LayoutColumn* resized = layout.GetColumn(column);
+    if (resized == nullptr) return false;
     float left = 0.0f;
     for (std::size_t c = 0; c < column; ++c) left += ShownWidth(c) * DisplayScale();
-    ResizeLayoutColumn(*resized, column, left, p);
+    ResizeLayoutColumn(*resized, column, left, point);
     return true;
 }
 
 bool GridTableView::OnLButtonUp(std::uint32_t /*flags*/, float x, float y) {
     Layout* layout = GetLayout();
     if (layout == nullptr) return ReleaseAnswerWithoutLayout();
+    if (const PointF p = ContentPoint(x, y); m_header.ReleaseResizes(p)) (void)ResizeTo(*layout, p);
     const auto move = m_header.Release();
     if (move) layout->MoveColumn(move->from, move->to);
     return ReleaseExpanders(ContentPoint(x, y), move.has_value());

@@ -105,6 +105,8 @@ protected:
 
 private:
     void SortByHeader(std::size_t column);
+    // The column being resized takes the point as its right border; false when none is.
+    bool ResizeTo(Layout& layout, PointF point);
 
     ColumnHeader m_header{{.zone_half_width = 3.0f, .cell_inset = 4.0f, .movable = true}};
     std::int32_t m_first_column_depth = 0;  // of the tree built last

@@ -53,7 +53,8 @@ void RelationshipTableView::ResizeColumn(PointF point) {
     ResizeLayoutColumn(*column, index, ColumnLeft(index), point);
 }
 
-bool RelationshipTableView::OnLButtonUp(std::uint32_t /*flags*/, float /*x*/, float /*y*/) {
+bool RelationshipTableView::OnLButtonUp(std::uint32_t /*flags*/, float x, float y) {
+    if (const PointF p = ContentPoint(x, y); m_header.ReleaseResizes(p)) ResizeColumn(p);
     if (const auto move = m_header.Release()) MoveColumn(move->from, move->to);
     return true;
 }

@@ -7,6 +7,7 @@
 #include "layouts/column_files.h"
 #include "tests/views/support/FakeHost.h"
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -107,6 +108,30 @@ TEST_F(ActivityTableMouse, ResizingKeepsMinimumWidthsAndStoresUnscaledWidths) {
         EXPECT_NE(m_host.Backend(m_table).Joined().find(drag.font), std::string::npos) << "the fonts follow the scale";
         m_table.OnLButtonUp(0, drag.to_x, 10.0f);
         EXPECT_FALSE(m_table.OnMouseMove(1, drag.to_x - 5.0f, 300.0f)) << "the resize ended";
+    }
+}
+
+// The window system merges the last moves of a quick drag into the release: the border goes
+// where the pointer let go, in either direction, while a click on a border changes nothing.
+TEST_F(ActivityTableMouse, TheReleaseLeavesTheBorderWhereThePointerLetGo) {
+    BuildAndPaint();
+    struct Drag { const char* why; float scale, border_x; std::optional<float> moved_x; float released_x, stored; };
+    const Drag drags[] = {
+        {"wider", 1.0f, 80.0f, 90.0f, 120.0f, 120.0f},
+        {"narrower", 1.0f, 80.0f, 70.0f, 60.0f, 60.0f},
+        {"a click a pixel right of the border", 1.0f, 81.0f, std::nullopt, 81.0f, 80.0f},
+        {"at 1.1, 117 / 1.1 is 106.4", 1.1f, 88.0f, 90.0f, 117.0f, 106.0f},
+    };
+    for (const Drag& drag : drags) {
+        SCOPED_TRACE(drag.why);
+        SetColumns({{kActivityId, 80.0f}, {kActivityName, 80.0f}});
+        m_host.ChangeDisplayScale(drag.scale);
+        m_table.Update();
+        m_host.Paint(m_table);
+        m_host.LButtonDown(m_table, drag.border_x, 10.0f);
+        if (drag.moved_x) m_host.MouseMove(m_table, *drag.moved_x, 10.0f, view::kLeftButtonDown);
+        m_host.LButtonUp(m_table, drag.released_x, 10.0f);
+        EXPECT_FLOAT_EQ(m_layout.GetColumn(0)->width, drag.stored);
     }
 }
 
