@@ -33,6 +33,7 @@
 #include <wx/settings.h>
 #include <wx/sizer.h>
 #include <wx/splitter.h>
+#include <wx/textentry.h>
 
 namespace varnholt {
 namespace {
@@ -155,6 +156,7 @@ void CMainFrame::RebuildAfterOpen() {
     m_said_print_messages.Forget();  // a new schedule: its previews say everything once
     // The active category is never the File page, so the new schedule always shows.
     ShowCategory(static_cast<std::int32_t>(GetActiveCategory()));
+    FocusTable();
 }
 
 void CMainFrame::SetBusy(bool busy) {
@@ -199,13 +201,19 @@ void CMainFrame::OnCloseFilePage(wxCommandEvent&) {
 void CMainFrame::OnFindDialogDidClose(wxCommandEvent&) { DestroyFindDialog(); }
 
 // Ctrl+F opens the find dialog over a searchable table of an open schedule, with Shift or Alt
-// held as well or not.
+// held as well or not. Ctrl+C that no pane with text took (the chart, a details page, the
+// ribbon had the focus) copies the table, whose rows the chart and the details show; a text
+// field copies its own text.
 void CMainFrame::OnCharHook(wxKeyEvent& event) {
-    const bool ctrl_f = event.ControlDown() && (event.GetKeyCode() == 'F' || event.GetKeyCode() == 'f');
+    const int key = event.GetKeyCode();
+    const bool ctrl_f = event.ControlDown() && (key == 'F' || key == 'f');
     if (ctrl_f && !IsFilePageShown() && IsDocumentLoaded() && SearchKindOfView(GetCurrentTableView())) {
         wxQueueEvent(this, new wxCommandEvent(wxEVT_MENU, IDC_BUTTON_FIND));
         return;
     }
+    const bool ctrl_c = event.ControlDown() && (key == 'C' || key == 'c');
+    const bool in_text_field = dynamic_cast<wxTextEntry*>(FindFocus()) != nullptr;
+    if (ctrl_c && !IsFilePageShown() && !in_text_field && CopyTable()) return;
     event.Skip();
 }
 

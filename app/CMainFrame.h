@@ -86,6 +86,10 @@ public:
     void CloseFilePage();
     [[nodiscard]] bool IsFilePageShown() const noexcept { return m_categories.FilePageShown(); }
 
+    // The table pane takes the keyboard, so that Ctrl+C and the arrows act at once; never while
+    // the focus is in another window of the program, such as a dialog.
+    void FocusTable();
+
     // The options sheet at the given page (0 units, 1 layouts); OK marks the charts' grids.
     void ShowOptions(int initial_page);
 
@@ -161,6 +165,8 @@ private:
     void GoToSelectedStart(Category category);
     void OnRelationshipLines(wxCommandEvent& event);
     void OnCopyTable(wxCommandEvent& event);
+    // The table pane's text onto the clipboard; false when nothing was copied.
+    bool CopyTable();
     // Expand and collapse of each category's table (MainFrameTreeCommands.cpp).
     void OnActivityExpandAll(wxCommandEvent& event);
     void OnActivityCollapseAll(wxCommandEvent& event);

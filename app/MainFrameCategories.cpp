@@ -108,10 +108,16 @@ void CMainFrame::SwitchToPage(std::int32_t page) {
         m_outer->Show();
         static_cast<MainRibbonBar*>(m_ribbon)->ShowBand(true);
         Layout();
-        m_table_pane->SetFocus();  // the keys go on reaching the window
     }
     m_categories.PageShown(page);
     ShowCategory(page);
+    FocusTable();  // a tab clicked or stepped to keeps the keys
+}
+
+void CMainFrame::FocusTable() {
+    const wxWindow* focus = FindFocus();
+    if (focus != nullptr && wxGetTopLevelParent(const_cast<wxWindow*>(focus)) != this) return;
+    if (!IsFilePageShown()) m_table_pane->SetFocus();
 }
 
 void CMainFrame::ShowFilePage() {

@@ -68,10 +68,11 @@ void CMainFrame::OnRelationshipLines(wxCommandEvent&) {
     RedrawNow();
 }
 
-void CMainFrame::OnCopyTable(wxCommandEvent&) {
+void CMainFrame::OnCopyTable(wxCommandEvent&) { (void)CopyTable(); }
+
+bool CMainFrame::CopyTable() {
     const view::View* table = m_table_pane->GetContentView();
-    if (!IsDocumentLoaded() || table == nullptr) return;
-    (void)CopyTextToClipboard(table->GetText());
+    return IsDocumentLoaded() && table != nullptr && CopyTextToClipboard(table->GetText());
 }
 
 }  // namespace varnholt

@@ -221,6 +221,34 @@ TEST_F(PaneViewTest, CtrlCCopiesTheTablesTextAndLeavesTheClipboardWithoutOne) {
     EXPECT_EQ(ClipboardText(), "seed") << "the OBS table has no text to copy";
 }
 
+// Ctrl+C typed at once copies the table: at a start with a file and after a click on a
+// category's tab, where the table has the keys (the arrows too), and after a click in the
+// chart, which has no text of its own.
+TEST_F(PaneViewTest, CtrlCCopiesTheTableAtOnceAfterAStartATabClickOrAClickInTheChart) {
+    ASSERT_TRUE(Start(Schedule(L"long.xer", LongSchedule())));
+    frame = Frame();
+    VarnholtView& table = *frame->GetTablePane();
+    ASSERT_TRUE(WaitUntil([&] { return table.IsShownOnScreen(); }));
+    // The keyboard follows the pointer without a window manager: it rests on the ribbon.
+    const wxRect ribbon = frame->GetRibbon()->GetScreenRect();
+    ASSERT_TRUE(testing_gui::MoveTo(*frame->GetRibbon(), wxPoint(ribbon.width - 5, ribbon.height - 5)));
+    const auto copies_the_table = [&](const char* after) {
+        SCOPED_TRACE(after);
+        SeedClipboard("seed");
+        wxUIActionSimulator().Char('c', wxMOD_CONTROL);
+        const wxString text = table.GetContentView()->GetText();
+        EXPECT_TRUE(WaitUntil([&] { return ClipboardText() == text; })) << ClipboardText().Left(40);
+    };
+    EXPECT_TRUE(WaitUntil([&] { return wxWindow::FindFocus() == &table; })) << "the keys reach the table";
+    copies_the_table("a start with the file");
+    ClickTab(Category::wbs);
+    EXPECT_EQ(wxWindow::FindFocus(), &table) << "the keys reach the table";
+    copies_the_table("a click on the WBS tab");
+    ASSERT_TRUE(testing_gui::ClickMiddle(*frame->GetGanttPane()));
+    ASSERT_TRUE(WaitUntil([&] { return wxWindow::FindFocus() == frame->GetGanttPane(); }));
+    copies_the_table("a click in the chart");
+}
+
 TEST_F(PaneViewTest, TheDetailsButtonGoesToTheRelatedActivity) {
     StartWithSchedule();
     ContentViews& views = frame->GetContentViews();
