@@ -6,6 +6,7 @@
 #include "layouts/file_access.h"
 #include "model/number_text.h"
 #include "model/text_utils.h"
+#include "rows/display_scale.h"
 
 #include <algorithm>
 #include <charconv>
@@ -62,11 +63,8 @@ std::string IntegerText(std::int64_t number) {
 // What a column in the layout is written with: the whole number of its unscaled width. The
 // width is not multiplied by the display scale and divided again: in floats that loses a hair
 // (260 at 1.1 came back 259.99999), and truncated it lost a pixel at every exit. A drag stores
-// whole widths already; the tolerance keeps one that a division left a hair short whole too.
-std::string WholeWidthText(float width) {
-    constexpr double kFloatErrorTolerance = 1e-3;
-    return IntegerText(truncate_to_int32(static_cast<double>(width) + kFloatErrorTolerance));
-}
+// whole widths already; one that a division left a hair short stays whole too.
+std::string WholeWidthText(float width) { return IntegerText(truncate_to_int32(view::WholePixelsOf(width))); }
 
 // A remembered width: at most six significant digits, no trailing zeros (120, 87.5).
 std::string ShortWidthText(float width) { return narrow_string(format_general(static_cast<double>(width), 6)); }

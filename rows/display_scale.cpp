@@ -18,4 +18,9 @@ float UsableDisplayScale() {
 
 float UnscaledWholeWidth(float drawn_width) { return std::round(drawn_width / UsableDisplayScale()); }
 
+double WholePixelsOf(double length) noexcept {
+    constexpr double kFloatErrorTolerance = 1e-3;
+    return std::trunc(length + std::copysign(kFloatErrorTolerance, length));
+}
+
 }  // namespace varnholt::view

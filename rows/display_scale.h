@@ -16,4 +16,10 @@ namespace varnholt::view {
 // column comes back as wide as it was left at any scale.
 [[nodiscard]] float UnscaledWholeWidth(float drawn_width);
 
+// A length that went through the scale in floats, cut to its whole pixels toward zero. The
+// float error is forgiven first, either way from zero: 260 at 1.1 comes back 259.99998 and
+// must stay 260. The tolerance is far more than that error and far less than any length a
+// layout file or the zoom slider gives a meaning to.
+[[nodiscard]] double WholePixelsOf(double length) noexcept;
+
 }  // namespace varnholt::view

@@ -3,24 +3,17 @@
 #include "shell/timescale_choices.h"
 
 #include "model/number_text.h"
+#include "rows/display_scale.h"
 
 #include <cmath>
 
 namespace varnholt {
 
-namespace {
-
 // A unit width set from a slider position is the position divided by the scale in floats, so
 // multiplied back it may fall a hair short of the position (at 1.1, 45 comes back 44.999996).
-// Far more than that error and far less than any width a layout file gives a meaning to.
-constexpr double kScaledWidthTolerance = 1e-3;
-
-}  // namespace
-
 std::int32_t ZoomPositionOfWidth(float unit_width, float display_scale) noexcept {
     if (!std::isfinite(unit_width * display_scale)) return kZoomMinimum;  // as a float overflows
-    const double on_screen = static_cast<double>(unit_width) * static_cast<double>(display_scale);
-    return truncate_to_int32(on_screen + std::copysign(kScaledWidthTolerance, on_screen));
+    return truncate_to_int32(view::WholePixelsOf(static_cast<double>(unit_width) * static_cast<double>(display_scale)));
 }
 
 float UnitWidthOfZoomPosition(std::int32_t position, float display_scale) noexcept {
