@@ -82,8 +82,8 @@ struct HourGridLayout {
 // The grid's fixed lengths (margins, gaps, the numbers' column) are pixels at scale 1 and grow
 // with `scale`, as its text does. `label_width` is the widest hour number as drawn: the cells
 // start far enough right that no number touches them.
-[[nodiscard]] HourGridLayout LayOutHourGrid(const GridRect& area, std::int32_t header_height, float scale = 1.0f,
-                                            std::int32_t label_width = 0);
+[[nodiscard]] HourGridLayout LayOutHourGrid(const GridRect& area, std::int32_t header_height, float scale,
+                                            std::int32_t label_width);
 
 // The month shown and the day selected in the calendar dialog, with the cells of the last
 // paint for hit tests.

@@ -10,6 +10,7 @@
 #include "app/dialogs/DrawnArea.h"
 #include "app/dialogs/ResourceShiftsDlg.h"
 #include "app/dialogs/calendar_entries.h"
+#include "app/draw/WxDrawBackend.h"
 #include "app/options/OptionPage.h"
 #include "app/registry.h"
 #include "app/ribbon/MainRibbon.h"
@@ -21,12 +22,14 @@
 #include "platform/user_paths.h"
 #include "shell/command_ids.h"
 #include "shell/ui_text.h"
+#include "tests/app/draw/forwarding_backend.h"
 #include "views/draw/RecordingBackend.h"
 
 #include <wx/bmpbuttn.h>
 #include <wx/button.h>
 #include <wx/bookctrl.h>
 #include <wx/choice.h>
+#include <wx/dcmemory.h>
 #include <wx/checkbox.h>
 #include <wx/listbox.h>
 #include <wx/listbook.h>
@@ -44,6 +47,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <map>
 #include <vector>
 
 namespace varnholt {
@@ -123,7 +127,19 @@ int TextStart(const wxImage& image, wxRect row) {
     return row.GetRight() + 1;
 }
 
-wxRect ToWxRect(const GridRect& rect) { return {rect.left, rect.top, rect.Width(), rect.Height()}; }
+wxRect ToWxRect(const view::DeviceRect& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
+
+// Where a paint puts each text, laid out with the screen's own text measures.
+class TextPlaces final : public testing_gui::ForwardingBackend {
+public:
+    using ForwardingBackend::ForwardingBackend;
+    void Text(view::DevicePoint origin, std::wstring_view text, const view::FontBlock& font, view::Color color,
+              view::DeviceRect clip) override {
+        places[std::wstring(text)] = clip;
+        ForwardingBackend::Text(origin, text, font, color, clip);
+    }
+    std::map<std::wstring, view::DeviceRect> places;
+};
 
 // The text without its line breaks and blanks: what must all be on screen of a wrapped text.
 wxString Characters(wxString text) {
@@ -244,15 +260,22 @@ TEST_F(CalendarOptionsTest, TheHourNumbersAreAsTallAsTheOtherGridTexts) {
         DrawnArea& day = *calendars.GetDayArea();
         ASSERT_TRUE(testing_gui::WaitForFrames(day));  // painted
         const wxImage shown = testing_gui::GrabSteady(&day);
-        const wxSize size = day.GetClientSize();
-        const HourGridLayout grid = LayOutHourGrid({0, 0, size.x, size.y}, calendars.GetMonthArea()->GetClientSize().y / 8);
+        // The area paints once more where the test sees where each text goes.
+        wxBitmap bitmap(day.GetClientSize(), 24);
+        wxMemoryDC memory(bitmap);
+        WxDrawCache cache;
+        WxDrawBackend screen(memory, cache);
+        TextPlaces drawn(screen);
+        view::DrawContext context;
+        context.SetDevice(&drawn);
+        day.PaintTo(context);
+        context.SetDevice(nullptr);
         // The digits of ":00-:30" stand highest in the header.
-        const int header = InkHeight(shown, ToWxRect(grid.first_header));
+        const int header = InkHeight(shown, ToWxRect(drawn.places.at(L":00-:30")));
         ASSERT_GT(header, 5);
         for (const std::uint32_t hour : {8u, 23u}) {
             SCOPED_TRACE(hour);
-            const wxRect label(1, grid.RowTop(hour), grid.x0 - 2, grid.row_height);
-            EXPECT_NEAR(InkHeight(shown, label), header, 1);
+            EXPECT_NEAR(InkHeight(shown, ToWxRect(drawn.places.at(std::to_wstring(hour)))), header, 1);
         }
     });
 }

@@ -6,6 +6,7 @@
 #include "app/draw/WxDrawBackend.h"
 #include "model/text_utils.h"
 #include "shell/ContentViews.h"
+#include "tests/app/draw/forwarding_backend.h"
 #include "tests/views/support/schedule_text.h"
 
 #include <gtest/gtest.h>
@@ -21,40 +22,21 @@ namespace {
 using view::DeviceRect;
 using view::DevicePoint;
 
-// Passes everything on to the wx backend and checks every text against its rectangle with the
-// backend's own measure.
-class FitCheckingBackend final : public view::DrawBackend {
+// Checks every text against its rectangle with the wx backend's own measure.
+class FitCheckingBackend final : public testing_gui::ForwardingBackend {
 public:
-    explicit FitCheckingBackend(WxDrawBackend& inner) : m_inner(inner) {}
+    using ForwardingBackend::ForwardingBackend;
 
-    void Line(std::int32_t width, std::span<const std::int32_t> dashes, view::Color color, DevicePoint from,
-              DevicePoint to) override {
-        m_inner.Line(width, dashes, color, from, to);
-    }
-    void FillRect(view::Color color, DeviceRect rect) override { m_inner.FillRect(color, rect); }
-    void FrameRect(view::Color color, DeviceRect rect) override { m_inner.FrameRect(color, rect); }
-    void Polygon(view::Color fill, view::Color outline, std::span<const DevicePoint> points) override {
-        m_inner.Polygon(fill, outline, points);
-    }
-    void Polyline(view::Color color, std::span<const DevicePoint> points) override { m_inner.Polyline(color, points); }
     void Text(DevicePoint origin, std::wstring_view text, const view::FontBlock& font, view::Color color,
               DeviceRect clip) override {
-        const std::int32_t width = m_inner.Measure(text, font).width;
+        const std::int32_t width = Measure(text, font).width;
         EXPECT_GE(origin.x, clip.left) << narrow_string(std::wstring(text)) << " is cut at the left";
         EXPECT_LE(origin.x + width, clip.right) << narrow_string(std::wstring(text)) << " is cut at the right";
         texts.insert(std::wstring(text));
-        m_inner.Text(origin, text, font, color, clip);
+        ForwardingBackend::Text(origin, text, font, color, clip);
     }
-    [[nodiscard]] view::DeviceSize Measure(std::wstring_view text, const view::FontBlock& font) override {
-        return m_inner.Measure(text, font);
-    }
-    void Bitmap(std::uint16_t id, DeviceRect rect) override { m_inner.Bitmap(id, rect); }
-    [[nodiscard]] bool IsPrinting() const override { return false; }
 
     std::set<std::wstring> texts;  // every text drawn
-
-private:
-    WxDrawBackend& m_inner;
 };
 
 class DetailLabels : public testing::TestWithParam<const wchar_t*> {
