@@ -64,6 +64,7 @@ CMainFrame::CMainFrame(wxFileHistory& recent)
     Bind(wxEVT_MENU, &CMainFrame::OnCloseFilePage, this, ID_CLOSE_FILE_PAGE);
     Bind(EVT_FIND_DIALOG_DID_CLOSE, &CMainFrame::OnFindDialogDidClose, this);
     Bind(wxEVT_CHAR_HOOK, &CMainFrame::OnCharHook, this);
+    Bind(wxEVT_ACTIVATE, &CMainFrame::OnActivate, this);
     Bind(wxEVT_CHAR_HOOK, &CMainFrame::OnRibbonKeys, this);
     Bind(wxEVT_SIZE, &CMainFrame::OnSize, this);
     Bind(wxEVT_MOVE, &CMainFrame::OnMove, this);

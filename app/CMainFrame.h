@@ -217,6 +217,7 @@ private:
     void OnCloseFilePage(wxCommandEvent& event);
     void OnFindDialogDidClose(wxCommandEvent& event);
     void OnCharHook(wxKeyEvent& event);
+    void OnActivate(wxActivateEvent& event);
     void OnSize(wxSizeEvent& event);
     void OnMove(wxMoveEvent& event);
     void OnClose(wxCloseEvent& event);
@@ -244,6 +245,7 @@ private:
     wxWindow* m_find_dialog = nullptr;
 
     bool m_gantt_closed = false;  // the user hid the chart with its toggle
+    bool m_focus_table_when_active = false;  // see FocusTable
     // While neither maximized nor iconized: the client area's place on the screen and its size.
     wxRect m_normal_place;
     CategoryTracker m_categories;

@@ -19,6 +19,8 @@
 #include <wx/dcmemory.h>
 #include <wx/ribbon/bar.h>
 
+#include <utility>
+
 namespace varnholt {
 namespace {
 
@@ -114,10 +116,20 @@ void CMainFrame::SwitchToPage(std::int32_t page) {
     FocusTable();  // a tab clicked or stepped to keeps the keys
 }
 
+// A window without the keyboard (not shown yet, or another program's in front) takes it when
+// it is activated: asked for before, the focus would be owed to a window the toolkit then
+// reports as focused while a dialog has the keys.
 void CMainFrame::FocusTable() {
     const wxWindow* focus = FindFocus();
     if (focus != nullptr && wxGetTopLevelParent(const_cast<wxWindow*>(focus)) != this) return;
-    if (!IsFilePageShown()) m_table_pane->SetFocus();
+    if (IsFilePageShown()) return;
+    m_focus_table_when_active = !IsActive();
+    if (IsActive()) m_table_pane->SetFocus();
+}
+
+void CMainFrame::OnActivate(wxActivateEvent& event) {
+    if (event.GetActive() && std::exchange(m_focus_table_when_active, false)) FocusTable();
+    event.Skip();
 }
 
 void CMainFrame::ShowFilePage() {
