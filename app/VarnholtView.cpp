@@ -234,6 +234,7 @@ void VarnholtView::OnLeftDown(wxMouseEvent& event) {
     if (!HasCapture() && IsShownOnScreen()) CaptureMouse();
     (void)m_host.LButtonDown(KeyFlags(event) | view::kLeftButtonDown, static_cast<float>(event.GetX()),
                              static_cast<float>(event.GetY()));
+    if (HasCapture()) m_pointer_watch.Watch(event.GetPosition());
     Update();
     for (VarnholtView* pane : {m_details_pane, first_sub_view, second_sub_view}) {
         if (pane != nullptr) pane->Refresh();
@@ -241,6 +242,7 @@ void VarnholtView::OnLeftDown(wxMouseEvent& event) {
 }
 
 void VarnholtView::OnLeftUp(wxMouseEvent& event) {
+    m_pointer_watch.Stop();
     if (HasCapture()) ReleaseMouse();
     (void)m_host.LButtonUp(KeyFlags(event), static_cast<float>(event.GetX()), static_cast<float>(event.GetY()));
     if (m_details_pane != nullptr) m_details_pane->SyncWithCategory();
@@ -251,7 +253,12 @@ void VarnholtView::OnLeftUp(wxMouseEvent& event) {
 }
 
 void VarnholtView::OnMotion(wxMouseEvent& event) {
+    m_pointer_watch.Seen(event.GetPosition());
     (void)m_host.MouseMove(KeyFlags(event), static_cast<float>(event.GetX()), static_cast<float>(event.GetY()));
+}
+
+void VarnholtView::FollowPointer(wxPoint at) {
+    (void)m_host.MouseMove(view::kLeftButtonDown, static_cast<float>(at.x), static_cast<float>(at.y));
 }
 
 // The capture ends with the release that comes next; the system only took it back early.

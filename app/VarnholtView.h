@@ -7,6 +7,7 @@
 #pragma once
 
 #include "app/draw/WxDrawCache.h"
+#include "app/pointer_watch.h"
 #include "views/core/PaneHost.h"
 
 #include <wx/button.h>
@@ -89,6 +90,8 @@ private:
     void OnLeftDown(wxMouseEvent& event);
     void OnLeftUp(wxMouseEvent& event);
     void OnMotion(wxMouseEvent& event);
+    // The pointer at a client point while the left button drags.
+    void FollowPointer(wxPoint at);
     void OnCaptureLost(wxMouseCaptureLostEvent& event);
     void OnGoToRelatedActivity(wxCommandEvent& event);
     void OnFindDialogDidFind(wxCommandEvent& event);
@@ -105,6 +108,8 @@ private:
     VarnholtView* m_partner = nullptr;
     VarnholtView* m_details_pane = nullptr;
     bool m_sync_queued = false;  // a details arrangement waits to run after this pane's paint
+    // A drag follows the pointer where the window system kept its motion events back.
+    PointerWatch m_pointer_watch{*this, [this](wxPoint at) { FollowPointer(at); }};
 };
 
 }  // namespace varnholt

@@ -358,9 +358,10 @@ TEST_F(PaneViewTest, AColumnResizeReleasedOutsideThePaneEndsThere) {
     EXPECT_EQ(column->width, released) << "moves after the release no longer resize";
 }
 
-// A quick drag of a border, steps of two pixels with no pause between them, right and then
-// left: the window system merges the moves, and the border still stands where the pointer let
-// go. The X test extension's tool sends the whole drag at once, as a quick hand does.
+// A quick drag of a border, steps of two pixels with no pause between them, right and left:
+// the window system merges and drops the moves, and the border still stands where the pointer
+// is while the button is held and where it let go. The X test extension's tool sends each
+// drag at once, as a quick hand does.
 TEST_F(PaneViewTest, AQuickDragLeavesTheColumnBorderWhereThePointerLetGo) {
     view::LayoutColumn* column = StartWithFirstColumn();
     ASSERT_NE(column, nullptr);
@@ -375,21 +376,31 @@ TEST_F(PaneViewTest, AQuickDragLeavesTheColumnBorderWhereThePointerLetGo) {
     const auto border = [&] {
         return column->width * view::DisplayScale() - static_cast<float>(table_pane.Host().ScrollX());
     };
-    for (const int distance : {40, -40}) {
-        SCOPED_TRACE(distance);
+    const auto xdotool = [](const std::string& actions) {
+        const std::string command = "timeout 10 xdotool " + actions;
+        return std::system(command.c_str()) == 0;
+    };
+    struct Drag { int distance; bool held; };
+    for (const Drag drag : {Drag{40, false}, Drag{-40, false}, Drag{40, true}, Drag{-40, true}}) {
+        SCOPED_TRACE(testing::Message() << drag.distance << (drag.held ? ", held before the release" : ""));
         Paint(table_pane);
-        const wxPoint press = table_pane.ClientToScreen(
-            wxPoint(static_cast<int>(std::lround(border())), static_cast<int>(table.GetHeaderHeight() / 2)));
-        std::string drag = "timeout 10 xdotool mousemove " + std::to_string(press.x) + " " + std::to_string(press.y);
-        drag += " mousedown 1";
-        for (int step = 2; step <= std::abs(distance); step += 2) {
-            drag += distance > 0 ? " mousemove_relative 2 0" : " mousemove_relative -- -2 0";
+        const int pressed_x = static_cast<int>(std::lround(border()));
+        const wxPoint press = table_pane.ClientToScreen(wxPoint(pressed_x, static_cast<int>(table.GetHeaderHeight() / 2)));
+        const float pointer_x = static_cast<float>(pressed_x + drag.distance);
+        std::string moves = "mousemove " + std::to_string(press.x) + " " + std::to_string(press.y) + " mousedown 1";
+        for (int step = 2; step <= std::abs(drag.distance); step += 2) {
+            moves += drag.distance > 0 ? " mousemove_relative 2 0" : " mousemove_relative -- -2 0";
         }
-        drag += " mouseup 1";
         const int released_before = releases;
-        ASSERT_EQ(std::system(drag.c_str()), 0) << drag;
+        if (drag.held) {
+            ASSERT_TRUE(xdotool(moves));
+            EXPECT_TRUE(WaitUntil([&] { return std::abs(border() - pointer_x) <= 1.0f; })) << border();
+            ASSERT_TRUE(xdotool("mouseup 1"));
+        } else {
+            ASSERT_TRUE(xdotool(moves + " mouseup 1"));
+        }
         ASSERT_TRUE(WaitUntil([&] { return releases > released_before; }));
-        EXPECT_NEAR(border(), static_cast<float>(table_pane.ScreenToClient(press).x + distance), 1.0f);
+        EXPECT_NEAR(border(), pointer_x, 1.0f);
     }
 }
 
