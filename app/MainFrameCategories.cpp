@@ -120,8 +120,8 @@ void CMainFrame::SwitchToPage(std::int32_t page) {
 // it is activated: asked for before, the focus would be owed to a window the toolkit then
 // reports as focused while a dialog has the keys.
 void CMainFrame::FocusTable() {
-    const wxWindow* focus = FindFocus();
-    if (focus != nullptr && wxGetTopLevelParent(const_cast<wxWindow*>(focus)) != this) return;
+    wxWindow* focus = FindFocus();
+    if (focus != nullptr && wxGetTopLevelParent(focus) != this) return;
     if (IsFilePageShown()) return;
     m_focus_table_when_active = !IsActive();
     if (IsActive()) m_table_pane->SetFocus();

@@ -9,6 +9,7 @@
 #include <wx/window.h>
 
 #include <functional>
+#include <utility>
 
 namespace varnholt {
 

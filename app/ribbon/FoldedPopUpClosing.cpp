@@ -30,7 +30,7 @@ enum class Exit {
     escape,         // Escape reached the pop-up
     press_outside,  // a press in another window of the program (the table, a tab, another folded
                     // panel), or one beside an open list that lies outside the pop-up
-    focus_gone,     // the pop-up's window is no longer the active one, or its list has closed
+    focus_gone,     // the pop-up's window is no longer the active one
 };
 
 // Whether a window of the program is the desktop's active window.
@@ -44,9 +44,9 @@ bool ProgramActive() {
 // The rule. A list open in the pop-up holds the keyboard and the pointer: what happens until it
 // closes is the list's own, and once it has closed, by a choice or not, the pop-up is as it was
 // before the list opened; the press that closed it, if it lay outside the pop-up, closes the
-// pop-up as any such press does. The focus going to another window of the program comes with a press,
-// which the rule sees as such; without one (a desktop whose focus follows the pointer) the pop-up
-// stays, and it closes once the focus has gone to another program.
+// pop-up as any such press does. The focus going to another window of the program comes with a
+// press, which the rule sees as such; without one (a desktop whose focus follows the pointer)
+// the pop-up stays, and it closes once the focus has gone to another program.
 bool Closes(Exit exit, wxWindow& popup) {
     switch (exit) {
         case Exit::command:
@@ -108,6 +108,15 @@ PressWatch& ThePressWatch() {
     return watch;
 }
 
+// Connects the handler to the widget's signal unless it is connected already: the same lists
+// and list windows come back with every opening.
+template <class Handler>
+void ConnectOnce(GtkWidget* widget, const char* signal, Handler handler, gpointer data) {
+    const auto function = reinterpret_cast<gpointer>(handler);
+    if (g_signal_handler_find(widget, G_SIGNAL_MATCH_FUNC, 0, 0, nullptr, function, nullptr) != 0) return;
+    g_signal_connect(widget, signal, G_CALLBACK(handler), data);
+}
+
 void OnActiveChanged(GtkWindow* window, GParamSpec*, gpointer popup) {
     if (!gtk_window_is_active(window)) AskToClose(*static_cast<wxWindow*>(popup), Exit::focus_gone);
 }
@@ -130,8 +139,9 @@ gboolean OnListWindowPress(GtkWidget* menu, GdkEventButton* press, gpointer list
 }
 
 // A list of a pop-up opening or closing. A press beside the list closes it and goes no further:
-// where it lies outside the pop-up too it is a press outside the pop-up. And the focus may have
-// left for another program while the list held it.
+// where it lies outside the pop-up too it is a press outside the pop-up. Nothing else of the
+// closing is asked about: the window system gives the pop-up its focus back only some time after,
+// and a program asked before that would seem to have none.
 void OnListShownChanged(GtkWidget* list, GParamSpec*, gpointer control) {
     gboolean shown = FALSE;
     g_object_get(list, "popup-shown", &shown, nullptr);
@@ -139,24 +149,19 @@ void OnListShownChanged(GtkWidget* list, GParamSpec*, gpointer control) {
     if (shown) {
         g_object_set_data(G_OBJECT(list), kPressBesideList, nullptr);
         GtkWidget* menu = gtk_accessible_get_widget(GTK_ACCESSIBLE(gtk_combo_box_get_popup_accessible(GTK_COMBO_BOX(list))));
-        if (menu != nullptr && g_signal_handler_find(menu, G_SIGNAL_MATCH_FUNC, 0, 0, nullptr, reinterpret_cast<gpointer>(OnListWindowPress), nullptr) == 0)
-            g_signal_connect(menu, "button-press-event", G_CALLBACK(OnListWindowPress), list);
+        if (menu != nullptr) ConnectOnce(menu, "button-press-event", OnListWindowPress, list);
         return;
     }
     if (FoldedPanelHolding(window) == nullptr) return;
     wxWindow& popup = *wxGetTopLevelParent(window);
     const auto* press = static_cast<const wxPoint*>(g_object_get_data(G_OBJECT(list), kPressBesideList));
     if (press != nullptr && !popup.GetScreenRect().Contains(*press)) AskToClose(popup, Exit::press_outside);
-    AskToClose(popup, Exit::focus_gone);
 }
 
 // Watches the lists inside `window` close, once however often they are moved.
 void WatchListsClosing(wxWindow& window) {
     GtkWidget* widget = window.GetHandle();
-    if (widget != nullptr && GTK_IS_COMBO_BOX(widget) && g_object_get_data(G_OBJECT(widget), "varnholt-watched") == nullptr) {
-        g_object_set_data(G_OBJECT(widget), "varnholt-watched", widget);
-        g_signal_connect(widget, "notify::popup-shown", G_CALLBACK(OnListShownChanged), &window);
-    }
+    if (widget != nullptr && GTK_IS_COMBO_BOX(widget)) ConnectOnce(widget, "notify::popup-shown", OnListShownChanged, &window);
     for (wxWindow* child : window.GetChildren()) WatchListsClosing(*child);
 }
 
@@ -182,6 +187,8 @@ void WatchPopUp(wxWindow& popup) {
         AskToClose(popup, Exit::escape);
     });
     g_signal_connect(popup.GetHandle(), "notify::is-active", G_CALLBACK(OnActiveChanged), &popup);
+    // The unfolded panel's own handler, which closes the pop-up as its focus leaves, is passed by.
+    for (wxWindow* expanded : popup.GetChildren()) expanded->Bind(wxEVT_KILL_FOCUS, [](wxFocusEvent&) {});
 }
 
 }  // namespace
@@ -195,8 +202,6 @@ void FollowFoldedPanel(wxWindow& control, const wxRibbonPanel& panel) {
     }
     WatchPopUp(*wxGetTopLevelParent(&control));
     WatchListsClosing(control);
-    // The panel's own handler, which closes the pop-up as its focus leaves, is passed by.
-    if (wxWindow* expanded = control.GetParent()) expanded->Bind(wxEVT_KILL_FOCUS, [](wxFocusEvent&) {});
 }
 
 void CloseAfterCommand(wxRibbonPanel& folded) {

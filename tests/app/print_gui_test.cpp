@@ -10,10 +10,7 @@
 #include "app/print/FramePrintMeasure.h"
 #include "app/print/PrintCommands.h"
 #include "app/print/PrintPreviewPanel.h"
-#include "app/print/PrintSettingsDialog.h"
-#include "app/print/PrintSettingsPages.h"
 #include "app/print/SchedulePrintout.h"
-#include "app/print/picker_dates.h"
 #include "app/ribbon/MainRibbon.h"
 #include "app_gui_support.h"
 #include "print_test_fixture.h"
@@ -26,37 +23,21 @@
 #include "screen_pixels.h"
 #include "views/gantt/GanttView.h"
 
-#include <wx/radiobut.h>
 #include <wx/button.h>
-#include <wx/calctrl.h>
-#include <wx/checkbox.h>
 #include <wx/choice.h>
-#include <wx/combo.h>
-#include <wx/datectrl.h>
-#include <wx/dateevt.h>
 #include <wx/dcmemory.h>
 #include <wx/log.h>
-#include <wx/notebook.h>
 #include <wx/print.h>
-#include <wx/settings.h>
 #include <wx/stattext.h>
-#include <wx/textctrl.h>
-#include <wx/timectrl.h>
 #include <wx/uiaction.h>
-#include <wx/uilocale.h>
 
 #include <gtk/gtk.h>
 
 #include <algorithm>
 #include <cstdlib>
-#include <optional>
-#include <string>
-#include <string_view>
-#include <vector>
-#include <ctime>
-#include <fstream>
 #include <functional>
-#include <sstream>
+#include <string>
+#include <vector>
 
 namespace varnholt {
 namespace {

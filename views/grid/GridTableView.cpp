@@ -157,10 +157,11 @@ bool GridTableView::ResizeTo(Layout& layout, PointF point) {
 bool GridTableView::OnLButtonUp(std::uint32_t /*flags*/, float x, float y) {
     Layout* layout = GetLayout();
     if (layout == nullptr) return ReleaseAnswerWithoutLayout();
-    if (const PointF p = ContentPoint(x, y); m_header.ReleaseResizes(p)) (void)ResizeTo(*layout, p);
+    const PointF p = ContentPoint(x, y);
+    if (m_header.ReleaseResizes(p)) (void)ResizeTo(*layout, p);
     const auto move = m_header.Release();
     if (move) layout->MoveColumn(move->from, move->to);
-    return ReleaseExpanders(ContentPoint(x, y), move.has_value());
+    return ReleaseExpanders(p, move.has_value());
 }
 
 bool GridTableView::ReleaseExpanders(PointF point, bool /*moved_column*/) {

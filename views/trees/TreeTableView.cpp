@@ -83,9 +83,10 @@ bool TreeTableView::OnMouseMove(std::uint32_t flags, float x, float y) {
 }
 
 bool TreeTableView::OnLButtonUp(std::uint32_t /*flags*/, float x, float y) {
-    if (const PointF p = ContentPoint(x, y); m_header.ReleaseResizes(p)) (void)ResizeTo(p);
+    const PointF p = ContentPoint(x, y);
+    if (m_header.ReleaseResizes(p)) (void)ResizeTo(p);
     if (const auto move = m_header.Release()) MoveColumn(move->from, move->to);
-    return ToggleExpanderAt(ContentPoint(x, y));
+    return ToggleExpanderAt(p);
 }
 
 void TreeTableView::Draw(const RectF& visible) {
