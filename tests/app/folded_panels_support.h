@@ -102,16 +102,18 @@ inline int PopUpsShown(CMainFrame& frame) {
 inline wxRibbonPanel* OpenPopUpPanel(wxRibbonPanel& panel) {
     // Two clicks on one spot within the desktop's double-click time are a double click, whose
     // second press the toolkit reports as such alone: a user opening the pop-up again at once
-    // clicks twice.
-    static auto last_click = std::chrono::steady_clock::time_point();
+    // clicks twice. The time counts from the last press itself, which a busy machine may send
+    // well after the click began.
+    static auto last_press = std::chrono::steady_clock::time_point();
     gint double_click_ms = 400;
     g_object_get(gtk_settings_get_default(), "gtk-double-click-time", &double_click_ms, nullptr);
-    const auto apart = last_click + std::chrono::milliseconds(double_click_ms + 50);
+    const auto apart = last_press + std::chrono::milliseconds(double_click_ms + 50);
     (void)testing_gui::WaitUntil([apart] { return std::chrono::steady_clock::now() > apart; });
-    last_click = std::chrono::steady_clock::now();
     // The pointer comes from outside the panel, as a user's does: from its right, since the
     // first panel may stand at the screen's left edge.
-    if (!testing_gui::MoveTo(panel, wxPoint(panel.GetSize().x + 5, -5)) || !testing_gui::ClickMiddle(panel)) return nullptr;
+    const bool clicked = testing_gui::MoveTo(panel, wxPoint(panel.GetSize().x + 5, -5)) && testing_gui::ClickMiddle(panel);
+    last_press = std::chrono::steady_clock::now();
+    if (!clicked) return nullptr;
     if (!testing_gui::WaitUntil([&panel] {
             wxRibbonPanel* popup = panel.GetExpandedPanel();
             if (popup == nullptr || !popup->IsShownOnScreen()) return false;
