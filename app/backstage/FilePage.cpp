@@ -17,6 +17,7 @@
 #include <wx/stattext.h>
 
 #include <algorithm>
+#include <vector>
 
 namespace varnholt {
 namespace {
@@ -170,7 +171,33 @@ void FilePage::OnCharHook(wxKeyEvent& event) {
         return;
     }
     if (!event.HasAnyModifiers() && StepFocusedItem(event.GetKeyCode())) return;
+    if (event.GetKeyCode() == WXK_TAB && (event.GetModifiers() & ~wxMOD_SHIFT) == 0 && WrapTab(!event.ShiftDown())) return;
     event.Skip();
+}
+
+namespace {
+
+// The controls of `window` that Tab stops at, in the order it meets them. A panel takes the
+// focus itself only where none of its children can.
+void CollectTabStops(wxWindow& window, std::vector<wxWindow*>& stops) {
+    for (wxWindow* child : window.GetChildren()) {
+        if (child->IsTopLevel() || !child->IsShownOnScreen() || !child->IsEnabled()) continue;
+        const std::size_t before = stops.size();
+        CollectTabStops(*child, stops);
+        if (stops.size() == before && child->CanAcceptFocusFromKeyboard()) stops.push_back(child);
+    }
+}
+
+}  // namespace
+
+bool FilePage::WrapTab(bool forward) {
+    std::vector<wxWindow*> stops;
+    CollectTabStops(*this, stops);
+    if (stops.empty() || wxWindow::FindFocus() != (forward ? stops.back() : stops.front())) return false;
+    // The page stands in place of the window's panes as a menu does: the keys stay on it, and
+    // Escape leaves it.
+    (forward ? stops.front() : stops.back())->SetFocus();
+    return true;
 }
 
 bool FilePage::StepFocusedItem(int key) {

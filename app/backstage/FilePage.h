@@ -1,8 +1,8 @@
 // FilePage.h - the File page: a column of six items beside a page area, shown by the frame in
 // place of the panes while the ribbon's File tab is current. Items that run a command post it
 // to the top-level window as a menu command; Info, Recent and Print show their page here.
-// Tab, Up and Down move the keyboard focus along the items as in a menu; Return acts on the
-// focused item, which a white outline marks.
+// Tab, Up and Down move the keyboard focus along the items as in a menu, Tab round the whole
+// page; Return acts on the focused item, which a white outline marks.
 #pragma once
 
 #include <wx/panel.h>
@@ -47,6 +47,9 @@ private:
     // Up and Down move the focus along the item column; false for any other key, or while the
     // focus is not on an item.
     bool StepFocusedItem(int key);
+    // Tab from the page's last control goes round to its first item, Shift+Tab from there to
+    // its last control; false where Tab stays inside the page on its own.
+    bool WrapTab(bool forward);
     wxWindow* CreateRecentPage(wxWindow* parent);
     wxWindow* CreatePrintPage(wxWindow* parent);
 

@@ -188,7 +188,8 @@ TEST_F(RibbonKeysTest, TheFilePageFromItsTabShowsItsItemsAndTheWholeWindowsMinia
 }
 
 // After Alt+F the keys are on the first item; Tab, Down and Up move them along the column, Up
-// and Down round its ends as in a menu, and Tab goes on from the last item into the Info page.
+// and Down round its ends as in a menu, and Tab goes on from the last item into the Info page
+// and round from its last control to the first item, never onto the ribbon's unmarked tabs.
 // What Return acts on is always outlined: the outline stands out from its ground by 3 : 1 all
 // round it, and goes with the focus.
 TEST_F(RibbonKeysTest, TabAndTheArrowKeysMoveAPlainFocusMarkAlongTheFilePagesItems) {
@@ -213,7 +214,7 @@ TEST_F(RibbonKeysTest, TabAndTheArrowKeysMoveAPlainFocusMarkAlongTheFilePagesIte
         {WXK_UP, items[FilePage::info_item]},  {WXK_UP, items[FilePage::open_item]},
         {WXK_UP, items[FilePage::exit_item]},  {WXK_DOWN, items[FilePage::open_item]},
         {WXK_UP, items[FilePage::exit_item]},  {WXK_TAB, info->GetPreviewButton()},
-        {WXK_TAB, *help_link}};
+        {WXK_TAB, *help_link}, {WXK_TAB, items[FilePage::open_item]}};
     const auto place = [&page](const wxWindow* control) {
         return wxRect(page.ScreenToClient(control->GetScreenPosition()), control->GetSize());
     };
@@ -229,6 +230,7 @@ TEST_F(RibbonKeysTest, TabAndTheArrowKeysMoveAPlainFocusMarkAlongTheFilePagesIte
         before = after;
         focused = reached;
     }
+    EXPECT_TRUE(Type(WXK_TAB, wxMOD_SHIFT, [&] { return wxWindow::FindFocus() == *help_link; })) << "Shift+Tab goes round back";
     EXPECT_TRUE(frame.IsFilePageShown()) << "no key acted on an item";
 }
 
