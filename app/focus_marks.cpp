@@ -1,4 +1,4 @@
-// focus_marks.cpp - a plain focus outline for toggles, and a ring round a focused list.
+// focus_marks.cpp - a plain focus outline for toggles and buttons, and a ring round a focused list.
 
 #include "app/focus_marks.h"
 
@@ -23,7 +23,7 @@ wxRect RingRect(const wxWindow& parent, const wxWindow& control) {
 
 }  // namespace
 
-void OutlineFocusPlainly(wxWindow& toggle) {
+void OutlineFocusPlainly(wxWindow& control) {
     // Only drawn while the focus is to be seen, after the keyboard was used, as the theme's own.
     static GtkCssProvider* const provider = [] {
         GtkCssProvider* css = gtk_css_provider_new();
@@ -37,11 +37,11 @@ void OutlineFocusPlainly(wxWindow& toggle) {
             -1, nullptr);
         return css;
     }();
-    auto* widget = static_cast<GtkWidget*>(toggle.GetHandle());
+    auto* widget = static_cast<GtkWidget*>(control.GetHandle());
     if (widget == nullptr) return;
     gtk_style_context_add_provider(gtk_widget_get_style_context(widget), GTK_STYLE_PROVIDER(provider),
                                    GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
-    toggle.InvalidateBestSize();  // a link's size, taken as it was made, leaves out its new padding
+    control.InvalidateBestSize();  // a link's size, taken as it was made, leaves out its new padding
 }
 
 void RingFocusedControl(wxWindow& parent, std::vector<wxWindow*> controls) {

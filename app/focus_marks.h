@@ -11,7 +11,7 @@ namespace varnholt {
 
 // The check box, radio button or button shows the focus by a solid outline in its text colour,
 // which stands out from any ground its label can be read on, instead of the theme's faint dashes.
-void OutlineFocusPlainly(wxWindow& toggle);
+void OutlineFocusPlainly(wxWindow& control);
 
 // While one of the controls has the focus, a ring in the text colour stands round it on their
 // common parent's ground. Each control needs a margin of three pixels (DIPs) round it, free of

@@ -51,6 +51,17 @@ wxStaticText* Heading(wxWindow* parent, const wxString& text) {
     return heading;
 }
 
+// The controls of `window` that Tab stops at, in the order it meets them. A panel takes the
+// focus itself only where none of its children can.
+void CollectTabStops(wxWindow& window, std::vector<wxWindow*>& stops) {
+    for (wxWindow* child : window.GetChildren()) {
+        if (child->IsTopLevel() || !child->IsShownOnScreen() || !child->IsEnabled()) continue;
+        const std::size_t before = stops.size();
+        CollectTabStops(*child, stops);
+        if (stops.size() == before && child->CanAcceptFocusFromKeyboard()) stops.push_back(child);
+    }
+}
+
 }  // namespace
 
 FilePage::FilePage(wxWindow* parent, wxFileHistory& recent) : wxPanel(parent, wxID_ANY), m_recent(recent) {
@@ -174,21 +185,6 @@ void FilePage::OnCharHook(wxKeyEvent& event) {
     if (event.GetKeyCode() == WXK_TAB && (event.GetModifiers() & ~wxMOD_SHIFT) == 0 && WrapTab(!event.ShiftDown())) return;
     event.Skip();
 }
-
-namespace {
-
-// The controls of `window` that Tab stops at, in the order it meets them. A panel takes the
-// focus itself only where none of its children can.
-void CollectTabStops(wxWindow& window, std::vector<wxWindow*>& stops) {
-    for (wxWindow* child : window.GetChildren()) {
-        if (child->IsTopLevel() || !child->IsShownOnScreen() || !child->IsEnabled()) continue;
-        const std::size_t before = stops.size();
-        CollectTabStops(*child, stops);
-        if (stops.size() == before && child->CanAcceptFocusFromKeyboard()) stops.push_back(child);
-    }
-}
-
-}  // namespace
 
 bool FilePage::WrapTab(bool forward) {
     std::vector<wxWindow*> stops;

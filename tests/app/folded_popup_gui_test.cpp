@@ -122,7 +122,6 @@ TEST_F(FoldedPopUpTest, InANarrowWindowEveryPanelStandsWholeAndWorksFromItsPopUp
     }
 }
 
-
 // The slider's thumb pressed and moved by `distance` pixels, as a user drags it.
 bool DragSlider(wxSlider& slider, int distance) {
     const wxPoint from(slider.GetClientSize().x / 3, slider.GetClientSize().y / 2);
@@ -210,7 +209,6 @@ TEST_F(FoldedPopUpTest, AtHalfAScreenTheTimescalePopUpWorksByPointer) {
     frame.CallAfter([&drained] { drained = true; });
     EXPECT_TRUE(WaitUntil([&drained] { return drained; }));
 }
-
 
 // How a user leaves a folded pop-up, or the list opened in it.
 enum class Way {
@@ -380,7 +378,6 @@ TEST_F(FoldedPopUpTest, AFoldedPanelsPopUpClosesWhenTheProgramLosesTheFocus) {
         ASSERT_TRUE(WaitUntil([&frame] { return frame.IsActive(); }));
     }
 }
-
 
 }  // namespace
 }  // namespace varnholt
