@@ -13,6 +13,7 @@
 #include "app/focus_chain.h"
 #include "app/print/PrintCommands.h"
 #include "app/recent_files.h"
+#include "app/ribbon/FoldedPopUpClosing.h"
 #include "app/ribbon/MainRibbon.h"
 #include "layouts/settings_file.h"
 #include "platform/program_folder.h"
@@ -68,6 +69,15 @@ CMainFrame::CMainFrame(wxFileHistory& recent)
     Bind(wxEVT_CHAR_HOOK, &CMainFrame::OnRibbonKeys, this);
     Bind(wxEVT_SIZE, &CMainFrame::OnSize, this);
     Bind(wxEVT_MOVE, &CMainFrame::OnMove, this);
+    // A folded panel's pop-up stands over the window as it is: minimized or maximized, it closes.
+    Bind(wxEVT_ICONIZE, [](wxIconizeEvent& event) {
+        CloseFoldedPopUps();
+        event.Skip();
+    });
+    Bind(wxEVT_MAXIMIZE, [](wxMaximizeEvent& event) {
+        CloseFoldedPopUps();
+        event.Skip();
+    });
     Bind(wxEVT_CLOSE_WINDOW, &CMainFrame::OnClose, this);
     BindPrintCommands(*this);
 }
@@ -220,6 +230,7 @@ void CMainFrame::OnCharHook(wxKeyEvent& event) {
 
 // Without a window manager nothing holds the window to its minimum size, so the frame does.
 void CMainFrame::OnSize(wxSizeEvent& event) {
+    CloseFoldedPopUps();  // before the ribbon folds anew at the new size
     const wxSize size = GetSize();
     const wxSize least = LeastSize();
     if (size.x < least.x || size.y < least.y) {
@@ -233,6 +244,7 @@ void CMainFrame::OnSize(wxSizeEvent& event) {
 }
 
 void CMainFrame::OnMove(wxMoveEvent& event) {
+    CloseFoldedPopUps();  // it stands under its button, where the window was
     KeepNormalPlace();
     event.Skip();
 }

@@ -1,24 +1,29 @@
 // FoldedPopUpClosing.cpp - the one rule for closing a folded panel's pop-up, and the events that
-// ask it. The toolkit's own rule, closing as soon as the panel loses the focus, is passed by: at
-// that moment the focus is nowhere, also when a click moves it to a control of the pop-up. Nor do
-// the controls' focus events serve: a list takes the keyboard with a grab while it is open, and
-// once it has closed the window system may tell the controls of no later change of focus at all.
-// What the rule listens to instead is what a user does and the window manager says: presses,
-// Escape, commands, and whether a window of the program is active.
+// ask it. The pop-up holds the pointer and the keyboard (FoldedPopUp.h): every press and key of
+// the desktop comes to it while it stands, except while a list of its own has them. A press
+// outside it closes it and does nothing else, as a menu's does, wherever it falls: in the
+// program's windows, on the main window's title bar, on another program or on the desktop. The
+// window system's requests to activate, move or resize a window, a focus given to another
+// program, and the main window changing in any way close it too, before the ribbon folds anew.
 
 #include "app/ribbon/FoldedPopUpClosing.h"
 
 #include "app/focus_chain.h"
 #include "app/ribbon/FoldedPanels.h"
+#include "app/ribbon/FoldedPopUp.h"
+#include "shell/popup_place.h"
 
 #include <wx/app.h>
-#include <wx/eventfilter.h>
+#include <wx/ribbon/control.h>
 #include <wx/ribbon/panel.h>
 #include <wx/toplevel.h>
 
+#include <X11/Xlib.h>
+#include <gdk/gdkx.h>
 #include <gtk/gtk.h>
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 namespace varnholt {
@@ -26,86 +31,207 @@ namespace {
 
 // What may close a pop-up.
 enum class Exit {
-    command,        // a command from one of its controls has run
-    escape,         // Escape reached the pop-up
-    press_outside,  // a press in another window of the program (the table, a tab, another folded
-                    // panel), or one beside an open list that lies outside the pop-up
-    focus_gone,     // the pop-up's window is no longer the active one
+    command,         // a command from one of its controls is about to run
+    escape,          // Escape, or a key the main window acts on
+    press_outside,   // a press anywhere outside it, or the press beside an open list that closed it
+    window_changed,  // the main window moves, resizes, changes state or lays its ribbon out anew
+    focus_gone,      // the window system activated a window or gave the focus to another program
 };
-
-// Whether a window of the program is the desktop's active window.
-bool ProgramActive() {
-    return std::ranges::any_of(wxTopLevelWindows, [](wxWindow* window) {
-        GtkWidget* widget = window->GetHandle();
-        return widget != nullptr && GTK_IS_WINDOW(widget) && gtk_window_is_active(GTK_WINDOW(widget));
-    });
-}
 
 // The rule. A list open in the pop-up holds the keyboard and the pointer: what happens until it
 // closes is the list's own, and once it has closed, by a choice or not, the pop-up is as it was
 // before the list opened; the press that closed it, if it lay outside the pop-up, closes the
-// pop-up as any such press does. The focus going to another window of the program comes with a
-// press, which the rule sees as such; without one (a desktop whose focus follows the pointer)
-// the pop-up stays, and it closes once the focus has gone to another program.
+// pop-up as any such press does. A change of the main window closes it whatever it holds.
 bool Closes(Exit exit, wxWindow& popup) {
     switch (exit) {
         case Exit::command:
         case Exit::escape:
+        case Exit::window_changed:
             return true;
         case Exit::press_outside:
-            return !HoldsOpenList(popup);
         case Exit::focus_gone:
-            return !HoldsOpenList(popup) && !ProgramActive();
+            return !HoldsOpenList(popup);
     }
     return false;
 }
 
-// The folded panel in the ribbon whose pop-up is the top-level window `popup`.
+// The folded panel in the ribbon whose pop-up is `popup`; null once it has closed.
 wxRibbonPanel* FoldedPanelOf(wxWindow& popup) {
     for (wxWindow* child : popup.GetChildren()) {
-        if (auto* expanded = dynamic_cast<wxRibbonPanel*>(child); expanded != nullptr && expanded->GetExpandedDummy() != nullptr)
-            return expanded->GetExpandedDummy();
+        if (auto* unfolded = dynamic_cast<wxRibbonPanel*>(child); unfolded != nullptr && unfolded->GetExpandedDummy() != nullptr)
+            return unfolded->GetExpandedDummy();
     }
     return nullptr;
 }
 
-// Asks the rule once the event at hand is done with: closing destroys windows it may be handled
-// in, and the focus settles only after it. The call goes through the pop-up's window, whose
-// pending calls go with it: the folded panel may already be gone when the frame closes with a
-// pop-up open.
-void AskToClose(wxWindow& popup, Exit exit) {
-    popup.CallAfter([&popup, exit] {
-        wxRibbonPanel* folded = FoldedPanelOf(popup);
-        if (folded != nullptr && Closes(exit, popup)) (void)folded->HideExpanded();
+void CloseNow(wxWindow& popup) {
+    if (wxRibbonPanel* folded = FoldedPanelOf(popup)) (void)folded->HideExpanded();
+}
+
+// Asks the rule once the event at hand is done with: closing moves the controls it may be handled
+// in back to the ribbon. The call goes through the pop-up's window, whose pending calls go with it.
+template <class Then>
+void AskToClose(wxWindow& popup, Exit exit, Then then) {
+    popup.CallAfter([&popup, exit, then] {
+        if (FoldedPanelOf(popup) == nullptr || !Closes(exit, popup)) return;
+        CloseNow(popup);
+        then();
     });
 }
 
+void AskToClose(wxWindow& popup, Exit exit) {
+    AskToClose(popup, exit, [] {});
+}
+
 // The pop-ups open now.
-std::vector<wxWindow*>& OpenPopUps() {
-    static std::vector<wxWindow*> open;
+std::vector<FoldedPopUp*>& OpenPopUps() {
+    static std::vector<FoldedPopUp*> open;
     return open;
 }
 
-// Sees every press in the program's windows while a pop-up is open.
-class PressWatch final : public wxEventFilter {
-public:
-    int FilterEvent(wxEvent& event) override {
-        const wxEventType type = event.GetEventType();
-        // A second press soon after the first on the same spot comes as a double click alone.
-        const bool press = type == wxEVT_LEFT_DOWN || type == wxEVT_MIDDLE_DOWN || type == wxEVT_RIGHT_DOWN ||
-                           type == wxEVT_LEFT_DCLICK || type == wxEVT_MIDDLE_DCLICK || type == wxEVT_RIGHT_DCLICK;
-        if (!press) return Event_Skip;
-        auto* pressed = dynamic_cast<wxWindow*>(event.GetEventObject());
-        for (wxWindow* popup : OpenPopUps()) {
-            if (pressed == nullptr || !popup->IsDescendant(pressed)) AskToClose(*popup, Exit::press_outside);
-        }
-        return Event_Skip;
-    }
-};
+void AskEveryPopUp(Exit exit) {
+    for (FoldedPopUp* popup : OpenPopUps()) AskToClose(*popup, exit);
+}
 
-PressWatch& ThePressWatch() {
-    static PressWatch watch;
-    return watch;
+// A press on the pop-up: its own, one that the GTK grab sends it from another window of the
+// program, or one outside the program that the seat grab reports to it.
+gboolean OnPress(GtkWidget* widget, GdkEventButton* press, gpointer data) {
+    auto& popup = *static_cast<FoldedPopUp*>(data);
+    const wxPoint at(static_cast<int>(press->x_root), static_cast<int>(press->y_root));
+    GtkWidget* pressed = gtk_get_event_widget(reinterpret_cast<GdkEvent*>(press));
+    const bool inside = popup.GetScreenRect().Contains(at) && pressed != nullptr &&
+                        (pressed == widget || gtk_widget_is_ancestor(pressed, widget));
+    if (inside) return FALSE;
+    if (press->type != GDK_BUTTON_PRESS) return TRUE;  // the double click of a press already seen
+    // The second press of a double click on the folded button leaves open what the first opened;
+    // a third closes it.
+    const wxRibbonPanel* folded = FoldedPanelOf(popup);
+    gint double_click_ms = 400;
+    gint double_click_distance = 5;
+    g_object_get(gtk_widget_get_settings(widget), "gtk-double-click-time", &double_click_ms, "gtk-double-click-distance",
+                 &double_click_distance, nullptr);
+    if (folded != nullptr && folded->GetScreenRect().Contains(at) && popup.OpeningPress() &&
+        SecondPressOfOpening(*popup.OpeningPress(), ScreenPress{at.x, at.y, press->time},
+                             static_cast<std::uint32_t>(double_click_ms), double_click_distance)) {
+        popup.ForgetOpeningPress();
+        return TRUE;
+    }
+    AskToClose(popup, Exit::press_outside);
+    return TRUE;
+}
+
+// Another program's grab, or a Wayland compositor's end of the pop-up, took the hold; a list of
+// the pop-up that takes it names its own window, and gives it back as it closes.
+gboolean OnGrabBroken(GtkWidget*, GdkEventGrabBroken* broken, gpointer popup) {
+    if (broken->grab_window == nullptr) AskToClose(*static_cast<wxWindow*>(popup), Exit::focus_gone);
+    return FALSE;
+}
+
+// The controls of the pop-up that take the keys, in the order they stand.
+void ControlsTakingKeys(wxWindow& window, std::vector<wxWindow*>& controls) {
+    for (wxWindow* child : window.GetChildren()) {
+        if (child->IsShown() && child->IsEnabled() && child->AcceptsFocus() && dynamic_cast<wxRibbonControl*>(child) == nullptr) {
+            controls.push_back(child);
+        }
+        ControlsTakingKeys(*child, controls);
+    }
+}
+
+// Tab and Shift+Tab walk the pop-up's controls round, as in a dialog; the ribbon's button bars take
+// no keys in the ribbon either.
+void FocusNextControl(wxWindow& popup, bool forward) {
+    std::vector<wxWindow*> controls;
+    ControlsTakingKeys(popup, controls);
+    if (controls.empty()) return;
+    const auto focused = std::ranges::find(controls, wxWindow::FindFocus());
+    const std::ptrdiff_t count = std::ssize(controls);
+    std::ptrdiff_t next = forward ? 0 : count - 1;
+    if (focused != controls.end()) next = ((focused - controls.begin()) + (forward ? 1 : count - 1)) % count;
+    controls[static_cast<std::size_t>(next)]->SetFocus();
+}
+
+// Keys with Ctrl or Alt are the main window's (Alt+F, Ctrl+F, Ctrl+C, Ctrl+Page Down): the pop-up
+// closes and the main window acts on the key as it would have without it.
+bool ForTheMainWindow(const wxKeyEvent& event) {
+    if ((event.GetModifiers() & (wxMOD_CONTROL | wxMOD_ALT)) == 0) return false;
+    const int key = event.GetKeyCode();
+    return (key > WXK_SPACE && key < WXK_DELETE) || key == WXK_PAGEUP || key == WXK_PAGEDOWN;
+}
+
+void OnKey(wxWindow& popup, wxKeyEvent& event) {
+    if (event.GetKeyCode() == WXK_ESCAPE && !event.HasAnyModifiers()) {
+        AskToClose(popup, Exit::escape);
+        return;
+    }
+    if (event.GetKeyCode() == WXK_TAB && (event.GetModifiers() & ~wxMOD_SHIFT) == 0) {
+        FocusNextControl(popup, !event.ShiftDown());
+        return;
+    }
+    if (!ForTheMainWindow(event)) {
+        event.Skip();
+        return;
+    }
+    wxWindow* frame = popup.GetParent();
+    AskToClose(popup, Exit::escape, [frame, event] {
+        wxKeyEvent key(event);
+        key.SetEventType(wxEVT_CHAR_HOOK);
+        key.SetEventObject(frame);
+        (void)frame->ProcessWindowEvent(key);
+    });
+}
+
+// The window system's requests that change a window: the taskbar's or a script's activation,
+// maximizing, moving, resizing, minimizing, closing. The window manager acts on them; while a
+// pop-up stands, it closes first.
+bool ChangesAWindow(Display* display, Atom request) {
+    static constexpr std::array kRequests{"_NET_ACTIVE_WINDOW", "_NET_WM_STATE",     "_NET_WM_MOVERESIZE", "_NET_MOVERESIZE_WINDOW",
+                                          "_NET_CLOSE_WINDOW",  "_NET_RESTACK_WINDOW", "WM_CHANGE_STATE",    "_NET_CURRENT_DESKTOP"};
+    return std::ranges::any_of(kRequests, [&](const char* name) { return XInternAtom(display, name, True) == request; });
+}
+
+// Whether the X focus lies in a window of the program.
+bool FocusInProgram(Display* display) {
+    Window focus = None;
+    int revert = 0;
+    XGetInputFocus(display, &focus, &revert);
+    if (focus == PointerRoot) return true;  // no window manager: the keys follow the pointer
+    return focus != None && gdk_x11_window_lookup_for_display(gdk_display_get_default(), focus) != nullptr;
+}
+
+GdkFilterReturn WatchDesktop(GdkXEvent* native, GdkEvent*, gpointer) {
+    auto* event = static_cast<XEvent*>(native);
+    Display* display = event->xany.display;
+    if (event->type == ClientMessage && event->xclient.window == DefaultRootWindow(display) &&
+        ChangesAWindow(display, event->xclient.message_type)) {
+        AskEveryPopUp(Exit::window_changed);
+    } else if (event->type == FocusOut && event->xfocus.mode != NotifyGrab && event->xfocus.mode != NotifyUngrab &&
+               !FocusInProgram(display)) {
+        // The window manager gave the focus to another program; the grab keeps its keys from it.
+        AskEveryPopUp(Exit::focus_gone);
+    }
+    return GDK_FILTER_CONTINUE;
+}
+
+// The requests go to the root window, where they are seen with its substructure; selected while a
+// pop-up stands, and only where the program had not selected it already.
+void WatchDesktopRequests(bool watch) {
+    GdkDisplay* gdk_display = gdk_display_get_default();
+    if (!GDK_IS_X11_DISPLAY(gdk_display)) return;
+    static bool selected = false;
+    Display* display = GDK_DISPLAY_XDISPLAY(gdk_display);
+    const Window root = DefaultRootWindow(display);
+    XWindowAttributes attributes{};
+    if (XGetWindowAttributes(display, root, &attributes) == 0) return;
+    if (watch) {
+        gdk_window_add_filter(nullptr, WatchDesktop, nullptr);
+        if ((attributes.your_event_mask & SubstructureNotifyMask) != 0) return;
+        XSelectInput(display, root, attributes.your_event_mask | SubstructureNotifyMask);
+        selected = true;
+        return;
+    }
+    gdk_window_remove_filter(nullptr, WatchDesktop, nullptr);
+    if (!std::exchange(selected, false)) return;
+    XSelectInput(display, root, attributes.your_event_mask & ~SubstructureNotifyMask);
 }
 
 // Connects the handler to the widget's signal unless it is connected already: the same lists
@@ -115,10 +241,6 @@ void ConnectOnce(GtkWidget* widget, const char* signal, Handler handler, gpointe
     const auto function = reinterpret_cast<gpointer>(handler);
     if (g_signal_handler_find(widget, G_SIGNAL_MATCH_FUNC, 0, 0, nullptr, function, nullptr) != 0) return;
     g_signal_connect(widget, signal, G_CALLBACK(handler), data);
-}
-
-void OnActiveChanged(GtkWindow* window, GParamSpec*, gpointer popup) {
-    if (!gtk_window_is_active(window)) AskToClose(*static_cast<wxWindow*>(popup), Exit::focus_gone);
 }
 
 // The screen point of the last press on an open list's window that fell outside the list, which
@@ -138,10 +260,9 @@ gboolean OnListWindowPress(GtkWidget* menu, GdkEventButton* press, gpointer list
     return FALSE;
 }
 
-// A list of a pop-up opening or closing. A press beside the list closes it and goes no further:
-// where it lies outside the pop-up too it is a press outside the pop-up. Nothing else of the
-// closing is asked about: the window system gives the pop-up its focus back only some time after,
-// and a program asked before that would seem to have none.
+// A list of a pop-up opening or closing. The list takes the pointer and the keyboard while open;
+// as it closes the pop-up takes them back. A press beside the list closes it and goes no further:
+// where it lies outside the pop-up too, it is a press outside the pop-up.
 void OnListShownChanged(GtkWidget* list, GParamSpec*, gpointer control) {
     gboolean shown = FALSE;
     g_object_get(list, "popup-shown", &shown, nullptr);
@@ -153,45 +274,40 @@ void OnListShownChanged(GtkWidget* list, GParamSpec*, gpointer control) {
         return;
     }
     if (FoldedPanelHolding(window) == nullptr) return;
-    wxWindow& popup = *wxGetTopLevelParent(window);
+    auto* popup = dynamic_cast<FoldedPopUp*>(wxGetTopLevelParent(window));
+    if (popup == nullptr) return;
+    popup->Grab();
     const auto* press = static_cast<const wxPoint*>(g_object_get_data(G_OBJECT(list), kPressBesideList));
-    if (press != nullptr && !popup.GetScreenRect().Contains(*press)) AskToClose(popup, Exit::press_outside);
+    if (press != nullptr && !popup->GetScreenRect().Contains(*press)) AskToClose(*popup, Exit::press_outside);
 }
 
-// Watches the lists inside `window` close, once however often they are moved.
-void WatchListsClosing(wxWindow& window) {
+// Watches the lists inside `window` open and close, once however often they are moved.
+void WatchLists(wxWindow& window) {
     GtkWidget* widget = window.GetHandle();
     if (widget != nullptr && GTK_IS_COMBO_BOX(widget)) ConnectOnce(widget, "notify::popup-shown", OnListShownChanged, &window);
-    for (wxWindow* child : window.GetChildren()) WatchListsClosing(*child);
+    for (wxWindow* child : window.GetChildren()) WatchLists(*child);
 }
 
-// Starts watching a pop-up that has just opened, once however many controls it holds.
-void WatchPopUp(wxWindow& popup) {
-    std::vector<wxWindow*>& open = OpenPopUps();
-    if (std::ranges::find(open, &popup) != open.end()) return;
-    if (open.empty()) wxEvtHandler::AddFilter(&ThePressWatch());
+}  // namespace
+
+void WatchFoldedPopUp(FoldedPopUp& popup, wxRibbonPanel&) {
+    std::vector<FoldedPopUp*>& open = OpenPopUps();
+    if (open.empty()) WatchDesktopRequests(true);
     open.push_back(&popup);
     popup.Bind(wxEVT_DESTROY, [&popup](wxWindowDestroyEvent& event) {
         event.Skip();
         if (event.GetEventObject() != &popup) return;
-        g_signal_handlers_disconnect_by_func(popup.GetHandle(), reinterpret_cast<gpointer>(OnActiveChanged), &popup);
-        std::vector<wxWindow*>& still_open = OpenPopUps();
+        std::vector<FoldedPopUp*>& still_open = OpenPopUps();
         std::erase(still_open, &popup);
-        if (still_open.empty()) wxEvtHandler::RemoveFilter(&ThePressWatch());
+        if (still_open.empty()) WatchDesktopRequests(false);
     });
-    popup.Bind(wxEVT_CHAR_HOOK, [&popup](wxKeyEvent& event) {
-        if (event.GetKeyCode() != WXK_ESCAPE || event.HasAnyModifiers()) {
-            event.Skip();
-            return;
-        }
-        AskToClose(popup, Exit::escape);
-    });
-    g_signal_connect(popup.GetHandle(), "notify::is-active", G_CALLBACK(OnActiveChanged), &popup);
-    // The unfolded panel's own handler, which closes the pop-up as its focus leaves, is passed by.
-    for (wxWindow* expanded : popup.GetChildren()) expanded->Bind(wxEVT_KILL_FOCUS, [](wxFocusEvent&) {});
+    popup.Bind(wxEVT_CHAR_HOOK, [&popup](wxKeyEvent& event) { OnKey(popup, event); });
+    g_signal_connect(popup.GetHandle(), "button-press-event", G_CALLBACK(OnPress), &popup);
+    // The X focus may lie on the pop-up itself: its loss is seen there.
+    GdkWindow* window = gtk_widget_get_window(popup.GetHandle());
+    if (window != nullptr) gdk_window_set_events(window, static_cast<GdkEventMask>(gdk_window_get_events(window) | GDK_FOCUS_CHANGE_MASK));
+    g_signal_connect(popup.GetHandle(), "grab-broken-event", G_CALLBACK(OnGrabBroken), &popup);
 }
-
-}  // namespace
 
 void FollowFoldedPanel(wxWindow& control, const wxRibbonPanel& panel) {
     if (FoldedPanelHolding(&control) != &panel) {
@@ -200,13 +316,20 @@ void FollowFoldedPanel(wxWindow& control, const wxRibbonPanel& panel) {
         NameFocusedChildAgain(*wxGetTopLevelParent(&control));
         return;
     }
-    WatchPopUp(*wxGetTopLevelParent(&control));
-    WatchListsClosing(control);
+    WatchLists(control);
 }
 
-void CloseAfterCommand(wxRibbonPanel& folded) {
-    wxRibbonPanel* expanded = folded.GetExpandedPanel();
-    if (expanded != nullptr && Closes(Exit::command, *wxGetTopLevelParent(expanded))) (void)folded.HideExpanded();
+void CloseForCommand(wxRibbonPanel& folded) {
+    wxRibbonPanel* unfolded = folded.GetExpandedPanel();
+    if (unfolded != nullptr && Closes(Exit::command, *wxGetTopLevelParent(unfolded))) (void)folded.HideExpanded();
+}
+
+void CloseFoldedPopUps() {
+    // Closing takes the pop-up from the list: a copy is walked.
+    const std::vector<FoldedPopUp*> open = OpenPopUps();
+    for (FoldedPopUp* popup : open) {
+        if (Closes(Exit::window_changed, *popup)) CloseNow(*popup);
+    }
 }
 
 }  // namespace varnholt

@@ -1,6 +1,7 @@
 // FoldedPopUpClosing.h - when a folded panel's pop-up closes: as a menu does, on Escape, after a
-// command, on a press anywhere else in the program and when the focus goes to another window or
-// program; never while one of its lists is open, whose keys and presses are the list's own.
+// command, on a press anywhere outside it (in the program or not), when another window is
+// activated, and before the main window moves, resizes, changes state or lays its ribbon out anew;
+// never while one of its lists is open, whose keys and presses are the list's own.
 #pragma once
 
 class wxRibbonPanel;
@@ -8,12 +9,20 @@ class wxWindow;
 
 namespace varnholt {
 
-// Called by the control that fills `panel` once the toolkit has moved it into the panel's pop-up
-// or back into the ribbon. In the pop-up the control works as it does in the ribbon, and the
-// pop-up closes by the rule above.
+class FoldedPopUp;
+
+// Starts the rule on a pop-up that `folded` is about to open.
+void WatchFoldedPopUp(FoldedPopUp& popup, wxRibbonPanel& folded);
+
+// Called by the control that fills `panel` once it has moved into the panel's pop-up or back
+// into the ribbon. In the pop-up the control works as it does in the ribbon.
 void FollowFoldedPanel(wxWindow& control, const wxRibbonPanel& panel);
 
-// Closes the pop-up of `folded`, if open, once a command from it has run.
-void CloseAfterCommand(wxRibbonPanel& folded);
+// Closes the pop-up of `folded`, if open, for a command from one of its controls that is about
+// to run: the command's dialogs and the focus then find the main window as the user left it.
+void CloseForCommand(wxRibbonPanel& folded);
+
+// Closes every pop-up open now, at once: the main window is about to change.
+void CloseFoldedPopUps();
 
 }  // namespace varnholt

@@ -6,6 +6,7 @@
 #include "app/draw/TextResolution.h"
 #include "app/ribbon/FoldedPanels.h"
 #include "app/ribbon/FoldedPopUpClosing.h"
+#include "app/ribbon/FoldedRibbonPanel.h"
 #include "app/ribbon/RibbonArt.h"
 #include "app/ribbon/RibbonDefinition.h"
 #include "app/ribbon/RibbonGlyphs.h"
@@ -53,9 +54,10 @@ MainRibbonBar* BarOf(wxWindow* window) {
 }
 
 // Queued rather than processed on the spot, so that the control has finished its own handling
-// (a toggle button its flip, a slider its drag) before the command runs. Once the command has
-// returned, from a dialog perhaps, the pop-up of the folded panel the control was clicked in
-// closes, and the bar looks where the pointer is.
+// (a toggle button its flip, a slider its drag) before the command runs. The pop-up of the folded
+// panel the control was clicked in closes first, as a menu does, so that the command's dialogs
+// and the focus find the main window as the user left it; once the command has returned, from a
+// dialog perhaps, the bar looks where the pointer is.
 void PostCommand(wxWindow* from, int id, int value, const wxString& text = {}, wxRibbonPanel* folded = nullptr) {
     wxWindow* target = wxGetTopLevelParent(from);
     MainRibbonBar* bar = BarOf(from);
@@ -65,8 +67,8 @@ void PostCommand(wxWindow* from, int id, int value, const wxString& text = {}, w
     command.SetString(text);
     command.SetEventObject(from);
     target->CallAfter([target, bar, command, folded]() mutable {
+        if (folded != nullptr) CloseForCommand(*folded);
         target->ProcessWindowEvent(command);
-        if (folded != nullptr) CloseAfterCommand(*folded);
         bar->ForgetStaleHover();
     });
 }
@@ -231,8 +233,7 @@ bool HoldsButtons(const PanelDef& def) {
 void AddCategory(wxRibbonBar* bar, const ribbon::CategoryDef& category) {
     auto* page = new wxRibbonPage(bar, wxID_ANY, Label(category.label));
     for (const PanelDef& def : category.panels) {
-        auto* panel = new wxRibbonPanel(page, wxID_ANY, Label(def.label),
-                                        ribbon::GlyphBitmap(def.glyph, ribbon::kSmallGlyphSize));
+        auto* panel = new FoldedRibbonPanel(page, Label(def.label), ribbon::GlyphBitmap(def.glyph, ribbon::kSmallGlyphSize));
         if (HoldsButtons(def)) {
             AddButtons(panel, def);
         } else {
@@ -277,13 +278,26 @@ int MainRibbonBar::GetLeastWholeTabsWidth() const {
 }
 
 void MainRibbonBar::ShowBand(bool show) {
-    ShowPanels(show);
-    if (!show) return;
-    // The toolkit measures the panels again before its parent has given the band back its
-    // height: at no height at all every panel takes its folded size, and the panels then grow
-    // from there as far as their folded heights let them. Measured again at the band's height,
-    // they fold as they do at this width from the start.
+    CloseFoldedPopUps();
+    if (!show) {
+        ShowPanels(false);
+        return;
+    }
+    // The toolkit's own way back measures the panels before its parent has given the band back
+    // its height: at no height at all every panel takes its folded size, and the panels then grow
+    // from there as far as their folded heights let them. The band takes its height first here,
+    // and the panels are measured once, at that height: they fold as they do at this width from
+    // the start.
+    m_arePanelsShown = true;
+    m_ribbon_state = wxRIBBON_BAR_PINNED;
+    SetMinSize(wxSize(GetSize().x, DoGetBestSize().y));
+    GetParent()->Layout();
     (void)Realize();
+}
+
+bool MainRibbonBar::Realize() {
+    CloseFoldedPopUps();  // the panels are about to fold anew
+    return wxRibbonBar::Realize();
 }
 
 void MainRibbonBar::ForgetStaleHover() {
@@ -317,6 +331,16 @@ MainRibbonBar* CreateMainRibbon(wxWindow* parent) {
     new wxRibbonPage(bar, wxID_ANY, wxString(LoadText(IDS_FILE_TAB)));
     for (const ribbon::CategoryDef& category : ribbon::Categories()) AddCategory(bar, category);
     ForwardControlEvents(bar);
+    // The panels fold anew at the new width; an open pop-up closes before they do, so that a panel
+    // that unfolds finds its controls back in it.
+    bar->Bind(wxEVT_SIZE, [](wxSizeEvent& event) {
+        CloseFoldedPopUps();
+        event.Skip();
+    });
+    bar->Bind(wxEVT_RIBBONBAR_PAGE_CHANGING, [](wxRibbonBarEvent& event) {
+        CloseFoldedPopUps();
+        event.Skip();
+    });
     AttachRibbonStyleMenu(*bar);
     bar->SetActivePage(static_cast<size_t>(kActivitiesTabPage));
     bar->Realize();

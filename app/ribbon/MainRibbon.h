@@ -34,6 +34,9 @@ public:
     // Shows or hides the band below the tabs (the File page hides it), and has the parent lay
     // itself out again. Shown again, the panels fold as they do at the bar's width from the start.
     void ShowBand(bool show);
+
+    // Measures the pages and panels again, once every folded panel's pop-up has closed.
+    bool Realize() override;
 };
 
 // The ribbon, a child window of `parent`, realised and showing its first category. The File

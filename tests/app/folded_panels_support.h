@@ -97,23 +97,31 @@ inline int PopUpsShown(CMainFrame& frame) {
     return shown;
 }
 
-// Clicks the folded panel, as a user opens it, and answers its pop-up once the display shows it
-// (a compositor may show the new window blank at first).
-inline wxRibbonPanel* OpenPopUpPanel(wxRibbonPanel& panel) {
-    // Two clicks on one spot within the desktop's double-click time are a double click, whose
-    // second press the toolkit reports as such alone: a user opening the pop-up again at once
-    // clicks twice. The time counts from the last press itself, which a busy machine may send
-    // well after the click began.
+// Clicks at the point of the window (its client pixels) as a single click: two clicks on one spot
+// within the desktop's double-click time are a double click, whose second press the toolkit
+// reports as such alone, so the click waits that long after the last one sent this way. The time
+// counts from the last press itself, which a busy machine may send well after the click began.
+inline bool ClickOnce(wxWindow& window, wxPoint point) {
     static auto last_press = std::chrono::steady_clock::time_point();
     gint double_click_ms = 400;
     g_object_get(gtk_settings_get_default(), "gtk-double-click-time", &double_click_ms, nullptr);
     const auto apart = last_press + std::chrono::milliseconds(double_click_ms + 50);
     (void)testing_gui::WaitUntil([apart] { return std::chrono::steady_clock::now() > apart; });
+    const bool clicked = testing_gui::ClickAt(window, point);
+    last_press = std::chrono::steady_clock::now();
+    return clicked;
+}
+
+inline bool ClickMiddleOnce(wxWindow& window) {
+    return ClickOnce(window, wxPoint(window.GetClientSize().x / 2, window.GetClientSize().y / 2));
+}
+
+// Clicks the folded panel, as a user opens it, and answers its pop-up once the display shows it
+// (a compositor may show the new window blank at first).
+inline wxRibbonPanel* OpenPopUpPanel(wxRibbonPanel& panel) {
     // The pointer comes from outside the panel, as a user's does: from its right, since the
     // first panel may stand at the screen's left edge.
-    const bool clicked = testing_gui::MoveTo(panel, wxPoint(panel.GetSize().x + 5, -5)) && testing_gui::ClickMiddle(panel);
-    last_press = std::chrono::steady_clock::now();
-    if (!clicked) return nullptr;
+    if (!testing_gui::MoveTo(panel, wxPoint(panel.GetSize().x + 5, -5)) || !ClickMiddleOnce(panel)) return nullptr;
     if (!testing_gui::WaitUntil([&panel] {
             wxRibbonPanel* popup = panel.GetExpandedPanel();
             if (popup == nullptr || !popup->IsShownOnScreen()) return false;
@@ -183,12 +191,13 @@ inline wxPoint BesideTheOpenList(wxWindow& window, wxPoint wanted) {
     return wanted;
 }
 
-// A click of the desktop's own pointer, sent through the compositor that runs the program. The
+// A click of the desktop's own pointer, sent through the compositor that runs the program (or the
+// display's window manager, where `display` names the program's own). The
 // compositor may drop the first move of a pointer that has not moved yet: the pointer moves again
 // until the program's display has it where it was sent (the nested desktop lies at the outer
 // screen's top left, one pixel for one).
-inline void ClickThroughTheDesktop(wxPoint at) {
-    const std::string xdotool = std::string("DISPLAY=") + std::getenv("OUTER_DISPLAY") + " timeout 10 xdotool ";
+inline void ClickThroughTheDesktop(wxPoint at, const char* display = std::getenv("OUTER_DISPLAY")) {
+    const std::string xdotool = std::string("DISPLAY=") + display + " timeout 10 xdotool ";
     const std::string move = xdotool + "mousemove " + std::to_string(at.x) + " " + std::to_string(at.y);
     bool arrived = false;
     for (int attempt = 0; attempt < 10 && !arrived; ++attempt) {

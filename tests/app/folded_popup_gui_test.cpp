@@ -1,7 +1,7 @@
 // folded_popup_gui_test.cpp - a folded ribbon panel's pop-up in a narrow window, used by pointer
 // and keys as a planner does: every panel whole, the lists, zoom buttons and slider working in
 // their pop-ups, and the pop-up closing as a menu does by every way out, with or without its list
-// opened first, also when the program loses the focus under a window manager.
+// opened first, the same with no window manager and under openbox and mutter.
 
 #include "../shell/every_category_schedule.h"
 #include "app/VarnholtView.h"
@@ -27,6 +27,8 @@
 #include <wx/ribbon/panel.h>
 #include <wx/slider.h>
 #include <wx/uiaction.h>
+
+#include <gdk/gdkx.h>
 
 #include <algorithm>
 #include <cmath>
@@ -186,13 +188,16 @@ TEST_F(FoldedPopUpTest, AtHalfAScreenTheTimescalePopUpWorksByPointer) {
     EXPECT_TRUE(PopUpClosed(*folded)) << "closed once the choice has run";
     EXPECT_TRUE(FocusChainWhole(frame));
 
-    // The program still answers the pointer, and a click elsewhere in the window closes the pop-up.
+    // The program still answers the pointer: a click elsewhere in the window closes the pop-up, as
+    // a menu's does, and the next one acts.
     ASSERT_NE(OpenPopUpPanel(*folded), nullptr);
     auto& bar = dynamic_cast<MainRibbonBar&>(*frame.GetRibbon());
     const wxRect tab = bar.GetTabRect(kWbsTabPage);
-    ASSERT_TRUE(testing_gui::ClickAt(bar, tab.GetPosition() + wxSize(tab.width / 2, tab.height / 2)));
-    EXPECT_TRUE(WaitUntil([&] { return frame.GetActiveCategory() == Category::wbs; })) << "a tab click switches the category";
+    ASSERT_TRUE(ClickOnce(bar, tab.GetPosition() + wxSize(tab.width / 2, tab.height / 2)));
     EXPECT_TRUE(PopUpClosed(*folded));
+    EXPECT_EQ(frame.GetActiveCategory(), Category::activities) << "the click that closed the pop-up went no further";
+    ASSERT_TRUE(ClickOnce(bar, tab.GetPosition() + wxSize(tab.width / 2, tab.height / 2)));
+    EXPECT_TRUE(WaitUntil([&] { return frame.GetActiveCategory() == Category::wbs; })) << "a tab click switches the category";
 
     // Back on the unfolded ribbon, the same zoom button zooms, and the focus leaves it for the
     // table as it always did, the pop-ups it sat in long gone.
@@ -220,6 +225,9 @@ enum class Way {
     click_in_table,
     click_on_folded_button,
     click_on_other_folded_button,
+    alt_f,               // the File page's key
+    ctrl_f,              // Find's key
+    wider_window,        // the window system widens the window to where the panels unfold
 };
 
 struct WayOut {
@@ -246,15 +254,25 @@ std::pair<wxRibbonPanel*, wxRibbonPanel*> FoldedLists(CMainFrame& frame) {
     return {};
 }
 
+// Until what the window system and the toolkit queued for `window` so far has run: what a list's
+// closing asks of its pop-up has been answered then.
+bool Drained(wxWindow& window) {
+    bool drained = false;
+    window.CallAfter([&drained] { drained = true; });
+    return WaitUntil([&drained] { return drained; });
+}
+
 // At half a laptop screen, the Layout and Timescale pop-ups by every way out, with and without
 // their list opened first: a new choice closes the pop-up with its list; once the list has closed
-// without one, the pop-up is as before it opened. Then a click in the table closes it and gives
-// the table the click, one click on the folded button opens it again, and one pop-up stands at most.
+// without one, the pop-up is as before it opened. A press outside it closes it and goes no further,
+// as a menu's does; the keys of the main window close it and act. After each way, the table has the
+// keys, one click on the folded button opens the pop-up again, and one pop-up stands at most.
 TEST_F(FoldedPopUpTest, APopUpClosesAsAMenuByEveryWayOutWithAndWithoutItsList) {
     CMainFrame& frame = Open();
     const auto [layout, timescale] = FoldedLists(frame);
     ASSERT_NE(layout, nullptr);
     ASSERT_NE(timescale, nullptr);
+    const wxSize narrow = frame.GetSize();
     VarnholtView& table = *frame.GetTablePane();
     const wxPoint in_table(table.GetClientSize().x / 2, table.GetClientSize().y * 3 / 4);
     const WayOut ways[] = {
@@ -268,10 +286,19 @@ TEST_F(FoldedPopUpTest, APopUpClosesAsAMenuByEveryWayOutWithAndWithoutItsList) {
         {"a click in the table", false, Way::click_in_table, false},
         {"a click on the folded button", false, Way::click_on_folded_button, false},
         {"a click on another folded button", false, Way::click_on_other_folded_button, false},
+        {"Alt+F", false, Way::alt_f, false},
+        {"Ctrl+F", false, Way::ctrl_f, false},
+        {"a wider window", false, Way::wider_window, false},
     };
-    for (const auto& [folded, other, id] : {std::tuple{layout, timescale, IDC_COMBO_ACTIVITY_LAYOUT}, std::tuple{timescale, layout, IDC_COMBO_ACT_TIMESCALE}}) {
+    for (const auto& [folded_at_first, id] : {std::pair{layout, IDC_COMBO_ACTIVITY_LAYOUT}, std::pair{timescale, IDC_COMBO_ACT_TIMESCALE}}) {
+        const wxString caption = folded_at_first->GetLabel();
         for (const WayOut& way : ways) {
-            SCOPED_TRACE(testing::Message() << folded->GetLabel() << ", " << way.name);
+            SCOPED_TRACE(testing::Message() << caption << ", " << way.name);
+            wxRibbonPanel* folded = FoldedPanel(frame, caption);
+            wxRibbonPanel* other = FoldedPanel(frame, caption == "Layout" ? "Timescale" : "Layout");
+            ASSERT_NE(folded, nullptr);
+            ASSERT_NE(other, nullptr);
+            EXPECT_TRUE(WaitUntil([&table] { return wxWindow::FindFocus() == &table; })) << "the table has the keys";
             wxRibbonPanel* popup = OpenPopUpPanel(*folded);
             ASSERT_NE(popup, nullptr);
             auto& list = dynamic_cast<wxChoice&>(*popup->FindWindow(id));
@@ -291,28 +318,49 @@ TEST_F(FoldedPopUpTest, APopUpClosesAsAMenuByEveryWayOutWithAndWithoutItsList) {
                 case Way::escape: keys.Char(WXK_ESCAPE); break;
                 case Way::click_beside_list: ASSERT_TRUE(ClickAt(*popup, BesideTheOpenList(*popup, wxPoint(2, 2)))); break;
                 case Way::click_in_table: ASSERT_TRUE(ClickAt(table, BesideTheOpenList(table, in_table))); break;
-                case Way::click_on_folded_button: ASSERT_TRUE(ClickMiddle(*folded)); break;
-                case Way::click_on_other_folded_button: ASSERT_TRUE(ClickMiddle(*other)); break;
+                case Way::click_on_folded_button: ASSERT_TRUE(ClickMiddleOnce(*folded)); break;
+                case Way::click_on_other_folded_button: ASSERT_TRUE(ClickMiddleOnce(*other)); break;
+                case Way::alt_f: keys.Char('F', wxMOD_ALT); break;
+                case Way::ctrl_f: keys.Char('F', wxMOD_CONTROL); break;
+                case Way::wider_window: frame.SetSize(wxSize(wxDisplay().GetClientArea().width, narrow.y)); break;
             }
             ASSERT_TRUE(WaitUntil([&] { return folded->GetExpandedPanel() == nullptr || !HoldsOpenList(list); })) << "the list closes";
             if (way.pop_up_stays) {
-                (void)testing_gui::WaitForFrames(frame);
+                ASSERT_TRUE(Drained(*popup));
                 EXPECT_EQ(list.GetSelection(), chosen);
                 ASSERT_EQ(folded->GetExpandedPanel(), popup) << "the pop-up stays";
-                // As before the list opened: a click in the table closes the pop-up, and the table has
-                // it. Clicked a row lower, where it makes no double click with a click just taken by the list.
+                // As before the list opened: a click in the table closes the pop-up. Clicked a row
+                // lower, where it makes no double click with a click just taken by the list.
                 ASSERT_TRUE(ClickAt(table, in_table + wxSize(0, 3 * table.GetCharHeight())));
             }
             EXPECT_TRUE(WaitUntil([&] { return folded->GetExpandedPanel() == nullptr; })) << "the pop-up closes";
-            if (way.way == Way::click_on_other_folded_button) {
-                EXPECT_TRUE(WaitUntil([&] { return other->GetExpandedPanel() != nullptr; })) << "the other pop-up opens";
-                keys.Char(WXK_ESCAPE);
-                EXPECT_TRUE(WaitUntil([&] { return other->GetExpandedPanel() == nullptr; }));
+            switch (way.way) {
+                case Way::click_on_other_folded_button:
+                    EXPECT_TRUE(Drained(frame));
+                    EXPECT_EQ(other->GetExpandedPanel(), nullptr) << "the press that closed the pop-up went no further";
+                    break;
+                case Way::alt_f:
+                    EXPECT_TRUE(WaitUntil([&frame] { return frame.IsFilePageShown(); })) << "the File page shows";
+                    keys.Char(WXK_ESCAPE);
+                    EXPECT_TRUE(WaitUntil([&frame] { return !frame.IsFilePageShown(); })) << "Escape leaves it";
+                    break;
+                case Way::ctrl_f:
+                    EXPECT_TRUE(WaitUntil([&frame] { return frame.GetFindDialog() != nullptr; })) << "Find opens";
+                    if (frame.GetFindDialog() != nullptr) frame.GetFindDialog()->Close();
+                    EXPECT_TRUE(WaitUntil([&frame] { return frame.GetFindDialog() == nullptr; }));
+                    break;
+                case Way::wider_window:
+                    ASSERT_TRUE(WaitUntil([&] { return FoldedPanel(frame, caption) == nullptr; })) << "the panel unfolds";
+                    EXPECT_TRUE(WaitUntil([&] { return frame.FindWindow(id) != nullptr && frame.FindWindow(id)->IsShownOnScreen(); }))
+                        << "the unfolded panel shows its list";
+                    ResizeFrame(frame, narrow);
+                    ASSERT_TRUE(WaitUntil([&] { return (folded = FoldedPanel(frame, caption)) != nullptr; }));
+                    break;
+                default: break;
             }
-            if ((way.way == Way::click_in_table && !way.list_open) || way.pop_up_stays) {
-                EXPECT_TRUE(WaitUntil([&] { return wxWindow::FindFocus() == &table; })) << "the table has the click";
-            }
-            // One click opens the pop-up again, the only one on the screen.
+            // The keys are back with the table, one click opens the pop-up again, the only one on
+            // the screen, and Escape closes it.
+            EXPECT_TRUE(WaitUntil([&table] { return wxWindow::FindFocus() == &table; })) << "the table has the keys";
             ASSERT_NE(OpenPopUpPanel(*folded), nullptr);
             EXPECT_EQ(PopUpsShown(frame), 1);
             keys.Char(WXK_ESCAPE);
@@ -320,6 +368,20 @@ TEST_F(FoldedPopUpTest, APopUpClosesAsAMenuByEveryWayOutWithAndWithoutItsList) {
             EXPECT_TRUE(FocusChainWhole(frame));
         }
     }
+}
+
+// A double click on a folded button leaves its pop-up open, and the next click on it closes it.
+TEST_F(FoldedPopUpTest, ADoubleClickOnAFoldedButtonLeavesItsPopUpOpen) {
+    CMainFrame& frame = Open();
+    wxRibbonPanel* folded = FoldedLists(frame).first;
+    ASSERT_NE(folded, nullptr);
+    ASSERT_TRUE(testing_gui::MoveTo(*folded, wxPoint(folded->GetSize().x / 2, folded->GetSize().y / 2)));
+    wxUIActionSimulator().MouseDblClick();
+    ASSERT_TRUE(WaitUntil([folded] { return folded->GetExpandedPanel() != nullptr && folded->GetExpandedPanel()->IsShownOnScreen(); }));
+    ASSERT_TRUE(Drained(*wxGetTopLevelParent(folded->GetExpandedPanel())));
+    EXPECT_NE(folded->GetExpandedPanel(), nullptr) << "the double click's second press left it open";
+    ASSERT_TRUE(ClickMiddleOnce(*folded));
+    EXPECT_TRUE(WaitUntil([folded] { return folded->GetExpandedPanel() == nullptr; }));
 }
 
 // Where the window system has the middle of a window inside the frame: only the top-level window's
@@ -359,8 +421,7 @@ TEST_F(FoldedPopUpTest, AFoldedPanelsPopUpClosesWhenTheProgramLosesTheFocus) {
             (void)WaitUntil(open);
         }
         ASSERT_TRUE(open()) << "the pop-up opens";
-        auto* popup = dynamic_cast<wxTopLevelWindow*>(wxGetTopLevelParent(folded->GetExpandedPanel()));
-        ASSERT_TRUE(WaitUntil([popup] { return popup->IsActive(); })) << "the window manager gives the pop-up the focus";
+        wxWindow* popup = wxGetTopLevelParent(folded->GetExpandedPanel());
         if (list_id != wxID_NONE) {
             wxWindow& list = *popup->FindWindow(list_id);
             ClickThroughTheDesktop(MiddleOnTheDesktop(list));
@@ -376,6 +437,86 @@ TEST_F(FoldedPopUpTest, AFoldedPanelsPopUpClosesWhenTheProgramLosesTheFocus) {
         // The program has the focus back for the next round.
         ClickThroughTheDesktop(MiddleOnTheDesktop(*frame.GetTablePane()));
         ASSERT_TRUE(WaitUntil([&frame] { return frame.IsActive(); }));
+    }
+}
+
+// The X id of a window's top-level window.
+std::string WindowId(wxWindow& window) {
+    return std::to_string(GDK_WINDOW_XID(gtk_widget_get_window(wxGetTopLevelParent(&window)->GetHandle())));
+}
+
+bool Xdotool(const std::string& arguments) { return std::system(("timeout 10 xdotool " + arguments + " >/dev/null 2>&1").c_str()) == 0; }
+
+// What changes the window or the focus from outside the pop-up, under a window manager or none.
+enum class Change { title_bar_click, activation, other_program_activated, maximize, tab_walks_then_escape };
+
+// Under every window manager and with none (VARNHOLT_WINDOW_MANAGER names the one the run has), a
+// folded pop-up opens at the same size under its button and has the keys, and closes when the
+// window's title bar is clicked, when the window system activates the window or another program,
+// and when the window is maximized; an unfolded panel then shows its controls.
+TEST_F(FoldedPopUpTest, APopUpIsTheSameAndClosesByTheWindowSystemUnderEveryWindowManager) {
+    const char* manager = std::getenv("VARNHOLT_WINDOW_MANAGER");
+    const AnotherProgram other(wxPoint(1500, 700));
+    ASSERT_TRUE(other.Shown());
+    CMainFrame& frame = Open();
+    if (manager != nullptr) {
+        ASSERT_TRUE(WaitUntil([&frame] { return frame.IsActive(); })) << "placed and activated";
+    }
+    const auto [layout, timescale] = FoldedLists(frame);
+    ASSERT_NE(layout, nullptr);
+    const wxSize narrow = frame.GetSize();
+    const std::string caption = "Layout";
+    const std::pair<Change, const char*> changes[] = {
+        {Change::tab_walks_then_escape, "Tab, then Escape"},
+        {Change::title_bar_click, "a click on the window's title bar"},
+        {Change::activation, "the window activated as a taskbar does"},
+        {Change::other_program_activated, "another program activated"},
+        {Change::maximize, "the window maximized"},
+    };
+    for (const auto& [change, name] : changes) {
+        SCOPED_TRACE(name);
+        // Without a window manager there is no title bar, and nothing that activates or maximizes
+        // windows: another program takes the keys by a click, a press outside like any other.
+        if (change != Change::tab_walks_then_escape && manager == nullptr) continue;
+        wxRibbonPanel* folded = nullptr;
+        ASSERT_TRUE(WaitUntil([&] { return (folded = FoldedPanel(frame, caption)) != nullptr; }));
+        wxRibbonPanel* unfolded = OpenPopUpPanel(*folded);
+        ASSERT_NE(unfolded, nullptr);
+        wxWindow& popup = *wxGetTopLevelParent(unfolded);
+        // The same size and place whatever manages the desktop: the panel's own size, under its
+        // button, its left edge on the button's.
+        EXPECT_EQ(popup.GetSize(), folded->GetBestSize());
+        EXPECT_EQ(popup.GetScreenPosition(), folded->GetScreenRect().GetBottomLeft() + wxSize(0, 1));
+        switch (change) {
+            case Change::tab_walks_then_escape: {
+                wxUIActionSimulator keys;
+                keys.Char(WXK_TAB);
+                EXPECT_TRUE(WaitUntil([&] { return wxWindow::FindFocus() == popup.FindWindow(IDC_COMBO_ACTIVITY_LAYOUT); }))
+                    << "Tab reaches the list";
+                keys.Char(WXK_ESCAPE);
+                break;
+            }
+            case Change::title_bar_click:
+                ClickThroughTheDesktop(frame.ClientToScreen(wxPoint(frame.GetClientSize().x / 2, -6)), std::getenv("DISPLAY"));
+                break;
+            case Change::activation: ASSERT_TRUE(Xdotool("windowactivate " + WindowId(frame))); break;
+            case Change::other_program_activated:
+                ASSERT_TRUE(Xdotool("search --sync --onlyvisible --name '^xmessage$' windowactivate"));
+                break;
+            case Change::maximize: frame.Maximize(); break;
+        }
+        EXPECT_TRUE(WaitUntil([&] { return folded->GetExpandedPanel() == nullptr; })) << "the pop-up closes";
+        if (change == Change::maximize) {
+            ASSERT_TRUE(WaitUntil([&] { return FoldedPanel(frame, caption) == nullptr; })) << "maximized, the panel unfolds";
+            EXPECT_TRUE(WaitUntil([&] { return frame.FindWindow(IDC_COMBO_ACTIVITY_LAYOUT)->IsShownOnScreen(); }))
+                << "the unfolded panel shows its list";
+            frame.Maximize(false);
+            ResizeFrame(frame, narrow);
+        }
+        if (change == Change::other_program_activated || change == Change::title_bar_click) {
+            ASSERT_TRUE(Xdotool("windowactivate --sync " + WindowId(frame)));
+        }
+        EXPECT_TRUE(WaitUntil([&frame] { return wxWindow::FindFocus() == frame.GetTablePane(); })) << "the table has the keys";
     }
 }
 

@@ -1,0 +1,46 @@
+// FoldedPopUp.h - the window a folded ribbon panel shows its controls in while it is open. It is
+// built as the toolkit's menus and drop-down lists are: a pop-up that no window manager manages
+// (override-redirect under X), which holds the pointer and the keyboard while it stands. So no
+// window manager sizes, places or activates it, and it has the same size, place and keys under
+// every one of them and with none. FoldedPopUpClosing.h says when it closes.
+#pragma once
+
+#include "shell/popup_place.h"
+
+#include <wx/popupwin.h>
+
+#include <optional>
+
+namespace varnholt {
+
+class FoldedPopUp final : public wxPopupWindow {
+public:
+    // A pop-up over `owner`'s top-level window, hidden until opened.
+    explicit FoldedPopUp(wxWindow& owner);
+    ~FoldedPopUp() override;
+    FoldedPopUp(const FoldedPopUp&) = delete;
+    FoldedPopUp& operator=(const FoldedPopUp&) = delete;
+
+    // Shows the pop-up at `place`, in screen pixels, and takes the pointer and the keyboard.
+    // `opening` is the press that opened it, when a press did.
+    void Open(const wxRect& place, std::optional<ScreenPress> opening);
+
+    // Takes the pointer and the keyboard again, once a list of its own that had them has closed.
+    void Grab();
+
+    // The press that opened the pop-up, if one did and no second press has been taken with it.
+    [[nodiscard]] const std::optional<ScreenPress>& OpeningPress() const { return m_opening; }
+    void ForgetOpeningPress() { m_opening.reset(); }
+
+    // Hidden and its hold let go at once; the window itself goes once the events at hand are
+    // done with, as a closed frame does: closing comes from its own handlers.
+    bool Destroy() override;
+
+private:
+    void Release();
+
+    std::optional<ScreenPress> m_opening;
+    bool m_grabbed = false;
+};
+
+}  // namespace varnholt
