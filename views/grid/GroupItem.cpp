@@ -15,15 +15,51 @@
 namespace varnholt::view {
 namespace {
 
-// A date without value, or the shared null value standing in for one.
-bool IsEmptyDate(const s_val& value) {
-    return s_val::is_null_value(&value) || value.null_flag != 0;
-}
-
 // Latest-date fields where a row without the date does not make the group's date empty.
 bool LatestSkipsEmpty(std::int32_t field_id) {
     static constexpr std::array kFields{55, 65, 67, 69, 70, 71, 73, 76, 78, 212};
     return std::find(kFields.begin(), kFields.end(), field_id) != kFields.end();
+}
+
+// What a row gives for a date column: a date, a date the file left empty, or no date at all
+// (the shared null value, which an empty group gives).
+enum class DateKind : std::uint8_t { set, empty, none };
+
+DateKind KindOf(const s_val& value) {
+    if (!value.is_date()) return DateKind::none;
+    return value.null_flag != 0 ? DateKind::empty : DateKind::set;
+}
+
+enum class DatePick : std::uint8_t { earliest, latest_set, latest_empty_wins };
+
+// Lower is preferred. Earliest dates, and the latest dates that skip rows without one, look for
+// a set date; any other latest date is empty as soon as one row has no date.
+int KindRank(DateKind kind, DatePick pick) {
+    if (pick == DatePick::latest_empty_wins) return kind == DateKind::empty ? 0 : kind == DateKind::none ? 1 : 2;
+    return kind == DateKind::set ? 0 : kind == DateKind::empty ? 1 : 2;
+}
+
+// Whether `value` is to replace `candidate`. Rows are in whatever order the user last sorted
+// them, so equal dates are told apart by what they show, never by which row comes first: a
+// date that shows beats the hidden other end of a milestone, then the plainer mark wins.
+bool Preferred(const s_val& value, const s_val& candidate, DatePick pick) {
+    const DateKind kind = KindOf(value), candidate_kind = KindOf(candidate);
+    if (kind != candidate_kind) return KindRank(kind, pick) < KindRank(candidate_kind, pick);
+    if (kind == DateKind::none) return false;
+    const auto& date = static_cast<const s_date&>(value);
+    const auto& held = static_cast<const s_date&>(candidate);
+    if (date.seconds != held.seconds) return pick == DatePick::earliest ? date.seconds < held.seconds : date.seconds > held.seconds;
+    if (date.blank != held.blank) return !date.blank;
+    return date.mark < held.mark;
+}
+
+const s_val& PickDate(RowSpan rows, std::int32_t field_id, DatePick pick) {
+    const s_val* candidate = &rows.front()->GetFieldValue(field_id);
+    for (const auto& row : rows.subspan(1)) {
+        const s_val& value = row->GetFieldValue(field_id);
+        if (Preferred(value, *candidate, pick)) candidate = &value;
+    }
+    return *candidate;
 }
 
 }  // namespace
@@ -84,29 +120,13 @@ bool GroupItem::Matches(const Row& row) const {
 
 const s_val& GroupItem::EarliestValue(RowSpan rows, const ColumnDef& column) {
     if (column.value_kind != ColumnValueKind::date || rows.empty()) return s_val::null_value();
-    const s_val* candidate = &rows.front()->GetFieldValue(column.field_id);
-    for (const auto& row : rows.subspan(1)) {
-        const s_val& value = row->GetFieldValue(column.field_id);
-        // The shared null value compares with nothing; it counts as an empty date.
-        if (value.less(*candidate) || (s_val::is_null_value(candidate) && !s_val::is_null_value(&value)))
-            candidate = &value;
-    }
-    return *candidate;
+    return PickDate(rows, column.field_id, DatePick::earliest);
 }
 
 const s_val& GroupItem::LatestValue(RowSpan rows, const ColumnDef& column) {
     if (column.value_kind != ColumnValueKind::date || rows.empty()) return s_val::null_value();
-    const bool skip_empty = LatestSkipsEmpty(column.field_id);
-    const s_val* candidate = &rows.front()->GetFieldValue(column.field_id);
-    for (const auto& row : rows.subspan(1)) {
-        const s_val& value = row->GetFieldValue(column.field_id);
-        if (skip_empty && IsEmptyDate(value) != IsEmptyDate(*candidate)) {
-            if (!IsEmptyDate(value)) candidate = &value;
-            continue;
-        }
-        if (!candidate->greater(value)) candidate = &value;  // ties go to the later row
-    }
-    return *candidate;
+    return PickDate(rows, column.field_id,
+                    LatestSkipsEmpty(column.field_id) ? DatePick::latest_set : DatePick::latest_empty_wins);
 }
 
 const s_val& GroupItem::GetSummaryValue(RowSpan rows, std::int32_t field_id) const {

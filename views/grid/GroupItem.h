@@ -77,7 +77,8 @@ public:
     [[nodiscard]] const s_val& GetSummaryValue(RowSpan rows, std::int32_t field_id) const;
 
     // The earliest or latest date of the column among the rows, owned by one of them; the
-    // shared null value for no rows or a column that holds no dates.
+    // shared null value for no rows or a column that holds no dates. Of equal dates, the one
+    // chosen hangs on what they show, not on the rows' order.
     [[nodiscard]] static const s_val& EarliestValue(RowSpan rows, const ColumnDef& column);
     [[nodiscard]] static const s_val& LatestValue(RowSpan rows, const ColumnDef& column);
 

@@ -15,7 +15,9 @@
 #include "model/s_unit.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
+#include <vector>
 
 namespace varnholt::view {
 namespace {
@@ -76,6 +78,18 @@ std::int32_t ClampToInt32(std::int64_t sum) {
                                                               std::numeric_limits<std::int32_t>::max()));
 }
 
+// The rows' amounts added smallest first, so that the last digits of the total do not hang on
+// the order the user last sorted the rows in. NaN goes last.
+double SumInAnyOrder(RowSpan rows, std::int32_t field_id) {
+    std::vector<double> amounts;
+    amounts.reserve(rows.size());
+    for (const auto& row : rows) amounts.push_back(row->GetFieldValue(field_id).as_double());
+    std::sort(amounts.begin(), amounts.end(), [](double a, double b) { return std::isnan(b) ? !std::isnan(a) : a < b; });
+    double sum = 0.0;
+    for (const double amount : amounts) sum += amount;
+    return sum;
+}
+
 double WorkingHours(const CalendarRecord& calendar, std::int64_t from, std::int64_t to) {
     const std::uint32_t minutes = calendar.WorkingMinutes(s_date::from_seconds(from), s_date::from_seconds(to));
     return minutes / 60.0;
@@ -106,9 +120,7 @@ s_val_ptr GroupItem::Summarize(RowSpan rows, const ColumnDef* column, const Grou
             return s_int(ClampToInt32(sum)).clone();
         }
         if (column->value_kind == ColumnValueKind::quantity) {
-            double sum = 0.0;
-            for (const auto& row : rows) sum += row->GetFieldValue(column->field_id).as_double();
-            s_unit total(sum, s_unit::kQuantity);
+            s_unit total(SumInAnyOrder(rows, column->field_id), s_unit::kQuantity);
             WithCalendarFactors(total, QuantityCalendar(rows));
             return total.clone();
         }

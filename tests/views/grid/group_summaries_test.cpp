@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <memory>
 
 namespace varnholt::view {
 namespace {
@@ -141,6 +143,40 @@ TEST_F(GroupSummaries, DurationsAreWorkingTimeOnTheGroupCalendar) {
     const auto& unplanned = static_cast<const s_dur&>(
         Activities(standard, [](TaskRecord& t) { t.start_date = Day(3); t.end_date = Day(4, 17); }).GetFieldValue(85));
     EXPECT_EQ(unplanned.blank, 1);
+}
+
+// The rows come in whatever order the user last sorted them; a summary reads the same either
+// way round.
+TEST_F(GroupSummaries, SummariesDoNotHangOnTheRowsOrder) {
+    const auto value = [](std::int32_t field, const s_val& v) -> std::function<std::unique_ptr<Row>()> {
+        return [field, copy = std::shared_ptr<const s_val>(v.clone().release(), s_val_deleter())] {
+            return std::unique_ptr<Row>(ValueRow::With(field, *copy));
+        };
+    };
+    const auto no_value = [] { return std::unique_ptr<Row>(std::make_unique<ValueRow>()); };
+    const auto work = [&](double hours) { return value(194, s_unit(hours, s_unit::kQuantity)); };
+    struct Case {
+        const char* why;
+        Kind kind;
+        std::int32_t field;
+        std::vector<std::function<std::unique_ptr<Row>()>> rows;
+        const wchar_t* shown;
+    } const cases[] = {
+        {"equal finishes: the one without a mark", Kind::wbs, 429,
+         {value(429, Marked(Day(7, 17), s_date::kActualFinish)), value(429, Day(7, 17))}, L"7-Mar-2025"},
+        {"a row without an actual finish, such as an empty group", Kind::activity, 53,
+         {value(53, Day(5, 17)), no_value}, L""},
+        {"work of very different sizes", Kind::activity, 194, {work(1e20), work(-1e20), work(8000.0)}, L"0"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        for (const bool reversed : {false, true}) {
+            std::vector<std::unique_ptr<Row>> rows;
+            for (const auto& make : c.rows) rows.push_back(make());
+            if (reversed) std::reverse(rows.begin(), rows.end());
+            EXPECT_EQ(Group(c.kind, std::move(rows)).GetFieldValue(c.field).to_string(), c.shown) << reversed;
+        }
+    }
 }
 
 TEST_F(GroupSummaries, GroupCalendarsAreTheOneCalendarOfTheirRows) {
