@@ -4,6 +4,7 @@
 
 #include "app/CMainFrame.h"
 #include "app/fixed_ground.h"
+#include "app/focus_marks.h"
 #include "app/print/PrintCommands.h"
 #include "app/print/SchedulePrintout.h"
 #include "app/print/SharpPrintPreview.h"
@@ -30,6 +31,7 @@ PrintPreviewPanel::PrintPreviewPanel(wxWindow* parent, CMainFrame& frame) : wxPa
         auto* button = new wxButton(this, wxID_ANY, wxString::FromUTF8(label), wxDefaultPosition, wxDefaultSize,
                                     wxBU_EXACTFIT);
         button->Bind(wxEVT_BUTTON, [action](wxCommandEvent&) { action(); });
+        OutlineFramedFocusOnWhite(*button);  // plain, as every other control of the File page
         bar->Add(button, 0, wxRIGHT | wxALIGN_CENTER_VERTICAL, 4);
     };
     add_button("Print\u2026", [this] { wxQueueEvent(&m_frame, new wxCommandEvent(wxEVT_MENU, ID_FILE_PRINT)); });
@@ -45,6 +47,7 @@ PrintPreviewPanel::PrintPreviewPanel(wxWindow* parent, CMainFrame& frame) : wxPa
     for (int percent : kZoomPercents) m_zoom->Append(wxString::Format("%d%%", percent));
     m_zoom->SetSelection(kStartZoomIndex);
     m_zoom->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) { ApplyChosenZoom(); });
+    OutlineFocusPlainly(*m_zoom);  // a drop-down list leaves no room round its frame
     bar->Add(m_zoom, 0, wxALIGN_CENTER_VERTICAL);
 
     auto* sizer = new wxBoxSizer(wxVERTICAL);
