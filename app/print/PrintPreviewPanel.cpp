@@ -90,7 +90,7 @@ void PrintPreviewPanel::Rebuild() {
     m_canvas->Bind(wxEVT_CHAR, &PrintPreviewPanel::OnCanvasChar, this);
     m_canvas->Bind(wxEVT_MOUSEWHEEL, &PrintPreviewPanel::OnCanvasWheel, this);
     m_wheel_rotation = 0;
-    m_preview->SetZoom(kZoomPercents[std::max(m_zoom->GetSelection(), 0)]);
+    ApplyChosenZoom();
     GetSizer()->Add(m_canvas, 1, wxEXPAND);
     Layout();
     UpdatePageLabel();
@@ -113,7 +113,12 @@ void PrintPreviewPanel::StepZoom(int steps) {
 }
 
 void PrintPreviewPanel::ApplyChosenZoom() {
-    if (m_preview && m_zoom->GetSelection() >= 0) m_preview->SetZoom(kZoomPercents[m_zoom->GetSelection()]);
+    if (!m_preview) return;
+    // The toolkit's preview gives its canvas the keys at each zoom; they stay where the user
+    // has them: on the item that showed the page, or on the zoom list.
+    wxWindow* focused = FindFocus();
+    m_preview->SetZoom(kZoomPercents[std::max(m_zoom->GetSelection(), 0)]);
+    if (focused != nullptr && focused != FindFocus()) focused->SetFocus();
 }
 
 void PrintPreviewPanel::UpdatePageLabel() {

@@ -245,7 +245,7 @@ TEST_F(RibbonKeysTest, TabAndTheArrowKeysMoveAPlainFocusMarkAlongTheFilePagesIte
 }
 
 // A click on the File tab gives the keys to the first item and shows them there, where Return
-// acts. The Print page's controls, reached by Tab after Return on Print, each show the plain
+// acts; Return on Print leaves them there. The Print page's controls, reached by Tab after Return on Print, each show the plain
 // outline the rest of the page has; Alt+F there gives the keys back to the first item, marked,
 // and Return acts on it.
 TEST_F(RibbonKeysTest, TheFileTabClickedAndThePrintPageShowAPlainFocusMarkWhereReturnActs) {
@@ -274,6 +274,8 @@ TEST_F(RibbonKeysTest, TheFileTabClickedAndThePrintPageShowAPlainFocusMarkWhereR
     for (int steps = 0; steps < 3; ++steps) (void)Type(WXK_DOWN, wxMOD_NONE, [] { return true; });
     ASSERT_TRUE(WaitUntil([&items] { return wxWindow::FindFocus() == items[FilePage::print_item]; }));
     ASSERT_TRUE(Type(WXK_RETURN, wxMOD_NONE, [&page] { return page.GetShownItem() == FilePage::print_item; }));
+    ASSERT_TRUE(testing_gui::WaitForFrames(page));
+    EXPECT_EQ(wxWindow::FindFocus(), items[FilePage::print_item]) << "the keys stay on the item Return acted on";
     before = testing_gui::GrabSteady(&page);
     ASSERT_TRUE(Type('F', wxMOD_ALT, [&items] { return wxWindow::FindFocus() == items[FilePage::open_item]; }));
     after = testing_gui::GrabSteady(&page);
