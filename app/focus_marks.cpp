@@ -21,10 +21,6 @@ wxRect RingRect(const wxWindow& parent, const wxWindow& control) {
     return control.GetRect().Inflate(parent.FromDIP(kRingGap + kRingWidth));
 }
 
-}  // namespace
-
-namespace {
-
 GtkCssProvider* StyleFrom(const char* css) {
     GtkCssProvider* provider = gtk_css_provider_new();
     gtk_css_provider_load_from_data(provider, css, -1, nullptr);

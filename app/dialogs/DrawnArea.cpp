@@ -39,9 +39,10 @@ void DrawnArea::PaintTo(view::DrawContext& dc) const {
     // the area in any theme; inside it, a DIP of the grids' accent ink, which stands out from
     // their white and grey alike.
     const wxColour text = wxSystemSettings::GetColour(wxSYS_COLOUR_BTNTEXT);
+    const view::Color outer = view::Color::FromRgb(text.Red(), text.Green(), text.Blue());
     const int line = FromDIP(kFocusFrameWidth) / 2;
     for (int inset = 0; inset < 2 * line; ++inset) {
-        const view::Color ink = inset < line ? view::Color::FromRgb(text.Red(), text.Green(), text.Blue()) : kAccentGrey;
+        const view::Color ink = inset < line ? outer : kAccentGrey;
         dc.FrameRect(1.0f, ink, static_cast<float>(inset), static_cast<float>(inset),
                      static_cast<float>(size.x - 2 * inset), static_cast<float>(size.y - 2 * inset));
     }

@@ -162,9 +162,10 @@ void GroupedList::ShowWholeTextsOnHover() {
         GtkTreePath* path = nullptr;
         GtkTreeViewColumn* column = nullptr;
         if (!gtk_tree_view_get_path_at_pos(view, bin_x, bin_y, &path, &column, nullptr, nullptr)) return FALSE;
-        const wxString whole = static_cast<const GroupedList*>(list)->ShortenedText(
-            gtk_tree_path_get_indices(path)[0], gtk_tree_view_column_get_width(column),
-            reinterpret_cast<GtkWidget*>(column) == static_cast<const GroupedList*>(list)->m_text_column->GetGtkHandle());
+        const auto& self = *static_cast<const GroupedList*>(list);
+        const bool text_column = reinterpret_cast<GtkWidget*>(column) == self.m_text_column->GetGtkHandle();
+        const wxString whole = self.ShortenedText(gtk_tree_path_get_indices(path)[0],
+                                                  gtk_tree_view_column_get_width(column), text_column);
         if (!whole.empty()) {
             gtk_tooltip_set_text(tip, whole.utf8_str());
             gtk_tree_view_set_tooltip_row(view, tip, path);
