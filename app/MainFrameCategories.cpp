@@ -133,7 +133,10 @@ void CMainFrame::OnActivate(wxActivateEvent& event) {
 }
 
 void CMainFrame::ShowFilePage() {
-    if (IsFilePageShown()) return;
+    if (IsFilePageShown()) {
+        m_file_page->TakeKeys();  // Alt+F once more, wherever on the page the keys are
+        return;
+    }
     DestroyFindDialog();
     TakeScreenshot();
     RebuildInfoPage(*this);
@@ -147,7 +150,7 @@ void CMainFrame::ShowFilePage() {
     static_cast<MainRibbonBar*>(m_ribbon)->ShowBand(false);
     m_file_page->Show();
     Layout();
-    m_file_page->SetFocus();
+    m_file_page->TakeKeys();
 }
 
 void CMainFrame::CloseFilePage() {

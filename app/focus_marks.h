@@ -9,9 +9,18 @@ class wxWindow;
 
 namespace varnholt {
 
-// The check box, radio button or button shows the focus by a solid outline in its text colour,
-// which stands out from any ground its label can be read on, instead of the theme's faint dashes.
+// The check box, radio button, button or drop-down list shows the focus by a solid outline in its
+// text colour, which stands out from any ground its label can be read on, instead of the theme's
+// faint dashes.
 void OutlineFocusPlainly(wxWindow& control);
+
+// The same for a framed button on a ground that stays white in every theme (the File page): a dark
+// outline round its frame. It needs a margin of three pixels round it.
+void OutlineFramedFocusOnWhite(wxWindow& control);
+
+// The window shows the focus marks of its controls from now on, as it does once a key is pressed
+// in it: a page that takes the keys shows where they act, even when a click opened it.
+void ShowFocusMarks(wxWindow& window);
 
 // While one of the controls has the focus, a ring in the text colour stands round it on their
 // common parent's ground. Each control needs a margin of three pixels (DIPs) round it, free of

@@ -124,6 +124,7 @@ wxWindow* FilePage::CreatePrintPage(wxWindow* parent) {
     auto* page = new wxPanel(parent, wxID_ANY);
     auto* settings = new wxButton(page, wxID_ANY, "Page settings");
     settings->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { PostToFrame(this, ID_OPEN_PAGE_SETTINGS); });
+    OutlineFramedFocusOnWhite(*settings);  // plain, as every other control of the page
     m_print_area = new wxPanel(page, wxID_ANY);
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     sizer->Add(Heading(page, GetItemLabel(print_item)), 0, wxALL, 16);
@@ -144,6 +145,11 @@ void FilePage::ShowItem(int index) {
     }
     m_column->Refresh();
     if (m_item_shown) m_item_shown(index);
+}
+
+void FilePage::TakeKeys() {
+    m_items[open_item]->SetFocus();
+    ShowFocusMarks(*this);  // Return acts on the item: it shows so after a click on the File tab too
 }
 
 void FilePage::RefreshRecent() {

@@ -25,6 +25,9 @@ public:
     // `recent` is the application's list and outlives the page.
     FilePage(wxWindow* parent, wxFileHistory& recent);
 
+    // Gives the keys to the first item, marked as Tab marks it, however the page was opened.
+    void TakeKeys();
+
     // Shows the page of Info, Recent or Print; the other items have no page and change nothing.
     void ShowItem(int index);
     [[nodiscard]] int GetShownItem() const noexcept { return m_shown; }

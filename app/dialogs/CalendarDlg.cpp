@@ -200,11 +200,11 @@ void CalendarDlg::ClickMonthGrid(int x, int y) {
 }
 
 bool CalendarDlg::OnMonthKey(int key) {
-    // The page keys do what the title's arrows do.
+    // The page keys step the month as calendars do, keeping the day of the month.
     if (key == WXK_PAGEUP || key == WXK_NUMPAD_PAGEUP) {
-        m_browser.ShowPreviousMonth();
+        m_browser.StepMonthKeepingDay(-1);
     } else if (key == WXK_PAGEDOWN || key == WXK_NUMPAD_PAGEDOWN) {
-        m_browser.ShowNextMonth();
+        m_browser.StepMonthKeepingDay(1);
     } else if (const int days = DayStepOf(key); days != 0) {
         // At the month's edge the key does nothing, and the focus stays in the grid.
         if (!m_browser.SelectDayBy(days)) return true;

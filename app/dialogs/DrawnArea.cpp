@@ -7,11 +7,12 @@
 
 #include <wx/dcbuffer.h>
 #include <wx/dcgraph.h>
+#include <wx/settings.h>
 
 namespace varnholt {
 namespace {
 
-constexpr int kFocusFrameWidth = 2;  // DIPs
+constexpr int kFocusFrameWidth = 2;  // DIPs: two lines of one
 
 }  // namespace
 
@@ -34,9 +35,15 @@ void DrawnArea::PaintTo(view::DrawContext& dc) const {
     const wxSize size = GetClientSize();
     if (m_paint) m_paint(dc, GridRect{0, 0, size.x, size.y});
     if (!m_key || !HasFocus()) return;
-    // Two DIPs of the grids' accent ink, which stands out from their white and grey alike.
-    for (int inset = 0; inset < FromDIP(kFocusFrameWidth); ++inset) {
-        dc.FrameRect(1.0f, kAccentGrey, static_cast<float>(inset), static_cast<float>(inset),
+    // Outside, a DIP of the theme's text colour, which stands out from the dialog's ground round
+    // the area in any theme; inside it, a DIP of the grids' accent ink, which stands out from
+    // their white and grey alike.
+    const wxColour text = wxSystemSettings::GetColour(wxSYS_COLOUR_BTNTEXT);
+    const view::Color outer = view::Color::FromRgb(text.Red(), text.Green(), text.Blue());
+    const int line = FromDIP(kFocusFrameWidth) / 2;
+    for (int inset = 0; inset < 2 * line; ++inset) {
+        const view::Color ink = inset < line ? outer : kAccentGrey;
+        dc.FrameRect(1.0f, ink, static_cast<float>(inset), static_cast<float>(inset),
                      static_cast<float>(size.x - 2 * inset), static_cast<float>(size.y - 2 * inset));
     }
 }

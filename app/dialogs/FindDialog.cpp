@@ -4,6 +4,7 @@
 
 #include "app/CMainFrame.h"
 #include "app/VarnholtView.h"
+#include "app/dialogs/dialog_sizes.h"
 #include "app/find_events.h"
 #include "app/focus_marks.h"
 #include "layouts/LayoutStore.h"
@@ -114,6 +115,9 @@ void FindDialog::Restore() {
     m_down->SetValue(true);
     m_kind = SearchKindOfView(m_frame.GetCurrentTableView());
     const std::vector<const ColumnDef*> fields = FillFieldList();
+    // The keys start where the user's choice does, until a field restored takes them on to its
+    // value: a dialog without a focused control has no keys at all, not even Escape.
+    m_fields->SetFocus();
     if (!m_kind) return;
     const RestoredFind restored = RestoreFindChoices(m_frame.FindStates(), *m_kind, fields);
     m_whole_text->SetValue(restored.state.whole_text);
@@ -122,8 +126,20 @@ void FindDialog::Restore() {
     m_down->SetValue(restored.state.search_down);
     if (!restored.field_index) return;
     m_fields->SetSelection(static_cast<int>(*restored.field_index));
+    ShowWholeNameOnHover();
     m_value_kind = fields[*restored.field_index]->value_kind;
     ShowValueEditor(m_value_kind);
+}
+
+void FindDialog::ShowWholeNameOnHover() {
+    const wxString chosen = m_fields->GetStringSelection();
+    int width = 0;
+    m_fields->GetTextExtent(chosen, &width, nullptr);
+    if (m_field_text_room > 0 && width > m_field_text_room) {
+        m_fields->SetToolTip(chosen);
+    } else {
+        m_fields->UnsetToolTip();
+    }
 }
 
 // Every searchable column of the table, known by its id: captions from the file may repeat.
@@ -133,8 +149,13 @@ std::vector<const ColumnDef*> FindDialog::FillFieldList() {
     if (!m_kind || store == nullptr) return {};
     std::vector<const ColumnDef*> columns = SearchableColumns(*m_kind, *store);
     for (const ColumnDef* column : columns) m_fields->Append(column->caption, wxUIntToPtr(column->column_id));
-    // Wide enough for the longest caption, so that the chosen field reads whole.
-    m_fields->SetMinSize(wxSize(std::max(FromDIP(kFieldListWidth), m_fields->GetBestSize().x), -1));
+    // Wide enough for the longest caption, so that the chosen field reads whole; names from the
+    // file (code types, user fields) widen it only as far as the dialog stays within their bound.
+    const int least = FromDIP(kFieldListWidth);
+    m_fields->SetMinSize(wxSize(least, -1));
+    GetSizer()->SetSizeHints(this);
+    m_field_text_room = BoundChoiceWidth(*m_fields, least + RoomForNamesFromFiles(*this));
+    if (m_field_text_room == 0) m_fields->SetMinSize(wxSize(std::max(least, m_fields->GetBestSize().x), -1));
     GetSizer()->SetSizeHints(this);
     return columns;
 }
@@ -183,6 +204,7 @@ bool FindDialog::ChooseField(std::uint32_t column_id) {
 
 void FindDialog::OnFieldChosen(wxCommandEvent&) {
     const std::optional<std::uint32_t> id = ChosenColumnId();
+    ShowWholeNameOnHover();
     if (!m_kind || !id) return;
     if (const ColumnDef* column = FindSearchColumn(*m_kind, *id)) {
         m_value_kind = column->value_kind;

@@ -57,6 +57,8 @@ private:
     // Lists the columns of the kind shown (m_kind) and answers them in list order.
     std::vector<const ColumnDef*> FillFieldList();
     void ShowValueEditor(ColumnValueKind kind);
+    // The chosen field's name, where it ends in "…", whole in a tip.
+    void ShowWholeNameOnHover();
     [[nodiscard]] std::optional<std::uint32_t> ChosenColumnId() const;
     void OnShow(wxShowEvent& event);
     void OnFieldChosen(wxCommandEvent& event);
@@ -68,6 +70,7 @@ private:
     ColumnValueKind m_value_kind = ColumnValueKind::text;
 
     wxChoice* m_fields = nullptr;  // each item's client data is its column id
+    int m_field_text_room = 0;     // the widest name it shows whole; 0: every name
     wxTextCtrl* m_value_text = nullptr;
     wxChoice* m_value_list = nullptr;
     wxCheckBox* m_whole_text = nullptr;

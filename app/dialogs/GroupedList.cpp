@@ -8,6 +8,8 @@
 #include <wx/sizer.h>
 #include <wx/toplevel.h>
 
+#include <gtk/gtk.h>
+
 #include <algorithm>
 
 namespace varnholt {
@@ -144,6 +146,41 @@ GroupedList::GroupedList(wxWindow* parent, wxWindowID id, const Options& options
     SetMinSize(wxSize(-1, FromDIP(260)));
     WidenTextColumn(FromDIP(options.width));
     Bind(wxEVT_DATAVIEW_SELECTION_CHANGED, &GroupedList::OnSelectionChanged, this);
+    ShowWholeTextsOnHover();
+}
+
+// The toolkit asks for a row's tip as the pointer rests on it.
+void GroupedList::ShowWholeTextsOnHover() {
+    GtkWidget* tree = GtkGetTreeView();
+    gtk_widget_set_has_tooltip(tree, TRUE);
+    const auto query = +[](GtkWidget* widget, gint x, gint y, gboolean keyboard, GtkTooltip* tip, gpointer list) {
+        if (keyboard) return FALSE;
+        auto* view = GTK_TREE_VIEW(widget);
+        gint bin_x = 0;
+        gint bin_y = 0;
+        gtk_tree_view_convert_widget_to_bin_window_coords(view, x, y, &bin_x, &bin_y);
+        GtkTreePath* path = nullptr;
+        GtkTreeViewColumn* column = nullptr;
+        if (!gtk_tree_view_get_path_at_pos(view, bin_x, bin_y, &path, &column, nullptr, nullptr)) return FALSE;
+        const auto& self = *static_cast<const GroupedList*>(list);
+        const bool text_column = reinterpret_cast<GtkWidget*>(column) == self.m_text_column->GetGtkHandle();
+        const wxString whole = self.ShortenedText(gtk_tree_path_get_indices(path)[0],
+                                                  gtk_tree_view_column_get_width(column), text_column);
+        if (!whole.empty()) {
+            gtk_tooltip_set_text(tip, whole.utf8_str());
+            gtk_tree_view_set_tooltip_row(view, tip, path);
+        }
+        gtk_tree_path_free(path);
+        return whole.empty() ? FALSE : TRUE;
+    };
+    g_signal_connect(tree, "query-tooltip", G_CALLBACK(query), this);
+}
+
+wxString GroupedList::ShortenedText(int row, int column_width, bool text_column) const {
+    if (!text_column || row < 0 || static_cast<std::size_t>(row) >= m_model->Rows().size()) return {};
+    const GroupedListModel::Node& node = *m_model->Rows()[static_cast<std::size_t>(row)];
+    const int wanted = ColumnWidthFor({node.text}, node.is_group ? GetFont().Bold() : GetFont());
+    return wanted > column_width ? node.text : wxString();
 }
 
 GroupedList::~GroupedList() = default;
@@ -253,7 +290,7 @@ void GroupedList::OnSelectionChanged(wxDataViewEvent& event) {
 }
 
 void GiveRoomToNamesFromFiles(wxTopLevelWindow& dialog, std::initializer_list<GroupedList*> lists) {
-    int room = MostWidthForNames(dialog) - dialog.GetSize().x;
+    int room = RoomForNamesFromFiles(dialog);
     std::vector<GroupedList*> by_want(lists);
     std::ranges::sort(by_want, {}, &GroupedList::WidthWantedForNamesFromFiles);
     // The least wanting first, so that what one leaves of its share goes to the others.

@@ -76,6 +76,10 @@ public:
 
 private:
     void OnSelectionChanged(wxDataViewEvent& event);
+    // A text that ends in "…" shows whole in a tip while the pointer rests on it.
+    void ShowWholeTextsOnHover();
+    // The row's text where the text column, of this width, shows it shortened; empty otherwise.
+    [[nodiscard]] wxString ShortenedText(int row, int column_width, bool text_column) const;
     // The text column at least this wide, and the list wide enough to show it whole beside a
     // vertical scroll bar: a column wider than the rows' visible width brings a horizontal bar
     // that covers the last row.

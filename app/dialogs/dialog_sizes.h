@@ -5,6 +5,7 @@
 
 #include <wx/gdicmn.h>
 
+class wxChoice;
 class wxTextCtrl;
 class wxWindow;
 
@@ -21,6 +22,14 @@ namespace varnholt {
 // The widest a dialog grows for the names that files give (calendars, code types, user fields,
 // filters of a layout), which may be any length: half the width of the screen it stands on.
 [[nodiscard]] int MostWidthForNames(const wxWindow& dialog);
+// How much wider than it is now the dialog may grow for such names; 0 where it is already
+// as wide as they may make it.
+[[nodiscard]] int RoomForNamesFromFiles(const wxWindow& dialog);
+
+// Keeps the drop-down list within `most` pixels wide where its names would make it wider, its
+// face and its opened list alike; the longer names then end in "…". Answers the widest text that
+// shows whole in it, or 0 where every name does.
+int BoundChoiceWidth(wxChoice& choice, int most);
 
 // Makes the one-line field at least as tall as the theme draws it around its font. The toolkit
 // measures a field before its window exists, and then reckons with less than the font needs:

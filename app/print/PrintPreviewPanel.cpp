@@ -4,6 +4,7 @@
 
 #include "app/CMainFrame.h"
 #include "app/fixed_ground.h"
+#include "app/focus_marks.h"
 #include "app/print/PrintCommands.h"
 #include "app/print/SchedulePrintout.h"
 #include "app/print/SharpPrintPreview.h"
@@ -30,6 +31,7 @@ PrintPreviewPanel::PrintPreviewPanel(wxWindow* parent, CMainFrame& frame) : wxPa
         auto* button = new wxButton(this, wxID_ANY, wxString::FromUTF8(label), wxDefaultPosition, wxDefaultSize,
                                     wxBU_EXACTFIT);
         button->Bind(wxEVT_BUTTON, [action](wxCommandEvent&) { action(); });
+        OutlineFramedFocusOnWhite(*button);  // plain, as every other control of the File page
         bar->Add(button, 0, wxRIGHT | wxALIGN_CENTER_VERTICAL, 4);
     };
     add_button("Print\u2026", [this] { wxQueueEvent(&m_frame, new wxCommandEvent(wxEVT_MENU, ID_FILE_PRINT)); });
@@ -45,6 +47,7 @@ PrintPreviewPanel::PrintPreviewPanel(wxWindow* parent, CMainFrame& frame) : wxPa
     for (int percent : kZoomPercents) m_zoom->Append(wxString::Format("%d%%", percent));
     m_zoom->SetSelection(kStartZoomIndex);
     m_zoom->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) { ApplyChosenZoom(); });
+    OutlineFocusPlainly(*m_zoom);  // a drop-down list leaves no room round its frame
     bar->Add(m_zoom, 0, wxALIGN_CENTER_VERTICAL);
 
     auto* sizer = new wxBoxSizer(wxVERTICAL);
@@ -87,7 +90,7 @@ void PrintPreviewPanel::Rebuild() {
     m_canvas->Bind(wxEVT_CHAR, &PrintPreviewPanel::OnCanvasChar, this);
     m_canvas->Bind(wxEVT_MOUSEWHEEL, &PrintPreviewPanel::OnCanvasWheel, this);
     m_wheel_rotation = 0;
-    m_preview->SetZoom(kZoomPercents[std::max(m_zoom->GetSelection(), 0)]);
+    ApplyChosenZoom();
     GetSizer()->Add(m_canvas, 1, wxEXPAND);
     Layout();
     UpdatePageLabel();
@@ -110,7 +113,12 @@ void PrintPreviewPanel::StepZoom(int steps) {
 }
 
 void PrintPreviewPanel::ApplyChosenZoom() {
-    if (m_preview && m_zoom->GetSelection() >= 0) m_preview->SetZoom(kZoomPercents[m_zoom->GetSelection()]);
+    if (!m_preview) return;
+    // The toolkit's preview gives its canvas the keys at each zoom; they stay where the user
+    // has them: on the item that showed the page, or on the zoom list.
+    wxWindow* focused = FindFocus();
+    m_preview->SetZoom(kZoomPercents[std::max(m_zoom->GetSelection(), 0)]);
+    if (focused != nullptr && focused != FindFocus()) focused->SetFocus();
 }
 
 void PrintPreviewPanel::UpdatePageLabel() {

@@ -36,6 +36,7 @@ PrintSettingsDialog::PrintSettingsDialog(wxWindow* parent, PrintSettings& settin
     ok->SetDefault();
     SetAffirmativeId(ID_PRINT_SETTINGS_OK);
     SetEscapeId(ID_PRINT_SETTINGS_CANCEL);
+    m_options->LeaveChecksPendingOn(*cancel);
     Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { ApplySettings(); }, ID_PRINT_SETTINGS_OK);
 
     auto* buttons = new wxBoxSizer(wxHORIZONTAL);

@@ -195,21 +195,35 @@ void PrintOptionsPage::WatchField(wxDatePickerCtrl* day, wxTimePickerCtrl* time,
         event.Skip();
         CallAfter(check_if_changed);  // a double click reports its day after the calendar has closed
     });
-    // Where the focus went is known only once it has moved. Focus that stays within the field,
-    // goes into its calendar, or leaves the dialog (another program, the dialog closing) keeps
-    // the change pending; checking after the move also keeps a message box out of the middle
-    // of a focus change.
-    const auto left = [this, day, time, &drop_down_open, &changed, check_if_changed](wxFocusEvent& event) {
+    // Where the focus went is known only once it has moved; checking after the move also keeps
+    // a message box out of the middle of a focus change.
+    const auto left = [this, &changed](wxFocusEvent& event) {
         event.Skip();
-        if (!changed) return;
-        CallAfter([this, day, time, &drop_down_open, check_if_changed] {
-            wxWindow* now = wxWindow::FindFocus();
-            if (drop_down_open || now == nullptr || IsWithin(now, day) || IsWithin(now, time)) return;
-            if (wxGetTopLevelParent(now) == wxGetTopLevelParent(this)) check_if_changed();
-        });
+        if (changed) CallAfter(&PrintOptionsPage::CheckFieldsLeft);
     };
     BindFocusLoss(day, left);
     BindFocusLoss(time, left);
+}
+
+void PrintOptionsPage::LeaveChecksPendingOn(wxWindow& control) {
+    m_leaves_unchecked = &control;
+    control.Bind(wxEVT_KILL_FOCUS, [this](wxFocusEvent& event) {
+        event.Skip();
+        if (m_start_changed || m_end_changed) CallAfter(&PrintOptionsPage::CheckFieldsLeft);
+    });
+}
+
+// Focus that stays within a field, goes into its calendar, leaves the dialog (another program,
+// the dialog closing) or rests on the control that closes it unchecked keeps the field's change
+// pending.
+void PrintOptionsPage::CheckFieldsLeft() {
+    wxWindow* now = wxWindow::FindFocus();
+    if (now == nullptr || now == m_leaves_unchecked || wxGetTopLevelParent(now) != wxGetTopLevelParent(this)) return;
+    const auto left = [now](const wxWindow* day, const wxWindow* time) {
+        return !IsWithin(now, day) && !IsWithin(now, time);
+    };
+    if (m_start_changed && !start_drop_down_open && left(start_day, start_time)) CheckStart();
+    if (m_end_changed && !end_drop_down_open && left(end_day, end_time)) CheckEnd();
 }
 
 bool PrintOptionsPage::CheckChangedDates() {

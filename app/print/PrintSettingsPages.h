@@ -39,6 +39,10 @@ public:
     // Runs the checks of a date changed since they last ran, such as one typed into a field
     // the user has not left yet. False when a check refused a date and put the stored one back.
     bool CheckChangedDates();
+    // Focus on the control (the dialog's Cancel, which a press focuses before its release
+    // closes the dialog) runs no checks; they run once the focus moves on from it within the
+    // dialog.
+    void LeaveChecksPendingOn(wxWindow& control);
 
     wxDatePickerCtrl* start_day = nullptr;
     wxTimePickerCtrl* start_time = nullptr;
@@ -63,6 +67,7 @@ private:
     // field's checks wait until the user is done: the focus leaves the field, the calendar
     // closes, or the dialog's OK.
     void WatchField(wxDatePickerCtrl* day, wxTimePickerCtrl* time, bool& drop_down_open, bool& changed, Check check);
+    void CheckFieldsLeft();
     bool CheckStart();
     bool CheckEnd();
     // Shows the message of a check that refused the picked date (those about the chart name
@@ -75,6 +80,7 @@ private:
     const view::GanttView* m_chart;  // null, or a chart that holds a schedule
     bool m_start_changed = false;    // since the start field's checks last ran
     bool m_end_changed = false;
+    const wxWindow* m_leaves_unchecked = nullptr;
 };
 
 class PrintMarginsPage final : public wxPanel {

@@ -128,6 +128,16 @@ void MonthBrowser::ShowNextMonth() {
     else ShowMonth(m_selected.year(), month + 1);
 }
 
+void MonthBrowser::StepMonthKeepingDay(std::int32_t months) {
+    const std::int64_t index = m_selected.year() * 12 + (m_selected.month() - 1) + months;
+    const std::int64_t year = index >= 0 ? index / 12 : (index - 11) / 12;
+    const auto month = static_cast<std::int32_t>(index - year * 12 + 1);
+    const std::int32_t day = std::min(m_selected.day(), days_in_month(month, static_cast<std::int32_t>(year)));
+    m_year = year;
+    m_month = month;
+    m_selected = s_date::from_ymd(year, month, day);
+}
+
 const MonthGridLayout& MonthBrowser::LayOut(const GridRect& area) {
     m_layout = LayOutMonthGrid(area, m_year, m_month);
     return m_layout;

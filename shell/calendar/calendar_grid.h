@@ -100,6 +100,9 @@ public:
     // One month before or after the selected date's month; the 1st becomes selected.
     void ShowPreviousMonth();
     void ShowNextMonth();
+    // Months on (or back, below 0) from the selected date's month, keeping its day of the month
+    // where the new month has one, else its last day (31 January to 28 or 29 February).
+    void StepMonthKeepingDay(std::int32_t months);
 
     // The layout the next paint uses; it is kept for the clicks that follow.
     const MonthGridLayout& LayOut(const GridRect& area);

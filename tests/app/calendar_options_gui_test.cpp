@@ -397,8 +397,9 @@ TEST_F(CalendarOptionsTest, EveryTabStopOfTheCalendarDialogShowsTheFocus) {
     });
 }
 
-// Tab reaches the month grid, which a frame then marks by 3 : 1 all round; there Page Down and
-// Page Up step the month as its arrows do, and the arrow keys move the selected day within it.
+// Tab reaches the month grid, which a frame then marks by 3 : 1 all round, against the grid and
+// against the dialog's ground round it; there Page Down and Page Up step the month keeping the
+// day of the month, and the arrow keys move the selected day within it.
 TEST_F(CalendarOptionsTest, TheMonthGridTakesTheKeysAndShowsThatItHasThem) {
     ASSERT_TRUE(Start(ScheduleFile()));
     WhileCalendarDialogShown([](CalendarDlg& calendars) {
@@ -417,17 +418,22 @@ TEST_F(CalendarOptionsTest, TheMonthGridTakesTheKeysAndShowsThatItHasThem) {
         }
         ASSERT_EQ(wxWindow::FindFocus(), grid) << "Tab reaches the month grid";
         EXPECT_GE(testing_gui::FocusRingCoverage(after, before, grid->GetRect()), 0.9);
+        EXPECT_GE(testing_gui::EdgeOnGroundShare(after, grid->GetRect()), 0.9) << "against the dialog round it";
 
         const MonthBrowser& browser = calendars.GetBrowser();
         const std::int64_t year = browser.Year();
         const std::int32_t month = browser.Month();
         const auto months_on = [&browser, year, month] { return (browser.Year() - year) * 12 + browser.Month() - month; };
+        // The 1st clicked; the page keys keep the day of the month.
+        const GridRect first = browser.Layout().day_cells.begin()->second;
+        ASSERT_TRUE(ClickAt(*grid, wxPoint((first.left + first.right) / 2, (first.top + first.bottom) / 2)));
+        ASSERT_TRUE(WaitUntil([&browser] { return browser.Selected().day() == 1; }));
         const struct {
             int key;
             std::int64_t months_on;  // from the month shown at first
             std::int32_t day;        // selected afterwards
-        } presses[] = {{WXK_PAGEDOWN, 1, 1}, {WXK_RIGHT, 1, 2}, {WXK_DOWN, 1, 9},  {WXK_UP, 1, 2},
-                       {WXK_LEFT, 1, 1},     {WXK_LEFT, 1, 1},  {WXK_PAGEUP, 0, 1}, {WXK_PAGEUP, -1, 1}};
+        } presses[] = {{WXK_RIGHT, 0, 2}, {WXK_DOWN, 0, 9},     {WXK_PAGEDOWN, 1, 9}, {WXK_PAGEUP, 0, 9},
+                       {WXK_UP, 0, 2},    {WXK_LEFT, 0, 1},     {WXK_LEFT, 0, 1},     {WXK_PAGEUP, -1, 1}};
         for (const auto& press : presses) {
             SCOPED_TRACE(testing::Message() << "key " << press.key << " to day " << press.day);
             wxUIActionSimulator().Char(press.key);

@@ -18,6 +18,7 @@
 #include "layouts/NamedFilter.h"
 #include "rows/Row.h"
 #include "screen_pixels.h"
+#include "shown_tip.h"
 #include "tab_walk.h"
 #include "shell/command_ids.h"
 #include "shell/string_ids.h"
@@ -305,6 +306,21 @@ TEST_F(ChooserTest, AFieldTheNextFileLacksIsNotSearched) {
     ASSERT_TRUE(PressEnter(*find));
     EXPECT_TRUE(m_hook.messages.empty()) << "nothing was searched, so nothing is reported";
     EXPECT_EQ(frame->GetCurrentTableView()->GetSelectedRow(), nullptr);
+}
+
+// A workbook's project table has no name column, so Find opens on Projects with no field chosen;
+// Escape closes it as the close button does.
+TEST_F(ChooserTest, EscapeClosesFindWhateverItsFields) {
+    ASSERT_TRUE(Start(VARNHOLT_XLS_FIXTURES "/export.xls"));
+    CMainFrame* frame = Frame();
+    frame->SwitchToPage(static_cast<std::int32_t>(Category::projects));
+    FindDialog* find = FindFromRibbon(*frame);
+    ASSERT_NE(find, nullptr);
+    ASSERT_EQ(find->FieldList().GetSelection(), wxNOT_FOUND);
+    // Without a window manager the keyboard follows the pointer into a window.
+    ASSERT_TRUE(testing_gui::MoveTo(*find, wxPoint(find->GetClientSize().x / 2, 4)));
+    wxUIActionSimulator().Char(WXK_ESCAPE);
+    EXPECT_TRUE(WaitUntil([frame] { return frame->GetFindDialog() == nullptr; }));
 }
 
 TEST_F(ChooserTest, FindNeedsARecordTable) {
@@ -613,6 +629,7 @@ struct ChooserLook {
     wxRect dialog;
     std::vector<int> lists;
     bool scrolls_sideways = false;
+    int opened_list = 0;  // the width of a drop-down list opened
 };
 
 ChooserLook LookAt(wxDialog& dialog, std::initializer_list<const GroupedList*> lists) {
@@ -627,9 +644,10 @@ ChooserLook LookAt(wxDialog& dialog, std::initializer_list<const GroupedList*> l
 }
 
 // A code type, a user field and a layout's filter named at length, as files may name them: the
-// Columns and Filters dialogs stay inside the screen, no wider than half of it (or than the
-// program's own captions make them), each list at least as wide as with short names; a long
-// name ends in an ellipsis inside its list instead of bringing a sideways bar.
+// Columns, Filters and Find dialogs stay inside the screen, no wider than half of it (or than
+// the program's own captions make them), each list at least as wide as with short names, Find's
+// opened field list too; a long name ends in an ellipsis inside its list instead of bringing a
+// sideways bar.
 TEST_F(ChooserTest, NamesFromFilesOfAnyLengthKeepTheChoosersWithinHalfTheScreen) {
     std::map<std::string, ChooserLook> short_names;
     for (const std::size_t length : {std::size_t{6}, std::size_t{200}}) {
@@ -658,6 +676,16 @@ TEST_F(ChooserTest, NamesFromFilesOfAnyLengthKeepTheChoosersWithinHalfTheScreen)
         });
         Command(frame, IDC_BUTTON_ACT_FILTER);
         ASSERT_TRUE(ran);
+        FindDialog* find = FindFromRibbon(frame);
+        ASSERT_NE(find, nullptr);
+        ChooserLook& found = shown["find"] = LookAt(*find, {});
+        found.lists.push_back(find->FieldList().GetSize().x);
+        ASSERT_TRUE(testing_gui::ClickMiddle(find->FieldList()));
+        GtkWidget* opened = testing_gui::ShownDropDownList();
+        ASSERT_NE(opened, nullptr);
+        found.opened_list = gtk_widget_get_allocated_width(opened);
+        wxUIActionSimulator().Char(WXK_ESCAPE);
+        ASSERT_TRUE(WaitUntil([opened] { return !gtk_widget_get_mapped(opened); }));
         frame.Close(true);
         ASSERT_TRUE(WaitUntil([] { return wxTopLevelWindows.empty(); }));
         if (short_names.empty()) {
@@ -673,8 +701,68 @@ TEST_F(ChooserTest, NamesFromFilesOfAnyLengthKeepTheChoosersWithinHalfTheScreen)
             for (std::size_t i = 0; i < look.lists.size(); ++i)
                 EXPECT_GE(look.lists[i], usual.lists[i]) << "list " << i << " as wide as with short names";
             EXPECT_FALSE(look.scrolls_sideways);
+            EXPECT_LE(look.opened_list, screen.width / 2) << "the opened list";
         }
     }
+}
+
+// Rests the pointer on the list's row of this text, once scrolled into view, and answers the
+// tip that then shows; empty when none does.
+std::string TipOverRow(GroupedList& list, const wxString& text) {
+    wxDataViewItemArray rows;
+    list.GetModel()->GetChildren(wxDataViewItem(), rows);
+    for (const wxDataViewItem& row : rows) {
+        wxVariant value;
+        list.GetModel()->GetValue(value, row, 0);
+        if (value.GetString() != text) continue;
+        list.EnsureVisible(row);
+        EXPECT_TRUE(testing_gui::WaitForFrames(list));
+        const wxRect cell = list.GetItemRect(row, list.GetColumn(list.GetColumnCount() - 1));
+        EXPECT_TRUE(testing_gui::MoveTo(list, wxPoint(cell.x + cell.width / 2, cell.y + cell.height / 2)));
+        return testing_gui::ShownTipText();
+    }
+    ADD_FAILURE() << "no row of " << text.utf8_string();
+    return {};
+}
+
+// A name that ends in "…" in a list of the Columns, Filters or Find dialog shows whole in a tip
+// while the pointer rests on it.
+TEST_F(ChooserTest, ANameCutShortInAChoosersListShowsWholeOnHover) {
+    const std::string code_type = "C" + std::string(200, 'N');
+    std::string schedule = GeneratedSchedule();
+    schedule.insert(schedule.rfind("%E"), "%T\tACTVTYPE\n%F\tactv_code_type_id\tactv_code_type\tactv_code_type_scope\n"
+                                          "%R\t1\t" + code_type + "\tAS_Global\n");
+    ASSERT_TRUE(Start(Schedule(L"named.xer", schedule)));
+    CMainFrame& frame = *Frame();
+    frame.SwitchToPage(kActivitiesTabPage);
+    const std::wstring filter_name = L"F" + std::wstring(200, L'N');
+    auto filter = std::make_unique<NamedFilter>(filter_name);
+    filter->id = 5000;  // a layout file's own
+    frame.GetLayoutStore()->ActivityFilters().push_back(std::move(filter));
+
+    std::string columns_tip;
+    bool ran = false;
+    m_hook.CancelAfter<ColumnsDialog>(ran, [&](ColumnsDialog& columns) {
+        columns_tip = TipOverRow(columns.Available(), wxString::FromUTF8(code_type));
+    });
+    Command(frame, IDC_BUTTON_ACT_TABLE);
+    ASSERT_TRUE(ran);
+    EXPECT_EQ(columns_tip, code_type) << "Columns";
+    std::string filters_tip;
+    m_hook.CancelAfter<ActivityFiltersDialog>(ran = false, [&](ActivityFiltersDialog& filters) {
+        filters_tip = TipOverRow(filters.FilterList(), filter_name);
+    });
+    Command(frame, IDC_BUTTON_ACT_FILTER);
+    ASSERT_TRUE(ran);
+    EXPECT_EQ(filters_tip, wxString(filter_name).utf8_string()) << "Filters";
+
+    FindDialog* find = FindFromRibbon(frame);
+    ASSERT_NE(find, nullptr);
+    const int item = find->FieldList().FindString(wxString::FromUTF8(code_type));
+    ASSERT_NE(item, wxNOT_FOUND);
+    ASSERT_TRUE(find->ChooseField(static_cast<std::uint32_t>(wxPtrToUInt(find->FieldList().GetClientData(item)))));
+    ASSERT_TRUE(testing_gui::MoveTo(find->FieldList(), wxPoint(10, find->FieldList().GetClientSize().y / 2)));
+    EXPECT_EQ(testing_gui::ShownTipText(), code_type) << "Find";
 }
 
 }  // namespace

@@ -28,6 +28,7 @@
 
 #include <gtk/gtk.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <ctime>
 #include <functional>
@@ -195,6 +196,10 @@ protected:
         frame->Raise();
         chart = frame->GetCurrentGanttView();
         ASSERT_NE(chart, nullptr);
+        WhileSettingsShownAgain(script);
+    }
+    // The same, with the program already started.
+    void WhileSettingsShownAgain(const std::function<void(PrintSettingsDialog&)>& script) {
         bool ran = false;
         m_hook.CancelAfter<PrintSettingsDialog>(ran, script);
         wxQueueEvent(frame, new wxCommandEvent(wxEVT_MENU, ID_OPEN_PAGE_SETTINGS));
@@ -353,6 +358,34 @@ TEST_F(TypedDatesTest, ATimeFieldWithoutTheKeyboardShowsNoSelection) {
         EXPECT_EQ(m_hook.messages.size(), 1u);
         expect_no_stray_selection("after a refused date");
     });
+}
+
+// Cancel closes without a look at the dates, however long a person holds the button: its press
+// takes the focus from the date field before its release closes the dialog.
+TEST_F(TypedDatesTest, CancelClosesUncheckedAtAPersonsClickSpeed) {
+    for (const int held_ms : {0, 120, 300}) {
+        SCOPED_TRACE(testing::Message() << "held " << held_ms << " ms");
+        s_date stored;
+        bool closed = false;
+        const auto script = [&](PrintSettingsDialog& dialog) {
+            PrintOptionsPage& options = dialog.GetOptionsPage();
+            stored = frame->GetPrintSettings().startDate;
+            Type(*options.start_day, wxDateTime(15, wxDateTime::Feb, static_cast<int>(chart->GetStartDate().year()) - 10));
+            wxWindow* cancel = dialog.FindWindow(ID_PRINT_SETTINGS_CANCEL);
+            ASSERT_NE(cancel, nullptr);
+            ASSERT_TRUE(testing_gui::MoveTo(*cancel, wxPoint(cancel->GetClientSize().x / 2, cancel->GetClientSize().y / 2)));
+            input.MouseDown();
+            testing_gui::RunEventLoopFor(std::chrono::milliseconds(held_ms));
+            input.MouseUp();
+            closed = WaitUntil([&] { return !dialog.IsShown(); });
+        };
+        if (frame == nullptr) WhileSettingsShown(script);
+        else WhileSettingsShownAgain(script);
+        EXPECT_TRUE(closed);
+        EXPECT_TRUE(m_hook.messages.empty()) << m_hook.messages.front();
+        EXPECT_EQ(frame->GetPrintSettings().startDate.seconds, stored.seconds) << "nothing stored";
+        m_hook.messages.clear();
+    }
 }
 
 TEST_F(TypedDatesTest, OkRefusesADateTypedPastTheChartAndKeepsTheDialogOpen) {

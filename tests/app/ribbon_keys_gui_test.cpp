@@ -21,6 +21,7 @@
 
 #include <wx/bmpbuttn.h>
 #include <wx/button.h>
+#include <wx/choice.h>
 #include <wx/filedlg.h>
 #include <wx/filename.h>
 #include <wx/hyperlink.h>
@@ -28,6 +29,8 @@
 #include <wx/ribbon/page.h>
 #include <wx/ribbon/panel.h>
 #include <wx/uiaction.h>
+
+#include <gtk/gtk.h>
 
 #include <filesystem>
 #include <fstream>
@@ -55,6 +58,13 @@ protected:
     static bool Type(int key, int modifiers, const std::function<bool()>& then) {
         wxUIActionSimulator().Char(key, modifiers);
         return WaitUntil(then);
+    }
+    // The control or a part of it has the keyboard focus: the toolkit reports none for a drop-down
+    // list whose button Tab focused.
+    static bool HasTheKeys(CMainFrame& frame, wxWindow& control) {
+        GtkWidget* focused = gtk_window_get_focus(GTK_WINDOW(frame.GetHandle()));
+        return wxWindow::FindFocus() == &control ||
+               (focused != nullptr && gtk_widget_is_ancestor(focused, static_cast<GtkWidget*>(control.GetHandle())));
     }
     // The File page fills the window from right under the tabs.
     static bool FilePageUnderTheTabs(CMainFrame& frame) {
@@ -232,6 +242,73 @@ TEST_F(RibbonKeysTest, TabAndTheArrowKeysMoveAPlainFocusMarkAlongTheFilePagesIte
     }
     EXPECT_TRUE(Type(WXK_TAB, wxMOD_SHIFT, [&] { return wxWindow::FindFocus() == *help_link; })) << "Shift+Tab goes round back";
     EXPECT_TRUE(frame.IsFilePageShown()) << "no key acted on an item";
+}
+
+// A click on the File tab gives the keys to the first item and shows them there, where Return
+// acts; Return on Print leaves them there. The Print page's controls, reached by Tab after Return on Print, each show the plain
+// outline the rest of the page has; Alt+F there gives the keys back to the first item, marked,
+// and Return acts on it.
+TEST_F(RibbonKeysTest, TheFileTabClickedAndThePrintPageShowAPlainFocusMarkWhereReturnActs) {
+    ASSERT_TRUE(Start(Schedule(L"A.xer", testing_shell::EveryCategorySchedule("A"))));
+    CMainFrame& frame = *Frame();
+    auto* ribbon = dynamic_cast<MainRibbonBar*>(frame.GetRibbon());
+    ASSERT_TRUE(WaitUntil([ribbon] { return ribbon->IsShownOnScreen(); }));
+    const wxRect tab = ribbon->GetTabRect(kFileTabPage);
+    ASSERT_TRUE(testing_gui::ClickAt(*ribbon, tab.GetPosition() + wxSize(10, tab.height / 2)));
+    ASSERT_TRUE(WaitUntil([&frame] { return FilePageUnderTheTabs(frame); }));
+    FilePage& page = *frame.GetFilePage();
+    const std::vector<wxWindow*> items(page.GetChildren().front()->GetChildren().begin(),
+                                       page.GetChildren().front()->GetChildren().end());
+    ASSERT_TRUE(WaitUntil([&items] { return wxWindow::FindFocus() == items[FilePage::open_item]; }));
+    // The pointer on the page, away from the controls it would light up.
+    ASSERT_TRUE(testing_gui::MoveTo(page, wxPoint(page.GetClientSize().x - 10, page.GetClientSize().y - 10)));
+    const auto place = [&page](const wxWindow* control) {
+        return wxRect(page.ScreenToClient(control->GetScreenPosition()), control->GetSize());
+    };
+    wxImage before = testing_gui::GrabSteady(&page);
+    ASSERT_TRUE(Type(WXK_DOWN, wxMOD_NONE, [&items] { return wxWindow::FindFocus() == items[FilePage::info_item]; }));
+    wxImage after = testing_gui::GrabSteady(&page);
+    EXPECT_GE(testing_gui::FocusRingCoverage(before, after, place(items[FilePage::open_item])), 0.9)
+        << "the first item, after a click on the File tab";
+
+    for (int steps = 0; steps < 3; ++steps) (void)Type(WXK_DOWN, wxMOD_NONE, [] { return true; });
+    ASSERT_TRUE(WaitUntil([&items] { return wxWindow::FindFocus() == items[FilePage::print_item]; }));
+    ASSERT_TRUE(Type(WXK_RETURN, wxMOD_NONE, [&page] { return page.GetShownItem() == FilePage::print_item; }));
+    ASSERT_TRUE(testing_gui::WaitForFrames(page));
+    EXPECT_EQ(wxWindow::FindFocus(), items[FilePage::print_item]) << "the keys stay on the item Return acted on";
+    before = testing_gui::GrabSteady(&page);
+    ASSERT_TRUE(Type('F', wxMOD_ALT, [&items] { return wxWindow::FindFocus() == items[FilePage::open_item]; }));
+    after = testing_gui::GrabSteady(&page);
+    EXPECT_GE(testing_gui::FocusRingCoverage(after, before, place(items[FilePage::open_item])), 0.9)
+        << "the first item, after Alt+F on the Print page";
+
+    // Tab from the last item on through the Print page's controls.
+    std::vector<wxWindow*> controls{items[FilePage::exit_item]};
+    for (wxWindow* child : page.GetPrintPageArea()->GetParent()->GetChildren()) {
+        if (dynamic_cast<wxButton*>(child) != nullptr) controls.push_back(child);
+    }
+    for (wxWindow* child : page.GetPrintPageArea()->GetChildren().front()->GetChildren()) {
+        if (dynamic_cast<wxButton*>(child) != nullptr || dynamic_cast<wxChoice*>(child) != nullptr)
+            controls.push_back(child);
+    }
+    ASSERT_EQ(controls.size(), 8u) << "the last item, Page settings, Print..., four page buttons and the zoom";
+    ASSERT_TRUE(Type(WXK_UP, wxMOD_NONE, [&items] { return wxWindow::FindFocus() == items[FilePage::exit_item]; }));
+    // Against the page with the keys off the Print page: neighbouring buttons stand closer
+    // together than their outlines are wide.
+    before = testing_gui::GrabSteady(&page);
+    for (std::size_t k = 1; k < controls.size(); ++k) {
+        SCOPED_TRACE(testing::Message() << "to " << controls[k]->GetLabel() << " "
+                                        << controls[k]->GetClassInfo()->GetClassName());
+        ASSERT_TRUE(Type(WXK_TAB, wxMOD_NONE, [&] { return HasTheKeys(frame, *controls[k]); }));
+        after = testing_gui::GrabSteady(&page);
+        EXPECT_GE(testing_gui::FocusRingCoverage(after, before, place(controls[k])), 0.9) << "the control reached";
+    }
+
+    int dialogs = 0;
+    m_hook.answer = wxID_CANCEL;
+    m_hook.inspect = [&dialogs](wxDialog&) { ++dialogs; };
+    ASSERT_TRUE(Type('F', wxMOD_ALT, [&items] { return wxWindow::FindFocus() == items[FilePage::open_item]; }));
+    EXPECT_TRUE(Type(WXK_RETURN, wxMOD_NONE, [&dialogs] { return dialogs == 1; })) << "Return opens a file";
 }
 
 // A stand-in for the desktop's browser: a script that writes each file it is asked to open to a

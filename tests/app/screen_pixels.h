@@ -127,6 +127,31 @@ inline double FocusRingCoverage(const wxImage& focused, const wxImage& unfocused
                      share(place.GetTopRight(), down, -right, place.height)});
 }
 
+// How plainly the outline on a place's edge stands out from the ground round it: the least
+// share, over its four sides, of the places along a side where the edge's pixel and the pixel
+// just outside it differ by the ratio.
+inline double EdgeOnGroundShare(const wxImage& image, const wxRect& place, double ratio = 3.0) {
+    const auto at = [&image](wxPoint point) {
+        return wxColour(image.GetRed(point.x, point.y), image.GetGreen(point.x, point.y), image.GetBlue(point.x, point.y));
+    };
+    const wxRect inside(image.GetSize());
+    const auto share = [&](wxPoint start, wxPoint along, wxPoint outward, int length) {
+        int hits = 0;
+        for (int k = 0; k < length; ++k) {
+            const wxPoint edge = start + along * k;
+            if (inside.Contains(edge) && inside.Contains(edge + outward) && ContrastRatio(at(edge), at(edge + outward)) >= ratio)
+                ++hits;
+        }
+        return length > 0 ? static_cast<double>(hits) / length : 0.0;
+    };
+    const wxPoint right(1, 0);
+    const wxPoint down(0, 1);
+    return std::min({share(place.GetTopLeft(), right, -down, place.width),
+                     share(place.GetBottomLeft(), right, down, place.width),
+                     share(place.GetTopLeft(), down, -right, place.height),
+                     share(place.GetTopRight(), down, right, place.height)});
+}
+
 inline std::string Describe(const TextLook& look) {
     return std::string(look.text.GetAsString(wxC2S_CSS_SYNTAX).utf8_str()) + " on " +
            std::string(look.ground.GetAsString(wxC2S_CSS_SYNTAX).utf8_str());

@@ -65,6 +65,29 @@ TEST(CalendarGridTest, ArrowsStepTheMonthAcrossYearsAndSelectTheFirst) {
     }
 }
 
+TEST(CalendarGridTest, PageKeysStepTheMonthKeepingTheDayWithinTheNewMonth) {
+    struct Case {
+        const char* why;
+        s_date from;
+        std::int32_t months;
+        s_date to;
+    } const cases[] = {
+        {"the 31st into a short February", Day(2025, 1, 31), 1, Day(2025, 2, 28)},
+        {"into a leap February", Day(2024, 3, 30), -1, Day(2024, 2, 29)},
+        {"a day every month has", Day(2026, 12, 8), 1, Day(2027, 1, 8)},
+        {"January back to December", Day(2025, 1, 15), -1, Day(2024, 12, 15)},
+        {"into a 30-day month", Day(2025, 5, 31), -1, Day(2025, 4, 30)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        MonthBrowser browser(c.from);
+        browser.StepMonthKeepingDay(c.months);
+        EXPECT_EQ(browser.Selected().seconds, c.to.seconds);
+        EXPECT_EQ(browser.Year(), c.to.year());
+        EXPECT_EQ(browser.Month(), c.to.month());
+    }
+}
+
 TEST(CalendarGridTest, ClicksHitArrowsAndDaysWithHalfOpenEdges) {
     struct Case {
         const char* why;
