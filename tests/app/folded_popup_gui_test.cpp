@@ -248,7 +248,7 @@ std::pair<wxRibbonPanel*, wxRibbonPanel*> FoldedLists(CMainFrame& frame) {
                 layout = FoldedPanel(frame, "Layout");
                 timescale = FoldedPanel(frame, "Timescale");
                 return layout != nullptr && timescale != nullptr;
-            }))
+            }) && SettledByTheWindowManager(frame))
             return {layout, timescale};
     }
     return {};
@@ -316,8 +316,21 @@ TEST_F(FoldedPopUpTest, APopUpClosesAsAMenuByEveryWayOutWithAndWithoutItsList) {
                 case Way::return_on_current: keys.Char(WXK_RETURN); break;
                 case Way::click_on_current: ASSERT_TRUE(ClickMiddle(list)); break;
                 case Way::escape: keys.Char(WXK_ESCAPE); break;
-                case Way::click_beside_list: ASSERT_TRUE(ClickAt(*popup, BesideTheOpenList(*popup, wxPoint(2, 2)))); break;
-                case Way::click_in_table: ASSERT_TRUE(ClickAt(table, BesideTheOpenList(table, in_table))); break;
+                case Way::click_beside_list:
+                    // Where the window manager lets the list cover the small pop-up whole, a user
+                    // can only leave it by a key.
+                    if (const auto beside = BesideTheOpenList(*popup, wxPoint(2, 2))) {
+                        ASSERT_TRUE(ClickAt(*popup, *beside));
+                    } else {
+                        keys.Char(WXK_ESCAPE);
+                    }
+                    break;
+                case Way::click_in_table: {
+                    const auto beside = BesideTheOpenList(table, in_table);
+                    ASSERT_TRUE(beside.has_value()) << "the open list covers the whole table";
+                    ASSERT_TRUE(ClickAt(table, *beside));
+                    break;
+                }
                 case Way::click_on_folded_button: ASSERT_TRUE(ClickMiddleOnce(*folded)); break;
                 case Way::click_on_other_folded_button: ASSERT_TRUE(ClickMiddleOnce(*other)); break;
                 case Way::alt_f: keys.Char('F', wxMOD_ALT); break;
