@@ -189,13 +189,25 @@ bool ChangesAWindow(Display* display, Atom request) {
     return std::ranges::any_of(kRequests, [&](const char* name) { return XInternAtom(display, name, True) == request; });
 }
 
-// Whether the X focus lies in a window of the program.
-bool FocusInProgram(Display* display) {
+Window XFocus(Display* display) {
     Window focus = None;
     int revert = 0;
     XGetInputFocus(display, &focus, &revert);
-    if (focus == PointerRoot) return true;  // no window manager: the keys follow the pointer
-    return focus != None && gdk_x11_window_lookup_for_display(gdk_display_get_default(), focus) != nullptr;
+    return focus;
+}
+
+// Where the X focus lay as the first pop-up opened: a window manager may keep it on a window of its
+// own (the frame it draws round the main window) all along.
+Window& FocusAtOpening() {
+    static Window focus = None;
+    return focus;
+}
+
+// Whether the X focus has gone from where it lay to a window of another program, or to none.
+bool FocusGoneElsewhere(Display* display) {
+    const Window focus = XFocus(display);
+    if (focus == FocusAtOpening() || focus == PointerRoot) return false;  // no window manager: the keys follow the pointer
+    return focus == None || gdk_x11_window_lookup_for_display(gdk_display_get_default(), focus) == nullptr;
 }
 
 GdkFilterReturn WatchDesktop(GdkXEvent* native, GdkEvent*, gpointer) {
@@ -204,12 +216,20 @@ GdkFilterReturn WatchDesktop(GdkXEvent* native, GdkEvent*, gpointer) {
     if (event->type == ClientMessage && event->xclient.window == DefaultRootWindow(display) &&
         ChangesAWindow(display, event->xclient.message_type)) {
         AskEveryPopUp(Exit::window_changed);
-    } else if (event->type == FocusOut && event->xfocus.mode != NotifyGrab && event->xfocus.mode != NotifyUngrab &&
-               !FocusInProgram(display)) {
-        // The window manager gave the focus to another program; the grab keeps its keys from it.
-        AskEveryPopUp(Exit::focus_gone);
     }
     return GDK_FILTER_CONTINUE;
+}
+
+// The window manager may give the focus to another program while the pop-up holds the keyboard (a
+// compositor that runs X programs among its own does, on a click on one of them), and GTK reports
+// no change of focus during a grab: the focus is looked at a few times a second while a pop-up
+// stands, one round trip to the X server each time.
+constexpr guint kFocusLookMs = 150;
+
+gboolean LookAtTheFocus(gpointer) {
+    GdkDisplay* display = gdk_display_get_default();
+    if (GDK_IS_X11_DISPLAY(display) && FocusGoneElsewhere(GDK_DISPLAY_XDISPLAY(display))) AskEveryPopUp(Exit::focus_gone);
+    return G_SOURCE_CONTINUE;
 }
 
 // The requests go to the root window, where they are seen with its substructure; selected while a
@@ -222,14 +242,18 @@ void WatchDesktopRequests(bool watch) {
     const Window root = DefaultRootWindow(display);
     XWindowAttributes attributes{};
     if (XGetWindowAttributes(display, root, &attributes) == 0) return;
+    static guint focus_look = 0;
     if (watch) {
         gdk_window_add_filter(nullptr, WatchDesktop, nullptr);
+        FocusAtOpening() = XFocus(display);
+        if (focus_look == 0) focus_look = g_timeout_add(kFocusLookMs, LookAtTheFocus, nullptr);
         if ((attributes.your_event_mask & SubstructureNotifyMask) != 0) return;
         XSelectInput(display, root, attributes.your_event_mask | SubstructureNotifyMask);
         selected = true;
         return;
     }
     gdk_window_remove_filter(nullptr, WatchDesktop, nullptr);
+    if (focus_look != 0) g_source_remove(std::exchange(focus_look, 0u));
     if (!std::exchange(selected, false)) return;
     XSelectInput(display, root, attributes.your_event_mask & ~SubstructureNotifyMask);
 }
@@ -303,9 +327,6 @@ void WatchFoldedPopUp(FoldedPopUp& popup, wxRibbonPanel&) {
     });
     popup.Bind(wxEVT_CHAR_HOOK, [&popup](wxKeyEvent& event) { OnKey(popup, event); });
     g_signal_connect(popup.GetHandle(), "button-press-event", G_CALLBACK(OnPress), &popup);
-    // The X focus may lie on the pop-up itself: its loss is seen there.
-    GdkWindow* window = gtk_widget_get_window(popup.GetHandle());
-    if (window != nullptr) gdk_window_set_events(window, static_cast<GdkEventMask>(gdk_window_get_events(window) | GDK_FOCUS_CHANGE_MASK));
     g_signal_connect(popup.GetHandle(), "grab-broken-event", G_CALLBACK(OnGrabBroken), &popup);
 }
 
