@@ -111,14 +111,18 @@ inline int PopUpsShown(CMainFrame& frame) {
 // within the desktop's double-click time are a double click, whose second press the toolkit
 // reports as such alone, so the click waits that long after the last one sent this way. The time
 // counts from the last press itself, which a busy machine may send well after the click began.
-inline bool ClickOnce(wxWindow& window, wxPoint point) {
+inline std::chrono::steady_clock::time_point& LastPress() {
     static auto last_press = std::chrono::steady_clock::time_point();
+    return last_press;
+}
+
+inline bool ClickOnce(wxWindow& window, wxPoint point) {
     gint double_click_ms = 400;
     g_object_get(gtk_settings_get_default(), "gtk-double-click-time", &double_click_ms, nullptr);
-    const auto apart = last_press + std::chrono::milliseconds(double_click_ms + 50);
+    const auto apart = LastPress() + std::chrono::milliseconds(double_click_ms + 50);
     (void)testing_gui::WaitUntil([apart] { return std::chrono::steady_clock::now() > apart; });
     const bool clicked = testing_gui::ClickAt(window, point);
-    last_press = std::chrono::steady_clock::now();
+    LastPress() = std::chrono::steady_clock::now();
     return clicked;
 }
 
@@ -127,11 +131,13 @@ inline bool ClickMiddleOnce(wxWindow& window) {
 }
 
 // Clicks the folded panel, as a user opens it, and answers its pop-up once the display shows it
-// (a compositor may show the new window blank at first).
+// (a compositor may show the new window blank at first). A click soon after one that closed it
+// opens it as well, as a double click's second press.
 inline wxRibbonPanel* OpenPopUpPanel(wxRibbonPanel& panel) {
     // The pointer comes from outside the panel, as a user's does: from its right, since the
     // first panel may stand at the screen's left edge.
-    if (!testing_gui::MoveTo(panel, wxPoint(panel.GetSize().x + 5, -5)) || !ClickMiddleOnce(panel)) return nullptr;
+    if (!testing_gui::MoveTo(panel, wxPoint(panel.GetSize().x + 5, -5)) || !testing_gui::ClickMiddle(panel)) return nullptr;
+    LastPress() = std::chrono::steady_clock::now();
     if (!testing_gui::WaitUntil([&panel] {
             wxRibbonPanel* popup = panel.GetExpandedPanel();
             if (popup == nullptr || !popup->IsShownOnScreen()) return false;
