@@ -2,8 +2,9 @@
 // the wheel and the scroll bar keep the table and its chart on the same rows, Ctrl+C copies
 // a table's text, clicks select and the details pane follows, the details button goes to the
 // related activity, the sub-views of another category's tab do not linger, a column resize
-// ends even when the button is released outside the pane, another category or file leaves
-// the chart beside its rows, and keys the panes do not answer move neither pane.
+// ends even when the button is released outside the pane and a quick one ends on the pointer's
+// pixel, another category or file leaves the chart beside its rows, and keys the panes do not
+// answer move neither pane.
 
 #include "../shell/every_category_schedule.h"
 #include "app/VarnholtView.h"
@@ -18,6 +19,7 @@
 #include "model/records/TaskRecord.h"
 #include "rows/Row.h"
 #include "rows/display_scale.h"
+#include "shell/command_ids.h"
 #include "views/core/RowList.h"
 
 #include <wx/clipbrd.h>
@@ -359,48 +361,77 @@ TEST_F(PaneViewTest, AColumnResizeReleasedOutsideThePaneEndsThere) {
 }
 
 // A quick drag of a border, steps of two pixels with no pause between them, right and left:
-// the window system merges and drops the moves, and the border still stands where the pointer
-// is while the button is held and where it let go. The X test extension's tool sends each
-// drag at once, as a quick hand does.
+// the window system merges and drops the moves, and the border still stands on the pixel the
+// pointer is on while the button is held and where it let go, and comes back to where it
+// started, in a grouped table, a tree and a relationship table alike. The X test extension's
+// tool sends each drag at once, as a quick hand does; the last kind is a drag whose moves all
+// came with its release.
 TEST_F(PaneViewTest, AQuickDragLeavesTheColumnBorderWhereThePointerLetGo) {
-    view::LayoutColumn* column = StartWithFirstColumn();
-    ASSERT_NE(column, nullptr);
-    column->width = 200.0f;  // well inside the pane, and wider than the least width
-    VarnholtView& table_pane = *frame->GetTablePane();
-    const view::View& table = *table_pane.GetContentView();
-    int releases = 0;
-    table_pane.Bind(wxEVT_LEFT_UP, [&releases](wxMouseEvent& event) {
-        ++releases;
-        event.Skip();
-    });
-    const auto border = [&] {
-        return column->width * view::DisplayScale() - static_cast<float>(table_pane.Host().ScrollX());
-    };
+    StartWithSchedule();
+    frame->Raise();
+    frame->GetContentViews().activity_details->SetCurrentTab(CaptionCatalog::Instance().Lookup(50750));  // Successors
     const auto xdotool = [](const std::string& actions) {
         const std::string command = "timeout 10 xdotool " + actions;
         return std::system(command.c_str()) == 0;
     };
-    struct Drag { int distance; bool held; };
-    for (const Drag drag : {Drag{40, false}, Drag{-40, false}, Drag{40, true}, Drag{-40, true}}) {
-        SCOPED_TRACE(testing::Message() << drag.distance << (drag.held ? ", held before the release" : ""));
-        Paint(table_pane);
-        const int pressed_x = static_cast<int>(std::lround(border()));
-        const wxPoint press = table_pane.ClientToScreen(wxPoint(pressed_x, static_cast<int>(table.GetHeaderHeight() / 2)));
-        const float pointer_x = static_cast<float>(pressed_x + drag.distance);
-        std::string moves = "mousemove " + std::to_string(press.x) + " " + std::to_string(press.y) + " mousedown 1";
-        for (int step = 2; step <= std::abs(drag.distance); step += 2) {
-            moves += drag.distance > 0 ? " mousemove_relative 2 0" : " mousemove_relative -- -2 0";
+    int releases = 0;
+    const auto count_releases = [&releases](wxMouseEvent& event) {
+        ++releases;
+        event.Skip();
+    };
+    enum class Kind { quick, held, with_the_release };
+    struct Table { const char* name; Category category; bool successors; };
+    for (const Table& shown : {Table{"activities", Category::activities, false}, Table{"resources", Category::resources, false},
+                               Table{"successors", Category::activities, true}}) {
+        SCOPED_TRACE(shown.name);
+        frame->SwitchToPage(static_cast<std::int32_t>(shown.category));
+        if (shown.successors) {
+            wxCommandEvent details(wxEVT_MENU, IDC_BUTTON_ACT_DETAILS);
+            (void)frame->GetEventHandler()->ProcessEvent(details);
         }
-        const int released_before = releases;
-        if (drag.held) {
-            ASSERT_TRUE(xdotool(moves));
-            EXPECT_TRUE(WaitUntil([&] { return std::abs(border() - pointer_x) <= 1.0f; })) << border();
-            ASSERT_TRUE(xdotool("mouseup 1"));
-        } else {
-            ASSERT_TRUE(xdotool(moves + " mouseup 1"));
+        Settle();
+        VarnholtView* pane = shown.successors ? frame->GetDetailsPane()->first_sub_view : frame->GetTablePane();
+        ASSERT_TRUE(pane != nullptr && pane->IsShownOnScreen());
+        const view::View& table = *pane->GetContentView();
+        view::LayoutColumn* column = shown.successors ? table.GetLayout()->GetSuccColumn(0) : table.GetLayout()->GetColumn(0);
+        ASSERT_NE(column, nullptr);
+        column->width = 200.0f;  // well inside the pane, and wider than the least width
+        ASSERT_TRUE(testing_gui::WaitForFrames(*pane)) << "shown";
+        if (shown.category != Category::resources) pane->Bind(wxEVT_LEFT_UP, count_releases);  // the table pane once
+        // The pixel the border is drawn on: drawn lengths are cut to whole pixels.
+        const auto border = [&] {
+            return static_cast<int>(std::floor(column->width * view::DisplayScale())) - pane->Host().ScrollX();
+        };
+        Paint(*pane);
+        const int start = border();
+        for (const Kind kind : {Kind::quick, Kind::held, Kind::with_the_release}) {
+            for (const int distance : {40, -40}) {
+                SCOPED_TRACE(testing::Message() << distance << ", kind " << static_cast<int>(kind));
+                Paint(*pane);
+                const int pressed_x = border();
+                const wxPoint press(pressed_x, static_cast<int>(table.GetHeaderHeight() / 2));
+                const int pointer_x = pressed_x + distance;
+                ASSERT_TRUE(testing_gui::MoveTo(*pane, press));
+                std::string moves = "mousedown 1";
+                for (int step = 2; step <= std::abs(distance); step += 2) {
+                    moves += distance > 0 ? " mousemove_relative 2 0" : " mousemove_relative -- -2 0";
+                }
+                const int released_before = releases;
+                if (kind == Kind::with_the_release) {
+                    Mouse(*pane, wxEVT_LEFT_DOWN, press, true);
+                    Mouse(*pane, wxEVT_LEFT_UP, press + wxSize(distance, 0), false);
+                } else if (kind == Kind::held) {
+                    ASSERT_TRUE(xdotool(moves));
+                    EXPECT_TRUE(WaitUntil([&] { return border() == pointer_x; })) << border();
+                    ASSERT_TRUE(xdotool("mouseup 1"));
+                } else {
+                    ASSERT_TRUE(xdotool(moves + " mouseup 1"));
+                }
+                ASSERT_TRUE(WaitUntil([&] { return releases > released_before; }));
+                EXPECT_EQ(border(), pointer_x);
+            }
         }
-        ASSERT_TRUE(WaitUntil([&] { return releases > released_before; }));
-        EXPECT_NEAR(border(), pointer_x, 1.0f);
+        EXPECT_EQ(border(), start) << "as far right as left";
     }
 }
 
