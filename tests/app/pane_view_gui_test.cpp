@@ -3,8 +3,8 @@
 // a table's text, clicks select and the details pane follows, the details button goes to the
 // related activity, the sub-views of another category's tab do not linger, a column resize
 // ends even when the button is released outside the pane and a quick one ends on the pointer's
-// pixel, another category or file leaves the chart beside its rows, and keys the panes do not
-// answer move neither pane.
+// pixel, another category or file leaves the chart beside its rows, keys the panes do not
+// answer move neither pane, and a layout chosen from the ribbon leaves the table the keys.
 
 #include "../shell/every_category_schedule.h"
 #include "app/VarnholtView.h"
@@ -12,6 +12,7 @@
 #include "app/find_events.h"
 #include "app/ribbon/MainRibbon.h"
 #include "app_gui_support.h"
+#include "folded_panels_support.h"
 #include "gui_input.h"
 #include "layouts/Layout.h"
 #include "model/CaptionCatalog.h"
@@ -22,6 +23,7 @@
 #include "shell/command_ids.h"
 #include "views/core/RowList.h"
 
+#include <wx/choice.h>
 #include <wx/clipbrd.h>
 #include <wx/dataobj.h>
 #include <wx/dcmemory.h>
@@ -249,6 +251,45 @@ TEST_F(PaneViewTest, CtrlCCopiesTheTableAtOnceAfterAStartATabClickOrAClickInTheC
     ASSERT_TRUE(testing_gui::ClickMiddle(*frame->GetGanttPane()));
     ASSERT_TRUE(WaitUntil([&] { return wxWindow::FindFocus() == frame->GetGanttPane(); }));
     copies_the_table("a click in the chart");
+}
+
+// A layout chosen from the ribbon's list leaves the keys with the table, as a tab does: by the
+// pointer and by Down and Return, Ctrl+C then copies the table and Page Down moves it.
+TEST_F(PaneViewTest, ALayoutChosenFromTheRibbonLeavesTheTableTheKeys) {
+    StartWithSchedule();
+    frame->Raise();
+    auto& list = *dynamic_cast<wxChoice*>(frame->FindWindow(IDC_COMBO_ACTIVITY_LAYOUT));
+    ASSERT_TRUE(list.IsShownOnScreen()) << "the ribbon is unfolded";
+    ASSERT_GE(list.GetCount(), 3u);
+    VarnholtView& table = *frame->GetTablePane();
+    for (const bool by_keys : {false, true}) {
+        SCOPED_TRACE(by_keys ? "by Down and Return" : "by the pointer");
+        const int before = list.GetSelection();
+        const int chosen = before + 1 < static_cast<int>(list.GetCount()) ? before + 1 : before - 1;
+        ASSERT_TRUE(testing_gui::ClickMiddle(list));
+        ASSERT_TRUE(WaitUntil([] { return !testing_app::OpenListOnScreen().IsEmpty(); })) << "the list opens";
+        if (by_keys) {
+            wxUIActionSimulator().Char(chosen > before ? WXK_DOWN : WXK_UP);
+            wxUIActionSimulator().Char(WXK_RETURN);
+        } else {
+            // The list opens with the current item over its box, the others above and below it.
+            const wxRect open = testing_app::OpenListOnScreen();
+            const int item = open.height / static_cast<int>(list.GetCount());
+            const wxPoint over_box = list.ClientToScreen(wxPoint(list.GetClientSize().x / 2, list.GetClientSize().y / 2));
+            const wxPoint target(over_box.x, over_box.y + (chosen - before) * item);
+            ASSERT_TRUE(testing_gui::ClickAt(*frame, frame->ScreenToClient(target)));
+        }
+        ASSERT_TRUE(WaitUntil([&] { return frame->GetLayoutStore()->CurrentActivityLayoutName() == list.GetString(static_cast<unsigned>(chosen)); }));
+        ASSERT_TRUE(WaitUntil([] { return testing_app::OpenListOnScreen().IsEmpty(); })) << "the list closes";
+        Settle();
+        SeedClipboard("seed");
+        wxUIActionSimulator().Char('c', wxMOD_CONTROL);
+        const wxString text = table.GetContentView()->GetText();
+        EXPECT_TRUE(WaitUntil([&] { return ClipboardText() == text; })) << ClipboardText().Left(40);
+        table.Host().ScrollTo(0, 0);
+        wxUIActionSimulator().Char(WXK_PAGEDOWN);
+        EXPECT_TRUE(WaitUntil([&] { return table.Host().ScrollY() > 0; })) << "Page Down moves the table";
+    }
 }
 
 TEST_F(PaneViewTest, TheDetailsButtonGoesToTheRelatedActivity) {
