@@ -218,6 +218,8 @@ private:
     void OnFindDialogDidClose(wxCommandEvent& event);
     void OnCharHook(wxKeyEvent& event);
     void OnActivate(wxActivateEvent& event);
+    // Whether a mouse button is held over one of the window's controls.
+    [[nodiscard]] bool PressedInside() const;
     void OnSize(wxSizeEvent& event);
     void OnMove(wxMoveEvent& event);
     void OnClose(wxCloseEvent& event);

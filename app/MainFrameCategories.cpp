@@ -18,6 +18,7 @@
 #include <wx/dcclient.h>
 #include <wx/dcmemory.h>
 #include <wx/ribbon/bar.h>
+#include <wx/utils.h>
 
 #include <utility>
 
@@ -127,9 +128,19 @@ void CMainFrame::FocusTable() {
     if (IsActive()) m_table_pane->SetFocus();
 }
 
+// A user who comes back by a click into one of the window's controls gives the keys to what the
+// click hit: the window manager activates the window with the button still down, and the press
+// may reach the control before or after the activation.
 void CMainFrame::OnActivate(wxActivateEvent& event) {
-    if (event.GetActive() && std::exchange(m_focus_table_when_active, false)) FocusTable();
+    if (event.GetActive() && std::exchange(m_focus_table_when_active, false) && !PressedInside()) FocusTable();
     event.Skip();
+}
+
+bool CMainFrame::PressedInside() const {
+    const wxMouseState mouse = wxGetMouseState();
+    if (!mouse.LeftIsDown() && !mouse.MiddleIsDown() && !mouse.RightIsDown()) return false;
+    wxWindow* under = wxFindWindowAtPoint(mouse.GetPosition());
+    return under != nullptr && under != this && wxGetTopLevelParent(under) == this;
 }
 
 void CMainFrame::ShowFilePage() {

@@ -4,7 +4,8 @@
 // related activity, the sub-views of another category's tab do not linger, a column resize
 // ends even when the button is released outside the pane and a quick one ends on the pointer's
 // pixel, another category or file leaves the chart beside its rows, keys the panes do not
-// answer move neither pane, and a layout chosen from the ribbon leaves the table the keys.
+// answer move neither pane, a layout chosen from the ribbon leaves the table the keys, and back
+// from another program the keys go where the user clicked.
 
 #include "../shell/every_category_schedule.h"
 #include "app/VarnholtView.h"
@@ -289,6 +290,54 @@ TEST_F(PaneViewTest, ALayoutChosenFromTheRibbonLeavesTheTableTheKeys) {
         table.Host().ScrollTo(0, 0);
         wxUIActionSimulator().Char(WXK_PAGEDOWN);
         EXPECT_TRUE(WaitUntil([&] { return table.Host().ScrollY() > 0; })) << "Page Down moves the table";
+    }
+}
+
+// Where the window system has a point of a window inside the frame: under a window manager only
+// the frame's own place is reported rightly.
+wxPoint OnTheDesktop(wxWindow& window, wxPoint point) {
+    for (wxWindow* inside = &window; !inside->IsTopLevel(); inside = inside->GetParent()) point += inside->GetPosition();
+    return wxGetTopLevelParent(&window)->ClientToScreen(point);
+}
+
+// Under a window manager, a schedule opened or another category shown while another program is
+// in front gives the table the keys when the user comes back as from a taskbar; a user who comes
+// back by a click in the chart keeps the keys there.
+TEST_F(PaneViewTest, BackFromAnotherProgramTheKeysGoWhereTheUserClicked) {
+    if (std::getenv("OUTER_DISPLAY") == nullptr) GTEST_SKIP() << "run under under_mutter.sh";
+    const wxPoint other_place(1400, 200);  // right of where the window manager puts the program
+    const testing_app::AnotherProgram other(other_place);
+    ASSERT_TRUE(other.Shown());
+    StartWithSchedule();
+    ASSERT_TRUE(WaitUntil([&] { return frame->IsActive(); }));
+    VarnholtView& chart = *frame->GetGanttPane();
+    enum class Back { by_a_click_in_the_chart, as_from_a_taskbar };
+    struct Round { const char* what; bool opens_a_schedule; Back back; };
+    for (const Round& round : {Round{"another category", false, Back::by_a_click_in_the_chart},
+                               Round{"a schedule opened", true, Back::by_a_click_in_the_chart},
+                               Round{"another category", false, Back::by_a_click_in_the_chart},
+                               Round{"a schedule opened", true, Back::by_a_click_in_the_chart},
+                               Round{"another category", false, Back::as_from_a_taskbar}}) {
+        SCOPED_TRACE(testing::Message() << round.what << (round.back == Back::as_from_a_taskbar ? ", back as from a taskbar" : ""));
+        testing_app::ClickThroughTheDesktop(other_place + wxSize(20, 10));
+        ASSERT_TRUE(WaitUntil([&] { return !frame->IsActive(); })) << "the other program is in front";
+        if (round.opens_a_schedule) {
+            ASSERT_TRUE(frame->OpenFile(Schedule(L"other.xer", LongSchedule())));
+        } else {
+            frame->SwitchToPage(StepCategoryTab(frame->GetRibbon()->GetActivePage(), 1));
+        }
+        Settle();
+        if (round.back == Back::as_from_a_taskbar) {
+            const std::string activate = "timeout 10 xdotool search --name '^" + frame->GetTitle().ToStdString() + "$' windowactivate";
+            ASSERT_EQ(std::system(activate.c_str()), 0) << activate;
+        } else {
+            testing_app::ClickThroughTheDesktop(OnTheDesktop(chart, wxPoint(chart.GetClientSize().x / 2, chart.GetClientSize().y / 2)));
+        }
+        ASSERT_TRUE(WaitUntil([&] { return frame->IsActive(); }));
+        ASSERT_TRUE(testing_gui::WaitForFrames(*frame, 4));
+        EXPECT_EQ(wxWindow::FindFocus(), round.back == Back::as_from_a_taskbar ? frame->GetTablePane() : &chart);
+        frame->SwitchToPage(static_cast<std::int32_t>(Category::activities));  // the chart shows in the next round
+        Settle();
     }
 }
 
