@@ -218,7 +218,7 @@ private:
     void OnFindDialogDidClose(wxCommandEvent& event);
     void OnCharHook(wxKeyEvent& event);
     void OnActivate(wxActivateEvent& event);
-    // Whether a mouse button is held over one of the window's controls.
+    // Whether a mouse button is held over the window's controls.
     [[nodiscard]] bool PressedInside() const;
     void OnSize(wxSizeEvent& event);
     void OnMove(wxMoveEvent& event);

@@ -136,11 +136,12 @@ void CMainFrame::OnActivate(wxActivateEvent& event) {
     event.Skip();
 }
 
+// The client area holds only controls; a press on the title bar or the frame is outside it. Under
+// a window manager only the window's own place on the screen is reported rightly.
 bool CMainFrame::PressedInside() const {
     const wxMouseState mouse = wxGetMouseState();
     if (!mouse.LeftIsDown() && !mouse.MiddleIsDown() && !mouse.RightIsDown()) return false;
-    wxWindow* under = wxFindWindowAtPoint(mouse.GetPosition());
-    return under != nullptr && under != this && wxGetTopLevelParent(under) == this;
+    return wxRect(ClientToScreen(wxPoint(0, 0)), GetClientSize()).Contains(mouse.GetPosition());
 }
 
 void CMainFrame::ShowFilePage() {

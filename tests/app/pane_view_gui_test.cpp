@@ -34,6 +34,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace varnholt {
 namespace {
@@ -301,8 +302,8 @@ wxPoint OnTheDesktop(wxWindow& window, wxPoint point) {
 }
 
 // Under a window manager, a schedule opened or another category shown while another program is
-// in front gives the table the keys when the user comes back as from a taskbar; a user who comes
-// back by a click in the chart keeps the keys there.
+// in front gives the table the keys when the user comes back as from a taskbar or by a click on
+// the title bar; a user who comes back by a click in the chart keeps the keys there.
 TEST_F(PaneViewTest, BackFromAnotherProgramTheKeysGoWhereTheUserClicked) {
     if (std::getenv("OUTER_DISPLAY") == nullptr) GTEST_SKIP() << "run under under_mutter.sh";
     const wxPoint other_place(1400, 200);  // right of where the window manager puts the program
@@ -311,14 +312,20 @@ TEST_F(PaneViewTest, BackFromAnotherProgramTheKeysGoWhereTheUserClicked) {
     StartWithSchedule();
     ASSERT_TRUE(WaitUntil([&] { return frame->IsActive(); }));
     VarnholtView& chart = *frame->GetGanttPane();
-    enum class Back { by_a_click_in_the_chart, as_from_a_taskbar };
+    enum class Back { by_a_click_in_the_chart, as_from_a_taskbar, by_a_click_on_the_title_bar };
     struct Round { const char* what; bool opens_a_schedule; Back back; };
-    for (const Round& round : {Round{"another category", false, Back::by_a_click_in_the_chart},
-                               Round{"a schedule opened", true, Back::by_a_click_in_the_chart},
-                               Round{"another category", false, Back::by_a_click_in_the_chart},
-                               Round{"a schedule opened", true, Back::by_a_click_in_the_chart},
-                               Round{"another category", false, Back::as_from_a_taskbar}}) {
-        SCOPED_TRACE(testing::Message() << round.what << (round.back == Back::as_from_a_taskbar ? ", back as from a taskbar" : ""));
+    // Whether the press or the activation reaches the program first is the window system's
+    // choice, and it varies: the chart is clicked in many rounds.
+    std::vector<Round> rounds;
+    for (int click = 0; click < 8; ++click) {
+        const bool opens = click % 2 == 1;
+        rounds.push_back({opens ? "a schedule opened" : "another category", opens, Back::by_a_click_in_the_chart});
+    }
+    rounds.push_back({"a schedule opened", true, Back::by_a_click_on_the_title_bar});
+    rounds.push_back({"another category", false, Back::as_from_a_taskbar});
+    for (std::size_t index = 0; index < rounds.size(); ++index) {
+        const Round& round = rounds[index];
+        SCOPED_TRACE(testing::Message() << "round " << index << ": " << round.what << ", back " << static_cast<int>(round.back));
         testing_app::ClickThroughTheDesktop(other_place + wxSize(20, 10));
         ASSERT_TRUE(WaitUntil([&] { return !frame->IsActive(); })) << "the other program is in front";
         if (round.opens_a_schedule) {
@@ -330,12 +337,14 @@ TEST_F(PaneViewTest, BackFromAnotherProgramTheKeysGoWhereTheUserClicked) {
         if (round.back == Back::as_from_a_taskbar) {
             const std::string activate = "timeout 10 xdotool search --name '^" + frame->GetTitle().ToStdString() + "$' windowactivate";
             ASSERT_EQ(std::system(activate.c_str()), 0) << activate;
+        } else if (round.back == Back::by_a_click_on_the_title_bar) {
+            testing_app::ClickThroughTheDesktop(frame->ClientToScreen(wxPoint(frame->GetClientSize().x / 2, -10)));
         } else {
             testing_app::ClickThroughTheDesktop(OnTheDesktop(chart, wxPoint(chart.GetClientSize().x / 2, chart.GetClientSize().y / 2)));
         }
         ASSERT_TRUE(WaitUntil([&] { return frame->IsActive(); }));
         ASSERT_TRUE(testing_gui::WaitForFrames(*frame, 4));
-        EXPECT_EQ(wxWindow::FindFocus(), round.back == Back::as_from_a_taskbar ? frame->GetTablePane() : &chart);
+        EXPECT_EQ(wxWindow::FindFocus(), round.back == Back::by_a_click_in_the_chart ? &chart : frame->GetTablePane());
         frame->SwitchToPage(static_cast<std::int32_t>(Category::activities));  // the chart shows in the next round
         Settle();
     }
