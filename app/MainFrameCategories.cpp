@@ -18,7 +18,6 @@
 #include <wx/dcclient.h>
 #include <wx/dcmemory.h>
 #include <wx/ribbon/bar.h>
-#include <wx/utils.h>
 
 #include <utility>
 
@@ -124,24 +123,13 @@ void CMainFrame::FocusTable() {
     wxWindow* focus = FindFocus();
     if (focus != nullptr && wxGetTopLevelParent(focus) != this) return;
     if (IsFilePageShown()) return;
-    m_focus_table_when_active = !IsActive();
+    m_owed_focus.Owe(!IsActive());
     if (IsActive()) m_table_pane->SetFocus();
 }
 
-// A user who comes back by a click into one of the window's controls gives the keys to what the
-// click hit: the window manager activates the window with the button still down, and the press
-// may reach the control before or after the activation.
 void CMainFrame::OnActivate(wxActivateEvent& event) {
-    if (event.GetActive() && std::exchange(m_focus_table_when_active, false) && !PressedInside()) FocusTable();
+    if (event.GetActive() && m_owed_focus.SettleAtActivation()) FocusTable();
     event.Skip();
-}
-
-// The client area holds only controls; a press on the title bar or the frame is outside it. Under
-// a window manager only the window's own place on the screen is reported rightly.
-bool CMainFrame::PressedInside() const {
-    const wxMouseState mouse = wxGetMouseState();
-    if (!mouse.LeftIsDown() && !mouse.MiddleIsDown() && !mouse.RightIsDown()) return false;
-    return wxRect(ClientToScreen(wxPoint(0, 0)), GetClientSize()).Contains(mouse.GetPosition());
 }
 
 void CMainFrame::ShowFilePage() {
