@@ -5,6 +5,7 @@
 #pragma once
 
 #include "app/VarnholtDoc.h"
+#include "app/owed_focus.h"
 #include "layouts/LayoutStore.h"
 #include "shell/ContentViews.h"
 #include "shell/category_tabs.h"
@@ -245,7 +246,7 @@ private:
     wxWindow* m_find_dialog = nullptr;
 
     bool m_gantt_closed = false;  // the user hid the chart with its toggle
-    bool m_focus_table_when_active = false;  // see FocusTable
+    OwedFocus m_owed_focus{*this};  // see FocusTable
     // While neither maximized nor iconized: the client area's place on the screen and its size.
     wxRect m_normal_place;
     CategoryTracker m_categories;

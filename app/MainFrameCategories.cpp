@@ -123,12 +123,12 @@ void CMainFrame::FocusTable() {
     wxWindow* focus = FindFocus();
     if (focus != nullptr && wxGetTopLevelParent(focus) != this) return;
     if (IsFilePageShown()) return;
-    m_focus_table_when_active = !IsActive();
+    m_owed_focus.Owe(!IsActive());
     if (IsActive()) m_table_pane->SetFocus();
 }
 
 void CMainFrame::OnActivate(wxActivateEvent& event) {
-    if (event.GetActive() && std::exchange(m_focus_table_when_active, false)) FocusTable();
+    if (event.GetActive() && m_owed_focus.SettleAtActivation()) FocusTable();
     event.Skip();
 }
 

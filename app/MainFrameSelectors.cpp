@@ -94,6 +94,7 @@ void CMainFrame::ChangeLayout(Category category) {
     if (m_store == nullptr || combo == nullptr) return;
     if (!ChooseLayout(*m_store, category, combo->GetStringSelection().ToStdWstring())) return;
     DisplayCategory(category);
+    FocusTable();
     RedrawNow();
 }
 

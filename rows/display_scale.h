@@ -11,10 +11,14 @@ namespace varnholt::view {
 // The scale to divide by: the current one when it is a usable positive number, else 1.0.
 [[nodiscard]] float UsableDisplayScale();
 
-// A width the user drew on screen as a layout keeps it: divided by the usable scale and
-// rounded to the nearest whole pixel, which the columns file then holds exactly, so the
-// column comes back as wide as it was left at any scale.
-[[nodiscard]] float UnscaledWholeWidth(float drawn_width);
+// The unscaled width of a column the user dragged from its left border `left` to the pixel
+// `right`, both drawn lengths, such that its drawn right border, left + width x scale cut to
+// whole pixels as every drawn length is, falls on that pixel. A whole width where one does, which
+// the columns file then holds exactly, so the column comes back as wide at the next start; else
+// (a whole width reaches only ten of every eleven pixels at 1.1) the width with its fraction.
+// The plain quotient would not do: in floats it may come back a hair short (202 / 1.1 x 1.1 is
+// 201.99998), and rounded to a whole width it may lose the pixel.
+[[nodiscard]] float UnscaledWidthBetween(float left, float right);
 
 // A length that went through the scale in floats, cut to its whole pixels toward zero. The
 // float error is forgiven first, either way from zero: 260 at 1.1 comes back 259.99998 and

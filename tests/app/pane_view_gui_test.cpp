@@ -2,8 +2,10 @@
 // the wheel and the scroll bar keep the table and its chart on the same rows, Ctrl+C copies
 // a table's text, clicks select and the details pane follows, the details button goes to the
 // related activity, the sub-views of another category's tab do not linger, a column resize
-// ends even when the button is released outside the pane, another category or file leaves
-// the chart beside its rows, and keys the panes do not answer move neither pane.
+// ends even when the button is released outside the pane and a quick one ends on the pointer's
+// pixel, another category or file leaves the chart beside its rows, keys the panes do not
+// answer move neither pane, a layout chosen from the ribbon leaves the table the keys, and back
+// from another program the keys go where the user clicked.
 
 #include "../shell/every_category_schedule.h"
 #include "app/VarnholtView.h"
@@ -11,6 +13,7 @@
 #include "app/find_events.h"
 #include "app/ribbon/MainRibbon.h"
 #include "app_gui_support.h"
+#include "folded_panels_support.h"
 #include "gui_input.h"
 #include "layouts/Layout.h"
 #include "model/CaptionCatalog.h"
@@ -18,8 +21,10 @@
 #include "model/records/TaskRecord.h"
 #include "rows/Row.h"
 #include "rows/display_scale.h"
+#include "shell/command_ids.h"
 #include "views/core/RowList.h"
 
+#include <wx/choice.h>
 #include <wx/clipbrd.h>
 #include <wx/dataobj.h>
 #include <wx/dcmemory.h>
@@ -29,6 +34,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace varnholt {
 namespace {
@@ -249,6 +255,101 @@ TEST_F(PaneViewTest, CtrlCCopiesTheTableAtOnceAfterAStartATabClickOrAClickInTheC
     copies_the_table("a click in the chart");
 }
 
+// A layout chosen from the ribbon's list leaves the keys with the table, as a tab does: by the
+// pointer and by Down and Return, Ctrl+C then copies the table and Page Down moves it.
+TEST_F(PaneViewTest, ALayoutChosenFromTheRibbonLeavesTheTableTheKeys) {
+    StartWithSchedule();
+    frame->Raise();
+    auto& list = *dynamic_cast<wxChoice*>(frame->FindWindow(IDC_COMBO_ACTIVITY_LAYOUT));
+    ASSERT_TRUE(list.IsShownOnScreen()) << "the ribbon is unfolded";
+    ASSERT_GE(list.GetCount(), 3u);
+    VarnholtView& table = *frame->GetTablePane();
+    for (const bool by_keys : {false, true}) {
+        SCOPED_TRACE(by_keys ? "by Down and Return" : "by the pointer");
+        const int before = list.GetSelection();
+        const int chosen = before + 1 < static_cast<int>(list.GetCount()) ? before + 1 : before - 1;
+        ASSERT_TRUE(testing_gui::ClickMiddle(list));
+        ASSERT_TRUE(WaitUntil([] { return !testing_app::OpenListOnScreen().IsEmpty(); })) << "the list opens";
+        if (by_keys) {
+            wxUIActionSimulator().Char(chosen > before ? WXK_DOWN : WXK_UP);
+            wxUIActionSimulator().Char(WXK_RETURN);
+        } else {
+            // The list opens with the current item over its box, the others above and below it.
+            const wxRect open = testing_app::OpenListOnScreen();
+            const int item = open.height / static_cast<int>(list.GetCount());
+            const wxPoint over_box = list.ClientToScreen(wxPoint(list.GetClientSize().x / 2, list.GetClientSize().y / 2));
+            const wxPoint target(over_box.x, over_box.y + (chosen - before) * item);
+            ASSERT_TRUE(testing_gui::ClickAt(*frame, frame->ScreenToClient(target)));
+        }
+        ASSERT_TRUE(WaitUntil([&] { return frame->GetLayoutStore()->CurrentActivityLayoutName() == list.GetString(static_cast<unsigned>(chosen)); }));
+        ASSERT_TRUE(WaitUntil([] { return testing_app::OpenListOnScreen().IsEmpty(); })) << "the list closes";
+        Settle();
+        SeedClipboard("seed");
+        wxUIActionSimulator().Char('c', wxMOD_CONTROL);
+        const wxString text = table.GetContentView()->GetText();
+        EXPECT_TRUE(WaitUntil([&] { return ClipboardText() == text; })) << ClipboardText().Left(40);
+        table.Host().ScrollTo(0, 0);
+        wxUIActionSimulator().Char(WXK_PAGEDOWN);
+        EXPECT_TRUE(WaitUntil([&] { return table.Host().ScrollY() > 0; })) << "Page Down moves the table";
+    }
+}
+
+// Where the window system has a point of a window inside the frame: under a window manager only
+// the frame's own place is reported rightly.
+wxPoint OnTheDesktop(wxWindow& window, wxPoint point) {
+    for (wxWindow* inside = &window; !inside->IsTopLevel(); inside = inside->GetParent()) point += inside->GetPosition();
+    return wxGetTopLevelParent(&window)->ClientToScreen(point);
+}
+
+// Under a window manager, a schedule opened or another category shown while another program is
+// in front gives the table the keys when the user comes back as from a taskbar or by a click on
+// the title bar; a user who comes back by a click in the chart keeps the keys there.
+TEST_F(PaneViewTest, BackFromAnotherProgramTheKeysGoWhereTheUserClicked) {
+    if (std::getenv("OUTER_DISPLAY") == nullptr) GTEST_SKIP() << "run under under_mutter.sh";
+    const wxPoint other_place(1400, 200);  // right of where the window manager puts the program
+    const testing_app::AnotherProgram other(other_place);
+    ASSERT_TRUE(other.Shown());
+    StartWithSchedule();
+    ASSERT_TRUE(WaitUntil([&] { return frame->IsActive(); }));
+    VarnholtView& chart = *frame->GetGanttPane();
+    enum class Back { by_a_click_in_the_chart, as_from_a_taskbar, by_a_click_on_the_title_bar };
+    struct Round { const char* what; bool opens_a_schedule; Back back; };
+    // Whether the press or the activation reaches the program first is the window system's
+    // choice, and it varies: the chart is clicked in many rounds.
+    std::vector<Round> rounds;
+    for (int click = 0; click < 8; ++click) {
+        const bool opens = click % 2 == 1;
+        rounds.push_back({opens ? "a schedule opened" : "another category", opens, Back::by_a_click_in_the_chart});
+    }
+    rounds.push_back({"a schedule opened", true, Back::by_a_click_on_the_title_bar});
+    rounds.push_back({"another category", false, Back::as_from_a_taskbar});
+    for (std::size_t index = 0; index < rounds.size(); ++index) {
+        const Round& round = rounds[index];
+        SCOPED_TRACE(testing::Message() << "round " << index << ": " << round.what << ", back " << static_cast<int>(round.back));
+        testing_app::ClickThroughTheDesktop(other_place + wxSize(20, 10));
+        ASSERT_TRUE(WaitUntil([&] { return !frame->IsActive(); })) << "the other program is in front";
+        if (round.opens_a_schedule) {
+            ASSERT_TRUE(frame->OpenFile(Schedule(L"other.xer", LongSchedule())));
+        } else {
+            frame->SwitchToPage(StepCategoryTab(frame->GetRibbon()->GetActivePage(), 1));
+        }
+        Settle();
+        if (round.back == Back::as_from_a_taskbar) {
+            const std::string activate = "timeout 10 xdotool search --name '^" + frame->GetTitle().ToStdString() + "$' windowactivate";
+            ASSERT_EQ(std::system(activate.c_str()), 0) << activate;
+        } else if (round.back == Back::by_a_click_on_the_title_bar) {
+            testing_app::ClickThroughTheDesktop(frame->ClientToScreen(wxPoint(frame->GetClientSize().x / 2, -10)));
+        } else {
+            testing_app::ClickThroughTheDesktop(OnTheDesktop(chart, wxPoint(chart.GetClientSize().x / 2, chart.GetClientSize().y / 2)));
+        }
+        ASSERT_TRUE(WaitUntil([&] { return frame->IsActive(); }));
+        ASSERT_TRUE(testing_gui::WaitForFrames(*frame, 4));
+        EXPECT_EQ(wxWindow::FindFocus(), round.back == Back::by_a_click_in_the_chart ? &chart : frame->GetTablePane());
+        frame->SwitchToPage(static_cast<std::int32_t>(Category::activities));  // the chart shows in the next round
+        Settle();
+    }
+}
+
 TEST_F(PaneViewTest, TheDetailsButtonGoesToTheRelatedActivity) {
     StartWithSchedule();
     ContentViews& views = frame->GetContentViews();
@@ -359,48 +460,77 @@ TEST_F(PaneViewTest, AColumnResizeReleasedOutsideThePaneEndsThere) {
 }
 
 // A quick drag of a border, steps of two pixels with no pause between them, right and left:
-// the window system merges and drops the moves, and the border still stands where the pointer
-// is while the button is held and where it let go. The X test extension's tool sends each
-// drag at once, as a quick hand does.
+// the window system merges and drops the moves, and the border still stands on the pixel the
+// pointer is on while the button is held and where it let go, and comes back to where it
+// started, in a grouped table, a tree and a relationship table alike. The X test extension's
+// tool sends each drag at once, as a quick hand does; the last kind is a drag whose moves all
+// came with its release.
 TEST_F(PaneViewTest, AQuickDragLeavesTheColumnBorderWhereThePointerLetGo) {
-    view::LayoutColumn* column = StartWithFirstColumn();
-    ASSERT_NE(column, nullptr);
-    column->width = 200.0f;  // well inside the pane, and wider than the least width
-    VarnholtView& table_pane = *frame->GetTablePane();
-    const view::View& table = *table_pane.GetContentView();
-    int releases = 0;
-    table_pane.Bind(wxEVT_LEFT_UP, [&releases](wxMouseEvent& event) {
-        ++releases;
-        event.Skip();
-    });
-    const auto border = [&] {
-        return column->width * view::DisplayScale() - static_cast<float>(table_pane.Host().ScrollX());
-    };
+    StartWithSchedule();
+    frame->Raise();
+    frame->GetContentViews().activity_details->SetCurrentTab(CaptionCatalog::Instance().Lookup(50750));  // Successors
     const auto xdotool = [](const std::string& actions) {
         const std::string command = "timeout 10 xdotool " + actions;
         return std::system(command.c_str()) == 0;
     };
-    struct Drag { int distance; bool held; };
-    for (const Drag drag : {Drag{40, false}, Drag{-40, false}, Drag{40, true}, Drag{-40, true}}) {
-        SCOPED_TRACE(testing::Message() << drag.distance << (drag.held ? ", held before the release" : ""));
-        Paint(table_pane);
-        const int pressed_x = static_cast<int>(std::lround(border()));
-        const wxPoint press = table_pane.ClientToScreen(wxPoint(pressed_x, static_cast<int>(table.GetHeaderHeight() / 2)));
-        const float pointer_x = static_cast<float>(pressed_x + drag.distance);
-        std::string moves = "mousemove " + std::to_string(press.x) + " " + std::to_string(press.y) + " mousedown 1";
-        for (int step = 2; step <= std::abs(drag.distance); step += 2) {
-            moves += drag.distance > 0 ? " mousemove_relative 2 0" : " mousemove_relative -- -2 0";
+    int releases = 0;
+    const auto count_releases = [&releases](wxMouseEvent& event) {
+        ++releases;
+        event.Skip();
+    };
+    enum class Kind { quick, held, with_the_release };
+    struct Table { const char* name; Category category; bool successors; };
+    for (const Table& shown : {Table{"activities", Category::activities, false}, Table{"resources", Category::resources, false},
+                               Table{"successors", Category::activities, true}}) {
+        SCOPED_TRACE(shown.name);
+        frame->SwitchToPage(static_cast<std::int32_t>(shown.category));
+        if (shown.successors) {
+            wxCommandEvent details(wxEVT_MENU, IDC_BUTTON_ACT_DETAILS);
+            (void)frame->GetEventHandler()->ProcessEvent(details);
         }
-        const int released_before = releases;
-        if (drag.held) {
-            ASSERT_TRUE(xdotool(moves));
-            EXPECT_TRUE(WaitUntil([&] { return std::abs(border() - pointer_x) <= 1.0f; })) << border();
-            ASSERT_TRUE(xdotool("mouseup 1"));
-        } else {
-            ASSERT_TRUE(xdotool(moves + " mouseup 1"));
+        Settle();
+        VarnholtView* pane = shown.successors ? frame->GetDetailsPane()->first_sub_view : frame->GetTablePane();
+        ASSERT_TRUE(pane != nullptr && pane->IsShownOnScreen());
+        const view::View& table = *pane->GetContentView();
+        view::LayoutColumn* column = shown.successors ? table.GetLayout()->GetSuccColumn(0) : table.GetLayout()->GetColumn(0);
+        ASSERT_NE(column, nullptr);
+        column->width = 200.0f;  // well inside the pane, and wider than the least width
+        ASSERT_TRUE(testing_gui::WaitForFrames(*pane)) << "shown";
+        if (shown.category != Category::resources) pane->Bind(wxEVT_LEFT_UP, count_releases);  // the table pane once
+        // The pixel the border is drawn on: drawn lengths are cut to whole pixels.
+        const auto border = [&] {
+            return static_cast<int>(std::floor(column->width * view::DisplayScale())) - pane->Host().ScrollX();
+        };
+        Paint(*pane);
+        const int start = border();
+        for (const Kind kind : {Kind::quick, Kind::held, Kind::with_the_release}) {
+            for (const int distance : {40, -40}) {
+                SCOPED_TRACE(testing::Message() << distance << ", kind " << static_cast<int>(kind));
+                Paint(*pane);
+                const int pressed_x = border();
+                const wxPoint press(pressed_x, static_cast<int>(table.GetHeaderHeight() / 2));
+                const int pointer_x = pressed_x + distance;
+                ASSERT_TRUE(testing_gui::MoveTo(*pane, press));
+                std::string moves = "mousedown 1";
+                for (int step = 2; step <= std::abs(distance); step += 2) {
+                    moves += distance > 0 ? " mousemove_relative 2 0" : " mousemove_relative -- -2 0";
+                }
+                const int released_before = releases;
+                if (kind == Kind::with_the_release) {
+                    Mouse(*pane, wxEVT_LEFT_DOWN, press, true);
+                    Mouse(*pane, wxEVT_LEFT_UP, press + wxSize(distance, 0), false);
+                } else if (kind == Kind::held) {
+                    ASSERT_TRUE(xdotool(moves));
+                    EXPECT_TRUE(WaitUntil([&] { return border() == pointer_x; })) << border();
+                    ASSERT_TRUE(xdotool("mouseup 1"));
+                } else {
+                    ASSERT_TRUE(xdotool(moves + " mouseup 1"));
+                }
+                ASSERT_TRUE(WaitUntil([&] { return releases > released_before; }));
+                EXPECT_EQ(border(), pointer_x);
+            }
         }
-        ASSERT_TRUE(WaitUntil([&] { return releases > released_before; }));
-        EXPECT_NEAR(border(), pointer_x, 1.0f);
+        EXPECT_EQ(border(), start) << "as far right as left";
     }
 }
 

@@ -169,7 +169,7 @@ std::wstring RowTreeView::LayoutText(const CellText& cell) const {
 }
 
 void RowTreeView::ResizeLayoutColumn(LayoutColumn& column, std::size_t index, float left, PointF point) const {
-    column.width = UnscaledWholeWidth(std::max(point.x - left, MinimumWidth(index)));
+    column.width = UnscaledWidthBetween(left, std::max(point.x, left + MinimumWidth(index)));
 }
 
 }  // namespace varnholt::view

@@ -19,7 +19,7 @@ protected:
     [[nodiscard]] TreeSortKeys SortKeys(const Row& row) const override;
     [[nodiscard]] std::size_t ColumnCount() const override { return 1; }
     [[nodiscard]] float ColumnWidth(std::size_t /*column*/) const override { return m_column_width; }
-    void SetColumnWidth(std::size_t /*column*/, float width) override { m_column_width = width; }
+    void SetColumnBorders(std::size_t /*column*/, float left, float right) override { m_column_width = right - left; }
     void DrawHeader() override;
     void DrawRow(Row& row, float y) override;
 

@@ -45,10 +45,10 @@ float ResourceTableView::ColumnWidth(std::size_t column) const {
     return entry != nullptr ? entry->width * Scale() : 0.0f;
 }
 
-// Layouts keep whole widths at scale 1.
-void ResourceTableView::SetColumnWidth(std::size_t column, float width) {
+// Layouts keep widths at scale 1.
+void ResourceTableView::SetColumnBorders(std::size_t column, float left, float right) {
     if (LayoutColumn* entry = GetLayout() != nullptr ? GetLayout()->GetColumn(column) : nullptr)
-        entry->width = UnscaledWholeWidth(width);
+        entry->width = UnscaledWidthBetween(left, right);
 }
 
 float ResourceTableView::GetWidth() const { return ColumnsLeftOf(ColumnCount()); }

@@ -33,7 +33,7 @@ protected:
     [[nodiscard]] TreeSortKeys SortKeys(const Row& row) const override;
     [[nodiscard]] std::size_t ColumnCount() const override;
     [[nodiscard]] float ColumnWidth(std::size_t column) const override;
-    void SetColumnWidth(std::size_t column, float width) override;
+    void SetColumnBorders(std::size_t column, float left, float right) override;
     void MoveColumn(std::size_t from, std::size_t to) override;
     void DrawHeader() override;
     void DrawRow(Row& row, float y) override;

@@ -20,7 +20,7 @@ protected:
     [[nodiscard]] TreeSortKeys SortKeys(const Row& row) const override;
     [[nodiscard]] std::size_t ColumnCount() const override { return m_column_widths.size(); }
     [[nodiscard]] float ColumnWidth(std::size_t column) const override { return m_column_widths.at(column); }
-    void SetColumnWidth(std::size_t column, float width) override { m_column_widths.at(column) = width; }
+    void SetColumnBorders(std::size_t column, float left, float right) override { m_column_widths.at(column) = right - left; }
     void DrawHeader() override;
     void DrawRow(Row& row, float y) override;
 

@@ -62,7 +62,8 @@ bool TreeTableView::ResizeTo(PointF point) {
     if (resizing < 0) return false;
     const auto column = static_cast<std::size_t>(resizing);
     if (column >= ColumnCount()) return false;
-    SetColumnWidth(column, std::max(point.x - ColumnsLeftOf(column), MinimumWidth(column)));
+    const float left = ColumnsLeftOf(column);
+    SetColumnBorders(column, left, std::max(point.x, left + MinimumWidth(column)));
     return true;
 }
 

@@ -48,10 +48,10 @@ protected:
     // The sort keys of a row of the view's own kind; both null for any other row.
     [[nodiscard]] virtual TreeSortKeys SortKeys(const Row& row) const = 0;
 
-    // Columns: their number, drawn width (scale applied) and a new drawn width from a resize.
+    // Columns: their number, drawn width (scale applied) and a resize to new drawn borders.
     [[nodiscard]] virtual std::size_t ColumnCount() const = 0;
     [[nodiscard]] virtual float ColumnWidth(std::size_t column) const = 0;
-    virtual void SetColumnWidth(std::size_t column, float width) = 0;
+    virtual void SetColumnBorders(std::size_t column, float left, float right) = 0;
     // Puts a picked-up column down in the gap before column `to`.
     virtual void MoveColumn(std::size_t /*from*/, std::size_t /*to*/) {}
     [[nodiscard]] float ColumnsLeftOf(std::size_t column) const;

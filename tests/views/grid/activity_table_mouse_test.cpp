@@ -120,7 +120,7 @@ TEST_F(ActivityTableMouse, TheReleaseLeavesTheBorderWhereThePointerLetGo) {
         {"wider", 1.0f, 80.0f, 90.0f, 120.0f, 120.0f},
         {"narrower", 1.0f, 80.0f, 70.0f, 60.0f, 60.0f},
         {"a click a pixel right of the border", 1.0f, 81.0f, std::nullopt, 81.0f, 80.0f},
-        {"at 1.1, 117 / 1.1 is 106.4", 1.1f, 88.0f, 90.0f, 117.0f, 106.0f},
+        {"at 1.1, 106 x 1.1 is 116.6: 107 reaches the pixel let go at", 1.1f, 88.0f, 90.0f, 117.0f, 107.0f},
     };
     for (const Drag& drag : drags) {
         SCOPED_TRACE(drag.why);
