@@ -24,6 +24,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace varnholt {
@@ -314,7 +316,7 @@ void WatchLists(wxWindow& window) {
 
 }  // namespace
 
-void WatchFoldedPopUp(FoldedPopUp& popup, wxRibbonPanel&) {
+void WatchFoldedPopUp(FoldedPopUp& popup) {
     std::vector<FoldedPopUp*>& open = OpenPopUps();
     if (open.empty()) WatchDesktopRequests(true);
     open.push_back(&popup);

@@ -11,8 +11,8 @@ namespace varnholt {
 
 class FoldedPopUp;
 
-// Starts the rule on a pop-up that `folded` is about to open.
-void WatchFoldedPopUp(FoldedPopUp& popup, wxRibbonPanel& folded);
+// Starts the rule on a pop-up that has just opened.
+void WatchFoldedPopUp(FoldedPopUp& popup);
 
 // Called by the control that fills `panel` once it has moved into the panel's pop-up or back
 // into the ribbon. In the pop-up the control works as it does in the ribbon.

@@ -85,7 +85,7 @@ bool FoldedRibbonPanel::Unfold() {
     const wxRect screen = wxDisplay(display == wxNOT_FOUND ? 0 : static_cast<unsigned>(display)).GetClientArea();
     const ScreenBox place = PopUpPlace(Box(GetScreenRect()), size.x, size.y, Box(screen));
     popup->Open(wxRect(place.x, place.y, place.width, place.height), PressBeingHandled());
-    WatchFoldedPopUp(*popup, *this);
+    WatchFoldedPopUp(*popup);
     unfolded->SetFocus();
     return true;
 }
