@@ -383,6 +383,40 @@ TEST_F(FoldedPopUpTest, APopUpClosesAsAMenuByEveryWayOutWithAndWithoutItsList) {
     }
 }
 
+// The window widened to 1200 px with each folded panel's pop-up open, as a user drags its edge:
+// the pop-up closes first, and every panel that unfolds shows its controls.
+TEST_F(FoldedPopUpTest, AWindowWidenedWithAPopUpOpenShowsEveryPanelsControls) {
+    CMainFrame& frame = Open();
+    wxRibbonPage& page = *frame.GetRibbon()->GetPage(static_cast<size_t>(kActivitiesTabPage));
+    const wxSize narrow(700, 600);
+    ResizeFrame(frame, narrow);
+    ASSERT_TRUE(SettledByTheWindowManager(frame));
+    std::vector<wxString> folded_captions;
+    for (wxWindow* child : page.GetChildren()) {
+        if (auto* panel = dynamic_cast<wxRibbonPanel*>(child); panel != nullptr && panel->IsMinimised()) folded_captions.push_back(panel->GetLabel());
+    }
+    ASSERT_FALSE(folded_captions.empty());
+    for (const wxString& caption : folded_captions) {
+        SCOPED_TRACE(caption);
+        ResizeFrame(frame, narrow);
+        wxRibbonPanel* folded = nullptr;
+        ASSERT_TRUE(WaitUntil([&] { return (folded = FoldedPanel(frame, caption)) != nullptr; }));
+        ASSERT_TRUE(SettledByTheWindowManager(frame));
+        ASSERT_NE(OpenPopUpPanel(*folded), nullptr);
+        ResizeFrame(frame, wxSize(1200, narrow.y));
+        EXPECT_EQ(folded->GetExpandedPanel(), nullptr) << "the pop-up closed";
+        ASSERT_TRUE(testing_gui::WaitForFrames(frame));
+        for (wxWindow* child : page.GetChildren()) {
+            auto* panel = dynamic_cast<wxRibbonPanel*>(child);
+            if (panel == nullptr || panel->IsMinimised()) continue;
+            EXPECT_FALSE(panel->GetChildren().empty()) << panel->GetLabel() << " is empty";
+            for (wxWindow* control : panel->GetChildren()) {
+                EXPECT_TRUE(control->IsShownOnScreen()) << panel->GetLabel() << " does not show its controls";
+            }
+        }
+    }
+}
+
 // A double click on a folded button leaves its pop-up open, and the next click on it closes it.
 TEST_F(FoldedPopUpTest, ADoubleClickOnAFoldedButtonLeavesItsPopUpOpen) {
     CMainFrame& frame = Open();
