@@ -185,10 +185,12 @@ void OnKey(wxWindow& popup, wxKeyEvent& event) {
 // The window system's requests that change a window: the taskbar's or a script's activation,
 // maximizing, moving, resizing, minimizing, closing. The window manager acts on them; while a
 // pop-up stands, it closes first.
-bool ChangesAWindow(Display* display, Atom request) {
+bool ChangesAWindow(Atom request) {
     static constexpr std::array kRequests{"_NET_ACTIVE_WINDOW", "_NET_WM_STATE",     "_NET_WM_MOVERESIZE", "_NET_MOVERESIZE_WINDOW",
                                           "_NET_CLOSE_WINDOW",  "_NET_RESTACK_WINDOW", "WM_CHANGE_STATE",    "_NET_CURRENT_DESKTOP"};
-    return std::ranges::any_of(kRequests, [&](const char* name) { return XInternAtom(display, name, True) == request; });
+    // GDK keeps the atoms it has looked up: no round trip to the server per request.
+    GdkDisplay* display = gdk_display_get_default();
+    return std::ranges::any_of(kRequests, [&](const char* name) { return gdk_x11_get_xatom_by_name_for_display(display, name) == request; });
 }
 
 Window XFocus(Display* display) {
@@ -216,7 +218,7 @@ GdkFilterReturn WatchDesktop(GdkXEvent* native, GdkEvent*, gpointer) {
     auto* event = static_cast<XEvent*>(native);
     Display* display = event->xany.display;
     if (event->type == ClientMessage && event->xclient.window == DefaultRootWindow(display) &&
-        ChangesAWindow(display, event->xclient.message_type)) {
+        ChangesAWindow(event->xclient.message_type)) {
         AskEveryPopUp(Exit::window_changed);
     }
     return GDK_FILTER_CONTINUE;

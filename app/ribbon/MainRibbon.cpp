@@ -331,12 +331,8 @@ MainRibbonBar* CreateMainRibbon(wxWindow* parent) {
     new wxRibbonPage(bar, wxID_ANY, wxString(LoadText(IDS_FILE_TAB)));
     for (const ribbon::CategoryDef& category : ribbon::Categories()) AddCategory(bar, category);
     ForwardControlEvents(bar);
-    // The panels fold anew at the new width; an open pop-up closes before they do, so that a panel
-    // that unfolds finds its controls back in it.
-    bar->Bind(wxEVT_SIZE, [](wxSizeEvent& event) {
-        CloseFoldedPopUps();
-        event.Skip();
-    });
+    // An open pop-up closes before another page shows; before the panels fold anew at a new
+    // width, the frame closes it as it resizes.
     bar->Bind(wxEVT_RIBBONBAR_PAGE_CHANGING, [](wxRibbonBarEvent& event) {
         CloseFoldedPopUps();
         event.Skip();

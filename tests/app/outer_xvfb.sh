@@ -13,6 +13,13 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# Ends the script as skipped (77) where one of the commands named is not installed.
+require_tools() {
+    for tool in "$@"; do
+        command -v "$tool" >/dev/null || { echo "$tool is not installed: skipped"; exit 77; }
+    done
+}
+
 # Waits up to twenty seconds for a condition given as a command.
 wait_for() {
     for _ in $(seq 400); do

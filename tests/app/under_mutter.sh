@@ -10,11 +10,9 @@
 set -uo pipefail
 
 [[ "${1:-}" == "--" ]] && shift
-for tool in mutter Xvfb dbus-run-session xdotool; do
-    command -v "$tool" >/dev/null || { echo "$tool is not installed: skipped"; exit 77; }
-done
 
 source "$(dirname "${BASH_SOURCE[0]}")/outer_xvfb.sh"
+require_tools mutter Xvfb dbus-run-session xdotool
 mutter=
 # mutter and its bus first: dbus-run-session does not pass its end on to them.
 before_cleanup() {

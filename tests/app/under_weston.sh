@@ -20,11 +20,9 @@ while [[ $# -gt 0 && "$1" != "--" ]]; do
     shift
 done
 shift
-for tool in weston Xvfb; do
-    command -v "$tool" >/dev/null || { echo "$tool is not installed: skipped"; exit 77; }
-done
 
 source "$(dirname "${BASH_SOURCE[0]}")/outer_xvfb.sh"
+require_tools weston Xvfb
 start_outer_xvfb "${size%x*}x$((${size#*x} + 100))"
 
 weston_options=(--backend=x11-backend.so --use-pixman --socket=wayland-test --idle-time=0

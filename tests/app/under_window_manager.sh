@@ -11,11 +11,9 @@ set -uo pipefail
 manager=$1
 shift
 [[ "${1:-}" == "--" ]] && shift
-for tool in "$manager" Xvfb xdotool dbus-run-session; do
-    command -v "$tool" >/dev/null || { echo "$tool is not installed: skipped"; exit 77; }
-done
 
 source "$(dirname "${BASH_SOURCE[0]}")/outer_xvfb.sh"
+require_tools "$manager" Xvfb xdotool dbus-run-session
 started=
 before_cleanup() {
     if [[ -n "$started" ]]; then pkill -P "$started"; fi
