@@ -18,6 +18,7 @@
 #include <wx/ribbon/panel.h>
 #include <wx/toplevel.h>
 
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <gdk/gdkx.h>
 #include <gtk/gtk.h>
@@ -25,6 +26,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -193,25 +195,30 @@ bool ChangesAWindow(Atom request) {
     return std::ranges::any_of(kRequests, [&](const char* name) { return gdk_x11_get_xatom_by_name_for_display(display, name) == request; });
 }
 
-Window XFocus(Display* display) {
-    Window focus = None;
-    int revert = 0;
-    XGetInputFocus(display, &focus, &revert);
-    return focus;
+// The window the window manager names active (_NET_ACTIVE_WINDOW), where one does. It names
+// another program's window once that program has the keys, and not while the focus passes
+// through windows of its own on the way, as the X focus does.
+std::optional<Window> ActiveWindow(Display* display) {
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long left = 0;
+    unsigned char* data = nullptr;
+    const Atom property = gdk_x11_get_xatom_by_name_for_display(gdk_display_get_default(), "_NET_ACTIVE_WINDOW");
+    if (XGetWindowProperty(display, DefaultRootWindow(display), property, 0, 1, False, XA_WINDOW, &type, &format, &count,
+                           &left, &data) != Success) {
+        return std::nullopt;
+    }
+    std::optional<Window> active;
+    if (type == XA_WINDOW && format == 32 && count == 1) active = *reinterpret_cast<const Window*>(data);
+    if (data != nullptr) XFree(data);
+    return active;
 }
 
-// Where the X focus lay as the first pop-up opened: a window manager may keep it on a window of its
-// own (the frame it draws round the main window) all along.
-Window& FocusAtOpening() {
-    static Window focus = None;
-    return focus;
-}
-
-// Whether the X focus has gone from where it lay to a window of another program, or to none.
-bool FocusGoneElsewhere(Display* display) {
-    const Window focus = XFocus(display);
-    if (focus == FocusAtOpening() || focus == PointerRoot) return false;  // no window manager: the keys follow the pointer
-    return focus == None || gdk_x11_window_lookup_for_display(gdk_display_get_default(), focus) == nullptr;
+// Whether the window manager has made another program's window the active one.
+bool AnotherProgramActive(Display* display) {
+    const std::optional<Window> active = ActiveWindow(display);
+    return active && *active != None && gdk_x11_window_lookup_for_display(gdk_display_get_default(), *active) == nullptr;
 }
 
 GdkFilterReturn WatchDesktop(GdkXEvent* native, GdkEvent*, gpointer) {
@@ -224,15 +231,16 @@ GdkFilterReturn WatchDesktop(GdkXEvent* native, GdkEvent*, gpointer) {
     return GDK_FILTER_CONTINUE;
 }
 
-// The window manager may give the focus to another program while the pop-up holds the keyboard (a
+// The window manager may give the keys to another program while the pop-up holds the keyboard (a
 // compositor that runs X programs among its own does, on a click on one of them), and GTK reports
-// no change of focus during a grab: the focus is looked at a few times a second while a pop-up
-// stands, one round trip to the X server each time.
+// no change of focus during a grab: the active window is looked at a few times a second while a
+// pop-up stands, one round trip to the X server each time. Without a window manager nothing
+// activates windows, and a press outside closes the pop-up as it is.
 constexpr guint kFocusLookMs = 150;
 
 gboolean LookAtTheFocus(gpointer) {
     GdkDisplay* display = gdk_display_get_default();
-    if (GDK_IS_X11_DISPLAY(display) && FocusGoneElsewhere(GDK_DISPLAY_XDISPLAY(display))) AskEveryPopUp(Exit::focus_gone);
+    if (GDK_IS_X11_DISPLAY(display) && AnotherProgramActive(GDK_DISPLAY_XDISPLAY(display))) AskEveryPopUp(Exit::focus_gone);
     return G_SOURCE_CONTINUE;
 }
 
@@ -249,7 +257,6 @@ void WatchDesktopRequests(bool watch) {
     static guint focus_look = 0;
     if (watch) {
         gdk_window_add_filter(nullptr, WatchDesktop, nullptr);
-        FocusAtOpening() = XFocus(display);
         if (focus_look == 0) focus_look = g_timeout_add(kFocusLookMs, LookAtTheFocus, nullptr);
         if ((attributes.your_event_mask & SubstructureNotifyMask) != 0) return;
         XSelectInput(display, root, attributes.your_event_mask | SubstructureNotifyMask);

@@ -54,15 +54,6 @@ inline void ResizeFrame(CMainFrame& frame, wxSize size) {
     })) << size.x << " x " << size.y;
 }
 
-// Until a window manager has done placing and sizing the frame: its place and size stay the same
-// over two drawn frames. A pop-up opened before closes as the window moves.
-inline bool SettledByTheWindowManager(CMainFrame& frame) {
-    return testing_gui::WaitUntil([&frame] {
-        const wxRect before = frame.GetScreenRect();
-        return testing_gui::WaitForFrames(frame) && frame.GetScreenRect() == before;
-    });
-}
-
 // Whether every container above the window's focused widget names it, or the container it lies
 // in, as the child with the focus: else GTK keeps pointing at the widget after it is gone.
 inline bool FocusChainWhole(wxWindow& frame) {

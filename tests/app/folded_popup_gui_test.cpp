@@ -248,7 +248,7 @@ std::pair<wxRibbonPanel*, wxRibbonPanel*> FoldedLists(CMainFrame& frame) {
                 layout = FoldedPanel(frame, "Layout");
                 timescale = FoldedPanel(frame, "Timescale");
                 return layout != nullptr && timescale != nullptr;
-            }) && SettledByTheWindowManager(frame))
+            }) && testing_gui::SettledByTheWindowManager(frame))
             return {layout, timescale};
     }
     return {};
@@ -390,7 +390,7 @@ TEST_F(FoldedPopUpTest, AWindowWidenedWithAPopUpOpenShowsEveryPanelsControls) {
     wxRibbonPage& page = *frame.GetRibbon()->GetPage(static_cast<size_t>(kActivitiesTabPage));
     const wxSize narrow(700, 600);
     ResizeFrame(frame, narrow);
-    ASSERT_TRUE(SettledByTheWindowManager(frame));
+    ASSERT_TRUE(testing_gui::SettledByTheWindowManager(frame));
     std::vector<wxString> folded_captions;
     for (wxWindow* child : page.GetChildren()) {
         if (auto* panel = dynamic_cast<wxRibbonPanel*>(child); panel != nullptr && panel->IsMinimised()) folded_captions.push_back(panel->GetLabel());
@@ -401,7 +401,7 @@ TEST_F(FoldedPopUpTest, AWindowWidenedWithAPopUpOpenShowsEveryPanelsControls) {
         ResizeFrame(frame, narrow);
         wxRibbonPanel* folded = nullptr;
         ASSERT_TRUE(WaitUntil([&] { return (folded = FoldedPanel(frame, caption)) != nullptr; }));
-        ASSERT_TRUE(SettledByTheWindowManager(frame));
+        ASSERT_TRUE(testing_gui::SettledByTheWindowManager(frame));
         ASSERT_NE(OpenPopUpPanel(*folded), nullptr);
         ResizeFrame(frame, wxSize(1200, narrow.y));
         EXPECT_EQ(folded->GetExpandedPanel(), nullptr) << "the pop-up closed";

@@ -43,4 +43,13 @@ inline bool WaitForFrames(wxWindow& window, int frames = 2) {
     return done;
 }
 
+// Until a window manager has done placing and sizing the top-level window: its place and size
+// stay the same over two drawn frames. It announces neither its end nor that nothing more comes.
+inline bool SettledByTheWindowManager(wxWindow& window) {
+    return WaitUntil([&window] {
+        const wxRect before = window.GetScreenRect();
+        return WaitForFrames(window) && window.GetScreenRect() == before;
+    });
+}
+
 }  // namespace varnholt::testing_gui
