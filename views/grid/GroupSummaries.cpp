@@ -78,16 +78,31 @@ std::int32_t ClampToInt32(std::int64_t sum) {
                                                               std::numeric_limits<std::int32_t>::max()));
 }
 
-// The rows' amounts added smallest first, so that the last digits of the total do not hang on
-// the order the user last sorted the rows in. NaN goes last.
+// The rows' amounts added in ascending order, so that the total does not hang on the order the
+// user last sorted the rows in, and with the rounding error of each addition carried along
+// (Neumaier's sum), so that amounts of very different sizes that cancel leave the small ones
+// whole: 1e20, -1e20 and 8000 total 8000. NaN goes last.
 double SumInAnyOrder(RowSpan rows, std::int32_t field_id) {
     std::vector<double> amounts;
     amounts.reserve(rows.size());
     for (const auto& row : rows) amounts.push_back(row->GetFieldValue(field_id).as_double());
     std::sort(amounts.begin(), amounts.end(), [](double a, double b) { return std::isnan(b) ? !std::isnan(a) : a < b; });
     double sum = 0.0;
-    for (const double amount : amounts) sum += amount;
-    return sum;
+    double lost = 0.0;
+    for (const double amount : amounts) {
+        const double next = sum + amount;
+        lost += std::fabs(sum) >= std::fabs(amount) ? (sum - next) + amount : (amount - next) + sum;
+        sum = next;
+    }
+    // An infinite or NaN amount leaves nothing to carry: the plain sum says what it is.
+    return std::isfinite(sum) ? sum + lost : sum;
+}
+
+// A date with seconds of its own, shown or not: a milestone's other end keeps the date of its
+// one end, which the group's span reaches. Only an empty date, whose 0 seconds would count the
+// time since 1970, is missing.
+bool HasSeconds(const s_val& value) {
+    return value.is_date() && static_cast<const s_date&>(value).seconds > 0;
 }
 
 double WorkingHours(const CalendarRecord& calendar, std::int64_t from, std::int64_t to) {
@@ -139,8 +154,7 @@ s_val_ptr GroupItem::Summarize(RowSpan rows, const ColumnDef* column, const Grou
                              : span->start_is_latest ? LatestValue(rows, *start_column)
                                                      : EarliestValue(rows, *start_column);
         const s_val& end = end_column == nullptr ? s_val::null_value() : LatestValue(rows, *end_column);
-        // One end missing: an empty date's 0 seconds would count the time since 1970.
-        if (ShowsDate(start) != ShowsDate(end)) return result.clone();
+        if (HasSeconds(start) != HasSeconds(end)) return result.clone();
         const std::int64_t from = start.as_int64(), to = end.as_int64();
         const double hours = span->signed_span && from >= to ? -WorkingHours(*calendar, to, from)
                                                              : WorkingHours(*calendar, from, to);

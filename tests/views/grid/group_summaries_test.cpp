@@ -166,7 +166,8 @@ TEST_F(GroupSummaries, SummariesDoNotHangOnTheRowsOrder) {
          {value(429, Marked(Day(7, 17), s_date::kActualFinish)), value(429, Day(7, 17))}, L"7-Mar-2025"},
         {"a row without an actual finish, such as an empty group", Kind::activity, 53,
          {value(53, Day(5, 17)), no_value}, L""},
-        {"work of very different sizes", Kind::activity, 194, {work(1e20), work(-1e20), work(8000.0)}, L"0"},
+        {"work of very different sizes", Kind::activity, 194, {work(1e20), work(-1e20), work(8000.0)}, L"1000"},
+        {"small work between large amounts that cancel", Kind::activity, 194, {work(1e17), work(8.0), work(-1e17), work(8.0)}, L"2"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.why);
