@@ -5,6 +5,8 @@
 
 #include "app/ribbon/FoldedPopUp.h"
 
+#include "app/ribbon/FoldedPanels.h"
+
 #include <wx/app.h>
 
 #include <X11/Xlib.h>
@@ -16,24 +18,56 @@
 namespace varnholt {
 namespace {
 
+// A refused hold is tried again this often while the pop-up stands: another program's grab
+// refuses it only for as long as that program holds its own.
+constexpr guint kGrabRetryMs = 100;
+
 // Shows the window inside the seat grab: on Wayland a pop-up that grabs must be mapped as one.
 void ShowForGrab(GdkSeat*, GdkWindow*, gpointer popup) { static_cast<FoldedPopUp*>(popup)->Show(); }
 
-// As the hold ends the keys go back where they were, or to the window system's choice where they
-// had none of their own: without a window manager they follow the pointer, and GTK takes the end
-// of a hold in that mode for no return of the focus; where the X focus went to the pop-up itself,
-// it falls to the desktop as the pop-up goes. Either way the main window would have no keys until
-// the pointer left and entered it again: it is given them, as a window manager would give them.
-void GiveBackTheKeys(wxWindow* owner, GtkWidget* popup) {
+// The X focus now: a window, or PointerRoot where the keys follow the pointer; none off X.
+std::optional<unsigned long> XFocus() {
     GdkDisplay* display = gdk_display_get_default();
-    if (owner == nullptr || owner->GetHandle() == nullptr || !GDK_IS_X11_DISPLAY(display)) return;
-    GdkWindow* main_window = gtk_widget_get_window(owner->GetHandle());
-    GdkWindow* popup_window = gtk_widget_get_window(popup);
-    if (main_window == nullptr || popup_window == nullptr) return;
+    if (!GDK_IS_X11_DISPLAY(display)) return std::nullopt;
     Window focus = None;
     int revert = 0;
     XGetInputFocus(GDK_DISPLAY_XDISPLAY(display), &focus, &revert);
-    if (focus == PointerRoot || focus == GDK_WINDOW_XID(popup_window)) gdk_window_focus(main_window, gtk_get_current_event_time());
+    return focus;
+}
+
+// As the hold ends the keys go back where they were before the pop-up opened. The hold itself
+// leaves the X focus alone; the pop-up's window only has it if something gave it the focus, and
+// then it falls to the desktop as the pop-up goes. Where the keys followed the pointer (no window
+// manager decides) they follow it again; else the main window has them back, as a window manager
+// gives them. Where another program took the keys meanwhile, they stay there.
+void GiveBackTheKeys(wxWindow* owner, GtkWidget* popup, std::optional<unsigned long> before) {
+    const std::optional<unsigned long> now = XFocus();
+    if (!before || !now || *now == *before || owner == nullptr || owner->GetHandle() == nullptr) return;
+    GdkWindow* main_window = gtk_widget_get_window(owner->GetHandle());
+    GdkWindow* popup_window = gtk_widget_get_window(popup);
+    if (main_window == nullptr || popup_window == nullptr) return;
+    Display* display = GDK_DISPLAY_XDISPLAY(gdk_display_get_default());
+    if (*now != GDK_WINDOW_XID(popup_window) && *now != None && *now != DefaultRootWindow(display)) return;
+    if (*before == PointerRoot) {
+        XSetInputFocus(display, PointerRoot, RevertToPointerRoot, CurrentTime);
+        return;
+    }
+    gdk_window_focus(main_window, gtk_get_current_event_time());
+}
+
+// The control a pop-up gives the keys to once its window is active; the handler runs once.
+struct PendingFocus {
+    wxWindow* popup;
+    wxWindowID control;
+};
+
+void OnActive(GtkWindow* window, GParamSpec*, gpointer data) {
+    if (!gtk_window_is_active(window)) return;
+    auto* pending = static_cast<PendingFocus*>(data);
+    // The control is looked up anew: it may have moved back to the ribbon meanwhile.
+    wxWindow* control = pending->popup->FindWindow(pending->control);
+    g_signal_handlers_disconnect_by_data(window, data);
+    if (control != nullptr) control->SetFocus();
 }
 
 }  // namespace
@@ -50,6 +84,8 @@ FoldedPopUp::~FoldedPopUp() { Release(); }
 
 void FoldedPopUp::Open(const wxRect& place, std::optional<ScreenPress> opening) {
     m_opening = opening;
+    m_focus_before = XFocus();
+    SetAsideMainFocus();
     SetSize(place);
     GtkWidget* widget = GetHandle();
     // A pop-up for the window system, as menus and lists are.
@@ -69,16 +105,70 @@ void FoldedPopUp::Grab() {
     m_grabbed = gdk_seat_grab(seat, window, GDK_SEAT_CAPABILITY_ALL, TRUE, nullptr, cause, ShowForGrab, this) ==
                 GDK_GRAB_SUCCESS;
     if (cause != nullptr) gdk_event_free(cause);
-    if (!m_grabbed && IsShown()) gdk_window_show(window);  // a failed grab hides what it showed
+    if (m_grabbed) return;
+    if (IsShown()) gdk_window_show(window);  // a failed grab hides what it showed
+    // Under X the hold is taken as soon as it is to be had: without it a press outside would not
+    // reach the pop-up, which would stand over whatever was clicked.
+    if (m_grab_retry == 0 && GDK_IS_X11_DISPLAY(gtk_widget_get_display(widget))) {
+        m_grab_retry = g_timeout_add(kGrabRetryMs, [](gpointer data) -> gboolean {
+            auto& popup = *static_cast<FoldedPopUp*>(data);
+            popup.m_grab_retry = 0;
+            // A list of its own that opened meanwhile holds the pointer and keys; the pop-up takes
+            // them back as it closes.
+            if (popup.IsShown() && !HoldsOpenList(popup)) popup.Grab();
+            return G_SOURCE_REMOVE;
+        }, this);
+    }
+}
+
+void FoldedPopUp::FocusWhenActive(wxWindow& control) {
+    GtkWindow* window = GTK_WINDOW(GetHandle());
+    if (!m_grabbed || gtk_window_is_active(window)) {
+        control.SetFocus();
+        return;
+    }
+    g_signal_connect_data(window, "notify::is-active", G_CALLBACK(OnActive), new PendingFocus{this, control.GetId()},
+                          [](gpointer data, GClosure*) { delete static_cast<PendingFocus*>(data); }, GConnectFlags{});
+}
+
+// Under X the grab takes the keys from the main window's control before the pop-up has them. On
+// Wayland GTK gives the pop-up the keys at once and reports the main window's loss only when the
+// compositor tells it, later, so the toolkit would find the main window's control losing keys it
+// no longer counts as its own. The control lets them go first here instead, and has them back as
+// the pop-up closes: the main window gives them to it once the compositor gives the window the keys.
+void FoldedPopUp::SetAsideMainFocus() {
+    wxWindow* frame = GetParent();
+    if (frame == nullptr || GDK_IS_X11_DISPLAY(gdk_display_get_default())) return;
+    GtkWindow* main = GTK_WINDOW(frame->GetHandle());
+    m_main_focus = gtk_window_get_focus(main);
+    if (m_main_focus == nullptr) return;
+    g_object_add_weak_pointer(G_OBJECT(m_main_focus), reinterpret_cast<gpointer*>(&m_main_focus));
+    gtk_window_set_focus(main, nullptr);
+}
+
+void FoldedPopUp::RestoreMainFocus() {
+    GtkWidget* focus = std::exchange(m_main_focus, nullptr);
+    if (focus == nullptr) return;
+    g_object_remove_weak_pointer(G_OBJECT(focus), reinterpret_cast<gpointer*>(&m_main_focus));
+    wxWindow* frame = GetParent();
+    if (frame == nullptr || gtk_widget_get_toplevel(focus) != frame->GetHandle()) return;
+    GtkWindow* main = GTK_WINDOW(frame->GetHandle());
+    if (gtk_window_get_focus(main) == nullptr) gtk_window_set_focus(main, focus);
+}
+
+void FoldedPopUp::StopRetrying() {
+    if (m_grab_retry != 0) g_source_remove(std::exchange(m_grab_retry, 0u));
 }
 
 void FoldedPopUp::Release() {
+    StopRetrying();
+    RestoreMainFocus();
     GtkWidget* widget = GetHandle();
     if (widget == nullptr) return;
     gtk_grab_remove(widget);
     if (!std::exchange(m_grabbed, false)) return;
     gdk_seat_ungrab(gdk_display_get_default_seat(gtk_widget_get_display(widget)));
-    GiveBackTheKeys(GetParent(), widget);
+    GiveBackTheKeys(GetParent(), widget, m_focus_before);
 }
 
 bool FoldedPopUp::Destroy() {

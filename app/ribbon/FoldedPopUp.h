@@ -11,6 +11,8 @@
 
 #include <optional>
 
+typedef struct _GtkWidget GtkWidget;
+
 namespace varnholt {
 
 class FoldedPopUp final : public wxPopupWindow {
@@ -28,6 +30,12 @@ public:
     // Takes the pointer and the keyboard again, once a list of its own that had them has closed.
     void Grab();
 
+    // Gives `control`, one of the pop-up's own, the keys once the pop-up has them: asked
+    // before, the toolkit would ask the window system to activate the pop-up's window, which
+    // takes the keys from under the pointer where no window manager decides, and would report
+    // the pop-up's focus before the main window's loss of it.
+    void FocusWhenActive(wxWindow& control);
+
     // The press that opened the pop-up, if one did and no second press has been taken with it.
     [[nodiscard]] const std::optional<ScreenPress>& OpeningPress() const { return m_opening; }
     void ForgetOpeningPress() { m_opening.reset(); }
@@ -38,9 +46,19 @@ public:
 
 private:
     void Release();
+    void StopRetrying();
+    void SetAsideMainFocus();
+    void RestoreMainFocus();
 
     std::optional<ScreenPress> m_opening;
     bool m_grabbed = false;
+    // The X focus as the pop-up opened (an X window id, or PointerRoot where the keys follow
+    // the pointer); none on other window systems.
+    std::optional<unsigned long> m_focus_before;
+    unsigned m_grab_retry = 0;  // the GLib source that tries a refused grab again, while one runs
+    // The main window's focused widget, set aside while the pop-up stands where the window system
+    // is not X; null once that widget is gone.
+    GtkWidget* m_main_focus = nullptr;
 };
 
 }  // namespace varnholt

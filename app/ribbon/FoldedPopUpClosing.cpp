@@ -9,6 +9,7 @@
 #include "app/ribbon/FoldedPopUpClosing.h"
 
 #include "app/focus_chain.h"
+#include "app/ribbon/CloseRequestWatch.h"
 #include "app/ribbon/FoldedPanels.h"
 #include "app/ribbon/FoldedPopUp.h"
 #include "shell/popup_place.h"
@@ -40,6 +41,7 @@ enum class Exit {
     press_outside,   // a press anywhere outside it, or the press beside an open list that closed it
     window_changed,  // the main window moves, resizes, changes state or lays its ribbon out anew
     focus_gone,      // the window system activated a window or gave the focus to another program
+    withdrawn,       // the window system took the pop-up's window off the screen
 };
 
 // The rule. A list open in the pop-up holds the keyboard and the pointer: what happens until it
@@ -55,6 +57,11 @@ bool Closes(Exit exit, wxWindow& popup) {
         case Exit::press_outside:
         case Exit::focus_gone:
             return !HoldsOpenList(popup);
+        case Exit::withdrawn: {
+            // A window the program itself hides and shows again (a refused grab does) is back.
+            GdkWindow* window = gtk_widget_get_window(popup.GetHandle());
+            return window == nullptr || !gdk_window_is_visible(window);
+        }
     }
     return false;
 }
@@ -124,10 +131,30 @@ gboolean OnPress(GtkWidget* widget, GdkEventButton* press, gpointer data) {
     return TRUE;
 }
 
-// Another program's grab, or a Wayland compositor's end of the pop-up, took the hold; a list of
-// the pop-up that takes it names its own window, and gives it back as it closes.
-gboolean OnGrabBroken(GtkWidget*, GdkEventGrabBroken* broken, gpointer popup) {
-    if (broken->grab_window == nullptr) AskToClose(*static_cast<wxWindow*>(popup), Exit::focus_gone);
+// Whether `window` is the window of a list that opened in `popup`: the list is attached to its
+// box there.
+bool ListWindowOf(GdkWindow* window, GtkWidget* popup) {
+    gpointer data = nullptr;
+    gdk_window_get_user_data(gdk_window_get_toplevel(window), &data);
+    auto* shown = static_cast<GtkWidget*>(data);
+    if (shown != nullptr && !GTK_IS_MENU(shown)) shown = GTK_IS_BIN(shown) ? gtk_bin_get_child(GTK_BIN(shown)) : nullptr;
+    GtkWidget* box = shown != nullptr && GTK_IS_MENU(shown) ? gtk_menu_get_attach_widget(GTK_MENU(shown)) : nullptr;
+    return box != nullptr && gtk_widget_get_toplevel(box) == popup;
+}
+
+// Another program's grab, or another window's, took the hold. Only a list of the pop-up's own
+// takes it and gives it back as it closes.
+gboolean OnGrabBroken(GtkWidget* widget, GdkEventGrabBroken* broken, gpointer popup) {
+    if (broken->grab_window == nullptr || !ListWindowOf(broken->grab_window, widget))
+        AskToClose(*static_cast<wxWindow*>(popup), Exit::focus_gone);
+    return FALSE;
+}
+
+// A Wayland compositor ends a pop-up's grab by taking its window off the screen, as it does on a
+// click on another program, and tells nothing else: the pop-up closes then.
+gboolean OnWindowState(GtkWidget*, GdkEventWindowState* state, gpointer popup) {
+    if ((state->changed_mask & state->new_window_state & GDK_WINDOW_STATE_WITHDRAWN) != 0)
+        AskToClose(*static_cast<wxWindow*>(popup), Exit::withdrawn);
     return FALSE;
 }
 
@@ -184,15 +211,30 @@ void OnKey(wxWindow& popup, wxKeyEvent& event) {
     });
 }
 
-// The window system's requests that change a window: the taskbar's or a script's activation,
-// maximizing, moving, resizing, minimizing, closing. The window manager acts on them; while a
-// pop-up stands, it closes first.
+// GDK keeps the atoms it has looked up: no round trip to the server per request.
+Atom AtomNamed(const char* name) { return gdk_x11_get_xatom_by_name_for_display(gdk_display_get_default(), name); }
+
+// The window system's requests that change a window, whichever window they name: the taskbar's
+// or a script's activation, maximizing, moving, resizing, minimizing, restacking, another
+// desktop. The window manager acts on them; while a pop-up stands, it closes first.
 bool ChangesAWindow(Atom request) {
-    static constexpr std::array kRequests{"_NET_ACTIVE_WINDOW", "_NET_WM_STATE",     "_NET_WM_MOVERESIZE", "_NET_MOVERESIZE_WINDOW",
-                                          "_NET_CLOSE_WINDOW",  "_NET_RESTACK_WINDOW", "WM_CHANGE_STATE",    "_NET_CURRENT_DESKTOP"};
-    // GDK keeps the atoms it has looked up: no round trip to the server per request.
-    GdkDisplay* display = gdk_display_get_default();
-    return std::ranges::any_of(kRequests, [&](const char* name) { return gdk_x11_get_xatom_by_name_for_display(display, name) == request; });
+    static constexpr std::array kRequests{"_NET_ACTIVE_WINDOW",  "_NET_WM_STATE",   "_NET_WM_MOVERESIZE",  "_NET_MOVERESIZE_WINDOW",
+                                          "_NET_RESTACK_WINDOW", "WM_CHANGE_STATE", "_NET_CURRENT_DESKTOP"};
+    return std::ranges::any_of(kRequests, [request](const char* name) { return AtomNamed(name) == request; });
+}
+
+// The X window of the main window that a pop-up stands over.
+Window MainWindowOf(FoldedPopUp& popup) {
+    wxWindow* frame = popup.GetParent();
+    GdkWindow* window = frame != nullptr && frame->GetHandle() != nullptr ? gtk_widget_get_window(frame->GetHandle()) : nullptr;
+    return window != nullptr ? GDK_WINDOW_XID(window) : None;
+}
+
+// A request to close the main window, seen before GTK would drop it for the pop-up's grab: the
+// pop-ups close at once, and the window closes as it would without them.
+void OnCloseRequest(unsigned long window) {
+    if (std::ranges::any_of(OpenPopUps(), [window](FoldedPopUp* popup) { return MainWindowOf(*popup) == window; }))
+        CloseFoldedPopUps();
 }
 
 // The window the window manager names active (_NET_ACTIVE_WINDOW), where one does. It names
@@ -221,13 +263,18 @@ bool AnotherProgramActive(Display* display) {
     return active && *active != None && gdk_x11_window_lookup_for_display(gdk_display_get_default(), *active) == nullptr;
 }
 
+// Whether the request names a window of the program other than the main window: GTK asks for a
+// list's window to be kept above, for one.
+bool NamesAnotherWindowOfOurs(const XClientMessageEvent& message) {
+    if (gdk_x11_window_lookup_for_display(gdk_display_get_default(), message.window) == nullptr) return false;
+    return std::ranges::none_of(OpenPopUps(), [&message](FoldedPopUp* popup) { return MainWindowOf(*popup) == message.window; });
+}
+
 GdkFilterReturn WatchDesktop(GdkXEvent* native, GdkEvent*, gpointer) {
-    auto* event = static_cast<XEvent*>(native);
-    Display* display = event->xany.display;
-    if (event->type == ClientMessage && event->xclient.window == DefaultRootWindow(display) &&
-        ChangesAWindow(event->xclient.message_type)) {
+    const auto* event = static_cast<const XEvent*>(native);
+    if (event->type != ClientMessage) return GDK_FILTER_CONTINUE;
+    if (ChangesAWindow(event->xclient.message_type) && !NamesAnotherWindowOfOurs(event->xclient))
         AskEveryPopUp(Exit::window_changed);
-    }
     return GDK_FILTER_CONTINUE;
 }
 
@@ -257,6 +304,7 @@ void WatchDesktopRequests(bool watch) {
     static guint focus_look = 0;
     if (watch) {
         gdk_window_add_filter(nullptr, WatchDesktop, nullptr);
+        WatchCloseRequests(OnCloseRequest);
         if (focus_look == 0) focus_look = g_timeout_add(kFocusLookMs, LookAtTheFocus, nullptr);
         if ((attributes.your_event_mask & SubstructureNotifyMask) != 0) return;
         XSelectInput(display, root, attributes.your_event_mask | SubstructureNotifyMask);
@@ -264,6 +312,7 @@ void WatchDesktopRequests(bool watch) {
         return;
     }
     gdk_window_remove_filter(nullptr, WatchDesktop, nullptr);
+    StopWatchingCloseRequests();
     if (focus_look != 0) g_source_remove(std::exchange(focus_look, 0u));
     if (!std::exchange(selected, false)) return;
     XSelectInput(display, root, attributes.your_event_mask & ~SubstructureNotifyMask);
@@ -339,6 +388,8 @@ void WatchFoldedPopUp(FoldedPopUp& popup) {
     popup.Bind(wxEVT_CHAR_HOOK, [&popup](wxKeyEvent& event) { OnKey(popup, event); });
     g_signal_connect(popup.GetHandle(), "button-press-event", G_CALLBACK(OnPress), &popup);
     g_signal_connect(popup.GetHandle(), "grab-broken-event", G_CALLBACK(OnGrabBroken), &popup);
+    gtk_widget_add_events(popup.GetHandle(), GDK_STRUCTURE_MASK);
+    g_signal_connect(popup.GetHandle(), "window-state-event", G_CALLBACK(OnWindowState), &popup);
 }
 
 void FollowFoldedPanel(wxWindow& control, const wxRibbonPanel& panel) {

@@ -55,12 +55,8 @@ void FoldedRibbonPanel::OnPress(wxMouseEvent& event) {
         event.Skip();  // the toolkit's own handling of an unfolded panel
         return;
     }
-    // The open pop-up holds the pointer and sees a press here itself; without its hold (a window
-    // system that refused it) the press closes it, as it would.
-    if (m_expanded_panel != nullptr) {
-        (void)HideExpanded();
-        return;
-    }
+    // An open pop-up holds the pointer (a GTK grab, whatever the window system granted): a press
+    // here goes to it, and it decides.
     (void)Unfold();
 }
 
@@ -86,7 +82,7 @@ bool FoldedRibbonPanel::Unfold() {
     const ScreenBox place = PopUpPlace(Box(GetScreenRect()), size.x, size.y, Box(screen));
     popup->Open(wxRect(place.x, place.y, place.width, place.height), PressBeingHandled());
     WatchFoldedPopUp(*popup);
-    unfolded->SetFocus();
+    popup->FocusWhenActive(*unfolded);
     return true;
 }
 

@@ -287,7 +287,8 @@ void MainRibbonBar::ShowBand(bool show) {
     // its height: at no height at all every panel takes its folded size, and the panels then grow
     // from there as far as their folded heights let them. The band takes its height first here,
     // and the panels are measured once, at that height: they fold as they do at this width from
-    // the start.
+    // the start. The two fields are the ones the toolkit's ShowPanels sets; it offers no other
+    // way to set them than that call, with its own order.
     m_arePanelsShown = true;
     m_ribbon_state = wxRIBBON_BAR_PINNED;
     SetMinSize(wxSize(GetSize().x, DoGetBestSize().y));

@@ -103,6 +103,7 @@ void RecordingHook::Exit(wxDialog* dialog) {
 }
 
 void AppGuiTest::SetUp() {
+    m_terminal = std::make_unique<testing_gui::TerminalOutput>();
     SetProgramFolder(VARNHOLT_SOURCE_DIR);  // the shipped layouts
     if (!m_keep_workspace) ForgetWorkspace();  // every test starts as a first start did
     m_hook.Register();
@@ -113,6 +114,8 @@ void AppGuiTest::TearDown() {
     EXPECT_TRUE(WaitUntil([] { return wxTopLevelWindows.empty(); }));
     m_hook.Unregister();
     SetProgramFolder({});
+    const std::string printed = std::exchange(m_terminal, nullptr)->Finish();
+    EXPECT_EQ(printed, "") << "the program printed on the terminal";
 }
 
 wxString AppGuiTest::Schedule(const std::wstring& name, std::string_view bytes) {

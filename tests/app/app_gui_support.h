@@ -5,6 +5,7 @@
 
 #include "app/CMainFrame.h"
 #include "gui_wait.h"
+#include "terminal_output.h"
 
 #include <wx/modalhook.h>
 
@@ -13,6 +14,7 @@
 #include <chrono>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -83,6 +85,10 @@ protected:
     RecordingHook m_hook;
     // Set by a fixture whose test starts where an earlier run of the program left off.
     bool m_keep_workspace = false;
+
+private:
+    // From the start of the test until the program has closed: it prints nothing.
+    std::unique_ptr<testing_gui::TerminalOutput> m_terminal;
 };
 
 // One toolkit session for every test of the program: temporary per-user folders, the

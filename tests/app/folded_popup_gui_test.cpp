@@ -32,6 +32,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <tuple>
@@ -361,6 +362,12 @@ TEST_F(FoldedPopUpTest, APopUpClosesAsAMenuByEveryWayOutWithAndWithoutItsList) {
                     EXPECT_TRUE(WaitUntil([&frame] { return frame.GetFindDialog() != nullptr; })) << "Find opens";
                     if (frame.GetFindDialog() != nullptr) frame.GetFindDialog()->Close();
                     EXPECT_TRUE(WaitUntil([&frame] { return frame.GetFindDialog() == nullptr; }));
+                    // Without a window manager the keys follow the pointer once the dialog that had
+                    // them has gone, and the toolkit names no focused control until the pointer
+                    // moves: a click in the table gives it the keys, as a user's would.
+                    if (std::getenv("VARNHOLT_WINDOW_MANAGER") == nullptr && std::getenv("OUTER_DISPLAY") == nullptr) {
+                        ASSERT_TRUE(ClickAt(table, in_table + wxSize(0, 3 * table.GetCharHeight())));
+                    }
                     break;
                 case Way::wider_window:
                     ASSERT_TRUE(WaitUntil([&] { return FoldedPanel(frame, caption) == nullptr; })) << "the panel unfolds";
@@ -493,6 +500,7 @@ std::string WindowId(wxWindow& window) {
 }
 
 bool Xdotool(const std::string& arguments) { return std::system(("timeout 10 xdotool " + arguments + " >/dev/null 2>&1").c_str()) == 0; }
+bool Wmctrl(const std::string& arguments) { return std::system(("timeout 10 wmctrl " + arguments + " >/dev/null 2>&1").c_str()) == 0; }
 
 // What changes the window or the focus from outside the pop-up, under a window manager or none.
 enum class Change { title_bar_click, activation, other_program_activated, maximize, tab_walks_then_escape };
@@ -546,10 +554,19 @@ TEST_F(FoldedPopUpTest, APopUpIsTheSameAndClosesByTheWindowSystemUnderEveryWindo
             case Change::title_bar_click:
                 ClickThroughTheDesktop(frame.ClientToScreen(wxPoint(frame.GetClientSize().x / 2, -6)), std::getenv("DISPLAY"));
                 break;
-            case Change::activation: ASSERT_TRUE(Xdotool("windowactivate " + WindowId(frame))); break;
-            case Change::other_program_activated:
-                ASSERT_TRUE(Xdotool("search --sync --onlyvisible --name '^xmessage$' windowactivate"));
+            // The activation request alone, as a taskbar sends it: wmctrl -R switches no desktop.
+            case Change::activation: ASSERT_TRUE(Wmctrl("-i -R " + WindowId(frame))); break;
+            case Change::other_program_activated: {
+                std::string other_id;
+                if (FILE* search = popen("timeout 10 xdotool search --sync --onlyvisible --name '^xmessage$' 2>/dev/null", "r")) {
+                    char line[32] = {};
+                    if (std::fgets(line, sizeof line, search) != nullptr) other_id = std::to_string(std::strtoul(line, nullptr, 10));
+                    pclose(search);
+                }
+                ASSERT_FALSE(other_id.empty());
+                ASSERT_TRUE(Wmctrl("-i -R " + other_id));
                 break;
+            }
             case Change::maximize: frame.Maximize(); break;
         }
         EXPECT_TRUE(WaitUntil([&] { return folded->GetExpandedPanel() == nullptr; })) << "the pop-up closes";

@@ -4,11 +4,21 @@
 # bar that mutter draws. DISPLAY and XAUTHORITY name that X server, WAYLAND_DISPLAY mutter
 # itself. OUTER_DISPLAY names the Xvfb, where xdotool's input reaches mutter and its windows:
 # the nested output lies at the Xvfb's top left, one pixel for one.
+# With --no-x11 mutter offers no X server, as a GNOME session on Wayland alone: the command is a
+# Wayland client and DISPLAY is unset.
 # Exits 77 (skipped) where mutter, Xvfb, dbus-run-session or xdotool is not installed, 1 where
 # mutter cannot start, else with the command's status.
-# Usage: under_mutter.sh -- COMMAND [ARGS...]
+# Usage: under_mutter.sh [--no-x11] -- COMMAND [ARGS...]
 set -uo pipefail
 
+x11=1
+while [[ $# -gt 0 && "$1" != "--" ]]; do
+    case "$1" in
+    --no-x11) x11=0 ;;
+    *) echo "under_mutter.sh: unknown option $1"; exit 2 ;;
+    esac
+    shift
+done
 [[ "${1:-}" == "--" ]] && shift
 
 source "$(dirname "${BASH_SOURCE[0]}")/outer_xvfb.sh"
@@ -18,14 +28,23 @@ mutter=
 before_cleanup() {
     if [[ -n "$mutter" ]]; then pkill -P "$mutter"; fi
 }
-start_outer_xvfb 1920x1080
+# Without an X server of mutter's the pointer comes in from outside its output, as in
+# under_weston.sh: the Xvfb is 100 pixels taller than the output, which lies at its top left.
+if [[ "$x11" -eq 0 ]]; then start_outer_xvfb 1920x1180; else start_outer_xvfb 1920x1080; fi
 
 # mutter needs a session bus of its own.
+options=(--nested --wayland --wayland-display=wayland-test)
+if [[ "$x11" -eq 0 ]]; then options+=(--no-x11); fi
 env -u WAYLAND_DISPLAY DISPLAY="$outer" XDG_RUNTIME_DIR="$work/runtime" HOME="$work" \
     MUTTER_DEBUG_DUMMY_MODE_SPECS=1920x1080 LIBGL_ALWAYS_SOFTWARE=1 \
-    dbus-run-session -- mutter --nested --wayland --wayland-display=wayland-test >"$work/mutter.log" 2>&1 &
+    dbus-run-session -- mutter "${options[@]}" >"$work/mutter.log" 2>&1 &
 mutter=$!
 cleanup_pids+=("$mutter")
+if [[ "$x11" -eq 0 ]]; then
+    if ! wait_for test -S "$work/runtime/wayland-test"; then echo "mutter did not start"; cat "$work/mutter.log"; exit 1; fi
+    env -u DISPLAY WAYLAND_DISPLAY=wayland-test XDG_RUNTIME_DIR="$work/runtime" OUTER_DISPLAY="$outer" "$@"
+    exit
+fi
 if ! wait_for grep -q 'Using public X11 display' "$work/mutter.log"; then
     echo "mutter offers no X server"; cat "$work/mutter.log"; exit 1
 fi

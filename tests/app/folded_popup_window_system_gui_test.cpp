@@ -1,0 +1,262 @@
+// folded_popup_window_system_gui_test.cpp - a folded panel's pop-up and the window system around
+// it: the keys go back where they were as it closes, a close request closes it and then the
+// window, a hold another program refused at first is taken once free, and on Wayland itself a
+// pop-up the compositor took away opens again with one click.
+
+#include "app/VarnholtView.h"
+#include "app/ribbon/FoldedPanels.h"
+#include "app_gui_support.h"
+#include "folded_panels_support.h"
+#include "gui_input.h"
+
+#include <wx/ribbon/panel.h>
+#include <wx/uiaction.h>
+
+#include <X11/Xlib.h>
+#include <gdk/gdkx.h>
+#ifdef GDK_WINDOWING_WAYLAND
+#include <gdk/gdkwayland.h>
+#endif
+
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <string>
+
+namespace varnholt {
+namespace {
+
+using namespace testing_app;
+
+using WindowSystemTest = ActivitiesPageTest;
+
+// The folded Layout panel at half a laptop screen, once the window system has placed the window.
+wxRibbonPanel* FoldedLayout(CMainFrame& frame) {
+    ResizeFrame(frame, wxSize(700, 600));
+    wxRibbonPanel* folded = nullptr;
+    if (!WaitUntil([&] { return (folded = FoldedPanel(frame, "Layout")) != nullptr; })) return nullptr;
+    return testing_gui::SettledByTheWindowManager(frame) ? folded : nullptr;
+}
+
+bool Closed(wxRibbonPanel& folded) { return WaitUntil([&folded] { return folded.GetExpandedPanel() == nullptr; }); }
+
+const char* WindowManager() { return std::getenv("VARNHOLT_WINDOW_MANAGER"); }
+
+Display* ToolkitDisplay() { return GDK_DISPLAY_XDISPLAY(gdk_display_get_default()); }
+
+// The X focus: a window, or PointerRoot where the keys follow the pointer.
+Window XFocus() {
+    Window focus = None;
+    int revert = 0;
+    XGetInputFocus(ToolkitDisplay(), &focus, &revert);
+    return focus;
+}
+
+Window XWindowOf(wxWindow& window) { return GDK_WINDOW_XID(gtk_widget_get_window(wxGetTopLevelParent(&window)->GetHandle())); }
+
+// A connection of its own to the display, as another program has.
+class AnotherClient {
+public:
+    AnotherClient() : m_display(XOpenDisplay(nullptr)) {}
+    ~AnotherClient() {
+        if (m_display != nullptr) XCloseDisplay(m_display);
+    }
+    AnotherClient(const AnotherClient&) = delete;
+    AnotherClient& operator=(const AnotherClient&) = delete;
+    [[nodiscard]] Display* get() const { return m_display; }
+
+private:
+    Display* m_display;
+};
+
+// Runs a command of the desktop's tools, quietly; true when it succeeded.
+bool RunTool(const std::string& command) { return std::system(("timeout 10 " + command + " >/dev/null 2>&1").c_str()) == 0; }
+
+// Where a user leaves the keys: with no window manager they follow the pointer. The pop-up, closed
+// by Escape or by a click in the table, leaves them as it found them; over the bare desktop they
+// then reach no window of the program, over the table they reach it.
+TEST_F(WindowSystemTest, TheKeysGoBackWhereTheyWereAsAPopUpCloses) {
+    CMainFrame& frame = Open();
+    wxRibbonPanel* folded = FoldedLayout(frame);
+    ASSERT_NE(folded, nullptr);
+    VarnholtView& table = *frame.GetTablePane();
+    // A desktop without a window manager, as it starts: the keys follow the pointer. (Earlier tests
+    // may have left them with a window that is gone.)
+    if (WindowManager() == nullptr) XSetInputFocus(ToolkitDisplay(), PointerRoot, RevertToPointerRoot, CurrentTime);
+    const Window before = XFocus();
+    wxUIActionSimulator keys;
+    for (const bool by_escape : {true, false}) {
+        SCOPED_TRACE(by_escape ? "Escape" : "a click in the table");
+        ASSERT_NE(OpenPopUpPanel(*folded), nullptr);
+        if (by_escape) {
+            keys.Char(WXK_ESCAPE);
+        } else {
+            ASSERT_TRUE(ClickMiddleOnce(table));
+        }
+        ASSERT_TRUE(Closed(*folded));
+        EXPECT_EQ(XFocus(), before);
+    }
+    if (WindowManager() != nullptr) return;
+    const wxPoint desktop = frame.GetScreenRect().GetTopRight() + wxSize(100, 300);
+    wxUIActionSimulator().MouseMove(desktop);
+    ASSERT_TRUE(WaitUntil([&] { return wxGetMousePosition() == desktop; }));
+    keys.Char('F', wxMOD_CONTROL);
+    testing_gui::RunEventLoopFor(std::chrono::milliseconds(500));
+    EXPECT_EQ(frame.GetFindDialog(), nullptr) << "a key typed over the desktop reached the program";
+    ASSERT_TRUE(testing_gui::MoveTo(table, wxPoint(table.GetClientSize().x / 2, table.GetClientSize().y / 2)));
+    keys.Char('F', wxMOD_CONTROL);
+    EXPECT_TRUE(WaitUntil([&frame] { return frame.GetFindDialog() != nullptr; })) << "a key typed over the table opens Find";
+}
+
+// A request to close the window while a pop-up is open closes the pop-up and then the window, as
+// with none open: the window manager's close (wmctrl -c), or the close sent to the window itself
+// where no window manager runs.
+TEST_F(WindowSystemTest, ACloseRequestWithAPopUpOpenClosesTheWindow) {
+    CMainFrame& frame = Open();
+    wxRibbonPanel* folded = FoldedLayout(frame);
+    ASSERT_NE(folded, nullptr);
+    ASSERT_NE(OpenPopUpPanel(*folded), nullptr);
+    const Window window = XWindowOf(frame);
+    if (WindowManager() != nullptr) {
+        ASSERT_TRUE(RunTool("wmctrl -i -c " + std::to_string(window)));
+    } else {
+        AnotherClient other;
+        ASSERT_NE(other.get(), nullptr);
+        XEvent close{};
+        close.xclient.type = ClientMessage;
+        close.xclient.window = window;
+        close.xclient.message_type = XInternAtom(other.get(), "WM_PROTOCOLS", False);
+        close.xclient.format = 32;
+        close.xclient.data.l[0] = static_cast<long>(XInternAtom(other.get(), "WM_DELETE_WINDOW", False));
+        close.xclient.data.l[1] = CurrentTime;
+        ASSERT_NE(XSendEvent(other.get(), window, False, NoEventMask, &close), 0);
+        XSync(other.get(), False);
+    }
+    EXPECT_TRUE(WaitUntil([&frame] { return wxTopLevelWindows.Find(&frame) == nullptr; })) << "the window closes";
+}
+
+// Another program holds the keyboard as the pop-up opens, so the pop-up stands without its hold;
+// once the keyboard is free the pop-up takes it, and a click on another program closes it.
+TEST_F(WindowSystemTest, AHoldRefusedAtFirstIsTakenOnceFree) {
+    const wxPoint other_place(1000, 400);  // right of the narrow window
+    const AnotherProgram other(other_place);
+    ASSERT_TRUE(other.Shown());
+    CMainFrame& frame = Open();
+    wxRibbonPanel* folded = FoldedLayout(frame);
+    ASSERT_NE(folded, nullptr);
+    AnotherClient holder;
+    ASSERT_NE(holder.get(), nullptr);
+    ASSERT_EQ(XGrabKeyboard(holder.get(), DefaultRootWindow(holder.get()), False, GrabModeAsync, GrabModeAsync, CurrentTime),
+              GrabSuccess);
+    XSync(holder.get(), False);
+    ASSERT_NE(OpenPopUpPanel(*folded), nullptr);
+    XUngrabKeyboard(holder.get(), CurrentTime);
+    XSync(holder.get(), False);
+    testing_gui::RunEventLoopFor(std::chrono::milliseconds(300));  // as long as a user takes to move on
+    ClickThroughTheDesktop(other_place + wxSize(20, 10), std::getenv("DISPLAY"));
+    EXPECT_TRUE(Closed(*folded)) << "the pop-up stands over the other program";
+}
+
+#ifdef GDK_WINDOWING_WAYLAND
+// Input on a nested Wayland desktop goes through its seat: the pointer and keys of the X display
+// it runs in (OUTER_DISPLAY), whose screen shows its output one pixel for one.
+std::string OnTheSeat(const std::string& arguments) {
+    return std::string("env DISPLAY=") + std::getenv("OUTER_DISPLAY") + " xdotool " + arguments;
+}
+
+// Where the pointer is on the window's surface, while it is over it.
+std::optional<wxPoint> PointerOnSurface(wxWindow& frame) {
+    GdkDevice* pointer = gdk_seat_get_pointer(gdk_display_get_default_seat(gdk_display_get_default()));
+    GdkWindow* surface = gtk_widget_get_window(frame.GetHandle());
+    GdkWindow* under = gdk_device_get_window_at_position(pointer, nullptr, nullptr);
+    if (under == nullptr || gdk_window_get_toplevel(under) != surface) return std::nullopt;
+    gint x = 0;
+    gint y = 0;
+    (void)gdk_window_get_device_position(surface, pointer, &x, &y, nullptr);
+    return wxPoint(x, y);
+}
+
+// The seat's pointer moved to a point of the output. A nested compositor may take a move for the
+// pointer leaving its output, and report nothing: the move is made again until the window reports
+// the pointer at `on_surface`, the point of its surface expected there, or off its surface where
+// none is expected.
+bool MoveOnTheSeat(wxWindow& frame, wxPoint at, std::optional<wxPoint> on_surface) {
+    for (int attempt = 0; attempt < 6; ++attempt) {
+        if (!RunTool(OnTheSeat("mousemove " + std::to_string(at.x) + " " + std::to_string(at.y)))) return false;
+        if (WaitUntil([&] { return PointerOnSurface(frame) == on_surface; }, std::chrono::milliseconds(400))) return true;
+    }
+    return false;
+}
+
+// A client cannot ask where the compositor shows its window: the pointer is moved over the output
+// until the window reports it over its surface, which gives the surface's place, and a second
+// move confirms it.
+std::optional<wxPoint> SurfaceOrigin(wxWindow& frame) {
+    const wxSize step(40, 25);
+    // The pointer comes from below the output, which the compositor then sees it enter, and clicks
+    // the desktop's corner: a nested compositor reports the moves of its pointer from its first
+    // press on.
+    if (!RunTool(OnTheSeat("mousemove 960 1130")) || !RunTool(OnTheSeat("mousemove 5 1075")) || !RunTool(OnTheSeat("click 1")))
+        return std::nullopt;
+    for (int y = 540; y < 1080; y += 120) {
+        for (int x = 960; x < 1920; x += 160) {
+            for (const wxPoint at : {wxPoint(x, y), wxPoint(1920 - x, 1080 - y)}) {
+                std::optional<wxPoint> local;
+                for (int attempt = 0; attempt < 3 && !local; ++attempt) {
+                    if (!RunTool(OnTheSeat("mousemove " + std::to_string(at.x) + " " + std::to_string(at.y)))) return std::nullopt;
+                    (void)WaitUntil([&] { return (local = PointerOnSurface(frame)).has_value(); }, std::chrono::milliseconds(400));
+                }
+                if (!local) continue;
+                // The second move goes towards the window's middle, so as to stay over it.
+                const wxSize inwards(local->x < frame.GetSize().x / 2 ? step.x : -step.x, local->y < frame.GetSize().y / 2 ? step.y : -step.y);
+                if (MoveOnTheSeat(frame, at + inwards, *local + inwards)) return at - *local;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+// A person's click through the seat, on a point of the output that shows `on_surface` of the
+// window's surface (none beside it): press, about 120 ms, release.
+void ClickOnTheOutput(wxWindow& frame, wxPoint at, std::optional<wxPoint> on_surface) {
+    ASSERT_TRUE(MoveOnTheSeat(frame, at, on_surface)) << "the pointer did not reach " << at.x << ", " << at.y;
+    ASSERT_TRUE(RunTool(OnTheSeat("mousedown 1")));
+    testing_gui::RunEventLoopFor(std::chrono::milliseconds(120));
+    ASSERT_TRUE(RunTool(OnTheSeat("mouseup 1")));
+}
+
+// On Wayland itself a click beside the window ends the pop-up's grab, and the compositor takes the
+// pop-up off the screen without another word: it closes then, so that one click on a folded
+// button opens it again, and nothing is printed on the terminal on the way.
+TEST_F(WindowSystemTest, OnWaylandAPopUpTakenAwayByTheCompositorOpensAgainWithOneClick) {
+    if (std::getenv("OUTER_DISPLAY") == nullptr || !GDK_IS_WAYLAND_DISPLAY(gdk_display_get_default()))
+        GTEST_SKIP() << "run on a nested Wayland compositor";
+    CMainFrame& frame = Open();
+    frame.SetSize(wxSize(700, 600));
+    ASSERT_TRUE(testing_gui::SettledByTheWindowManager(frame));
+    const std::optional<wxPoint> origin = SurfaceOrigin(frame);
+    ASSERT_TRUE(origin.has_value()) << "the window's surface was not found on the output";
+    // Below the window's right corner: the bare desktop, or the compositor's own background.
+    const wxPoint beside = *origin + frame.GetSize() + wxSize(40, 40);
+    for (const char* caption : {"Layout", "Panes", "Timescale"}) {
+        SCOPED_TRACE(caption);
+        wxRibbonPanel* folded = FoldedPanel(frame, caption);
+        if (folded == nullptr) continue;
+        const wxPoint button = folded->GetScreenPosition() + folded->GetSize() / 2;
+        const auto open = [folded] { return folded->GetExpandedPanel() != nullptr && folded->GetExpandedPanel()->IsShownOnScreen(); };
+        ClickOnTheOutput(frame, *origin + button, button);
+        ASSERT_TRUE(WaitUntil(open)) << "one click opens the pop-up";
+        ClickOnTheOutput(frame, beside, std::nullopt);
+        ASSERT_TRUE(Closed(*folded)) << "the pop-up the compositor took away is closed";
+        ClickOnTheOutput(frame, *origin + button, button);
+        ASSERT_TRUE(WaitUntil(open)) << "one click opens it again";
+        ASSERT_TRUE(RunTool(OnTheSeat("key Escape")));
+        ASSERT_TRUE(Closed(*folded)) << "Escape closes it";
+        ASSERT_TRUE(WaitUntil([&frame] { return wxWindow::FindFocus() == static_cast<wxWindow*>(frame.GetTablePane()); }))
+            << "the table has the keys";
+    }
+}
+#endif
+
+}  // namespace
+}  // namespace varnholt
