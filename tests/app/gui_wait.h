@@ -15,7 +15,7 @@ namespace varnholt::testing_gui {
 
 // How long a wait lasts at most: long enough for a machine busy with other work, where the
 // window system and the toolkit answer many times slower than on a quiet one.
-inline constexpr std::chrono::milliseconds kWaitLimit{5000};
+inline constexpr std::chrono::milliseconds kWaitLimit{15000};
 
 template <class Condition>
 bool WaitUntil(Condition done, std::chrono::milliseconds limit = kWaitLimit) {

@@ -20,11 +20,33 @@ require_tools() {
     done
 }
 
-# Waits up to twenty seconds for a condition given as a command.
+# Waits up to a minute for a condition given as a command: a machine busy with other work may
+# take that long to start a server.
 wait_for() {
-    for _ in $(seq 400); do
+    for _ in $(seq 1200); do
         if "$@"; then return 0; fi
         sleep 0.05
+    done
+    return 1
+}
+
+# Starts a server of the desktop in the background and waits until it is ready; one that does not
+# come up (a busy machine makes a window manager miss its display now and then) is ended and
+# started again, three times at most. The server's pid is then in `started`, its output in LOG.
+# Usage: start_service LOG READY-CHECK... -- COMMAND...   (false: it never came up; LOG says why)
+start_service() {
+    local log=$1
+    shift
+    local ready=()
+    while [[ "$1" != "--" ]]; do ready+=("$1"); shift; done
+    shift
+    for attempt in 1 2 3; do
+        "$@" >"$log" 2>&1 &
+        started=$!
+        cleanup_pids+=("$started")
+        if wait_for "${ready[@]}"; then return 0; fi
+        echo "the server did not come up (attempt $attempt):"; cat "$log"
+        pkill -P "$started" 2>/dev/null; kill "$started" 2>/dev/null; wait "$started" 2>/dev/null
     done
     return 1
 }

@@ -35,18 +35,19 @@ if [[ "$x11" -eq 0 ]]; then start_outer_xvfb 1920x1180; else start_outer_xvfb 19
 # mutter needs a session bus of its own.
 options=(--nested --wayland --wayland-display=wayland-test)
 if [[ "$x11" -eq 0 ]]; then options+=(--no-x11); fi
-env -u WAYLAND_DISPLAY DISPLAY="$outer" XDG_RUNTIME_DIR="$work/runtime" HOME="$work" \
-    MUTTER_DEBUG_DUMMY_MODE_SPECS=1920x1080 LIBGL_ALWAYS_SOFTWARE=1 \
-    dbus-run-session -- mutter "${options[@]}" >"$work/mutter.log" 2>&1 &
-mutter=$!
-cleanup_pids+=("$mutter")
+# Ready once its socket is there, and with its X server once it names the server's display.
+ready=(test -S "$work/runtime/wayland-test")
+if [[ "$x11" -eq 1 ]]; then ready=(grep -q 'Using public X11 display' "$work/mutter.log"); fi
+if ! start_service "$work/mutter.log" "${ready[@]}" -- \
+        env -u WAYLAND_DISPLAY DISPLAY="$outer" XDG_RUNTIME_DIR="$work/runtime" HOME="$work" \
+        MUTTER_DEBUG_DUMMY_MODE_SPECS=1920x1080 LIBGL_ALWAYS_SOFTWARE=1 \
+        dbus-run-session -- mutter "${options[@]}"; then
+    echo "mutter did not start"; exit 1
+fi
+mutter=$started
 if [[ "$x11" -eq 0 ]]; then
-    if ! wait_for test -S "$work/runtime/wayland-test"; then echo "mutter did not start"; cat "$work/mutter.log"; exit 1; fi
     env -u DISPLAY WAYLAND_DISPLAY=wayland-test XDG_RUNTIME_DIR="$work/runtime" OUTER_DISPLAY="$outer" "$@"
     exit
-fi
-if ! wait_for grep -q 'Using public X11 display' "$work/mutter.log"; then
-    echo "mutter offers no X server"; cat "$work/mutter.log"; exit 1
 fi
 display=$(grep -o 'Using public X11 display :[0-9]*' "$work/mutter.log" | grep -o ':[0-9]*$')
 cookie=$(ls "$work"/runtime/.mutter-Xwaylandauth.* 2>/dev/null | head -n 1)

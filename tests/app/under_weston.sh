@@ -28,10 +28,11 @@ start_outer_xvfb "${size%x*}x$((${size#*x} + 100))"
 weston_options=(--backend=x11-backend.so --use-pixman --socket=wayland-test --idle-time=0
                 --width="${size%x*}" --height="${size#*x}")
 if [[ "$xwayland" -eq 1 ]]; then weston_options+=(--xwayland); fi
-env -u WAYLAND_DISPLAY DISPLAY="$outer" XDG_RUNTIME_DIR="$work/runtime" HOME="$work" \
-    weston "${weston_options[@]}" >"$work/weston.log" 2>&1 &
-cleanup_pids+=($!)
-if ! wait_for test -S "$work/runtime/wayland-test"; then echo "weston did not start"; cat "$work/weston.log"; exit 1; fi
+if ! start_service "$work/weston.log" test -S "$work/runtime/wayland-test" -- \
+        env -u WAYLAND_DISPLAY DISPLAY="$outer" XDG_RUNTIME_DIR="$work/runtime" HOME="$work" \
+        weston "${weston_options[@]}"; then
+    echo "weston did not start"; exit 1
+fi
 
 client_env=(WAYLAND_DISPLAY=wayland-test XDG_RUNTIME_DIR="$work/runtime" OUTER_DISPLAY="$outer")
 if [[ "$xwayland" -eq 1 ]]; then

@@ -4,7 +4,7 @@
 # windows into frames with title bars and decides focus and activation itself. DISPLAY names the
 # Xvfb, and VARNHOLT_WINDOW_MANAGER the window manager, for the tests that differ with it.
 # Exits 77 (skipped) where the window manager, Xvfb or xdotool is not installed, 1 where the
-# window manager does not start, else with the command's status.
+# window manager does not start after three tries, else with the command's status.
 # Usage: under_window_manager.sh openbox|mutter -- COMMAND [ARGS...]
 set -uo pipefail
 
@@ -25,12 +25,11 @@ case "$manager" in
     mutter) command=(dbus-run-session -- mutter --x11 --replace) ;;
     *) echo "unknown window manager $manager"; exit 1 ;;
 esac
-env -u WAYLAND_DISPLAY DISPLAY="$outer" XDG_RUNTIME_DIR="$work/runtime" HOME="$work" LIBGL_ALWAYS_SOFTWARE=1 \
-    "${command[@]}" >"$work/manager.log" 2>&1 &
-started=$!
-cleanup_pids+=("$started")
 # The window manager is there once it has named itself on the root window.
-if ! wait_for env DISPLAY="$outer" sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"'; then
-    echo "$manager did not start"; cat "$work/manager.log"; exit 1
+if ! start_service "$work/manager.log" \
+        env DISPLAY="$outer" sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' -- \
+        env -u WAYLAND_DISPLAY DISPLAY="$outer" XDG_RUNTIME_DIR="$work/runtime" HOME="$work" LIBGL_ALWAYS_SOFTWARE=1 \
+        "${command[@]}"; then
+    echo "$manager did not start"; exit 1
 fi
 env -u WAYLAND_DISPLAY DISPLAY="$outer" VARNHOLT_WINDOW_MANAGER="$manager" "$@"
