@@ -1,4 +1,5 @@
-// focus_marks.cpp - a plain focus outline for toggles and buttons, and a ring round a focused list.
+// focus_marks.cpp - a plain focus outline for toggles and buttons, and a ring round a focused list
+// or preview.
 
 #include "app/focus_marks.h"
 
@@ -38,6 +39,30 @@ void AddStyle(wxWindow& control, GtkCssProvider* style) {
     if (auto* widget = static_cast<GtkWidget*>(control.GetHandle())) add(widget, style);
 }
 
+// `ink` is asked at each paint: the theme's colours change while the program runs.
+void RingIn(wxColour (*ink)(), wxWindow& parent, std::vector<wxWindow*> controls) {
+    for (wxWindow* control : controls) {
+        // A list made of several windows reports the focus of its inner one as its own.
+        const auto redraw = [&parent, control](wxFocusEvent& event) {
+            parent.RefreshRect(RingRect(parent, *control));
+            event.Skip();
+        };
+        control->Bind(wxEVT_SET_FOCUS, redraw);
+        control->Bind(wxEVT_KILL_FOCUS, redraw);
+    }
+    parent.Bind(wxEVT_PAINT, [ink, &parent, controls = std::move(controls)](wxPaintEvent&) {
+        wxPaintDC dc(&parent);
+        for (const wxWindow* control : controls) {
+            if (!control->HasFocus() || !control->IsShown()) continue;
+            const int width = parent.FromDIP(kRingWidth);
+            dc.SetPen(wxPen(ink(), width));
+            dc.SetBrush(*wxTRANSPARENT_BRUSH);
+            // A pen is centred on the outline: half of it lies inside the rectangle drawn.
+            dc.DrawRectangle(RingRect(parent, *control).Deflate(width / 2));
+        }
+    });
+}
+
 }  // namespace
 
 // Outlines are only drawn while the focus is to be seen, after the keyboard was used, as the
@@ -68,26 +93,12 @@ void ShowFocusMarks(wxWindow& window) {
 }
 
 void RingFocusedControl(wxWindow& parent, std::vector<wxWindow*> controls) {
-    for (wxWindow* control : controls) {
-        // A list made of several windows reports the focus of its inner one as its own.
-        const auto redraw = [&parent, control](wxFocusEvent& event) {
-            parent.RefreshRect(RingRect(parent, *control));
-            event.Skip();
-        };
-        control->Bind(wxEVT_SET_FOCUS, redraw);
-        control->Bind(wxEVT_KILL_FOCUS, redraw);
-    }
-    parent.Bind(wxEVT_PAINT, [&parent, controls = std::move(controls)](wxPaintEvent&) {
-        wxPaintDC dc(&parent);
-        for (const wxWindow* control : controls) {
-            if (!control->HasFocus() || !control->IsShown()) continue;
-            const int width = parent.FromDIP(kRingWidth);
-            dc.SetPen(wxPen(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNTEXT), width));
-            dc.SetBrush(*wxTRANSPARENT_BRUSH);
-            // A pen is centred on the outline: half of it lies inside the rectangle drawn.
-            dc.DrawRectangle(RingRect(parent, *control).Deflate(width / 2));
-        }
-    });
+    RingIn([] { return wxSystemSettings::GetColour(wxSYS_COLOUR_BTNTEXT); }, parent, std::move(controls));
+}
+
+void RingFocusedControlOnWhite(wxWindow& parent, std::vector<wxWindow*> controls) {
+    // The framed buttons' outline on the same white.
+    RingIn([] { return wxColour(38, 38, 38); }, parent, std::move(controls));
 }
 
 }  // namespace varnholt

@@ -27,4 +27,8 @@ void ShowFocusMarks(wxWindow& window);
 // other controls, for the ring.
 void RingFocusedControl(wxWindow& parent, std::vector<wxWindow*> controls);
 
+// The same ring in a dark ink, for controls on a ground that stays white in every theme (the
+// File page), where a dark theme's light text colour would hardly show.
+void RingFocusedControlOnWhite(wxWindow& parent, std::vector<wxWindow*> controls);
+
 }  // namespace varnholt

@@ -4,6 +4,7 @@
 
 #include "app/CMainFrame.h"
 #include "app/VarnholtView.h"
+#include "app/dialogs/choice_list_tips.h"
 #include "app/dialogs/dialog_sizes.h"
 #include "app/find_events.h"
 #include "app/focus_marks.h"
@@ -52,6 +53,7 @@ void FindDialog::BuildControls() {
     grid->AddGrowableCol(1);
     grid->Add(new wxStaticText(this, wxID_ANY, LoadText(IDS_FIND_FIELD)), wxSizerFlags().CenterVertical());
     m_fields = new wxChoice(this, wxID_ANY);
+    ShowCutNamesWholeInOpenedList(*m_fields, [this](const wxString& name) { return IsCutShort(name); });
     grid->Add(m_fields, wxSizerFlags().Expand());
     grid->Add(new wxStaticText(this, wxID_ANY, LoadText(IDS_FIND_VALUE)), wxSizerFlags().CenterVertical());
     // The two value editors share one place, as tall as the taller of them: one of them is
@@ -131,11 +133,16 @@ void FindDialog::Restore() {
     ShowValueEditor(m_value_kind);
 }
 
+bool FindDialog::IsCutShort(const wxString& name) const {
+    if (m_field_text_room == 0) return false;
+    int width = 0;
+    m_fields->GetTextExtent(name, &width, nullptr);
+    return width > m_field_text_room;
+}
+
 void FindDialog::ShowWholeNameOnHover() {
     const wxString chosen = m_fields->GetStringSelection();
-    int width = 0;
-    m_fields->GetTextExtent(chosen, &width, nullptr);
-    if (m_field_text_room > 0 && width > m_field_text_room) {
+    if (IsCutShort(chosen)) {
         m_fields->SetToolTip(chosen);
     } else {
         m_fields->UnsetToolTip();

@@ -57,6 +57,8 @@ private:
     // Lists the columns of the kind shown (m_kind) and answers them in list order.
     std::vector<const ColumnDef*> FillFieldList();
     void ShowValueEditor(ColumnValueKind kind);
+    // Whether the field list shows the name ending in "…", its face and its opened list alike.
+    [[nodiscard]] bool IsCutShort(const wxString& name) const;
     // The chosen field's name, where it ends in "…", whole in a tip.
     void ShowWholeNameOnHover();
     [[nodiscard]] std::optional<std::uint32_t> ChosenColumnId() const;

@@ -22,6 +22,7 @@ namespace {
 
 constexpr int kZoomPercents[] = {25, 50, 75, 100, 150, 200};
 constexpr int kStartZoomIndex = 1;
+constexpr int kRingMargin = 3;  // DIPs round the preview, for the focus ring
 
 }  // namespace
 
@@ -50,35 +51,8 @@ PrintPreviewPanel::PrintPreviewPanel(wxWindow* parent, CMainFrame& frame) : wxPa
     OutlineFocusPlainly(*m_zoom);  // a drop-down list leaves no room round its frame
     bar->Add(m_zoom, 0, wxALIGN_CENTER_VERTICAL);
 
-    auto* sizer = new wxBoxSizer(wxVERTICAL);
-    sizer->Add(bar, 0, wxLEFT | wxRIGHT | wxBOTTOM, 16);
-    SetSizer(sizer);
-    // The page counter stands on the File page's white, made after the page wrote its labels.
-    WriteLabelsDarkOnWhite(*this);
-}
-
-wxPrintPreviewBase* PrintPreviewPanel::GetPreview() const noexcept { return m_preview.get(); }
-
-PrintPreviewPanel::~PrintPreviewPanel() {
-    if (m_canvas != nullptr) m_canvas->Destroy();
-}
-
-void PrintPreviewPanel::Rebuild() {
-    if (m_canvas != nullptr) {
-        GetSizer()->Detach(m_canvas);
-        m_canvas->Destroy();
-        m_canvas = nullptr;
-    }
-    m_preview.reset();
-    m_preview = std::make_unique<SharpPrintPreview>(new SchedulePrintout(m_frame, &m_frame.GetSaidPrintMessages()),
-                                                    &m_frame.GetPrintData());
-    if (!m_preview->IsOk()) {
-        m_preview.reset();
-        UpdatePageLabel();
-        return;
-    }
-    m_canvas = new wxPreviewCanvas(m_preview.get(), this);
-    m_preview->SetCanvas(m_canvas);
+    // One canvas for every preview built: the ring round it is drawn for this one window.
+    m_canvas = new wxPreviewCanvas(nullptr, this);
     // The preview counts its pages at its first paint.
     m_canvas->Bind(wxEVT_PAINT, [this](wxPaintEvent& event) {
         event.Skip();
@@ -89,9 +63,45 @@ void PrintPreviewPanel::Rebuild() {
     m_canvas->Bind(wxEVT_KEY_DOWN, &PrintPreviewPanel::OnCanvasKeyDown, this);
     m_canvas->Bind(wxEVT_CHAR, &PrintPreviewPanel::OnCanvasChar, this);
     m_canvas->Bind(wxEVT_MOUSEWHEEL, &PrintPreviewPanel::OnCanvasWheel, this);
+    // Page keys act on the preview while it has the focus: it shows so as plainly as the bar's
+    // controls, on the page's white.
+    RingFocusedControlOnWhite(*this, {m_canvas});
+
+    auto* sizer = new wxBoxSizer(wxVERTICAL);
+    sizer->Add(bar, 0, wxLEFT | wxRIGHT | wxBOTTOM, 16);
+    sizer->Add(m_canvas, 1, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, FromDIP(kRingMargin));
+    SetSizer(sizer);
+    // The page counter stands on the File page's white, made after the page wrote its labels.
+    WriteLabelsDarkOnWhite(*this);
+}
+
+wxPrintPreviewBase* PrintPreviewPanel::GetPreview() const noexcept { return m_preview.get(); }
+
+// The canvas goes before its preview, which it paints from.
+PrintPreviewPanel::~PrintPreviewPanel() { m_canvas->Destroy(); }
+
+void PrintPreviewPanel::Rebuild() {
+    m_canvas->SetPreview(nullptr);
+    m_preview.reset();
+    m_preview = std::make_unique<SharpPrintPreview>(new SchedulePrintout(m_frame, &m_frame.GetSaidPrintMessages()),
+                                                    &m_frame.GetPrintData());
+    if (!m_preview->IsOk()) {
+        m_preview.reset();
+        m_canvas->Hide();
+        Layout();
+        UpdatePageLabel();
+        return;
+    }
+    m_preview->SetCanvas(m_canvas);
+    m_canvas->SetPreview(m_preview.get());
+    if (!m_canvas->IsShown()) {
+        m_canvas->Show();
+        // The toolkit leaves a window out of the Tab order that it made while the window was
+        // hidden; placing it anew has the order made again.
+        m_canvas->MoveAfterInTabOrder(m_zoom);
+    }
     m_wheel_rotation = 0;
     ApplyChosenZoom();
-    GetSizer()->Add(m_canvas, 1, wxEXPAND);
     Layout();
     UpdatePageLabel();
     m_canvas->Refresh();

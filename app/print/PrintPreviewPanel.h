@@ -44,7 +44,7 @@ private:
 
     CMainFrame& m_frame;
     std::unique_ptr<SharpPrintPreview> m_preview;
-    wxPreviewCanvas* m_canvas = nullptr;  // a child window, destroyed before its preview
+    wxPreviewCanvas* m_canvas = nullptr;  // a child window, shown while there is a preview
     wxStaticText* m_page_label = nullptr;
     wxChoice* m_zoom = nullptr;
     int m_wheel_rotation = 0;  // what a fine-grained wheel turned short of a whole notch

@@ -725,8 +725,29 @@ std::string TipOverRow(GroupedList& list, const wxString& text) {
     return {};
 }
 
+// Rests the pointer on the row of this index in a drop-down list open on screen, and answers
+// the tip that then shows; empty when none does.
+std::string TipOverOpenedRow(GtkWidget* opened, int index) {
+    GList* rows = gtk_container_get_children(GTK_CONTAINER(gtk_bin_get_child(GTK_BIN(opened))));
+    auto* row = static_cast<GtkWidget*>(g_list_nth_data(rows, static_cast<guint>(index)));
+    g_list_free(rows);
+    if (row == nullptr) {
+        ADD_FAILURE() << "no row " << index;
+        return {};
+    }
+    wxPoint inside;
+    gtk_widget_translate_coordinates(row, opened, gtk_widget_get_allocated_width(row) / 3,
+                                     gtk_widget_get_allocated_height(row) / 2, &inside.x, &inside.y);
+    wxPoint origin;
+    gdk_window_get_origin(gtk_widget_get_window(opened), &origin.x, &origin.y);
+    const wxPoint target = origin + inside;
+    wxUIActionSimulator().MouseMove(target);
+    EXPECT_TRUE(WaitUntil([target] { return wxGetMousePosition() == target; }));
+    return testing_gui::ShownTipText();
+}
+
 // A name that ends in "…" in a list of the Columns, Filters or Find dialog shows whole in a tip
-// while the pointer rests on it.
+// while the pointer rests on it, in Find's opened field list too.
 TEST_F(ChooserTest, ANameCutShortInAChoosersListShowsWholeOnHover) {
     const std::string code_type = "C" + std::string(200, 'N');
     std::string schedule = GeneratedSchedule();
@@ -763,6 +784,13 @@ TEST_F(ChooserTest, ANameCutShortInAChoosersListShowsWholeOnHover) {
     ASSERT_TRUE(find->ChooseField(static_cast<std::uint32_t>(wxPtrToUInt(find->FieldList().GetClientData(item)))));
     ASSERT_TRUE(testing_gui::MoveTo(find->FieldList(), wxPoint(10, find->FieldList().GetClientSize().y / 2)));
     EXPECT_EQ(testing_gui::ShownTipText(), code_type) << "Find";
+
+    ASSERT_TRUE(testing_gui::ClickMiddle(find->FieldList()));
+    GtkWidget* opened = testing_gui::ShownDropDownList();
+    ASSERT_NE(opened, nullptr);
+    EXPECT_EQ(TipOverOpenedRow(opened, item), code_type) << "Find's opened list";
+    wxUIActionSimulator().Char(WXK_ESCAPE);
+    EXPECT_TRUE(WaitUntil([opened] { return !gtk_widget_get_mapped(opened); }));
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "app/app_services.h"
 #include "app/backstage/CBackStagePageInfo.h"
 #include "app/backstage/FilePage.h"
+#include "app/print/PrintPreviewPanel.h"
 #include "app/ribbon/MainRibbon.h"
 #include "platform/program_folder.h"
 #include "platform/user_paths.h"
@@ -25,6 +26,7 @@
 #include <wx/filedlg.h>
 #include <wx/filename.h>
 #include <wx/hyperlink.h>
+#include <wx/prntbase.h>
 #include <wx/ribbon/art.h>
 #include <wx/ribbon/page.h>
 #include <wx/ribbon/panel.h>
@@ -246,8 +248,8 @@ TEST_F(RibbonKeysTest, TabAndTheArrowKeysMoveAPlainFocusMarkAlongTheFilePagesIte
 
 // A click on the File tab gives the keys to the first item and shows them there, where Return
 // acts; Return on Print leaves them there. The Print page's controls, reached by Tab after Return on Print, each show the plain
-// outline the rest of the page has; Alt+F there gives the keys back to the first item, marked,
-// and Return acts on it.
+// outline the rest of the page has, and so does the preview after them, where Page Down turns
+// the page; Alt+F there gives the keys back to the first item, marked, and Return acts on it.
 TEST_F(RibbonKeysTest, TheFileTabClickedAndThePrintPageShowAPlainFocusMarkWhereReturnActs) {
     ASSERT_TRUE(Start(Schedule(L"A.xer", testing_shell::EveryCategorySchedule("A"))));
     CMainFrame& frame = *Frame();
@@ -303,6 +305,16 @@ TEST_F(RibbonKeysTest, TheFileTabClickedAndThePrintPageShowAPlainFocusMarkWhereR
         after = testing_gui::GrabSteady(&page);
         EXPECT_GE(testing_gui::FocusRingCoverage(after, before, place(controls[k])), 0.9) << "the control reached";
     }
+    auto* preview_panel = dynamic_cast<PrintPreviewPanel*>(page.GetPrintPageArea()->GetChildren().front());
+    ASSERT_NE(preview_panel, nullptr);
+    wxPrintPreviewBase* preview = preview_panel->GetPreview();
+    ASSERT_NE(preview, nullptr);
+    ASSERT_GT(preview->GetMaxPage(), 1);
+    wxWindow* canvas = preview->GetCanvas();
+    ASSERT_TRUE(Type(WXK_TAB, wxMOD_NONE, [canvas] { return wxWindow::FindFocus() == canvas; }));
+    after = testing_gui::GrabSteady(&page);
+    EXPECT_GE(testing_gui::FocusRingCoverage(after, before, place(canvas)), 0.9) << "the preview";
+    EXPECT_TRUE(Type(WXK_PAGEDOWN, wxMOD_NONE, [preview] { return preview->GetCurrentPage() == 2; }));
 
     int dialogs = 0;
     m_hook.answer = wxID_CANCEL;
