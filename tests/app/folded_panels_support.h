@@ -214,7 +214,7 @@ inline void ClickThroughTheDesktop(wxPoint at, const char* display = std::getenv
     }
     ASSERT_TRUE(arrived) << "the pointer did not reach " << at.x << ", " << at.y;
     ASSERT_EQ(std::system((xdotool + "mousedown 1").c_str()), 0);
-    testing_gui::RunEventLoopFor(std::chrono::milliseconds(50));  // as a click's press and release come apart
+    testing_gui::RunEventLoopFor(testing_gui::kClickHold);
     ASSERT_EQ(std::system((xdotool + "mouseup 1").c_str()), 0);
 }
 

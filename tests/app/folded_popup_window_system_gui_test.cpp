@@ -221,7 +221,7 @@ std::optional<wxPoint> SurfaceOrigin(wxWindow& frame) {
 void ClickOnTheOutput(wxWindow& frame, wxPoint at, std::optional<wxPoint> on_surface) {
     ASSERT_TRUE(MoveOnTheSeat(frame, at, on_surface)) << "the pointer did not reach " << at.x << ", " << at.y;
     ASSERT_TRUE(RunTool(OnTheSeat("mousedown 1")));
-    testing_gui::RunEventLoopFor(std::chrono::milliseconds(120));
+    testing_gui::RunEventLoopFor(testing_gui::kClickHold);
     ASSERT_TRUE(RunTool(OnTheSeat("mouseup 1")));
 }
 

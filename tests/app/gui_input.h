@@ -24,16 +24,19 @@ inline bool MoveTo(wxWindow& window, wxPoint point) {
     return WaitUntil([target] { return wxGetMousePosition() == target; });
 }
 
-// Moves the pointer onto the point of the window (its client pixels) and clicks there. The
-// button stays down until the toolkit has seen the press: some native lists drop a press and
-// release that arrive together.
+// How long a person holds the button down in a click.
+inline constexpr std::chrono::milliseconds kClickHold{120};
+
+// Moves the pointer onto the point of the window (its client pixels) and clicks there, the button
+// held as long as a person holds it: some native lists drop a press and release that arrive
+// together.
 inline bool ClickAt(wxWindow& window, wxPoint point) {
     wxUIActionSimulator mouse;
     const wxPoint target = window.ClientToScreen(point);
     mouse.MouseMove(target);
     if (!WaitUntil([target] { return wxGetMousePosition() == target; })) return false;
     mouse.MouseDown();
-    RunEventLoopFor(std::chrono::milliseconds(50));
+    RunEventLoopFor(kClickHold);
     mouse.MouseUp();
     return true;
 }
