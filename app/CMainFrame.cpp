@@ -230,7 +230,7 @@ void CMainFrame::OnCharHook(wxKeyEvent& event) {
 
 // Without a window manager nothing holds the window to its minimum size, so the frame does.
 void CMainFrame::OnSize(wxSizeEvent& event) {
-    CloseFoldedPopUps();  // before the ribbon folds anew at the new size
+    CloseFoldedPopUpsIfMoved();  // before the ribbon folds anew at the new size
     const wxSize size = GetSize();
     const wxSize least = LeastSize();
     if (size.x < least.x || size.y < least.y) {
@@ -244,7 +244,7 @@ void CMainFrame::OnSize(wxSizeEvent& event) {
 }
 
 void CMainFrame::OnMove(wxMoveEvent& event) {
-    CloseFoldedPopUps();  // it stands under its button, where the window was
+    CloseFoldedPopUpsIfMoved();  // it stands under its button, where the window was
     KeepNormalPlace();
     event.Skip();
 }

@@ -82,8 +82,11 @@ FoldedPopUp::FoldedPopUp(wxWindow& owner) : wxPopupWindow(wxGetTopLevelParent(&o
 
 FoldedPopUp::~FoldedPopUp() { Release(); }
 
+wxRect ClientAreaOnScreen(const wxWindow& window) { return {window.ClientToScreen(wxPoint(0, 0)), window.GetClientSize()}; }
+
 void FoldedPopUp::Open(const wxRect& place, std::optional<ScreenPress> opening) {
     m_opening = opening;
+    if (GetParent() != nullptr) m_owner_area = ClientAreaOnScreen(*GetParent());
     m_focus_before = XFocus();
     SetAsideMainFocus();
     SetSize(place);

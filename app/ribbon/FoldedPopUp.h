@@ -15,6 +15,9 @@ typedef struct _GtkWidget GtkWidget;
 
 namespace varnholt {
 
+// The client area of `window` on the screen.
+[[nodiscard]] wxRect ClientAreaOnScreen(const wxWindow& window);
+
 class FoldedPopUp final : public wxPopupWindow {
 public:
     // A pop-up over `owner`'s top-level window, hidden until opened.
@@ -36,6 +39,9 @@ public:
     // the pop-up's focus before the main window's loss of it.
     void FocusWhenActive(wxWindow& control);
 
+    // Where the main window's client area stood on the screen as the pop-up opened.
+    [[nodiscard]] const wxRect& OwnerArea() const { return m_owner_area; }
+
     // The press that opened the pop-up, if one did and no second press has been taken with it.
     [[nodiscard]] const std::optional<ScreenPress>& OpeningPress() const { return m_opening; }
     void ForgetOpeningPress() { m_opening.reset(); }
@@ -51,6 +57,7 @@ private:
     void RestoreMainFocus();
 
     std::optional<ScreenPress> m_opening;
+    wxRect m_owner_area;
     bool m_grabbed = false;
     // The X focus as the pop-up opened (an X window id, or PointerRoot where the keys follow
     // the pointer); none on other window systems.

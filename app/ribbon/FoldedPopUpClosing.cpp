@@ -407,6 +407,15 @@ void CloseForCommand(wxRibbonPanel& folded) {
     if (unfolded != nullptr && Closes(Exit::command, *wxGetTopLevelParent(unfolded))) (void)folded.HideExpanded();
 }
 
+void CloseFoldedPopUpsIfMoved() {
+    const std::vector<FoldedPopUp*> open = OpenPopUps();
+    for (FoldedPopUp* popup : open) {
+        const wxWindow* frame = popup->GetParent();
+        if (frame != nullptr && ClientAreaOnScreen(*frame) == popup->OwnerArea()) continue;
+        if (Closes(Exit::window_changed, *popup)) CloseNow(*popup);
+    }
+}
+
 void CloseFoldedPopUps() {
     // Closing takes the pop-up from the list: a copy is walked.
     const std::vector<FoldedPopUp*> open = OpenPopUps();

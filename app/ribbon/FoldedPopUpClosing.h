@@ -25,4 +25,9 @@ void CloseForCommand(wxRibbonPanel& folded);
 // Closes every pop-up open now, at once: the main window is about to change.
 void CloseFoldedPopUps();
 
+// The same for a move or a size the window system reported: each pop-up closes unless its main
+// window's client area stands where it stood as the pop-up opened. A window manager may report
+// one late, or for its frame alone (its size told anew), while the window stays where it is.
+void CloseFoldedPopUpsIfMoved();
+
 }  // namespace varnholt

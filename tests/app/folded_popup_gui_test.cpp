@@ -307,7 +307,8 @@ TEST_F(FoldedPopUpTest, APopUpClosesAsAMenuByEveryWayOutWithAndWithoutItsList) {
             wxUIActionSimulator keys;
             if (way.list_open) {
                 ASSERT_TRUE(ClickMiddle(list));
-                ASSERT_TRUE(WaitUntil([&list] { return HoldsOpenList(list); })) << "the list opens";
+                ASSERT_TRUE(WaitUntil([&list] { return HoldsOpenList(list); }))
+                    << "the list opens" << (folded->GetExpandedPanel() == nullptr ? "; the pop-up had closed" : "");
             }
             switch (way.way) {
                 case Way::new_choice:
