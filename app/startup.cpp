@@ -70,7 +70,11 @@ int RunVarnholtReader(int argc, char** argv) {
         RefuseStart(reason.empty() ? "the toolkit could not connect to it" : reason);
         return 1;
     }
-    const int code = wxEntry(argc, argv);
+    // The arguments go back as the toolkit converted them while it started: given the program's
+    // own, it would convert them again over the first copy, which then leaks.
+    int started_argc = wxTheApp->argc;
+    wchar_t** const started_argv = wxTheApp->argv;
+    const int code = wxEntry(started_argc, started_argv);
     wxUninitialize();
     return code;
 }
