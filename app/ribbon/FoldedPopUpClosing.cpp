@@ -372,6 +372,16 @@ void WatchLists(wxWindow& window) {
     for (wxWindow* child : window.GetChildren()) WatchLists(*child);
 }
 
+// Closes the pop-ups open now at once, as the main window changes, but those `stays` keeps.
+// Closing takes the pop-up from the list: a copy is walked.
+template <typename Stays>
+void CloseFoldedPopUpsUnless(Stays stays) {
+    const std::vector<FoldedPopUp*> open = OpenPopUps();
+    for (FoldedPopUp* popup : open) {
+        if (!stays(*popup) && Closes(Exit::window_changed, *popup)) CloseNow(*popup);
+    }
+}
+
 }  // namespace
 
 void WatchFoldedPopUp(FoldedPopUp& popup) {
@@ -408,20 +418,14 @@ void CloseForCommand(wxRibbonPanel& folded) {
 }
 
 void CloseFoldedPopUpsIfMoved() {
-    const std::vector<FoldedPopUp*> open = OpenPopUps();
-    for (FoldedPopUp* popup : open) {
-        const wxWindow* frame = popup->GetParent();
-        if (frame != nullptr && ClientAreaOnScreen(*frame) == popup->OwnerArea()) continue;
-        if (Closes(Exit::window_changed, *popup)) CloseNow(*popup);
-    }
+    CloseFoldedPopUpsUnless([](const FoldedPopUp& popup) {
+        const wxWindow* frame = popup.GetParent();
+        return frame != nullptr && ClientAreaOnScreen(*frame) == popup.OwnerArea();
+    });
 }
 
 void CloseFoldedPopUps() {
-    // Closing takes the pop-up from the list: a copy is walked.
-    const std::vector<FoldedPopUp*> open = OpenPopUps();
-    for (FoldedPopUp* popup : open) {
-        if (Closes(Exit::window_changed, *popup)) CloseNow(*popup);
-    }
+    CloseFoldedPopUpsUnless([](const FoldedPopUp&) { return false; });
 }
 
 }  // namespace varnholt

@@ -197,6 +197,12 @@ inline std::optional<wxPoint> BesideTheOpenList(wxWindow& window, wxPoint wanted
     return std::nullopt;
 }
 
+// Runs a command of the desktop's tools (xdotool, wmctrl), quietly and for ten seconds at most;
+// true when it succeeded.
+inline bool RunTool(const std::string& command) {
+    return std::system(("timeout 10 " + command + " >/dev/null 2>&1").c_str()) == 0;
+}
+
 // A click of the desktop's own pointer, sent through the compositor that runs the program (or the
 // display's window manager, where `display` names the program's own). The
 // compositor may drop the first move of a pointer that has not moved yet: the pointer moves again

@@ -500,8 +500,8 @@ std::string WindowId(wxWindow& window) {
     return std::to_string(GDK_WINDOW_XID(gtk_widget_get_window(wxGetTopLevelParent(&window)->GetHandle())));
 }
 
-bool Xdotool(const std::string& arguments) { return std::system(("timeout 10 xdotool " + arguments + " >/dev/null 2>&1").c_str()) == 0; }
-bool Wmctrl(const std::string& arguments) { return std::system(("timeout 10 wmctrl " + arguments + " >/dev/null 2>&1").c_str()) == 0; }
+bool Xdotool(const std::string& arguments) { return RunTool("xdotool " + arguments); }
+bool Wmctrl(const std::string& arguments) { return RunTool("wmctrl " + arguments); }
 
 // What changes the window or the focus from outside the pop-up, under a window manager or none.
 enum class Change { title_bar_click, activation, other_program_activated, maximize, tab_walks_then_escape };
