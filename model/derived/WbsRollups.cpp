@@ -153,17 +153,18 @@ double ProjWbsRecord::RollupSum(std::int32_t field_id) const {
 }
 
 // Working time on the summary calendar from the earliest start to the latest finish of the
-// subtree; 0 hours without the calendar column, a calendar, or a start and finish to span.
+// subtree; 0 hours without the calendar column or a calendar, blank where the span would be
+// counted from 1970 (SpanWorkingHours).
 s_dur ProjWbsRecord::RollupDuration(std::int32_t field_id) const {
     s_dur result(0.0);
     Span span{};
     if (!SpanOf(field_id, span) || summary_calendar == nullptr || doc == nullptr ||
         !doc->FindColumnFact(ColumnFactTable::activity, 138).present)
         return result;
-    const s_date* start = AsDate(RollupEarliestDate(span.start_id));
-    const s_date* finish = AsDate(RollupLatestDate(span.finish_id));
-    if (start == nullptr || finish == nullptr) return result;
-    result.value = HoursOf(WorkingMinutesBetween(*summary_calendar, *start, *finish));
+    const std::optional<double> hours = SpanWorkingHours(*summary_calendar, SpanEndSeconds(RollupEarliestDate(span.start_id)),
+                                                         SpanEndSeconds(RollupLatestDate(span.finish_id)));
+    if (!hours) return s_dur();
+    result.value = *hours;
     WithCalendarFactors(result, summary_calendar);
     return result;
 }

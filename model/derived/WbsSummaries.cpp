@@ -127,18 +127,19 @@ double ProjWbsRecord::SumActivityField(std::int32_t activity_field_id) const {
     return sum;
 }
 
-// Without a start or a finish there is no span to count, and the duration stays without a
-// value, to be tried again at the next read.
+// Without the calendar column or a summary calendar, or where the span would be counted from
+// 1970 (an empty start before a set finish), the duration stays without a value, to be tried
+// again at the next read. Both ends empty (a leaf without activities, or one whose activities
+// have all finished and so have no remaining dates) is no time at all: 0, as for its parent.
 s_dur ProjWbsRecord::SummaryDuration(std::int32_t start_field_id, std::int32_t finish_field_id) const {
     s_dur result;
-    const s_date* start = AsDate(GetFieldValue(start_field_id));
-    const s_date* finish = AsDate(GetFieldValue(finish_field_id));
-    if (start == nullptr || finish == nullptr || !BoundsWorkingTime(*start) || !BoundsWorkingTime(*finish))
-        return result;
     if (doc == nullptr || !doc->FindColumnFact(ColumnFactTable::activity, 138).present) return result;
     const CalendarRecord* calendar = summary_calendar;
     if (calendar == nullptr) return result;
-    result.value = HoursOf(WorkingMinutesBetween(*calendar, *start, *finish));
+    const std::optional<double> hours = SpanWorkingHours(*calendar, SpanEndSeconds(GetFieldValue(start_field_id)),
+                                                         SpanEndSeconds(GetFieldValue(finish_field_id)));
+    if (!hours) return result;
+    result.value = *hours;
     result.null_flag = 0;
     result.blank = 0;
     WithCalendarFactors(result, calendar);

@@ -1,4 +1,5 @@
-// working_time.cpp - working minutes between two dates that both bound working time.
+// working_time.cpp - working minutes between two dates that both bound working time, and the
+// one rule of the summary durations' spans.
 
 #include "model/derived/working_time.h"
 
@@ -9,6 +10,22 @@ namespace varnholt {
 std::uint32_t WorkingMinutesBetween(const CalendarRecord& calendar, const s_date& start, const s_date& finish) {
     if (!BoundsWorkingTime(start) || !BoundsWorkingTime(finish) || start.seconds >= finish.seconds) return 0;
     return calendar.WorkingMinutes(start, finish);
+}
+
+std::optional<double> SpanWorkingHours(const CalendarRecord& calendar, std::int64_t start, std::int64_t finish,
+                                       bool signed_span) {
+    const bool start_empty = start <= 0, finish_empty = finish <= 0;
+    if (start_empty && finish_empty) return 0.0;
+    if (start_empty != finish_empty) {
+        // From an empty start the count would begin at 1970; a set start before an empty finish
+        // counts nothing, unless the span is signed and so counts from the empty finish.
+        if (start_empty || signed_span) return std::nullopt;
+        return 0.0;
+    }
+    const auto minutes = [&calendar](std::int64_t from, std::int64_t to) {
+        return from < to ? HoursOf(calendar.WorkingMinutes(s_date::from_seconds(from), s_date::from_seconds(to))) : 0.0;
+    };
+    return signed_span && start >= finish ? -minutes(finish, start) : minutes(start, finish);
 }
 
 }  // namespace varnholt

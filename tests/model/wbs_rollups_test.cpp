@@ -211,11 +211,15 @@ TEST_F(WbsSummaries, DurationWithoutAStartOrFinishCountsNothing) {
     task->restart_date = Day(10);
     task->ComputeDerived();
     unstarted->ComputeDerived();
-    // No actual start: no span, rather than working time counted from 1970.
+    // No actual start and no progress: no time at all, rather than working time counted from 1970.
     const s_val* actual = unstarted->GetFieldValue(435);
     EXPECT_EQ(actual->as_double(), 0);
-    EXPECT_EQ(unstarted->act_drtn_hr_cnt.null_flag, 1);
-    EXPECT_EQ(actual->to_string(), L"");
+    EXPECT_EQ(actual->to_string(), L"0");
+    // A progress date without an actual start would count from 1970: no figure.
+    ProjWbsRecord* progressed = AddWbs(doc, project, element, 5, L"G");
+    progressed->summary_calendar = calendar;
+    AddActivity(doc, progressed, 55, L"G1", kNotStarted)->act_progress_date = Day(10);
+    EXPECT_EQ(progressed->GetFieldValue(435)->to_string(), L"");
     // Working time needs the calendar column: an element read with it counts, one read after
     // a workbook took it away does not.
     const auto spanned_element = [&](std::uint32_t id) {

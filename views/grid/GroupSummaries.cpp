@@ -5,6 +5,7 @@
 #include "columns/ColumnCatalog.h"
 #include "columns/field_ids.h"
 #include "model/Document.h"
+#include "model/derived/working_time.h"
 #include "model/records/ProjWbsRecord.h"
 #include "model/records/ProjectRecord.h"
 #include "model/records/calendar_factors.h"
@@ -17,6 +18,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <vector>
 
 namespace varnholt::view {
@@ -98,18 +100,6 @@ double SumInAnyOrder(RowSpan rows, std::int32_t field_id) {
     return std::isfinite(sum) ? sum + lost : sum;
 }
 
-// A date with seconds of its own, shown or not: a milestone's other end keeps the date of its
-// one end, which the group's span reaches. Only an empty date, whose 0 seconds would count the
-// time since 1970, is missing.
-bool HasSeconds(const s_val& value) {
-    return value.is_date() && static_cast<const s_date&>(value).seconds > 0;
-}
-
-double WorkingHours(const CalendarRecord& calendar, std::int64_t from, std::int64_t to) {
-    const std::uint32_t minutes = calendar.WorkingMinutes(s_date::from_seconds(from), s_date::from_seconds(to));
-    return minutes / 60.0;
-}
-
 }  // namespace
 
 s_val_ptr GroupItem::Summarize(RowSpan rows, const ColumnDef* column, const GroupSummaryScheme& scheme) const {
@@ -154,11 +144,12 @@ s_val_ptr GroupItem::Summarize(RowSpan rows, const ColumnDef* column, const Grou
                              : span->start_is_latest ? LatestValue(rows, *start_column)
                                                      : EarliestValue(rows, *start_column);
         const s_val& end = end_column == nullptr ? s_val::null_value() : LatestValue(rows, *end_column);
-        if (HasSeconds(start) != HasSeconds(end)) return result.clone();
-        const std::int64_t from = start.as_int64(), to = end.as_int64();
-        const double hours = span->signed_span && from >= to ? -WorkingHours(*calendar, to, from)
-                                                             : WorkingHours(*calendar, from, to);
-        s_dur duration(hours);
+        // Only the seconds of the two dates count, not their marks or whether they show: a
+        // milestone's hidden other end keeps the date of its one end, which the span reaches.
+        const std::optional<double> hours =
+            SpanWorkingHours(*calendar, SpanEndSeconds(&start), SpanEndSeconds(&end), span->signed_span);
+        if (!hours) return result.clone();
+        s_dur duration(*hours);
         if (scheme.durations_take_hours) WithCalendarFactors(duration, calendar);
         return duration.clone();
     }

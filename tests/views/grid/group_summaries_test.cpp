@@ -111,6 +111,7 @@ TEST_F(GroupSummaries, DurationsAreWorkingTimeOnTheGroupCalendar) {
         {"Monday morning to Friday night", Kind::activity, 85, {{Day(3), Day(5, 17)}, {Day(4), Day(7, 17)}}, false, 40, 7.5},
         {"early finish after late finish", Kind::activity, 92, {{Day(7, 17), Day(5, 17)}}, false, -16, 7.5},
         {"no late finish", Kind::activity, 92, {{Day(5, 17), s_date()}}, true, 0, 8},
+        {"a start without a finish", Kind::activity, 85, {{Day(3), s_date()}}, false, 0, 7.5},
         {"finishes without starts", Kind::activity, 85, {{s_date(), Day(5, 17)}, {s_date(), Day(7, 17)}}, true, 0, 8},
         {"neither start nor finish", Kind::activity, 85, {{s_date(), s_date()}}, false, 0, 7.5},
         {"a WBS group", Kind::wbs, 436, {{Day(3), Day(4, 17)}}, false, 16, 7.5},

@@ -9,6 +9,7 @@
 #include "model/records/ProjWbsRecord.h"
 #include "model/s_dur.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -95,6 +96,69 @@ TEST_F(PossessionGroups, AMilestonesHiddenEndSpansTheGroupAsItSpansTheWbsElement
         ASSERT_NE(element, nullptr);
         EXPECT_EQ(element->GetFieldValue(436)->to_string(), c.duration) << "At Completion Duration";
         EXPECT_EQ(element->GetFieldValue(438)->to_string(), c.duration) << "Remaining Duration";
+    }
+}
+
+// Spans with an empty end, as real exports have them: a leaf whose activities have all finished
+// (the file leaves their remaining dates empty), a leaf without activities, and activities
+// with one remaining date or one float date of the two. A span is blank only where its count
+// would run from 1970; with both ends empty, or a start and no finish, it is no time at all.
+const std::string& EmptyEndsSchedule() {
+    static const std::string text = [] {
+        std::string s = ScheduleText({
+            "%T\tPROJECT", "%F\tproj_id\tproj_short_name\tclndr_id", "%R\t10\tHS\t1",
+            "%T\tPROJWBS", "%F\twbs_id\tproj_id\tseq_num\tproj_node_flag\twbs_short_name\twbs_name\tparent_wbs_id",
+            "%R\t100\t10\t1\tY\tHS\tWorks\t", "%R\t110\t10\t1\tN\tDONE\tFinished\t100",
+            "%R\t120\t10\t2\tN\tNONE\tNo activities\t100", "%R\t130\t10\t3\tN\tOPEN\tNo remaining start\t100",
+            "%R\t140\t10\t4\tN\tHALF\tNo remaining finish\t100",
+        });
+        s += Calendars();
+        s += "%T\tTASK\n%F\ttask_id\tproj_id\twbs_id\tclndr_id\ttask_type\tstatus_code\ttask_code\ttask_name"
+             "\ttarget_start_date\ttarget_end_date\tact_start_date\tact_end_date\trestart_date\treend_date"
+             "\tearly_start_date\tearly_end_date\tlate_start_date\tlate_end_date\n";
+        // A week's task, finished: no remaining or float dates.
+        s += "%R\t1\t10\t110\t1\tTT_Task\tTK_Complete\tD-1\tDone\t2025-03-03 08:00\t2025-03-07 17:00"
+             "\t2025-03-03 08:00\t2025-03-07 17:00\t\t\t\t\t\t\n";
+        // A remaining finish without a remaining start, and a late finish without an early one.
+        s += "%R\t2\t10\t130\t1\tTT_Task\tTK_NotStart\tO-1\tOpen\t2025-03-03 08:00\t2025-03-07 17:00"
+             "\t\t\t\t2025-03-07 17:00\t\t\t2025-03-03 08:00\t2025-03-07 17:00\n";
+        // A remaining start without a remaining finish, and an early finish without a late one.
+        s += "%R\t3\t10\t140\t1\tTT_Task\tTK_NotStart\tH-1\tHalf\t2025-03-03 08:00\t2025-03-07 17:00"
+             "\t\t\t2025-03-03 08:00\t\t2025-03-03 08:00\t2025-03-07 17:00\t\t\n";
+        return s + "%E\n";
+    }();
+    return text;
+}
+
+using EmptyEndGroups = GroupedByWbs<EmptyEndsSchedule>;
+
+TEST_F(EmptyEndGroups, ASpanIsBlankOnlyWhereItWouldCountFrom1970) {
+    struct Case {
+        const char* why;
+        std::uint32_t wbs_id;
+        const wchar_t* code;
+        // The WBS element's At Completion and Remaining Duration, then its group row's Original
+        // and Remaining Duration and Total Float; nullptr where the element has no group row.
+        std::array<const wchar_t*, 5> shown;
+    } const cases[] = {
+        {"all finished: no remaining or float dates", 110, L"HS.DONE", {L"5", L"0", L"5", L"0", L"0"}},
+        {"no activities, as its parent", 120, L"HS.NONE", {L"0", L"0", nullptr}},
+        {"the parent", 100, L"HS", {L"0", L"0", nullptr}},
+        {"a remaining finish only, a late finish only", 130, L"HS.OPEN", {L"", L"", L"5", L"", L""}},
+        {"a remaining start only, an early finish only", 140, L"HS.HALF", {L"0", L"0", L"5", L"0", L""}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        const ProjWbsRecord* element = m_document.FindWbs(s_unsigned_long(c.wbs_id));
+        ASSERT_NE(element, nullptr);
+        EXPECT_EQ(element->GetFieldValue(436)->to_string(), c.shown[0]) << "At Completion Duration";
+        EXPECT_EQ(element->GetFieldValue(438)->to_string(), c.shown[1]) << "Remaining Duration";
+        if (c.shown[2] == nullptr) continue;
+        const GroupRow* group = Group(c.code);
+        ASSERT_NE(group, nullptr);
+        EXPECT_EQ(Shown(*group, kOriginalDuration), c.shown[2]);
+        EXPECT_EQ(Shown(*group, kRemainingDuration), c.shown[3]);
+        EXPECT_EQ(Shown(*group, kTotalFloat), c.shown[4]);
     }
 }
 
