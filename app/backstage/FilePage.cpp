@@ -187,9 +187,31 @@ void FilePage::OnCharHook(wxKeyEvent& event) {
         PostToFrame(this, ID_CLOSE_FILE_PAGE);
         return;
     }
+    if (ActOnAccessLetter(event)) return;
     if (!event.HasAnyModifiers() && StepFocusedItem(event.GetKeyCode())) return;
     if (event.GetKeyCode() == WXK_TAB && (event.GetModifiers() & ~wxMOD_SHIFT) == 0 && WrapTab(!event.ShiftDown())) return;
     event.Skip();
+}
+
+// The letter an item's label marks with "&", upper case; 0 for a label without one.
+wxChar FilePage::AccessLetter(int index) {
+    const wxString label = wxString::FromUTF8(kItems[index].label);
+    const int mark = label.Find('&');
+    return mark == wxNOT_FOUND || mark + 1 >= static_cast<int>(label.length()) ? wxChar(0) : static_cast<wxChar>(wxToupper(label[static_cast<std::size_t>(mark) + 1].GetValue()));
+}
+
+bool FilePage::ActOnAccessLetter(const wxKeyEvent& event) {
+    // The letter alone, as in a menu, or with Alt, as on a dialog's buttons.
+    if ((event.GetModifiers() & ~wxMOD_ALT) != 0) return false;
+    const wxChar letter = wxToupper(static_cast<wxChar>(event.GetUnicodeKey()));
+    if (letter == 0 || event.GetUnicodeKey() == WXK_NONE) return false;
+    for (int index = 0; index < item_count; ++index) {
+        if (AccessLetter(index) != letter) continue;
+        m_items[static_cast<std::size_t>(index)]->SetFocus();
+        OnItem(index);
+        return true;
+    }
+    return false;
 }
 
 bool FilePage::WrapTab(bool forward) {

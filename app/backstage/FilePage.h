@@ -2,7 +2,8 @@
 // place of the panes while the ribbon's File tab is current. Items that run a command post it
 // to the top-level window as a menu command; Info, Recent and Print show their page here.
 // Tab, Up and Down move the keyboard focus along the items as in a menu, Tab round the whole
-// page; Return acts on the focused item, which a white outline marks.
+// page; Return acts on the focused item, which a white outline marks, and so does the letter
+// its label marks (O, I, X).
 #pragma once
 
 #include <wx/panel.h>
@@ -47,6 +48,10 @@ public:
 private:
     void OnItem(int index);
     void OnCharHook(wxKeyEvent& event);
+    // The letter an item's label marks acts on it, alone as in a menu or with Alt; false for
+    // any other key.
+    bool ActOnAccessLetter(const wxKeyEvent& event);
+    [[nodiscard]] static wxChar AccessLetter(int index);
     // Up and Down move the focus along the item column; false for any other key, or while the
     // focus is not on an item.
     bool StepFocusedItem(int key);

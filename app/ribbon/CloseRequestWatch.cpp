@@ -7,15 +7,31 @@
 #include <X11/Xlib.h>
 #include <gdk/gdkx.h>
 
+#include <algorithm>
+#include <array>
+#include <optional>
 #include <utility>
+#include <vector>
 
 namespace varnholt {
 namespace {
 
+// One close request as it stands in the queue. Events that arrive while the program sends
+// nothing share one serial, so the serial alone does not tell two requests of a burst apart:
+// the window they name and what they carry do.
+struct Request {
+    unsigned long serial = 0;
+    Window window = None;
+    Atom type = None;
+    std::array<long, 5> data{};
+    bool operator==(const Request&) const = default;
+};
+
 struct Watch {
     GSource* source = nullptr;
     std::function<void(unsigned long)> closing;
-    unsigned long answered = 0;  // the serial of the last request answered, which stays queued until GDK reads it
+    // The requests answered that are still queued, until GDK reads them.
+    std::vector<Request> answered;
 };
 
 Watch& TheWatch() {
@@ -27,58 +43,67 @@ struct Atoms {
     Atom protocols, delete_window, net_close;
 };
 
-// The window a close request names, or None.
-Window ClosedBy(const XEvent& event, const Atoms& atoms) {
-    if (event.type != ClientMessage) return None;
+bool IsCloseRequest(const XEvent& event, const Atoms& atoms) {
+    if (event.type != ClientMessage) return false;
     const XClientMessageEvent& message = event.xclient;
-    if (message.message_type == atoms.net_close) return message.window;
-    if (message.message_type == atoms.protocols && static_cast<Atom>(message.data.l[0]) == atoms.delete_window) return message.window;
-    return None;
+    return message.message_type == atoms.net_close ||
+           (message.message_type == atoms.protocols && static_cast<Atom>(message.data.l[0]) == atoms.delete_window);
 }
 
-// Xlib's predicate: notes the first close request not answered yet among the queued events, and
-// takes none.
+Request RequestOf(const XClientMessageEvent& message) {
+    Request request{message.serial, message.window, message.message_type, {}};
+    std::copy(std::begin(message.data.l), std::end(message.data.l), request.data.begin());
+    return request;
+}
+
+// Xlib's predicate: lists the close requests queued, in order, and takes none.
 struct Search {
     Atoms atoms;
-    unsigned long answered;
-    Window found = None;
-    unsigned long serial = 0;
+    std::vector<Request> queued;
 };
 
 Bool NoteCloseRequest(Display*, XEvent* event, XPointer data) {
     auto& search = *reinterpret_cast<Search*>(data);
-    if (search.found != None || event->xany.serial <= search.answered) return False;
-    search.found = ClosedBy(*event, search.atoms);
-    search.serial = event->xany.serial;
+    if (IsCloseRequest(*event, search.atoms)) search.queued.push_back(RequestOf(event->xclient));
     return False;
 }
 
 // The first close request queued and not answered yet, after reading what the connection has.
-Search QueuedCloseRequest() {
+// Requests answered that GDK has read meanwhile are forgotten.
+std::optional<Request> UnansweredCloseRequest() {
     GdkDisplay* gdk_display = gdk_display_get_default();
     Search search{{gdk_x11_get_xatom_by_name_for_display(gdk_display, "WM_PROTOCOLS"),
                    gdk_x11_get_xatom_by_name_for_display(gdk_display, "WM_DELETE_WINDOW"),
                    gdk_x11_get_xatom_by_name_for_display(gdk_display, "_NET_CLOSE_WINDOW")},
-                  TheWatch().answered};
+                  {}};
     Display* display = GDK_DISPLAY_XDISPLAY(gdk_display);
-    if (XEventsQueued(display, QueuedAfterReading) == 0) return search;
-    XEvent unused;
-    (void)XCheckIfEvent(display, &unused, NoteCloseRequest, reinterpret_cast<XPointer>(&search));
-    return search;
+    std::vector<Request>& answered = TheWatch().answered;
+    if (XEventsQueued(display, QueuedAfterReading) != 0) {
+        XEvent unused;
+        (void)XCheckIfEvent(display, &unused, NoteCloseRequest, reinterpret_cast<XPointer>(&search));
+    }
+    std::erase_if(answered, [&search](const Request& request) { return std::ranges::find(search.queued, request) == search.queued.end(); });
+    for (const Request& request : search.queued)
+        if (std::ranges::find(answered, request) == answered.end()) return request;
+    return std::nullopt;
 }
 
 gboolean Prepare(GSource*, gint* timeout) {
     *timeout = -1;  // GDK's own source wakes the loop when the connection has something
-    return QueuedCloseRequest().found != None;
+    return UnansweredCloseRequest().has_value();
 }
 
-gboolean Check(GSource*) { return QueuedCloseRequest().found != None; }
+gboolean Check(GSource*) { return UnansweredCloseRequest().has_value(); }
 
 gboolean Dispatch(GSource*, GSourceFunc, gpointer) {
-    const Search request = QueuedCloseRequest();
-    if (request.found == None) return G_SOURCE_CONTINUE;
-    TheWatch().answered = request.serial;
-    if (TheWatch().closing) TheWatch().closing(request.found);
+    // Every request of a burst is answered in turn, each once, while the watch stands: an answer
+    // may close the last pop-up, which ends it.
+    while (TheWatch().source != nullptr) {
+        const std::optional<Request> request = UnansweredCloseRequest();
+        if (!request) break;
+        TheWatch().answered.push_back(*request);
+        if (TheWatch().closing) TheWatch().closing(request->window);
+    }
     return G_SOURCE_CONTINUE;
 }
 
@@ -103,6 +128,7 @@ void StopWatchingCloseRequests() {
         g_source_unref(std::exchange(watch.source, nullptr));
     }
     watch.closing = nullptr;
+    watch.answered.clear();
 }
 
 }  // namespace varnholt

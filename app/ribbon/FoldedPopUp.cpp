@@ -35,23 +35,58 @@ std::optional<unsigned long> XFocus() {
     return focus;
 }
 
-// As the hold ends the keys go back where they were before the pop-up opened. The hold itself
-// leaves the X focus alone; the pop-up's window only has it if something gave it the focus, and
-// then it falls to the desktop as the pop-up goes. Where the keys followed the pointer (no window
-// manager decides) they follow it again; else the main window has them back, as a window manager
-// gives them. Where another program took the keys meanwhile, they stay there.
+// Whether the X focus is where the program itself may have put it: a window of its own, or the
+// desktop, where the focus falls as the window that had it goes. Not another program's window.
+bool FocusOfOurs(Display* display, unsigned long focus) {
+    return focus == None || focus == DefaultRootWindow(display) ||
+           gdk_x11_window_lookup_for_display(gdk_display_get_default(), focus) != nullptr;
+}
+
+// Where no window manager decides, the keys follow the pointer (PointerRoot). While the pop-up
+// holds the keyboard its own window has the X focus: with the focus following the pointer, the
+// pointer moving over the main window would give that window the keys in the toolkit's eyes
+// beside the pop-up, and the controls of both would take and lose keys they never had.
+void TakeTheXFocus(GtkWidget* popup) {
+    GdkWindow* window = gtk_widget_get_window(popup);
+    if (window == nullptr || !gdk_window_is_viewable(window)) return;
+    GdkDisplay* display = gdk_window_get_display(window);
+    gdk_x11_display_error_trap_push(display);
+    XSetInputFocus(GDK_DISPLAY_XDISPLAY(display), GDK_WINDOW_XID(window), RevertToPointerRoot, CurrentTime);
+    gdk_x11_display_error_trap_pop_ignored(display);
+}
+
+// The toolkit gives a control the keys by activating its window first where it does not count that
+// window active, and as the hold ends it does not yet: the pointer's focus comes back only with
+// the events at hand. A control given the keys on the way out (the File page's first item after
+// Alt+F) would pin the X focus on the main window. Once those events are done with, the keys that
+// followed the pointer follow it again, unless another program has taken them meanwhile.
+gboolean FollowThePointerAgain(gpointer) {
+    GdkDisplay* gdk_display = gdk_display_get_default();
+    if (!GDK_IS_X11_DISPLAY(gdk_display)) return G_SOURCE_REMOVE;
+    Display* display = GDK_DISPLAY_XDISPLAY(gdk_display);
+    const std::optional<unsigned long> now = XFocus();
+    if (now && *now != PointerRoot && FocusOfOurs(display, *now))
+        XSetInputFocus(display, PointerRoot, RevertToPointerRoot, CurrentTime);
+    return G_SOURCE_REMOVE;
+}
+
+// As the hold ends the keys go back where they were before the pop-up opened: where they
+// followed the pointer (no window manager decides) they follow it again; else the main window has
+// them back, as a window manager gives them, where the pop-up's window had them or they fell to
+// the desktop. Where another program took the keys meanwhile, they stay there.
 void GiveBackTheKeys(wxWindow* owner, GtkWidget* popup, std::optional<unsigned long> before) {
     const std::optional<unsigned long> now = XFocus();
-    if (!before || !now || *now == *before || owner == nullptr || owner->GetHandle() == nullptr) return;
-    GdkWindow* main_window = gtk_widget_get_window(owner->GetHandle());
-    GdkWindow* popup_window = gtk_widget_get_window(popup);
-    if (main_window == nullptr || popup_window == nullptr) return;
+    if (!before || !now || owner == nullptr || owner->GetHandle() == nullptr) return;
     Display* display = GDK_DISPLAY_XDISPLAY(gdk_display_get_default());
-    if (*now != GDK_WINDOW_XID(popup_window) && *now != None && *now != DefaultRootWindow(display)) return;
     if (*before == PointerRoot) {
-        XSetInputFocus(display, PointerRoot, RevertToPointerRoot, CurrentTime);
+        if (*now != PointerRoot && FocusOfOurs(display, *now)) XSetInputFocus(display, PointerRoot, RevertToPointerRoot, CurrentTime);
+        g_idle_add(FollowThePointerAgain, nullptr);
         return;
     }
+    GdkWindow* main_window = gtk_widget_get_window(owner->GetHandle());
+    GdkWindow* popup_window = gtk_widget_get_window(popup);
+    if (*now == *before || main_window == nullptr || popup_window == nullptr) return;
+    if (*now != GDK_WINDOW_XID(popup_window) && *now != None && *now != DefaultRootWindow(display)) return;
     gdk_window_focus(main_window, gtk_get_current_event_time());
 }
 
@@ -108,7 +143,10 @@ void FoldedPopUp::Grab() {
     m_grabbed = gdk_seat_grab(seat, window, GDK_SEAT_CAPABILITY_ALL, TRUE, nullptr, cause, ShowForGrab, this) ==
                 GDK_GRAB_SUCCESS;
     if (cause != nullptr) gdk_event_free(cause);
-    if (m_grabbed) return;
+    if (m_grabbed) {
+        if (m_focus_before == static_cast<unsigned long>(PointerRoot)) TakeTheXFocus(widget);
+        return;
+    }
     if (IsShown()) gdk_window_show(window);  // a failed grab hides what it showed
     // Under X the hold is taken as soon as it is to be had: without it a press outside would not
     // reach the pop-up, which would stand over whatever was clicked.

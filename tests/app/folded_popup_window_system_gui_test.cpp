@@ -1,14 +1,18 @@
 // folded_popup_window_system_gui_test.cpp - a folded panel's pop-up and the window system around
-// it: the keys go back where they were as it closes, a close request closes it and then the
-// window, a hold another program refused at first is taken once free, and on Wayland itself a
-// pop-up the compositor took away opens again with one click.
+// it: the keys go back where they were as it closes, whichever way it closes (Alt+F among them),
+// the pointer moving between windows around it leaves the toolkit quiet, a close request closes
+// it and then the window even in a burst with others, a hold another program refused at first is
+// taken once free, and on Wayland itself a pop-up the compositor took away opens again with one
+// click.
 
 #include "app/VarnholtView.h"
+#include "app/ribbon/MainRibbon.h"
 #include "app/ribbon/FoldedPanels.h"
 #include "app_gui_support.h"
 #include "folded_panels_support.h"
 #include "gui_input.h"
 
+#include <wx/bmpbuttn.h>
 #include <wx/ribbon/panel.h>
 #include <wx/uiaction.h>
 
@@ -69,6 +73,17 @@ private:
     Display* m_display;
 };
 
+// A key typed over the bare desktop, where no window manager runs and the keys follow the
+// pointer, reaches no window of the program.
+void ExpectKeysOverTheDesktopGoNowhere(CMainFrame& frame) {
+    const wxPoint desktop = frame.GetScreenRect().GetTopRight() + wxSize(100, 300);
+    wxUIActionSimulator().MouseMove(desktop);
+    ASSERT_TRUE(WaitUntil([&] { return wxGetMousePosition() == desktop; }));
+    wxUIActionSimulator().Char('F', wxMOD_CONTROL);
+    testing_gui::RunEventLoopFor(std::chrono::milliseconds(500));
+    EXPECT_EQ(frame.GetFindDialog(), nullptr) << "a key typed over the desktop reached the program";
+}
+
 // Where a user leaves the keys: with no window manager they follow the pointer. The pop-up, closed
 // by Escape or by a click in the table, leaves them as it found them; over the bare desktop they
 // then reach no window of the program, over the table they reach it.
@@ -94,41 +109,98 @@ TEST_F(WindowSystemTest, TheKeysGoBackWhereTheyWereAsAPopUpCloses) {
         EXPECT_EQ(XFocus(), before);
     }
     if (WindowManager() != nullptr) return;
-    const wxPoint desktop = frame.GetScreenRect().GetTopRight() + wxSize(100, 300);
-    wxUIActionSimulator().MouseMove(desktop);
-    ASSERT_TRUE(WaitUntil([&] { return wxGetMousePosition() == desktop; }));
-    keys.Char('F', wxMOD_CONTROL);
-    testing_gui::RunEventLoopFor(std::chrono::milliseconds(500));
-    EXPECT_EQ(frame.GetFindDialog(), nullptr) << "a key typed over the desktop reached the program";
+    ExpectKeysOverTheDesktopGoNowhere(frame);
     ASSERT_TRUE(testing_gui::MoveTo(table, wxPoint(table.GetClientSize().x / 2, table.GetClientSize().y / 2)));
     keys.Char('F', wxMOD_CONTROL);
     EXPECT_TRUE(WaitUntil([&frame] { return frame.GetFindDialog() != nullptr; })) << "a key typed over the table opens Find";
 }
 
+// Alt+F closes the pop-up and opens the File page, whose first item takes the keys as the hold
+// ends; a click on the Activities tab then leaves it. The keys go back where they were all the
+// same: with no window manager they follow the pointer, and reach another program under it.
+TEST_F(WindowSystemTest, AltFWithAPopUpOpenGivesTheKeysBackAsTheyWere) {
+    CMainFrame& frame = Open();
+    wxRibbonPanel* folded = FoldedLayout(frame);
+    ASSERT_NE(folded, nullptr);
+    if (WindowManager() == nullptr) XSetInputFocus(ToolkitDisplay(), PointerRoot, RevertToPointerRoot, CurrentTime);
+    const Window before = XFocus();
+    ASSERT_NE(OpenPopUpPanel(*folded), nullptr);
+    wxUIActionSimulator().Char('F', wxMOD_ALT);
+    ASSERT_TRUE(WaitUntil([&frame] { return frame.IsFilePageShown(); })) << "the File page shows";
+    auto& bar = dynamic_cast<MainRibbonBar&>(*frame.GetRibbon());
+    const wxRect tab = bar.GetTabRect(kActivitiesTabPage);
+    ASSERT_TRUE(ClickOnce(bar, tab.GetPosition() + wxSize(tab.width / 2, tab.height / 2)));
+    ASSERT_TRUE(WaitUntil([&frame] { return !frame.IsFilePageShown(); })) << "the tab leaves the File page";
+    EXPECT_TRUE(WaitUntil([before] { return XFocus() == before; })) << "the X focus stays on " << XFocus();
+    if (WindowManager() == nullptr) ExpectKeysOverTheDesktopGoNowhere(frame);
+}
+
+// With no window manager the pointer moves the keys between windows: a zoom button of the
+// pop-up takes them by a click, the pointer moves over the table, Escape closes the pop-up and the
+// pointer leaves the window. No control loses keys it did not have on the way, so the toolkit
+// prints nothing (AppGuiTest fails on any line).
+TEST_F(WindowSystemTest, ThePointerMovingBetweenWindowsAroundAPopUpPrintsNothing) {
+    CMainFrame& frame = Open();
+    ResizeFrame(frame, wxSize(700, 600));
+    ASSERT_TRUE(testing_gui::SettledByTheWindowManager(frame));
+    wxRibbonPanel* folded = FoldedPanel(frame, "Timescale");
+    ASSERT_NE(folded, nullptr);
+    if (WindowManager() == nullptr) XSetInputFocus(ToolkitDisplay(), PointerRoot, RevertToPointerRoot, CurrentTime);
+    wxRibbonPanel* popup = OpenPopUpPanel(*folded);
+    ASSERT_NE(popup, nullptr);
+    wxWindow* zoom_in = nullptr;
+    for (wxWindow* child : popup->FindWindow(IDC_SLIDER_ACT_TIMESCALE)->GetParent()->GetChildren()) {
+        if (dynamic_cast<wxBitmapButton*>(child) != nullptr) zoom_in = child;
+    }
+    ASSERT_NE(zoom_in, nullptr);
+    ASSERT_TRUE(testing_gui::ClickMiddle(*zoom_in));
+    ASSERT_TRUE(WaitUntil([zoom_in] { return wxWindow::FindFocus() == zoom_in; })) << "the zoom button has the keys";
+    VarnholtView& table = *frame.GetTablePane();
+    ASSERT_TRUE(testing_gui::MoveTo(table, wxPoint(table.GetClientSize().x / 2, table.GetClientSize().y / 2)));
+    wxUIActionSimulator().Char(WXK_ESCAPE);
+    ASSERT_TRUE(Closed(*folded));
+    if (WindowManager() != nullptr) return;
+    // With the keys following the pointer, the window is active while the pointer is over it.
+    GtkWindow* window = GTK_WINDOW(frame.GetHandle());
+    EXPECT_TRUE(WaitUntil([window] { return gtk_window_is_active(window) != FALSE; })) << "the keys are back";
+    ExpectKeysOverTheDesktopGoNowhere(frame);
+    EXPECT_TRUE(WaitUntil([window] { return gtk_window_is_active(window) == FALSE; })) << "the pointer took the keys away";
+}
+
+// A request to close a window, as another program sends it: to the window manager (_NET_CLOSE_WINDOW,
+// as wmctrl -c does) or, where none runs, the close itself sent to the window (WM_DELETE_WINDOW).
+void SendCloseRequest(Display* display, Window window, bool to_the_window_manager) {
+    XEvent close{};
+    close.xclient.type = ClientMessage;
+    close.xclient.window = window;
+    close.xclient.format = 32;
+    if (to_the_window_manager) {
+        close.xclient.message_type = XInternAtom(display, "_NET_CLOSE_WINDOW", False);
+        close.xclient.data.l[1] = 2;  // from a pager or a script
+        XSendEvent(display, DefaultRootWindow(display), False, SubstructureRedirectMask | SubstructureNotifyMask, &close);
+        return;
+    }
+    close.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    close.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    close.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, window, False, NoEventMask, &close);
+}
+
 // A request to close the window while a pop-up is open closes the pop-up and then the window, as
-// with none open: the window manager's close (wmctrl -c), or the close sent to the window itself
-// where no window manager runs.
+// with none open: the window manager's close, or the close sent to the window itself where no
+// window manager runs. Requests that come together share one serial: a close for another
+// program's window just before ours in the same burst leaves ours whole.
 TEST_F(WindowSystemTest, ACloseRequestWithAPopUpOpenClosesTheWindow) {
     CMainFrame& frame = Open();
     wxRibbonPanel* folded = FoldedLayout(frame);
     ASSERT_NE(folded, nullptr);
     ASSERT_NE(OpenPopUpPanel(*folded), nullptr);
-    const Window window = XWindowOf(frame);
-    if (WindowManager() != nullptr) {
-        ASSERT_TRUE(RunTool("wmctrl -i -c " + std::to_string(window)));
-    } else {
-        AnotherClient other;
-        ASSERT_NE(other.get(), nullptr);
-        XEvent close{};
-        close.xclient.type = ClientMessage;
-        close.xclient.window = window;
-        close.xclient.message_type = XInternAtom(other.get(), "WM_PROTOCOLS", False);
-        close.xclient.format = 32;
-        close.xclient.data.l[0] = static_cast<long>(XInternAtom(other.get(), "WM_DELETE_WINDOW", False));
-        close.xclient.data.l[1] = CurrentTime;
-        ASSERT_NE(XSendEvent(other.get(), window, False, NoEventMask, &close), 0);
-        XSync(other.get(), False);
-    }
+    AnotherClient other;
+    ASSERT_NE(other.get(), nullptr);
+    const Window others = XCreateSimpleWindow(other.get(), DefaultRootWindow(other.get()), 0, 0, 10, 10, 0, 0, 0);
+    SendCloseRequest(other.get(), others, true);
+    SendCloseRequest(other.get(), XWindowOf(frame), WindowManager() != nullptr);
+    XSync(other.get(), False);
     EXPECT_TRUE(WaitUntil([&frame] { return wxTopLevelWindows.Find(&frame) == nullptr; })) << "the window closes";
 }
 

@@ -29,9 +29,11 @@
 
 #include <wx/choice.h>
 #include <wx/dialog.h>
+#include <wx/filedlg.h>
 #include <wx/prntbase.h>
 #include <wx/dcmemory.h>
 #include <wx/ribbon/bar.h>
+#include <wx/uiaction.h>
 
 #include <gdk/gdk.h>
 
@@ -43,6 +45,7 @@
 #include <filesystem>
 #include <system_error>
 #include <tuple>
+#include <vector>
 
 namespace varnholt {
 namespace {
@@ -281,6 +284,37 @@ TEST_F(MainFrameTest, TheOptionsSheetMarksTheChartGridsOnlyOnOk) {
     wxPostEvent(frame, wxCommandEvent(wxEVT_MENU, ID_TOOLS_OPTIONS));
     ASSERT_TRUE(WaitUntil([&caption] { return !caption.empty(); }));
     for (const view::GanttView* chart : charts) EXPECT_TRUE(chart->Timescale().GridDatesStale());
+}
+
+// The File page's items act on the letter their label marks, as a menu's do: O opens a file, I
+// the options sheet, X ends the program.
+TEST_F(MainFrameTest, TheFilePagesAccessLettersActOnTheirItems) {
+    ASSERT_TRUE(Start(ScheduleFile("A")));
+    CMainFrame& frame = *Frame();
+    std::vector<wxString> captions;
+    // The desktop's file chooser takes its title only as it shows.
+    m_hook.inspect = [&captions](wxDialog& dialog) {
+        captions.push_back(dynamic_cast<wxFileDialog*>(&dialog) != nullptr ? wxString(LoadText(IDS_OPEN_TITLE)) : dialog.GetTitle());
+    };
+    m_hook.answer = wxID_CANCEL;
+    wxUIActionSimulator keys;
+    const auto file_page_by_keys = [&] {
+        // Where no window manager decides, the keys go to the window under the pointer.
+        ASSERT_TRUE(testing_gui::MoveTo(*frame.GetTablePane(), wxPoint(20, 20)));
+        keys.Char('F', wxMOD_ALT);
+        ASSERT_TRUE(WaitUntil([&frame] { return frame.IsFilePageShown(); })) << "Alt+F shows the File page";
+    };
+    for (const auto& [letter, caption] : {std::pair{'O', IDS_OPEN_TITLE}, std::pair{'I', IDS_OPTIONS}}) {
+        SCOPED_TRACE(letter);
+        file_page_by_keys();
+        const std::size_t before = captions.size();
+        keys.Char(letter);
+        ASSERT_TRUE(WaitUntil([&] { return captions.size() > before; })) << "no dialog opened";
+        EXPECT_EQ(captions.back(), wxString(LoadText(caption)));
+    }
+    file_page_by_keys();
+    keys.Char('X');
+    EXPECT_TRUE(WaitUntil([&frame] { return wxTopLevelWindows.Find(&frame) == nullptr; })) << "the program ends";
 }
 
 TEST_F(MainFrameTest, ASecondFileFromTheFilePageReplacesEveryViewsData) {
