@@ -114,6 +114,12 @@ VarnholtView::VarnholtView(wxWindow* parent, wxWindowID id, long style)
     Bind(wxEVT_CHAR_HOOK, &VarnholtView::OnCharHook, this);
     Bind(wxEVT_LEFT_DOWN, &VarnholtView::OnLeftDown, this);
     Bind(wxEVT_LEFT_UP, &VarnholtView::OnLeftUp, this);
+    m_pointer_watch.OnReleaseUnseen([this] {
+        wxMouseEvent release(wxEVT_LEFT_UP);
+        const wxPoint at = ScreenToClient(wxGetMousePosition());
+        release.SetPosition(at);
+        OnLeftUp(release);
+    });
     Bind(wxEVT_MOTION, &VarnholtView::OnMotion, this);
     Bind(wxEVT_MOUSE_CAPTURE_LOST, &VarnholtView::OnCaptureLost, this);
     Bind(wxEVT_BUTTON, &VarnholtView::OnGoToRelatedActivity, this, kDetailsButtonId);
@@ -125,7 +131,11 @@ VarnholtView::VarnholtView(wxWindow* parent, wxWindowID id, long style)
 }
 
 // The content view belongs to the frame and may already be gone: it is not touched here.
-VarnholtView::~VarnholtView() = default;
+// A release the pane never got (the window system may keep it while it activates the window)
+// leaves the capture with it; a window must not go with the capture held.
+VarnholtView::~VarnholtView() {
+    if (HasCapture()) ReleaseMouse();
+}
 
 void VarnholtView::SetContentView(view::View* content) {
     if (content == m_host.GetView()) return;

@@ -20,6 +20,7 @@ void PointerWatch::Notify() {
     const wxMouseState state = wxGetMouseState();
     if (!m_window.HasCapture() || !state.LeftIsDown()) {
         Stop();
+        if (m_window.HasCapture() && m_released) m_released();
         return;
     }
     const wxPoint at = m_window.ScreenToClient(state.GetPosition());

@@ -20,8 +20,10 @@ public:
     PointerWatch(wxWindow& window, Report report) : m_window(window), m_report(std::move(report)) {}
 
     // After the press at the client point took the capture; ends by itself when the capture or
-    // the button is gone.
+    // the button is gone. A button let go without a release reaching the window ends the capture
+    // through `released`, as the release would have.
     void Watch(wxPoint pressed_at);
+    void OnReleaseUnseen(std::function<void()> released) { m_released = std::move(released); }
     // A motion event reported the client point.
     void Seen(wxPoint client_point) noexcept { m_last = client_point; }
     void Stop() { wxTimer::Stop(); }
@@ -31,6 +33,7 @@ private:
 
     wxWindow& m_window;
     Report m_report;
+    std::function<void()> m_released;
     wxPoint m_last;
 };
 

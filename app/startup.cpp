@@ -58,7 +58,9 @@ int RunVarnholtReader(int argc, char** argv) {
         return 1;
     }
     PreferX11WhereOffered();
-    wxApp::SetInstance(new VarnholtApp);  // the toolkit deletes it at the end
+    auto* const app = new VarnholtApp;  // the toolkit deletes it at the end
+    app->KeepArgumentBytes(argc, argv);
+    wxApp::SetInstance(app);
 
     // The toolkit is started here once; wxEntry finds it started and runs the application.
     std::string reason;

@@ -99,10 +99,13 @@ struct PendingFocus {
 void OnActive(GtkWindow* window, GParamSpec*, gpointer data) {
     if (!gtk_window_is_active(window)) return;
     auto* pending = static_cast<PendingFocus*>(data);
-    // The control is looked up anew: it may have moved back to the ribbon meanwhile.
+    // The control is looked up anew: it may have moved back to the ribbon meanwhile. Where the
+    // user gave one of the pop-up's controls the keys meanwhile (a click on it), that one keeps them.
     wxWindow* control = pending->popup->FindWindow(pending->control);
+    const wxWindow* focused = wxWindow::FindFocus();
+    const bool chosen = focused != nullptr && focused != control && wxGetTopLevelParent(const_cast<wxWindow*>(focused)) == pending->popup;
     g_signal_handlers_disconnect_by_data(window, data);
-    if (control != nullptr) control->SetFocus();
+    if (control != nullptr && !chosen) control->SetFocus();
 }
 
 }  // namespace

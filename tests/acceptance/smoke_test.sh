@@ -3,7 +3,8 @@
 # alone, and passes when each time a top-level window with the expected title appears within a
 # minute and is drawn, and the program wrote nothing at all on the terminal while it started and
 # settled. With --close, each run ends as a user ends it, by the window manager's close: the
-# program must then end by itself, with status 0 and still nothing on the terminal.
+# program must then end by itself, with status 0 and still nothing on the terminal. A file whose
+# name is not ASCII opens also where the locale's character set is ASCII alone (LANG=C).
 # Exits 77 (skipped) without a display.
 # Usage: smoke_test.sh [--close] PROGRAM SCHEDULE_FOLDER
 set -uo pipefail
@@ -52,7 +53,7 @@ end_by_close() {
 start() {
     local title=$1
     shift
-    "$program" "$@" >"$work/output" 2>&1 &
+    env ${program_locale:+LANG=$program_locale LC_ALL=$program_locale} "$program" "$@" >"$work/output" 2>&1 &
     pid=$!
     local shown=0
     for _ in $(seq 600); do
@@ -83,4 +84,6 @@ start() {
 
 start "smoke.xer - VarnholtReader" "$work/smoke.xer"
 start "VarnholtReader"
+cp "$work/smoke.xer" "$work/Übergabe.xer"
+program_locale=C start "Übergabe.xer - VarnholtReader" "$work/Übergabe.xer"
 echo "windows shown, nothing on the terminal"

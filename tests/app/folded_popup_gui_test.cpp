@@ -481,8 +481,7 @@ TEST_F(FoldedPopUpTest, AFoldedPanelsPopUpClosesWhenTheProgramLosesTheFocus) {
             wxWindow& list = *popup->FindWindow(list_id);
             ClickThroughTheDesktop(MiddleOnTheDesktop(list));
             ASSERT_TRUE(WaitUntil([&list] { return HoldsOpenList(list); })) << "the list opens";
-            const std::string escape = std::string("DISPLAY=") + std::getenv("OUTER_DISPLAY") + " timeout 10 xdotool key Escape";
-            ASSERT_EQ(std::system(escape.c_str()), 0);
+            ASSERT_TRUE(RunTool(std::string("env DISPLAY=") + std::getenv("OUTER_DISPLAY") + " xdotool key Escape"));
             ASSERT_TRUE(WaitUntil([&list] { return !HoldsOpenList(list); })) << "the list closes";
             ASSERT_TRUE(open()) << "the pop-up stays";
         }

@@ -221,7 +221,9 @@ TEST_F(WindowSystemTest, AHoldRefusedAtFirstIsTakenOnceFree) {
     ASSERT_NE(OpenPopUpPanel(*folded), nullptr);
     XUngrabKeyboard(holder.get(), CurrentTime);
     XSync(holder.get(), False);
-    testing_gui::RunEventLoopFor(std::chrono::milliseconds(300));  // as long as a user takes to move on
+    GdkDevice* keyboard = gdk_seat_get_keyboard(gdk_display_get_default_seat(gdk_display_get_default()));
+    ASSERT_TRUE(WaitUntil([keyboard] { return gdk_display_device_is_grabbed(gdk_display_get_default(), keyboard) != FALSE; }))
+        << "the pop-up takes the keyboard once it is free";
     ClickThroughTheDesktop(other_place + wxSize(20, 10), std::getenv("DISPLAY"));
     EXPECT_TRUE(Closed(*folded)) << "the pop-up stands over the other program";
 }

@@ -8,6 +8,8 @@
 #include <wx/window.h>
 
 #include <chrono>
+#include <cstdlib>
+#include <string>
 
 namespace varnholt::testing_gui {
 
@@ -39,6 +41,13 @@ inline bool ClickAt(wxWindow& window, wxPoint point) {
     RunEventLoopFor(kClickHold);
     mouse.MouseUp();
     return true;
+}
+
+// Runs a command of the desktop's tools (xdotool, wmctrl), for ten seconds at most; true when it
+// succeeded. What the tool prints goes nowhere: the terminal is the program's, and a test fails
+// on any line there.
+inline bool RunTool(const std::string& command) {
+    return std::system(("timeout 10 " + command + " >/dev/null 2>&1").c_str()) == 0;
 }
 
 inline bool ClickMiddle(wxWindow& window) {

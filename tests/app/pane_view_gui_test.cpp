@@ -149,8 +149,8 @@ protected:
         const wxPoint middle = pane.ClientToScreen(wxPoint(pane.GetClientSize().x / 2, pane.GetClientSize().y / 2));
         wxUIActionSimulator().MouseMove(middle);
         ASSERT_TRUE(WaitUntil([&] { return wxGetMousePosition() == middle; }));
-        const std::string command = "timeout 10 xdotool click --delay 20 --repeat " + std::to_string(notches) + " 5";
-        ASSERT_EQ(std::system(command.c_str()), 0) << command;
+        const std::string command = "xdotool click --delay 20 --repeat " + std::to_string(notches) + " 5";
+        ASSERT_TRUE(testing_gui::RunTool(command)) << command;
     }
     // A real click on a category's tab, or the File tab.
     void ClickTab(Category category) {
@@ -354,8 +354,8 @@ TEST_F(PaneViewTest, BackFromAnotherProgramTheKeysGoWhereTheUserClicked) {
         }
         Settle();
         if (round.back == Back::as_from_a_taskbar) {
-            const std::string activate = "timeout 10 xdotool search --name '^" + frame->GetTitle().ToStdString() + "$' windowactivate";
-            ASSERT_EQ(std::system(activate.c_str()), 0) << activate;
+            const std::string activate = "xdotool search --name '^" + frame->GetTitle().ToStdString() + "$' windowactivate";
+            ASSERT_TRUE(testing_gui::RunTool(activate)) << activate;
         } else if (round.back == Back::by_a_click_on_the_title_bar) {
             testing_app::ClickThroughTheDesktop(frame->ClientToScreen(wxPoint(frame->GetClientSize().x / 2, -10)));
         } else {
@@ -495,10 +495,7 @@ TEST_F(PaneViewTest, AQuickDragLeavesTheColumnBorderWhereThePointerLetGo) {
     StartWithSchedule();
     frame->Raise();
     frame->GetContentViews().activity_details->SetCurrentTab(CaptionCatalog::Instance().Lookup(50750));  // Successors
-    const auto xdotool = [](const std::string& actions) {
-        const std::string command = "timeout 10 xdotool " + actions;
-        return std::system(command.c_str()) == 0;
-    };
+    const auto xdotool = [](const std::string& actions) { return testing_gui::RunTool("xdotool " + actions); };
     int releases = 0;
     const auto count_releases = [&releases](wxMouseEvent& event) {
         ++releases;

@@ -1,10 +1,12 @@
-// terminal_output.h - what the program prints on the terminal while a test runs: standard error
-// goes to a file of its own from the start of the test to its end, and is printed afterwards as
-// it came. A user who started the program from a terminal reads every such line, so the test
-// fails on any.
+// terminal_output.h - what the program prints on the terminal while a test runs. Standard error
+// goes through a pipe to a small process of its own, which passes every line on to the real
+// standard error as it comes and keeps a copy: a test that crashes, or a sanitizer's report that
+// ends the run, still leaves its lines on the terminal. A user who started the program from a
+// terminal reads every such line, so the test fails on any.
 #pragma once
 
-#include <cstdio>
+#include <sys/types.h>
+
 #include <string>
 
 namespace varnholt::testing_gui {
@@ -16,12 +18,13 @@ public:
     TerminalOutput(const TerminalOutput&) = delete;
     TerminalOutput& operator=(const TerminalOutput&) = delete;
 
-    // Ends the capture, prints what came on the real standard error and answers it.
+    // Ends the capture and answers what came meanwhile (already passed on to the terminal).
     std::string Finish();
 
 private:
-    std::FILE* m_file = nullptr;
-    int m_saved = -1;
+    int m_copy = -1;   // the kept copy, a temporary file the passing process appends to
+    int m_saved = -1;  // the real standard error
+    pid_t m_passer = -1;
 };
 
 }  // namespace varnholt::testing_gui

@@ -160,10 +160,10 @@ protected:
         ASSERT_NE(outer, nullptr);
         // The title bar lies just above the client area.
         const wxPoint at = frame.ClientToScreen(wxPoint(100, -12));
-        const std::string command = std::string("DISPLAY=") + outer + " timeout 10 xdotool mousemove --sync " +
+        const std::string command = std::string("env DISPLAY=") + outer + " xdotool mousemove --sync " +
                                     std::to_string(at.x) + " " + std::to_string(at.y) +
                                     " click --repeat 2 --delay 80 1";
-        ASSERT_EQ(std::system(command.c_str()), 0) << command;
+        ASSERT_TRUE(testing_gui::RunTool(command)) << command;
     }
     // Starts, lets the window manager have its say, and double-clicks the title bar.
     static void StartAndDoubleClickTitleBar(bool maximized_before) {
