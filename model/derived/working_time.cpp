@@ -22,10 +22,10 @@ std::optional<double> SpanWorkingHours(const CalendarRecord& calendar, std::int6
         if (start_empty || signed_span) return std::nullopt;
         return 0.0;
     }
-    const auto minutes = [&calendar](std::int64_t from, std::int64_t to) {
+    const auto hours = [&calendar](std::int64_t from, std::int64_t to) {
         return from < to ? HoursOf(calendar.WorkingMinutes(s_date::from_seconds(from), s_date::from_seconds(to))) : 0.0;
     };
-    return signed_span && start >= finish ? -minutes(finish, start) : minutes(start, finish);
+    return signed_span && start >= finish ? -hours(finish, start) : hours(start, finish);
 }
 
 }  // namespace varnholt
