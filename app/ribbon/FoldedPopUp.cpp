@@ -25,6 +25,16 @@ constexpr guint kGrabRetryMs = 100;
 // Shows the window inside the seat grab: on Wayland a pop-up that grabs must be mapped as one.
 void ShowForGrab(GdkSeat*, GdkWindow*, gpointer popup) { static_cast<FoldedPopUp*>(popup)->Show(); }
 
+// Under X, GDK draws a window's next frame only once the compositor says it showed the last one.
+// A compositor that has not taken in a window yet, as on a busy machine just after it maps,
+// never says so for the pop-up that no window manager manages: its layout would then stand still
+// for good, with the controls it just took unplaced and a click on them falling on the panel.
+// The pop-up draws at its own pace instead, as windows no window manager manages should.
+void KeepFramesOwnPace(GtkWidget* popup) {
+    GdkWindow* window = gtk_widget_get_window(popup);
+    if (window != nullptr && GDK_IS_X11_WINDOW(window)) gdk_x11_window_set_frame_sync_enabled(window, FALSE);
+}
+
 // The X focus now: a window, or PointerRoot where the keys follow the pointer; none off X.
 std::optional<unsigned long> XFocus() {
     GdkDisplay* display = gdk_display_get_default();
@@ -132,6 +142,7 @@ void FoldedPopUp::Open(const wxRect& place, std::optional<ScreenPress> opening) 
     // A pop-up for the window system, as menus and lists are.
     gtk_window_set_type_hint(GTK_WINDOW(widget), GDK_WINDOW_TYPE_HINT_POPUP_MENU);
     gtk_widget_realize(widget);
+    KeepFramesOwnPace(widget);
     gtk_grab_add(widget);
     Grab();
     if (!IsShown()) Show();  // no grab to be had: the pop-up shows without one

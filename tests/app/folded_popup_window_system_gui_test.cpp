@@ -2,7 +2,8 @@
 // it: the keys go back where they were as it closes, whichever way it closes (Alt+F among them),
 // the pointer moving between windows around it leaves the toolkit quiet, a close request closes
 // it and then the window even in a burst with others, a hold another program refused at first is
-// taken once free, and on Wayland itself a pop-up the compositor took away opens again with one
+// taken once free, a compositor that says nothing of the pop-up's frames leaves it drawing what
+// changes, and on Wayland itself a pop-up the compositor took away opens again with one
 // click.
 
 #include "app/VarnholtView.h"
@@ -11,11 +12,13 @@
 #include "app_gui_support.h"
 #include "folded_panels_support.h"
 #include "gui_input.h"
+#include "screen_pixels.h"
 
 #include <wx/bmpbuttn.h>
 #include <wx/ribbon/panel.h>
 #include <wx/uiaction.h>
 
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <gdk/gdkx.h>
 #ifdef GDK_WINDOWING_WAYLAND
@@ -24,6 +27,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <optional>
 #include <string>
 
@@ -226,6 +230,74 @@ TEST_F(WindowSystemTest, AHoldRefusedAtFirstIsTakenOnceFree) {
         << "the pop-up takes the keyboard once it is free";
     ClickThroughTheDesktop(other_place + wxSize(20, 10), std::getenv("DISPLAY"));
     EXPECT_TRUE(Closed(*folded)) << "the pop-up stands over the other program";
+}
+
+// A compositor, as far as the program can tell, that says it showed each frame of the main window
+// and none of the pop-up's, as one does that has not taken in a window just mapped on a busy
+// machine. It stands until it goes.
+class CompositorSilentOnPopUps {
+public:
+    explicit CompositorSilentOnPopUps(Window main) : m_main(main) {
+        Display* display = m_client.get();
+        m_check = XCreateSimpleWindow(display, DefaultRootWindow(display), -10, -10, 1, 1, 0, 0, 0);
+        for (const Window on : {DefaultRootWindow(display), m_check})
+            XChangeProperty(display, on, Named("_NET_SUPPORTING_WM_CHECK"), XA_WINDOW, 32, PropModeReplace, Bytes(m_check), 1);
+        const Atom drawn = Named("_NET_WM_FRAME_DRAWN");
+        XChangeProperty(display, DefaultRootWindow(display), Named("_NET_SUPPORTED"), XA_ATOM, 32, PropModeReplace, Bytes(drawn), 1);
+        XSync(display, False);
+        m_answers = g_timeout_add(5, AnswerTheMainWindow, this);
+    }
+    ~CompositorSilentOnPopUps() {
+        g_source_remove(m_answers);
+        XDeleteProperty(m_client.get(), DefaultRootWindow(m_client.get()), Named("_NET_SUPPORTED"));
+        XDeleteProperty(m_client.get(), DefaultRootWindow(m_client.get()), Named("_NET_SUPPORTING_WM_CHECK"));
+        XDestroyWindow(m_client.get(), m_check);
+        XSync(m_client.get(), False);
+    }
+
+private:
+    Atom Named(const char* name) const { return XInternAtom(m_client.get(), name, False); }
+    static const unsigned char* Bytes(const unsigned long& value) { return reinterpret_cast<const unsigned char*>(&value); }
+    static gboolean AnswerTheMainWindow(gpointer data) {
+        auto& self = *static_cast<CompositorSilentOnPopUps*>(data);
+        XEvent drawn{};
+        drawn.xclient = {ClientMessage, 0, False, nullptr, self.m_main, self.Named("_NET_WM_FRAME_DRAWN"), 32, {}};
+        XSendEvent(self.m_client.get(), self.m_main, False, NoEventMask, &drawn);
+        XFlush(self.m_client.get());
+        return G_SOURCE_CONTINUE;
+    }
+    AnotherClient m_client;
+    Window m_main;
+    Window m_check = None;
+    guint m_answers = 0;
+};
+
+// Where the compositor has not taken in the pop-up yet and says nothing of its frames, the pop-up
+// still shows what changes in it: a click on its zoom button moves its slider on the screen.
+TEST_F(WindowSystemTest, APopUpTheCompositorSaysNothingOfStillShowsWhatChanges) {
+    // It stands in for the desktop's own compositor: only where none runs.
+    if (WindowManager() != nullptr || !GDK_IS_X11_DISPLAY(gdk_display_get_default())) return;
+    CMainFrame& frame = Open();
+    ResizeFrame(frame, wxSize(700, 600));
+    const CompositorSilentOnPopUps compositor(XWindowOf(frame));
+    wxRibbonPanel* folded = FoldedPanel(frame, "Timescale");
+    ASSERT_NE(folded, nullptr);
+    wxRibbonPanel* popup = OpenPopUpPanel(*folded);
+    ASSERT_NE(popup, nullptr);
+    wxWindow& slider = *popup->FindWindow(IDC_SLIDER_ACT_TIMESCALE);
+    wxWindow* zoom_in = nullptr;
+    for (wxWindow* child : slider.GetParent()->GetChildren()) {
+        if (dynamic_cast<wxBitmapButton*>(child) != nullptr) zoom_in = child;
+    }
+    ASSERT_NE(zoom_in, nullptr);
+    const wxImage before = testing_gui::GrabSteady(&slider);
+    ASSERT_TRUE(testing_gui::ClickMiddle(*zoom_in));
+    EXPECT_TRUE(WaitUntil([&] {
+        const wxImage now = testing_gui::GrabSteady(&slider);
+        return std::memcmp(now.GetData(), before.GetData(), static_cast<size_t>(now.GetWidth() * now.GetHeight() * 3)) != 0;
+    })) << "the slider moves on the screen";
+    wxUIActionSimulator().Char(WXK_ESCAPE);
+    EXPECT_TRUE(Closed(*folded));
 }
 
 #ifdef GDK_WINDOWING_WAYLAND
