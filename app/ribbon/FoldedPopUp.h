@@ -36,7 +36,9 @@ public:
     // Gives `control`, one of the pop-up's own, the keys once the pop-up has them: asked
     // before, the toolkit would ask the window system to activate the pop-up's window, which
     // takes the keys from under the pointer where no window manager decides, and would report
-    // the pop-up's focus before the main window's loss of it.
+    // the pop-up's focus before the main window's loss of it. Under a window manager the request
+    // names a window it does not manage: GNOME's, answering late on a busy machine, takes the keys
+    // from the program, which closes the pop-up.
     void FocusWhenActive(wxWindow& control);
 
     // Where the main window's client area stood on the screen as the pop-up opened.

@@ -1,10 +1,10 @@
 // folded_popup_window_system_gui_test.cpp - a folded panel's pop-up and the window system around
-// it: the keys go back where they were as it closes, whichever way it closes (Alt+F among them),
-// the pointer moving between windows around it leaves the toolkit quiet, a close request closes
-// it and then the window even in a burst with others, a hold another program refused at first is
-// taken once free, a compositor that says nothing of the pop-up's frames leaves it drawing what
-// changes, and on Wayland itself a pop-up the compositor took away opens again with one
-// click.
+// it: opening it asks no window manager to activate a window, the keys go back where they were as
+// it closes, whichever way it closes (Alt+F among them), the pointer moving between windows
+// around it leaves the toolkit quiet, a close request closes it and then the window even in a
+// burst with others, a hold another program refused at first is taken once free, a compositor
+// that says nothing of the pop-up's frames leaves it drawing what changes, and on Wayland itself
+// a pop-up the compositor took away opens again with one click.
 
 #include "app/VarnholtView.h"
 #include "app/ribbon/MainRibbon.h"
@@ -25,11 +25,13 @@
 #include <gdk/gdkwayland.h>
 #endif
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace varnholt {
 namespace {
@@ -137,6 +139,55 @@ TEST_F(WindowSystemTest, AltFWithAPopUpOpenGivesTheKeysBackAsTheyWere) {
     ASSERT_TRUE(WaitUntil([&frame] { return !frame.IsFilePageShown(); })) << "the tab leaves the File page";
     EXPECT_TRUE(WaitUntil([before] { return XFocus() == before; })) << "the X focus stays on " << XFocus();
     if (WindowManager() == nullptr) ExpectKeysOverTheDesktopGoNowhere(frame);
+}
+
+// The requests to activate a window that programs send the window manager, as another client
+// that watches the desktop's root window sees them.
+class ActivationRequests {
+public:
+    ActivationRequests() {
+        XSelectInput(m_watch.get(), DefaultRootWindow(m_watch.get()), SubstructureNotifyMask);
+        XSync(m_watch.get(), False);
+    }
+    // The windows named by the requests sent since the last call.
+    std::vector<Window> Since() {
+        std::vector<Window> named;
+        const Atom activate = XInternAtom(m_watch.get(), "_NET_ACTIVE_WINDOW", False);
+        XSync(m_watch.get(), False);
+        while (XPending(m_watch.get()) > 0) {
+            XEvent event{};
+            XNextEvent(m_watch.get(), &event);
+            if (event.type == ClientMessage && event.xclient.message_type == activate) named.push_back(event.xclient.window);
+        }
+        return named;
+    }
+
+private:
+    AnotherClient m_watch;
+};
+
+// Under a window manager, opening a pop-up asks it to activate no window: the pop-up is not one it
+// manages, and GNOME's, answering late on a busy machine, took the keys from the program then,
+// which closed the pop-up under the user's hand.
+TEST_F(WindowSystemTest, OpeningAPopUpAsksTheWindowManagerToActivateNoWindow) {
+    if (WindowManager() == nullptr) return;
+    CMainFrame& frame = Open();
+    wxRibbonPanel* folded = FoldedLayout(frame);
+    ASSERT_NE(folded, nullptr);
+    ActivationRequests requests;
+    (void)requests.Since();
+    wxRibbonPanel* unfolded = OpenPopUpPanel(*folded);
+    ASSERT_NE(unfolded, nullptr);
+    GtkWindow* popup = GTK_WINDOW(wxGetTopLevelParent(unfolded)->GetHandle());
+    ASSERT_TRUE(WaitUntil([popup] { return gtk_window_is_active(popup) != FALSE; })) << "the pop-up has the keys";
+    bool drained = false;  // what its activation queued has run
+    frame.CallAfter([&drained] { drained = true; });
+    ASSERT_TRUE(WaitUntil([&drained] { return drained; }));
+    const std::vector<Window> named = requests.Since();
+    EXPECT_TRUE(std::ranges::all_of(named, [&frame](Window window) { return window == XWindowOf(frame); }))
+        << named.size() << " requests, the first for window " << (named.empty() ? 0 : named.front());
+    wxUIActionSimulator().Char(WXK_ESCAPE);
+    EXPECT_TRUE(Closed(*folded));
 }
 
 // With no window manager the pointer moves the keys between windows: a zoom button of the
