@@ -141,6 +141,15 @@ TEST_F(WindowSystemTest, AltFWithAPopUpOpenGivesTheKeysBackAsTheyWere) {
     if (WindowManager() == nullptr) ExpectKeysOverTheDesktopGoNowhere(frame);
 }
 
+// The Timescale pop-up's "+" button: the last picture button beside its slider.
+wxWindow* ZoomInButton(wxWindow& popup) {
+    wxWindow* zoom_in = nullptr;
+    for (wxWindow* child : popup.FindWindow(IDC_SLIDER_ACT_TIMESCALE)->GetParent()->GetChildren()) {
+        if (dynamic_cast<wxBitmapButton*>(child) != nullptr) zoom_in = child;
+    }
+    return zoom_in;
+}
+
 // The requests to activate a window that programs send the window manager, as another client
 // that watches the desktop's root window sees them.
 class ActivationRequests {
@@ -175,7 +184,6 @@ TEST_F(WindowSystemTest, OpeningAPopUpAsksTheWindowManagerToActivateNoWindow) {
     wxRibbonPanel* folded = FoldedLayout(frame);
     ASSERT_NE(folded, nullptr);
     ActivationRequests requests;
-    (void)requests.Since();
     wxRibbonPanel* unfolded = OpenPopUpPanel(*folded);
     ASSERT_NE(unfolded, nullptr);
     GtkWindow* popup = GTK_WINDOW(wxGetTopLevelParent(unfolded)->GetHandle());
@@ -203,10 +211,7 @@ TEST_F(WindowSystemTest, ThePointerMovingBetweenWindowsAroundAPopUpPrintsNothing
     if (WindowManager() == nullptr) XSetInputFocus(ToolkitDisplay(), PointerRoot, RevertToPointerRoot, CurrentTime);
     wxRibbonPanel* popup = OpenPopUpPanel(*folded);
     ASSERT_NE(popup, nullptr);
-    wxWindow* zoom_in = nullptr;
-    for (wxWindow* child : popup->FindWindow(IDC_SLIDER_ACT_TIMESCALE)->GetParent()->GetChildren()) {
-        if (dynamic_cast<wxBitmapButton*>(child) != nullptr) zoom_in = child;
-    }
+    wxWindow* zoom_in = ZoomInButton(*popup);
     ASSERT_NE(zoom_in, nullptr);
     ASSERT_TRUE(testing_gui::ClickMiddle(*zoom_in));
     ASSERT_TRUE(WaitUntil([zoom_in] { return wxWindow::FindFocus() == zoom_in; })) << "the zoom button has the keys";
@@ -336,10 +341,7 @@ TEST_F(WindowSystemTest, APopUpTheCompositorSaysNothingOfStillShowsWhatChanges) 
     wxRibbonPanel* popup = OpenPopUpPanel(*folded);
     ASSERT_NE(popup, nullptr);
     wxWindow& slider = *popup->FindWindow(IDC_SLIDER_ACT_TIMESCALE);
-    wxWindow* zoom_in = nullptr;
-    for (wxWindow* child : slider.GetParent()->GetChildren()) {
-        if (dynamic_cast<wxBitmapButton*>(child) != nullptr) zoom_in = child;
-    }
+    wxWindow* zoom_in = ZoomInButton(*popup);
     ASSERT_NE(zoom_in, nullptr);
     const wxImage before = testing_gui::GrabSteady(&slider);
     ASSERT_TRUE(testing_gui::ClickMiddle(*zoom_in));
