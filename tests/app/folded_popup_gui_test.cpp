@@ -45,6 +45,7 @@ namespace {
 using namespace testing_app;
 using testing_gui::ClickAt;
 using testing_gui::ClickMiddle;
+using testing_gui::Drained;
 
 using FoldedPopUpTest = ActivitiesPageTest;
 
@@ -211,9 +212,7 @@ TEST_F(FoldedPopUpTest, AtHalfAScreenTheTimescalePopUpWorksByPointer) {
     EXPECT_TRUE(WaitUntil([&] { return SameWidth(cell_width(), unfolded + 10.0f); }));
     ASSERT_TRUE(testing_gui::ClickMiddle(*frame.GetTablePane()));
     EXPECT_TRUE(WaitUntil([&frame] { return wxWindow::FindFocus() == frame.GetTablePane(); }));
-    bool drained = false;  // what the focus change queued has run
-    frame.CallAfter([&drained] { drained = true; });
-    EXPECT_TRUE(WaitUntil([&drained] { return drained; }));
+    EXPECT_TRUE(testing_gui::Drained(frame));  // what the focus change queued has run
 }
 
 // How a user leaves a folded pop-up, or the list opened in it.
@@ -253,14 +252,6 @@ std::pair<wxRibbonPanel*, wxRibbonPanel*> FoldedLists(CMainFrame& frame) {
             return {layout, timescale};
     }
     return {};
-}
-
-// Until what the window system and the toolkit queued for `window` so far has run: what a list's
-// closing asks of its pop-up has been answered then.
-bool Drained(wxWindow& window) {
-    bool drained = false;
-    window.CallAfter([&drained] { drained = true; });
-    return WaitUntil([&drained] { return drained; });
 }
 
 // At half a laptop screen, the Layout and Timescale pop-ups by every way out, with and without

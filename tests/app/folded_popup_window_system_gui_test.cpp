@@ -188,9 +188,7 @@ TEST_F(WindowSystemTest, OpeningAPopUpAsksTheWindowManagerToActivateNoWindow) {
     ASSERT_NE(unfolded, nullptr);
     GtkWindow* popup = GTK_WINDOW(wxGetTopLevelParent(unfolded)->GetHandle());
     ASSERT_TRUE(WaitUntil([popup] { return gtk_window_is_active(popup) != FALSE; })) << "the pop-up has the keys";
-    bool drained = false;  // what its activation queued has run
-    frame.CallAfter([&drained] { drained = true; });
-    ASSERT_TRUE(WaitUntil([&drained] { return drained; }));
+    ASSERT_TRUE(testing_gui::Drained(frame));  // what its activation queued has run
     const std::vector<Window> named = requests.Since();
     EXPECT_TRUE(std::ranges::all_of(named, [&frame](Window window) { return window == XWindowOf(frame); }))
         << named.size() << " requests, the first for window " << (named.empty() ? 0 : named.front());

@@ -28,6 +28,14 @@ bool WaitUntil(Condition done, std::chrono::milliseconds limit = kWaitLimit) {
     return true;
 }
 
+// Until what the window system and the toolkit queued for `window` so far has run: what a list's
+// closing or a window's activation asked of it has been answered then.
+inline bool Drained(wxWindow& window) {
+    bool drained = false;
+    window.CallAfter([&drained] { drained = true; });
+    return WaitUntil([&drained] { return drained; });
+}
+
 // Until the window's top-level window has drawn `frames` frames from now. GTK lays out what
 // changed and then paints, in each frame; sizes the toolkit sets in one frame's layout are drawn
 // in the next, so two frames show the window as its state says. False for a window not shown.

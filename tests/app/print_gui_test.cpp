@@ -199,9 +199,7 @@ TEST_F(PrintTest, TheManyPagesWarningComesOncePerScheduleAndSettings) {
         wxPrintPreviewBase& preview = *panel->GetPreview();
         ASSERT_TRUE(WaitUntil([&preview] { return PrintoutOf(preview).PagesDrawn() > 0; }));
         ASSERT_GT(preview.GetMaxPage(), 50);
-        bool drained = false;
-        frame.CallAfter([&drained] { drained = true; });
-        ASSERT_TRUE(WaitUntil([&drained] { return drained; }));
+        ASSERT_TRUE(testing_gui::Drained(frame));
     };
 
     click_tab(kFileTabPage);
