@@ -13,6 +13,7 @@
 #include "app/focus_chain.h"
 #include "app/print/PrintCommands.h"
 #include "app/recent_files.h"
+#include "app/toolkit_file_names.h"
 #include "app/ribbon/FoldedPopUpClosing.h"
 #include "app/ribbon/MainRibbon.h"
 #include "layouts/settings_file.h"
@@ -27,7 +28,6 @@
 #include "shell/workspace_state.h"
 
 #include <wx/filedlg.h>
-#include <wx/filename.h>
 #include <wx/cmndata.h>
 #include <wx/msgdlg.h>
 #include <wx/ribbon/bar.h>
@@ -35,6 +35,9 @@
 #include <wx/sizer.h>
 #include <wx/splitter.h>
 #include <wx/textentry.h>
+
+#include <filesystem>
+#include <system_error>
 
 namespace varnholt {
 namespace {
@@ -140,9 +143,10 @@ void CMainFrame::CreateContentViews() {
 bool CMainFrame::OpenFile(const wxString& given) {
     // An open started from the File page shows its category again first.
     if (IsFilePageShown()) CloseFilePage();
-    wxFileName name(given);
-    name.MakeAbsolute();
-    const wxString path = name.GetFullPath();
+    // Made absolute by the file system's bytes: the toolkit's file names follow the locale.
+    std::error_code error;
+    const std::filesystem::path file = std::filesystem::absolute(PathFromWide(given.ToStdWstring()), error);
+    const wxString path = error ? given : wxString(WideFromPath(file.lexically_normal()));
     if (!m_document->OnOpenDocument(path)) return false;
     m_path = path;
     SetTitle(WindowTitle(path.ToStdWstring()));
@@ -191,7 +195,7 @@ void CMainFrame::DestroyFindDialog() {
 void CMainFrame::OnFileOpen(wxCommandEvent&) {
     wxFileDialog dialog(this, LoadText(IDS_OPEN_TITLE), wxString(), wxString(), kScheduleWildcard,
                         wxFD_OPEN | wxFD_FILE_MUST_EXIST);
-    if (dialog.ShowModal() == wxID_OK && !dialog.GetPath().empty()) (void)OpenFile(dialog.GetPath());
+    if (dialog.ShowModal() == wxID_OK && !dialog.GetPath().empty()) (void)OpenFile(FileNameFromToolkit(dialog.GetPath()));
 }
 
 void CMainFrame::OnRecentFile(wxCommandEvent& event) {

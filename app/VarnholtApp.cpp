@@ -8,7 +8,6 @@
 #include "app/app_services.h"
 #include "app/recent_files.h"
 #include "app/schedule_drop_target.h"
-#include "model/text_utils.h"
 #include "shell/command_ids.h"
 #include "shell/string_ids.h"
 #include "shell/ui_text.h"
@@ -25,20 +24,9 @@ VarnholtApp::VarnholtApp() {
     Bind(wxEVT_MENU, &VarnholtApp::OnAppAbout, this, ID_APP_ABOUT);
 }
 
-void VarnholtApp::KeepArgumentBytes(int count, char** arguments) {
-    m_argument_bytes.assign(arguments, arguments + count);
-}
-
 bool VarnholtApp::OnInit() {
-    wxArrayString arguments;
-    for (int i = 0; i < argc; ++i) {
-        // The bytes of a UTF-8 name, which the locale's character set may not hold; any other
-        // bytes as the toolkit converted them.
-        const std::string* bytes = static_cast<std::size_t>(i) < m_argument_bytes.size() ? &m_argument_bytes[static_cast<std::size_t>(i)] : nullptr;
-        const std::wstring wide = bytes != nullptr ? widen_string(*bytes) : std::wstring();
-        arguments.push_back(bytes != nullptr && narrow_string(wide) == *bytes ? wxString(wide) : argv[i]);
-    }
-    return StartUp(arguments);
+    // The start-up function gave the toolkit the arguments as the file system's names.
+    return StartUp(argv.GetArguments());
 }
 
 bool VarnholtApp::StartUp(const wxArrayString& arguments) {

@@ -21,10 +21,6 @@ public:
     // Start-up over the program's own argument list.
     bool OnInit() override;
 
-    // The arguments as the file system's bytes, before the toolkit converts them by the locale's
-    // character set: a file name in UTF-8 then opens whatever the locale (LANG=C among them).
-    void KeepArgumentBytes(int argc, char** argv);
-
     // Start-up over a given argument list (the program's name first, then at most one file),
     // so that tests run the real start-up in-process. True with the frame shown; false, with
     // no frame left, when the file of the command line could not be opened.
@@ -39,7 +35,6 @@ private:
     void OnAppAbout(wxCommandEvent& event);
 
     std::unique_ptr<wxFileHistory> m_recent;  // the recent-files list, shared with the frame
-    std::vector<std::string> m_argument_bytes;  // as the program was given them
 };
 
 wxDECLARE_APP(VarnholtApp);

@@ -4,6 +4,7 @@
 #include "app/startup.h"
 
 #include "app/VarnholtApp.h"
+#include "platform/path_text.h"
 
 #include <wx/init.h>
 #include <wx/log.h>
@@ -13,6 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace varnholt {
 namespace {
@@ -50,6 +52,24 @@ void PreferX11WhereOffered() {
     if (IsSet("DISPLAY") && !IsSet("GDK_BACKEND")) gdk_set_allowed_backends("x11,*");
 }
 
+// The arguments as the program's wide text, each read as the file system's bytes whatever the
+// locale: a file name in UTF-8 or in another character set then opens under LANG=C as under any
+// other locale. The toolkit takes its own options (--name, --display, ...) out of this list as it
+// starts, moving the rest up.
+class WideArguments {
+public:
+    WideArguments(int count, char** arguments) {
+        for (int i = 0; i < count; ++i) m_texts.push_back(WideFromPath(arguments[i]));
+        for (std::wstring& text : m_texts) m_pointers.push_back(text.data());
+        m_pointers.push_back(nullptr);
+    }
+    [[nodiscard]] wchar_t** Get() noexcept { return m_pointers.data(); }
+
+private:
+    std::vector<std::wstring> m_texts;
+    std::vector<wchar_t*> m_pointers;
+};
+
 }  // namespace
 
 int RunVarnholtReader(int argc, char** argv) {
@@ -58,25 +78,21 @@ int RunVarnholtReader(int argc, char** argv) {
         return 1;
     }
     PreferX11WhereOffered();
-    auto* const app = new VarnholtApp;  // the toolkit deletes it at the end
-    app->KeepArgumentBytes(argc, argv);
-    wxApp::SetInstance(app);
+    wxApp::SetInstance(new VarnholtApp);  // the toolkit deletes it at the end
 
     // The toolkit is started here once; wxEntry finds it started and runs the application.
     std::string reason;
     auto* const start_log = new StartLog(reason);  // the toolkit deletes it once started
     wxLog* const previous = wxLog::SetActiveTarget(start_log);
-    const bool started = wxInitialize(argc, argv);
+    WideArguments arguments(argc, argv);  // the toolkit rearranges it; it lasts until the end
+    const bool started = wxInitialize(argc, arguments.Get());
     if (!started) {
         if (wxLog::GetActiveTarget() == start_log) delete wxLog::SetActiveTarget(previous);
         RefuseStart(reason.empty() ? "the toolkit could not connect to it" : reason);
         return 1;
     }
-    // The arguments go back as the toolkit converted them while it started: given the program's
-    // own, it would convert them again over the first copy, which then leaks.
-    int started_argc = wxTheApp->argc;
-    wchar_t** const started_argv = wxTheApp->argv;
-    const int code = wxEntry(started_argc, started_argv);
+    // The toolkit is started already: wxEntry runs the application over the list it kept.
+    const int code = wxEntry(argc, arguments.Get());
     wxUninitialize();
     return code;
 }

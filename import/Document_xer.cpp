@@ -27,6 +27,7 @@
 #include "model/records/TaskRecord.h"
 #include "model/records/TaskRsrcRecord.h"
 #include "model/text_utils.h"
+#include "platform/path_text.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -196,7 +197,7 @@ void LinkMemos(Document& doc, const KeyIndex<ProjectRecord>& projects) {
 
 // Our wide paths are UTF-8 on disk; the path class's own conversion follows the process locale
 // and throws under "C" for any character beyond ASCII.
-bool Document_xer::Open(std::wstring_view path) { return Load(std::filesystem::path(narrow_string(path))); }
+bool Document_xer::Open(std::wstring_view path) { return Load(PathFromWide(path)); }
 
 bool Document_xer::Load(const std::filesystem::path& path) {
     if (!xer_parser::parse_file(*this, path, m_load_threads).doc) return false;

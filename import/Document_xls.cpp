@@ -16,6 +16,7 @@
 #include "model/records/RsrcRecord.h"
 #include "model/records/TaskRecord.h"
 #include "model/text_utils.h"
+#include "platform/path_text.h"
 
 #include <cassert>
 
@@ -55,7 +56,7 @@ bool ActivityColumnPresent(std::int32_t field_id) {
 bool Document_xls::Open(std::wstring_view path) {
     xls_workbook book;
     // Whatever the reader answers, a workbook it could not read simply has no sheets.
-    (void)book.open(narrow_string(path));
+    (void)book.open(PathFromWide(path).native());
     return Load(book);
 }
 

@@ -2,8 +2,6 @@
 
 #include "platform/user_paths.h"
 
-#include "model/text_utils.h"
-
 #include <array>
 #include <cstdlib>
 #include <system_error>
@@ -72,9 +70,5 @@ bool ResetUserLayoutFolders(const std::wstring& data_folder) {
 const std::wstring& GetUserDataFolder() { return kept_data_folder(); }
 
 void ForgetUserDataFolder() { kept_data_folder().clear(); }
-
-std::filesystem::path PathFromWide(std::wstring_view path) { return std::filesystem::path(narrow_string(path)); }
-
-std::wstring WideFromPath(const std::filesystem::path& path) { return widen_string(path.native()); }
 
 }  // namespace varnholt

@@ -3,6 +3,8 @@
 // ~/.local/share when that is unset, empty or not absolute, then "Oskeldan/VarnholtReader/".
 #pragma once
 
+#include "platform/path_text.h"
+
 #include <filesystem>
 #include <string>
 
@@ -32,9 +34,5 @@ void ForgetUserDataFolder();
 // empty folder would otherwise turn the names into folders of the current directory. False
 // when refused; a folder that cannot be removed or made again is skipped silently.
 bool ResetUserLayoutFolders(const std::wstring& data_folder);
-
-// A wide path of ours as a file-system path (UTF-8 on this system), and back.
-[[nodiscard]] std::filesystem::path PathFromWide(std::wstring_view path);
-[[nodiscard]] std::wstring WideFromPath(const std::filesystem::path& path);
 
 }  // namespace varnholt

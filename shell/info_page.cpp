@@ -43,8 +43,8 @@ InfoPageTexts InfoTextsFor(const document::Document* schedule, const std::wstrin
         texts.title = LoadText(IDS_NO_SCHEDULE);
         return texts;
     }
-    texts.title = WideFromPath(PathFromWide(path).filename());
-    texts.path = path;
+    texts.title = ShownPath(WideFromPath(PathFromWide(path).filename()));
+    texts.path = ShownPath(path);
     if (schedule->IsXer()) {
         texts.header = {schedule->GetXerVersion().to_string(), schedule->GetExportDate().to_string(),
                         schedule->GetHeaderField3().to_string(), schedule->GetHeaderField4().to_string(),

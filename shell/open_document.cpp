@@ -4,6 +4,7 @@
 #include "shell/open_document.h"
 
 #include "layouts/open_sequence.h"
+#include "platform/path_text.h"
 #include "shell/string_ids.h"
 #include "shell/ui_text.h"
 
@@ -38,7 +39,7 @@ bool OpenScheduleFile(OpenHost& host, std::wstring_view path) {
             host.RebuildAfterOpen();
         }
     }
-    if (!status) host.ShowMessage(FillPlaceholders(LoadText(IDS_OPEN_FAILED), {path}));
+    if (!status) host.ShowMessage(FillPlaceholders(LoadText(IDS_OPEN_FAILED), {ShownPath(path)}));
     return static_cast<bool>(status);
 }
 
@@ -46,7 +47,7 @@ std::wstring WindowTitle(std::wstring_view path) {
     if (path.empty()) return std::wstring(kProgramTitle);
     const std::size_t slash = path.find_last_of(L'/');
     const std::wstring_view name = slash == std::wstring_view::npos ? path : path.substr(slash + 1);
-    std::wstring title(name);
+    std::wstring title = ShownPath(name);
     title += L" - ";
     title += kProgramTitle;
     return title;

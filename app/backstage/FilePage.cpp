@@ -5,6 +5,7 @@
 #include "app/fixed_ground.h"
 #include "app/focus_marks.h"
 
+#include "platform/path_text.h"
 #include "shell/command_ids.h"
 
 #include <wx/button.h>
@@ -158,7 +159,7 @@ void FilePage::RefreshRecent() {
     sizer->Clear();
     for (std::size_t index = 0; index < m_recent.GetCount(); ++index) {
         const int command = wxID_FILE1 + static_cast<int>(index);
-        auto* entry = new wxButton(m_recent_list, wxID_ANY, wxControl::EscapeMnemonics(m_recent.GetHistoryFile(index)),
+        auto* entry = new wxButton(m_recent_list, wxID_ANY, wxControl::EscapeMnemonics(ShownPath(m_recent.GetHistoryFile(index).ToStdWstring())),
                                    wxDefaultPosition, wxDefaultSize, wxBU_LEFT | wxBORDER_NONE);
         entry->Bind(wxEVT_BUTTON, [this, command](wxCommandEvent&) { PostToFrame(this, command); });
         OutlineFocusPlainly(*entry);

@@ -63,6 +63,10 @@ TEST_F(OpenDocumentTest, ASuccessResetsTheViewsThenShowsTheCategory) {
 
     // A name beyond ASCII opens under any process locale (the tests run under "C" first).
     EXPECT_TRUE(OpenScheduleFile(m_frame, FileNamed(PathFromWide(L"Plän.xer"), kScheduleWithUdf)));
+    // So does one in Latin-1, as old shares leave them: its title marks the bytes it cannot show.
+    const std::wstring latin = FileNamed("\xDC" "bergabe Stra\xDF" "e.xer", kScheduleWithUdf);
+    EXPECT_TRUE(OpenScheduleFile(m_frame, latin));
+    EXPECT_EQ(WindowTitle(latin), L"\uFFFDbergabe Stra\uFFFDe.xer - " + std::wstring(kProgramTitle));
 }
 
 TEST_F(OpenDocumentTest, RefusedFilesLeaveStoreDocumentAndFrameAlone) {
