@@ -202,8 +202,15 @@ wxChar FilePage::AccessLetter(int index) {
 }
 
 bool FilePage::ActOnAccessLetter(const wxKeyEvent& event) {
-    // The letter alone, as in a menu, or with Alt, as on a dialog's buttons.
-    if ((event.GetModifiers() & ~wxMOD_ALT) != 0) return false;
+    // The letter alone while the item column has the keys, as in a menu; with Alt anywhere on the
+    // page, as on a dialog's buttons. Elsewhere a plain letter is the control's own: typed on the
+    // print preview, say.
+    const int modifiers = event.GetModifiers();
+    if (modifiers == wxMOD_NONE) {
+        if (std::ranges::find(m_items, wxWindow::FindFocus()) == m_items.end()) return false;
+    } else if (modifiers != wxMOD_ALT) {
+        return false;
+    }
     const wxChar letter = wxToupper(static_cast<wxChar>(event.GetUnicodeKey()));
     if (letter == 0 || event.GetUnicodeKey() == WXK_NONE) return false;
     for (int index = 0; index < item_count; ++index) {

@@ -3,7 +3,7 @@
 // to the top-level window as a menu command; Info, Recent and Print show their page here.
 // Tab, Up and Down move the keyboard focus along the items as in a menu, Tab round the whole
 // page; Return acts on the focused item, which a white outline marks, and so does the letter
-// its label marks (O, I, X).
+// its label marks (O, I, X) while an item has the keys, or with Alt anywhere on the page.
 #pragma once
 
 #include <wx/panel.h>
@@ -48,8 +48,8 @@ public:
 private:
     void OnItem(int index);
     void OnCharHook(wxKeyEvent& event);
-    // The letter an item's label marks acts on it, alone as in a menu or with Alt; false for
-    // any other key.
+    // The letter an item's label marks acts on it: alone while an item has the keys, with Alt
+    // anywhere on the page; false for any other key.
     bool ActOnAccessLetter(const wxKeyEvent& event);
     [[nodiscard]] static wxChar AccessLetter(int index);
     // Up and Down move the focus along the item column; false for any other key, or while the

@@ -287,7 +287,8 @@ TEST_F(MainFrameTest, TheOptionsSheetMarksTheChartGridsOnlyOnOk) {
 }
 
 // The File page's items act on the letter their label marks, as a menu's do: O opens a file, I
-// the options sheet, X ends the program.
+// the options sheet, X ends the program. A plain letter does so only while the items have the
+// keys; with Alt from anywhere on the page.
 TEST_F(MainFrameTest, TheFilePagesAccessLettersActOnTheirItems) {
     ASSERT_TRUE(Start(ScheduleFile("A")));
     CMainFrame& frame = *Frame();
@@ -312,8 +313,35 @@ TEST_F(MainFrameTest, TheFilePagesAccessLettersActOnTheirItems) {
         ASSERT_TRUE(WaitUntil([&] { return captions.size() > before; })) << "no dialog opened";
         EXPECT_EQ(captions.back(), wxString(LoadText(caption)));
     }
+    // On the print preview a letter is the preview's own: it acts on no item.
     file_page_by_keys();
-    keys.Char('X');
+    const wxWindowList& items = frame.GetFilePage()->GetChildren().front()->GetChildren();
+    wxWindow* print = *std::ranges::find_if(items, [&frame](const wxWindow* item) {
+        return item->GetLabel() == frame.GetFilePage()->GetItemLabel(FilePage::print_item);
+    });
+    ASSERT_TRUE(testing_gui::ClickMiddle(*print));
+    PrintPreviewPanel* panel = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        for (wxWindow* child : frame.GetFilePage()->GetPrintPageArea()->GetChildren())
+            panel = panel != nullptr ? panel : dynamic_cast<PrintPreviewPanel*>(child);
+        return panel != nullptr && panel->GetPreview() != nullptr && panel->IsShownOnScreen();
+    }));
+    wxWindow& canvas = *panel->GetPreview()->GetCanvas();
+    ASSERT_TRUE(testing_gui::ClickMiddle(canvas));
+    ASSERT_TRUE(WaitUntil([&canvas] { return wxWindow::FindFocus() == &canvas; })) << "the preview has the keys";
+    const std::size_t before = captions.size();
+    bool closing = false;
+    frame.Bind(wxEVT_CLOSE_WINDOW, [&closing](wxCloseEvent& event) {
+        closing = true;
+        event.Skip();
+    });
+    for (const char letter : {'o', 'i', 'x'}) keys.Char(letter);
+    testing_gui::RunEventLoopFor(std::chrono::milliseconds(300));
+    ASSERT_FALSE(closing) << "a letter on the preview ended the program";
+    ASSERT_TRUE(testing_gui::Drained(frame));
+    EXPECT_EQ(captions.size(), before) << "a letter on the preview opened a dialog";
+
+    keys.Char('X', wxMOD_ALT);  // with Alt, from anywhere on the page
     EXPECT_TRUE(WaitUntil([&frame] { return wxTopLevelWindows.Find(&frame) == nullptr; })) << "the program ends";
 }
 
