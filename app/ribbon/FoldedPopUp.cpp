@@ -56,10 +56,15 @@ bool FocusOfOurs(Display* display, unsigned long focus) {
 // holds the keyboard its own window has the X focus: with the focus following the pointer, the
 // pointer moving over the main window would give that window the keys in the toolkit's eyes
 // beside the pop-up, and the controls of both would take and lose keys they never had.
+// Only while the keys still follow the pointer or sit on a window of the program's: a hold taken
+// late, once another program that held the keyboard let go, leaves alone the window it gave them to.
 void TakeTheXFocus(GtkWidget* popup) {
     GdkWindow* window = gtk_widget_get_window(popup);
     if (window == nullptr || !gdk_window_is_viewable(window)) return;
     GdkDisplay* display = gdk_window_get_display(window);
+    const std::optional<unsigned long> now = XFocus();
+    if (!now || (*now != static_cast<unsigned long>(PointerRoot) && gdk_x11_window_lookup_for_display(display, *now) == nullptr))
+        return;
     gdk_x11_display_error_trap_push(display);
     XSetInputFocus(GDK_DISPLAY_XDISPLAY(display), GDK_WINDOW_XID(window), RevertToPointerRoot, CurrentTime);
     gdk_x11_display_error_trap_pop_ignored(display);

@@ -179,7 +179,7 @@ private:
 // manages, and GNOME's, answering late on a busy machine, took the keys from the program then,
 // which closed the pop-up under the user's hand.
 TEST_F(WindowSystemTest, OpeningAPopUpAsksTheWindowManagerToActivateNoWindow) {
-    if (WindowManager() == nullptr) return;
+    ASSERT_NE(WindowManager(), nullptr) << "runs under a window manager";
     CMainFrame& frame = Open();
     wxRibbonPanel* folded = FoldedLayout(frame);
     ASSERT_NE(folded, nullptr);
@@ -284,6 +284,35 @@ TEST_F(WindowSystemTest, AHoldRefusedAtFirstIsTakenOnceFree) {
         << "the pop-up takes the keyboard once it is free";
     ClickThroughTheDesktop(other_place + wxSize(20, 10), std::getenv("DISPLAY"));
     EXPECT_TRUE(Closed(*folded)) << "the pop-up stands over the other program";
+}
+
+// With no window manager: another program holds the keyboard as the pop-up opens, gives its own
+// window the keys and lets go; the pop-up then takes its hold, and closed by Escape it leaves the
+// keys with that window.
+TEST_F(WindowSystemTest, AHoldTakenLateLeavesAnotherProgramsFocusAlone) {
+    ASSERT_EQ(WindowManager(), nullptr) << "runs where the program itself decides where the keys go";
+    CMainFrame& frame = Open();
+    wxRibbonPanel* folded = FoldedLayout(frame);
+    ASSERT_NE(folded, nullptr);
+    XSetInputFocus(ToolkitDisplay(), PointerRoot, RevertToPointerRoot, CurrentTime);
+    AnotherClient other;
+    ASSERT_NE(other.get(), nullptr);
+    const Window others = XCreateSimpleWindow(other.get(), DefaultRootWindow(other.get()), 1000, 400, 100, 100, 0, 0, 0);
+    XMapWindow(other.get(), others);
+    ASSERT_EQ(XGrabKeyboard(other.get(), DefaultRootWindow(other.get()), False, GrabModeAsync, GrabModeAsync, CurrentTime),
+              GrabSuccess);
+    XSync(other.get(), False);
+    ASSERT_NE(OpenPopUpPanel(*folded), nullptr);
+    XSetInputFocus(other.get(), others, RevertToPointerRoot, CurrentTime);
+    XUngrabKeyboard(other.get(), CurrentTime);
+    XSync(other.get(), False);
+    GdkDevice* keyboard = gdk_seat_get_keyboard(gdk_display_get_default_seat(gdk_display_get_default()));
+    ASSERT_TRUE(WaitUntil([keyboard] { return gdk_display_device_is_grabbed(gdk_display_get_default(), keyboard) != FALSE; }))
+        << "the pop-up takes the keyboard once it is free";
+    wxUIActionSimulator().Char(WXK_ESCAPE);
+    ASSERT_TRUE(Closed(*folded));
+    ASSERT_TRUE(testing_gui::Drained(frame));  // the keys given back, once more after the events at hand
+    EXPECT_EQ(XFocus(), others) << "the other program lost the keys";
 }
 
 // A compositor, as far as the program can tell, that says it showed each frame of the main window
