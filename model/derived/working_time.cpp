@@ -17,8 +17,9 @@ std::optional<double> SpanWorkingHours(const CalendarRecord& calendar, std::int6
     const bool start_empty = start <= 0, finish_empty = finish <= 0;
     if (start_empty && finish_empty) return 0.0;
     if (start_empty != finish_empty) {
-        // From an empty start the count would begin at 1970; a set start before an empty finish
-        // counts nothing, unless the span is signed and so counts from the empty finish.
+        // A set start before an empty finish counts nothing: 0. From an empty start the count
+        // would begin at 1970: blank. A signed span counts from whichever end comes first, and
+        // an empty end always comes first, so one empty end is blank either way round.
         if (start_empty || signed_span) return std::nullopt;
         return 0.0;
     }

@@ -146,9 +146,10 @@ s_val_ptr GroupItem::Summarize(RowSpan rows, const ColumnDef* column, const Grou
         const s_val& end = end_column == nullptr ? s_val::null_value() : LatestValue(rows, *end_column);
         // Only the seconds of the two dates count, not their marks or whether they show: a
         // milestone's hidden other end keeps the date of its one end, which the span reaches.
+        // A span that would count from 1970 is blank in every scheme, as on the rows themselves.
         const std::optional<double> hours =
             SpanWorkingHours(*calendar, SpanEndSeconds(&start), SpanEndSeconds(&end), span->signed_span);
-        if (!hours) return result.clone();
+        if (!hours) return s_dur().clone();
         s_dur duration(*hours);
         if (scheme.durations_take_hours) WithCalendarFactors(duration, calendar);
         return duration.clone();

@@ -115,7 +115,7 @@ TEST_F(GroupSummaries, DurationsAreWorkingTimeOnTheGroupCalendar) {
         {"finishes without starts", Kind::activity, 85, {{s_date(), Day(5, 17)}, {s_date(), Day(7, 17)}}, true, 0, 8},
         {"neither start nor finish", Kind::activity, 85, {{s_date(), s_date()}}, false, 0, 7.5},
         {"a WBS group", Kind::wbs, 436, {{Day(3), Day(4, 17)}}, false, 16, 7.5},
-        {"a WBS group without a start", Kind::wbs, 436, {{s_date(), Day(4, 17)}}, false, 0, 8},
+        {"a WBS group without a start", Kind::wbs, 436, {{s_date(), Day(4, 17)}}, true, 0, 8},
         {"an OBS group keeps the default hours", Kind::obs, 436, {{Day(3), Day(4, 17)}}, false, 16, 8},
         {"a project group", Kind::project, 281, {{Day(3), Day(3, 17)}}, false, 8, 7.5},
     };

@@ -7,6 +7,7 @@
 
 #include "model/records/CalendarRecord.h"
 #include "model/records/ProjWbsRecord.h"
+#include "model/records/ProjectRecord.h"
 #include "model/s_dur.h"
 
 #include <array>
@@ -101,16 +102,17 @@ TEST_F(PossessionGroups, AMilestonesHiddenEndSpansTheGroupAsItSpansTheWbsElement
 
 // Spans with an empty end, as real exports have them: a leaf whose activities have all finished
 // (the file leaves their remaining dates empty), a leaf without activities, and activities
-// with one remaining date or one float date of the two. A span is blank only where its count
-// would run from 1970; with both ends empty, or a start and no finish, it is no time at all.
+// with one remaining date or one float date of the two, and a second project of one activity
+// with a remaining finish only. A span is blank only where its count would run from 1970; with
+// both ends empty, or a start and no finish, it is no time at all.
 const std::string& EmptyEndsSchedule() {
     static const std::string text = [] {
         std::string s = ScheduleText({
-            "%T\tPROJECT", "%F\tproj_id\tproj_short_name\tclndr_id", "%R\t10\tHS\t1",
+            "%T\tPROJECT", "%F\tproj_id\tproj_short_name\tclndr_id", "%R\t10\tHS\t1", "%R\t20\tOP\t1",
             "%T\tPROJWBS", "%F\twbs_id\tproj_id\tseq_num\tproj_node_flag\twbs_short_name\twbs_name\tparent_wbs_id",
             "%R\t100\t10\t1\tY\tHS\tWorks\t", "%R\t110\t10\t1\tN\tDONE\tFinished\t100",
             "%R\t120\t10\t2\tN\tNONE\tNo activities\t100", "%R\t130\t10\t3\tN\tOPEN\tNo remaining start\t100",
-            "%R\t140\t10\t4\tN\tHALF\tNo remaining finish\t100",
+            "%R\t140\t10\t4\tN\tHALF\tNo remaining finish\t100", "%R\t200\t20\t1\tY\tOP\tOpen works\t",
         });
         s += Calendars();
         s += "%T\tTASK\n%F\ttask_id\tproj_id\twbs_id\tclndr_id\ttask_type\tstatus_code\ttask_code\ttask_name"
@@ -125,6 +127,8 @@ const std::string& EmptyEndsSchedule() {
         // A remaining start without a remaining finish, and an early finish without a late one.
         s += "%R\t3\t10\t140\t1\tTT_Task\tTK_NotStart\tH-1\tHalf\t2025-03-03 08:00\t2025-03-07 17:00"
              "\t\t\t2025-03-03 08:00\t\t2025-03-03 08:00\t2025-03-07 17:00\t\t\n";
+        s += "%R\t4\t20\t200\t1\tTT_Task\tTK_NotStart\tP-1\tOpen\t2025-03-03 08:00\t2025-03-07 17:00"
+             "\t\t\t\t2025-03-07 17:00\t\t\t\t\n";
         return s + "%E\n";
     }();
     return text;
@@ -160,6 +164,13 @@ TEST_F(EmptyEndGroups, ASpanIsBlankOnlyWhereItWouldCountFrom1970) {
         EXPECT_EQ(Shown(*group, kRemainingDuration), c.shown[3]);
         EXPECT_EQ(Shown(*group, kTotalFloat), c.shown[4]);
     }
+    // A project row rolls its whole tree up by the same rule.
+    const auto remaining = [this](std::uint32_t proj_id) {
+        const ProjectRecord* project = m_document.FindProject(s_unsigned_long(proj_id));
+        return project != nullptr ? project->GetFieldValue(283)->to_string() : L"no project";
+    };
+    EXPECT_EQ(remaining(10), L"5") << "the earliest remaining start to the latest remaining finish";
+    EXPECT_EQ(remaining(20), L"") << "a remaining finish only";
 }
 
 // Each duration of the table and the two dates its span takes, as the group row shows them.
