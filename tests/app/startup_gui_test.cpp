@@ -1,10 +1,12 @@
 // startup_gui_test.cpp - the real start-up, in-process under a virtual display: a file on the
-// command line, a dropped file, and the user's files written when the frame closes. Message
+// command line, a dropped file (also under a Latin-1 locale), and the user's files written when
+// the frame closes. Message
 // boxes are recorded and answered by a hook, so no test waits on one.
 
 #include "../shell/sample_schedule.h"
 #include "app_gui_support.h"
 #include "app/schedule_drop_target.h"
+#include "platform/path_text.h"
 
 #include <glib.h>
 #include <gtest/gtest-spi.h>
@@ -38,22 +40,32 @@ TEST_F(StartUpTest, DroppedFilesOpenThroughTheSamePath) {
     EXPECT_EQ(frame->GetTitle(), "VarnholtReader");
     auto* target = dynamic_cast<ScheduleDropTarget*>(frame->GetDropTarget());
     ASSERT_NE(target, nullptr);
+    // A file as the toolkit gives it: its name's bytes converted by the locale's file-name
+    // character set.
+    const auto drop = [target](const wxString& path) {
+        return target->OnDropFiles(0, 0, wxArrayString(1, wxString(PathFromWide(path.ToStdWstring()).c_str(), *wxConvFileName)));
+    };
 
     const wxString plan = Schedule(L"Plän.xer", kScheduleWithUdf);
-    ASSERT_TRUE(target->OnDropFiles(0, 0, wxArrayString(1, &plan)));
+    ASSERT_TRUE(drop(plan));
     EXPECT_EQ(frame->GetTitle(), L"Plän.xer - VarnholtReader");
     const LayoutStore* store = frame->GetLayoutStore();
     ASSERT_NE(store, nullptr);
 
     // A damaged file changes nothing that the user can see.
     const wxString broken = Schedule(L"broken.xls", kBrokenWorkbook);
-    EXPECT_FALSE(target->OnDropFiles(0, 0, wxArrayString(1, &broken)));
+    EXPECT_FALSE(drop(broken));
     ASSERT_EQ(m_hook.messages.size(), 1u);
     EXPECT_NE(m_hook.messages[0].Find(broken), wxNOT_FOUND);
     EXPECT_EQ(frame->GetTitle(), L"Plän.xer - VarnholtReader");
     EXPECT_EQ(frame->GetRecentFiles().GetHistoryFile(0), plan);
     EXPECT_EQ(frame->GetLayoutStore(), store);
     EXPECT_EQ(frame->GetDocumentPath(), plan);
+
+    // A name in Latin-1 bytes, as old shares leave them, opens all the same, its title marking
+    // what it cannot show.
+    ASSERT_TRUE(drop(Schedule(L"\U001000DCbergabe.xer", kScheduleWithUdf)));
+    EXPECT_EQ(frame->GetTitle(), L"\uFFFDbergabe.xer - VarnholtReader");
 }
 
 TEST_F(StartUpTest, AFileOpensARecentEntryReopensAndClosingWritesTheUsersLayouts) {
