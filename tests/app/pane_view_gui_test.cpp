@@ -3,10 +3,10 @@
 // a table's text, clicks select and the details pane follows, the details button goes to the
 // related activity, the sub-views of another category's tab do not linger, a column resize
 // ends even when the button is released outside the pane and a quick one ends on the pointer's
-// pixel, a click whose release comes late or never ends once, another category or file leaves the
-// chart beside its rows, keys the panes do not answer move neither pane, a layout chosen from the
-// ribbon leaves the table the keys, and back from another program the keys go where the user
-// clicked.
+// pixel, a click whose release comes late or never ends once, a window closed while a pane holds
+// the pointer leaves no capture, another category or file leaves the chart beside its rows, keys
+// the panes do not answer move neither pane, a layout chosen from the ribbon leaves the table the
+// keys, and back from another program the keys go where the user clicked.
 
 #include "../shell/every_category_schedule.h"
 #include "app/VarnholtView.h"
@@ -548,6 +548,23 @@ TEST_F(PaneViewTest, AClickWhoseReleaseThePaneGetsLateOrNeverEndsOnce) {
     ASSERT_TRUE(WaitUntil([&] { return late.held != nullptr && !pane.HasCapture(); }));
     late.Deliver();
     EXPECT_FALSE(group(1)->expanded) << "folded once";
+}
+
+// The program's window closed while the button is held on a pane: the pane, which holds the
+// pointer's capture, lets it go as it goes.
+TEST_F(PaneViewTest, AWindowClosedWhileAPaneHoldsThePointerLeavesNoCapture) {
+    StartWithSchedule();
+    frame->Raise();
+    VarnholtView& pane = *frame->GetTablePane();
+    ASSERT_TRUE(testing_gui::MoveTo(pane, wxPoint(40, pane.GetClientSize().y / 2)));
+    wxUIActionSimulator mouse;
+    mouse.MouseDown();
+    const bool captured = WaitUntil([&] { return pane.HasCapture(); });
+    if (captured) frame->Close(true);
+    EXPECT_TRUE(WaitUntil([] { return wxTopLevelWindows.empty(); }));
+    mouse.MouseUp();
+    ASSERT_TRUE(captured);
+    EXPECT_EQ(wxWindow::GetCapture(), nullptr);
 }
 
 // A quick drag of a border, steps of two pixels with no pause between them, right and left:
