@@ -20,6 +20,8 @@
 
 #include <gtk/gtk.h>
 
+#include <utility>
+
 namespace varnholt {
 namespace {
 
@@ -114,11 +116,15 @@ VarnholtView::VarnholtView(wxWindow* parent, wxWindowID id, long style)
     Bind(wxEVT_CHAR_HOOK, &VarnholtView::OnCharHook, this);
     Bind(wxEVT_LEFT_DOWN, &VarnholtView::OnLeftDown, this);
     Bind(wxEVT_LEFT_UP, &VarnholtView::OnLeftUp, this);
+    Bind(wxEVT_LEFT_DCLICK, &VarnholtView::OnLeftDoubleClick, this);
     m_pointer_watch.OnReleaseUnseen([this] {
         wxMouseEvent release(wxEVT_LEFT_UP);
         const wxPoint at = ScreenToClient(wxGetMousePosition());
         release.SetPosition(at);
-        OnLeftUp(release);
+        EndPress(release);
+        // The window system may still deliver the release itself, which must not end the press
+        // a second time (an expander would fold back).
+        m_press_ended_early = true;
     });
     Bind(wxEVT_MOTION, &VarnholtView::OnMotion, this);
     Bind(wxEVT_MOUSE_CAPTURE_LOST, &VarnholtView::OnCaptureLost, this);
@@ -239,6 +245,7 @@ std::uint32_t VarnholtView::KeyFlags(const wxMouseEvent& event) {
 }
 
 void VarnholtView::OnLeftDown(wxMouseEvent& event) {
+    m_press_ended_early = false;
     SetFocus();  // custom windows do not take the focus by themselves
     // A release outside the pane still ends a drag; a hidden pane has nothing to capture with.
     if (!HasCapture() && IsShownOnScreen()) CaptureMouse();
@@ -251,14 +258,24 @@ void VarnholtView::OnLeftDown(wxMouseEvent& event) {
     }
 }
 
+// The second press of a double click comes as this alone; its release ends it as any other.
+void VarnholtView::OnLeftDoubleClick(wxMouseEvent& event) {
+    m_press_ended_early = false;
+    event.Skip();
+}
+
 void VarnholtView::OnLeftUp(wxMouseEvent& event) {
+    event.Skip();
+    if (!std::exchange(m_press_ended_early, false)) EndPress(event);
+}
+
+void VarnholtView::EndPress(const wxMouseEvent& release) {
     m_pointer_watch.Stop();
     if (HasCapture()) ReleaseMouse();
-    (void)m_host.LButtonUp(KeyFlags(event), static_cast<float>(event.GetX()), static_cast<float>(event.GetY()));
+    (void)m_host.LButtonUp(KeyFlags(release), static_cast<float>(release.GetX()), static_cast<float>(release.GetY()));
     if (m_details_pane != nullptr) m_details_pane->SyncWithCategory();
     // A click on a detail view may have chosen another tab.
     if (GetContentView() != nullptr && IsCategoryDetailView(*GetContentView())) SyncWithCategory();
-    event.Skip();
     UpdateRelatedControls();
 }
 

@@ -88,7 +88,10 @@ private:
     void OnKeyDown(wxKeyEvent& event);
     void OnCharHook(wxKeyEvent& event);
     void OnLeftDown(wxMouseEvent& event);
+    void OnLeftDoubleClick(wxMouseEvent& event);
     void OnLeftUp(wxMouseEvent& event);
+    // A press ends once: with its release, or with the pointer watch where that release was late.
+    void EndPress(const wxMouseEvent& release);
     void OnMotion(wxMouseEvent& event);
     // The pointer at a client point while the left button drags.
     void FollowPointer(wxPoint at);
@@ -108,6 +111,7 @@ private:
     VarnholtView* m_partner = nullptr;
     VarnholtView* m_details_pane = nullptr;
     bool m_sync_queued = false;  // a details arrangement waits to run after this pane's paint
+    bool m_press_ended_early = false;  // by the pointer watch, before its release came
     // A drag follows the pointer where the window system kept its motion events back.
     PointerWatch m_pointer_watch{*this, [this](wxPoint at) { FollowPointer(at); }};
 };

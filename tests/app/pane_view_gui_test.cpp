@@ -3,9 +3,10 @@
 // a table's text, clicks select and the details pane follows, the details button goes to the
 // related activity, the sub-views of another category's tab do not linger, a column resize
 // ends even when the button is released outside the pane and a quick one ends on the pointer's
-// pixel, another category or file leaves the chart beside its rows, keys the panes do not
-// answer move neither pane, a layout chosen from the ribbon leaves the table the keys, and back
-// from another program the keys go where the user clicked.
+// pixel, a click whose release comes late or never ends once, a window closed while a pane holds
+// the pointer leaves no capture, another category or file leaves the chart beside its rows, keys
+// the panes do not answer move neither pane, a layout chosen from the ribbon leaves the table the
+// keys, and back from another program the keys go where the user clicked.
 
 #include "../shell/every_category_schedule.h"
 #include "app/VarnholtView.h"
@@ -35,6 +36,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -483,6 +485,86 @@ TEST_F(PaneViewTest, AColumnResizeReleasedOutsideThePaneEndsThere) {
     input.MouseMove(table_pane.ClientToScreen(wxPoint(border / 2, 200)));
     for (int i = 0; i < 10; ++i) (void)wxTheApp->Yield(true);
     EXPECT_EQ(column->width, released) << "moves after the release no longer resize";
+}
+
+// Holds back the releases that reach a window while it lives, as a window system does that gives
+// them to another window's grab or delivers them late; `Deliver` hands the last one on after all.
+class ReleasesHeldFrom final : public wxEventFilter {
+public:
+    explicit ReleasesHeldFrom(wxWindow& window) : m_window(window) { wxEvtHandler::AddFilter(this); }
+    ~ReleasesHeldFrom() override { wxEvtHandler::RemoveFilter(this); }
+    ReleasesHeldFrom(const ReleasesHeldFrom&) = delete;
+    ReleasesHeldFrom& operator=(const ReleasesHeldFrom&) = delete;
+    int FilterEvent(wxEvent& event) override {
+        if (event.GetEventType() != wxEVT_LEFT_UP || event.GetEventObject() != &m_window || m_delivering) return Event_Skip;
+        held.reset(event.Clone());
+        return Event_Processed;
+    }
+    void Deliver() {
+        m_delivering = true;
+        (void)m_window.ProcessWindowEvent(*held);
+        m_delivering = false;
+    }
+    std::unique_ptr<wxEvent> held;
+
+private:
+    wxWindow& m_window;
+    bool m_delivering = false;
+};
+
+// A click on a WBS group's expander whose release the pane never gets still ends once the
+// button is up: the group folds and the pane lets the pointer go. The next click at once, which
+// the window system may take for a double click's second press, is a click. Where the release
+// comes after all, the group stays as one click left it.
+TEST_F(PaneViewTest, AClickWhoseReleaseThePaneGetsLateOrNeverEndsOnce) {
+    StartWithSchedule();
+    frame->Raise();
+    VarnholtView& pane = *frame->GetTablePane();
+    const auto group = [&pane](std::size_t nth) -> const view::Row* {
+        for (const view::Row* row : pane.GetContentView()->GetRowList().Rows()) {
+            if (row->IsGroupRow() && nth-- == 0) return row;
+        }
+        return nullptr;
+    };
+    const auto expander = [&pane, &group](std::size_t nth) {
+        Paint(pane);
+        const view::PointF middle = group(nth)->GetExpanderRect().Center();
+        return wxPoint(static_cast<int>(middle.x) - pane.Host().ScrollX(), static_cast<int>(middle.y) - pane.Host().ScrollY());
+    };
+    ASSERT_TRUE(group(1) != nullptr && group(0)->expanded && group(1)->expanded);
+    {
+        ReleasesHeldFrom never(pane);
+        ASSERT_TRUE(testing_gui::ClickAt(pane, expander(0)));
+        ASSERT_TRUE(WaitUntil([&] { return never.held != nullptr; }));
+        EXPECT_TRUE(WaitUntil([&] { return !pane.HasCapture(); })) << "the pane lets the pointer go";
+        EXPECT_FALSE(group(0)->expanded) << "the click ended";
+    }
+    ASSERT_TRUE(testing_gui::ClickAt(pane, expander(0)));
+    EXPECT_TRUE(WaitUntil([&] { return group(0)->expanded && !pane.HasCapture(); })) << "the next click is a click";
+
+    // Another group's, so that the window system counts no third click.
+    ReleasesHeldFrom late(pane);
+    ASSERT_TRUE(testing_gui::ClickAt(pane, expander(1)));
+    ASSERT_TRUE(WaitUntil([&] { return late.held != nullptr && !pane.HasCapture(); }));
+    late.Deliver();
+    EXPECT_FALSE(group(1)->expanded) << "folded once";
+}
+
+// The program's window closed while the button is held on a pane: the pane, which holds the
+// pointer's capture, lets it go as it goes.
+TEST_F(PaneViewTest, AWindowClosedWhileAPaneHoldsThePointerLeavesNoCapture) {
+    StartWithSchedule();
+    frame->Raise();
+    VarnholtView& pane = *frame->GetTablePane();
+    ASSERT_TRUE(testing_gui::MoveTo(pane, wxPoint(40, pane.GetClientSize().y / 2)));
+    wxUIActionSimulator mouse;
+    mouse.MouseDown();
+    const bool captured = WaitUntil([&] { return pane.HasCapture(); });
+    if (captured) frame->Close(true);
+    EXPECT_TRUE(WaitUntil([] { return wxTopLevelWindows.empty(); }));
+    mouse.MouseUp();
+    ASSERT_TRUE(captured);
+    EXPECT_EQ(wxWindow::GetCapture(), nullptr);
 }
 
 // A quick drag of a border, steps of two pixels with no pause between them, right and left:

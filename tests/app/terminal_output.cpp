@@ -1,11 +1,18 @@
 // terminal_output.cpp - standard error passed through a child process for the length of a test.
-// The child only reads and writes, which is safe after a fork in a program with threads; it ends
-// once every writer of the pipe has closed it, the test's own end or its crash alike.
+// The child only reads and writes, which is safe after a fork in a program with threads. It ends
+// once every writer of the pipe has closed it, or once the test's end asks it to, after passing on
+// what the pipe holds then: a program the test started in the background may hold the pipe long
+// after. A test that crashes closes its end of the asking socket, which asks too.
 #include "terminal_output.h"
 
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -25,14 +32,34 @@ bool WriteAll(int fd, const char* data, ssize_t size) {
     return true;
 }
 
-[[noreturn]] void PassOn(int from, int terminal, int copy) {
+[[noreturn]] void PassOn(int from, int asked_to_end, int terminal, int copy) {
     char chunk[4096];
-    for (ssize_t got; (got = read(from, chunk, sizeof chunk)) != 0;) {
-        if (got < 0) continue;  // interrupted
+    const auto pass = [&](ssize_t got) {
         (void)WriteAll(terminal, chunk, got);
         (void)WriteAll(copy, chunk, got);
+    };
+    pollfd watched[] = {{from, POLLIN, 0}, {asked_to_end, POLLIN, 0}};
+    while (true) {
+        if (poll(watched, 2, -1) < 0) continue;  // interrupted
+        if (watched[1].revents != 0) break;
+        const ssize_t got = read(from, chunk, sizeof chunk);
+        if (got == 0) _exit(0);
+        if (got > 0) pass(got);
     }
+    // Whatever the test wrote is in the pipe by now.
+    (void)fcntl(from, F_SETFL, O_NONBLOCK);
+    for (ssize_t got; (got = read(from, chunk, sizeof chunk)) > 0;) pass(got);
     _exit(0);
+}
+
+// Until the child has ended and is reaped, for at most `limit`.
+bool Reaped(pid_t child, std::chrono::milliseconds limit) {
+    const auto until = std::chrono::steady_clock::now() + limit;
+    while (waitpid(child, nullptr, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() > until) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return true;
 }
 
 }  // namespace
@@ -40,7 +67,11 @@ bool WriteAll(int fd, const char* data, ssize_t size) {
 TerminalOutput::TerminalOutput() {
     std::FILE* copy = std::tmpfile();
     int pipe_ends[2] = {-1, -1};
-    if (copy == nullptr || pipe(pipe_ends) != 0) {
+    int asking[2] = {-1, -1};
+    if (copy == nullptr || pipe(pipe_ends) != 0 || socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, asking) != 0) {
+        for (const int fd : {pipe_ends[0], pipe_ends[1]}) {
+            if (fd >= 0) close(fd);
+        }
         if (copy != nullptr) std::fclose(copy);
         return;
     }
@@ -51,13 +82,16 @@ TerminalOutput::TerminalOutput() {
     m_passer = fork();
     if (m_passer == 0) {
         close(pipe_ends[1]);
-        PassOn(pipe_ends[0], m_saved, m_copy);
+        close(asking[0]);
+        PassOn(pipe_ends[0], asking[1], m_saved, m_copy);
     }
     close(pipe_ends[0]);
+    close(asking[1]);
     if (m_passer < 0) {
-        close(pipe_ends[1]);
+        for (const int fd : {pipe_ends[1], asking[0], std::exchange(m_saved, -1), std::exchange(m_copy, -1)}) close(fd);
         return;
     }
+    m_ask_to_end = asking[0];
     dup2(pipe_ends[1], STDERR_FILENO);
     close(pipe_ends[1]);
 }
@@ -69,12 +103,15 @@ std::string TerminalOutput::Finish() {
     std::fflush(stderr);
     dup2(m_saved, STDERR_FILENO);  // the test's own end of the pipe closes with it
     close(std::exchange(m_saved, -1));
-    // A program the test started in the background may still hold the pipe: its lines are
-    // passed on as they come, but the copy is read once ours have gone through.
-    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (waitpid(m_passer, nullptr, WNOHANG) == 0) {
-        if (std::chrono::steady_clock::now() > until) break;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    // Asked once all of ours is in the pipe. A passer that already ended leaves the socket
+    // without a reader, which must not end the test with a signal.
+    (void)send(m_ask_to_end, "", 1, MSG_NOSIGNAL);
+    close(std::exchange(m_ask_to_end, -1));
+    // Only a terminal that takes no more lines keeps the passer; it then ends unheard.
+    if (!Reaped(m_passer, std::chrono::seconds(10))) {
+        kill(m_passer, SIGKILL);
+        while (waitpid(m_passer, nullptr, 0) < 0 && errno == EINTR) {
+        }
     }
     m_passer = -1;
     std::string printed;

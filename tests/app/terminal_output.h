@@ -18,12 +18,15 @@ public:
     TerminalOutput(const TerminalOutput&) = delete;
     TerminalOutput& operator=(const TerminalOutput&) = delete;
 
-    // Ends the capture and answers what came meanwhile (already passed on to the terminal).
+    // Ends the capture and answers what came meanwhile (already passed on to the terminal). The
+    // passing process has ended when it returns, though a program started in the background may
+    // still hold the pipe; what that program prints afterwards goes nowhere.
     std::string Finish();
 
 private:
     int m_copy = -1;   // the kept copy, a temporary file the passing process appends to
     int m_saved = -1;  // the real standard error
+    int m_ask_to_end = -1;  // a byte here ends the passing process once it passed on what it holds
     pid_t m_passer = -1;
 };
 
