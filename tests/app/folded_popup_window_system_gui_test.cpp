@@ -1,7 +1,8 @@
 // folded_popup_window_system_gui_test.cpp - a folded panel's pop-up and the window system around
 // it: opening it asks no window manager to activate a window, the keys go back where they were as
 // it closes, whichever way it closes (Alt+F among them), the pointer moving between windows
-// around it leaves the toolkit quiet, a close request closes it and then the window even in a
+// around it leaves the toolkit quiet, a control clicked before the pop-up's window is active keeps
+// the keys once it is, a close request closes it and then the window even in a
 // burst with others, a hold another program refused at first is taken once free, a compositor
 // that says nothing of the pop-up's frames leaves it drawing what changes, and on Wayland itself
 // a pop-up the compositor took away opens again with one click.
@@ -16,6 +17,7 @@
 
 #include <wx/bmpbuttn.h>
 #include <wx/ribbon/panel.h>
+#include <wx/slider.h>
 #include <wx/uiaction.h>
 
 #include <X11/Xatom.h>
@@ -31,6 +33,7 @@
 #include <cstring>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace varnholt {
@@ -223,6 +226,88 @@ TEST_F(WindowSystemTest, ThePointerMovingBetweenWindowsAroundAPopUpPrintsNothing
     EXPECT_TRUE(WaitUntil([window] { return gtk_window_is_active(window) != FALSE; })) << "the keys are back";
     ExpectKeysOverTheDesktopGoNowhere(frame);
     EXPECT_TRUE(WaitUntil([window] { return gtk_window_is_active(window) == FALSE; })) << "the pointer took the keys away";
+}
+
+// The word that a pop-up has the keys, held back from the toolkit until let through: the pop-up's
+// window then comes to be active late, as on a busy machine where the word reaches the program only
+// after the user's next click. Where no window manager runs, the word is the pointer entering the
+// pop-up as it takes hold of it, the keys following the pointer; else the display's focus.
+class LateActivation {
+public:
+    LateActivation() { gdk_window_add_filter(nullptr, Watch, this); }
+    ~LateActivation() { LetThrough(); }
+    LateActivation(const LateActivation&) = delete;
+    LateActivation& operator=(const LateActivation&) = delete;
+
+    // The word reaches the toolkit now.
+    void LetThrough() {
+        gdk_window_remove_filter(nullptr, Watch, this);
+        if (m_popup != nullptr) {
+            g_signal_handler_disconnect(m_popup, m_hold);
+            g_object_remove_weak_pointer(G_OBJECT(m_popup), reinterpret_cast<gpointer*>(&m_popup));
+            m_popup = nullptr;
+        }
+        if (m_held == nullptr) return;
+        gdk_display_put_event(gdk_display_get_default(), m_held);
+        gdk_event_free(std::exchange(m_held, nullptr));
+    }
+
+private:
+    // The first word from the display on a pop-up's window, as it is made, comes before any on its
+    // keys: the window holds those back from then on.
+    static GdkFilterReturn Watch(GdkXEvent* native, GdkEvent*, gpointer data) {
+        auto& self = *static_cast<LateActivation*>(data);
+        const auto& event = *static_cast<const XEvent*>(native);
+        if (self.m_popup != nullptr || event.type == GenericEvent) return GDK_FILTER_CONTINUE;
+        GdkWindow* window = gdk_x11_window_lookup_for_display(gdk_display_get_default(), event.xany.window);
+        gpointer widget = nullptr;
+        if (window != nullptr) gdk_window_get_user_data(window, &widget);
+        if (widget == nullptr || !GTK_IS_WINDOW(widget) || gtk_window_get_window_type(GTK_WINDOW(widget)) != GTK_WINDOW_POPUP)
+            return GDK_FILTER_CONTINUE;
+        self.m_popup = GTK_WIDGET(widget);
+        g_object_add_weak_pointer(G_OBJECT(self.m_popup), reinterpret_cast<gpointer*>(&self.m_popup));
+        self.m_hold = g_signal_connect(self.m_popup, "focus-in-event", G_CALLBACK(Hold), &self);
+        return GDK_FILTER_CONTINUE;
+    }
+    static gboolean Hold(GtkWidget*, GdkEventFocus* event, gpointer data) {
+        auto& self = *static_cast<LateActivation*>(data);
+        if (self.m_held == nullptr) self.m_held = gdk_event_copy(reinterpret_cast<GdkEvent*>(event));
+        return TRUE;
+    }
+    GtkWidget* m_popup = nullptr;
+    gulong m_hold = 0;
+    GdkEvent* m_held = nullptr;
+};
+
+// The pop-up's window comes to be active only after the user clicked its zoom button, as on a busy
+// machine: the button keeps the keys it was given by the click, and a space zooms once more.
+TEST_F(WindowSystemTest, AZoomButtonClickedBeforeThePopUpIsActiveKeepsTheKeys) {
+    if (!GDK_IS_X11_DISPLAY(gdk_display_get_default())) GTEST_SKIP() << "the word on the keys comes from an X display";
+    CMainFrame& frame = Open();
+    ResizeFrame(frame, wxSize(700, 600));
+    ASSERT_TRUE(testing_gui::SettledByTheWindowManager(frame));
+    wxRibbonPanel* folded = FoldedPanel(frame, "Timescale");
+    ASSERT_NE(folded, nullptr);
+    LateActivation late;
+    wxRibbonPanel* popup = OpenPopUpPanel(*folded);
+    ASSERT_NE(popup, nullptr);
+    GtkWindow* window = GTK_WINDOW(wxGetTopLevelParent(popup)->GetHandle());
+    ASSERT_FALSE(gtk_window_is_active(window)) << "the pop-up's window is not active yet";
+    auto& slider = dynamic_cast<wxSlider&>(*popup->FindWindow(IDC_SLIDER_ACT_TIMESCALE));
+    wxWindow* zoom_in = ZoomInButton(*popup);
+    ASSERT_NE(zoom_in, nullptr);
+    const int before = slider.GetValue();
+    ASSERT_TRUE(testing_gui::ClickMiddle(*zoom_in));
+    ASSERT_TRUE(WaitUntil([&] { return slider.GetValue() > before; })) << "the click zooms";
+    const int clicked = slider.GetValue();
+    late.LetThrough();
+    ASSERT_TRUE(WaitUntil([window] { return gtk_window_is_active(window) != FALSE; })) << "the pop-up's window is active";
+    ASSERT_TRUE(testing_gui::Drained(frame));  // what its activation queued has run
+    EXPECT_EQ(wxWindow::FindFocus(), zoom_in) << "the zoom button lost the keys";
+    wxUIActionSimulator().Char(WXK_SPACE);
+    EXPECT_TRUE(WaitUntil([&] { return slider.GetValue() > clicked; })) << "a space zooms once more";
+    wxUIActionSimulator().Char(WXK_ESCAPE);
+    EXPECT_TRUE(Closed(*folded));
 }
 
 // A request to close a window, as another program sends it: to the window manager (_NET_CLOSE_WINDOW,
