@@ -273,8 +273,14 @@ bool NamesAnotherWindowOfOurs(const XClientMessageEvent& message) {
 GdkFilterReturn WatchDesktop(GdkXEvent* native, GdkEvent*, gpointer) {
     const auto* event = static_cast<const XEvent*>(native);
     if (event->type != ClientMessage) return GDK_FILTER_CONTINUE;
-    if (ChangesAWindow(event->xclient.message_type) && !NamesAnotherWindowOfOurs(event->xclient))
+    // The window manager answers a request to close the main window by sending the close, which
+    // comes behind the request: the pop-ups close here, so that the close finds no grab. The watch
+    // misses a request that GDK reads itself while it translates events it makes nothing of.
+    if (event->xclient.message_type == AtomNamed("_NET_CLOSE_WINDOW")) {
+        OnCloseRequest(event->xclient.window);
+    } else if (ChangesAWindow(event->xclient.message_type) && !NamesAnotherWindowOfOurs(event->xclient)) {
         AskEveryPopUp(Exit::window_changed);
+    }
     return GDK_FILTER_CONTINUE;
 }
 
