@@ -195,7 +195,9 @@ void CMainFrame::DestroyFindDialog() {
 void CMainFrame::OnFileOpen(wxCommandEvent&) {
     wxFileDialog dialog(this, LoadText(IDS_OPEN_TITLE), wxString(), wxString(), kScheduleWildcard,
                         wxFD_OPEN | wxFD_FILE_MUST_EXIST);
-    if (dialog.ShowModal() == wxID_OK && !dialog.GetPath().empty()) (void)OpenFile(FileNameFromToolkit(dialog.GetPath()));
+    if (dialog.ShowModal() != wxID_OK) return;
+    const wxString chosen = ChosenFileName(dialog);
+    if (!chosen.empty()) (void)OpenFile(chosen);
 }
 
 void CMainFrame::OnRecentFile(wxCommandEvent& event) {

@@ -4,8 +4,15 @@
 
 #include <wx/string.h>
 
+class wxFileDialog;
+
 namespace varnholt {
 
+// A name the toolkit converted by its file-name character set, as a drop gives it.
 [[nodiscard]] wxString FileNameFromToolkit(const wxString& name);
+
+// The file chosen in the dialog after it closed with OK. The toolkit's own answer comes empty for
+// a name that is not UTF-8: the chooser itself has its bytes.
+[[nodiscard]] wxString ChosenFileName(wxFileDialog& dialog);
 
 }  // namespace varnholt

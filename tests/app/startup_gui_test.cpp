@@ -1,14 +1,18 @@
 // startup_gui_test.cpp - the real start-up, in-process under a virtual display: a file on the
-// command line, a dropped file (also under a Latin-1 locale), and the user's files written when
-// the frame closes. Message
-// boxes are recorded and answered by a hook, so no test waits on one.
+// command line, a dropped file and one chosen in File > Open (named in Latin-1 too, also under a
+// Latin-1 locale), and the user's files written when the frame closes. Message boxes are recorded
+// and answered by a hook, so no test waits on one.
 
 #include "../shell/sample_schedule.h"
 #include "app_gui_support.h"
 #include "app/schedule_drop_target.h"
 #include "platform/path_text.h"
+#include "shell/command_ids.h"
+
+#include <wx/filedlg.h>
 
 #include <glib.h>
+#include <gtk/gtk.h>
 #include <gtest/gtest-spi.h>
 
 #include <algorithm>
@@ -66,6 +70,31 @@ TEST_F(StartUpTest, DroppedFilesOpenThroughTheSamePath) {
     // what it cannot show.
     ASSERT_TRUE(drop(Schedule(L"\U001000DCbergabe.xer", kScheduleWithUdf)));
     EXPECT_EQ(frame->GetTitle(), L"\uFFFDbergabe.xer - VarnholtReader");
+}
+
+// File > Open, the chooser answered with a file named in Latin-1 bytes: it opens, its title
+// marking what it cannot show.
+TEST_F(StartUpTest, AFileNamedInLatin1OpensFromTheChooser) {
+    ASSERT_TRUE(Start());
+    CMainFrame& frame = *Frame();
+    const std::string bytes = PathFromWide(Schedule(L"\U001000DCbergabe.xer", kScheduleWithUdf).ToStdWstring()).native();
+    const auto chosen = [&bytes](wxFileDialog& chooser) {
+        gchar* name = gtk_file_chooser_get_filename(GTK_FILE_CHOOSER(chooser.GetHandle()));
+        const bool same = name != nullptr && bytes == name;
+        g_free(name);
+        return same;
+    };
+    m_hook.inspect = [&](wxDialog& dialog) {
+        auto* chooser = dynamic_cast<wxFileDialog*>(&dialog);
+        if (chooser == nullptr) return;
+        // As the user picks it: the toolkit's SetPath takes UTF-8 names only.
+        (void)gtk_file_chooser_set_filename(GTK_FILE_CHOOSER(chooser->GetHandle()), bytes.c_str());
+        // The chooser takes the file once it has read the folder.
+        EXPECT_TRUE(WaitUntil([&] { return chosen(*chooser); }));
+    };
+    wxPostEvent(&frame, wxCommandEvent(wxEVT_MENU, ID_FILE_OPEN));
+    EXPECT_TRUE(WaitUntil([&frame] { return frame.GetTitle() == L"\uFFFDbergabe.xer - VarnholtReader"; })) << frame.GetTitle();
+    EXPECT_TRUE(m_hook.messages.empty());
 }
 
 TEST_F(StartUpTest, AFileOpensARecentEntryReopensAndClosingWritesTheUsersLayouts) {
