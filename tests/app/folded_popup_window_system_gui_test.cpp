@@ -3,7 +3,7 @@
 // it closes, whichever way it closes (Alt+F among them), the pointer moving between windows
 // around it leaves the toolkit quiet, a control clicked before the pop-up's window is active keeps
 // the keys once it is, a close request closes it and then the window even in a
-// burst with others, a hold another program refused at first is taken once free, a compositor
+// burst with others or landing while the toolkit reads other events, a hold another program refused at first is taken once free, a compositor
 // that says nothing of the pop-up's frames leaves it drawing what changes, and on Wayland itself
 // a pop-up the compositor took away opens again with one click.
 
@@ -428,6 +428,59 @@ TEST_F(WindowSystemTest, ACloseRequestWithAPopUpOpenClosesTheWindow) {
         sender.join();
         ASSERT_TRUE(closed) << "the window closes";
     }
+}
+
+// A window manager's answer to a request to close the main window, landing while the toolkit reads
+// on through events it makes nothing of, as on a busy desktop: once the toolkit reads the mark that
+// another client puts on the root window, the request and the close the window manager sends for
+// it come in the same read, with no turn of the event loop between them.
+class CloseLandingMidRead {
+public:
+    explicit CloseLandingMidRead(Window main) : m_main(main) { gdk_window_add_filter(nullptr, OnEvent, this); }
+    ~CloseLandingMidRead() { gdk_window_remove_filter(nullptr, OnEvent, this); }
+    CloseLandingMidRead(const CloseLandingMidRead&) = delete;
+    CloseLandingMidRead& operator=(const CloseLandingMidRead&) = delete;
+
+    void Go() {
+        XEvent mark{};
+        mark.xclient.type = ClientMessage;
+        mark.xclient.window = DefaultRootWindow(m_sender.get());
+        mark.xclient.message_type = XInternAtom(m_sender.get(), kMark, False);
+        mark.xclient.format = 32;
+        XSendEvent(m_sender.get(), DefaultRootWindow(m_sender.get()), False, SubstructureNotifyMask, &mark);
+        XSync(m_sender.get(), False);
+    }
+
+private:
+    static constexpr const char* kMark = "VARNHOLT_TEST_MARK";
+    static GdkFilterReturn OnEvent(GdkXEvent* native, GdkEvent*, gpointer data) {
+        auto& self = *static_cast<CloseLandingMidRead*>(data);
+        const auto& event = *static_cast<const XEvent*>(native);
+        if (self.m_sent || event.type != ClientMessage || event.xclient.message_type != XInternAtom(self.m_sender.get(), kMark, False))
+            return GDK_FILTER_CONTINUE;
+        self.m_sent = true;
+        SendCloseRequest(self.m_sender.get(), self.m_main, true);
+        SendCloseRequest(self.m_sender.get(), self.m_main, false);  // as the window manager answers it
+        XSync(self.m_sender.get(), False);
+        return GDK_FILTER_CONTINUE;
+    }
+
+    AnotherClient m_sender;
+    Window m_main;
+    bool m_sent = false;
+};
+
+// The request to close the window and the close it leads to land while the toolkit reads other
+// events: the pop-up closes on the request, and the window with the close.
+TEST_F(WindowSystemTest, ACloseLandingWhileTheToolkitReadsOnClosesTheWindow) {
+    ASSERT_EQ(WindowManager(), nullptr) << "the test stands in for the window manager";
+    CMainFrame& frame = Open();
+    wxRibbonPanel* folded = FoldedAtHalfALaptop(frame, "Timescale");
+    ASSERT_NE(folded, nullptr);
+    ASSERT_NE(OpenPopUpPanel(*folded), nullptr);
+    CloseLandingMidRead close(XWindowOf(frame));
+    close.Go();
+    EXPECT_TRUE(WaitUntil([&frame] { return wxTopLevelWindows.Find(&frame) == nullptr; })) << "the window closes";
 }
 
 // Another program holds the keyboard as the pop-up opens, so the pop-up stands without its hold;
