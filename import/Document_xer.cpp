@@ -195,8 +195,8 @@ void LinkMemos(Document& doc, const KeyIndex<ProjectRecord>& projects) {
 
 }  // namespace
 
-// Our wide paths are UTF-8 on disk; the path class's own conversion follows the process locale
-// and throws under "C" for any character beyond ASCII.
+// Our wide paths go back to the file system's bytes by PathFromWide; the path class's own
+// conversion follows the process locale and throws under "C" for any character beyond ASCII.
 bool Document_xer::Open(std::wstring_view path) { return Load(PathFromWide(path)); }
 
 bool Document_xer::Load(const std::filesystem::path& path) {

@@ -2,7 +2,8 @@
 // for a name; a name written in another character set than UTF-8 (as old shares and archives
 // leave them) must still reach the same file. Each byte that is no part of a UTF-8 character is
 // kept as a character of its own, as the toolkit keeps it in the names its file chooser and drops
-// give, so that the name goes back to the file system byte for byte.
+// give, so that the name goes back to the file system byte for byte. (A name that holds those very
+// characters, from the private-use plane 16, would not; the toolkit's names share that limit.)
 #pragma once
 
 #include <filesystem>

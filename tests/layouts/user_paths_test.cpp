@@ -87,5 +87,29 @@ TEST(UserDataFolder, PathsKeepTheirCharacters) {
     EXPECT_TRUE(std::filesystem::is_directory(PathFromWide(folder) / "VP_RES"));
 }
 
+// A file name goes to wide text and back to the same bytes, whatever they are: UTF-8, Latin-1,
+// and sequences that are no UTF-8 (cut short, a lone continuation, an overlong form, an encoded
+// surrogate). Only UTF-8 characters show as themselves; every other byte as a replacement mark.
+TEST(PathText, AnyBytesComeBackAsTheyWere) {
+    const struct {
+        std::string bytes;
+        std::wstring shown;
+    } cases[] = {
+        {"Pl\xC3\xA4n.xer", L"Plän.xer"},
+        {"\xDC" "bergabe Stra\xDF" "e.xer", L"\uFFFDbergabe Stra\uFFFDe.xer"},
+        {"cut\xE2\x82", L"cut\uFFFD\uFFFD"},
+        {"\x80lone", L"\uFFFDlone"},
+        {"over\xC0\xAF", L"over\uFFFD\uFFFD"},
+        {"\xED\xA0\x80", L"\uFFFD\uFFFD\uFFFD"},
+        {"\xF0\x9F\x93\x85 plan", L"\U0001F4C5 plan"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.bytes);
+        const std::wstring wide = WideFromPath(c.bytes);
+        EXPECT_EQ(PathFromWide(wide).native(), c.bytes);
+        EXPECT_EQ(ShownPath(wide), c.shown);
+    }
+}
+
 }  // namespace
 }  // namespace varnholt
