@@ -9,9 +9,12 @@ namespace {
 
 constexpr char32_t kKeptByteBase = 0x100000;
 
-bool IsKeptByte(wchar_t c) {
-    const auto u = static_cast<char32_t>(c);
-    return u >= kKeptByteBase + 0x80 && u <= kKeptByteBase + 0xFF;
+bool IsKeptByte(char32_t c) { return c >= kKeptByteBase + 0x80 && c <= kKeptByteBase + 0xFF; }
+
+bool IsKeptByte(wchar_t c) { return IsKeptByte(static_cast<char32_t>(c)); }
+
+void KeepBytes(std::string_view bytes, std::wstring& out) {
+    for (const char byte : bytes) out += static_cast<wchar_t>(kKeptByteBase + static_cast<unsigned char>(byte));
 }
 
 }  // namespace
@@ -40,10 +43,16 @@ std::wstring WideFromPath(const std::filesystem::path& path) {
             out += static_cast<wchar_t>(byte);
             ++pos;
         } else if (const std::size_t length = decode_utf8_sequence(bytes, pos, decoded)) {
-            out += static_cast<wchar_t>(decoded);
+            // A character that stands for a kept byte would go back as that byte: its own
+            // bytes are kept instead.
+            if (IsKeptByte(decoded)) {
+                KeepBytes(std::string_view(bytes).substr(pos, length), out);
+            } else {
+                out += static_cast<wchar_t>(decoded);
+            }
             pos += length;
         } else {
-            out += static_cast<wchar_t>(kKeptByteBase + byte);
+            KeepBytes(std::string_view(bytes).substr(pos, 1), out);
             ++pos;
         }
     }
@@ -55,6 +64,11 @@ std::wstring ShownPath(std::wstring_view path) {
     for (wchar_t& c : shown)
         if (IsKeptByte(c)) c = L'\uFFFD';
     return shown;
+}
+
+std::wstring ShownFileName(std::wstring_view path) {
+    const std::size_t slash = path.find_last_of(L'/');
+    return ShownPath(slash == std::wstring_view::npos ? path : path.substr(slash + 1));
 }
 
 }  // namespace varnholt

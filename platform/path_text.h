@@ -2,8 +2,9 @@
 // for a name; a name written in another character set than UTF-8 (as old shares and archives
 // leave them) must still reach the same file. Each byte that is no part of a UTF-8 character is
 // kept as a character of its own, as the toolkit keeps it in the names its file chooser and drops
-// give, so that the name goes back to the file system byte for byte. (A name that holds those very
-// characters, from the private-use plane 16, would not; the toolkit's names share that limit.)
+// give, so that the name goes back to the file system byte for byte. A name that holds those very
+// characters (from the private-use plane 16) in UTF-8 keeps their bytes one by one, as the
+// toolkit's names do, so that no name is taken for another.
 #pragma once
 
 #include <filesystem>
@@ -19,5 +20,8 @@ namespace varnholt {
 
 // The path as a person reads it: each kept byte shows as the replacement mark.
 [[nodiscard]] std::wstring ShownPath(std::wstring_view path);
+
+// The name of the path's file (what follows its last '/') as a person reads it.
+[[nodiscard]] std::wstring ShownFileName(std::wstring_view path);
 
 }  // namespace varnholt

@@ -102,6 +102,9 @@ TEST(PathText, AnyBytesComeBackAsTheyWere) {
         {"over\xC0\xAF", L"over\uFFFD\uFFFD"},
         {"\xED\xA0\x80", L"\uFFFD\uFFFD\uFFFD"},
         {"\xF0\x9F\x93\x85 plan", L"\U0001F4C5 plan"},
+        // U+1000DC and U+100080 written in UTF-8: the characters that stand for kept bytes.
+        {"\xF4\x80\x83\x9C\xF4\x80\x82\x80.xer", L"\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD.xer"},
+        {"\xF4\x80\x81\x81 plane 16", L"\U00100041 plane 16"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.bytes);
