@@ -43,7 +43,7 @@ InfoPageTexts InfoTextsFor(const document::Document* schedule, const std::wstrin
         texts.title = LoadText(IDS_NO_SCHEDULE);
         return texts;
     }
-    texts.title = ShownPath(WideFromPath(PathFromWide(path).filename()));
+    texts.title = ShownFileName(path);
     texts.path = ShownPath(path);
     if (schedule->IsXer()) {
         texts.header = {schedule->GetXerVersion().to_string(), schedule->GetExportDate().to_string(),

@@ -45,12 +45,17 @@ bool OpenScheduleFile(OpenHost& host, std::wstring_view path) {
 
 std::wstring WindowTitle(std::wstring_view path) {
     if (path.empty()) return std::wstring(kProgramTitle);
-    const std::size_t slash = path.find_last_of(L'/');
-    const std::wstring_view name = slash == std::wstring_view::npos ? path : path.substr(slash + 1);
-    std::wstring title = ShownPath(name);
+    std::wstring title = ShownFileName(path);
     title += L" - ";
     title += kProgramTitle;
     return title;
+}
+
+std::optional<std::wstring> FileOfCommandLine(std::span<const std::wstring> arguments) {
+    std::size_t first = 1;  // the program's name comes first
+    if (first < arguments.size() && arguments[first] == L"--") ++first;
+    if (first >= arguments.size()) return std::nullopt;
+    return arguments[first];
 }
 
 }  // namespace varnholt

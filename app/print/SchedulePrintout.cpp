@@ -7,24 +7,19 @@
 #include "app/draw/WxDrawCache.h"
 #include "app/print/FramePrintMeasure.h"
 #include "shell/open_document.h"
+#include "shell/print/page_bands.h"
 #include "shell/print/page_tiles.h"
 #include "shell/print/print_dialog_rules.h"
 #include "shell/ui_text.h"
 #include "views/core/View.h"
-#include "views/draw/TextStyle.h"
 #include "views/gantt/GanttView.h"
 
-#include <wx/filename.h>
 #include <wx/msgdlg.h>
 
 namespace varnholt {
 namespace {
 
 constexpr view::Color kFrameGrey = view::Color::FromRgb(100, 100, 100);
-constexpr std::uint32_t kBandText =
-    view::kTextCenter | view::kTextVCenter | view::kTextSingleLine | view::kTextWordEllipsis | view::kTextNoPrefix;
-constexpr std::int32_t kBandTextSize = 14;
-
 view::RectF ToRect(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height) {
     return {static_cast<float>(x), static_cast<float>(y), static_cast<float>(width), static_cast<float>(height)};
 }
@@ -125,7 +120,6 @@ void SchedulePrintout::DrawPage(wxDC& dc, int page) {
     print::ViewPrintMeasure measure = MeasureFrame(m_frame);
     const ScopedPrintScale scale(measure, m_plan.scale);
     const print::PageBands bands = print::MeasureBands(m_settings, m_page);
-    const auto text_style = view::TextStyle::New(L"Calibri", kBandTextSize, view::Color::Black());
     WxDrawCache cache;
 
     dc.SetLogicalOrigin(0, 0);
@@ -133,19 +127,9 @@ void SchedulePrintout::DrawPage(wxDC& dc, int page) {
         WxDrawBackend device(dc, cache, true);
         view::DrawContext context;
         context.SetDevice(&device);
-        if (measure.Table() == nullptr && measure.Chart() == nullptr) {
-            context.DrawText(*text_style, LoadText(IDS_PRINT_NOTHING), kBandText, ToRect(0, 0, bands.width, bands.height));
-        }
-        if (m_settings.printHeader) {
-            const std::wstring title = wxFileName(m_frame.GetDocumentPath()).GetFullName().ToStdWstring();
-            context.DrawText(*text_style, title, kBandText, ToRect(bands.left, bands.top, bands.width, bands.header));
-        }
-        if (m_settings.printFooter) {
-            const std::wstring footer = FillPlaceholders(LoadText(IDS_PRINT_FOOTER),
-                                                         {NumberArgument(page), NumberArgument(pages.PageCount())});
-            context.DrawText(*text_style, footer, kBandText,
-                             ToRect(bands.left, bands.top + bands.header + bands.height, bands.width, bands.footer));
-        }
+        const std::wstring path = m_frame.GetDocumentPath().ToStdWstring();
+        print::DrawPageBands(context, m_settings, bands,
+                             {path, page, pages.PageCount(), measure.Table() == nullptr && measure.Chart() == nullptr});
     }
 
     // From here (0, 0) is the top-left corner of the printable area.

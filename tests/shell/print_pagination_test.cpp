@@ -1,10 +1,12 @@
 // print_pagination_test.cpp - the page set-up, column and row pages, the count, the fit search
 // and the tiles of a page, over a fake that measures views at a given scale.
 
+#include "shell/print/page_bands.h"
 #include "shell/print/page_setup.h"
 #include "shell/print/page_tiles.h"
 #include "shell/print/pagination.h"
 #include "shell/print/print_scale.h"
+#include "views/draw/RecordingBackend.h"
 
 #include <gtest/gtest.h>
 
@@ -268,6 +270,20 @@ TEST(PageTiles, ChartAloneStopsAtTheEndOfItsRange) {
     ASSERT_TRUE(last);
     EXPECT_EQ(last->clip, (PixelRect{0, 0, 300, 200}));
     EXPECT_EQ(last->frame_corner, (PixelPoint{300, 198}));
+}
+
+// The header shows the schedule's file name as the window's title does: a byte of the name that
+// no character set names shows as the replacement mark, not as the character standing for it.
+TEST(PageBands, TheHeaderShowsTheFileNameAsTheTitleDoes) {
+    view::RecordingBackend recording;
+    view::DrawContext context;
+    context.SetDevice(&recording);
+    PrintSettings settings;
+    settings.printFooter = false;
+    const PageBands bands{.left = 20, .right = 20, .top = 20, .bottom = 20, .header = 30, .width = 600, .height = 800};
+    DrawPageBands(context, settings, bands, {.document_path = L"/plans/Stra\U001000DFe.xer"});
+    ASSERT_EQ(recording.Lines().size(), 1u);
+    EXPECT_NE(recording.Lines().front().find("\"Stra\xEF\xBF\xBD" "e.xer\""), std::string::npos) << recording.Lines().front();
 }
 
 }  // namespace
