@@ -9,8 +9,13 @@
 #include "app/recent_files.h"
 #include "app/schedule_drop_target.h"
 #include "shell/command_ids.h"
+#include "shell/open_document.h"
 #include "shell/string_ids.h"
 #include "shell/ui_text.h"
+
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace varnholt {
 
@@ -38,7 +43,10 @@ bool VarnholtApp::StartUp(const wxArrayString& arguments) {
     auto* frame = new CMainFrame(*m_recent);  // owned by the window system from here
     SetTopWindow(frame);
 
-    if (arguments.size() > 1 && !frame->OpenFile(arguments[1])) {
+    std::vector<std::wstring> words;
+    for (const wxString& argument : arguments) words.push_back(argument.ToStdWstring());
+    const std::optional<std::wstring> file = FileOfCommandLine(words);
+    if (file && !frame->OpenFile(*file)) {
         // The open sequence has shown its message; the program ends.
         frame->Destroy();
         return false;

@@ -6,6 +6,8 @@
 #include "layouts/LayoutStore.h"
 
 #include <memory>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -35,6 +37,11 @@ bool OpenScheduleFile(OpenHost& host, std::wstring_view path);
 
 // The window title: "<file name> - VarnholtReader", or "VarnholtReader" before any file.
 [[nodiscard]] std::wstring WindowTitle(std::wstring_view path);
+
+// The file a command line names, the program's name first and the toolkit's own options taken out:
+// the first argument, or the one after a "--" that ends the options (the toolkit leaves it in
+// place before a name that starts with '-'); none where there is none.
+[[nodiscard]] std::optional<std::wstring> FileOfCommandLine(std::span<const std::wstring> arguments);
 
 inline constexpr std::wstring_view kProgramTitle = L"VarnholtReader";
 

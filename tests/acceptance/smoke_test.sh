@@ -5,7 +5,8 @@
 # settled. With --close, each run ends as a user ends it, by the window manager's close: the
 # program must then end by itself, with status 0 and still nothing on the terminal. A file whose
 # name is not ASCII opens also where the locale's character set is ASCII alone (LANG=C), and so
-# does one that is not UTF-8; the toolkit's own options before the file leave it the file.
+# does one that is not UTF-8; the toolkit's own options before the file leave it the file, and
+# so does "--" before a name that starts with '-'.
 # Exits 77 (skipped) without a display.
 # Usage: smoke_test.sh [--close] PROGRAM SCHEDULE_FOLDER
 set -uo pipefail
@@ -93,4 +94,7 @@ cp "$work/smoke.xer" "$work/$latin"
 program_locale=C.UTF-8 start "Stra�e �bergabe.xer - VarnholtReader" "$work/$latin"
 # The toolkit's own options before the file are the toolkit's.
 program_locale= start "smoke.xer - VarnholtReader" --name=viewer --class=Viewer "$work/smoke.xer"
+# "--" ends the options: a name after it that starts with '-' is the file.
+cp "$work/smoke.xer" "$work/-x.xer"
+program_locale= start "-x.xer - VarnholtReader" -- -x.xer
 echo "windows shown, nothing on the terminal"

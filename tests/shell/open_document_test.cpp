@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -191,6 +192,26 @@ TEST_F(OpenDocumentTest, TheViewsLetGoBeforeTheOldStoreGoes) {
     ASSERT_TRUE(OpenScheduleFile(frame, FileNamed("next.xer", kScheduleWithUdf)));
     EXPECT_EQ(frame.calls, (std::vector<std::wstring>{L"reset views over Watched, 1 activity, column Discipline",
                                                       L"old layouts destroyed", L"rebuild"}));
+}
+
+// The file a command line names, once the toolkit has taken its own options out of it.
+TEST(CommandLine, NamesTheFileAfterTheProgramOrAfterTheEndOfOptions) {
+    const struct {
+        const char* why;
+        std::vector<std::wstring> arguments;
+        std::optional<std::wstring> file;
+    } cases[] = {
+        {"no file", {L"VarnholtReader"}, std::nullopt},
+        {"a file", {L"VarnholtReader", L"plan.xer"}, L"plan.xer"},
+        {"a name like an option", {L"VarnholtReader", L"-x.xer"}, L"-x.xer"},
+        {"\"--\" ends the options", {L"VarnholtReader", L"--", L"-x.xer"}, L"-x.xer"},
+        {"a file named \"--\"", {L"VarnholtReader", L"--", L"--"}, L"--"},
+        {"\"--\" alone", {L"VarnholtReader", L"--"}, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        EXPECT_EQ(FileOfCommandLine(c.arguments), c.file);
+    }
 }
 
 }  // namespace
