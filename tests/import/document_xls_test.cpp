@@ -16,6 +16,7 @@
 #include "model/records/TaskPredRecord.h"
 #include "model/records/TaskRecord.h"
 #include "model/text_utils.h"
+#include "platform/path_text.h"
 #include "xls_import_support.h"
 
 #include <gtest/gtest.h>
@@ -72,6 +73,18 @@ TEST_F(ExportWorkbookTest, ReadsEverySheetOfTheExport) {
     EXPECT_EQ(pruefung->predecessors.size(), 1u);
     EXPECT_EQ(pruefung->successors.size(), 1u);
     EXPECT_EQ(m_doc.Rsrcs()[2]->rsrc_name.text, L"Gr\u00FAa torre");
+}
+
+// A workbook named in Latin-1, as old shares leave them, opens as under any other name.
+TEST_F(ExportWorkbookTest, OpensUnderANameThatIsNotUtf8) {
+    const fs::path folder = fs::temp_directory_path() / ("varnholt_xls_name_" + std::to_string(::getpid()));
+    fs::create_directories(folder);
+    const fs::path latin = folder / "\xDC" "bergabe.xls";
+    fs::copy_file(Fixture("export.xls"), latin);
+    Document_xls doc;
+    EXPECT_TRUE(doc.Open(WideFromPath(latin)));
+    EXPECT_EQ(doc.Tasks().size(), m_doc.Tasks().size());
+    fs::remove_all(folder);
 }
 
 TEST_F(ExportWorkbookTest, TakesTheDisplaySettingsAndCurrencyOfTheExport) {
