@@ -195,6 +195,7 @@ void CMainFrame::DestroyFindDialog() {
 void CMainFrame::OnFileOpen(wxCommandEvent&) {
     wxFileDialog dialog(this, LoadText(IDS_OPEN_TITLE), wxString(), wxString(), kScheduleWildcard,
                         wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+    ListNamesInAnyBytes(dialog);
     if (dialog.ShowModal() != wxID_OK) return;
     const wxString chosen = ChosenFileName(dialog);
     if (!chosen.empty()) (void)OpenFile(chosen);

@@ -59,6 +59,7 @@ GtkWidget* ShownPrintDialog() {
 }  // namespace
 
 int RecordingHook::Enter(wxDialog* dialog) {
+    if (dialog == m_showing) return wxID_NONE;
     const auto* box = dynamic_cast<wxMessageDialogBase*>(dialog);
     if (box != nullptr) messages.push_back(box->GetMessage());
     if (box != nullptr && show_messages) {
@@ -85,6 +86,7 @@ int RecordingHook::Enter(wxDialog* dialog) {
         return wxID_NONE;
     }
     if (box == nullptr && while_shown) {
+        m_showing = dialog;
         // Queued on the dialog, so it runs in the dialog's own loop after ShowModal has shown it.
         dialog->CallAfter([this, dialog, script = std::exchange(while_shown, nullptr)] {
             EXPECT_TRUE(WaitUntil([dialog] { return dialog->IsShownOnScreen(); }));
@@ -99,6 +101,7 @@ int RecordingHook::Enter(wxDialog* dialog) {
 
 // Only a dialog that Enter let show comes here, once it has closed.
 void RecordingHook::Exit(wxDialog* dialog) {
+    if (dialog == m_showing) m_showing = nullptr;
     if (dynamic_cast<wxMessageDialogBase*>(dialog) != nullptr) ++closed_messages;
 }
 
@@ -154,6 +157,9 @@ int RunAppGuiTests(int argc, char** argv) {
     setenv("XDG_DATA_HOME", (folder / "data").c_str(), 1);
     setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1);
     setenv("XDG_CONFIG_DIRS", (folder / "machine").c_str(), 1);
+    // The desktop's own settings, which the toolkit's file chooser writes, in memory: never the
+    // user's, and no settings service to ask, which prints a line for each write where none runs.
+    setenv("GSETTINGS_BACKEND", "memory", 1);
 
     wxApp::SetInstance(new VarnholtApp);
     if (!wxEntryStart(argc, argv)) {

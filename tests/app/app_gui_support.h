@@ -65,6 +65,11 @@ public:
             script(*shown);
         };
     }
+
+private:
+    // The dialog that Enter let show, until it closes: a file dialog passes the hook twice, as
+    // itself and as the dialog it also is.
+    wxDialog* m_showing = nullptr;
 };
 
 using testing_gui::WaitUntil;

@@ -197,28 +197,8 @@ inline std::optional<wxPoint> BesideTheOpenList(wxWindow& window, wxPoint wanted
     return std::nullopt;
 }
 
+using testing_gui::ClickThroughTheDesktop;
 using testing_gui::RunTool;
-
-// A click of the desktop's own pointer, sent through the compositor that runs the program (or the
-// display's window manager, where `display` names the program's own). The
-// compositor may drop the first move of a pointer that has not moved yet: the pointer moves again
-// until the program's display has it where it was sent (the nested desktop lies at the outer
-// screen's top left, one pixel for one).
-inline void ClickThroughTheDesktop(wxPoint at, const char* display = std::getenv("OUTER_DISPLAY")) {
-    const std::string xdotool = std::string("env DISPLAY=") + display + " xdotool ";
-    const std::string move = xdotool + "mousemove " + std::to_string(at.x) + " " + std::to_string(at.y);
-    bool arrived = false;
-    for (int attempt = 0; attempt < 10 && !arrived; ++attempt) {
-        ASSERT_TRUE(RunTool(move)) << move;
-        const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(500);
-        arrived = testing_gui::WaitUntil([&] { return wxGetMousePosition() == at || std::chrono::steady_clock::now() > until; }) &&
-                  wxGetMousePosition() == at;
-    }
-    ASSERT_TRUE(arrived) << "the pointer did not reach " << at.x << ", " << at.y;
-    ASSERT_TRUE(RunTool(xdotool + "mousedown 1"));
-    testing_gui::RunEventLoopFor(testing_gui::kClickHold);
-    ASSERT_TRUE(RunTool(xdotool + "mouseup 1"));
-}
 
 // Another program's window on the desktop, at the screen's point given, while the object lives.
 class AnotherProgram {

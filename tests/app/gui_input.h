@@ -1,11 +1,14 @@
 // gui_input.h - what a user does, sent through the display server: clicks at a point of a
-// window, and letting the toolkit run for a while when there is no condition to wait for.
+// window, clicks and keys through a desktop's own pointer and keyboard, and letting the toolkit
+// run for a while when there is no condition to wait for.
 #pragma once
 
 #include "gui_wait.h"
 
 #include <wx/uiaction.h>
 #include <wx/window.h>
+
+#include <gtest/gtest.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -52,6 +55,53 @@ inline bool RunTool(const std::string& command) {
 
 inline bool ClickMiddle(wxWindow& window) {
     return ClickAt(window, wxPoint(window.GetClientSize().x / 2, window.GetClientSize().y / 2));
+}
+
+// The display a person's input comes through: the seat of the nested desktop the program runs on
+// (OUTER_DISPLAY, whose screen shows the nested output at its top left, one pixel for one), else
+// the program's own display.
+inline const char* SeatDisplay() {
+    const char* outer = std::getenv("OUTER_DISPLAY");
+    return outer != nullptr ? outer : std::getenv("DISPLAY");
+}
+
+// xdotool's command line for the arguments, sent to the display.
+inline std::string Xdotool(const char* display, const std::string& arguments) {
+    return std::string("env DISPLAY=") + display + " xdotool " + arguments;
+}
+
+// The desktop's own pointer moved to the point of the screen, sent through `display`: the
+// compositor that runs the program (or the display's window manager, where `display` names the
+// program's own). The compositor may drop the first move of a pointer that has not moved yet: the
+// pointer moves again until the program's display has it where it was sent. The toolkit counts
+// the screen in units of the desktop's scale, the desktop in its pixels.
+inline void MoveThroughTheDesktop(wxPoint at, const char* display) {
+    const int scale = gdk_window_get_scale_factor(gdk_get_default_root_window());
+    const std::string move = Xdotool(display, "mousemove " + std::to_string(at.x * scale) + " " + std::to_string(at.y * scale));
+    bool arrived = false;
+    for (int attempt = 0; attempt < 10 && !arrived; ++attempt) {
+        ASSERT_TRUE(RunTool(move)) << move;
+        const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(500);
+        arrived = WaitUntil([&] { return wxGetMousePosition() == at || std::chrono::steady_clock::now() > until; }) &&
+                  wxGetMousePosition() == at;
+    }
+    ASSERT_TRUE(arrived) << "the pointer did not reach " << at.x << ", " << at.y;
+}
+
+// A click of the desktop's own pointer at the point, as MoveThroughTheDesktop sends it.
+inline void ClickThroughTheDesktop(wxPoint at, const char* display = std::getenv("OUTER_DISPLAY")) {
+    ASSERT_NO_FATAL_FAILURE(MoveThroughTheDesktop(at, display));
+    ASSERT_TRUE(RunTool(Xdotool(display, "mousedown 1")));
+    RunEventLoopFor(kClickHold);
+    ASSERT_TRUE(RunTool(Xdotool(display, "mouseup 1")));
+}
+
+// A double click there: two presses held as a person holds them, the second soon after the first
+// release. One command sends all four, so that the program's own work cannot stretch the gaps
+// past the desktop's double-click time (the server stamps each with its time).
+inline void DoubleClickThroughTheDesktop(wxPoint at, const char* display) {
+    ASSERT_NO_FATAL_FAILURE(MoveThroughTheDesktop(at, display));
+    ASSERT_TRUE(RunTool(Xdotool(display, "mousedown 1 sleep 0.1 mouseup 1 sleep 0.08 mousedown 1 sleep 0.1 mouseup 1")));
 }
 
 }  // namespace varnholt::testing_gui

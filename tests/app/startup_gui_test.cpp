@@ -1,10 +1,11 @@
 // startup_gui_test.cpp - the real start-up, in-process under a virtual display: a file on the
-// command line, a dropped file and one chosen in File > Open (named in Latin-1 too, also under a
-// Latin-1 locale), and the user's files written when the frame closes. Message boxes are recorded
-// and answered by a hook, so no test waits on one.
+// command line, a dropped file and one picked from File > Open's list by keys and clicks (named in
+// Latin-1 too, also under a Latin-1 locale), and the user's files written when the frame closes.
+// Message boxes are recorded and answered by a hook, so no test waits on one.
 
 #include "../shell/sample_schedule.h"
 #include "app_gui_support.h"
+#include "gui_input.h"
 #include "app/schedule_drop_target.h"
 #include "platform/path_text.h"
 #include "shell/command_ids.h"
@@ -17,6 +18,9 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <system_error>
+#include <utility>
+#include <vector>
 
 namespace varnholt {
 namespace {
@@ -72,28 +76,156 @@ TEST_F(StartUpTest, DroppedFilesOpenThroughTheSamePath) {
     EXPECT_EQ(frame->GetTitle(), L"\uFFFDbergabe.xer - VarnholtReader");
 }
 
-// File > Open, the chooser answered with a file named in Latin-1 bytes: it opens, its title
+// The working folder, where the file chooser opens, changed for the object's life.
+class WorkingFolder {
+public:
+    explicit WorkingFolder(const fs::path& folder) : m_before(fs::current_path()) { fs::current_path(folder); }
+    ~WorkingFolder() {
+        std::error_code ignored;
+        fs::current_path(m_before, ignored);
+    }
+    WorkingFolder(const WorkingFolder&) = delete;
+    WorkingFolder& operator=(const WorkingFolder&) = delete;
+
+private:
+    fs::path m_before;
+};
+
+// The chooser's list of files: the one tree view inside it.
+GtkTreeView* FileList(GtkWidget* widget) {
+    if (GTK_IS_TREE_VIEW(widget)) return GTK_TREE_VIEW(widget);
+    if (!GTK_IS_CONTAINER(widget)) return nullptr;
+    GtkTreeView* found = nullptr;
+    gtk_container_forall(
+        GTK_CONTAINER(widget),
+        [](GtkWidget* child, gpointer result) {
+            auto& list = *static_cast<GtkTreeView**>(result);
+            if (list == nullptr) list = FileList(child);
+        },
+        &found);
+    return found;
+}
+
+// The names the list shows, top to bottom, as its first column draws them.
+std::vector<wxString> ShownNames(GtkTreeView* list) {
+    std::vector<wxString> names;
+    GtkTreeModel* model = gtk_tree_view_get_model(list);
+    GtkTreeViewColumn* column = gtk_tree_view_get_column(list, 0);
+    GtkTreeIter row;
+    if (model == nullptr || column == nullptr || !gtk_tree_model_get_iter_first(model, &row)) return names;
+    GList* cells = gtk_cell_layout_get_cells(GTK_CELL_LAYOUT(column));
+    do {
+        gtk_tree_view_column_cell_set_cell_data(column, model, &row, FALSE, FALSE);
+        for (GList* cell = cells; cell != nullptr; cell = cell->next) {
+            if (!GTK_IS_CELL_RENDERER_TEXT(cell->data)) continue;
+            gchar* text = nullptr;
+            g_object_get(cell->data, "text", &text, nullptr);
+            names.push_back(wxString::FromUTF8(text != nullptr ? text : ""));
+            g_free(text);
+        }
+    } while (gtk_tree_model_iter_next(model, &row));
+    g_list_free(cells);
+    return names;
+}
+
+// Where the middle of an area of one of the toolkit's windows is on the screen.
+wxPoint MiddleOnScreen(GdkWindow* window, const GdkRectangle& area) {
+    gint x = 0;
+    gint y = 0;
+    gdk_window_get_origin(window, &x, &y);
+    return {x + area.x + area.width / 2, y + area.y + area.height / 2};
+}
+
+wxPoint FirstRowOnScreen(GtkTreeView* list) {
+    GtkTreePath* first = gtk_tree_path_new_first();
+    GdkRectangle cell{};
+    gtk_tree_view_get_cell_area(list, first, gtk_tree_view_get_column(list, 0), &cell);
+    gtk_tree_path_free(first);
+    return MiddleOnScreen(gtk_tree_view_get_bin_window(list), cell);
+}
+
+GtkWidget* OpenButton(GtkWidget* chooser) { return gtk_dialog_get_widget_for_response(GTK_DIALOG(chooser), GTK_RESPONSE_ACCEPT); }
+
+// A button has no window of its own: its area lies in its parent's.
+wxPoint ButtonOnScreen(GtkWidget* button) {
+    GtkAllocation area{};
+    gtk_widget_get_allocation(button, &area);
+    return MiddleOnScreen(gtk_widget_get_window(button), area);
+}
+
+// File > Open in a folder that holds a schedule and a note, both named in Latin-1 bytes, as old
+// shares leave them: the chooser shows the folder and lists the schedule, and not the note; the
+// schedule picked by keys, by a double click, or by a click and one on Open, opens, its title
 // marking what it cannot show.
-TEST_F(StartUpTest, AFileNamedInLatin1OpensFromTheChooser) {
+TEST_F(StartUpTest, AFileNamedInLatin1IsListedInTheChooserAndOpens) {
     ASSERT_TRUE(Start());
     CMainFrame& frame = *Frame();
-    const std::string bytes = PathFromWide(Schedule(L"\U001000DCbergabe.xer", kScheduleWithUdf).ToStdWstring()).native();
-    const auto chosen = [&bytes](wxFileDialog& chooser) {
-        gchar* name = gtk_file_chooser_get_filename(GTK_FILE_CHOOSER(chooser.GetHandle()));
-        const bool same = name != nullptr && bytes == name;
-        g_free(name);
-        return same;
+    const fs::path folder = run_folder() / "shares";
+    fs::create_directories(folder);
+    const wxString path = Schedule(L"shares/Stra\U001000DFe \U001000DCbergabe.xer", kScheduleWithUdf);
+    const std::string schedule = PathFromWide(path.ToStdWstring()).native();
+    // As the desktop shows the name: by the locale's character set where it is not UTF-8, else
+    // with a mark for each byte it cannot read.
+    gchar* shown_name = g_filename_display_basename(schedule.c_str());
+    const wxString listed_name = wxString::FromUTF8(shown_name);
+    g_free(shown_name);
+    (void)Schedule(L"shares/Notiz f\U001000FCr \U001000DCbergabe.txt", "just text");
+    const WorkingFolder working(folder);
+    const wxString title = L"Stra\uFFFDe \uFFFDbergabe.xer - VarnholtReader";
+    const char* seat = testing_gui::SeatDisplay();
+
+    enum class Pick { keys, double_click, click_and_open };
+    const std::pair<Pick, const char*> picks[] = {
+        {Pick::keys, "Down and Return"},
+        {Pick::double_click, "a double click on the row"},
+        {Pick::click_and_open, "a click on the row and one on Open"},
     };
-    m_hook.inspect = [&](wxDialog& dialog) {
-        auto* chooser = dynamic_cast<wxFileDialog*>(&dialog);
-        if (chooser == nullptr) return;
-        // As the user picks it: the toolkit's SetPath takes UTF-8 names only.
-        (void)gtk_file_chooser_set_filename(GTK_FILE_CHOOSER(chooser->GetHandle()), bytes.c_str());
-        // The chooser takes the file once it has read the folder.
-        EXPECT_TRUE(WaitUntil([&] { return chosen(*chooser); }));
-    };
-    wxPostEvent(&frame, wxCommandEvent(wxEVT_MENU, ID_FILE_OPEN));
-    EXPECT_TRUE(WaitUntil([&frame] { return frame.GetTitle() == L"\uFFFDbergabe.xer - VarnholtReader"; })) << frame.GetTitle();
+    for (const auto& [pick, how] : picks) {
+        SCOPED_TRACE(how);
+        ASSERT_TRUE(frame.OpenFile(Schedule(L"plan.xer", kScheduleWithUdf)));  // a title the pick changes
+        bool listed = false;
+        bool ran = false;
+        m_hook.CancelAfter<wxFileDialog>(ran, [&](wxFileDialog& dialog) {
+            GtkWidget* chooser = static_cast<GtkWidget*>(dialog.GetHandle());
+            gchar* shown = gtk_file_chooser_get_current_folder(GTK_FILE_CHOOSER(chooser));
+            EXPECT_STREQ(shown, folder.c_str()) << "the chooser opens in the working folder";
+            g_free(shown);
+            GtkTreeView* list = FileList(chooser);
+            ASSERT_NE(list, nullptr);
+            ASSERT_TRUE(WaitUntil([list] { return !ShownNames(list).empty(); })) << "the list stays empty";
+            const std::vector<wxString> names = ShownNames(list);
+            ASSERT_EQ(names.size(), 1u) << "the schedule alone";
+            EXPECT_TRUE(names[0].StartsWith(listed_name)) << names[0];
+            listed = true;
+            // A window manager may still be placing the dialog.
+            ASSERT_TRUE(testing_gui::SettledByTheWindowManager(dialog));
+            const wxPoint row = FirstRowOnScreen(list);
+            const auto picked = [list] { return gtk_tree_selection_count_selected_rows(gtk_tree_view_get_selection(list)) == 1; };
+            switch (pick) {
+                case Pick::keys:
+                    // Without a window manager the keys follow the pointer.
+                    ASSERT_NO_FATAL_FAILURE(testing_gui::MoveThroughTheDesktop(row, seat));
+                    ASSERT_TRUE(WaitUntil([list] { return gtk_widget_has_focus(GTK_WIDGET(list)); })) << "the list has the keys";
+                    ASSERT_TRUE(testing_gui::RunTool(testing_gui::Xdotool(seat, "key Down")));
+                    ASSERT_TRUE(WaitUntil(picked));
+                    ASSERT_TRUE(testing_gui::RunTool(testing_gui::Xdotool(seat, "key Return")));
+                    break;
+                case Pick::double_click: testing_gui::DoubleClickThroughTheDesktop(row, seat); break;
+                case Pick::click_and_open:
+                    ASSERT_NO_FATAL_FAILURE(testing_gui::ClickThroughTheDesktop(row, seat));
+                    ASSERT_TRUE(WaitUntil(picked));
+                    testing_gui::ClickThroughTheDesktop(ButtonOnScreen(OpenButton(chooser)), seat);
+                    break;
+            }
+            EXPECT_TRUE(WaitUntil([&dialog] { return !dialog.IsModal(); })) << "the pick closes the chooser";
+        });
+        // As the menu sends it: the chooser's own loop runs the script.
+        wxCommandEvent open(wxEVT_MENU, ID_FILE_OPEN);
+        (void)frame.GetEventHandler()->ProcessEvent(open);
+        ASSERT_TRUE(ran);
+        ASSERT_TRUE(listed);
+        EXPECT_TRUE(WaitUntil([&] { return frame.GetTitle() == title; })) << frame.GetTitle();
+    }
     EXPECT_TRUE(m_hook.messages.empty());
 }
 
