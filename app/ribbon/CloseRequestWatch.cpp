@@ -1,6 +1,7 @@
 // CloseRequestWatch.cpp - a GLib source of a higher priority than GDK's own event source, which
 // looks through the events Xlib has read without taking any: the request is then handled by GDK
-// as it comes, after the source has answered it.
+// as it comes, after the source has answered it. A request to the window manager that GDK reads
+// before the source had a look is answered by an event filter, as GDK reads it.
 
 #include "app/ribbon/CloseRequestWatch.h"
 
@@ -43,6 +44,14 @@ struct Atoms {
     Atom protocols, delete_window, net_close;
 };
 
+// GDK keeps the atoms it has looked up: no round trip to the server per look.
+Atoms CloseAtoms() {
+    GdkDisplay* display = gdk_display_get_default();
+    return {gdk_x11_get_xatom_by_name_for_display(display, "WM_PROTOCOLS"),
+            gdk_x11_get_xatom_by_name_for_display(display, "WM_DELETE_WINDOW"),
+            gdk_x11_get_xatom_by_name_for_display(display, "_NET_CLOSE_WINDOW")};
+}
+
 bool IsCloseRequest(const XEvent& event, const Atoms& atoms) {
     if (event.type != ClientMessage) return false;
     const XClientMessageEvent& message = event.xclient;
@@ -71,12 +80,8 @@ Bool NoteCloseRequest(Display*, XEvent* event, XPointer data) {
 // The first close request queued and not answered yet, after reading what the connection has.
 // Requests answered that GDK has read meanwhile are forgotten.
 std::optional<Request> UnansweredCloseRequest() {
-    GdkDisplay* gdk_display = gdk_display_get_default();
-    Search search{{gdk_x11_get_xatom_by_name_for_display(gdk_display, "WM_PROTOCOLS"),
-                   gdk_x11_get_xatom_by_name_for_display(gdk_display, "WM_DELETE_WINDOW"),
-                   gdk_x11_get_xatom_by_name_for_display(gdk_display, "_NET_CLOSE_WINDOW")},
-                  {}};
-    Display* display = GDK_DISPLAY_XDISPLAY(gdk_display);
+    Search search{CloseAtoms(), {}};
+    Display* display = GDK_DISPLAY_XDISPLAY(gdk_display_get_default());
     std::vector<Request>& answered = TheWatch().answered;
     if (XEventsQueued(display, QueuedAfterReading) != 0) {
         XEvent unused;
@@ -109,6 +114,22 @@ gboolean Dispatch(GSource*, GSourceFunc, gpointer) {
 
 GSourceFuncs kFuncs{Prepare, Check, Dispatch, nullptr, nullptr, nullptr};
 
+// A request to the window manager to close a window, as GDK reads it. GDK reads on through events
+// it makes nothing of, this one among them, until one it makes an event of, all within one turn
+// of the loop: where the request came in that read, the source had no look at it, and the window
+// manager's close that answers it may come in the same read, to be dropped for the grab. The
+// request is answered here then, unless the source answered it while it stood in the queue. GDK
+// turns the close sent to the window itself into its event before any filter of ours sees it,
+// which ends the read.
+GdkFilterReturn AsGdkReads(GdkXEvent* native, GdkEvent*, gpointer) {
+    const auto& event = *static_cast<const XEvent*>(native);
+    if (event.type != ClientMessage || event.xclient.message_type != CloseAtoms().net_close) return GDK_FILTER_CONTINUE;
+    const Request request = RequestOf(event.xclient);
+    if (std::ranges::find(TheWatch().answered, request) == TheWatch().answered.end() && TheWatch().closing)
+        TheWatch().closing(request.window);
+    return GDK_FILTER_CONTINUE;
+}
+
 }  // namespace
 
 void WatchCloseRequests(std::function<void(unsigned long)> closing) {
@@ -119,11 +140,13 @@ void WatchCloseRequests(std::function<void(unsigned long)> closing) {
     watch.source = g_source_new(&kFuncs, sizeof(GSource));
     g_source_set_priority(watch.source, GDK_PRIORITY_EVENTS - 1);
     (void)g_source_attach(watch.source, nullptr);
+    gdk_window_add_filter(nullptr, AsGdkReads, nullptr);
 }
 
 void StopWatchingCloseRequests() {
     Watch& watch = TheWatch();
     if (watch.source != nullptr) {
+        gdk_window_remove_filter(nullptr, AsGdkReads, nullptr);
         g_source_destroy(watch.source);
         g_source_unref(std::exchange(watch.source, nullptr));
     }

@@ -45,26 +45,38 @@ std::optional<unsigned long> XFocus() {
     return focus;
 }
 
-// Whether the X focus is where the program itself may have put it: a window of its own, or the
-// desktop, where the focus falls as the window that had it goes. Not another program's window.
-bool FocusOfOurs(Display* display, unsigned long focus) {
-    return focus == None || focus == DefaultRootWindow(display) ||
-           gdk_x11_window_lookup_for_display(gdk_display_get_default(), focus) != nullptr;
+// Who has the keys, by the X focus. All but another program are the program's: it put the keys
+// there itself, or they fell to the desktop as a window of its own that had them went.
+enum class KeysWith {
+    pointer,          // PointerRoot: they follow the pointer, as where no window manager decides
+    nobody,           // None or the root window: the desktop
+    popup,            // the pop-up's own window
+    our_window,       // another window of the program: the main window, or a dialog of its own
+    another_program,  // a window of another program, or of the window manager
+};
+
+// Without `popup`, the pop-up's window counts among the program's other windows.
+KeysWith KeysWithFocus(unsigned long focus, GtkWidget* popup) {
+    GdkDisplay* display = gdk_display_get_default();
+    GdkWindow* popup_window = popup != nullptr ? gtk_widget_get_window(popup) : nullptr;
+    if (focus == static_cast<unsigned long>(PointerRoot)) return KeysWith::pointer;
+    if (focus == None || focus == DefaultRootWindow(GDK_DISPLAY_XDISPLAY(display))) return KeysWith::nobody;
+    if (popup_window != nullptr && focus == GDK_WINDOW_XID(popup_window)) return KeysWith::popup;
+    return gdk_x11_window_lookup_for_display(display, focus) != nullptr ? KeysWith::our_window : KeysWith::another_program;
 }
 
 // Where no window manager decides, the keys follow the pointer (PointerRoot). While the pop-up
 // holds the keyboard its own window has the X focus: with the focus following the pointer, the
 // pointer moving over the main window would give that window the keys in the toolkit's eyes
 // beside the pop-up, and the controls of both would take and lose keys they never had.
-// Only while the keys still follow the pointer or sit on a window of the program's: a hold taken
-// late, once another program that held the keyboard let go, leaves alone the window it gave them to.
+// Only while the keys are the program's: a hold taken late, once another program that held the
+// keyboard let go, leaves alone the window it gave them to.
 void TakeTheXFocus(GtkWidget* popup) {
     GdkWindow* window = gtk_widget_get_window(popup);
     if (window == nullptr || !gdk_window_is_viewable(window)) return;
     GdkDisplay* display = gdk_window_get_display(window);
     const std::optional<unsigned long> now = XFocus();
-    if (!now || (*now != static_cast<unsigned long>(PointerRoot) && gdk_x11_window_lookup_for_display(display, *now) == nullptr))
-        return;
+    if (!now || KeysWithFocus(*now, popup) == KeysWith::another_program) return;
     gdk_x11_display_error_trap_push(display);
     XSetInputFocus(GDK_DISPLAY_XDISPLAY(display), GDK_WINDOW_XID(window), RevertToPointerRoot, CurrentTime);
     gdk_x11_display_error_trap_pop_ignored(display);
@@ -76,12 +88,11 @@ void TakeTheXFocus(GtkWidget* popup) {
 // Alt+F) would pin the X focus on the main window. Once those events are done with, the keys that
 // followed the pointer follow it again, unless another program has taken them meanwhile.
 gboolean FollowThePointerAgain(gpointer) {
-    GdkDisplay* gdk_display = gdk_display_get_default();
-    if (!GDK_IS_X11_DISPLAY(gdk_display)) return G_SOURCE_REMOVE;
-    Display* display = GDK_DISPLAY_XDISPLAY(gdk_display);
     const std::optional<unsigned long> now = XFocus();
-    if (now && *now != PointerRoot && FocusOfOurs(display, *now))
-        XSetInputFocus(display, PointerRoot, RevertToPointerRoot, CurrentTime);
+    if (!now) return G_SOURCE_REMOVE;
+    const KeysWith keys = KeysWithFocus(*now, nullptr);
+    if (keys != KeysWith::pointer && keys != KeysWith::another_program)
+        XSetInputFocus(GDK_DISPLAY_XDISPLAY(gdk_display_get_default()), PointerRoot, RevertToPointerRoot, CurrentTime);
     return G_SOURCE_REMOVE;
 }
 
@@ -92,16 +103,16 @@ gboolean FollowThePointerAgain(gpointer) {
 void GiveBackTheKeys(wxWindow* owner, GtkWidget* popup, std::optional<unsigned long> before) {
     const std::optional<unsigned long> now = XFocus();
     if (!before || !now || owner == nullptr || owner->GetHandle() == nullptr) return;
-    Display* display = GDK_DISPLAY_XDISPLAY(gdk_display_get_default());
     if (*before == PointerRoot) {
-        if (*now != PointerRoot && FocusOfOurs(display, *now)) XSetInputFocus(display, PointerRoot, RevertToPointerRoot, CurrentTime);
+        (void)FollowThePointerAgain(nullptr);
         g_idle_add(FollowThePointerAgain, nullptr);
         return;
     }
+    // A window of the program other than the pop-up keeps the keys: a click in a dialog of its own
+    // that closed the pop-up gave them to the dialog.
     GdkWindow* main_window = gtk_widget_get_window(owner->GetHandle());
-    GdkWindow* popup_window = gtk_widget_get_window(popup);
-    if (*now == *before || main_window == nullptr || popup_window == nullptr) return;
-    if (*now != GDK_WINDOW_XID(popup_window) && *now != None && *now != DefaultRootWindow(display)) return;
+    const KeysWith keys = KeysWithFocus(*now, popup);
+    if (*now == *before || main_window == nullptr || (keys != KeysWith::popup && keys != KeysWith::nobody)) return;
     gdk_window_focus(main_window, gtk_get_current_event_time());
 }
 

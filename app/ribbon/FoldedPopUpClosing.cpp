@@ -230,8 +230,9 @@ Window MainWindowOf(FoldedPopUp& popup) {
     return window != nullptr ? GDK_WINDOW_XID(window) : None;
 }
 
-// A request to close the main window, seen before GTK would drop it for the pop-up's grab: the
-// pop-ups close at once, and the window closes as it would without them.
+// A request to close the main window, seen before GTK would drop the close for the pop-up's grab:
+// the pop-ups close at once, and the window closes as it would without them. The window manager
+// answers a request sent to it by the close, which comes behind the request and so finds no grab.
 void OnCloseRequest(unsigned long window) {
     if (std::ranges::any_of(OpenPopUps(), [window](FoldedPopUp* popup) { return MainWindowOf(*popup) == window; }))
         CloseFoldedPopUps();
@@ -270,17 +271,12 @@ bool NamesAnotherWindowOfOurs(const XClientMessageEvent& message) {
     return std::ranges::none_of(OpenPopUps(), [&message](FoldedPopUp* popup) { return MainWindowOf(*popup) == message.window; });
 }
 
+// The requests that change a window, as GDK reads them. Those to close one go to OnCloseRequest
+// by the close request watch.
 GdkFilterReturn WatchDesktop(GdkXEvent* native, GdkEvent*, gpointer) {
     const auto* event = static_cast<const XEvent*>(native);
-    if (event->type != ClientMessage) return GDK_FILTER_CONTINUE;
-    // The window manager answers a request to close the main window by sending the close, which
-    // comes behind the request: the pop-ups close here, so that the close finds no grab. The watch
-    // misses a request that GDK reads itself while it translates events it makes nothing of.
-    if (event->xclient.message_type == AtomNamed("_NET_CLOSE_WINDOW")) {
-        OnCloseRequest(event->xclient.window);
-    } else if (ChangesAWindow(event->xclient.message_type) && !NamesAnotherWindowOfOurs(event->xclient)) {
+    if (event->type == ClientMessage && ChangesAWindow(event->xclient.message_type) && !NamesAnotherWindowOfOurs(event->xclient))
         AskEveryPopUp(Exit::window_changed);
-    }
     return GDK_FILTER_CONTINUE;
 }
 

@@ -1,11 +1,12 @@
 // folded_popup_window_system_gui_test.cpp - a folded panel's pop-up and the window system around
 // it: opening it asks no window manager to activate a window, the keys go back where they were as
-// it closes, whichever way it closes (Alt+F among them), the pointer moving between windows
-// around it leaves the toolkit quiet, a control clicked before the pop-up's window is active keeps
-// the keys once it is, a close request closes it and then the window even in a
-// burst with others or landing while the toolkit reads other events, a hold another program refused at first is taken once free, a compositor
-// that says nothing of the pop-up's frames leaves it drawing what changes, and on Wayland itself
-// a pop-up the compositor took away opens again with one click.
+// it closes, whichever way it closes (Alt+F among them), the pointer moving between windows around
+// it leaves the toolkit quiet, a control clicked before the pop-up's window is active keeps the
+// keys once it is, a close request closes it and then the window even in a burst with others or
+// landing while the toolkit reads other events, while one for another program's window alone leaves
+// it open, a hold another program refused at first is taken once free, a compositor that says
+// nothing of the pop-up's frames leaves it drawing what changes, and on Wayland itself a pop-up the
+// compositor took away opens again with one click.
 
 #include "app/VarnholtView.h"
 #include "app/ribbon/MainRibbon.h"
@@ -23,12 +24,14 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <gdk/gdkx.h>
+#include <poll.h>
 #ifdef GDK_WINDOWING_WAYLAND
 #include <gdk/gdkwayland.h>
 #endif
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -334,16 +337,18 @@ void SendCloseRequest(Display* display, Window window, bool to_the_window_manage
 }
 
 // Another program on the desktop, with a connection of its own: its ordinary window takes the keys
-// once shown, and a close sent to it (WM_DELETE_WINDOW) leaves it open, asking to save in a window
-// of its own that takes the keys in turn. It runs beside the test until the object goes.
-class AnotherProgramAskingToSave {
+// once shown, and a close sent to it (WM_DELETE_WINDOW) leaves it open; one that asks to save then
+// asks in a window of its own, which takes the keys in turn. It runs beside the test until the
+// object goes.
+class AnotherProgramStayingOpen {
 public:
-    explicit AnotherProgramAskingToSave(wxPoint at) : m_window(NewWindow(at, None)) {
+    enum class OnClose { asks_to_save, does_nothing };
+    AnotherProgramStayingOpen(wxPoint at, OnClose on_close) : m_window(NewWindow(at, None)), m_on_close(on_close) {
         XMapWindow(m_client.get(), m_window);
         XSync(m_client.get(), False);
         m_running = std::thread([this] { Run(); });
     }
-    ~AnotherProgramAskingToSave() {
+    ~AnotherProgramStayingOpen() {
         m_stop = true;
         m_running.join();
         for (const Window window : {m_asking, m_window}) {
@@ -351,9 +356,11 @@ public:
         }
         XSync(m_client.get(), False);
     }
-    AnotherProgramAskingToSave(const AnotherProgramAskingToSave&) = delete;
-    AnotherProgramAskingToSave& operator=(const AnotherProgramAskingToSave&) = delete;
+    AnotherProgramStayingOpen(const AnotherProgramStayingOpen&) = delete;
+    AnotherProgramStayingOpen& operator=(const AnotherProgramStayingOpen&) = delete;
     [[nodiscard]] Window window() const { return m_window; }
+    // Whether a close has reached it.
+    [[nodiscard]] bool Closed() const { return m_closed; }
 
 private:
     Window NewWindow(wxPoint at, Window transient_for) {
@@ -374,12 +381,17 @@ private:
     void Run() {
         Display* display = m_client.get();
         const Atom protocols = XInternAtom(display, "WM_PROTOCOLS", False);
+        const Atom delete_window = XInternAtom(display, "WM_DELETE_WINDOW", False);
         while (!m_stop) {
             while (XPending(display) > 0) {
                 XEvent event{};
                 XNextEvent(display, &event);
                 if (event.type == MapNotify) XSetInputFocus(display, event.xmap.window, RevertToParent, CurrentTime);
-                if (event.type == ClientMessage && event.xclient.message_type == protocols && m_asking == None) {
+                if (event.type != ClientMessage || event.xclient.message_type != protocols ||
+                    static_cast<Atom>(event.xclient.data.l[0]) != delete_window)
+                    continue;
+                m_closed = true;
+                if (m_on_close == OnClose::asks_to_save && m_asking == None) {
                     m_asking = NewWindow(wxPoint(1000, 600), m_window);
                     XMapWindow(display, m_asking);
                 }
@@ -391,10 +403,22 @@ private:
 
     AnotherClient m_client;
     Window m_window;
+    OnClose m_on_close;
     Window m_asking = None;
+    std::atomic<bool> m_closed{false};
     std::atomic<bool> m_stop{false};
     std::thread m_running;
 };
+
+// The other program has the keys; the user turns back to the window by a click in the table, and
+// opens the folded panel's pop-up.
+void OpenPopUpBackFrom(const AnotherProgramStayingOpen& others, CMainFrame& frame, wxRibbonPanel& folded) {
+    ASSERT_TRUE(WaitUntil([&others] { return XFocus() == others.window(); })) << "the other program has the keys";
+    ASSERT_TRUE(ClickMiddleOnce(*frame.GetTablePane()));
+    GtkWindow* window = GTK_WINDOW(frame.GetHandle());
+    ASSERT_TRUE(WaitUntil([window] { return gtk_window_is_active(window) != FALSE; })) << "the window has the keys";
+    ASSERT_NE(OpenPopUpPanel(folded), nullptr);
+}
 
 // A request to close the window while a pop-up is open closes the pop-up and then the window, as
 // with none open: the window manager's close, or the close sent to the window itself where no
@@ -408,13 +432,8 @@ TEST_F(WindowSystemTest, ACloseRequestWithAPopUpOpenClosesTheWindow) {
         CMainFrame& frame = Open();
         wxRibbonPanel* folded = FoldedAtHalfALaptop(frame, "Timescale");
         ASSERT_NE(folded, nullptr);
-        const AnotherProgramAskingToSave others(wxPoint(1000, 400));  // right of the narrow window
-        ASSERT_TRUE(WaitUntil([&others] { return XFocus() == others.window(); })) << "the other program has the keys";
-        // The user turns back to the window by a click in the table, and opens the pop-up.
-        ASSERT_TRUE(ClickMiddleOnce(*frame.GetTablePane()));
-        GtkWindow* window = GTK_WINDOW(frame.GetHandle());
-        ASSERT_TRUE(WaitUntil([window] { return gtk_window_is_active(window) != FALSE; })) << "the window has the keys";
-        ASSERT_NE(OpenPopUpPanel(*folded), nullptr);
+        const AnotherProgramStayingOpen others(wxPoint(1000, 400), AnotherProgramStayingOpen::OnClose::asks_to_save);
+        ASSERT_NO_FATAL_FAILURE(OpenPopUpBackFrom(others, frame, *folded));
         // The requests come from another program, as the program runs, not between its events.
         const Window main = XWindowOf(frame);
         std::thread sender([others = others.window(), main, attempt] {
@@ -430,10 +449,70 @@ TEST_F(WindowSystemTest, ACloseRequestWithAPopUpOpenClosesTheWindow) {
     }
 }
 
+// Under a window manager, a request to close another program's window alone, which the window
+// manager answers by sending that program its close, leaves the pop-up open.
+TEST_F(WindowSystemTest, ARequestToCloseAnotherProgramsWindowLeavesThePopUpOpen) {
+    ASSERT_NE(WindowManager(), nullptr) << "the window manager sends the other program its close";
+    CMainFrame& frame = Open();
+    wxRibbonPanel* folded = FoldedAtHalfALaptop(frame, "Timescale");
+    ASSERT_NE(folded, nullptr);
+    const AnotherProgramStayingOpen others(wxPoint(1000, 400), AnotherProgramStayingOpen::OnClose::does_nothing);
+    ASSERT_NO_FATAL_FAILURE(OpenPopUpBackFrom(others, frame, *folded));
+    const AnotherClient client;
+    SendCloseRequest(client.get(), others.window(), true);
+    XSync(client.get(), False);
+    ASSERT_TRUE(WaitUntil([&others] { return others.Closed(); })) << "the window manager sends the other program its close";
+    XSync(ToolkitDisplay(), False);  // the request, sent to the program before, is in its queue
+    ASSERT_TRUE(testing_gui::Drained(frame));
+    EXPECT_NE(folded->GetExpandedPanel(), nullptr) << "the pop-up closed";
+    wxUIActionSimulator().Char(WXK_ESCAPE);
+    EXPECT_TRUE(Closed(*folded));
+}
+
+// Xlib's predicate: notes whether the close sent to a window (WM_DELETE_WINDOW) is queued, and
+// takes no event.
+struct QueuedClose {
+    Window window;
+    Atom protocols;
+    Atom delete_window;
+    bool queued = false;
+};
+
+Bool NoteQueuedClose(Display*, XEvent* event, XPointer data) {
+    auto& close = *reinterpret_cast<QueuedClose*>(data);
+    const XClientMessageEvent& message = event->xclient;
+    close.queued = close.queued || (event->type == ClientMessage && message.window == close.window &&
+                                    message.message_type == close.protocols && static_cast<Atom>(message.data.l[0]) == close.delete_window);
+    return False;
+}
+
+// Until the close for `window` stands in the toolkit's own queue, read from the connection and not
+// taken yet: the toolkit, reading on, then takes it in the read it is in. Called inside that read,
+// where no loop turns: it waits on the connection itself.
+bool CloseQueuedFor(Window window) {
+    GdkDisplay* gdk_display = gdk_display_get_default();
+    Display* display = GDK_DISPLAY_XDISPLAY(gdk_display);
+    QueuedClose close{window, gdk_x11_get_xatom_by_name_for_display(gdk_display, "WM_PROTOCOLS"),
+                      gdk_x11_get_xatom_by_name_for_display(gdk_display, "WM_DELETE_WINDOW")};
+    const auto deadline = std::chrono::steady_clock::now() + testing_gui::kWaitLimit;
+    for (;;) {
+        if (XEventsQueued(display, QueuedAfterReading) > 0) {
+            XEvent unused;
+            (void)XCheckIfEvent(display, &unused, NoteQueuedClose, reinterpret_cast<XPointer>(&close));
+        }
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        if (close.queued || left.count() <= 0) return close.queued;
+        pollfd connection{ConnectionNumber(display), POLLIN, 0};
+        (void)poll(&connection, 1, static_cast<int>(left.count()));
+    }
+}
+
 // A window manager's answer to a request to close the main window, landing while the toolkit reads
 // on through events it makes nothing of, as on a busy desktop: once the toolkit reads the mark that
-// another client puts on the root window, the request and the close the window manager sends for
-// it come in the same read, with no turn of the event loop between them.
+// another client puts on the root window, the request goes out, and the toolkit stays in that read
+// until the window manager's close for it stands in the program's queue, so that both come in the
+// same read with no turn of the event loop between them. Where no window manager runs, the close
+// is sent with the request, as one would send it.
 class CloseLandingMidRead {
 public:
     explicit CloseLandingMidRead(Window main) : m_main(main) { gdk_window_add_filter(nullptr, OnEvent, this); }
@@ -450,6 +529,8 @@ public:
         XSendEvent(m_sender.get(), DefaultRootWindow(m_sender.get()), False, SubstructureNotifyMask, &mark);
         XSync(m_sender.get(), False);
     }
+    // Whether the close came within the toolkit's read of the mark.
+    [[nodiscard]] bool Landed() const { return m_landed; }
 
 private:
     static constexpr const char* kMark = "VARNHOLT_TEST_MARK";
@@ -460,20 +541,21 @@ private:
             return GDK_FILTER_CONTINUE;
         self.m_sent = true;
         SendCloseRequest(self.m_sender.get(), self.m_main, true);
-        SendCloseRequest(self.m_sender.get(), self.m_main, false);  // as the window manager answers it
+        if (WindowManager() == nullptr) SendCloseRequest(self.m_sender.get(), self.m_main, false);
         XSync(self.m_sender.get(), False);
+        self.m_landed = CloseQueuedFor(self.m_main);
         return GDK_FILTER_CONTINUE;
     }
 
     AnotherClient m_sender;
     Window m_main;
     bool m_sent = false;
+    bool m_landed = false;
 };
 
-// The request to close the window and the close it leads to land while the toolkit reads other
-// events: the pop-up closes on the request, and the window with the close.
+// The request to close the window and the window manager's close for it land while the toolkit
+// reads other events: the pop-up closes on the request, and the window with the close.
 TEST_F(WindowSystemTest, ACloseLandingWhileTheToolkitReadsOnClosesTheWindow) {
-    ASSERT_EQ(WindowManager(), nullptr) << "the test stands in for the window manager";
     CMainFrame& frame = Open();
     wxRibbonPanel* folded = FoldedAtHalfALaptop(frame, "Timescale");
     ASSERT_NE(folded, nullptr);
@@ -481,6 +563,7 @@ TEST_F(WindowSystemTest, ACloseLandingWhileTheToolkitReadsOnClosesTheWindow) {
     CloseLandingMidRead close(XWindowOf(frame));
     close.Go();
     EXPECT_TRUE(WaitUntil([&frame] { return wxTopLevelWindows.Find(&frame) == nullptr; })) << "the window closes";
+    EXPECT_TRUE(close.Landed()) << "the close came after the toolkit's read";
 }
 
 // Another program holds the keyboard as the pop-up opens, so the pop-up stands without its hold;
