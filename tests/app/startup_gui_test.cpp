@@ -4,9 +4,9 @@
 // Message boxes are recorded and answered by a hook, so no test waits on one.
 
 #include "../shell/sample_schedule.h"
+#include "app/schedule_drop_target.h"
 #include "app_gui_support.h"
 #include "gui_input.h"
-#include "app/schedule_drop_target.h"
 #include "platform/path_text.h"
 #include "shell/command_ids.h"
 
@@ -136,12 +136,17 @@ wxPoint MiddleOnScreen(GdkWindow* window, const GdkRectangle& area) {
     return {x + area.x + area.width / 2, y + area.y + area.height / 2};
 }
 
+// Where the hand picks the first row: where it rests already, where that lies on the row (the
+// chooser opens where it stood, give or take a pixel, and a nested desktop may not pass on so
+// small a move), else the row's middle.
 wxPoint FirstRowOnScreen(GtkTreeView* list) {
     GtkTreePath* first = gtk_tree_path_new_first();
     GdkRectangle cell{};
     gtk_tree_view_get_cell_area(list, first, gtk_tree_view_get_column(list, 0), &cell);
     gtk_tree_path_free(first);
-    return MiddleOnScreen(gtk_tree_view_get_bin_window(list), cell);
+    const wxPoint middle = MiddleOnScreen(gtk_tree_view_get_bin_window(list), cell);
+    wxRect row(middle - wxSize(cell.width / 2, cell.height / 2), wxSize(cell.width, cell.height));
+    return row.Deflate(2).Contains(wxGetMousePosition()) ? wxGetMousePosition() : middle;
 }
 
 GtkWidget* OpenButton(GtkWidget* chooser) { return gtk_dialog_get_widget_for_response(GTK_DIALOG(chooser), GTK_RESPONSE_ACCEPT); }
