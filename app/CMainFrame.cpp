@@ -9,6 +9,7 @@
 #include "app/VarnholtView.h"
 #include "app/app_services.h"
 #include "app/backstage/FilePage.h"
+#include "app/file_chooser_on_screen.h"
 #include "app/find_events.h"
 #include "app/focus_chain.h"
 #include "app/print/PrintCommands.h"
@@ -196,6 +197,7 @@ void CMainFrame::OnFileOpen(wxCommandEvent&) {
     wxFileDialog dialog(this, LoadText(IDS_OPEN_TITLE), wxString(), wxString(), kScheduleWildcard,
                         wxFD_OPEN | wxFD_FILE_MUST_EXIST);
     ListNamesInAnyBytes(dialog);
+    KeepFileChooserOnScreen(dialog, *this);
     if (dialog.ShowModal() != wxID_OK) return;
     const wxString chosen = ChosenFileName(dialog);
     if (!chosen.empty()) (void)OpenFile(chosen);
