@@ -17,6 +17,7 @@
 #include <gtest/gtest-spi.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <system_error>
 #include <utility>
@@ -159,6 +160,33 @@ bool WhollyOnScreen(GtkWidget* window) {
     return wxRect(screen.x, screen.y, screen.width, screen.height).Contains(wxRect(frame.x, frame.y, frame.width, frame.height));
 }
 
+// The presses a widget of the toolkit's own gets while it lives: how many, and whether one came
+// as the second of a double click, as the toolkit tells them apart by their times.
+class PressWatch {
+public:
+    explicit PressWatch(GtkWidget* widget)
+        : m_widget(widget), m_handler(g_signal_connect(widget, "button-press-event", G_CALLBACK(&PressWatch::Seen), this)) {}
+    PressWatch(const PressWatch&) = delete;
+    PressWatch& operator=(const PressWatch&) = delete;
+    ~PressWatch() { g_signal_handler_disconnect(m_widget, m_handler); }
+
+    int Presses() const { return m_presses; }
+    bool SawADoubleClick() const { return m_double_click; }
+
+private:
+    static gboolean Seen(GtkWidget*, GdkEventButton* event, gpointer self) {
+        auto& watch = *static_cast<PressWatch*>(self);
+        if (event->type == GDK_BUTTON_PRESS) ++watch.m_presses;
+        if (event->type == GDK_2BUTTON_PRESS) watch.m_double_click = true;
+        return FALSE;
+    }
+
+    GtkWidget* m_widget;
+    gulong m_handler;
+    int m_presses = 0;
+    bool m_double_click = false;
+};
+
 GtkWidget* OpenButton(GtkWidget* chooser) { return gtk_dialog_get_widget_for_response(GTK_DIALOG(chooser), GTK_RESPONSE_ACCEPT); }
 
 // A button has no window of its own: its area lies in its parent's.
@@ -228,7 +256,18 @@ TEST_F(StartUpTest, AFileNamedInLatin1IsListedInTheChooserAndOpens) {
                     ASSERT_TRUE(WaitUntil(picked));
                     ASSERT_TRUE(testing_gui::RunTool(testing_gui::Xdotool(seat, "key Return")));
                     break;
-                case Pick::double_click: testing_gui::DoubleClickThroughTheDesktop(row, seat); break;
+                case Pick::double_click:
+                    // A nested desktop too busy to keep up may pass a double click on as two
+                    // clicks too far apart, and a person then double-clicks again. A double
+                    // click the list had as one must open the file at once.
+                    for (int tries = 0; tries < 3; ++tries) {
+                        const PressWatch presses(GTK_WIDGET(list));
+                        ASSERT_NO_FATAL_FAILURE(testing_gui::DoubleClickThroughTheDesktop(row, seat));
+                        (void)WaitUntil([&] { return !dialog.IsModal() || presses.Presses() >= 2; });
+                        (void)WaitUntil([&] { return !dialog.IsModal() || presses.SawADoubleClick(); }, std::chrono::seconds(1));
+                        if (!dialog.IsModal() || presses.SawADoubleClick()) break;
+                    }
+                    break;
                 case Pick::click_and_open:
                     ASSERT_NO_FATAL_FAILURE(testing_gui::ClickThroughTheDesktop(row, seat));
                     ASSERT_TRUE(WaitUntil(picked));
