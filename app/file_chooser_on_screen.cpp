@@ -2,6 +2,7 @@
 
 #include "app/file_chooser_on_screen.h"
 
+#include <wx/display.h>
 #include <wx/filedlg.h>
 
 #include <gtk/gtk.h>
@@ -10,16 +11,8 @@ namespace varnholt {
 
 void KeepFileChooserOnScreen(wxFileDialog& dialog, const wxWindow& over) {
     auto* chooser = static_cast<GtkWidget*>(dialog.GetHandle());
-    auto* shown_over = static_cast<GtkWidget*>(over.GetHandle());
-    if (chooser == nullptr || !GTK_IS_WINDOW(chooser) || shown_over == nullptr) return;
-    GdkWindow* window = gtk_widget_get_window(shown_over);
-    GdkDisplay* display = gtk_widget_get_display(shown_over);
-    GdkMonitor* monitor = window != nullptr ? gdk_display_get_monitor_at_window(display, window)
-                                            : gdk_display_get_primary_monitor(display);
-    if (monitor == nullptr) monitor = gdk_display_get_monitor(display, 0);
-    if (monitor == nullptr) return;
-    GdkRectangle area{};
-    gdk_monitor_get_workarea(monitor, &area);
+    if (chooser == nullptr || !GTK_IS_WINDOW(chooser)) return;
+    const wxRect area = wxDisplay(&over).GetClientArea();
     // A limit rather than a size: the toolkit sizes the chooser itself as it maps it, and keeps
     // to the limit then; a chooser that fits already stays as the toolkit makes it.
     GdkGeometry limit{};
